@@ -1,0 +1,32 @@
+# The two commands of the README: `make run` and `make test`.
+JOBS ?= $(shell nproc)
+RELEASE_DIR := build/release
+TEST_DIR := build/asan
+DATA_DIR := $(CURDIR)/$(RELEASE_DIR)/data
+
+.PHONY: run test deps build test-build bench clean
+
+deps:
+	bash scripts/install-deps.sh
+
+build: deps
+	cmake -S . -B $(RELEASE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSALINE_TESTS=OFF
+	cmake --build $(RELEASE_DIR) -j $(JOBS)
+
+# The whole command line is the data folder, so it is passed as one argument.
+run: build
+	$(RELEASE_DIR)/tessaline $(DATA_DIR)
+
+test-build: deps
+	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSALINE_SANITIZE=ON
+	cmake --build $(TEST_DIR) -j $(JOBS)
+
+test: test-build
+	bash scripts/run-tests.sh $(TEST_DIR)
+
+bench: deps
+	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESSALINE_TESTS=OFF -DTESSALINE_BENCH=ON
+	cmake --build build/bench -j $(JOBS)
+
+clean:
+	rm -rf build

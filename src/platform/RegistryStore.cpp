@@ -1,0 +1,172 @@
+#include "platform/RegistryStore.h"
+
+#include <QDir>
+#include <QSaveFile>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace platform {
+
+namespace {
+
+RegistryStore* g_installed = nullptr;
+
+// What a fresh user's HKEY_CLASSES_ROOT holds: our components under the class names the
+// program probes, the OLAP provider, and the desktop's opener for web addresses.
+const char* const kRegisteredClasses[] = {
+    "OWC11.ChartSpace", "OWC11.PivotTable",
+    "OWC10.ChartSpace", "OWC10.PivotTable",
+    "OWC.Chart", "OWC.PivotTable",
+    "MSOLAP", "MSOLAP.3", "MSOLAP.4",
+    "ADODB.Connection", "ADOMD.Catalog",
+    "Msxml2.DOMDocument.6.0",
+    "Scripting.FileSystemObject", "Scripting.Dictionary",
+    "Shell.Application", "Outlook.Application",
+};
+
+const char kRemovedList[] = "Removed";    // built-in keys this user has removed
+const char kDefaultValueName[] = "@";
+const char kKeyMarker[] = "__key";        // records a key that has no values
+
+}
+
+RegistryStore::RegistryStore(QString folder) : m_folder(std::move(folder))
+{
+    m_classesRoot = builtIn(Hive::ClassesRoot);
+    load(Hive::CurrentUser);
+    load(Hive::ClassesRoot);
+}
+
+RegistryStore& RegistryStore::current()
+{
+    if (g_installed)
+        return *g_installed;
+    static RegistryStore user(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                              + QStringLiteral("/tessaline/registry"));
+    return user;
+}
+
+void RegistryStore::setCurrent(RegistryStore* store)
+{
+    g_installed = store;
+}
+
+RegistryStore::Keys RegistryStore::builtIn(Hive hive)
+{
+    Keys keys;
+    if (hive != Hive::ClassesRoot)
+        return keys;
+    for (const char* cls : kRegisteredClasses)
+        keys.insert(normalise(QString::fromLatin1(cls)), Key{});
+    Key opener;
+    opener.values.insert(QString(), QStringLiteral("\"/usr/bin/xdg-open\" \"%1\""));
+    keys.insert(normalise(QStringLiteral("http\\shell\\open\\command")), opener);
+    return keys;
+}
+
+QString RegistryStore::normalise(const QString& keyPath)
+{
+    QString path = keyPath.toLower();
+    path.replace(QLatin1Char('/'), QLatin1Char('\\'));
+    while (path.endsWith(QLatin1Char('\\')))
+        path.chop(1);
+    while (path.startsWith(QLatin1Char('\\')))
+        path.remove(0, 1);
+    return path;
+}
+
+QString RegistryStore::fileOf(Hive hive) const
+{
+    return m_folder + (hive == Hive::CurrentUser ? QStringLiteral("/HKCU.ini") : QStringLiteral("/HKCR.ini"));
+}
+
+bool RegistryStore::keyExists(Hive hive, const QString& keyPath) const
+{
+    return keys(hive).contains(normalise(keyPath));
+}
+
+std::optional<QString> RegistryStore::value(Hive hive, const QString& keyPath, const QString& valueName) const
+{
+    const auto key = keys(hive).constFind(normalise(keyPath));
+    if (key == keys(hive).cend())
+        return std::nullopt;
+    const auto it = key->values.constFind(valueName.toLower());
+    if (it == key->values.cend())
+        return std::nullopt;
+    return *it;
+}
+
+void RegistryStore::setValue(Hive hive, const QString& keyPath, const QString& valueName, const QString& data)
+{
+    keys(hive)[normalise(keyPath)].values.insert(valueName.toLower(), data);
+    save(hive);
+}
+
+void RegistryStore::removeKey(Hive hive, const QString& keyPath)
+{
+    const QString path = normalise(keyPath);
+    Keys& all = keys(hive);
+    for (auto it = all.begin(); it != all.end();) {
+        if (it.key() == path || it.key().startsWith(path + QLatin1Char('\\')))
+            it = all.erase(it);
+        else
+            ++it;
+    }
+    save(hive);
+}
+
+// The INI file holds the whole hive as the user has it: every value as "key/path/name"
+// (a key's default value under the name "@", a key without values as "key/path/__key"),
+// and the list of built-in keys the user removed.
+void RegistryStore::load(Hive hive)
+{
+    const QString file = fileOf(hive);
+    if (!QFile::exists(file))
+        return;
+    QSettings ini(file, QSettings::IniFormat);
+    Keys& all = keys(hive);
+    const QStringList removed = ini.value(QString::fromLatin1(kRemovedList)).toStringList();
+    for (const QString& path : removed)
+        all.remove(normalise(path));
+    for (const QString& entry : ini.allKeys()) {
+        const qsizetype slash = entry.lastIndexOf(QLatin1Char('/'));
+        if (slash < 0)
+            continue;
+        Key& key = all[normalise(entry.left(slash))];
+        const QString name = entry.mid(slash + 1);
+        if (name == QLatin1String(kKeyMarker))
+            continue;
+        const QString valueName = name == QLatin1String(kDefaultValueName) ? QString() : name;
+        key.values.insert(valueName.toLower(), ini.value(entry).toString());
+    }
+}
+
+void RegistryStore::save(Hive hive) const
+{
+    QDir().mkpath(m_folder);
+    const QString file = fileOf(hive);
+    const QString temp = file + QStringLiteral(".new");
+    QFile::remove(temp);
+    {
+        QSettings ini(temp, QSettings::IniFormat);
+        const Keys defaults = builtIn(hive);
+        QStringList removed;
+        for (auto it = defaults.cbegin(); it != defaults.cend(); ++it) {
+            if (!keys(hive).contains(it.key()))
+                removed << it.key();
+        }
+        if (!removed.isEmpty())
+            ini.setValue(QString::fromLatin1(kRemovedList), removed);
+        for (auto it = keys(hive).cbegin(); it != keys(hive).cend(); ++it) {
+            const QString prefix = QString(it.key()).replace(QLatin1Char('\\'), QLatin1Char('/')) + QLatin1Char('/');
+            ini.setValue(prefix + QLatin1String(kKeyMarker), QString());
+            for (auto v = it->values.cbegin(); v != it->values.cend(); ++v)
+                ini.setValue(prefix + (v.key().isEmpty() ? QString::fromLatin1(kDefaultValueName) : v.key()), v.value());
+        }
+        ini.sync();
+    }
+    QFile::remove(file);
+    QFile::rename(temp, file);
+}
+
+}

@@ -1,0 +1,44 @@
+#include "platform/RegistryStore.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using platform::Hive;
+using platform::RegistryStore;
+
+TEST(RegistryStore, FreshUserSeesOurClassRegistrationsAndTheUrlOpener)
+{
+    QTemporaryDir dir;
+    RegistryStore store(dir.path());
+    EXPECT_TRUE(store.keyExists(Hive::ClassesRoot, QStringLiteral("OWC11.ChartSpace")));
+    EXPECT_TRUE(store.keyExists(Hive::ClassesRoot, QStringLiteral("msolap.3")));
+    EXPECT_FALSE(store.keyExists(Hive::CurrentUser, QStringLiteral("Software\\Zelbrin")));
+    EXPECT_EQ(store.value(Hive::ClassesRoot, QStringLiteral("http\\shell\\open\\command")),
+              QStringLiteral("\"/usr/bin/xdg-open\" \"%1\""));
+}
+
+TEST(RegistryStore, ValuesAndRemovalsPersistAcrossInstances)
+{
+    QTemporaryDir dir;
+    {
+        RegistryStore store(dir.path());
+        store.setValue(Hive::CurrentUser, QStringLiteral("Software\\Zelbrin"), QStringLiteral("LanguageOnly4Test"),
+                       QStringLiteral("7"));
+        store.setValue(Hive::ClassesRoot, QStringLiteral("Custom\\Key"), QString(), QStringLiteral("default"));
+        store.removeKey(Hive::ClassesRoot, QStringLiteral("OWC11.ChartSpace"));
+    }
+    RegistryStore again(dir.path());
+    EXPECT_EQ(again.value(Hive::CurrentUser, QStringLiteral("software\\zelbrin"), QStringLiteral("languageonly4test")),
+              QStringLiteral("7"));
+    EXPECT_EQ(again.value(Hive::ClassesRoot, QStringLiteral("Custom\\Key")), QStringLiteral("default"));
+    EXPECT_FALSE(again.keyExists(Hive::ClassesRoot, QStringLiteral("OWC11.ChartSpace")));
+    EXPECT_TRUE(again.keyExists(Hive::ClassesRoot, QStringLiteral("OWC10.ChartSpace")));
+}
+
+TEST(RegistryStore, MissingValueIsNoValueNotAnEmptyText)
+{
+    QTemporaryDir dir;
+    RegistryStore store(dir.path());
+    EXPECT_FALSE(store.value(Hive::CurrentUser, QStringLiteral("Software\\Zelbrin"), QStringLiteral("x")).has_value());
+    EXPECT_FALSE(store.value(Hive::ClassesRoot, QStringLiteral("OWC.Chart"), QStringLiteral("x")).has_value());
+}
