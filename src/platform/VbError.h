@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 #include <exception>
 
 namespace platform {
@@ -46,8 +47,9 @@ constexpr long ElementNotFound = 32811;         // dictionary key missing
 constexpr long BadFileMode = 54;
 constexpr long DeviceIOError = 57;
 constexpr long InvalidArgument = 5;
-constexpr long NoInterface = static_cast<long>(0x80004002);   // E_NOINTERFACE
-constexpr long Unspecified = static_cast<long>(0x80004005);   // E_FAIL
+// HRESULTs are 32-bit signed numbers: 0x80004005 is -2147467259.
+constexpr long NoInterface = static_cast<std::int32_t>(0x80004002);   // E_NOINTERFACE
+constexpr long Unspecified = static_cast<std::int32_t>(0x80004005);   // E_FAIL
 }
 
 [[noreturn]] void raiseError(long number, const QString& description, const QString& source = {}, int line = 0);
