@@ -29,6 +29,17 @@ protected:
     Startup()
     {
         modGlobals::resetForTests();
+        using namespace modMultiLingual;
+        LNGREPORTS = QStringLiteral("Reports");
+        LNGSAVEREPORT = QStringLiteral("Save Report");
+        LNGREMOVEREPORT = QStringLiteral("Remove Report");
+        LNGHELP = QStringLiteral("Help");
+        LNGTOOLS = QStringLiteral("Tools");
+        LNGBOTH = QStringLiteral("Both");
+        LNGPIVOT = QStringLiteral("Pivot");
+        LNGGRAPH = QStringLiteral("Graph");
+        LNGSAVEPICTURE = QStringLiteral("Save Picture");
+        LNGPRINT = QStringLiteral("Print");
         startup::hooks() = startup::defaultHooks();
         startup::hooks().loadLanguages = [this](int language) { languages.append(language); };
         startup::hooks().bindPivotTable = [this](QWidget* pivot) { boundPivot = pivot; };
