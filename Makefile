@@ -15,6 +15,7 @@ build: deps
 
 # The whole command line is the data folder, so it is passed as one argument.
 run: build
+	mkdir -p $(DATA_DIR)
 	$(RELEASE_DIR)/tessaline $(DATA_DIR)
 
 test-build: deps

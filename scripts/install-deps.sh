@@ -9,6 +9,7 @@ packages=(
   libgif-dev libicu-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core xvfb xauth x11-utils
+  xdg-utils
 )
 
 missing=()

@@ -1,12 +1,17 @@
+#include "app/ComponentPlaceholders.h"
 #include "app/modMain.h"
+#include "platform/Forms.h"
+#include "platform/Services.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
+    startup::registerComponentPlaceholders();
     modMain::Main();
-    if (QApplication::topLevelWidgets().isEmpty())
+    // Start-up may end without a window: another copy runs, or there is nothing to show.
+    if (platform::services().forms->count() == 0)
         return 0;
     return QApplication::exec();
 }

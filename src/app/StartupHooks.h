@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+// Start-up steps whose procedures live in other modules: the language, the cube
+// discovery and the pivot binding. Until those modules are wired in, each step does
+// nothing (the language is English).
+namespace startup {
+
+struct Hooks
+{
+    std::function<void(int language)> loadLanguages;        // modMultiLingual::LoadLanguages
+    std::function<int()> getLocalLanguage;                  // modGenericLanguages::fncGetlocalLanguage
+    std::function<void()> getCubeFileNames;                 // subGetCubeFileNames
+    std::function<void()> getServerName;                    // subGetServerName
+    std::function<void()> getServerCubes;                   // subGetServerCubes
+    std::function<void(QWidget* pivReports)> bindPivotTable;   // subBindPivotTable
+};
+
+Hooks& hooks();
+Hooks defaultHooks();
+
+}

@@ -1,0 +1,5 @@
+#include "common/AppTitle.h"
+
+namespace modGlobals {
+QString gstrAppTitle;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// Addresses the maker configures for this build.
+namespace config {
+
+inline QString supportAddress()
+{
+    return QStringLiteral("support@zelbrin.example");
+}
+
+inline QString commonControlsDownloadPage()
+{
+    return QStringLiteral("https://zelbrin.example/download/common-controls");
+}
+
+inline QString webComponentsDownloadPage()
+{
+    return QStringLiteral("https://zelbrin.example/download/web-components");
+}
+
+}

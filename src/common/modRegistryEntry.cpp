@@ -1,0 +1,20 @@
+#include "common/modRegistryEntry.h"
+
+#include "platform/RegistryStore.h"
+#include "platform/VbError.h"
+
+namespace modRegistryEntry {
+
+QString fncReadRegistryEntry(const QString& name, const QString& defaultValue)
+{
+    constexpr long KeyMayNotBeEmpty = -2147220502;
+    if (name.trimmed().isEmpty())
+        platform::raiseError(KeyMayNotBeEmpty, QStringLiteral("Key may not be empty"));
+    const QString key = QStringLiteral("Software\\Zelbrin");
+    const auto& store = platform::RegistryStore::current();
+    if (!store.keyExists(platform::Hive::CurrentUser, key))
+        return defaultValue;
+    return store.value(platform::Hive::CurrentUser, key, name).value_or(defaultValue);
+}
+
+}

@@ -1,0 +1,26 @@
+#include "common/subEndProgram.h"
+
+#include "common/ErrorBoundary.h"
+#include "common/modErroHandling.h"
+#include "common/modFileHandling.h"
+#include "platform/App.h"
+#include "platform/Forms.h"
+#include "platform/ProcessEnd.h"
+#include "platform/Services.h"
+
+#include <cstdlib>
+
+namespace modMain {
+
+void subEndProgram()
+{
+    common::ResumeNext resume;
+    resume.run([] { platform::services().forms->unloadAll(); });
+    modFileHandling::gobjFSO.reset();
+    resume.run([] { platform::services().app->releaseInstanceLock(); });
+    // A run that ended through the error report tells scripts so.
+    platform::services().processEnd->endProcess(modErroHandling::errorHandled() ? 1 : 0);
+    std::abort();   // a process end that came back
+}
+
+}

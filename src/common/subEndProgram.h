@@ -1,0 +1,11 @@
+#pragma once
+
+// The program's one orderly end. It belongs to the start-up module but every layer
+// reaches it, so it lives with the common services.
+namespace modMain {
+
+// Closes every loaded window, newest first (stopping at one that refuses), releases the
+// file-system object and ends the process at once.
+[[noreturn]] void subEndProgram();
+
+}

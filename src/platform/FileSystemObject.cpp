@@ -1,0 +1,162 @@
+#include "platform/FileSystemObject.h"
+
+#include "platform/Services.h"
+#include "platform/SpecialFolders.h"
+#include "platform/VbError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+namespace platform {
+
+namespace {
+
+[[noreturn]] void fileNotFound(const QString& path)
+{
+    raiseError(err::CannotFindFile, QStringLiteral("File not found"), path);
+}
+
+[[noreturn]] void pathNotFound(const QString& path)
+{
+    raiseError(err::PathNotFound, QStringLiteral("Path not found"), path);
+}
+
+QString nameOf(const QString& path)
+{
+    return QFileInfo(path).fileName();
+}
+
+}
+
+File::File(QString path) : m_path(std::move(path)) {}
+
+QString File::Name() const
+{
+    return nameOf(m_path);
+}
+
+Folder File::ParentFolder() const
+{
+    return Folder(QFileInfo(m_path).absolutePath());
+}
+
+Folder::Folder(QString path) : m_path(std::move(path)) {}
+
+QString Folder::Name() const
+{
+    return nameOf(m_path);
+}
+
+QList<File> Folder::Files() const
+{
+    QList<File> files;
+    const QDir dir(m_path);
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted))
+        files.append(File(dir.filePath(name)));
+    return files;
+}
+
+QList<Folder> Folder::SubFolders() const
+{
+    QList<Folder> folders;
+    const QDir dir(m_path);
+    for (const QString& name : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Unsorted))
+        folders.append(Folder(dir.filePath(name)));
+    return folders;
+}
+
+bool FileSystemObject::FileExists(const QString& path) const
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isDir();
+}
+
+bool FileSystemObject::FolderExists(const QString& path) const
+{
+    return !path.isEmpty() && QFileInfo(path).isDir();
+}
+
+Folder FileSystemObject::CreateFolder(const QString& path) const
+{
+    const QFileInfo info(path);
+    if (info.exists())
+        raiseError(err::FileAlreadyExists, QStringLiteral("File already exists"), path);
+    if (!QFileInfo(info.absolutePath()).isDir())
+        pathNotFound(path);
+    if (!QDir().mkdir(path))
+        raiseError(err::PermissionDenied, QStringLiteral("Permission denied"), path);
+    return Folder(path);
+}
+
+void FileSystemObject::DeleteFile(const QString& path, bool force) const
+{
+    if (!FileExists(path))
+        fileNotFound(path);
+    QFile file(path);
+    if (force)
+        file.setPermissions(file.permissions() | QFileDevice::WriteOwner);
+    else if (!(file.permissions() & QFileDevice::WriteOwner))
+        raiseError(err::PermissionDenied, QStringLiteral("Permission denied"), path);
+    if (!file.remove())
+        raiseError(err::PermissionDenied, QStringLiteral("Permission denied"), path);
+}
+
+File FileSystemObject::GetFile(const QString& path) const
+{
+    if (!FileExists(path))
+        fileNotFound(path);
+    return File(QFileInfo(path).absoluteFilePath());
+}
+
+Folder FileSystemObject::GetFolder(const QString& path) const
+{
+    if (!FolderExists(path))
+        pathNotFound(path);
+    return Folder(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+}
+
+QString FileSystemObject::GetTempName() const
+{
+    const quint32 number = QRandomGenerator::global()->bounded(0x100000u);
+    return QStringLiteral("rad%1.tmp").arg(QString::number(number, 16).toUpper().rightJustified(5, QLatin1Char('0')));
+}
+
+Folder FileSystemObject::GetSpecialFolder(int folder) const
+{
+    constexpr int TemporaryFolder = 2;
+    if (folder != TemporaryFolder)
+        raiseError(err::InvalidArgument, QStringLiteral("Invalid procedure call or argument"));
+    return Folder(services().folders->privateTemp());
+}
+
+std::unique_ptr<TextStream> FileSystemObject::OpenTextFile(const QString& path, IOMode mode, bool create,
+                                                           Tristate format) const
+{
+    if (mode != ForReading && mode != ForWriting && mode != ForAppending)
+        raiseError(err::InvalidArgument, QStringLiteral("Invalid procedure call or argument"), path);
+    if (!FileExists(path)) {
+        if (FolderExists(path))
+            raiseError(err::PermissionDenied, QStringLiteral("Permission denied"), path);
+        if (mode == ForReading || !create)
+            fileNotFound(path);
+        if (!FolderExists(QFileInfo(path).absolutePath()))
+            pathNotFound(path);
+    }
+    return std::make_unique<TextStream>(path, mode, format);
+}
+
+std::unique_ptr<TextStream> FileSystemObject::CreateTextFile(const QString& path, bool overwrite,
+                                                             bool unicode) const
+{
+    if (FileExists(path) && !overwrite)
+        raiseError(err::FileAlreadyExists, QStringLiteral("File already exists"), path);
+    if (FolderExists(path))
+        raiseError(err::PermissionDenied, QStringLiteral("Permission denied"), path);
+    if (!FolderExists(QFileInfo(path).absolutePath()))
+        pathNotFound(path);
+    return std::make_unique<TextStream>(path, ForWriting, unicode ? TristateTrue : TristateFalse);
+}
+
+}

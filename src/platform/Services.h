@@ -1,0 +1,34 @@
+#pragma once
+
+namespace platform {
+
+class App;
+class Forms;
+class MessageBoxService;
+class PrinterChooser;
+class ProcessEnd;
+class ProcessLauncher;
+class SpecialFolders;
+class UrlOpener;
+
+// The one access point to the services that touch the desktop or the world outside the
+// process. The program uses the real ones; a test installs its stand-ins (FakeServices).
+struct Services
+{
+    App* app = nullptr;
+    Forms* forms = nullptr;
+    SpecialFolders* folders = nullptr;
+    MessageBoxService* messageBox = nullptr;
+    UrlOpener* urlOpener = nullptr;
+    ProcessLauncher* launcher = nullptr;
+    PrinterChooser* printerChooser = nullptr;
+    ProcessEnd* processEnd = nullptr;
+};
+
+// The services in use, created on first use from the running process.
+Services& services();
+// Installs a set of services and returns the set installed before (empty when the real
+// ones were never made); an empty set means the real services again.
+Services exchangeServices(const Services& replacement);
+
+}

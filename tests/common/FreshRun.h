@@ -1,0 +1,62 @@
+#pragma once
+
+#include "common/AppTitle.h"
+#include "common/PhraseVariablesUsed.h"
+#include "common/modAPI.h"
+#include "common/modErroHandling.h"
+#include "common/modFileHandling.h"
+#include "common/modOutlookCode.h"
+#include "platform/FakeServices.h"
+
+#include <QFile>
+
+// One run of the program as far as the common services know it: fake desktop services,
+// fresh module state, the English phrases of the error report.
+class FreshRun
+{
+public:
+    FreshRun()
+    {
+        reset();
+        modGlobals::gstrAppTitle = QStringLiteral("Tessaline Tool for Excel");
+        using namespace modMultiLingual;
+        LNGERRINAPP = QStringLiteral("There has been an error in this application.");
+        LNGERRTHISERROR = QStringLiteral("This error has occured:");
+        LNGERRSYSTEMERROR = QStringLiteral("The system error message was:");
+        LNGSUBROUTINE = QStringLiteral("Sub routine");
+        LNGERRLINE = QStringLiteral("Error on line");
+        LNGERRSENDREPORT = QStringLiteral("Would you like to send an e-mail with an error report?");
+    }
+    ~FreshRun() { reset(); }
+
+    // Runs code that is expected to end the program; true when it did.
+    template<class F>
+    bool ends(F&& code)
+    {
+        try {
+            code();
+        } catch (const platform::ProcessEnded&) {
+            return true;
+        }
+        return false;
+    }
+
+    static QByteArray bytesOf(const QString& path)
+    {
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        return file.readAll();
+    }
+
+    platform::FakeServices fakes;
+
+private:
+    static void reset()
+    {
+        modErroHandling::resetRunStateForTests();
+        modFileHandling::resetRunStateForTests();
+        modOutlookCode::resetRunStateForTests();
+        modAPI::resetRunStateForTests();
+        modGlobals::gstrAppTitle.clear();
+    }
+};
