@@ -1,4 +1,5 @@
 #include "app/ComponentPlaceholders.h"
+#include "app/StartupHooks.h"
 #include "app/modMain.h"
 #include "platform/Forms.h"
 #include "platform/Services.h"
@@ -9,6 +10,7 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     startup::registerComponentPlaceholders();
+    startup::connectLanguageServices();
     modMain::Main();
     // Start-up may end without a window: another copy runs, or there is nothing to show.
     if (platform::services().forms->count() == 0)

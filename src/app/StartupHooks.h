@@ -4,8 +4,7 @@
 #include <functional>
 
 // Start-up steps whose procedures live in other modules: the language, the cube
-// discovery and the pivot binding. Until those modules are wired in, each step does
-// nothing (the language is English).
+// discovery and the pivot binding. Tests replace them to run start-up on its own.
 namespace startup {
 
 struct Hooks
@@ -20,5 +19,8 @@ struct Hooks
 
 Hooks& hooks();
 Hooks defaultHooks();
+
+// The language layer reports through the program's step log, message box and error report.
+void connectLanguageServices();
 
 }

@@ -4,7 +4,7 @@
 #include "app/StartupHooks.h"
 #include "app/modGlobals.h"
 #include "common/ErrorBoundary.h"
-#include "common/PhraseVariablesUsed.h"
+#include "lang/modMultiLingual.h"
 #include "common/ProgramConfig.h"
 #include "common/modAPI.h"
 #include "common/modAssistant.h"

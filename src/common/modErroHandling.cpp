@@ -2,7 +2,7 @@
 
 #include "common/AppTitle.h"
 #include "common/ErrorBoundary.h"
-#include "common/PhraseVariablesUsed.h"
+#include "lang/modMultiLingual.h"
 #include "common/ProgramConfig.h"
 #include "common/modFileHandling.h"
 #include "common/modGetDefaultFolders.h"

@@ -1,14 +1,12 @@
 #include "lang/LanguageOverride.h"
 
-#include "platform/RegistryStore.h"
+#include "lang/modRegistryEntry.h"
 
 namespace lang {
 
 QString readLanguageOverride()
 {
-    return platform::RegistryStore::current()
-        .value(platform::Hive::CurrentUser, QStringLiteral("Software\\Zelbrin"), QStringLiteral("LanguageOnly4Test"))
-        .value_or(QStringLiteral("0"));
+    return modRegistryEntry::fncReadRegistryEntry(QStringLiteral("LanguageOnly4Test"), QStringLiteral("0"));
 }
 
 }

@@ -2,7 +2,7 @@
 
 #include "lang/PhraseCollection.h"
 #include "lang/LanguageOverride.h"
-#include "lang/PosixLocaleLcid.h"
+#include "platform/SystemLocale.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -19,7 +19,7 @@ constexpr int kEnglishColumn = 4;     // complete, and the fallback for every em
 
 // The language column (1 to 15) or kLayoutTest: the registry override when it names a
 // column or the layout test, else the column of the system's default locale.
-qint16 fncGetlocalLanguage(const std::function<int()>& systemLcid = lang::posixSystemLcid,
+qint16 fncGetlocalLanguage(const std::function<int()>& systemLcid = platform::GetSystemDefaultLCID,
                            const std::function<QString()>& readOverride = lang::readLanguageOverride);
 
 // The language column of a system locale identifier; English for every locale not listed.

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/AppTitle.h"
-#include "common/PhraseVariablesUsed.h"
+#include "lang/modMultiLingual.h"
 #include "common/modAPI.h"
 #include "common/modErroHandling.h"
 #include "common/modFileHandling.h"

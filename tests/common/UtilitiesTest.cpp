@@ -4,7 +4,7 @@
 #include "common/modAssistant.h"
 #include "common/modGetDefaultFolders.h"
 #include "common/modOutlookCode.h"
-#include "common/modRegistryEntry.h"
+#include "lang/modRegistryEntry.h"
 #include "platform/MessageBox.h"
 #include "platform/VbError.h"
 

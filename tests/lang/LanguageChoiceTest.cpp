@@ -63,7 +63,7 @@ TEST(LanguageChoice, PosixLocaleNamesMapToTheLanguageAndTerritory)
     };
     for (const auto& row : rows) {
         const QString name = QString::fromLatin1(row.locale);
-        EXPECT_EQ(fncGetlocalLanguage([name] { return lang::lcidOfPosixLocale(name); }, override(QStringLiteral("0"))),
+        EXPECT_EQ(fncGetlocalLanguage([name] { return platform::lcidOfLocaleName(name); }, override(QStringLiteral("0"))),
                   row.column)
             << row.locale;
     }
@@ -75,11 +75,11 @@ TEST(LanguageChoice, SystemLocaleFollowsThePosixPrecedence)
     qputenv("LANG", "el_GR.UTF-8");
     qputenv("LC_MESSAGES", "");
     qputenv("LC_ALL", "");
-    EXPECT_EQ(lang::posixSystemLcid(), 1032);
+    EXPECT_EQ(platform::GetSystemDefaultLCID(), 1032);
     qputenv("LC_MESSAGES", "de_DE.UTF-8");
-    EXPECT_EQ(lang::posixSystemLcid(), 1031);
+    EXPECT_EQ(platform::GetSystemDefaultLCID(), 1031);
     qputenv("LC_ALL", "tr_TR.UTF-8");
-    EXPECT_EQ(lang::posixSystemLcid(), 1055);
+    EXPECT_EQ(platform::GetSystemDefaultLCID(), 1055);
     qputenv("LC_ALL", saved[0]);
     qputenv("LC_MESSAGES", saved[1]);
     qputenv("LANG", saved[2]);

@@ -1,4 +1,4 @@
-#include "common/modRegistryEntry.h"
+#include "lang/modRegistryEntry.h"
 
 #include "platform/RegistryStore.h"
 #include "platform/VbError.h"
