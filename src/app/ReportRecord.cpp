@@ -92,14 +92,18 @@ bool fail(QString* error, const QString& why)
 
 }
 
-QByteArray encode(const cOLAPReport& report, const Context& context)
+QString compose(const cOLAPReport& report, const Context& context)
 {
     QString text = head(report, context.layout);
     if (!context.location.isEmpty())
         text.replace(context.location, kLocationPlaceholder);
-    text += kFieldSeparator + report.ReportDescription + kDescriptionSeparator + report.ReportType
+    return text + kFieldSeparator + report.ReportDescription + kDescriptionSeparator + report.ReportType
         + kDescriptionSeparator + report.ReportCategory + kDescriptionSeparator;
+}
 
+QByteArray encode(const cOLAPReport& report, const Context& context)
+{
+    const QString text = compose(report, context);
     QByteArray bytes(text.size() * 2, Qt::Uninitialized);
     for (qsizetype i = 0; i < text.size(); ++i)
         qToLittleEndian<quint16>(text[i].unicode(), bytes.data() + 2 * i);

@@ -23,6 +23,8 @@ struct Context
     QString provider;
 };
 
+// The record's text, and its bytes as the file holds them.
+QString compose(const cOLAPReport& report, const Context& context);
 QByteArray encode(const cOLAPReport& report, const Context& context);
 
 // Fills the persisted fields of `report` from a file's bytes. A record that cannot be

@@ -1,5 +1,6 @@
 #include "platform/MailClient.h"
 
+#include "platform/AtomicFile.h"
 #include "platform/Desktop.h"
 #include "platform/Services.h"
 #include "platform/SpecialFolders.h"
@@ -8,7 +9,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace platform {
 
@@ -31,8 +31,7 @@ void MailItem::Save()
     QDir().mkpath(folder);
     const QString path = freeCopyName(folder);
     const QString text = QStringLiteral("To: %1\r\nSubject: %2\r\n\r\n%3").arg(To, Subject, Body);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit())
+    if (!writeFileAtomically(path, text.toUtf8()))
         raiseError(err::DeviceIOError, QStringLiteral("Device I/O error"), path);
     m_savedCopy = path;
 }

@@ -1,9 +1,9 @@
 #include "platform/TextStream.h"
 
+#include "platform/AtomicFile.h"
 #include "platform/VbError.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -115,8 +115,7 @@ void TextStream::Close()
     m_closed = true;
     if (m_mode == ForReading)
         return;
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(encode(m_text)) < 0 || !file.commit())
+    if (!writeFileAtomically(m_path, encode(m_text)))
         raiseError(err::DeviceIOError, QStringLiteral("Device I/O error"), m_path);
 }
 

@@ -1,4 +1,5 @@
 #include "platform/FakeServices.h"
+#include "platform/AtomicFile.h"
 #include "platform/FileSystemObject.h"
 #include "platform/VbError.h"
 
@@ -7,6 +8,9 @@
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 using namespace platform;
@@ -136,4 +140,27 @@ TEST(SpecialFolders, PrivateTempIsOursAndClosedToOthers)
     QDir().rmdir(temp);
     ASSERT_TRUE(QFile::link(fakes.path(QStringLiteral("app")), temp));   // a planted link: refuse it
     EXPECT_EQ(errorOf([] { services().folders->privateTemp(); }), 75);
+}
+
+TEST(AtomicFile, AWriteCutShortLeavesTheOldFileWhole)
+{
+    FakeServices fakes;
+    const QString path = fakes.path(QStringLiteral("whole.txt"));
+    ASSERT_TRUE(writeFileAtomically(path, QByteArray("old")));
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    const auto oldHandler = ::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = saved;
+    limit.rlim_cur = 64;   // a disk that fills up mid-write, for root as well
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    QString error;
+    const bool written = writeFileAtomically(path, QByteArray(8192, 'x'), &error);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    ::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(written);
+    EXPECT_FALSE(error.isEmpty());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("old"));
+    EXPECT_EQ(QDir(fakes.path(QStringLiteral("."))).entryList({QStringLiteral("whole.txt.*")}, QDir::Files), QStringList());
 }
