@@ -143,8 +143,9 @@ TEST(MemoryCube, EmptyMembersAreShownOnlyWhenAsked)
     EXPECT_EQ(norway(withEmpty), (QStringList{QStringLiteral("Bergen"), QStringLiteral("Oslo"),
                                               QStringLiteral("Tromsø"), QStringLiteral("Norway")}));
     for (int r = 0; r < withEmpty.rows.size(); ++r) {
-        if (withEmpty.rows[r].members[0].member.caption == QStringLiteral("Tromsø"))
+        if (withEmpty.rows[r].members[0].member.caption == QStringLiteral("Tromsø")) {
             EXPECT_FALSE(withEmpty.value(r, 0, 0).has_value());
+        }
     }
 }
 
