@@ -25,24 +25,54 @@ std::vector<const FieldPlan*> axisFields(const QueryPlan& plan)
 }
 
 // The depths an axis is grouped at: each field down to some level, the fields after the
-// first All field all at All (-1).
+// first All field all at All (-1). A field followed by another one is grouped only at depths
+// where it has visible members without shown children; the last grouped field at any depth
+// with visible members.
 std::vector<std::vector<int>> axisShapes(const std::vector<FieldPlan>& fields)
 {
     std::vector<std::vector<int>> shapes{std::vector<int>(fields.size(), -1)};
-    std::vector<std::vector<int>> frontier{{}};
+    std::vector<std::vector<int>> prefixes{{}};
     for (size_t f = 0; f < fields.size(); ++f) {
+        const FieldPlan& field = fields[f];
+        std::vector<uint8_t> anyVisible(size_t(field.deepestLevel) + 1, 0);
+        std::vector<uint8_t> anyLeaf(size_t(field.deepestLevel) + 1, 0);
+        for (size_t id = 0; id < field.visible.size(); ++id) {
+            if (!field.visible[id])
+                continue;
+            const size_t level = size_t(field.index->member(int(id)).level);
+            anyVisible[level] = 1;
+            anyLeaf[level] = anyLeaf[level] || !field.open[id];
+        }
         std::vector<std::vector<int>> next;
-        for (const auto& prefix : frontier) {
-            for (int depth = 0; depth <= fields[f].deepestLevel; ++depth) {
+        for (const auto& prefix : prefixes) {
+            for (int depth = 0; depth <= field.deepestLevel; ++depth) {
                 std::vector<int> shape = prefix;
                 shape.push_back(depth);
-                next.push_back(shape);
-                std::vector<int> full = shape;
-                full.resize(fields.size(), -1);
-                shapes.push_back(full);
+                if (anyVisible[size_t(depth)]) {
+                    std::vector<int> full = shape;
+                    full.resize(fields.size(), -1);
+                    shapes.push_back(full);
+                }
+                if (anyLeaf[size_t(depth)])
+                    next.push_back(shape);
             }
         }
-        frontier = std::move(next);
+        prefixes = std::move(next);
+    }
+    // Every level column selected must be grouped somewhere, even where no member shows.
+    std::vector<int> deepest(fields.size(), -1);
+    for (const auto& shape : shapes) {
+        for (size_t f = 0; f < fields.size(); ++f)
+            deepest[f] = std::max(deepest[f], shape[f]);
+    }
+    for (size_t f = 0; f < fields.size(); ++f) {
+        if (deepest[f] < fields[f].deepestLevel) {
+            std::vector<int> all;
+            for (const FieldPlan& field : fields)
+                all.push_back(field.deepestLevel);
+            shapes.push_back(all);
+            break;
+        }
     }
     return shapes;
 }

@@ -182,7 +182,7 @@ TEST_F(ServerCube, GroupedQueriesEqualTheCubeFile)
     const QStringList measures{QStringLiteral("Revenue"), QStringLiteral("Order Lines"),
                                QStringLiteral("Average Discount"), QStringLiteral("Customers"),
                                QStringLiteral("Smallest Line")};
-    std::vector<PivotQuery> queries(4);
+    std::vector<PivotQuery> queries(5);
     queries[0].rows.fields = {field("Geography", 1)};
     queries[0].columns.fields = {field("Time")};
     AxisField time = field("Time");
@@ -198,6 +198,12 @@ TEST_F(ServerCube, GroupedQueriesEqualTheCubeFile)
     queries[2].filters = {{QStringLiteral("Channel"), {path({"3"})}}};
     queries[3].columns.fields = {field("Channel")};
     queries[3].columns.subtotals = false;
+    AxisField countries = field("Geography", 1);
+    countries.collapsed = {path({"3"})};
+    countries.expanded = {path({"1", "SE"})};
+    queries[4].rows.fields = {countries, field("Time", 1)};
+    queries[4].rows.sortByLabel = SortOrder::Ascending;
+    queries[4].columns.fields = {field("Product", 1)};
     for (size_t i = 0; i < queries.size(); ++i) {
         SCOPED_TRACE(i);
         queries[i].measures = measures;
