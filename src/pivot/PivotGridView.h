@@ -1,0 +1,56 @@
+#pragma once
+
+#include "olap/CubeSource.h"
+#include "pivot/PivotLayout.h"
+
+#include <QTableView>
+
+namespace pivot {
+
+class NestedHeaderView;
+class PivotGridModel;
+
+// The grid of a pivot result: nested row and column headers around the data cells.
+// It turns what the user does on it into requests; the pivot table decides what they
+// change and queries again.
+class PivotGridView : public QTableView
+{
+    Q_OBJECT
+public:
+    explicit PivotGridView(PivotGridModel* model, QWidget* parent = nullptr);
+
+    NestedHeaderView* rowHeader() const { return m_rowHeader; }
+    NestedHeaderView* columnHeader() const { return m_columnHeader; }
+    PivotGridModel* pivotModel() const { return m_model; }
+
+    // Fits the header slots and the column widths to the current result.
+    void fitToContents();
+    // The selected rectangle as tab-separated text (the whole grid when nothing is selected).
+    QString selectionAsTsv() const;
+    void copySelection() const;
+    void setDetailsAllowed(bool allowed) { m_detailsAllowed = allowed; }
+
+signals:
+    void memberToggleRequested(pivot::Area area, int position, int slot);
+    void levelExpandRequested(pivot::Area area, int slot, bool expanded);
+    void labelSortRequested(pivot::Area area, olap::SortOrder order);
+    // Order the axis `area` by the values of one position of the other axis.
+    void valueSortRequested(pivot::Area area, int measure, olap::SortOrder order);
+    void filterRequested(pivot::Area area, int slot);
+    void detailsRequested(int row, int column);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void showHeaderMenu(Area area, int position, int slot, int section, const QPoint& globalPos);
+
+    PivotGridModel* m_model;
+    NestedHeaderView* m_rowHeader;
+    NestedHeaderView* m_columnHeader;
+    bool m_detailsAllowed = false;
+};
+
+}
