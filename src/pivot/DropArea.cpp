@@ -8,9 +8,13 @@
 
 namespace pivot {
 
-DropArea::DropArea(Area area, const QString& placeholder, QWidget* parent)
+DropArea::DropArea(Area area, const QString& caption, const QString& placeholder, QWidget* parent)
     : QFrame(parent), m_area(area), m_layout(new QHBoxLayout(this)), m_placeholder(new QLabel(placeholder, this))
 {
+    auto* title = new QLabel(caption, this);
+    title->setStyleSheet(QStringLiteral("color: #5a6270; font-weight: bold;"));
+    title->setMinimumWidth(title->fontMetrics().horizontalAdvance(QStringLiteral("Columns")) + 6);
+    m_layout->addWidget(title);
     setAcceptDrops(true);
     setFrameShape(QFrame::StyledPanel);
     setObjectName(QStringLiteral("dropArea"));
@@ -27,7 +31,10 @@ void DropArea::setEntries(const QVector<Entry>& entries)
     for (FieldChip* chip : chips()) {
         m_layout->removeWidget(chip);
         chip->hide();
-        chip->deleteLater();   // a chip may be inside its own drag right now
+        if (chip->isDragging())
+            chip->retireAfterDrag();
+        else
+            chip->deleteLater();
     }
     m_placeholder->setVisible(entries.isEmpty());
     int at = 0;
@@ -41,7 +48,7 @@ void DropArea::setEntries(const QVector<Entry>& entries)
             const int target = delta < 0 ? std::max(0, at - 1) : at + 2;
             emit placeRequested(field, m_area, target);
         });
-        m_layout->insertWidget(1 + at, chip);
+        m_layout->insertWidget(2 + at, chip);   // after the caption and the placeholder
         ++at;
     }
 }

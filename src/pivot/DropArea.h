@@ -21,7 +21,7 @@ public:
         bool filtered = false;
     };
 
-    DropArea(Area area, const QString& placeholder, QWidget* parent = nullptr);
+    DropArea(Area area, const QString& caption, const QString& placeholder, QWidget* parent = nullptr);
     Area area() const { return m_area; }
     void setEntries(const QVector<Entry>& entries);
     QList<FieldChip*> chips() const;

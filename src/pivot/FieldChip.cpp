@@ -39,10 +39,16 @@ void FieldChip::mouseMoveEvent(QMouseEvent* event)
     auto* drag = new QDrag(this);
     drag->setMimeData(fieldMimeData(m_field).release());
     drag->setPixmap(grab());
-    const FieldRef field = m_field;
+    // The drop rebuilds the areas while the drag still runs; the area keeps this chip
+    // alive until then (retireAfterDrag) instead of deleting it under our feet.
+    m_dragging = true;
+    const Qt::DropAction action = drag->exec(Qt::MoveAction);
+    m_dragging = false;
     // Dropped where nothing takes it: the user dragged the field off the pivot table.
-    if (drag->exec(Qt::MoveAction) == Qt::IgnoreAction)
-        emit removeRequested(field);
+    if (action == Qt::IgnoreAction)
+        emit removeRequested(m_field);
+    if (m_retired)
+        deleteLater();
 }
 
 void FieldChip::keyPressEvent(QKeyEvent* event)
@@ -64,22 +70,32 @@ void FieldChip::keyPressEvent(QKeyEvent* event)
 
 void FieldChip::contextMenuEvent(QContextMenuEvent* event)
 {
-    QMenu menu(this);
+    // The chosen command runs after the menu has closed: it rebuilds the area, which
+    // retires this chip, and nothing of the chip may be in use by then.
+    QMenu menu;
+    std::vector<std::pair<QAction*, std::function<void()>>> commands;
+    auto add = [&](const QString& text, std::function<void()> command) {
+        commands.emplace_back(menu.addAction(text), std::move(command));
+    };
+    const FieldRef field = m_field;
     if (m_area != Area::Data) {
-        menu.addAction(tr("Filter..."), this, [this] { emit filterRequested(m_field); });
+        add(tr("Filter..."), [this, field] { emit filterRequested(field); });
         menu.addSeparator();
         if (m_area != Area::Row)
-            menu.addAction(tr("Move to Row Area"), this, [this] { emit placeRequested(m_field, Area::Row, -1); });
+            add(tr("Move to Row Area"), [this, field] { emit placeRequested(field, Area::Row, -1); });
         if (m_area != Area::Column)
-            menu.addAction(tr("Move to Column Area"), this, [this] { emit placeRequested(m_field, Area::Column, -1); });
+            add(tr("Move to Column Area"), [this, field] { emit placeRequested(field, Area::Column, -1); });
         if (m_area != Area::Filter)
-            menu.addAction(tr("Move to Filter Area"), this, [this] { emit placeRequested(m_field, Area::Filter, -1); });
+            add(tr("Move to Filter Area"), [this, field] { emit placeRequested(field, Area::Filter, -1); });
     }
-    menu.addAction(tr("Move Left"), this, [this] { emit moveRequested(m_field, -1); });
-    menu.addAction(tr("Move Right"), this, [this] { emit moveRequested(m_field, 1); });
+    add(tr("Move Left"), [this, field] { emit moveRequested(field, -1); });
+    add(tr("Move Right"), [this, field] { emit moveRequested(field, 1); });
     menu.addSeparator();
-    menu.addAction(tr("Remove Field"), this, [this] { emit removeRequested(m_field); });
-    menu.exec(event->globalPos());
+    add(tr("Remove Field"), [this, field] { emit removeRequested(field); });
+    QAction* chosen = menu.exec(event->globalPos());
+    for (const auto& [action, command] : commands)
+        if (action == chosen)
+            command();
 }
 
 }

@@ -14,6 +14,9 @@ class FieldChip : public QToolButton
 public:
     FieldChip(const FieldRef& field, const QString& caption, Area area, bool filtered, QWidget* parent = nullptr);
     const FieldRef& field() const { return m_field; }
+    bool isDragging() const { return m_dragging; }
+    // The area was rebuilt while this chip's drag runs: it goes once the drag is over.
+    void retireAfterDrag() { m_retired = true; }
 
 signals:
     void placeRequested(const pivot::FieldRef& field, pivot::Area area, int index);
@@ -31,6 +34,8 @@ private:
     FieldRef m_field;
     Area m_area;
     QPoint m_pressPos;
+    bool m_dragging = false;
+    bool m_retired = false;
 };
 
 }

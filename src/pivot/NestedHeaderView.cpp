@@ -91,6 +91,15 @@ void NestedHeaderView::refit()
     viewport()->update();
 }
 
+void NestedHeaderView::ensureSlotWidth(int slot, int width)
+{
+    if (slot < 0 || slot >= int(m_slotWidths.size()) || m_slotWidths[size_t(slot)] >= width)
+        return;
+    m_slotWidths[size_t(slot)] = width;
+    updateGeometry();
+    viewport()->update();
+}
+
 int NestedHeaderView::slotOffset(int slot) const
 {
     int x = 0;

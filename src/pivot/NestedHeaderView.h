@@ -28,6 +28,8 @@ public:
 
     // Recomputes slot widths and the level height after the model changed.
     void refit();
+    // Widens a row slot to at least `width` (for the level name above it).
+    void ensureSlotWidth(int slot, int width);
     int slotWidth(int slot) const { return slot < int(m_slotWidths.size()) ? m_slotWidths[size_t(slot)] : 0; }
     int levelHeight() const { return m_levelHeight; }
 

@@ -6,7 +6,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QAbstractButton>
 #include <QMenu>
+#include <QPainter>
 
 namespace pivot {
 
@@ -25,6 +27,10 @@ PivotGridView::PivotGridView(PivotGridModel* model, QWidget* parent)
     setCornerButtonEnabled(true);
     setGridStyle(Qt::SolidLine);
     setStyleSheet(QStringLiteral("QTableView { gridline-color: #dde1e6; }"));
+    // The corner above the row headers names the levels; it is the view's own button.
+    m_corner = findChild<QAbstractButton*>();
+    if (m_corner)
+        m_corner->installEventFilter(this);
 
     connect(m_rowHeader, &NestedHeaderView::toggleRequested, this,
             [this](int position, int slot) { emit memberToggleRequested(Area::Row, position, slot); });
@@ -44,15 +50,18 @@ void PivotGridView::fitToContents()
 {
     m_rowHeader->refit();
     m_columnHeader->refit();
+    QFont captionFont = font();
+    captionFont.setBold(true);
+    const QFontMetrics captionMetrics(captionFont);
+    for (int s = 0; s < m_rowSlotCaptions.size(); ++s)
+        m_rowHeader->ensureSlotWidth(s, std::min(captionMetrics.horizontalAdvance(m_rowSlotCaptions[s]) + 14, 240));
     const int columns = m_model->columnCount();
     const int rows = m_model->rowCount();
     // A sample of rows decides a column's width: the widest formatted values sit in the
     // totals at the end and the first screenful.
     const int sample = columns > 200 ? 40 : 200;
-    QFont bold = font();
-    bold.setBold(true);
     const QFontMetrics plain = fontMetrics();
-    const QFontMetrics boldMetrics(bold);
+    const QFontMetrics& boldMetrics = captionMetrics;
     for (int c = 0; c < columns; ++c) {
         int width = m_columnHeader->sectionSizeHint(c);
         for (int r = 0; r < rows; ++r) {
@@ -67,6 +76,51 @@ void PivotGridView::fitToContents()
         m_columnHeader->resizeSection(c, std::min(std::max(width, 48), 400));
     }
     updateGeometries();
+}
+
+void PivotGridView::setSlotCaptions(const QStringList& rowSlots, const QStringList& columnSlots)
+{
+    m_rowSlotCaptions = rowSlots;
+    m_columnSlotCaptions = columnSlots;
+    if (m_corner)
+        m_corner->update();
+}
+
+bool PivotGridView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_corner && event->type() == QEvent::Paint) {
+        paintCorner(m_corner);
+        return true;
+    }
+    return QTableView::eventFilter(watched, event);
+}
+
+void PivotGridView::paintCorner(QWidget* corner) const
+{
+    QPainter painter(corner);
+    const QRect area = corner->rect();
+    painter.fillRect(area, QColor(0xf3, 0xf4, 0xf6));
+    painter.setPen(QColor(0xc8, 0xcc, 0xd2));
+    painter.drawLine(area.bottomLeft(), area.bottomRight());
+    painter.drawLine(area.topRight(), area.bottomRight());
+    const int level = m_columnHeader->levelHeight();
+    QFont bold = font();
+    bold.setBold(true);
+    painter.setFont(bold);
+    painter.setPen(QColor(0x5a, 0x62, 0x70));
+    // Column levels, right-aligned against the column headers they name.
+    for (int l = 0; l < m_columnSlotCaptions.size(); ++l)
+        painter.drawText(QRect(0, l * level, area.width() - 6, level), int(Qt::AlignRight | Qt::AlignVCenter),
+                         m_columnSlotCaptions[l]);
+    // Row levels along the bottom edge, one above each row slot.
+    int x = 0;
+    for (int s = 0; s < m_rowSlotCaptions.size(); ++s) {
+        const int width = m_rowHeader->slotWidth(s);
+        const QRect cell(x, area.height() - level, width, level);
+        painter.drawText(cell.adjusted(6, 0, -4, 0), int(Qt::AlignLeft | Qt::AlignVCenter),
+                         painter.fontMetrics().elidedText(m_rowSlotCaptions[s], Qt::ElideRight, width - 10));
+        x += width;
+    }
 }
 
 QString PivotGridView::selectionAsTsv() const

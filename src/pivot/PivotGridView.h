@@ -29,6 +29,8 @@ public:
     QString selectionAsTsv() const;
     void copySelection() const;
     void setDetailsAllowed(bool allowed) { m_detailsAllowed = allowed; }
+    // Level names shown in the corner: above each row slot, and beside each column slot.
+    void setSlotCaptions(const QStringList& rowSlots, const QStringList& columnSlots);
 
 signals:
     void memberToggleRequested(pivot::Area area, int position, int slot);
@@ -43,6 +45,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void showHeaderMenu(Area area, int position, int slot, int section, const QPoint& globalPos);
@@ -50,7 +53,12 @@ private:
     PivotGridModel* m_model;
     NestedHeaderView* m_rowHeader;
     NestedHeaderView* m_columnHeader;
+    void paintCorner(QWidget* corner) const;
+
     bool m_detailsAllowed = false;
+    QWidget* m_corner = nullptr;
+    QStringList m_rowSlotCaptions;
+    QStringList m_columnSlotCaptions;
 };
 
 }

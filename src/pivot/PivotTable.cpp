@@ -43,6 +43,7 @@ void PivotTable::buildUi()
     main->setContentsMargins(0, 0, 0, 0);
     main->setSpacing(0);
     m_titleBar = new QLabel(m_content);
+    m_titleBar->setTextFormat(Qt::PlainText);
     m_titleBar->setStyleSheet(QStringLiteral("background: #2f4f7f; color: white; font-weight: bold; padding: 3px 6px;"));
     main->addWidget(m_titleBar);
 
@@ -55,10 +56,10 @@ void PivotTable::buildUi()
     left->setSpacing(2);
     auto* areas = new QGridLayout;
     areas->setSpacing(2);
-    m_areas[int(Area::Filter)] = new DropArea(Area::Filter, tr("Drop Filter Fields Here"), m_content);
-    m_areas[int(Area::Column)] = new DropArea(Area::Column, tr("Drop Column Fields Here"), m_content);
-    m_areas[int(Area::Row)] = new DropArea(Area::Row, tr("Drop Row Fields Here"), m_content);
-    m_areas[int(Area::Data)] = new DropArea(Area::Data, tr("Drop Totals or Detail Fields Here"), m_content);
+    m_areas[int(Area::Filter)] = new DropArea(Area::Filter, tr("Filter"), tr("Drop Filter Fields Here"), m_content);
+    m_areas[int(Area::Column)] = new DropArea(Area::Column, tr("Columns"), tr("Drop Column Fields Here"), m_content);
+    m_areas[int(Area::Row)] = new DropArea(Area::Row, tr("Rows"), tr("Drop Row Fields Here"), m_content);
+    m_areas[int(Area::Data)] = new DropArea(Area::Data, tr("Data"), tr("Drop Totals Here"), m_content);
     areas->addWidget(m_areas[int(Area::Filter)], 0, 0);
     areas->addWidget(m_areas[int(Area::Column)], 0, 1);
     areas->addWidget(m_areas[int(Area::Row)], 1, 0);
@@ -520,6 +521,23 @@ QString PivotTable::fieldCaption(const FieldRef& field) const
     return field.name;
 }
 
+QStringList PivotTable::slotCaptions(Area area) const
+{
+    const HeaderLayout& headers = area == Area::Row ? m_model->rowHeaders() : m_model->columnHeaders();
+    const auto& fields = m_state.layout.axis(area).fields;
+    QStringList captions;
+    for (int s = 0; s < headers.slotCount(); ++s) {
+        const int field = headers.slotField(s);
+        QString caption;
+        if (field >= 0 && field < fields.size() && m_source)
+            for (const olap::Hierarchy& h : m_source->schema().hierarchies)
+                if (h.name == fields[field].hierarchy && headers.slotDepth(s) < h.levels.size())
+                    caption = h.levels[headers.slotDepth(s)].caption;
+        captions << caption;
+    }
+    return captions;
+}
+
 void PivotTable::runQuery()
 {
     m_error.clear();
@@ -544,6 +562,7 @@ void PivotTable::runQuery()
                                   HeaderLayout(m_cells->columns, m_state.layout.columns, levels, false)};
     m_model->setDataFields(measureCaptions(), measureNumberFormats());
     m_model->setResult(std::move(result));
+    m_grid->setSlotCaptions(slotCaptions(Area::Row), slotCaptions(Area::Column));
     m_grid->fitToContents();
     refreshPanels();
     emit dataChanged();

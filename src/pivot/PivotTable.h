@@ -113,6 +113,7 @@ private:
     void refreshPanels();
     void applyContentLimits();
     QString fieldCaption(const FieldRef& field) const;
+    QStringList slotCaptions(Area area) const;
     int levelCount(const QString& hierarchy) const;
 
     Version m_version;
