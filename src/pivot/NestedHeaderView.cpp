@@ -5,6 +5,7 @@
 #include <QContextMenuEvent>
 #include <QHash>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace pivot {
@@ -199,6 +200,23 @@ QRect NestedHeaderView::indicatorRect(const QRect& cellRect) const
         : cellRect.top() + (m_levelHeight - IndicatorSize) / 2;
     const int left = std::max(cellRect.left(), 0) + Padding;
     return QRect(left, top, IndicatorSize, IndicatorSize);
+}
+
+void NestedHeaderView::paintEvent(QPaintEvent* event)
+{
+    QHeaderView::paintEvent(event);
+    // Below the last row (or right of the last column) the header is blank like the grid.
+    const int last = count() - 1;
+    const int end = last < 0 ? 0 : sectionViewportPosition(last) + sectionSize(last);
+    QRect empty = viewport()->rect();
+    if (orientation() == Qt::Vertical)
+        empty.setTop(end);
+    else
+        empty.setLeft(end);
+    if (!empty.isEmpty()) {
+        QPainter painter(viewport());
+        painter.fillRect(empty.intersected(event->rect()), palette().color(QPalette::Base));
+    }
 }
 
 void NestedHeaderView::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const

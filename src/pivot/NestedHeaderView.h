@@ -40,6 +40,7 @@ signals:
     void contextRequested(const NestedHeaderView::Hit& hit, const QPoint& globalPos);
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
     QSize sectionSizeFromContents(int logicalIndex) const override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -32,6 +32,10 @@ PivotGridView::PivotGridView(PivotGridModel* model, QWidget* parent)
     if (m_corner)
         m_corner->installEventFilter(this);
 
+    connect(m_columnHeader, &QHeaderView::sectionResized, this, [this](int column, int, int size) {
+        if (!m_fitting)
+            m_userWidths.insert(columnKey(column), size);
+    });
     connect(m_rowHeader, &NestedHeaderView::toggleRequested, this,
             [this](int position, int slot) { emit memberToggleRequested(Area::Row, position, slot); });
     connect(m_columnHeader, &NestedHeaderView::toggleRequested, this,
@@ -55,6 +59,7 @@ void PivotGridView::fitToContents()
     const QFontMetrics captionMetrics(captionFont);
     for (int s = 0; s < m_rowSlotCaptions.size(); ++s)
         m_rowHeader->ensureSlotWidth(s, std::min(captionMetrics.horizontalAdvance(m_rowSlotCaptions[s]) + 14, 240));
+    m_fitting = true;
     const int columns = m_model->columnCount();
     const int rows = m_model->rowCount();
     // A sample of rows decides a column's width: the widest formatted values sit in the
@@ -73,9 +78,31 @@ void PivotGridView::fitToContents()
             const bool total = m_model->isTotalRow(r) || m_model->isTotalColumn(c);
             width = std::max(width, (total ? boldMetrics : plain).horizontalAdvance(text) + 14);
         }
-        m_columnHeader->resizeSection(c, std::min(std::max(width, 48), 400));
+        m_columnHeader->resizeSection(c, m_userWidths.value(columnKey(c), std::min(std::max(width, 48), 400)));
     }
+    m_fitting = false;
     updateGeometries();
+}
+
+QString PivotGridView::columnKey(int column) const
+{
+    QStringList labels;
+    for (int level = 0; level < m_model->columnLevelCount(); ++level)
+        labels << m_model->columnHeaderText(column, level);
+    return labels.join(QChar(0x1f));
+}
+
+void PivotGridView::toggleInnermost(int row, bool expand)
+{
+    // The innermost member of the row that can go the asked way.
+    const HeaderLayout& headers = m_model->rowHeaders();
+    for (int s = headers.slotCount() - 1; s >= 0; --s) {
+        const HeaderCell& cell = headers.cell(row, s);
+        if (cell.span > 0 && cell.expandable && cell.expanded != expand) {
+            emit memberToggleRequested(Area::Row, row, s);
+            return;
+        }
+    }
 }
 
 void PivotGridView::setSlotCaptions(const QStringList& rowSlots, const QStringList& columnSlots)
@@ -150,6 +177,12 @@ void PivotGridView::keyPressEvent(QKeyEvent* event)
 {
     if (event->matches(QKeySequence::Copy)) {
         copySelection();
+        event->accept();
+        return;
+    }
+    // + and - expand and collapse the members of the current row, innermost first.
+    if ((event->key() == Qt::Key_Plus || event->key() == Qt::Key_Minus) && currentIndex().isValid()) {
+        toggleInnermost(currentIndex().row(), event->key() == Qt::Key_Plus);
         event->accept();
         return;
     }

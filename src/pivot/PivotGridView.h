@@ -3,6 +3,7 @@
 #include "olap/CubeSource.h"
 #include "pivot/PivotLayout.h"
 
+#include <QHash>
 #include <QTableView>
 
 namespace pivot {
@@ -31,6 +32,8 @@ public:
     void setDetailsAllowed(bool allowed) { m_detailsAllowed = allowed; }
     // Level names shown in the corner: above each row slot, and beside each column slot.
     void setSlotCaptions(const QStringList& rowSlots, const QStringList& columnSlots);
+    const QStringList& rowSlotCaptions() const { return m_rowSlotCaptions; }
+    const QStringList& columnSlotCaptions() const { return m_columnSlotCaptions; }
 
 signals:
     void memberToggleRequested(pivot::Area area, int position, int slot);
@@ -54,11 +57,16 @@ private:
     NestedHeaderView* m_rowHeader;
     NestedHeaderView* m_columnHeader;
     void paintCorner(QWidget* corner) const;
+    QString columnKey(int column) const;
+    void toggleInnermost(int row, bool expand);
 
     bool m_detailsAllowed = false;
     QWidget* m_corner = nullptr;
     QStringList m_rowSlotCaptions;
     QStringList m_columnSlotCaptions;
+    // Widths the user dragged, by column label, kept across queries.
+    QHash<QString, int> m_userWidths;
+    bool m_fitting = false;
 };
 
 }

@@ -8,7 +8,7 @@
 
 namespace pivot {
 
-QImage renderPivotPicture(PivotGridModel* model, const QString& title, const QSize& size)
+QImage renderPivotPicture(const PivotGridView& source, const QString& title, const QSize& size)
 {
     QWidget frame;
     frame.setAttribute(Qt::WA_DontShowOnScreen);
@@ -22,7 +22,8 @@ QImage renderPivotPicture(PivotGridModel* model, const QString& title, const QSi
         label->setStyleSheet(QStringLiteral("background: #2f4f7f; color: white; font-weight: bold; padding: 3px 6px;"));
         layout->addWidget(label);
     }
-    auto* grid = new PivotGridView(model, &frame);
+    auto* grid = new PivotGridView(source.pivotModel(), &frame);
+    grid->setSlotCaptions(source.rowSlotCaptions(), source.columnSlotCaptions());
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setFrameShape(QFrame::NoFrame);

@@ -299,7 +299,7 @@ void PivotTable::ExportPicture(const QString& fileName, const QString& filterNam
                              tr("The pivot table cannot export a picture as %1").arg(filterName), Source);
     if (width <= 0 || height <= 0 || width > 16000 || height > 16000)
         platform::raiseError(platform::err::InvalidArgument, tr("Invalid picture size"), Source);
-    const QImage picture = renderPivotPicture(m_model, m_titleBar->text(), QSize(width, height));
+    const QImage picture = renderPivotPicture(*m_grid, m_titleBar->text(), QSize(width, height));
     if (!gifWriter()(picture, fileName))
         platform::raiseError(platform::err::ControlArrayElementMissing,
                              tr("The picture could not be written to %1").arg(fileName), Source);
@@ -330,6 +330,24 @@ QStringList PivotTable::measureNumberFormats() const
         formats << format;
     }
     return formats;
+}
+
+QString PivotTable::rowCaption(int position) const
+{
+    return position >= 0 && position < m_model->rowCount() ? m_model->headerData(position, Qt::Vertical).toString()
+                                                          : QString();
+}
+
+QString PivotTable::columnCaption(int position) const
+{
+    const HeaderLayout& headers = m_model->columnHeaders();
+    if (position < 0 || position >= headers.positionCount())
+        return {};
+    QStringList parts;
+    for (int s = 0; s < headers.slotCount(); ++s)
+        if (headers.cell(position, s).span > 0)
+            parts << headers.cell(position, s).text;
+    return parts.join(QLatin1String(" / "));
 }
 
 DropArea* PivotTable::dropArea(Area area) const

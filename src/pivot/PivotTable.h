@@ -61,6 +61,10 @@ public:
     const olap::CellSet& cellSet() const;
     QStringList measureCaptions() const;
     QStringList measureNumberFormats() const;
+    // The labels of one row or column position of cellSet(), outer members first
+    // ("East / Boston", "2024", "Grand Total").
+    QString rowCaption(int position) const;
+    QString columnCaption(int position) const;
 
     // The pieces of the component, for hosts and tests that drive it as a user would.
     PivotGridView* grid() const { return m_grid; }

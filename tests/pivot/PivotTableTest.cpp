@@ -136,6 +136,19 @@ TEST_F(PivotTableTest, GridShowsTotalsAndTheCubesNumberFormats)
     EXPECT_EQ(model.headerData(3, Qt::Vertical).toString(), QStringLiteral("Grand Total"));
 }
 
+TEST_F(PivotTableTest, PositionCaptionsForTheBoundChart)
+{
+    PivotTable table;
+    bind(table);
+    standardLayout(table);
+    EXPECT_EQ(table.rowCaption(0), QStringLiteral("East / Dairy"));
+    EXPECT_EQ(table.rowCaption(2), QStringLiteral("East Total"));
+    EXPECT_EQ(table.columnCaption(1), QStringLiteral("2024"));
+    EXPECT_EQ(table.columnCaption(2), QStringLiteral("Grand Total"));
+    EXPECT_EQ(table.cellSet().columns.size(), 3);
+    EXPECT_EQ(table.columnCaption(3), QString());
+}
+
 TEST_F(PivotTableTest, EmptyMembersAreShownPerAxisOnRequest)
 {
     PivotTable table;
@@ -180,13 +193,20 @@ TEST_F(PivotTableTest, ExportPictureWritesAGifOfExactlyTheAskedSize)
     EXPECT_EQ(errorOf([&] { table.ExportPicture(file, QStringLiteral("gif"), 600, 400); }),
               platform::err::ControlArrayElementMissing);   // no GIF writer installed
 
-    QSize written;
+    QImage written;
     gifWriter() = [&](const QImage& picture, const QString&) {
-        written = picture.size();
+        written = picture;
         return true;
     };
+    table.resize(300, 200);   // the picture does not depend on the size on screen
     table.ExportPicture(file, QStringLiteral("GIF"), 600, 400);
-    EXPECT_EQ(written, QSize(600, 400));
+    ASSERT_EQ(written.size(), QSize(600, 400));
+    // The grid is drawn across the picture, not only where the small widget would show it.
+    int inked = 0;
+    for (int y = 200; y < 300; ++y)
+        for (int x = 300; x < 600; ++x)
+            inked += written.pixel(x, y) != qRgb(255, 255, 255);
+    EXPECT_GT(inked, 0);
     EXPECT_EQ(errorOf([&] { table.ExportPicture(file, QStringLiteral("png"), 600, 400); }),
               platform::err::ControlArrayElementMissing);
     EXPECT_EQ(errorOf([&] { table.ExportPicture(file, QStringLiteral("gif"), 0, 400); }), platform::err::InvalidArgument);

@@ -127,6 +127,29 @@ TEST_F(PivotWidgetTest, ClickingAMembersBoxExpandsAndCollapsesIt)
     EXPECT_TRUE(rowLabels(table).contains(QStringLiteral("West / Seattle")));
 }
 
+TEST_F(PivotWidgetTest, PlusAndMinusKeysExpandAndCollapseTheCurrentRow)
+{
+    table.placeField(hierarchy("Geography"), Area::Row);
+    table.placeField(measure("Units"), Area::Data);
+    PivotGridView* grid = table.grid();
+    grid->setCurrentIndex(grid->model()->index(2, 0));   // West
+    QTest::keyClick(grid, Qt::Key_Plus);
+    EXPECT_TRUE(rowLabels(table).contains(QStringLiteral("West / Seattle")));
+    grid->setCurrentIndex(grid->model()->index(3, 0));   // West / Seattle
+    QTest::keyClick(grid, Qt::Key_Minus);
+    EXPECT_FALSE(rowLabels(table).contains(QStringLiteral("West / Seattle")));
+}
+
+TEST_F(PivotWidgetTest, ADraggedColumnWidthOutlivesTheNextQuery)
+{
+    standardLayout(table);
+    PivotGridView* grid = table.grid();
+    grid->columnHeader()->resizeSection(1, 177);   // as a drag of the column edge does
+    table.toggleMember(Area::Row, 0, 0);
+    EXPECT_EQ(grid->columnWidth(1), 177);
+    EXPECT_NE(grid->columnWidth(0), 177);
+}
+
 TEST_F(PivotWidgetTest, FilterChecklistNarrowsTheGrid)
 {
     standardLayout(table);
