@@ -25,6 +25,9 @@ CubeOpener& cubeOpener()
 
 CubeLister& cubeLister()
 {
+#ifdef TESSALINE_PIVOT_HAS_OLAP
+    static CubeLister lister = &olap::dataMemberStrings;
+#else
     static CubeLister lister = [](const QString& connectionString) {
         const auto source = cubeOpener()(connectionString, QString());
         if (!source)
@@ -32,6 +35,7 @@ CubeLister& cubeLister()
                                  QCoreApplication::translate("pivot", "The data source holds no cube"));
         return QStringList{source->schema().name};
     };
+#endif
     return lister;
 }
 

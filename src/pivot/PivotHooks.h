@@ -22,7 +22,8 @@ using GifWriter = std::function<bool(const QImage& picture, const QString& path)
 
 // Default: olap::openCube when the data layer is linked in, else a refusal (0x80004005).
 CubeOpener& cubeOpener();
-// Default: the one cube that opening with no data member finds.
+// Default: olap::dataMemberStrings when the data layer is linked in, else the one cube
+// that opening with no data member finds.
 CubeLister& cubeLister();
 // Default: none, so pictures cannot be exported (error 340).
 GifWriter& gifWriter();

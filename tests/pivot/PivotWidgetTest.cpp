@@ -3,6 +3,7 @@
 #include "pivot/DetailsView.h"
 #include "pivot/DropArea.h"
 #include "pivot/FieldListPanel.h"
+#include "pivot/FieldMime.h"
 #include "pivot/MemberChecklist.h"
 #include "pivot/NestedHeaderView.h"
 #include "pivot/PropertyToolbox.h"
@@ -93,6 +94,21 @@ TEST_F(PivotWidgetTest, DraggingFieldsFromTheFieldListBuildsTheGrid)
     // The field list marks what is in use.
     EXPECT_TRUE(findItem(tree, QStringLiteral("Product"))->font(0).bold());
     EXPECT_FALSE(findItem(tree, QStringLiteral("Time"))->font(0).bold());
+
+    // Dropped on the column area, Geography moves there from the rows.
+    dragToArea(table, QStringLiteral("Geography"), Area::Column);
+    EXPECT_EQ(table.layout().rows.fields.size(), 1);
+    EXPECT_EQ(table.layout().columns.fields.size(), 1);
+    EXPECT_EQ(table.gridModel()->columnCount(), 4);   // East, North, West, Grand Total
+
+    // A field dragged back onto the field list leaves the pivot.
+    std::unique_ptr<QMimeData> back = fieldMimeData(hierarchy("Geography"));
+    QDragEnterEvent enterList(QPoint(5, 5), Qt::MoveAction, back.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(tree->viewport(), &enterList);
+    QDropEvent dropList(QPointF(5, 5), Qt::MoveAction, back.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(tree->viewport(), &dropList);
+    EXPECT_TRUE(table.layout().columns.fields.isEmpty());
+    EXPECT_EQ(table.gridModel()->columnCount(), 1);
 }
 
 TEST_F(PivotWidgetTest, ChipsMoveAndLeaveByKeyboard)
