@@ -17,8 +17,9 @@ using CubeOpener = std::function<std::unique_ptr<olap::CubeSource>(const QString
                                                                    const QString& dataMember)>;
 // The cubes a connection string reaches; throws platform::VbError when it reaches none.
 using CubeLister = std::function<QStringList(const QString& connectionString)>;
-// Writes the picture whole to `path` as a GIF; false when it could not.
-using GifWriter = std::function<bool(const QImage& picture, const QString& path)>;
+// Writes the picture whole to `path` as a GIF; throws platform::VbError (340) when it
+// could not. The chart layer's chart::writeGif fits as it stands.
+using GifWriter = std::function<void(const QImage& picture, const QString& path)>;
 
 // Default: olap::openCube when the data layer is linked in, else a refusal (0x80004005).
 CubeOpener& cubeOpener();

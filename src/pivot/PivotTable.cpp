@@ -300,9 +300,7 @@ void PivotTable::ExportPicture(const QString& fileName, const QString& filterNam
     if (width <= 0 || height <= 0 || width > 16000 || height > 16000)
         platform::raiseError(platform::err::InvalidArgument, tr("Invalid picture size"), Source);
     const QImage picture = renderPivotPicture(*m_grid, m_titleBar->text(), QSize(width, height));
-    if (!gifWriter()(picture, fileName))
-        platform::raiseError(platform::err::ControlArrayElementMissing,
-                             tr("The picture could not be written to %1").arg(fileName), Source);
+    gifWriter()(picture, fileName);
 }
 
 const olap::CellSet& PivotTable::cellSet() const
@@ -336,6 +334,22 @@ QString PivotTable::rowCaption(int position) const
 {
     return position >= 0 && position < m_model->rowCount() ? m_model->headerData(position, Qt::Vertical).toString()
                                                           : QString();
+}
+
+QStringList PivotTable::rowFieldCaptions() const
+{
+    QStringList captions;
+    for (const FieldRef& field : m_state.layout.fieldsOf(Area::Row))
+        captions << fieldCaption(field);
+    return captions;
+}
+
+QStringList PivotTable::columnFieldCaptions() const
+{
+    QStringList captions;
+    for (const FieldRef& field : m_state.layout.fieldsOf(Area::Column))
+        captions << fieldCaption(field);
+    return captions;
 }
 
 QString PivotTable::columnCaption(int position) const
@@ -613,22 +627,5 @@ void PivotTable::refreshPanels()
     m_toolbox->setVisible(m_state.displayPropertyToolbox);
     m_sidePanel->setVisible(m_state.displayFieldList || m_state.displayPropertyToolbox);
 }
-
-// Object model -----------------------------------------------------------------------
-
-QString PivotTitleBar::Caption() const { return m_table.titleCaption(); }
-void PivotTitleBar::setCaption(const QString& caption) { m_table.setTitleCaption(caption); }
-
-int PivotTotals::Count() const { return int(m_table.layout().dataFields.size()); }
-
-PivotTotal PivotTotals::Item(int index) const
-{
-    if (index < 0 || index >= Count())
-        platform::raiseError(platform::err::SubscriptOutOfRange, QStringLiteral("Subscript out of range"), Source);
-    return PivotTotal(m_table.measureCaptions().value(index), m_table.measureNumberFormats().value(index));
-}
-
-bool PivotAxisView::DisplayEmptyMembers() const { return m_table.displayEmpty(m_rows ? Area::Row : Area::Column); }
-void PivotAxisView::setDisplayEmptyMembers(bool display) { m_table.setDisplayEmpty(m_rows ? Area::Row : Area::Column, display); }
 
 }

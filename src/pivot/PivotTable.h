@@ -65,6 +65,9 @@ public:
     // ("East / Boston", "2024", "Grand Total").
     QString rowCaption(int position) const;
     QString columnCaption(int position) const;
+    // The captions of the fields on the row and column axes, outermost first.
+    QStringList rowFieldCaptions() const;
+    QStringList columnFieldCaptions() const;
 
     // The pieces of the component, for hosts and tests that drive it as a user would.
     PivotGridView* grid() const { return m_grid; }

@@ -147,6 +147,8 @@ TEST_F(PivotTableTest, PositionCaptionsForTheBoundChart)
     EXPECT_EQ(table.columnCaption(2), QStringLiteral("Grand Total"));
     EXPECT_EQ(table.cellSet().columns.size(), 3);
     EXPECT_EQ(table.columnCaption(3), QString());
+    EXPECT_EQ(table.rowFieldCaptions(), (QStringList{QStringLiteral("Geography"), QStringLiteral("Product")}));
+    EXPECT_EQ(table.columnFieldCaptions(), QStringList{QStringLiteral("Time")});
 }
 
 TEST_F(PivotTableTest, EmptyMembersAreShownPerAxisOnRequest)
@@ -194,10 +196,7 @@ TEST_F(PivotTableTest, ExportPictureWritesAGifOfExactlyTheAskedSize)
               platform::err::ControlArrayElementMissing);   // no GIF writer installed
 
     QImage written;
-    gifWriter() = [&](const QImage& picture, const QString&) {
-        written = picture;
-        return true;
-    };
+    gifWriter() = [&](const QImage& picture, const QString&) { written = picture; };
     table.resize(300, 200);   // the picture does not depend on the size on screen
     table.ExportPicture(file, QStringLiteral("GIF"), 600, 400);
     ASSERT_EQ(written.size(), QSize(600, 400));
@@ -210,7 +209,9 @@ TEST_F(PivotTableTest, ExportPictureWritesAGifOfExactlyTheAskedSize)
     EXPECT_EQ(errorOf([&] { table.ExportPicture(file, QStringLiteral("png"), 600, 400); }),
               platform::err::ControlArrayElementMissing);
     EXPECT_EQ(errorOf([&] { table.ExportPicture(file, QStringLiteral("gif"), 0, 400); }), platform::err::InvalidArgument);
-    gifWriter() = [](const QImage&, const QString&) { return false; };
+    gifWriter() = [](const QImage&, const QString&) {
+        platform::raiseError(platform::err::ControlArrayElementMissing, QStringLiteral("cannot write"));
+    };
     EXPECT_EQ(errorOf([&] { table.ExportPicture(file, QStringLiteral("gif"), 60, 40); }),
               platform::err::ControlArrayElementMissing);
     gifWriter() = nullptr;
