@@ -1,0 +1,194 @@
+#include "pivot/NumberFormat.h"
+
+#include <QStringList>
+#include <cmath>
+
+namespace pivot {
+namespace {
+
+// Splits a pattern at the ";" that are not inside quotes.
+QStringList sections(const QString& pattern)
+{
+    QStringList parts;
+    QString current;
+    bool quoted = false;
+    for (int i = 0; i < pattern.size(); ++i) {
+        const QChar c = pattern.at(i);
+        if (c == u'"')
+            quoted = !quoted;
+        if (c == u'\\' && i + 1 < pattern.size()) {
+            current += c;
+            current += pattern.at(++i);
+            continue;
+        }
+        if (c == u';' && !quoted) {
+            parts << current;
+            current.clear();
+        } else {
+            current += c;
+        }
+    }
+    parts << current;
+    return parts;
+}
+
+bool isDigitPlaceholder(QChar c) { return c == u'0' || c == u'#' || c == u'?'; }
+
+// Literal text of a pattern piece: quotes and backslashes removed.
+QString literal(const QString& piece)
+{
+    QString out;
+    for (int i = 0; i < piece.size(); ++i) {
+        const QChar c = piece.at(i);
+        if (c == u'"')
+            continue;
+        if (c == u'\\' && i + 1 < piece.size()) {
+            out += piece.at(++i);
+            continue;
+        }
+        out += c;
+    }
+    return out;
+}
+
+QString groupDigits(const QString& digits, const QLocale& locale)
+{
+    QString out;
+    const int n = int(digits.size());
+    for (int i = 0; i < n; ++i) {
+        if (i > 0 && (n - i) % 3 == 0)
+            out += locale.groupSeparator();
+        out += digits.at(i);
+    }
+    return out;
+}
+
+// One section, applied to a value that is already non-negative.
+QString formatSection(double value, const QString& section, const QLocale& locale)
+{
+    // Locate the numeric part: from the first digit placeholder (or a point before one)
+    // to the last placeholder, skipping quoted text.
+    int first = -1, last = -1;
+    bool quoted = false;
+    for (int i = 0; i < section.size(); ++i) {
+        const QChar c = section.at(i);
+        if (c == u'"') { quoted = !quoted; continue; }
+        if (quoted) continue;
+        if (c == u'\\') { ++i; continue; }
+        if ((c == u'E' || c == u'e') && i + 1 < section.size()
+            && (section.at(i + 1) == u'+' || section.at(i + 1) == u'-'))
+            break;
+        const bool numeric = isDigitPlaceholder(c) || c == u'.' || (c == u',' && first >= 0);
+        if (numeric) {
+            if (first < 0) first = i;
+            last = i;
+        }
+    }
+    const bool percent = section.contains(u'%');
+    if (percent)
+        value *= 100.0;
+    if (first < 0)
+        return literal(section);
+
+    QString number = section.mid(first, last - first + 1);
+    // Scientific notation: "0.00E+00".
+    int e = int(section.indexOf(QLatin1String("E+"), last + 1, Qt::CaseInsensitive));
+    if (e < 0)
+        e = int(section.indexOf(QLatin1String("E-"), last + 1, Qt::CaseInsensitive));
+    const int point = int(number.indexOf(u'.'));
+    const QString intPart = point < 0 ? number : number.left(point);
+    const QString fracPart = point < 0 ? QString() : number.mid(point + 1);
+    int maxDecimals = 0, minDecimals = 0;
+    for (QChar c : fracPart) {
+        if (isDigitPlaceholder(c)) ++maxDecimals;
+        if (c == u'0') ++minDecimals;
+    }
+    // Commas right before the point (or the end) scale by a thousand each.
+    QString intTrimmed = intPart;
+    while (intTrimmed.endsWith(u',')) {
+        intTrimmed.chop(1);
+        value /= 1000.0;
+    }
+    const bool grouping = intTrimmed.contains(u',');
+    const int minIntDigits = int(intTrimmed.count(u'0'));
+
+    QString prefix = literal(section.left(first));
+    QString suffix;
+    QString mantissa;
+    if (e >= 0) {
+        int exponent = value == 0.0 ? 0 : int(std::floor(std::log10(value)));
+        double scaled = value / std::pow(10.0, exponent);
+        if (std::round(scaled * std::pow(10.0, maxDecimals)) >= 10.0 * std::pow(10.0, maxDecimals)) {
+            scaled /= 10.0;
+            ++exponent;
+        }
+        mantissa = QString::number(scaled, 'f', maxDecimals);
+        const int expDigits = int(std::max<qsizetype>(1, section.size() - (e + 2)));
+        QString exp = QString::number(std::abs(exponent)).rightJustified(expDigits, u'0');
+        suffix = (exponent < 0 ? QStringLiteral("E-") : QStringLiteral("E+")) + exp;
+        suffix += literal(section.mid(e + 2 + expDigits));
+    } else {
+        mantissa = QString::number(value, 'f', maxDecimals);
+        suffix = literal(section.mid(last + 1));
+    }
+    QString digits = mantissa;
+    QString decimals;
+    const int dot = int(mantissa.indexOf(u'.'));
+    if (dot >= 0) {
+        digits = mantissa.left(dot);
+        decimals = mantissa.mid(dot + 1);
+    }
+    while (decimals.size() > minDecimals && decimals.endsWith(u'0'))
+        decimals.chop(1);
+    if (digits == QLatin1String("0") && minIntDigits == 0)
+        digits.clear();
+    if (digits.size() < minIntDigits)
+        digits = digits.rightJustified(minIntDigits, u'0');
+    QString out = grouping ? groupDigits(digits, locale) : digits;
+    if (!decimals.isEmpty())
+        out += locale.decimalPoint() + decimals;
+    if (out.isEmpty())
+        out = QStringLiteral("0");
+    return prefix + out + suffix;
+}
+
+QString namedFormat(const QString& name)
+{
+    const QString n = name.trimmed().toLower();
+    if (n == QLatin1String("fixed")) return QStringLiteral("0.00");
+    if (n == QLatin1String("standard")) return QStringLiteral("#,##0.00");
+    if (n == QLatin1String("percent")) return QStringLiteral("0.00%");
+    if (n == QLatin1String("scientific")) return QStringLiteral("0.00E+00");
+    return {};
+}
+
+}
+
+QString formatNumber(double value, const QString& format, const QLocale& locale)
+{
+    if (!std::isfinite(value))
+        return locale.toString(value);
+    const QString name = format.trimmed().toLower();
+    if (name.isEmpty() || name == QLatin1String("general number") || name == QLatin1String("general"))
+        return locale.toString(value, 'g', 15).remove(locale.groupSeparator());
+    if (name == QLatin1String("currency")) {
+        QString symbol = locale.currencySymbol();
+        if (symbol.isEmpty())
+            symbol = QStringLiteral("$");
+        return locale.toCurrencyString(value, symbol, 2);
+    }
+    const QString pattern = namedFormat(format).isEmpty() ? format : namedFormat(format);
+    const QStringList parts = sections(pattern);
+    if (value < 0 && parts.size() > 1 && !parts.at(1).isEmpty())
+        return formatSection(-value, parts.at(1), locale);
+    if (value == 0.0 && parts.size() > 2 && !parts.at(2).isEmpty())
+        return formatSection(0.0, parts.at(2), locale);
+    QString text = formatSection(std::abs(value), parts.at(0), locale);
+    // A value that rounds to zero carries no sign.
+    bool allZero = true;
+    for (QChar c : text)
+        if (c.isDigit() && c != u'0') allZero = false;
+    return value < 0 && !allZero ? locale.negativeSign() + text : text;
+}
+
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+namespace pivot {
+
+// Formats a value the way a cube's measure format asks: the named formats ("Currency",
+// "Percent", "Fixed", "Standard", "Scientific", "General Number") or a pattern such as
+// "#,##0", "0.00%", "$#,##0.00;($#,##0.00)" with up to three sections
+// (positive;negative;zero). Separators and the currency symbol come from `locale`.
+QString formatNumber(double value, const QString& format, const QLocale& locale = QLocale());
+
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "pivot/HeaderLayout.h"
+
+#include <QAbstractTableModel>
+#include <memory>
+
+namespace pivot {
+
+// The data cells of a pivot result: one row per row position, one column per column
+// position and data field. Values are formatted only when a view asks for them, so a
+// result of any size costs no more than the cell set it wraps.
+class PivotGridModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    enum Role { ValueRole = Qt::UserRole + 1, TotalRole };
+
+    struct Result
+    {
+        std::shared_ptr<const olap::CellSet> cells;
+        HeaderLayout rows;
+        HeaderLayout columns;
+    };
+
+    explicit PivotGridModel(QObject* parent = nullptr);
+
+    void setResult(Result result);
+    // The data fields' captions and formats, which change without a new query.
+    void setDataFields(const QStringList& captions, const QStringList& numberFormats);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    const olap::CellSet& cellSet() const;
+    const HeaderLayout& rowHeaders() const { return m_result.rows; }
+    const HeaderLayout& columnHeaders() const { return m_result.columns; }
+    int measureCount() const { return int(m_captions.size()); }
+    const QStringList& measureCaptions() const { return m_captions; }
+    // Column header levels: the column slots, then one for the data field captions.
+    int columnLevelCount() const { return m_result.columns.slotCount() + 1; }
+    int columnPosition(int column) const { return measureCount() ? column / measureCount() : column; }
+    int columnMeasure(int column) const { return measureCount() ? column % measureCount() : 0; }
+    QString columnHeaderText(int column, int level) const;
+    bool isTotalColumn(int column) const;
+    bool isTotalRow(int row) const;
+
+    // The cells of a rectangle with their row and column labels, as tab-separated lines
+    // that a spreadsheet pastes into the same shape.
+    QString toTsv(int top, int left, int bottom, int right) const;
+
+private:
+    QString rowHeaderText(int row, int slot) const;
+
+    Result m_result;
+    QStringList m_captions;
+    QStringList m_formats;
+};
+
+}

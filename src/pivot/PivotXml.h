@@ -1,0 +1,32 @@
+#pragma once
+
+#include "pivot/PivotLayout.h"
+
+#include <optional>
+
+namespace pivot {
+
+// Everything the pivot table persists: what it is bound to, its layout and its panels.
+struct PivotState
+{
+    QString connectionString;
+    QString dataMember;
+    QString title;
+    bool displayFieldList = true;
+    bool displayPropertyToolbox = false;
+    PivotLayout layout;
+    friend bool operator==(const PivotState&, const PivotState&) = default;
+};
+
+// Our own versioned XML. The report file that stores it splits on "***", "XYZ" and
+// "XXX" and swaps the data folder for "XXX", so outside the connection string no "*"
+// or "X" is written literally, and the connection string stands first and verbatim
+// (without its password).
+QString writePivotXml(const PivotState& state);
+// nullopt for text that is not a pivot state of a version we read.
+std::optional<PivotState> readPivotXml(const QString& xml);
+
+// The connection string with every Password= (or Pwd=) item left out.
+QString withoutPassword(const QString& connectionString);
+
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "FakeCube.h"
+#include "QtPrinters.h"
+#include "pivot/PivotGridModel.h"
+#include "pivot/PivotGridView.h"
+#include "pivot/PivotHooks.h"
+#include "pivot/PivotTable.h"
+#include "platform/VbError.h"
+
+#include <QItemSelectionModel>
+#include <QLocale>
+
+namespace pivot::test {
+
+inline FieldRef hierarchy(const char* name, int level = 0)
+{
+    return FieldRef{FieldRef::Kind::Hierarchy, QString::fromLatin1(name), level};
+}
+inline FieldRef measure(const char* name) { return FieldRef{FieldRef::Kind::Measure, QString::fromLatin1(name), 0}; }
+
+// The whole grid as the clipboard would get it.
+inline QString gridText(PivotTable& table)
+{
+    table.grid()->selectionModel()->clearSelection();
+    return table.grid()->selectionAsTsv();
+}
+
+// Opens fake cubes for every connection string, counting the opens.
+struct FakeOpener
+{
+    FakeOpener()
+    {
+        saved = cubeOpener();
+        cubeOpener() = [this](const QString& cs, const QString& member) -> std::unique_ptr<olap::CubeSource> {
+            ++opens;
+            lastConnection = cs;
+            if (cs.contains(QLatin1String("broken")))
+                platform::raiseError(platform::err::Unspecified, QStringLiteral("cannot open"));
+            auto cube = std::make_unique<FakeCube>();
+            (void)member;
+            return cube;
+        };
+    }
+    ~FakeOpener() { cubeOpener() = saved; }
+    CubeOpener saved;
+    int opens = 0;
+    QString lastConnection;
+};
+
+// A table bound to the fake cube through its connection string.
+inline void bind(PivotTable& table)
+{
+    table.setConnectionString(QStringLiteral("Provider=MSOLAP;data source=/data/Sales.cub"));
+    table.setDataMember(QStringLiteral("Sales"));
+}
+
+// Region and city on rows, year on columns, both measures.
+inline void standardLayout(PivotTable& table)
+{
+    table.placeField(hierarchy("Geography"), Area::Row);
+    table.placeField(hierarchy("Product"), Area::Row);
+    table.placeField(hierarchy("Time"), Area::Column);
+    table.placeField(measure("Sales"), Area::Data);
+    table.placeField(measure("Units"), Area::Data);
+}
+
+class LocaleGuard
+{
+public:
+    LocaleGuard() : m_saved(QLocale()) { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    ~LocaleGuard() { QLocale::setDefault(m_saved); }
+
+private:
+    QLocale m_saved;
+};
+
+}
