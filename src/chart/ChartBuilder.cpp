@@ -1,0 +1,396 @@
+#include "chart/ChartBuilder.h"
+
+#include "chart/ChartTypes.h"
+#include "chart/NumberFormat.h"
+#include "chart/ValueAxis.h"
+
+#include <QAreaSeries>
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QHorizontalBarSeries>
+#include <QHorizontalPercentBarSeries>
+#include <QHorizontalStackedBarSeries>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QBarSeries>
+#include <QPercentBarSeries>
+#include <QPieSeries>
+#include <QPieSlice>
+#include <QPolarChart>
+#include <QScatterSeries>
+#include <QSplineSeries>
+#include <QStackedBarSeries>
+#include <algorithm>
+#include <cmath>
+
+namespace chart {
+namespace {
+
+// A slice's label may show its value; the legend names its category.
+constexpr const char* kCategory = "category";
+
+const AxisState* axisAt(const ChartState& state, int position)
+{
+    for (const AxisState& axis : state.axes) {
+        if (axis.position == position)
+            return &axis;
+    }
+    return nullptr;
+}
+
+QBarCategoryAxis* categoryAxis(const QStringList& categories, const AxisState* settings)
+{
+    auto* axis = new QBarCategoryAxis;
+    axis->append(categories.isEmpty() ? QStringList{QString()} : categories);
+    if (settings) {
+        axis->setReverse(settings->orientation == chScaleOrientationMaxMin);
+        axis->setTitleVisible(settings->hasTitle && !settings->title.isEmpty());
+        if (settings->hasTitle)
+            axis->setTitleText(settings->title);
+    }
+    return axis;
+}
+
+void attach(QChart* chart, QAbstractAxis* axis, Qt::Alignment alignment)
+{
+    chart->addAxis(axis, alignment);
+    for (QAbstractSeries* series : chart->series())
+        series->attachAxis(axis);
+}
+
+// Values as the stacking draws them: plain, added up series by series, or as a share of
+// each category's total. Missing values count as nothing when stacked.
+QVector<Values> stackedValues(const QVector<SeriesData>& series, Stacking stacking, int categories)
+{
+    QVector<Values> result;
+    QVector<double> running(categories, 0.0);
+    QVector<double> totals(categories, 0.0);
+    for (const SeriesData& s : series) {
+        for (int c = 0; c < categories && c < s.values.size(); ++c)
+            totals[c] += std::abs(s.values[c].value_or(0));
+    }
+    for (const SeriesData& s : series) {
+        Values out(categories);
+        for (int c = 0; c < categories; ++c) {
+            const std::optional<double> v = c < s.values.size() ? s.values[c] : std::nullopt;
+            if (stacking == Stacking::None) {
+                out[c] = v;
+                continue;
+            }
+            double share = v.value_or(0);
+            if (stacking == Stacking::Percent)
+                share = totals[c] > 0 ? share / totals[c] * 100 : 0;
+            running[c] += share;
+            out[c] = running[c];
+        }
+        result.append(out);
+    }
+    return result;
+}
+
+class Builder
+{
+public:
+    Builder(const ChartState& state, const ChartData& data, const ChartTypeTraits& traits)
+        : m_state(state), m_data(data), m_traits(traits)
+    {
+    }
+
+    QChart* build()
+    {
+        m_chart = m_traits.family == ChartFamily::Radar ? new QPolarChart : new QChart;
+        m_chart->setTheme(QChart::ChartThemeLight);
+        m_chart->setAnimationOptions(QChart::NoAnimation);
+        m_chart->setBackgroundRoundness(0);
+        if (m_state.hasTitle) {
+            QFont font = m_chart->titleFont();
+            font.setBold(true);
+            font.setPointSizeF(font.pointSizeF() * 1.15);
+            m_chart->setTitleFont(font);
+            m_chart->setTitle(m_state.title);
+        }
+        m_chart->legend()->setVisible(m_state.hasLegend);
+        m_chart->legend()->setAlignment(Qt::AlignRight);
+        switch (m_traits.family) {
+        case ChartFamily::Column:
+        case ChartFamily::Bar: buildBars(); break;
+        case ChartFamily::Line: buildLines(); break;
+        case ChartFamily::Area: buildAreas(); break;
+        case ChartFamily::Pie:
+        case ChartFamily::Doughnut: buildPies(); break;
+        case ChartFamily::Radar: buildRadar(); break;
+        case ChartFamily::Scatter:
+        case ChartFamily::Bubble: buildPoints(); break;
+        }
+        return m_chart;
+    }
+
+private:
+    int categoryCount() const { return int(m_data.categories.size()); }
+
+    QValueAxis* valueAxis(const ValueRange& range, int position, const QString& fallback) const
+    {
+        const AxisState* settings = axisAt(m_state, position);
+        if (m_traits.stacking == Stacking::Percent)
+            return ValueAxisBuilder::buildPercent(settings);
+        return ValueAxisBuilder::build(range, settings, fallback);
+    }
+
+    void buildBars()
+    {
+        const bool horizontal = m_traits.family == ChartFamily::Bar;
+        QAbstractBarSeries* bars = nullptr;
+        switch (m_traits.stacking) {
+        case Stacking::None:
+            bars = horizontal ? static_cast<QAbstractBarSeries*>(new QHorizontalBarSeries) : new QBarSeries;
+            break;
+        case Stacking::Stacked:
+            bars = horizontal ? static_cast<QAbstractBarSeries*>(new QHorizontalStackedBarSeries)
+                              : new QStackedBarSeries;
+            break;
+        case Stacking::Percent:
+            bars = horizontal ? static_cast<QAbstractBarSeries*>(new QHorizontalPercentBarSeries)
+                              : new QPercentBarSeries;
+            break;
+        }
+        ValueRange range;
+        range.include(0);
+        QVector<double> positive(categoryCount(), 0.0);
+        QVector<double> negative(categoryCount(), 0.0);
+        for (const SeriesData& s : m_data.series) {
+            auto* set = new QBarSet(s.name);
+            for (int c = 0; c < categoryCount(); ++c) {
+                const double v = c < s.values.size() ? s.values[c].value_or(0) : 0;
+                *set << v;
+                (v >= 0 ? positive : negative)[c] += v;
+                range.include(v);
+            }
+            bars->append(set);
+        }
+        if (m_traits.stacking == Stacking::Stacked) {
+            for (int c = 0; c < categoryCount(); ++c) {
+                range.include(positive[c]);
+                range.include(negative[c]);
+            }
+        }
+        m_chart->addSeries(bars);
+        const int categoryPosition = horizontal ? chAxisPositionLeft : chAxisPositionBottom;
+        const int valuePosition = horizontal ? chAxisPositionBottom : chAxisPositionLeft;
+        attach(m_chart, categoryAxis(m_data.categories, axisAt(m_state, categoryPosition)),
+               horizontal ? Qt::AlignLeft : Qt::AlignBottom);
+        attach(m_chart, valueAxis(range, valuePosition, m_data.valueFormat),
+               horizontal ? Qt::AlignBottom : Qt::AlignLeft);
+    }
+
+    QLineSeries* lineFor(const QString& name, const Values& values, double xOffset = 0) const
+    {
+        QLineSeries* line = m_traits.smooth ? new QSplineSeries : new QLineSeries;
+        line->setName(name);
+        for (int c = 0; c < values.size(); ++c) {
+            if (values[c])
+                line->append(c + xOffset, *values[c]);
+        }
+        if (m_traits.markers) {
+            line->setPointsVisible(true);
+            line->setMarkerSize(8);
+        }
+        QPen pen = line->pen();
+        pen.setWidthF(2.5);
+        line->setPen(pen);
+        return line;
+    }
+
+    ValueRange rangeOf(const QVector<Values>& all, bool withZero) const
+    {
+        ValueRange range;
+        if (withZero)
+            range.include(0);
+        for (const Values& values : all) {
+            for (const auto& v : values) {
+                if (v)
+                    range.include(*v);
+            }
+        }
+        return range;
+    }
+
+    void buildLines()
+    {
+        const QVector<Values> all = stackedValues(m_data.series, m_traits.stacking, categoryCount());
+        for (int s = 0; s < all.size(); ++s)
+            m_chart->addSeries(lineFor(m_data.series[s].name, all[s]));
+        attach(m_chart, categoryAxis(m_data.categories, axisAt(m_state, chAxisPositionBottom)), Qt::AlignBottom);
+        attach(m_chart, valueAxis(rangeOf(all, false), chAxisPositionLeft, m_data.valueFormat), Qt::AlignLeft);
+    }
+
+    void buildAreas()
+    {
+        const QVector<Values> all = stackedValues(m_data.series, m_traits.stacking, categoryCount());
+        QLineSeries* lower = nullptr;
+        for (int s = 0; s < all.size(); ++s) {
+            Values filled = all[s];
+            for (auto& v : filled)
+                v = v.value_or(0);
+            auto* upper = new QLineSeries;
+            for (int c = 0; c < filled.size(); ++c)
+                upper->append(c, *filled[c]);
+            auto* area = new QAreaSeries(upper, m_traits.stacking == Stacking::None ? nullptr : lower);
+            area->setName(m_data.series[s].name);
+            m_chart->addSeries(area);
+            // Overlapping plain areas stay visible through each other.
+            if (m_traits.stacking == Stacking::None) {
+                QColor color = area->brush().color();
+                color.setAlpha(170);
+                area->setBrush(color);
+            }
+            if (m_traits.stacking != Stacking::None) {
+                lower = new QLineSeries(area);
+                lower->append(upper->points());
+            }
+        }
+        attach(m_chart, categoryAxis(m_data.categories, axisAt(m_state, chAxisPositionBottom)), Qt::AlignBottom);
+        attach(m_chart, valueAxis(rangeOf(all, true), chAxisPositionLeft, m_data.valueFormat), Qt::AlignLeft);
+    }
+
+    void buildPies()
+    {
+        const bool doughnut = m_traits.family == ChartFamily::Doughnut;
+        // A plain pie shows the first series; stacked pies and doughnuts a ring per series.
+        const int rings = doughnut || m_traits.stacking == Stacking::Stacked ? int(m_data.series.size())
+                                                                              : std::min<int>(1, int(m_data.series.size()));
+        const double outer = 0.8;
+        const double hole = doughnut ? 0.3 : 0.0;
+        for (int r = 0; r < rings; ++r) {
+            const SeriesData& s = m_data.series[r];
+            auto* pie = new QPieSeries;
+            pie->setName(s.name);
+            pie->setHoleSize(hole + (outer - hole) * r / rings);
+            pie->setPieSize(hole + (outer - hole) * (r + 1) / rings);
+            for (int c = 0; c < categoryCount() && c < s.values.size(); ++c) {
+                const double v = s.values[c].value_or(0);
+                if (!(v > 0))
+                    continue;   // a slice cannot show nothing or less than nothing
+                QPieSlice* slice = pie->append(m_data.categories[c], v);
+                slice->setProperty(kCategory, m_data.categories[c]);
+                if (m_traits.exploded && r == rings - 1) {
+                    slice->setExploded(true);
+                    slice->setExplodeDistanceFactor(0.08);
+                }
+                if (rings == 1) {
+                    slice->setLabel(formatNumber(v, m_data.valueFormat));
+                    slice->setLabelVisible(true);
+                }
+            }
+            m_chart->addSeries(pie);
+            // Each category once in the legend: the first ring's slices name them.
+            const auto markers = m_chart->legend()->markers(pie);
+            const auto slices = pie->slices();
+            for (int i = 0; i < markers.size(); ++i) {
+                markers[i]->setVisible(r == 0);
+                if (i < slices.size())
+                    markers[i]->setLabel(slices[i]->property(kCategory).toString());
+            }
+        }
+    }
+
+    void buildRadar()
+    {
+        auto* polar = static_cast<QPolarChart*>(m_chart);
+        const int n = categoryCount();
+        // The angle runs from 0 to n; point c sits at c + 1, and the ring closes through
+        // angle 0 (the same spoke as n) with the last point.
+        QVector<Values> all;
+        for (const SeriesData& s : m_data.series)
+            all.append(s.values);
+        for (int s = 0; s < all.size(); ++s) {
+            Values closed;
+            closed.append(all[s].isEmpty() ? std::nullopt : all[s].last());
+            closed.append(all[s]);
+            QLineSeries* line = lineFor(m_data.series[s].name, closed);
+            if (m_traits.filled) {
+                auto* area = new QAreaSeries(line);
+                area->setName(m_data.series[s].name);
+                polar->addSeries(area);
+                QColor color = area->brush().color();
+                color.setAlpha(150);
+                area->setBrush(color);
+            } else {
+                polar->addSeries(line);
+            }
+        }
+        auto* angular = new QCategoryAxis;
+        angular->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+        angular->setStartValue(0);
+        for (int c = 0; c < n; ++c)
+            angular->append(m_data.categories[c], c + 1);
+        angular->setRange(0, std::max(1, n));
+        polar->addAxis(angular, QPolarChart::PolarOrientationAngular);
+        for (QAbstractSeries* series : polar->series())
+            series->attachAxis(angular);
+        QValueAxis* radial = valueAxis(rangeOf(all, true), chAxisPositionLeft, m_data.valueFormat);
+        polar->addAxis(radial, QPolarChart::PolarOrientationRadial);
+        for (QAbstractSeries* series : polar->series())
+            series->attachAxis(radial);
+    }
+
+    void buildPoints()
+    {
+        const bool bubble = m_traits.family == ChartFamily::Bubble;
+        double largest = 0;
+        for (const SeriesData& s : m_data.series) {
+            for (const auto& v : s.size)
+                largest = std::max(largest, std::abs(v.value_or(0)));
+        }
+        ValueRange xRange;
+        ValueRange yRange;
+        for (const SeriesData& s : m_data.series) {
+            auto* points = new QScatterSeries;
+            points->setName(s.name);
+            points->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+            points->setMarkerSize(bubble ? 14 : 10);
+            // Without X values the points stand at the categories' positions.
+            const bool hasX = std::any_of(s.x.begin(), s.x.end(), [](const auto& v) { return v.has_value(); });
+            for (int c = 0; c < s.y.size(); ++c) {
+                const std::optional<double> x = hasX ? s.x.value(c) : std::optional<double>(c + 1);
+                if (!s.y[c] || !x)
+                    continue;
+                const double px = *x;
+                points->append(px, *s.y[c]);
+                xRange.include(px);
+                yRange.include(*s.y[c]);
+                if (bubble && largest > 0) {
+                    const double size = c < s.size.size() ? std::abs(s.size[c].value_or(0)) : 0;
+                    points->setPointConfiguration(int(points->count()) - 1, QXYSeries::PointConfiguration::Size,
+                                                  6 + 44 * std::sqrt(size / largest));
+                }
+            }
+            if (bubble) {
+                QColor color = points->color();
+                color.setAlpha(170);
+                points->setColor(color);
+            }
+            m_chart->addSeries(points);
+        }
+        attach(m_chart, ValueAxisBuilder::build(xRange, axisAt(m_state, chAxisPositionBottom), m_data.xFormat),
+               Qt::AlignBottom);
+        attach(m_chart, ValueAxisBuilder::build(yRange, axisAt(m_state, chAxisPositionLeft), m_data.yFormat),
+               Qt::AlignLeft);
+    }
+
+    const ChartState& m_state;
+    const ChartData& m_data;
+    ChartTypeTraits m_traits;
+    QChart* m_chart = nullptr;
+};
+
+}
+
+QChart* buildChart(const ChartState& state, const ChartData& data)
+{
+    const ChartTypeTraits traits = chartTypeTraits(state.type).value_or(*chartTypeTraits(chChartTypeColumnClustered));
+    return Builder(state, data, traits).build();
+}
+
+}
