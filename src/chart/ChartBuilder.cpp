@@ -24,12 +24,21 @@
 #include <QStackedBarSeries>
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace chart {
 namespace {
 
 // A slice's label may show its value; the legend names its category.
 constexpr const char* kCategory = "category";
+// Slices take a colour per category, the same in every ring, so that one legend serves
+// them all; the first five follow the chart theme's series colours.
+constexpr QRgb kCategoryColors[] = {0x209fdf, 0x99ca53, 0xf6a625, 0x6d5fd5, 0xbf593e,
+                                    0x2f8f8a, 0xe4569c, 0x8c6d31, 0x5a6e7f, 0xb8b83b};
+
+// Bubble diameters in pixels: the area grows with the size value.
+constexpr double kSmallestBubble = 6;
+constexpr double kBubbleGrowth = 44;
 
 const AxisState* axisAt(const ChartState& state, int position)
 {
@@ -194,12 +203,24 @@ private:
         }
         if (m_traits.markers) {
             line->setPointsVisible(true);
-            line->setMarkerSize(8);
+            line->setMarkerSize(5);
         }
+        return line;
+    }
+
+    // After the series joined the chart, so that the theme has given it its colour.
+    static void widenLine(QLineSeries* line)
+    {
         QPen pen = line->pen();
         pen.setWidthF(2.5);
         line->setPen(pen);
-        return line;
+    }
+
+    static void makeTranslucent(QAreaSeries* area, int alpha)
+    {
+        QColor color = area->brush().color();
+        color.setAlpha(alpha);
+        area->setBrush(color);
     }
 
     ValueRange rangeOf(const QVector<Values>& all, bool withZero) const
@@ -219,8 +240,11 @@ private:
     void buildLines()
     {
         const QVector<Values> all = stackedValues(m_data.series, m_traits.stacking, categoryCount());
-        for (int s = 0; s < all.size(); ++s)
-            m_chart->addSeries(lineFor(m_data.series[s].name, all[s]));
+        for (int s = 0; s < all.size(); ++s) {
+            QLineSeries* line = lineFor(m_data.series[s].name, all[s]);
+            m_chart->addSeries(line);
+            widenLine(line);
+        }
         attach(m_chart, categoryAxis(m_data.categories, axisAt(m_state, chAxisPositionBottom)), Qt::AlignBottom);
         attach(m_chart, valueAxis(rangeOf(all, false), chAxisPositionLeft, m_data.valueFormat), Qt::AlignLeft);
     }
@@ -237,13 +261,13 @@ private:
             for (int c = 0; c < filled.size(); ++c)
                 upper->append(c, *filled[c]);
             auto* area = new QAreaSeries(upper, m_traits.stacking == Stacking::None ? nullptr : lower);
+            upper->setParent(area);   // an area series does not own its lines
             area->setName(m_data.series[s].name);
             m_chart->addSeries(area);
-            // Overlapping plain areas stay visible through each other.
+            // Overlapping plain areas stay visible through each other, edged in their colour.
             if (m_traits.stacking == Stacking::None) {
-                QColor color = area->brush().color();
-                color.setAlpha(170);
-                area->setBrush(color);
+                area->setPen(QPen(area->brush().color(), 2));
+                makeTranslucent(area, 110);
             }
             if (m_traits.stacking != Stacking::None) {
                 lower = new QLineSeries(area);
@@ -260,7 +284,8 @@ private:
         // A plain pie shows the first series; stacked pies and doughnuts a ring per series.
         const int rings = doughnut || m_traits.stacking == Stacking::Stacked ? int(m_data.series.size())
                                                                               : std::min<int>(1, int(m_data.series.size()));
-        const double outer = 0.8;
+        // A single pie leaves room around it for the value labels.
+        const double outer = rings == 1 ? 0.65 : 0.8;
         const double hole = doughnut ? 0.3 : 0.0;
         for (int r = 0; r < rings; ++r) {
             const SeriesData& s = m_data.series[r];
@@ -274,6 +299,8 @@ private:
                     continue;   // a slice cannot show nothing or less than nothing
                 QPieSlice* slice = pie->append(m_data.categories[c], v);
                 slice->setProperty(kCategory, m_data.categories[c]);
+                slice->setColor(QColor::fromRgb(kCategoryColors[c % std::size(kCategoryColors)]));
+                slice->setBorderColor(Qt::white);
                 if (m_traits.exploded && r == rings - 1) {
                     slice->setExploded(true);
                     slice->setExplodeDistanceFactor(0.08);
@@ -299,37 +326,51 @@ private:
     {
         auto* polar = static_cast<QPolarChart*>(m_chart);
         const int n = categoryCount();
-        // The angle runs from 0 to n; point c sits at c + 1, and the ring closes through
-        // angle 0 (the same spoke as n) with the last point.
+        // The angle runs from 0 to n with category c on spoke c, the first at the top; the
+        // ring closes at n, which is the first spoke again.
         QVector<Values> all;
         for (const SeriesData& s : m_data.series)
             all.append(s.values);
+        QVector<QLineSeries*> outlines;
         for (int s = 0; s < all.size(); ++s) {
-            Values closed;
-            closed.append(all[s].isEmpty() ? std::nullopt : all[s].last());
-            closed.append(all[s]);
+            Values closed = all[s];
+            closed.append(all[s].isEmpty() ? std::nullopt : all[s].first());
             QLineSeries* line = lineFor(m_data.series[s].name, closed);
-            if (m_traits.filled) {
-                auto* area = new QAreaSeries(line);
-                area->setName(m_data.series[s].name);
-                polar->addSeries(area);
-                QColor color = area->brush().color();
-                color.setAlpha(150);
-                area->setBrush(color);
-            } else {
+            if (!m_traits.filled) {
                 polar->addSeries(line);
+                widenLine(line);
+                continue;
             }
+            // The fill alone would also edge the way in from the centre; an outline of its
+            // own, added after every fill so that the theme colours the fills in turn,
+            // draws only the ring.
+            auto* area = new QAreaSeries(lineFor(m_data.series[s].name, closed));
+            area->upperSeries()->setParent(area);
+            area->setName(m_data.series[s].name);
+            polar->addSeries(area);
+            line->setPen(QPen(area->brush().color(), 2));
+            area->setPen(Qt::NoPen);
+            makeTranslucent(area, 110);
+            outlines.append(line);
+        }
+        for (QLineSeries* line : outlines) {
+            const QPen pen = line->pen();
+            polar->addSeries(line);
+            line->setPen(pen);
+            for (QLegendMarker* marker : polar->legend()->markers(line))
+                marker->setVisible(false);
         }
         auto* angular = new QCategoryAxis;
         angular->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-        angular->setStartValue(0);
+        angular->setStartValue(-1);
         for (int c = 0; c < n; ++c)
-            angular->append(m_data.categories[c], c + 1);
+            angular->append(m_data.categories[c], c);
         angular->setRange(0, std::max(1, n));
         polar->addAxis(angular, QPolarChart::PolarOrientationAngular);
         for (QAbstractSeries* series : polar->series())
             series->attachAxis(angular);
         QValueAxis* radial = valueAxis(rangeOf(all, true), chAxisPositionLeft, m_data.valueFormat);
+        radial->setLineVisible(false);   // it would cover the first spoke's labels
         polar->addAxis(radial, QPolarChart::PolarOrientationRadial);
         for (QAbstractSeries* series : polar->series())
             series->attachAxis(radial);
@@ -345,33 +386,57 @@ private:
         }
         ValueRange xRange;
         ValueRange yRange;
+        // The series first, so that the theme colours them in turn before the bubbles come.
+        QVector<QScatterSeries*> named;
         for (const SeriesData& s : m_data.series) {
             auto* points = new QScatterSeries;
             points->setName(s.name);
             points->setMarkerShape(QScatterSeries::MarkerShapeCircle);
-            points->setMarkerSize(bubble ? 14 : 10);
+            points->setMarkerSize(10);
+            m_chart->addSeries(points);
+            named.append(points);
+        }
+        for (int i = 0; i < m_data.series.size(); ++i) {
+            const SeriesData& s = m_data.series[i];
+            QScatterSeries* points = named[i];
+            QColor color = points->color();
+            color.setAlpha(170);
             // Without X values the points stand at the categories' positions.
             const bool hasX = std::any_of(s.x.begin(), s.x.end(), [](const auto& v) { return v.has_value(); });
             for (int c = 0; c < s.y.size(); ++c) {
                 const std::optional<double> x = hasX ? s.x.value(c) : std::optional<double>(c + 1);
                 if (!s.y[c] || !x)
                     continue;
-                const double px = *x;
-                points->append(px, *s.y[c]);
-                xRange.include(px);
+                xRange.include(*x);
                 yRange.include(*s.y[c]);
-                if (bubble && largest > 0) {
-                    const double size = c < s.size.size() ? std::abs(s.size[c].value_or(0)) : 0;
-                    points->setPointConfiguration(int(points->count()) - 1, QXYSeries::PointConfiguration::Size,
-                                                  6 + 44 * std::sqrt(size / largest));
+                if (!bubble) {
+                    points->append(*x, *s.y[c]);
+                    continue;
                 }
+                // A bubble is a series of one point, because markers of one series share a
+                // size; the series' own entry stands for it in the legend.
+                const double size = largest > 0 && c < s.size.size() ? std::abs(s.size[c].value_or(0)) / largest : 0;
+                auto* one = new QScatterSeries;
+                one->setName(s.name);
+                one->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+                one->setMarkerSize(kSmallestBubble + kBubbleGrowth * std::sqrt(size));
+                one->append(*x, *s.y[c]);
+                m_chart->addSeries(one);
+                one->setColor(color);
+                one->setBorderColor(color.darker(130));
+                for (QLegendMarker* marker : m_chart->legend()->markers(one))
+                    marker->setVisible(false);
             }
-            if (bubble) {
-                QColor color = points->color();
-                color.setAlpha(170);
+            if (bubble)
                 points->setColor(color);
+        }
+        if (bubble) {
+            // Room for the bubbles at the edges.
+            for (ValueRange* range : {&xRange, &yRange}) {
+                const double pad = (range->max - range->min) * 0.1;
+                range->include(range->min >= 0 ? std::max(0.0, range->min - pad) : range->min - pad);
+                range->include(range->max + pad);
             }
-            m_chart->addSeries(points);
         }
         attach(m_chart, ValueAxisBuilder::build(xRange, axisAt(m_state, chAxisPositionBottom), m_data.xFormat),
                Qt::AlignBottom);
