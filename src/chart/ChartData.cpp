@@ -6,6 +6,11 @@
 namespace chart {
 namespace {
 
+// A pivot can hold far more members than a chart can show legibly, and drawing them all
+// would stall the window at every change of the pivot; the chart draws the first ones.
+constexpr int kMaxCategories = 1000;
+constexpr int kMaxSeries = 100;
+
 // A pivot chart draws the detail members, not the totals beside them; an axis that
 // holds only totals (no fields, or only the grand total) is drawn as it is.
 QVector<int> detailPositions(const QVector<olap::Tuple>& tuples)
@@ -48,8 +53,8 @@ public:
         m_seriesOnRows = binding.seriesNames == chPivotRows || binding.categories == chPivotColumns;
         const auto& seriesAxis = m_seriesOnRows ? m_cells.rows : m_cells.columns;
         const auto& categoryAxis = m_seriesOnRows ? m_cells.columns : m_cells.rows;
-        m_seriesPositions = detailPositions(seriesAxis);
-        m_categoryPositions = detailPositions(categoryAxis);
+        m_seriesPositions = detailPositions(seriesAxis).mid(0, kMaxSeries);
+        m_categoryPositions = detailPositions(categoryAxis).mid(0, kMaxCategories);
         for (int p : m_seriesPositions)
             m_seriesCaptions << tupleCaption(seriesAxis[p]);
         for (int p : m_categoryPositions)

@@ -22,8 +22,8 @@ ChartFieldList::ChartFieldList(QWidget* parent) : QWidget(parent), m_tree(new QT
     layout->addWidget(m_tree);
     m_tree->setHeaderLabel(tr("Chart fields"));
     m_tree->setRootIsDecorated(true);
-    setMinimumWidth(150);
-    setMaximumWidth(260);
+    setMinimumWidth(140);
+    setMaximumWidth(200);
 }
 
 void ChartFieldList::showSource(const ChartDataSource* source)
@@ -56,9 +56,8 @@ ChartPropertyToolbox::ChartPropertyToolbox(ChartCollection& charts, QWidget* par
     auto* layout = new QFormLayout(this);
     layout->addRow(tr("Type"), m_type);
     layout->addRow(m_legend);
-    layout->addRow(m_hasTitle);
-    layout->addRow(m_title);
-    setMaximumWidth(280);
+    layout->addRow(m_hasTitle, m_title);
+    setMaximumWidth(220);
     connect(m_type, &QComboBox::currentIndexChanged, this, &ChartPropertyToolbox::apply);
     connect(m_legend, &QCheckBox::toggled, this, &ChartPropertyToolbox::apply);
     connect(m_hasTitle, &QCheckBox::toggled, this, &ChartPropertyToolbox::apply);

@@ -39,6 +39,7 @@ ChartSpace::ChartSpace(ComponentVersion version, QWidget* parent)
     m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_view->setRenderHint(QPainter::Antialiasing);
+    m_view->viewport()->installEventFilter(this);
     // Many property changes come in a row; draw once after them.
     m_redrawTimer.setSingleShot(true);
     m_redrawTimer.setInterval(0);
@@ -174,10 +175,12 @@ QList<QChart*> ChartSpace::shownCharts()
     return m_scene.charts();
 }
 
-void ChartSpace::resizeEvent(QResizeEvent* event)
+bool ChartSpace::eventFilter(QObject* watched, QEvent* event)
 {
-    QWidget::resizeEvent(event);
-    m_scene.resize(m_view->viewport()->size());
+    // The panels beside the chart take room from it as they come and go.
+    if (watched == m_view->viewport() && event->type() == QEvent::Resize)
+        m_scene.resize(static_cast<QResizeEvent*>(event)->size());
+    return QWidget::eventFilter(watched, event);
 }
 
 void ChartSpace::stateChanged()

@@ -80,7 +80,7 @@ public:
     QList<QChart*> shownCharts();
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void stateChanged() override;

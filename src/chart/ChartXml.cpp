@@ -63,11 +63,38 @@ QString escapeSeparators(const QString& xml)
                          QStringLiteral("ChartSpace.XMLData"));
 }
 
+// XML cannot carry control characters (other than tab and line ends) nor unpaired
+// surrogates, even as references; they are left out so that the text can always be read
+// back.
+QString xmlSafe(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text[i];
+        if (ch.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            out += ch;
+            out += text[++i];
+            continue;
+        }
+        const char16_t u = ch.unicode();
+        const bool allowed = u == 0x9 || u == 0xA || u == 0xD || (u >= 0x20 && u < 0xD800) || (u >= 0xE000 && u < 0xFFFE);
+        if (allowed)
+            out += ch;
+    }
+    return out;
+}
+
+void writeText(QXmlStreamWriter& w, const QString& attribute, const QString& text)
+{
+    w.writeAttribute(attribute, xmlSafe(text));
+}
+
 void writeTitle(QXmlStreamWriter& w, bool visible, const QString& caption)
 {
     w.writeStartElement(QStringLiteral("title"));
     w.writeAttribute(QStringLiteral("visible"), bool01(visible));
-    w.writeAttribute(QStringLiteral("caption"), caption);
+    writeText(w, QStringLiteral("caption"), caption);
     w.writeEndElement();
 }
 
@@ -299,7 +326,7 @@ QString writeChartXml(const ChartSpaceState& state)
         for (const AxisState& axis : chart.axes) {
             w.writeStartElement(QStringLiteral("axis"));
             w.writeAttribute(QStringLiteral("position"), positionName(axis.position));
-            w.writeAttribute(QStringLiteral("format"), axis.numberFormat);
+            writeText(w, QStringLiteral("format"), axis.numberFormat);
             w.writeAttribute(QStringLiteral("orientation"), axis.orientation == chScaleOrientationMaxMin
                                                                 ? QStringLiteral("maxmin")
                                                                 : QStringLiteral("minmax"));

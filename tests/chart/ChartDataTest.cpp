@@ -77,6 +77,21 @@ TEST(ChartData, PointsTakeTheirXYAndSizeFields)
     EXPECT_EQ(data.sizeCaption, QStringLiteral("Margin"));
 }
 
+TEST(ChartData, AHugePivotIsCutToWhatAChartCanShow)
+{
+    QStringList rows, columns;
+    for (int i = 0; i < 5000; ++i)
+        rows << QString::number(i);
+    for (int i = 0; i < 300; ++i)
+        columns << QString::number(i);
+    FakeDataSource huge(rows, columns, {QStringLiteral("M")}, {QString()}, [](int r, int, int) { return double(r); });
+    const ChartData data = extractChartData(&huge, pivotBinding(), false);
+    EXPECT_EQ(data.categories.size(), 1000);
+    ASSERT_EQ(data.series.size(), 100);
+    EXPECT_EQ(data.series[99].values.size(), 1000);
+    EXPECT_EQ(data.series[99].values[999], 999.0);
+}
+
 TEST(ChartData, WhatCannotBeReadGivesNothingRatherThanACrash)
 {
     auto source = salesByRegion();

@@ -4,7 +4,10 @@
 #include "chart/ChartSpace.h"
 #include "platform/VbError.h"
 
+#include "chart/ChartPanels.h"
+
 #include <QAbstractBarSeries>
+#include <QComboBox>
 #include <QAbstractSeries>
 #include <QChart>
 #include <QScatterSeries>
@@ -223,4 +226,27 @@ TEST(ChartSpace, PanelsAndTitleFollowTheirSwitches)
     EXPECT_EQ(visiblePanels, 2);   // the chart and the field list
     // The title takes room above the chart.
     EXPECT_GT(shown(space)->geometry().top(), 10);
+}
+
+TEST(ChartSpace, ThePropertyToolboxEditsTheFirstChartAndShowsItsChanges)
+{
+    auto source = salesByRegion();
+    ChartSpace space(ComponentVersion::V11);
+    space.setDataSource(source.get());
+    space.setDisplayPropertyToolbox(true);
+    space.shownCharts();
+    auto* toolbox = space.findChild<ChartPropertyToolbox*>();
+    ASSERT_TRUE(toolbox);
+    auto* types = toolbox->findChild<QComboBox*>();
+    ASSERT_TRUE(types);
+
+    types->setCurrentIndex(types->findData(chChartTypeDoughnut));
+    EXPECT_EQ(space.Charts().Item(0).Type(), chChartTypeDoughnut);
+    EXPECT_EQ(shown(space)->series()[0]->type(), QAbstractSeries::SeriesTypePie);
+
+    space.Charts().Item(0).setType(chChartTypeAreaStacked);
+    space.shownCharts();
+    EXPECT_EQ(types->currentData().toInt(), chChartTypeAreaStacked);
+    // Showing the chart's type did not write it back as a change of its own.
+    EXPECT_EQ(space.Charts().Item(0).Type(), chChartTypeAreaStacked);
 }

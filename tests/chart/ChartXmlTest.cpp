@@ -85,6 +85,17 @@ TEST(ChartXml, TheReportSeparatorsNeverAppearInTheText)
     EXPECT_EQ(fresh.ChartSpaceTitle().Caption(), nasty + QStringLiteral(" space"));
 }
 
+TEST(ChartXml, CharactersXmlCannotCarryAreLeftOutSoTheTextReadsBack)
+{
+    ChartSpace space(ComponentVersion::V11);
+    space.Charts().Add().Title().setCaption(QStringLiteral("a") + QChar(0x01) + QChar(0xD800) + QStringLiteral("b\r\n"));
+    const QString xml = space.XMLData();
+    ChartSpace fresh(ComponentVersion::V11);
+    fresh.setXMLData(xml);
+    EXPECT_EQ(fresh.Charts().Item(0).Title().Caption(), QStringLiteral("ab\r\n"));
+    EXPECT_EQ(fresh.XMLData(), xml);
+}
+
 TEST(ChartXml, UnusableTextIsRefusedAndChangesNothing)
 {
     ChartSpace space(ComponentVersion::V11);
