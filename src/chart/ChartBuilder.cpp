@@ -52,7 +52,7 @@ const AxisState* axisAt(const ChartState& state, int position)
 QBarCategoryAxis* categoryAxis(const QStringList& categories, const AxisState* settings)
 {
     auto* axis = new QBarCategoryAxis;
-    axis->append(categories.isEmpty() ? QStringList{QString()} : categories);
+    axis->append(uniqueLabels(categories.isEmpty() ? QStringList{QString()} : categories));
     if (settings) {
         axis->setReverse(settings->orientation == chScaleOrientationMaxMin);
         axis->setTitleVisible(settings->hasTitle && !settings->title.isEmpty());
@@ -363,8 +363,9 @@ private:
         auto* angular = new QCategoryAxis;
         angular->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
         angular->setStartValue(-1);
+        const QStringList spokes = uniqueLabels(m_data.categories);
         for (int c = 0; c < n; ++c)
-            angular->append(m_data.categories[c], c);
+            angular->append(spokes[c], c);
         angular->setRange(0, std::max(1, n));
         polar->addAxis(angular, QPolarChart::PolarOrientationAngular);
         for (QAbstractSeries* series : polar->series())

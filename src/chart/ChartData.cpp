@@ -3,6 +3,8 @@
 #include "chart/ChartConstants.h"
 #include "chart/ChartDataSource.h"
 
+#include <cmath>
+
 namespace chart {
 namespace {
 
@@ -120,7 +122,9 @@ private:
             const int series = m_seriesPositions[s];
             const int row = m_seriesOnRows ? series : c;
             const int col = m_seriesOnRows ? c : series;
-            values.append(m_cells.value(row, col, *field));
+            const std::optional<double> value = m_cells.value(row, col, *field);
+            // Not a number (0/0 in an average, say) is drawn as no value.
+            values.append(value && std::isfinite(*value) ? value : std::nullopt);
         }
         return values;
     }

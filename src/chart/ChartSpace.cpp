@@ -48,7 +48,11 @@ ChartSpace::ChartSpace(ComponentVersion version, QWidget* parent)
     redraw();
 }
 
-ChartSpace::~ChartSpace() = default;
+ChartSpace::~ChartSpace()
+{
+    // The toolbox edits the charts, which go before the child widgets do.
+    delete m_toolbox;
+}
 
 void ChartSpace::requireVersion(bool available, const char* member) const
 {

@@ -67,6 +67,7 @@ public:
     bool HasChartSpaceTitle() const { return m_settings.hasChartSpaceTitle; }
     void setHasChartSpaceTitle(bool has);
     ChartTitle& ChartSpaceTitle() { return m_chartSpaceTitle; }
+    const ChartTitle& ChartSpaceTitle() const { return m_chartSpaceTitle; }
 
     // The chart space drawn at exactly `width` x `height` pixels as GIF bytes (versions
     // 10 and 11) or into a GIF file (version 9). The filter must be "gif"; a picture that

@@ -9,6 +9,25 @@
 #include <functional>
 
 namespace chart {
+
+QString uniqueLabel(QString label, QSet<QString>& used)
+{
+    while (used.contains(label))
+        label += QLatin1Char(' ');
+    used.insert(label);
+    return label;
+}
+
+QStringList uniqueLabels(const QStringList& labels)
+{
+    QSet<QString> used;
+    QStringList result;
+    // A null text counts as no category at all to Qt; an empty one is a category.
+    for (const QString& label : labels)
+        result << uniqueLabel(label.isNull() ? QStringLiteral("") : label, used);
+    return result;
+}
+
 namespace {
 
 void applySettings(QValueAxis* axis, const AxisState* settings)
@@ -21,24 +40,22 @@ void applySettings(QValueAxis* axis, const AxisState* settings)
         axis->setTitleText(settings->title);
 }
 
-// QCategoryAxis keys its labels by text, so two ticks that the format rounds to the same
-// text need telling apart; a trailing space does not show.
-QString uniqueLabel(QString label, QSet<QString>& used)
-{
-    while (used.contains(label))
-        label += QLatin1Char(' ');
-    used.insert(label);
-    return label;
-}
 
 QValueAxis* labelledAxis(double min, double max, double step, const std::function<QString(double)>& label)
 {
+    const double ticks = std::round((max - min) / step);
+    if (!std::isfinite(ticks) || ticks > 1000) {
+        // Beyond what round steps can label (values near the limits of a double).
+        auto* plain = new QValueAxis;
+        plain->setRange(min, max);
+        return plain;
+    }
     auto* axis = new QCategoryAxis;
     axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     axis->setStartValue(min - step);
+    // Two ticks that the format rounds to the same text still need labels of their own.
     QSet<QString> used;
-    const int ticks = int(std::lround((max - min) / step));
-    for (int i = 0; i <= ticks; ++i) {
+    for (int i = 0; i <= int(ticks); ++i) {
         double v = min + step * i;
         if (std::abs(v) < step * 1e-9)
             v = 0;   // no "-0" from rounding

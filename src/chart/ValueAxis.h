@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
+#include <QStringList>
 
 QT_BEGIN_NAMESPACE
 class QValueAxis;
@@ -34,5 +36,11 @@ public:
 
 // Round steps: the step between ticks for a span, about `ticks` of them.
 double niceStep(double span, int ticks);
+
+// Qt's category axes key their labels by text, so labels that read the same (two members
+// of one caption, two ticks that a format rounds alike) are told apart by trailing
+// spaces, which do not show.
+QString uniqueLabel(QString label, QSet<QString>& used);
+QStringList uniqueLabels(const QStringList& labels);
 
 }

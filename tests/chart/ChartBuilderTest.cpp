@@ -100,9 +100,10 @@ TEST(ChartBuilder, EveryTypeDrawsTheSeriesItsNameSays)
         ASSERT_FALSE(chart->series().isEmpty()) << traits.name;
         EXPECT_EQ(chart->series()[0]->type(), expected.at(traits.number)) << traits.name;
         EXPECT_EQ(chart->chartType() == QChart::ChartTypePolar, traits.family == ChartFamily::Radar) << traits.name;
-        if (auto* line = qobject_cast<QXYSeries*>(chart->series()[0]); line && traits.family != ChartFamily::Scatter
-                                                                        && traits.family != ChartFamily::Bubble)
+        auto* line = qobject_cast<QXYSeries*>(chart->series()[0]);
+        if (line && !traits.isXY()) {
             EXPECT_EQ(line->pointsVisible(), traits.markers) << traits.name;
+        }
     }
 }
 
@@ -213,4 +214,22 @@ TEST(ChartBuilder, AChartWithoutDataStillHasItsTitleAndLegend)
     EXPECT_TRUE(chart->legend()->isVisible());
     for (const ChartTypeTraits& traits : allChartTypes())
         EXPECT_TRUE(build(traits.number, ChartData{})) << traits.name;
+}
+
+TEST(ChartBuilder, AwkwardDataStillDrawsOneCategoryPerValue)
+{
+    ChartData data;
+    // Two members of one caption, an empty caption, and values near the limits of a double.
+    data.categories = QStringList{QStringLiteral("Jan"), QStringLiteral("Jan"), QString(), QString()};
+    data.series = {{QStringLiteral("S"), {1.0, 2.0, -1e307, 1e307}, {}, {}, {}}};
+    auto column = build(chChartTypeColumnClustered, data);
+    auto* categories = qobject_cast<QBarCategoryAxis*>(column->axes(Qt::Horizontal).value(0));
+    ASSERT_TRUE(categories);
+    EXPECT_EQ(categories->count(), 4);
+    EXPECT_EQ(categories->categories()[1].trimmed(), QStringLiteral("Jan"));
+
+    auto radar = build(chChartTypeRadarLine, data);
+    auto* spokes = qobject_cast<QCategoryAxis*>(radar->axes(Qt::Horizontal).value(0));
+    ASSERT_TRUE(spokes);
+    EXPECT_EQ(spokes->count(), 4);
 }

@@ -120,3 +120,13 @@ TEST(ChartData, WhatCannotBeReadGivesNothingRatherThanACrash)
     } broken;
     EXPECT_TRUE(extractChartData(&broken, pivotBinding(), false).series.isEmpty());
 }
+
+TEST(ChartData, ValuesThatAreNotNumbersAreNoValues)
+{
+    FakeDataSource odd({QStringLiteral("A"), QStringLiteral("B")}, {QStringLiteral("C")}, {QStringLiteral("M")},
+                       {QString()}, [](int r, int, int) { return r == 0 ? std::nan("") : 2.0; });
+    const ChartData data = extractChartData(&odd, pivotBinding(), false);
+    ASSERT_EQ(data.series.size(), 1);
+    EXPECT_FALSE(data.series[0].values[0]);
+    EXPECT_EQ(data.series[0].values[1], 2.0);
+}
