@@ -36,6 +36,8 @@ constexpr const char* kCategory = "category";
 constexpr QRgb kCategoryColors[] = {0x209fdf, 0x99ca53, 0xf6a625, 0x6d5fd5, 0xbf593e,
                                     0x2f8f8a, 0xe4569c, 0x8c6d31, 0x5a6e7f, 0xb8b83b};
 
+constexpr int kLongestTurnedLabel = 32;
+
 // Bubble diameters in pixels: the area grows with the size value.
 constexpr double kSmallestBubble = 6;
 constexpr double kBubbleGrowth = 44;
@@ -49,9 +51,22 @@ const AxisState* axisAt(const ChartState& state, int position)
     return nullptr;
 }
 
-QBarCategoryAxis* categoryAxis(const QStringList& categories, const AxisState* settings)
+QBarCategoryAxis* categoryAxis(QStringList categories, const AxisState* settings, bool horizontalLabels)
 {
     auto* axis = new QBarCategoryAxis;
+    // Side by side, many or long captions would be cut to nothing; turned, they fit, up to
+    // a length that leaves the plot its room.
+    qsizetype text = 0;
+    for (const QString& category : categories)
+        text += category.size();
+    if (horizontalLabels && categories.size() > 4 && text > 40) {
+        axis->setLabelsAngle(categories.size() > 12 ? -90 : -45);
+        axis->setTruncateLabels(false);
+        for (QString& category : categories) {
+            if (category.size() > kLongestTurnedLabel)
+                category = category.left(kLongestTurnedLabel - 1) + QChar(0x2026);
+        }
+    }
     axis->append(uniqueLabels(categories.isEmpty() ? QStringList{QString()} : categories));
     if (settings) {
         axis->setReverse(settings->orientation == chScaleOrientationMaxMin);
@@ -187,7 +202,7 @@ private:
         m_chart->addSeries(bars);
         const int categoryPosition = horizontal ? chAxisPositionLeft : chAxisPositionBottom;
         const int valuePosition = horizontal ? chAxisPositionBottom : chAxisPositionLeft;
-        attach(m_chart, categoryAxis(m_data.categories, axisAt(m_state, categoryPosition)),
+        attach(m_chart, categoryAxis(m_data.categories, axisAt(m_state, categoryPosition), !horizontal),
                horizontal ? Qt::AlignLeft : Qt::AlignBottom);
         attach(m_chart, valueAxis(range, valuePosition, m_data.valueFormat),
                horizontal ? Qt::AlignBottom : Qt::AlignLeft);
@@ -245,7 +260,8 @@ private:
             m_chart->addSeries(line);
             widenLine(line);
         }
-        attach(m_chart, categoryAxis(m_data.categories, axisAt(m_state, chAxisPositionBottom)), Qt::AlignBottom);
+        attach(m_chart, categoryAxis(m_data.categories, axisAt(m_state, chAxisPositionBottom), true),
+               Qt::AlignBottom);
         attach(m_chart, valueAxis(rangeOf(all, false), chAxisPositionLeft, m_data.valueFormat), Qt::AlignLeft);
     }
 
@@ -274,7 +290,8 @@ private:
                 lower->append(upper->points());
             }
         }
-        attach(m_chart, categoryAxis(m_data.categories, axisAt(m_state, chAxisPositionBottom)), Qt::AlignBottom);
+        attach(m_chart, categoryAxis(m_data.categories, axisAt(m_state, chAxisPositionBottom), true),
+               Qt::AlignBottom);
         attach(m_chart, valueAxis(rangeOf(all, true), chAxisPositionLeft, m_data.valueFormat), Qt::AlignLeft);
     }
 

@@ -52,6 +52,9 @@ QValueAxis* labelledAxis(double min, double max, double step, const std::functio
     }
     auto* axis = new QCategoryAxis;
     axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    // Qt would cut each label to the width between two ticks, which a format with
+    // separators and decimals soon exceeds on a narrow axis.
+    axis->setTruncateLabels(false);
     axis->setStartValue(min - step);
     // Two ticks that the format rounds to the same text still need labels of their own.
     QSet<QString> used;

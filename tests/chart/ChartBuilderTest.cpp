@@ -233,3 +233,23 @@ TEST(ChartBuilder, AwkwardDataStillDrawsOneCategoryPerValue)
     ASSERT_TRUE(spokes);
     EXPECT_EQ(spokes->count(), 4);
 }
+
+TEST(ChartBuilder, ManyCaptionsTurnRatherThanBeCutToNothing)
+{
+    ChartData data;
+    for (int i = 0; i < 30; ++i)
+        data.categories << QStringLiteral("Customer %1").arg(i);
+    data.categories[3] = QString(60, QLatin1Char('w'));
+    data.series = {{QStringLiteral("S"), Values(30, 1.0), {}, {}, {}}};
+    auto column = build(chChartTypeColumnClustered, data);
+    auto* categories = qobject_cast<QBarCategoryAxis*>(column->axes(Qt::Horizontal).value(0));
+    ASSERT_TRUE(categories);
+    EXPECT_EQ(categories->labelsAngle(), -90);
+    EXPECT_FALSE(categories->truncateLabels());
+    EXPECT_EQ(categories->count(), 30);
+    EXPECT_LT(categories->at(3).size(), 40);   // shortened so the plot keeps its room
+
+    // A bar chart's captions stand one above the other and need no turning.
+    auto bar = build(chChartTypeBarClustered, data);
+    EXPECT_EQ(bar->axes(Qt::Vertical).value(0)->labelsAngle(), 0);
+}
