@@ -284,9 +284,8 @@ private:
             if (m_traits.stacking == Stacking::None) {
                 area->setPen(QPen(area->brush().color(), 2));
                 makeTranslucent(area, 110);
-            }
-            if (m_traits.stacking != Stacking::None) {
-                lower = new QLineSeries(area);
+            } else {
+                lower = new QLineSeries(area);   // the next area stands on this one
                 lower->append(upper->points());
             }
         }
