@@ -32,14 +32,6 @@ QVector<int> detailPositions(const QVector<olap::Tuple>& tuples)
     return detail;
 }
 
-QString tupleCaption(const olap::Tuple& tuple)
-{
-    QStringList parts;
-    for (const olap::TupleMember& m : tuple.members)
-        parts << m.member.caption;
-    return parts.join(QStringLiteral(" - "));
-}
-
 QString at(const QStringList& list, std::optional<int> index)
 {
     return index && *index < list.size() ? list[*index] : QString();
@@ -58,9 +50,9 @@ public:
         m_seriesPositions = detailPositions(seriesAxis).mid(0, kMaxSeries);
         m_categoryPositions = detailPositions(categoryAxis).mid(0, kMaxCategories);
         for (int p : m_seriesPositions)
-            m_seriesCaptions << tupleCaption(seriesAxis[p]);
+            m_seriesCaptions << (m_seriesOnRows ? source.rowCaption(p) : source.columnCaption(p));
         for (int p : m_categoryPositions)
-            m_categoryCaptions << tupleCaption(categoryAxis[p]);
+            m_categoryCaptions << (m_seriesOnRows ? source.columnCaption(p) : source.rowCaption(p));
     }
 
     ChartData extract(bool xy)

@@ -21,6 +21,10 @@ public:
     virtual const olap::CellSet& cellSet() const = 0;
     virtual QStringList measureCaptions() const = 0;
     virtual QStringList measureNumberFormats() const = 0;
+    // The label of one row or column position of cellSet(), as the pivot shows it; by
+    // default its members' captions, outer first, joined by " / ".
+    virtual QString rowCaption(int position) const;
+    virtual QString columnCaption(int position) const;
     // The captions of the fields on the row and column axes, outermost first, for the
     // field list; empty when the source does not name them.
     virtual QStringList rowFieldCaptions() const { return {}; }
@@ -29,5 +33,8 @@ public:
 signals:
     void dataChanged();
 };
+
+// The captions of a tuple's members, outer first, joined by " / ".
+QString tupleCaption(const olap::Tuple& tuple);
 
 }

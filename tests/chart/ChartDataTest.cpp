@@ -130,3 +130,28 @@ TEST(ChartData, ValuesThatAreNotNumbersAreNoValues)
     EXPECT_FALSE(data.series[0].values[0]);
     EXPECT_EQ(data.series[0].values[1], 2.0);
 }
+
+TEST(ChartData, LabelsAreThePivotsOwn)
+{
+    // Nested members read outer first by default.
+    olap::Tuple nested;
+    nested.members.append({olap::Member{olap::MemberPath{QStringList{QStringLiteral("East")}}, QStringLiteral("East")}, false});
+    nested.members.append({olap::Member{olap::MemberPath{QStringList{QStringLiteral("East"), QStringLiteral("Boston")}},
+                                        QStringLiteral("Boston")},
+                           false});
+    EXPECT_EQ(tupleCaption(nested), QStringLiteral("East / Boston"));
+
+    // A source that labels its positions itself is followed.
+    class Labelled : public FakeDataSource
+    {
+    public:
+        Labelled() : FakeDataSource({QStringLiteral("a"), QStringLiteral("b")}, {QStringLiteral("c")}, {QStringLiteral("M")},
+                                    {QString()}, [](int, int, int) { return 1.0; })
+        {
+        }
+        QString rowCaption(int position) const override { return QStringLiteral("Row %1").arg(position); }
+    } labelled;
+    const ChartData data = extractChartData(&labelled, pivotBinding(), false);
+    EXPECT_EQ(data.categories, (QStringList{QStringLiteral("Row 0"), QStringLiteral("Row 1")}));
+    EXPECT_EQ(data.series.value(0).name, QStringLiteral("c"));
+}
