@@ -67,9 +67,8 @@ Pattern parsePattern(const QString& format)
     return p;
 }
 
-QString formatDigits(double value, int decimals, bool grouping)
+QString formatDigits(QLocale locale, double value, int decimals, bool grouping)
 {
-    QLocale locale;
     if (!grouping)
         locale.setNumberOptions(QLocale::OmitGroupSeparator);
     else
@@ -77,47 +76,45 @@ QString formatDigits(double value, int decimals, bool grouping)
     return locale.toString(value, 'f', decimals);
 }
 
-QString general(double value)
+QString general(QLocale locale, double value)
 {
-    QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     return locale.toString(value, 'g', 15);
 }
 
 }
 
-QString formatNumber(double value, const QString& format)
+QString formatNumber(double value, const QString& format, const QLocale& locale)
 {
     if (!std::isfinite(value))
-        return general(value);
+        return general(locale, value);
     const QString name = format.trimmed();
     if (name.isEmpty() || name.compare(QLatin1String("General Number"), Qt::CaseInsensitive) == 0
         || name.compare(QLatin1String("General"), Qt::CaseInsensitive) == 0)
-        return general(value);
+        return general(locale, value);
     if (name.compare(QLatin1String("Currency"), Qt::CaseInsensitive) == 0) {
-        QLocale locale;
         const QString symbol = locale.currencySymbol();
         return locale.toCurrencyString(value, symbol.isEmpty() ? QStringLiteral("$") : symbol, 2);
     }
     if (name.compare(QLatin1String("Fixed"), Qt::CaseInsensitive) == 0)
-        return formatDigits(value, 2, false);
+        return formatDigits(locale, value, 2, false);
     if (name.compare(QLatin1String("Standard"), Qt::CaseInsensitive) == 0)
-        return formatDigits(value, 2, true);
+        return formatDigits(locale, value, 2, true);
     if (name.compare(QLatin1String("Percent"), Qt::CaseInsensitive) == 0)
-        return formatDigits(value * 100, 2, false) + QLatin1Char('%');
+        return formatDigits(locale, value * 100, 2, false) + QLatin1Char('%');
     if (name.compare(QLatin1String("Scientific"), Qt::CaseInsensitive) == 0)
-        return QLocale().toString(value, 'E', 2);
+        return locale.toString(value, 'E', 2);
 
     const QStringList sections = name.split(QLatin1Char(';'));
     const bool negativeSection = value < 0 && sections.size() > 1 && !sections[1].isEmpty();
     const Pattern p = parsePattern(negativeSection ? sections[1] : sections[0]);
     if (!p.hasDigits)
-        return general(value);
+        return general(locale, value);
     double shown = negativeSection ? -value : value;
     if (p.percent)
         shown *= 100;
-    const QString digits = p.scientific ? QLocale().toString(shown, 'E', p.decimals)
-                                        : formatDigits(shown, p.decimals, p.grouping);
+    const QString digits = p.scientific ? locale.toString(shown, 'E', p.decimals)
+                                        : formatDigits(locale, shown, p.decimals, p.grouping);
     return p.prefix + digits + p.suffix;
 }
 

@@ -36,4 +36,9 @@ TEST(NumberFormat, NamedFormatsAndPatterns)
     for (const auto& c : cases)
         EXPECT_EQ(formatNumber(c.value, QLatin1String(c.format)), QLatin1String(c.shown)) << c.format;
     QLocale::setDefault(QLocale::c());
+
+    // The locale gives the separators, whatever the pattern writes.
+    const QLocale german(QLocale::German, QLocale::Germany);
+    EXPECT_EQ(formatNumber(1234.5, QStringLiteral("#,##0.00"), german), QStringLiteral("1.234,50"));
+    EXPECT_EQ(formatNumber(0.5, QStringLiteral("Percent"), german), QStringLiteral("50,00%"));
 }
