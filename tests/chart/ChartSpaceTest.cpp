@@ -1,0 +1,252 @@
+#include "FakeDataSource.h"
+#include "RaisedError.h"
+
+#include "chart/ChartSpace.h"
+#include "platform/VbError.h"
+
+#include "chart/ChartPanels.h"
+
+#include <QAbstractBarSeries>
+#include <QComboBox>
+#include <QAbstractSeries>
+#include <QChart>
+#include <QScatterSeries>
+#include <QValueAxis>
+#include <gtest/gtest.h>
+
+using namespace chart;
+
+namespace {
+
+QChart* shown(ChartSpace& space)
+{
+    const auto charts = space.shownCharts();
+    return charts.isEmpty() ? nullptr : charts.first();
+}
+
+int barSets(QChart* chart)
+{
+    auto* bars = qobject_cast<QAbstractBarSeries*>(chart->series().value(0));
+    return bars ? int(bars->count()) : -1;
+}
+
+// The chart set-up that the report window makes from the pivot, step by step through
+// the members, with every constant read by name.
+void buildFromPivot(ChartSpace& space, int totals, const QStringList& captions, const QStringList& formats)
+{
+    const ChartConstants& c = space.Constants();
+    if (space.ChartDataSources().Count() == 0)
+        FAIL() << "not bound";
+    ChChart& chart = space.Charts().Count() == 0 ? space.Charts().Add() : space.Charts().Item(0);
+    chart.setHasLegend(true);
+    chart.setHasTitle(true);
+    chart.Title().setCaption(QStringLiteral("Sales report"));
+    chart.SetData(c.value(QStringLiteral("chDimSeriesNames")), 0, c.value(QStringLiteral("chPivotColumns")));
+    chart.SetData(c.value(QStringLiteral("chDimCategories")), 0, c.value(QStringLiteral("chPivotRows")));
+    if (totals == 1)
+        chart.SetData(c.value(QStringLiteral("chDimValues")), 0, 0);
+    if (totals >= 2) {
+        const int type = c.value(totals == 2 ? QStringLiteral("chChartTypeScatterMarkers") : QStringLiteral("chChartTypeBubble"));
+        if (chart.Type() != type)
+            chart.setType(type);
+        chart.SetData(c.value(QStringLiteral("chDimYValues")), 0, 0);
+        chart.SetData(c.value(QStringLiteral("chDimXValues")), 0, 1);
+        if (totals >= 3)
+            chart.SetData(c.value(QStringLiteral("chDimBubbleValues")), 0, 2);
+        const int positions[] = {c.value(QStringLiteral("chAxisPositionLeft")), c.value(QStringLiteral("chAxisPositionBottom"))};
+        for (int i = 0; i < 2; ++i) {
+            ChartAxis& axis = chart.Axes(positions[i]);
+            axis.setNumberFormat(formats[i]);
+            axis.setHasTitle(true);
+            axis.Title().setCaption(captions[i]);
+            axis.Scaling().setOrientation(c.value(QStringLiteral("chScaleOrientationMinMax")));
+        }
+    }
+}
+
+}
+
+TEST(ChartConstants, EveryNameTheWindowReadsResolvesAndTheListTypesAreDrawn)
+{
+    const ChartConstants c;
+    for (const char* name : {"chDimSeriesNames", "chDimCategories", "chDimValues", "chDimXValues", "chDimYValues",
+                             "chDimBubbleValues", "chPivotColumns", "chPivotRows", "chAxisPositionBottom",
+                             "chAxisPositionLeft", "chScaleOrientationMinMax", "chScaleOrientationMaxMin",
+                             "chChartTypeScatterMarkers", "chChartTypeBubble", "chDataBound"})
+        EXPECT_TRUE(c.find(QLatin1String(name))) << name;
+    EXPECT_EQ(c.value(QStringLiteral("CHCHARTTYPECOLUMNSTACKED100")), 2);
+    EXPECT_EQ(c.value(QStringLiteral("chChartTypeDoughnutExploded")), 33);
+    EXPECT_NE(c.value(QStringLiteral("chPivotColumns")), c.value(QStringLiteral("chPivotRows")));
+    EXPECT_NE(c.value(QStringLiteral("chScaleOrientationMinMax")), c.value(QStringLiteral("chScaleOrientationMaxMin")));
+    EXPECT_EQ(raisedError([&] { c.value(QStringLiteral("chNoSuchThing")); }), platform::err::MemberNotSupported);
+
+    // The item data of the version 9 chart-type list: every one must be a type the chart draws.
+    ChartSpace space(ComponentVersion::V9);
+    ChChart& chart = space.Charts().Add();
+    for (int type : {29, 30, 31, 3, 4, 5, 0, 1, 2, 32, 33, 6, 7, 8, 10, 11, 9, 18, 19, 20, 34, 36, 35, 37, 38, 12,
+                     13, 14, 16, 17, 15}) {
+        EXPECT_EQ(raisedError([&] { chart.setType(type); }), 0) << type;
+        EXPECT_EQ(chart.Type(), type);
+    }
+    EXPECT_EQ(raisedError([&] { chart.setType(22); }), platform::err::InvalidPropertyValue);
+    EXPECT_EQ(chart.Type(), 15);
+}
+
+TEST(ChartSpace, NewerVersionsDrawTheBoundPivotAtOnceAndFollowItsChanges)
+{
+    auto source = salesByRegion();
+    ChartSpace space(ComponentVersion::V11);
+    EXPECT_EQ(space.ChartDataSources().Count(), 0);
+    space.setDataSource(source.get());
+    EXPECT_EQ(space.ChartDataSources().Count(), 1);
+    ASSERT_EQ(space.Charts().Count(), 1);
+    ASSERT_TRUE(shown(space));
+    EXPECT_EQ(barSets(shown(space)), 3);   // a series per column member
+
+    source->set({QStringLiteral("Q1")}, {QStringLiteral("East"), QStringLiteral("West")}, {QStringLiteral("Sales")},
+                {QStringLiteral("#,##0")}, [](int, int, int) { return 5.0; });
+    EXPECT_EQ(barSets(shown(space)), 2);
+
+    // Binding again keeps the chart and what was bound.
+    space.Charts().Item(0).SetData(chDimValues, 0, 0);
+    space.setDataSource(source.get());
+    EXPECT_EQ(space.Charts().Count(), 1);
+    EXPECT_EQ(space.Charts().Item(0).binding().values, 0);
+}
+
+TEST(ChartSpace, VersionNineWaitsForItsChartAndBindingButFollowsTheDataOnceBound)
+{
+    auto source = salesByRegion();
+    ChartSpace space(ComponentVersion::V9);
+    space.setDataSource(source.get());
+    EXPECT_EQ(space.Charts().Count(), 0);
+    space.Charts().Add();
+    EXPECT_EQ(space.Charts().Item(0).binding(), DataBinding{});
+
+    buildFromPivot(space, 1, {}, {});
+    EXPECT_EQ(barSets(shown(space)), 3);
+    source->set({QStringLiteral("Q1")}, {QStringLiteral("East")}, {QStringLiteral("Sales")}, {QString()},
+                [](int, int, int) { return 5.0; });
+    EXPECT_EQ(barSets(shown(space)), 1);
+}
+
+TEST(ChartSpace, TwoTotalsMakeAScatterChartWithFormattedTitledAxesAndRebuildingAddsNothing)
+{
+    auto source = salesByRegion(2);
+    ChartSpace space(ComponentVersion::V9);
+    space.setDataSource(source.get());
+    const QStringList captions{QStringLiteral("Sales"), QStringLiteral("Units")};
+    const QStringList formats{QStringLiteral("Currency"), QStringLiteral("#,##0")};
+    buildFromPivot(space, 2, captions, formats);
+    buildFromPivot(space, 2, captions, formats);
+    ASSERT_EQ(space.Charts().Count(), 1);
+    ChChart& chart = space.Charts().Item(0);
+    EXPECT_EQ(chart.Type(), chChartTypeScatterMarkers);
+    EXPECT_EQ(chart.Axes(chAxisPositionLeft).Title().Caption(), QStringLiteral("Sales"));
+    EXPECT_EQ(chart.Axes(chAxisPositionBottom).NumberFormat(), QStringLiteral("#,##0"));
+
+    QChart* drawn = shown(space);
+    ASSERT_TRUE(drawn);
+    ASSERT_EQ(drawn->series().size(), 3);
+    EXPECT_EQ(drawn->series()[0]->type(), QAbstractSeries::SeriesTypeScatter);
+    const auto left = drawn->axes(Qt::Vertical);
+    ASSERT_EQ(left.size(), 1);
+    EXPECT_EQ(left[0]->titleText(), QStringLiteral("Sales"));
+    EXPECT_FALSE(left[0]->isReverse());
+
+    // Back to one total: the type stays scatter until someone picks another.
+    buildFromPivot(space, 1, {}, {});
+    EXPECT_EQ(chart.Type(), chChartTypeScatterMarkers);
+}
+
+TEST(ChartSpace, MembersRefuseWhatTheyCannotDo)
+{
+    auto source = salesByRegion();
+    ChartSpace space(ComponentVersion::V10);
+    EXPECT_EQ(raisedError([&] { space.Charts().Item(0); }), platform::err::SubscriptOutOfRange);
+    ChChart& chart = space.Charts().Add();
+    // Nothing to bind to yet.
+    EXPECT_EQ(raisedError([&] { chart.SetData(chDimValues, 0, 0); }), platform::err::InvalidArgument);
+    space.setDataSource(source.get());
+    EXPECT_EQ(raisedError([&] { chart.SetData(chDimValues, 1, 0); }), platform::err::InvalidArgument);
+    EXPECT_EQ(raisedError([&] { chart.SetData(42, 0, 0); }), platform::err::InvalidArgument);
+    EXPECT_EQ(raisedError([&] { chart.SetData(chDimSeriesNames, 0, 3); }), platform::err::InvalidArgument);
+    EXPECT_EQ(raisedError([&] { chart.Axes(7); }), platform::err::InvalidArgument);
+    EXPECT_EQ(raisedError([&] { chart.Axes(chAxisPositionLeft).Scaling().setOrientation(5); }),
+              platform::err::InvalidPropertyValue);
+    EXPECT_EQ(chart.Axes(chAxisPositionLeft).Scaling().Orientation(), chScaleOrientationMinMax);
+}
+
+TEST(ChartSpace, EachVersionOffersOnlyItsOwnMembers)
+{
+    ChartSpace v9(ComponentVersion::V9);
+    const long missing = platform::err::MemberNotSupported;
+    EXPECT_EQ(raisedError([&] { v9.XMLData(); }), missing);
+    EXPECT_EQ(raisedError([&] { v9.setXMLData(QString()); }), missing);
+    EXPECT_EQ(raisedError([&] { v9.GetPicture(QStringLiteral("gif"), 10, 10); }), missing);
+    EXPECT_EQ(raisedError([&] { v9.setDisplayFieldList(true); }), missing);
+    EXPECT_EQ(raisedError([&] { v9.setHasChartSpaceTitle(false); }), 0);
+
+    for (auto version : {ComponentVersion::V10, ComponentVersion::V11}) {
+        ChartSpace space(version);
+        EXPECT_EQ(raisedError([&] { space.ExportPicture(QStringLiteral("/tmp/x.gif"), QStringLiteral("gif"), 10, 10); }),
+                  missing);
+        EXPECT_EQ(raisedError([&] { space.XMLData(); }), 0);
+    }
+}
+
+TEST(ChartSpace, ASourceThatGoesAwayUnbindsTheChart)
+{
+    auto source = salesByRegion();
+    ChartSpace space(ComponentVersion::V11);
+    space.setDataSource(source.get());
+    source.reset();
+    EXPECT_EQ(space.ChartDataSources().Count(), 0);
+    ASSERT_TRUE(shown(space));
+    EXPECT_EQ(barSets(shown(space)), 0);
+}
+
+TEST(ChartSpace, PanelsAndTitleFollowTheirSwitches)
+{
+    auto source = salesByRegion();
+    ChartSpace space(ComponentVersion::V11);
+    space.resize(700, 400);
+    space.show();
+    space.setDataSource(source.get());
+    space.setDisplayFieldList(true);
+    space.setHasChartSpaceTitle(true);
+    space.ChartSpaceTitle().setCaption(QStringLiteral("Overview"));
+    space.shownCharts();
+    EXPECT_TRUE(space.DisplayFieldList());
+    EXPECT_FALSE(space.DisplayPropertyToolbox());
+    EXPECT_EQ(space.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(), 3);
+    int visiblePanels = 0;
+    for (QWidget* child : space.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        visiblePanels += child->isVisible() ? 1 : 0;
+    EXPECT_EQ(visiblePanels, 2);   // the chart and the field list
+    // The title takes room above the chart.
+    EXPECT_GT(shown(space)->geometry().top(), 10);
+}
+
+TEST(ChartSpace, ThePropertyToolboxEditsTheFirstChartAndShowsItsChanges)
+{
+    auto source = salesByRegion();
+    ChartSpace space(ComponentVersion::V11);
+    space.setDataSource(source.get());
+    space.setDisplayPropertyToolbox(true);
+    space.shownCharts();
+    auto* toolbox = space.findChild<ChartPropertyToolbox*>();
+    ASSERT_TRUE(toolbox);
+    auto* types = toolbox->findChild<QComboBox*>();
+    ASSERT_TRUE(types);
+
+    types->setCurrentIndex(types->findData(chChartTypeDoughnut));
+    EXPECT_EQ(space.Charts().Item(0).Type(), chChartTypeDoughnut);
+    EXPECT_EQ(shown(space)->series()[0]->type(), QAbstractSeries::SeriesTypePie);
+
+    space.Charts().Item(0).setType(chChartTypeAreaStacked);
+    space.shownCharts();
+    EXPECT_EQ(types->currentData().toInt(), chChartTypeAreaStacked);
+    // Showing the chart's type did not write it back as a change of its own.
+    EXPECT_EQ(space.Charts().Item(0).Type(), chChartTypeAreaStacked);
+}
