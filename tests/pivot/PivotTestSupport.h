@@ -32,6 +32,11 @@ struct FakeOpener
     FakeOpener()
     {
         saved = cubeOpener();
+        savedLister = cubeLister();
+        cubeLister() = [](const QString& cs) {
+            const auto source = cubeOpener()(cs, QString());
+            return QStringList{source->schema().name};
+        };
         cubeOpener() = [this](const QString& cs, const QString& member) -> std::unique_ptr<olap::CubeSource> {
             ++opens;
             lastConnection = cs;
@@ -42,8 +47,13 @@ struct FakeOpener
             return cube;
         };
     }
-    ~FakeOpener() { cubeOpener() = saved; }
+    ~FakeOpener()
+    {
+        cubeOpener() = saved;
+        cubeLister() = savedLister;
+    }
     CubeOpener saved;
+    CubeLister savedLister;
     int opens = 0;
     QString lastConnection;
 };

@@ -1,0 +1,7 @@
+#include "app/modOpenReport.h"
+
+namespace modOpenReport {
+
+void subHandleNodeClick(QTreeWidgetItem*, QWidget*) {}
+
+}
