@@ -1,6 +1,6 @@
 #include "common/FreshRun.h"
 
-#include "app/ComponentPlaceholders.h"
+#include "app/Components.h"
 #include "app/ReportWindows.h"
 #include "app/StartupHooks.h"
 #include "app/modGlobals.h"
@@ -43,7 +43,7 @@ protected:
         startup::hooks() = startup::defaultHooks();
         startup::hooks().loadLanguages = [this](int language) { languages.append(language); };
         startup::hooks().bindPivotTable = [this](QWidget* pivot) { boundPivot = pivot; };
-        startup::registerComponentPlaceholders();
+        startup::registerComponents();
         reportwindows::restoreDefaultReportWindows();
     }
     ~Startup() override
