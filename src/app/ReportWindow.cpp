@@ -39,7 +39,8 @@ using modGlobals::gstrAppTitle;
 namespace {
 
 // Design positions, in twips.
-constexpr int kColumnLeft = 60;
+constexpr int kColumnLeft = 15;
+constexpr int kLabelLeft = 75;
 constexpr int kColumnWidth = 2250;
 constexpr int kRowHeight = 360;
 constexpr int kTextHeight = 270;
@@ -47,7 +48,7 @@ constexpr int kGap = 90;
 constexpr int kRemoveButtonHeight = 375;
 constexpr int kLogoWidth = 2250;
 constexpr int kLogoHeight = 720;
-constexpr int kGraphTypeListWidth = 2400;
+constexpr int kGraphTypeListWidth = 2250;
 constexpr int kMinimumAddButtonWidth = 1200;
 
 const QString kWebAddress = QStringLiteral("www.zelbrin.example");
@@ -157,16 +158,16 @@ void ReportWindow::buildControls()
 
     m_lblReports = named<QLabel>(m_inner, "lblReports");
     m_lblReports->setText(QStringLiteral("Reports"));
-    place(*m_lblReports, kColumnLeft, textTop, 1200, kTextHeight);
+    place(*m_lblReports, kLabelLeft, textTop, 1200, kTextHeight);
 
     m_chkDisplayZeroValues = named<QCheckBox>(m_inner, "chkDisplayZeroValues");
     m_chkDisplayZeroValues->setText(QStringLiteral("0"));
-    place(*m_chkDisplayZeroValues, 1380, rowTop, 540, kRowHeight);
+    place(*m_chkDisplayZeroValues, 1230, rowTop, 480, kRowHeight);
 
     m_cmdInfo = named<QPushButton>(m_inner, "cmdInfo");
     m_cmdInfo->setIcon(picture("info"));
     m_cmdInfo->setIconSize(QSize(16, 16));
-    place(*m_cmdInfo, kColumnLeft + kColumnWidth - kRowHeight, rowTop, kRowHeight, kRowHeight);
+    place(*m_cmdInfo, kPivotLeft - 2 * kGap - kRowHeight, rowTop, kRowHeight, kRowHeight);
 
     m_treReports = named<QTreeWidget>(m_inner, "treReports");
     m_treReports->setHeaderHidden(true);
@@ -253,8 +254,10 @@ void ReportWindow::placeCaptionedControls()
     next(*m_optBoth, 0, kGap);
     next(*m_optPivot, 0, kGap);
     next(*m_optGraph, 0, 2 * kGap);
-    if (m_cmbGraphType)
-        next(*m_cmbGraphType, kGraphTypeListWidth, 0);
+    if (m_cmbGraphType) {
+        // Its longest entries would crowd out the web link; the open list shows them whole.
+        m_cmbGraphType->move(twips::toPixels(left, twips::perPixelX(*m_cmbGraphType)), m_cmbGraphType->y());
+    }
     const double webLinkLeft =
         twips::fromPixels(m_inner->width(), twips::perPixelX(*m_inner)) - widthInTwips(*m_lblWebLink, m_lblWebLink->width())
         - 120;
