@@ -86,6 +86,14 @@ void place(QWidget& control, double left, double top, double width, double heigh
                         twips::toPixels(height, y));
 }
 
+// Pictures are designed in twips too, so that they grow with the text at a higher DPI.
+constexpr int kSmallPicture = 240;   // 16 pixels at 96 dpi
+
+QSize pictureSize(const QWidget& control, double width, double height)
+{
+    return QSize(twips::toPixels(width, twips::perPixelX(control)), twips::toPixels(height, twips::perPixelY(control)));
+}
+
 double widthInTwips(const QWidget& control, int pixels)
 {
     return twips::fromPixels(pixels, twips::perPixelX(control));
@@ -166,12 +174,13 @@ void ReportWindow::buildControls()
 
     m_cmdInfo = named<QPushButton>(m_inner, "cmdInfo");
     m_cmdInfo->setIcon(picture("info"));
-    m_cmdInfo->setIconSize(QSize(16, 16));
     place(*m_cmdInfo, kPivotLeft - 2 * kGap - kRowHeight, rowTop, kRowHeight, kRowHeight);
+    m_cmdInfo->setIconSize(pictureSize(*m_cmdInfo, kSmallPicture, kSmallPicture));
 
     m_treReports = named<QTreeWidget>(m_inner, "treReports");
     m_treReports->setHeaderHidden(true);
     m_treReports->setColumnCount(1);
+    m_treReports->setIconSize(pictureSize(*m_treReports, kSmallPicture, kSmallPicture));
     m_imgCubeReports = new ImageList(this);
     const int treeHeight = m_profile.designHeight - 2 * m_profile.treeTop - 1500;
     place(*m_treReports, kColumnLeft, m_profile.treeTop, kColumnWidth, treeHeight);
@@ -181,9 +190,8 @@ void ReportWindow::buildControls()
     place(*m_cmdRemoveReport, kColumnLeft, m_profile.treeTop + treeHeight + 50, kColumnWidth, kRemoveButtonHeight);
 
     m_imgLogo = named<QLabel>(m_inner, "imgLogo");
-    m_imgLogo->setPixmap(picture("logo").pixmap(QSize(150, 48), devicePixelRatio()));
-    m_imgLogo->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     place(*m_imgLogo, kColumnLeft, m_profile.designHeight - kLogoHeight - 850, kLogoWidth, kLogoHeight);
+    m_imgLogo->setPixmap(picture("logo").pixmap(m_imgLogo->size(), devicePixelRatio()));
 
     m_cmdAddReport = named<QPushButton>(m_inner, "cmdAddReport");
     m_cmdAddReport->setText(QStringLiteral("+"));

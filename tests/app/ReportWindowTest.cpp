@@ -175,7 +175,7 @@ TEST_F(ReportWindowTest, ControlsCarryTheirNamesAndTheDrillButtonIsHidden)
     EXPECT_EQ(window->cmdAddReport()->toolTip(), QStringLiteral("Saves the current report as a new report"));
     EXPECT_TRUE(window->optBoth()->isChecked());
     EXPECT_FALSE(window->chkDisplayZeroValues()->isChecked());
-    EXPECT_EQ(window->cmdInfo()->iconSize(), QSize(16, 16));
+    EXPECT_EQ(window->cmdInfo()->iconSize(), QSize(16, 16));   // at 96 dpi
     window->show();
     EXPECT_FALSE(window->cmdDrillThrough()->isVisible());
     EXPECT_FALSE(window->windowIcon().isNull());
