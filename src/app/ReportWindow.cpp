@@ -94,11 +94,6 @@ QSize pictureSize(const QWidget& control, double width, double height)
     return QSize(twips::toPixels(width, twips::perPixelX(control)), twips::toPixels(height, twips::perPixelY(control)));
 }
 
-double widthInTwips(const QWidget& control, int pixels)
-{
-    return twips::fromPixels(pixels, twips::perPixelX(control));
-}
-
 // Handlers report their failures by their own name; a test's program end stops at the
 // toolkit's door.
 template<class F>
@@ -212,7 +207,8 @@ void ReportWindow::buildControls()
         ChartFromPivot::fillGraphTypeList(*m_cmbGraphType);
         m_cmbGraphType->view()->setMinimumWidth(m_cmbGraphType->view()->sizeHintForColumn(0) + 24);
         place(*m_cmbGraphType, kPivotLeft, rowTop, kGraphTypeListWidth, kRowHeight);
-    } else {
+    }
+    if (m_profile.hasDrillThrough) {
         // The drill-through button does nothing, so it is never shown.
         m_cmdDrillThrough = named<QPushButton>(m_inner, "cmdDrillThrough");
         m_cmdDrillThrough->setText(QStringLiteral("Drill"));
@@ -243,33 +239,29 @@ void ReportWindow::buildMenus()
 // The captions change with the language, so the row above the pivot table follows them.
 void ReportWindow::placeCaptionedControls()
 {
-    const auto fitWidth = [](QWidget& control, double minimum) {
-        const double width = std::max(minimum, widthInTwips(control, control.sizeHint().width()));
-        place(control, twips::fromPixels(control.x(), twips::perPixelX(control)),
-              twips::fromPixels(control.y(), twips::perPixelY(control)), width,
-              twips::fromPixels(control.height(), twips::perPixelY(control)));
+    const double perPixel = twips::perPixelX(*m_inner);
+    const auto pixels = [perPixel](double twipsWide) { return twips::toPixels(twipsWide, perPixel); };
+    const auto fitWidth = [](QWidget& control, int minimum) {
+        control.resize(std::max(minimum, control.sizeHint().width()), control.height());
     };
     fitWidth(*m_lblReports, 0);
     fitWidth(*m_lblWebLink, 0);
 
-    double left = kPivotLeft;
-    const auto next = [&](QWidget& control, double minimum, double gapAfter) {
-        control.move(twips::toPixels(left, twips::perPixelX(control)), control.y());
+    int left = pixels(kPivotLeft);
+    const auto next = [&](QWidget& control, int minimum, double gapAfter) {
+        control.move(left, control.y());
         fitWidth(control, minimum);
-        left += widthInTwips(control, control.width()) + gapAfter;
+        left += control.width() + pixels(gapAfter);
     };
-    next(*m_cmdAddReport, kMinimumAddButtonWidth, 2 * kGap);
+    next(*m_cmdAddReport, pixels(kMinimumAddButtonWidth), 2 * kGap);
     next(*m_optBoth, 0, kGap);
     next(*m_optPivot, 0, kGap);
     next(*m_optGraph, 0, 2 * kGap);
-    if (m_cmbGraphType) {
-        // Its longest entries would crowd out the web link; the open list shows them whole.
-        m_cmbGraphType->move(twips::toPixels(left, twips::perPixelX(*m_cmbGraphType)), m_cmbGraphType->y());
-    }
-    const double webLinkLeft =
-        twips::fromPixels(m_inner->width(), twips::perPixelX(*m_inner)) - widthInTwips(*m_lblWebLink, m_lblWebLink->width())
-        - 120;
-    m_lblWebLink->move(twips::toPixels(webLinkLeft, twips::perPixelX(*m_lblWebLink)), m_lblWebLink->y());
+    // The list keeps its width: its longest entries would crowd out the web link, and the
+    // open list shows them whole.
+    if (m_cmbGraphType)
+        m_cmbGraphType->move(left, m_cmbGraphType->y());
+    m_lblWebLink->move(m_inner->width() - m_lblWebLink->width() - pixels(120), m_lblWebLink->y());
 }
 
 void ReportWindow::createComponents()

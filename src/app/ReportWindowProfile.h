@@ -7,15 +7,15 @@
 struct ReportWindowProfile
 {
     QString name;                  // frmStats2003, frmStatsXP, frmStats2K
-    int componentVersion;          // 11, 10 or 9
-    QString pivotClass;            // the ProgIDs its components are created by
+    QString pivotClass;            // the class names its components are created by
     QString chartClass;
     int designWidth;               // inner size, twips
     int designHeight;
     int pivotTop;                  // twips; the pivot table always starts at left 2280
     int treeTop;
-    bool startsByTimer;            // tree, chart binding and first report 200 ms after loading
-    bool layoutAtLoad;             // lays itself out and allows details while loading
+    bool startsByTimer;            // tree, chart binding and first report 200 ms after loading; else
+                                   // while loading, without laying itself out or allowing details
+    bool hasDrillThrough;          // cmdDrillThrough, which does nothing
     QString loadStep;              // step message of the load event, "" for none
     bool chartFollowsQueries;      // rebuilds the chart after every pivot query
     bool hasGraphTypeList;         // cmbGraphType
