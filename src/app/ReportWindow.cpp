@@ -262,6 +262,15 @@ void ReportWindow::placeCaptionedControls()
     if (m_cmbGraphType)
         m_cmbGraphType->move(left, m_cmbGraphType->y());
     m_lblWebLink->move(m_inner->width() - m_lblWebLink->width() - pixels(120), m_lblWebLink->y());
+    showWebLinkWhereItFits();
+}
+
+// Long captions or a narrow window leave the web link no room beside the buttons; the
+// Help menu still leads to the same site.
+void ReportWindow::showWebLinkWhereItFits()
+{
+    QWidget* last = m_cmbGraphType ? static_cast<QWidget*>(m_cmbGraphType) : m_optGraph;
+    m_lblWebLink->setVisible(last->geometry().right() < m_lblWebLink->x());
 }
 
 void ReportWindow::createComponents()
@@ -451,6 +460,7 @@ void ReportWindow::resizeEvent(QResizeEvent* event)
     // Before loading there is nothing to lay out.
     if (m_pivReports)
         Form_Resize();
+    showWebLinkWhereItFits();
 }
 
 void ReportWindow::Form_Resize()

@@ -90,6 +90,7 @@ private:
     void buildMenus();
     void createComponents();
     void placeCaptionedControls();
+    void showWebLinkWhereItFits();
     void connectHandlers();
     void loadWithTimer();
     void loadAtOnce();

@@ -142,6 +142,7 @@ TEST_F(ReportWindowLayout, NothingOverlapsAtTheDesignSize)
 {
     for (const char* name : {"frmStats2003", "frmStatsXP", "frmStats2K"}) {
         ReportWindow* window = shown(name);
+        EXPECT_TRUE(window->lblWebLink()->isVisible()) << name;
         QList<QWidget*> controls;
         for (QWidget* child : window->centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (child->isVisible() && child != window->imgBG())
@@ -158,4 +159,18 @@ TEST_F(ReportWindowLayout, NothingOverlapsAtTheDesignSize)
         }
         delete window;
     }
+}
+
+TEST_F(ReportWindowLayout, LongCaptionsTakeTheWebLinksRoomUntilTheWindowIsWider)
+{
+    modMultiLingual::LNGSAVEREPORT = QStringLiteral("Enregistrer le rapport");
+    modMultiLingual::LNGBOTH = QStringLiteral("Les deux");
+    modMultiLingual::LNGPIVOT = QStringLiteral("Tableau croisé dynamique");
+    modMultiLingual::LNGGRAPH = QStringLiteral("Graphique");
+    ReportWindow* window = shown("frmStats2K");
+    EXPECT_FALSE(window->lblWebLink()->isVisible());
+
+    window->resize(window->width() + 400, window->height());
+    EXPECT_TRUE(window->lblWebLink()->isVisible());
+    EXPECT_LT(window->cmbGraphType()->geometry().right(), window->lblWebLink()->x());
 }
