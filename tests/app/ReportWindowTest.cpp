@@ -211,3 +211,28 @@ TEST_F(ReportWindowTest, ANodeClickHandsTheNodeToTheOpeningOfReports)
     QTest::mouseClick(window->treReports()->viewport(), Qt::LeftButton, {}, where.center());
     EXPECT_EQ(r.calls.count(QStringLiteral("node")), 1);
 }
+
+TEST_F(ReportWindowTest, AnOutdatedComponentOnTheZeroSwitchIsAQuestionInTheVersionTenWindowOnly)
+{
+    const auto failingQuery = [](ReportWindow* window) {
+        QObject::connect(window->pivReports(), &pivot::PivotTable::dataChanged, window, [] {
+            platform::raiseError(platform::err::Unspecified, QStringLiteral("Unspecified error"));
+        });
+    };
+    ReportWindow* xp = r.load("frmStatsXP");
+    failingQuery(xp);
+    r.run.fakes.messageBox.answers = {platform::mb::vbYes};
+    EXPECT_FALSE(r.run.ends([&] { xp->chkDisplayZeroValues()->setChecked(true); }));
+    ASSERT_EQ(r.run.fakes.messageBox.shown.size(), 1);
+    EXPECT_TRUE(r.run.fakes.messageBox.shown[0].text.startsWith(
+        QStringLiteral("You have an outdated version of the MS Office Web Components!\r\n")));
+    EXPECT_EQ(r.run.fakes.urlOpener.urls, QStringList{config::webComponentsDownloadPage()});
+    EXPECT_TRUE(modErroHandling::gstrErrorReport.isEmpty());
+    delete xp;
+
+    ReportWindow* newest = r.load("frmStats2003");
+    failingQuery(newest);
+    newest->chkDisplayZeroValues()->setChecked(true);
+    EXPECT_EQ(r.run.fakes.processEnd.lastExitCode, 1);
+    EXPECT_TRUE(modErroHandling::gstrErrorReport.contains(QStringLiteral("frmStats2003.chkDisplayZeroValues_Click")));
+}
