@@ -282,4 +282,35 @@ TEST_F(PivotWidgetTest, Screenshot)
     EXPECT_TRUE(shot.save(QStringLiteral("/tmp/pivot-screenshot.png")));
 }
 
+TEST(PivotGrid, AHundredThousandRowsBuildNoWidgetPerRow)
+{
+    olap::Axis rows;
+    rows.fields = {{QStringLiteral("Geography"), 1, {}, {}}};
+    auto cells = std::make_shared<olap::CellSet>();
+    for (int r = 0; r < 100; ++r)
+        for (int c = 0; c < 1000; ++c)
+            cells->rows << olap::Tuple{{olap::TupleMember{
+                olap::Member{olap::MemberPath{{QString::number(r), QString::number(c)}}, QString::number(c)}, false}}};
+    cells->columns = {olap::Tuple{}};
+    cells->measures = {QStringLiteral("Sales")};
+    cells->values.assign(size_t(cells->rows.size()), 1.0);
+
+    PivotGridModel model;
+    PivotGridView view(&model);
+    view.resize(800, 600);
+    view.show();
+    const auto widgetsBefore = view.findChildren<QWidget*>().size();
+    model.setDataFields({QStringLiteral("Sales")}, {QStringLiteral("#,##0")});
+    model.setResult({cells, HeaderLayout(cells->rows, rows, [](const QString&) { return 2; }, true),
+                     HeaderLayout(cells->columns, olap::Axis{}, {}, false)});
+    view.fitToContents();
+    view.scrollToBottom();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(model.rowCount(), 100000);
+    EXPECT_EQ(view.findChildren<QWidget*>().size(), widgetsBefore);
+    // Region 99 merges over its thousand cities; the last row is the last city.
+    EXPECT_EQ(model.rowHeaders().cell(99999, 0).runStart, 99000);
+    EXPECT_EQ(model.headerData(99999, Qt::Vertical).toString(), QStringLiteral("99 / 999"));
+}
+
 }
