@@ -56,10 +56,10 @@ void PivotTable::buildUi()
     left->setSpacing(2);
     auto* areas = new QGridLayout;
     areas->setSpacing(2);
-    m_areas[int(Area::Filter)] = new DropArea(Area::Filter, tr("Filter"), tr("Drop Filter Fields Here"), m_content);
-    m_areas[int(Area::Column)] = new DropArea(Area::Column, tr("Columns"), tr("Drop Column Fields Here"), m_content);
-    m_areas[int(Area::Row)] = new DropArea(Area::Row, tr("Rows"), tr("Drop Row Fields Here"), m_content);
-    m_areas[int(Area::Data)] = new DropArea(Area::Data, tr("Data"), tr("Drop Totals Here"), m_content);
+    m_areas[int(Area::Filter)] = new DropArea(Area::Filter, tr("Filter"), tr("Drag fields here to filter"), m_content);
+    m_areas[int(Area::Column)] = new DropArea(Area::Column, tr("Columns"), tr("Drag fields here for columns"), m_content);
+    m_areas[int(Area::Row)] = new DropArea(Area::Row, tr("Rows"), tr("Drag fields here for rows"), m_content);
+    m_areas[int(Area::Data)] = new DropArea(Area::Data, tr("Data"), tr("Drag measures here"), m_content);
     areas->addWidget(m_areas[int(Area::Filter)], 0, 0);
     areas->addWidget(m_areas[int(Area::Column)], 0, 1);
     areas->addWidget(m_areas[int(Area::Row)], 1, 0);
