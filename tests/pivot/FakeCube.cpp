@@ -68,7 +68,13 @@ FakeCube::FakeCube()
     }
     for (const auto& keys : geography) m_members[0] << member(keys);
     for (const auto& keys : product) m_members[1] << member(keys);
-    for (const auto& keys : time) m_members[2] << member(keys);
+    // Years are named apart from their keys, as cubes often do.
+    for (const auto& keys : time) {
+        olap::Member m = member(keys);
+        if (keys.size() == 1)
+            m.caption = QStringLiteral("FY") + keys.first();
+        m_members[2] << m;
+    }
 }
 
 int FakeCube::hierarchyIndex(const QString& name) const

@@ -166,6 +166,19 @@ TEST_F(PivotWidgetTest, ADraggedColumnWidthOutlivesTheNextQuery)
     EXPECT_NE(grid->columnWidth(0), 177);
 }
 
+TEST_F(PivotWidgetTest, WithoutSubtotalsParentsKeepTheirCaptions)
+{
+    table.placeField(hierarchy("Time"), Area::Row);
+    table.placeField(measure("Units"), Area::Data);
+    table.toggleMember(Area::Row, 1, 0);   // FY2024 down to its quarters
+    table.setAxisTotals(Area::Row, false, false);
+    EXPECT_EQ(rowLabels(table), (QStringList{QStringLiteral("FY2023"), QStringLiteral("FY2024 / Q1"),
+                                             QStringLiteral("FY2024 / Q2"), QStringLiteral("FY2024 / Q3"),
+                                             QStringLiteral("FY2024 / Q4")}));
+    table.setAxisTotals(Area::Row, true, true);
+    EXPECT_EQ(rowLabels(table).mid(5), (QStringList{QStringLiteral("FY2024 Total"), QStringLiteral("Grand Total")}));
+}
+
 TEST_F(PivotWidgetTest, FilterChecklistNarrowsTheGrid)
 {
     standardLayout(table);
@@ -206,7 +219,7 @@ TEST_F(PivotWidgetTest, SelectionCopiesAsTabSeparatedTextWithLabels)
     PivotGridView* grid = table.grid();
     grid->selectionModel()->select(QItemSelection(grid->model()->index(0, 0), grid->model()->index(1, 1)),
                                    QItemSelectionModel::ClearAndSelect);
-    const QString expected = QStringLiteral("\t2023\t2024\n"
+    const QString expected = QStringLiteral("\tFY2023\tFY2024\n"
                                             "\tSales Amount\tSales Amount\n"
                                             "East\t$5,300.75\t$3,300.00\n"
                                             "North\t\t$410.00\n");
