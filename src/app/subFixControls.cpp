@@ -1,0 +1,7 @@
+#include "app/subFixControls.h"
+
+namespace modMain {
+
+void subFixControls() {}
+
+}
