@@ -1,6 +1,6 @@
 #include "pivot/PivotGridModel.h"
 
-#include "pivot/NumberFormat.h"
+#include "olap/NumberFormat.h"
 
 #include <QBrush>
 #include <QColor>
@@ -100,7 +100,7 @@ QVariant PivotGridModel::data(const QModelIndex& index, int role) const
             return {};
         if (role == ValueRole)
             return *value;
-        return formatNumber(*value, m_formats.value(measure));
+        return olap::formatNumber(*value, m_formats.value(measure));
     }
     case Qt::TextAlignmentRole:
         return int(Qt::AlignRight | Qt::AlignVCenter);
