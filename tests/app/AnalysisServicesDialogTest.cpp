@@ -139,45 +139,6 @@ TEST_F(ServerDialog, AnUnreachableServerIsToldAndTheDialogStaysOpen)
     dialog.hide();
 }
 
-TEST_F(ServerDialog, ThreeDatabasesAreListedInTheServersOrderTheFirstChosen)
-{
-    REQUIRE_TEST_SERVER();
-    frmAnalysisServices dialog;
-    dialog.show();
-    dialog.txtServer->setText(testServer());
-    dialog.cmdGetDatabases->click();
-    ASSERT_GE(dialog.cmbDatabase->count(), 2);
-    EXPECT_EQ(dialog.cmbDatabase->currentIndex(), 0);
-    QStringList listed;
-    for (int i = 0; i < dialog.cmbDatabase->count(); ++i)
-        listed.append(dialog.cmbDatabase->itemText(i));
-    QStringList sorted = listed;
-    sorted.sort();
-    EXPECT_EQ(listed, sorted);   // the server lists them by name
-    EXPECT_TRUE(listed.contains(catalog));
-    EXPECT_TRUE(dialog.cmbDatabase->isEnabled());
-    EXPECT_TRUE(dialog.cmdOK->isEnabled());
-    EXPECT_TRUE(run.fakes.messageBox.shown.isEmpty());
-    dialog.hide();
-}
-
-TEST_F(ServerDialog, ASignInTheServerRefusesListsNothing)
-{
-    REQUIRE_TEST_SERVER();
-    frmAnalysisServices dialog;
-    dialog.show();
-    dialog.txtServer->setText(testServer());
-    dialog.chkIntegratedSecurity->click();
-    dialog.txtUserName->setText(QStringLiteral("no_such_role"));
-    dialog.txtPassword->setText(QStringLiteral("pw"));
-    dialog.cmdGetDatabases->click();
-    ASSERT_EQ(run.fakes.messageBox.shown.size(), 1);
-    EXPECT_FALSE(run.fakes.messageBox.shown.front().text.contains(QStringLiteral("pw;")));
-    EXPECT_EQ(dialog.cmbDatabase->count(), 0);
-    EXPECT_FALSE(dialog.cmdOK->isEnabled());
-    dialog.hide();
-}
-
 TEST_F(ServerDialog, ANameThatServerNameTxtCannotHoldIsRefused)
 {
     const std::pair<const char*, const char*> refused[] = {

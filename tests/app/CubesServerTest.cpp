@@ -94,10 +94,16 @@ TEST_F(ServerCubes, WithNeitherTheDialogListsTheDatabasesAndOkWritesServerNameTx
         dialog.cmdGetDatabases->click();
         for (int i = 0; i < dialog.cmbDatabase->count(); ++i)
             listed.append(dialog.cmbDatabase->itemText(i));
+        // The first is chosen, which allows OK.
+        EXPECT_EQ(dialog.cmbDatabase->currentIndex(), 0);
+        EXPECT_TRUE(dialog.cmdOK->isEnabled());
         dialog.cmbDatabase->setCurrentText(catalog);
         dialog.cmdOK->click();
     });
     modCubes::subGetServerName();
+    QStringList byName = listed;
+    byName.sort();
+    EXPECT_EQ(listed, byName);   // in the server's order, which is by name
     EXPECT_TRUE(listed.contains(QStringLiteral("postgres")));
     EXPECT_TRUE(listed.contains(catalog));
     EXPECT_EQ(gstrServerName, testServer());
