@@ -1,5 +1,7 @@
 #include "app/frmAnalysisServices.h"
 
+#include "common/ProgramConfig.h"
+
 #include "app/modConnections.h"
 #include "app/modGlobals.h"
 #include "common/ErrorBoundary.h"
@@ -262,7 +264,7 @@ void frmAnalysisServices::lblOLEDBMissing_Click()
 
 QString frmAnalysisServices::componentsDownloadPage()
 {
-    return QStringLiteral("https://zelbrin.example/download/analysis-server-components");
+    return config::serverComponentsDownloadPage();
 }
 
 void frmAnalysisServices::reject()

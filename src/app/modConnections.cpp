@@ -1,5 +1,7 @@
 #include "app/modConnections.h"
 
+#include "common/ProgramConfig.h"
+
 #include "app/ConnectionStrings.h"
 #include "app/ServerCredentials.h"
 #include "app/modGlobals.h"
@@ -110,7 +112,7 @@ bool bindServerCube(QWidget* pivot)
 
 QString providerDownloadPage()
 {
-    return QStringLiteral("https://zelbrin.example/download/olap-provider");
+    return config::olapProviderDownloadPage();
 }
 
 bool GetMOLAPConnection(olap::Connection& cn, const QString& server, const QString& database, const QString& user,

@@ -20,4 +20,15 @@ inline QString webComponentsDownloadPage()
     return QStringLiteral("https://zelbrin.example/download/web-components");
 }
 
+inline QString olapProviderDownloadPage()
+{
+    return QStringLiteral("https://zelbrin.example/download/olap-provider");
+}
+
+// What the server dialog's two warnings offer: the parser and the provider of the server.
+inline QString serverComponentsDownloadPage()
+{
+    return QStringLiteral("https://zelbrin.example/download/analysis-server-components");
+}
+
 }
