@@ -380,7 +380,7 @@ void ReportWindow::loadAtOnce()
     placeCaptionedControls();
     reportwindow::seams().fillReportTree();
     enableReportCommands(true);
-    m_excChart->setDataSource(PivotChartSource::of(*m_pivReports));
+    bindChartToPivot();
     m_excChart->Charts().Add();
     reportwindow::seams().setDefaultSel();
 }
@@ -442,13 +442,18 @@ void ReportWindow::subFixGraphType()
         ChartFromPivot::subFixGraphType(*m_excChart, *m_cmbGraphType);
 }
 
+void ReportWindow::bindChartToPivot()
+{
+    m_excChart->setDataSource(PivotChartSource::of(*m_pivReports));
+}
+
 void ReportWindow::timGetData_Timer()
 {
     handler("timGetData_Timer", [&] {
         m_timGetData.stop();
         reportwindow::seams().fillReportTree();
         enableReportCommands(true);
-        m_excChart->setDataSource(PivotChartSource::of(*m_pivReports));
+        bindChartToPivot();
         reportwindow::seams().setDefaultSel();
     });
 }

@@ -54,6 +54,8 @@ public:
     void LoadChart(pivot::PivotTable& ptable, chart::ChartSpace& cspace);
     // The version 9 window's chart type from its list.
     void subFixGraphType();
+    // excChart.DataSource = pivReports.
+    Q_INVOKABLE void bindChartToPivot();
 
     QTreeWidget* treReports() const { return m_treReports; }
     ImageList* imgCubeReports() const { return m_imgCubeReports; }

@@ -1,5 +1,7 @@
 #include "app/StartupHooks.h"
 
+#include "app/modConnections.h"
+#include "app/modCubes.h"
 #include "common/modErroHandling.h"
 #include "lang/LanguageServices.h"
 #include "lang/modGenericLanguages.h"
@@ -13,7 +15,8 @@ Hooks defaultHooks()
 {
     return Hooks{[](int language) { modMultiLingual::LoadLanguages(qint16(language)); },
                  [] { return int(modGenericLanguages::fncGetlocalLanguage()); },
-                 [] {}, [] {}, [] {}, [](QWidget*) {}};
+                 &modCubes::subGetCubeFileNames, &modCubes::subGetServerName, &modCubes::subGetServerCubes,
+                 &modConnections::subBindPivotTable};
 }
 
 Hooks& hooks()

@@ -1,7 +1,7 @@
 #include "chart/ChartBuilder.h"
 
 #include "chart/ChartTypes.h"
-#include "chart/NumberFormat.h"
+#include "olap/NumberFormat.h"
 #include "chart/ValueAxis.h"
 
 #include <QAreaSeries>
@@ -322,7 +322,7 @@ private:
                     slice->setExplodeDistanceFactor(0.08);
                 }
                 if (rings == 1) {
-                    slice->setLabel(formatNumber(v, m_data.valueFormat));
+                    slice->setLabel(olap::formatNumber(v, m_data.valueFormat));
                     slice->setLabelVisible(true);
                 }
             }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/ChartDataSource.h"
 #include "chart/ChartConstants.h"
 #include "chart/ChartModel.h"
 #include "chart/ChartScene.h"
@@ -14,7 +15,7 @@ QT_END_NAMESPACE
 
 namespace chart {
 
-class ChartDataSource;
+
 class ChartFieldList;
 class ChartPropertyToolbox;
 

@@ -1,7 +1,7 @@
 #include "chart/ValueAxis.h"
 
 #include "chart/ChartXml.h"
-#include "chart/NumberFormat.h"
+#include "olap/NumberFormat.h"
 
 #include <QCategoryAxis>
 #include <QSet>
@@ -110,14 +110,14 @@ QValueAxis* ValueAxisBuilder::build(ValueRange range, const AxisState* settings,
     const double min = std::floor(range.min / step) * step;
     const double max = std::ceil(range.max / step) * step;
     const QString format = settings && !settings->numberFormat.isEmpty() ? settings->numberFormat : fallbackFormat;
-    QValueAxis* axis = labelledAxis(min, max, step, [&](double v) { return formatNumber(v, format); });
+    QValueAxis* axis = labelledAxis(min, max, step, [&](double v) { return olap::formatNumber(v, format); });
     applySettings(axis, settings);
     return axis;
 }
 
 QValueAxis* ValueAxisBuilder::buildPercent(const AxisState* settings)
 {
-    QValueAxis* axis = labelledAxis(0, 100, 20, [](double v) { return formatNumber(v / 100, QStringLiteral("0%")); });
+    QValueAxis* axis = labelledAxis(0, 100, 20, [](double v) { return olap::formatNumber(v / 100, QStringLiteral("0%")); });
     applySettings(axis, settings);
     return axis;
 }

@@ -59,7 +59,7 @@ FieldListPanel::FieldListPanel(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(4);
-    auto* title = new QLabel(tr("PivotTable Field List"), this);
+    auto* title = new QLabel(tr("Fields"), this);
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);

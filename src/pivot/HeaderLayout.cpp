@@ -40,7 +40,7 @@ std::pair<int, bool> totalField(const olap::Tuple& tuple)
 }
 
 HeaderLayout::HeaderLayout(const QVector<olap::Tuple>& tuples, const olap::Axis& axis, const LevelCount& levels,
-                           bool placeholder)
+                           bool placeholder, const CaptionLookup& lookup)
     : m_positions(int(tuples.size()))
 {
     const int fieldCount = int(axis.fields.size());
@@ -125,7 +125,14 @@ HeaderLayout::HeaderLayout(const QVector<olap::Tuple>& tuples, const olap::Axis&
                 }
                 keys[size_t(s)] = path.keys.value(d);
                 if (d < path.level()) {
-                    cell.text = captions.value(pathKey(f, path.keys, d), path.keys.value(d));
+                    const QString key = pathKey(f, path.keys, d);
+                    auto known = captions.constFind(key);
+                    if (known == captions.constEnd()) {
+                        const olap::MemberPath ancestor{path.keys.mid(0, d + 1)};
+                        const QString found = lookup ? lookup(axis.fields[f].hierarchy, ancestor) : QString();
+                        known = captions.insert(key, found.isEmpty() ? path.keys.value(d) : found);
+                    }
+                    cell.text = *known;
                     cell.expandable = cell.expanded = true;
                 } else {
                     cell.text = tm.member.caption;

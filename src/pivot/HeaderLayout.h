@@ -27,10 +27,13 @@ class HeaderLayout
 {
 public:
     using LevelCount = std::function<int(const QString& hierarchy)>;
+    // The caption of an ancestor member that no position of the result carries (a result
+    // without subtotals); without one, ancestors are named by their key.
+    using CaptionLookup = std::function<QString(const QString& hierarchy, const olap::MemberPath& member)>;
     HeaderLayout() = default;
     // `placeholder`: an axis without fields still gets one slot (labelled "Grand Total").
     HeaderLayout(const QVector<olap::Tuple>& tuples, const olap::Axis& axis, const LevelCount& levels,
-                 bool placeholder);
+                 bool placeholder, const CaptionLookup& lookup = {});
 
     int positionCount() const { return m_positions; }
     int slotCount() const { return m_slots; }

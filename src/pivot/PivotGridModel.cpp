@@ -1,6 +1,6 @@
 #include "pivot/PivotGridModel.h"
 
-#include "pivot/NumberFormat.h"
+#include "olap/NumberFormat.h"
 
 #include <QBrush>
 #include <QColor>
@@ -24,12 +24,24 @@ QString tsvField(QString text)
 }
 }
 
-PivotGridModel::PivotGridModel(QObject* parent) : QAbstractTableModel(parent) {}
+PivotGridModel::PivotGridModel(QObject* parent) : QAbstractTableModel(parent)
+{
+    m_totalFont.setBold(true);
+}
 
 void PivotGridModel::setResult(Result result)
 {
     beginResetModel();
     m_result = std::move(result);
+    auto totals = [](const HeaderLayout& h) {
+        std::vector<bool> flags(size_t(h.positionCount()), false);
+        for (int p = 0; p < h.positionCount(); ++p)
+            for (int s = 0; s < h.slotCount() && !flags[size_t(p)]; ++s)
+                flags[size_t(p)] = h.cell(p, s).total;
+        return flags;
+    };
+    m_totalRows = totals(m_result.rows);
+    m_totalColumnPositions = totals(m_result.columns);
     endResetModel();
 }
 
@@ -71,21 +83,8 @@ int PivotGridModel::columnCount(const QModelIndex& parent) const
 
 bool PivotGridModel::isTotalColumn(int column) const
 {
-    const HeaderLayout& h = m_result.columns;
     const int position = columnPosition(column);
-    for (int s = 0; s < h.slotCount(); ++s)
-        if (h.cell(position, s).total)
-            return true;
-    return false;
-}
-
-bool PivotGridModel::isTotalRow(int row) const
-{
-    const HeaderLayout& h = m_result.rows;
-    for (int s = 0; s < h.slotCount(); ++s)
-        if (h.cell(row, s).total)
-            return true;
-    return false;
+    return position >= 0 && position < int(m_totalColumnPositions.size()) && m_totalColumnPositions[size_t(position)];
 }
 
 QVariant PivotGridModel::data(const QModelIndex& index, int role) const
@@ -101,18 +100,15 @@ QVariant PivotGridModel::data(const QModelIndex& index, int role) const
             return {};
         if (role == ValueRole)
             return *value;
-        return formatNumber(*value, m_formats.value(measure));
+        return olap::formatNumber(*value, m_formats.value(measure));
     }
     case Qt::TextAlignmentRole:
         return int(Qt::AlignRight | Qt::AlignVCenter);
     case TotalRole:
         return isTotalRow(index.row()) || isTotalColumn(index.column());
     case Qt::FontRole:
-        if (isTotalRow(index.row()) || isTotalColumn(index.column())) {
-            QFont font;
-            font.setBold(true);
-            return font;
-        }
+        if (isTotalRow(index.row()) || isTotalColumn(index.column()))
+            return m_totalFont;
         return {};
     case Qt::BackgroundRole:
         if (isTotalRow(index.row()) || isTotalColumn(index.column()))

@@ -3,6 +3,7 @@
 #include "pivot/HeaderLayout.h"
 
 #include <QAbstractTableModel>
+#include <QFont>
 #include <memory>
 
 namespace pivot {
@@ -45,7 +46,7 @@ public:
     int columnMeasure(int column) const { return measureCount() ? column % measureCount() : 0; }
     QString columnHeaderText(int column, int level) const;
     bool isTotalColumn(int column) const;
-    bool isTotalRow(int row) const;
+    bool isTotalRow(int row) const { return row >= 0 && row < int(m_totalRows.size()) && m_totalRows[size_t(row)]; }
 
     // The cells of a rectangle with their row and column labels, as tab-separated lines
     // that a spreadsheet pastes into the same shape.
@@ -54,9 +55,14 @@ public:
 private:
     QString rowHeaderText(int row, int slot) const;
 
+    // Whether a row or column position is a total, worked out once per result: views ask
+    // for every cell they paint.
+    std::vector<bool> m_totalRows;
+    std::vector<bool> m_totalColumnPositions;
     Result m_result;
     QStringList m_captions;
     QStringList m_formats;
+    QFont m_totalFont;
 };
 
 }

@@ -105,6 +105,11 @@ void PivotGridView::toggleInnermost(int row, bool expand)
     }
 }
 
+void PivotGridView::setAxisTotals(Area area, bool subtotals, bool grandTotal)
+{
+    m_totals[area == Area::Row ? 0 : 1] = {subtotals, grandTotal};
+}
+
 void PivotGridView::setSlotCaptions(const QStringList& rowSlots, const QStringList& columnSlots)
 {
     m_rowSlotCaptions = rowSlots;
@@ -239,6 +244,16 @@ void PivotGridView::showHeaderMenu(Area area, int position, int slot, int sectio
         menu.addAction(tr("Sort Z to A"), this, [=, this] { emit labelSortRequested(area, olap::SortOrder::Descending); });
         menu.addAction(tr("Original Order"), this, [=, this] { emit labelSortRequested(area, olap::SortOrder::None); });
     }
+    const Totals totals = m_totals[area == Area::Row ? 0 : 1];
+    menu.addSeparator();
+    QAction* subtotals = menu.addAction(tr("Show Subtotals"), this,
+                                        [=, this] { emit totalsRequested(area, !totals.subtotals, totals.grandTotal); });
+    subtotals->setCheckable(true);
+    subtotals->setChecked(totals.subtotals);
+    QAction* grand = menu.addAction(tr("Show Grand Total"), this,
+                                    [=, this] { emit totalsRequested(area, totals.subtotals, !totals.grandTotal); });
+    grand->setCheckable(true);
+    grand->setChecked(totals.grandTotal);
     // On a column of values: order the rows by them.
     if (area == Area::Column && m_model->measureCount() > 0) {
         const int measure = m_model->columnMeasure(section);

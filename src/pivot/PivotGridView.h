@@ -19,6 +19,8 @@ class PivotGridView : public QTableView
     Q_OBJECT
 public:
     explicit PivotGridView(PivotGridModel* model, QWidget* parent = nullptr);
+    // What the totals switches of the header menus show; the pivot table keeps them.
+    void setAxisTotals(Area area, bool subtotals, bool grandTotal);
 
     NestedHeaderView* rowHeader() const { return m_rowHeader; }
     NestedHeaderView* columnHeader() const { return m_columnHeader; }
@@ -43,6 +45,7 @@ signals:
     void valueSortRequested(pivot::Area area, int measure, olap::SortOrder order);
     void filterRequested(pivot::Area area, int slot);
     void detailsRequested(int row, int column);
+    void totalsRequested(pivot::Area area, bool subtotals, bool grandTotal);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -67,6 +70,8 @@ private:
     // Widths the user dragged, by column label, kept across queries.
     QHash<QString, int> m_userWidths;
     bool m_fitting = false;
+    struct Totals { bool subtotals = true, grandTotal = true; };
+    Totals m_totals[2];   // rows, columns
 };
 
 }

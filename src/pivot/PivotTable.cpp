@@ -56,10 +56,10 @@ void PivotTable::buildUi()
     left->setSpacing(2);
     auto* areas = new QGridLayout;
     areas->setSpacing(2);
-    m_areas[int(Area::Filter)] = new DropArea(Area::Filter, tr("Filter"), tr("Drop Filter Fields Here"), m_content);
-    m_areas[int(Area::Column)] = new DropArea(Area::Column, tr("Columns"), tr("Drop Column Fields Here"), m_content);
-    m_areas[int(Area::Row)] = new DropArea(Area::Row, tr("Rows"), tr("Drop Row Fields Here"), m_content);
-    m_areas[int(Area::Data)] = new DropArea(Area::Data, tr("Data"), tr("Drop Totals Here"), m_content);
+    m_areas[int(Area::Filter)] = new DropArea(Area::Filter, tr("Filter"), tr("Drag fields here to filter"), m_content);
+    m_areas[int(Area::Column)] = new DropArea(Area::Column, tr("Columns"), tr("Drag fields here for columns"), m_content);
+    m_areas[int(Area::Row)] = new DropArea(Area::Row, tr("Rows"), tr("Drag fields here for rows"), m_content);
+    m_areas[int(Area::Data)] = new DropArea(Area::Data, tr("Data"), tr("Drag measures here"), m_content);
     areas->addWidget(m_areas[int(Area::Filter)], 0, 0);
     areas->addWidget(m_areas[int(Area::Column)], 0, 1);
     areas->addWidget(m_areas[int(Area::Row)], 1, 0);
@@ -102,6 +102,9 @@ void PivotTable::buildUi()
     connect(m_grid, &PivotGridView::labelSortRequested, this, &PivotTable::sortByLabel);
     connect(m_grid, &PivotGridView::valueSortRequested, this, &PivotTable::sortByValue);
     connect(m_grid, &PivotGridView::detailsRequested, this, &PivotTable::showDetails);
+    connect(m_grid, &PivotGridView::totalsRequested, this, [this](Area area, bool subtotals, bool grandTotal) {
+        setAxisTotals(area, subtotals, grandTotal);
+    });
     connect(m_grid, &PivotGridView::filterRequested, this, [this](Area area, int slot) {
         const int field = m_model->rowHeaders().slotCount() > slot && area == Area::Row
             ? m_model->rowHeaders().slotField(slot)
@@ -530,6 +533,31 @@ int PivotTable::levelCount(const QString& hierarchy) const
     return 0;
 }
 
+QString PivotTable::memberCaption(const QString& hierarchy, const olap::MemberPath& member) const
+{
+    if (!m_source || member.isAll())
+        return {};
+    try {
+        const olap::MemberPath parent{member.keys.mid(0, member.keys.size() - 1)};
+        for (const olap::Member& m : m_source->members(hierarchy, member.level(), parent))
+            if (m.path == member)
+                return m.caption;
+    } catch (const platform::VbError&) {
+        // Named by its key, then.
+    }
+    return {};
+}
+
+void PivotTable::setAxisTotals(Area area, bool subtotals, bool grandTotal)
+{
+    olap::Axis& axis = m_state.layout.axis(area);
+    if (axis.subtotals == subtotals && axis.grandTotal == grandTotal)
+        return;
+    axis.subtotals = subtotals;
+    axis.grandTotal = grandTotal;
+    runQuery();
+}
+
 QString PivotTable::fieldCaption(const FieldRef& field) const
 {
     if (!m_source)
@@ -590,11 +618,16 @@ void PivotTable::runQuery()
     }
     m_cells = cells;
     const auto levels = [this](const QString& hierarchy) { return levelCount(hierarchy); };
-    PivotGridModel::Result result{m_cells, HeaderLayout(m_cells->rows, m_state.layout.rows, levels, true),
-                                  HeaderLayout(m_cells->columns, m_state.layout.columns, levels, false)};
+    const auto captions = [this](const QString& hierarchy, const olap::MemberPath& member) {
+        return memberCaption(hierarchy, member);
+    };
+    PivotGridModel::Result result{m_cells, HeaderLayout(m_cells->rows, m_state.layout.rows, levels, true, captions),
+                                  HeaderLayout(m_cells->columns, m_state.layout.columns, levels, false, captions)};
     m_model->setDataFields(measureCaptions(), measureNumberFormats());
     m_model->setResult(std::move(result));
     m_grid->setSlotCaptions(slotCaptions(Area::Row), slotCaptions(Area::Column));
+    for (Area area : {Area::Row, Area::Column})
+        m_grid->setAxisTotals(area, m_state.layout.axis(area).subtotals, m_state.layout.axis(area).grandTotal);
     m_grid->fitToContents();
     refreshPanels();
     emit dataChanged();

@@ -89,6 +89,7 @@ public:
     void sortByLabel(Area area, olap::SortOrder order);
     void sortByValue(Area area, int measure, olap::SortOrder order);
     void setMemberFilter(const QString& hierarchy, const QVector<olap::MemberPath>& include);
+    void setAxisTotals(Area area, bool subtotals, bool grandTotal);
     // Opens the member checklist of a field; accepting it applies the filter.
     MemberChecklist* openFilter(const QString& hierarchy);
     DetailsView* showDetails(int row, int column);
@@ -120,6 +121,7 @@ private:
     void refreshPanels();
     void applyContentLimits();
     QString fieldCaption(const FieldRef& field) const;
+    QString memberCaption(const QString& hierarchy, const olap::MemberPath& member) const;
     QStringList slotCaptions(Area area) const;
     int levelCount(const QString& hierarchy) const;
 

@@ -21,7 +21,18 @@ struct PivotState
 // Our own versioned XML. The report file that stores it splits on "***", "XYZ" and
 // "XXX" and swaps the data folder for "XXX", so outside the connection string no "*"
 // or "X" is written literally, and the connection string stands first and verbatim
-// (without its password).
+// (without its password):
+//
+//   <pivottable version="1">
+//     <connection><![CDATA[Provider=...;data source=...]]></connection>
+//     <datamember>..</datamember> <title>..</title> <panels fieldlist="1" toolbox="0"/>
+//     <rows showempty subtotals grandtotal sortlabel sortmeasure sortvalue>
+//       <field hierarchy level> <expanded|collapsed><member><key>..</key>...</member>
+//     </rows> <columns ...>
+//     <filterfields><field hierarchy level/></filterfields>
+//     <filters><filter hierarchy><member><key>..</key></member></filter></filters>
+//     <data><field measure caption format/></data>
+//   </pivottable>
 QString writePivotXml(const PivotState& state);
 // nullopt for text that is not a pivot state of a version we read.
 std::optional<PivotState> readPivotXml(const QString& xml);

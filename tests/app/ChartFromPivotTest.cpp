@@ -5,7 +5,6 @@
 #include "app/PivotChartSource.h"
 #include "chart/ChartDataSource.h"
 #include "chart/ChartSpace.h"
-#include "olap/SampleCubes.h"
 #include "pivot/PivotTable.h"
 
 #include <QComboBox>
@@ -25,7 +24,7 @@ class ChartFromPivotTest : public ::testing::Test
 protected:
     ChartFromPivotTest() : table(pivot::Version::V9), space(ComponentVersion::V9)
     {
-        table.setConnectionString(QStringLiteral("Provider=MSOLAP.4;data source=") + testcubes::salesCube());
+        table.setConnectionString(QStringLiteral("Provider=MSOLAP.4;data source=" TESSALINE_SAMPLE_DATA "/Sales.cub"));
         table.setDataMember(QStringLiteral("Sales"));
         table.placeField({pivot::FieldRef::Kind::Hierarchy, QStringLiteral("Geography"), 0}, pivot::Area::Row);
         table.placeField({pivot::FieldRef::Kind::Hierarchy, QStringLiteral("Time"), 0}, pivot::Area::Column);

@@ -43,6 +43,10 @@ protected:
         startup::hooks() = startup::defaultHooks();
         startup::hooks().loadLanguages = [this](int language) { languages.append(language); };
         startup::hooks().bindPivotTable = [this](QWidget* pivot) { boundPivot = pivot; };
+        // No discovery, and above all no server dialog, unless a test asks for it.
+        startup::hooks().getCubeFileNames = [] {};
+        startup::hooks().getServerName = [] {};
+        startup::hooks().getServerCubes = [] {};
         startup::registerComponents();
         reportwindows::restoreDefaultReportWindows();
     }

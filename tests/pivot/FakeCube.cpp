@@ -68,25 +68,13 @@ FakeCube::FakeCube()
     }
     for (const auto& keys : geography) m_members[0] << member(keys);
     for (const auto& keys : product) m_members[1] << member(keys);
-    for (const auto& keys : time) m_members[2] << member(keys);
-}
-
-std::unique_ptr<FakeCube> FakeCube::large(int regions, int cities)
-{
-    auto cube = std::make_unique<FakeCube>();
-    cube->m_facts.clear();
-    cube->m_members[0].clear();
-    for (int r = 0; r < regions; ++r) {
-        const QString region = QStringLiteral("Region %1").arg(r, 3, 10, QLatin1Char('0'));
-        cube->m_members[0] << member({region});
-        for (int c = 0; c < cities; ++c) {
-            const QString city = QStringLiteral("City %1").arg(c, 4, 10, QLatin1Char('0'));
-            cube->m_members[0] << member({region, city});
-            cube->m_facts << Fact{{region, city}, {QStringLiteral("Fruit"), QStringLiteral("Apples")},
-                                  {QStringLiteral("2024"), QStringLiteral("Q1")}, double(r * cities + c), 1};
-        }
+    // Years are named apart from their keys, as cubes often do.
+    for (const auto& keys : time) {
+        olap::Member m = member(keys);
+        if (keys.size() == 1)
+            m.caption = QStringLiteral("FY") + keys.first();
+        m_members[2] << m;
     }
-    return cube;
 }
 
 int FakeCube::hierarchyIndex(const QString& name) const

@@ -20,8 +20,6 @@ public:
     };
 
     FakeCube();
-    // A cube of `regions` x `cities` x 1 product x 1 year facts, for size tests.
-    static std::unique_ptr<FakeCube> large(int regions, int cities);
 
     const olap::CubeSchema& schema() const override { return m_schema; }
     olap::CellSet query(const olap::PivotQuery& query) override;

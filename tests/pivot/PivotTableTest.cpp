@@ -143,7 +143,7 @@ TEST_F(PivotTableTest, PositionCaptionsForTheBoundChart)
     standardLayout(table);
     EXPECT_EQ(table.rowCaption(0), QStringLiteral("East / Dairy"));
     EXPECT_EQ(table.rowCaption(2), QStringLiteral("East Total"));
-    EXPECT_EQ(table.columnCaption(1), QStringLiteral("2024"));
+    EXPECT_EQ(table.columnCaption(1), QStringLiteral("FY2024"));
     EXPECT_EQ(table.columnCaption(2), QStringLiteral("Grand Total"));
     EXPECT_EQ(table.cellSet().columns.size(), 3);
     EXPECT_EQ(table.columnCaption(3), QString());

@@ -166,6 +166,19 @@ TEST_F(PivotWidgetTest, ADraggedColumnWidthOutlivesTheNextQuery)
     EXPECT_NE(grid->columnWidth(0), 177);
 }
 
+TEST_F(PivotWidgetTest, WithoutSubtotalsParentsKeepTheirCaptions)
+{
+    table.placeField(hierarchy("Time"), Area::Row);
+    table.placeField(measure("Units"), Area::Data);
+    table.toggleMember(Area::Row, 1, 0);   // FY2024 down to its quarters
+    table.setAxisTotals(Area::Row, false, false);
+    EXPECT_EQ(rowLabels(table), (QStringList{QStringLiteral("FY2023"), QStringLiteral("FY2024 / Q1"),
+                                             QStringLiteral("FY2024 / Q2"), QStringLiteral("FY2024 / Q3"),
+                                             QStringLiteral("FY2024 / Q4")}));
+    table.setAxisTotals(Area::Row, true, true);
+    EXPECT_EQ(rowLabels(table).mid(5), (QStringList{QStringLiteral("FY2024 Total"), QStringLiteral("Grand Total")}));
+}
+
 TEST_F(PivotWidgetTest, FilterChecklistNarrowsTheGrid)
 {
     standardLayout(table);
@@ -206,7 +219,7 @@ TEST_F(PivotWidgetTest, SelectionCopiesAsTabSeparatedTextWithLabels)
     PivotGridView* grid = table.grid();
     grid->selectionModel()->select(QItemSelection(grid->model()->index(0, 0), grid->model()->index(1, 1)),
                                    QItemSelectionModel::ClearAndSelect);
-    const QString expected = QStringLiteral("\t2023\t2024\n"
+    const QString expected = QStringLiteral("\tFY2023\tFY2024\n"
                                             "\tSales Amount\tSales Amount\n"
                                             "East\t$5,300.75\t$3,300.00\n"
                                             "North\t\t$410.00\n");
@@ -280,6 +293,37 @@ TEST_F(PivotWidgetTest, Screenshot)
     const QImage shot = table.grab().toImage();
     ASSERT_FALSE(shot.isNull());
     EXPECT_TRUE(shot.save(QStringLiteral("/tmp/pivot-screenshot.png")));
+}
+
+TEST(PivotGrid, AHundredThousandRowsBuildNoWidgetPerRow)
+{
+    olap::Axis rows;
+    rows.fields = {{QStringLiteral("Geography"), 1, {}, {}}};
+    auto cells = std::make_shared<olap::CellSet>();
+    for (int r = 0; r < 100; ++r)
+        for (int c = 0; c < 1000; ++c)
+            cells->rows << olap::Tuple{{olap::TupleMember{
+                olap::Member{olap::MemberPath{{QString::number(r), QString::number(c)}}, QString::number(c)}, false}}};
+    cells->columns = {olap::Tuple{}};
+    cells->measures = {QStringLiteral("Sales")};
+    cells->values.assign(size_t(cells->rows.size()), 1.0);
+
+    PivotGridModel model;
+    PivotGridView view(&model);
+    view.resize(800, 600);
+    view.show();
+    const auto widgetsBefore = view.findChildren<QWidget*>().size();
+    model.setDataFields({QStringLiteral("Sales")}, {QStringLiteral("#,##0")});
+    model.setResult({cells, HeaderLayout(cells->rows, rows, [](const QString&) { return 2; }, true),
+                     HeaderLayout(cells->columns, olap::Axis{}, {}, false)});
+    view.fitToContents();
+    view.scrollToBottom();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(model.rowCount(), 100000);
+    EXPECT_EQ(view.findChildren<QWidget*>().size(), widgetsBefore);
+    // Region 99 merges over its thousand cities; the last row is the last city.
+    EXPECT_EQ(model.rowHeaders().cell(99999, 0).runStart, 99000);
+    EXPECT_EQ(model.headerData(99999, Qt::Vertical).toString(), QStringLiteral("99 / 999"));
 }
 
 }

@@ -3,7 +3,7 @@
 #include <QLocale>
 #include <QString>
 
-namespace pivot {
+namespace olap {
 
 // Formats a value the way a cube's measure format asks: the named formats ("Currency",
 // "Percent", "Fixed", "Standard", "Scientific", "General Number") or a pattern such as

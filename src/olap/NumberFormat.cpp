@@ -1,9 +1,10 @@
-#include "pivot/NumberFormat.h"
+#include "olap/NumberFormat.h"
 
 #include <QStringList>
 #include <cmath>
+#include <tuple>
 
-namespace pivot {
+namespace olap {
 namespace {
 
 // Splits a pattern at the ";" that are not inside quotes.
@@ -171,6 +172,12 @@ QString formatNumber(double value, const QString& format, const QLocale& locale)
     const QString name = format.trimmed().toLower();
     if (name.isEmpty() || name == QLatin1String("general number") || name == QLatin1String("general"))
         return locale.toString(value, 'g', 15).remove(locale.groupSeparator());
+    // Truth formats: any value but zero is the first word.
+    for (const auto& [named, yes, no] : {std::tuple{"yes/no", "Yes", "No"}, std::tuple{"true/false", "True", "False"},
+                                         std::tuple{"on/off", "On", "Off"}}) {
+        if (name == QLatin1String(named))
+            return QString::fromLatin1(value != 0 ? yes : no);
+    }
     if (name == QLatin1String("currency")) {
         QString symbol = locale.currencySymbol();
         if (symbol.isEmpty())

@@ -1,0 +1,93 @@
+#include "olap/NumberFormat.h"
+
+#include <QLocale>
+#include <gtest/gtest.h>
+
+using olap::formatNumber;
+
+namespace {
+
+struct Case
+{
+    double value;
+    const char* format;
+    const char* expected;
+};
+
+TEST(NumberFormat, FormatsTheCubesFormatsAndPatterns)
+{
+    const QLocale us(QLocale::English, QLocale::UnitedStates);
+    const Case cases[] = {
+        {1234.5, "Currency", "$1,234.50"},
+        {-1234.5, "Currency", "($1,234.50)"},
+        {0.256, "Percent", "25.60%"},
+        {1234567.891, "#,##0", "1,234,568"},
+        {1234567.891, "#,##0.00", "1,234,567.89"},
+        {0.5, "0.0%", "50.0%"},
+        {-42, "#,##0;(#,##0)", "(42)"},
+        {0, "#,##0;(#,##0);\"-\"", "-"},
+        {-0.001, "0.00", "0.00"},          // rounds to zero: no sign
+        {1500000, "#,##0,", "1,500"},      // a trailing comma scales by a thousand
+        {12.3, "$#,##0.00", "$12.30"},
+        {12.3, "0.###", "12.3"},
+        {0.25, "#.00", ".25"},
+        {7, "000", "007"},
+        {12345, "0.00E+00", "1.23E+04"},
+        {1234.5, "Standard", "1,234.50"},
+        {1234.5, "Fixed", "1234.50"},
+        {1234.5, "", "1234.5"},
+        {1234.5, "General Number", "1234.5"},
+        {3, "0 \"units\"", "3 units"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(formatNumber(c.value, QString::fromLatin1(c.format), us), QString::fromUtf8(c.expected))
+            << c.value << " as " << c.format;
+}
+
+TEST(NumberFormat, UsesTheLocalesSeparators)
+{
+    const QLocale german(QLocale::German, QLocale::Germany);
+    EXPECT_EQ(formatNumber(1234567.5, QStringLiteral("#,##0.00"), german), QStringLiteral("1.234.567,50"));
+}
+
+}
+
+// The formats as chart axes and labels use them, in the default locale.
+TEST(NumberFormat, NamedFormatsAndPatternsInTheDefaultLocale)
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const struct
+    {
+        double value;
+        const char* format;
+        const char* shown;
+    } cases[] = {
+        {1234.5, "", "1234.5"},
+        {1234.5, "General Number", "1234.5"},
+        {1234.5, "Currency", "$1,234.50"},
+        {-1234.5, "Currency", "($1,234.50)"},
+        {1234.567, "Fixed", "1234.57"},
+        {1234.567, "Standard", "1,234.57"},
+        {0.1234, "Percent", "12.34%"},
+        {1234567, "#,##0", "1,234,567"},
+        {1234.5, "0.00", "1234.50"},
+        {0.256, "0%", "26%"},
+        {0.256, "0.0%", "25.6%"},
+        {1500, "$#,##0", "$1,500"},
+        {1500, "#,##0 \"units\"", "1,500 units"},
+        {-1500, "#,##0;(#,##0)", "(1,500)"},
+        {1500, "#,##0;(#,##0)", "1,500"},
+        {12345, "0.00E+00", "1.23E+04"},
+        {42, "Yes/No", "Yes"},
+        {0, "True/False", "False"},
+        {0, "#,##0.00", "0.00"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(formatNumber(c.value, QLatin1String(c.format)), QLatin1String(c.shown)) << c.format;
+    QLocale::setDefault(QLocale::c());
+
+    // The locale gives the separators, whatever the pattern writes.
+    const QLocale german(QLocale::German, QLocale::Germany);
+    EXPECT_EQ(formatNumber(1234.5, QStringLiteral("#,##0.00"), german), QStringLiteral("1.234,50"));
+    EXPECT_EQ(formatNumber(0.5, QStringLiteral("Percent"), german), QStringLiteral("50,00%"));
+}
