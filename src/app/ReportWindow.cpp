@@ -48,10 +48,10 @@ constexpr int kGap = 90;
 constexpr int kRemoveButtonHeight = 375;
 constexpr int kLogoWidth = 2250;
 constexpr int kLogoHeight = 720;
-constexpr int kGraphTypeListWidth = 2250;
+constexpr int kGraphTypeListWidth = 2100;
 constexpr int kMinimumAddButtonWidth = 1200;
 
-const QString kWebAddress = QStringLiteral("www.zelbrin.example");
+const QString kWebAddress = QStringLiteral("zelbrin.example");
 
 QIcon picture(const char* name)
 {

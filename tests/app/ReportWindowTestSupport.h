@@ -21,16 +21,17 @@ public:
     {
         modGlobals::resetForTests();
         modGlobals::gstrAppTitle = QStringLiteral("Tessaline Tool for Excel");
+        // The English phrases, so that the layout is tested with the captions users see.
         using namespace modMultiLingual;
         LNGREPORTS = QStringLiteral("Reports");
-        LNGSAVEREPORT = QStringLiteral("Save Report");
-        LNGREMOVEREPORT = QStringLiteral("Remove Report");
+        LNGSAVEREPORT = QStringLiteral("Save report");
+        LNGREMOVEREPORT = QStringLiteral("Remove report");
         LNGHELP = QStringLiteral("Help");
         LNGTOOLS = QStringLiteral("Tools");
         LNGBOTH = QStringLiteral("Both");
-        LNGPIVOT = QStringLiteral("Pivot");
-        LNGGRAPH = QStringLiteral("Graph");
-        LNGSAVEPICTURE = QStringLiteral("Save Picture");
+        LNGPIVOT = QStringLiteral("Pivot table");
+        LNGGRAPH = QStringLiteral("Chart");
+        LNGSAVEPICTURE = QStringLiteral("Save picture");
         LNGPRINT = QStringLiteral("Print");
         startup::registerComponents();
         reportwindows::restoreDefaultReportWindows();
