@@ -66,6 +66,11 @@ TEST_F(ReportWindowTest, VersionNineFillsTheTreeAndAddsItsChartWhileLoading)
     window->show();
     QTest::qWait(250);
     EXPECT_EQ(r.calls.size(), 2);
+
+    // Opening a report binds the chart again by the window's own name for it.
+    window->excChart()->setDataSource(nullptr);
+    ASSERT_TRUE(QMetaObject::invokeMethod(window, "bindChartToPivot"));
+    EXPECT_EQ(window->excChart()->DataSource(), PivotChartSource::of(*window->pivReports()));
 }
 
 TEST_F(ReportWindowTest, ReportCommandsWaitForTheFirstFill)
