@@ -198,9 +198,9 @@ void ReportWindow::buildControls()
     m_optPivot->setText(QStringLiteral("Pivot"));
     m_optGraph = named<QRadioButton>(m_inner, "optGraph");
     m_optGraph->setText(QStringLiteral("Graph"));
-    for (QWidget* control : {static_cast<QWidget*>(m_cmdAddReport), static_cast<QWidget*>(m_optBoth),
-                             static_cast<QWidget*>(m_optPivot), static_cast<QWidget*>(m_optGraph)})
-        place(*control, kPivotLeft, rowTop, 900, kRowHeight);
+    // Their places follow from their captions.
+    for (QWidget* control : std::initializer_list<QWidget*>{m_cmdAddReport, m_optBoth, m_optPivot, m_optGraph})
+        place(*control, kPivotLeft, rowTop, 0, kRowHeight);
 
     if (m_profile.hasGraphTypeList) {
         m_cmbGraphType = named<QComboBox>(m_inner, "cmbGraphType");
