@@ -1,4 +1,4 @@
-#include "app/ComponentPlaceholders.h"
+#include "app/Components.h"
 #include "app/StartupHooks.h"
 #include "app/modMain.h"
 #include "platform/Forms.h"
@@ -9,7 +9,7 @@
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    startup::registerComponentPlaceholders();
+    startup::registerComponents();
     startup::connectLanguageServices();
     modMain::Main();
     // Start-up may end without a window: another copy runs, or there is nothing to show.

@@ -9,22 +9,12 @@ namespace reportwindows {
 
 using Creator = std::function<QMainWindow*()>;
 
-// The window of that name, loaded (its load work done) but not shown; raises error 429
-// for a name without a window.
+// The window of that name, loaded but not shown. It becomes the report window in use
+// (gfrmStats) before its load work runs, as that work reaches the window through it.
+// Raises error 429 for a name without a window.
 QMainWindow* createReportWindow(const QString& name);
-// Puts another window under a name (the real windows, or a test's).
+// Puts another window under a name (a test's).
 void registerReportWindow(const QString& name, Creator creator);
 void restoreDefaultReportWindows();
-
-// The report window as it stands until it gets its tree, pivot table and chart: the
-// controls other modules reach by name, and the orderly end when it is closed.
-class ReportWindowPlaceholder : public QMainWindow
-{
-public:
-    explicit ReportWindowPlaceholder(const QString& name);
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-};
 
 }

@@ -31,4 +31,15 @@ inline QString serverComponentsDownloadPage()
     return QStringLiteral("https://zelbrin.example/download/analysis-server-components");
 }
 
+// The maker's home page (the report window's web link) and this product's page on it.
+inline QString makerHomePage()
+{
+    return QStringLiteral("https://www.zelbrin.example/");
+}
+
+inline QString productPage()
+{
+    return QStringLiteral("https://www.zelbrin.example/tessaline/");
+}
+
 }

@@ -1,6 +1,6 @@
 #include "CubesTestFixture.h"
 
-#include "app/ComponentPlaceholders.h"
+#include "app/Components.h"
 #include "app/ReportWindows.h"
 #include "app/StartupHooks.h"
 #include "app/modCubes.h"
@@ -84,7 +84,7 @@ TEST_F(CubeFiles, StartUpOnTheSampleFolderFindsItsCubesAndBindsTheFirst)
     run.fakes.app.setCommandLine(dataPath);
     startup::hooks() = startup::defaultHooks();
     startup::hooks().loadLanguages = [](int) {};
-    startup::registerComponentPlaceholders();
+    startup::registerComponents();
     reportwindows::restoreDefaultReportWindows();
 
     modMain::Main();

@@ -1,7 +1,7 @@
 #include "CubesTestFixture.h"
 
 #include "app/StartupHooks.h"
-#include "app/ComponentPlaceholders.h"
+#include "app/Components.h"
 #include "app/ReportWindows.h"
 #include "app/frmAnalysisServices.h"
 #include "app/modCubes.h"
@@ -69,7 +69,7 @@ TEST_F(ServerCubes, StartUpWithOnlyServerNameTxtFindsTheServersCubes)
     startup::hooks().loadLanguages = [](int) {};
     QWidget* boundPivot = nullptr;
     startup::hooks().bindPivotTable = [&](QWidget* pivot) { boundPivot = pivot; };
-    startup::registerComponentPlaceholders();
+    startup::registerComponents();
     reportwindows::restoreDefaultReportWindows();
 
     modMain::Main();

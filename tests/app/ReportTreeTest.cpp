@@ -13,6 +13,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
@@ -45,6 +46,10 @@ public:
         pivotOnly = add<QRadioButton>(column, "optPivot");
         graphOnly = add<QRadioButton>(column, "optGraph");
         info = add<QPushButton>(column, "cmdInfo");
+        // What the layout of the window moves besides.
+        add<QPushButton>(column, "cmdRemoveReport");
+        add<QLabel>(column, "lblWebLink");
+        add<QLabel>(column, "imgLogo");
         setCentralWidget(body);
         both->setChecked(true);
     }

@@ -1,6 +1,6 @@
 #include "common/FreshRun.h"
 
-#include "app/ComponentPlaceholders.h"
+#include "app/Components.h"
 #include "app/ReportWindows.h"
 #include "app/StartupHooks.h"
 #include "app/modGlobals.h"
@@ -47,7 +47,7 @@ protected:
         startup::hooks().getCubeFileNames = [] {};
         startup::hooks().getServerName = [] {};
         startup::hooks().getServerCubes = [] {};
-        startup::registerComponentPlaceholders();
+        startup::registerComponents();
         reportwindows::restoreDefaultReportWindows();
     }
     ~Startup() override

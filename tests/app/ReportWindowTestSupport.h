@@ -1,0 +1,72 @@
+#pragma once
+
+#include "common/FreshRun.h"
+
+#include "app/Components.h"
+#include "app/ReportWindow.h"
+#include "app/ReportWindowSeams.h"
+#include "app/ReportWindows.h"
+#include "app/modGlobals.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QStringList>
+
+// A run with a report window: fake services, fresh globals, English captions, and the
+// calls the window makes into other modules written down in order.
+class ReportWindowRun
+{
+public:
+    ReportWindowRun()
+    {
+        modGlobals::resetForTests();
+        modGlobals::gstrAppTitle = QStringLiteral("Tessaline Tool for Excel");
+        // The English phrases, so that the layout is tested with the captions users see.
+        using namespace modMultiLingual;
+        LNGREPORTS = QStringLiteral("Reports");
+        LNGSAVEREPORT = QStringLiteral("Save report");
+        LNGREMOVEREPORT = QStringLiteral("Remove report");
+        LNGHELP = QStringLiteral("Help");
+        LNGTOOLS = QStringLiteral("Tools");
+        LNGBOTH = QStringLiteral("Both");
+        LNGPIVOT = QStringLiteral("Pivot table");
+        LNGGRAPH = QStringLiteral("Chart");
+        LNGSAVEPICTURE = QStringLiteral("Save picture");
+        LNGPRINT = QStringLiteral("Print");
+        startup::registerComponents();
+        reportwindows::restoreDefaultReportWindows();
+        auto& seams = reportwindow::seams();
+        seams.fillReportTree = [this] { calls << QStringLiteral("fill"); };
+        seams.setDefaultSel = [this] { calls << QStringLiteral("default"); };
+        seams.handleRemoveClick = [this](QWidget*) { calls << QStringLiteral("remove"); };
+        seams.handleNodeClick = [this](QTreeWidgetItem*, QWidget*) { calls << QStringLiteral("node"); };
+        seams.showSaveReport = [this](QWidget*) { calls << QStringLiteral("save"); };
+        seams.handleInfoClick = [this] { calls << QStringLiteral("info"); };
+        seams.savePicture = [this](const QString&, int, int) { calls << QStringLiteral("picture"); };
+        seams.printOut = [this] { calls << QStringLiteral("print"); };
+    }
+
+    ~ReportWindowRun()
+    {
+        QList<QPointer<QWidget>> windows;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (!window->parentWidget())
+                windows.append(window);
+        }
+        for (const QPointer<QWidget>& window : windows)
+            delete window.data();
+        reportwindow::seams() = reportwindow::defaultSeams();
+        startup::registerComponents();
+        modGlobals::resetForTests();
+    }
+
+    // The window of that name as start-up makes it: loaded, in use, not yet shown.
+    ReportWindow* load(const char* name)
+    {
+        modGlobals::gbOWCXP = QLatin1String(name) != QLatin1String("frmStats2K");
+        return static_cast<ReportWindow*>(reportwindows::createReportWindow(QString::fromLatin1(name)));
+    }
+
+    FreshRun run;
+    QStringList calls;
+};
