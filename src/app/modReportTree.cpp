@@ -1,5 +1,6 @@
 #include "app/modReportTree.h"
 
+#include "app/ReportWindow.h"
 #include "app/StartupHooks.h"
 #include "app/cReportsDic.h"
 #include "app/modGlobals.h"
@@ -38,8 +39,14 @@ public:
     }
 };
 
+// The window's image list when it has one, else the desktop's own pictures.
 QIcon imageOf(int image)
 {
+    if (auto* window = qobject_cast<ReportWindow*>(gfrmStats.data())) {
+        const QIcon icon = window->imgCubeReports()->ListImages(image);
+        if (!icon.isNull())
+            return icon;
+    }
     QStyle* style = QApplication::style();
     switch (image) {
     case CubeNode:
@@ -57,6 +64,7 @@ QTreeWidgetItem* addNode(QTreeWidget* tree, QTreeWidgetItem* parent, const QStri
     tree->setProperty(kNextIndexProperty, index);
     auto* node = parent ? new ReportTreeItem(parent) : new ReportTreeItem(tree);
     node->setText(0, text);
+    node->setToolTip(0, text);   // the tree is narrow; long names are cut
     node->setIcon(0, imageOf(image));
     node->setData(0, kImageRole, image);
     node->setData(0, kIndexRole, index);
