@@ -3,7 +3,10 @@
 
 #include "platform/VbError.h"
 
+#include <algorithm>
 #include <cmath>
+#include <exception>
+#include <thread>
 #include <sqlite3.h>
 #include <unordered_map>
 
@@ -110,10 +113,20 @@ KeyMap readHierarchy(SqliteDatabase& db, const HierarchyStorage& storage, Hierar
     return keys;
 }
 
-void readFacts(SqliteDatabase& db, CubeData& data, const std::vector<KeyMap>& keys)
+// One stretch of the fact table, read on a connection of its own.
+struct FactChunk
 {
-    const CubeDefinition& def = data.definition;
+    std::vector<std::vector<int32_t>> factRows;     // by hierarchy
+    std::vector<std::vector<double>> values;        // by measure
+    std::vector<std::vector<int32_t>> distinctIds;  // by measure
+    std::vector<ValueDictionary> dictionaries;      // by measure
+};
+
+void readFactChunk(SqliteDatabase& db, const CubeDefinition& def, const std::vector<KeyMap>& keys,
+                   const QString& condition, size_t expectedRows, FactChunk& out)
+{
     const int hierarchies = int(def.hierarchies.size());
+    const int measures = int(def.measures.size());
     QStringList columns;
     for (const HierarchyStorage& h : def.hierarchies)
         columns << quoteIdentifier(h.factKey);
@@ -123,14 +136,24 @@ void readFacts(SqliteDatabase& db, CubeData& data, const std::vector<KeyMap>& ke
         if (!m.column.isEmpty())
             columns << quoteIdentifier(m.column);
     }
-    const int measures = int(def.measures.size());
-    data.factRows.resize(size_t(hierarchies));
-    data.measureValues.resize(size_t(measures));
-    data.distinctIds.resize(size_t(measures));
-    std::vector<ValueDictionary> dictionaries(static_cast<size_t>(measures));
+    out.factRows.resize(size_t(hierarchies));
+    out.values.resize(size_t(measures));
+    out.distinctIds.resize(size_t(measures));
+    out.dictionaries.resize(size_t(measures));
+    for (auto& column : out.factRows)
+        column.reserve(expectedRows);
+    for (int m = 0; m < measures; ++m) {
+        if (measureColumn[m] < 0)
+            continue;
+        if (def.schema.measures[m].aggregate == Aggregate::DistinctCount)
+            out.distinctIds[size_t(m)].reserve(expectedRows);
+        else
+            out.values[size_t(m)].reserve(expectedRows);
+    }
 
-    SqliteDatabase::Statement st(
-        db, QStringLiteral("SELECT %1 FROM %2").arg(columns.join(QStringLiteral(", ")), quoteIdentifier(def.factTable)));
+    SqliteDatabase::Statement st(db, QStringLiteral("SELECT %1 FROM %2 %3")
+                                         .arg(columns.join(QStringLiteral(", ")), quoteIdentifier(def.factTable),
+                                              condition));
     std::vector<int32_t> rows(static_cast<size_t>(hierarchies));
     while (st.next()) {
         bool matched = true;   // facts without a dimension row are left out, as an inner join would
@@ -141,24 +164,139 @@ void readFacts(SqliteDatabase& db, CubeData& data, const std::vector<KeyMap>& ke
         if (!matched)
             continue;
         for (int h = 0; h < hierarchies; ++h)
-            data.factRows[size_t(h)].push_back(rows[size_t(h)]);
+            out.factRows[size_t(h)].push_back(rows[size_t(h)]);
         for (int m = 0; m < measures; ++m) {
             const int c = measureColumn[m];
             if (c < 0)
                 continue;
             if (def.schema.measures[m].aggregate == Aggregate::DistinctCount) {
-                data.distinctIds[size_t(m)].push_back(dictionaries[size_t(m)].idOf(st, c));
+                out.distinctIds[size_t(m)].push_back(out.dictionaries[size_t(m)].idOf(st, c));
                 continue;
             }
             const int type = sqlite3_column_type(st.handle(), c);
-            data.measureValues[size_t(m)].push_back(type == SQLITE_NULL ? std::nan("")
-                                                                         : sqlite3_column_double(st.handle(), c));
+            out.values[size_t(m)].push_back(type == SQLITE_NULL ? std::nan("") : sqlite3_column_double(st.handle(), c));
         }
-        ++data.factCount;
     }
-    data.distinctValues.resize(size_t(measures));
-    for (int m = 0; m < measures; ++m)
-        data.distinctValues[size_t(m)] = std::move(dictionaries[size_t(m)].values);
+}
+
+// Appends the chunks' columns one at a time, freeing each chunk column once copied, so
+// that the peak stays near one copy of the data.
+template <typename T, typename Map>
+std::vector<T> joinColumns(std::vector<FactChunk>& chunks, std::vector<std::vector<T>> FactChunk::*column, size_t index,
+                           const Map& mapValue)
+{
+    size_t total = 0;
+    for (FactChunk& c : chunks)
+        total += (c.*column)[index].size();
+    std::vector<T> joined;
+    joined.reserve(total);
+    for (size_t k = 0; k < chunks.size(); ++k) {
+        std::vector<T>& part = (chunks[k].*column)[index];
+        for (const T& v : part)
+            joined.push_back(mapValue(k, v));
+        std::vector<T>().swap(part);
+    }
+    return joined;
+}
+
+// Large fact tables are read in rowid stretches on several threads.
+struct Stretch
+{
+    QString condition;
+    size_t expectedRows = 0;
+};
+
+std::vector<Stretch> stretches(SqliteDatabase& db, const CubeDefinition& def)
+{
+    const unsigned threads = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
+    qint64 first = 0;
+    qint64 last = -1;
+    qint64 count = 0;
+    try {
+        SqliteDatabase::Statement st(db, QStringLiteral("SELECT min(rowid), max(rowid), count(*) FROM %1")
+                                             .arg(quoteIdentifier(def.factTable)));
+        if (st.next()) {
+            first = st.value(0).toLongLong();
+            last = st.value(1).toLongLong();
+            count = st.value(2).toLongLong();
+        }
+    } catch (const platform::VbError&) {
+        return {Stretch{}};   // a table without rowids, or a view: read it in one go
+    }
+    constexpr qint64 kRowsPerStretch = 100000;
+    const qint64 span = last - first + 1;
+    if (threads == 1 || span < 2 * kRowsPerStretch)
+        return {Stretch{QString(), size_t(count)}};
+    std::vector<Stretch> result;
+    for (unsigned t = 0; t < threads; ++t) {
+        const qint64 from = first + span * t / threads;
+        const qint64 to = first + span * (t + 1) / threads - 1;
+        // Rowids may have gaps, so a stretch holds at most its span and at most all rows.
+        result.push_back({QStringLiteral("WHERE rowid BETWEEN %1 AND %2").arg(from).arg(to),
+                          size_t(std::min(to - from + 1, count))});
+    }
+    return result;
+}
+
+void readFacts(SqliteDatabase& db, CubeData& data, const std::vector<KeyMap>& keys)
+{
+    const CubeDefinition& def = data.definition;
+    const std::vector<Stretch> conditions = stretches(db, def);
+    std::vector<FactChunk> chunks(conditions.size());
+    if (conditions.size() == 1) {
+        readFactChunk(db, def, keys, conditions[0].condition, conditions[0].expectedRows, chunks[0]);
+    } else {
+        std::vector<std::exception_ptr> failures(conditions.size());
+        std::vector<std::thread> workers;
+        for (size_t i = 0; i < conditions.size(); ++i) {
+            workers.emplace_back([&, i] {
+                try {
+                    SqliteDatabase own(db.path());
+                    readFactChunk(own, def, keys, conditions[i].condition, conditions[i].expectedRows, chunks[i]);
+                } catch (...) {
+                    failures[i] = std::current_exception();
+                }
+            });
+        }
+        for (std::thread& w : workers)
+            w.join();
+        for (const std::exception_ptr& failure : failures) {
+            if (failure)
+                std::rethrow_exception(failure);
+        }
+    }
+
+    const auto same = [](size_t, auto v) { return v; };
+    data.factRows.resize(def.hierarchies.size());
+    for (size_t h = 0; h < data.factRows.size(); ++h)
+        data.factRows[h] = joinColumns(chunks, &FactChunk::factRows, h, same);
+    data.factCount = data.factRows.empty() ? 0 : data.factRows[0].size();
+    const size_t measures = size_t(def.measures.size());
+    data.measureValues.resize(measures);
+    data.distinctIds.resize(measures);
+    data.distinctValues.resize(measures);
+    for (size_t m = 0; m < measures; ++m) {
+        data.measureValues[m] = joinColumns(chunks, &FactChunk::values, m, same);
+        // Each chunk numbered its distinct values itself; renumber them by value.
+        QHash<QString, int32_t> ids;
+        std::vector<std::vector<int32_t>> renumber(chunks.size());
+        for (size_t k = 0; k < chunks.size(); ++k) {
+            for (const QString& value : chunks[k].dictionaries[m].values) {
+                const auto it = ids.constFind(value);
+                if (it != ids.constEnd()) {
+                    renumber[k].push_back(it.value());
+                    continue;
+                }
+                const int32_t id = int32_t(data.distinctValues[m].size());
+                data.distinctValues[m].push_back(value);
+                ids.insert(value, id);
+                renumber[k].push_back(id);
+            }
+        }
+        data.distinctIds[m] = joinColumns(chunks, &FactChunk::distinctIds, m, [&](size_t k, int32_t id) {
+            return id < 0 ? id : renumber[k][size_t(id)];
+        });
+    }
 }
 
 }

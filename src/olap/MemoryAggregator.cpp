@@ -39,6 +39,8 @@ struct Accumulator
 // The groups that one thread finds: a slot per group code, measures side by side.
 struct Groups
 {
+    static constexpr uint32_t kNone = UINT32_MAX;
+    std::vector<uint32_t> denseSlotOf;   // by code, when the codes are few
     std::unordered_map<uint64_t, uint32_t> slotOf;
     std::vector<uint64_t> codes;
     std::vector<Accumulator> accumulators;   // slot * measures + measure
@@ -46,6 +48,15 @@ struct Groups
 
     uint32_t slot(uint64_t code, size_t measures)
     {
+        if (!denseSlotOf.empty()) {
+            uint32_t& s = denseSlotOf[code];
+            if (s == kNone) {
+                s = uint32_t(codes.size());
+                codes.push_back(code);
+                accumulators.resize(accumulators.size() + measures);
+            }
+            return s;
+        }
         const auto [it, inserted] = slotOf.emplace(code, uint32_t(codes.size()));
         if (inserted) {
             codes.push_back(code);
@@ -81,6 +92,7 @@ private:
     std::vector<Field> m_fields;        // row fields, then column fields
     std::vector<std::pair<const std::vector<int32_t>*, const std::vector<uint8_t>*>> m_offAxisFilters;
     uint64_t m_columnSpace = 1;
+    uint64_t m_space = 1;
     std::unordered_map<uint64_t, QVector<int>> m_rowPositions;
     std::unordered_map<uint64_t, QVector<int>> m_columnPositions;
 };
@@ -113,6 +125,7 @@ void Aggregation::prepareFields()
     long double space = 1;
     for (size_t i = 0; i < m_fields.size(); ++i) {
         space *= m_fields[i].radix;
+        m_space *= m_fields[i].radix;
         if (i >= m_plan.rows.size())
             m_columnSpace *= m_fields[i].radix;
     }
@@ -126,6 +139,9 @@ void Aggregation::scan(size_t begin, size_t end, Groups& groups) const
 {
     const size_t measures = m_plan.measures.size();
     groups.distinct.resize(measures);
+    constexpr uint64_t kDenseCodes = 1 << 18;
+    if (m_space <= kDenseCodes)
+        groups.denseSlotOf.assign(m_space, Groups::kNone);
     for (size_t r = begin; r < end; ++r) {
         bool kept = true;
         for (const auto& [rows, allowed] : m_offAxisFilters)
