@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <exception>
+#include <functional>
 #include <thread>
 #include <sqlite3.h>
 #include <unordered_map>
@@ -14,7 +15,8 @@ namespace olap {
 
 namespace {
 
-// Dimension keys as the fact table holds them: integers, or texts.
+// Dimension keys as the fact table holds them: integers, or texts. Integer keys in a
+// compact range (the usual surrogate keys and yyyymmdd dates) are found by direct index.
 class KeyMap
 {
 public:
@@ -27,15 +29,40 @@ public:
             m_texts.insert(text, row);
     }
 
+    void finish()
+    {
+        if (m_integers.empty())
+            return;
+        qint64 low = m_integers.begin()->first;
+        qint64 high = low;
+        for (const auto& [key, row] : m_integers) {
+            low = std::min(low, key);
+            high = std::max(high, key);
+        }
+        const qint64 span = high - low + 1;
+        const qint64 limit = std::max<qint64>(64 * qint64(m_integers.size()), 1 << 16);
+        if (span > std::min<qint64>(limit, 1 << 24))
+            return;
+        m_base = low;
+        m_dense.assign(size_t(span), -1);
+        for (const auto& [key, row] : m_integers)
+            m_dense[size_t(key - low)] = row;
+    }
+
     int find(const SqliteDatabase::Statement& st, int column) const
     {
         switch (sqlite3_column_type(st.handle(), column)) {
         case SQLITE_NULL:
             return -1;
         case SQLITE_INTEGER: {
-            const auto it = m_integers.find(sqlite3_column_int64(st.handle(), column));
-            if (it != m_integers.end())
+            const qint64 key = sqlite3_column_int64(st.handle(), column);
+            if (!m_dense.empty()) {
+                const quint64 at = quint64(key - m_base);
+                if (at < m_dense.size() && m_dense[at] >= 0)
+                    return m_dense[at];
+            } else if (const auto it = m_integers.find(key); it != m_integers.end()) {
                 return it->second;
+            }
             break;
         }
         default:
@@ -47,6 +74,8 @@ public:
 private:
     std::unordered_map<qint64, int> m_integers;
     QHash<QString, int> m_texts;
+    std::vector<int32_t> m_dense;   // by key - m_base
+    qint64 m_base = 0;
 };
 
 // Gives each distinct value of a column a dense id.
@@ -110,7 +139,34 @@ KeyMap readHierarchy(SqliteDatabase& db, const HierarchyStorage& storage, Hierar
         index.addRow(cells);
     }
     index.finish();
+    keys.finish();
     return keys;
+}
+
+// Runs work(0) ... work(n - 1) on threads of their own and raises the first failure.
+void inParallel(size_t n, const std::function<void(size_t)>& work)
+{
+    if (n == 1) {
+        work(0);
+        return;
+    }
+    std::vector<std::exception_ptr> failures(n);
+    std::vector<std::thread> workers;
+    for (size_t i = 0; i < n; ++i) {
+        workers.emplace_back([&, i] {
+            try {
+                work(i);
+            } catch (...) {
+                failures[i] = std::current_exception();
+            }
+        });
+    }
+    for (std::thread& w : workers)
+        w.join();
+    for (const std::exception_ptr& failure : failures) {
+        if (failure)
+            std::rethrow_exception(failure);
+    }
 }
 
 // One stretch of the fact table, read on a connection of its own.
@@ -243,28 +299,10 @@ void readFacts(SqliteDatabase& db, CubeData& data, const std::vector<KeyMap>& ke
     const CubeDefinition& def = data.definition;
     const std::vector<Stretch> conditions = stretches(db, def);
     std::vector<FactChunk> chunks(conditions.size());
-    if (conditions.size() == 1) {
-        readFactChunk(db, def, keys, conditions[0].condition, conditions[0].expectedRows, chunks[0]);
-    } else {
-        std::vector<std::exception_ptr> failures(conditions.size());
-        std::vector<std::thread> workers;
-        for (size_t i = 0; i < conditions.size(); ++i) {
-            workers.emplace_back([&, i] {
-                try {
-                    SqliteDatabase own(db.path());
-                    readFactChunk(own, def, keys, conditions[i].condition, conditions[i].expectedRows, chunks[i]);
-                } catch (...) {
-                    failures[i] = std::current_exception();
-                }
-            });
-        }
-        for (std::thread& w : workers)
-            w.join();
-        for (const std::exception_ptr& failure : failures) {
-            if (failure)
-                std::rethrow_exception(failure);
-        }
-    }
+    inParallel(conditions.size(), [&](size_t i) {
+        SqliteDatabase own(db.path());
+        readFactChunk(own, def, keys, conditions[i].condition, conditions[i].expectedRows, chunks[i]);
+    });
 
     const auto same = [](size_t, auto v) { return v; };
     data.factRows.resize(def.hierarchies.size());
@@ -331,11 +369,14 @@ std::shared_ptr<const CubeData> readCubeFile(const QString& path)
     SqliteDatabase db(path);
     auto data = std::make_shared<CubeData>();
     data->definition = checkedDefinition(db);
-    std::vector<KeyMap> keys;
-    for (int h = 0; h < data->definition.hierarchies.size(); ++h) {
-        data->indexes.emplace_back(int(data->definition.hierarchies[h].levels.size()));
-        keys.push_back(readHierarchy(db, data->definition.hierarchies[h], data->indexes.back()));
-    }
+    const auto& hierarchies = data->definition.hierarchies;
+    for (const HierarchyStorage& h : hierarchies)
+        data->indexes.emplace_back(int(h.levels.size()));
+    std::vector<KeyMap> keys(size_t(hierarchies.size()));
+    inParallel(keys.size(), [&](size_t h) {
+        SqliteDatabase own(path);
+        keys[h] = readHierarchy(own, hierarchies[qsizetype(h)], data->indexes[h]);
+    });
     readFacts(db, *data, keys);
     return data;
 }
