@@ -119,7 +119,16 @@ void Aggregation::prepareFields()
         add(p);
     for (const FieldPlan& p : m_plan.columns)
         add(p);
-    for (const HierarchyFilter* f : m_plan.filtersOffAxes())
+    // The filter that keeps the fewest dimension rows goes first, so most facts are
+    // dropped after one look-up.
+    std::vector<std::pair<double, const HierarchyFilter*>> bySelectivity;
+    for (const HierarchyFilter* f : m_plan.filtersOffAxes()) {
+        const double kept = double(std::count(f->rowAllowed.begin(), f->rowAllowed.end(), 1));
+        bySelectivity.emplace_back(kept / double(std::max<size_t>(1, f->rowAllowed.size())), f);
+    }
+    std::stable_sort(bySelectivity.begin(), bySelectivity.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [share, f] : bySelectivity)
         m_offAxisFilters.emplace_back(&m_data.factRows[size_t(f->hierarchy)], &f->rowAllowed);
 
     long double space = 1;
@@ -144,8 +153,12 @@ void Aggregation::scan(size_t begin, size_t end, Groups& groups) const
         groups.denseSlotOf.assign(m_space, Groups::kNone);
     for (size_t r = begin; r < end; ++r) {
         bool kept = true;
-        for (const auto& [rows, allowed] : m_offAxisFilters)
-            kept = kept && (*allowed)[size_t((*rows)[r])];
+        for (const auto& [rows, allowed] : m_offAxisFilters) {
+            if (!(*allowed)[size_t((*rows)[r])]) {
+                kept = false;
+                break;
+            }
+        }
         if (!kept)
             continue;
         uint64_t code = 0;
