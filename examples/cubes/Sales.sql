@@ -117,7 +117,7 @@ CREATE TABLE sales_fact (
 -- 240,000 order lines. Each column is a fixed hash of the line number n (a multiplication
 -- modulo a prime, then the column's range), so the columns vary independently; the revenue
 -- is worked out in whole cents and only then turned into a decimal amount.
-WITH RECURSIVE seq(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM seq WHERE n < 240000),
+WITH RECURSIVE seq(n) AS (SELECT CAST(1 AS BIGINT) UNION ALL SELECT n + 1 FROM seq WHERE n < 240000),
 line AS (
   SELECT n,
          1 + (n * 2654435761) % 1000003 % 48 AS month_id,
