@@ -1,5 +1,7 @@
 #include "app/ReportWindow.h"
 
+#include "app/DownloadOffer.h"
+
 #include "app/ChartFromPivot.h"
 #include "app/PivotChartSource.h"
 #include "app/ReportWindowSeams.h"
@@ -389,24 +391,13 @@ void ReportWindow::handleLoadFailure(const std::exception& raised)
 {
     const platform::VbError error = common::asVbError(raised);
     if (error.number() == platform::err::MemberNotSupported) {
-        offerDownload(QStringLiteral("Unable to start the MS Office Web Components!\r\nPlease download these FREE "
-                                     "components from Microsoft Download.\r\nDo you want to go to that website now?"));
+        modMain::subOfferDownload(QStringLiteral("Unable to start the MS Office Web Components!\r\nPlease download these FREE "
+                                     "components from Microsoft Download.\r\nDo you want to go to that website now?"),
+                                  config::webComponentsDownloadPage());
         modMain::subEndProgram();
     }
     modErroHandling::subHandleError(error.description(), error.number(), error.line(),
                                     m_profile.name + QStringLiteral(".Form_Load"));
-}
-
-// Yes opens the components' download page; No tells the user the program ends.
-void ReportWindow::offerDownload(const QString& question)
-{
-    const int answer = modAssistant::fncAskAlert(modOutlookCode::gobjOutlook.get(), question, platform::mb::vbYesNo);
-    if (answer == platform::mb::vbYes) {
-        modAPI::subOpenUrl(config::webComponentsDownloadPage(), false);
-        return;
-    }
-    platform::services().messageBox->msgBox(gstrAppTitle + QStringLiteral(" will now shut down!"),
-                                            platform::mb::vbOKOnly | platform::mb::vbInformation, gstrAppTitle);
 }
 
 void ReportWindow::enableReportCommands(bool enable)
@@ -560,5 +551,7 @@ void ReportWindow::mnuZelbrin_Click()
 void ReportWindow::closeEvent(QCloseEvent* event)
 {
     event->accept();
+    if (modMain::programEnding())
+        return;
     platform::eventBoundary([] { modMain::subEndProgram(); });
 }

@@ -99,7 +99,6 @@ private:
     void fillTreeAndBindChart();
     void enableReportCommands(bool enable);
     void handleLoadFailure(const std::exception& raised);
-    void offerDownload(const QString& question);
 
     // Event handlers.
     void timGetData_Timer();

@@ -1,5 +1,6 @@
 #include "app/modMain.h"
 
+#include "app/DownloadOffer.h"
 #include "app/ReportWindows.h"
 #include "app/StartupHooks.h"
 #include "app/modGlobals.h"
@@ -63,18 +64,6 @@ void setCaption(QWidget* frm, const char* control, const QString& caption)
                              QString::fromLatin1(control));
 }
 
-// Whether the shutdown notice or the download page follows is the user's answer.
-void offerDownload(const QString& question, const QString& page)
-{
-    if (modAssistant::fncAskAlert(modOutlookCode::gobjOutlook.get(), question, platform::mb::vbYesNo)
-        == platform::mb::vbYes) {
-        modAPI::subOpenUrl(page, false);
-    } else {
-        platform::services().messageBox->msgBox(gstrAppTitle + QStringLiteral(" will now shut down!"),
-                                                platform::mb::vbOKOnly | platform::mb::vbInformation, gstrAppTitle);
-    }
-}
-
 // Picks the report window that matches the newest components that can be created and
 // shows it; when none can be shown the user is told and the program ends.
 void showReportWindow()
@@ -110,12 +99,12 @@ void showReportWindow()
                 modFileHandling::subFixDamagedComCtl32();
                 continue;
             }
-            offerDownload(QStringLiteral("The component 'comctl32.ocx' or one of its dependencies is not correctly "
+            subOfferDownload(QStringLiteral("The component 'comctl32.ocx' or one of its dependencies is not correctly "
                                          "registered.\r\nPlease download this FREE component from Microsoft "
                                          "Download.\r\nDo you want to go to that website now?"),
                           config::commonControlsDownloadPage());
         } else {
-            offerDownload(QStringLiteral("Unable to start the MS Office Web Components!\r\nPlease download these FREE "
+            subOfferDownload(QStringLiteral("Unable to start the MS Office Web Components!\r\nPlease download these FREE "
                                          "components from Microsoft Download.\r\nDo you want to go to that website "
                                          "now?"),
                           config::webComponentsDownloadPage());

@@ -12,8 +12,23 @@
 
 namespace modMain {
 
+namespace {
+bool g_ending = false;
+}
+
+bool programEnding()
+{
+    return g_ending;
+}
+
+void resetProgramEndForTests()
+{
+    g_ending = false;
+}
+
 void subEndProgram()
 {
+    g_ending = true;
     common::ResumeNext resume;
     resume.run([] { platform::services().forms->unloadAll(); });
     modFileHandling::gobjFSO.reset();

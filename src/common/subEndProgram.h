@@ -8,4 +8,9 @@ namespace modMain {
 // file-system object and ends the process at once.
 [[noreturn]] void subEndProgram();
 
+// True once the end has begun: a window that closes during it must not end the program a
+// second time.
+bool programEnding();
+void resetProgramEndForTests();
+
 }

@@ -97,6 +97,7 @@ TEST_F(ReportWindowTest, ClosingEndsTheProgramInOrderInEveryProfileWhileAnotherW
 {
     for (const char* name : {"frmStats2003", "frmStatsXP", "frmStats2K"}) {
         r.run.fakes.processEnd.ends = 0;
+        modMain::resetProgramEndForTests();   // each profile is a run of its own
         ReportWindow* window = r.load(name);
         window->show();
         QWidget description;
@@ -107,6 +108,15 @@ TEST_F(ReportWindowTest, ClosingEndsTheProgramInOrderInEveryProfileWhileAnotherW
         EXPECT_FALSE(description.isVisible()) << name;
         EXPECT_EQ(r.run.fakes.forms.count(), 0) << name;
     }
+}
+
+TEST_F(ReportWindowTest, TheWindowClosedByTheProgramsEndDoesNotEndItASecondTime)
+{
+    r.run.fakes.processEnd.ends = 0;
+    r.load("frmStatsXP")->show();
+    EXPECT_TRUE(r.run.ends([] { modMain::subEndProgram(); }));
+    EXPECT_EQ(r.run.fakes.processEnd.ends, 1);
+    EXPECT_EQ(r.run.fakes.forms.count(), 0);
 }
 
 TEST_F(ReportWindowTest, ComponentsThatCannotServeTheWindowOfferTheDownloadAndEnd)

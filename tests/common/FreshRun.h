@@ -6,6 +6,7 @@
 #include "common/modErroHandling.h"
 #include "common/modFileHandling.h"
 #include "common/modOutlookCode.h"
+#include "common/subEndProgram.h"
 #include "platform/FakeServices.h"
 
 #include <QFile>
@@ -54,6 +55,7 @@ private:
     static void reset()
     {
         modErroHandling::resetRunStateForTests();
+        modMain::resetProgramEndForTests();
         modFileHandling::resetRunStateForTests();
         modOutlookCode::resetRunStateForTests();
         modAPI::resetRunStateForTests();
