@@ -3,6 +3,7 @@
 #include "app/DownloadOffer.h"
 #include "app/ReportWindows.h"
 #include "app/StartupHooks.h"
+#include "app/cOLAPReport.h"
 #include "app/modGlobals.h"
 #include "common/ErrorBoundary.h"
 #include "lang/modMultiLingual.h"
@@ -162,7 +163,10 @@ void Main()
             platform::raiseError(platform::err::SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
         gstrCubeFile = gbServerMode ? first : first + QStringLiteral(".cub");
     });
-    resume.run([] { startup::hooks().bindPivotTable(gfrmStats->findChild<QWidget*>(QStringLiteral("pivReports"))); });
+    // The version 9 window opens its first report while it loads; binding the first cube
+    // now would wipe that report off the pivot table while the tree still shows it.
+    if (!gobjReport)
+        resume.run([] { startup::hooks().bindPivotTable(gfrmStats->findChild<QWidget*>(QStringLiteral("pivReports"))); });
 }
 
 int fncGetSettingsLanguage()

@@ -1,6 +1,7 @@
 #include "common/FreshRun.h"
 
 #include "app/Components.h"
+#include "app/cOLAPReport.h"
 #include "app/ReportWindows.h"
 #include "app/StartupHooks.h"
 #include "app/modGlobals.h"
@@ -183,6 +184,19 @@ TEST_F(Startup, AnsweringNoGivesTheShutdownNotice)
     EXPECT_EQ(run.fakes.messageBox.shown[2].text, QStringLiteral("Tessaline Tool for Excel will now shut down!"));
     EXPECT_EQ(run.fakes.messageBox.shown[2].style, platform::mb::vbInformation);
     EXPECT_TRUE(run.fakes.urlOpener.urls.isEmpty());
+}
+
+TEST_F(Startup, AReportOpenedWhileTheWindowLoadedIsNotWipedByBindingTheFirstCube)
+{
+    startup::hooks().getCubeFileNames = [] { gdicCubes.Add(QStringLiteral("Budget"), QStringLiteral("/d/Budget.cub")); };
+    reportwindows::registerReportWindow(QStringLiteral("frmStats2003"), []() -> QMainWindow* {
+        auto* window = new QMainWindow;
+        gobjReport = std::make_shared<cOLAPReport>();   // as the version 9 window's load does
+        return window;
+    });
+    modMain::Main();
+    EXPECT_EQ(boundPivot, nullptr);
+    EXPECT_EQ(gstrCubeFile, QStringLiteral("Budget.cub"));
 }
 
 TEST_F(Startup, ADamagedCommonControlsLibraryIsRepairedOnceThenOffered)
