@@ -48,13 +48,7 @@ public:
 
     ~ReportWindowRun()
     {
-        QList<QPointer<QWidget>> windows;
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (!window->parentWidget())
-                windows.append(window);
-        }
-        for (const QPointer<QWidget>& window : windows)
-            delete window.data();
+        FreshRun::deleteTopLevelWindows();
         reportwindow::seams() = reportwindow::defaultSeams();
         startup::registerComponents();
         modGlobals::resetForTests();

@@ -53,13 +53,7 @@ protected:
     }
     ~Startup() override
     {
-        QList<QPointer<QWidget>> windows;
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (!window->parentWidget())
-                windows.append(window);
-        }
-        for (const QPointer<QWidget>& window : windows)
-            delete window.data();
+        FreshRun::deleteTopLevelWindows();
         startup::hooks() = startup::defaultHooks();
         reportwindows::restoreDefaultReportWindows();
         modGlobals::resetForTests();

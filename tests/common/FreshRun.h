@@ -9,7 +9,10 @@
 #include "common/subEndProgram.h"
 #include "platform/FakeServices.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QPointer>
+#include <QWidget>
 
 // One run of the program as far as the common services know it: fake desktop services,
 // fresh module state, the English phrases of the error report.
@@ -40,6 +43,18 @@ public:
             return true;
         }
         return false;
+    }
+
+    // Windows a test left open, so that the next test starts without them.
+    static void deleteTopLevelWindows()
+    {
+        QList<QPointer<QWidget>> windows;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (!window->parentWidget())
+                windows.append(window);
+        }
+        for (const QPointer<QWidget>& window : windows)
+            delete window.data();
     }
 
     static QByteArray bytesOf(const QString& path)
