@@ -1,0 +1,163 @@
+#include "olap/CellSetBuilder.h"
+
+#include <algorithm>
+
+namespace olap {
+
+CellSet CellSetBuilder::build() const
+{
+    const Position rowAll(qsizetype(m_plan.rows.size()), -1);
+    const Position columnAll(qsizetype(m_plan.columns.size()), -1);
+    const QVector<Entry> rows = layout({m_query.rows, m_plan.rows, m_cells.rows, columnAll, true});
+    const QVector<Entry> columns = layout({m_query.columns, m_plan.columns, m_cells.columns, rowAll, false});
+
+    CellSet set;
+    set.measures = m_query.measures;
+    for (const Entry& e : rows)
+        set.rows.append(tupleOf(e, m_plan.rows));
+    for (const Entry& e : columns)
+        set.columns.append(tupleOf(e, m_plan.columns));
+    const size_t measureCount = size_t(m_query.measures.size());
+    set.values.resize(size_t(rows.size()) * size_t(columns.size()) * measureCount);
+    size_t at = 0;
+    for (const Entry& r : rows) {
+        const int ri = m_cells.rows.find(r.position);
+        for (const Entry& c : columns) {
+            const int ci = m_cells.columns.find(c.position);
+            const std::optional<double>* cell = ri >= 0 && ci >= 0 ? m_cells.find(ri, ci) : nullptr;
+            for (size_t m = 0; m < measureCount; ++m, ++at) {
+                if (cell)
+                    set.values[at] = cell[m];
+            }
+        }
+    }
+    return set;
+}
+
+QVector<CellSetBuilder::Entry> CellSetBuilder::layout(const AxisContext& ctx) const
+{
+    QVector<Entry> out;
+    const qsizetype n = qsizetype(ctx.fields.size());
+    if (n == 0) {
+        out.append({Position{}, {}});
+        return out;
+    }
+    walkField(ctx, 0, Position(n, -1), out);
+    if (ctx.axis.grandTotal)
+        out.append({Position(n, -1), QVector<bool>(n, true)});
+    return out;
+}
+
+void CellSetBuilder::walkField(const AxisContext& ctx, int field, const Position& prefix, QVector<Entry>& out) const
+{
+    for (int id : children(ctx, field, prefix, -1))
+        emitMember(ctx, field, prefix, id, out);
+}
+
+void CellSetBuilder::emitMember(const AxisContext& ctx, int field, const Position& prefix, int member,
+                                QVector<Entry>& out) const
+{
+    const qsizetype n = qsizetype(ctx.fields.size());
+    Position here = prefix;
+    here[field] = member;
+    QVector<bool> totalsAfter(n, false);
+    for (qsizetype f = field + 1; f < n; ++f)
+        totalsAfter[f] = true;
+
+    if (ctx.fields[size_t(field)].open[size_t(member)]) {
+        const std::vector<int> kids = children(ctx, field, prefix, member);
+        if (!kids.empty()) {
+            for (int kid : kids)
+                emitMember(ctx, field, prefix, kid, out);
+            if (ctx.axis.subtotals) {
+                QVector<bool> total = totalsAfter;
+                total[field] = true;
+                out.append({here, total});
+            }
+            return;
+        }
+    }
+    if (field + 1 == n) {
+        out.append({here, totalsAfter});
+        return;
+    }
+    walkField(ctx, field + 1, here, out);
+    if (ctx.axis.subtotals)
+        out.append({here, totalsAfter});
+}
+
+std::vector<int> CellSetBuilder::children(const AxisContext& ctx, int field, const Position& prefix, int parent) const
+{
+    const FieldPlan& plan = ctx.fields[size_t(field)];
+    std::vector<int> kids = plan.visibleChildren(parent);
+    if (!ctx.axis.showEmpty) {
+        Position p = prefix;
+        std::erase_if(kids, [&](int id) {
+            p[field] = id;
+            return ctx.positions.find(p) < 0;
+        });
+    }
+    if (ctx.axis.sortByValue != SortOrder::None && ctx.axis.sortByMeasure) {
+        std::vector<std::optional<double>> values;
+        std::vector<size_t> order(kids.size());
+        Position p = prefix;
+        for (size_t i = 0; i < kids.size(); ++i) {
+            order[i] = i;
+            p[field] = kids[i];
+            values.push_back(sortValue(ctx, p));
+        }
+        const bool ascending = ctx.axis.sortByValue == SortOrder::Ascending;
+        std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+            if (!values[a] || !values[b])
+                return values[a].has_value() && !values[b].has_value();   // no value last
+            return ascending ? *values[a] < *values[b] : *values[b] < *values[a];
+        });
+        std::vector<int> sorted;
+        for (size_t i : order)
+            sorted.push_back(kids[i]);
+        return sorted;
+    }
+    if (ctx.axis.sortByLabel != SortOrder::None) {
+        const bool ascending = ctx.axis.sortByLabel == SortOrder::Ascending;
+        std::stable_sort(kids.begin(), kids.end(), [&](int a, int b) {
+            const QString& x = plan.index->member(a).caption;
+            const QString& y = plan.index->member(b).caption;
+            int c = x.compare(y, Qt::CaseInsensitive);
+            if (c == 0)
+                c = x.compare(y);
+            return ascending ? c < 0 : c > 0;
+        });
+    }
+    return kids;
+}
+
+std::optional<double> CellSetBuilder::sortValue(const AxisContext& ctx, const Position& p) const
+{
+    const int measure = *ctx.axis.sortByMeasure;
+    if (measure < 0 || measure >= m_cells.measureCount())
+        return std::nullopt;
+    const std::optional<double>* cell =
+        ctx.rowsAxis ? m_cells.find(p, ctx.otherAll) : m_cells.find(ctx.otherAll, p);
+    return cell ? cell[measure] : std::nullopt;
+}
+
+Tuple CellSetBuilder::tupleOf(const Entry& e, const std::vector<FieldPlan>& fields) const
+{
+    Tuple t;
+    for (qsizetype f = 0; f < e.position.size(); ++f) {
+        TupleMember tm;
+        tm.isTotal = e.total[f];
+        const int id = e.position[f];
+        if (id >= 0) {
+            const HierarchyIndex& index = *fields[size_t(f)].index;
+            tm.member.path = index.pathOf(id);
+            tm.member.caption = index.member(id).caption;
+        } else {
+            tm.member.caption = QStringLiteral("All");
+        }
+        t.members.append(tm);
+    }
+    return t;
+}
+
+}

@@ -1,0 +1,71 @@
+#include "olap/MemoryCube.h"
+
+#include "olap/CellSetBuilder.h"
+#include "olap/MemberLookup.h"
+#include "olap/MemoryAggregator.h"
+
+#include <cmath>
+
+namespace olap {
+
+CellSet MemoryCube::query(const PivotQuery& query)
+{
+    const QueryPlan plan = QueryPlan::build(m_data->definition, m_data->indexes, query);
+    const CellTable cells = aggregateInMemory(*m_data, plan);
+    return CellSetBuilder(plan, cells, query).build();
+}
+
+QVector<Member> MemoryCube::members(const QString& hierarchy, int level, const MemberPath& parent,
+                                    const QString& search)
+{
+    return listMembers(m_data->definition, m_data->indexes, hierarchy, level, parent, search);
+}
+
+DetailRows MemoryCube::details(const PivotQuery& query, int row, int column, int limit)
+{
+    const CubeData& data = *m_data;
+    const QueryPlan plan = QueryPlan::build(data.definition, data.indexes, query);
+    const CellSet cells = CellSetBuilder(plan, aggregateInMemory(data, plan), query).build();
+    const std::vector<CellMember> cell = membersOfCell(query, cells, row, column, data.definition, data.indexes);
+
+    DetailRows result;
+    result.columns = detailColumns(data.definition);
+    const size_t hierarchies = data.indexes.size();
+    for (size_t r = 0; r < data.factCount; ++r) {
+        bool kept = true;
+        for (const HierarchyFilter& f : plan.filters)
+            kept = kept && f.rowAllowed[size_t(data.factRows[size_t(f.hierarchy)][r])];
+        for (const CellMember& c : cell) {
+            const HierarchyIndex& index = data.indexes[size_t(c.hierarchy)];
+            const int dimRow = data.factRows[size_t(c.hierarchy)][r];
+            kept = kept && c.member >= 0 && index.rowMember(dimRow, index.member(c.member).level) == c.member;
+        }
+        if (!kept)
+            continue;
+        if (result.rows.size() >= limit) {
+            result.truncated = true;
+            break;
+        }
+        QVector<QVariant> values;
+        for (size_t h = 0; h < hierarchies; ++h) {
+            const HierarchyIndex& index = data.indexes[h];
+            for (int level = 0; level < index.levelCount(); ++level)
+                values.append(index.member(index.rowMember(data.factRows[h][r], level)).caption);
+        }
+        for (int m = 0; m < data.definition.measures.size(); ++m) {
+            if (data.definition.measures[m].column.isEmpty())
+                continue;
+            if (data.definition.schema.measures[m].aggregate == Aggregate::DistinctCount) {
+                const int32_t id = data.distinctIds[size_t(m)][r];
+                values.append(id < 0 ? QVariant() : QVariant(data.distinctValues[size_t(m)][size_t(id)]));
+            } else {
+                const double v = data.measureValues[size_t(m)][r];
+                values.append(std::isnan(v) ? QVariant() : QVariant(v));
+            }
+        }
+        result.rows.append(values);
+    }
+    return result;
+}
+
+}

@@ -1,0 +1,109 @@
+#include "olap/SqliteDatabase.h"
+
+#include "platform/VbError.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <sqlite3.h>
+
+namespace olap {
+
+SqliteDatabase::SqliteDatabase(const QString& path) : m_path(path)
+{
+    if (!QFileInfo(path).isFile())
+        platform::raiseError(platform::err::Unspecified,
+                             QStringLiteral("The cube file \"%1\" does not exist.").arg(path),
+                             QStringLiteral("CubeFile"));
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db,
+                                   SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString message = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QStringLiteral("out of memory");
+        sqlite3_close(m_db);
+        m_db = nullptr;
+        platform::raiseError(platform::err::Unspecified,
+                             QStringLiteral("The cube file \"%1\" cannot be opened: %2").arg(path, message),
+                             QStringLiteral("CubeFile"));
+    }
+}
+
+SqliteDatabase::~SqliteDatabase()
+{
+    sqlite3_close(m_db);
+}
+
+void SqliteDatabase::fail(const QString& what) const
+{
+    platform::raiseError(platform::err::Unspecified,
+                         QStringLiteral("The cube file \"%1\" cannot be used (%2): %3")
+                             .arg(m_path, what, QString::fromUtf8(sqlite3_errmsg(m_db))),
+                         QStringLiteral("CubeFile"));
+}
+
+SqliteDatabase::Statement::Statement(SqliteDatabase& db, const QString& sql, const QStringList& params) : m_db(db)
+{
+    const QByteArray utf8 = sql.toUtf8();
+    if (sqlite3_prepare_v2(db.m_db, utf8.constData(), int(utf8.size()), &m_stmt, nullptr) != SQLITE_OK)
+        db.fail(QStringLiteral("reading"));
+    for (int i = 0; i < params.size(); ++i) {
+        const QByteArray value = params[i].toUtf8();
+        if (sqlite3_bind_text(m_stmt, i + 1, value.constData(), int(value.size()), SQLITE_TRANSIENT) != SQLITE_OK)
+            db.fail(QStringLiteral("binding"));
+    }
+}
+
+SqliteDatabase::Statement::~Statement()
+{
+    sqlite3_finalize(m_stmt);
+}
+
+bool SqliteDatabase::Statement::next()
+{
+    const int rc = sqlite3_step(m_stmt);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    m_db.fail(QStringLiteral("reading"));
+}
+
+QVariant SqliteDatabase::Statement::value(int column) const
+{
+    switch (sqlite3_column_type(m_stmt, column)) {
+    case SQLITE_INTEGER:
+        return QVariant(qint64(sqlite3_column_int64(m_stmt, column)));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(m_stmt, column));
+    case SQLITE_NULL:
+        return QVariant();
+    default:
+        return QVariant(text(column));
+    }
+}
+
+QString SqliteDatabase::Statement::text(int column) const
+{
+    const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));
+    return bytes ? QString::fromUtf8(bytes, sqlite3_column_bytes(m_stmt, column)) : QString();
+}
+
+QVector<SqlRow> SqliteDatabase::rows(const QString& sql, const QStringList& params)
+{
+    Statement st(*this, sql, params);
+    QVector<SqlRow> result;
+    const int columns = sqlite3_column_count(st.handle());
+    while (st.next()) {
+        SqlRow row;
+        for (int c = 0; c < columns; ++c)
+            row.append(st.value(c));
+        result.append(row);
+    }
+    return result;
+}
+
+qint64 SqliteDatabase::pragma(const char* name)
+{
+    Statement st(*this, QStringLiteral("PRAGMA ") + QLatin1String(name));
+    return st.next() ? sqlite3_column_int64(st.handle(), 0) : 0;
+}
+
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "olap/CubeDefinition.h"
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace olap {
+
+// A read-only SQLite database; every failure is raised as platform::VbError (0x80004005).
+class SqliteDatabase
+{
+public:
+    // Opens an existing file without ever creating or writing it.
+    explicit SqliteDatabase(const QString& path);
+    ~SqliteDatabase();
+    SqliteDatabase(const SqliteDatabase&) = delete;
+    SqliteDatabase& operator=(const SqliteDatabase&) = delete;
+
+    // A prepared statement, stepped row by row.
+    class Statement
+    {
+    public:
+        Statement(SqliteDatabase& db, const QString& sql, const QStringList& params = {});
+        ~Statement();
+        Statement(const Statement&) = delete;
+        Statement& operator=(const Statement&) = delete;
+
+        bool next();   // false after the last row
+        sqlite3_stmt* handle() const { return m_stmt; }
+        QVariant value(int column) const;
+        QString text(int column) const;   // NULL gives ""
+
+    private:
+        SqliteDatabase& m_db;
+        sqlite3_stmt* m_stmt = nullptr;
+    };
+
+    QVector<SqlRow> rows(const QString& sql, const QStringList& params = {});
+    qint64 pragma(const char* name);
+    [[noreturn]] void fail(const QString& what) const;
+    const QString& path() const { return m_path; }
+
+private:
+    QString m_path;
+    sqlite3* m_db = nullptr;
+};
+
+}

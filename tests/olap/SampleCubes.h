@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+#include <QVector>
+
+// The sample cubes of examples/cubes, built once per test run into a temporary folder, and
+// plain SQL on the same files for the expected values.
+namespace testcubes {
+
+QString salesCube();    // path of Sales.cub
+QString budgetCube();   // path of Budget.cub
+QString buildCube(const QString& name, const QString& extraSql = {});   // from examples/cubes/<name>.sql
+QString folder();
+
+// The rows of an SQL query on a cube file.
+QVector<QVector<QVariant>> sql(const QString& cubeFile, const QString& statement);
+void exec(const QString& cubeFile, const QString& statement);
+
+}
