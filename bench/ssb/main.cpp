@@ -1,0 +1,237 @@
+// The star schema benchmark: our engine against DuckDB, SQLite and PostgreSQL on the
+// same data in the same run. See bench/README.md.
+
+#include "DataSetWriter.h"
+#include "DuckDbPeer.h"
+#include "EnginePeer.h"
+#include "SqlPeers.h"
+#include "SsbGenerator.h"
+#include "SsbQueries.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <thread>
+
+namespace {
+
+struct Options
+{
+    double scaleFactor = 1;
+    int runs = 5;
+    std::string dataFolder;
+    std::string postgres;   // libpq connection info; empty: no PostgreSQL
+    bool sqlite = true;
+    bool duckDb = true;
+    bool generateOnly = false;
+};
+
+void usage()
+{
+    std::cerr << "usage: ssb_bench [--sf N] [--runs N] [--data FOLDER] [--postgres CONNINFO]\n"
+                 "                 [--no-sqlite] [--no-duckdb] [--generate-only]\n";
+    std::exit(2);
+}
+
+Options parse(int argc, char** argv)
+{
+    Options o;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const auto value = [&]() -> std::string {
+            if (i + 1 >= argc)
+                usage();
+            return argv[++i];
+        };
+        if (arg == "--sf")
+            o.scaleFactor = std::stod(value());
+        else if (arg == "--runs")
+            o.runs = std::stoi(value());
+        else if (arg == "--data")
+            o.dataFolder = value();
+        else if (arg == "--postgres")
+            o.postgres = value();
+        else if (arg == "--no-sqlite")
+            o.sqlite = false;
+        else if (arg == "--no-duckdb")
+            o.duckDb = false;
+        else if (arg == "--generate-only")
+            o.generateOnly = true;
+        else
+            usage();
+    }
+    if (o.scaleFactor <= 0 || o.runs < 1)
+        usage();
+    if (o.dataFolder.empty()) {
+        char name[64];
+        std::snprintf(name, sizeof name, "ssb-data-sf%g", o.scaleFactor);
+        o.dataFolder = name;
+    }
+    return o;
+}
+
+std::string readFile(const char* path)
+{
+    QFile file(QString::fromLocal8Bit(path));
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error(std::string("cannot read ") + path);
+    return file.readAll().toStdString();
+}
+
+template <typename F>
+double secondsOf(const F& f)
+{
+    const auto start = std::chrono::steady_clock::now();
+    f();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+std::string cpuModel()
+{
+    QFile info(QStringLiteral("/proc/cpuinfo"));
+    if (info.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : info.readAll().split('\n')) {
+            if (line.startsWith("model name"))
+                return line.mid(line.indexOf(':') + 1).trimmed().toStdString();
+        }
+    }
+    return "unknown CPU";
+}
+
+std::string format(const char* pattern, double value)
+{
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, pattern, value);
+    return buffer;
+}
+
+std::string megabytes(double bytes)
+{
+    return format("%.0f MB", bytes / 1e6);
+}
+
+struct Peer
+{
+    std::string name;
+    std::vector<ssb::Measured> queries;
+};
+
+void printTable(const std::vector<ssb::SsbQuery>& queries, const ssb::EngineRun& engine,
+                const std::vector<Peer>& peers)
+{
+    std::cout << "\n| query | engine ms";
+    for (const Peer& p : peers)
+        std::cout << " | " << p.name << " ms";
+    for (const Peer& p : peers)
+        std::cout << " | " << p.name << " ÷ engine";
+    std::cout << " | same answer |\n|---|---:";
+    for (size_t i = 0; i < 2 * peers.size(); ++i)
+        std::cout << "|---:";
+    std::cout << "|---|\n";
+    for (size_t q = 0; q < queries.size(); ++q) {
+        const double ours = engine.queries[q].median();
+        std::cout << "| " << queries[q].name << " | " << format("%.1f", ours * 1e3);
+        for (const Peer& p : peers)
+            std::cout << " | " << format("%.1f", p.queries[q].median() * 1e3);
+        for (const Peer& p : peers)
+            std::cout << " | " << format("%.2f", p.queries[q].median() / ours);
+        std::string check = "yes";
+        for (const Peer& p : peers) {
+            if (const auto diff = ssb::difference(p.queries[q].result, engine.queries[q].result)) {
+                check = "NO (" + p.name + ": " + *diff + ")";
+                break;
+            }
+        }
+        std::cout << " | " << check << " (" << engine.queries[q].result.size() << " groups) |\n";
+    }
+}
+
+int run(const Options& o)
+{
+    const ssb::DataSet data(o.dataFolder);
+    const std::string header = readFile(SSB_CUBE_HEADER);
+    if (!data.complete()) {
+        std::cout << "Generating scale factor " << o.scaleFactor << " into " << data.folder << " ..." << std::flush;
+        std::cout << format(" %.1f s\n", secondsOf([&] { ssb::writeDataSet(data, o.scaleFactor, header); }));
+    }
+    if (o.generateOnly)
+        return 0;
+    const auto& queries = ssb::ssbQueries();
+
+    std::cout << "Engine ..." << std::flush;
+    const ssb::EngineRun engine = ssb::runEngine(data.cubeFile(), queries, o.runs);
+    std::cout << " done\n";
+
+    std::vector<Peer> peers;
+    std::optional<ssb::DuckDbRun> duck;
+    if (o.duckDb) {
+        std::cout << "DuckDB ..." << std::flush;
+        duck = ssb::runDuckDb(SSB_DUCKDB_SCRIPT, data, queries, o.runs);
+        peers.push_back({"DuckDB", duck->queries});
+        std::cout << " done\n";
+    }
+    if (o.sqlite) {
+        std::cout << "SQLite ..." << std::flush;
+        ssb::SqlitePeer sqlite(data.cubeFile());
+        Peer p{"SQLite", {}};
+        for (const auto& q : queries)
+            p.queries.push_back(ssb::measure(o.runs, [&] { return sqlite.run(q.sql); }));
+        peers.push_back(std::move(p));
+        std::cout << " done\n";
+    }
+    double postgresLoad = 0;
+    if (!o.postgres.empty()) {
+        std::cout << "PostgreSQL ..." << std::flush;
+        ssb::PostgresPeer postgres(o.postgres);
+        postgresLoad = secondsOf([&] { postgres.load(data, header); });
+        Peer p{"PostgreSQL", {}};
+        for (const auto& q : queries)
+            p.queries.push_back(ssb::measure(o.runs, [&] { return postgres.run(q.sql); }));
+        peers.push_back(std::move(p));
+        std::cout << " done\n";
+    }
+
+    const ssb::TableSizes sizes(o.scaleFactor);
+    ssb::SqlitePeer counter(data.cubeFile());
+    const double facts = counter.run("SELECT count(*) FROM lineorder").begin()->second;
+    // The columns the cube reads from the fact table, each a 4-byte integer.
+    const double rawColumns = facts * 9 * 4;
+
+    std::cout << "\nStar schema benchmark, scale factor " << o.scaleFactor << ": " << format("%.0f", facts)
+              << " line orders, " << sizes.customers << " customers, " << sizes.suppliers << " suppliers, "
+              << sizes.parts << " parts\n"
+              << "Machine: " << cpuModel() << ", " << std::thread::hardware_concurrency() << " threads\n"
+              << "Median of " << o.runs << " runs after one warm-up run; \"÷ engine\" is the peer's median over ours "
+                 "(above 1: the engine is faster)\n";
+    printTable(queries, engine, peers);
+    std::cout << "\nCube file: " << megabytes(double(std::filesystem::file_size(data.cubeFile())))
+              << "; open (read into memory): " << format("%.2f s", engine.openSeconds) << '\n'
+              << "Engine memory: resident " << megabytes(engine.residentBeforeOpen) << " before open, "
+              << megabytes(engine.residentAfterOpen) << " after; peak (VmHWM) " << megabytes(engine.peakMemoryBytes)
+              << "\nRaw column data (9 fact columns x 4 bytes): " << megabytes(rawColumns) << "; peak / raw = "
+              << format("%.2f", engine.peakMemoryBytes / rawColumns) << '\n';
+    if (duck)
+        std::cout << "DuckDB " << duck->version << ": load " << format("%.1f s", duck->loadSeconds)
+                  << ", peak memory " << megabytes(duck->peakMemoryBytes) << '\n';
+    if (!o.postgres.empty())
+        std::cout << "PostgreSQL: load " << format("%.1f s", postgresLoad) << '\n';
+    return 0;
+}
+
+}
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    try {
+        return run(parse(argc, argv));
+    } catch (const std::exception& e) {
+        std::cerr << "\nssb_bench: " << e.what() << '\n';
+        return 1;
+    }
+}
