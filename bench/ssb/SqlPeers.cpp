@@ -62,6 +62,7 @@ PostgresPeer::PostgresPeer(const std::string& connectionInfo) : m_conn(PQconnect
 {
     if (PQstatus(m_conn) != CONNECTION_OK)
         throw std::runtime_error(std::string("PostgreSQL: ") + PQerrorMessage(m_conn));
+    exec("SET client_min_messages = warning");   // no notices from DROP ... IF EXISTS
 }
 
 PostgresPeer::~PostgresPeer()

@@ -29,12 +29,13 @@ struct Options
     bool sqlite = true;
     bool duckDb = true;
     bool generateOnly = false;
+    std::string query;      // empty: all 13
 };
 
 void usage()
 {
     std::cerr << "usage: ssb_bench [--sf N] [--runs N] [--data FOLDER] [--postgres CONNINFO]\n"
-                 "                 [--no-sqlite] [--no-duckdb] [--generate-only]\n";
+                 "                 [--no-sqlite] [--no-duckdb] [--generate-only] [--query Q1.1]\n";
     std::exit(2);
 }
 
@@ -60,6 +61,8 @@ Options parse(int argc, char** argv)
             o.sqlite = false;
         else if (arg == "--no-duckdb")
             o.duckDb = false;
+        else if (arg == "--query")
+            o.query = value();
         else if (arg == "--generate-only")
             o.generateOnly = true;
         else
@@ -121,7 +124,8 @@ struct Peer
     std::vector<ssb::Measured> queries;
 };
 
-void printTable(const std::vector<ssb::SsbQuery>& queries, const ssb::EngineRun& engine,
+// Returns false when a peer answered a query differently from the engine.
+bool printTable(const std::vector<ssb::SsbQuery>& queries, const ssb::EngineRun& engine,
                 const std::vector<Peer>& peers)
 {
     std::cout << "\n| query | engine ms";
@@ -133,6 +137,7 @@ void printTable(const std::vector<ssb::SsbQuery>& queries, const ssb::EngineRun&
     for (size_t i = 0; i < 2 * peers.size(); ++i)
         std::cout << "|---:";
     std::cout << "|---|\n";
+    bool allSame = true;
     for (size_t q = 0; q < queries.size(); ++q) {
         const double ours = engine.queries[q].median();
         std::cout << "| " << queries[q].name << " | " << format("%.1f", ours * 1e3);
@@ -140,15 +145,17 @@ void printTable(const std::vector<ssb::SsbQuery>& queries, const ssb::EngineRun&
             std::cout << " | " << format("%.1f", p.queries[q].median() * 1e3);
         for (const Peer& p : peers)
             std::cout << " | " << format("%.2f", p.queries[q].median() / ours);
-        std::string check = "yes";
+        std::string check = peers.empty() ? "not checked" : "yes";
         for (const Peer& p : peers) {
             if (const auto diff = ssb::difference(p.queries[q].result, engine.queries[q].result)) {
                 check = "NO (" + p.name + ": " + *diff + ")";
+                allSame = false;
                 break;
             }
         }
         std::cout << " | " << check << " (" << engine.queries[q].result.size() << " groups) |\n";
     }
+    return allSame;
 }
 
 int run(const Options& o)
@@ -161,7 +168,11 @@ int run(const Options& o)
     }
     if (o.generateOnly)
         return 0;
-    const auto& queries = ssb::ssbQueries();
+    std::vector<ssb::SsbQuery> queries = ssb::ssbQueries();
+    if (!o.query.empty())
+        std::erase_if(queries, [&](const ssb::SsbQuery& q) { return q.name != o.query; });
+    if (queries.empty())
+        usage();
 
     std::cout << "Engine ..." << std::flush;
     const ssb::EngineRun engine = ssb::runEngine(data.cubeFile(), queries, o.runs);
@@ -208,7 +219,7 @@ int run(const Options& o)
               << "Machine: " << cpuModel() << ", " << std::thread::hardware_concurrency() << " threads\n"
               << "Median of " << o.runs << " runs after one warm-up run; \"÷ engine\" is the peer's median over ours "
                  "(above 1: the engine is faster)\n";
-    printTable(queries, engine, peers);
+    const bool allSame = printTable(queries, engine, peers);
     std::cout << "\nCube file: " << megabytes(double(std::filesystem::file_size(data.cubeFile())))
               << "; open (read into memory): " << format("%.2f s", engine.openSeconds) << '\n'
               << "Engine memory: resident " << megabytes(engine.residentBeforeOpen) << " before open, "
@@ -220,7 +231,9 @@ int run(const Options& o)
                   << ", peak memory " << megabytes(duck->peakMemoryBytes) << '\n';
     if (!o.postgres.empty())
         std::cout << "PostgreSQL: load " << format("%.1f s", postgresLoad) << '\n';
-    return 0;
+    if (!allSame)
+        std::cerr << "ssb_bench: the engine's answers differ from a peer's\n";
+    return allSame ? 0 : 1;
 }
 
 }
