@@ -30,4 +30,8 @@ constexpr qint64 kCubeFileFormatVersion = 1;
 // missing, not a cube file, damaged, or whose metadata does not match its tables.
 std::shared_ptr<const CubeData> readCubeFile(const QString& path);
 
+// Checks a cube file without reading its facts and returns the name of its cube.
+// Throws as readCubeFile does.
+QString inspectCubeFile(const QString& path);
+
 }

@@ -82,7 +82,8 @@ private:
     QHash<QString, int32_t> m_texts;
 };
 
-KeyMap readHierarchy(SqliteDatabase& db, const HierarchyStorage& storage, HierarchyIndex& index)
+// The dimension key, then key, caption and sort value of each level.
+QString dimensionSelect(const HierarchyStorage& storage)
 {
     QStringList columns{quoteIdentifier(storage.dimensionKey)};
     for (const LevelColumns& level : storage.levels) {
@@ -90,9 +91,13 @@ KeyMap readHierarchy(SqliteDatabase& db, const HierarchyStorage& storage, Hierar
                 << quoteIdentifier(level.captionColumn.isEmpty() ? level.keyColumn : level.captionColumn)
                 << quoteIdentifier(level.sortColumn.isEmpty() ? level.keyColumn : level.sortColumn);
     }
-    SqliteDatabase::Statement st(db, QStringLiteral("SELECT %1 FROM %2")
-                                         .arg(columns.join(QStringLiteral(", ")),
-                                              quoteIdentifier(storage.dimensionTable)));
+    return QStringLiteral("SELECT %1 FROM %2").arg(columns.join(QStringLiteral(", ")),
+                                                    quoteIdentifier(storage.dimensionTable));
+}
+
+KeyMap readHierarchy(SqliteDatabase& db, const HierarchyStorage& storage, HierarchyIndex& index)
+{
+    SqliteDatabase::Statement st(db, dimensionSelect(storage));
     KeyMap keys;
     QVector<LevelCell> cells(storage.levels.size());
     while (st.next()) {
@@ -158,9 +163,11 @@ void readFacts(SqliteDatabase& db, CubeData& data, const std::vector<KeyMap>& ke
 
 }
 
-std::shared_ptr<const CubeData> readCubeFile(const QString& path)
+namespace {
+
+CubeDefinition checkedDefinition(SqliteDatabase& db)
 {
-    SqliteDatabase db(path);
+    const QString& path = db.path();
     if (db.pragma("application_id") != kCubeFileApplicationId)
         platform::raiseError(platform::err::Unspecified,
                              QStringLiteral("\"%1\" is not a cube file.").arg(path), QStringLiteral("CubeFile"));
@@ -176,9 +183,16 @@ std::shared_ptr<const CubeData> readCubeFile(const QString& path)
         platform::raiseError(platform::err::Unspecified,
                              QStringLiteral("The cube file \"%1\" must hold exactly one cube.").arg(path),
                              QStringLiteral("CubeFile"));
+    return readCubeDefinition(run, QString(), names.front());
+}
 
+}
+
+std::shared_ptr<const CubeData> readCubeFile(const QString& path)
+{
+    SqliteDatabase db(path);
     auto data = std::make_shared<CubeData>();
-    data->definition = readCubeDefinition(run, QString(), names.front());
+    data->definition = checkedDefinition(db);
     std::vector<KeyMap> keys;
     for (int h = 0; h < data->definition.hierarchies.size(); ++h) {
         data->indexes.emplace_back(int(data->definition.hierarchies[h].levels.size()));
@@ -186,6 +200,25 @@ std::shared_ptr<const CubeData> readCubeFile(const QString& path)
     }
     readFacts(db, *data, keys);
     return data;
+}
+
+QString inspectCubeFile(const QString& path)
+{
+    SqliteDatabase db(path);
+    const CubeDefinition def = checkedDefinition(db);
+    // Preparing reads of every named column finds a table or column the metadata gets wrong.
+    QStringList factColumns;
+    for (const HierarchyStorage& h : def.hierarchies) {
+        factColumns << quoteIdentifier(h.factKey);
+        SqliteDatabase::Statement(db, dimensionSelect(h) + QStringLiteral(" LIMIT 0"));
+    }
+    for (const MeasureStorage& m : def.measures) {
+        if (!m.column.isEmpty())
+            factColumns << quoteIdentifier(m.column);
+    }
+    SqliteDatabase::Statement(db, QStringLiteral("SELECT %1 FROM %2 LIMIT 0")
+                                      .arg(factColumns.join(QStringLiteral(", ")), quoteIdentifier(def.factTable)));
+    return def.schema.name;
 }
 
 }

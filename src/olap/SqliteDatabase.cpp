@@ -24,6 +24,10 @@ SqliteDatabase::SqliteDatabase(const QString& path) : m_path(path)
                              QStringLiteral("The cube file \"%1\" cannot be opened: %2").arg(path, message),
                              QStringLiteral("CubeFile"));
     }
+    // A quoted name that matches no column must be an error, not a text constant, or a
+    // metadata typo would give every member the column's name as its key.
+    sqlite3_db_config(m_db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+    sqlite3_db_config(m_db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
 }
 
 SqliteDatabase::~SqliteDatabase()

@@ -143,8 +143,9 @@ TEST(MemoryCube, EmptyMembersAreShownOnlyWhenAsked)
     EXPECT_EQ(norway(withEmpty), (QStringList{QStringLiteral("Bergen"), QStringLiteral("Oslo"),
                                               QStringLiteral("Tromsø"), QStringLiteral("Norway")}));
     for (int r = 0; r < withEmpty.rows.size(); ++r) {
-        if (withEmpty.rows[r].members[0].member.caption == QStringLiteral("Tromsø"))
+        if (withEmpty.rows[r].members[0].member.caption == QStringLiteral("Tromsø")) {
             EXPECT_FALSE(withEmpty.value(r, 0, 0).has_value());
+        }
     }
 }
 
@@ -288,4 +289,37 @@ TEST(MemoryCube, DetailsAreTheFactsOfTheCell)
     EXPECT_EQ(few.rows.size(), 5);
     EXPECT_TRUE(few.truncated);
     EXPECT_THROW(sales().details(q, 9999, 0, 5), platform::VbError);
+}
+
+TEST(MemoryCube, BudgetAveragesSkipEmptyValuesAndCountTeamsOnce)
+{
+    auto budget = open(testcubes::budgetCube());
+    PivotQuery q;
+    q.rows.fields = {field("Organisation")};
+    q.columns.fields = {field("Scenario")};
+    q.measures = {QStringLiteral("Amount"), QStringLiteral("Bookings"), QStringLiteral("Utilisation"),
+                  QStringLiteral("Teams")};
+    const CellSet cells = budget->query(q);
+    EXPECT_EQ(captions(cells.rows), (QStringList{QStringLiteral("Development"), QStringLiteral("Operations"),
+                                                 QStringLiteral("Sales"), QStringLiteral("All*")}));
+    const auto grouped = testcubes::sql(
+        testcubes::budgetCube(),
+        QStringLiteral("SELECT t.division, f.scenario_id, SUM(amount), COUNT(*), AVG(utilisation), "
+                       "COUNT(DISTINCT f.team_id) FROM budget_fact f JOIN budget_team t USING (team_id) "
+                       "GROUP BY 1, 2 ORDER BY 1, 2"));
+    ASSERT_EQ(grouped.size(), 6);
+    for (int i = 0; i < 6; ++i)
+        expectCells(cells, i / 2, i % 2, grouped[i], 2);
+    const auto byScenario = testcubes::sql(
+        testcubes::budgetCube(),
+        QStringLiteral("SELECT SUM(amount), COUNT(*), AVG(utilisation), COUNT(DISTINCT team_id) FROM budget_fact "
+                       "GROUP BY scenario_id ORDER BY scenario_id"));
+    expectCells(cells, 3, 0, byScenario[0]);
+    expectCells(cells, 3, 1, byScenario[1]);
+    const auto total = testcubes::sql(
+        testcubes::budgetCube(),
+        QStringLiteral("SELECT SUM(amount), COUNT(*), AVG(utilisation), COUNT(DISTINCT team_id) FROM budget_fact"));
+    expectCells(cells, 3, 2, total[0]);
+    EXPECT_EQ(budget->schema().measures[2].numberFormat, QStringLiteral("Percent"));
+    EXPECT_EQ(budget->schema().hierarchies[2].levels[0].caption, QStringLiteral("Account Type"));
 }

@@ -1,0 +1,94 @@
+#include "olap/ServerCube.h"
+
+#include "olap/CellSetBuilder.h"
+#include "olap/MemberLookup.h"
+#include "olap/PgConnection.h"
+#include "olap/ServerSql.h"
+
+namespace olap {
+
+namespace {
+
+const QString kMetadataSchema = QStringLiteral("olap.");
+
+SqlRunner runnerOf(PgConnection& connection)
+{
+    return [&connection](const QString& sql, const QStringList& params) { return connection.rows(sql, params); };
+}
+
+}
+
+QStringList ServerCube::cubeNames(PgConnection& connection)
+{
+    const auto exists = connection.rows(QStringLiteral("SELECT to_regclass('olap.olap_cube') IS NOT NULL"));
+    if (exists.isEmpty() || exists[0].value(0).toString() != QLatin1String("t"))
+        return {};
+    return readCubeNames(runnerOf(connection), kMetadataSchema);
+}
+
+ServerCube::ServerCube(std::shared_ptr<PgConnection> connection, const QString& cubeName)
+    : m_connection(std::move(connection))
+{
+    m_cube = readCubeDefinition(runnerOf(*m_connection), kMetadataSchema, cubeName);
+    const ServerSql sql(m_cube, m_indexes);
+    for (int h = 0; h < m_cube.hierarchies.size(); ++h) {
+        const int levels = int(m_cube.hierarchies[h].levels.size());
+        HierarchyIndex index(levels);
+        QVector<LevelCell> cells(levels);
+        for (const SqlRow& row : m_connection->rows(sql.hierarchyRows(h))) {
+            for (int l = 0; l < levels; ++l)
+                cells[l] = {row[3 * l].toString(), row[3 * l + 1].toString(), row[3 * l + 2].toString()};
+            index.addRow(cells);
+        }
+        index.finish();
+        m_indexes.push_back(std::move(index));
+    }
+}
+
+CellSet ServerCube::query(const PivotQuery& query)
+{
+    const QueryPlan plan = QueryPlan::build(m_cube, m_indexes, query);
+    const ServerSql sql(m_cube, m_indexes);
+    QStringList params;
+    const QString statement = sql.pivotQuery(plan, params);
+    CellTable cells(int(plan.measures.size()));
+    sql.readPivotRows(plan, m_connection->rows(statement, params), cells);
+    return CellSetBuilder(plan, cells, query).build();
+}
+
+QVector<Member> ServerCube::members(const QString& hierarchy, int level, const MemberPath& parent,
+                                    const QString& search)
+{
+    return listMembers(m_cube, m_indexes, hierarchy, level, parent, search);
+}
+
+DetailRows ServerCube::details(const PivotQuery& query, int row, int column, int limit)
+{
+    const CellSet cells = this->query(query);
+    const std::vector<CellMember> cell = membersOfCell(query, cells, row, column, m_cube, m_indexes);
+    const QueryPlan plan = QueryPlan::build(m_cube, m_indexes, query);
+    QStringList params;
+    const QString statement = ServerSql(m_cube, m_indexes).detailQuery(plan, cell, std::max(0, limit), params);
+    DetailRows result;
+    result.columns = detailColumns(m_cube);
+    int levelColumns = 0;
+    for (const Hierarchy& h : m_cube.schema.hierarchies)
+        levelColumns += int(h.levels.size());
+    for (const SqlRow& r : m_connection->rows(statement, params)) {
+        if (result.rows.size() >= limit) {
+            result.truncated = true;
+            break;
+        }
+        QVector<QVariant> values = r;
+        for (int c = levelColumns; c < values.size(); ++c) {
+            bool number = false;
+            const double v = values[c].toString().toDouble(&number);
+            if (number)
+                values[c] = v;
+        }
+        result.rows.append(values);
+    }
+    return result;
+}
+
+}

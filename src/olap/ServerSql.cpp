@@ -1,0 +1,268 @@
+#include "olap/ServerSql.h"
+
+namespace olap {
+
+namespace {
+
+QString alias(int hierarchy)
+{
+    return QStringLiteral("h%1").arg(hierarchy);
+}
+
+QString asText(const QString& expression)
+{
+    return QStringLiteral("CAST(%1 AS text)").arg(expression);
+}
+
+std::vector<const FieldPlan*> axisFields(const QueryPlan& plan)
+{
+    std::vector<const FieldPlan*> fields;
+    for (const FieldPlan& f : plan.rows)
+        fields.push_back(&f);
+    for (const FieldPlan& f : plan.columns)
+        fields.push_back(&f);
+    return fields;
+}
+
+// The depths an axis is grouped at: each field down to some level, the fields after the
+// first All field all at All (-1). A field followed by another one is grouped only at depths
+// where it has visible members without shown children; the last grouped field at any depth
+// with visible members.
+std::vector<std::vector<int>> axisShapes(const std::vector<FieldPlan>& fields)
+{
+    std::vector<std::vector<int>> shapes{std::vector<int>(fields.size(), -1)};
+    std::vector<std::vector<int>> prefixes{{}};
+    for (size_t f = 0; f < fields.size(); ++f) {
+        const FieldPlan& field = fields[f];
+        std::vector<uint8_t> anyVisible(size_t(field.deepestLevel) + 1, 0);
+        std::vector<uint8_t> anyLeaf(size_t(field.deepestLevel) + 1, 0);
+        for (size_t id = 0; id < field.visible.size(); ++id) {
+            if (!field.visible[id])
+                continue;
+            const size_t level = size_t(field.index->member(int(id)).level);
+            anyVisible[level] = 1;
+            anyLeaf[level] = anyLeaf[level] || !field.open[id];
+        }
+        std::vector<std::vector<int>> next;
+        for (const auto& prefix : prefixes) {
+            for (int depth = 0; depth <= field.deepestLevel; ++depth) {
+                std::vector<int> shape = prefix;
+                shape.push_back(depth);
+                if (anyVisible[size_t(depth)]) {
+                    std::vector<int> full = shape;
+                    full.resize(fields.size(), -1);
+                    shapes.push_back(full);
+                }
+                if (anyLeaf[size_t(depth)])
+                    next.push_back(shape);
+            }
+        }
+        prefixes = std::move(next);
+    }
+    // Every level column selected must be grouped somewhere, even where no member shows.
+    std::vector<int> deepest(fields.size(), -1);
+    for (const auto& shape : shapes) {
+        for (size_t f = 0; f < fields.size(); ++f)
+            deepest[f] = std::max(deepest[f], shape[f]);
+    }
+    for (size_t f = 0; f < fields.size(); ++f) {
+        if (deepest[f] < fields[f].deepestLevel) {
+            std::vector<int> all;
+            for (const FieldPlan& field : fields)
+                all.push_back(field.deepestLevel);
+            shapes.push_back(all);
+            break;
+        }
+    }
+    return shapes;
+}
+
+}
+
+QString ServerSql::levelColumn(int hierarchy, int level) const
+{
+    return alias(hierarchy) + QLatin1Char('.')
+           + quoteIdentifier(m_cube.hierarchies[hierarchy].levels[level].keyColumn);
+}
+
+QString ServerSql::hierarchyRows(int hierarchy) const
+{
+    const HierarchyStorage& h = m_cube.hierarchies[hierarchy];
+    QStringList columns;
+    for (const LevelColumns& level : h.levels) {
+        columns << asText(quoteIdentifier(level.keyColumn))
+                << asText(quoteIdentifier(level.captionColumn.isEmpty() ? level.keyColumn : level.captionColumn))
+                << asText(quoteIdentifier(level.sortColumn.isEmpty() ? level.keyColumn : level.sortColumn));
+    }
+    return QStringLiteral("SELECT %1 FROM %2").arg(columns.join(QStringLiteral(", ")),
+                                                    quoteIdentifier(h.dimensionTable, true));
+}
+
+QString ServerSql::fromClause(const std::set<int>& hierarchies) const
+{
+    QString from = QStringLiteral(" FROM %1 f").arg(quoteIdentifier(m_cube.factTable, true));
+    for (int h : hierarchies) {
+        const HierarchyStorage& s = m_cube.hierarchies[h];
+        from += QStringLiteral(" JOIN %1 %2 ON f.%3 = %2.%4")
+                    .arg(quoteIdentifier(s.dimensionTable, true), alias(h), quoteIdentifier(s.factKey),
+                         quoteIdentifier(s.dimensionKey));
+    }
+    return from;
+}
+
+QString ServerSql::memberCondition(int hierarchy, int member, QStringList& params) const
+{
+    const MemberPath path = m_indexes[size_t(hierarchy)].pathOf(member);
+    QStringList parts;
+    for (int level = 0; level < path.keys.size(); ++level) {
+        params << path.keys[level];
+        parts << QStringLiteral("%1 = $%2").arg(asText(levelColumn(hierarchy, level))).arg(params.size());
+    }
+    return QLatin1Char('(') + parts.join(QStringLiteral(" AND ")) + QLatin1Char(')');
+}
+
+QString ServerSql::whereClause(const QueryPlan& plan, const std::vector<CellMember>& cell, QStringList& params) const
+{
+    QStringList conditions;
+    for (const HierarchyFilter& filter : plan.filters) {
+        for (const QVector<int>& set : filter.includeSets) {
+            QStringList any;
+            for (int member : set)
+                any << memberCondition(filter.hierarchy, member, params);
+            conditions << (any.isEmpty() ? QStringLiteral("FALSE")
+                                         : QLatin1Char('(') + any.join(QStringLiteral(" OR ")) + QLatin1Char(')'));
+        }
+    }
+    for (const CellMember& c : cell)
+        conditions << (c.member < 0 ? QStringLiteral("FALSE") : memberCondition(c.hierarchy, c.member, params));
+    return conditions.isEmpty() ? QString() : QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
+}
+
+QString ServerSql::pivotQuery(const QueryPlan& plan, QStringList& params) const
+{
+    std::set<int> used;
+    QStringList select;
+    for (const FieldPlan* f : axisFields(plan)) {
+        used.insert(f->hierarchy);
+        for (int level = 0; level <= f->deepestLevel; ++level) {
+            const QString column = levelColumn(f->hierarchy, level);
+            select << QStringLiteral("GROUPING(%1)").arg(column) << asText(column);
+        }
+    }
+    for (const HierarchyFilter& filter : plan.filters)
+        used.insert(filter.hierarchy);
+    for (int m : plan.measures) {
+        const QString column = QStringLiteral("f.") + quoteIdentifier(m_cube.measures[m].column);
+        QString aggregate;
+        switch (m_cube.schema.measures[m].aggregate) {
+        case Aggregate::Sum:
+            aggregate = QStringLiteral("SUM(%1)").arg(column);
+            break;
+        case Aggregate::Count:
+            aggregate = m_cube.measures[m].column.isEmpty() ? QStringLiteral("COUNT(*)")
+                                                             : QStringLiteral("COUNT(%1)").arg(column);
+            break;
+        case Aggregate::Min:
+            aggregate = QStringLiteral("MIN(%1)").arg(column);
+            break;
+        case Aggregate::Max:
+            aggregate = QStringLiteral("MAX(%1)").arg(column);
+            break;
+        case Aggregate::Average:
+            aggregate = QStringLiteral("AVG(%1)").arg(column);
+            break;
+        case Aggregate::DistinctCount:
+            aggregate = QStringLiteral("COUNT(DISTINCT %1)").arg(column);
+            break;
+        }
+        select << QStringLiteral("CAST(%1 AS double precision)").arg(aggregate);
+    }
+    if (select.isEmpty())
+        select << QStringLiteral("COUNT(*)");
+
+    QStringList sets;
+    for (const auto& rowShape : axisShapes(plan.rows)) {
+        for (const auto& columnShape : axisShapes(plan.columns)) {
+            QStringList columns;
+            const auto add = [&](const std::vector<FieldPlan>& fields, const std::vector<int>& shape) {
+                for (size_t f = 0; f < fields.size(); ++f) {
+                    for (int level = 0; level <= shape[f]; ++level)
+                        columns << levelColumn(fields[f].hierarchy, level);
+                }
+            };
+            add(plan.rows, rowShape);
+            add(plan.columns, columnShape);
+            sets << QLatin1Char('(') + columns.join(QStringLiteral(", ")) + QLatin1Char(')');
+        }
+    }
+    QString sql = QStringLiteral("SELECT ") + select.join(QStringLiteral(", ")) + fromClause(used)
+                  + whereClause(plan, {}, params);
+    sql += QStringLiteral(" GROUP BY GROUPING SETS (") + sets.join(QStringLiteral(", ")) + QLatin1Char(')');
+    return sql;
+}
+
+void ServerSql::readPivotRows(const QueryPlan& plan, const QVector<SqlRow>& rows, CellTable& cells) const
+{
+    const std::vector<const FieldPlan*> fields = axisFields(plan);
+    const size_t rowFields = plan.rows.size();
+    for (const SqlRow& row : rows) {
+        Position rowPosition(qsizetype(rowFields), -1);
+        Position columnPosition(qsizetype(plan.columns.size()), -1);
+        int column = 0;
+        bool shown = true;
+        bool afterAll[2] = {false, false};
+        bool afterSubtotal[2] = {false, false};
+        for (size_t f = 0; f < fields.size(); ++f) {
+            const FieldPlan& field = *fields[f];
+            MemberPath path;
+            for (int level = 0; level <= field.deepestLevel; ++level, column += 2) {
+                if (row[column].toString() == QLatin1String("0"))
+                    path.keys << row[column + 1].toString();
+            }
+            const int axis = f < rowFields ? 0 : 1;
+            int member = -1;
+            if (!path.isAll()) {
+                member = field.index->find(path);
+                // A member below one whose children are hidden, or after a subtotal or All on
+                // the same axis, is no position of the layout.
+                shown = shown && member >= 0 && field.visible[size_t(member)] && !afterAll[axis]
+                        && !afterSubtotal[axis];
+                if (shown && field.open[size_t(member)])
+                    afterSubtotal[axis] = true;
+            } else {
+                afterAll[axis] = true;
+            }
+            (axis == 0 ? rowPosition[qsizetype(f)] : columnPosition[qsizetype(f - rowFields)]) = member;
+        }
+        if (!shown)
+            continue;
+        std::optional<double>* values = cells.cell(cells.rows.intern(rowPosition),
+                                                   cells.columns.intern(columnPosition));
+        for (int m = 0; m < cells.measureCount(); ++m) {
+            const QVariant& v = row[column + m];
+            if (!v.isNull())
+                values[m] = v.toDouble();
+        }
+    }
+}
+
+QString ServerSql::detailQuery(const QueryPlan& plan, const std::vector<CellMember>& cell, int limit,
+                               QStringList& params) const
+{
+    std::set<int> all;
+    QStringList select;
+    for (int h = 0; h < m_cube.hierarchies.size(); ++h) {
+        all.insert(h);
+        for (const LevelColumns& level : m_cube.hierarchies[h].levels)
+            select << asText(alias(h) + QLatin1Char('.')
+                             + quoteIdentifier(level.captionColumn.isEmpty() ? level.keyColumn : level.captionColumn));
+    }
+    for (const MeasureStorage& m : m_cube.measures) {
+        if (!m.column.isEmpty())
+            select << asText(QStringLiteral("f.") + quoteIdentifier(m.column));
+    }
+    return QStringLiteral("SELECT ") + select.join(QStringLiteral(", ")) + fromClause(all)
+           + whereClause(plan, cell, params) + QStringLiteral(" LIMIT %1").arg(qint64(limit) + 1);
+}
+
+}

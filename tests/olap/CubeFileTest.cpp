@@ -1,0 +1,148 @@
+#include "SampleCubes.h"
+
+#include "olap/Catalog.h"
+#include "olap/Connection.h"
+#include "olap/CubeProvider.h"
+#include "platform/VbError.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace olap;
+
+namespace {
+
+QString fileString(const QString& path)
+{
+    return QStringLiteral("Provider=MSOLAP.4;data source=") + path;
+}
+
+QString writeFile(const QString& name, const QByteArray& bytes)
+{
+    const QString path = testcubes::folder() + QLatin1Char('/') + name;
+    QFile f(path);
+    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    f.write(bytes);
+    return path;
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+// Opening and reading the whole cube must end in the provider's error or in success,
+// never in a crash (the sanitizers watch this).
+long openAndReadAll(const QString& path)
+{
+    try {
+        Connection connection;
+        connection.Open(fileString(path));
+        auto cube = connection.openCube(QString());
+        PivotQuery q;
+        for (const Hierarchy& h : cube->schema().hierarchies) {
+            AxisField f;
+            f.hierarchy = h.name;
+            f.level = int(h.levels.size()) - 1;
+            q.rows.fields.append(f);
+        }
+        for (const Measure& m : cube->schema().measures)
+            q.measures << m.name;
+        cube->query(q);
+    } catch (const platform::VbError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+}
+
+TEST(CubeFile, ConnectionObjectsAnswerForACubeFile)
+{
+    // The local test string as the program builds it, joined with "\".
+    const QString dir = testcubes::folder();
+    const QString cubeFile = testcubes::salesCube().mid(dir.size() + 1);
+    Connection cn;
+    cn.Open(QStringLiteral("provider=msolap;TimeOut=100;ShowHiddenCubes=True;SspropInitAppName=\"Tessaline Tool for "
+                           "Excel - Zelbrin Outlook Solutions\";data source=")
+                + dir + QLatin1Char('\\') + cubeFile,
+            QString(), QString(), -1);
+    EXPECT_EQ(cn.DefaultDatabase(), QStringLiteral("Sales"));
+    EXPECT_EQ(cn.Provider(), QStringLiteral("MSOLAP.4"));
+    Recordset rs = cn.OpenSchema(Connection::adSchemaCatalogs);
+    ASSERT_FALSE(rs.Eof());
+    EXPECT_EQ(rs.Fields(QStringLiteral("CATALOG_NAME")).toString(), QStringLiteral("Sales"));
+    rs.MoveNext();
+    EXPECT_TRUE(rs.Eof());
+
+    Catalog cat;
+    cat.setActiveConnection(&cn);
+    const QVector<CubeDef> defs = cat.CubeDefs();
+    ASSERT_EQ(defs.size(), 1);
+    EXPECT_EQ(defs[0].Name, QStringLiteral("Sales"));
+    EXPECT_THROW(cn.Open(fileString(testcubes::salesCube())), platform::VbError);   // already open
+
+    cn.Close();
+    try {
+        cn.DefaultDatabase();
+        FAIL() << "a closed connection answered";
+    } catch (const platform::VbError& e) {
+        EXPECT_EQ(e.number(), 3704);
+    }
+    EXPECT_THROW(cat.CubeDefs(), platform::VbError);
+    EXPECT_EQ(dataMemberStrings(fileString(testcubes::budgetCube())), QStringList{QStringLiteral("Budget")});
+}
+
+TEST(CubeFile, FilesThatAreNoCubesAreRefused)
+{
+    const QString sales = testcubes::salesCube();
+    const QByteArray whole = readFile(sales);
+    QByteArray scribbled = whole;
+    for (qsizetype i = 40000; i < scribbled.size(); i += 3)
+        scribbled[i] = char(i * 7);
+    QByteArray scrambledHeader = whole;
+    for (int i = 16; i < 100; ++i)
+        scrambledHeader[i] = char(0xA5);
+
+    const QStringList refused{
+        testcubes::folder() + QStringLiteral("/missing.cub"),
+        writeFile(QStringLiteral("empty.cub"), {}),
+        writeFile(QStringLiteral("text.cub"), QByteArray("just some text that is not a database\n").repeated(100)),
+        writeFile(QStringLiteral("header.cub"), scrambledHeader),
+        writeFile(QStringLiteral("truncated.cub"), whole.left(whole.size() / 3)),
+    };
+    for (const QString& path : refused) {
+        SCOPED_TRACE(path.toStdString());
+        EXPECT_EQ(openAndReadAll(path), platform::err::Unspecified);
+        EXPECT_THROW(openCube(fileString(path), QString()), platform::VbError);
+    }
+    // Damage inside the data may or may not be detected, but must never crash.
+    const long scribbledResult = openAndReadAll(writeFile(QStringLiteral("scribbled.cub"), scribbled));
+    EXPECT_TRUE(scribbledResult == 0 || scribbledResult == platform::err::Unspecified);
+}
+
+TEST(CubeFile, DatabasesWithWrongMarksOrMetadataAreRefused)
+{
+    const QStringList broken{
+        testcubes::buildCube(QStringLiteral("Sales"), QStringLiteral("PRAGMA application_id = 0;")),
+        testcubes::buildCube(QStringLiteral("Sales"), QStringLiteral("PRAGMA user_version = 2;")),
+        testcubes::buildCube(QStringLiteral("Sales"),
+                             QStringLiteral("UPDATE olap_level SET key_column = 'no_such' WHERE name = 'City';")),
+        testcubes::buildCube(QStringLiteral("Sales"), QStringLiteral("UPDATE olap_cube SET fact_table = 'gone';")),
+        testcubes::buildCube(QStringLiteral("Sales"),
+                             QStringLiteral("PRAGMA ignore_check_constraints = ON;"
+                                            "UPDATE olap_measure SET aggregate = 'median' WHERE name = 'Revenue';")),
+        testcubes::buildCube(QStringLiteral("Sales"), QStringLiteral("UPDATE olap_level SET depth = 5 WHERE depth = 2;")),
+        testcubes::buildCube(QStringLiteral("Sales"), QStringLiteral("DROP TABLE olap_measure;")),
+        testcubes::buildCube(QStringLiteral("Sales"), QStringLiteral("DELETE FROM olap_cube;")),
+        testcubes::buildCube(QStringLiteral("Sales"),
+                             QStringLiteral("INSERT INTO olap_cube (name, fact_table) VALUES ('Two', 'sales_fact');")),
+    };
+    for (const QString& path : broken) {
+        SCOPED_TRACE(path.toStdString());
+        EXPECT_EQ(openAndReadAll(path), platform::err::Unspecified);
+    }
+    EXPECT_THROW(openCube(fileString(testcubes::salesCube()), QStringLiteral("Budget")), platform::VbError);
+}

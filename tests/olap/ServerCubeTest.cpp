@@ -1,0 +1,240 @@
+#include "SampleCubes.h"
+
+#include "olap/Catalog.h"
+#include "olap/Connection.h"
+#include "olap/CubeProvider.h"
+#include "platform/VbError.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QLockFile>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+using namespace olap;
+
+namespace {
+
+const QString kAppName = QStringLiteral("\"Tessaline Tool for Excel - Zelbrin Outlook Solutions\"");
+
+QString serverString(const QString& catalog)
+{
+    QString s = QStringLiteral("Provider=MSOLAP.4;Persist Security Info=True;TimeOut=100;ShowHiddenCubes=True;"
+                               "SspropInitAppName=%1;Data Source=%2")
+                    .arg(kAppName, qEnvironmentVariable("PGHOST"));
+    if (!catalog.isEmpty())
+        s += QStringLiteral(";Initial Catalog=") + catalog;
+    return s;
+}
+
+// The sample catalog, created once per server by the project's script; parallel test
+// processes wait for each other on a lock file.
+QString sampleCatalog()
+{
+    static QString name;
+    if (!name.isEmpty())
+        return name;
+    const QByteArray server = QCryptographicHash::hash(qgetenv("PGHOST") + qgetenv("PGPORT"), QCryptographicHash::Md5).toHex().left(8);
+    const QString candidate = QStringLiteral("tessaline_test_samples");
+    QLockFile lock(QDir::tempPath() + QStringLiteral("/tessaline-olap-") + QString::fromLatin1(server) + QStringLiteral(".lock"));
+    if (!lock.lock())
+        return {};
+    Connection cn;
+    cn.Open(serverString(QString()));
+    Recordset rs = cn.OpenSchema(Connection::adSchemaCatalogs);
+    bool exists = false;
+    for (; !rs.Eof(); rs.MoveNext())
+        exists = exists || rs.Fields(QStringLiteral("CATALOG_NAME")).toString() == candidate;
+    if (!exists) {
+        QProcess script;
+        script.start(QStringLiteral("bash"), {QStringLiteral(TESSALINE_SOURCE_DIR "/scripts/create-sample-catalog.sh"), candidate});
+        script.waitForFinished(300000);
+        if (script.exitCode() != 0) {
+            ADD_FAILURE() << script.readAllStandardError().toStdString();
+            return {};
+        }
+    }
+    name = candidate;
+    return name;
+}
+
+class ServerCube : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (qEnvironmentVariableIsEmpty("PGHOST"))
+            GTEST_SKIP() << "no test server (scripts/test-postgres.sh start sets PGHOST)";
+        m_catalog = sampleCatalog();
+        ASSERT_FALSE(m_catalog.isEmpty());
+    }
+    QString m_catalog;
+};
+
+long errorOf(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const platform::VbError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+AxisField field(const char* hierarchy, int level = 0)
+{
+    AxisField f;
+    f.hierarchy = QString::fromUtf8(hierarchy);
+    f.level = level;
+    return f;
+}
+
+MemberPath path(std::initializer_list<const char*> keys)
+{
+    MemberPath p;
+    for (const char* k : keys)
+        p.keys << QString::fromUtf8(k);
+    return p;
+}
+
+void expectSameCellSets(const CellSet& server, const CellSet& file)
+{
+    ASSERT_EQ(server.rows.size(), file.rows.size());
+    ASSERT_EQ(server.columns.size(), file.columns.size());
+    const auto sameTuples = [](const QVector<Tuple>& a, const QVector<Tuple>& b) {
+        for (qsizetype i = 0; i < a.size(); ++i) {
+            for (qsizetype f = 0; f < a[i].members.size(); ++f) {
+                EXPECT_EQ(a[i].members[f].member.path, b[i].members[f].member.path) << "tuple " << i;
+                EXPECT_EQ(a[i].members[f].member.caption, b[i].members[f].member.caption);
+                EXPECT_EQ(a[i].members[f].isTotal, b[i].members[f].isTotal);
+            }
+        }
+    };
+    sameTuples(server.rows, file.rows);
+    sameTuples(server.columns, file.columns);
+    ASSERT_EQ(server.values.size(), file.values.size());
+    for (size_t i = 0; i < server.values.size(); ++i) {
+        ASSERT_EQ(server.values[i].has_value(), file.values[i].has_value()) << "value " << i;
+        if (server.values[i]) {
+            EXPECT_NEAR(*server.values[i], *file.values[i], 1e-6 * std::max(1.0, std::abs(*file.values[i])));
+        }
+    }
+}
+
+}
+
+TEST_F(ServerCube, ConnectionObjectsAnswerForTheServer)
+{
+    Connection cn;
+    cn.Open(serverString(m_catalog), QString(), QString(), -1);
+    EXPECT_EQ(cn.DefaultDatabase(), m_catalog);
+    EXPECT_EQ(cn.Provider(), QStringLiteral("MSOLAP.4"));
+    Catalog cat;
+    cat.setActiveConnection(&cn);
+    const QVector<CubeDef> defs = cat.CubeDefs();
+    ASSERT_EQ(defs.size(), 2);
+    EXPECT_EQ(defs[0].Name, QStringLiteral("Sales"));
+    EXPECT_EQ(defs[1].Name, QStringLiteral("Budget"));
+
+    Connection listing;
+    listing.Open(serverString(QString()));
+    QStringList catalogs;
+    for (Recordset rs = listing.OpenSchema(1); !rs.Eof(); rs.MoveNext())
+        catalogs << rs.Fields(QStringLiteral("CATALOG_NAME")).toString();
+    EXPECT_TRUE(catalogs.contains(m_catalog));
+    EXPECT_TRUE(catalogs.contains(QStringLiteral("postgres")));
+    EXPECT_FALSE(catalogs.contains(QStringLiteral("template0")));
+    QStringList sorted = catalogs;
+    sorted.sort();
+    EXPECT_EQ(catalogs, sorted);
+    // A catalog without cube metadata simply has no cubes.
+    Catalog empty;
+    empty.setActiveConnection(&listing);
+    EXPECT_TRUE(empty.CubeDefs().isEmpty());
+    EXPECT_EQ(dataMemberStrings(serverString(m_catalog)), (QStringList{QStringLiteral("Sales"), QStringLiteral("Budget")}));
+}
+
+TEST_F(ServerCube, FailuresAreProviderErrors)
+{
+    EXPECT_EQ(errorOf([&] { Connection().Open(serverString(QStringLiteral("no_such_catalog"))); }),
+              platform::err::Unspecified);
+    EXPECT_EQ(errorOf([&] {
+                  Connection().Open(QStringLiteral("Provider=MSOLAP;Data Source=/nonexistent/socket/dir;Initial Catalog=x"));
+              }),
+              platform::err::Unspecified);
+    EXPECT_EQ(errorOf([&] { openCube(serverString(m_catalog), QStringLiteral("Nope")); }), platform::err::Unspecified);
+    // A catalog name made to look like more keywords stays one (missing) database name.
+    try {
+        Connection().Open(serverString(QStringLiteral("\"x;Data Source=evil\"")));
+        FAIL() << "opened";
+    } catch (const platform::VbError& e) {
+        EXPECT_EQ(e.number(), platform::err::Unspecified);
+        EXPECT_TRUE(e.description().contains(QStringLiteral("x;Data Source=evil"))) << e.what();
+    }
+}
+
+TEST_F(ServerCube, GroupedQueriesEqualTheCubeFile)
+{
+    auto server = openCube(serverString(m_catalog), QStringLiteral("Sales"));
+    auto file = openCube(QStringLiteral("Provider=MSOLAP.4;data source=") + testcubes::salesCube(), QString());
+    EXPECT_EQ(server->schema().measures.size(), file->schema().measures.size());
+
+    const QStringList measures{QStringLiteral("Revenue"), QStringLiteral("Order Lines"),
+                               QStringLiteral("Average Discount"), QStringLiteral("Customers"),
+                               QStringLiteral("Smallest Line")};
+    std::vector<PivotQuery> queries(5);
+    queries[0].rows.fields = {field("Geography", 1)};
+    queries[0].columns.fields = {field("Time")};
+    AxisField time = field("Time");
+    time.expanded = {path({"2022"}), path({"2022", "3"})};
+    queries[1].rows.fields = {field("Product"), field("Channel")};
+    queries[1].columns.fields = {time};
+    queries[1].filters = {{QStringLiteral("Geography"), {path({"2", "PL"}), path({"1", "SE", "1"})}}};
+    AxisField cities = field("Geography", 2);
+    queries[2].rows.fields = {cities};
+    queries[2].rows.showEmpty = true;
+    queries[2].rows.sortByMeasure = 3;
+    queries[2].rows.sortByValue = SortOrder::Descending;
+    queries[2].filters = {{QStringLiteral("Channel"), {path({"3"})}}};
+    queries[3].columns.fields = {field("Channel")};
+    queries[3].columns.subtotals = false;
+    AxisField countries = field("Geography", 1);
+    countries.collapsed = {path({"3"})};
+    countries.expanded = {path({"1", "SE"})};
+    queries[4].rows.fields = {countries, field("Time", 1)};
+    queries[4].rows.sortByLabel = SortOrder::Ascending;
+    queries[4].columns.fields = {field("Product", 1)};
+    for (size_t i = 0; i < queries.size(); ++i) {
+        SCOPED_TRACE(i);
+        queries[i].measures = measures;
+        expectSameCellSets(server->query(queries[i]), file->query(queries[i]));
+    }
+
+    const QVector<Member> a = server->members(QStringLiteral("Geography"), 2, {}, QStringLiteral("ó"));
+    const QVector<Member> b = file->members(QStringLiteral("Geography"), 2, {}, QStringLiteral("ó"));
+    ASSERT_EQ(a.size(), b.size());
+    for (qsizetype i = 0; i < a.size(); ++i)
+        EXPECT_EQ(a[i].caption, b[i].caption);
+
+    const DetailRows fromServer = server->details(queries[1], 0, 0, 50);
+    const DetailRows fromFile = file->details(queries[1], 0, 0, 50);
+    EXPECT_EQ(fromServer.columns, fromFile.columns);
+    EXPECT_EQ(fromServer.rows.size(), fromFile.rows.size());
+    EXPECT_EQ(fromServer.truncated, fromFile.truncated);
+}
+
+TEST_F(ServerCube, MemberKeysReachTheServerOnlyAsParameters)
+{
+    auto server = openCube(serverString(m_catalog), QStringLiteral("Budget"));
+    PivotQuery q;
+    q.rows.fields = {field("Organisation")};
+    q.measures = {QStringLiteral("Amount")};
+    q.filters = {{QStringLiteral("Organisation"), {path({"Sales"}), path({"x') OR TRUE; --", "'"})}}};
+    const CellSet filtered = server->query(q);
+    ASSERT_EQ(filtered.rows.size(), 2);   // Sales and the grand total
+    q.filters = {{QStringLiteral("Organisation"), {path({"'; DROP TABLE budget_fact; --"})}}};
+    const CellSet none = server->query(q);
+    EXPECT_FALSE(none.value(int(none.rows.size()) - 1, 0, 0).has_value());
+    q.filters.clear();
+    EXPECT_EQ(server->query(q).rows.size(), 4);
+}
