@@ -62,13 +62,12 @@ ResultMap groupsOf(const olap::CellSet& cells)
     return result;
 }
 
-EngineRun runEngine(const std::string& cubeFile, const std::vector<SsbQuery>& queries, int runs)
+EngineRun runEngine(const QString& connectionString, const std::vector<SsbQuery>& queries, int runs)
 {
     EngineRun run;
     run.residentBeforeOpen = processMemory("VmRSS");
     const auto start = std::chrono::steady_clock::now();
-    const auto cube = olap::openCube(QStringLiteral("Provider=MSOLAP;Data Source=") + QString::fromStdString(cubeFile),
-                                     QString::fromLatin1(kCubeName));
+    const auto cube = olap::openCube(connectionString, QString::fromLatin1(kCubeName));
     run.openSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     run.residentAfterOpen = processMemory("VmRSS");
     for (const SsbQuery& q : queries)

@@ -14,10 +14,10 @@ struct EngineRun
     std::vector<Measured> queries;
 };
 
-// Opens the cube file through the provider, as the program does, and times each pivot
-// query `runs` times. Run it before anything else in the process so that the memory
-// high-water mark is the engine's.
-EngineRun runEngine(const std::string& cubeFile, const std::vector<SsbQuery>& queries, int runs);
+// Opens the cube through the provider, as the program does ("Provider=MSOLAP;Data Source=..."
+// naming a cube file or a server), and times each pivot query `runs` times. For a cube file,
+// run it before anything else in the process so that the memory high-water mark is the engine's.
+EngineRun runEngine(const QString& connectionString, const std::vector<SsbQuery>& queries, int runs);
 
 // The cells of a cell set without totals, keyed as the SQL peers key their groups: the
 // key of each row field's member, then each column field's, joined by "|".

@@ -8,6 +8,7 @@
 #include <sqlite3.h>
 #include <sstream>
 #include <stdexcept>
+#include <thread>
 
 namespace ssb {
 
@@ -63,6 +64,9 @@ PostgresPeer::PostgresPeer(const std::string& connectionInfo) : m_conn(PQconnect
     if (PQstatus(m_conn) != CONNECTION_OK)
         throw std::runtime_error(std::string("PostgreSQL: ") + PQerrorMessage(m_conn));
     exec("SET client_min_messages = warning");   // no notices from DROP ... IF EXISTS
+    // Parallel scans on every core, as DuckDB and our engine use them.
+    exec("SET max_parallel_workers_per_gather = " + std::to_string(std::thread::hardware_concurrency()));
+    exec("SET work_mem = '256MB'");
 }
 
 PostgresPeer::~PostgresPeer()

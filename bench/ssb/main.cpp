@@ -26,6 +26,7 @@ struct Options
     int runs = 5;
     std::string dataFolder;
     std::string postgres;   // libpq connection info; empty: no PostgreSQL
+    std::string serverCube; // connection string of the PostgreSQL catalog for our engine
     bool sqlite = true;
     bool duckDb = true;
     bool generateOnly = false;
@@ -35,6 +36,7 @@ struct Options
 void usage()
 {
     std::cerr << "usage: ssb_bench [--sf N] [--runs N] [--data FOLDER] [--postgres CONNINFO]\n"
+                 "                 [--server-cube \"Provider=MSOLAP;Data Source=HOST;Initial Catalog=DB\"]\n"
                  "                 [--no-sqlite] [--no-duckdb] [--generate-only] [--query Q1.1]\n";
     std::exit(2);
 }
@@ -57,6 +59,8 @@ Options parse(int argc, char** argv)
             o.dataFolder = value();
         else if (arg == "--postgres")
             o.postgres = value();
+        else if (arg == "--server-cube")
+            o.serverCube = value();
         else if (arg == "--no-sqlite")
             o.sqlite = false;
         else if (arg == "--no-duckdb")
@@ -158,8 +162,16 @@ bool printTable(const std::vector<ssb::SsbQuery>& queries, const ssb::EngineRun&
     return allSame;
 }
 
+// The 1-minute load average: other work on the machine skews every column alike.
+std::string loadAverage()
+{
+    QFile file(QStringLiteral("/proc/loadavg"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll().split(' ').front().toStdString() : "unknown";
+}
+
 int run(const Options& o)
 {
+    const std::string loadAtStart = loadAverage();
     const ssb::DataSet data(o.dataFolder);
     const std::string header = readFile(SSB_CUBE_HEADER);
     if (!data.complete()) {
@@ -175,7 +187,8 @@ int run(const Options& o)
         usage();
 
     std::cout << "Engine ..." << std::flush;
-    const ssb::EngineRun engine = ssb::runEngine(data.cubeFile(), queries, o.runs);
+    const ssb::EngineRun engine = ssb::runEngine(
+        QStringLiteral("Provider=MSOLAP;Data Source=") + QString::fromStdString(data.cubeFile()), queries, o.runs);
     std::cout << " done\n";
 
     std::vector<Peer> peers;
@@ -206,6 +219,11 @@ int run(const Options& o)
         peers.push_back(std::move(p));
         std::cout << " done\n";
     }
+    if (!o.postgres.empty() && !o.serverCube.empty()) {
+        std::cout << "Engine on the PostgreSQL catalog ..." << std::flush;
+        peers.push_back({"engine on PostgreSQL", ssb::runEngine(QString::fromStdString(o.serverCube), queries, o.runs).queries});
+        std::cout << " done\n";
+    }
 
     const ssb::TableSizes sizes(o.scaleFactor);
     ssb::SqlitePeer counter(data.cubeFile());
@@ -216,7 +234,8 @@ int run(const Options& o)
     std::cout << "\nStar schema benchmark, scale factor " << o.scaleFactor << ": " << format("%.0f", facts)
               << " line orders, " << sizes.customers << " customers, " << sizes.suppliers << " suppliers, "
               << sizes.parts << " parts\n"
-              << "Machine: " << cpuModel() << ", " << std::thread::hardware_concurrency() << " threads\n"
+              << "Machine: " << cpuModel() << ", " << std::thread::hardware_concurrency()
+              << " threads; load average at start " << loadAtStart << ", at end " << loadAverage() << '\n'
               << "Median of " << o.runs << " runs after one warm-up run; \"÷ engine\" is the peer's median over ours "
                  "(above 1: the engine is faster)\n";
     const bool allSame = printTable(queries, engine, peers);
