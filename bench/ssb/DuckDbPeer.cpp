@@ -2,11 +2,9 @@
 
 #include "SsbSchema.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryFile>
 #include <stdexcept>
 
@@ -19,7 +17,7 @@ QString text(const std::string& s)
     return QString::fromStdString(s);
 }
 
-QByteArray jobJson(const DataSet& dataSet, const std::vector<SsbQuery>& queries, int runs)
+QByteArray jobJson(const DataSet& dataSet)
 {
     QJsonArray tablesJson;
     for (const Table& table : tables()) {
@@ -27,49 +25,71 @@ QByteArray jobJson(const DataSet& dataSet, const std::vector<SsbQuery>& queries,
                                       {QStringLiteral("ddl"), text(createTable(table, Dialect::DuckDb))},
                                       {QStringLiteral("file"), text(dataSet.tblFile(table.name))}});
     }
-    QJsonArray queriesJson;
-    for (const SsbQuery& q : queries)
-        queriesJson.append(QJsonObject{{QStringLiteral("name"), text(q.name)}, {QStringLiteral("sql"), text(q.sql)}});
-    return QJsonDocument(QJsonObject{{QStringLiteral("runs"), runs},
-                                     {QStringLiteral("tables"), tablesJson},
-                                     {QStringLiteral("queries"), queriesJson}})
-        .toJson(QJsonDocument::Compact);
+    return QJsonDocument(QJsonObject{{QStringLiteral("tables"), tablesJson}}).toJson(QJsonDocument::Compact);
+}
+
+[[noreturn]] void failed()
+{
+    throw std::runtime_error("the DuckDB process failed (is `npm ci` done in bench/ssb?)");
 }
 
 }
 
-DuckDbRun runDuckDb(const std::string& script, const DataSet& dataSet, const std::vector<SsbQuery>& queries, int runs)
+DuckDbPeer::DuckDbPeer(const std::string& script, const DataSet& dataSet)
 {
     QTemporaryFile job;
-    if (!job.open() || job.write(jobJson(dataSet, queries, runs)) < 0 || !job.flush())
+    if (!job.open() || job.write(jobJson(dataSet)) < 0 || !job.flush())
         throw std::runtime_error("cannot write the DuckDB job file");
+    m_node.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_node.start(QStringLiteral("node"), {text(script), job.fileName()});
+    if (!m_node.waitForStarted())
+        failed();
+    const QJsonObject ready = readAnswer();   // after the load: the job file may go
+    m_version = ready.value(QStringLiteral("version")).toString().toStdString();
+    m_loadSeconds = ready.value(QStringLiteral("loadSeconds")).toDouble();
+}
 
-    QProcess node;
-    node.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    node.start(QStringLiteral("node"), {text(script), job.fileName()});
-    if (!node.waitForFinished(-1) || node.exitStatus() != QProcess::NormalExit || node.exitCode() != 0)
-        throw std::runtime_error("the DuckDB run failed (is `npm ci` done in bench/ssb?)");
+DuckDbPeer::~DuckDbPeer()
+{
+    m_node.closeWriteChannel();
+    if (!m_node.waitForFinished(10000))
+        m_node.kill();
+}
 
-    QJsonParseError error;
-    const QJsonObject out = QJsonDocument::fromJson(node.readAllStandardOutput(), &error).object();
-    if (error.error != QJsonParseError::NoError)
-        throw std::runtime_error("the DuckDB run gave no readable answer");
-    DuckDbRun run;
-    run.version = out.value(QStringLiteral("version")).toString().toStdString();
-    run.loadSeconds = out.value(QStringLiteral("loadSeconds")).toDouble();
-    run.peakMemoryBytes = out.value(QStringLiteral("maxRssKb")).toDouble() * 1024;
-    for (const QJsonValue& q : out.value(QStringLiteral("queries")).toArray()) {
-        Measured m;
-        for (const QJsonValue& s : q.toObject().value(QStringLiteral("seconds")).toArray())
-            m.seconds.push_back(s.toDouble());
-        const QJsonObject groups = q.toObject().value(QStringLiteral("groups")).toObject();
-        for (auto it = groups.begin(); it != groups.end(); ++it)
-            m.result[it.key().toStdString()] = it.value().toDouble();
-        run.queries.push_back(std::move(m));
+QJsonObject DuckDbPeer::readAnswer()
+{
+    while (!m_node.canReadLine()) {
+        if (!m_node.waitForReadyRead(-1))
+            failed();
     }
-    if (run.queries.size() != queries.size())
-        throw std::runtime_error("the DuckDB run answered too few queries");
-    return run;
+    QJsonParseError error;
+    const QJsonDocument answer = QJsonDocument::fromJson(m_node.readLine(), &error);
+    if (error.error != QJsonParseError::NoError)
+        failed();
+    return answer.object();
+}
+
+QJsonObject DuckDbPeer::ask(const QByteArray& request)
+{
+    m_node.write(request + '\n');
+    return readAnswer();
+}
+
+double DuckDbPeer::peakMemoryBytes()
+{
+    return ask(R"({"stats":true})").value(QStringLiteral("maxRssKb")).toDouble() * 1024;
+}
+
+ResultMap DuckDbPeer::run(const std::string& sql, double& seconds)
+{
+    const QJsonObject answer = ask(
+        QJsonDocument(QJsonObject{{QStringLiteral("sql"), text(sql)}}).toJson(QJsonDocument::Compact));
+    seconds = answer.value(QStringLiteral("seconds")).toDouble();
+    ResultMap result;
+    const QJsonObject groups = answer.value(QStringLiteral("groups")).toObject();
+    for (auto it = groups.begin(); it != groups.end(); ++it)
+        result[it.key().toStdString()] = it.value().toDouble();
+    return result;
 }
 
 }

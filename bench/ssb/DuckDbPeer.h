@@ -2,23 +2,38 @@
 
 #include "DataSetWriter.h"
 #include "Measurement.h"
-#include "SsbQueries.h"
+
+#include <QProcess>
+
+class QJsonObject;
 
 namespace ssb {
 
-// What the DuckDB run reports: its own load time, peak memory and each query's timings.
-struct DuckDbRun
+// DuckDB in a node process (the npm package ships DuckDB itself), loaded with the data
+// set's ".tbl" files into an in-memory database, answering one query at a time.
+// Throws std::runtime_error when node or the package fails.
+class DuckDbPeer
 {
-    std::string version;
-    double loadSeconds = 0;
-    double peakMemoryBytes = 0;
-    std::vector<Measured> queries;   // in the order of the queries asked
-};
+public:
+    DuckDbPeer(const std::string& script, const DataSet& dataSet);
+    ~DuckDbPeer();
+    DuckDbPeer(const DuckDbPeer&) = delete;
+    DuckDbPeer& operator=(const DuckDbPeer&) = delete;
 
-// Runs the queries on DuckDB in a node process (the npm package ships DuckDB itself):
-// `script` loads the data set's ".tbl" files into an in-memory database and times each
-// query `runs` times. Throws std::runtime_error when node or the package fails.
-DuckDbRun runDuckDb(const std::string& script, const DataSet& dataSet, const std::vector<SsbQuery>& queries,
-                    int runs);
+    const std::string& version() const { return m_version; }
+    double loadSeconds() const { return m_loadSeconds; }
+    double peakMemoryBytes();
+
+    // The time is DuckDB's own, taken in the node process.
+    ResultMap run(const std::string& sql, double& seconds);
+
+private:
+    QJsonObject ask(const QByteArray& request);
+    QJsonObject readAnswer();
+
+    QProcess m_node;
+    std::string m_version;
+    double m_loadSeconds = 0;
+};
 
 }

@@ -31,6 +31,7 @@ std::string joined(std::vector<std::string> keys, const std::vector<std::string>
         key += (i ? "|" : "") + keys[i];
     return key;
 }
+
 }
 
 double processMemory(const char* field)
@@ -62,18 +63,21 @@ ResultMap groupsOf(const olap::CellSet& cells)
     return result;
 }
 
-EngineRun runEngine(const QString& connectionString, const std::vector<SsbQuery>& queries, int runs)
+EnginePeer::EnginePeer(const QString& connectionString)
 {
-    EngineRun run;
-    run.residentBeforeOpen = processMemory("VmRSS");
+    m_residentBeforeOpen = processMemory("VmRSS");
     const auto start = std::chrono::steady_clock::now();
-    const auto cube = olap::openCube(connectionString, QString::fromLatin1(kCubeName));
-    run.openSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    run.residentAfterOpen = processMemory("VmRSS");
-    for (const SsbQuery& q : queries)
-        run.queries.push_back(measure(runs, [&] { return groupsOf(cube->query(q.pivot)); }));
-    run.peakMemoryBytes = processMemory("VmHWM");
-    return run;
+    m_cube = olap::openCube(connectionString, QString::fromLatin1(kCubeName));
+    m_openSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    m_residentAfterOpen = processMemory("VmRSS");
+}
+
+ResultMap EnginePeer::run(const olap::PivotQuery& query, double& seconds)
+{
+    const auto start = std::chrono::steady_clock::now();
+    const olap::CellSet cells = m_cube->query(query);
+    seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return groupsOf(cells);
 }
 
 }

@@ -1,23 +1,30 @@
 #pragma once
 
 #include "Measurement.h"
-#include "SsbQueries.h"
+
+#include "olap/CubeSource.h"
 
 namespace ssb {
 
-struct EngineRun
+// Our engine, with the cube opened through the provider as the program opens it
+// ("Provider=MSOLAP;Data Source=..." naming a cube file or a server).
+class EnginePeer
 {
-    double openSeconds = 0;
-    double residentBeforeOpen = 0;   // bytes
-    double residentAfterOpen = 0;
-    double peakMemoryBytes = 0;      // the process's high-water mark after the queries
-    std::vector<Measured> queries;
-};
+public:
+    explicit EnginePeer(const QString& connectionString);
 
-// Opens the cube through the provider, as the program does ("Provider=MSOLAP;Data Source=..."
-// naming a cube file or a server), and times each pivot query `runs` times. For a cube file,
-// run it before anything else in the process so that the memory high-water mark is the engine's.
-EngineRun runEngine(const QString& connectionString, const std::vector<SsbQuery>& queries, int runs);
+    double openSeconds() const { return m_openSeconds; }
+    double residentBeforeOpen() const { return m_residentBeforeOpen; }   // bytes
+    double residentAfterOpen() const { return m_residentAfterOpen; }
+
+    ResultMap run(const olap::PivotQuery& query, double& seconds);
+
+private:
+    std::unique_ptr<olap::CubeSource> m_cube;
+    double m_openSeconds = 0;
+    double m_residentBeforeOpen = 0;
+    double m_residentAfterOpen = 0;
+};
 
 // The cells of a cell set without totals, keyed as the SQL peers key their groups: the
 // key of each row field's member, then each column field's, joined by "|".

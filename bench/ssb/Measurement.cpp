@@ -16,16 +16,27 @@ double Measured::median() const
     return n % 2 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2;
 }
 
-Measured measure(int runs, const std::function<ResultMap()>& query)
+std::vector<Measured> measureInTurns(const std::vector<TimedRun>& contenders, int runs)
 {
-    Measured m;
-    m.result = query();
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        m.result = query();
-        m.seconds.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    std::vector<Measured> measured(contenders.size());
+    double seconds = 0;
+    for (size_t c = 0; c < contenders.size(); ++c)
+        measured[c].result = contenders[c](seconds);
+    for (int round = 0; round < runs; ++round) {
+        for (size_t c = 0; c < contenders.size(); ++c) {
+            measured[c].result = contenders[c](seconds);
+            measured[c].seconds.push_back(seconds);
+        }
     }
-    return m;
+    return measured;
+}
+
+ResultMap timed(const std::function<ResultMap()>& query, double& seconds)
+{
+    const auto start = std::chrono::steady_clock::now();
+    ResultMap result = query();
+    seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return result;
 }
 
 std::optional<std::string> difference(const ResultMap& expected, const ResultMap& actual)

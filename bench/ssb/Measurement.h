@@ -18,8 +18,15 @@ struct Measured
     double median() const;
 };
 
-// Runs `query` once to warm caches, then `runs` times, timing each run.
-Measured measure(int runs, const std::function<ResultMap()>& query);
+// One database's way to answer the query at hand, setting the time it took.
+using TimedRun = std::function<ResultMap(double& seconds)>;
+
+// Runs every contender once to warm its caches, then `runs` rounds in which each runs once
+// in turn, so that a change in the machine's load touches all of them alike.
+std::vector<Measured> measureInTurns(const std::vector<TimedRun>& contenders, int runs);
+
+// Times `query` with the steady clock.
+ResultMap timed(const std::function<ResultMap()>& query, double& seconds);
 
 // Empty when both answers hold the same groups with the same values (to a relative 1e-9),
 // else a short description of the first difference.

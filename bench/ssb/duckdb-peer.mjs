@@ -1,9 +1,13 @@
-// The DuckDB side of the star schema benchmark. Reads a job (tables to load, queries to
-// time) from the JSON file named on the command line and writes the timings and answers
-// as JSON to standard output.
+// The DuckDB side of the star schema benchmark. Loads the tables that the JSON job file
+// named on the command line lists into an in-memory database, answers one line of JSON
+// ({"version", "loadSeconds"}), then runs each query that arrives on standard input as a
+// line of JSON ({"sql"}) and answers with its time and groups ({"seconds", "groups"}), so
+// that the C++ side can take turns with the other databases. {"stats": true} answers the
+// process's peak memory.
 import { DuckDBInstance } from '@duckdb/node-api';
 import { readFileSync } from 'node:fs';
 import { performance } from 'node:perf_hooks';
+import { createInterface } from 'node:readline';
 
 const job = JSON.parse(readFileSync(process.argv[2], 'utf8'));
 const instance = await DuckDBInstance.create(':memory:');
@@ -16,9 +20,14 @@ for (const table of job.tables) {
   await connection.run(`COPY "${table.name}" FROM '${file}' (DELIMITER '|', HEADER false, AUTO_DETECT false)`);
 }
 const loadSeconds = (performance.now() - loadStart) / 1000;
+const version = (await connection.runAndReadAll('SELECT version()')).getRows()[0][0];
+
+function answer(line) {
+  process.stdout.write(JSON.stringify(line) + '\n');
+}
 
 // Group columns first, the measure last, as the C++ side compares them.
-function answer(rows) {
+function groupsOf(rows) {
   const groups = {};
   for (const row of rows) {
     const value = row[row.length - 1];
@@ -28,22 +37,15 @@ function answer(rows) {
   return groups;
 }
 
-const queries = [];
-for (const query of job.queries) {
-  let reader = await connection.runAndReadAll(query.sql);
-  const seconds = [];
-  for (let i = 0; i < job.runs; ++i) {
-    const start = performance.now();
-    reader = await connection.runAndReadAll(query.sql);
-    seconds.push((performance.now() - start) / 1000);
+answer({ version, loadSeconds });
+for await (const line of createInterface({ input: process.stdin })) {
+  const request = JSON.parse(line);
+  if (request.stats) {
+    answer({ maxRssKb: process.resourceUsage().maxRSS });
+    continue;
   }
-  queries.push({ name: query.name, seconds, groups: answer(reader.getRowsJS()) });
+  const start = performance.now();
+  const reader = await connection.runAndReadAll(request.sql);
+  const seconds = (performance.now() - start) / 1000;
+  answer({ seconds, groups: groupsOf(reader.getRowsJS()) });
 }
-
-const version = (await connection.runAndReadAll('SELECT version()')).getRows()[0][0];
-process.stdout.write(JSON.stringify({
-  version,
-  loadSeconds,
-  maxRssKb: process.resourceUsage().maxRSS,
-  queries,
-}));

@@ -122,42 +122,44 @@ std::string megabytes(double bytes)
     return format("%.0f MB", bytes / 1e6);
 }
 
-struct Peer
+// Each query's measurements, the engine's first, then each peer's.
+struct Results
 {
-    std::string name;
-    std::vector<ssb::Measured> queries;
+    std::vector<std::string> peers;
+    std::vector<std::vector<ssb::Measured>> byQuery;
 };
 
 // Returns false when a peer answered a query differently from the engine.
-bool printTable(const std::vector<ssb::SsbQuery>& queries, const ssb::EngineRun& engine,
-                const std::vector<Peer>& peers)
+bool printTable(const std::vector<ssb::SsbQuery>& queries, const Results& results)
 {
+    const auto& peers = results.peers;
     std::cout << "\n| query | engine ms";
-    for (const Peer& p : peers)
-        std::cout << " | " << p.name << " ms";
-    for (const Peer& p : peers)
-        std::cout << " | " << p.name << " ÷ engine";
+    for (const std::string& p : peers)
+        std::cout << " | " << p << " ms";
+    for (const std::string& p : peers)
+        std::cout << " | " << p << " ÷ engine";
     std::cout << " | same answer |\n|---|---:";
     for (size_t i = 0; i < 2 * peers.size(); ++i)
         std::cout << "|---:";
     std::cout << "|---|\n";
     bool allSame = true;
     for (size_t q = 0; q < queries.size(); ++q) {
-        const double ours = engine.queries[q].median();
+        const auto& m = results.byQuery[q];
+        const double ours = m[0].median();
         std::cout << "| " << queries[q].name << " | " << format("%.1f", ours * 1e3);
-        for (const Peer& p : peers)
-            std::cout << " | " << format("%.1f", p.queries[q].median() * 1e3);
-        for (const Peer& p : peers)
-            std::cout << " | " << format("%.2f", p.queries[q].median() / ours);
+        for (size_t p = 1; p < m.size(); ++p)
+            std::cout << " | " << format("%.1f", m[p].median() * 1e3);
+        for (size_t p = 1; p < m.size(); ++p)
+            std::cout << " | " << format("%.2f", m[p].median() / ours);
         std::string check = peers.empty() ? "not checked" : "yes";
-        for (const Peer& p : peers) {
-            if (const auto diff = ssb::difference(p.queries[q].result, engine.queries[q].result)) {
-                check = "NO (" + p.name + ": " + *diff + ")";
+        for (size_t p = 1; p < m.size(); ++p) {
+            if (const auto diff = ssb::difference(m[p].result, m[0].result)) {
+                check = "NO (" + peers[p - 1] + ": " + *diff + ")";
                 allSame = false;
                 break;
             }
         }
-        std::cout << " | " << check << " (" << engine.queries[q].result.size() << " groups) |\n";
+        std::cout << " | " << check << " (" << m[0].result.size() << " groups) |\n";
     }
     return allSame;
 }
@@ -186,44 +188,64 @@ int run(const Options& o)
     if (queries.empty())
         usage();
 
-    std::cout << "Engine ..." << std::flush;
-    const ssb::EngineRun engine = ssb::runEngine(
-        QStringLiteral("Provider=MSOLAP;Data Source=") + QString::fromStdString(data.cubeFile()), queries, o.runs);
-    std::cout << " done\n";
+    std::cout << "Opening the cube ..." << std::flush;
+    ssb::EnginePeer engine(QStringLiteral("Provider=MSOLAP;Data Source=") + QString::fromStdString(data.cubeFile()));
+    std::cout << format(" %.2f s\n", engine.openSeconds());
 
-    std::vector<Peer> peers;
-    std::optional<ssb::DuckDbRun> duck;
+    Results results;
+    std::vector<std::function<ssb::TimedRun(const ssb::SsbQuery&)>> contenders;
+    contenders.push_back([&](const ssb::SsbQuery& q) {
+        return [&](double& seconds) { return engine.run(q.pivot, seconds); };
+    });
+    std::unique_ptr<ssb::DuckDbPeer> duck;
     if (o.duckDb) {
-        std::cout << "DuckDB ..." << std::flush;
-        duck = ssb::runDuckDb(SSB_DUCKDB_SCRIPT, data, queries, o.runs);
-        peers.push_back({"DuckDB", duck->queries});
-        std::cout << " done\n";
+        std::cout << "Loading DuckDB ..." << std::flush;
+        duck = std::make_unique<ssb::DuckDbPeer>(SSB_DUCKDB_SCRIPT, data);
+        results.peers.push_back("DuckDB");
+        contenders.push_back([&](const ssb::SsbQuery& q) {
+            return [&](double& seconds) { return duck->run(q.sql, seconds); };
+        });
+        std::cout << format(" %.1f s\n", duck->loadSeconds());
     }
+    std::unique_ptr<ssb::SqlitePeer> sqlite;
     if (o.sqlite) {
-        std::cout << "SQLite ..." << std::flush;
-        ssb::SqlitePeer sqlite(data.cubeFile());
-        Peer p{"SQLite", {}};
-        for (const auto& q : queries)
-            p.queries.push_back(ssb::measure(o.runs, [&] { return sqlite.run(q.sql); }));
-        peers.push_back(std::move(p));
-        std::cout << " done\n";
+        sqlite = std::make_unique<ssb::SqlitePeer>(data.cubeFile());
+        results.peers.push_back("SQLite");
+        contenders.push_back([&](const ssb::SsbQuery& q) {
+            return [&](double& seconds) { return ssb::timed([&] { return sqlite->run(q.sql); }, seconds); };
+        });
     }
+    std::unique_ptr<ssb::PostgresPeer> postgres;
+    std::unique_ptr<ssb::EnginePeer> serverEngine;
     double postgresLoad = 0;
     if (!o.postgres.empty()) {
-        std::cout << "PostgreSQL ..." << std::flush;
-        ssb::PostgresPeer postgres(o.postgres);
-        postgresLoad = secondsOf([&] { postgres.load(data, header); });
-        Peer p{"PostgreSQL", {}};
-        for (const auto& q : queries)
-            p.queries.push_back(ssb::measure(o.runs, [&] { return postgres.run(q.sql); }));
-        peers.push_back(std::move(p));
-        std::cout << " done\n";
+        std::cout << "Loading PostgreSQL ..." << std::flush;
+        postgres = std::make_unique<ssb::PostgresPeer>(o.postgres);
+        postgresLoad = secondsOf([&] { postgres->load(data, header); });
+        results.peers.push_back("PostgreSQL");
+        contenders.push_back([&](const ssb::SsbQuery& q) {
+            return [&](double& seconds) { return ssb::timed([&] { return postgres->run(q.sql); }, seconds); };
+        });
+        std::cout << format(" %.1f s\n", postgresLoad);
+        if (!o.serverCube.empty()) {
+            serverEngine = std::make_unique<ssb::EnginePeer>(QString::fromStdString(o.serverCube));
+            results.peers.push_back("engine on PostgreSQL");
+            contenders.push_back([&](const ssb::SsbQuery& q) {
+                return [&](double& seconds) { return serverEngine->run(q.pivot, seconds); };
+            });
+        }
     }
-    if (!o.postgres.empty() && !o.serverCube.empty()) {
-        std::cout << "Engine on the PostgreSQL catalog ..." << std::flush;
-        peers.push_back({"engine on PostgreSQL", ssb::runEngine(QString::fromStdString(o.serverCube), queries, o.runs).queries});
-        std::cout << " done\n";
+
+    for (const ssb::SsbQuery& q : queries) {
+        std::cout << q.name << ' ' << std::flush;
+        std::vector<ssb::TimedRun> runs;
+        for (const auto& contender : contenders)
+            runs.push_back(contender(q));
+        results.byQuery.push_back(ssb::measureInTurns(runs, o.runs));
     }
+    // SQLite's page cache and the PostgreSQL client add little; the engine's columns dominate.
+    const double peakMemory = ssb::processMemory("VmHWM");
+    std::cout << '\n';
 
     const ssb::TableSizes sizes(o.scaleFactor);
     ssb::SqlitePeer counter(data.cubeFile());
@@ -236,19 +258,19 @@ int run(const Options& o)
               << sizes.parts << " parts\n"
               << "Machine: " << cpuModel() << ", " << std::thread::hardware_concurrency()
               << " threads; load average at start " << loadAtStart << ", at end " << loadAverage() << '\n'
-              << "Median of " << o.runs << " runs after one warm-up run; \"÷ engine\" is the peer's median over ours "
-                 "(above 1: the engine is faster)\n";
-    const bool allSame = printTable(queries, engine, peers);
+              << "Median of " << o.runs << " runs after one warm-up run, the databases taking turns query by query; "
+                 "\"÷ engine\" is the peer's median over ours (above 1: the engine is faster)\n";
+    const bool allSame = printTable(queries, results);
     std::cout << "\nCube file: " << megabytes(double(std::filesystem::file_size(data.cubeFile())))
-              << "; open (read into memory): " << format("%.2f s", engine.openSeconds) << '\n'
-              << "Engine memory: resident " << megabytes(engine.residentBeforeOpen) << " before open, "
-              << megabytes(engine.residentAfterOpen) << " after; peak (VmHWM) " << megabytes(engine.peakMemoryBytes)
+              << "; open (read into memory): " << format("%.2f s", engine.openSeconds()) << '\n'
+              << "Engine memory: resident " << megabytes(engine.residentBeforeOpen()) << " before open, "
+              << megabytes(engine.residentAfterOpen()) << " after; peak (VmHWM) " << megabytes(peakMemory)
               << "\nRaw column data (9 fact columns x 4 bytes): " << megabytes(rawColumns) << "; peak / raw = "
-              << format("%.2f", engine.peakMemoryBytes / rawColumns) << '\n';
+              << format("%.2f", peakMemory / rawColumns) << '\n';
     if (duck)
-        std::cout << "DuckDB " << duck->version << ": load " << format("%.1f s", duck->loadSeconds)
-                  << ", peak memory " << megabytes(duck->peakMemoryBytes) << '\n';
-    if (!o.postgres.empty())
+        std::cout << "DuckDB " << duck->version() << ": load " << format("%.1f s", duck->loadSeconds())
+                  << ", peak memory " << megabytes(duck->peakMemoryBytes()) << '\n';
+    if (postgres)
         std::cout << "PostgreSQL: load " << format("%.1f s", postgresLoad) << '\n';
     if (!allSame)
         std::cerr << "ssb_bench: the engine's answers differ from a peer's\n";
