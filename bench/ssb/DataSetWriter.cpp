@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <sqlite3.h>
 #include <stdexcept>
@@ -12,6 +13,7 @@ namespace ssb {
 
 namespace {
 
+// Names the scale factor of the data, once all of it is written.
 constexpr const char* kCompleteMark = "/complete";
 
 class CubeFileWriter
@@ -112,9 +114,22 @@ private:
 
 }
 
-bool DataSet::complete() const
+namespace {
+
+std::string scaleFactorText(double scaleFactor)
 {
-    return std::filesystem::exists(folder + kCompleteMark);
+    char text[32];
+    std::snprintf(text, sizeof text, "%.17g", scaleFactor);
+    return text;
+}
+
+}
+
+bool DataSet::complete(double scaleFactor) const
+{
+    std::ifstream mark(folder + kCompleteMark);
+    std::string written;
+    return std::getline(mark, written) && written == scaleFactorText(scaleFactor);
 }
 
 void writeDataSet(const DataSet& dataSet, double scaleFactor, const std::string& cubeHeaderSql)
@@ -145,8 +160,9 @@ void writeDataSet(const DataSet& dataSet, double scaleFactor, const std::string&
     for (const Table& table : tables())
         std::filesystem::rename(dataSet.tblFile(table.name) + ".partial", dataSet.tblFile(table.name));
     std::filesystem::rename(partialCube, dataSet.cubeFile());
-    std::unique_ptr<FILE, int (*)(FILE*)> mark(std::fopen((dataSet.folder + kCompleteMark).c_str(), "wb"), std::fclose);
-    if (!mark)
+    std::ofstream mark(dataSet.folder + kCompleteMark);
+    mark << scaleFactorText(scaleFactor) << '\n';
+    if (!mark.flush())
         throw std::runtime_error("cannot write to " + dataSet.folder);
 }
 

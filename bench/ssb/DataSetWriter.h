@@ -12,7 +12,8 @@ struct DataSet
     std::string folder;
     std::string cubeFile() const { return folder + "/ssb.cub"; }
     std::string tblFile(const std::string& table) const { return folder + '/' + table + ".tbl"; }
-    bool complete() const;   // written whole by an earlier run
+    // Written whole by an earlier run for this scale factor.
+    bool complete(double scaleFactor) const;
 };
 
 // Generates the data of `scaleFactor` into the data set's folder. The cube file starts with

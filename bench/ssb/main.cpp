@@ -176,7 +176,7 @@ int run(const Options& o)
     const std::string loadAtStart = loadAverage();
     const ssb::DataSet data(o.dataFolder);
     const std::string header = readFile(SSB_CUBE_HEADER);
-    if (!data.complete()) {
+    if (!data.complete(o.scaleFactor)) {
         std::cout << "Generating scale factor " << o.scaleFactor << " into " << data.folder << " ..." << std::flush;
         std::cout << format(" %.1f s\n", secondsOf([&] { ssb::writeDataSet(data, o.scaleFactor, header); }));
     }
