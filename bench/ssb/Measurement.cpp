@@ -16,17 +16,23 @@ double Measured::median() const
     return n % 2 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2;
 }
 
-std::vector<Measured> measureInTurns(const std::vector<TimedRun>& contenders, int runs)
+std::vector<Measured> measureInTurns(const std::vector<TimedRun>& contenders, int runs, Turns turns)
 {
     std::vector<Measured> measured(contenders.size());
-    double seconds = 0;
-    for (size_t c = 0; c < contenders.size(); ++c)
+    const auto runOnce = [&](size_t c) {
+        double seconds = 0;
         measured[c].result = contenders[c](seconds);
-    for (int round = 0; round < runs; ++round) {
-        for (size_t c = 0; c < contenders.size(); ++c) {
-            measured[c].result = contenders[c](seconds);
-            measured[c].seconds.push_back(seconds);
-        }
+        measured[c].seconds.push_back(seconds);
+    };
+    for (size_t c = 0; c < contenders.size(); ++c) {
+        double warmUp = 0;
+        contenders[c](warmUp);
+        for (int run = 0; turns == Turns::Blocks && run < runs; ++run)
+            runOnce(c);
+    }
+    for (int round = 0; turns == Turns::RoundRobin && round < runs; ++round) {
+        for (size_t c = 0; c < contenders.size(); ++c)
+            runOnce(c);
     }
     return measured;
 }

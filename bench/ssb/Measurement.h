@@ -21,9 +21,14 @@ struct Measured
 // One database's way to answer the query at hand, setting the time it took.
 using TimedRun = std::function<ResultMap(double& seconds)>;
 
-// Runs every contender once to warm its caches, then `runs` rounds in which each runs once
-// in turn, so that a change in the machine's load touches all of them alike.
-std::vector<Measured> measureInTurns(const std::vector<TimedRun>& contenders, int runs);
+enum class Turns
+{
+    Blocks,       // each contender runs the query `runs` times back to back (warm caches)
+    RoundRobin,   // each round, every contender runs it once: load drift touches all alike
+};
+
+// Runs every contender once to warm its caches, then `runs` times in the given turns.
+std::vector<Measured> measureInTurns(const std::vector<TimedRun>& contenders, int runs, Turns turns);
 
 // Times `query` with the steady clock.
 ResultMap timed(const std::function<ResultMap()>& query, double& seconds);

@@ -31,13 +31,15 @@ struct Options
     bool duckDb = true;
     bool generateOnly = false;
     std::string query;      // empty: all 13
+    ssb::Turns turns = ssb::Turns::Blocks;
 };
 
 void usage()
 {
     std::cerr << "usage: ssb_bench [--sf N] [--runs N] [--data FOLDER] [--postgres CONNINFO]\n"
                  "                 [--server-cube \"Provider=MSOLAP;Data Source=HOST;Initial Catalog=DB\"]\n"
-                 "                 [--no-sqlite] [--no-duckdb] [--generate-only] [--query Q1.1]\n";
+                 "                 [--no-sqlite] [--no-duckdb] [--generate-only] [--query Q1.1]\n"
+                 "                 [--round-robin]\n";
     std::exit(2);
 }
 
@@ -65,6 +67,8 @@ Options parse(int argc, char** argv)
             o.sqlite = false;
         else if (arg == "--no-duckdb")
             o.duckDb = false;
+        else if (arg == "--round-robin")
+            o.turns = ssb::Turns::RoundRobin;
         else if (arg == "--query")
             o.query = value();
         else if (arg == "--generate-only")
@@ -247,7 +251,7 @@ int run(const Options& o)
         std::vector<ssb::TimedRun> runs;
         for (const auto& contender : contenders)
             runs.push_back(contender(q));
-        results.byQuery.push_back(ssb::measureInTurns(runs, o.runs));
+        results.byQuery.push_back(ssb::measureInTurns(runs, o.runs, o.turns));
     }
     std::cout << '\n';
 
@@ -262,8 +266,9 @@ int run(const Options& o)
               << sizes.parts << " parts\n"
               << "Machine: " << cpuModel() << ", " << std::thread::hardware_concurrency()
               << " threads; load average at start " << loadAtStart << ", at end " << loadAverage() << '\n'
-              << "Median of " << o.runs << " runs after one warm-up run, the databases taking turns query by query; "
-                 "\"÷ engine\" is the peer's median over ours (above 1: the engine is faster)\n";
+              << "Median of " << o.runs << " runs after one warm-up run, the databases taking turns query by query"
+              << (o.turns == ssb::Turns::RoundRobin ? " and run by run; " : "; ")
+              << "\"÷ engine\" is the peer's median over ours (above 1: the engine is faster)\n";
     const bool allSame = printTable(queries, results);
     std::cout << "\nCube file: " << megabytes(double(std::filesystem::file_size(data.cubeFile())))
               << "; open (read into memory): " << format("%.2f s", engine.openSeconds()) << '\n'
