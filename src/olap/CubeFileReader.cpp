@@ -3,7 +3,11 @@
 
 #include "platform/VbError.h"
 
+#include <algorithm>
 #include <cmath>
+#include <exception>
+#include <functional>
+#include <thread>
 #include <sqlite3.h>
 #include <unordered_map>
 
@@ -11,7 +15,8 @@ namespace olap {
 
 namespace {
 
-// Dimension keys as the fact table holds them: integers, or texts.
+// Dimension keys as the fact table holds them: integers, or texts. Integer keys in a
+// compact range (the usual surrogate keys and yyyymmdd dates) are found by direct index.
 class KeyMap
 {
 public:
@@ -24,15 +29,40 @@ public:
             m_texts.insert(text, row);
     }
 
+    void finish()
+    {
+        if (m_integers.empty())
+            return;
+        qint64 low = m_integers.begin()->first;
+        qint64 high = low;
+        for (const auto& [key, row] : m_integers) {
+            low = std::min(low, key);
+            high = std::max(high, key);
+        }
+        const qint64 span = high - low + 1;
+        const qint64 limit = std::max<qint64>(64 * qint64(m_integers.size()), 1 << 16);
+        if (span > std::min<qint64>(limit, 1 << 24))
+            return;
+        m_base = low;
+        m_dense.assign(size_t(span), -1);
+        for (const auto& [key, row] : m_integers)
+            m_dense[size_t(key - low)] = row;
+    }
+
     int find(const SqliteDatabase::Statement& st, int column) const
     {
         switch (sqlite3_column_type(st.handle(), column)) {
         case SQLITE_NULL:
             return -1;
         case SQLITE_INTEGER: {
-            const auto it = m_integers.find(sqlite3_column_int64(st.handle(), column));
-            if (it != m_integers.end())
+            const qint64 key = sqlite3_column_int64(st.handle(), column);
+            if (!m_dense.empty()) {
+                const quint64 at = quint64(key - m_base);
+                if (at < m_dense.size() && m_dense[at] >= 0)
+                    return m_dense[at];
+            } else if (const auto it = m_integers.find(key); it != m_integers.end()) {
                 return it->second;
+            }
             break;
         }
         default:
@@ -44,6 +74,8 @@ public:
 private:
     std::unordered_map<qint64, int> m_integers;
     QHash<QString, int> m_texts;
+    std::vector<int32_t> m_dense;   // by key - m_base
+    qint64 m_base = 0;
 };
 
 // Gives each distinct value of a column a dense id.
@@ -107,13 +139,50 @@ KeyMap readHierarchy(SqliteDatabase& db, const HierarchyStorage& storage, Hierar
         index.addRow(cells);
     }
     index.finish();
+    keys.finish();
     return keys;
 }
 
-void readFacts(SqliteDatabase& db, CubeData& data, const std::vector<KeyMap>& keys)
+// Runs work(0) ... work(n - 1) on threads of their own and raises the first failure.
+void inParallel(size_t n, const std::function<void(size_t)>& work)
 {
-    const CubeDefinition& def = data.definition;
+    if (n == 1) {
+        work(0);
+        return;
+    }
+    std::vector<std::exception_ptr> failures(n);
+    std::vector<std::thread> workers;
+    for (size_t i = 0; i < n; ++i) {
+        workers.emplace_back([&, i] {
+            try {
+                work(i);
+            } catch (...) {
+                failures[i] = std::current_exception();
+            }
+        });
+    }
+    for (std::thread& w : workers)
+        w.join();
+    for (const std::exception_ptr& failure : failures) {
+        if (failure)
+            std::rethrow_exception(failure);
+    }
+}
+
+// One stretch of the fact table, read on a connection of its own.
+struct FactChunk
+{
+    std::vector<std::vector<int32_t>> factRows;     // by hierarchy
+    std::vector<std::vector<double>> values;        // by measure
+    std::vector<std::vector<int32_t>> distinctIds;  // by measure
+    std::vector<ValueDictionary> dictionaries;      // by measure
+};
+
+void readFactChunk(SqliteDatabase& db, const CubeDefinition& def, const std::vector<KeyMap>& keys,
+                   const QString& condition, size_t expectedRows, FactChunk& out)
+{
     const int hierarchies = int(def.hierarchies.size());
+    const int measures = int(def.measures.size());
     QStringList columns;
     for (const HierarchyStorage& h : def.hierarchies)
         columns << quoteIdentifier(h.factKey);
@@ -123,14 +192,24 @@ void readFacts(SqliteDatabase& db, CubeData& data, const std::vector<KeyMap>& ke
         if (!m.column.isEmpty())
             columns << quoteIdentifier(m.column);
     }
-    const int measures = int(def.measures.size());
-    data.factRows.resize(size_t(hierarchies));
-    data.measureValues.resize(size_t(measures));
-    data.distinctIds.resize(size_t(measures));
-    std::vector<ValueDictionary> dictionaries(static_cast<size_t>(measures));
+    out.factRows.resize(size_t(hierarchies));
+    out.values.resize(size_t(measures));
+    out.distinctIds.resize(size_t(measures));
+    out.dictionaries.resize(size_t(measures));
+    for (auto& column : out.factRows)
+        column.reserve(expectedRows);
+    for (int m = 0; m < measures; ++m) {
+        if (measureColumn[m] < 0)
+            continue;
+        if (def.schema.measures[m].aggregate == Aggregate::DistinctCount)
+            out.distinctIds[size_t(m)].reserve(expectedRows);
+        else
+            out.values[size_t(m)].reserve(expectedRows);
+    }
 
-    SqliteDatabase::Statement st(
-        db, QStringLiteral("SELECT %1 FROM %2").arg(columns.join(QStringLiteral(", ")), quoteIdentifier(def.factTable)));
+    SqliteDatabase::Statement st(db, QStringLiteral("SELECT %1 FROM %2 %3")
+                                         .arg(columns.join(QStringLiteral(", ")), quoteIdentifier(def.factTable),
+                                              condition));
     std::vector<int32_t> rows(static_cast<size_t>(hierarchies));
     while (st.next()) {
         bool matched = true;   // facts without a dimension row are left out, as an inner join would
@@ -141,24 +220,121 @@ void readFacts(SqliteDatabase& db, CubeData& data, const std::vector<KeyMap>& ke
         if (!matched)
             continue;
         for (int h = 0; h < hierarchies; ++h)
-            data.factRows[size_t(h)].push_back(rows[size_t(h)]);
+            out.factRows[size_t(h)].push_back(rows[size_t(h)]);
         for (int m = 0; m < measures; ++m) {
             const int c = measureColumn[m];
             if (c < 0)
                 continue;
             if (def.schema.measures[m].aggregate == Aggregate::DistinctCount) {
-                data.distinctIds[size_t(m)].push_back(dictionaries[size_t(m)].idOf(st, c));
+                out.distinctIds[size_t(m)].push_back(out.dictionaries[size_t(m)].idOf(st, c));
                 continue;
             }
             const int type = sqlite3_column_type(st.handle(), c);
-            data.measureValues[size_t(m)].push_back(type == SQLITE_NULL ? std::nan("")
-                                                                         : sqlite3_column_double(st.handle(), c));
+            out.values[size_t(m)].push_back(type == SQLITE_NULL ? std::nan("") : sqlite3_column_double(st.handle(), c));
         }
-        ++data.factCount;
     }
-    data.distinctValues.resize(size_t(measures));
-    for (int m = 0; m < measures; ++m)
-        data.distinctValues[size_t(m)] = std::move(dictionaries[size_t(m)].values);
+}
+
+// Appends the chunks' columns one at a time, freeing each chunk column once copied, so
+// that the peak stays near one copy of the data.
+template <typename T, typename Map>
+std::vector<T> joinColumns(std::vector<FactChunk>& chunks, std::vector<std::vector<T>> FactChunk::*column, size_t index,
+                           const Map& mapValue)
+{
+    size_t total = 0;
+    for (FactChunk& c : chunks)
+        total += (c.*column)[index].size();
+    std::vector<T> joined;
+    joined.reserve(total);
+    for (size_t k = 0; k < chunks.size(); ++k) {
+        std::vector<T>& part = (chunks[k].*column)[index];
+        for (const T& v : part)
+            joined.push_back(mapValue(k, v));
+        std::vector<T>().swap(part);
+    }
+    return joined;
+}
+
+// Large fact tables are read in rowid stretches on several threads.
+struct Stretch
+{
+    QString condition;
+    size_t expectedRows = 0;
+};
+
+std::vector<Stretch> stretches(SqliteDatabase& db, const CubeDefinition& def)
+{
+    const unsigned threads = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
+    qint64 first = 0;
+    qint64 last = -1;
+    qint64 count = 0;
+    try {
+        SqliteDatabase::Statement st(db, QStringLiteral("SELECT min(rowid), max(rowid), count(*) FROM %1")
+                                             .arg(quoteIdentifier(def.factTable)));
+        if (st.next()) {
+            first = st.value(0).toLongLong();
+            last = st.value(1).toLongLong();
+            count = st.value(2).toLongLong();
+        }
+    } catch (const platform::VbError&) {
+        return {Stretch{}};   // a table without rowids, or a view: read it in one go
+    }
+    constexpr qint64 kRowsPerStretch = 100000;
+    const qint64 span = last - first + 1;
+    if (threads == 1 || span < 2 * kRowsPerStretch)
+        return {Stretch{QString(), size_t(count)}};
+    std::vector<Stretch> result;
+    for (unsigned t = 0; t < threads; ++t) {
+        const qint64 from = first + span * t / threads;
+        const qint64 to = first + span * (t + 1) / threads - 1;
+        // Rowids may have gaps, so a stretch holds at most its span and at most all rows.
+        result.push_back({QStringLiteral("WHERE rowid BETWEEN %1 AND %2").arg(from).arg(to),
+                          size_t(std::min(to - from + 1, count))});
+    }
+    return result;
+}
+
+void readFacts(SqliteDatabase& db, CubeData& data, const std::vector<KeyMap>& keys)
+{
+    const CubeDefinition& def = data.definition;
+    const std::vector<Stretch> conditions = stretches(db, def);
+    std::vector<FactChunk> chunks(conditions.size());
+    inParallel(conditions.size(), [&](size_t i) {
+        SqliteDatabase own(db.path());
+        readFactChunk(own, def, keys, conditions[i].condition, conditions[i].expectedRows, chunks[i]);
+    });
+
+    const auto same = [](size_t, auto v) { return v; };
+    data.factRows.resize(def.hierarchies.size());
+    for (size_t h = 0; h < data.factRows.size(); ++h)
+        data.factRows[h] = joinColumns(chunks, &FactChunk::factRows, h, same);
+    data.factCount = data.factRows.empty() ? 0 : data.factRows[0].size();
+    const size_t measures = size_t(def.measures.size());
+    data.measureValues.resize(measures);
+    data.distinctIds.resize(measures);
+    data.distinctValues.resize(measures);
+    for (size_t m = 0; m < measures; ++m) {
+        data.measureValues[m] = joinColumns(chunks, &FactChunk::values, m, same);
+        // Each chunk numbered its distinct values itself; renumber them by value.
+        QHash<QString, int32_t> ids;
+        std::vector<std::vector<int32_t>> renumber(chunks.size());
+        for (size_t k = 0; k < chunks.size(); ++k) {
+            for (const QString& value : chunks[k].dictionaries[m].values) {
+                const auto it = ids.constFind(value);
+                if (it != ids.constEnd()) {
+                    renumber[k].push_back(it.value());
+                    continue;
+                }
+                const int32_t id = int32_t(data.distinctValues[m].size());
+                data.distinctValues[m].push_back(value);
+                ids.insert(value, id);
+                renumber[k].push_back(id);
+            }
+        }
+        data.distinctIds[m] = joinColumns(chunks, &FactChunk::distinctIds, m, [&](size_t k, int32_t id) {
+            return id < 0 ? id : renumber[k][size_t(id)];
+        });
+    }
 }
 
 }
@@ -193,11 +369,14 @@ std::shared_ptr<const CubeData> readCubeFile(const QString& path)
     SqliteDatabase db(path);
     auto data = std::make_shared<CubeData>();
     data->definition = checkedDefinition(db);
-    std::vector<KeyMap> keys;
-    for (int h = 0; h < data->definition.hierarchies.size(); ++h) {
-        data->indexes.emplace_back(int(data->definition.hierarchies[h].levels.size()));
-        keys.push_back(readHierarchy(db, data->definition.hierarchies[h], data->indexes.back()));
-    }
+    const auto& hierarchies = data->definition.hierarchies;
+    for (const HierarchyStorage& h : hierarchies)
+        data->indexes.emplace_back(int(h.levels.size()));
+    std::vector<KeyMap> keys(size_t(hierarchies.size()));
+    inParallel(keys.size(), [&](size_t h) {
+        SqliteDatabase own(path);
+        keys[h] = readHierarchy(own, hierarchies[qsizetype(h)], data->indexes[h]);
+    });
     readFacts(db, *data, keys);
     return data;
 }

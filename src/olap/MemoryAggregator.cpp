@@ -39,6 +39,8 @@ struct Accumulator
 // The groups that one thread finds: a slot per group code, measures side by side.
 struct Groups
 {
+    static constexpr uint32_t kNone = UINT32_MAX;
+    std::vector<uint32_t> denseSlotOf;   // by code, when the codes are few
     std::unordered_map<uint64_t, uint32_t> slotOf;
     std::vector<uint64_t> codes;
     std::vector<Accumulator> accumulators;   // slot * measures + measure
@@ -46,6 +48,15 @@ struct Groups
 
     uint32_t slot(uint64_t code, size_t measures)
     {
+        if (!denseSlotOf.empty()) {
+            uint32_t& s = denseSlotOf[code];
+            if (s == kNone) {
+                s = uint32_t(codes.size());
+                codes.push_back(code);
+                accumulators.resize(accumulators.size() + measures);
+            }
+            return s;
+        }
         const auto [it, inserted] = slotOf.emplace(code, uint32_t(codes.size()));
         if (inserted) {
             codes.push_back(code);
@@ -81,6 +92,7 @@ private:
     std::vector<Field> m_fields;        // row fields, then column fields
     std::vector<std::pair<const std::vector<int32_t>*, const std::vector<uint8_t>*>> m_offAxisFilters;
     uint64_t m_columnSpace = 1;
+    uint64_t m_space = 1;
     std::unordered_map<uint64_t, QVector<int>> m_rowPositions;
     std::unordered_map<uint64_t, QVector<int>> m_columnPositions;
 };
@@ -107,12 +119,22 @@ void Aggregation::prepareFields()
         add(p);
     for (const FieldPlan& p : m_plan.columns)
         add(p);
-    for (const HierarchyFilter* f : m_plan.filtersOffAxes())
+    // The filter that keeps the fewest dimension rows goes first, so most facts are
+    // dropped after one look-up.
+    std::vector<std::pair<double, const HierarchyFilter*>> bySelectivity;
+    for (const HierarchyFilter* f : m_plan.filtersOffAxes()) {
+        const double kept = double(std::count(f->rowAllowed.begin(), f->rowAllowed.end(), 1));
+        bySelectivity.emplace_back(kept / double(std::max<size_t>(1, f->rowAllowed.size())), f);
+    }
+    std::stable_sort(bySelectivity.begin(), bySelectivity.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [share, f] : bySelectivity)
         m_offAxisFilters.emplace_back(&m_data.factRows[size_t(f->hierarchy)], &f->rowAllowed);
 
     long double space = 1;
     for (size_t i = 0; i < m_fields.size(); ++i) {
         space *= m_fields[i].radix;
+        m_space *= m_fields[i].radix;
         if (i >= m_plan.rows.size())
             m_columnSpace *= m_fields[i].radix;
     }
@@ -126,10 +148,17 @@ void Aggregation::scan(size_t begin, size_t end, Groups& groups) const
 {
     const size_t measures = m_plan.measures.size();
     groups.distinct.resize(measures);
+    constexpr uint64_t kDenseCodes = 1 << 18;
+    if (m_space <= kDenseCodes)
+        groups.denseSlotOf.assign(m_space, Groups::kNone);
     for (size_t r = begin; r < end; ++r) {
         bool kept = true;
-        for (const auto& [rows, allowed] : m_offAxisFilters)
-            kept = kept && (*allowed)[size_t((*rows)[r])];
+        for (const auto& [rows, allowed] : m_offAxisFilters) {
+            if (!(*allowed)[size_t((*rows)[r])]) {
+                kept = false;
+                break;
+            }
+        }
         if (!kept)
             continue;
         uint64_t code = 0;
