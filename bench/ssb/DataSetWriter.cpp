@@ -116,10 +116,13 @@ private:
 
 namespace {
 
+// Data written by an older layout of the cube is generated anew.
+constexpr int kLayout = 2;
+
 std::string scaleFactorText(double scaleFactor)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.17g", scaleFactor);
+    char text[64];
+    std::snprintf(text, sizeof text, "scale factor %.17g, layout %d", scaleFactor, kLayout);
     return text;
 }
 

@@ -31,9 +31,9 @@ enum class Dialect { Sqlite, Postgres, DuckDb };
 // "CREATE TABLE ..." for one database.
 std::string createTable(const Table& table, Dialect dialect);
 
-// The cube over the tables: small tables for the discount and quantity of a line order
-// (so that they can be filtered as members), the fact view with the two derived measure
-// columns, and the rows of the cube metadata tables.
+// The cube over the tables: the two measure columns that the queries derive from others,
+// small tables for the discount and quantity of a line order (so that they can be filtered
+// as members), and the rows of the cube metadata tables.
 std::vector<std::string> cubeStatements(Dialect dialect);
 
 // The cube's name in its metadata.
