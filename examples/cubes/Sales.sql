@@ -114,18 +114,19 @@ CREATE TABLE sales_fact (
   revenue       DOUBLE PRECISION NOT NULL
 );
 
--- 240,000 order lines. Each column is a fixed formula of the line number n; the revenue is
--- worked out in whole cents and only then turned into a decimal amount.
-WITH RECURSIVE seq(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM seq WHERE n < 240000),
+-- 240,000 order lines. Each column is a fixed hash of the line number n (a multiplication
+-- modulo a prime, then the column's range), so the columns vary independently; the revenue
+-- is worked out in whole cents and only then turned into a decimal amount.
+WITH RECURSIVE seq(n) AS (SELECT CAST(1 AS BIGINT) UNION ALL SELECT n + 1 FROM seq WHERE n < 240000),
 line AS (
   SELECT n,
-         1 + (n * 37 + n / 11) % 48 AS month_id,
-         1 + (n * 7 + n / 13) % 26 AS city_id,
-         1 + (n * 31 + n / 7) % 27 AS product_id,
-         1 + (n / 3 + n * 5) % 3 AS channel_id,
+         1 + (n * 2654435761) % 1000003 % 48 AS month_id,
+         1 + (n * 40503) % 999983 % 26 AS city_id,
+         1 + (n * 69069) % 1000033 % 27 AS product_id,
+         1 + (n * 48271) % 999979 % 3 AS channel_id,
          1 + (n * 7919) % 5000 AS customer_id,
-         1 + (n * 13) % 9 AS quantity,
-         ((n * 37) % 4) * 5 AS discount_pct
+         1 + (n * 16807) % 999961 % 9 AS quantity,
+         (n * 22695477) % 1000037 % 4 * 5 AS discount_pct
   FROM seq
 )
 INSERT INTO sales_fact (month_id, city_id, product_id, channel_id, customer_id, quantity, discount, revenue)

@@ -9,17 +9,24 @@
 
 namespace olap {
 
-// A whole cube in memory, column by column: for each hierarchy the dimension row of every
+// A whole cube in memory, column by column: for each fact key the dimension row of every
 // fact, for each measure its values (NaN for none) or, for a distinct count, value ids.
 struct CubeData
 {
     CubeDefinition definition;
     std::vector<HierarchyIndex> indexes;              // by hierarchy
-    std::vector<std::vector<int32_t>> factRows;       // by hierarchy, then fact
+    std::vector<std::vector<int32_t>> factKeys;       // by fact key column, then fact: the dimension row
+    std::vector<int> keyColumnOf;                     // by hierarchy: its column of factKeys
     std::vector<std::vector<double>> measureValues;   // by measure, then fact; empty for count of rows
     std::vector<std::vector<int32_t>> distinctIds;    // by measure, then fact (-1: none); distinct counts only
     std::vector<std::vector<QString>> distinctValues; // by measure: the value of each id
     size_t factCount = 0;
+
+    // The dimension row of every fact, as the hierarchy numbers its dimension rows.
+    const std::vector<int32_t>& rowsOf(int hierarchy) const
+    {
+        return factKeys[size_t(keyColumnOf[size_t(hierarchy)])];
+    }
 };
 
 // The "application_id" and "user_version" a cube file carries.

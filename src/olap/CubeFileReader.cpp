@@ -114,31 +114,72 @@ private:
     QHash<QString, int32_t> m_texts;
 };
 
-// The dimension key, then key, caption and sort value of each level.
-QString dimensionSelect(const HierarchyStorage& storage)
+// Hierarchies over the same dimension table and fact key share one read of the table
+// and one column of dimension rows per fact.
+struct DimensionGroup
 {
-    QStringList columns{quoteIdentifier(storage.dimensionKey)};
-    for (const LevelColumns& level : storage.levels) {
-        columns << quoteIdentifier(level.keyColumn)
-                << quoteIdentifier(level.captionColumn.isEmpty() ? level.keyColumn : level.captionColumn)
-                << quoteIdentifier(level.sortColumn.isEmpty() ? level.keyColumn : level.sortColumn);
+    std::vector<int> hierarchies;
+};
+
+std::vector<DimensionGroup> dimensionGroups(const CubeDefinition& def, std::vector<int>& groupOf)
+{
+    std::vector<DimensionGroup> groups;
+    groupOf.assign(size_t(def.hierarchies.size()), -1);
+    for (int h = 0; h < def.hierarchies.size(); ++h) {
+        const HierarchyStorage& s = def.hierarchies[h];
+        for (size_t g = 0; g < groups.size() && groupOf[size_t(h)] < 0; ++g) {
+            const HierarchyStorage& first = def.hierarchies[groups[g].hierarchies.front()];
+            if (first.dimensionTable == s.dimensionTable && first.dimensionKey == s.dimensionKey
+                && first.factKey == s.factKey)
+                groupOf[size_t(h)] = int(g);
+        }
+        if (groupOf[size_t(h)] < 0) {
+            groupOf[size_t(h)] = int(groups.size());
+            groups.push_back({});
+        }
+        groups[size_t(groupOf[size_t(h)])].hierarchies.push_back(h);
     }
-    return QStringLiteral("SELECT %1 FROM %2").arg(columns.join(QStringLiteral(", ")),
-                                                    quoteIdentifier(storage.dimensionTable));
+    return groups;
 }
 
-KeyMap readHierarchy(SqliteDatabase& db, const HierarchyStorage& storage, HierarchyIndex& index)
+// The dimension key, then key, caption and sort value of each level of each hierarchy.
+QString dimensionSelect(const CubeDefinition& def, const DimensionGroup& group)
 {
-    SqliteDatabase::Statement st(db, dimensionSelect(storage));
-    KeyMap keys;
-    QVector<LevelCell> cells(storage.levels.size());
-    while (st.next()) {
-        for (int l = 0; l < cells.size(); ++l)
-            cells[l] = {st.text(1 + 3 * l), st.text(2 + 3 * l), st.text(3 + 3 * l)};
-        keys.insert(st, 0, index.rowCount());
-        index.addRow(cells);
+    const HierarchyStorage& first = def.hierarchies[group.hierarchies.front()];
+    QStringList columns{quoteIdentifier(first.dimensionKey)};
+    for (int h : group.hierarchies) {
+        for (const LevelColumns& level : def.hierarchies[h].levels) {
+            columns << quoteIdentifier(level.keyColumn)
+                    << quoteIdentifier(level.captionColumn.isEmpty() ? level.keyColumn : level.captionColumn)
+                    << quoteIdentifier(level.sortColumn.isEmpty() ? level.keyColumn : level.sortColumn);
+        }
     }
-    index.finish();
+    return QStringLiteral("SELECT %1 FROM %2").arg(columns.join(QStringLiteral(", ")),
+                                                    quoteIdentifier(first.dimensionTable));
+}
+
+KeyMap readDimension(SqliteDatabase& db, const CubeDefinition& def, const DimensionGroup& group,
+                     std::vector<HierarchyIndex>& indexes)
+{
+    SqliteDatabase::Statement st(db, dimensionSelect(def, group));
+    KeyMap keys;
+    std::vector<QVector<LevelCell>> cells;
+    for (int h : group.hierarchies)
+        cells.emplace_back(def.hierarchies[h].levels.size());
+    int row = 0;
+    while (st.next()) {
+        keys.insert(st, 0, row++);
+        int column = 1;
+        for (size_t i = 0; i < cells.size(); ++i) {
+            for (LevelCell& cell : cells[i]) {
+                cell = {st.text(column), st.text(column + 1), st.text(column + 2)};
+                column += 3;
+            }
+            indexes[size_t(group.hierarchies[i])].addRow(cells[i]);
+        }
+    }
+    for (int h : group.hierarchies)
+        indexes[size_t(h)].finish();
     keys.finish();
     return keys;
 }
@@ -172,20 +213,20 @@ void inParallel(size_t n, const std::function<void(size_t)>& work)
 // One stretch of the fact table, read on a connection of its own.
 struct FactChunk
 {
-    std::vector<std::vector<int32_t>> factRows;     // by hierarchy
+    std::vector<std::vector<int32_t>> factRows;     // by dimension group
     std::vector<std::vector<double>> values;        // by measure
     std::vector<std::vector<int32_t>> distinctIds;  // by measure
     std::vector<ValueDictionary> dictionaries;      // by measure
 };
 
-void readFactChunk(SqliteDatabase& db, const CubeDefinition& def, const std::vector<KeyMap>& keys,
-                   const QString& condition, size_t expectedRows, FactChunk& out)
+void readFactChunk(SqliteDatabase& db, const CubeDefinition& def, const std::vector<DimensionGroup>& groups,
+                   const std::vector<KeyMap>& keys, const QString& condition, size_t expectedRows, FactChunk& out)
 {
-    const int hierarchies = int(def.hierarchies.size());
+    const int hierarchies = int(groups.size());
     const int measures = int(def.measures.size());
     QStringList columns;
-    for (const HierarchyStorage& h : def.hierarchies)
-        columns << quoteIdentifier(h.factKey);
+    for (const DimensionGroup& g : groups)
+        columns << quoteIdentifier(def.hierarchies[g.hierarchies.front()].factKey);
     QVector<int> measureColumn;
     for (const MeasureStorage& m : def.measures) {
         measureColumn.append(m.column.isEmpty() ? -1 : int(columns.size()));
@@ -294,21 +335,22 @@ std::vector<Stretch> stretches(SqliteDatabase& db, const CubeDefinition& def)
     return result;
 }
 
-void readFacts(SqliteDatabase& db, CubeData& data, const std::vector<KeyMap>& keys)
+void readFacts(SqliteDatabase& db, CubeData& data, const std::vector<DimensionGroup>& groups,
+               const std::vector<KeyMap>& keys)
 {
     const CubeDefinition& def = data.definition;
     const std::vector<Stretch> conditions = stretches(db, def);
     std::vector<FactChunk> chunks(conditions.size());
     inParallel(conditions.size(), [&](size_t i) {
         SqliteDatabase own(db.path());
-        readFactChunk(own, def, keys, conditions[i].condition, conditions[i].expectedRows, chunks[i]);
+        readFactChunk(own, def, groups, keys, conditions[i].condition, conditions[i].expectedRows, chunks[i]);
     });
 
     const auto same = [](size_t, auto v) { return v; };
-    data.factRows.resize(def.hierarchies.size());
-    for (size_t h = 0; h < data.factRows.size(); ++h)
-        data.factRows[h] = joinColumns(chunks, &FactChunk::factRows, h, same);
-    data.factCount = data.factRows.empty() ? 0 : data.factRows[0].size();
+    data.factKeys.resize(groups.size());
+    for (size_t g = 0; g < groups.size(); ++g)
+        data.factKeys[g] = joinColumns(chunks, &FactChunk::factRows, g, same);
+    data.factCount = data.factKeys.empty() ? 0 : data.factKeys[0].size();
     const size_t measures = size_t(def.measures.size());
     data.measureValues.resize(measures);
     data.distinctIds.resize(measures);
@@ -369,15 +411,16 @@ std::shared_ptr<const CubeData> readCubeFile(const QString& path)
     SqliteDatabase db(path);
     auto data = std::make_shared<CubeData>();
     data->definition = checkedDefinition(db);
-    const auto& hierarchies = data->definition.hierarchies;
-    for (const HierarchyStorage& h : hierarchies)
+    const CubeDefinition& def = data->definition;
+    for (const HierarchyStorage& h : def.hierarchies)
         data->indexes.emplace_back(int(h.levels.size()));
-    std::vector<KeyMap> keys(size_t(hierarchies.size()));
-    inParallel(keys.size(), [&](size_t h) {
+    const std::vector<DimensionGroup> groups = dimensionGroups(def, data->keyColumnOf);
+    std::vector<KeyMap> keys(groups.size());
+    inParallel(groups.size(), [&](size_t g) {
         SqliteDatabase own(path);
-        keys[h] = readHierarchy(own, hierarchies[qsizetype(h)], data->indexes[h]);
+        keys[g] = readDimension(own, def, groups[g], data->indexes);
     });
-    readFacts(db, *data, keys);
+    readFacts(db, *data, groups, keys);
     return data;
 }
 
@@ -387,9 +430,10 @@ QString inspectCubeFile(const QString& path)
     const CubeDefinition def = checkedDefinition(db);
     // Preparing reads of every named column finds a table or column the metadata gets wrong.
     QStringList factColumns;
-    for (const HierarchyStorage& h : def.hierarchies) {
-        factColumns << quoteIdentifier(h.factKey);
-        SqliteDatabase::Statement(db, dimensionSelect(h) + QStringLiteral(" LIMIT 0"));
+    std::vector<int> groupOf;
+    for (const DimensionGroup& g : dimensionGroups(def, groupOf)) {
+        factColumns << quoteIdentifier(def.hierarchies[g.hierarchies.front()].factKey);
+        SqliteDatabase::Statement(db, dimensionSelect(def, g) + QStringLiteral(" LIMIT 0"));
     }
     for (const MeasureStorage& m : def.measures) {
         if (!m.column.isEmpty())

@@ -82,6 +82,9 @@ struct Axis
     bool grandTotal = true;
     SortOrder sortByLabel = SortOrder::None;   // None: the hierarchy's own order
     // Sorting by value: the measure and the tuple of the other axis whose values order this axis.
+    // (sortByMeasure indexes PivotQuery::measures; members are ordered by their totals over the
+    // whole other axis, siblings among themselves, members without a value last. It takes
+    // precedence over sortByLabel.)
     std::optional<int> sortByMeasure;
     SortOrder sortByValue = SortOrder::None;
 };
@@ -104,6 +107,9 @@ struct PivotQuery
 
 // One position of an axis: a member for each field of the axis. A total stands where a
 // field's member is the parent whose children precede it (`isTotal`), or the All member.
+// Example, rows Year then Channel: (2023, Online) (2023, Retail) (2023, All*) ... (All*, All*),
+// where * marks isTotal; with Year expanded to quarters: (Q1, ...) ... (2023*, All*). The member
+// whose inner fields are All keeps isTotal false: it is that member's total over the inner fields.
 struct TupleMember
 {
     Member member;
@@ -115,6 +121,7 @@ struct Tuple
     QVector<TupleMember> members;   // one per axis field; empty for an axis without fields
 };
 
+// An axis without fields has exactly one tuple, with no members: the total.
 struct CellSet
 {
     QVector<Tuple> rows;
@@ -132,6 +139,7 @@ struct CellSet
 
 struct DetailRows
 {
+    // The caption of every level of every hierarchy, then every measure that has a column.
     QStringList columns;
     QVector<QVector<QVariant>> rows;
     bool truncated = false;        // more rows exist than were asked for

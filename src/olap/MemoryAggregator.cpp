@@ -101,7 +101,7 @@ void Aggregation::prepareFields()
 {
     const auto add = [this](const FieldPlan& plan) {
         Field f;
-        f.factRows = &m_data.factRows[size_t(plan.hierarchy)];
+        f.factRows = &m_data.rowsOf(plan.hierarchy);
         std::vector<int32_t> localOfMember(plan.visible.size(), -1);
         for (size_t id = 0; id < plan.visible.size(); ++id) {
             if (plan.visible[id]) {
@@ -129,7 +129,7 @@ void Aggregation::prepareFields()
     std::stable_sort(bySelectivity.begin(), bySelectivity.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     for (const auto& [share, f] : bySelectivity)
-        m_offAxisFilters.emplace_back(&m_data.factRows[size_t(f->hierarchy)], &f->rowAllowed);
+        m_offAxisFilters.emplace_back(&m_data.rowsOf(f->hierarchy), &f->rowAllowed);
 
     long double space = 1;
     for (size_t i = 0; i < m_fields.size(); ++i) {

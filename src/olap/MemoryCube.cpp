@@ -34,10 +34,10 @@ DetailRows MemoryCube::details(const PivotQuery& query, int row, int column, int
     for (size_t r = 0; r < data.factCount; ++r) {
         bool kept = true;
         for (const HierarchyFilter& f : plan.filters)
-            kept = kept && f.rowAllowed[size_t(data.factRows[size_t(f.hierarchy)][r])];
+            kept = kept && f.rowAllowed[size_t(data.rowsOf(f.hierarchy)[r])];
         for (const CellMember& c : cell) {
             const HierarchyIndex& index = data.indexes[size_t(c.hierarchy)];
-            const int dimRow = data.factRows[size_t(c.hierarchy)][r];
+            const int dimRow = data.rowsOf(c.hierarchy)[r];
             kept = kept && c.member >= 0 && index.rowMember(dimRow, index.member(c.member).level) == c.member;
         }
         if (!kept)
@@ -50,7 +50,7 @@ DetailRows MemoryCube::details(const PivotQuery& query, int row, int column, int
         for (size_t h = 0; h < hierarchies; ++h) {
             const HierarchyIndex& index = data.indexes[h];
             for (int level = 0; level < index.levelCount(); ++level)
-                values.append(index.member(index.rowMember(data.factRows[h][r], level)).caption);
+                values.append(index.member(index.rowMember(data.rowsOf(int(h))[r], level)).caption);
         }
         for (int m = 0; m < data.definition.measures.size(); ++m) {
             if (data.definition.measures[m].column.isEmpty())

@@ -323,3 +323,30 @@ TEST(MemoryCube, BudgetAveragesSkipEmptyValuesAndCountTeamsOnce)
     EXPECT_EQ(budget->schema().measures[2].numberFormat, QStringLiteral("Percent"));
     EXPECT_EQ(budget->schema().hierarchies[2].levels[0].caption, QStringLiteral("Account Type"));
 }
+
+TEST(MemoryCube, TwoHierarchiesOfOneDimensionCrossCorrectly)
+{
+    // A second hierarchy over the month table: the months of all years together.
+    const QString path = testcubes::buildCube(
+        QStringLiteral("Sales"),
+        QStringLiteral("INSERT INTO olap_hierarchy (cube, name, caption, dimension, ordinal) "
+                       "VALUES ('Sales', 'Month of Year', 'Month of Year', 'Time', 5);"
+                       "INSERT INTO olap_level (cube, hierarchy, depth, name, caption, key_column, caption_column) "
+                       "VALUES ('Sales', 'Month of Year', 1, 'Month', 'Month', 'month', 'month_name');"));
+    auto cube = open(path);
+    PivotQuery q;
+    q.rows.fields = {field("Time")};
+    q.columns.fields = {field("Month of Year")};
+    q.filters = {{QStringLiteral("Month of Year"), {MemberPath{{QStringLiteral("2")}}, MemberPath{{QStringLiteral("11")}}}}};
+    q.measures = {QStringLiteral("Revenue"), QStringLiteral("Customers")};
+    const CellSet cells = cube->query(q);
+    ASSERT_EQ(cells.rows.size(), 5);
+    ASSERT_EQ(cells.columns.size(), 3);
+    EXPECT_EQ(cells.columns[1].members[0].member.caption, QStringLiteral("November"));
+    const auto expected = testcubes::sql(
+        path, QStringLiteral("SELECT m.year, m.month, SUM(revenue), COUNT(DISTINCT customer_id) FROM sales_fact f "
+                             "JOIN sales_month m USING (month_id) WHERE m.month IN (2, 11) GROUP BY 1, 2 ORDER BY 1, 2"));
+    ASSERT_EQ(expected.size(), 8);
+    for (int i = 0; i < 8; ++i)
+        expectCells(cells, i / 2, i % 2, expected[i], 2);
+}
