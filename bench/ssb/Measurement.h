@@ -1,0 +1,40 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ssb {
+
+// A query's answer: the measure by its group, the group columns' values joined by "|".
+using ResultMap = std::map<std::string, double>;
+
+struct Measured
+{
+    std::vector<double> seconds;
+    ResultMap result;
+    double median() const;
+};
+
+// One database's way to answer the query at hand, setting the time it took.
+using TimedRun = std::function<ResultMap(double& seconds)>;
+
+enum class Turns
+{
+    Blocks,       // each contender runs the query `runs` times back to back (warm caches)
+    RoundRobin,   // each round, every contender runs it once: load drift touches all alike
+};
+
+// Runs every contender once to warm its caches, then `runs` times in the given turns.
+std::vector<Measured> measureInTurns(const std::vector<TimedRun>& contenders, int runs, Turns turns);
+
+// Times `query` with the steady clock.
+ResultMap timed(const std::function<ResultMap()>& query, double& seconds);
+
+// Empty when both answers hold the same groups with the same values (to a relative 1e-9),
+// else a short description of the first difference.
+std::optional<std::string> difference(const ResultMap& expected, const ResultMap& actual);
+
+}

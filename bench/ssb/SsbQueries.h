@@ -1,0 +1,22 @@
+#pragma once
+
+#include "olap/CubeSource.h"
+
+#include <string>
+#include <vector>
+
+namespace ssb {
+
+// One of the benchmark's 13 queries, as SQL for the peers and as a pivot query for our
+// engine. The SQL lists its group columns first, in the order of the pivot's row fields
+// then column fields, and the measure last, so that results can be compared cell by cell.
+struct SsbQuery
+{
+    std::string name;
+    std::string sql;
+    olap::PivotQuery pivot;
+};
+
+const std::vector<SsbQuery>& ssbQueries();
+
+}

@@ -1,0 +1,300 @@
+// The star schema benchmark: our engine against DuckDB, SQLite and PostgreSQL on the
+// same data in the same run. See bench/README.md.
+
+#include "DataSetWriter.h"
+#include "DuckDbPeer.h"
+#include "EnginePeer.h"
+#include "SqlPeers.h"
+#include "SsbGenerator.h"
+#include "SsbQueries.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <thread>
+
+namespace {
+
+struct Options
+{
+    double scaleFactor = 1;
+    int runs = 5;
+    std::string dataFolder;
+    std::string postgres;   // libpq connection info; empty: no PostgreSQL
+    std::string serverCube; // connection string of the PostgreSQL catalog for our engine
+    bool sqlite = true;
+    bool duckDb = true;
+    bool generateOnly = false;
+    std::string query;      // empty: all 13
+    ssb::Turns turns = ssb::Turns::Blocks;
+};
+
+void usage()
+{
+    std::cerr << "usage: ssb_bench [--sf N] [--runs N] [--data FOLDER] [--postgres CONNINFO]\n"
+                 "                 [--server-cube \"Provider=MSOLAP;Data Source=HOST;Initial Catalog=DB\"]\n"
+                 "                 [--no-sqlite] [--no-duckdb] [--generate-only] [--query Q1.1]\n"
+                 "                 [--round-robin]\n";
+    std::exit(2);
+}
+
+Options parse(int argc, char** argv)
+{
+    Options o;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const auto value = [&]() -> std::string {
+            if (i + 1 >= argc)
+                usage();
+            return argv[++i];
+        };
+        if (arg == "--sf")
+            o.scaleFactor = std::stod(value());
+        else if (arg == "--runs")
+            o.runs = std::stoi(value());
+        else if (arg == "--data")
+            o.dataFolder = value();
+        else if (arg == "--postgres")
+            o.postgres = value();
+        else if (arg == "--server-cube")
+            o.serverCube = value();
+        else if (arg == "--no-sqlite")
+            o.sqlite = false;
+        else if (arg == "--no-duckdb")
+            o.duckDb = false;
+        else if (arg == "--round-robin")
+            o.turns = ssb::Turns::RoundRobin;
+        else if (arg == "--query")
+            o.query = value();
+        else if (arg == "--generate-only")
+            o.generateOnly = true;
+        else
+            usage();
+    }
+    if (o.scaleFactor <= 0 || o.runs < 1)
+        usage();
+    if (o.dataFolder.empty()) {
+        char name[64];
+        std::snprintf(name, sizeof name, "ssb-data-sf%g", o.scaleFactor);
+        o.dataFolder = name;
+    }
+    return o;
+}
+
+std::string readFile(const char* path)
+{
+    QFile file(QString::fromLocal8Bit(path));
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error(std::string("cannot read ") + path);
+    return file.readAll().toStdString();
+}
+
+template <typename F>
+double secondsOf(const F& f)
+{
+    const auto start = std::chrono::steady_clock::now();
+    f();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+std::string cpuModel()
+{
+    QFile info(QStringLiteral("/proc/cpuinfo"));
+    if (info.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : info.readAll().split('\n')) {
+            if (line.startsWith("model name"))
+                return line.mid(line.indexOf(':') + 1).trimmed().toStdString();
+        }
+    }
+    return "unknown CPU";
+}
+
+std::string format(const char* pattern, double value)
+{
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, pattern, value);
+    return buffer;
+}
+
+std::string megabytes(double bytes)
+{
+    return format("%.0f MB", bytes / 1e6);
+}
+
+// Each query's measurements, the engine's first, then each peer's.
+struct Results
+{
+    std::vector<std::string> peers;
+    std::vector<std::vector<ssb::Measured>> byQuery;
+};
+
+// Returns false when a peer answered a query differently from the engine.
+bool printTable(const std::vector<ssb::SsbQuery>& queries, const Results& results)
+{
+    const auto& peers = results.peers;
+    std::cout << "\n| query | engine ms";
+    for (const std::string& p : peers)
+        std::cout << " | " << p << " ms";
+    for (const std::string& p : peers)
+        std::cout << " | " << p << " ÷ engine";
+    std::cout << " | same answer |\n|---|---:";
+    for (size_t i = 0; i < 2 * peers.size(); ++i)
+        std::cout << "|---:";
+    std::cout << "|---|\n";
+    bool allSame = true;
+    for (size_t q = 0; q < queries.size(); ++q) {
+        const auto& m = results.byQuery[q];
+        const double ours = m[0].median();
+        std::cout << "| " << queries[q].name << " | " << format("%.1f", ours * 1e3);
+        for (size_t p = 1; p < m.size(); ++p)
+            std::cout << " | " << format("%.1f", m[p].median() * 1e3);
+        for (size_t p = 1; p < m.size(); ++p)
+            std::cout << " | " << format("%.2f", m[p].median() / ours);
+        std::string check = peers.empty() ? "not checked" : "yes";
+        for (size_t p = 1; p < m.size(); ++p) {
+            if (const auto diff = ssb::difference(m[p].result, m[0].result)) {
+                check = "NO (" + peers[p - 1] + ": " + *diff + ")";
+                allSame = false;
+                break;
+            }
+        }
+        std::cout << " | " << check << " (" << m[0].result.size() << " groups) |\n";
+    }
+    return allSame;
+}
+
+// The 1-minute load average: other work on the machine skews every column alike.
+std::string loadAverage()
+{
+    QFile file(QStringLiteral("/proc/loadavg"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll().split(' ').front().toStdString() : "unknown";
+}
+
+int run(const Options& o)
+{
+    const std::string loadAtStart = loadAverage();
+    const ssb::DataSet data(o.dataFolder);
+    const std::string header = readFile(SSB_CUBE_HEADER);
+    if (!data.complete(o.scaleFactor)) {
+        std::cout << "Generating scale factor " << o.scaleFactor << " into " << data.folder << " ..." << std::flush;
+        std::cout << format(" %.1f s\n", secondsOf([&] { ssb::writeDataSet(data, o.scaleFactor, header); }));
+    }
+    if (o.generateOnly)
+        return 0;
+    std::vector<ssb::SsbQuery> queries = ssb::ssbQueries();
+    if (!o.query.empty())
+        std::erase_if(queries, [&](const ssb::SsbQuery& q) { return q.name != o.query; });
+    if (queries.empty())
+        usage();
+
+    std::cout << "Opening the cube ..." << std::flush;
+    ssb::EnginePeer engine(QStringLiteral("Provider=MSOLAP;Data Source=") + QString::fromStdString(data.cubeFile()));
+    std::cout << format(" %.2f s\n", engine.openSeconds());
+    // The engine's peak memory, taken before the other databases' clients add theirs.
+    for (const ssb::SsbQuery& q : queries) {
+        double seconds = 0;
+        engine.run(q.pivot, seconds);
+    }
+    const double peakMemory = ssb::processMemory("VmHWM");
+
+    Results results;
+    std::vector<std::function<ssb::TimedRun(const ssb::SsbQuery&)>> contenders;
+    contenders.push_back([&](const ssb::SsbQuery& q) {
+        return [&](double& seconds) { return engine.run(q.pivot, seconds); };
+    });
+    std::unique_ptr<ssb::DuckDbPeer> duck;
+    if (o.duckDb) {
+        std::cout << "Loading DuckDB ..." << std::flush;
+        duck = std::make_unique<ssb::DuckDbPeer>(SSB_DUCKDB_SCRIPT, data);
+        results.peers.push_back("DuckDB");
+        contenders.push_back([&](const ssb::SsbQuery& q) {
+            return [&](double& seconds) { return duck->run(q.sql, seconds); };
+        });
+        std::cout << format(" %.1f s\n", duck->loadSeconds());
+    }
+    std::unique_ptr<ssb::SqlitePeer> sqlite;
+    if (o.sqlite) {
+        sqlite = std::make_unique<ssb::SqlitePeer>(data.cubeFile());
+        results.peers.push_back("SQLite");
+        contenders.push_back([&](const ssb::SsbQuery& q) {
+            return [&](double& seconds) { return ssb::timed([&] { return sqlite->run(q.sql); }, seconds); };
+        });
+    }
+    std::unique_ptr<ssb::PostgresPeer> postgres;
+    std::unique_ptr<ssb::EnginePeer> serverEngine;
+    double postgresLoad = 0;
+    if (!o.postgres.empty()) {
+        std::cout << "Loading PostgreSQL ..." << std::flush;
+        postgres = std::make_unique<ssb::PostgresPeer>(o.postgres);
+        postgresLoad = secondsOf([&] { postgres->load(data, header); });
+        results.peers.push_back("PostgreSQL");
+        contenders.push_back([&](const ssb::SsbQuery& q) {
+            return [&](double& seconds) { return ssb::timed([&] { return postgres->run(q.sql); }, seconds); };
+        });
+        std::cout << format(" %.1f s\n", postgresLoad);
+        if (!o.serverCube.empty()) {
+            serverEngine = std::make_unique<ssb::EnginePeer>(QString::fromStdString(o.serverCube));
+            results.peers.push_back("engine on PostgreSQL");
+            contenders.push_back([&](const ssb::SsbQuery& q) {
+                return [&](double& seconds) { return serverEngine->run(q.pivot, seconds); };
+            });
+        }
+    }
+
+    for (const ssb::SsbQuery& q : queries) {
+        std::cout << q.name << ' ' << std::flush;
+        std::vector<ssb::TimedRun> runs;
+        for (const auto& contender : contenders)
+            runs.push_back(contender(q));
+        results.byQuery.push_back(ssb::measureInTurns(runs, o.runs, o.turns));
+    }
+    std::cout << '\n';
+
+    const ssb::TableSizes sizes(o.scaleFactor);
+    ssb::SqlitePeer counter(data.cubeFile());
+    const double facts = counter.run("SELECT count(*) FROM lineorder").begin()->second;
+    // The columns the cube reads from the fact table, each a 4-byte integer.
+    const double rawColumns = facts * 9 * 4;
+
+    std::cout << "\nStar schema benchmark, scale factor " << o.scaleFactor << ": " << format("%.0f", facts)
+              << " line orders, " << sizes.customers << " customers, " << sizes.suppliers << " suppliers, "
+              << sizes.parts << " parts\n"
+              << "Machine: " << cpuModel() << ", " << std::thread::hardware_concurrency()
+              << " threads; load average at start " << loadAtStart << ", at end " << loadAverage() << '\n'
+              << "Median of " << o.runs << " runs after one warm-up run, the databases taking turns query by query"
+              << (o.turns == ssb::Turns::RoundRobin ? " and run by run; " : "; ")
+              << "\"÷ engine\" is the peer's median over ours (above 1: the engine is faster)\n";
+    const bool allSame = printTable(queries, results);
+    std::cout << "\nCube file: " << megabytes(double(std::filesystem::file_size(data.cubeFile())))
+              << "; open (read into memory): " << format("%.2f s", engine.openSeconds()) << '\n'
+              << "Engine memory: resident " << megabytes(engine.residentBeforeOpen()) << " before open, "
+              << megabytes(engine.residentAfterOpen()) << " after; peak (VmHWM) " << megabytes(peakMemory)
+              << "\nRaw column data (9 fact columns x 4 bytes): " << megabytes(rawColumns) << "; peak / raw = "
+              << format("%.2f", peakMemory / rawColumns) << '\n';
+    if (duck)
+        std::cout << "DuckDB " << duck->version() << ": load " << format("%.1f s", duck->loadSeconds())
+                  << ", peak memory " << megabytes(duck->peakMemoryBytes()) << '\n';
+    if (postgres)
+        std::cout << "PostgreSQL: load " << format("%.1f s", postgresLoad) << '\n';
+    if (!allSame)
+        std::cerr << "ssb_bench: the engine's answers differ from a peer's\n";
+    return allSame ? 0 : 1;
+}
+
+}
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    try {
+        return run(parse(argc, argv));
+    } catch (const std::exception& e) {
+        std::cerr << "\nssb_bench: " << e.what() << '\n';
+        return 1;
+    }
+}

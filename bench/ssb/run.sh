@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Runs the star schema benchmark with all its peers: builds ssb_bench (`make bench`), installs
+# the DuckDB package when missing, starts the throw-away PostgreSQL of the tests
+# (scripts/test-postgres.sh), runs, and stops the server.
+#   bench/ssb/run.sh [--sf N] [--runs N] [other ssb_bench options]
+# Data is generated once per scale factor into build/bench/ssb-data-sf<N>/.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
+
+make -C "$root" bench >/dev/null
+if [[ ! -d "$here/node_modules/@duckdb/node-api" ]]; then
+  (cd "$here" && npm ci --no-audit --no-fund)
+fi
+
+eval "$("$root/scripts/test-postgres.sh" start)"
+trap '"$root/scripts/test-postgres.sh" stop' EXIT
+createdb ssb
+
+mkdir -p "$root/build/bench"
+cd "$root/build/bench"
+"$root/build/bench/bench/ssb/ssb_bench" --postgres "dbname=ssb" \
+  --server-cube "Provider=MSOLAP;Data Source=$PGHOST;Initial Catalog=ssb" "$@"
