@@ -9,6 +9,11 @@ here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 
 make -C "$root" bench >/dev/null
+# DuckDB comes as an npm package; node and npm are the only things it needs of the machine.
+if ! command -v npm >/dev/null; then
+  sudo=""; [[ $(id -u) -ne 0 ]] && sudo="sudo"
+  $sudo apt-get update -qq && DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq nodejs npm
+fi
 if [[ ! -d "$here/node_modules/@duckdb/node-api" ]]; then
   (cd "$here" && npm ci --no-audit --no-fund)
 fi
