@@ -2,6 +2,7 @@
 
 #include "app/ReportFolders.h"
 #include "app/ReportRecord.h"
+#include "app/cReportsDic.h"
 #include "app/modGlobals.h"
 #include "common/modErroHandling.h"
 #include "common/modFileHandling.h"
@@ -43,7 +44,9 @@ void tellUser(const QString& text)
 }
 
 // The file a save goes to: the one the report came from when it is this report of this
-// cube, else an existing file of the same name in any letter case, else a new one.
+// cube, else the file the tree's report of that name was read from (a single cube's may
+// lie in the report root), else an existing file of the same name in any letter case,
+// else a new one.
 QString targetPath(const cOLAPReport& report)
 {
     const QString folder = ReportFolders::cubeFolder(gstrCubeName);
@@ -52,6 +55,12 @@ QString targetPath(const cOLAPReport& report)
                    .compare(report.ViewName, Qt::CaseInsensitive)
                == 0)
         return report.SourcePath;
+    const QString key = reportKey(gstrCubeName, report.ViewName);
+    if (gobjReportsDic && gobjReportsDic->dicViews.Exists(key)) {
+        const QString read = gobjReportsDic->dicViews.Item(key)->SourcePath;
+        if (!read.isEmpty())
+            return read;
+    }
     const QString fileName = report.ViewName + QStringLiteral(".txt");
     const QStringList existing = QDir(folder).entryList({QStringLiteral("*.txt")}, QDir::Files);
     for (const QString& name : existing) {

@@ -6,6 +6,7 @@
 #include "app/modGlobals.h"
 #include "common/ErrorBoundary.h"
 #include "common/modAPI.h"
+#include "common/subEndProgram.h"
 #include "lang/modMultiLingual.h"
 #include "olap/Connection.h"
 #include "platform/ComponentRegistry.h"
@@ -275,7 +276,9 @@ void frmAnalysisServices::reject()
 
 void frmAnalysisServices::Form_Unload()
 {
-    if (!blnOK)
+    // While the program ends in order (the error report closing every window), that end
+    // goes on: it releases what the run holds and sets the exit code.
+    if (!blnOK && !modMain::programEnding())
         platform::eventBoundary([] { platform::services().processEnd->endProcess(0); });
 }
 

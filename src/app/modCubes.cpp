@@ -96,6 +96,12 @@ void subGetCubeFileNames()
                 continue;
             }
             const QString cube = name.chopped(kCubeExtension.size());
+            if (!isUsableFolderName(cube)) {
+                // The name becomes the cube's report folder: one that could point elsewhere is not taken.
+                modErroHandling::subLogStep(QStringLiteral("Skipping the cube file ") + file.Path()
+                                            + QStringLiteral(": its name cannot be a folder name"));
+                continue;
+            }
             if (gdicCubes.Exists(cube)) {
                 modErroHandling::subLogStep(QStringLiteral("Skipping the cube file ") + file.Path()
                                             + QStringLiteral(": a cube of that name was found already"));

@@ -48,9 +48,10 @@ void resetRunStateForTests()
 
 QString maskPasswords(const QString& text)
 {
-    // The value runs to the next ";" or line end, or is quoted or braced as a whole.
+    // The value runs to the next ";" or line end, or is quoted or braced as a whole; a
+    // quote inside a quoted value is doubled.
     static const QRegularExpression password(
-        QStringLiteral("\\b(password|pwd)(\\s*=\\s*)(\"[^\"]*\"?|'[^']*'?|\\{[^}]*\\}?|[^;\\r\\n]*)"),
+        QStringLiteral("\\b(password|pwd)(\\s*=\\s*)(\"(?:[^\"]|\"\")*\"?|'(?:[^']|'')*'?|\\{[^}]*\\}?|[^;\\r\\n]*)"),
         QRegularExpression::CaseInsensitiveOption);
     QString masked = text;
     masked.replace(password, QStringLiteral("\\1\\2***"));

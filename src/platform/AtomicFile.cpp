@@ -46,7 +46,9 @@ bool writeAll(int fd, const QByteArray& bytes)
 bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error)
 {
     const QByteArray target = QFile::encodeName(path);
-    QByteArray temp = target + ".XXXXXX";
+    // The scratch name does not grow with the target's: a name as long as the file system
+    // allows must still be writable.
+    QByteArray temp = QFile::encodeName(QFileInfo(path).path()) + "/.tessaline-XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
         return fail(error, path);

@@ -4,6 +4,7 @@
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <cstdio>
 
 namespace platform {
 
@@ -164,9 +165,13 @@ void RegistryStore::save(Hive hive) const
                 ini.setValue(prefix + (v.key().isEmpty() ? QString::fromLatin1(kDefaultValueName) : v.key()), v.value());
         }
         ini.sync();
+        // A hive that could not be written whole leaves the file it replaces as it was.
+        if (ini.status() != QSettings::NoError) {
+            QFile::remove(temp);
+            return;
+        }
     }
-    QFile::remove(file);
-    QFile::rename(temp, file);
+    std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(file).constData());
 }
 
 }

@@ -186,3 +186,13 @@ TEST_F(ServerDialog, CancelEscapeAndTheCloseBoxEndTheProgramWithoutAMessage)
     answered.close();
     EXPECT_EQ(run.fakes.processEnd.ends, expectedEnds);
 }
+
+TEST_F(ServerDialog, AnErrorReportWhileItIsOpenStillEndsTheRunAsFailed)
+{
+    frmAnalysisServices dialog;
+    dialog.show();
+    // The error report closes every window; the dialog's own end must not come first.
+    EXPECT_TRUE(run.ends([] { modErroHandling::subHandleError(QStringLiteral("boom"), 5, 0, QStringLiteral("x")); }));
+    EXPECT_EQ(run.fakes.processEnd.ends, 1);
+    EXPECT_EQ(run.fakes.processEnd.lastExitCode, 1);
+}

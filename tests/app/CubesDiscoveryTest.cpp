@@ -70,6 +70,16 @@ TEST_F(CubeFiles, NamesDifferingOnlyInCaseGiveOneCubeTheFirst)
     EXPECT_EQ(run.fakes.processEnd.ends, 0);
 }
 
+TEST_F(CubeFiles, FilesWhoseCubeNameCouldLeadOutOfTheReportFolderAreNotCubes)
+{
+    // "..." less ".cub" names the report root's parent, ".cub" the root itself.
+    for (const char* name : {"...cub", "..cub", ".cub", "Sales.cub"})
+        put(QString::fromLatin1(name));
+    modCubes::subGetCubeFileNames();
+    EXPECT_EQ(gdicCubes.Keys(), QStringList{QStringLiteral("Sales")});
+    EXPECT_EQ(run.fakes.processEnd.ends, 0);
+}
+
 TEST_F(CubeFiles, AMissingDataFolderGoesToTheErrorReport)
 {
     gstrDataPath = dataPath + QStringLiteral("/gone");

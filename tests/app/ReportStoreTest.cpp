@@ -244,3 +244,21 @@ TEST_F(ReportStore, SavingANameInAnotherCaseWritesOverTheExistingFile)
     save(QStringLiteral("Sales"), QStringLiteral("sales BY month"));
     EXPECT_EQ(QDir(folder(QStringLiteral("Sales"))).entryList(QDir::Files), QStringList{QStringLiteral("Sales by Month.txt")});
 }
+
+TEST_F(ReportStore, SavingOverAReportReadFromTheRootWritesThatFile)
+{
+    cubes({"Sales"});
+    save(QStringLiteral("Sales"), QStringLiteral("Q1"));
+    ASSERT_TRUE(QFile::rename(folder(QStringLiteral("Sales")) + QStringLiteral("/Q1.txt"), folder() + QStringLiteral("/Q1.txt")));
+    gobjReportsDic = std::make_shared<cReportsDic>();
+    gobjReportsDic->GetReports();
+
+    // Another report saved under the same name replaces the one the tree shows.
+    save(QStringLiteral("Sales"), QStringLiteral("q1"), QStringLiteral("Replaced"));
+    cReportsDic again;
+    again.GetReports();
+    EXPECT_TRUE(again.SkippedFiles().isEmpty()) << again.SkippedFiles().join(QLatin1Char('\n')).toStdString();
+    ASSERT_TRUE(again.dicViews.Exists(reportKey(QStringLiteral("Sales"), QStringLiteral("Q1"))));
+    EXPECT_EQ(again.dicViews.Item(reportKey(QStringLiteral("Sales"), QStringLiteral("Q1")))->ReportCategory,
+              QStringLiteral("Replaced"));
+}

@@ -151,6 +151,9 @@ TEST(ErrorReport, PasswordsNeverReachTheReportTheMailOrTheLog)
         EXPECT_TRUE(text.contains(QStringLiteral("User ID=ann;Password=***;Initial Catalog=Sales;pwd = ***;")));
     }
     EXPECT_EQ(maskPasswords(QStringLiteral("Passwords=x; Password=")), QStringLiteral("Passwords=x; Password=***"));
+    // A quote inside a quoted value is doubled; the value runs on past it.
+    EXPECT_EQ(maskPasswords(QStringLiteral("Password=\"a\"\"b;c\";pwd='d''e;f';X=1")),
+              QStringLiteral("Password=***;pwd=***;X=1"));
 }
 
 TEST(StepLog, OffByDefaultAndOnWritesOneLinePerStep)

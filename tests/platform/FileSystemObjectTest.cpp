@@ -162,5 +162,14 @@ TEST(AtomicFile, AWriteCutShortLeavesTheOldFileWhole)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("old"));
-    EXPECT_EQ(QDir(fakes.path(QStringLiteral("."))).entryList({QStringLiteral("whole.txt.*")}, QDir::Files), QStringList());
+    EXPECT_EQ(QDir(fakes.path(QStringLiteral("."))).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("whole.txt")});
+}
+
+TEST(AtomicFile, ANameAsLongAsTheFileSystemAllowsCanBeWritten)
+{
+    FakeServices fakes;
+    const QString path = fakes.path(QString(251, QLatin1Char('n')) + QStringLiteral(".txt"));
+    QString error;
+    EXPECT_TRUE(writeFileAtomically(path, QByteArray("report"), &error)) << error.toStdString();
+    EXPECT_EQ(bytesOf(path), QByteArray("report"));
 }

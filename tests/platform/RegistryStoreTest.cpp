@@ -1,5 +1,6 @@
 #include "platform/RegistryStore.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -41,4 +42,24 @@ TEST(RegistryStore, MissingValueIsNoValueNotAnEmptyText)
     RegistryStore store(dir.path());
     EXPECT_FALSE(store.value(Hive::CurrentUser, QStringLiteral("Software\\Zelbrin"), QStringLiteral("x")).has_value());
     EXPECT_FALSE(store.value(Hive::ClassesRoot, QStringLiteral("OWC.Chart"), QStringLiteral("x")).has_value());
+}
+
+TEST(RegistryStore, AHiveThatCannotBeWrittenKeepsTheFileItHad)
+{
+    QTemporaryDir dir;
+    {
+        RegistryStore store(dir.path());
+        store.setValue(Hive::CurrentUser, QStringLiteral("Software\\Zelbrin"), QStringLiteral("Kept"),
+                       QStringLiteral("1"));
+    }
+    // The next write cannot reach its scratch file.
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("HKCU.ini.new")));
+    {
+        RegistryStore store(dir.path());
+        store.setValue(Hive::CurrentUser, QStringLiteral("Software\\Zelbrin"), QStringLiteral("Lost"),
+                       QStringLiteral("2"));
+    }
+    RegistryStore again(dir.path());
+    EXPECT_EQ(again.value(Hive::CurrentUser, QStringLiteral("Software\\Zelbrin"), QStringLiteral("Kept")),
+              QStringLiteral("1"));
 }
