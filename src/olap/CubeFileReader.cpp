@@ -39,14 +39,15 @@ public:
             low = std::min(low, key);
             high = std::max(high, key);
         }
-        const qint64 span = high - low + 1;
+        // Unsigned, because keys at both ends of the range lie further apart than a qint64 holds.
+        const quint64 last = quint64(high) - quint64(low);
         const qint64 limit = std::max<qint64>(64 * qint64(m_integers.size()), 1 << 16);
-        if (span > std::min<qint64>(limit, 1 << 24))
+        if (last >= quint64(std::min<qint64>(limit, 1 << 24)))
             return;
         m_base = low;
-        m_dense.assign(size_t(span), -1);
+        m_dense.assign(size_t(last) + 1, -1);
         for (const auto& [key, row] : m_integers)
-            m_dense[size_t(key - low)] = row;
+            m_dense[size_t(quint64(key) - quint64(low))] = row;
     }
 
     int find(const SqliteDatabase::Statement& st, int column) const
@@ -57,7 +58,7 @@ public:
         case SQLITE_INTEGER: {
             const qint64 key = sqlite3_column_int64(st.handle(), column);
             if (!m_dense.empty()) {
-                const quint64 at = quint64(key - m_base);
+                const quint64 at = quint64(key) - quint64(m_base);
                 if (at < m_dense.size() && m_dense[at] >= 0)
                     return m_dense[at];
             } else if (const auto it = m_integers.find(key); it != m_integers.end()) {

@@ -146,3 +146,30 @@ TEST(CubeFile, DatabasesWithWrongMarksOrMetadataAreRefused)
     }
     EXPECT_THROW(openCube(fileString(testcubes::salesCube()), QStringLiteral("Budget")), platform::VbError);
 }
+
+TEST(CubeFile, KeysFarApartAtTheEndsOfTheIntegerRangeAreRead)
+{
+    // A sentinel key for "unknown" at the bottom of the 64-bit range, beside the usual small ones.
+    const QString path = testcubes::buildCube(
+        QStringLiteral("Sales"), QStringLiteral("INSERT INTO sales_channel (channel_id, channel) VALUES "
+                                                "(-9223372036854775808, 'Unknown'), (9223372036854775807, 'Other');"
+                                                "UPDATE sales_fact SET channel_id = 9223372036854775807 "
+                                                "WHERE rowid % 10 = 0;"));
+    EXPECT_EQ(openAndReadAll(path), 0);
+    auto cube = openCube(fileString(path), QString());
+    PivotQuery q;
+    AxisField channel;
+    channel.hierarchy = QStringLiteral("Channel");
+    q.rows.fields = {channel};
+    q.rows.showEmpty = true;
+    q.measures = {QStringLiteral("Order Lines")};
+    const CellSet cells = cube->query(q);
+    QStringList shown;
+    for (const Tuple& t : cells.rows)
+        shown << t.members[0].member.caption;
+    EXPECT_TRUE(shown.contains(QStringLiteral("Unknown")));
+    const int other = int(shown.indexOf(QStringLiteral("Other")));
+    ASSERT_GE(other, 0);
+    const auto facts = testcubes::sql(path, QStringLiteral("SELECT COUNT(*) FROM sales_fact WHERE rowid % 10 = 0"));
+    EXPECT_EQ(cells.value(other, 0, 0), facts[0][0].toDouble());
+}
