@@ -7,6 +7,7 @@
 #include <cmath>
 #include <exception>
 #include <functional>
+#include <optional>
 #include <thread>
 #include <sqlite3.h>
 #include <unordered_map>
@@ -22,8 +23,8 @@ class KeyMap
 public:
     void insert(const SqliteDatabase::Statement& st, int column, int row)
     {
-        if (sqlite3_column_type(st.handle(), column) == SQLITE_INTEGER)
-            m_integers.emplace(sqlite3_column_int64(st.handle(), column), row);
+        if (const auto key = integerKey(st, column))
+            m_integers.emplace(*key, row);
         const QString text = st.text(column);
         if (!m_texts.contains(text))   // a repeated key keeps its first row
             m_texts.insert(text, row);
@@ -39,39 +40,51 @@ public:
             low = std::min(low, key);
             high = std::max(high, key);
         }
-        const qint64 span = high - low + 1;
+        // Unsigned, because keys at both ends of the range lie further apart than a qint64 holds.
+        const quint64 last = quint64(high) - quint64(low);
         const qint64 limit = std::max<qint64>(64 * qint64(m_integers.size()), 1 << 16);
-        if (span > std::min<qint64>(limit, 1 << 24))
+        if (last >= quint64(std::min<qint64>(limit, 1 << 24)))
             return;
         m_base = low;
-        m_dense.assign(size_t(span), -1);
+        m_dense.assign(size_t(last) + 1, -1);
         for (const auto& [key, row] : m_integers)
-            m_dense[size_t(key - low)] = row;
+            m_dense[size_t(quint64(key) - quint64(low))] = row;
     }
 
     int find(const SqliteDatabase::Statement& st, int column) const
     {
-        switch (sqlite3_column_type(st.handle(), column)) {
-        case SQLITE_NULL:
+        if (sqlite3_column_type(st.handle(), column) == SQLITE_NULL)
             return -1;
-        case SQLITE_INTEGER: {
-            const qint64 key = sqlite3_column_int64(st.handle(), column);
+        if (const auto key = integerKey(st, column)) {
             if (!m_dense.empty()) {
-                const quint64 at = quint64(key - m_base);
+                const quint64 at = quint64(*key) - quint64(m_base);
                 if (at < m_dense.size() && m_dense[at] >= 0)
                     return m_dense[at];
-            } else if (const auto it = m_integers.find(key); it != m_integers.end()) {
+            } else if (const auto it = m_integers.find(*key); it != m_integers.end()) {
                 return it->second;
             }
-            break;
-        }
-        default:
-            break;
         }
         return m_texts.value(st.text(column), -1);
     }
 
 private:
+    // An integer, or a whole number stored as a real (1.0), which SQL's join matches to 1.
+    static std::optional<qint64> integerKey(const SqliteDatabase::Statement& st, int column)
+    {
+        switch (sqlite3_column_type(st.handle(), column)) {
+        case SQLITE_INTEGER:
+            return sqlite3_column_int64(st.handle(), column);
+        case SQLITE_FLOAT: {
+            const double v = sqlite3_column_double(st.handle(), column);
+            if (std::trunc(v) == v && v >= -0x1p63 && v < 0x1p63)
+                return qint64(v);
+            return std::nullopt;
+        }
+        default:
+            return std::nullopt;
+        }
+    }
+
     std::unordered_map<qint64, int> m_integers;
     QHash<QString, int> m_texts;
     std::vector<int32_t> m_dense;   // by key - m_base

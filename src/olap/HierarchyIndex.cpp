@@ -1,6 +1,7 @@
 #include "olap/HierarchyIndex.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace olap {
 
@@ -10,6 +11,10 @@ int compareSortValues(const QString& a, const QString& b)
     bool bNumber = false;
     const double x = a.toDouble(&aNumber);
     const double y = b.toDouble(&bNumber);
+    // "nan" and "inf" read as numbers, but a member called "Nan" is a name, and NaN
+    // compares equal to every number, which no sort can order by.
+    aNumber = aNumber && std::isfinite(x);
+    bNumber = bNumber && std::isfinite(y);
     if (aNumber && bNumber)
         return x < y ? -1 : (y < x ? 1 : 0);
     if (aNumber != bNumber)

@@ -124,10 +124,12 @@ QString formatSection(double value, const QString& section, const QLocale& local
             ++exponent;
         }
         mantissa = QString::number(scaled, 'f', maxDecimals);
-        const int expDigits = int(std::max<qsizetype>(1, section.size() - (e + 2)));
-        QString exp = QString::number(std::abs(exponent)).rightJustified(expDigits, u'0');
+        int placeholders = 0;   // the exponent's digits; any text after them is a suffix
+        while (e + 2 + placeholders < section.size() && isDigitPlaceholder(section.at(e + 2 + placeholders)))
+            ++placeholders;
+        QString exp = QString::number(std::abs(exponent)).rightJustified(std::max(1, placeholders), u'0');
         suffix = (exponent < 0 ? QStringLiteral("E-") : QStringLiteral("E+")) + exp;
-        suffix += literal(section.mid(e + 2 + expDigits));
+        suffix += literal(section.mid(e + 2 + placeholders));
     } else {
         mantissa = QString::number(value, 'f', maxDecimals);
         suffix = literal(section.mid(last + 1));

@@ -116,7 +116,8 @@ QString ServerSql::memberCondition(int hierarchy, int member, QStringList& param
     QStringList parts;
     for (int level = 0; level < path.keys.size(); ++level) {
         params << path.keys[level];
-        parts << QStringLiteral("%1 = $%2").arg(asText(levelColumn(hierarchy, level))).arg(params.size());
+        // A NULL key is the member with the empty key, and NULL = '' would keep none of its facts.
+        parts << QStringLiteral("COALESCE(%1, '') = $%2").arg(asText(levelColumn(hierarchy, level))).arg(params.size());
     }
     return QLatin1Char('(') + parts.join(QStringLiteral(" AND ")) + QLatin1Char(')');
 }

@@ -88,15 +88,21 @@ bool PivotLayout::place(const FieldRef& field, Area area, int index)
     // only moves; a level dropped from the field list replaces the shown level.
     olap::AxisField axisField{field.name, field.level, {}, {}};
     DataField dataField{field.name, {}, {}};
+    // A value sort names its measure by place, so it follows the measures a move shifts.
+    QString sortedMeasure[2];
+    for (const olap::Axis* sorted : {&rows, &columns})
+        if (sorted->sortByMeasure && *sorted->sortByMeasure >= 0 && *sorted->sortByMeasure < dataFields.size())
+            sortedMeasure[sorted == &rows ? 0 : 1] = dataFields[*sorted->sortByMeasure].measure;
     if (from) {
         const auto [fromArea, fromIndex] = *from;
         if (fromArea == Area::Data)
-            dataField = dataFields[fromIndex];
-        else if (fromArea == Area::Row || fromArea == Area::Column)
-            axisField = axis(fromArea).fields[fromIndex];
+            dataField = dataFields.takeAt(fromIndex);
+        else if (fromArea == Area::Filter)
+            filterFields.remove(fromIndex);
+        else
+            axisField = axis(fromArea).fields.takeAt(fromIndex);
         if (fromArea == area && index > fromIndex)
             --index;
-        remove(field);
     }
     axisField.level = field.level;
     auto insertAt = [index](auto& list, auto value) {
@@ -108,6 +114,12 @@ bool PivotLayout::place(const FieldRef& field, Area area, int index)
     case Area::Filter: insertAt(filterFields, FilterField{field.name, field.level}); break;
     case Area::Row:
     case Area::Column: insertAt(axis(area).fields, axisField); break;
+    }
+    for (olap::Axis* sorted : {&rows, &columns}) {
+        const QString& name = sortedMeasure[sorted == &rows ? 0 : 1];
+        for (int i = 0; i < dataFields.size() && !name.isEmpty(); ++i)
+            if (dataFields[i].measure == name)
+                sorted->sortByMeasure = i;
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #include "pivot/PivotXml.h"
 
 #include <QXmlStreamReader>
+#include <utility>
 
 namespace pivot {
 namespace {
@@ -314,10 +315,11 @@ std::optional<PivotState> readPivotXml(const QString& xml)
 
 QString withoutPassword(const QString& connectionString)
 {
-    // Items are separated by ";" outside quotes; a quoted value may hold ";".
+    // Items are separated by ";" outside quoted values; a quoted value may hold ";".
     QStringList kept;
     QString item;
     QChar quote;
+    QChar justClosed;
     auto flush = [&] {
         const QString key = item.section(u'=', 0, 0).trimmed().toLower();
         if (key != QLatin1String("password") && key != QLatin1String("pwd"))
@@ -325,9 +327,17 @@ QString withoutPassword(const QString& connectionString)
         item.clear();
     };
     for (QChar c : connectionString) {
+        const QChar closedBefore = std::exchange(justClosed, QChar());
         if (!quote.isNull()) {
-            if (c == quote) quote = QChar();
-        } else if ((c == u'"' || c == u'\'') && item.contains(u'=')) {
+            if (c == quote) {
+                justClosed = quote;
+                quote = QChar();
+            }
+        } else if (c == closedBefore
+                   || ((c == u'"' || c == u'\'') && item.contains(u'=')
+                       && item.mid(item.indexOf(u'=') + 1).trimmed().isEmpty())) {
+            // A doubled quote stands for itself inside a quoted value; only a quote that
+            // starts a value opens one, so "O'Brien" is plain text.
             quote = c;
         } else if (c == u';') {
             flush();

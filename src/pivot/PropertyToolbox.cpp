@@ -36,6 +36,13 @@ PropertyToolbox::PropertyToolbox(QWidget* parent)
 
 void PropertyToolbox::setFields(const QVector<Field>& fields)
 {
+    if (m_committing && fields.size() == m_field->count()) {
+        // The echo of an edit: refilling the editors would trim or replace what is being typed.
+        m_fields = fields;
+        for (int i = 0; i < fields.size(); ++i)
+            m_field->setItemText(i, fields[i].caption);
+        return;
+    }
     m_filling = true;
     const int current = std::max(0, m_field->currentIndex());
     m_fields = fields;
@@ -64,7 +71,9 @@ void PropertyToolbox::commit()
     const Field edited{m_caption->text().trimmed(), m_format->currentText().trimmed()};
     if (edited.caption == m_fields[index].caption && edited.numberFormat == m_fields[index].numberFormat)
         return;
+    m_committing = true;
     emit fieldEdited(index, edited.caption, edited.numberFormat);
+    m_committing = false;
 }
 
 }

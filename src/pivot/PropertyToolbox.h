@@ -37,6 +37,7 @@ private:
     QLineEdit* m_caption;
     QComboBox* m_format;
     bool m_filling = false;
+    bool m_committing = false;
 };
 
 }

@@ -57,6 +57,19 @@ long openAndReadAll(const QString& path)
     return 0;
 }
 
+// Order lines by channel, the hierarchy the key tests below play with.
+CellSet orderLinesByChannel(const QString& path, bool showEmpty)
+{
+    auto cube = openCube(fileString(path), QString());
+    PivotQuery q;
+    AxisField channel;
+    channel.hierarchy = QStringLiteral("Channel");
+    q.rows.fields = {channel};
+    q.rows.showEmpty = showEmpty;
+    q.measures = {QStringLiteral("Order Lines")};
+    return cube->query(q);
+}
+
 }
 
 TEST(CubeFile, ConnectionObjectsAnswerForACubeFile)
@@ -145,4 +158,37 @@ TEST(CubeFile, DatabasesWithWrongMarksOrMetadataAreRefused)
         EXPECT_EQ(openAndReadAll(path), platform::err::Unspecified);
     }
     EXPECT_THROW(openCube(fileString(testcubes::salesCube()), QStringLiteral("Budget")), platform::VbError);
+}
+
+TEST(CubeFile, FactKeysMatchTheirDimensionRowsAsTheJoinWould)
+{
+    // Sentinel keys at both ends of the 64-bit range, beside the usual small ones.
+    const QString sentinels = testcubes::buildCube(
+        QStringLiteral("Sales"), QStringLiteral("INSERT INTO sales_channel (channel_id, channel) VALUES "
+                                                "(-9223372036854775808, 'Unknown'), (9223372036854775807, 'Other');"
+                                                "UPDATE sales_fact SET channel_id = 9223372036854775807 "
+                                                "WHERE rowid % 10 = 0;"));
+    EXPECT_EQ(openAndReadAll(sentinels), 0);
+    const CellSet withSentinels = orderLinesByChannel(sentinels, true);
+    QStringList shown;
+    for (const Tuple& t : withSentinels.rows)
+        shown << t.members[0].member.caption;
+    EXPECT_TRUE(shown.contains(QStringLiteral("Unknown")));
+    const int other = int(shown.indexOf(QStringLiteral("Other")));
+    ASSERT_GE(other, 0);
+    const auto tenth = testcubes::sql(sentinels, QStringLiteral("SELECT COUNT(*) FROM sales_fact WHERE rowid % 10 = 0"));
+    EXPECT_EQ(withSentinels.value(other, 0, 0), tenth[0][0].toDouble());
+
+    // A tool that wrote the fact keys as 1.0, 2.0...
+    const QString reals = testcubes::buildCube(
+        QStringLiteral("Sales"), QStringLiteral("CREATE TABLE sales_fact_real AS SELECT month_id, city_id, product_id, "
+                                                "channel_id * 1.0 AS channel_id, customer_id, quantity, discount, "
+                                                "revenue FROM sales_fact;"
+                                                "UPDATE olap_cube SET fact_table = 'sales_fact_real';"));
+    ASSERT_EQ(testcubes::sql(reals, QStringLiteral("SELECT typeof(channel_id) FROM sales_fact_real LIMIT 1"))[0][0],
+              QVariant(QStringLiteral("real")));
+    const CellSet withReals = orderLinesByChannel(reals, false);
+    ASSERT_EQ(withReals.rows.size(), 4);   // three channels and the total
+    const auto all = testcubes::sql(reals, QStringLiteral("SELECT COUNT(*) FROM sales_fact_real"));
+    EXPECT_EQ(withReals.value(3, 0, 0), all[0][0].toDouble());
 }

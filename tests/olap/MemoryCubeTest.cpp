@@ -1,6 +1,7 @@
 #include "SampleCubes.h"
 
 #include "olap/CubeProvider.h"
+#include "olap/HierarchyIndex.h"
 #include "platform/VbError.h"
 
 #include <gtest/gtest.h>
@@ -240,6 +241,22 @@ TEST(MemoryCube, SortsByLabelAndByValue)
     const CellSet cells = sales().query(q);
     for (int r = 0; r + 2 < cells.rows.size(); ++r)
         EXPECT_LE(*cells.value(r, 0, 0), *cells.value(r + 1, 0, 0));
+}
+
+TEST(MemoryCube, HierarchyOrderTakesOnlyFiniteNumbersAsNumbers)
+{
+    // Customers called "Nan" or "Inf" are names, not numbers that sort before every name.
+    HierarchyIndex index(1);
+    for (const char* name : {"Nan", "Bob", "Inf", "10", "Anna", "9"}) {
+        const QString text = QString::fromUtf8(name);
+        index.addRow({LevelCell{text, text, text}});
+    }
+    index.finish();
+    QStringList order;
+    for (int id : index.roots())
+        order << index.member(id).caption;
+    EXPECT_EQ(order, (QStringList{QStringLiteral("9"), QStringLiteral("10"), QStringLiteral("Anna"),
+                                  QStringLiteral("Bob"), QStringLiteral("Inf"), QStringLiteral("Nan")}));
 }
 
 TEST(MemoryCube, MemberListsFollowTheHierarchyAndSearchIgnoresCase)

@@ -33,6 +33,7 @@ TEST(NumberFormat, FormatsTheCubesFormatsAndPatterns)
         {0.25, "#.00", ".25"},
         {7, "000", "007"},
         {12345, "0.00E+00", "1.23E+04"},
+        {12345, "0.00E+00 \"kg\"", "1.23E+04 kg"},   // text after the exponent is no digit of it
         {1234.5, "Standard", "1,234.50"},
         {1234.5, "Fixed", "1234.50"},
         {1234.5, "", "1234.5"},

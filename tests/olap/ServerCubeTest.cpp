@@ -7,6 +7,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QLockFile>
 #include <QProcess>
 #include <gtest/gtest.h>
@@ -27,34 +28,85 @@ QString serverString(const QString& catalog)
     return s;
 }
 
-// The sample catalog, created once per server by the project's script; parallel test
-// processes wait for each other on a lock file.
-QString sampleCatalog()
+// Creates the catalog `name` once per server by `create` (which returns what went wrong, if
+// anything); parallel test processes wait for each other on a lock file.
+bool ensureCatalog(const QString& name, const std::function<QString()>& create)
 {
-    static QString name;
-    if (!name.isEmpty())
-        return name;
     const QByteArray server = QCryptographicHash::hash(qgetenv("PGHOST") + qgetenv("PGPORT"), QCryptographicHash::Md5).toHex().left(8);
-    const QString candidate = QStringLiteral("tessaline_test_samples");
     QLockFile lock(QDir::tempPath() + QStringLiteral("/tessaline-olap-") + QString::fromLatin1(server) + QStringLiteral(".lock"));
     if (!lock.lock())
-        return {};
+        return false;
     Connection cn;
     cn.Open(serverString(QString()));
     Recordset rs = cn.OpenSchema(Connection::adSchemaCatalogs);
     bool exists = false;
     for (; !rs.Eof(); rs.MoveNext())
-        exists = exists || rs.Fields(QStringLiteral("CATALOG_NAME")).toString() == candidate;
-    if (!exists) {
-        QProcess script;
-        script.start(QStringLiteral("bash"), {QStringLiteral(TESSALINE_SOURCE_DIR "/scripts/create-sample-catalog.sh"), candidate});
-        script.waitForFinished(300000);
-        if (script.exitCode() != 0) {
-            ADD_FAILURE() << script.readAllStandardError().toStdString();
-            return {};
-        }
-    }
-    name = candidate;
+        exists = exists || rs.Fields(QStringLiteral("CATALOG_NAME")).toString() == name;
+    if (exists)
+        return true;
+    const QString failure = create();
+    if (!failure.isEmpty())
+        ADD_FAILURE() << failure.toStdString();
+    return failure.isEmpty();
+}
+
+// Runs a command to its end; what it wrote to standard error when it failed.
+QString run(const QString& program, const QStringList& arguments, const QByteArray& input = {})
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    process.waitForFinished(300000);
+    return process.exitCode() == 0 ? QString() : QString::fromUtf8(process.readAllStandardError()) + program;
+}
+
+// The sample catalog, created by the project's script.
+QString sampleCatalog()
+{
+    static QString name;
+    const QString candidate = QStringLiteral("tessaline_test_samples");
+    if (name.isEmpty() && ensureCatalog(candidate, [&] {
+            return run(QStringLiteral("bash"),
+                       {QStringLiteral(TESSALINE_SOURCE_DIR "/scripts/create-sample-catalog.sh"), candidate});
+        }))
+        name = candidate;
+    return name;
+}
+
+// A small cube whose products partly lack a category: members with an empty (NULL) key.
+QString nullKeyCatalog()
+{
+    static QString name;
+    const QString candidate = QStringLiteral("tessaline_test_null_keys");
+    if (name.isEmpty() && ensureCatalog(candidate, [&] {
+            QFile metadata(QStringLiteral(TESSALINE_EXAMPLES "/cubes/cube-file.sql"));
+            metadata.open(QIODevice::ReadOnly);
+            QByteArray sql = "CREATE SCHEMA olap; SET search_path = olap;\n";
+            for (const QByteArray& line : metadata.readAll().split('\n'))
+                sql += line.startsWith("PRAGMA") ? QByteArray() : line + '\n';
+            sql += "SET search_path = public, olap;\n"
+                   "CREATE TABLE shop_product (product_id INTEGER PRIMARY KEY, category TEXT, product TEXT);\n"
+                   "INSERT INTO shop_product VALUES (1, 'Fruit', 'Apple'), (2, NULL, 'Mystery'), (3, NULL, 'Gadget');\n"
+                   "CREATE TABLE shop_fact (product_id INTEGER NOT NULL, amount DOUBLE PRECISION NOT NULL);\n"
+                   "INSERT INTO shop_fact VALUES (1, 10), (2, 20), (3, 30), (3, 5);\n"
+                   "INSERT INTO olap_cube (name, caption, fact_table, ordinal) VALUES ('Shop', 'Shop', 'shop_fact', 1);\n"
+                   "INSERT INTO olap_dimension (cube, name, caption, dim_table, dim_key, fact_key) VALUES "
+                   "('Shop', 'Product', 'Product', 'shop_product', 'product_id', 'product_id');\n"
+                   "INSERT INTO olap_hierarchy (cube, name, caption, dimension, ordinal) VALUES "
+                   "('Shop', 'Product', 'Product', 'Product', 1);\n"
+                   "INSERT INTO olap_level (cube, hierarchy, depth, name, caption, key_column, caption_column, "
+                   "sort_column) VALUES ('Shop', 'Product', 1, 'Category', 'Category', 'category', NULL, NULL), "
+                   "('Shop', 'Product', 2, 'Product', 'Product', 'product_id', 'product', NULL);\n"
+                   "INSERT INTO olap_measure (cube, name, caption, column_name, aggregate, number_format, ordinal) "
+                   "VALUES ('Shop', 'Amount', 'Amount', 'amount', 'sum', '#,##0', 1);\n";
+            const QStringList psql{QStringLiteral("-X"), QStringLiteral("-v"), QStringLiteral("ON_ERROR_STOP=1"),
+                                   QStringLiteral("-q"), QStringLiteral("-d")};
+            const QString created = run(QStringLiteral("psql"), psql + QStringList{QStringLiteral("postgres"),
+                                        QStringLiteral("-c"), QStringLiteral("CREATE DATABASE ") + candidate});
+            return created.isEmpty() ? run(QStringLiteral("psql"), psql + QStringList{candidate}, sql) : created;
+        }))
+        name = candidate;
     return name;
 }
 
@@ -237,4 +289,25 @@ TEST_F(ServerCube, MemberKeysReachTheServerOnlyAsParameters)
     EXPECT_FALSE(none.value(int(none.rows.size()) - 1, 0, 0).has_value());
     q.filters.clear();
     EXPECT_EQ(server->query(q).rows.size(), 4);
+}
+
+TEST_F(ServerCube, MembersWithAnEmptyKeyFilterAndShowTheirFacts)
+{
+    const QString catalog = nullKeyCatalog();
+    ASSERT_FALSE(catalog.isEmpty());
+    auto server = openCube(serverString(catalog), QStringLiteral("Shop"));
+    PivotQuery q;
+    q.rows.fields = {field("Product")};
+    q.measures = {QStringLiteral("Amount")};
+    const CellSet all = server->query(q);
+    ASSERT_EQ(all.rows.size(), 3);   // the empty category, Fruit, the total
+    const int empty = all.rows[0].members[0].member.path == path({""}) ? 0 : 1;
+    ASSERT_EQ(all.rows[empty].members[0].member.path, path({""}));
+    EXPECT_EQ(all.value(empty, 0, 0), 55.0);
+
+    q.filters = {{QStringLiteral("Product"), {path({""})}}};
+    const CellSet filtered = server->query(q);
+    ASSERT_EQ(filtered.rows.size(), 2);
+    EXPECT_EQ(filtered.value(1, 0, 0), 55.0);
+    EXPECT_EQ(server->details(q, 0, 0, 10).rows.size(), 3);
 }

@@ -71,6 +71,27 @@ TEST(PivotLayout, RemovingFieldsDropsTheirFiltersAndValueSorts)
     EXPECT_EQ(layout.columns.sortByValue, olap::SortOrder::None);
 }
 
+TEST(PivotLayout, MovingAFieldKeepsItsFilterAndItsValueSort)
+{
+    PivotLayout layout;
+    layout.place(hierarchy("Geography"), Area::Filter);
+    layout.setFilter(QStringLiteral("Geography"), {path({"East"})});
+    layout.place(hierarchy("Geography"), Area::Row);
+    ASSERT_NE(layout.filterFor(QStringLiteral("Geography")), nullptr);
+    EXPECT_EQ(layout.filterFor(QStringLiteral("Geography"))->include, QVector<olap::MemberPath>{path({"East"})});
+
+    // Rows sorted by Sales; reordering the data fields must not switch the sort to Units.
+    layout.place(measure("Sales"), Area::Data);
+    layout.place(measure("Units"), Area::Data);
+    layout.rows.sortByMeasure = 0;
+    layout.rows.sortByValue = olap::SortOrder::Descending;
+    layout.place(measure("Units"), Area::Data, 0);
+    EXPECT_EQ(layout.rows.sortByMeasure, 1);
+    layout.place(measure("Sales"), Area::Data, 0);
+    EXPECT_EQ(layout.rows.sortByMeasure, 0);
+    EXPECT_EQ(layout.rows.sortByValue, olap::SortOrder::Descending);
+}
+
 TEST(PivotLayout, ExpandingMembersAndLevels)
 {
     PivotLayout layout;

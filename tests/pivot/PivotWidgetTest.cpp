@@ -253,6 +253,13 @@ TEST_F(PivotWidgetTest, PropertyToolboxChangesCaptionAndFormatWithoutANewQuery)
     emit toolbox->captionEdit()->editingFinished();
     EXPECT_EQ(table.ActiveView().DataAxis().Totals().Item(1).Caption(), QStringLiteral("Pieces"));
     EXPECT_TRUE(gridText(table).contains(QLatin1String("Pieces")));
+    // Typed key by key, a format with spaces and quotes arrives whole: the echo of each
+    // keystroke must not trim or reset what is being typed.
+    toolbox->formatBox()->lineEdit()->clear();
+    QTest::keyClicks(toolbox->formatBox()->lineEdit(), QStringLiteral("#,##0 \"pcs\""));
+    EXPECT_EQ(toolbox->formatBox()->currentText(), QStringLiteral("#,##0 \"pcs\""));
+    EXPECT_EQ(table.ActiveView().DataAxis().Totals().Item(1).NumberFormat(), QStringLiteral("#,##0 \"pcs\""));
+    EXPECT_TRUE(gridText(table).contains(QLatin1String("10,594 pcs")));
 }
 
 TEST_F(PivotWidgetTest, DetailsShowTheFactsBehindACell)

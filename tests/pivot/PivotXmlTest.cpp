@@ -72,6 +72,10 @@ TEST(PivotXml, NeverStoresAPassword)
               QStringLiteral("Provider=MSOLAP.3;User ID=ann;Data Source=srv;Initial Catalog=Db"));
     EXPECT_EQ(withoutPassword(QStringLiteral("a=1;SspropInitAppName=\"x;y\";PassWord=z;")),
               QStringLiteral("a=1;SspropInitAppName=\"x;y\";"));
+    // A quote inside an unquoted value (a folder named O'Brien) does not open a quoted value.
+    EXPECT_EQ(withoutPassword(QStringLiteral("Data Source=/home/O'Brien/Sales.cub;Password=secret;User ID=ann")),
+              QStringLiteral("Data Source=/home/O'Brien/Sales.cub;User ID=ann"));
+    EXPECT_EQ(withoutPassword(QStringLiteral("Password=\"a\"\";b\";User ID=ann")), QStringLiteral("User ID=ann"));
 }
 
 TEST(PivotXml, KeepsAConnectionStringThatLooksLikeMarkup)
