@@ -15,8 +15,8 @@ build: deps
 
 # The whole command line is the data folder, so it is passed as one argument.
 run: build
-	mkdir -p $(DATA_DIR)
-	$(RELEASE_DIR)/tessaline $(DATA_DIR)
+	mkdir -p "$(DATA_DIR)"
+	$(RELEASE_DIR)/tessaline "$(DATA_DIR)"
 
 test-build: deps
 	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSALINE_SANITIZE=ON
