@@ -195,6 +195,9 @@ void frmAnalysisServices::chkIntegratedSecurity_Click()
 void frmAnalysisServices::txtServer_Change()
 {
     cmdGetDatabases->setEnabled(!txtServer->text().isEmpty());
+    // The databases listed belong to the server named when they were listed; kept, they
+    // would pair another server with one of them in ServerName.txt.
+    cmbDatabase->clear();
 }
 
 void frmAnalysisServices::cmdGetDatabases_Click()
@@ -241,6 +244,13 @@ void frmAnalysisServices::cmdOK_Click()
         platform::services().messageBox->msgBox(
             QStringLiteral("The server name and the database name cannot contain a comma or a line break: "
                            "ServerName.txt could not hold them."),
+            platform::mb::vbOKOnly | platform::mb::vbExclamation, modGlobals::gstrAppTitle);
+        return;
+    }
+    if (cmbDatabase->currentText().isEmpty()) {
+        platform::services().messageBox->msgBox(
+            QStringLiteral("Please list the databases of the server ") + txtServer->text()
+                + QStringLiteral(" and choose one."),
             platform::mb::vbOKOnly | platform::mb::vbExclamation, modGlobals::gstrAppTitle);
         return;
     }

@@ -139,6 +139,23 @@ TEST_F(ServerDialog, AnUnreachableServerIsToldAndTheDialogStaysOpen)
     dialog.hide();
 }
 
+TEST_F(ServerDialog, ChangingTheServerForgetsTheDatabasesListedForTheOldOne)
+{
+    frmAnalysisServices dialog;
+    dialog.show();
+    dialog.txtServer->setText(QStringLiteral("olapA"));
+    dialog.cmbDatabase->addItem(QStringLiteral("Sales"));   // as listing olapA would
+    ASSERT_TRUE(dialog.cmdOK->isEnabled());
+    dialog.txtServer->setText(QStringLiteral("olapB"));
+    EXPECT_EQ(dialog.cmbDatabase->count(), 0);
+    dialog.cmdOK->click();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    ASSERT_EQ(run.fakes.messageBox.shown.size(), 1);
+    EXPECT_TRUE(run.fakes.messageBox.shown.front().text.contains(QStringLiteral("olapB")));
+    EXPECT_EQ(run.fakes.processEnd.ends, 0);
+}
+
 TEST_F(ServerDialog, ANameThatServerNameTxtCannotHoldIsRefused)
 {
     const std::pair<const char*, const char*> refused[] = {
