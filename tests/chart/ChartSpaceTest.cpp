@@ -1,5 +1,5 @@
 #include "FakeDataSource.h"
-#include "RaisedError.h"
+#include "support/RaisedError.h"
 
 #include "chart/ChartSpace.h"
 #include "platform/VbError.h"
@@ -78,17 +78,17 @@ TEST(ChartConstants, EveryNameTheWindowReadsResolvesAndTheListTypesAreDrawn)
     EXPECT_EQ(c.value(QStringLiteral("chChartTypeDoughnutExploded")), 33);
     EXPECT_NE(c.value(QStringLiteral("chPivotColumns")), c.value(QStringLiteral("chPivotRows")));
     EXPECT_NE(c.value(QStringLiteral("chScaleOrientationMinMax")), c.value(QStringLiteral("chScaleOrientationMaxMin")));
-    EXPECT_EQ(raisedError([&] { c.value(QStringLiteral("chNoSuchThing")); }), platform::err::MemberNotSupported);
+    EXPECT_EQ(errorOf([&] { c.value(QStringLiteral("chNoSuchThing")); }), platform::err::MemberNotSupported);
 
     // The item data of the version 9 chart-type list: every one must be a type the chart draws.
     ChartSpace space(ComponentVersion::V9);
     ChChart& chart = space.Charts().Add();
     for (int type : {29, 30, 31, 3, 4, 5, 0, 1, 2, 32, 33, 6, 7, 8, 10, 11, 9, 18, 19, 20, 34, 36, 35, 37, 38, 12,
                      13, 14, 16, 17, 15}) {
-        EXPECT_EQ(raisedError([&] { chart.setType(type); }), 0) << type;
+        EXPECT_EQ(errorOf([&] { chart.setType(type); }), 0) << type;
         EXPECT_EQ(chart.Type(), type);
     }
-    EXPECT_EQ(raisedError([&] { chart.setType(22); }), platform::err::InvalidPropertyValue);
+    EXPECT_EQ(errorOf([&] { chart.setType(22); }), platform::err::InvalidPropertyValue);
     EXPECT_EQ(chart.Type(), 15);
 }
 
@@ -163,16 +163,16 @@ TEST(ChartSpace, MembersRefuseWhatTheyCannotDo)
 {
     auto source = salesByRegion();
     ChartSpace space(ComponentVersion::V10);
-    EXPECT_EQ(raisedError([&] { space.Charts().Item(0); }), platform::err::SubscriptOutOfRange);
+    EXPECT_EQ(errorOf([&] { space.Charts().Item(0); }), platform::err::SubscriptOutOfRange);
     ChChart& chart = space.Charts().Add();
     // Nothing to bind to yet.
-    EXPECT_EQ(raisedError([&] { chart.SetData(chDimValues, 0, 0); }), platform::err::InvalidArgument);
+    EXPECT_EQ(errorOf([&] { chart.SetData(chDimValues, 0, 0); }), platform::err::InvalidArgument);
     space.setDataSource(source.get());
-    EXPECT_EQ(raisedError([&] { chart.SetData(chDimValues, 1, 0); }), platform::err::InvalidArgument);
-    EXPECT_EQ(raisedError([&] { chart.SetData(42, 0, 0); }), platform::err::InvalidArgument);
-    EXPECT_EQ(raisedError([&] { chart.SetData(chDimSeriesNames, 0, 3); }), platform::err::InvalidArgument);
-    EXPECT_EQ(raisedError([&] { chart.Axes(7); }), platform::err::InvalidArgument);
-    EXPECT_EQ(raisedError([&] { chart.Axes(chAxisPositionLeft).Scaling().setOrientation(5); }),
+    EXPECT_EQ(errorOf([&] { chart.SetData(chDimValues, 1, 0); }), platform::err::InvalidArgument);
+    EXPECT_EQ(errorOf([&] { chart.SetData(42, 0, 0); }), platform::err::InvalidArgument);
+    EXPECT_EQ(errorOf([&] { chart.SetData(chDimSeriesNames, 0, 3); }), platform::err::InvalidArgument);
+    EXPECT_EQ(errorOf([&] { chart.Axes(7); }), platform::err::InvalidArgument);
+    EXPECT_EQ(errorOf([&] { chart.Axes(chAxisPositionLeft).Scaling().setOrientation(5); }),
               platform::err::InvalidPropertyValue);
     EXPECT_EQ(chart.Axes(chAxisPositionLeft).Scaling().Orientation(), chScaleOrientationMinMax);
 }
@@ -181,17 +181,17 @@ TEST(ChartSpace, EachVersionOffersOnlyItsOwnMembers)
 {
     ChartSpace v9(ComponentVersion::V9);
     const long missing = platform::err::MemberNotSupported;
-    EXPECT_EQ(raisedError([&] { v9.XMLData(); }), missing);
-    EXPECT_EQ(raisedError([&] { v9.setXMLData(QString()); }), missing);
-    EXPECT_EQ(raisedError([&] { v9.GetPicture(QStringLiteral("gif"), 10, 10); }), missing);
-    EXPECT_EQ(raisedError([&] { v9.setDisplayFieldList(true); }), missing);
-    EXPECT_EQ(raisedError([&] { v9.setHasChartSpaceTitle(false); }), 0);
+    EXPECT_EQ(errorOf([&] { v9.XMLData(); }), missing);
+    EXPECT_EQ(errorOf([&] { v9.setXMLData(QString()); }), missing);
+    EXPECT_EQ(errorOf([&] { v9.GetPicture(QStringLiteral("gif"), 10, 10); }), missing);
+    EXPECT_EQ(errorOf([&] { v9.setDisplayFieldList(true); }), missing);
+    EXPECT_EQ(errorOf([&] { v9.setHasChartSpaceTitle(false); }), 0);
 
     for (auto version : {ComponentVersion::V10, ComponentVersion::V11}) {
         ChartSpace space(version);
-        EXPECT_EQ(raisedError([&] { space.ExportPicture(QStringLiteral("/tmp/x.gif"), QStringLiteral("gif"), 10, 10); }),
+        EXPECT_EQ(errorOf([&] { space.ExportPicture(QStringLiteral("/tmp/x.gif"), QStringLiteral("gif"), 10, 10); }),
                   missing);
-        EXPECT_EQ(raisedError([&] { space.XMLData(); }), 0);
+        EXPECT_EQ(errorOf([&] { space.XMLData(); }), 0);
     }
 }
 

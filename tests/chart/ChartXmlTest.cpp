@@ -1,5 +1,5 @@
 #include "FakeDataSource.h"
-#include "RaisedError.h"
+#include "support/RaisedError.h"
 
 #include "chart/ChartSpace.h"
 #include "chart/ChartTypes.h"
@@ -119,7 +119,7 @@ TEST(ChartXml, UnusableTextIsRefusedAndChangesNothing)
         QString(before).replace(QLatin1String("legend=\"0\""), QLatin1String("legend=\"maybe\"")),
     };
     for (const QString& text : bad) {
-        EXPECT_EQ(raisedError([&] { space.setXMLData(text); }), platform::err::NoInterface) << qPrintable(text);
+        EXPECT_EQ(errorOf([&] { space.setXMLData(text); }), platform::err::NoInterface) << qPrintable(text);
         EXPECT_EQ(space.XMLData(), before);
     }
 }

@@ -1,5 +1,5 @@
 #include "FakeDataSource.h"
-#include "RaisedError.h"
+#include "support/RaisedError.h"
 
 #include "chart/ChartSpace.h"
 #include "chart/ChartTypes.h"
@@ -87,7 +87,7 @@ TEST(GifWriter, FewColoursStayExactAndManyAreReducedToAPalette)
     QImage clear(4, 4, QImage::Format_ARGB32);
     clear.fill(Qt::transparent);
     EXPECT_EQ(decode(encodeGif(clear)).image.pixel(1, 1), qRgb(255, 255, 255));
-    EXPECT_EQ(raisedError([] { encodeGif(QImage()); }), platform::err::ControlArrayElementMissing);
+    EXPECT_EQ(errorOf([] { encodeGif(QImage()); }), platform::err::ControlArrayElementMissing);
 }
 
 TEST(GifWriter, AFileIsReplacedWholeOrLeftAlone)
@@ -106,7 +106,7 @@ TEST(GifWriter, AFileIsReplacedWholeOrLeftAlone)
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_EQ(written.readAll(), encodeGif(image));
 
-    EXPECT_EQ(raisedError([&] { writeGif(image, dir.filePath(QStringLiteral("missing/folder/chart.gif"))); }),
+    EXPECT_EQ(errorOf([&] { writeGif(image, dir.filePath(QStringLiteral("missing/folder/chart.gif"))); }),
               platform::err::ControlArrayElementMissing);
 }
 
@@ -137,12 +137,12 @@ TEST(ChartPictures, APictureThatCannotBeMadeRaises340)
 {
     ChartSpace space(ComponentVersion::V10);
     const long cannot = platform::err::ControlArrayElementMissing;
-    EXPECT_EQ(raisedError([&] { space.GetPicture(QStringLiteral("png"), 100, 100); }), cannot);
-    EXPECT_EQ(raisedError([&] { space.GetPicture(QStringLiteral("gif"), 0, 100); }), cannot);
-    EXPECT_EQ(raisedError([&] { space.GetPicture(QStringLiteral("gif"), 100, -5); }), cannot);
-    EXPECT_EQ(raisedError([&] { space.GetPicture(QStringLiteral("gif"), 100000, 100); }), cannot);
+    EXPECT_EQ(errorOf([&] { space.GetPicture(QStringLiteral("png"), 100, 100); }), cannot);
+    EXPECT_EQ(errorOf([&] { space.GetPicture(QStringLiteral("gif"), 0, 100); }), cannot);
+    EXPECT_EQ(errorOf([&] { space.GetPicture(QStringLiteral("gif"), 100, -5); }), cannot);
+    EXPECT_EQ(errorOf([&] { space.GetPicture(QStringLiteral("gif"), 100000, 100); }), cannot);
     ChartSpace v9(ComponentVersion::V9);
-    EXPECT_EQ(raisedError([&] { v9.ExportPicture(QStringLiteral("/nonexistent/dir/a.gif"), QStringLiteral("gif"), 10, 10); }),
+    EXPECT_EQ(errorOf([&] { v9.ExportPicture(QStringLiteral("/nonexistent/dir/a.gif"), QStringLiteral("gif"), 10, 10); }),
               cannot);
 }
 

@@ -1,6 +1,7 @@
 #include "FreshRun.h"
 
 #include "common/modScriptingDic.h"
+#include "support/RaisedError.h"
 
 #include <QPoint>
 #include <gtest/gtest.h>
@@ -8,20 +9,6 @@
 using common::Dictionary;
 using modScriptingDic::fncCreateDic;
 using modScriptingDic::fncSortDictionary;
-
-namespace {
-
-long errorOf(const std::function<void()>& statement)
-{
-    try {
-        statement();
-    } catch (const platform::VbError& e) {
-        return e.number();
-    }
-    return 0;
-}
-
-}
 
 TEST(Dictionary, KeysIgnoreCaseAndKeepTheirOrder)
 {

@@ -2,6 +2,7 @@
 
 #include "platform/RegistryStore.h"
 #include "platform/VbError.h"
+#include "support/RaisedError.h"
 
 #include <QTemporaryDir>
 #include <functional>
@@ -10,16 +11,6 @@
 using namespace olap;
 
 namespace {
-
-long errorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const platform::VbError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 DataSource source(const QString& text)
 {

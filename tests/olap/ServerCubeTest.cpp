@@ -4,6 +4,7 @@
 #include "olap/Connection.h"
 #include "olap/CubeProvider.h"
 #include "platform/VbError.h"
+#include "support/RaisedError.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -123,15 +124,6 @@ protected:
     QString m_catalog;
 };
 
-long errorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const platform::VbError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 AxisField field(const char* hierarchy, int level = 0)
 {

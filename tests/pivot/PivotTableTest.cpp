@@ -1,6 +1,7 @@
 #include "PivotTestSupport.h"
 
 #include "platform/VbError.h"
+#include "support/RaisedError.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -10,16 +11,6 @@ using namespace pivot;
 using namespace pivot::test;
 
 namespace {
-
-long errorOf(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const platform::VbError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 class PivotTableTest : public ::testing::Test
 {

@@ -2,6 +2,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/FileSystemObject.h"
 #include "platform/VbError.h"
+#include "support/RaisedError.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -31,15 +32,6 @@ void writeBytes(const QString& path, const QByteArray& bytes)
     file.write(bytes);
 }
 
-long errorOf(const std::function<void()>& statement)
-{
-    try {
-        statement();
-    } catch (const VbError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 }
 

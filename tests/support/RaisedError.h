@@ -5,7 +5,7 @@
 #include <functional>
 
 // The number of the error a call raises, 0 when it raises none.
-inline long raisedError(const std::function<void()>& call)
+inline long errorOf(const std::function<void()>& call)
 {
     try {
         call();
