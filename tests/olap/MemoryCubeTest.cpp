@@ -8,6 +8,9 @@
 
 using namespace olap;
 
+using testcubes::field;
+using testcubes::path;
+
 namespace {
 
 std::unique_ptr<CubeSource> open(const QString& path)
@@ -29,21 +32,6 @@ const QStringList kAllSalesMeasures{QStringLiteral("Revenue"),          QStringL
 const char kSalesAggregates[] = "SUM(revenue), SUM(quantity), COUNT(*), AVG(discount), COUNT(DISTINCT customer_id), "
                                 "MAX(revenue), MIN(revenue)";
 
-AxisField field(const char* hierarchy, int level = 0)
-{
-    AxisField f;
-    f.hierarchy = QString::fromUtf8(hierarchy);
-    f.level = level;
-    return f;
-}
-
-MemberPath path(std::initializer_list<const char*> keys)
-{
-    MemberPath p;
-    for (const char* k : keys)
-        p.keys << QString::fromUtf8(k);
-    return p;
-}
 
 QStringList captions(const QVector<Tuple>& tuples, int field = 0)
 {

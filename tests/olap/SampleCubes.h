@@ -1,5 +1,7 @@
 #pragma once
 
+#include "olap/CubeSource.h"
+
 #include <QString>
 #include <QVariant>
 #include <QVector>
@@ -16,5 +18,22 @@ QString folder();
 // The rows of an SQL query on a cube file.
 QVector<QVector<QVariant>> sql(const QString& cubeFile, const QString& statement);
 void exec(const QString& cubeFile, const QString& statement);
+
+// Pieces of pivot queries, written as the tests read best.
+inline olap::AxisField field(const char* hierarchy, int level = 0)
+{
+    olap::AxisField f;
+    f.hierarchy = QString::fromUtf8(hierarchy);
+    f.level = level;
+    return f;
+}
+
+inline olap::MemberPath path(std::initializer_list<const char*> keys)
+{
+    olap::MemberPath p;
+    for (const char* k : keys)
+        p.keys << QString::fromUtf8(k);
+    return p;
+}
 
 }

@@ -15,6 +15,9 @@
 
 using namespace olap;
 
+using testcubes::field;
+using testcubes::path;
+
 namespace {
 
 const QString kAppName = QStringLiteral("\"Tessaline Tool for Excel - Zelbrin Outlook Solutions\"");
@@ -125,21 +128,6 @@ protected:
 };
 
 
-AxisField field(const char* hierarchy, int level = 0)
-{
-    AxisField f;
-    f.hierarchy = QString::fromUtf8(hierarchy);
-    f.level = level;
-    return f;
-}
-
-MemberPath path(std::initializer_list<const char*> keys)
-{
-    MemberPath p;
-    for (const char* k : keys)
-        p.keys << QString::fromUtf8(k);
-    return p;
-}
 
 void expectSameCellSets(const CellSet& server, const CellSet& file)
 {
