@@ -8,9 +8,9 @@
 
 namespace pivot {
 
-// What the pivot table needs from layers it does not link: opening a cube by
-// connection string (the data layer) and writing a GIF (the chart layer). The program
-// sets them once at start-up; tests replace them.
+// What the pivot table needs from other layers: opening a cube by connection string (the
+// data layer) and writing a GIF (the chart layer, above this one). The program sets the
+// GIF writer at start-up; tests replace any of them.
 
 // Opens the cube `dataMember` of a connection string; throws platform::VbError.
 using CubeOpener = std::function<std::unique_ptr<olap::CubeSource>(const QString& connectionString,
@@ -21,10 +21,9 @@ using CubeLister = std::function<QStringList(const QString& connectionString)>;
 // could not. The chart layer's chart::writeGif fits as it stands.
 using GifWriter = std::function<void(const QImage& picture, const QString& path)>;
 
-// Default: olap::openCube when the data layer is linked in, else a refusal (0x80004005).
+// Default: olap::openCube.
 CubeOpener& cubeOpener();
-// Default: olap::dataMemberStrings when the data layer is linked in, else the one cube
-// that opening with no data member finds.
+// Default: olap::dataMemberStrings.
 CubeLister& cubeLister();
 // Default: none, so pictures cannot be exported (error 340).
 GifWriter& gifWriter();
