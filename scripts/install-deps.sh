@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-charts-dev libgl-dev
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
   libsqlite3-dev sqlite3 libpq-dev postgresql
   libgif-dev libicu-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
