@@ -3,6 +3,7 @@
 #include "app/reports/cReportsDic.h"
 #include "app/reports/tree/modReportTree.h"
 #include "app/reportwindow/GraphTypeList.h"
+#include "app/reportwindow/ReportWindowView.h"
 #include "app/startup/StartupHooks.h"
 #include "app/startup/subFixControls.h"
 #include "app/state/modGlobals.h"
@@ -13,8 +14,8 @@
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
 
-#include <QAbstractButton>
 #include <QComboBox>
+#include <QPushButton>
 #include <QTreeWidget>
 
 namespace reports {
@@ -25,45 +26,41 @@ namespace modOpenReport {
 
 namespace {
 
-template<class T>
-T* control(QWidget* window, const char* name)
-{
-    T* found = window->findChild<T*>(QString::fromLatin1(name));
-    if (!found)
-        platform::raiseError(platform::err::MemberNotSupported,
-                             QStringLiteral("Object doesn't support this property or method"), QString::fromLatin1(name));
-    return found;
-}
+using reportwindow::ReportWindowView;
+using reportwindow::present;
+using ViewMode = reportwindow::WindowLayout::ViewMode;
 
 void tellUser(const QString& text)
 {
     platform::services().messageBox->msgBox(text, platform::mb::vbCritical, gstrAppTitle);
 }
 
-// Choosing a view runs the option button's click handler, as a click would.
-void chooseView(QWidget* window, const char* option)
+pivot::PivotTable& pivReports(ReportWindowView& window)
 {
-    auto* button = control<QAbstractButton>(window, option);
-    button->setChecked(true);
-    emit button->clicked(true);
+    return present(window.pivReports(), "pivReports");
 }
 
-void openCube(QTreeWidgetItem* node, QWidget* window)
+chart::ChartSpace& excChart(ReportWindowView& window)
+{
+    return present(window.excChart(), "excChart");
+}
+
+void openCube(QTreeWidgetItem* node, ReportWindowView& window)
 {
     common::ResumeNext skip;
     gstrCubeName = node->text(0);
     gstrCubeFile = gbServerMode ? node->text(0) : node->text(0) + QStringLiteral(".cub");
-    skip.run([&] { startup::hooks().bindPivotTable(control<QWidget>(window, "pivReports")); });
-    skip.run([&] { control<QWidget>(window, "cmdInfo")->hide(); });
-    skip.run([&] { chooseView(window, "optBoth"); });
+    skip.run([&] { startup::hooks().bindPivotTable(&pivReports(window)); });
+    skip.run([&] { present(window.cmdInfo(), "cmdInfo").hide(); });
+    skip.run([&] { reportwindow::chooseViewMode(window, ViewMode::Both); });
     if (gbOWCXP)
-        skip.run([&] { control<chart::ChartSpace>(window, "excChart")->setDisplayFieldList(true); });
-    skip.run([&] { control<chart::ChartSpace>(window, "excChart")->setHasChartSpaceTitle(false); });
-    skip.run([&] { control<pivot::PivotTable>(window, "pivReports")->setDisplayFieldList(true); });
+        skip.run([&] { excChart(window).setDisplayFieldList(true); });
+    skip.run([&] { excChart(window).setHasChartSpaceTitle(false); });
+    skip.run([&] { pivReports(window).setDisplayFieldList(true); });
     gobjReport.reset();
 }
 
-void openReport(const QString& name, QWidget* window)
+void openReport(const QString& name, ReportWindowView& window)
 {
     common::ResumeNext skip;
     const QString key = reportKey(gstrCubeName, name);
@@ -74,29 +71,27 @@ void openReport(const QString& name, QWidget* window)
     const std::shared_ptr<cOLAPReport> report = gobjReportsDic->dicViews.Item(key);
     gobjReport = report;
     gstrCubeName = report->CubeName;
-    skip.run([&] { control<QWidget>(window, "cmdInfo")->show(); });
+    skip.run([&] { present(window.cmdInfo(), "cmdInfo").show(); });
 
-    const auto chartTitleOff = [&] {
-        skip.run([&] { control<chart::ChartSpace>(window, "excChart")->setHasChartSpaceTitle(false); });
-    };
+    const auto chartTitleOff = [&] { skip.run([&] { excChart(window).setHasChartSpaceTitle(false); }); };
     switch (report->ViewType) {
     case 1:
-        skip.run([&] { chooseView(window, "optBoth"); });
+        skip.run([&] { reportwindow::chooseViewMode(window, ViewMode::Both); });
         chartTitleOff();
         break;
     case 2:
-        skip.run([&] { chooseView(window, "optPivot"); });
+        skip.run([&] { reportwindow::chooseViewMode(window, ViewMode::Pivot); });
         chartTitleOff();
         break;
     case 3:
-        skip.run([&] { chooseView(window, "optGraph"); });
+        skip.run([&] { reportwindow::chooseViewMode(window, ViewMode::Graph); });
         break;
     default:
         break;
     }
 
     try {
-        control<pivot::PivotTable>(window, "pivReports")->setXMLData(report->PivotXML);
+        pivReports(window).setXMLData(report->PivotXML);
     } catch (const platform::VbError& error) {
         if (error.number() == platform::err::NoInterface) {
             tellUser(modMultiLingual::LNGFAILEDTOGETREPORT);
@@ -104,29 +99,26 @@ void openReport(const QString& name, QWidget* window)
         }
     }
     skip.run([&] {
-        auto* pivot = control<pivot::PivotTable>(window, "pivReports");
-        pivot->ActiveView().TitleBar().setCaption(name);
-        pivot->setDisplayPropertyToolbox(false);
-        pivot->setDisplayFieldList(false);
+        pivot::PivotTable& pivot = pivReports(window);
+        pivot.ActiveView().TitleBar().setCaption(name);
+        pivot.setDisplayPropertyToolbox(false);
+        pivot.setDisplayFieldList(false);
     });
     if (gbOWCXP) {
         skip.run([&] {
-            auto* chart = control<chart::ChartSpace>(window, "excChart");
-            chart->setXMLData(report->GraphXML);
-            chart->setDisplayFieldList(false);
-            chart->setDisplayPropertyToolbox(false);
+            chart::ChartSpace& chart = excChart(window);
+            chart.setXMLData(report->GraphXML);
+            chart.setDisplayFieldList(false);
+            chart.setDisplayPropertyToolbox(false);
         });
     } else {
-        skip.run([&] {
-            if (!QMetaObject::invokeMethod(window, "bindChartToPivot"))
-                platform::raiseError(platform::err::MemberNotSupported, QStringLiteral("No chart binding"));
-        });
+        skip.run([&] { window.bindChartToPivot(); });
     }
     if (report->ViewType == 3) {
         skip.run([&] {
-            auto* chart = control<chart::ChartSpace>(window, "excChart");
-            chart->setHasChartSpaceTitle(true);
-            chart->ChartSpaceTitle().setCaption(name);
+            chart::ChartSpace& chart = excChart(window);
+            chart.setHasChartSpaceTitle(true);
+            chart.ChartSpaceTitle().setCaption(name);
         });
     }
     skip.run([] { startup::modMain::subFixControls(); });
@@ -134,12 +126,12 @@ void openReport(const QString& name, QWidget* window)
     if (!gbOWCXP) {
         common::ResumeNext chartType;
         chartType.run([&] {
-            control<chart::ChartSpace>(window, "excChart")->Charts().Item(0).setType(report->GraphType);
+            excChart(window).Charts().Item(0).setType(report->GraphType);
             const int entry = report->GraphListIndex > -1 ? report->GraphListIndex : reportwindow::GraphTypeList::kDefaultEntry;
-            auto* list = control<QComboBox>(window, "cmbGraphType");
-            if (entry >= list->count())
+            QComboBox& list = present(window.cmbGraphType(), "cmbGraphType");
+            if (entry >= list.count())
                 platform::raiseError(platform::err::InvalidPropertyValue, QStringLiteral("Invalid property value"));
-            list->setCurrentIndex(entry);
+            list.setCurrentIndex(entry);
         });
         if (chartType.pending())
             tellUser(modMultiLingual::LNGFAILEDTOGETREPORT);
@@ -148,12 +140,12 @@ void openReport(const QString& name, QWidget* window)
 
 }
 
-void subHandleNodeClick(QTreeWidgetItem* node, QWidget* window)
+void subHandleNodeClick(QTreeWidgetItem* node, ReportWindowView* window)
 {
     if (!node || !window)
         return;
     if (tree::modReportTree::nodeImage(node) == tree::modReportTree::FolderNode) {
-        if (auto* tree = window->findChild<QTreeWidget*>(QStringLiteral("treReports")))
+        if (QTreeWidget* tree = window->treReports())
             tree->setCurrentItem(tree::modReportTree::fncGetNextReportNode(tree::modReportTree::nodeIndex(node)));
         return;
     }
@@ -163,10 +155,10 @@ void subHandleNodeClick(QTreeWidgetItem* node, QWidget* window)
     } else if (path.contains(QLatin1Char('\\'))) {
         gstrCubeName = path.section(QLatin1Char('\\'), 0, 0);
     } else {
-        openCube(node, window);
+        openCube(node, *window);
         return;
     }
-    openReport(node->text(0), window);
+    openReport(node->text(0), *window);
 }
 
 }

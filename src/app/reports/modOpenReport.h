@@ -1,7 +1,10 @@
 #pragma once
 
-class QWidget;
 class QTreeWidgetItem;
+
+namespace reportwindow {
+class ReportWindowView;
+}
 
 namespace reports {
 
@@ -9,7 +12,7 @@ namespace modOpenReport {
 
 // Opens what was clicked in the report tree: a report, a cube, or a folder (which moves
 // the selection to its first report).
-void subHandleNodeClick(QTreeWidgetItem* node, QWidget* window);
+void subHandleNodeClick(QTreeWidgetItem* node, reportwindow::ReportWindowView* window);
 
 }
 

@@ -380,7 +380,7 @@ void ReportWindow::loadAtOnce()
 {
     modErroHandling::subLogStep(m_profile.loadStep);
     modAPI::subEnsureVisibleTaskBar(this, QString());
-    startup::modMain::subSetFormCaptions(this);
+    startup::modMain::subSetFormCaptions(*this);
     placeCaptionedControls();
     reportwindow::seams().fillReportTree();
     enableReportCommands(true);
@@ -419,7 +419,7 @@ void ReportWindow::treReports_NodeClick(QTreeWidgetItem* node)
 void ReportWindow::subSetCaptions()
 {
     common::handled(QStringLiteral("subSetCaptions"), common::Message::LastStep, [&] {
-        startup::modMain::subSetFormCaptions(this);
+        startup::modMain::subSetFormCaptions(*this);
         placeCaptionedControls();
     });
 }

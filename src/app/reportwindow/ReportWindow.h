@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/reportwindow/ReportWindowProfile.h"
+#include "app/reportwindow/ReportWindowView.h"
 
 #include <QIcon>
 #include <QMainWindow>
@@ -25,21 +26,11 @@ class PivotTable;
 
 namespace reportwindow {
 
-// The node pictures of the report tree: 1 cube, 2 report, 3 folder.
-class ImageList : public QObject
-{
-public:
-    explicit ImageList(QObject* parent);
-    // An empty icon for an index outside 1 to 3.
-    QIcon ListImages(int index) const;
-};
-
 // The report window: the tree of saved reports, the pivot table and the chart, the view
 // options and the Tools and Help menus. One class for the three windows frmStats2003,
 // frmStatsXP and frmStats2K; their differences are in the profile. Other modules reach
-// its controls by name (objectName) or through the members below; the window itself
-// hands all its work to them.
-class ReportWindow : public QMainWindow
+// its controls through its typed view; the window itself hands all its work to them.
+class ReportWindow : public QMainWindow, public ReportWindowView
 {
     Q_OBJECT
 public:
@@ -56,33 +47,33 @@ public:
     void LoadChart(pivot::PivotTable& ptable, chart::ChartSpace& cspace);
     // The version 9 window's chart type from its list.
     void subFixGraphType();
-    // excChart.DataSource = pivReports.
-    Q_INVOKABLE void bindChartToPivot();
+    // The typed view.
+    QMainWindow* form() override { return this; }
+    void bindChartToPivot() override;
+    QTreeWidget* treReports() const override { return m_treReports; }
+    ImageList* imgCubeReports() const override { return m_imgCubeReports; }
+    pivot::PivotTable* pivReports() const override { return m_pivReports; }
+    chart::ChartSpace* excChart() const override { return m_excChart; }
+    QRadioButton* optBoth() const override { return m_optBoth; }
+    QRadioButton* optPivot() const override { return m_optPivot; }
+    QRadioButton* optGraph() const override { return m_optGraph; }
+    QPushButton* cmdAddReport() const override { return m_cmdAddReport; }
+    QPushButton* cmdRemoveReport() const override { return m_cmdRemoveReport; }
+    QPushButton* cmdInfo() const override { return m_cmdInfo; }
+    QComboBox* cmbGraphType() const override { return m_cmbGraphType; }
+    QLabel* lblReports() const override { return m_lblReports; }
+    QLabel* lblWebLink() const override { return m_lblWebLink; }
+    QLabel* imgLogo() const override { return m_imgLogo; }
+    QMenu* mnuTools() const override { return m_mnuTools; }
+    QAction* mnuSavePicture() const override { return m_mnuSavePicture; }
+    QAction* mnuPrint() const override { return m_mnuPrint; }
+    QMenu* mnuHelp() const override { return m_mnuHelp; }
 
-    QTreeWidget* treReports() const { return m_treReports; }
-    ImageList* imgCubeReports() const { return m_imgCubeReports; }
-    // Null until the window is loaded.
-    pivot::PivotTable* pivReports() const { return m_pivReports; }
-    chart::ChartSpace* excChart() const { return m_excChart; }
-    QRadioButton* optBoth() const { return m_optBoth; }
-    QRadioButton* optPivot() const { return m_optPivot; }
-    QRadioButton* optGraph() const { return m_optGraph; }
+    // What only the window's own tests reach.
     QCheckBox* chkDisplayZeroValues() const { return m_chkDisplayZeroValues; }
-    QPushButton* cmdAddReport() const { return m_cmdAddReport; }
-    QPushButton* cmdRemoveReport() const { return m_cmdRemoveReport; }
-    QPushButton* cmdInfo() const { return m_cmdInfo; }
     QPushButton* cmdDrillThrough() const { return m_cmdDrillThrough; }
-    // Only in the version 9 window.
-    QComboBox* cmbGraphType() const { return m_cmbGraphType; }
-    QLabel* lblReports() const { return m_lblReports; }
-    QLabel* lblWebLink() const { return m_lblWebLink; }
-    QLabel* imgLogo() const { return m_imgLogo; }
     QLabel* imgBG() const { return m_imgBG; }
     QTimer* timGetData() { return &m_timGetData; }
-    QMenu* mnuTools() const { return m_mnuTools; }
-    QAction* mnuSavePicture() const { return m_mnuSavePicture; }
-    QAction* mnuPrint() const { return m_mnuPrint; }
-    QMenu* mnuHelp() const { return m_mnuHelp; }
     QAction* mnuZelbrin() const { return m_mnuZelbrin; }
 
 protected:

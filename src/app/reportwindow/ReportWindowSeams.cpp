@@ -10,8 +10,8 @@ Seams defaultSeams()
     return Seams{
         [] { reports::tree::modReportTree::subFillReportTree(); },
         [] { reports::tree::modReportTree::subSetDefaultSel(); },
-        [](QWidget* window) { reports::tree::modReportTree::subHandleRemoveClick(window); },
-        [](QTreeWidgetItem* node, QWidget* window) { reports::modOpenReport::subHandleNodeClick(node, window); },
+        [](ReportWindowView* window) { reports::tree::modReportTree::subHandleRemoveClick(window); },
+        [](QTreeWidgetItem* node, ReportWindowView* window) { reports::modOpenReport::subHandleNodeClick(node, window); },
         [](QWidget*) {},
         [] {},
         [](const QString&, int, int) {},

@@ -6,6 +6,10 @@
 class QTreeWidgetItem;
 class QWidget;
 
+namespace reportwindow {
+class ReportWindowView;
+}
+
 // What the report window's handlers call in other modules. The defaults call the report
 // tree and the opening of reports; the save dialog, the description window, pictures and
 // the print-out are not part of the program yet, so their commands do nothing for now.
@@ -16,8 +20,8 @@ struct Seams
 {
     std::function<void()> fillReportTree;                             // subFillReportTree
     std::function<void()> setDefaultSel;                              // subSetDefaultSel
-    std::function<void(QWidget* window)> handleRemoveClick;            // subHandleRemoveClick
-    std::function<void(QTreeWidgetItem* node, QWidget* window)> handleNodeClick;   // subHandleNodeClick
+    std::function<void(ReportWindowView* window)> handleRemoveClick;                        // subHandleRemoveClick
+    std::function<void(QTreeWidgetItem* node, ReportWindowView* window)> handleNodeClick;   // subHandleNodeClick
     std::function<void(QWidget* owner)> showSaveReport;               // frmSaveReport, modal
     std::function<void()> handleInfoClick;                            // subHandleInfoClick
     std::function<void(const QString& path, int height, int width)> savePicture;   // subSavePicture

@@ -2,6 +2,7 @@
 
 #include "app/reports/cOLAPReport.h"
 #include "app/reportwindow/ReportWindows.h"
+#include "app/reportwindow/ReportWindowView.h"
 #include "app/startup/DownloadOffer.h"
 #include "app/startup/StartupHooks.h"
 #include "app/state/modGlobals.h"
@@ -13,16 +14,19 @@
 #include "common/modScriptingDic.h"
 #include "common/ProgramConfig.h"
 #include "lang/modMultiLingual.h"
+#include "pivot/PivotTable.h"
 #include "platform/App.h"
 #include "platform/ComponentRegistry.h"
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
 #include <cmath>
 
 namespace startup {
@@ -49,23 +53,6 @@ constexpr Probe kProbes[] = {
     {"OWC10.ChartSpace", "frmStatsXP", true},
     {"OWC.Chart", "frmStats2K", false},
 };
-
-void setCaption(QWidget* frm, const char* control, const QString& caption)
-{
-    QObject* found = frm->findChild<QObject*>(QString::fromLatin1(control));
-    if (auto* label = qobject_cast<QLabel*>(found))
-        label->setText(caption);
-    else if (auto* button = qobject_cast<QAbstractButton*>(found))
-        button->setText(caption);
-    else if (auto* menu = qobject_cast<QMenu*>(found))
-        menu->setTitle(caption);
-    else if (auto* action = qobject_cast<QAction*>(found))
-        action->setText(caption);
-    else
-        platform::raiseError(platform::err::MemberNotSupported,
-                             QStringLiteral("Object doesn't support this property or method"),
-                             QString::fromLatin1(control));
-}
 
 // Picks the report window that matches the newest components that can be created and
 // shows it; when none can be shown the user is told and the program ends.
@@ -168,7 +155,10 @@ void Main()
     // The version 9 window opens its first report while it loads; binding the first cube
     // now would wipe that report off the pivot table while the tree still shows it.
     if (!gobjReport)
-        resume.run([] { startup::hooks().bindPivotTable(gfrmStats->findChild<QWidget*>(QStringLiteral("pivReports"))); });
+        resume.run([] {
+            reportwindow::ReportWindowView* window = reportwindow::viewOf(gfrmStats);
+            startup::hooks().bindPivotTable(window ? window->pivReports() : nullptr);
+        });
 }
 
 int fncGetSettingsLanguage()
@@ -206,21 +196,22 @@ QString fncGetLongAppPath()
     });
 }
 
-void subSetFormCaptions(QWidget* frm)
+void subSetFormCaptions(reportwindow::ReportWindowView& frm)
 {
     common::handled(QStringLiteral("modMain.subSetFormCaptions"), Message::Description, [&] {
         using namespace modMultiLingual;
-        setCaption(frm, "lblReports", LNGREPORTS);
-        setCaption(frm, "cmdAddReport", LNGSAVEREPORT);
-        setCaption(frm, "cmdRemoveReport", LNGREMOVEREPORT);
-        setCaption(frm, "mnuHelp", LNGHELP);
-        setCaption(frm, "mnuTools", LNGTOOLS);
-        setCaption(frm, "optBoth", LNGBOTH);
-        setCaption(frm, "optPivot", LNGPIVOT);
-        setCaption(frm, "optGraph", LNGGRAPH);
-        setCaption(frm, "mnuSavePicture", LNGSAVEPICTURE + QStringLiteral(" ..."));
-        setCaption(frm, "mnuPrint", LNGPRINT + QStringLiteral(" ..."));
-        frm->setWindowTitle(gstrAppTitle);
+        using reportwindow::present;
+        present(frm.lblReports(), "lblReports").setText(LNGREPORTS);
+        present(frm.cmdAddReport(), "cmdAddReport").setText(LNGSAVEREPORT);
+        present(frm.cmdRemoveReport(), "cmdRemoveReport").setText(LNGREMOVEREPORT);
+        present(frm.mnuHelp(), "mnuHelp").setTitle(LNGHELP);
+        present(frm.mnuTools(), "mnuTools").setTitle(LNGTOOLS);
+        present(frm.optBoth(), "optBoth").setText(LNGBOTH);
+        present(frm.optPivot(), "optPivot").setText(LNGPIVOT);
+        present(frm.optGraph(), "optGraph").setText(LNGGRAPH);
+        present(frm.mnuSavePicture(), "mnuSavePicture").setText(LNGSAVEPICTURE + QStringLiteral(" ..."));
+        present(frm.mnuPrint(), "mnuPrint").setText(LNGPRINT + QStringLiteral(" ..."));
+        frm.form()->setWindowTitle(gstrAppTitle);
     });
 }
 

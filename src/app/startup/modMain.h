@@ -4,7 +4,9 @@
 
 #include <QString>
 
-class QWidget;
+namespace reportwindow {
+class ReportWindowView;
+}
 
 namespace startup {
 
@@ -25,7 +27,7 @@ bool fncInitCommonControls();
 // The program folder in its short form (here the same as the ordinary form).
 QString fncGetLongAppPath();
 // Puts the phrase captions on a report window's controls and the title on the window.
-void subSetFormCaptions(QWidget* frm);
+void subSetFormCaptions(reportwindow::ReportWindowView& frm);
 
 }
 

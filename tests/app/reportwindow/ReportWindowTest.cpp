@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -67,9 +68,9 @@ TEST_F(ReportWindowTest, VersionNineFillsTheTreeAndAddsItsChartWhileLoading)
     QTest::qWait(250);
     EXPECT_EQ(r.calls.size(), 2);
 
-    // Opening a report binds the chart again by the window's own name for it.
+    // Opening a report binds the chart again through the window's typed view.
     window->excChart()->setDataSource(nullptr);
-    ASSERT_TRUE(QMetaObject::invokeMethod(window, "bindChartToPivot"));
+    static_cast<reportwindow::ReportWindowView*>(window)->bindChartToPivot();
     EXPECT_EQ(window->excChart()->DataSource(), reportwindow::PivotChartSource::of(*window->pivReports()));
 }
 
@@ -195,6 +196,41 @@ TEST_F(ReportWindowTest, ControlsCarryTheirNamesAndTheDrillButtonIsHidden)
     EXPECT_FALSE(window->cmdDrillThrough()->isVisible());
     EXPECT_FALSE(window->windowIcon().isNull());
     EXPECT_FALSE(window->imgCubeReports()->ListImages(2).isNull());
+}
+
+// The procedures reach the controls through the typed view, the caption translation and
+// the tests by name: each accessor must give the control that carries its name.
+TEST_F(ReportWindowTest, TheTypedViewAndTheControlNamesAgreeInEveryWindow)
+{
+    for (const char* name : {"frmStats2003", "frmStatsXP", "frmStats2K"}) {
+        reportwindow::ReportWindow* window = r.load(name);
+        const reportwindow::ReportWindowView& view = *window;
+        const std::pair<const char*, const QObject*> controls[] = {
+            {"treReports", view.treReports()},
+            {"imgCubeReports", view.imgCubeReports()},
+            {"pivReports", view.pivReports()},
+            {"excChart", view.excChart()},
+            {"optBoth", view.optBoth()},
+            {"optPivot", view.optPivot()},
+            {"optGraph", view.optGraph()},
+            {"cmdAddReport", view.cmdAddReport()},
+            {"cmdRemoveReport", view.cmdRemoveReport()},
+            {"cmdInfo", view.cmdInfo()},
+            {"cmbGraphType", view.cmbGraphType()},
+            {"lblReports", view.lblReports()},
+            {"lblWebLink", view.lblWebLink()},
+            {"imgLogo", view.imgLogo()},
+            {"mnuTools", view.mnuTools()},
+            {"mnuSavePicture", view.mnuSavePicture()},
+            {"mnuPrint", view.mnuPrint()},
+            {"mnuHelp", view.mnuHelp()},
+        };
+        for (const auto& [control, object] : controls)
+            EXPECT_EQ(window->findChild<QObject*>(QString::fromLatin1(control)), object) << name << " " << control;
+        EXPECT_EQ(view.cmbGraphType() != nullptr, QLatin1String(name) == QLatin1String("frmStats2K")) << name;
+        EXPECT_EQ(reportwindow::viewOf(window), &view);
+        delete window;
+    }
 }
 
 TEST_F(ReportWindowTest, TheWebLinksOpenTheMakersPages)

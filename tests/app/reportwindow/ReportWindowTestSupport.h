@@ -38,8 +38,8 @@ public:
         auto& seams = reportwindow::seams();
         seams.fillReportTree = [this] { calls << QStringLiteral("fill"); };
         seams.setDefaultSel = [this] { calls << QStringLiteral("default"); };
-        seams.handleRemoveClick = [this](QWidget*) { calls << QStringLiteral("remove"); };
-        seams.handleNodeClick = [this](QTreeWidgetItem*, QWidget*) { calls << QStringLiteral("node"); };
+        seams.handleRemoveClick = [this](reportwindow::ReportWindowView*) { calls << QStringLiteral("remove"); };
+        seams.handleNodeClick = [this](QTreeWidgetItem*, reportwindow::ReportWindowView*) { calls << QStringLiteral("node"); };
         seams.showSaveReport = [this](QWidget*) { calls << QStringLiteral("save"); };
         seams.handleInfoClick = [this] { calls << QStringLiteral("info"); };
         seams.savePicture = [this](const QString&, int, int) { calls << QStringLiteral("picture"); };

@@ -2,11 +2,12 @@
 
 #include "app/reports/cReportsDic.h"
 #include "app/reports/modOpenReport.h"
-#include "app/reportwindow/ReportWindow.h"
+#include "app/reportwindow/ReportWindowView.h"
 #include "app/startup/StartupHooks.h"
 #include "app/state/modGlobals.h"
 #include "common/ErrorBoundary.h"
 #include "lang/modMultiLingual.h"
+#include "pivot/PivotTable.h"
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
 
@@ -44,8 +45,9 @@ public:
 // The window's image list when it has one, else the desktop's own pictures.
 QIcon imageOf(int image)
 {
-    if (auto* window = qobject_cast<reportwindow::ReportWindow*>(gfrmStats.data())) {
-        const QIcon icon = window->imgCubeReports()->ListImages(image);
+    const reportwindow::ReportWindowView* window = reportwindow::viewOf(gfrmStats);
+    if (const reportwindow::ImageList* images = window ? window->imgCubeReports() : nullptr) {
+        const QIcon icon = images->ListImages(image);
         if (!icon.isNull())
             return icon;
     }
@@ -109,7 +111,7 @@ QTreeWidget* requireTree()
 // Opens a node as a click on it would.
 void openNode(QTreeWidgetItem* node)
 {
-    modOpenReport::subHandleNodeClick(node, gfrmStats);
+    modOpenReport::subHandleNodeClick(node, reportwindow::viewOf(gfrmStats));
 }
 
 // Report files that cannot be read are passed over; the user hears of them once.
@@ -129,7 +131,8 @@ void tellSkippedFiles(const QStringList& skipped)
 
 QTreeWidget* reportTree()
 {
-    return gfrmStats ? gfrmStats->findChild<QTreeWidget*>(QStringLiteral("treReports")) : nullptr;
+    const reportwindow::ReportWindowView* window = reportwindow::viewOf(gfrmStats);
+    return window ? window->treReports() : nullptr;
 }
 
 int nodeImage(const QTreeWidgetItem* node)
@@ -294,17 +297,18 @@ void subSetDefaultSel()
         const QString cube = gdicCubes.Keys().first();
         gstrCubeFile = cube + QStringLiteral(".cub");
         gstrCubeName = cube;
-        QWidget* pivot = gfrmStats->findChild<QWidget*>(QStringLiteral("pivReports"));
+        const reportwindow::ReportWindowView* window = reportwindow::viewOf(gfrmStats);
+        QWidget* pivot = window ? window->pivReports() : nullptr;
         startup::hooks().bindPivotTable(pivot);
         if (pivot)
             pivot->setFocus();
     });
 }
 
-void subHandleRemoveClick(QWidget* window)
+void subHandleRemoveClick(reportwindow::ReportWindowView* window)
 {
     common::handled(QStringLiteral("subHandleRemoveClick"), common::Message::Description, [window] {
-        auto* tree = window ? window->findChild<QTreeWidget*>(QStringLiteral("treReports")) : nullptr;
+        QTreeWidget* tree = window ? window->treReports() : nullptr;
         QTreeWidgetItem* node = tree ? tree->currentItem() : nullptr;
         const QString text = node ? node->text(0) : QString();
         if (text.isEmpty())

@@ -2,9 +2,12 @@
 
 #include <QString>
 
-class QWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
+
+namespace reportwindow {
+class ReportWindowView;
+}
 
 namespace reports::tree {
 
@@ -28,7 +31,7 @@ QTreeWidgetItem* fncGetNextReportNode(int start);
 // Selects and opens the first report (or cube) after the window's first fill.
 void subSetDefaultSel();
 // The remove button of the given report window.
-void subHandleRemoveClick(QWidget* window);
+void subHandleRemoveClick(reportwindow::ReportWindowView* window);
 
 // Node properties, for the routines that open and search the tree.
 int nodeImage(const QTreeWidgetItem* node);

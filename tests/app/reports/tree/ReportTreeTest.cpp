@@ -1,4 +1,5 @@
 #include "common/FreshRun.h"
+#include "app/reportwindow/FakeReportWindow.h"
 
 #include "app/reports/cOLAPReport.h"
 #include "app/reports/cReportsDic.h"
@@ -11,66 +12,15 @@
 #include "common/modScriptingDic.h"
 #include "pivot/PivotTable.h"
 
-#include <QComboBox>
 #include <QFile>
-#include <QLabel>
-#include <QMainWindow>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 #include <gtest/gtest.h>
 
 using namespace state::modGlobals;
 using reports::tree::modReportTree::nodeFullPath;
 
 namespace {
-
-// A report window with the controls the tree and the opening of reports reach by name.
-class TestWindow : public QMainWindow
-{
-public:
-    TestWindow()
-    {
-        auto* body = new QWidget(this);
-        auto* column = new QVBoxLayout(body);
-        tree = add<QTreeWidget>(column, "treReports");
-        pivot = new pivot::PivotTable(pivot::Version::V11, body);
-        pivot->setObjectName(QStringLiteral("pivReports"));
-        column->addWidget(pivot);
-        chart = new chart::ChartSpace(chart::ComponentVersion::V11, body);
-        chart->setObjectName(QStringLiteral("excChart"));
-        column->addWidget(chart);
-        both = add<QRadioButton>(column, "optBoth");
-        pivotOnly = add<QRadioButton>(column, "optPivot");
-        graphOnly = add<QRadioButton>(column, "optGraph");
-        info = add<QPushButton>(column, "cmdInfo");
-        // What the layout of the window moves besides.
-        add<QPushButton>(column, "cmdRemoveReport");
-        add<QLabel>(column, "lblWebLink");
-        add<QLabel>(column, "imgLogo");
-        setCentralWidget(body);
-        both->setChecked(true);
-    }
-
-    template<class T>
-    T* add(QVBoxLayout* column, const char* name)
-    {
-        auto* widget = new T(centralWidget() ? centralWidget() : column->parentWidget());
-        widget->setObjectName(QString::fromLatin1(name));
-        column->addWidget(widget);
-        return widget;
-    }
-
-    QTreeWidget* tree;
-    pivot::PivotTable* pivot;
-    chart::ChartSpace* chart;
-    QRadioButton* both;
-    QRadioButton* pivotOnly;
-    QRadioButton* graphOnly;
-    QPushButton* info;
-};
 
 class ReportTree : public ::testing::Test
 {
@@ -154,7 +104,7 @@ protected:
 
     FreshRun run;
     QTemporaryDir data;
-    TestWindow window;
+    FakeReportWindow window;
     QStringList boundCubes;
 };
 
