@@ -1,6 +1,5 @@
-#include "app/startup/Components.h"
 #include "app/startup/modMain.h"
-#include "app/startup/StartupHooks.h"
+#include "app/startup/ProgramContext.h"
 #include "platform/Forms.h"
 #include "platform/Services.h"
 
@@ -9,8 +8,8 @@
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    startup::registerComponents();
-    startup::connectLanguageServices();
+    // The one place the program is wired.
+    const startup::InstalledContext program(startup::programContext());
     startup::modMain::Main();
     // Start-up may end without a window: another copy runs, or there is nothing to show.
     if (platform::services().forms->count() == 0)

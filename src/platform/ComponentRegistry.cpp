@@ -6,15 +6,17 @@
 
 namespace platform {
 
+ComponentRegistry ComponentRegistry::builtIn()
+{
+    ComponentRegistry registry;
+    // The mail application stands in for the automation class the error mail asks for.
+    registry.registerFactory(QStringLiteral("Outlook.Application"), [] { return std::make_unique<MailApplication>(); });
+    return registry;
+}
+
 ComponentRegistry& ComponentRegistry::instance()
 {
-    static ComponentRegistry registry = [] {
-        ComponentRegistry builtIn;
-        // The mail application stands in for the automation class the error mail asks for.
-        builtIn.registerFactory(QStringLiteral("Outlook.Application"),
-                                [] { return std::make_unique<MailApplication>(); });
-        return builtIn;
-    }();
+    static ComponentRegistry registry = builtIn();
     return registry;
 }
 

@@ -16,7 +16,10 @@ class ComponentRegistry
 public:
     using Factory = std::function<std::unique_ptr<QObject>()>;
 
+    // The registry in use; the program installs its own at start (copy assignment).
     static ComponentRegistry& instance();
+    // The classes the platform itself provides, and nothing else.
+    static ComponentRegistry builtIn();
 
     void registerFactory(const QString& progId, Factory factory);
     void unregisterFactory(const QString& progId);

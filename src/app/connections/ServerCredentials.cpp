@@ -2,7 +2,6 @@
 
 #include "app/connections/ConnectionStrings.h"
 #include "olap/ConnectionString.h"
-#include "pivot/PivotHooks.h"
 
 namespace connections {
 
@@ -22,29 +21,11 @@ std::optional<Kept>& kept()
     return value;
 }
 
-// The pivot table opens its cubes through these hooks; wrapping them once makes its
-// connections to the kept server sign in as the dialog did, while the connection string
-// it stores (and that reports save) stays without the password.
-void wrapPivotConnections()
-{
-    static bool wrapped = false;
-    if (wrapped)
-        return;
-    wrapped = true;
-    pivot::CubeOpener opener = pivot::cubeOpener();
-    pivot::cubeOpener() = [opener](const QString& connectionString, const QString& dataMember) {
-        return opener(signedIn(connectionString), dataMember);
-    };
-    pivot::CubeLister lister = pivot::cubeLister();
-    pivot::cubeLister() = [lister](const QString& connectionString) { return lister(signedIn(connectionString)); };
-}
-
 }
 
 void keep(const QString& server, const QString& user, const QString& password)
 {
     kept() = Kept{server, SignIn{user, password}};
-    wrapPivotConnections();
 }
 
 std::optional<SignIn> forServer(const QString& server)

@@ -15,7 +15,8 @@ struct SignIn
     QString password;
 };
 
-// Keeps the sign-in for a server, and lets the pivot table's connections use it too.
+// Keeps the sign-in for a server; the pivot table's connections use it too (see the
+// program context).
 void keep(const QString& server, const QString& user, const QString& password);
 std::optional<SignIn> forServer(const QString& server);
 void forget();

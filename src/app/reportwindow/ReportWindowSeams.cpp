@@ -21,7 +21,7 @@ Seams defaultSeams()
 
 Seams& seams()
 {
-    static Seams installed = defaultSeams();
+    static Seams installed;
     return installed;
 }
 

@@ -13,7 +13,7 @@ class ReportWindowView;
 // What the report window's handlers call in other modules. The defaults call the report
 // tree and the opening of reports; the save dialog, the description window, pictures and
 // the print-out are not part of the program yet, so their commands do nothing for now.
-// Tests replace them to watch the window.
+// The program context installs them; tests replace them to watch the window.
 namespace reportwindow {
 
 struct Seams
@@ -28,6 +28,7 @@ struct Seams
     std::function<void()> printOut;                                   // subPrintOut
 };
 
+// The calls installed; none until the program context is.
 Seams& seams();
 Seams defaultSeams();
 

@@ -12,12 +12,6 @@ namespace reportwindow {
 
 namespace {
 
-QHash<QString, Creator>& creators()
-{
-    static QHash<QString, Creator> byName;
-    return byName;
-}
-
 Creator reportWindow(const ReportWindowProfile& profile)
 {
     return [&profile]() -> QMainWindow* {
@@ -32,28 +26,31 @@ Creator reportWindow(const ReportWindowProfile& profile)
 
 }
 
-void restoreDefaultReportWindows()
+Creators& reportWindows()
 {
-    creators().clear();
+    static Creators installed;
+    return installed;
+}
+
+Creators defaultReportWindows()
+{
+    Creators byName;
     for (const char* name : {"frmStats2003", "frmStatsXP", "frmStats2K"}) {
         const QString windowName = QString::fromLatin1(name);
-        creators().insert(windowName, reportWindow(*ReportWindowProfile::find(windowName)));
+        byName.insert(windowName, reportWindow(*ReportWindowProfile::find(windowName)));
     }
+    return byName;
 }
 
 void registerReportWindow(const QString& name, Creator creator)
 {
-    if (creators().isEmpty())
-        restoreDefaultReportWindows();
-    creators().insert(name, std::move(creator));
+    reportWindows().insert(name, std::move(creator));
 }
 
 QMainWindow* createReportWindow(const QString& name)
 {
-    if (creators().isEmpty())
-        restoreDefaultReportWindows();
-    const auto creator = creators().constFind(name);
-    if (creator == creators().cend())
+    const auto creator = reportWindows().constFind(name);
+    if (creator == reportWindows().cend())
         platform::raiseError(platform::err::ComponentCannotCreate, QStringLiteral("ActiveX component can't create object"),
                              name);
     QMainWindow* window = (*creator)();

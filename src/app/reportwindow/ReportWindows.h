@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
 #include <QString>
 #include <functional>
@@ -8,13 +9,16 @@
 namespace reportwindow {
 
 using Creator = std::function<QMainWindow*()>;
+using Creators = QHash<QString, Creator>;
 
 // The window of that name, loaded but not shown. It becomes the report window in use
 // (gfrmStats) before its load work runs, as that work reaches the window through it.
 // Raises error 429 for a name without a window.
 QMainWindow* createReportWindow(const QString& name);
+// The windows installed by name; none until the program context is.
+Creators& reportWindows();
+Creators defaultReportWindows();
 // Puts another window under a name (a test's).
 void registerReportWindow(const QString& name, Creator creator);
-void restoreDefaultReportWindows();
 
 }

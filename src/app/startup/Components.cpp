@@ -1,9 +1,6 @@
 #include "app/startup/Components.h"
 
-#include "chart/ChartDataSource.h"   // ChartSpace.h needs it whole
 #include "chart/ChartSpace.h"
-#include "chart/GifWriter.h"
-#include "pivot/PivotHooks.h"
 #include "pivot/PivotTable.h"
 #include "platform/ComponentRegistry.h"
 
@@ -11,30 +8,25 @@ namespace startup {
 
 namespace {
 
-void registerPivot(const char* progId, pivot::Version version)
+template<class Component, class Version>
+void add(platform::ComponentRegistry& registry, const char* progId, Version version)
 {
-    platform::ComponentRegistry::instance().registerFactory(
-        QString::fromLatin1(progId), [version] { return std::make_unique<pivot::PivotTable>(version); });
-}
-
-void registerChart(const char* progId, chart::ComponentVersion version)
-{
-    platform::ComponentRegistry::instance().registerFactory(
-        QString::fromLatin1(progId), [version] { return std::make_unique<chart::ChartSpace>(version); });
+    registry.registerFactory(QString::fromLatin1(progId), [version] { return std::make_unique<Component>(version); });
 }
 
 }
 
-void registerComponents()
+void registerComponents(platform::ComponentRegistry& registry)
 {
-    registerPivot("OWC11.PivotTable", pivot::Version::V11);
-    registerPivot("OWC10.PivotTable", pivot::Version::V10);
-    registerPivot("OWC.PivotTable", pivot::Version::V9);
-    registerChart("OWC11.ChartSpace", chart::ComponentVersion::V11);
-    registerChart("OWC10.ChartSpace", chart::ComponentVersion::V10);
-    registerChart("OWC.Chart", chart::ComponentVersion::V9);
-    // The pivot table writes its pictures with the chart layer's GIF encoder.
-    pivot::gifWriter() = [](const QImage& picture, const QString& path) { chart::writeGif(picture, path); };
+    add<pivot::PivotTable>(registry, "OWC11.PivotTable", pivot::Version::V11);
+    add<pivot::PivotTable>(registry, "OWC10.PivotTable", pivot::Version::V10);
+    add<pivot::PivotTable>(registry, "OWC.PivotTable", pivot::Version::V9);
+    add<chart::ChartSpace>(registry, "OWC11.ChartSpace", chart::ComponentVersion::V11);
+    add<chart::ChartSpace>(registry, "OWC10.ChartSpace", chart::ComponentVersion::V10);
+    add<chart::ChartSpace>(registry, "OWC.Chart", chart::ComponentVersion::V9);
+    // The XML parser is the toolkit's own and always there; only its class registration can
+    // be missing.
+    registry.registerFactory(QStringLiteral("Msxml2.DOMDocument.6.0"), [] { return std::make_unique<QObject>(); });
 }
 
 }

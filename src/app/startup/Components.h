@@ -1,7 +1,14 @@
 #pragma once
 
-// The pivot table and chart space components, created by their class names in the three
-// versions the report windows ask for. Called once at start, before the window probe.
-namespace startup {
-void registerComponents();
+namespace platform {
+class ComponentRegistry;
 }
+
+namespace startup {
+
+// The program's components, created by their class names: the pivot table and the chart
+// space in the three versions the report windows ask for, and the XML parser the server
+// dialog probes for.
+void registerComponents(platform::ComponentRegistry& registry);
+
+} // namespace startup

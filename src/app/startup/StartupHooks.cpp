@@ -3,7 +3,6 @@
 #include "app/connections/modConnections.h"
 #include "app/connections/modCubes.h"
 #include "common/modErroHandling.h"
-#include "lang/LanguageServices.h"
 #include "lang/modGenericLanguages.h"
 #include "lang/modMultiLingual.h"
 #include "platform/MessageBox.h"
@@ -21,13 +20,13 @@ Hooks defaultHooks()
 
 Hooks& hooks()
 {
-    static Hooks installed = defaultHooks();
+    static Hooks installed;
     return installed;
 }
 
-void connectLanguageServices()
+lang::LanguageServices languageServices()
 {
-    auto& services = lang::services();
+    lang::LanguageServices services;
     services.logStep = [](const QString& message) { modErroHandling::subLogStep(message); };
     services.showMessage = [](const QString& text) {
         platform::services().messageBox->msgBox(text, platform::mb::vbOKOnly, QString());
@@ -35,6 +34,7 @@ void connectLanguageServices()
     services.handleError = [](const QString& description, long number, int line, const QString& procName) {
         modErroHandling::subHandleError(description, number, line, procName);
     };
+    return services;
 }
 
 }

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "lang/LanguageServices.h"
+
 #include <QWidget>
 #include <functional>
 
 // Start-up steps whose procedures live in other modules: the language, the cube
-// discovery and the pivot binding. Tests replace them to run start-up on its own.
+// discovery and the pivot binding. The program context installs them; tests replace them
+// to run start-up on its own.
 namespace startup {
 
 struct Hooks
@@ -17,10 +20,11 @@ struct Hooks
     std::function<void(QWidget* pivReports)> bindPivotTable;   // subBindPivotTable
 };
 
+// The steps installed; none until the program context is.
 Hooks& hooks();
 Hooks defaultHooks();
 
 // The language layer reports through the program's step log, message box and error report.
-void connectLanguageServices();
+lang::LanguageServices languageServices();
 
 }

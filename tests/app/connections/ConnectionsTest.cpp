@@ -2,6 +2,7 @@
 
 #include "app/connections/ConnectionStrings.h"
 #include "app/connections/modConnections.h"
+#include "app/connections/ServerCredentials.h"
 #include "olap/ConnectionString.h"
 #include "pivot/PivotTable.h"
 

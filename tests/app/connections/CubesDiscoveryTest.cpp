@@ -1,8 +1,6 @@
 #include "app/connections/CubesTestFixture.h"
 
 #include "app/connections/modCubes.h"
-#include "app/reportwindow/ReportWindows.h"
-#include "app/startup/Components.h"
 #include "app/startup/modMain.h"
 #include "app/startup/StartupHooks.h"
 
@@ -92,10 +90,7 @@ TEST_F(CubeFiles, StartUpOnTheSampleFolderFindsItsCubesAndBindsTheFirst)
     putSampleCube("Sales", QStringLiteral("Sales.cub"));
     putSampleCube("Budget", QStringLiteral("Budget.cub"));
     run.fakes.app.setCommandLine(dataPath);
-    startup::hooks() = startup::defaultHooks();
     startup::hooks().loadLanguages = [](int) {};
-    startup::registerComponents();
-    reportwindow::restoreDefaultReportWindows();
 
     startup::modMain::Main();
     EXPECT_EQ(gdicCubes.Keys(), (QStringList{QStringLiteral("Budget"), QStringLiteral("Sales")}));
@@ -105,9 +100,6 @@ TEST_F(CubeFiles, StartUpOnTheSampleFolderFindsItsCubesAndBindsTheFirst)
     EXPECT_EQ(gstrProvider, QStringLiteral("Provider=MSOLAP.4"));
     EXPECT_TRUE(run.fakes.messageBox.shown.isEmpty());
     EXPECT_FALSE(QFile::exists(dataPath + QStringLiteral("/ServerName.txt")));
-
-    delete gfrmStats.data();
-    startup::hooks() = startup::defaultHooks();
 }
 
 TEST_F(ServerNameFile, IsReadAsServerCommaDatabase)

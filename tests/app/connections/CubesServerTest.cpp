@@ -1,9 +1,8 @@
 #include "app/connections/CubesTestFixture.h"
 
 #include "app/connections/modCubes.h"
+#include "app/connections/ServerCredentials.h"
 #include "app/connections/serverdialog/frmAnalysisServices.h"
-#include "app/reportwindow/ReportWindows.h"
-#include "app/startup/Components.h"
 #include "app/startup/modMain.h"
 #include "app/startup/StartupHooks.h"
 
@@ -65,12 +64,9 @@ TEST_F(ServerCubes, StartUpWithOnlyServerNameTxtFindsTheServersCubes)
     REQUIRE_TEST_SERVER();
     put(QStringLiteral("ServerName.txt"), (testServer() + QLatin1Char(',') + catalog).toUtf8());
     run.fakes.app.setCommandLine(dataPath);
-    startup::hooks() = startup::defaultHooks();
     startup::hooks().loadLanguages = [](int) {};
     QWidget* boundPivot = nullptr;
     startup::hooks().bindPivotTable = [&](QWidget* pivot) { boundPivot = pivot; };
-    startup::registerComponents();
-    reportwindow::restoreDefaultReportWindows();
 
     startup::modMain::Main();
     EXPECT_TRUE(gbServerMode);
@@ -80,9 +76,6 @@ TEST_F(ServerCubes, StartUpWithOnlyServerNameTxtFindsTheServersCubes)
     EXPECT_EQ(gstrCubeFile, QStringLiteral("Sales"));
     EXPECT_NE(boundPivot, nullptr);
     EXPECT_TRUE(run.fakes.messageBox.shown.isEmpty());
-
-    delete gfrmStats.data();
-    startup::hooks() = startup::defaultHooks();
 }
 
 TEST_F(ServerCubes, WithNeitherTheDialogListsTheDatabasesAndOkWritesServerNameTxt)

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "common/FreshRun.h"
+#include "app/ProgramRun.h"
 
-#include "app/connections/ServerCredentials.h"
 #include "app/state/modGlobals.h"
 #include "olap/Connection.h"
 
@@ -20,19 +19,12 @@ class CubeRun : public ::testing::Test
 protected:
     CubeRun()
     {
-        state::modGlobals::resetForTests();
         modGlobals::gstrAppTitle = QStringLiteral("Tessaline Tool for Excel");
         modFileHandling::subSetupFS();
         dataPath = run.fakes.path(QStringLiteral("data"));
         QDir().mkpath(dataPath);
         state::modGlobals::gstrDataPath = dataPath;
     }
-    ~CubeRun() override
-    {
-        connections::ServerCredentials::forget();
-        state::modGlobals::resetForTests();
-    }
-
     // A file of the data folder with the given bytes.
     QString put(const QString& name, const QByteArray& bytes = {}) const
     {
@@ -56,7 +48,7 @@ protected:
         run.fakes.registry.removeKey(platform::Hive::ClassesRoot, QString::fromLatin1(progId));
     }
 
-    FreshRun run;
+    ProgramRun run;
     QString dataPath;
 };
 

@@ -1,4 +1,4 @@
-#include "common/FreshRun.h"
+#include "app/ProgramRun.h"
 
 #include "app/reports/cOLAPReport.h"
 #include "app/reports/cReportsDic.h"
@@ -45,7 +45,6 @@ class ReportStore : public ::testing::Test
 protected:
     ReportStore()
     {
-        state::modGlobals::resetForTests();
         modGlobals::gstrAppTitle = QStringLiteral("Tessaline Tool for Excel");
         modMultiLingual::LNGFAILEDSAVEREPORT = QStringLiteral("Failed to save report");
         gbOWCXP = true;
@@ -53,7 +52,6 @@ protected:
         gstrProvider = QStringLiteral("Provider=MSOLAP.4");
         gdicCubes = modScriptingDic::fncCreateDic<QString>();
     }
-    ~ReportStore() override { state::modGlobals::resetForTests(); }
 
     void cubes(std::initializer_list<const char*> names)
     {
@@ -89,7 +87,7 @@ protected:
         ASSERT_TRUE(report.SaveReport());
     }
 
-    FreshRun run;
+    ProgramRun run;
     QTemporaryDir data;
 };
 

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "common/FreshRun.h"
+#include "app/ProgramRun.h"
 
 #include "app/reportwindow/ReportWindow.h"
 #include "app/reportwindow/ReportWindows.h"
 #include "app/reportwindow/ReportWindowSeams.h"
-#include "app/startup/Components.h"
 #include "app/state/modGlobals.h"
 
 #include <QApplication>
@@ -19,7 +18,6 @@ class ReportWindowRun
 public:
     ReportWindowRun()
     {
-        state::modGlobals::resetForTests();
         modGlobals::gstrAppTitle = QStringLiteral("Tessaline Tool for Excel");
         // The English phrases, so that the layout is tested with the captions users see.
         using namespace modMultiLingual;
@@ -33,8 +31,6 @@ public:
         LNGGRAPH = QStringLiteral("Chart");
         LNGSAVEPICTURE = QStringLiteral("Save picture");
         LNGPRINT = QStringLiteral("Print");
-        startup::registerComponents();
-        reportwindow::restoreDefaultReportWindows();
         auto& seams = reportwindow::seams();
         seams.fillReportTree = [this] { calls << QStringLiteral("fill"); };
         seams.setDefaultSel = [this] { calls << QStringLiteral("default"); };
@@ -46,14 +42,6 @@ public:
         seams.printOut = [this] { calls << QStringLiteral("print"); };
     }
 
-    ~ReportWindowRun()
-    {
-        FreshRun::deleteTopLevelWindows();
-        reportwindow::seams() = reportwindow::defaultSeams();
-        startup::registerComponents();
-        state::modGlobals::resetForTests();
-    }
-
     // The window of that name as start-up makes it: loaded, in use, not yet shown.
     reportwindow::ReportWindow* load(const char* name)
     {
@@ -61,6 +49,6 @@ public:
         return static_cast<reportwindow::ReportWindow*>(reportwindow::createReportWindow(QString::fromLatin1(name)));
     }
 
-    FreshRun run;
+    ProgramRun run;
     QStringList calls;
 };

@@ -1,8 +1,7 @@
-#include "common/FreshRun.h"
+#include "app/ProgramRun.h"
 
 #include "app/reports/cOLAPReport.h"
 #include "app/reportwindow/ReportWindows.h"
-#include "app/startup/Components.h"
 #include "app/startup/modMain.h"
 #include "app/startup/StartupHooks.h"
 #include "app/state/modGlobals.h"
@@ -29,7 +28,6 @@ class Startup : public ::testing::Test
 protected:
     Startup()
     {
-        state::modGlobals::resetForTests();
         using namespace modMultiLingual;
         LNGREPORTS = QStringLiteral("Reports");
         LNGSAVEREPORT = QStringLiteral("Save Report");
@@ -41,22 +39,12 @@ protected:
         LNGGRAPH = QStringLiteral("Graph");
         LNGSAVEPICTURE = QStringLiteral("Save Picture");
         LNGPRINT = QStringLiteral("Print");
-        startup::hooks() = startup::defaultHooks();
         startup::hooks().loadLanguages = [this](int language) { languages.append(language); };
         startup::hooks().bindPivotTable = [this](QWidget* pivot) { boundPivot = pivot; };
         // No discovery, and above all no server dialog, unless a test asks for it.
         startup::hooks().getCubeFileNames = [] {};
         startup::hooks().getServerName = [] {};
         startup::hooks().getServerCubes = [] {};
-        startup::registerComponents();
-        reportwindow::restoreDefaultReportWindows();
-    }
-    ~Startup() override
-    {
-        FreshRun::deleteTopLevelWindows();
-        startup::hooks() = startup::defaultHooks();
-        reportwindow::restoreDefaultReportWindows();
-        state::modGlobals::resetForTests();
     }
 
     void unregister(const char* progId)
@@ -64,7 +52,7 @@ protected:
         run.fakes.registry.removeKey(Hive::ClassesRoot, QString::fromLatin1(progId));
     }
 
-    FreshRun run;
+    ProgramRun run;
     QList<int> languages;
     QWidget* boundPivot = nullptr;
 };

@@ -29,15 +29,6 @@ namespace {
 
 const QString kXmlParser = QStringLiteral("Msxml2.DOMDocument.6.0");
 
-// The XML parser is the toolkit's own and always there; only its class registration can
-// be missing.
-void registerXmlParser()
-{
-    auto& registry = platform::ComponentRegistry::instance();
-    if (!registry.hasFactory(kXmlParser))
-        registry.registerFactory(kXmlParser, [] { return std::make_unique<QObject>(); });
-}
-
 QPixmap cubeLogo()
 {
     QPixmap logo(48, 48);
@@ -165,7 +156,6 @@ void frmAnalysisServices::Form_Load()
     chkIntegratedSecurity->setPalette(palette);
 
     common::ResumeNext skip;
-    registerXmlParser();
     if (!skip.run([] { platform::ComponentRegistry::instance().createObject(kXmlParser); }))
         lblXML6Missing->show();
     if (!modAPI::regDoes_Key_Exist(modAPI::HKEY_CLASSES_ROOT, QStringLiteral("MSOLAP.3")))

@@ -1,4 +1,4 @@
-#include "common/FreshRun.h"
+#include "app/ProgramRun.h"
 #include "app/reportwindow/FakeReportWindow.h"
 
 #include "app/reports/cOLAPReport.h"
@@ -27,7 +27,6 @@ class ReportTree : public ::testing::Test
 protected:
     ReportTree()
     {
-        state::modGlobals::resetForTests();
         gstrAppTitle = QStringLiteral("Tessaline Tool for Excel");
         modMultiLingual::LNGREMOVEREPORT = QStringLiteral("Remove report");
         modMultiLingual::LNGFAILEDTOGETREPORT = QStringLiteral("The report could not be opened.");
@@ -40,11 +39,6 @@ protected:
             boundCubes.append(gstrCubeFile);
             EXPECT_EQ(pivot, window.pivot);
         };
-    }
-    ~ReportTree() override
-    {
-        startup::hooks() = startup::defaultHooks();
-        state::modGlobals::resetForTests();
     }
 
     void cubes(std::initializer_list<const char*> names)
@@ -102,7 +96,7 @@ protected:
         return nullptr;
     }
 
-    FreshRun run;
+    ProgramRun run;
     QTemporaryDir data;
     FakeReportWindow window;
     QStringList boundCubes;

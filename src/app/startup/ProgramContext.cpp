@@ -1,0 +1,80 @@
+#include "app/startup/ProgramContext.h"
+
+#include "app/connections/ServerCredentials.h"
+#include "app/startup/Components.h"
+#include "app/state/modGlobals.h"
+#include "chart/GifWriter.h"
+#include "olap/CubeProvider.h"
+
+namespace startup {
+
+namespace {
+
+ProgramContext installed()
+{
+    return ProgramContext{platform::ComponentRegistry::instance(),
+                          lang::services(),
+                          pivot::cubeOpener(),
+                          pivot::cubeLister(),
+                          pivot::gifWriter(),
+                          hooks(),
+                          reportwindow::seams(),
+                          reportwindow::reportWindows()};
+}
+
+void install(const ProgramContext& context)
+{
+    platform::ComponentRegistry::instance() = context.components;
+    lang::services() = context.language;
+    pivot::cubeOpener() = context.cubeOpener;
+    pivot::cubeLister() = context.cubeLister;
+    pivot::gifWriter() = context.gifWriter;
+    hooks() = context.hooks;
+    reportwindow::seams() = context.seams;
+    reportwindow::reportWindows() = context.reportWindows;
+}
+
+void startFreshRun()
+{
+    state::startFreshRun();
+    connections::ServerCredentials::forget();
+}
+
+}
+
+ProgramContext programContext()
+{
+    ProgramContext context{platform::ComponentRegistry::builtIn(),
+                           languageServices(),
+                           // The pivot table's connections to a server sign in as the server
+                           // dialog did, while the connection string it keeps (and reports
+                           // save) stays without the password.
+                           [](const QString& connectionString, const QString& dataMember) {
+                               return olap::openCube(connections::ServerCredentials::signedIn(connectionString),
+                                                     dataMember);
+                           },
+                           [](const QString& connectionString) {
+                               return olap::dataMemberStrings(connections::ServerCredentials::signedIn(connectionString));
+                           },
+                           // The pivot table writes its pictures with the chart layer's encoder.
+                           &chart::writeGif,
+                           defaultHooks(),
+                           reportwindow::defaultSeams(),
+                           reportwindow::defaultReportWindows()};
+    registerComponents(context.components);
+    return context;
+}
+
+InstalledContext::InstalledContext(const ProgramContext& context) : m_previous(installed())
+{
+    install(context);
+    startFreshRun();
+}
+
+InstalledContext::~InstalledContext()
+{
+    install(m_previous);
+    startFreshRun();
+}
+
+} // namespace startup

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "app/reportwindow/ReportWindows.h"
+#include "app/reportwindow/ReportWindowSeams.h"
+#include "app/startup/StartupHooks.h"
+#include "lang/LanguageServices.h"
+#include "pivot/PivotHooks.h"
+#include "platform/ComponentRegistry.h"
+
+namespace startup {
+
+// Everything the program is wired from, as one value: its components by class name, what
+// the language layer and the pivot table call in the layers above them, the start-up steps,
+// the report window's calls into other modules and the report windows by name. The
+// desktop services are the platform's own (a test installs platform::FakeServices).
+struct ProgramContext
+{
+    platform::ComponentRegistry components;
+    lang::LanguageServices language;
+    pivot::CubeOpener cubeOpener;
+    pivot::CubeLister cubeLister;
+    pivot::GifWriter gifWriter;
+    Hooks hooks;
+    reportwindow::Seams seams;
+    reportwindow::Creators reportWindows;
+};
+
+// The program's own wiring.
+ProgramContext programContext();
+
+// Installs a context and starts a fresh run for as long as it lives; then puts back the
+// context that was installed before and starts a fresh run again. Not copied, not nested
+// across threads.
+class InstalledContext
+{
+public:
+    explicit InstalledContext(const ProgramContext& context);
+    ~InstalledContext();
+    InstalledContext(const InstalledContext&) = delete;
+    InstalledContext& operator=(const InstalledContext&) = delete;
+
+private:
+    ProgramContext m_previous;
+};
+
+} // namespace startup
