@@ -21,6 +21,7 @@ run: build
 test-build: deps
 	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSALINE_SANITIZE=ON
 	cmake --build $(TEST_DIR) -j $(JOBS)
+	cmake --build $(TEST_DIR) -j $(JOBS) --target headers
 
 test: test-build
 	bash scripts/run-tests.sh $(TEST_DIR)

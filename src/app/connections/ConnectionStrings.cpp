@@ -79,4 +79,4 @@ QString serverPass(const QString& templ, int pass)
 
 }
 
-} // namespace connections
+}

@@ -30,4 +30,4 @@ QString serverPass(const QString& templ, int pass);
 
 }
 
-} // namespace connections
+}

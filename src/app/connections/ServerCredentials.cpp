@@ -59,4 +59,4 @@ QString signedIn(const QString& connectionString)
 
 }
 
-} // namespace connections
+}

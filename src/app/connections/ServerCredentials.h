@@ -27,4 +27,4 @@ QString signedIn(const QString& connectionString);
 
 }
 
-} // namespace connections
+}

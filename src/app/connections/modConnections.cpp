@@ -154,4 +154,4 @@ void subBindPivotTable(QWidget* pivot)
 
 }
 
-} // namespace connections
+}

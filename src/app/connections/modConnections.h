@@ -29,4 +29,4 @@ void subBindPivotTable(QWidget* pivot);
 
 }
 
-} // namespace connections
+}

@@ -1,7 +1,7 @@
 #include "app/connections/modCubes.h"
 
-#include "app/connections/modConnections.h"
 #include "app/connections/ServerCredentials.h"
+#include "app/connections/modConnections.h"
 #include "app/connections/serverdialog/frmAnalysisServices.h"
 #include "app/state/modGlobals.h"
 #include "common/ErrorBoundary.h"
@@ -203,4 +203,4 @@ void subGetServerCubes()
 
 }
 
-} // namespace connections
+}

@@ -36,4 +36,4 @@ QByteArray serverNameFileBytes(const QString& server, const QString& database);
 
 }
 
-} // namespace connections
+}

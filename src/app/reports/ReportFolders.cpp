@@ -23,4 +23,4 @@ QString cubeFolder(const QString& cubeName)
 
 }
 
-} // namespace reports
+}

@@ -14,4 +14,4 @@ QString cubeFolder(const QString& cubeName);
 
 }
 
-} // namespace reports
+}

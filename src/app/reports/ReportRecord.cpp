@@ -193,4 +193,4 @@ QString unsafeReportNameReason(const QString& name)
 
 }
 
-} // namespace reports
+}

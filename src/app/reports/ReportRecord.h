@@ -47,4 +47,4 @@ QString unsafeReportNameReason(const QString& name);
 
 }
 
-} // namespace reports
+}

@@ -1,8 +1,8 @@
 #include "app/reports/cOLAPReport.h"
 
-#include "app/reports/cReportsDic.h"
 #include "app/reports/ReportFolders.h"
 #include "app/reports/ReportRecord.h"
+#include "app/reports/cReportsDic.h"
 #include "app/state/modGlobals.h"
 #include "common/modErroHandling.h"
 #include "common/modFileHandling.h"
@@ -118,4 +118,4 @@ bool cOLAPReport::ReadReport(const QString& path, QString* error)
     return true;
 }
 
-} // namespace reports
+}

@@ -40,4 +40,4 @@ public:
     QString Key() const;
 };
 
-} // namespace reports
+}

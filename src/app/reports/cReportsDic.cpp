@@ -119,4 +119,4 @@ void cReportsDic::RemoveReport(const QString& strCubeName, const QString& strVie
     }
 }
 
-} // namespace reports
+}

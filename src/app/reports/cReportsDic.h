@@ -32,4 +32,4 @@ private:
     QStringList m_skipped;
 };
 
-} // namespace reports
+}

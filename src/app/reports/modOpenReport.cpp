@@ -127,7 +127,8 @@ void openReport(const QString& name, ReportWindowView& window)
         common::ResumeNext chartType;
         chartType.run([&] {
             excChart(window).Charts().Item(0).setType(report->GraphType);
-            const int entry = report->GraphListIndex > -1 ? report->GraphListIndex : reportwindow::GraphTypeList::kDefaultEntry;
+            const int entry =
+                report->GraphListIndex > -1 ? report->GraphListIndex : reportwindow::GraphTypeList::kDefaultEntry;
             QComboBox& list = present(window.cmbGraphType(), "cmbGraphType");
             if (entry >= list.count())
                 platform::raiseError(platform::err::InvalidPropertyValue, QStringLiteral("Invalid property value"));
@@ -163,4 +164,4 @@ void subHandleNodeClick(QTreeWidgetItem* node, ReportWindowView* window)
 
 }
 
-} // namespace reports
+}

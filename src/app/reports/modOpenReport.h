@@ -16,4 +16,4 @@ void subHandleNodeClick(QTreeWidgetItem* node, reportwindow::ReportWindowView* w
 
 }
 
-} // namespace reports
+}

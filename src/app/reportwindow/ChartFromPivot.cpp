@@ -125,4 +125,4 @@ void subFixGraphType(chart::ChartSpace& excChart, const QComboBox& cmbGraphType)
 
 }
 
-} // namespace reportwindow
+}

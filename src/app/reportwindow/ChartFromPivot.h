@@ -28,4 +28,4 @@ void subFixGraphType(chart::ChartSpace& excChart, const QComboBox& cmbGraphType)
 
 }
 
-} // namespace reportwindow
+}

@@ -54,4 +54,4 @@ inline constexpr int kDefaultEntry = 4;
 
 }
 
-} // namespace reportwindow
+}

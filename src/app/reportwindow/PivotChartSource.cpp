@@ -52,4 +52,4 @@ QStringList PivotChartSource::columnFieldCaptions() const
     return m_table.columnFieldCaptions();
 }
 
-} // namespace reportwindow
+}

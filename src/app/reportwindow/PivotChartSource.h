@@ -32,4 +32,4 @@ private:
     pivot::PivotTable& m_table;   // the source is the table's child and dies with it
 };
 
-} // namespace reportwindow
+}

@@ -13,11 +13,11 @@
 #include "chart/ChartDataSource.h"   // ChartSpace.h needs it whole
 #include "chart/ChartSpace.h"
 #include "common/ErrorBoundary.h"
+#include "common/ProgramConfig.h"
 #include "common/modAPI.h"
 #include "common/modAssistant.h"
 #include "common/modErroHandling.h"
 #include "common/modOutlookCode.h"
-#include "common/ProgramConfig.h"
 #include "pivot/PivotTable.h"
 #include "platform/ComponentRegistry.h"
 #include "platform/MessageBox.h"
@@ -393,9 +393,10 @@ void ReportWindow::handleLoadFailure(const std::exception& raised)
 {
     const platform::VbError error = common::asVbError(raised);
     if (error.number() == platform::err::MemberNotSupported) {
-        startup::modMain::subOfferDownload(QStringLiteral("Unable to start the MS Office Web Components!\r\nPlease download these FREE "
-                                     "components from Microsoft Download.\r\nDo you want to go to that website now?"),
-                                  config::webComponentsDownloadPage());
+        startup::modMain::subOfferDownload(
+            QStringLiteral("Unable to start the MS Office Web Components!\r\nPlease download these FREE "
+                           "components from Microsoft Download.\r\nDo you want to go to that website now?"),
+            config::webComponentsDownloadPage());
         modMain::subEndProgram();
     }
     modErroHandling::subHandleError(error.description(), error.number(), error.line(),
@@ -558,4 +559,4 @@ void ReportWindow::closeEvent(QCloseEvent* event)
     platform::eventBoundary([] { modMain::subEndProgram(); });
 }
 
-} // namespace reportwindow
+}

@@ -135,4 +135,4 @@ private:
     QAction* m_mnuZelbrin = nullptr;
 };
 
-} // namespace reportwindow
+}

@@ -69,4 +69,4 @@ const ReportWindowProfile* ReportWindowProfile::find(const QString& name)
     return nullptr;
 }
 
-} // namespace reportwindow
+}

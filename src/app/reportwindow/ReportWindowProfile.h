@@ -30,4 +30,4 @@ struct ReportWindowProfile
 
 inline constexpr int kPivotLeft = 2280;   // twips
 
-} // namespace reportwindow
+}

@@ -7,10 +7,11 @@ namespace reportwindow {
 
 Seams defaultSeams()
 {
+    namespace modReportTree = reports::tree::modReportTree;
     return Seams{
-        [] { reports::tree::modReportTree::subFillReportTree(); },
-        [] { reports::tree::modReportTree::subSetDefaultSel(); },
-        [](ReportWindowView* window) { reports::tree::modReportTree::subHandleRemoveClick(window); },
+        [] { modReportTree::subFillReportTree(); },
+        [] { modReportTree::subSetDefaultSel(); },
+        [](ReportWindowView* window) { modReportTree::subHandleRemoveClick(window); },
         [](QTreeWidgetItem* node, ReportWindowView* window) { reports::modOpenReport::subHandleNodeClick(node, window); },
         [](QWidget*) {},
         [] {},

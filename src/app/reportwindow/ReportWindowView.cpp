@@ -42,4 +42,4 @@ void chooseViewMode(ReportWindowView& view, WindowLayout::ViewMode mode)
     }
 }
 
-} // namespace reportwindow
+}

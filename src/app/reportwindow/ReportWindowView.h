@@ -86,8 +86,9 @@ template<class T>
 T& present(T* control, const char* name)
 {
     if (!control)
-        platform::raiseError(platform::err::ObjectRequired, QStringLiteral("Object required"), QString::fromLatin1(name));
+        platform::raiseError(platform::err::ObjectRequired, QStringLiteral("Object required"),
+                             QString::fromLatin1(name));
     return *control;
 }
 
-} // namespace reportwindow
+}

@@ -33,4 +33,4 @@ double fromPixels(int pixels, double twipsPerPixel)
 
 }
 
-} // namespace reportwindow
+}

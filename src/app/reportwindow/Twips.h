@@ -17,4 +17,4 @@ double fromPixels(int pixels, double twipsPerPixel);
 
 }
 
-} // namespace reportwindow
+}

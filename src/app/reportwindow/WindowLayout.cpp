@@ -69,4 +69,4 @@ Output compute(const Input& in)
 
 }
 
-} // namespace reportwindow
+}

@@ -54,4 +54,4 @@ Output compute(const Input& in);
 
 }
 
-} // namespace reportwindow
+}

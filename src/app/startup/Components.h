@@ -11,4 +11,4 @@ namespace startup {
 // dialog probes for.
 void registerComponents(platform::ComponentRegistry& registry);
 
-} // namespace startup
+}

@@ -25,4 +25,4 @@ void subOfferDownload(const QString& question, const QString& page)
 
 }
 
-} // namespace startup
+}

@@ -12,4 +12,4 @@ void subOfferDownload(const QString& question, const QString& page);
 
 }
 
-} // namespace startup
+}

@@ -44,24 +44,23 @@ void startFreshRun()
 
 ProgramContext programContext()
 {
-    ProgramContext context{platform::ComponentRegistry::builtIn(),
-                           languageServices(),
-                           // The pivot table's connections to a server sign in as the server
-                           // dialog did, while the connection string it keeps (and reports
-                           // save) stays without the password.
-                           [](const QString& connectionString, const QString& dataMember) {
-                               return olap::openCube(connections::ServerCredentials::signedIn(connectionString),
-                                                     dataMember);
-                           },
-                           [](const QString& connectionString) {
-                               return olap::dataMemberStrings(connections::ServerCredentials::signedIn(connectionString));
-                           },
-                           // The pivot table writes its pictures with the chart layer's encoder.
-                           &chart::writeGif,
-                           defaultHooks(),
-                           reportwindow::defaultSeams(),
-                           reportwindow::defaultReportWindows()};
+    ProgramContext context;
+    context.components = platform::ComponentRegistry::builtIn();
     registerComponents(context.components);
+    context.language = languageServices();
+    // The pivot table's connections to a server sign in as the server dialog did, while the
+    // connection string it keeps (and reports save) stays without the password.
+    context.cubeOpener = [](const QString& connectionString, const QString& dataMember) {
+        return olap::openCube(connections::ServerCredentials::signedIn(connectionString), dataMember);
+    };
+    context.cubeLister = [](const QString& connectionString) {
+        return olap::dataMemberStrings(connections::ServerCredentials::signedIn(connectionString));
+    };
+    // The pivot table writes its pictures with the chart layer's encoder.
+    context.gifWriter = &chart::writeGif;
+    context.hooks = defaultHooks();
+    context.seams = reportwindow::defaultSeams();
+    context.reportWindows = reportwindow::defaultReportWindows();
     return context;
 }
 
@@ -77,4 +76,4 @@ InstalledContext::~InstalledContext()
     startFreshRun();
 }
 
-} // namespace startup
+}

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/reportwindow/ReportWindows.h"
 #include "app/reportwindow/ReportWindowSeams.h"
+#include "app/reportwindow/ReportWindows.h"
 #include "app/startup/StartupHooks.h"
 #include "lang/LanguageServices.h"
 #include "pivot/PivotHooks.h"
@@ -43,4 +43,4 @@ private:
     ProgramContext m_previous;
 };
 
-} // namespace startup
+}

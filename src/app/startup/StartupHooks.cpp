@@ -12,10 +12,13 @@ namespace startup {
 
 Hooks defaultHooks()
 {
+    using namespace connections;
     return Hooks{[](int language) { modMultiLingual::LoadLanguages(qint16(language)); },
                  [] { return int(modGenericLanguages::fncGetlocalLanguage()); },
-                 &connections::modCubes::subGetCubeFileNames, &connections::modCubes::subGetServerName, &connections::modCubes::subGetServerCubes,
-                 &connections::modConnections::subBindPivotTable};
+                 &modCubes::subGetCubeFileNames,
+                 &modCubes::subGetServerName,
+                 &modCubes::subGetServerCubes,
+                 &modConnections::subBindPivotTable};
 }
 
 Hooks& hooks()

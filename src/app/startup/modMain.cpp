@@ -1,18 +1,18 @@
 #include "app/startup/modMain.h"
 
 #include "app/reports/cOLAPReport.h"
-#include "app/reportwindow/ReportWindows.h"
 #include "app/reportwindow/ReportWindowView.h"
+#include "app/reportwindow/ReportWindows.h"
 #include "app/startup/DownloadOffer.h"
 #include "app/startup/StartupHooks.h"
 #include "app/state/modGlobals.h"
 #include "common/ErrorBoundary.h"
+#include "common/ProgramConfig.h"
 #include "common/modAPI.h"
 #include "common/modAssistant.h"
 #include "common/modFileHandling.h"
 #include "common/modOutlookCode.h"
 #include "common/modScriptingDic.h"
-#include "common/ProgramConfig.h"
 #include "lang/modMultiLingual.h"
 #include "pivot/PivotTable.h"
 #include "platform/App.h"
@@ -217,4 +217,4 @@ void subSetFormCaptions(reportwindow::ReportWindowView& frm)
 
 }
 
-} // namespace startup
+}

@@ -31,4 +31,4 @@ void subSetFormCaptions(reportwindow::ReportWindowView& frm);
 
 }
 
-} // namespace startup
+}

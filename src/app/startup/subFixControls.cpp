@@ -128,4 +128,4 @@ void subFixControls()
 
 }
 
-} // namespace startup
+}

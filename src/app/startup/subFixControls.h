@@ -11,4 +11,4 @@ void subFixControls();
 
 }
 
-} // namespace startup
+}

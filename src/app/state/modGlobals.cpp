@@ -10,4 +10,4 @@ void startFreshRun()
     modGlobals::gstrAppTitle.clear();
 }
 
-} // namespace state
+}

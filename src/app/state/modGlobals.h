@@ -59,4 +59,4 @@ inline QString& gstrProvider = programState.gstrProvider;
 // Every global as at the program's start, the title kept with the common services included.
 void startFreshRun();
 
-} // namespace state
+}

@@ -1,11 +1,12 @@
 #include "app/connections/CubesTestFixture.h"
 
 #include "app/connections/ConnectionStrings.h"
-#include "app/connections/modConnections.h"
 #include "app/connections/ServerCredentials.h"
+#include "app/connections/modConnections.h"
 #include "olap/ConnectionString.h"
 #include "pivot/PivotTable.h"
 
+using namespace connections;
 using namespace state::modGlobals;
 
 namespace {
@@ -39,13 +40,13 @@ TEST(ConnectionStringValues, EveryAwkwardValueComesBackFromTheProvidersParser)
                                 QStringLiteral(" padded "), QStringLiteral("k=v"), QStringLiteral("'single"),
                                 QStringLiteral("x;Data Source=evil"), QStringLiteral("[NUMBER]")};
     for (const QString& value : values) {
-        const auto server = olap::ConnectionString::parse(connections::ConnectionStrings::serverPass(
-            connections::ConnectionStrings::serverTemplate(value, value, QStringLiteral("u"), value), 4));
+        const auto server = olap::ConnectionString::parse(ConnectionStrings::serverPass(
+            ConnectionStrings::serverTemplate(value, value, QStringLiteral("u"), value), 4));
         EXPECT_EQ(server.value(QStringLiteral("Data Source"), QString()), value);
         EXPECT_EQ(server.value(QStringLiteral("Initial Catalog"), QString()), value);
         EXPECT_EQ(server.value(QStringLiteral("Password"), QString()), value);
         EXPECT_EQ(server.value(QStringLiteral("Provider"), QString()), QStringLiteral("MSOLAP.4"));
-        const auto local = olap::ConnectionString::parse(connections::ConnectionStrings::localTest(QStringLiteral("/d"), value));
+        const auto local = olap::ConnectionString::parse(ConnectionStrings::localTest(QStringLiteral("/d"), value));
         EXPECT_EQ(local.value(QStringLiteral("data source"), QString()), QStringLiteral("/d/") + value);
     }
 }
@@ -55,7 +56,7 @@ TEST_F(ServerConnection, StepMessagesNeverShowTheSignIn)
     olap::Connection cn;
     QString why;
     const QString nowhere = dataPath + QStringLiteral("/no-server");
-    EXPECT_FALSE(connections::modConnections::GetMOLAPConnection(cn, nowhere, QStringLiteral("Sales"), QStringLiteral("ann"),
+    EXPECT_FALSE(modConnections::GetMOLAPConnection(cn, nowhere, QStringLiteral("Sales"), QStringLiteral("ann"),
                                                     QStringLiteral("s3cret"), &why));
     EXPECT_FALSE(why.isEmpty());
     EXPECT_EQ(modErroHandling::fncGetLastStep(),
@@ -65,7 +66,7 @@ TEST_F(ServerConnection, StepMessagesNeverShowTheSignIn)
                   + nowhere + QStringLiteral(";Initial Catalog=Sales"));
 
     // A user of blanks only is no user: the local sign-in, nothing to hide.
-    EXPECT_FALSE(connections::modConnections::GetMOLAPConnection(cn, nowhere, QString(), QStringLiteral("  "),
+    EXPECT_FALSE(modConnections::GetMOLAPConnection(cn, nowhere, QString(), QStringLiteral("  "),
                                                     QStringLiteral("s3cret")));
     EXPECT_FALSE(modErroHandling::fncGetLastStep().contains(QStringLiteral("s3cret")));
     EXPECT_FALSE(modErroHandling::fncGetLastStep().contains(QStringLiteral("Initial Catalog")));
@@ -74,21 +75,21 @@ TEST_F(ServerConnection, StepMessagesNeverShowTheSignIn)
 
 TEST_F(ServerConnection, KeptSignInIsAddedOnlyForItsServerAndOnlyWithoutAUser)
 {
-    connections::ServerCredentials::keep(QStringLiteral("olap;1"), QStringLiteral("ann;x"), QStringLiteral("p\"w"));
-    const auto signedIn = olap::ConnectionString::parse(connections::ServerCredentials::signedIn(
-        connections::ConnectionStrings::serverPivot(QStringLiteral("Provider=MSOLAP.4"), QStringLiteral("olap;1"), QStringLiteral("Sales"))));
+    ServerCredentials::keep(QStringLiteral("olap;1"), QStringLiteral("ann;x"), QStringLiteral("p\"w"));
+    const auto signedIn = olap::ConnectionString::parse(ServerCredentials::signedIn(
+        ConnectionStrings::serverPivot(QStringLiteral("Provider=MSOLAP.4"), QStringLiteral("olap;1"), QStringLiteral("Sales"))));
     EXPECT_EQ(signedIn.value(QStringLiteral("User ID"), QString()), QStringLiteral("ann;x"));
     EXPECT_EQ(signedIn.value(QStringLiteral("Password"), QString()), QStringLiteral("p\"w"));
     EXPECT_EQ(signedIn.value(QStringLiteral("Initial Catalog"), QString()), QStringLiteral("Sales"));
 
-    const QString other = connections::ConnectionStrings::serverPivot(QStringLiteral("Provider=MSOLAP.4"), QStringLiteral("olap2"),
+    const QString other = ConnectionStrings::serverPivot(QStringLiteral("Provider=MSOLAP.4"), QStringLiteral("olap2"),
                                                          QStringLiteral("Sales"));
-    EXPECT_EQ(connections::ServerCredentials::signedIn(other), other);
-    const QString ownUser = connections::ConnectionStrings::serverPass(
-        connections::ConnectionStrings::serverTemplate(QStringLiteral("olap;1"), QString(), QStringLiteral("bob"), QString()), 4);
-    EXPECT_EQ(connections::ServerCredentials::signedIn(ownUser), ownUser);
-    const QString cubeFile = connections::ConnectionStrings::localTest(dataPath, QStringLiteral("Sales.cub"));
-    EXPECT_EQ(connections::ServerCredentials::signedIn(cubeFile), cubeFile);
+    EXPECT_EQ(ServerCredentials::signedIn(other), other);
+    const QString ownUser = ConnectionStrings::serverPass(
+        ConnectionStrings::serverTemplate(QStringLiteral("olap;1"), QString(), QStringLiteral("bob"), QString()), 4);
+    EXPECT_EQ(ServerCredentials::signedIn(ownUser), ownUser);
+    const QString cubeFile = ConnectionStrings::localTest(dataPath, QStringLiteral("Sales.cub"));
+    EXPECT_EQ(ServerCredentials::signedIn(cubeFile), cubeFile);
 }
 
 TEST_F(LocalBinding, TheFirstCubeFileIsBoundWithTheProviderItsTestConnectionReports)
@@ -103,7 +104,7 @@ TEST_F(LocalBinding, TheFirstCubeFileIsBoundWithTheProviderItsTestConnectionRepo
     for (const auto& [removed, provider] : cases) {
         for (const char* progId : removed)
             unregister(progId);
-        connections::modConnections::subBindPivotTable(&pivot);
+        modConnections::subBindPivotTable(&pivot);
         EXPECT_EQ(gstrProvider, QString::fromLatin1(provider));
         EXPECT_EQ(pivot.ConnectionString(), QString::fromLatin1(provider) + QStringLiteral(";data source=") + dataPath
                                                 + QStringLiteral("/Sales.cub"));
@@ -119,11 +120,11 @@ TEST_F(LocalBinding, ACubeFileTheProviderCannotOpenGivesTheQuestionOnceAndLeaves
     put(QStringLiteral("Broken.cub"), "this is no cube file");
     gstrCubeFile = QStringLiteral("Broken.cub");
     run.fakes.messageBox.answers = {platform::mb::vbYes};
-    connections::modConnections::subBindPivotTable(&pivot);
+    modConnections::subBindPivotTable(&pivot);
     EXPECT_EQ(providerQuestions(), 1);
     EXPECT_EQ(run.fakes.messageBox.shown.front().style, platform::mb::vbYesNo);
     EXPECT_EQ(run.fakes.messageBox.shown.front().title, gstrAppTitle);
-    EXPECT_EQ(run.fakes.urlOpener.urls, QStringList{connections::modConnections::providerDownloadPage()});
+    EXPECT_EQ(run.fakes.urlOpener.urls, QStringList{modConnections::providerDownloadPage()});
     EXPECT_TRUE(pivot.ConnectionString().isEmpty());
     EXPECT_EQ(run.fakes.processEnd.ends, 0);
 
@@ -132,14 +133,14 @@ TEST_F(LocalBinding, ACubeFileTheProviderCannotOpenGivesTheQuestionOnceAndLeaves
     gstrCubeFile = QStringLiteral("Sales.cub");
     for (const char* progId : {"MSOLAP", "MSOLAP.3", "MSOLAP.4"})
         unregister(progId);
-    connections::modConnections::subBindPivotTable(&pivot);
+    modConnections::subBindPivotTable(&pivot);
     EXPECT_EQ(providerQuestions(), 2);
     EXPECT_EQ(run.fakes.processEnd.ends, 0);
 }
 
 TEST_F(LocalBinding, WithoutACubeNothingIsBoundAndNothingAsked)
 {
-    connections::modConnections::subBindPivotTable(&pivot);
+    modConnections::subBindPivotTable(&pivot);
     EXPECT_TRUE(run.fakes.messageBox.shown.isEmpty());
     EXPECT_TRUE(pivot.ConnectionString().isEmpty());
 }
@@ -153,10 +154,10 @@ TEST_F(ServerBinding, EachProviderOutcome)
     gdicCubes.Add(QStringLiteral("Sales"), QStringLiteral("Sales"));
     gdicCubes.Add(QStringLiteral("Budget"), QStringLiteral("Budget"));
 
-    connections::modConnections::subBindPivotTable(&pivot);
+    modConnections::subBindPivotTable(&pivot);
     EXPECT_EQ(gstrProvider, QStringLiteral("Provider=MSOLAP.4"));
     EXPECT_EQ(pivot.ConnectionString(),
-              connections::ConnectionStrings::serverPivot(QStringLiteral("Provider=MSOLAP.4"), testServer(), catalog));
+              ConnectionStrings::serverPivot(QStringLiteral("Provider=MSOLAP.4"), testServer(), catalog));
     // No cube chosen yet: the first one.
     EXPECT_EQ(gstrCubeName, QStringLiteral("Sales"));
     EXPECT_EQ(pivot.DataMember(), QStringLiteral("Sales"));
@@ -165,17 +166,17 @@ TEST_F(ServerBinding, EachProviderOutcome)
 
     gstrCubeName = QStringLiteral("Budget");
     unregister("MSOLAP.4");
-    connections::modConnections::subBindPivotTable(&pivot);
+    modConnections::subBindPivotTable(&pivot);
     EXPECT_EQ(gstrProvider, QStringLiteral("Provider=MSOLAP.3"));
     EXPECT_EQ(pivot.DataMember(), QStringLiteral("Budget"));
 
     unregister("MSOLAP.3");
-    connections::modConnections::subBindPivotTable(&pivot);
+    modConnections::subBindPivotTable(&pivot);
     EXPECT_EQ(gstrProvider, QStringLiteral("Provider=MSOLAP"));
     EXPECT_TRUE(run.fakes.messageBox.shown.isEmpty());
 
     unregister("MSOLAP");
-    connections::modConnections::subBindPivotTable(&pivot);
+    modConnections::subBindPivotTable(&pivot);
     EXPECT_TRUE(gstrProvider.isEmpty());
     EXPECT_EQ(providerQuestions(), 1);
     EXPECT_EQ(run.fakes.messageBox.shown.size(), 1);
@@ -191,7 +192,7 @@ TEST_F(ServerConnection, TheProviderPassesOnTheTestServer)
         if (removed)
             unregister(removed);
         olap::Connection cn;
-        ASSERT_TRUE(connections::modConnections::GetMOLAPConnection(cn, testServer(), catalog, QString(), QString()));
+        ASSERT_TRUE(modConnections::GetMOLAPConnection(cn, testServer(), catalog, QString(), QString()));
         EXPECT_EQ(cn.DefaultDatabase(), catalog);
         EXPECT_EQ(cn.Provider(), QString::fromLatin1(reported));
         EXPECT_TRUE(modErroHandling::fncGetLastStep().startsWith(
@@ -201,7 +202,7 @@ TEST_F(ServerConnection, TheProviderPassesOnTheTestServer)
     unregister("MSOLAP");
     olap::Connection none;
     QString why;
-    EXPECT_FALSE(connections::modConnections::GetMOLAPConnection(none, testServer(), catalog, QString(), QString(), &why));
+    EXPECT_FALSE(modConnections::GetMOLAPConnection(none, testServer(), catalog, QString(), QString(), &why));
     EXPECT_FALSE(none.isOpen());
     EXPECT_TRUE(why.contains(QStringLiteral("Provider cannot be found")));
 }
@@ -210,22 +211,22 @@ TEST_F(ServerConnection, ASignInKeptForTheServerIsUsedWhenNoneIsGiven)
 {
     REQUIRE_TEST_SERVER();
     // The test server lets every existing role in, so an unknown role proves the kept one was used.
-    connections::ServerCredentials::keep(testServer(), QStringLiteral("no_such_role"), QStringLiteral("pw"));
+    ServerCredentials::keep(testServer(), QStringLiteral("no_such_role"), QStringLiteral("pw"));
     olap::Connection refused;
-    EXPECT_FALSE(connections::modConnections::GetMOLAPConnection(refused, testServer(), catalog, QString(), QString()));
+    EXPECT_FALSE(modConnections::GetMOLAPConnection(refused, testServer(), catalog, QString(), QString()));
     EXPECT_TRUE(modErroHandling::fncGetLastStep().contains(QStringLiteral("User ID=***;Password=***")));
 
-    connections::ServerCredentials::keep(testServer(), QStringLiteral("postgres"), QStringLiteral("pw"));
+    ServerCredentials::keep(testServer(), QStringLiteral("postgres"), QStringLiteral("pw"));
     olap::Connection accepted;
-    EXPECT_TRUE(connections::modConnections::GetMOLAPConnection(accepted, testServer(), catalog, QString(), QString()));
+    EXPECT_TRUE(modConnections::GetMOLAPConnection(accepted, testServer(), catalog, QString(), QString()));
 
     // The pivot table's connections to that server sign in the same way, while the string
     // it keeps (and reports save) carries no sign-in.
-    connections::ServerCredentials::keep(testServer(), QStringLiteral("no_such_role"), QStringLiteral("pw"));
+    ServerCredentials::keep(testServer(), QStringLiteral("no_such_role"), QStringLiteral("pw"));
     pivot::PivotTable pivot;
-    pivot.setConnectionString(connections::ConnectionStrings::serverPivot(QStringLiteral("Provider=MSOLAP.4"), testServer(), catalog));
+    pivot.setConnectionString(ConnectionStrings::serverPivot(QStringLiteral("Provider=MSOLAP.4"), testServer(), catalog));
     EXPECT_THROW(pivot.DataMemberStrings(), platform::VbError);
     EXPECT_FALSE(pivot.ConnectionString().contains(QStringLiteral("no_such_role")));
-    connections::ServerCredentials::forget();
+    ServerCredentials::forget();
     EXPECT_EQ(pivot.DataMemberStrings(), (QStringList{QStringLiteral("Sales"), QStringLiteral("Budget")}));
 }

@@ -1,13 +1,14 @@
 #include "app/connections/CubesTestFixture.h"
 
 #include "app/connections/modCubes.h"
-#include "app/startup/modMain.h"
 #include "app/startup/StartupHooks.h"
+#include "app/startup/modMain.h"
 
 #include <QApplication>
 
+using namespace connections;
 using namespace state::modGlobals;
-using connections::modCubes::fncIsTempCubeName;
+using modCubes::fncIsTempCubeName;
 
 namespace {
 
@@ -29,9 +30,9 @@ TEST(CubeNames, OnlyBracedHexNamesWithTwoHyphensAreTemporary)
 TEST(CubeNames, NamesThatCouldLeadOutOfTheReportFolderAreNoFolderNames)
 {
     for (const char* usable : {"Sales", "Sales 2024", "a..b", "Göteborg", ".hidden"})
-        EXPECT_TRUE(connections::modCubes::isUsableFolderName(QString::fromUtf8(usable))) << usable;
+        EXPECT_TRUE(modCubes::isUsableFolderName(QString::fromUtf8(usable))) << usable;
     for (const char* unusable : {"", ".", "..", "../Sales", "a/b", "a\\b", "line\nbreak", "tab\there", "nul\x7f"})
-        EXPECT_FALSE(connections::modCubes::isUsableFolderName(QString::fromUtf8(unusable))) << unusable;
+        EXPECT_FALSE(modCubes::isUsableFolderName(QString::fromUtf8(unusable))) << unusable;
 }
 
 TEST_F(CubeFiles, AreTakenInNameOrderAndTemporaryOnesAreDeleted)
@@ -39,7 +40,7 @@ TEST_F(CubeFiles, AreTakenInNameOrderAndTemporaryOnesAreDeleted)
     for (const char* name : {"c.CUB", "b.cub", "{1A2B-3C4D-5E6F}.cub", "Sales {2023-01-15}.cub", "A.cub",
                              "{AB-C}.cub", "notes.txt"})
         put(QString::fromLatin1(name));
-    connections::modCubes::subGetCubeFileNames();
+    modCubes::subGetCubeFileNames();
 
     // Sorted in the user's collation, where punctuation may come first or last.
     ASSERT_EQ(gdicCubes.Count(), 4);
@@ -61,7 +62,7 @@ TEST_F(CubeFiles, NamesDifferingOnlyInCaseGiveOneCubeTheFirst)
     put(QStringLiteral("sales.cub"));
     put(QStringLiteral("Sales.cub"));
     put(QStringLiteral("SALES.cub"));
-    connections::modCubes::subGetCubeFileNames();
+    modCubes::subGetCubeFileNames();
     ASSERT_EQ(gdicCubes.Count(), 1);
     EXPECT_EQ(gdicCubes.Keys().front(), QStringLiteral("SALES"));
     EXPECT_EQ(gdicCubes.Items().front(), dataPath + QStringLiteral("/SALES.cub"));
@@ -73,7 +74,7 @@ TEST_F(CubeFiles, FilesWhoseCubeNameCouldLeadOutOfTheReportFolderAreNotCubes)
     // "..." less ".cub" names the report root's parent, ".cub" the root itself.
     for (const char* name : {"...cub", "..cub", ".cub", "Sales.cub"})
         put(QString::fromLatin1(name));
-    connections::modCubes::subGetCubeFileNames();
+    modCubes::subGetCubeFileNames();
     EXPECT_EQ(gdicCubes.Keys(), QStringList{QStringLiteral("Sales")});
     EXPECT_EQ(run.fakes.processEnd.ends, 0);
 }
@@ -81,7 +82,7 @@ TEST_F(CubeFiles, FilesWhoseCubeNameCouldLeadOutOfTheReportFolderAreNotCubes)
 TEST_F(CubeFiles, AMissingDataFolderGoesToTheErrorReport)
 {
     gstrDataPath = dataPath + QStringLiteral("/gone");
-    EXPECT_TRUE(run.ends([] { connections::modCubes::subGetCubeFileNames(); }));
+    EXPECT_TRUE(run.ends([] { modCubes::subGetCubeFileNames(); }));
     EXPECT_TRUE(modErroHandling::gstrErrorReport.contains(QStringLiteral("subGetCubeFileNames")));
 }
 
@@ -115,18 +116,18 @@ TEST_F(ServerNameFile, IsReadAsServerCommaDatabase)
         {"Z\xFCrich,Sales", "Zürich", "Sales"},
     };
     for (const auto& [bytes, server, database] : cases) {
-        const auto read = connections::modCubes::parseServerNameFile(QByteArray(bytes));
+        const auto read = modCubes::parseServerNameFile(QByteArray(bytes));
         EXPECT_EQ(read.server, QString::fromUtf8(server)) << bytes;
         EXPECT_EQ(read.database, QString::fromUtf8(database)) << bytes;
     }
-    EXPECT_EQ(connections::modCubes::serverNameFileBytes(QStringLiteral("OLAPSRV"), QStringLiteral("Sales")),
+    EXPECT_EQ(modCubes::serverNameFileBytes(QStringLiteral("OLAPSRV"), QStringLiteral("Sales")),
               QByteArray("OLAPSRV,Sales"));
 }
 
 TEST_F(ServerNameFile, SetsTheServerAndDatabaseWithoutAskingWhenPresent)
 {
     put(QStringLiteral("ServerName.txt"), "olap1,Finance");
-    connections::modCubes::subGetServerName();
+    modCubes::subGetServerName();
     EXPECT_EQ(gstrServerName, QStringLiteral("olap1"));
     EXPECT_EQ(gstrDatabase, QStringLiteral("Finance"));
     EXPECT_TRUE(run.fakes.messageBox.shown.isEmpty());
@@ -139,7 +140,7 @@ TEST_F(ServerNameFile, WithoutACommaOrEmptyEndsInTheErrorReport)
         modErroHandling::resetRunStateForTests();
         modFileHandling::subSetupFS();
         put(QStringLiteral("ServerName.txt"), bytes);
-        EXPECT_TRUE(run.ends([] { connections::modCubes::subGetServerName(); })) << bytes;
+        EXPECT_TRUE(run.ends([] { modCubes::subGetServerName(); })) << bytes;
         EXPECT_TRUE(modErroHandling::gstrErrorReport.contains(QStringLiteral("subGetServerName"))) << bytes;
     }
 }

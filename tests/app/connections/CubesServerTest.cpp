@@ -1,10 +1,10 @@
 #include "app/connections/CubesTestFixture.h"
 
-#include "app/connections/modCubes.h"
 #include "app/connections/ServerCredentials.h"
+#include "app/connections/modCubes.h"
 #include "app/connections/serverdialog/frmAnalysisServices.h"
-#include "app/startup/modMain.h"
 #include "app/startup/StartupHooks.h"
+#include "app/startup/modMain.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <functional>
 
+using namespace connections;
 using namespace state::modGlobals;
 
 namespace {
@@ -21,10 +22,10 @@ namespace {
 using ServerCubes = CubeRun;
 
 // Runs `answer` on the server dialog once it is open and waiting for the user.
-void whenTheDialogOpens(std::function<void(connections::serverdialog::frmAnalysisServices&)> answer)
+void whenTheDialogOpens(std::function<void(serverdialog::frmAnalysisServices&)> answer)
 {
     QTimer::singleShot(0, [answer] {
-        auto* dialog = qobject_cast<connections::serverdialog::frmAnalysisServices*>(QApplication::activeModalWidget());
+        auto* dialog = qobject_cast<serverdialog::frmAnalysisServices*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         answer(*dialog);
     });
@@ -37,7 +38,7 @@ TEST_F(ServerCubes, TheCatalogsCubesInTheServersOrder)
     REQUIRE_TEST_SERVER();
     gstrServerName = testServer();
     gstrDatabase = catalog;
-    connections::modCubes::subGetServerCubes();
+    modCubes::subGetServerCubes();
     EXPECT_EQ(gdicCubes.Keys(), (QStringList{QStringLiteral("Sales"), QStringLiteral("Budget")}));
     EXPECT_EQ(gdicCubes.Item(QStringLiteral("Budget")), QStringLiteral("Budget"));
     EXPECT_TRUE(gstrCubeName.isEmpty());
@@ -48,7 +49,7 @@ TEST_F(ServerCubes, AServerThatCannotBeReachedIsNamedThenTheProgramEnds)
 {
     gstrServerName = dataPath + QStringLiteral("/no-server");
     gstrDatabase = QStringLiteral("Sales");
-    EXPECT_TRUE(run.ends([] { connections::modCubes::subGetServerCubes(); }));
+    EXPECT_TRUE(run.ends([] { modCubes::subGetServerCubes(); }));
     ASSERT_EQ(run.fakes.messageBox.shown.size(), 1);
     const QString text = run.fakes.messageBox.shown.front().text;
     EXPECT_TRUE(text.startsWith(QStringLiteral("Unable to connect to the database Sales on the server ") + gstrServerName
@@ -82,7 +83,7 @@ TEST_F(ServerCubes, WithNeitherTheDialogListsTheDatabasesAndOkWritesServerNameTx
 {
     REQUIRE_TEST_SERVER();
     QStringList listed;
-    whenTheDialogOpens([&](connections::serverdialog::frmAnalysisServices& dialog) {
+    whenTheDialogOpens([&](serverdialog::frmAnalysisServices& dialog) {
         dialog.txtServer->setText(testServer());
         dialog.cmdGetDatabases->click();
         for (int i = 0; i < dialog.cmbDatabase->count(); ++i)
@@ -93,7 +94,7 @@ TEST_F(ServerCubes, WithNeitherTheDialogListsTheDatabasesAndOkWritesServerNameTx
         dialog.cmbDatabase->setCurrentText(catalog);
         dialog.cmdOK->click();
     });
-    connections::modCubes::subGetServerName();
+    modCubes::subGetServerName();
     QStringList byName = listed;
     byName.sort();
     EXPECT_EQ(listed, byName);   // in the server's order, which is by name
@@ -103,14 +104,14 @@ TEST_F(ServerCubes, WithNeitherTheDialogListsTheDatabasesAndOkWritesServerNameTx
     EXPECT_EQ(gstrDatabase, catalog);
     EXPECT_EQ(FreshRun::bytesOf(dataPath + QStringLiteral("/ServerName.txt")),
               (testServer() + QLatin1Char(',') + catalog).toUtf8());
-    EXPECT_FALSE(connections::ServerCredentials::forServer(testServer()));
+    EXPECT_FALSE(ServerCredentials::forServer(testServer()));
     EXPECT_TRUE(run.fakes.messageBox.shown.isEmpty());
 }
 
 TEST_F(ServerCubes, ASignInTypedInTheDialogIsKeptForTheRunButNeverWritten)
 {
     REQUIRE_TEST_SERVER();
-    whenTheDialogOpens([&](connections::serverdialog::frmAnalysisServices& dialog) {
+    whenTheDialogOpens([&](serverdialog::frmAnalysisServices& dialog) {
         dialog.txtServer->setText(testServer());
         dialog.chkIntegratedSecurity->click();
         dialog.txtUserName->setText(QStringLiteral("postgres"));
@@ -119,15 +120,15 @@ TEST_F(ServerCubes, ASignInTypedInTheDialogIsKeptForTheRunButNeverWritten)
         dialog.cmbDatabase->setCurrentText(catalog);
         dialog.cmdOK->click();
     });
-    connections::modCubes::subGetServerName();
-    const auto kept = connections::ServerCredentials::forServer(testServer());
+    modCubes::subGetServerName();
+    const auto kept = ServerCredentials::forServer(testServer());
     ASSERT_TRUE(kept);
     EXPECT_EQ(kept->user, QStringLiteral("postgres"));
     EXPECT_EQ(kept->password, QStringLiteral("s3cret"));
     EXPECT_EQ(FreshRun::bytesOf(dataPath + QStringLiteral("/ServerName.txt")),
               (testServer() + QLatin1Char(',') + catalog).toUtf8());
 
-    connections::modCubes::subGetServerCubes();
+    modCubes::subGetServerCubes();
     EXPECT_EQ(gdicCubes.Count(), 2);
     EXPECT_TRUE(modErroHandling::fncGetLastStep().contains(QStringLiteral("User ID=***;Password=***")));
     EXPECT_FALSE(modErroHandling::fncGetLastStep().contains(QStringLiteral("s3cret")));
@@ -135,8 +136,8 @@ TEST_F(ServerCubes, ASignInTypedInTheDialogIsKeptForTheRunButNeverWritten)
 
 TEST_F(ServerCubes, CancellingTheDialogEndsTheProgramAndWritesNothing)
 {
-    whenTheDialogOpens([](connections::serverdialog::frmAnalysisServices& dialog) { dialog.cmdCancel->click(); });
-    connections::modCubes::subGetServerName();
+    whenTheDialogOpens([](serverdialog::frmAnalysisServices& dialog) { dialog.cmdCancel->click(); });
+    modCubes::subGetServerName();
     EXPECT_EQ(run.fakes.processEnd.ends, 1);
     EXPECT_FALSE(QFile::exists(dataPath + QStringLiteral("/ServerName.txt")));
     EXPECT_TRUE(gstrServerName.isEmpty());

@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
-using reports::ReportRecord::Context;
-using reports::ReportRecord::Layout;
+using namespace reports;
+using ReportRecord::Context;
+using ReportRecord::Layout;
 
 namespace {
 
@@ -31,28 +32,28 @@ Context v9(const QString& location = QStringLiteral("/data"))
 
 TEST(ReportRecord, WritesBothLayoutsByteExactWithoutMarkOrLineEnd)
 {
-    reports::cOLAPReport r;
+    cOLAPReport r;
     r.GraphXML = QStringLiteral("C");
     r.PivotXML = QStringLiteral("P");
     r.ViewType = 1;
     r.ReportDescription = QStringLiteral("D");
     r.ReportCategory = QStringLiteral("K");
-    const QByteArray bytes = reports::ReportRecord::encode(r, xp());
+    const QByteArray bytes = ReportRecord::encode(r, xp());
     EXPECT_EQ(bytes, utf16le(QStringLiteral("C***P***1******DXYZXYZKXYZ")));
     EXPECT_EQ(bytes.size(), 52);
     EXPECT_EQ(bytes.left(4), QByteArray("\x43\x00\x2a\x00", 4));
     EXPECT_EQ(bytes.right(4), QByteArray("\x5a\x00", 2).prepend(QByteArray("\x59\x00", 2)));
 
-    reports::cOLAPReport old;
+    cOLAPReport old;
     old.PivotXML = QStringLiteral("P");
     old.ViewType = 2;
     old.ReportType = QStringLiteral("T");
-    EXPECT_EQ(reports::ReportRecord::encode(old, v9()), utf16le(QStringLiteral("P***2***0***0***XYZTXYZXYZ")));
+    EXPECT_EQ(ReportRecord::encode(old, v9()), utf16le(QStringLiteral("P***2***0***0***XYZTXYZXYZ")));
 }
 
 TEST(ReportRecord, RoundTripKeepsEveryFieldIncludingTextOutsideTheBasicPlane)
 {
-    reports::cOLAPReport r;
+    cOLAPReport r;
     r.GraphXML = QStringLiteral("<chart>Αθήνα</chart>");
     r.PivotXML = QStringLiteral("<pivot>Provider=MSOLAP.4;Göteborg \U0001F600</pivot>");
     r.ViewType = 3;
@@ -60,8 +61,8 @@ TEST(ReportRecord, RoundTripKeepsEveryFieldIncludingTextOutsideTheBasicPlane)
     r.ReportType = QStringLiteral("Monthly");
     r.ReportCategory = QStringLiteral("Zürich");
 
-    reports::cOLAPReport back;
-    ASSERT_TRUE(reports::ReportRecord::decode(reports::ReportRecord::encode(r, xp()), xp(), back));
+    cOLAPReport back;
+    ASSERT_TRUE(ReportRecord::decode(ReportRecord::encode(r, xp()), xp(), back));
     EXPECT_EQ(back.GraphXML, r.GraphXML);
     EXPECT_EQ(back.PivotXML, r.PivotXML);
     EXPECT_EQ(back.ViewType, 3);
@@ -69,13 +70,13 @@ TEST(ReportRecord, RoundTripKeepsEveryFieldIncludingTextOutsideTheBasicPlane)
     EXPECT_EQ(back.ReportType, r.ReportType);
     EXPECT_EQ(back.ReportCategory, r.ReportCategory);
 
-    reports::cOLAPReport old;
+    cOLAPReport old;
     old.PivotXML = QStringLiteral("<pivot/>");
     old.ViewType = 2;
     old.GraphType = 21;
     old.GraphListIndex = -1;
-    reports::cOLAPReport oldBack;
-    ASSERT_TRUE(reports::ReportRecord::decode(reports::ReportRecord::encode(old, v9()), v9(), oldBack));
+    cOLAPReport oldBack;
+    ASSERT_TRUE(ReportRecord::decode(ReportRecord::encode(old, v9()), v9(), oldBack));
     EXPECT_EQ(oldBack.GraphListIndex, -1);
     EXPECT_EQ(oldBack.GraphType, 21);
     EXPECT_EQ(oldBack.ViewType, 2);
@@ -84,19 +85,19 @@ TEST(ReportRecord, RoundTripKeepsEveryFieldIncludingTextOutsideTheBasicPlane)
 
 TEST(ReportRecord, LocationBecomesPlaceholderInTheHeadOnlyAndComesBackOnReading)
 {
-    reports::cOLAPReport r;
+    cOLAPReport r;
     r.GraphXML = QStringLiteral("src=/data/Sales.cub");
     r.PivotXML = QStringLiteral("Provider=MSOLAP.4;data source=/data/Sales.cub;other=/DATA");
     r.ViewType = 1;
     r.ReportDescription = QStringLiteral("kept in /data");
-    const QByteArray bytes = reports::ReportRecord::encode(r, xp());
-    const QString text = reports::ReportRecord::decodeText(bytes);
+    const QByteArray bytes = ReportRecord::encode(r, xp());
+    const QString text = ReportRecord::decodeText(bytes);
     EXPECT_TRUE(text.startsWith(QStringLiteral("src=XXX/Sales.cub***Provider=MSOLAP.4;data source=XXX/Sales.cub;other=/DATA")));
     EXPECT_TRUE(text.contains(QStringLiteral("kept in /data")));
 
     // Opened from another folder, the report points there.
-    reports::cOLAPReport moved;
-    ASSERT_TRUE(reports::ReportRecord::decode(bytes, xp(QStringLiteral("/elsewhere")), moved));
+    cOLAPReport moved;
+    ASSERT_TRUE(ReportRecord::decode(bytes, xp(QStringLiteral("/elsewhere")), moved));
     EXPECT_EQ(moved.GraphXML, QStringLiteral("src=/elsewhere/Sales.cub"));
     EXPECT_EQ(moved.PivotXML, QStringLiteral("Provider=MSOLAP.4;data source=/elsewhere/Sales.cub;other=/DATA"));
 }
@@ -104,11 +105,11 @@ TEST(ReportRecord, LocationBecomesPlaceholderInTheHeadOnlyAndComesBackOnReading)
 TEST(ReportRecord, ProviderPartIsRenewedRemovedOrLeftAlone)
 {
     const auto pivotAfter = [](const QString& pivot, const QString& provider) {
-        reports::cOLAPReport r;
+        cOLAPReport r;
         r.PivotXML = pivot;
         r.ViewType = 1;
-        reports::cOLAPReport back;
-        EXPECT_TRUE(reports::ReportRecord::decode(reports::ReportRecord::encode(r, xp()), xp(QStringLiteral("/data"), provider), back));
+        cOLAPReport back;
+        EXPECT_TRUE(ReportRecord::decode(ReportRecord::encode(r, xp()), xp(QStringLiteral("/data"), provider), back));
         return back.PivotXML;
     };
     EXPECT_EQ(pivotAfter(QStringLiteral("a provider=msolap.3;b"), QStringLiteral("Provider=MSOLAP.4")),
@@ -121,24 +122,24 @@ TEST(ReportRecord, ProviderPartIsRenewedRemovedOrLeftAlone)
 
 TEST(ReportRecord, ReadsWhatTheWriterWritesAndMarkedOrEightBitFiles)
 {
-    EXPECT_EQ(reports::ReportRecord::decodeText(QByteArray("\xFF\xFE", 2) + utf16le(QStringLiteral("<x>Ω</x>"))),
+    EXPECT_EQ(ReportRecord::decodeText(QByteArray("\xFF\xFE", 2) + utf16le(QStringLiteral("<x>Ω</x>"))),
               QStringLiteral("<x>Ω</x>"));
-    EXPECT_EQ(reports::ReportRecord::decodeText(utf16le(QStringLiteral("<x>Ω</x>"))), QStringLiteral("<x>Ω</x>"));
-    EXPECT_EQ(reports::ReportRecord::decodeText(QByteArray("P***2***0***0***")), QStringLiteral("P***2***0***0***"));
-    EXPECT_EQ(reports::ReportRecord::decodeText(QByteArray("Z\xFCrich")), QStringLiteral("Zürich"));
-    EXPECT_EQ(reports::ReportRecord::decodeText(QByteArray("Z\xC3\xBCrich")), QStringLiteral("Zürich"));
+    EXPECT_EQ(ReportRecord::decodeText(utf16le(QStringLiteral("<x>Ω</x>"))), QStringLiteral("<x>Ω</x>"));
+    EXPECT_EQ(ReportRecord::decodeText(QByteArray("P***2***0***0***")), QStringLiteral("P***2***0***0***"));
+    EXPECT_EQ(ReportRecord::decodeText(QByteArray("Z\xFCrich")), QStringLiteral("Zürich"));
+    EXPECT_EQ(ReportRecord::decodeText(QByteArray("Z\xC3\xBCrich")), QStringLiteral("Zürich"));
 
-    reports::cOLAPReport r;
-    ASSERT_TRUE(reports::ReportRecord::decode(QByteArray("P***2***0***4***XYZXYZXYZ"), v9(), r));
+    cOLAPReport r;
+    ASSERT_TRUE(ReportRecord::decode(QByteArray("P***2***0***4***XYZXYZXYZ"), v9(), r));
     EXPECT_EQ(r.GraphListIndex, 4);
 }
 
 TEST(ReportRecord, DescriptionBlockRules)
 {
     const auto read = [](const QString& text) {
-        reports::cOLAPReport r;
+        cOLAPReport r;
         r.ReportType = QStringLiteral("unchanged");
-        EXPECT_TRUE(reports::ReportRecord::decode(utf16le(text), v9(), r));
+        EXPECT_TRUE(ReportRecord::decode(utf16le(text), v9(), r));
         return r;
     };
     EXPECT_EQ(read(QStringLiteral("P***1***0***0***XYZXYZXYZ")).ReportType, QStringLiteral("unchanged"));
@@ -151,28 +152,28 @@ TEST(ReportRecord, DescriptionBlockRules)
 
 TEST(ReportRecord, MalformedRecordsAreRefusedWithoutTouchingTheReport)
 {
-    reports::cOLAPReport r;
+    cOLAPReport r;
     r.PivotXML = QStringLiteral("before");
     QString why;
-    EXPECT_FALSE(reports::ReportRecord::decode(utf16le(QStringLiteral("C***P")), xp(), r, &why));
+    EXPECT_FALSE(ReportRecord::decode(utf16le(QStringLiteral("C***P")), xp(), r, &why));
     EXPECT_FALSE(why.isEmpty());
-    EXPECT_FALSE(reports::ReportRecord::decode(utf16le(QStringLiteral("C***P******")), xp(), r));
-    EXPECT_FALSE(reports::ReportRecord::decode(utf16le(QStringLiteral("C***P***abc***")), xp(), r));
-    EXPECT_FALSE(reports::ReportRecord::decode(utf16le(QStringLiteral("P***1***99999***0")), v9(), r));
-    EXPECT_FALSE(reports::ReportRecord::decode(QByteArray(), v9(), r));
+    EXPECT_FALSE(ReportRecord::decode(utf16le(QStringLiteral("C***P******")), xp(), r));
+    EXPECT_FALSE(ReportRecord::decode(utf16le(QStringLiteral("C***P***abc***")), xp(), r));
+    EXPECT_FALSE(ReportRecord::decode(utf16le(QStringLiteral("P***1***99999***0")), v9(), r));
+    EXPECT_FALSE(ReportRecord::decode(QByteArray(), v9(), r));
     EXPECT_EQ(r.PivotXML, QStringLiteral("before"));
 }
 
 TEST(ReportRecord, FileNamesAndReportNames)
 {
-    EXPECT_EQ(reports::ReportRecord::reportNameFromFileName(QStringLiteral("Q1.txt")), QStringLiteral("Q1"));
-    EXPECT_EQ(reports::ReportRecord::reportNameFromFileName(QStringLiteral("a.txt.txt")), QStringLiteral("a.txt"));
-    EXPECT_EQ(reports::ReportRecord::reportNameFromFileName(QStringLiteral("my.txt notes.txt")), QStringLiteral("my.txt notes"));
+    EXPECT_EQ(ReportRecord::reportNameFromFileName(QStringLiteral("Q1.txt")), QStringLiteral("Q1"));
+    EXPECT_EQ(ReportRecord::reportNameFromFileName(QStringLiteral("a.txt.txt")), QStringLiteral("a.txt"));
+    EXPECT_EQ(ReportRecord::reportNameFromFileName(QStringLiteral("my.txt notes.txt")), QStringLiteral("my.txt notes"));
 
-    EXPECT_TRUE(reports::ReportRecord::unsafeReportNameReason(QStringLiteral("Sales by Zürich")).isEmpty());
+    EXPECT_TRUE(ReportRecord::unsafeReportNameReason(QStringLiteral("Sales by Zürich")).isEmpty());
     for (const QString& bad : {QStringLiteral("../x"), QStringLiteral("a/b"), QStringLiteral("a\\b"), QStringLiteral("."),
                                QStringLiteral(".."), QStringLiteral("tab\there"), QString(QChar(0)), QString(),
                                QString(252, QLatin1Char('x')), QString(126, QChar(0x00FC))})
-        EXPECT_FALSE(reports::ReportRecord::unsafeReportNameReason(bad).isEmpty()) << bad.toStdString();
-    EXPECT_TRUE(reports::ReportRecord::unsafeReportNameReason(QString(251, QLatin1Char('x'))).isEmpty());
+        EXPECT_FALSE(ReportRecord::unsafeReportNameReason(bad).isEmpty()) << bad.toStdString();
+    EXPECT_TRUE(ReportRecord::unsafeReportNameReason(QString(251, QLatin1Char('x'))).isEmpty());
 }

@@ -1,8 +1,8 @@
 #include "app/ProgramRun.h"
 
+#include "app/reports/ReportRecord.h"
 #include "app/reports/cOLAPReport.h"
 #include "app/reports/cReportsDic.h"
-#include "app/reports/ReportRecord.h"
 #include "app/state/modGlobals.h"
 #include "common/modScriptingDic.h"
 
@@ -13,6 +13,7 @@
 #include <sys/resource.h>
 #include <gtest/gtest.h>
 
+using namespace reports;
 using namespace state::modGlobals;
 
 namespace {
@@ -77,7 +78,7 @@ protected:
     void save(const QString& cube, const QString& name, const QString& category = {})
     {
         gstrCubeName = cube;
-        reports::cOLAPReport report;
+        cOLAPReport report;
         report.ViewName = name;
         report.CubeName = cube;
         report.ViewType = 1;
@@ -97,7 +98,7 @@ TEST_F(ReportStore, SavedReportReadsBackWithItsFieldsAndTheDataFolderRestored)
 {
     cubes({"Sales"});
     gstrCubeName = QStringLiteral("Sales");
-    reports::cOLAPReport report;
+    cOLAPReport report;
     report.ViewName = QStringLiteral("Nordic € \U0001F4C8");
     report.CubeName = QStringLiteral("Sales");
     report.ViewType = 2;
@@ -111,12 +112,12 @@ TEST_F(ReportStore, SavedReportReadsBackWithItsFieldsAndTheDataFolderRestored)
     const QString path = folder(QStringLiteral("Sales")) + QStringLiteral("/Nordic € \U0001F4C8.txt");
     const QByteArray bytes = FreshRun::bytesOf(path);
     EXPECT_FALSE(bytes.startsWith("\xFF\xFE"));
-    EXPECT_FALSE(reports::ReportRecord::decodeText(bytes).contains(gstrDataPath));
+    EXPECT_FALSE(ReportRecord::decodeText(bytes).contains(gstrDataPath));
 
-    reports::cReportsDic dic;
+    cReportsDic dic;
     dic.GetReports();
     ASSERT_EQ(dic.dicViews.Count(), 1);
-    const auto& back = dic.dicViews.Item(reports::reportKey(QStringLiteral("sales"), QStringLiteral("NORDIC € \U0001F4C8")));
+    const auto& back = dic.dicViews.Item(reportKey(QStringLiteral("sales"), QStringLiteral("NORDIC € \U0001F4C8")));
     EXPECT_EQ(back->ViewName, report.ViewName);
     EXPECT_EQ(back->PivotXML, report.PivotXML);
     EXPECT_EQ(back->GraphXML, report.GraphXML);
@@ -133,10 +134,10 @@ TEST_F(ReportStore, SingleCubeReadsTheRootFirstAndKeepsTheFirstOfTwoAlikeNames)
     QFile::copy(folder(QStringLiteral("Sales")) + QStringLiteral("/Q1.txt"), folder() + QStringLiteral("/q1.txt"));
     QFile::copy(folder(QStringLiteral("Sales")) + QStringLiteral("/Q1.txt"), folder() + QStringLiteral("/Root only.txt"));
 
-    reports::cReportsDic dic;
+    cReportsDic dic;
     dic.GetReports();
-    EXPECT_EQ(dic.dicViews.Keys(), (QStringList{reports::reportKey(QStringLiteral("Sales"), QStringLiteral("q1")),
-                                                reports::reportKey(QStringLiteral("Sales"), QStringLiteral("Root only"))}));
+    EXPECT_EQ(dic.dicViews.Keys(), (QStringList{reportKey(QStringLiteral("Sales"), QStringLiteral("q1")),
+                                                reportKey(QStringLiteral("Sales"), QStringLiteral("Root only"))}));
     ASSERT_EQ(dic.SkippedFiles().size(), 1);
     EXPECT_TRUE(dic.SkippedFiles().first().contains(QStringLiteral("Sales/Q1.txt")));
 
@@ -154,14 +155,14 @@ TEST_F(ReportStore, SeveralCubesIgnoreRootFilesCreateFoldersAndKeepCollidingName
     writeFile(folder() + QStringLiteral("/stray.txt"), QByteArray("not read"));
     writeFile(folder(QStringLiteral("a")) + QStringLiteral("/UPPER.TXT"), QByteArray("not read"));
 
-    reports::cReportsDic dic;
+    cReportsDic dic;
     dic.GetReports();
     EXPECT_EQ(dic.dicViews.Count(), 2);
     EXPECT_TRUE(dic.SkippedFiles().isEmpty());
     EXPECT_EQ(gstrCubeName, QStringLiteral("a"));
 
     gdicCubes.Add(QStringLiteral("New"), QString());
-    reports::cReportsDic again;
+    cReportsDic again;
     again.GetReports();
     EXPECT_TRUE(QDir(folder(QStringLiteral("New"))).exists());
 }
@@ -171,14 +172,14 @@ TEST_F(ReportStore, MalformedFilesAreSkippedAndNamedWhileTheOthersLoad)
     cubes({"Sales"});
     save(QStringLiteral("Sales"), QStringLiteral("Good"));
     const QString cube = folder(QStringLiteral("Sales"));
-    writeFile(cube + QStringLiteral("/Two fields.txt"), reports::ReportRecord::encode(reports::cOLAPReport{}, {}).left(4));
+    writeFile(cube + QStringLiteral("/Two fields.txt"), ReportRecord::encode(cOLAPReport{}, {}).left(4));
     writeFile(cube + QStringLiteral("/Bad number.txt"), QByteArray("C***P***abc******XYZXYZXYZ"));
     writeFile(cube + QStringLiteral("/No provider.txt"), QByteArray("C***<pivot/>***1******XYZXYZXYZ"));
 
-    reports::cReportsDic dic;
+    cReportsDic dic;
     dic.GetReports();
     EXPECT_EQ(dic.dicViews.Count(), 2);   // "Good" and the pivot XML without a provider part
-    EXPECT_EQ(dic.dicViews.Item(reports::reportKey(QStringLiteral("Sales"), QStringLiteral("No provider")))->PivotXML,
+    EXPECT_EQ(dic.dicViews.Item(reportKey(QStringLiteral("Sales"), QStringLiteral("No provider")))->PivotXML,
               QStringLiteral("<pivot/>"));
     ASSERT_EQ(dic.SkippedFiles().size(), 2);
     EXPECT_TRUE(dic.SkippedFiles().join(QLatin1Char('\n')).contains(QStringLiteral("Two fields.txt")));
@@ -190,7 +191,7 @@ TEST_F(ReportStore, RemoveTakesOnlyTheReportOfItsOwnCube)
     cubes({"North", "South"});
     save(QStringLiteral("North"), QStringLiteral("Same"));
     save(QStringLiteral("South"), QStringLiteral("Same"));
-    reports::cReportsDic dic;
+    cReportsDic dic;
     dic.GetReports();
     QFile(folder(QStringLiteral("South")) + QStringLiteral("/Same.txt")).setPermissions(QFileDevice::ReadOwner);
 
@@ -211,7 +212,7 @@ TEST_F(ReportStore, SaveRefusesUnsafeNamesAndReportsAFailedWriteWithoutLosingThe
 {
     cubes({"Sales"});
     gstrCubeName = QStringLiteral("Sales");
-    reports::cOLAPReport escape;
+    cOLAPReport escape;
     escape.ViewName = QStringLiteral("../../evil");
     EXPECT_FALSE(escape.SaveReport());
     EXPECT_FALSE(QFile::exists(data.path() + QStringLiteral("/evil.txt")));
@@ -220,7 +221,7 @@ TEST_F(ReportStore, SaveRefusesUnsafeNamesAndReportsAFailedWriteWithoutLosingThe
     save(QStringLiteral("Sales"), QStringLiteral("Kept"));
     const QString path = folder(QStringLiteral("Sales")) + QStringLiteral("/Kept.txt");
     const QByteArray before = FreshRun::bytesOf(path);
-    reports::cOLAPReport changed;
+    cOLAPReport changed;
     changed.ViewName = QStringLiteral("Kept");
     changed.ViewType = 3;
     changed.PivotXML = QString(4096, QLatin1Char('p'));
@@ -248,15 +249,15 @@ TEST_F(ReportStore, SavingOverAReportReadFromTheRootWritesThatFile)
     cubes({"Sales"});
     save(QStringLiteral("Sales"), QStringLiteral("Q1"));
     ASSERT_TRUE(QFile::rename(folder(QStringLiteral("Sales")) + QStringLiteral("/Q1.txt"), folder() + QStringLiteral("/Q1.txt")));
-    gobjReportsDic = std::make_shared<reports::cReportsDic>();
+    gobjReportsDic = std::make_shared<cReportsDic>();
     gobjReportsDic->GetReports();
 
     // Another report saved under the same name replaces the one the tree shows.
     save(QStringLiteral("Sales"), QStringLiteral("q1"), QStringLiteral("Replaced"));
-    reports::cReportsDic again;
+    cReportsDic again;
     again.GetReports();
     EXPECT_TRUE(again.SkippedFiles().isEmpty()) << again.SkippedFiles().join(QLatin1Char('\n')).toStdString();
-    ASSERT_TRUE(again.dicViews.Exists(reports::reportKey(QStringLiteral("Sales"), QStringLiteral("Q1"))));
-    EXPECT_EQ(again.dicViews.Item(reports::reportKey(QStringLiteral("Sales"), QStringLiteral("Q1")))->ReportCategory,
+    ASSERT_TRUE(again.dicViews.Exists(reportKey(QStringLiteral("Sales"), QStringLiteral("Q1"))));
+    EXPECT_EQ(again.dicViews.Item(reportKey(QStringLiteral("Sales"), QStringLiteral("Q1")))->ReportCategory,
               QStringLiteral("Replaced"));
 }

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <gtest/gtest.h>
 
+using namespace reportwindow;
 using namespace chart;
 
 namespace {
@@ -43,7 +44,7 @@ protected:
     ChChart& build(int totals)
     {
         showTotals(totals);
-        reportwindow::ChartFromPivot::LoadChart(table, space);
+        ChartFromPivot::LoadChart(table, space);
         return space.Charts()(0);
     }
 
@@ -61,7 +62,7 @@ TEST_F(ChartFromPivotTest, WithoutTotalsTheChartHasTitleLegendSeriesAndCategorie
 {
     ChChart& chart = build(0);
     EXPECT_EQ(space.Charts().Count(), 1);
-    EXPECT_EQ(space.DataSource(), reportwindow::PivotChartSource::of(table));
+    EXPECT_EQ(space.DataSource(), PivotChartSource::of(table));
     EXPECT_TRUE(chart.HasLegend());
     EXPECT_TRUE(chart.HasTitle());
     EXPECT_EQ(chart.Title().Caption(), QStringLiteral("Sales by region"));
@@ -113,7 +114,7 @@ TEST_F(ChartFromPivotTest, FiveTotalsMakeABubbleChartOfTheFirstThreeNamedOnceInT
     const QString title = QStringLiteral("Sales by region  (Bubble Size Represents ") + caption(2) + QStringLiteral(")");
     EXPECT_EQ(chart.Title().Caption(), title);
 
-    reportwindow::ChartFromPivot::LoadChart(table, space);
+    ChartFromPivot::LoadChart(table, space);
     EXPECT_EQ(chart.Title().Caption(), title);
     EXPECT_EQ(space.Charts().Count(), 1);
 }
@@ -121,15 +122,15 @@ TEST_F(ChartFromPivotTest, FiveTotalsMakeABubbleChartOfTheFirstThreeNamedOnceInT
 TEST_F(ChartFromPivotTest, AnExistingBindingIsNeverReplaced)
 {
     pivot::PivotTable other(pivot::Version::V9);
-    space.setDataSource(reportwindow::PivotChartSource::of(other));
+    space.setDataSource(PivotChartSource::of(other));
     build(1);
-    EXPECT_EQ(space.DataSource(), reportwindow::PivotChartSource::of(other));
+    EXPECT_EQ(space.DataSource(), PivotChartSource::of(other));
 }
 
 TEST_F(ChartFromPivotTest, TheTypeListHoldsTheThirtyOneTypesInTheirStoredOrder)
 {
     QComboBox list;
-    reportwindow::ChartFromPivot::fillGraphTypeList(list);
+    ChartFromPivot::fillGraphTypeList(list);
     ASSERT_EQ(list.count(), 31);
     EXPECT_EQ(list.currentIndex(), -1);
     const std::tuple<int, const char*, int> samples[] = {
@@ -146,7 +147,7 @@ TEST_F(ChartFromPivotTest, TheTypeListHoldsTheThirtyOneTypesInTheirStoredOrder)
         EXPECT_EQ(list.itemText(position), QString::fromLatin1(text)) << position;
         EXPECT_EQ(list.itemData(position).toInt(), type) << position;
     }
-    EXPECT_EQ(list.itemText(reportwindow::GraphTypeList::kDefaultEntry), QStringLiteral("Bar Stacked"));
+    EXPECT_EQ(list.itemText(GraphTypeList::kDefaultEntry), QStringLiteral("Bar Stacked"));
 
     // Every entry is a distinct type the chart can draw.
     ChChart& chart = space.Charts().Add();
@@ -161,8 +162,8 @@ TEST_F(ChartFromPivotTest, TheTypeListHoldsTheThirtyOneTypesInTheirStoredOrder)
 TEST_F(ChartFromPivotTest, ChoosingATypeSetsItAndAMissingChartIsReportedInABox)
 {
     QComboBox list;
-    reportwindow::ChartFromPivot::fillGraphTypeList(list);
-    reportwindow::ChartFromPivot::subFixGraphType(space, list);
+    ChartFromPivot::fillGraphTypeList(list);
+    ChartFromPivot::subFixGraphType(space, list);
     ASSERT_EQ(r.run.fakes.messageBox.shown.size(), 1);
     EXPECT_FALSE(r.run.fakes.messageBox.shown[0].text.isEmpty());
     EXPECT_EQ(r.run.fakes.messageBox.shown[0].style, platform::mb::vbOKOnly);
@@ -170,17 +171,17 @@ TEST_F(ChartFromPivotTest, ChoosingATypeSetsItAndAMissingChartIsReportedInABox)
 
     ChChart& chart = space.Charts().Add();
     chart.setType(chChartTypePie);
-    reportwindow::ChartFromPivot::subFixGraphType(space, list);   // nothing selected
+    ChartFromPivot::subFixGraphType(space, list);   // nothing selected
     EXPECT_EQ(chart.Type(), chChartTypePie);
     list.setCurrentIndex(8);
-    reportwindow::ChartFromPivot::subFixGraphType(space, list);
+    ChartFromPivot::subFixGraphType(space, list);
     EXPECT_EQ(chart.Type(), chChartTypeColumnStacked100);
     EXPECT_EQ(r.run.fakes.messageBox.shown.size(), 1);
 }
 
 TEST_F(ChartFromPivotTest, TheVersionNineWindowSetsTheTypeWhenAnEntryIsSelected)
 {
-    reportwindow::ReportWindow* window = r.load("frmStats2K");
-    window->cmbGraphType()->setCurrentIndex(reportwindow::GraphTypeList::kDefaultEntry);
+    ReportWindow* window = r.load("frmStats2K");
+    window->cmbGraphType()->setCurrentIndex(GraphTypeList::kDefaultEntry);
     EXPECT_EQ(window->excChart()->Charts()(0).Type(), chChartTypeBarStacked);
 }

@@ -14,14 +14,16 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
+using namespace reportwindow;
+
 namespace {
 
 class ReportWindowLayout : public ::testing::Test
 {
 protected:
-    reportwindow::ReportWindow* shown(const char* name)
+    ReportWindow* shown(const char* name)
     {
-        reportwindow::ReportWindow* window = r.load(name);
+        ReportWindow* window = r.load(name);
         window->show();
         return window;
     }
@@ -29,7 +31,7 @@ protected:
     ReportWindowRun r;
 };
 
-QSize innerSize(reportwindow::ReportWindow& window)
+QSize innerSize(ReportWindow& window)
 {
     return window.centralWidget()->size();
 }
@@ -38,11 +40,11 @@ QSize innerSize(reportwindow::ReportWindow& window)
 
 TEST(Twips, HalfAPixelRoundsAwayFromZeroAtAnyResolution)
 {
-    EXPECT_EQ(reportwindow::twips::toPixels(3927.5, 15), 262);   // 261.83
-    EXPECT_EQ(reportwindow::twips::toPixels(22.5, 15), 2);       // 1.5
-    EXPECT_EQ(reportwindow::twips::toPixels(-22.5, 15), -2);
-    EXPECT_EQ(reportwindow::twips::toPixels(600, 7.5), 80);      // 192 dpi
-    EXPECT_DOUBLE_EQ(reportwindow::twips::fromPixels(40, 15), 600);
+    EXPECT_EQ(twips::toPixels(3927.5, 15), 262);   // 261.83
+    EXPECT_EQ(twips::toPixels(22.5, 15), 2);       // 1.5
+    EXPECT_EQ(twips::toPixels(-22.5, 15), -2);
+    EXPECT_EQ(twips::toPixels(600, 7.5), 80);      // 192 dpi
+    EXPECT_DOUBLE_EQ(twips::fromPixels(40, 15), 600);
 }
 
 TEST_F(ReportWindowLayout, EveryWindowOpensAtItsDesignSize)
@@ -50,7 +52,7 @@ TEST_F(ReportWindowLayout, EveryWindowOpensAtItsDesignSize)
     const std::tuple<const char*, int, int> sizes[] = {
         {"frmStats2003", 16410, 10710}, {"frmStatsXP", 11100, 8595}, {"frmStats2K", 11040, 10710}};
     for (const auto& [name, width, height] : sizes) {
-        reportwindow::ReportWindow* window = shown(name);
+        ReportWindow* window = shown(name);
         EXPECT_EQ(innerSize(*window), QSize(width / 15, height / 15)) << name;
         delete window;
     }
@@ -59,7 +61,7 @@ TEST_F(ReportWindowLayout, EveryWindowOpensAtItsDesignSize)
 // The worked example, drawn in pixels at 96 dpi.
 TEST_F(ReportWindowLayout, BothViewsStackThePivotTableOverTheChart)
 {
-    reportwindow::ReportWindow* window = shown("frmStatsXP");
+    ReportWindow* window = shown("frmStatsXP");
     EXPECT_EQ(window->pivReports()->geometry(), QRect(152, 40, 577, 262));   // 8660 x 3927.5 twips
     EXPECT_EQ(window->excChart()->geometry(), QRect(152, 307, 583, 253));    // 8740 x 3787.5 at 4607.5
     EXPECT_EQ(window->pivReports()->MaxHeight(), 262);
@@ -73,7 +75,7 @@ TEST_F(ReportWindowLayout, BothViewsStackThePivotTableOverTheChart)
 
 TEST_F(ReportWindowLayout, ViewOptionsShowThePivotTableTheChartOrBoth)
 {
-    reportwindow::ReportWindow* window = shown("frmStats2K");
+    ReportWindow* window = shown("frmStats2K");
     ASSERT_TRUE(window->cmbGraphType()->isVisible());
 
     window->optPivot()->setChecked(true);
@@ -101,7 +103,7 @@ TEST_F(ReportWindowLayout, ViewOptionsShowThePivotTableTheChartOrBoth)
 
 TEST_F(ReportWindowLayout, ASmallWindowMovesOnlyTheWebLinkAndALargerOneGrowsAgain)
 {
-    reportwindow::ReportWindow* window = shown("frmStatsXP");
+    ReportWindow* window = shown("frmStatsXP");
     window->optPivot()->setChecked(true);
     const QRect pivot = window->pivReports()->geometry();
     const QRect tree = window->treReports()->geometry();
@@ -131,7 +133,7 @@ TEST_F(ReportWindowLayout, ASmallWindowMovesOnlyTheWebLinkAndALargerOneGrowsAgai
 
 TEST_F(ReportWindowLayout, ResizingOnlyTheWidthKeepsTheTreeHeight)
 {
-    reportwindow::ReportWindow* window = shown("frmStats2003");
+    ReportWindow* window = shown("frmStats2003");
     const int treeHeight = window->treReports()->height();
     EXPECT_EQ(treeHeight, (10710 - 2 * 480 - 1500) / 15);
     window->resize(window->width() + 200, window->height());
@@ -141,7 +143,7 @@ TEST_F(ReportWindowLayout, ResizingOnlyTheWidthKeepsTheTreeHeight)
 TEST_F(ReportWindowLayout, NothingOverlapsAtTheDesignSize)
 {
     for (const char* name : {"frmStats2003", "frmStatsXP", "frmStats2K"}) {
-        reportwindow::ReportWindow* window = shown(name);
+        ReportWindow* window = shown(name);
         EXPECT_TRUE(window->lblWebLink()->isVisible()) << name;
         QList<QWidget*> controls;
         for (QWidget* child : window->centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -167,7 +169,7 @@ TEST_F(ReportWindowLayout, LongCaptionsTakeTheWebLinksRoomUntilTheWindowIsWider)
     modMultiLingual::LNGBOTH = QStringLiteral("Les deux");
     modMultiLingual::LNGPIVOT = QStringLiteral("Tableau croisé dynamique");
     modMultiLingual::LNGGRAPH = QStringLiteral("Graphique");
-    reportwindow::ReportWindow* window = shown("frmStats2K");
+    ReportWindow* window = shown("frmStats2K");
     EXPECT_FALSE(window->lblWebLink()->isVisible());
 
     window->resize(window->width() + 400, window->height());

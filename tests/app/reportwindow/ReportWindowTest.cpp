@@ -19,6 +19,8 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
+using namespace reportwindow;
+
 namespace {
 
 class ReportWindowTest : public ::testing::Test
@@ -38,7 +40,7 @@ TEST_F(ReportWindowTest, NewerWindowsFillTheTreeAndBindTheChartOnceWhenTheTimerF
 {
     for (const char* name : {"frmStats2003", "frmStatsXP"}) {
         r.calls.clear();
-        reportwindow::ReportWindow* window = r.load(name);
+        ReportWindow* window = r.load(name);
         window->show();
         EXPECT_TRUE(r.calls.isEmpty()) << name;
         EXPECT_EQ(window->excChart()->DataSource(), nullptr) << name;
@@ -50,17 +52,17 @@ TEST_F(ReportWindowTest, NewerWindowsFillTheTreeAndBindTheChartOnceWhenTheTimerF
         ASSERT_TRUE(filledSoon(r.calls)) << name;
         QTest::qWait(250);   // a second firing would have come by now
         EXPECT_EQ(r.calls, (QStringList{QStringLiteral("fill"), QStringLiteral("default")})) << name;
-        EXPECT_EQ(window->excChart()->DataSource(), reportwindow::PivotChartSource::of(*window->pivReports()));
+        EXPECT_EQ(window->excChart()->DataSource(), PivotChartSource::of(*window->pivReports()));
         delete window;
     }
 }
 
 TEST_F(ReportWindowTest, VersionNineFillsTheTreeAndAddsItsChartWhileLoading)
 {
-    reportwindow::ReportWindow* window = r.load("frmStats2K");
+    ReportWindow* window = r.load("frmStats2K");
     EXPECT_EQ(r.calls, (QStringList{QStringLiteral("fill"), QStringLiteral("default")}));
     EXPECT_FALSE(window->timGetData()->isActive());
-    EXPECT_EQ(window->excChart()->DataSource(), reportwindow::PivotChartSource::of(*window->pivReports()));
+    EXPECT_EQ(window->excChart()->DataSource(), PivotChartSource::of(*window->pivReports()));
     EXPECT_EQ(window->excChart()->Charts().Count(), 1);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Tessaline Tool for Excel"));
 
@@ -70,13 +72,13 @@ TEST_F(ReportWindowTest, VersionNineFillsTheTreeAndAddsItsChartWhileLoading)
 
     // Opening a report binds the chart again through the window's typed view.
     window->excChart()->setDataSource(nullptr);
-    static_cast<reportwindow::ReportWindowView*>(window)->bindChartToPivot();
-    EXPECT_EQ(window->excChart()->DataSource(), reportwindow::PivotChartSource::of(*window->pivReports()));
+    static_cast<ReportWindowView*>(window)->bindChartToPivot();
+    EXPECT_EQ(window->excChart()->DataSource(), PivotChartSource::of(*window->pivReports()));
 }
 
 TEST_F(ReportWindowTest, ReportCommandsWaitForTheFirstFill)
 {
-    reportwindow::ReportWindow* window = r.load("frmStatsXP");
+    ReportWindow* window = r.load("frmStatsXP");
     window->show();
     QTest::mouseClick(window->cmdAddReport(), Qt::LeftButton);
     QTest::mouseClick(window->cmdRemoveReport(), Qt::LeftButton);
@@ -99,7 +101,7 @@ TEST_F(ReportWindowTest, ClosingEndsTheProgramInOrderInEveryProfileWhileAnotherW
     for (const char* name : {"frmStats2003", "frmStatsXP", "frmStats2K"}) {
         r.run.fakes.processEnd.ends = 0;
         modMain::resetProgramEndForTests();   // each profile is a run of its own
-        reportwindow::ReportWindow* window = r.load(name);
+        ReportWindow* window = r.load(name);
         window->show();
         QWidget description;
         description.show();
@@ -156,7 +158,7 @@ TEST_F(ReportWindowTest, OtherLoadFailuresGoToTheErrorReportUnderTheWindowsName)
 
 TEST_F(ReportWindowTest, TheZeroSwitchShowsAndHidesEmptyRowsAndColumns)
 {
-    reportwindow::ReportWindow* window = r.load("frmStatsXP");
+    ReportWindow* window = r.load("frmStatsXP");
     pivot::PivotView& view = window->pivReports()->ActiveView();
     window->chkDisplayZeroValues()->setChecked(true);
     EXPECT_TRUE(view.RowAxis()->DisplayEmptyMembers());
@@ -170,7 +172,7 @@ TEST_F(ReportWindowTest, TheZeroSwitchShowsAndHidesEmptyRowsAndColumns)
 TEST_F(ReportWindowTest, TheInfoButtonActsOnlyInTheNewestWindow)
 {
     for (const char* name : {"frmStatsXP", "frmStats2K", "frmStats2003"}) {
-        reportwindow::ReportWindow* window = r.load(name);
+        ReportWindow* window = r.load(name);
         window->cmdInfo()->click();
         EXPECT_EQ(r.calls.count(QStringLiteral("info")), QLatin1String(name) == QLatin1String("frmStats2003") ? 1 : 0)
             << name;
@@ -180,7 +182,7 @@ TEST_F(ReportWindowTest, TheInfoButtonActsOnlyInTheNewestWindow)
 
 TEST_F(ReportWindowTest, ControlsCarryTheirNamesAndTheDrillButtonIsHidden)
 {
-    reportwindow::ReportWindow* window = r.load("frmStats2003");
+    ReportWindow* window = r.load("frmStats2003");
     for (const char* name : {"treReports", "pivReports", "excChart", "optBoth", "optPivot", "optGraph",
                              "chkDisplayZeroValues", "cmdAddReport", "cmdRemoveReport", "cmdInfo", "lblReports",
                              "lblWebLink", "imgLogo", "imgBG", "timGetData", "mnuTools", "mnuSavePicture", "mnuPrint",
@@ -203,8 +205,8 @@ TEST_F(ReportWindowTest, ControlsCarryTheirNamesAndTheDrillButtonIsHidden)
 TEST_F(ReportWindowTest, TheTypedViewAndTheControlNamesAgreeInEveryWindow)
 {
     for (const char* name : {"frmStats2003", "frmStatsXP", "frmStats2K"}) {
-        reportwindow::ReportWindow* window = r.load(name);
-        const reportwindow::ReportWindowView& view = *window;
+        ReportWindow* window = r.load(name);
+        const ReportWindowView& view = *window;
         const std::pair<const char*, const QObject*> controls[] = {
             {"treReports", view.treReports()},
             {"imgCubeReports", view.imgCubeReports()},
@@ -228,14 +230,14 @@ TEST_F(ReportWindowTest, TheTypedViewAndTheControlNamesAgreeInEveryWindow)
         for (const auto& [control, object] : controls)
             EXPECT_EQ(window->findChild<QObject*>(QString::fromLatin1(control)), object) << name << " " << control;
         EXPECT_EQ(view.cmbGraphType() != nullptr, QLatin1String(name) == QLatin1String("frmStats2K")) << name;
-        EXPECT_EQ(reportwindow::viewOf(window), &view);
+        EXPECT_EQ(viewOf(window), &view);
         delete window;
     }
 }
 
 TEST_F(ReportWindowTest, TheWebLinksOpenTheMakersPages)
 {
-    reportwindow::ReportWindow* window = r.load("frmStatsXP");
+    ReportWindow* window = r.load("frmStatsXP");
     emit window->lblWebLink()->linkActivated(QStringLiteral("home"));
     window->mnuZelbrin()->trigger();
     EXPECT_EQ(r.run.fakes.urlOpener.urls, (QStringList{config::makerHomePage(), config::productPage()}));
@@ -243,19 +245,19 @@ TEST_F(ReportWindowTest, TheWebLinksOpenTheMakersPages)
 
 TEST_F(ReportWindowTest, OnlyVersionNineRebuildsTheChartAfterEachQuery)
 {
-    reportwindow::ReportWindow* old = r.load("frmStats2K");
+    ReportWindow* old = r.load("frmStats2K");
     emit old->pivReports()->QueryComplete();
     EXPECT_TRUE(old->excChart()->Charts()(0).HasTitle());
     delete old;
 
-    reportwindow::ReportWindow* newer = r.load("frmStatsXP");
+    ReportWindow* newer = r.load("frmStatsXP");
     emit newer->pivReports()->QueryComplete();
     EXPECT_EQ(newer->excChart()->Charts().Count(), 0);
 }
 
 TEST_F(ReportWindowTest, ANodeClickHandsTheNodeToTheOpeningOfReports)
 {
-    reportwindow::ReportWindow* window = r.load("frmStats2003");
+    ReportWindow* window = r.load("frmStats2003");
     auto* node = new QTreeWidgetItem(window->treReports(), QStringList{QStringLiteral("Q1")});
     window->show();
     const QRect where = window->treReports()->visualItemRect(node);
@@ -265,12 +267,12 @@ TEST_F(ReportWindowTest, ANodeClickHandsTheNodeToTheOpeningOfReports)
 
 TEST_F(ReportWindowTest, AnOutdatedComponentOnTheZeroSwitchIsAQuestionInTheVersionTenWindowOnly)
 {
-    const auto failingQuery = [](reportwindow::ReportWindow* window) {
+    const auto failingQuery = [](ReportWindow* window) {
         QObject::connect(window->pivReports(), &pivot::PivotTable::dataChanged, window, [] {
             platform::raiseError(platform::err::Unspecified, QStringLiteral("Unspecified error"));
         });
     };
-    reportwindow::ReportWindow* xp = r.load("frmStatsXP");
+    ReportWindow* xp = r.load("frmStatsXP");
     failingQuery(xp);
     r.run.fakes.messageBox.answers = {platform::mb::vbYes};
     EXPECT_FALSE(r.run.ends([&] { xp->chkDisplayZeroValues()->setChecked(true); }));
@@ -281,7 +283,7 @@ TEST_F(ReportWindowTest, AnOutdatedComponentOnTheZeroSwitchIsAQuestionInTheVersi
     EXPECT_TRUE(modErroHandling::gstrErrorReport.isEmpty());
     delete xp;
 
-    reportwindow::ReportWindow* newest = r.load("frmStats2003");
+    ReportWindow* newest = r.load("frmStats2003");
     failingQuery(newest);
     newest->chkDisplayZeroValues()->setChecked(true);
     EXPECT_EQ(r.run.fakes.processEnd.lastExitCode, 1);

@@ -3,8 +3,8 @@
 #include "app/ProgramRun.h"
 
 #include "app/reportwindow/ReportWindow.h"
-#include "app/reportwindow/ReportWindows.h"
 #include "app/reportwindow/ReportWindowSeams.h"
+#include "app/reportwindow/ReportWindows.h"
 #include "app/state/modGlobals.h"
 
 #include <QApplication>
@@ -34,8 +34,9 @@ public:
         auto& seams = reportwindow::seams();
         seams.fillReportTree = [this] { calls << QStringLiteral("fill"); };
         seams.setDefaultSel = [this] { calls << QStringLiteral("default"); };
-        seams.handleRemoveClick = [this](reportwindow::ReportWindowView*) { calls << QStringLiteral("remove"); };
-        seams.handleNodeClick = [this](QTreeWidgetItem*, reportwindow::ReportWindowView*) { calls << QStringLiteral("node"); };
+        using reportwindow::ReportWindowView;
+        seams.handleRemoveClick = [this](ReportWindowView*) { calls << QStringLiteral("remove"); };
+        seams.handleNodeClick = [this](QTreeWidgetItem*, ReportWindowView*) { calls << QStringLiteral("node"); };
         seams.showSaveReport = [this](QWidget*) { calls << QStringLiteral("save"); };
         seams.handleInfoClick = [this] { calls << QStringLiteral("info"); };
         seams.savePicture = [this](const QString&, int, int) { calls << QStringLiteral("picture"); };

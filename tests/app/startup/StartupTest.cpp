@@ -2,8 +2,8 @@
 
 #include "app/reports/cOLAPReport.h"
 #include "app/reportwindow/ReportWindows.h"
-#include "app/startup/modMain.h"
 #include "app/startup/StartupHooks.h"
+#include "app/startup/modMain.h"
 #include "app/state/modGlobals.h"
 #include "common/ProgramConfig.h"
 #include "platform/MessageBox.h"

@@ -295,4 +295,4 @@ bool frmAnalysisServices::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-} // namespace connections::serverdialog
+}

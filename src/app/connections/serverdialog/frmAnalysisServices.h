@@ -67,4 +67,4 @@ private:
     bool blnOK = false;
 };
 
-} // namespace connections::serverdialog
+}

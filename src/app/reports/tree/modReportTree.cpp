@@ -332,4 +332,4 @@ void subHandleRemoveClick(reportwindow::ReportWindowView* window)
 
 }
 
-} // namespace reports::tree
+}

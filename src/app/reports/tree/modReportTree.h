@@ -42,4 +42,4 @@ QTreeWidget* reportTree();
 
 }
 
-} // namespace reports::tree
+}

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QTest>
 
+using namespace connections::serverdialog;
+
 namespace {
 
 class ServerDialog : public CubeRun
@@ -27,7 +29,7 @@ protected:
         LNGCANCEL = QStringLiteral("Cancel");
     }
 
-    static bool credentialsEnabled(const connections::serverdialog::frmAnalysisServices& dialog)
+    static bool credentialsEnabled(const frmAnalysisServices& dialog)
     {
         const bool all = dialog.lblUserName->isEnabled() && dialog.txtUserName->isEnabled()
                          && dialog.lblPassword->isEnabled() && dialog.txtPassword->isEnabled();
@@ -42,7 +44,7 @@ protected:
 
 TEST_F(ServerDialog, OpensAskingForAServerWithTheTrustedSignIn)
 {
-    connections::serverdialog::frmAnalysisServices dialog;
+    frmAnalysisServices dialog;
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("MS Analysis Server"));
     EXPECT_TRUE(dialog.isModal());
@@ -76,7 +78,7 @@ TEST_F(ServerDialog, OpensAskingForAServerWithTheTrustedSignIn)
 
 TEST_F(ServerDialog, TheCheckBoxSwitchesTheSignInControlsAndTheServerNameTheListButton)
 {
-    connections::serverdialog::frmAnalysisServices dialog;
+    frmAnalysisServices dialog;
     dialog.show();
     dialog.chkIntegratedSecurity->click();
     EXPECT_TRUE(credentialsEnabled(dialog));
@@ -94,7 +96,7 @@ TEST_F(ServerDialog, TheCheckBoxSwitchesTheSignInControlsAndTheServerNameTheList
 TEST_F(ServerDialog, WarningLabelsFollowTheRegistrationsAndOpenTheDownloadPage)
 {
     unregister("MSOLAP.3");
-    connections::serverdialog::frmAnalysisServices withoutProvider;
+    frmAnalysisServices withoutProvider;
     withoutProvider.show();
     EXPECT_TRUE(withoutProvider.lblOLEDBMissing->isVisible());
     EXPECT_FALSE(withoutProvider.lblXML6Missing->isVisible());
@@ -102,7 +104,7 @@ TEST_F(ServerDialog, WarningLabelsFollowTheRegistrationsAndOpenTheDownloadPage)
     withoutProvider.hide();
 
     unregister("Msxml2.DOMDocument.6.0");
-    connections::serverdialog::frmAnalysisServices withoutParser;
+    frmAnalysisServices withoutParser;
     withoutParser.show();
     EXPECT_TRUE(withoutParser.lblXML6Missing->isVisible());
     QTest::mouseClick(withoutParser.lblXML6Missing, Qt::LeftButton);
@@ -112,7 +114,7 @@ TEST_F(ServerDialog, WarningLabelsFollowTheRegistrationsAndOpenTheDownloadPage)
     ASSERT_EQ(run.fakes.launcher.started.size(), 2);
     for (const auto& started : run.fakes.launcher.started) {
         EXPECT_EQ(started.program, QStringLiteral("/usr/bin/xdg-open"));
-        EXPECT_EQ(started.arguments, QStringList{connections::serverdialog::frmAnalysisServices::componentsDownloadPage()});
+        EXPECT_EQ(started.arguments, QStringList{frmAnalysisServices::componentsDownloadPage()});
     }
     EXPECT_TRUE(run.fakes.messageBox.shown.isEmpty());
     EXPECT_EQ(run.fakes.processEnd.ends, 0);
@@ -120,7 +122,7 @@ TEST_F(ServerDialog, WarningLabelsFollowTheRegistrationsAndOpenTheDownloadPage)
 
 TEST_F(ServerDialog, AnUnreachableServerIsToldAndTheDialogStaysOpen)
 {
-    connections::serverdialog::frmAnalysisServices dialog;
+    frmAnalysisServices dialog;
     dialog.show();
     const QString nowhere = dataPath + QStringLiteral("/no-server");
     dialog.txtServer->setText(nowhere);
@@ -141,7 +143,7 @@ TEST_F(ServerDialog, AnUnreachableServerIsToldAndTheDialogStaysOpen)
 
 TEST_F(ServerDialog, ChangingTheServerForgetsTheDatabasesListedForTheOldOne)
 {
-    connections::serverdialog::frmAnalysisServices dialog;
+    frmAnalysisServices dialog;
     dialog.show();
     dialog.txtServer->setText(QStringLiteral("olapA"));
     dialog.cmbDatabase->addItem(QStringLiteral("Sales"));   // as listing olapA would
@@ -161,7 +163,7 @@ TEST_F(ServerDialog, ANameThatServerNameTxtCannotHoldIsRefused)
     const std::pair<const char*, const char*> refused[] = {
         {"olap1,olap2", "Sales"}, {"olap1", "Sales,2024"}, {"olap1\n", "Sales"}, {"olap1", "Sa\r\nles"}};
     for (const auto& [server, database] : refused) {
-        connections::serverdialog::frmAnalysisServices dialog;
+        frmAnalysisServices dialog;
         dialog.show();
         dialog.txtServer->setText(QString::fromLatin1(server));
         dialog.cmbDatabase->addItem(QString::fromLatin1(database));
@@ -178,14 +180,14 @@ TEST_F(ServerDialog, ANameThatServerNameTxtCannotHoldIsRefused)
 
 TEST_F(ServerDialog, CancelEscapeAndTheCloseBoxEndTheProgramWithoutAMessage)
 {
-    const std::function<void(connections::serverdialog::frmAnalysisServices&)> ways[] = {
-        [](connections::serverdialog::frmAnalysisServices& d) { d.cmdCancel->click(); },
-        [](connections::serverdialog::frmAnalysisServices& d) { QTest::keyClick(&d, Qt::Key_Escape); },
-        [](connections::serverdialog::frmAnalysisServices& d) { d.close(); },
+    const std::function<void(frmAnalysisServices&)> ways[] = {
+        [](frmAnalysisServices& d) { d.cmdCancel->click(); },
+        [](frmAnalysisServices& d) { QTest::keyClick(&d, Qt::Key_Escape); },
+        [](frmAnalysisServices& d) { d.close(); },
     };
     int expectedEnds = 0;
     for (const auto& leave : ways) {
-        connections::serverdialog::frmAnalysisServices dialog;
+        frmAnalysisServices dialog;
         dialog.show();
         leave(dialog);
         EXPECT_EQ(run.fakes.processEnd.ends, ++expectedEnds);
@@ -194,7 +196,7 @@ TEST_F(ServerDialog, CancelEscapeAndTheCloseBoxEndTheProgramWithoutAMessage)
     EXPECT_TRUE(run.fakes.messageBox.shown.isEmpty());
 
     // After OK the caller closes the dialog itself; that is no end.
-    connections::serverdialog::frmAnalysisServices answered;
+    frmAnalysisServices answered;
     answered.show();
     answered.txtServer->setText(QStringLiteral("olap1"));
     answered.cmbDatabase->addItem(QStringLiteral("Sales"));
@@ -206,7 +208,7 @@ TEST_F(ServerDialog, CancelEscapeAndTheCloseBoxEndTheProgramWithoutAMessage)
 
 TEST_F(ServerDialog, AnErrorReportWhileItIsOpenStillEndsTheRunAsFailed)
 {
-    connections::serverdialog::frmAnalysisServices dialog;
+    frmAnalysisServices dialog;
     dialog.show();
     // The error report closes every window; the dialog's own end must not come first.
     EXPECT_TRUE(run.ends([] { modErroHandling::subHandleError(QStringLiteral("boom"), 5, 0, QStringLiteral("x")); }));

@@ -17,8 +17,9 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
+using namespace reports::tree;
 using namespace state::modGlobals;
-using reports::tree::modReportTree::nodeFullPath;
+using modReportTree::nodeFullPath;
 
 namespace {
 
@@ -112,7 +113,7 @@ TEST_F(ReportTree, SeveralCubesGroupByCubeCategoryAndTypeInTextOrder)
     save(QStringLiteral("North"), QStringLiteral("Typed only"), QString(), QStringLiteral("Monthly"));
     save(QStringLiteral("South"), QStringLiteral("Zeta"), QStringLiteral("Finance"));
 
-    reports::tree::modReportTree::subFillReportTree();
+    modReportTree::subFillReportTree();
     EXPECT_EQ(paths(), (QStringList{
                            QStringLiteral("North"),
                            QStringLiteral("North\\Finance"),
@@ -124,8 +125,8 @@ TEST_F(ReportTree, SeveralCubesGroupByCubeCategoryAndTypeInTextOrder)
                            QStringLiteral("South\\Finance"),
                            QStringLiteral("South\\Finance\\Zeta"),
                        }));
-    EXPECT_EQ(reports::tree::modReportTree::nodeImage(node(QStringLiteral("North"))), reports::tree::modReportTree::CubeNode);
-    EXPECT_EQ(reports::tree::modReportTree::nodeImage(node(QStringLiteral("North\\Finance\\Monthly"))), reports::tree::modReportTree::FolderNode);
+    EXPECT_EQ(modReportTree::nodeImage(node(QStringLiteral("North"))), modReportTree::CubeNode);
+    EXPECT_EQ(modReportTree::nodeImage(node(QStringLiteral("North\\Finance\\Monthly"))), modReportTree::FolderNode);
     EXPECT_TRUE(node(QStringLiteral("North\\Finance\\Monthly"))->isExpanded());
 }
 
@@ -134,7 +135,7 @@ TEST_F(ReportTree, OneCubeHasNoCubeLevelAndAFolderLeadsToTheNextReportAdded)
     cubes({"Budget"});
     save(QStringLiteral("Budget"), QStringLiteral("B report"), QStringLiteral("Plans"));
     save(QStringLiteral("Budget"), QStringLiteral("A report"), QStringLiteral("Plans"));
-    reports::tree::modReportTree::subFillReportTree();
+    modReportTree::subFillReportTree();
     EXPECT_EQ(paths(), (QStringList{QStringLiteral("Plans"), QStringLiteral("Plans\\A report"),
                                     QStringLiteral("Plans\\B report")}));
     // Files are read in name order, so "A report" was added first even though saved second.
@@ -147,7 +148,7 @@ TEST_F(ReportTree, OpeningAReportRestoresItsStateViewModeAndTitle)
     cubes({"North", "South"});
     const auto stored = save(QStringLiteral("South"), QStringLiteral("Costs"), QString(), QString(), 2);
     save(QStringLiteral("North"), QStringLiteral("Costs"));
-    reports::tree::modReportTree::subFillReportTree();
+    modReportTree::subFillReportTree();
     window.pivot->setConnectionString(QString());
 
     reports::modOpenReport::subHandleNodeClick(node(QStringLiteral("South\\Costs")), &window);
@@ -173,15 +174,15 @@ TEST_F(ReportTree, DefaultSelectionOpensWhatItSelects)
 {
     cubes({"Alpha", "Beta"});
     save(QStringLiteral("Beta"), QStringLiteral("Only report"));
-    reports::tree::modReportTree::subFillReportTree();
-    reports::tree::modReportTree::subSetDefaultSel();
+    modReportTree::subFillReportTree();
+    modReportTree::subSetDefaultSel();
     // The first cube has no report: its cube node is opened, and no report is current.
     EXPECT_EQ(boundCubes, QStringList{QStringLiteral("Alpha.cub")});
     EXPECT_FALSE(gobjReport);
 
     save(QStringLiteral("Alpha"), QStringLiteral("First"), QStringLiteral("Cat"));
-    reports::tree::modReportTree::subFillReportTree();
-    reports::tree::modReportTree::subSetDefaultSel();
+    modReportTree::subFillReportTree();
+    modReportTree::subSetDefaultSel();
     ASSERT_TRUE(gobjReport);
     EXPECT_EQ(gobjReport->ViewName, QStringLiteral("First"));
     EXPECT_EQ(window.tree->currentItem(), node(QStringLiteral("Alpha\\Cat")));
@@ -190,14 +191,14 @@ TEST_F(ReportTree, DefaultSelectionOpensWhatItSelects)
 TEST_F(ReportTree, OneCubeWithoutReportsBindsItAndNoCubeAtAllSaysSo)
 {
     cubes({"Budget"});
-    reports::tree::modReportTree::subFillReportTree();
-    reports::tree::modReportTree::subSetDefaultSel();
+    modReportTree::subFillReportTree();
+    modReportTree::subSetDefaultSel();
     EXPECT_EQ(boundCubes, QStringList{QStringLiteral("Budget.cub")});
 
     gdicCubes = modScriptingDic::fncCreateDic<QString>();
     boundCubes.clear();
-    reports::tree::modReportTree::subFillReportTree();
-    reports::tree::modReportTree::subSetDefaultSel();
+    modReportTree::subFillReportTree();
+    modReportTree::subSetDefaultSel();
     EXPECT_TRUE(boundCubes.isEmpty());
     ASSERT_FALSE(run.fakes.messageBox.shown.isEmpty());
     EXPECT_TRUE(run.fakes.messageBox.shown.last().text.startsWith(QStringLiteral("No cube was found in ")));
@@ -208,17 +209,17 @@ TEST_F(ReportTree, RemoveTakesTheSelectedCubesReportAfterAskingAndFoldersRemoveN
     cubes({"North", "South"});
     save(QStringLiteral("North"), QStringLiteral("Same"), QStringLiteral("Same"));
     save(QStringLiteral("South"), QStringLiteral("Same"));
-    reports::tree::modReportTree::subFillReportTree();
+    modReportTree::subFillReportTree();
     gstrCubeName = QStringLiteral("North");   // left by an earlier click elsewhere
 
     window.tree->setCurrentItem(node(QStringLiteral("North\\Same")));   // the category folder
     run.fakes.messageBox.answers = {platform::mb::vbYes};
-    reports::tree::modReportTree::subHandleRemoveClick(&window);
+    modReportTree::subHandleRemoveClick(&window);
     EXPECT_EQ(gobjReportsDic->dicViews.Count(), 2);
 
     window.tree->setCurrentItem(node(QStringLiteral("South\\Same")));
     run.fakes.messageBox.answers = {platform::mb::vbYes};
-    reports::tree::modReportTree::subHandleRemoveClick(&window);
+    modReportTree::subHandleRemoveClick(&window);
     EXPECT_EQ(run.fakes.messageBox.shown.last().text, QStringLiteral("Remove report"));
     EXPECT_FALSE(QFile::exists(data.path() + QStringLiteral("/ReportsXP/South/Same.txt")));
     EXPECT_TRUE(QFile::exists(data.path() + QStringLiteral("/ReportsXP/North/Same.txt")));
@@ -235,10 +236,10 @@ TEST_F(ReportTree, UnreadableFilesAreNamedOnceAndTheRestIsShown)
     bad.write("no report here");
     bad.close();
 
-    reports::tree::modReportTree::subFillReportTree();
+    modReportTree::subFillReportTree();
     EXPECT_EQ(paths(), QStringList{QStringLiteral("Good")});
     ASSERT_EQ(run.fakes.messageBox.shown.size(), 1);
     EXPECT_TRUE(run.fakes.messageBox.shown.first().text.contains(QStringLiteral("Broken.txt")));
-    reports::tree::modReportTree::subFillReportTree();
+    modReportTree::subFillReportTree();
     EXPECT_EQ(run.fakes.messageBox.shown.size(), 1);
 }

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <utility>
+
+namespace platform {
+
+// Why an operation failed, told whole: what went wrong, the file it went wrong on, and
+// the system's own error number when the system refused.
+struct Failure
+{
+    QString message;
+    QString path;
+    int osError = 0;   // errno; 0 when the failure is not the system's
+
+    // "message: path (system's text)", leaving out what is not known.
+    QString text() const;
+};
+
+// The outcome of an operation that can fail in an expected way: its value, or the failure.
+// Code below the procedures that have an error handler returns this instead of raising a
+// numbered error (see docs/development.md).
+template<class T>
+class [[nodiscard]] Result
+{
+public:
+    Result(T value) : m_value(std::move(value)) {}
+    Result(Failure failure) : m_failure(std::move(failure)) {}
+
+    bool ok() const { return m_value.has_value(); }
+    explicit operator bool() const { return ok(); }
+    // Throws std::bad_optional_access on a failure: ask ok() first.
+    const T& value() const& { return m_value.value(); }
+    T&& value() && { return std::move(m_value).value(); }
+    // Empty on success.
+    const Failure& failure() const { return m_failure; }
+
+private:
+    std::optional<T> m_value;
+    Failure m_failure;
+};
+
+template<>
+class [[nodiscard]] Result<void>
+{
+public:
+    Result() = default;
+    Result(Failure failure) : m_ok(false), m_failure(std::move(failure)) {}
+
+    bool ok() const { return m_ok; }
+    explicit operator bool() const { return ok(); }
+    const Failure& failure() const { return m_failure; }
+
+private:
+    bool m_ok = true;
+    Failure m_failure;
+};
+
+}
