@@ -1,8 +1,8 @@
 #include "app/description/subHandleInfoClick.h"
 
-#include "app/cOLAPReport.h"
+#include "app/reports/cOLAPReport.h"
 #include "app/description/frmReportDescription.h"
-#include "app/modGlobals.h"
+#include "app/state/modGlobals.h"
 #include "common/ErrorBoundary.h"
 #include "common/modFileHandling.h"
 
@@ -28,7 +28,7 @@ frmReportDescription* openDescriptionWindow()
 void subHandleInfoClick()
 {
     common::handled(QStringLiteral("subHandleInfoClick"), common::Message::LastStep, [] {
-        const std::shared_ptr<cOLAPReport> report = modGlobals::gobjReport;
+        const std::shared_ptr<reports::cOLAPReport> report = state::modGlobals::gobjReport;
         if (!report || report->ReportDescription.isEmpty())
             return;
         const QString& text = report->ReportDescription;
@@ -40,7 +40,7 @@ void subHandleInfoClick()
         QPointer<frmReportDescription>& window = openWindow();
         if (!window) {
             // Owned by the report window, so that it closes with it.
-            window = new frmReportDescription(modGlobals::gfrmStats.data());
+            window = new frmReportDescription(state::modGlobals::gfrmStats.data());
             window->StartingAddress = path;
             window->Form_Load(text);
             return;

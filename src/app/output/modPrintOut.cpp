@@ -1,7 +1,7 @@
 #include "app/output/modPrintOut.h"
 
-#include "app/ReportWindow.h"
-#include "app/modGlobals.h"
+#include "app/reportwindow/ReportWindow.h"
+#include "app/state/modGlobals.h"
 #include "app/output/subSavePicture.h"
 #include "common/ErrorBoundary.h"
 #include "common/modErroHandling.h"
@@ -78,7 +78,7 @@ void subPrintOut()
     common::handled(QStringLiteral("subPrintOut"), common::Message::LastStep, [] {
         modErroHandling::subLogStep(QStringLiteral("Printing current report"));
         const QString folder = modFileHandling::fncClearEndSlash(modFileHandling::fncGetTempPath());
-        ReportWindow& window = reportWindowInUse();
+        reportwindow::ReportWindow& window = reportWindowInUse();
         // A picture left by an earlier print must never stand in for one that fails now.
         QFile::remove(QDir(folder).filePath(kPivotFile));
         QFile::remove(QDir(folder).filePath(kChartFile));

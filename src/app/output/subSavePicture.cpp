@@ -1,7 +1,7 @@
 #include "app/output/subSavePicture.h"
 
-#include "app/ReportWindow.h"
-#include "app/modGlobals.h"
+#include "app/reportwindow/ReportWindow.h"
+#include "app/state/modGlobals.h"
 #include "app/output/frmSaveSize.h"
 #include "chart/ChartSpace.h"
 #include "common/ErrorBoundary.h"
@@ -27,9 +27,9 @@ void tellCannotWrite(const QString& file, const QString& why)
 
 }
 
-ReportWindow& reportWindowInUse()
+reportwindow::ReportWindow& reportWindowInUse()
 {
-    auto* window = qobject_cast<ReportWindow*>(modGlobals::gfrmStats.data());
+    auto* window = qobject_cast<reportwindow::ReportWindow*>(state::modGlobals::gfrmStats.data());
     if (!window || !window->excChart() || !window->pivReports())
         platform::raiseError(platform::err::ObjectRequired, QStringLiteral("Object required"));
     return *window;
@@ -38,7 +38,7 @@ ReportWindow& reportWindowInUse()
 bool subSavePicture(const QString& path, int height, int width)
 {
     return common::handled(QStringLiteral("subSavePicture"), common::Message::LastStep, [&] {
-        ReportWindow& window = reportWindowInUse();
+        reportwindow::ReportWindow& window = reportWindowInUse();
         QString file = path;
         if (file.isEmpty()) {
             frmSaveSize sizeDialog(&window);
@@ -51,7 +51,7 @@ bool subSavePicture(const QString& path, int height, int width)
             return false;
 
         const chart::ChartSpace& chart = *window.excChart();
-        if (modGlobals::gbOWCXP) {
+        if (state::modGlobals::gbOWCXP) {
             const QByteArray picture = chart.GetPicture(kGif, width, height);
             QString why;
             if (!platform::writeFileAtomically(file, picture, &why)) {

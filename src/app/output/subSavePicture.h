@@ -2,7 +2,9 @@
 
 #include <QString>
 
+namespace reportwindow {
 class ReportWindow;
+}
 
 namespace output {
 
@@ -14,6 +16,6 @@ bool subSavePicture(const QString& path, int height, int width);
 
 // The report window in use, whose controls the pictures and the print-out read. Raises
 // 424 when there is none yet.
-ReportWindow& reportWindowInUse();
+reportwindow::ReportWindow& reportWindowInUse();
 
 }

@@ -1,7 +1,7 @@
-#include "app/ReportWindowTestSupport.h"
+#include "app/reportwindow/ReportWindowTestSupport.h"
 
-#include "app/Twips.h"
-#include "app/cOLAPReport.h"
+#include "app/reportwindow/Twips.h"
+#include "app/reports/cOLAPReport.h"
 #include "app/description/frmReportDescription.h"
 #include "app/description/subHandleInfoClick.h"
 
@@ -25,16 +25,16 @@ protected:
 
     void openReport(const QString& text)
     {
-        auto report = std::make_shared<cOLAPReport>();
+        auto report = std::make_shared<reports::cOLAPReport>();
         report->ReportDescription = text;
-        modGlobals::gobjReport = report;
+        state::modGlobals::gobjReport = report;
     }
 
     QString shown() { return openDescriptionWindow()->brwWebBrowser->toPlainText(); }
     QStringList tempFiles() { return QDir(modFileHandling::fncGetTempPath()).entryList(QDir::Files); }
 
     ReportWindowRun r;
-    ReportWindow* window = nullptr;
+    reportwindow::ReportWindow* window = nullptr;
 };
 
 }
@@ -125,8 +125,8 @@ TEST_F(DescriptionWindow, TheBrowserFollowsTheWindowsSizeAndStaysWhenItCannotShr
     subHandleInfoClick();
     frmReportDescription& shownWindow = *openDescriptionWindow();
     shownWindow.resize(500, 400);
-    const int right = twips::toPixels(200, twips::perPixelX(shownWindow));
-    const int below = twips::toPixels(500, twips::perPixelY(shownWindow));
+    const int right = reportwindow::twips::toPixels(200, reportwindow::twips::perPixelX(shownWindow));
+    const int below = reportwindow::twips::toPixels(500, reportwindow::twips::perPixelY(shownWindow));
     EXPECT_EQ(shownWindow.brwWebBrowser->geometry(), QRect(0, 0, 500 - right, 400 - below));
     EXPECT_GT(shownWindow.cmdCancel->geometry().top(), 400 - below - 1);
     EXPECT_LE(shownWindow.cmdCancel->geometry().bottom(), 399);
@@ -153,4 +153,14 @@ TEST_F(DescriptionWindow, CancelClosesOnlyThisWindowAndTheReportWindowTakesItAlo
     EXPECT_TRUE(window->close());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(openDescriptionWindow() == nullptr || !openDescriptionWindow()->isVisible());
+}
+
+TEST_F(DescriptionWindow, TheInfoButtonOfTheNewestWindowOpensIt)
+{
+    reportwindow::seams().handleInfoClick = reportwindow::defaultSeams().handleInfoClick;
+    openReport(QStringLiteral("<p>Notes</p>"));
+    window->cmdInfo()->click();
+    ASSERT_NE(openDescriptionWindow(), nullptr);
+    EXPECT_EQ(shown(), QStringLiteral("Notes"));
+    EXPECT_EQ(openDescriptionWindow()->parentWidget(), window);
 }

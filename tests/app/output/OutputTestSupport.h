@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/ReportWindowTestSupport.h"
+#include "app/reportwindow/ReportWindowTestSupport.h"
 
-#include "app/ChartFromPivot.h"
+#include "app/reportwindow/ChartFromPivot.h"
 #include "chart/ChartSpace.h"
 #include "pivot/PivotTable.h"
 
@@ -30,7 +30,7 @@ public:
         table.placeField({pivot::FieldRef::Kind::Hierarchy, QStringLiteral("Time"), 0}, pivot::Area::Column);
         table.placeField({pivot::FieldRef::Kind::Measure, QStringLiteral("Revenue"), 0}, pivot::Area::Data);
         window->bindChartToPivot();
-        ChartFromPivot::LoadChart(table, *window->excChart());
+        reportwindow::ChartFromPivot::LoadChart(table, *window->excChart());
     }
 
     static void lang()
@@ -47,7 +47,7 @@ public:
     static QString temp(const QString& name) { return QDir(modFileHandling::fncGetTempPath()).filePath(name); }
 
     ReportWindowRun r;
-    ReportWindow* window = nullptr;
+    reportwindow::ReportWindow* window = nullptr;
 };
 
 // Runs `step` on the modal dialog of type T once it is up; the test's own code then

@@ -1,9 +1,12 @@
 #include "OutputTestSupport.h"
 
+#include "app/output/frmSaveSize.h"
 #include "app/output/modPrintOut.h"
 #include "pivot/PivotHooks.h"
 #include "platform/VbError.h"
 
+#include <QAction>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStringEncoder>
@@ -44,7 +47,7 @@ const QString kGraphPage =
 class PrintOut : public ::testing::Test
 {
 protected:
-    void view(QRadioButton* (ReportWindow::*option)() const) { (w.window->*option)()->setChecked(true); }
+    void view(QRadioButton* (reportwindow::ReportWindow::*option)() const) { (w.window->*option)()->setChecked(true); }
     QString pdf() { return w.fakes().printerChooser.pdfPath; }
 
     PictureWindow w;
@@ -81,16 +84,16 @@ TEST_F(PrintOut, EachViewPrintsOnePageWithItsPicturesAtTheirSizes)
 {
     struct Case
     {
-        QRadioButton* (ReportWindow::*option)() const;
+        QRadioButton* (reportwindow::ReportWindow::*option)() const;
         QString page;
         int images;
         QSize pivot;   // 0 x 0: no picture of the pivot table
         QSize chart;
     };
     const Case cases[] = {
-        {&ReportWindow::optBoth, kBothPage, 2, QSize(600, 400), QSize(600, 400)},
-        {&ReportWindow::optPivot, kPivotPage, 1, QSize(600, 800), QSize(0, 0)},
-        {&ReportWindow::optGraph, kGraphPage, 1, QSize(0, 0), QSize(600, 800)},
+        {&reportwindow::ReportWindow::optBoth, kBothPage, 2, QSize(600, 400), QSize(600, 400)},
+        {&reportwindow::ReportWindow::optPivot, kPivotPage, 1, QSize(600, 800), QSize(0, 0)},
+        {&reportwindow::ReportWindow::optGraph, kGraphPage, 1, QSize(0, 0), QSize(600, 800)},
     };
     for (const Case& c : cases) {
         view(c.option);
@@ -110,7 +113,7 @@ TEST_F(PrintOut, EachViewPrintsOnePageWithItsPicturesAtTheirSizes)
 
 TEST_F(PrintOut, APivotPictureThatFailsIsLeftOutNeverTakenFromAnEarlierPrint)
 {
-    view(&ReportWindow::optBoth);
+    view(&reportwindow::ReportWindow::optBoth);
     output::modPrintOut::subPrintOut();
     ASSERT_TRUE(QFileInfo::exists(w.temp(QStringLiteral("piv.gif"))));
 
@@ -129,7 +132,7 @@ TEST_F(PrintOut, APivotPictureThatFailsIsLeftOutNeverTakenFromAnEarlierPrint)
 
 TEST_F(PrintOut, APivotOnlyPrintWithoutAPictureEndsWithANotice)
 {
-    view(&ReportWindow::optPivot);
+    view(&reportwindow::ReportWindow::optPivot);
     FailingPivotPicture failing;
     output::modPrintOut::subPrintOut();
     ASSERT_EQ(w.fakes().messageBox.shown.size(), 1);
@@ -141,10 +144,29 @@ TEST_F(PrintOut, APivotOnlyPrintWithoutAPictureEndsWithANotice)
 
 TEST_F(PrintOut, ACancelledPrintDialogPrintsNothing)
 {
-    view(&ReportWindow::optGraph);
+    view(&reportwindow::ReportWindow::optGraph);
     w.fakes().printerChooser.cancel = true;
     output::modPrintOut::subPrintOut();
     EXPECT_EQ(w.fakes().printerChooser.asked, 1);
     EXPECT_FALSE(QFileInfo::exists(pdf()));
     EXPECT_EQ(w.fakes().processEnd.ends, 0);
+}
+
+TEST_F(PrintOut, TheToolsMenuReachesThePicturesAndThePrintOut)
+{
+    reportwindow::Seams& seams = reportwindow::seams();
+    const reportwindow::Seams wired = reportwindow::defaultSeams();
+    seams.savePicture = wired.savePicture;
+    seams.printOut = wired.printOut;
+    w.window->mnuSavePicture()->setEnabled(true);
+    w.window->mnuPrint()->setEnabled(true);
+
+    w.fakes().filePicker.answers << w.fakes().path(QStringLiteral("menu"));
+    whenShown<output::frmSaveSize>([](output::frmSaveSize& dialog) { dialog.cmdSave->click(); });
+    w.window->mnuSavePicture()->trigger();
+    EXPECT_EQ(QImage(w.fakes().path(QStringLiteral("menu.gif")), "GIF").size(), QSize(800, 600));
+
+    view(&reportwindow::ReportWindow::optBoth);
+    w.window->mnuPrint()->trigger();
+    EXPECT_EQ(readPdf(pdf()).images, 2);
 }

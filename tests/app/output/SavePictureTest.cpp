@@ -71,7 +71,7 @@ TEST_F(SavePicture, TheDialogOpensWithItsDefaultsAndCaptions)
         EXPECT_EQ(dialog.CancelButton->text(), QStringLiteral("Cancel"));
         EXPECT_EQ(dialog.txtHeight->text(), QStringLiteral("600"));
         EXPECT_EQ(dialog.Text1->text(), QStringLiteral("800"));
-        EXPECT_EQ(dialog.parentWidget(), modGlobals::gfrmStats.data());
+        EXPECT_EQ(dialog.parentWidget(), state::modGlobals::gfrmStats.data());
     });
 }
 
