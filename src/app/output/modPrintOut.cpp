@@ -26,7 +26,7 @@ const QString kPivotFile = QStringLiteral("piv.gif");
 const QString kChartFile = QStringLiteral("chart.gif");
 const QString kPageFile = QStringLiteral("OLAPReport.htm");
 
-QString imageTag(const PagePicture& picture)
+QString imageTag(const PrintedPicture& picture)
 {
     return QStringLiteral("<img border ='0' src='%1' width='%2' height='%3'>")
         .arg(picture.file)
@@ -34,12 +34,12 @@ QString imageTag(const PagePicture& picture)
         .arg(picture.height);
 }
 
-void exportPivot(pivot::PivotTable& pivot, const QString& folder, const PagePicture& picture)
+void exportPivot(pivot::PivotTable& pivot, const QString& folder, const PrintedPicture& picture)
 {
     pivot.ExportPicture(QDir(folder).filePath(picture.file), QStringLiteral("gif"), picture.width, picture.height);
 }
 
-bool saveChart(const QString& folder, const PagePicture& picture)
+bool saveChart(const QString& folder, const PrintedPicture& picture)
 {
     return subSavePicture(QDir(folder).filePath(picture.file), picture.height, picture.width);
 }
@@ -53,10 +53,10 @@ void tellPivotCannotPrint(const QString& why)
 
 // What the page shows is read back from the files just written, so the print is what the
 // files hold.
-QList<platform::PagePicture> readPictures(const QString& folder, const QList<PagePicture>& pictures)
+QList<platform::PagePicture> readPictures(const QString& folder, const QList<PrintedPicture>& pictures)
 {
     QList<platform::PagePicture> read;
-    for (const PagePicture& picture : pictures) {
+    for (const PrintedPicture& picture : pictures) {
         const QImage image(QDir(folder).filePath(picture.file), "GIF");
         read.append(platform::PagePicture{picture.file, image.convertToFormat(QImage::Format_RGB32)});
     }
@@ -65,10 +65,10 @@ QList<platform::PagePicture> readPictures(const QString& folder, const QList<Pag
 
 }
 
-QString fncPrintPage(const QList<PagePicture>& pictures)
+QString pageText(const QList<PrintedPicture>& pictures)
 {
     QStringList tags;
-    for (const PagePicture& picture : pictures)
+    for (const PrintedPicture& picture : pictures)
         tags << imageTag(picture);
     return QStringLiteral("<html><body><p>") + tags.join(QStringLiteral("<br>")) + QStringLiteral("</body></html>");
 }
@@ -83,17 +83,17 @@ void subPrintOut()
         QFile::remove(QDir(folder).filePath(kPivotFile));
         QFile::remove(QDir(folder).filePath(kChartFile));
 
-        QList<PagePicture> made;
+        QList<PrintedPicture> made;
         if (window.optBoth()->isChecked()) {
-            const PagePicture pivot{kPivotFile, 600, 400};
-            const PagePicture chart{kChartFile, 600, 400};
+            const PrintedPicture pivot{kPivotFile, 600, 400};
+            const PrintedPicture chart{kChartFile, 600, 400};
             common::ResumeNext ignore;
             if (ignore.run([&] { exportPivot(*window.pivReports(), folder, pivot); }))
                 made << pivot;
             if (saveChart(folder, chart))
                 made << chart;
         } else if (window.optPivot()->isChecked()) {
-            const PagePicture pivot{kPivotFile, 600, 800};
+            const PrintedPicture pivot{kPivotFile, 600, 800};
             try {
                 exportPivot(*window.pivReports(), folder, pivot);
             } catch (const platform::VbError& error) {
@@ -104,7 +104,7 @@ void subPrintOut()
             }
             made << pivot;
         } else {
-            const PagePicture chart{kChartFile, 600, 800};
+            const PrintedPicture chart{kChartFile, 600, 800};
             if (saveChart(folder, chart))
                 made << chart;
         }
@@ -112,7 +112,7 @@ void subPrintOut()
         if (made.isEmpty())
             return;
 
-        const QString page = fncPrintPage(made);
+        const QString page = pageText(made);
         const QString written = modFileHandling::fncSaveTextFile(QDir(folder).filePath(kPageFile), page, false);
         modErroHandling::subLogStep(QStringLiteral("Attempting to print the file ") + written);
         platform::DocumentPrinter::printPage(page, kPageFile, readPictures(folder, made));

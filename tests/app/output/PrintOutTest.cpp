@@ -12,7 +12,7 @@
 #include <QStringEncoder>
 #include <gtest/gtest.h>
 
-using output::modPrintOut::PagePicture;
+using output::modPrintOut::PrintedPicture;
 
 namespace {
 
@@ -73,11 +73,11 @@ private:
 
 TEST(PrintPage, EachViewHasItsExactPage)
 {
-    using output::modPrintOut::fncPrintPage;
+    using output::modPrintOut::pageText;
     const QString piv = QStringLiteral("piv.gif"), chart = QStringLiteral("chart.gif");
-    EXPECT_EQ(fncPrintPage({PagePicture{piv, 600, 400}, PagePicture{chart, 600, 400}}), kBothPage);
-    EXPECT_EQ(fncPrintPage({PagePicture{piv, 600, 800}}), kPivotPage);
-    EXPECT_EQ(fncPrintPage({PagePicture{chart, 600, 800}}), kGraphPage);
+    EXPECT_EQ(pageText({PrintedPicture{piv, 600, 400}, PrintedPicture{chart, 600, 400}}), kBothPage);
+    EXPECT_EQ(pageText({PrintedPicture{piv, 600, 800}}), kPivotPage);
+    EXPECT_EQ(pageText({PrintedPicture{chart, 600, 800}}), kGraphPage);
 }
 
 TEST_F(PrintOut, EachViewPrintsOnePageWithItsPicturesAtTheirSizes)
