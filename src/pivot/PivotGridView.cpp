@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QMenu>
 #include <QPainter>
+#include <QScopedValueRollback>
 
 namespace pivot {
 
@@ -59,7 +60,7 @@ void PivotGridView::fitToContents()
     const QFontMetrics captionMetrics(captionFont);
     for (int s = 0; s < m_rowSlotCaptions.size(); ++s)
         m_rowHeader->ensureSlotWidth(s, std::min(captionMetrics.horizontalAdvance(m_rowSlotCaptions[s]) + 14, 240));
-    m_fitting = true;
+    const QScopedValueRollback fitting(m_fitting, true);
     const int columns = m_model->columnCount();
     const int rows = m_model->rowCount();
     // A sample of rows decides a column's width: the widest formatted values sit in the
@@ -80,7 +81,6 @@ void PivotGridView::fitToContents()
         }
         m_columnHeader->resizeSection(c, m_userWidths.value(columnKey(c), std::min(std::max(width, 48), 400)));
     }
-    m_fitting = false;
     updateGeometries();
 }
 

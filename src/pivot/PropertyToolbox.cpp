@@ -4,6 +4,7 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
 namespace pivot {
@@ -43,24 +44,24 @@ void PropertyToolbox::setFields(const QVector<Field>& fields)
             m_field->setItemText(i, fields[i].caption);
         return;
     }
-    m_filling = true;
-    const int current = std::max(0, m_field->currentIndex());
-    m_fields = fields;
-    m_field->clear();
-    for (const Field& f : fields)
-        m_field->addItem(f.caption);
-    m_field->setCurrentIndex(fields.isEmpty() ? -1 : std::min(current, int(fields.size()) - 1));
-    m_filling = false;
+    {
+        const QScopedValueRollback filling(m_filling, true);
+        const int current = std::max(0, m_field->currentIndex());
+        m_fields = fields;
+        m_field->clear();
+        for (const Field& f : fields)
+            m_field->addItem(f.caption);
+        m_field->setCurrentIndex(fields.isEmpty() ? -1 : std::min(current, int(fields.size()) - 1));
+    }
     showField(m_field->currentIndex());
     setEnabled(!fields.isEmpty());
 }
 
 void PropertyToolbox::showField(int index)
 {
-    m_filling = true;
+    const QScopedValueRollback filling(m_filling, true);
     m_caption->setText(index >= 0 ? m_fields.value(index).caption : QString());
     m_format->setCurrentText(index >= 0 ? m_fields.value(index).numberFormat : QString());
-    m_filling = false;
 }
 
 void PropertyToolbox::commit()
@@ -71,9 +72,8 @@ void PropertyToolbox::commit()
     const Field edited{m_caption->text().trimmed(), m_format->currentText().trimmed()};
     if (edited.caption == m_fields[index].caption && edited.numberFormat == m_fields[index].numberFormat)
         return;
-    m_committing = true;
+    const QScopedValueRollback committing(m_committing, true);
     emit fieldEdited(index, edited.caption, edited.numberFormat);
-    m_committing = false;
 }
 
 }

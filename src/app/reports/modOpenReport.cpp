@@ -14,7 +14,6 @@
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
 
-#include <QComboBox>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -29,6 +28,7 @@ namespace {
 using reportwindow::ReportWindowView;
 using reportwindow::present;
 using ViewMode = reportwindow::WindowLayout::ViewMode;
+using platform::Notify;
 
 void tellUser(const QString& text)
 {
@@ -52,7 +52,7 @@ void openCube(QTreeWidgetItem* node, ReportWindowView& window)
     gstrCubeFile = gbServerMode ? node->text(0) : node->text(0) + QStringLiteral(".cub");
     skip.run([&] { startup::hooks().bindPivotTable(&pivReports(window)); });
     skip.run([&] { present(window.cmdInfo(), "cmdInfo").hide(); });
-    skip.run([&] { reportwindow::chooseViewMode(window, ViewMode::Both); });
+    skip.run([&] { reportwindow::chooseViewMode(window, ViewMode::Both, Notify::Raise); });
     if (gbOWCXP)
         skip.run([&] { excChart(window).setDisplayFieldList(true); });
     skip.run([&] { excChart(window).setHasChartSpaceTitle(false); });
@@ -76,15 +76,15 @@ void openReport(const QString& name, ReportWindowView& window)
     const auto chartTitleOff = [&] { skip.run([&] { excChart(window).setHasChartSpaceTitle(false); }); };
     switch (report->ViewType) {
     case 1:
-        skip.run([&] { reportwindow::chooseViewMode(window, ViewMode::Both); });
+        skip.run([&] { reportwindow::chooseViewMode(window, ViewMode::Both, Notify::Raise); });
         chartTitleOff();
         break;
     case 2:
-        skip.run([&] { reportwindow::chooseViewMode(window, ViewMode::Pivot); });
+        skip.run([&] { reportwindow::chooseViewMode(window, ViewMode::Pivot, Notify::Raise); });
         chartTitleOff();
         break;
     case 3:
-        skip.run([&] { reportwindow::chooseViewMode(window, ViewMode::Graph); });
+        skip.run([&] { reportwindow::chooseViewMode(window, ViewMode::Graph, Notify::Raise); });
         break;
     default:
         break;
@@ -129,10 +129,7 @@ void openReport(const QString& name, ReportWindowView& window)
             excChart(window).Charts().Item(0).setType(report->GraphType);
             const int entry =
                 report->GraphListIndex > -1 ? report->GraphListIndex : reportwindow::GraphTypeList::kDefaultEntry;
-            QComboBox& list = present(window.cmbGraphType(), "cmbGraphType");
-            if (entry >= list.count())
-                platform::raiseError(platform::err::InvalidPropertyValue, QStringLiteral("Invalid property value"));
-            list.setCurrentIndex(entry);
+            reportwindow::chooseGraphType(window, entry, Notify::Raise);
         });
         if (chartType.pending())
             tellUser(modMultiLingual::LNGFAILEDTOGETREPORT);

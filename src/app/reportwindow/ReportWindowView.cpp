@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 
 namespace reportwindow {
@@ -27,8 +28,13 @@ WindowLayout::ViewMode viewMode(const ReportWindowView& view)
     return WindowLayout::ViewMode::Graph;
 }
 
-void chooseViewMode(ReportWindowView& view, WindowLayout::ViewMode mode)
+void chooseViewMode(ReportWindowView& view, WindowLayout::ViewMode mode, platform::Notify notify)
 {
+    // The buttons are exclusive: the one that is unchecked would tell of it too.
+    const bool quiet = notify == platform::Notify::Quiet;
+    const QSignalBlocker quietBoth(quiet ? view.optBoth() : nullptr);
+    const QSignalBlocker quietPivot(quiet ? view.optPivot() : nullptr);
+    const QSignalBlocker quietGraph(quiet ? view.optGraph() : nullptr);
     switch (mode) {
     case WindowLayout::ViewMode::Both:
         present(view.optBoth(), "optBoth").setChecked(true);
@@ -40,6 +46,15 @@ void chooseViewMode(ReportWindowView& view, WindowLayout::ViewMode mode)
         present(view.optGraph(), "optGraph").setChecked(true);
         break;
     }
+}
+
+void chooseGraphType(ReportWindowView& view, int entry, platform::Notify notify)
+{
+    QComboBox& list = present(view.cmbGraphType(), "cmbGraphType");
+    if (entry < -1 || entry >= list.count())
+        platform::raiseError(platform::err::InvalidPropertyValue, QStringLiteral("Invalid property value"));
+    const QSignalBlocker quiet(notify == platform::Notify::Quiet ? &list : nullptr);
+    list.setCurrentIndex(entry);
 }
 
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/reportwindow/WindowLayout.h"
+#include "platform/Notify.h"
 #include "platform/VbError.h"
 
 #include <QIcon>
@@ -77,9 +78,12 @@ ReportWindowView* viewOf(QObject* window);
 
 // The view's option buttons as a view mode; the chart alone when neither of the others is set.
 WindowLayout::ViewMode viewMode(const ReportWindowView& view);
-// Checks the mode's option button; its click handler runs when that changes the choice,
-// as a click would.
-void chooseViewMode(ReportWindowView& view, WindowLayout::ViewMode mode);
+// Checks the mode's option button. Raised, its click handler runs when that changes the
+// choice, as a click would.
+void chooseViewMode(ReportWindowView& view, WindowLayout::ViewMode mode, platform::Notify notify);
+// Selects an entry of the chart-type list (error 424 without one, 380 for an entry it does
+// not have). Raised, the list's click handler runs when that changes the selection.
+void chooseGraphType(ReportWindowView& view, int entry, platform::Notify notify);
 
 // The control, or error 424 naming it when the window has none.
 template<class T>
