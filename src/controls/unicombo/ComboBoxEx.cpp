@@ -18,19 +18,24 @@ namespace wm = controls::wm;
 namespace {
 
 // Refuses what the user adds beyond the limit; text that is already longer (set by the
-// program) may still be shortened.
+// program) may still be shortened. The edit validates its changed text, so the length it
+// had before comes from the last change it reported.
 class TypingLimit : public QValidator
 {
 public:
-    TypingLimit(QLineEdit* edit, int maxLength) : QValidator(edit), m_edit(edit), m_max(maxLength) {}
+    TypingLimit(QLineEdit* edit, int maxLength)
+        : QValidator(edit), m_max(maxLength), m_before(static_cast<int>(edit->text().size()))
+    {
+        connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { m_before = static_cast<int>(text.size()); });
+    }
     State validate(QString& input, int&) const override
     {
-        return input.size() > m_max && input.size() > m_edit->text().size() ? Invalid : Acceptable;
+        return input.size() > m_max && input.size() > m_before ? Invalid : Acceptable;
     }
 
 private:
-    QLineEdit* m_edit;
     int m_max;
+    int m_before;
 };
 
 struct Quiet
@@ -137,7 +142,7 @@ ComboBoxEx::ComboBoxEx(int style, QStandardItemModel* items, QAbstractItemDelega
         setFocusProxy(m_edit);
         connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
                 [this](const QModelIndex& current) { listCurrentChanged(current.row()); });
-        connect(m_list, &QListView::pressed, this, [this] { m_listMovedByPress = false; });
+        m_list->viewport()->installEventFilter(this);
         connect(m_list, &QListView::clicked, this, [this](const QModelIndex& index) {
             // Choosing the item already chosen is a choice too.
             if (!m_listMovedByPress && index.row() == curSel())
@@ -370,6 +375,14 @@ void ComboBoxEx::watchEdit(QEvent* e)
     }
     default: break;
     }
+}
+
+bool ComboBoxEx::eventFilter(QObject* watched, QEvent* e)
+{
+    // A press on the list starts a pick; whether it moves the selection shows at the click.
+    if (m_list && watched == m_list->viewport() && e->type() == QEvent::MouseButtonPress)
+        m_listMovedByPress = false;
+    return Subclassable<QWidget>::eventFilter(watched, e);
 }
 
 bool ComboBoxEx::ownsOpenList() const

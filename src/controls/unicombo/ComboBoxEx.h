@@ -94,6 +94,9 @@ public:
     // This window has been replaced: it stops talking and goes once its events are done.
     void retire();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
 private:
     void notify(int code);
     void notifyEditEnd(int why);
