@@ -1,11 +1,13 @@
 #include "controls/unicombo/ComboBoxEx.h"
 
+#include "controls/unicombo/ComboItems.h"
 #include "controls/unicombo/ComboNotifications.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QStandardItemModel>
+#include <QStylePainter>
 #include <QValidator>
 #include <QVBoxLayout>
 #include <limits>
@@ -114,6 +116,23 @@ void ComboWidget::keyPressEvent(QKeyEvent* e)
             return;
     }
     QComboBox::keyPressEvent(e);
+}
+
+void ComboWidget::paintEvent(QPaintEvent* e)
+{
+    const int indent = currentIndex() >= 0 ? itemData(currentIndex(), combo_items::IndentRole).toInt() : 0;
+    if (isEditable() || !fieldIndent || indent <= 0) {
+        QComboBox::paintEvent(e);
+        return;
+    }
+    QStylePainter painter(this);
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    // The label is laid out in a box that starts the indent further right.
+    QStyleOptionComboBox label = option;
+    label.rect.setLeft(label.rect.left() + indent * combo_items::kIndentStep);
+    painter.drawControl(QStyle::CE_ComboBoxLabel, label);
 }
 
 SimpleList::SimpleList(QWidget* parent) : Subclassable<QListView>(parent)
@@ -289,6 +308,14 @@ void ComboBoxEx::setImageSize(int pixels)
         m_combo->setIconSize(QSize(pixels, pixels));
     if (m_list)
         m_list->setIconSize(QSize(pixels, pixels));
+}
+
+void ComboBoxEx::setFieldIndent(bool on)
+{
+    if (m_combo) {
+        m_combo->fieldIndent = on;
+        m_combo->update();
+    }
 }
 
 void ComboBoxEx::setRedraw(bool on)

@@ -44,11 +44,13 @@ public:
     std::function<void()> onListShown;  // the list is placed and shown
     std::function<void()> onCloseUp;    // the list has gone
     bool extendedUI = false;
+    bool fieldIndent = false;   // the selection field indents the chosen item as the list does
     void showPopup() override;
     void hidePopup() override;
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 };
 
 class SimpleList : public controls::Subclassable<QListView>
@@ -85,6 +87,7 @@ public:
     void limitText(int maxLength);
     void setExtendedUI(bool on);
     void setImageSize(int pixels);
+    void setFieldIndent(bool on);
     void setRedraw(bool on);
     int selectionFieldHeight() const;
 

@@ -265,8 +265,10 @@ void uniCombo::pvAttachImages()
 {
     m_ownListAttached = m_ExtendedStyle != 2;
     m_items->setFieldImages(!(m_ExtendedStyle & 1));
-    if (m_hWndComboEx)
+    if (m_hWndComboEx) {
+        m_hWndComboEx->setFieldIndent(!(m_ExtendedStyle & 2));
         m_hWndComboEx->update();
+    }
 }
 
 ImageList* uniCombo::imagesShown() const

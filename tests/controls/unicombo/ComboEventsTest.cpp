@@ -135,6 +135,7 @@ TEST_F(ComboDialog, EditingBeginsAndEndsWithItsReason)
     key(Qt::Key_Return);
     EXPECT_EQ(str(only(QStringLiteral("BeginEdit"))), "BeginEdit:");
     EXPECT_EQ(str(only(QStringLiteral("EndEdit"))), "EndEdit:1,0,東京,2");
+    EXPECT_EQ(combo->ListCount(), 1);   // Enter puts nothing into the list
 
     dialog.show();
     dialog.activateWindow();
