@@ -336,3 +336,18 @@ TEST_F(ComboDialog, AClickFromOutsideIsAnsweredWithoutActivation)
     // Once inside, a click is the edit's own business.
     EXPECT_EQ(SendMessage(combo->editWindow(), wm::WM_MOUSEACTIVATE), 0);
 }
+
+TEST_F(ComboDialog, TheExtendedKeyboardInterfaceOpensTheListWithDown)
+{
+    fill(combo, {QStringLiteral("a"), QStringLiteral("b")});
+    combo->setExtendedUI(true);
+    focusCombo();
+    key(Qt::Key_Down);
+    EXPECT_TRUE(combo->Dropped());
+    EXPECT_EQ(str(only(QStringLiteral("Click"))), "");
+    key(Qt::Key_Escape);
+    combo->setExtendedUI(false);
+    key(Qt::Key_Down);
+    EXPECT_FALSE(combo->Dropped());
+    EXPECT_EQ(str(only(QStringLiteral("Click"))), "Click:a");
+}
