@@ -175,6 +175,9 @@ void uniCombo::UserControl_Terminate()
         UniComboModule::TerminateIPAO(m_IPAOHook);
         m_subclasses.ssc_Terminate();
         m_bSubclassed = false;
+        // The windows go with the control and say nothing more on their way out.
+        if (m_hWndComboEx)
+            m_hWndComboEx->retire();
     });
 }
 
