@@ -83,6 +83,27 @@ ComboWidget::ComboWidget(QWidget* parent) : Subclassable<QComboBox>(parent)
     setInsertPolicy(QComboBox::NoInsert);
     setDuplicatesEnabled(true);
     setMaxVisibleItems(8);
+    view()->installEventFilter(this);
+}
+
+// While the list is open the edit keeps the typing: characters and the keys that delete
+// or edit go to it, not into a search of the list.
+bool ComboWidget::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched == view() && lineEdit() && (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease)) {
+        auto* key = static_cast<QKeyEvent*>(e);
+        const bool plainText = !key->text().isEmpty() && key->text().at(0).isPrint()
+                               && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        const bool editing = key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete
+                             || key->matches(QKeySequence::Paste) || key->matches(QKeySequence::Cut)
+                             || key->matches(QKeySequence::Copy) || key->matches(QKeySequence::SelectAll)
+                             || key->matches(QKeySequence::Undo);
+        if (plainText || editing) {
+            QCoreApplication::sendEvent(lineEdit(), e);
+            return true;
+        }
+    }
+    return Subclassable<QComboBox>::eventFilter(watched, e);
 }
 
 void ComboWidget::showPopup()

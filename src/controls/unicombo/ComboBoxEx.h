@@ -51,6 +51,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 };
 
 class SimpleList : public controls::Subclassable<QListView>

@@ -219,8 +219,10 @@ void uniCombo::TranslateAccel(const KeyMessage& lpMsg, bool& bHandled)
             return;
         }
         // The key goes to the part of the control it was aimed at (the edit, the combo or
-        // the open list), through that part's own handling.
-        forwardKey(lpMsg.target, lpMsg);
+        // the open list), through that part's own handling; with the list open the edit
+        // still moves its caret sideways.
+        const bool sideways = key == vk::VK_LEFT || key == vk::VK_RIGHT;
+        forwardKey(sideways && m_hWndEdit && Dropped() ? m_hWndEdit.data() : lpMsg.target, lpMsg);
         bHandled = true;
     });
 }

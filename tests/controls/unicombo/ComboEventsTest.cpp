@@ -351,3 +351,19 @@ TEST_F(ComboDialog, TheExtendedKeyboardInterfaceOpensTheListWithDown)
     EXPECT_FALSE(combo->Dropped());
     EXPECT_EQ(str(only(QStringLiteral("Click"))), "Click:a");
 }
+
+TEST_F(ComboDialog, TypingWithTheListOpenEditsTheText)
+{
+    fill(combo, {QStringLiteral("alpha"), QStringLiteral("gamma")});
+    focusCombo();
+    combo->setText(QStringLiteral("ab"));
+    combo->setDropped(true);
+    events.clear();
+    type(QStringLiteral("gé"));
+    key(Qt::Key_Left);
+    key(Qt::Key_Backspace);
+    EXPECT_EQ(combo->Text(), QStringLiteral("abé"));
+    EXPECT_EQ(str(only(QStringLiteral("EditChange"))), "EditChange:abg | EditChange:abgé | EditChange:abé");
+    EXPECT_TRUE(combo->Dropped());
+    EXPECT_EQ(combo->ListIndex(), -1);   // no search of the list picked anything
+}
