@@ -33,6 +33,9 @@ class ItemDelegate;
 // failure inside the methods that change the list, in the control's own handling of its
 // windows or in its events goes to the program's error call as "UniCombo:<operation>".
 //
+// A host's event handler runs inside the control's own handling and must not let an error
+// out; the save dialog's handlers report theirs themselves.
+//
 // Events come only from the user's actions, after the control shows their result:
 // EditChange per change of the edit text (also for Text set on a style with an edit);
 // picking an item gives EditChange, ListIndexChange and Click in that order. Setting
