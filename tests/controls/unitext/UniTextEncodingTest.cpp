@@ -1,23 +1,12 @@
 #include "controls/unitext/UniTextEncoding.h"
 
+#include "support/ByteText.h"
+
 #include <gtest/gtest.h>
 
 using namespace unitext;
 
 namespace {
-
-QByteArray hex(const char* text)
-{
-    return QByteArray::fromHex(text);
-}
-
-QString units(std::initializer_list<char16_t> list)
-{
-    QString text;
-    for (char16_t unit : list)
-        text.append(QChar(unit));
-    return text;
-}
 
 struct LoadCase {
     const char* file;       // hex

@@ -1,11 +1,11 @@
 #include "controls/unitext/UniTextFiles.h"
 
+#include "support/FileSizeLimit.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <csignal>
-#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace unitext;
@@ -33,28 +33,6 @@ protected:
     QStringList entries() const { return QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden); }
 
     QTemporaryDir m_dir;
-};
-
-// A disk that fills up after `bytes`, for root as well.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        ::getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_oldHandler = ::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &m_saved);
-        ::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_saved{};
-    sighandler_t m_oldHandler{};
 };
 
 }
