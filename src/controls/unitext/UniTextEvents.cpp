@@ -163,7 +163,9 @@ void UniText::Private_WndProcEdit(bool bBefore, bool& bHandled, qintptr& lReturn
 
 bool UniText::isSecondPressOfDoubleClick(const controls::WindowMessage& msg)
 {
-    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    // The event's own time, by which Qt itself tells a double click.
+    const auto* input = dynamic_cast<const QInputEvent*>(msg.event);
+    const qint64 now = input ? qint64(input->timestamp()) : QDateTime::currentMSecsSinceEpoch();
     const QPoint at(qint16(controls::loWord(msg.lParam)), qint16(controls::hiWord(msg.lParam)));
     const int button = buttonOfMessage(msg.uMsg);
     const bool second = m_lastPressTime >= 0 && button == m_lastPressButton &&
