@@ -73,8 +73,8 @@ UniText::UniText(QWidget* parent, controls::HostServices* host)
 
 void UniText::initialise()
 {
-    setFocusPolicy(Qt::StrongFocus);
-    setAttribute(Qt::WA_InputMethodEnabled);
+    // The edit window takes the focus; the control passes it on and keeps out of the Tab order.
+    setFocusPolicy(Qt::NoFocus);
     if (!m_subclasses) {
         controls::SubclassPolicy policy;
         policy.ownerName = kOwner;
@@ -244,6 +244,11 @@ void UniText::Private_Init()
         m_edit->setLimit(m_maxLength <= 0 ? -1 : m_maxLength);
         m_edit->hooks.filterCommit = [this](const QString& commit) { return filterCommit(commit); };
         m_edit->hooks.ownsKey = [this](const QKeyEvent& key) { return ownsKey(key); };
+        // A new edit window stands where the old one stood in the host's Tab order, right
+        // after the control (which Qt orders only while it could take the focus itself).
+        setFocusPolicy(Qt::TabFocus);
+        QWidget::setTabOrder(this, m_edit->widget());
+        setFocusPolicy(Qt::NoFocus);
         setFocusProxy(m_edit->widget());
         applyColours();
         m_Font_FontChanged();
