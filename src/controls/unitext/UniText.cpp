@@ -328,16 +328,6 @@ void UniText::resizeEvent(QResizeEvent* event)
     UserControl_Resize();
 }
 
-void UniText::focusInEvent(QFocusEvent* event)
-{
-    QWidget::focusInEvent(event);
-    common::handled(procedure("UserControl_GotFocus"), common::Message::Description, [&] {
-        Private_SetIPAO();
-        if (m_edit && !m_edit->widget()->hasFocus())
-            m_edit->widget()->setFocus();
-    });
-}
-
 void UniText::Private_SetIPAO()
 {
     if (!m_host->userMode())

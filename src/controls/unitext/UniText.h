@@ -165,7 +165,6 @@ signals:
 protected:
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
 
 private:
     void initialise();
