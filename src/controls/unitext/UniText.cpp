@@ -587,8 +587,10 @@ bool UniText::LoadFile(const QString& Filename, qint32 IfNoByteOrderMark)
 {
     return common::handled(procedure("LoadFile"), common::Message::LastStep, [&] {
         const LoadResult result = loadTextFile(Filename, IfNoByteOrderMark, effectiveCodePage());
-        if (!result.ok)
+        if (!result.ok) {
+            qWarning("UniText:LoadFile: %s", qUtf8Printable(result.error));
             return false;
+        }
         if (result.decoded) {
             m_bom = result.decoded->code;
             setStoredOrEditText(result.decoded->text);

@@ -152,6 +152,10 @@ void UniText::Private_WndProcEdit(bool bBefore, bool& bHandled, qintptr& lReturn
         Private_SetIPAO();
         break;
     case WM_KEYUP: {
+        // A held key repeats its press alone; the releases that come with each repeat are not real.
+        constexpr qintptr kRepeated = qintptr(1) << 30;
+        if (msg.lParam & kRepeated)
+            break;
         int keyCode = int(msg.wParam & 0xFFFF);
         emit KeyUp(keyCode, shiftMaskOf(msg));
         break;

@@ -289,6 +289,30 @@ TEST_F(UniTextEvents, ANewTextTellsOfItsChangeInASingleLineBoxOnly)
     EXPECT_EQ(take(), (QStringList{QStringLiteral("Update"), QStringLiteral("Change")}));
 }
 
+TEST_F(UniTextEvents, AHeldKeyRepeatsItsDownAndReleasesOnce)
+{
+    for (bool repeat : {false, true, true, false}) {
+        for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent key(type, Qt::Key_Delete, Qt::NoModifier, QString(), repeat);
+            QApplication::sendEvent(box->editWidget(), &key);
+        }
+    }
+    const QStringList events = take();
+    EXPECT_EQ(events.count(QStringLiteral("KeyDown(46,0)")), 4);
+    EXPECT_EQ(events.count(QStringLiteral("KeyUp(46,0)")), 2);
+}
+
+TEST_F(UniTextEvents, TheMenuKeyOpensTheContextMenuToo)
+{
+    box->setMultiLine(true);
+    take();
+    QTest::keyClick(box->editWidget(), Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_TRUE(take().contains(QStringLiteral("ContextMenu")));
+    QWidget* menu = QApplication::activePopupWidget();
+    ASSERT_NE(qobject_cast<QMenu*>(menu), nullptr);
+    menu->close();
+}
+
 TEST_F(UniTextEvents, TheFocusMakesTheBoxTheHostsActiveControl)
 {
     QLineEdit other(&window);

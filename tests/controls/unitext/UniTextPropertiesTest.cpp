@@ -1,6 +1,7 @@
 #include "UniTextTestSupport.h"
 
 #include "controls/shared/PropertyBag.h"
+#include "platform/FakeServices.h"
 #include "support/ByteText.h"
 
 #include <QFontMetrics>
@@ -417,4 +418,14 @@ TEST(UniTextPersistence, ALoadedBoxTakesEveryKeyAndTheDefaultsOfMissingOnes)
     EXPECT_TRUE(fromEmpty.HideSelection());
     EXPECT_EQ(fromEmpty.MaxLength(), 0);
     EXPECT_EQ(fromEmpty.Text(), QString());
+}
+
+TEST(UniTextReport, ARefusedSubclassOperationIsShownAndTheProgramGoesOn)
+{
+    platform::FakeServices fakes;
+    unitext::zReportError(QStringLiteral("ssc_Subclass"), QStringLiteral("Window handle is already subclassed"));
+    ASSERT_EQ(fakes.messageBox.shown.size(), 1);
+    EXPECT_EQ(fakes.messageBox.shown[0].text, QStringLiteral("Window handle is already subclassed."));
+    EXPECT_EQ(fakes.messageBox.shown[0].style, 48);
+    EXPECT_EQ(fakes.messageBox.shown[0].title, QStringLiteral("Error in UniText.ssc_Subclass"));
 }
