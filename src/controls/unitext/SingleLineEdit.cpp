@@ -2,7 +2,9 @@
 
 #include "controls/unitext/UniTextMessages.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QEvent>
@@ -88,6 +90,19 @@ void SingleLineEdit::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    if (event->matches(QKeySequence::Paste) && !isReadOnly() && limit() >= 0) {
+        // A paste longer than the room left comes in cut to it, as typing would stop there.
+        int start = 0;
+        int end = 0;
+        selection(start, end);
+        const int room = std::max(0, limit() - (length() - (end - start)));
+        const QString pasted = QGuiApplication::clipboard()->text();
+        if (pasted.size() > room) {
+            insertPastLimit(pasted.left(room));
+            event->accept();
+            return;
+        }
+    }
     QLineEdit::keyPressEvent(event);
 }
 
@@ -140,9 +155,13 @@ void SingleLineEdit::replaceSelection(const QString& text)
 {
     // A single-line edit takes a replacement up to its first line break.
     const qsizetype lineEnd = text.indexOf(QRegularExpression(QStringLiteral("[\\r\\n]")));
-    // Text from the program is not held to the user's limit.
+    insertPastLimit(lineEnd < 0 ? text : text.left(lineEnd));
+}
+
+void SingleLineEdit::insertPastLimit(const QString& text)
+{
     setValidator(nullptr);
-    insert(lineEnd < 0 ? text : text.left(lineEnd));
+    insert(text);
     setValidator(m_limit);
 }
 

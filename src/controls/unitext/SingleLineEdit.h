@@ -53,6 +53,8 @@ protected:
     void inputMethodEvent(QInputMethodEvent* event) override;
 
 private:
+    void insertPastLimit(const QString& text);
+
     LengthLimit* m_limit;
     PasswordStyle* m_passwordStyle = nullptr;
 };

@@ -4,7 +4,9 @@
 #include "platform/FakeServices.h"
 #include "support/ByteText.h"
 
+#include <QClipboard>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QFrame>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -227,6 +229,21 @@ TEST_F(UniTextBox, MaxLengthLimitsWhatTheUserTypesOnly)
     EXPECT_EQ(box->Text(), QStringLiteral("ab\r\n"));
     box->setSelText(QStringLiteral("programs may pass it"));
     EXPECT_EQ(box->Text(), QStringLiteral("ab\r\nprograms may pass it"));
+}
+
+TEST_F(UniTextBox, APasteComesInCutToTheRoomLeft)
+{
+    QGuiApplication::clipboard()->setText(QStringLiteral("12345\n6789"));
+    for (bool multi : {false, true}) {
+        SCOPED_TRACE(multi);
+        box->setMultiLine(multi);
+        box->setText(QStringLiteral("ab"));
+        box->SetSel(2, 2);
+        box->setMaxLength(multi ? 10 : 6);
+        QTest::keyClick(box->editWidget(), Qt::Key_V, Qt::ControlModifier);
+        // A pasted lone LF is a line break in a multi-line box: two units.
+        EXPECT_EQ(box->Text(), multi ? QStringLiteral("ab12345\r\n6") : QStringLiteral("ab1234"));
+    }
 }
 
 TEST_F(UniTextBox, APasswordCharacterMasksASingleLineBox)
