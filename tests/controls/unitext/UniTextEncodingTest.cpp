@@ -197,3 +197,24 @@ TEST(UniTextEncoding, EveryEncodingRoundTripsBreaksSurrogatesAndNul)
     const QByteArray shiftJis = hex("82a0835e0d0a41");
     EXPECT_EQ(encodeFile(decodeFile(shiftJis, 0, 932)->text, kFileCodePage, 932), shiftJis);
 }
+
+TEST(UniTextEncoding, AnyBytesDecodeToSomeText)
+{
+    // Truncated marks, odd lengths and invalid sequences behind every mark, from a fixed seed.
+    const QByteArray marks[] = {"", hex("fffe"), hex("feff"), hex("fffe0000"), hex("0000feff"), hex("efbbbf"),
+                                QByteArray("+/v8-"), QByteArray("+/v8")};
+    quint32 seed = 12345;
+    const auto next = [&seed] { return (seed = seed * 1103515245u + 12345u) >> 16; };
+    for (int round = 0; round < 400; ++round) {
+        QByteArray body(int(next() % 24), Qt::Uninitialized);
+        for (char& byte : body)
+            byte = char(next() & 0xFF);
+        for (const QByteArray& mark : marks) {
+            for (int codePage : {1252, 932, 50220, 65000, 65001}) {
+                const auto decoded = decodeFile(mark + body, round % 2, codePage);
+                ASSERT_TRUE(decoded.has_value());
+                EXPECT_TRUE(isEncodingCode(decoded->code));
+            }
+        }
+    }
+}
