@@ -22,9 +22,14 @@ class PropertyBag;
 // SetSel 3, 4 selects "b". Line breaks stay exactly as given: a lone CR or LF is a
 // character, and a load and save with no edit gives the same bytes.
 //
-// A change of MultiLine, Locked, ScrollBars, HideSelection, RightToLeft, Alignment or
-// Appearance (and PasswordChar switched on or off) makes a new edit window; the text, the
-// selection, the scroll positions and Modified carry over, the undo history does not.
+// A change of MultiLine, Locked, ScrollBars, HideSelection, RightToLeft, Alignment,
+// Appearance or (on a 3D box) BorderStyle, and PasswordChar switched on or off, makes a new
+// edit window; the text, the selection, the scroll positions and Modified carry over, the
+// undo history does not.
+//
+// MaxLength limits what the user brings in (typing, pasting, dropping, a captured Enter),
+// never Text, SelText or LoadFile. A whole new text (Text, LoadFile) raises Change and
+// Update in a single-line box only. LineHeight is the font's line spacing.
 //
 // Events are Qt signals; arguments passed by reference may be changed by a directly
 // connected handler (KeyCode or KeyAscii 0 swallows the key, Cancel keeps the context
