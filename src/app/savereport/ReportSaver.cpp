@@ -1,10 +1,10 @@
 #include "app/savereport/ReportSaver.h"
 
-#include "app/ReportRecord.h"
-#include "app/cOLAPReport.h"
-#include "app/cReportsDic.h"
-#include "app/modGlobals.h"
-#include "app/modReportTree.h"
+#include "app/reports/ReportRecord.h"
+#include "app/reports/cOLAPReport.h"
+#include "app/reports/cReportsDic.h"
+#include "app/state/modGlobals.h"
+#include "app/reports/tree/modReportTree.h"
 #include "app/savereport/SaveReportRules.h"
 #include "app/savereport/htmleditor/ctlHTLMEditor.h"
 #include "lang/modMultiLingual.h"
@@ -13,7 +13,7 @@
 
 #include <QTreeWidget>
 
-using namespace modGlobals;
+using namespace state::modGlobals;
 
 namespace savereport {
 
@@ -34,12 +34,12 @@ QString refusalOf(const QString& name, const SaveChoice& choice)
         if (!refusal.isEmpty())
             return refusal;
     }
-    return ReportRecord::unsafeReportNameReason(name);
+    return reports::ReportRecord::unsafeReportNameReason(name);
 }
 
 // The path of a report's node in the tree: its cube (when there are several), its
 // category and, under a category, its type.
-QString nodePath(const cOLAPReport& report)
+QString nodePath(const reports::cOLAPReport& report)
 {
     QStringList parts;
     if (gdicCubes.Count() > 1)
@@ -55,14 +55,14 @@ QString nodePath(const cOLAPReport& report)
 
 // The rebuilt tree leaves the last report read as the current one and the last cube read
 // as the current cube; the report just saved is meant.
-void makeCurrent(const cOLAPReport& saved)
+void makeCurrent(const reports::cOLAPReport& saved)
 {
     gstrCubeName = saved.CubeName;
-    const QString key = reportKey(saved.CubeName, saved.ViewName);
+    const QString key = reports::reportKey(saved.CubeName, saved.ViewName);
     if (gobjReportsDic && gobjReportsDic->dicViews.Exists(key))
         gobjReport = gobjReportsDic->dicViews.Item(key);
-    QTreeWidget* tree = modReportTree::reportTree();
-    if (QTreeWidgetItem* node = tree ? modReportTree::fncGetNodeFromPath(nodePath(*gobjReport)) : nullptr)
+    QTreeWidget* tree = reports::tree::modReportTree::reportTree();
+    if (QTreeWidgetItem* node = tree ? reports::tree::modReportTree::fncGetNodeFromPath(nodePath(*gobjReport)) : nullptr)
         tree->setCurrentItem(node);
 }
 
@@ -70,7 +70,7 @@ void makeCurrent(const cOLAPReport& saved)
 
 bool reportExists(const QString& name)
 {
-    return gobjReportsDic && gobjReportsDic->dicViews.Exists(reportKey(gstrCubeName, name));
+    return gobjReportsDic && gobjReportsDic->dicViews.Exists(reports::reportKey(gstrCubeName, name));
 }
 
 SaveOutcome saveCurrentView(const SaveChoice& choice, const ViewState& view)
@@ -82,7 +82,7 @@ SaveOutcome saveCurrentView(const SaveChoice& choice, const ViewState& view)
         tellUser(refusal);
         return SaveOutcome::Refused;
     }
-    cOLAPReport report = gobjReport ? *gobjReport : cOLAPReport();
+    reports::cOLAPReport report = gobjReport ? *gobjReport : reports::cOLAPReport();
     if (choice.description != htmleditor::kEmptyTemplate) {
         const StoredDescription description =
             storedDescription(choice.description, modMultiLingual::LNGDESCRIPTION);
@@ -110,8 +110,8 @@ SaveOutcome saveCurrentView(const SaveChoice& choice, const ViewState& view)
     if (gobjReport)
         *gobjReport = report;
     else
-        gobjReport = std::make_shared<cOLAPReport>(report);
-    modReportTree::subFillReportTree();
+        gobjReport = std::make_shared<reports::cOLAPReport>(report);
+    reports::tree::modReportTree::subFillReportTree();
     makeCurrent(report);
     return SaveOutcome::Saved;
 }

@@ -1,9 +1,9 @@
 #include "app/savereport/frmSaveReport.h"
 
-#include "app/ReportWindow.h"
-#include "app/cOLAPReport.h"
-#include "app/cReportsDic.h"
-#include "app/modGlobals.h"
+#include "app/reportwindow/ReportWindow.h"
+#include "app/reports/cOLAPReport.h"
+#include "app/reports/cReportsDic.h"
+#include "app/state/modGlobals.h"
 #include "app/savereport/ReportSaver.h"
 #include "app/savereport/htmleditor/ctlHTLMEditor.h"
 #include "chart/ChartSpace.h"
@@ -24,7 +24,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-using namespace modGlobals;
+using namespace state::modGlobals;
 
 namespace savereport {
 
@@ -58,16 +58,16 @@ QString textOf(const QComboBox* list)
     return list->currentText();
 }
 
-ReportWindow* reportWindow()
+reportwindow::ReportWindow* reportWindow()
 {
-    return qobject_cast<ReportWindow*>(gfrmStats.data());
+    return qobject_cast<reportwindow::ReportWindow*>(gfrmStats.data());
 }
 
 // What the report window shows, as its components keep it.
 ViewState viewOfReportWindow()
 {
     ViewState view;
-    ReportWindow* window = reportWindow();
+    reportwindow::ReportWindow* window = reportWindow();
     if (!window || !window->pivReports() || !window->excChart())
         return view;
     view.pivotXml = window->pivReports()->XMLData();
@@ -196,7 +196,7 @@ void frmSaveReport::Form_Load()
     handler("frmSaveReport.Form_Load", [this] {
         setWindowTitle(modMultiLingual::LNGSAVEREPORT);
         if (!gobjReport)
-            gobjReport = std::make_shared<cOLAPReport>();
+            gobjReport = std::make_shared<reports::cOLAPReport>();
         modGenericLanguages::subTranslateControls(this);
         for (QRadioButton* option : {m->optBoth, m->optPivot, m->optGraph}) {
             QPalette colour = option->palette();
@@ -205,7 +205,7 @@ void frmSaveReport::Form_Load()
             option->setAutoFillBackground(true);
         }
         subFillDropDowns();
-        ReportWindow* window = reportWindow();
+        reportwindow::ReportWindow* window = reportWindow();
         if (window && window->optBoth()->isChecked())
             m->optBoth->setChecked(true);
         else if (window && window->optPivot()->isChecked())
@@ -248,7 +248,7 @@ void frmSaveReport::subFillDropDowns()
 void frmSaveReport::subSetReportValues()
 {
     common::handled(QStringLiteral("frmSaveReport.subSetReportValues"), common::Message::LastStep, [this] {
-        const cOLAPReport& report = *gobjReport;
+        const reports::cOLAPReport& report = *gobjReport;
         if (!report.ViewName.isEmpty())
             m->cmbReportName->setEditText(report.ViewName);
         if (!report.ReportType.isEmpty())

@@ -1,6 +1,6 @@
 #include "common/FreshRun.h"
 
-#include "app/modGlobals.h"
+#include "app/state/modGlobals.h"
 #include "app/savereport/frmSaveReport.h"
 #include "app/savereport/htmleditor/ctlHTLMEditor.h"
 #include "lang/modGenericLanguages.h"
@@ -51,8 +51,8 @@ void keepScreenshot(QWidget& dialog, const QString& name)
 class SaveReportDialogLayout : public ::testing::TestWithParam<qint16>
 {
 protected:
-    SaveReportDialogLayout() { modGlobals::resetForTests(); }
-    ~SaveReportDialogLayout() override { modGlobals::resetForTests(); }
+    SaveReportDialogLayout() { state::modGlobals::resetForTests(); }
+    ~SaveReportDialogLayout() override { state::modGlobals::resetForTests(); }
     FreshRun run;
 };
 

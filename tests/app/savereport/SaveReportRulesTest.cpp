@@ -1,7 +1,7 @@
 #include "app/savereport/SaveReportRules.h"
 
-#include "app/ReportRecord.h"
-#include "app/cOLAPReport.h"
+#include "app/reports/ReportRecord.h"
+#include "app/reports/cOLAPReport.h"
 
 #include <QTextDocument>
 #include <gtest/gtest.h>
@@ -78,14 +78,14 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(StoredDescription, KeepsTheRecordWholeAndShowsTheSameText)
 {
     const QString typed = QStringLiteral("<p>XYZ Ltd sold ***** units</p>");
-    cOLAPReport report;
+    reports::cOLAPReport report;
     report.ViewType = 1;
     report.ReportDescription = storedDescription(typed, QStringLiteral("Description")).html;
     report.ReportType = QStringLiteral("Monthly");
     report.ReportCategory = QStringLiteral("Sales");
-    const ReportRecord::Context context;
-    cOLAPReport read;
-    ASSERT_TRUE(ReportRecord::decode(ReportRecord::encode(report, context), context, read));
+    const reports::ReportRecord::Context context;
+    reports::cOLAPReport read;
+    ASSERT_TRUE(reports::ReportRecord::decode(reports::ReportRecord::encode(report, context), context, read));
     EXPECT_EQ(read.ReportDescription, report.ReportDescription);
     EXPECT_EQ(read.ReportType, QStringLiteral("Monthly"));
     EXPECT_EQ(read.ReportCategory, QStringLiteral("Sales"));

@@ -1,16 +1,16 @@
 #include "common/FreshRun.h"
 
-#include "app/Components.h"
-#include "app/ReportRecord.h"
-#include "app/ReportWindow.h"
-#include "app/ReportWindowSeams.h"
-#include "app/ReportWindows.h"
-#include "app/StartupHooks.h"
-#include "app/cOLAPReport.h"
-#include "app/cReportsDic.h"
-#include "app/modGlobals.h"
-#include "app/modMain.h"
-#include "app/modReportTree.h"
+#include "app/startup/Components.h"
+#include "app/reports/ReportRecord.h"
+#include "app/reportwindow/ReportWindow.h"
+#include "app/reportwindow/ReportWindowSeams.h"
+#include "app/reportwindow/ReportWindows.h"
+#include "app/startup/StartupHooks.h"
+#include "app/reports/cOLAPReport.h"
+#include "app/reports/cReportsDic.h"
+#include "app/state/modGlobals.h"
+#include "app/startup/modMain.h"
+#include "app/reports/tree/modReportTree.h"
 #include "app/savereport/ReportSaver.h"
 #include "app/savereport/frmSaveReport.h"
 #include "app/savereport/htmleditor/ctlHTLMEditor.h"
@@ -33,7 +33,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 
-using namespace modGlobals;
+using namespace state::modGlobals;
 using savereport::frmSaveReport;
 
 namespace {
@@ -47,7 +47,7 @@ class SavingRun : public ::testing::Test
 protected:
     SavingRun()
     {
-        modGlobals::resetForTests();
+        state::modGlobals::resetForTests();
         for (const char* cube : {"Budget", "Sales"}) {
             const QString name = QString::fromLatin1(cube) + QStringLiteral(".cub");
             QFile::copy(QStringLiteral(TESSALINE_SAMPLE_DATA "/") + name, data.filePath(name));
@@ -56,11 +56,10 @@ protected:
         startup::hooks() = startup::defaultHooks();
         startup::hooks().getLocalLanguage = [] { return 4; };
         startup::registerComponents();
-        reportwindows::restoreDefaultReportWindows();
+        reportwindow::restoreDefaultReportWindows();
         reportwindow::seams() = reportwindow::defaultSeams();
-        reportwindow::seams().showSaveReport = [](QWidget* owner) { savereport::showSaveReport(owner); };
-        modMain::Main();
-        window = qobject_cast<ReportWindow*>(gfrmStats.data());
+        startup::modMain::Main();
+        window = qobject_cast<reportwindow::ReportWindow*>(gfrmStats.data());
         EXPECT_TRUE(window);
         EXPECT_TRUE(QTest::qWaitFor([] { return gobjReportsDic != nullptr; }, 3000));
     }
@@ -70,7 +69,7 @@ protected:
         FreshRun::deleteTopLevelWindows();
         reportwindow::seams() = reportwindow::defaultSeams();
         startup::hooks() = startup::defaultHooks();
-        modGlobals::resetForTests();
+        state::modGlobals::resetForTests();
     }
 
     void arrangePivot(const char* rows, const char* columns, const char* measure)
@@ -140,7 +139,7 @@ protected:
 
     QTemporaryDir data;
     FreshRun run;
-    ReportWindow* window = nullptr;
+    reportwindow::ReportWindow* window = nullptr;
 };
 
 TEST_F(SavingRun, ArrangeSaveWithEverythingSeeItInTheTreeAndReopenIt)
@@ -187,7 +186,7 @@ TEST_F(SavingRun, ArrangeSaveWithEverythingSeeItInTheTreeAndReopenIt)
     // The file, in the record layout: chart***pivot***view mode******description XYZ type XYZ category XYZ.
     const QByteArray bytes = FreshRun::bytesOf(reportFile(QStringLiteral("Budget"), kName));
     ASSERT_FALSE(bytes.isEmpty()) << reportFiles().join(QLatin1Char(' ')).toStdString() << gobjReport->ViewName.toStdString();
-    const QString text = ReportRecord::decodeText(bytes);
+    const QString text = reports::ReportRecord::decodeText(bytes);
     EXPECT_FALSE(bytes.startsWith("\xFF\xFE"));
     const QStringList fields = text.split(QStringLiteral("***"));
     ASSERT_EQ(fields.size(), 5);
@@ -201,19 +200,19 @@ TEST_F(SavingRun, ArrangeSaveWithEverythingSeeItInTheTreeAndReopenIt)
     EXPECT_EQ(block[2], QStringLiteral("Finance"));
     EXPECT_EQ(block[3], QString());
     EXPECT_TRUE(block[0].contains(QStringLiteral("font-weight:700;\">account</span>"))) << block[0].toStdString();
-    EXPECT_EQ(ReportRecord::encode(*gobjReport, {ReportRecord::Layout::Components10And11, data.path(), gstrProvider}),
+    EXPECT_EQ(reports::ReportRecord::encode(*gobjReport, {reports::ReportRecord::Layout::Components10And11, data.path(), gstrProvider}),
               bytes);
 
     // In the tree under its cube, category and type, selected, and the current report.
     const QString path = QStringLiteral("Budget\\Finance\\Quarterly\\") + kName;
-    QTreeWidgetItem* node = modReportTree::fncGetNodeFromPath(path);
+    QTreeWidgetItem* node = reports::tree::modReportTree::fncGetNodeFromPath(path);
     ASSERT_TRUE(node);
     EXPECT_EQ(window->treReports()->currentItem(), node);
     EXPECT_EQ(gobjReport->ViewName, kName);
     EXPECT_EQ(gstrCubeName, QStringLiteral("Budget"));
 
     // Away to the other cube, then back to the report.
-    window->treReports_NodeClick(modReportTree::fncGetNodeFromPath(QStringLiteral("Sales")));
+    window->treReports_NodeClick(reports::tree::modReportTree::fncGetNodeFromPath(QStringLiteral("Sales")));
     window->optBoth()->click();
     ASSERT_NE(arrangement(), arranged);
     window->treReports_NodeClick(node);
@@ -231,8 +230,8 @@ TEST_F(SavingRun, AnExistingNameInAnotherCaseWarnsAndReplacesThatFile)
 {
     arrangePivot("Organisation", "Time", "Amount");
     saveDirectly(QStringLiteral("Budget Overview"), QString(), QString());
-    window->treReports_NodeClick(modReportTree::fncGetNodeFromPath(QStringLiteral("Sales")));
-    window->treReports_NodeClick(modReportTree::fncGetNodeFromPath(QStringLiteral("Budget")));
+    window->treReports_NodeClick(reports::tree::modReportTree::fncGetNodeFromPath(QStringLiteral("Sales")));
+    window->treReports_NodeClick(reports::tree::modReportTree::fncGetNodeFromPath(QStringLiteral("Budget")));
     arrangePivot("Account", "Time", "Bookings");
     const QByteArray before = FreshRun::bytesOf(reportFile(QStringLiteral("Budget"), QStringLiteral("Budget Overview")));
 
@@ -249,7 +248,7 @@ TEST_F(SavingRun, AnExistingNameInAnotherCaseWarnsAndReplacesThatFile)
               QStringList{QStringLiteral("Budget Overview.txt")});
     const QByteArray after = FreshRun::bytesOf(reportFile(QStringLiteral("Budget"), QStringLiteral("Budget Overview")));
     EXPECT_NE(after, before);
-    EXPECT_TRUE(ReportRecord::decodeText(after).contains(QStringLiteral("Bookings")));
+    EXPECT_TRUE(reports::ReportRecord::decodeText(after).contains(QStringLiteral("Bookings")));
 }
 
 TEST_F(SavingRun, CancelAndTheCloseBoxWriteNothing)
@@ -288,7 +287,7 @@ TEST_F(SavingRun, NamesAndFieldsTheReportFileCannotHoldAreRefusedAndTheDialogSta
     using namespace modMultiLingual;
     arrangePivot("Organisation", "Time", "Amount");
     saveDirectly(QStringLiteral("Kept"), QStringLiteral("Finance"), QString());
-    const cOLAPReport current = *gobjReport;
+    const reports::cOLAPReport current = *gobjReport;
     const QStringList files = reportFiles();
 
     const auto name = [](QString text) {
@@ -375,7 +374,7 @@ TEST_F(SavingRun, AFailedWriteIsToldWithThePathAndChangesNothing)
 {
     arrangePivot("Organisation", "Time", "Amount");
     saveDirectly(QStringLiteral("Kept"), QString(), QString());
-    const cOLAPReport current = *gobjReport;
+    const reports::cOLAPReport current = *gobjReport;
     const QString folder = data.filePath(QStringLiteral("ReportsXP/Budget"));
 
     // A cube folder the program may not write to; the superuser may write anywhere.

@@ -1,6 +1,6 @@
 #include "app/savereport/htmleditor/ctlHTLMEditor.h"
 
-#include "app/Twips.h"
+#include "app/reportwindow/Twips.h"
 #include "app/savereport/htmleditor/CommandBarIcons.h"
 #include "app/savereport/htmleditor/RichTextEngine.h"
 #include "common/ErrorBoundary.h"
@@ -86,7 +86,7 @@ ctlHTLMEditor::ctlHTLMEditor(QWidget* parent, EditorPrompts prompts)
     m_txtHTML->setObjectName(QStringLiteral("txtHTML"));
     m_txtHTML->hide();
     buildCommandBar();
-    const int top = twips::toPixels(kRowHeightTwips, twips::perPixelY(*this));
+    const int top = reportwindow::twips::toPixels(kRowHeightTwips, reportwindow::twips::perPixelY(*this));
     editor->move(0, top);
     m_txtHTML->move(0, top);
 
@@ -101,8 +101,8 @@ ctlHTLMEditor::~ctlHTLMEditor() = default;
 
 void ctlHTLMEditor::buildCommandBar()
 {
-    const double perX = twips::perPixelX(*this);
-    const double perY = twips::perPixelY(*this);
+    const double perX = reportwindow::twips::perPixelX(*this);
+    const double perY = reportwindow::twips::perPixelY(*this);
     for (int index = 0; index < kButtonCount; ++index) {
         const ButtonSpec& spec = kButtons[index];
         auto* button = new QToolButton(this);
@@ -110,8 +110,8 @@ void ctlHTLMEditor::buildCommandBar()
         button->setProperty("Tag", QString::fromLatin1(spec.tag));
         button->setAutoRaise(true);
         button->setIcon(commandBarIcon(QString::fromLatin1(spec.tag)));
-        button->setGeometry(twips::toPixels(spec.leftTwips, perX), 0, twips::toPixels(kButtonWidthTwips, perX),
-                            twips::toPixels(kRowHeightTwips, perY));
+        button->setGeometry(reportwindow::twips::toPixels(spec.leftTwips, perX), 0, reportwindow::twips::toPixels(kButtonWidthTwips, perX),
+                            reportwindow::twips::toPixels(kRowHeightTwips, perY));
         connect(button, &QToolButton::clicked, this, [this, index] { cmdCommandBar_Click(index); });
         m_cmdCommandBar.append(button);
     }
@@ -272,7 +272,7 @@ void ctlHTLMEditor::showDesignView(QToolButton* clicked)
 void ctlHTLMEditor::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    const int height = std::max(0, this->height() - twips::toPixels(kRowHeightTwips, twips::perPixelY(*this)));
+    const int height = std::max(0, this->height() - reportwindow::twips::toPixels(kRowHeightTwips, reportwindow::twips::perPixelY(*this)));
     ieeEditor()->resize(width(), height);
     m_txtHTML->resize(width(), height);
 }

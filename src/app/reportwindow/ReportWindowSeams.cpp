@@ -1,0 +1,29 @@
+#include "app/reportwindow/ReportWindowSeams.h"
+
+#include "app/reports/modOpenReport.h"
+#include "app/reports/tree/modReportTree.h"
+#include "app/savereport/frmSaveReport.h"
+
+namespace reportwindow {
+
+Seams defaultSeams()
+{
+    return Seams{
+        [] { reports::tree::modReportTree::subFillReportTree(); },
+        [] { reports::tree::modReportTree::subSetDefaultSel(); },
+        [](QWidget* window) { reports::tree::modReportTree::subHandleRemoveClick(window); },
+        [](QTreeWidgetItem* node, QWidget* window) { reports::modOpenReport::subHandleNodeClick(node, window); },
+        [](QWidget* owner) { savereport::showSaveReport(owner); },
+        [] {},
+        [](const QString&, int, int) {},
+        [] {},
+    };
+}
+
+Seams& seams()
+{
+    static Seams installed = defaultSeams();
+    return installed;
+}
+
+}
