@@ -1,5 +1,7 @@
 #include "common/FreshRun.h"
 
+#include "Screenshots.h"
+
 #include "app/state/modGlobals.h"
 #include "app/savereport/frmSaveReport.h"
 #include "app/savereport/htmleditor/ctlHTLMEditor.h"
@@ -38,14 +40,6 @@ bool clipped(const QWidget& widget)
     if (const auto* label = qobject_cast<const QLabel*>(&widget); label && label->wordWrap())
         return widget.height() < label->heightForWidth(widget.width());
     return widget.width() < widget.sizeHint().width() || widget.height() < widget.minimumSizeHint().height();
-}
-
-// The screenshots go where TESSALINE_SCREENSHOTS points, for a person to look at.
-void keepScreenshot(QWidget& dialog, const QString& name)
-{
-    const QString folder = qEnvironmentVariable("TESSALINE_SCREENSHOTS");
-    if (!folder.isEmpty())
-        dialog.grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
 }
 
 class SaveReportDialogLayout : public ::testing::TestWithParam<qint16>

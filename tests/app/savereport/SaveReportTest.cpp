@@ -1,5 +1,7 @@
 #include "common/FreshRun.h"
 
+#include "Screenshots.h"
+
 #include "app/startup/Components.h"
 #include "app/reports/ReportRecord.h"
 #include "app/reportwindow/ReportWindow.h"
@@ -179,6 +181,7 @@ TEST_F(SavingRun, ArrangeSaveWithEverythingSeeItInTheTreeAndReopenIt)
         QTest::keyClicks(editor, QStringLiteral("Costs by account"));
         QTest::keyClick(editor, Qt::Key_Left, Qt::ControlModifier | Qt::ShiftModifier);
         QTest::mouseClick(dialog.ctlReportDescription()->fncFindButtonByTag(QStringLiteral("cmdBold")), Qt::LeftButton);
+        keepScreenshot(dialog, QStringLiteral("save-report-filled"));
         QTest::mouseClick(dialog.OKButton(), Qt::LeftButton);
         EXPECT_FALSE(dialog.isVisible());
     });
@@ -210,6 +213,7 @@ TEST_F(SavingRun, ArrangeSaveWithEverythingSeeItInTheTreeAndReopenIt)
     EXPECT_EQ(window->treReports()->currentItem(), node);
     EXPECT_EQ(gobjReport->ViewName, kName);
     EXPECT_EQ(gstrCubeName, QStringLiteral("Budget"));
+    keepScreenshot(*window, QStringLiteral("report-window-after-save"));
 
     // Away to the other cube, then back to the report.
     window->treReports_NodeClick(reports::tree::modReportTree::fncGetNodeFromPath(QStringLiteral("Sales")));

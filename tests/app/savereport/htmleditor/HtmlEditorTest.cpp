@@ -142,6 +142,12 @@ TEST_F(HtmlEditorTest, AnUntouchedDescriptionReadsBackByteForByteAndAnEditedOneA
     const QString written = QStringLiteral("<P class=x>Margin  &amp; \"quotes\"</P>");
     editor->setHTML(written);
     EXPECT_EQ(editor->HTML(), written);
+    // The editor's copy in the temporary folder goes through the text-file routine, which
+    // leaves out double quotes; the description itself keeps them.
+    const QByteArray copy =
+        FreshRun::bytesOf(QDir(modFileHandling::fncGetTempPath()).filePath(QStringLiteral("IIEdit.htm")));
+    EXPECT_EQ(QString::fromUtf16(reinterpret_cast<const char16_t*>(copy.constData()), copy.size() / 2),
+              QString(written).remove(QLatin1Char('"')));
 
     document().moveCursor(QTextCursor::End);
     QTest::keyClicks(editor->ieeEditor(), QStringLiteral("!"));
