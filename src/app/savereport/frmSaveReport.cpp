@@ -63,7 +63,8 @@ reportwindow::ReportWindow* reportWindow()
     return qobject_cast<reportwindow::ReportWindow*>(gfrmStats.data());
 }
 
-// What the report window shows, as its components keep it.
+// What the report window shows, as its components keep it. The version 9 chart keeps no
+// state of its own (it follows the pivot table); its type and the list entry stand for it.
 ViewState viewOfReportWindow()
 {
     ViewState view;
@@ -71,7 +72,10 @@ ViewState viewOfReportWindow()
     if (!window || !window->pivReports() || !window->excChart())
         return view;
     view.pivotXml = window->pivReports()->XMLData();
-    view.graphXml = window->excChart()->XMLData();
+    if (gbOWCXP) {
+        view.graphXml = window->excChart()->XMLData();
+        return view;
+    }
     if (window->excChart()->Charts().Count() > 0)
         view.graphType = qint16(window->excChart()->Charts().Item(0).Type());
     view.graphListIndex = window->cmbGraphType() ? qint16(window->cmbGraphType()->currentIndex()) : qint16(-1);

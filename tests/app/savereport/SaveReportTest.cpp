@@ -17,6 +17,7 @@
 #include "app/savereport/frmSaveReport.h"
 #include "app/savereport/htmleditor/ctlHTLMEditor.h"
 #include "chart/ChartSpace.h"
+#include "platform/RegistryStore.h"
 #include "pivot/PivotTable.h"
 
 #include <QComboBox>
@@ -60,11 +61,18 @@ protected:
         startup::registerComponents();
         reportwindow::restoreDefaultReportWindows();
         reportwindow::seams() = reportwindow::defaultSeams();
+    }
+
+    void SetUp() override
+    {
+        beforeStart();
         startup::modMain::Main();
         window = qobject_cast<reportwindow::ReportWindow*>(gfrmStats.data());
-        EXPECT_TRUE(window);
-        EXPECT_TRUE(QTest::qWaitFor([] { return gobjReportsDic != nullptr; }, 3000));
+        ASSERT_TRUE(window);
+        ASSERT_TRUE(QTest::qWaitFor([] { return gobjReportsDic != nullptr; }, 3000));
     }
+
+    virtual void beforeStart() {}
 
     ~SavingRun() override
     {
@@ -116,9 +124,10 @@ protected:
         typeText(list->lineEdit(), text);
     }
 
-    QString reportFile(const QString& cube, const QString& name) const
+    QString reportFile(const QString& cube, const QString& name, const char* root = "ReportsXP") const
     {
-        return data.filePath(QStringLiteral("ReportsXP/") + cube + QLatin1Char('/') + name + QStringLiteral(".txt"));
+        return data.filePath(QString::fromLatin1(root) + QLatin1Char('/') + cube + QLatin1Char('/') + name
+                             + QStringLiteral(".txt"));
     }
 
     QStringList reportFiles() const
@@ -412,6 +421,61 @@ TEST_F(SavingRun, AFailedWriteIsToldWithThePathAndChangesNothing)
         if (readOnlyHolds)
             blockFolder();
     }
+}
+
+}
+
+namespace {
+
+TEST_F(SavingRun, ASecondSaveStaysInTheCubeOfTheFirst)
+{
+    // Budget is the first of two cubes; rebuilding the tree reads Sales last.
+    arrangePivot("Organisation", "Time", "Amount");
+    for (const QString& name : {QStringLiteral("First"), QStringLiteral("Second")}) {
+        pressSave([&](frmSaveReport& dialog) {
+            dialog.cmbReportName()->setEditText(name);
+            QTest::mouseClick(dialog.OKButton(), Qt::LeftButton);
+        });
+    }
+    EXPECT_TRUE(QFile::exists(reportFile(QStringLiteral("Budget"), QStringLiteral("First"))));
+    EXPECT_TRUE(QFile::exists(reportFile(QStringLiteral("Budget"), QStringLiteral("Second"))));
+    EXPECT_TRUE(QDir(data.filePath(QStringLiteral("ReportsXP/Sales"))).entryList(QDir::Files).isEmpty());
+}
+
+// The window of the version 9 components, which keeps its chart type in the report.
+class SavingRunVersion9 : public SavingRun
+{
+protected:
+    void beforeStart() override
+    {
+        for (const char* progId : {"OWC11.ChartSpace", "OWC10.ChartSpace"})
+            run.fakes.registry.removeKey(platform::Hive::ClassesRoot, QString::fromLatin1(progId));
+    }
+};
+
+TEST_F(SavingRunVersion9, TheChosenChartTypeIsSaved)
+{
+    ASSERT_EQ(window->objectName(), QStringLiteral("frmStats2K"));
+    arrangePivot("Organisation", "Time", "Amount");
+    QComboBox* types = window->cmbGraphType();
+    ASSERT_TRUE(types);
+    types->setFocus();
+    QTest::keyClick(types, Qt::Key_Down);
+    QTest::keyClick(types, Qt::Key_Down);
+    const int chosen = types->currentIndex();
+    const int chartType = window->excChart()->Charts().Item(0).Type();
+
+    pressSave([&](frmSaveReport& dialog) {
+        dialog.cmbReportName()->setEditText(QStringLiteral("Bars"));
+        QTest::mouseClick(dialog.OKButton(), Qt::LeftButton);
+    });
+    const QStringList fields =
+        reports::ReportRecord::decodeText(FreshRun::bytesOf(reportFile(QStringLiteral("Budget"), QStringLiteral("Bars"), "Reports2K")))
+            .split(QStringLiteral("***"));
+    ASSERT_EQ(fields.size(), 5);
+    EXPECT_EQ(fields[2], QString::number(chartType));
+    EXPECT_EQ(fields[3], QString::number(chosen));
+    EXPECT_NE(chosen, 0);
 }
 
 }
