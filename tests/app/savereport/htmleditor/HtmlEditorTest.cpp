@@ -191,7 +191,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FormattingCase{"cmdNumbers", "<ol style="},
                       FormattingCase{"cmdBullets", "<ul style="},
                       FormattingCase{"cmdInsertImage", "<img src=\"file://"},
-                      FormattingCase{"cmdHyperlink", "<a href=\"https://example.org/q1\">"}));
+                      FormattingCase{"cmdHyperlink", "<a href=\"https://example.org/q1\">"}),
+    [](const ::testing::TestParamInfo<FormattingCase>& info) { return std::string(info.param.tag); });
 
 TEST_F(HtmlEditorTest, FormattingTogglesAndListsComeOffAgain)
 {
