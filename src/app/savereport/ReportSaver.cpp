@@ -59,8 +59,8 @@ void makeCurrent(const reports::cOLAPReport& saved)
 {
     gstrCubeName = saved.CubeName;
     const QString key = reports::reportKey(saved.CubeName, saved.ViewName);
-    if (gobjReportsDic && gobjReportsDic->dicViews.Exists(key))
-        gobjReport = gobjReportsDic->dicViews.Item(key);
+    gobjReport = gobjReportsDic && gobjReportsDic->dicViews.Exists(key) ? gobjReportsDic->dicViews.Item(key)
+                                                                         : std::make_shared<reports::cOLAPReport>(saved);
     QTreeWidget* tree = reports::tree::modReportTree::reportTree();
     if (QTreeWidgetItem* node = tree ? reports::tree::modReportTree::fncGetNodeFromPath(nodePath(*gobjReport)) : nullptr)
         tree->setCurrentItem(node);
