@@ -1,5 +1,8 @@
 #include "app/reportwindow/ReportWindowSeams.h"
 
+#include "app/description/subHandleInfoClick.h"
+#include "app/output/modPrintOut.h"
+#include "app/output/subSavePicture.h"
 #include "app/reports/modOpenReport.h"
 #include "app/reports/tree/modReportTree.h"
 #include "app/savereport/frmSaveReport.h"
@@ -14,9 +17,9 @@ Seams defaultSeams()
         [](QWidget* window) { reports::tree::modReportTree::subHandleRemoveClick(window); },
         [](QTreeWidgetItem* node, QWidget* window) { reports::modOpenReport::subHandleNodeClick(node, window); },
         [](QWidget* owner) { savereport::showSaveReport(owner); },
-        [] {},
-        [](const QString&, int, int) {},
-        [] {},
+        [] { description::subHandleInfoClick(); },
+        [](const QString& path, int height, int width) { output::subSavePicture(path, height, width); },
+        [] { output::modPrintOut::subPrintOut(); },
     };
 }
 

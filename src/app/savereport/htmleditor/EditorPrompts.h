@@ -18,7 +18,7 @@ struct EditorPrompts
     std::function<std::optional<QString>(QWidget* parent)> linkAddress;
 };
 
-// The file dialog for pictures, and the program's input box for the address.
+// The program's file picker for pictures, and its input box for the address.
 EditorPrompts defaultEditorPrompts();
 
 }

@@ -16,6 +16,7 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 using savereport::htmleditor::ctlHTLMEditor;
@@ -305,6 +306,37 @@ TEST_F(HtmlEditorTest, ResizingKeepsBothViewsUnderTheButtonRow)
     const int rowHeight = editor->cmdCommandBar(0)->height();
     EXPECT_EQ(editor->ieeEditor()->geometry(), QRect(0, rowHeight, 500, 300 - rowHeight));
     EXPECT_EQ(editor->txtHTML()->geometry(), QRect(0, rowHeight, 500, 300 - rowHeight));
+}
+
+}
+
+namespace {
+
+TEST(HtmlEditorPrompts, PictureAndAddressAreAskedThroughTheProgramsDialogs)
+{
+    FreshRun run;
+    modMultiLingual::LNGINSERTIMAGE = QStringLiteral("Insert image");
+    modMultiLingual::LNGHYPERLINK = QStringLiteral("Hyperlink");
+    QTemporaryDir folder;
+    const QString picture = folder.filePath(QStringLiteral("dot.png"));
+    QImage(2, 2, QImage::Format_RGB32).save(picture);
+    run.fakes.filePicker.openAnswers = {picture};
+    run.fakes.messageBox.inputAnswers = {QStringLiteral("https://example.org/")};
+
+    ctlHTLMEditor editor;
+    editor.setHTML(QStringLiteral("<p>word</p>"));
+    auto& document = *static_cast<QTextEdit*>(editor.ieeEditor());
+    document.setTextCursor(document.document()->find(QStringLiteral("word")));
+    editor.fncFindButtonByTag(QStringLiteral("cmdHyperlink"))->click();
+    document.moveCursor(QTextCursor::End);
+    editor.fncFindButtonByTag(QStringLiteral("cmdInsertImage"))->click();
+
+    ASSERT_EQ(run.fakes.filePicker.openAsked.size(), 1);
+    EXPECT_EQ(run.fakes.filePicker.openAsked[0].title, QStringLiteral("Insert image"));
+    EXPECT_EQ(run.fakes.messageBox.prompts, QStringList{QStringLiteral("Hyperlink")});
+    const QString html = editor.HTML();
+    EXPECT_TRUE(html.contains(QStringLiteral("<a href=\"https://example.org/\">"))) << html.toStdString();
+    EXPECT_TRUE(html.contains(QUrl::fromLocalFile(picture).toString())) << html.toStdString();
 }
 
 }
