@@ -3,6 +3,7 @@
 #include "Screenshots.h"
 
 #include "app/startup/Components.h"
+#include "app/description/frmReportDescription.h"
 #include "app/reports/ReportRecord.h"
 #include "app/reportwindow/ReportWindow.h"
 #include "app/reportwindow/ReportWindowSeams.h"
@@ -25,6 +26,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -392,6 +394,25 @@ TEST_F(SavingRun, ADescriptionThatMentionsTheSeparatorsIsSavedAndShownUnchanged)
         auto* shown = static_cast<QTextEdit*>(dialog.ctlReportDescription()->ieeEditor());
         EXPECT_EQ(shown->toPlainText(), QStringLiteral("XYZ Ltd rated *** of 5"));
     });
+
+    // Plain text typed in the source view shows as typed in the description window too.
+    pressSave([&](frmSaveReport& dialog) {
+        QTest::mouseClick(dialog.ctlReportDescription()->fncFindButtonByTag(QStringLiteral("cmdHTML")), Qt::LeftButton);
+        QPlainTextEdit* source = dialog.ctlReportDescription()->txtHTML();
+        QTest::mouseClick(source, Qt::LeftButton);
+        QTest::keyClick(source, Qt::Key_A, Qt::ControlModifier);
+        typeText(source, QStringLiteral("XYZ Ltd & Co"));
+        QTest::mouseClick(dialog.OKButton(), Qt::LeftButton);
+    });
+    EXPECT_EQ(gobjReport->ReportCategory, QStringLiteral("Purchasing"));
+    QTest::mouseClick(window->cmdInfo(), Qt::LeftButton);
+    description::frmReportDescription* shown = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (auto* found = qobject_cast<description::frmReportDescription*>(top))
+            shown = found;
+    }
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->brwWebBrowser->toPlainText(), QStringLiteral("XYZ Ltd & Co"));
 }
 
 TEST_F(SavingRun, AFailedWriteIsToldWithThePathAndChangesNothing)
