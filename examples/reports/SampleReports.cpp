@@ -14,11 +14,11 @@
 #include "app/startup/StartupHooks.h"
 #include "app/startup/modMain.h"
 #include "app/state/modGlobals.h"
+#include "controls/unicombo/uniCombo.h"
 #include "platform/FakeServices.h"
 #include "pivot/PivotTable.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QPushButton>
@@ -84,9 +84,9 @@ bool saveSample(reportwindow::ReportWindow& window, const Sample& sample)
     table.placeField({pivot::FieldRef::Kind::Measure, text(sample.measure), 0}, pivot::Area::Data);
 
     savereport::frmSaveReport dialog(&window);
-    dialog.cmbReportName()->setEditText(text(sample.name));
-    dialog.cmbSuperCategory()->setEditText(text(sample.category));
-    dialog.cmbReportType()->setEditText(text(sample.type));
+    dialog.cmbReportName()->setText(text(sample.name));
+    dialog.cmbSuperCategory()->setText(text(sample.category));
+    dialog.cmbReportType()->setText(text(sample.type));
     (sample.viewType == 1 ? dialog.optBoth() : sample.viewType == 2 ? dialog.optPivot() : dialog.optGraph())
         ->setChecked(true);
     if (*sample.description)

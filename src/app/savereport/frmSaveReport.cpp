@@ -9,6 +9,7 @@
 #include "chart/ChartSpace.h"
 #include "common/ErrorBoundary.h"
 #include "common/modScriptingDic.h"
+#include "controls/unicombo/uniCombo.h"
 #include "lang/modGenericLanguages.h"
 #include "lang/modMultiLingual.h"
 #include "pivot/PivotTable.h"
@@ -44,20 +45,6 @@ T* named(QWidget* parent, const char* name, Args&&... args)
     return control;
 }
 
-QComboBox* editableList(QWidget* parent, const char* name)
-{
-    auto* list = named<QComboBox>(parent, name);
-    list->setEditable(true);
-    list->setInsertPolicy(QComboBox::NoInsert);
-    list->setCompleter(nullptr);
-    return list;
-}
-
-QString textOf(const QComboBox* list)
-{
-    return list->currentText();
-}
-
 reportwindow::ReportWindow* reportWindow()
 {
     return qobject_cast<reportwindow::ReportWindow*>(gfrmStats.data());
@@ -88,12 +75,12 @@ struct frmSaveReport::Controls
 {
     QLabel* imgBG = nullptr;
     QLabel* lblReportName = nullptr;
-    QComboBox* cmbReportName = nullptr;
+    uniCombo* cmbReportName = nullptr;
     QLabel* lblExplainReplace = nullptr;
     QLabel* lblReportCategory = nullptr;
-    QComboBox* cmbSuperCategory = nullptr;
+    uniCombo* cmbSuperCategory = nullptr;
     QLabel* lblReportType = nullptr;
-    QComboBox* cmbReportType = nullptr;
+    uniCombo* cmbReportType = nullptr;
     QRadioButton* optBoth = nullptr;
     QRadioButton* optPivot = nullptr;
     QRadioButton* optGraph = nullptr;
@@ -110,7 +97,7 @@ struct frmSaveReport::Controls
         imgBG->setScaledContents(true);
         imgBG->setFixedHeight(12);
         lblReportName = named<QLabel>(form, "lblReportName", QStringLiteral("LNGREPORTNAME"));
-        cmbReportName = editableList(form, "cmbReportName");
+        cmbReportName = named<uniCombo>(form, "cmbReportName");
         lblExplainReplace = named<QLabel>(form, "lblExplainReplace", QStringLiteral("LNGNAMEWILLREPLACEEXISTINGREPORT"));
         lblExplainReplace->setWordWrap(true);
         lblExplainReplace->setStyleSheet(QStringLiteral("color: #a03000;"));
@@ -120,9 +107,9 @@ struct frmSaveReport::Controls
         lblExplainReplace->setSizePolicy(keepPlace);
         lblExplainReplace->hide();
         lblReportCategory = named<QLabel>(form, "lblReportCategory", QStringLiteral("LNGREPORTCATEGORY"));
-        cmbSuperCategory = editableList(form, "cmbSuperCategory");
+        cmbSuperCategory = named<uniCombo>(form, "cmbSuperCategory");
         lblReportType = named<QLabel>(form, "lblReportType", QStringLiteral("LNGREPORTTYPE"));
-        cmbReportType = editableList(form, "cmbReportType");
+        cmbReportType = named<uniCombo>(form, "cmbReportType");
         optBoth = named<QRadioButton>(form, "optBoth", QStringLiteral("LNGBOTH"));
         optPivot = named<QRadioButton>(form, "optPivot", QStringLiteral("LNGPIVOT"));
         optGraph = named<QRadioButton>(form, "optGraph", QStringLiteral("LNGGRAPH"));
@@ -185,8 +172,8 @@ frmSaveReport::frmSaveReport(QWidget* owner)
     , m(std::make_unique<Controls>(this))
 {
     setObjectName(QStringLiteral("frmSaveReport"));
-    connect(m->cmbReportName, &QComboBox::activated, this, [this] { cmbReportName_Change("cmbReportName_Click"); });
-    connect(m->cmbReportName, &QComboBox::editTextChanged, this,
+    connect(m->cmbReportName, &uniCombo::Click, this, [this] { cmbReportName_Change("cmbReportName_Click"); });
+    connect(m->cmbReportName, &uniCombo::EditChange, this,
             [this] { cmbReportName_Change("cmbReportName_EditChange"); });
     connect(m->OKButton, &QPushButton::clicked, this, [this] { OKButton_Click(); });
     connect(m->CancelButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -224,8 +211,8 @@ void frmSaveReport::Form_Load()
 void frmSaveReport::subFillDropDowns()
 {
     common::handled(QStringLiteral("frmSaveReport.subFillDropDowns"), common::Message::LastStep, [this] {
-        for (QComboBox* list : {m->cmbReportName, m->cmbSuperCategory, m->cmbReportType})
-            list->clear();
+        for (uniCombo* list : {m->cmbReportName, m->cmbSuperCategory, m->cmbReportType})
+            list->Clear();
         auto categories = modScriptingDic::fncCreateDic<QString>();
         auto types = modScriptingDic::fncCreateDic<QString>();
         if (!gobjReportsDic)
@@ -233,19 +220,16 @@ void frmSaveReport::subFillDropDowns()
         for (const auto& report : gobjReportsDic->dicViews.Items()) {
             if (report->CubeName != gstrCubeName)
                 continue;
-            m->cmbReportName->addItem(report->ViewName);
+            m->cmbReportName->AddItem(report->ViewName);
             if (!report->ReportCategory.isEmpty() && !categories.Exists(report->ReportCategory)) {
                 categories.Add(report->ReportCategory, report->ReportCategory);
-                m->cmbSuperCategory->addItem(report->ReportCategory);
+                m->cmbSuperCategory->AddItem(report->ReportCategory);
             }
             if (!report->ReportType.isEmpty() && !types.Exists(report->ReportType)) {
                 types.Add(report->ReportType, report->ReportType);
-                m->cmbReportType->addItem(report->ReportType);
+                m->cmbReportType->AddItem(report->ReportType);
             }
         }
-        // The lists offer the names; the boxes start empty until a report's values come.
-        for (QComboBox* list : {m->cmbReportName, m->cmbSuperCategory, m->cmbReportType})
-            list->setCurrentIndex(-1);
     });
 }
 
@@ -254,11 +238,11 @@ void frmSaveReport::subSetReportValues()
     common::handled(QStringLiteral("frmSaveReport.subSetReportValues"), common::Message::LastStep, [this] {
         const reports::cOLAPReport& report = *gobjReport;
         if (!report.ViewName.isEmpty())
-            m->cmbReportName->setEditText(report.ViewName);
+            m->cmbReportName->setText(report.ViewName);
         if (!report.ReportType.isEmpty())
-            m->cmbReportType->setEditText(report.ReportType);
+            m->cmbReportType->setText(report.ReportType);
         if (!report.ReportCategory.isEmpty())
-            m->cmbSuperCategory->setEditText(report.ReportCategory);
+            m->cmbSuperCategory->setText(report.ReportCategory);
         if (!report.ReportDescription.isEmpty())
             m->ctlReportDescription->setHTML(report.ReportDescription);
     });
@@ -266,16 +250,16 @@ void frmSaveReport::subSetReportValues()
 
 void frmSaveReport::cmbReportName_Change(const char* handlerName)
 {
-    handler(handlerName, [this] { m->lblExplainReplace->setVisible(reportExists(textOf(m->cmbReportName))); });
+    handler(handlerName, [this] { m->lblExplainReplace->setVisible(reportExists(m->cmbReportName->Text())); });
 }
 
 void frmSaveReport::OKButton_Click()
 {
     handler("frmSaveReport.OKButton_Click", [this] {
         SaveChoice choice;
-        choice.name = textOf(m->cmbReportName);
-        choice.category = textOf(m->cmbSuperCategory);
-        choice.type = textOf(m->cmbReportType);
+        choice.name = m->cmbReportName->Text();
+        choice.category = m->cmbSuperCategory->Text();
+        choice.type = m->cmbReportType->Text();
         choice.description = m->ctlReportDescription->HTML();
         choice.viewType = m->optBoth->isChecked() ? 1 : m->optGraph->isChecked() ? 3 : 2;
         if (saveCurrentView(choice, viewOfReportWindow()) == SaveOutcome::Saved)
@@ -283,9 +267,9 @@ void frmSaveReport::OKButton_Click()
     });
 }
 
-QComboBox* frmSaveReport::cmbReportName() const { return m->cmbReportName; }
-QComboBox* frmSaveReport::cmbSuperCategory() const { return m->cmbSuperCategory; }
-QComboBox* frmSaveReport::cmbReportType() const { return m->cmbReportType; }
+uniCombo* frmSaveReport::cmbReportName() const { return m->cmbReportName; }
+uniCombo* frmSaveReport::cmbSuperCategory() const { return m->cmbSuperCategory; }
+uniCombo* frmSaveReport::cmbReportType() const { return m->cmbReportType; }
 QLabel* frmSaveReport::lblExplainReplace() const { return m->lblExplainReplace; }
 QRadioButton* frmSaveReport::optBoth() const { return m->optBoth; }
 QRadioButton* frmSaveReport::optPivot() const { return m->optPivot; }

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <memory>
 
-class QComboBox;
+class uniCombo;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -27,9 +27,9 @@ public:
     void subFillDropDowns();
     void subSetReportValues();
 
-    QComboBox* cmbReportName() const;
-    QComboBox* cmbSuperCategory() const;
-    QComboBox* cmbReportType() const;
+    uniCombo* cmbReportName() const;
+    uniCombo* cmbSuperCategory() const;
+    uniCombo* cmbReportType() const;
     QLabel* lblExplainReplace() const;
     QRadioButton* optBoth() const;
     QRadioButton* optPivot() const;

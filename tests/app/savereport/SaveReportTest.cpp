@@ -18,6 +18,7 @@
 #include "app/savereport/frmSaveReport.h"
 #include "app/savereport/htmleditor/ctlHTLMEditor.h"
 #include "chart/ChartSpace.h"
+#include "controls/unicombo/uniCombo.h"
 #include "platform/RegistryStore.h"
 #include "pivot/PivotTable.h"
 
@@ -131,10 +132,12 @@ protected:
         }
     }
 
-    static void typeInto(QComboBox* list, const QString& text)
+    // Types over what the box holds.
+    static void typeInto(uniCombo* list, const QString& text)
     {
-        QTest::mouseClick(list->lineEdit(), Qt::LeftButton);
-        typeText(list->lineEdit(), text);
+        QTest::mouseClick(list->editWindow(), Qt::LeftButton);
+        QTest::keyClick(list->editWindow(), Qt::Key_A, Qt::ControlModifier);
+        typeText(list->editWindow(), text);
     }
 
     QString reportFile(const QString& cube, const QString& name, const char* root = "ReportsXP") const
@@ -186,16 +189,13 @@ TEST_F(SavingRun, ArrangeSaveWithEverythingSeeItInTheTreeAndReopenIt)
     pressSave([&](frmSaveReport& dialog) {
         EXPECT_TRUE(dialog.optPivot()->isChecked());
         // The report saved last is the current one: the dialog offers its values.
-        EXPECT_EQ(dialog.cmbReportName()->currentText(), QStringLiteral("Earlier"));
-        dialog.cmbReportName()->lineEdit()->clear();
+        EXPECT_EQ(dialog.cmbReportName()->Text(), QStringLiteral("Earlier"));
         typeInto(dialog.cmbReportName(), kName);
         // The category is picked from the list of the cube's categories.
-        ASSERT_EQ(dialog.cmbSuperCategory()->count(), 1);
-        dialog.cmbSuperCategory()->lineEdit()->clear();
-        QTest::mouseClick(dialog.cmbSuperCategory()->lineEdit(), Qt::LeftButton);
-        QTest::keyClick(dialog.cmbSuperCategory(), Qt::Key_Down);
-        EXPECT_EQ(dialog.cmbSuperCategory()->currentText(), QStringLiteral("Finance"));
-        dialog.cmbReportType()->lineEdit()->clear();
+        ASSERT_EQ(dialog.cmbSuperCategory()->ListCount(), 1);
+        typeInto(dialog.cmbSuperCategory(), QStringLiteral("F"));
+        QTest::keyClick(dialog.cmbSuperCategory()->editWindow(), Qt::Key_Down);
+        EXPECT_EQ(dialog.cmbSuperCategory()->Text(), QStringLiteral("Finance"));
         typeInto(dialog.cmbReportType(), QStringLiteral("Quarterly"));
         // A word made bold in the editor.
         QWidget* editor = dialog.ctlReportDescription()->ieeEditor();
@@ -246,7 +246,7 @@ TEST_F(SavingRun, ArrangeSaveWithEverythingSeeItInTheTreeAndReopenIt)
     EXPECT_EQ(window->pivReports()->ActiveView().TitleBar().Caption(), kName);
     EXPECT_TRUE(window->optPivot()->isChecked());
     pressSave([&](frmSaveReport& dialog) {
-        EXPECT_EQ(dialog.cmbReportName()->currentText(), kName);
+        EXPECT_EQ(dialog.cmbReportName()->Text(), kName);
         EXPECT_TRUE(dialog.lblExplainReplace()->isVisible());
         EXPECT_EQ(dialog.ctlReportDescription()->HTML(), block[0]);
     });
@@ -264,9 +264,9 @@ TEST_F(SavingRun, AnExistingNameInAnotherCaseWarnsAndReplacesThatFile)
     pressSave([&](frmSaveReport& dialog) {
         typeInto(dialog.cmbReportName(), QStringLiteral("budget overview"));
         EXPECT_TRUE(dialog.lblExplainReplace()->isVisible());
-        dialog.cmbReportName()->lineEdit()->backspace();
+        QTest::keyClick(dialog.cmbReportName()->editWindow(), Qt::Key_Backspace);
         EXPECT_FALSE(dialog.lblExplainReplace()->isVisible());
-        QTest::keyClick(dialog.cmbReportName()->lineEdit(), Qt::Key_W);
+        QTest::keyClick(dialog.cmbReportName()->editWindow(), Qt::Key_W);
         EXPECT_TRUE(dialog.lblExplainReplace()->isVisible());
         QTest::mouseClick(dialog.OKButton(), Qt::LeftButton);
     });
@@ -288,7 +288,6 @@ TEST_F(SavingRun, CancelAndTheCloseBoxWriteNothing)
         EXPECT_FALSE(dialog.isVisible());
     });
     pressSave([&](frmSaveReport& dialog) {
-        dialog.cmbReportName()->lineEdit()->clear();
         typeInto(dialog.cmbReportName(), QStringLiteral("Other"));
         dialog.close();
         EXPECT_FALSE(dialog.isVisible());
@@ -317,11 +316,11 @@ TEST_F(SavingRun, NamesAndFieldsTheReportFileCannotHoldAreRefusedAndTheDialogSta
     const QStringList files = reportFiles();
 
     const auto name = [](QString text) {
-        return [text](frmSaveReport& dialog) { dialog.cmbReportName()->setEditText(text); };
+        return [text](frmSaveReport& dialog) { dialog.cmbReportName()->setText(text); };
     };
     const auto named = [](std::function<void(frmSaveReport&)> more) {
         return [more](frmSaveReport& dialog) {
-            dialog.cmbReportName()->setEditText(QStringLiteral("Fine"));
+            dialog.cmbReportName()->setText(QStringLiteral("Fine"));
             more(dialog);
         };
     };
@@ -334,9 +333,9 @@ TEST_F(SavingRun, NamesAndFieldsTheReportFileCannotHoldAreRefusedAndTheDialogSta
         {"too long for a file name", name(QString(200, QChar(0xE9))), nullptr, QStringLiteral("long")},
         {"stars in the name", name(QStringLiteral("Q1***")), &LNGREPORTNAME, QStringLiteral("***")},
         {"XYZ in the name", name(QStringLiteral("XYZ")), &LNGREPORTNAME, QStringLiteral("XYZ")},
-        {"XYZ in the category", named([](frmSaveReport& d) { d.cmbSuperCategory()->setEditText(QStringLiteral("XYZ Ltd")); }),
+        {"XYZ in the category", named([](frmSaveReport& d) { d.cmbSuperCategory()->setText(QStringLiteral("XYZ Ltd")); }),
          &LNGREPORTCATEGORY, QStringLiteral("XYZ")},
-        {"stars in the type", named([](frmSaveReport& d) { d.cmbReportType()->setEditText(QStringLiteral("a***b")); }),
+        {"stars in the type", named([](frmSaveReport& d) { d.cmbReportType()->setText(QStringLiteral("a***b")); }),
          &LNGREPORTTYPE, QStringLiteral("***")},
         {"XYZ inside a tag of the description",
          named([](frmSaveReport& d) { d.ctlReportDescription()->setHTML(QStringLiteral("<a href=\"http://x/XYZ\">x</a>")); }),
@@ -438,7 +437,7 @@ TEST_F(SavingRun, AFailedWriteIsToldWithThePathAndChangesNothing)
     for (int attempt = 0; attempt < (readOnlyHolds ? 2 : 1); ++attempt) {
         run.fakes.messageBox.shown.clear();
         pressSave([&](frmSaveReport& dialog) {
-            dialog.cmbReportName()->setEditText(QStringLiteral("New one"));
+            dialog.cmbReportName()->setText(QStringLiteral("New one"));
             QTest::mouseClick(dialog.OKButton(), Qt::LeftButton);
             EXPECT_TRUE(dialog.isVisible());
         });
@@ -465,7 +464,7 @@ TEST_F(SavingRun, ASecondSaveStaysInTheCubeOfTheFirst)
     arrangePivot("Organisation", "Time", "Amount");
     for (const QString& name : {QStringLiteral("First"), QStringLiteral("Second")}) {
         pressSave([&](frmSaveReport& dialog) {
-            dialog.cmbReportName()->setEditText(name);
+            dialog.cmbReportName()->setText(name);
             QTest::mouseClick(dialog.OKButton(), Qt::LeftButton);
         });
     }
@@ -498,7 +497,7 @@ TEST_F(SavingRunVersion9, TheChosenChartTypeIsSaved)
     const int chartType = window->excChart()->Charts().Item(0).Type();
 
     pressSave([&](frmSaveReport& dialog) {
-        dialog.cmbReportName()->setEditText(QStringLiteral("Bars"));
+        dialog.cmbReportName()->setText(QStringLiteral("Bars"));
         QTest::mouseClick(dialog.OKButton(), Qt::LeftButton);
     });
     const QStringList fields =
