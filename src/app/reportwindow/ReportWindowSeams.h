@@ -11,9 +11,8 @@ class ReportWindowView;
 }
 
 // What the report window's handlers call in other modules. The defaults call the report
-// tree, the opening of reports, the description window, pictures and the print-out; the
-// save dialog is not part of the program yet, so its command does nothing for now. The
-// program context installs them; tests replace them to watch the window.
+// tree, the opening of reports, the save dialog, the description window, pictures and the
+// print-out. The program context installs them; tests replace them to watch the window.
 namespace reportwindow {
 
 struct Seams
