@@ -2,8 +2,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -41,6 +41,19 @@ bool writeAll(int fd, const QByteArray& bytes)
     return true;
 }
 
+// A new scratch file beside the target. It is opened with the mode of any new file, so that
+// the kernel applies the umask: reading the umask would mean setting it, for every thread.
+int createScratch(const QByteArray& folder, QByteArray& name)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = folder + "/.tessaline-" + QByteArray::number(QRandomGenerator::system()->generate64(), 36);
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
 }
 
 bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error)
@@ -48,20 +61,15 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
     const QByteArray target = QFile::encodeName(path);
     // The scratch name does not grow with the target's: a name as long as the file system
     // allows must still be writable.
-    QByteArray temp = QFile::encodeName(QFileInfo(path).path()) + "/.tessaline-XXXXXX";
-    const int fd = ::mkstemp(temp.data());
+    QByteArray temp;
+    const int fd = createScratch(QFile::encodeName(QFileInfo(path).path()), temp);
     if (fd < 0)
         return fail(error, path);
 
-    // A replaced file keeps its permissions; a new one gets the usual ones.
+    // A replaced file keeps its permissions; a new one has the usual ones already.
     struct stat old{};
     if (::stat(target.constData(), &old) == 0)
         ::fchmod(fd, old.st_mode & 07777);
-    else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::fchmod(fd, 0666 & ~mask);
-    }
 
     const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
     const int savedErrno = errno;

@@ -157,6 +157,24 @@ TEST(AtomicFile, AWriteCutShortLeavesTheOldFileWhole)
     EXPECT_EQ(QDir(fakes.path(QStringLiteral("."))).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("whole.txt")});
 }
 
+TEST(AtomicFile, ANewFileHasTheUsualPermissionsAndAReplacedOneKeepsItsOwn)
+{
+    FakeServices fakes;
+    const QString path = fakes.path(QStringLiteral("mode.txt"));
+    const mode_t savedMask = ::umask(027);
+    const bool written = writeFileAtomically(path, QByteArray("new"));
+    ::umask(savedMask);
+    ASSERT_TRUE(written);
+    struct stat info{};
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0604), 0);
+    ASSERT_TRUE(writeFileAtomically(path, QByteArray("again")));
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0604u);
+}
+
 TEST(AtomicFile, ANameAsLongAsTheFileSystemAllowsCanBeWritten)
 {
     FakeServices fakes;

@@ -2,7 +2,6 @@
 
 #include "app/reportwindow/GraphTypeList.h"
 #include "app/reportwindow/PivotChartSource.h"
-#include "chart/ChartDataSource.h"   // ChartSpace.h needs it whole
 #include "chart/ChartSpace.h"
 #include "common/ErrorBoundary.h"
 #include "pivot/PivotTable.h"

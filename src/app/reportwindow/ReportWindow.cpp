@@ -10,7 +10,6 @@
 #include "app/startup/modMain.h"
 #include "app/startup/subFixControls.h"
 #include "app/state/modGlobals.h"
-#include "chart/ChartDataSource.h"   // ChartSpace.h needs it whole
 #include "chart/ChartSpace.h"
 #include "common/ErrorBoundary.h"
 #include "common/ProgramConfig.h"

@@ -53,10 +53,7 @@ QMainWindow* createReportWindow(const QString& name)
     if (creator == reportWindows().cend())
         platform::raiseError(platform::err::ComponentCannotCreate, QStringLiteral("ActiveX component can't create object"),
                              name);
-    QMainWindow* window = (*creator)();
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    platform::services().forms->add(window);
-    return window;
+    return (*creator)();
 }
 
 }

@@ -8,6 +8,8 @@
 // The three report windows, created by name: "frmStats2003", "frmStatsXP", "frmStats2K".
 namespace reportwindow {
 
+// Makes a window, loaded; a report window of the program is also in the forms list and
+// deletes itself when closed.
 using Creator = std::function<QMainWindow*()>;
 using Creators = QHash<QString, Creator>;
 

@@ -103,7 +103,9 @@ void showReportWindow()
     }
 }
 
-// Steps 2 to 12: false when start-up ends here without a window.
+// Names the program, opens the step log, the file-system object and the language, finds
+// the data folder and the cubes in it or on the server; false when there is nothing to
+// show, so start-up ends without a window.
 bool prepare()
 {
     return common::handled(QStringLiteral("Main"), Message::Description, [] {
