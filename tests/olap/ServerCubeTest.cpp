@@ -4,10 +4,9 @@
 #include "olap/Connection.h"
 #include "olap/CubeProvider.h"
 #include "platform/VbError.h"
+#include "support/CatalogLock.h"
 #include "support/RaisedError.h"
 
-#include <QCryptographicHash>
-#include <QDir>
 #include <QFile>
 #include <QLockFile>
 #include <QProcess>
@@ -36,8 +35,7 @@ QString serverString(const QString& catalog)
 // anything); parallel test processes wait for each other on a lock file.
 bool ensureCatalog(const QString& name, const std::function<QString()>& create)
 {
-    const QByteArray server = QCryptographicHash::hash(qgetenv("PGHOST") + qgetenv("PGPORT"), QCryptographicHash::Md5).toHex().left(8);
-    QLockFile lock(QDir::tempPath() + QStringLiteral("/tessaline-olap-") + QString::fromLatin1(server) + QStringLiteral(".lock"));
+    QLockFile lock(catalogLockPath());
     if (!lock.lock())
         return false;
     Connection cn;

@@ -357,9 +357,16 @@ TEST_F(PivotWidgetTest, Screenshot)
     QCoreApplication::processEvents();
     for (int c = 0; c < table.gridModel()->columnCount(); ++c)
         EXPECT_GE(table.grid()->columnWidth(c), table.grid()->columnHeader()->sectionSizeHint(c)) << c;
+    // Drawn as a user sees it: the title bar in its own colour, with its caption on it.
     const QImage shot = table.grab().toImage();
     ASSERT_FALSE(shot.isNull());
-    EXPECT_TRUE(shot.save(QStringLiteral("/tmp/pivot-screenshot.png")));
+    const QRect bar = table.titleBar()->geometry().translated(table.titleBar()->parentWidget()->mapTo(&table, QPoint()));
+    const qreal ratio = shot.devicePixelRatio();
+    EXPECT_EQ(shot.pixelColor(QPoint(bar.right() - 2, bar.center().y()) * ratio), QColor(0x2f, 0x4f, 0x7f));
+    bool captionDrawn = false;
+    for (int x = bar.left(); x < bar.left() + 60 && !captionDrawn; ++x)
+        captionDrawn = shot.pixelColor(QPoint(x, bar.center().y()) * ratio).lightness() > 200;
+    EXPECT_TRUE(captionDrawn);
 }
 
 TEST(PivotGrid, AHundredThousandRowsBuildNoWidgetPerRow)
