@@ -184,6 +184,7 @@ TEST_F(Startup, WithoutComponentsTheErrorBoxAndTheQuestionThenTheEnd)
     EXPECT_EQ(run.fakes.messageBox.shown[1].style, platform::mb::vbYesNo);
     EXPECT_EQ(run.fakes.urlOpener.urls, QStringList{config::webComponentsDownloadPage()});
     EXPECT_EQ(run.fakes.processEnd.ends, 1);
+    EXPECT_EQ(run.fakes.processEnd.lastExitCode, 1);
 }
 
 TEST_F(Startup, AnsweringNoGivesTheShutdownNotice)

@@ -234,6 +234,7 @@ TEST_F(ServerDialog, CancelEscapeAndTheCloseBoxEndTheProgramWithoutAMessage)
         dialog.show();
         leave(dialog);
         EXPECT_EQ(run.fakes.processEnd.ends, ++expectedEnds);
+        EXPECT_EQ(run.fakes.processEnd.lastExitCode, 0);   // the user's own choice
         EXPECT_FALSE(dialog.isVisible());
     }
     EXPECT_TRUE(run.fakes.messageBox.shown.isEmpty());
