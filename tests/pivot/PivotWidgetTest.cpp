@@ -163,8 +163,13 @@ TEST_F(PivotWidgetTest, TheFieldListKeepsEveryFieldWhateverIsDraggedFromIt)
     ASSERT_NE(findItem(tree, QStringLiteral("Time")), nullptr);
     EXPECT_TRUE(findItem(tree, QStringLiteral("Time"))->font(0).bold());
 
-    // Taken off the pivot, the field is there to be used again at once.
-    table.removeField(hierarchy("Time"));
+    // Dragged back onto the list, the field leaves the pivot and is there to be used again at once.
+    std::unique_ptr<QMimeData> back = fieldMimeData(hierarchy("Time"));
+    QDragEnterEvent enterList(QPoint(5, 5), Qt::MoveAction, back.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(tree->viewport(), &enterList);
+    QDropEvent dropList(QPointF(5, 5), Qt::MoveAction, back.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(tree->viewport(), &dropList);
+    EXPECT_TRUE(table.layout().columns.fields.isEmpty());
     EXPECT_FALSE(findItem(tree, QStringLiteral("Time"))->font(0).bold());
     mouseDragToArea(table, QStringLiteral("Time"), Area::Filter);
     EXPECT_EQ(table.layout().filterFields.size(), 1);
