@@ -1,4 +1,5 @@
 #include "common/FreshRun.h"
+#include "support/FileSizeLimit.h"
 
 #include "app/reports/cOLAPReport.h"
 #include "app/reports/cReportsDic.h"
@@ -9,35 +10,11 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <csignal>
-#include <sys/resource.h>
 #include <gtest/gtest.h>
 
 using namespace state::modGlobals;
 
 namespace {
-
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        ::getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_oldHandler = ::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &m_saved);
-        ::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_saved{};
-    void (*m_oldHandler)(int) = nullptr;
-};
 
 // A data folder with cubes and the report files of the version 10/11 components.
 class ReportStore : public ::testing::Test
