@@ -99,7 +99,7 @@ void showReportWindow()
                                          "now?"),
                           config::webComponentsDownloadPage());
         }
-        subEndProgram();
+        subEndProgram(EndCause::Failure);
     }
 }
 

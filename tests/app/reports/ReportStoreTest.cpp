@@ -238,3 +238,17 @@ TEST_F(ReportStore, SavingOverAReportReadFromTheRootWritesThatFile)
     EXPECT_EQ(again.dicViews.Item(reportKey(QStringLiteral("Sales"), QStringLiteral("Q1")))->ReportCategory,
               QStringLiteral("Replaced"));
 }
+
+TEST_F(ReportStore, AFolderThatCannotBeCreatedIsNamedAndTheRunEndsAsFailed)
+{
+    // A name longer than a folder name may be: the report root is made, the cube's folder not.
+    const QString cube(300, QLatin1Char('x'));
+    gdicCubes.Add(QStringLiteral("Sales"), QString());
+    gdicCubes.Add(cube, QString());
+    reports::cReportsDic dic;
+    EXPECT_TRUE(run.ends([&] { dic.GetReports(); }));
+    ASSERT_EQ(run.fakes.messageBox.shown.size(), 1);
+    EXPECT_EQ(run.fakes.messageBox.shown[0].text, QStringLiteral("Access denied to create folder at path ") + folder(cube));
+    EXPECT_TRUE(QDir(folder()).exists());
+    EXPECT_EQ(run.fakes.processEnd.lastExitCode, 1);
+}
