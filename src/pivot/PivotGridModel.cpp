@@ -31,8 +31,13 @@ PivotGridModel::PivotGridModel(QObject* parent) : QAbstractTableModel(parent)
 
 void PivotGridModel::setResult(Result result)
 {
+    setResult(std::make_shared<const Result>(std::move(result)));
+}
+
+void PivotGridModel::setResult(std::shared_ptr<const Result> result)
+{
     beginResetModel();
-    m_result = std::move(result);
+    m_result = result ? std::move(result) : std::make_shared<const Result>();
     auto totals = [](const HeaderLayout& h) {
         std::vector<bool> flags(size_t(h.positionCount()), false);
         for (int p = 0; p < h.positionCount(); ++p)
@@ -40,8 +45,8 @@ void PivotGridModel::setResult(Result result)
                 flags[size_t(p)] = h.cell(p, s).total;
         return flags;
     };
-    m_totalRows = totals(m_result.rows);
-    m_totalColumnPositions = totals(m_result.columns);
+    m_totalRows = totals(m_result->rows);
+    m_totalColumnPositions = totals(m_result->columns);
     endResetModel();
 }
 
@@ -64,7 +69,7 @@ void PivotGridModel::setDataFields(const QStringList& captions, const QStringLis
 
 const olap::CellSet& PivotGridModel::cellSet() const
 {
-    return m_result.cells ? *m_result.cells : emptyCellSet();
+    return m_result->cells ? *m_result->cells : emptyCellSet();
 }
 
 int PivotGridModel::rowCount(const QModelIndex& parent) const
@@ -121,7 +126,7 @@ QVariant PivotGridModel::data(const QModelIndex& index, int role) const
 
 QString PivotGridModel::columnHeaderText(int column, int level) const
 {
-    const HeaderLayout& h = m_result.columns;
+    const HeaderLayout& h = m_result->columns;
     if (level >= h.slotCount())
         return m_captions.value(columnMeasure(column));
     const int position = columnPosition(column);
@@ -132,7 +137,7 @@ QString PivotGridModel::columnHeaderText(int column, int level) const
 
 QString PivotGridModel::rowHeaderText(int row, int slot) const
 {
-    return m_result.rows.cell(row, slot).text;
+    return m_result->rows.cell(row, slot).text;
 }
 
 QVariant PivotGridModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -144,7 +149,7 @@ QVariant PivotGridModel::headerData(int section, Qt::Orientation orientation, in
     if (orientation == Qt::Horizontal)
         return columnHeaderText(section, columnLevelCount() - 1);
     QStringList parts;
-    for (int s = 0; s < m_result.rows.slotCount(); ++s)
+    for (int s = 0; s < m_result->rows.slotCount(); ++s)
         if (!rowHeaderText(section, s).isEmpty())
             parts << rowHeaderText(section, s);
     return parts.join(QLatin1String(" / "));
@@ -152,7 +157,7 @@ QVariant PivotGridModel::headerData(int section, Qt::Orientation orientation, in
 
 QString PivotGridModel::toTsv(int top, int left, int bottom, int right) const
 {
-    const int rowSlots = m_result.rows.slotCount();
+    const int rowSlots = m_result->rows.slotCount();
     QStringList lines;
     for (int level = 0; level < columnLevelCount(); ++level) {
         QStringList fields(rowSlots, QString());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pivot/HeaderLayout.h"
+#include "pivot/PivotResult.h"
 
 #include <QAbstractTableModel>
 #include <QFont>
@@ -17,16 +18,13 @@ class PivotGridModel : public QAbstractTableModel
 public:
     enum Role { ValueRole = Qt::UserRole + 1, TotalRole };
 
-    struct Result
-    {
-        std::shared_ptr<const olap::CellSet> cells;
-        HeaderLayout rows;
-        HeaderLayout columns;
-    };
+    using Result = PivotResult;
 
     explicit PivotGridModel(QObject* parent = nullptr);
 
     void setResult(Result result);
+    // Shows a result that others hold too (the pivot table's controller).
+    void setResult(std::shared_ptr<const Result> result);
     // The data fields' captions and formats, which change without a new query.
     void setDataFields(const QStringList& captions, const QStringList& numberFormats);
 
@@ -36,12 +34,12 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
     const olap::CellSet& cellSet() const;
-    const HeaderLayout& rowHeaders() const { return m_result.rows; }
-    const HeaderLayout& columnHeaders() const { return m_result.columns; }
+    const HeaderLayout& rowHeaders() const { return m_result->rows; }
+    const HeaderLayout& columnHeaders() const { return m_result->columns; }
     int measureCount() const { return int(m_captions.size()); }
     const QStringList& measureCaptions() const { return m_captions; }
     // Column header levels: the column slots, then one for the data field captions.
-    int columnLevelCount() const { return m_result.columns.slotCount() + 1; }
+    int columnLevelCount() const { return m_result->columns.slotCount() + 1; }
     int columnPosition(int column) const { return measureCount() ? column / measureCount() : column; }
     int columnMeasure(int column) const { return measureCount() ? column % measureCount() : 0; }
     QString columnHeaderText(int column, int level) const;
@@ -59,7 +57,7 @@ private:
     // for every cell they paint.
     std::vector<bool> m_totalRows;
     std::vector<bool> m_totalColumnPositions;
-    Result m_result;
+    std::shared_ptr<const Result> m_result = std::make_shared<const Result>();
     QStringList m_captions;
     QStringList m_formats;
     QFont m_totalFont;

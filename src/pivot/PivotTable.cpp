@@ -5,6 +5,7 @@
 #include "pivot/FieldListPanel.h"
 #include "pivot/MemberChecklist.h"
 #include "pivot/NestedHeaderView.h"
+#include "pivot/PivotController.h"
 #include "pivot/PivotGridModel.h"
 #include "pivot/PivotGridView.h"
 #include "pivot/PivotHooks.h"
@@ -24,10 +25,14 @@ constexpr int DetailRowLimit = 1000;
 }
 
 PivotTable::PivotTable(Version version, QWidget* parent)
-    : QWidget(parent), m_version(version), m_cells(std::make_shared<olap::CellSet>()), m_view(*this)
+    : QWidget(parent), m_version(version), m_controller(new PivotController(this)), m_view(*this)
 {
     buildUi();
-    runQuery();
+    connect(m_controller, &PivotController::sourceChanged, this, &PivotTable::showSchema);
+    connect(m_controller, &PivotController::resultReady, this, &PivotTable::showResult);
+    connect(m_controller, &PivotController::dataFieldsChanged, this, &PivotTable::showDataFields);
+    connect(m_controller, &PivotController::stateChanged, this, &PivotTable::refreshPanels);
+    showResult();
     applyContentLimits();
 }
 
@@ -109,7 +114,7 @@ void PivotTable::buildUi()
         const int field = m_model->rowHeaders().slotCount() > slot && area == Area::Row
             ? m_model->rowHeaders().slotField(slot)
             : (area == Area::Column && slot < m_model->columnHeaders().slotCount() ? m_model->columnHeaders().slotField(slot) : -1);
-        const auto& fields = m_state.layout.axis(area).fields;
+        const auto& fields = layout().axis(area).fields;
         if (field >= 0 && field < fields.size())
             openFilter(fields[field].hierarchy);
     });
@@ -124,128 +129,64 @@ void PivotTable::requireMember(bool available, const char* member) const
                              tr("Object doesn't support this property or method: %1").arg(QLatin1String(member)), Source);
 }
 
+QString PivotTable::ConnectionString() const
+{
+    return m_controller->state().connectionString;
+}
+
 void PivotTable::setConnectionString(const QString& connectionString)
 {
-    // A new data source: the old cube and its layout no longer apply.
-    m_state.connectionString = connectionString;
-    m_state.dataMember.clear();
-    m_source.reset();
-    resetLayoutFor(nullptr);
-    runQuery();
+    m_controller->setConnectionString(connectionString);
+}
+
+QString PivotTable::DataMember() const
+{
+    return m_controller->state().dataMember;
 }
 
 QStringList PivotTable::DataMemberStrings() const
 {
-    if (m_state.connectionString.isEmpty())
-        platform::raiseError(platform::err::Unspecified, tr("The pivot table has no connection string"), Source);
-    return cubeLister()(m_state.connectionString);
+    return m_controller->dataMemberStrings();
 }
 
 void PivotTable::setDataMember(const QString& dataMember)
 {
-    if (m_state.connectionString.isEmpty())
-        platform::raiseError(platform::err::Unspecified, tr("The pivot table has no connection string"), Source);
-    std::unique_ptr<olap::CubeSource> source = cubeOpener()(m_state.connectionString, dataMember);
-    if (!source)
-        platform::raiseError(platform::err::Unspecified, tr("Cube %1 cannot be opened").arg(dataMember), Source);
-    setCubeSource(std::move(source), dataMember);
+    m_controller->setDataMember(dataMember);
 }
 
 void PivotTable::setCubeSource(std::unique_ptr<olap::CubeSource> source, const QString& dataMember)
 {
-    m_source = std::move(source);
-    m_state.dataMember = dataMember;
-    resetLayoutFor(m_source ? &m_source->schema() : nullptr);
-    runQuery();
-}
-
-void PivotTable::resetLayoutFor(const olap::CubeSchema* schema)
-{
-    // A new binding starts afresh: no fields, and the title bar shows the cube's own caption,
-    // not that of the report shown before.
-    m_state.layout = PivotLayout();
-    m_state.title.clear();
-    m_fieldList->setSchema(schema ? *schema : olap::CubeSchema());
+    m_controller->setCubeSource(std::move(source), dataMember);
 }
 
 QString PivotTable::XMLData() const
 {
-    return writePivotXml(m_state);
-}
-
-bool PivotTable::fitsSchema(const PivotLayout& layout, const olap::CubeSchema& schema) const
-{
-    auto levels = [&](const QString& hierarchy) {
-        for (const olap::Hierarchy& h : schema.hierarchies)
-            if (h.name == hierarchy)
-                return int(h.levels.size());
-        return -1;
-    };
-    for (const olap::Axis* axis : {&layout.rows, &layout.columns})
-        for (const olap::AxisField& f : axis->fields)
-            if (f.level >= levels(f.hierarchy))
-                return false;
-    for (const FilterField& f : layout.filterFields)
-        if (f.level >= levels(f.hierarchy))
-            return false;
-    for (const olap::Filter& f : layout.filters)
-        if (levels(f.hierarchy) < 0)
-            return false;
-    for (const DataField& d : layout.dataFields) {
-        const bool known = std::any_of(schema.measures.begin(), schema.measures.end(),
-                                       [&](const olap::Measure& m) { return m.name == d.measure; });
-        if (!known)
-            return false;
-    }
-    return true;
+    return m_controller->xmlData();
 }
 
 void PivotTable::setXMLData(const QString& xml)
 {
-    std::optional<PivotState> state = readPivotXml(xml);
-    if (!state)
-        platform::raiseError(platform::err::NoInterface, tr("The pivot table cannot use this XML data"), Source);
+    m_controller->setXmlData(xml);
+}
 
-    const bool sameCube = m_source && state->connectionString == withoutPassword(m_state.connectionString)
-        && state->dataMember == m_state.dataMember;
-    std::unique_ptr<olap::CubeSource> source;
-    std::optional<platform::VbError> openError;
-    if (sameCube) {
-        // The stored string lacks the password the live one may carry; keep the live one.
-        state->connectionString = m_state.connectionString;
-    } else if (!state->connectionString.isEmpty() && !state->dataMember.isEmpty()) {
-        try {
-            source = cubeOpener()(state->connectionString, state->dataMember);
-        } catch (const platform::VbError& e) {
-            openError = e;
-        }
-    }
-    const olap::CubeSchema* schema = sameCube ? &m_source->schema() : (source ? &source->schema() : nullptr);
-    if (schema && !fitsSchema(state->layout, *schema))
-        platform::raiseError(platform::err::NoInterface, tr("The XML data does not fit cube %1").arg(state->dataMember),
-                             Source);
-
-    if (!sameCube) {
-        m_source = std::move(source);
-        m_fieldList->setSchema(m_source ? m_source->schema() : olap::CubeSchema());
-    }
-    m_state = *state;
-    runQuery();
-    // The state is restored either way; a cube that cannot be opened is still the caller's to hear of.
-    if (openError)
-        throw *openError;
+bool PivotTable::DisplayFieldList() const
+{
+    return m_controller->state().displayFieldList;
 }
 
 void PivotTable::setDisplayFieldList(bool display)
 {
-    m_state.displayFieldList = display;
-    refreshPanels();
+    m_controller->setDisplayFieldList(display);
+}
+
+bool PivotTable::DisplayPropertyToolbox() const
+{
+    return m_controller->state().displayPropertyToolbox;
 }
 
 void PivotTable::setDisplayPropertyToolbox(bool display)
 {
-    m_state.displayPropertyToolbox = display;
-    refreshPanels();
+    m_controller->setDisplayPropertyToolbox(display);
 }
 
 bool PivotTable::AllowDetails() const
@@ -311,29 +252,17 @@ void PivotTable::ExportPicture(const QString& fileName, const QString& filterNam
 
 const olap::CellSet& PivotTable::cellSet() const
 {
-    return *m_cells;
+    return *m_controller->result()->cells;
 }
 
 QStringList PivotTable::measureCaptions() const
 {
-    QStringList captions;
-    for (const DataField& field : m_state.layout.dataFields)
-        captions << fieldCaption(FieldRef{FieldRef::Kind::Measure, field.measure, 0});
-    return captions;
+    return m_controller->measureCaptions();
 }
 
 QStringList PivotTable::measureNumberFormats() const
 {
-    QStringList formats;
-    for (const DataField& field : m_state.layout.dataFields) {
-        QString format = field.numberFormat;
-        if (format.isEmpty() && m_source)
-            for (const olap::Measure& m : m_source->schema().measures)
-                if (m.name == field.measure)
-                    format = m.numberFormat;
-        formats << format;
-    }
-    return formats;
+    return m_controller->measureNumberFormats();
 }
 
 QString PivotTable::rowCaption(int position) const
@@ -344,18 +273,12 @@ QString PivotTable::rowCaption(int position) const
 
 QStringList PivotTable::rowFieldCaptions() const
 {
-    QStringList captions;
-    for (const FieldRef& field : m_state.layout.fieldsOf(Area::Row))
-        captions << fieldCaption(field);
-    return captions;
+    return m_controller->fieldCaptions(Area::Row);
 }
 
 QStringList PivotTable::columnFieldCaptions() const
 {
-    QStringList captions;
-    for (const FieldRef& field : m_state.layout.fieldsOf(Area::Column))
-        captions << fieldCaption(field);
-    return captions;
+    return m_controller->fieldCaptions(Area::Column);
 }
 
 QString PivotTable::columnCaption(int position) const
@@ -377,107 +300,87 @@ DropArea* PivotTable::dropArea(Area area) const
 
 QString PivotTable::errorText() const
 {
-    return m_error;
+    return m_controller->errorText();
+}
+
+const PivotLayout& PivotTable::layout() const
+{
+    return m_controller->state().layout;
+}
+
+QString PivotTable::titleCaption() const
+{
+    return m_controller->state().title;
 }
 
 void PivotTable::setTitleCaption(const QString& caption)
 {
-    m_state.title = caption;
-    refreshPanels();
+    m_controller->setTitleCaption(caption);
+}
+
+bool PivotTable::displayEmpty(Area area) const
+{
+    return m_controller->state().layout.axis(area).showEmpty;
 }
 
 void PivotTable::setDisplayEmpty(Area area, bool display)
 {
-    if (m_state.layout.axis(area).showEmpty == display)
-        return;
-    m_state.layout.axis(area).showEmpty = display;
-    runQuery();
+    m_controller->setDisplayEmpty(area, display);
 }
 
 // Layout changes ---------------------------------------------------------------------
 
 void PivotTable::placeField(const FieldRef& field, Area area, int index)
 {
-    if (m_state.layout.place(field, area, index))
-        runQuery();
+    m_controller->placeField(field, area, index);
 }
 
 void PivotTable::removeField(const FieldRef& field)
 {
-    if (!m_state.layout.find(field))
-        return;
-    m_state.layout.remove(field);
-    runQuery();
+    m_controller->removeField(field);
 }
 
 void PivotTable::toggleMember(Area area, int position, int slot)
 {
-    const HeaderLayout& headers = area == Area::Row ? m_model->rowHeaders() : m_model->columnHeaders();
-    const QVector<olap::Tuple>& tuples = area == Area::Row ? m_cells->rows : m_cells->columns;
-    if (position < 0 || position >= headers.positionCount() || slot < 0 || slot >= headers.slotCount())
-        return;
-    const HeaderCell& cell = headers.cell(position, slot);
-    const int field = headers.slotField(slot);
-    if (!cell.expandable || field < 0)
-        return;
-    m_state.layout.setExpanded(area, field, headers.memberAt(tuples[position], slot), !cell.expanded);
-    runQuery();
+    m_controller->toggleMember(area, position, slot);
 }
 
 void PivotTable::setLevelExpanded(Area area, int slot, bool expanded)
 {
-    const HeaderLayout& headers = area == Area::Row ? m_model->rowHeaders() : m_model->columnHeaders();
-    if (slot < 0 || slot >= headers.slotCount() || headers.slotField(slot) < 0)
-        return;
-    m_state.layout.setLevelExpanded(area, headers.slotField(slot), headers.slotDepth(slot), expanded);
-    runQuery();
+    m_controller->setLevelExpanded(area, slot, expanded);
 }
 
 void PivotTable::sortByLabel(Area area, olap::SortOrder order)
 {
-    olap::Axis& axis = m_state.layout.axis(area);
-    axis.sortByLabel = order;
-    axis.sortByMeasure.reset();
-    axis.sortByValue = olap::SortOrder::None;
-    runQuery();
+    m_controller->sortByLabel(area, order);
 }
 
 void PivotTable::sortByValue(Area area, int measure, olap::SortOrder order)
 {
-    olap::Axis& axis = m_state.layout.axis(area);
-    if (order == olap::SortOrder::None)
-        axis.sortByMeasure.reset();
-    else
-        axis.sortByMeasure = measure;
-    axis.sortByValue = order;
-    runQuery();
+    m_controller->sortByValue(area, measure, order);
 }
 
 void PivotTable::setMemberFilter(const QString& hierarchy, const QVector<olap::MemberPath>& include)
 {
-    m_state.layout.setFilter(hierarchy, include);
-    runQuery();
+    m_controller->setMemberFilter(hierarchy, include);
+}
+
+void PivotTable::setAxisTotals(Area area, bool subtotals, bool grandTotal)
+{
+    m_controller->setAxisTotals(area, subtotals, grandTotal);
+}
+
+void PivotTable::editDataField(int index, const QString& caption, const QString& numberFormat)
+{
+    m_controller->editDataField(index, caption, numberFormat);
 }
 
 MemberChecklist* PivotTable::openFilter(const QString& hierarchy)
 {
-    if (!m_source)
+    const std::optional<PivotController::FilterChoice> choice = m_controller->filterChoice(hierarchy);
+    if (!choice)
         return nullptr;
-    int level = 0;
-    if (const auto at = m_state.layout.find(FieldRef{FieldRef::Kind::Hierarchy, hierarchy, 0}))
-        level = at->first == Area::Filter ? m_state.layout.filterFields[at->second].level
-                                          : m_state.layout.axis(at->first).fields[at->second].level;
-    QVector<olap::Member> members;
-    try {
-        members = m_source->members(hierarchy, level);
-    } catch (const platform::VbError& e) {
-        m_error = e.description();
-        refreshPanels();
-        return nullptr;
-    }
-    const olap::Filter* current = m_state.layout.filterFor(hierarchy);
-    auto* dialog = new MemberChecklist(fieldCaption(FieldRef{FieldRef::Kind::Hierarchy, hierarchy, level}), members,
-                                       current ? current->include : QVector<olap::MemberPath>(), this);
+    auto* dialog = new MemberChecklist(choice->caption, choice->members, choice->included, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this,
             [this, dialog, hierarchy] { setMemberFilter(hierarchy, dialog->selection()); });
@@ -487,150 +390,34 @@ MemberChecklist* PivotTable::openFilter(const QString& hierarchy)
 
 DetailsView* PivotTable::showDetails(int row, int column)
 {
-    if (!m_allowDetails || !m_source || row < 0 || row >= m_model->rowCount() || column < 0
+    if (!m_allowDetails || !m_controller->source() || row < 0 || row >= m_model->rowCount() || column < 0
         || column >= m_model->columnCount())
         return nullptr;
-    olap::DetailRows rows;
-    try {
-        rows = m_source->details(m_state.layout.toQuery(), row, m_model->columnPosition(column), DetailRowLimit);
-    } catch (const platform::VbError& e) {
-        m_error = e.description();
-        refreshPanels();
+    const std::optional<olap::DetailRows> rows = m_controller->details(row, m_model->columnPosition(column), DetailRowLimit);
+    if (!rows)
         return nullptr;
-    }
-    auto* view = new DetailsView(m_model->headerData(row, Qt::Vertical).toString(), rows, this);
+    auto* view = new DetailsView(m_model->headerData(row, Qt::Vertical).toString(), *rows, this);
     view->setWindowFlag(Qt::Window);
     view->show();
     return view;
 }
 
-void PivotTable::editDataField(int index, const QString& caption, const QString& numberFormat)
+// Views ------------------------------------------------------------------------------
+
+void PivotTable::showSchema()
 {
-    if (index < 0 || index >= m_state.layout.dataFields.size())
-        return;
-    DataField& field = m_state.layout.dataFields[index];
-    // Store only what differs from the cube, so a cube's later format change still shows.
-    QString cubeCaption, cubeFormat;
-    if (m_source)
-        for (const olap::Measure& m : m_source->schema().measures)
-            if (m.name == field.measure) {
-                cubeCaption = m.caption.isEmpty() ? m.name : m.caption;
-                cubeFormat = m.numberFormat;
-            }
-    field.caption = caption == cubeCaption ? QString() : caption;
-    field.numberFormat = numberFormat == cubeFormat ? QString() : numberFormat;
-    m_model->setDataFields(measureCaptions(), measureNumberFormats());
-    m_grid->fitToContents();
-    refreshPanels();
-    emit dataChanged();
+    const olap::CubeSource* source = m_controller->source();
+    m_fieldList->setSchema(source ? source->schema() : olap::CubeSchema());
 }
 
-// Query and refresh ------------------------------------------------------------------
-
-int PivotTable::levelCount(const QString& hierarchy) const
+void PivotTable::showResult()
 {
-    if (m_source)
-        for (const olap::Hierarchy& h : m_source->schema().hierarchies)
-            if (h.name == hierarchy)
-                return int(h.levels.size());
-    return 0;
-}
-
-QString PivotTable::memberCaption(const QString& hierarchy, const olap::MemberPath& member) const
-{
-    if (!m_source || member.isAll())
-        return {};
-    try {
-        const olap::MemberPath parent{member.keys.mid(0, member.keys.size() - 1)};
-        for (const olap::Member& m : m_source->members(hierarchy, member.level(), parent))
-            if (m.path == member)
-                return m.caption;
-    } catch (const platform::VbError&) {
-        // Named by its key, then.
-    }
-    return {};
-}
-
-void PivotTable::setAxisTotals(Area area, bool subtotals, bool grandTotal)
-{
-    olap::Axis& axis = m_state.layout.axis(area);
-    if (axis.subtotals == subtotals && axis.grandTotal == grandTotal)
-        return;
-    axis.subtotals = subtotals;
-    axis.grandTotal = grandTotal;
-    runQuery();
-}
-
-QString PivotTable::fieldCaption(const FieldRef& field) const
-{
-    if (!m_source)
-        return field.name;
-    const olap::CubeSchema& schema = m_source->schema();
-    if (field.kind == FieldRef::Kind::Measure) {
-        for (const DataField& d : m_state.layout.dataFields)
-            if (d.measure == field.name && !d.caption.isEmpty())
-                return d.caption;
-        for (const olap::Measure& m : schema.measures)
-            if (m.name == field.name)
-                return m.caption.isEmpty() ? m.name : m.caption;
-        return field.name;
-    }
-    for (const olap::Hierarchy& h : schema.hierarchies)
-        if (h.name == field.name) {
-            if (field.level > 0 && field.level < h.levels.size())
-                return h.levels[field.level].caption;
-            return h.caption.isEmpty() ? h.name : h.caption;
-        }
-    return field.name;
-}
-
-QStringList PivotTable::slotCaptions(Area area) const
-{
-    const HeaderLayout& headers = area == Area::Row ? m_model->rowHeaders() : m_model->columnHeaders();
-    const auto& fields = m_state.layout.axis(area).fields;
-    QStringList captions;
-    for (int s = 0; s < headers.slotCount(); ++s) {
-        const int field = headers.slotField(s);
-        QString caption;
-        if (field >= 0 && field < fields.size() && m_source)
-            for (const olap::Hierarchy& h : m_source->schema().hierarchies)
-                if (h.name == fields[field].hierarchy && headers.slotDepth(s) < h.levels.size())
-                    caption = h.levels[headers.slotDepth(s)].caption;
-        captions << caption;
-    }
-    return captions;
-}
-
-void PivotTable::runQuery()
-{
-    m_error.clear();
-    auto cells = std::make_shared<olap::CellSet>();
-    if (m_source) {
-        try {
-            *cells = m_source->query(m_state.layout.toQuery());
-        } catch (const platform::VbError& e) {
-            m_error = e.description();
-            *cells = olap::CellSet();
-        }
-    }
-    // A result that does not match its own shape would be read out of bounds.
-    const size_t expected = size_t(cells->rows.size()) * size_t(cells->columns.size()) * size_t(cells->measures.size());
-    if (cells->values.size() != expected) {
-        m_error = tr("The cube returned an incomplete result");
-        *cells = olap::CellSet();
-    }
-    m_cells = cells;
-    const auto levels = [this](const QString& hierarchy) { return levelCount(hierarchy); };
-    const auto captions = [this](const QString& hierarchy, const olap::MemberPath& member) {
-        return memberCaption(hierarchy, member);
-    };
-    PivotGridModel::Result result{m_cells, HeaderLayout(m_cells->rows, m_state.layout.rows, levels, true, captions),
-                                  HeaderLayout(m_cells->columns, m_state.layout.columns, levels, false, captions)};
-    m_model->setDataFields(measureCaptions(), measureNumberFormats());
-    m_model->setResult(std::move(result));
-    m_grid->setSlotCaptions(slotCaptions(Area::Row), slotCaptions(Area::Column));
+    const PivotLayout& layout = m_controller->state().layout;
+    m_model->setDataFields(m_controller->measureCaptions(), m_controller->measureNumberFormats());
+    m_model->setResult(m_controller->result());
+    m_grid->setSlotCaptions(m_controller->slotCaptions(Area::Row), m_controller->slotCaptions(Area::Column));
     for (Area area : {Area::Row, Area::Column})
-        m_grid->setAxisTotals(area, m_state.layout.axis(area).subtotals, m_state.layout.axis(area).grandTotal);
+        m_grid->setAxisTotals(area, layout.axis(area).subtotals, layout.axis(area).grandTotal);
     m_grid->fitToContents();
     refreshPanels();
     emit dataChanged();
@@ -638,30 +425,40 @@ void PivotTable::runQuery()
         emit QueryComplete();
 }
 
+void PivotTable::showDataFields()
+{
+    m_model->setDataFields(m_controller->measureCaptions(), m_controller->measureNumberFormats());
+    m_grid->fitToContents();
+    refreshPanels();
+    emit dataChanged();
+}
+
 void PivotTable::refreshPanels()
 {
-    const QString caption = m_state.title.isEmpty() && m_source ? m_source->schema().caption : m_state.title;
+    const PivotState& state = m_controller->state();
+    const QString caption = m_controller->titleBarText();
     m_titleBar->setText(caption);
     m_titleBar->setVisible(!caption.isEmpty());
-    m_errorLabel->setText(m_error);
-    m_errorLabel->setVisible(!m_error.isEmpty());
+    const QString error = m_controller->errorText();
+    m_errorLabel->setText(error);
+    m_errorLabel->setVisible(!error.isEmpty());
 
     for (Area area : {Area::Filter, Area::Row, Area::Column, Area::Data}) {
         QVector<DropArea::Entry> entries;
-        for (const FieldRef& field : m_state.layout.fieldsOf(area))
-            entries << DropArea::Entry{field, fieldCaption(field),
-                                       field.kind == FieldRef::Kind::Hierarchy && m_state.layout.filterFor(field.name)};
+        for (const FieldRef& field : state.layout.fieldsOf(area))
+            entries << DropArea::Entry{field, m_controller->fieldCaption(field),
+                                       field.kind == FieldRef::Kind::Hierarchy && state.layout.filterFor(field.name)};
         m_areas[int(area)]->setEntries(entries);
     }
-    m_fieldList->setUsedFields(m_state.layout);
+    m_fieldList->setUsedFields(state.layout);
     QVector<PropertyToolbox::Field> fields;
-    const QStringList captions = measureCaptions(), formats = measureNumberFormats();
+    const QStringList captions = m_controller->measureCaptions(), formats = m_controller->measureNumberFormats();
     for (int i = 0; i < captions.size(); ++i)
         fields << PropertyToolbox::Field{captions[i], formats[i]};
     m_toolbox->setFields(fields);
-    m_fieldList->setVisible(m_state.displayFieldList);
-    m_toolbox->setVisible(m_state.displayPropertyToolbox);
-    m_sidePanel->setVisible(m_state.displayFieldList || m_state.displayPropertyToolbox);
+    m_fieldList->setVisible(state.displayFieldList);
+    m_toolbox->setVisible(state.displayPropertyToolbox);
+    m_sidePanel->setVisible(state.displayFieldList || state.displayPropertyToolbox);
 }
 
 }

@@ -13,6 +13,7 @@ namespace pivot {
 class DropArea;
 class FieldListPanel;
 class MemberChecklist;
+class PivotController;
 class PivotGridModel;
 class PivotGridView;
 class PropertyToolbox;
@@ -25,7 +26,9 @@ enum class Version { V9 = 9, V10 = 10, V11 = 11 };
 
 // The pivot table component `pivReports`: a cube bound by connection string and data
 // member, laid out by the user or by XMLData, shown as a grid with field list, drop
-// areas, title bar, property toolbox and details.
+// areas, title bar, property toolbox and details. The binding, the layout and the query
+// are its controller's (controller()); the component composes the views of the
+// controller's result, and its members forward to the controller.
 class PivotTable : public QWidget
 {
     Q_OBJECT
@@ -34,19 +37,20 @@ public:
     ~PivotTable() override;
 
     Version version() const { return m_version; }
+    PivotController& controller() const { return *m_controller; }
 
     // Members the report windows call. Failures raise platform::VbError.
-    QString ConnectionString() const { return m_state.connectionString; }
+    QString ConnectionString() const;
     void setConnectionString(const QString& connectionString);
-    QString DataMember() const { return m_state.dataMember; }
+    QString DataMember() const;
     void setDataMember(const QString& dataMember);
     QStringList DataMemberStrings() const;
     QString XMLData() const;
     void setXMLData(const QString& xml);
     PivotView& ActiveView() { return m_view; }
-    bool DisplayFieldList() const { return m_state.displayFieldList; }
+    bool DisplayFieldList() const;
     void setDisplayFieldList(bool display);
-    bool DisplayPropertyToolbox() const { return m_state.displayPropertyToolbox; }
+    bool DisplayPropertyToolbox() const;
     void setDisplayPropertyToolbox(bool display);
     bool AllowDetails() const;
     void setAllowDetails(bool allow);
@@ -80,7 +84,7 @@ public:
 
     // Binds an already open cube, as setDataMember does after opening it.
     void setCubeSource(std::unique_ptr<olap::CubeSource> source, const QString& dataMember);
-    const PivotLayout& layout() const { return m_state.layout; }
+    const PivotLayout& layout() const;
     // Changes the layout as the user would, and queries again.
     void placeField(const FieldRef& field, Area area, int index = -1);
     void removeField(const FieldRef& field);
@@ -96,9 +100,9 @@ public:
     void editDataField(int index, const QString& caption, const QString& numberFormat);
 
     // Used by the ActiveView objects.
-    QString titleCaption() const { return m_state.title; }
+    QString titleCaption() const;
     void setTitleCaption(const QString& caption);
-    bool displayEmpty(Area area) const { return m_state.layout.axis(area).showEmpty; }
+    bool displayEmpty(Area area) const;
     void setDisplayEmpty(Area area, bool display);
 
     QSize sizeHint() const override;
@@ -115,24 +119,18 @@ protected:
 private:
     void buildUi();
     void requireMember(bool available, const char* member) const;
-    void resetLayoutFor(const olap::CubeSchema* schema);
-    bool fitsSchema(const PivotLayout& layout, const olap::CubeSchema& schema) const;
-    void runQuery();
+    // The views of what the controller tells.
+    void showSchema();
+    void showResult();
+    void showDataFields();
     void refreshPanels();
     void applyContentLimits();
-    QString fieldCaption(const FieldRef& field) const;
-    QString memberCaption(const QString& hierarchy, const olap::MemberPath& member) const;
-    QStringList slotCaptions(Area area) const;
-    int levelCount(const QString& hierarchy) const;
 
     Version m_version;
-    PivotState m_state;
+    PivotController* m_controller;
     bool m_allowDetails = false;
     int m_maxHeight = 0;
     int m_maxWidth = 0;
-    std::unique_ptr<olap::CubeSource> m_source;
-    std::shared_ptr<const olap::CellSet> m_cells;
-    QString m_error;
     PivotView m_view;
 
     QWidget* m_content = nullptr;

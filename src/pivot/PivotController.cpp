@@ -1,0 +1,452 @@
+#include "pivot/PivotController.h"
+
+#include "pivot/PivotHooks.h"
+#include "platform/VbError.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+
+namespace pivot {
+
+namespace {
+
+// Errors are raised in the name of the component, and their texts are the component's.
+const QString Source = QStringLiteral("PivotTable");
+constexpr char Context[] = "pivot::PivotTable";
+
+}
+
+PivotController::PivotController(QObject* parent) : QObject(parent)
+{
+    // Without a cube the result is empty, with the grand total's slot on the rows.
+    runQuery();
+}
+
+PivotController::~PivotController() = default;
+
+// The binding ------------------------------------------------------------------------
+
+void PivotController::setConnectionString(const QString& connectionString)
+{
+    // A new data source: the old cube and its layout no longer apply.
+    m_state.connectionString = connectionString;
+    m_state.dataMember.clear();
+    bind(nullptr);
+    runQuery();
+}
+
+QStringList PivotController::dataMemberStrings() const
+{
+    if (m_state.connectionString.isEmpty())
+        platform::raiseError(platform::err::Unspecified,
+                             QCoreApplication::translate(Context, "The pivot table has no connection string"), Source);
+    return cubeLister()(m_state.connectionString);
+}
+
+void PivotController::setDataMember(const QString& dataMember)
+{
+    if (m_state.connectionString.isEmpty())
+        platform::raiseError(platform::err::Unspecified,
+                             QCoreApplication::translate(Context, "The pivot table has no connection string"), Source);
+    std::unique_ptr<olap::CubeSource> source = cubeOpener()(m_state.connectionString, dataMember);
+    if (!source)
+        platform::raiseError(platform::err::Unspecified,
+                             QCoreApplication::translate(Context, "Cube %1 cannot be opened").arg(dataMember), Source);
+    setCubeSource(std::move(source), dataMember);
+}
+
+void PivotController::setCubeSource(std::unique_ptr<olap::CubeSource> source, const QString& dataMember)
+{
+    m_state.dataMember = dataMember;
+    bind(std::move(source));
+    runQuery();
+}
+
+// A new binding starts afresh: no fields, and the title bar shows the cube's own caption,
+// not that of the report shown before.
+void PivotController::bind(std::unique_ptr<olap::CubeSource> source)
+{
+    m_source = std::move(source);
+    resetLayout();
+    emit sourceChanged();
+}
+
+void PivotController::resetLayout()
+{
+    m_state.layout = PivotLayout();
+    m_state.title.clear();
+}
+
+QString PivotController::xmlData() const
+{
+    return writePivotXml(m_state);
+}
+
+bool PivotController::fitsSchema(const PivotLayout& layout, const olap::CubeSchema& schema) const
+{
+    auto levels = [&](const QString& hierarchy) {
+        for (const olap::Hierarchy& h : schema.hierarchies)
+            if (h.name == hierarchy)
+                return int(h.levels.size());
+        return -1;
+    };
+    for (const olap::Axis* axis : {&layout.rows, &layout.columns})
+        for (const olap::AxisField& f : axis->fields)
+            if (f.level >= levels(f.hierarchy))
+                return false;
+    for (const FilterField& f : layout.filterFields)
+        if (f.level >= levels(f.hierarchy))
+            return false;
+    for (const olap::Filter& f : layout.filters)
+        if (levels(f.hierarchy) < 0)
+            return false;
+    for (const DataField& d : layout.dataFields) {
+        const bool known = std::any_of(schema.measures.begin(), schema.measures.end(),
+                                       [&](const olap::Measure& m) { return m.name == d.measure; });
+        if (!known)
+            return false;
+    }
+    return true;
+}
+
+void PivotController::setXmlData(const QString& xml)
+{
+    std::optional<PivotState> state = readPivotXml(xml);
+    if (!state)
+        platform::raiseError(platform::err::NoInterface,
+                             QCoreApplication::translate(Context, "The pivot table cannot use this XML data"), Source);
+
+    const bool sameCube = m_source && state->connectionString == withoutPassword(m_state.connectionString)
+        && state->dataMember == m_state.dataMember;
+    std::unique_ptr<olap::CubeSource> source;
+    std::optional<platform::VbError> openError;
+    if (sameCube) {
+        // The stored string lacks the password the live one may carry; keep the live one.
+        state->connectionString = m_state.connectionString;
+    } else if (!state->connectionString.isEmpty() && !state->dataMember.isEmpty()) {
+        try {
+            source = cubeOpener()(state->connectionString, state->dataMember);
+        } catch (const platform::VbError& e) {
+            openError = e;
+        }
+    }
+    const olap::CubeSchema* schema = sameCube ? &m_source->schema() : (source ? &source->schema() : nullptr);
+    if (schema && !fitsSchema(state->layout, *schema))
+        platform::raiseError(platform::err::NoInterface,
+                             QCoreApplication::translate(Context, "The XML data does not fit cube %1").arg(state->dataMember),
+                             Source);
+
+    if (!sameCube) {
+        m_source = std::move(source);
+        emit sourceChanged();
+    }
+    m_state = *state;
+    runQuery();
+    // The state is restored either way; a cube that cannot be opened is still the caller's to hear of.
+    if (openError)
+        throw *openError;
+}
+
+// What the panels show ---------------------------------------------------------------
+
+void PivotController::setDisplayFieldList(bool display)
+{
+    m_state.displayFieldList = display;
+    emit stateChanged();
+}
+
+void PivotController::setDisplayPropertyToolbox(bool display)
+{
+    m_state.displayPropertyToolbox = display;
+    emit stateChanged();
+}
+
+void PivotController::setTitleCaption(const QString& caption)
+{
+    m_state.title = caption;
+    emit stateChanged();
+}
+
+QString PivotController::titleBarText() const
+{
+    return m_state.title.isEmpty() && m_source ? m_source->schema().caption : m_state.title;
+}
+
+// Layout changes ---------------------------------------------------------------------
+
+void PivotController::placeField(const FieldRef& field, Area area, int index)
+{
+    if (m_state.layout.place(field, area, index))
+        runQuery();
+}
+
+void PivotController::removeField(const FieldRef& field)
+{
+    if (!m_state.layout.find(field))
+        return;
+    m_state.layout.remove(field);
+    runQuery();
+}
+
+const HeaderLayout& PivotController::headers(Area area) const
+{
+    return area == Area::Row ? m_result->rows : m_result->columns;
+}
+
+const QVector<olap::Tuple>& PivotController::tuples(Area area) const
+{
+    return area == Area::Row ? m_result->cells->rows : m_result->cells->columns;
+}
+
+void PivotController::toggleMember(Area area, int position, int slot)
+{
+    const HeaderLayout& axis = headers(area);
+    if (position < 0 || position >= axis.positionCount() || slot < 0 || slot >= axis.slotCount())
+        return;
+    const HeaderCell& cell = axis.cell(position, slot);
+    const int field = axis.slotField(slot);
+    if (!cell.expandable || field < 0)
+        return;
+    m_state.layout.setExpanded(area, field, axis.memberAt(tuples(area)[position], slot), !cell.expanded);
+    runQuery();
+}
+
+void PivotController::setLevelExpanded(Area area, int slot, bool expanded)
+{
+    const HeaderLayout& axis = headers(area);
+    if (slot < 0 || slot >= axis.slotCount() || axis.slotField(slot) < 0)
+        return;
+    m_state.layout.setLevelExpanded(area, axis.slotField(slot), axis.slotDepth(slot), expanded);
+    runQuery();
+}
+
+void PivotController::sortByLabel(Area area, olap::SortOrder order)
+{
+    olap::Axis& axis = m_state.layout.axis(area);
+    axis.sortByLabel = order;
+    axis.sortByMeasure.reset();
+    axis.sortByValue = olap::SortOrder::None;
+    runQuery();
+}
+
+void PivotController::sortByValue(Area area, int measure, olap::SortOrder order)
+{
+    olap::Axis& axis = m_state.layout.axis(area);
+    if (order == olap::SortOrder::None)
+        axis.sortByMeasure.reset();
+    else
+        axis.sortByMeasure = measure;
+    axis.sortByValue = order;
+    runQuery();
+}
+
+void PivotController::setMemberFilter(const QString& hierarchy, const QVector<olap::MemberPath>& include)
+{
+    m_state.layout.setFilter(hierarchy, include);
+    runQuery();
+}
+
+void PivotController::setAxisTotals(Area area, bool subtotals, bool grandTotal)
+{
+    olap::Axis& axis = m_state.layout.axis(area);
+    if (axis.subtotals == subtotals && axis.grandTotal == grandTotal)
+        return;
+    axis.subtotals = subtotals;
+    axis.grandTotal = grandTotal;
+    runQuery();
+}
+
+void PivotController::setDisplayEmpty(Area area, bool display)
+{
+    if (m_state.layout.axis(area).showEmpty == display)
+        return;
+    m_state.layout.axis(area).showEmpty = display;
+    runQuery();
+}
+
+void PivotController::editDataField(int index, const QString& caption, const QString& numberFormat)
+{
+    if (index < 0 || index >= m_state.layout.dataFields.size())
+        return;
+    DataField& field = m_state.layout.dataFields[index];
+    // Store only what differs from the cube, so a cube's later format change still shows.
+    QString cubeCaption, cubeFormat;
+    if (m_source)
+        for (const olap::Measure& m : m_source->schema().measures)
+            if (m.name == field.measure) {
+                cubeCaption = m.caption.isEmpty() ? m.name : m.caption;
+                cubeFormat = m.numberFormat;
+            }
+    field.caption = caption == cubeCaption ? QString() : caption;
+    field.numberFormat = numberFormat == cubeFormat ? QString() : numberFormat;
+    emit dataFieldsChanged();
+}
+
+// Member lists and details -------------------------------------------------------------
+
+void PivotController::fail(const QString& description)
+{
+    m_error = description;
+    emit stateChanged();
+}
+
+std::optional<PivotController::FilterChoice> PivotController::filterChoice(const QString& hierarchy)
+{
+    if (!m_source)
+        return std::nullopt;
+    int level = 0;
+    if (const auto at = m_state.layout.find(FieldRef{FieldRef::Kind::Hierarchy, hierarchy, 0}))
+        level = at->first == Area::Filter ? m_state.layout.filterFields[at->second].level
+                                          : m_state.layout.axis(at->first).fields[at->second].level;
+    FilterChoice choice;
+    try {
+        choice.members = m_source->members(hierarchy, level);
+    } catch (const platform::VbError& e) {
+        fail(e.description());
+        return std::nullopt;
+    }
+    choice.caption = fieldCaption(FieldRef{FieldRef::Kind::Hierarchy, hierarchy, level});
+    if (const olap::Filter* current = m_state.layout.filterFor(hierarchy))
+        choice.included = current->include;
+    return choice;
+}
+
+std::optional<olap::DetailRows> PivotController::details(int rowPosition, int columnPosition, int limit)
+{
+    if (!m_source)
+        return std::nullopt;
+    try {
+        return m_source->details(m_state.layout.toQuery(), rowPosition, columnPosition, limit);
+    } catch (const platform::VbError& e) {
+        fail(e.description());
+        return std::nullopt;
+    }
+}
+
+// Captions ---------------------------------------------------------------------------
+
+QString PivotController::fieldCaption(const FieldRef& field) const
+{
+    if (!m_source)
+        return field.name;
+    const olap::CubeSchema& schema = m_source->schema();
+    if (field.kind == FieldRef::Kind::Measure) {
+        for (const DataField& d : m_state.layout.dataFields)
+            if (d.measure == field.name && !d.caption.isEmpty())
+                return d.caption;
+        for (const olap::Measure& m : schema.measures)
+            if (m.name == field.name)
+                return m.caption.isEmpty() ? m.name : m.caption;
+        return field.name;
+    }
+    for (const olap::Hierarchy& h : schema.hierarchies)
+        if (h.name == field.name) {
+            if (field.level > 0 && field.level < h.levels.size())
+                return h.levels[field.level].caption;
+            return h.caption.isEmpty() ? h.name : h.caption;
+        }
+    return field.name;
+}
+
+QStringList PivotController::fieldCaptions(Area area) const
+{
+    QStringList captions;
+    for (const FieldRef& field : m_state.layout.fieldsOf(area))
+        captions << fieldCaption(field);
+    return captions;
+}
+
+QStringList PivotController::measureCaptions() const
+{
+    QStringList captions;
+    for (const DataField& field : m_state.layout.dataFields)
+        captions << fieldCaption(FieldRef{FieldRef::Kind::Measure, field.measure, 0});
+    return captions;
+}
+
+QStringList PivotController::measureNumberFormats() const
+{
+    QStringList formats;
+    for (const DataField& field : m_state.layout.dataFields) {
+        QString format = field.numberFormat;
+        if (format.isEmpty() && m_source)
+            for (const olap::Measure& m : m_source->schema().measures)
+                if (m.name == field.measure)
+                    format = m.numberFormat;
+        formats << format;
+    }
+    return formats;
+}
+
+QStringList PivotController::slotCaptions(Area area) const
+{
+    const HeaderLayout& axis = headers(area);
+    const auto& fields = m_state.layout.axis(area).fields;
+    QStringList captions;
+    for (int s = 0; s < axis.slotCount(); ++s) {
+        const int field = axis.slotField(s);
+        QString caption;
+        if (field >= 0 && field < fields.size() && m_source)
+            for (const olap::Hierarchy& h : m_source->schema().hierarchies)
+                if (h.name == fields[field].hierarchy && axis.slotDepth(s) < h.levels.size())
+                    caption = h.levels[axis.slotDepth(s)].caption;
+        captions << caption;
+    }
+    return captions;
+}
+
+// The query --------------------------------------------------------------------------
+
+int PivotController::levelCount(const QString& hierarchy) const
+{
+    if (m_source)
+        for (const olap::Hierarchy& h : m_source->schema().hierarchies)
+            if (h.name == hierarchy)
+                return int(h.levels.size());
+    return 0;
+}
+
+QString PivotController::memberCaption(const QString& hierarchy, const olap::MemberPath& member) const
+{
+    if (!m_source || member.isAll())
+        return {};
+    try {
+        const olap::MemberPath parent{member.keys.mid(0, member.keys.size() - 1)};
+        for (const olap::Member& m : m_source->members(hierarchy, member.level(), parent))
+            if (m.path == member)
+                return m.caption;
+    } catch (const platform::VbError&) {
+        // Named by its key, then.
+    }
+    return {};
+}
+
+void PivotController::runQuery()
+{
+    m_error.clear();
+    auto cells = std::make_shared<olap::CellSet>();
+    if (m_source) {
+        try {
+            *cells = m_source->query(m_state.layout.toQuery());
+        } catch (const platform::VbError& e) {
+            m_error = e.description();
+            *cells = olap::CellSet();
+        }
+    }
+    // A result that does not match its own shape would be read out of bounds.
+    const size_t expected = size_t(cells->rows.size()) * size_t(cells->columns.size()) * size_t(cells->measures.size());
+    if (cells->values.size() != expected) {
+        m_error = QCoreApplication::translate(Context, "The cube returned an incomplete result");
+        *cells = olap::CellSet();
+    }
+    const auto levels = [this](const QString& hierarchy) { return levelCount(hierarchy); };
+    const auto captions = [this](const QString& hierarchy, const olap::MemberPath& member) {
+        return memberCaption(hierarchy, member);
+    };
+    HeaderLayout rows(cells->rows, m_state.layout.rows, levels, true, captions);
+    HeaderLayout columns(cells->columns, m_state.layout.columns, levels, false, captions);
+    m_result = std::make_shared<const PivotResult>(PivotResult{std::move(cells), std::move(rows), std::move(columns)});
+    emit resultReady();
+}
+
+}

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "pivot/PivotResult.h"
+#include "pivot/PivotXml.h"
+
+#include <QObject>
+#include <memory>
+#include <optional>
+
+namespace pivot {
+
+// The pivot table without its widgets: the cube it is bound to, the layout and the rest of
+// its persisted state, and the query that turns them into a result. A change that needs a
+// new result queries at once and emits resultReady(); one that changes only what the
+// panels show emits stateChanged(). Failures of the members the report windows call
+// raise platform::VbError; a failing query is kept as errorText() with an empty result.
+class PivotController : public QObject
+{
+    Q_OBJECT
+public:
+    explicit PivotController(QObject* parent = nullptr);
+    ~PivotController() override;
+
+    const PivotState& state() const { return m_state; }
+    // Null while no cube is bound.
+    const olap::CubeSource* source() const { return m_source.get(); }
+    // Never null; empty before the first query.
+    const std::shared_ptr<const PivotResult>& result() const { return m_result; }
+    QString errorText() const { return m_error; }
+
+    // The binding to a cube.
+    void setConnectionString(const QString& connectionString);
+    QStringList dataMemberStrings() const;
+    void setDataMember(const QString& dataMember);
+    void setCubeSource(std::unique_ptr<olap::CubeSource> source, const QString& dataMember);
+    QString xmlData() const;
+    void setXmlData(const QString& xml);
+
+    // What the panels show.
+    void setDisplayFieldList(bool display);
+    void setDisplayPropertyToolbox(bool display);
+    void setTitleCaption(const QString& caption);
+    // The title bar's text: the caption set, else the cube's own.
+    QString titleBarText() const;
+
+    // Layout changes, as the user makes them; each queries again when it changed anything.
+    void placeField(const FieldRef& field, Area area, int index = -1);
+    void removeField(const FieldRef& field);
+    void toggleMember(Area area, int position, int slot);
+    void setLevelExpanded(Area area, int slot, bool expanded);
+    void sortByLabel(Area area, olap::SortOrder order);
+    void sortByValue(Area area, int measure, olap::SortOrder order);
+    void setMemberFilter(const QString& hierarchy, const QVector<olap::MemberPath>& include);
+    void setAxisTotals(Area area, bool subtotals, bool grandTotal);
+    void setDisplayEmpty(Area area, bool display);
+    // A data field's caption and format; emits dataFieldsChanged() instead of querying.
+    void editDataField(int index, const QString& caption, const QString& numberFormat);
+
+    // What the member checklist of a field offers. None without a cube, or when the cube
+    // cannot list the members (then errorText() says why).
+    struct FilterChoice
+    {
+        QString caption;
+        QVector<olap::Member> members;
+        QVector<olap::MemberPath> included;
+    };
+    std::optional<FilterChoice> filterChoice(const QString& hierarchy);
+    // The fact rows behind one cell of the result; none without a cube or when the cube
+    // cannot give them (then errorText() says why).
+    std::optional<olap::DetailRows> details(int rowPosition, int columnPosition, int limit);
+
+    // Captions, as the cube and the layout name things.
+    QString fieldCaption(const FieldRef& field) const;
+    QStringList fieldCaptions(Area area) const;
+    QStringList measureCaptions() const;
+    QStringList measureNumberFormats() const;
+    // The level captions of the result's header slots on the row or column axis.
+    QStringList slotCaptions(Area area) const;
+
+signals:
+    // Another cube is bound, or none: the field list's schema changes.
+    void sourceChanged();
+    void resultReady();
+    void dataFieldsChanged();
+    void stateChanged();
+
+private:
+    void bind(std::unique_ptr<olap::CubeSource> source);
+    void resetLayout();
+    bool fitsSchema(const PivotLayout& layout, const olap::CubeSchema& schema) const;
+    void runQuery();
+    void fail(const QString& description);
+    int levelCount(const QString& hierarchy) const;
+    QString memberCaption(const QString& hierarchy, const olap::MemberPath& member) const;
+    const HeaderLayout& headers(Area area) const;
+    const QVector<olap::Tuple>& tuples(Area area) const;
+
+    PivotState m_state;
+    std::unique_ptr<olap::CubeSource> m_source;
+    std::shared_ptr<const PivotResult> m_result;
+    QString m_error;
+};
+
+}

@@ -1,0 +1,98 @@
+#include "FakeCube.h"
+#include "pivot/PivotController.h"
+
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+using namespace pivot;
+
+namespace {
+
+FieldRef hierarchyField(const char* name)
+{
+    return FieldRef{FieldRef::Kind::Hierarchy, QString::fromLatin1(name), 0};
+}
+
+FieldRef measureField(const char* name)
+{
+    return FieldRef{FieldRef::Kind::Measure, QString::fromLatin1(name), 0};
+}
+
+// The controller works without a widget in sight: what it tells is all a view needs.
+class PivotControllerTest : public ::testing::Test
+{
+protected:
+    PivotControllerTest()
+    {
+        auto owned = std::make_unique<test::FakeCube>();
+        cube = owned.get();
+        controller.setCubeSource(std::move(owned), QStringLiteral("Sales"));
+    }
+
+    PivotController controller;
+    test::FakeCube* cube = nullptr;
+};
+
+TEST_F(PivotControllerTest, EachLayoutChangeQueriesOnceAndTellsItsResult)
+{
+    QSignalSpy results(&controller, &PivotController::resultReady);
+    const int queries = cube->queryCount;
+    controller.placeField(hierarchyField("Geography"), Area::Row);
+    controller.placeField(measureField("Sales"), Area::Data);
+    EXPECT_EQ(results.count(), 2);
+    EXPECT_EQ(cube->queryCount, queries + 2);
+    const std::shared_ptr<const PivotResult> shown = controller.result();
+    EXPECT_GT(shown->cells->rows.size(), 1);
+    EXPECT_EQ(shown->rows.positionCount(), shown->cells->rows.size());
+
+    // Nothing changes: no query, and the result a view holds stays the one in use.
+    controller.removeField(hierarchyField("Time"));
+    controller.setAxisTotals(Area::Row, true, true);
+    EXPECT_EQ(results.count(), 2);
+    EXPECT_EQ(controller.result(), shown);
+}
+
+TEST_F(PivotControllerTest, MembersExpandFromTheHeadersOfItsOwnResult)
+{
+    controller.placeField(hierarchyField("Geography"), Area::Row);
+    controller.placeField(measureField("Sales"), Area::Data);
+    const int before = controller.result()->cells->rows.size();
+    ASSERT_TRUE(controller.result()->rows.cell(0, 0).expandable);
+    controller.toggleMember(Area::Row, 0, 0);
+    EXPECT_GT(controller.result()->cells->rows.size(), before);
+    EXPECT_EQ(controller.slotCaptions(Area::Row), (QStringList{QStringLiteral("Region"), QStringLiteral("City")}));
+}
+
+TEST_F(PivotControllerTest, CaptionsAndPanelsChangeWithoutAQuery)
+{
+    controller.placeField(measureField("Sales"), Area::Data);
+    QSignalSpy results(&controller, &PivotController::resultReady);
+    QSignalSpy fields(&controller, &PivotController::dataFieldsChanged);
+    QSignalSpy panels(&controller, &PivotController::stateChanged);
+    const int queries = cube->queryCount;
+
+    controller.editDataField(0, QStringLiteral("Revenue"), QStringLiteral("#,##0"));
+    EXPECT_EQ(fields.count(), 1);
+    EXPECT_EQ(controller.measureCaptions(), QStringList{QStringLiteral("Revenue")});
+    controller.setTitleCaption(QStringLiteral("Revenue by region"));
+    controller.setDisplayFieldList(false);
+    EXPECT_EQ(panels.count(), 2);
+    EXPECT_EQ(controller.titleBarText(), QStringLiteral("Revenue by region"));
+    EXPECT_EQ(results.count(), 0);
+    EXPECT_EQ(cube->queryCount, queries);
+}
+
+TEST_F(PivotControllerTest, ANewBindingStartsAfreshAndSaysSoBeforeItsResult)
+{
+    controller.placeField(hierarchyField("Geography"), Area::Row);
+    controller.setTitleCaption(QStringLiteral("Old report"));
+    QStringList told;
+    QObject::connect(&controller, &PivotController::sourceChanged, [&] { told << QStringLiteral("source"); });
+    QObject::connect(&controller, &PivotController::resultReady, [&] { told << QStringLiteral("result"); });
+    controller.setCubeSource(std::make_unique<test::FakeCube>(), QStringLiteral("Sales"));
+    EXPECT_EQ(told, (QStringList{QStringLiteral("source"), QStringLiteral("result")}));
+    EXPECT_TRUE(controller.state().layout.rows.fields.isEmpty());
+    EXPECT_EQ(controller.titleBarText(), QStringLiteral("Sales Cube"));
+}
+
+}
