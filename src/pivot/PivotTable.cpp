@@ -126,9 +126,11 @@ void PivotTable::requireMember(bool available, const char* member) const
 
 void PivotTable::setConnectionString(const QString& connectionString)
 {
-    // A new data source: the old cube and its layout no longer apply.
+    // A new data source: the old cube, its layout and the title of the view that showed
+    // it no longer apply.
     m_state.connectionString = connectionString;
     m_state.dataMember.clear();
+    m_state.title.clear();
     m_source.reset();
     resetLayoutFor(nullptr);
     runQuery();

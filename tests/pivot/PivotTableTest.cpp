@@ -90,6 +90,17 @@ TEST_F(PivotTableTest, BindingByConnectionStringAndDataMember)
     EXPECT_TRUE(table.layout().rows.fields.isEmpty());
 }
 
+TEST_F(PivotTableTest, BindingAnotherCubeDropsTheTitleOfTheViewBefore)
+{
+    PivotTable table;
+    bind(table);
+    standardLayout(table);
+    table.ActiveView().TitleBar().setCaption(QStringLiteral("Revenue by region"));
+    table.setConnectionString(QStringLiteral("Provider=MSOLAP.4;Data Source=srv"));
+    table.setDataMember(QStringLiteral("Sales"));
+    EXPECT_TRUE(table.ActiveView().TitleBar().Caption().isEmpty());
+}
+
 TEST_F(PivotTableTest, TotalsListTheDataFieldsWithCaptionsAndFormats)
 {
     PivotTable table;
