@@ -3,10 +3,28 @@
 #include "pivot/PivotGridView.h"
 
 #include <QLabel>
+#include <QScrollBar>
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <cmath>
+
 namespace pivot {
+
+QSize pictureCanvas(const QSize& size, const QSize& overflow)
+{
+    if (overflow.width() <= 0 && overflow.height() <= 0)
+        return size;
+    const double wider = double(size.width() + std::max(0, overflow.width())) / size.width();
+    const double taller = double(size.height() + std::max(0, overflow.height())) / size.height();
+    // A large picture is not drawn larger still: the canvas stays within a few hundred
+    // megabytes.
+    constexpr double kMaxCanvasPixels = 40e6;
+    const double roomy = std::max(1.0, std::sqrt(kMaxCanvasPixels / (double(size.width()) * size.height())));
+    const double factor = std::min({std::max(wider, taller), kMaxPictureShrink, roomy});
+    return QSize(int(std::ceil(size.width() * factor)), int(std::ceil(size.height() * factor)));
+}
 
 QImage renderPivotPicture(const PivotGridView& source, const QString& title, const QSize& size)
 {
@@ -33,13 +51,24 @@ QImage renderPivotPicture(const PivotGridView& source, const QString& title, con
     grid->fitToContents();
     frame.layout()->activate();
 
-    QImage image(size, QImage::Format_RGB32);
+    // A table larger than the picture is drawn whole and smaller, never cut off: a
+    // print-out without its last columns or rows would silently lose figures.
+    const QSize canvas = pictureCanvas(
+        size, QSize(grid->horizontalScrollBar()->maximum(), grid->verticalScrollBar()->maximum()));
+    if (canvas != size) {
+        frame.resize(canvas);
+        frame.layout()->activate();
+    }
+
+    QImage image(canvas, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     frame.render(&painter);
     painter.end();
     frame.hide();
-    return image;
+    if (canvas == size)
+        return image;
+    return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 }

@@ -13,9 +13,10 @@ int FakeMessageBox::msgBox(const QString& text, int style, const QString& title)
     return (style & 7) == mb::vbYesNo ? mb::vbNo : mb::vbOK;
 }
 
-std::optional<QString> FakeMessageBox::inputBox(const QString& prompt, const QString&, const QString&)
+std::optional<QString> FakeMessageBox::inputBox(const QString& prompt, const QString& title, const QString&)
 {
     prompts.append(prompt);
+    promptTitles.append(title);
     if (inputAnswers.isEmpty())
         return std::nullopt;
     return inputAnswers.takeFirst();

@@ -31,6 +31,7 @@ public:
     QList<Shown> shown;
     QList<int> answers;              // taken in order; when empty: No for Yes/No boxes, else OK
     QStringList prompts;
+    QStringList promptTitles;
     QList<std::optional<QString>> inputAnswers;   // taken in order; when empty: cancelled
 
     int msgBox(const QString& text, int style, const QString& title) override;

@@ -1,5 +1,6 @@
 #include "PivotTestSupport.h"
 
+#include "pivot/PivotPicture.h"
 #include "platform/VbError.h"
 #include "support/RaisedError.h"
 
@@ -103,6 +104,17 @@ TEST_F(PivotTableTest, BindingByConnectionStringAndDataMember)
     table.setDataMember(QStringLiteral("Sales"));
     EXPECT_EQ(table.DataMember(), QStringLiteral("Sales"));
     EXPECT_TRUE(table.layout().rows.fields.isEmpty());
+}
+
+TEST_F(PivotTableTest, BindingAnotherCubeDropsTheTitleOfTheViewBefore)
+{
+    PivotTable table;
+    bind(table);
+    standardLayout(table);
+    table.ActiveView().TitleBar().setCaption(QStringLiteral("Revenue by region"));
+    table.setConnectionString(QStringLiteral("Provider=MSOLAP.4;Data Source=srv"));
+    table.setDataMember(QStringLiteral("Sales"));
+    EXPECT_TRUE(table.ActiveView().TitleBar().Caption().isEmpty());
 }
 
 TEST_F(PivotTableTest, TotalsListTheDataFieldsWithCaptionsAndFormats)
@@ -221,6 +233,48 @@ TEST_F(PivotTableTest, ExportPictureWritesAGifOfExactlyTheAskedSize)
     EXPECT_EQ(errorOf([&] { table.ExportPicture(file, QStringLiteral("gif"), 60, 40); }),
               platform::err::ControlArrayElementMissing);
     gifWriter() = nullptr;
+}
+
+// The rightmost point of the picture drawn in the colour of the totals' headers: the grand
+// total column's header ends the table on the right.
+int rightEndOfTotalHeaders(const QImage& picture)
+{
+    const QRgb fill = qRgb(0xe3, 0xe9, 0xf2);
+    int right = -1;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = right + 1; x < picture.width(); ++x)
+            if (picture.pixel(x, y) == fill)
+                right = x;
+    return right;
+}
+
+TEST_F(PivotTableTest, APictureTooSmallForTheTableShowsItWholeAndSmaller)
+{
+    PivotTable table;
+    bind(table);
+    table.placeField(hierarchy("Geography"), Area::Row);
+    table.placeField(hierarchy("Time"), Area::Column);
+    table.placeField(measure("Sales"), Area::Data);
+    table.placeField(measure("Units"), Area::Data);
+    QImage written;
+    gifWriter() = [&](const QImage& picture, const QString&) { written = picture; };
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("piv.gif"));
+
+    table.ExportPicture(file, QStringLiteral("gif"), 1600, 400);   // room enough: drawn as it is
+    const int tableWidth = rightEndOfTotalHeaders(written);
+    EXPECT_GT(tableWidth, 400);
+    EXPECT_LT(tableWidth, 1200);
+    table.ExportPicture(file, QStringLiteral("gif"), 200, 300);
+    ASSERT_EQ(written.size(), QSize(200, 300));
+    EXPECT_GT(rightEndOfTotalHeaders(written), 150);   // the grand total column is still there
+    gifWriter() = nullptr;
+
+    EXPECT_EQ(pictureCanvas(QSize(600, 400), QSize(0, 0)), QSize(600, 400));
+    EXPECT_EQ(pictureCanvas(QSize(600, 400), QSize(270, -20)), QSize(870, 580));
+    EXPECT_EQ(pictureCanvas(QSize(600, 400), QSize(0, 200)), QSize(900, 600));
+    EXPECT_EQ(pictureCanvas(QSize(600, 400), QSize(9000, 0)), QSize(2400, 1600));   // shrunk at most fourfold
+    EXPECT_EQ(pictureCanvas(QSize(8000, 8000), QSize(500, 0)), QSize(8000, 8000));   // no larger canvas
 }
 
 TEST_F(PivotTableTest, MaxSizesLimitTheContentNotTheComponent)

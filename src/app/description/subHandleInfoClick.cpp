@@ -18,6 +18,13 @@ QPointer<frmReportDescription>& openWindow()
     return window;
 }
 
+// The window stays open while other reports are opened, so it says whose description it shows.
+QString titleFor(const reports::cOLAPReport& report)
+{
+    const QString& program = state::modGlobals::gstrAppTitle;
+    return report.ViewName.isEmpty() ? program : report.ViewName + QStringLiteral(" - ") + program;
+}
+
 }
 
 frmReportDescription* openDescriptionWindow()
@@ -41,12 +48,14 @@ void subHandleInfoClick()
         if (!window) {
             // Owned by the report window, so that it closes with it.
             window = new frmReportDescription(state::modGlobals::gfrmStats.data());
+            window->setWindowTitle(titleFor(*report));
             window->StartingAddress = path;
             window->Form_Load(text);
             return;
         }
         // Already open: it shows this report's description, not the one it was opened with.
         window->StartingAddress = path;
+        window->setWindowTitle(titleFor(*report));
         window->brwWebBrowser->showDescription(text);
         window->show();
         window->raise();

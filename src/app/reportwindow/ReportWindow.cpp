@@ -28,6 +28,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -319,6 +320,7 @@ void ReportWindow::connectHandlers()
     connect(&m_timGetData, &QTimer::timeout, this, [this] { timGetData_Timer(); });
     connect(m_treReports, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* node) { platform::eventBoundary([&] { treReports_NodeClick(node); }); });
+    m_treReports->installEventFilter(this);
     connect(m_optBoth, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             opt_Click("optBoth_Click");
@@ -547,6 +549,21 @@ void ReportWindow::lblWebLink_Click()
 void ReportWindow::mnuZelbrin_Click()
 {
     handler("mnuZelbrin_Click", [] { modAPI::subOpenUrl(config::productPage(), false); });
+}
+
+// Enter on the tree opens the node the keyboard has reached, as a click would; moving with
+// the arrow keys only selects, so that the keys can pass over folders.
+bool ReportWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_treReports && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_treReports->currentItem()) {
+            QTreeWidgetItem* node = m_treReports->currentItem();
+            platform::eventBoundary([&] { treReports_NodeClick(node); });
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 // Closing the report window ends the program in order, whatever else is still open.

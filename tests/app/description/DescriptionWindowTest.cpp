@@ -23,9 +23,10 @@ class DescriptionWindow : public ::testing::Test
 protected:
     DescriptionWindow() { window = r.load("frmStats2003"); }
 
-    void openReport(const QString& text)
+    void openReport(const QString& text, const QString& name = QString())
     {
         auto report = std::make_shared<reports::cOLAPReport>();
+        report->ViewName = name;
         report->ReportDescription = text;
         state::modGlobals::gobjReport = report;
     }
@@ -86,16 +87,18 @@ TEST_F(DescriptionWindow, TheDescriptionIsShownAsWritten)
 
 TEST_F(DescriptionWindow, EachClickShowsTheCurrentReportsDescriptionInTheSameWindow)
 {
-    openReport(QStringLiteral("<p>First report</p>"));
+    openReport(QStringLiteral("<p>First report</p>"), QStringLiteral("Umsatz – Übersicht"));
     subHandleInfoClick();
     frmReportDescription* opened = openDescriptionWindow();
     ASSERT_NE(opened, nullptr);
     EXPECT_TRUE(opened->isVisible());
+    EXPECT_EQ(opened->windowTitle(), QStringLiteral("Umsatz – Übersicht - Tessaline Tool for Excel"));
 
     openReport(QStringLiteral("<p>Second report</p>"));
     subHandleInfoClick();
     EXPECT_EQ(openDescriptionWindow(), opened);
     EXPECT_EQ(shown(), QStringLiteral("Second report"));
+    EXPECT_EQ(opened->windowTitle(), QStringLiteral("Tessaline Tool for Excel"));
 }
 
 TEST_F(DescriptionWindow, ScriptsDoNotRunAndNothingIsFetchedOrOpenedUnasked)

@@ -265,6 +265,27 @@ TEST_F(ReportWindowTest, ANodeClickHandsTheNodeToTheOpeningOfReports)
     EXPECT_EQ(r.calls.count(QStringLiteral("node")), 1);
 }
 
+TEST_F(ReportWindowTest, EnterOnTheTreeOpensTheNodeTheKeysReached)
+{
+    reportwindow::ReportWindow* window = r.load("frmStats2003");
+    QTreeWidget* tree = window->treReports();
+    auto* first = new QTreeWidgetItem(tree, QStringList{QStringLiteral("Q1")});
+    auto* second = new QTreeWidgetItem(tree, QStringList{QStringLiteral("Q2")});
+    QTreeWidgetItem* opened = nullptr;
+    reportwindow::seams().handleNodeClick = [&](QTreeWidgetItem* node, QWidget*) { opened = node; };
+    window->show();
+    tree->setFocus();
+    tree->setCurrentItem(first);
+    QTest::keyClick(tree, Qt::Key_Down);
+    EXPECT_EQ(opened, nullptr);   // moving only selects
+    QTest::keyClick(tree, Qt::Key_Return);
+    EXPECT_EQ(opened, second);
+    opened = nullptr;
+    QTest::keyClick(tree, Qt::Key_Up);
+    QTest::keyClick(tree, Qt::Key_Enter);
+    EXPECT_EQ(opened, first);
+}
+
 TEST_F(ReportWindowTest, AnOutdatedComponentOnTheZeroSwitchIsAQuestionInTheVersionTenWindowOnly)
 {
     const auto failingQuery = [](ReportWindow* window) {

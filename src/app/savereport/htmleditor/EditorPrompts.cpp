@@ -1,5 +1,6 @@
 #include "app/savereport/htmleditor/EditorPrompts.h"
 
+#include "common/AppTitle.h"
 #include "lang/modMultiLingual.h"
 #include "platform/FilePicker.h"
 #include "platform/MessageBox.h"
@@ -19,7 +20,7 @@ EditorPrompts defaultEditorPrompts()
                  .arg(QStringLiteral("*.png *.jpg *.jpeg *.gif *.bmp *.svg"))});
     };
     prompts.linkAddress = [](QWidget*) {
-        return platform::services().messageBox->inputBox(modMultiLingual::LNGHYPERLINK, QString(),
+        return platform::services().messageBox->inputBox(modMultiLingual::LNGHYPERLINK, modGlobals::gstrAppTitle,
                                                           QStringLiteral("https://"));
     };
     return prompts;

@@ -1,4 +1,5 @@
 #include "common/FreshRun.h"
+#include "common/AppTitle.h"
 
 #include "app/savereport/htmleditor/ctlHTLMEditor.h"
 #include "common/modFileHandling.h"
@@ -317,6 +318,7 @@ TEST(HtmlEditorPrompts, PictureAndAddressAreAskedThroughTheProgramsDialogs)
     FreshRun run;
     modMultiLingual::LNGINSERTIMAGE = QStringLiteral("Insert image");
     modMultiLingual::LNGHYPERLINK = QStringLiteral("Hyperlink");
+    modGlobals::gstrAppTitle = QStringLiteral("Tessaline Tool for Excel");
     QTemporaryDir folder;
     const QString picture = folder.filePath(QStringLiteral("dot.png"));
     QImage(2, 2, QImage::Format_RGB32).save(picture);
@@ -334,6 +336,7 @@ TEST(HtmlEditorPrompts, PictureAndAddressAreAskedThroughTheProgramsDialogs)
     ASSERT_EQ(run.fakes.filePicker.openAsked.size(), 1);
     EXPECT_EQ(run.fakes.filePicker.openAsked[0].title, QStringLiteral("Insert image"));
     EXPECT_EQ(run.fakes.messageBox.prompts, QStringList{QStringLiteral("Hyperlink")});
+    EXPECT_EQ(run.fakes.messageBox.promptTitles, QStringList{QStringLiteral("Tessaline Tool for Excel")});
     const QString html = editor.HTML();
     EXPECT_TRUE(html.contains(QStringLiteral("<a href=\"https://example.org/\">"))) << html.toStdString();
     EXPECT_TRUE(html.contains(QUrl::fromLocalFile(picture).toString())) << html.toStdString();
