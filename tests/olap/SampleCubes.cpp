@@ -36,13 +36,17 @@ QString folder()
 
 QString buildCube(const QString& name, const QString& extraSql)
 {
+    return buildCubeFromSql(name, readText(QStringLiteral(TESSALINE_EXAMPLES "/cubes/") + name + QStringLiteral(".sql"))
+                                      + extraSql);
+}
+
+QString buildCubeFromSql(const QString& name, const QString& sql)
+{
     static int serial = 0;
     const QString path = folder() + QStringLiteral("/%1-%2.cub").arg(name).arg(++serial);
-    const QString examples = QStringLiteral(TESSALINE_EXAMPLES "/cubes/");
     sqlite3* db = nullptr;
     sqlite3_open(path.toUtf8().constData(), &db);
-    run(db, readText(examples + QStringLiteral("cube-file.sql")) + readText(examples + name + QStringLiteral(".sql"))
-                + extraSql);
+    run(db, readText(QStringLiteral(TESSALINE_EXAMPLES "/cubes/cube-file.sql")) + sql);
     sqlite3_close(db);
     return path;
 }

@@ -13,6 +13,7 @@ namespace testcubes {
 QString salesCube();    // path of Sales.cub
 QString budgetCube();   // path of Budget.cub
 QString buildCube(const QString& name, const QString& extraSql = {});   // from examples/cubes/<name>.sql
+QString buildCubeFromSql(const QString& name, const QString& sql);       // the metadata tables, then `sql`
 QString folder();
 
 // The rows of an SQL query on a cube file.
