@@ -98,7 +98,7 @@ INSERT INTO dim_c VALUES (1, 'k1'), (2, 'k2'), (3, 'k3'), (4, 'k4'), (5, 'k5');
 CREATE TABLE facts (a_id INTEGER, b_id INTEGER, c_id INTEGER, qty INTEGER, price DOUBLE PRECISION,
                     order_id INTEGER, tag TEXT);
 INSERT INTO facts WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 60000)
-  SELECT (i * 7919) % 1000 + 1, (i * 104729) % 601 + 1, i % 5 + 1, i % 17 - 3,
+  SELECT (i * 7919) % 1000 + 1, (i * 10477) % 601 + 1, i % 5 + 1, i % 17 - 3,
          CASE WHEN i % 11 = 0 THEN NULL ELSE (i % 100) * 0.25 END, i / 3,
          CASE WHEN i % 13 = 0 THEN NULL ELSE 't' || (i % 997) END FROM n;
 INSERT INTO olap_cube (name, caption, fact_table, ordinal) VALUES ('Large', 'Large', 'facts', 1);

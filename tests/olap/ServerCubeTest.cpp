@@ -1,3 +1,4 @@
+#include "LargeCube.h"
 #include "SampleCubes.h"
 
 #include "olap/Catalog.h"
@@ -78,39 +79,53 @@ QString sampleCatalog()
     return name;
 }
 
-// A small cube whose products partly lack a category: members with an empty (NULL) key.
-QString nullKeyCatalog()
+// Creates the catalog `candidate` once per server: the cube metadata tables in the schema
+// "olap", then `tablesSql` with both schemas on the search path.
+QString catalogFromSql(const QString& candidate, const QByteArray& tablesSql)
 {
-    static QString name;
-    const QString candidate = QStringLiteral("tessaline_test_null_keys");
-    if (name.isEmpty() && ensureCatalog(candidate, [&] {
+    if (!ensureCatalog(candidate, [&] {
             QFile metadata(QStringLiteral(TESSALINE_EXAMPLES "/cubes/cube-file.sql"));
             metadata.open(QIODevice::ReadOnly);
             QByteArray sql = "CREATE SCHEMA olap; SET search_path = olap;\n";
             for (const QByteArray& line : metadata.readAll().split('\n'))
                 sql += line.startsWith("PRAGMA") ? QByteArray() : line + '\n';
-            sql += "SET search_path = public, olap;\n"
-                   "CREATE TABLE shop_product (product_id INTEGER PRIMARY KEY, category TEXT, product TEXT);\n"
-                   "INSERT INTO shop_product VALUES (1, 'Fruit', 'Apple'), (2, NULL, 'Mystery'), (3, NULL, 'Gadget');\n"
-                   "CREATE TABLE shop_fact (product_id INTEGER NOT NULL, amount DOUBLE PRECISION NOT NULL);\n"
-                   "INSERT INTO shop_fact VALUES (1, 10), (2, 20), (3, 30), (3, 5);\n"
-                   "INSERT INTO olap_cube (name, caption, fact_table, ordinal) VALUES ('Shop', 'Shop', 'shop_fact', 1);\n"
-                   "INSERT INTO olap_dimension (cube, name, caption, dim_table, dim_key, fact_key) VALUES "
-                   "('Shop', 'Product', 'Product', 'shop_product', 'product_id', 'product_id');\n"
-                   "INSERT INTO olap_hierarchy (cube, name, caption, dimension, ordinal) VALUES "
-                   "('Shop', 'Product', 'Product', 'Product', 1);\n"
-                   "INSERT INTO olap_level (cube, hierarchy, depth, name, caption, key_column, caption_column, "
-                   "sort_column) VALUES ('Shop', 'Product', 1, 'Category', 'Category', 'category', NULL, NULL), "
-                   "('Shop', 'Product', 2, 'Product', 'Product', 'product_id', 'product', NULL);\n"
-                   "INSERT INTO olap_measure (cube, name, caption, column_name, aggregate, number_format, ordinal) "
-                   "VALUES ('Shop', 'Amount', 'Amount', 'amount', 'sum', '#,##0', 1);\n";
+            sql += "SET search_path = public, olap;\n" + tablesSql + "\nANALYZE;\n";
             const QStringList psql{QStringLiteral("-X"), QStringLiteral("-v"), QStringLiteral("ON_ERROR_STOP=1"),
                                    QStringLiteral("-q"), QStringLiteral("-d")};
             const QString created = run(QStringLiteral("psql"), psql + QStringList{QStringLiteral("postgres"),
                                         QStringLiteral("-c"), QStringLiteral("CREATE DATABASE ") + candidate});
             return created.isEmpty() ? run(QStringLiteral("psql"), psql + QStringList{candidate}, sql) : created;
         }))
-        name = candidate;
+        return QString();
+    return candidate;
+}
+
+// A small cube whose products partly lack a category: members with an empty (NULL) key.
+QString nullKeyCatalog()
+{
+    static const QString name = catalogFromSql(
+        QStringLiteral("tessaline_test_null_keys"),
+        "CREATE TABLE shop_product (product_id INTEGER PRIMARY KEY, category TEXT, product TEXT);\n"
+        "INSERT INTO shop_product VALUES (1, 'Fruit', 'Apple'), (2, NULL, 'Mystery'), (3, NULL, 'Gadget');\n"
+        "CREATE TABLE shop_fact (product_id INTEGER NOT NULL, amount DOUBLE PRECISION NOT NULL);\n"
+        "INSERT INTO shop_fact VALUES (1, 10), (2, 20), (3, 30), (3, 5);\n"
+        "INSERT INTO olap_cube (name, caption, fact_table, ordinal) VALUES ('Shop', 'Shop', 'shop_fact', 1);\n"
+        "INSERT INTO olap_dimension (cube, name, caption, dim_table, dim_key, fact_key) VALUES "
+        "('Shop', 'Product', 'Product', 'shop_product', 'product_id', 'product_id');\n"
+        "INSERT INTO olap_hierarchy (cube, name, caption, dimension, ordinal) VALUES "
+        "('Shop', 'Product', 'Product', 'Product', 1);\n"
+        "INSERT INTO olap_level (cube, hierarchy, depth, name, caption, key_column, caption_column, "
+        "sort_column) VALUES ('Shop', 'Product', 1, 'Category', 'Category', 'category', NULL, NULL), "
+        "('Shop', 'Product', 2, 'Product', 'Product', 'product_id', 'product', NULL);\n"
+        "INSERT INTO olap_measure (cube, name, caption, column_name, aggregate, number_format, ordinal) "
+        "VALUES ('Shop', 'Amount', 'Amount', 'amount', 'sum', '#,##0', 1);\n");
+    return name;
+}
+
+// The generated large cube, on the server.
+QString largeCatalog()
+{
+    static const QString name = catalogFromSql(QStringLiteral("tessaline_test_large"), largecube::sql().toUtf8());
     return name;
 }
 
@@ -290,4 +305,36 @@ TEST_F(ServerCube, MembersWithAnEmptyKeyFilterAndShowTheirFacts)
     ASSERT_EQ(filtered.rows.size(), 2);
     EXPECT_EQ(filtered.value(1, 0, 0), 55.0);
     EXPECT_EQ(server->details(q, 0, 0, 10).rows.size(), 3);
+}
+
+// Typed key comparisons, arrays of several members, the empty member and only the grouping
+// sets the query shows, against plain SQL over the same data in a cube file.
+TEST_F(ServerCube, LargeCubeEqualsSqlWithAndWithoutTotalsAndFilters)
+{
+    const QString catalog = largeCatalog();
+    ASSERT_FALSE(catalog.isEmpty());
+    auto server = openCube(serverString(catalog), QStringLiteral("Large"));
+    PivotQuery q;
+    q.rows.fields = {field("Item", 1), field("Place")};
+    q.columns.fields = {field("Kind")};
+    q.measures = largecube::measures();
+    largecube::expectEqualsSql(server->query(q), q);
+
+    q.rows.subtotals = q.rows.grandTotal = q.columns.subtotals = q.columns.grandTotal = false;
+    q.filters = {{QStringLiteral("Kind"), {path({"k2"}), path({"k5"})}},
+                 {QStringLiteral("Place"), {path({""}), path({"R1", "1"}), path({"R1", "6"}), path({"R2", "2"})}}};
+    const CellSet filtered = server->query(q);
+    for (const Tuple& t : filtered.rows)
+        ASSERT_FALSE(t.members[0].isTotal || t.members[1].isTotal);
+    largecube::expectEqualsSql(filtered, q,
+                               QStringLiteral("c.c_name IN ('k2', 'k5') AND (b.b_region IS NULL OR b.b_id IN (1, 6, 2))"));
+
+    q.rows.fields = {field("Place", 1)};
+    q.rows.sortByMeasure = 5;   // Tags
+    q.rows.sortByValue = SortOrder::Ascending;
+    q.filters = {{QStringLiteral("Place"), {path({""})}}};
+    const CellSet sorted = server->query(q);
+    largecube::expectEqualsSql(sorted, q, QStringLiteral("b.b_region IS NULL"));
+    auto file = openCube(QStringLiteral("Provider=MSOLAP.4;data source=") + largecube::cubeFile(), QString());
+    expectSameCellSets(sorted, file->query(q));
 }
