@@ -3,6 +3,7 @@
 #include "olap/CubeDefinition.h"
 #include "olap/HierarchyIndex.h"
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -76,12 +77,22 @@ struct CubeData
 constexpr qint64 kCubeFileApplicationId = 0x54534C43;   // "TSLC"
 constexpr qint64 kCubeFileFormatVersion = 1;
 
+// How far a read of the facts has come, for a progress indication on another thread.
+// The row count stays 0 where counting would cost a read of its own (a view).
+struct ReadProgress
+{
+    std::atomic<qint64> rowsRead{0};
+    std::atomic<qint64> rowCount{0};
+};
+
 // Reads a cube file into memory. Throws platform::VbError (0x80004005) for a file that is
 // missing, not a cube file, damaged, or whose metadata does not match its tables.
-std::shared_ptr<const CubeData> readCubeFile(const QString& path);
+std::shared_ptr<const CubeData> readCubeFile(const QString& path, ReadProgress* progress = nullptr);
 
 // Checks a cube file without reading its facts and returns the name of its cube.
 // Throws as readCubeFile does.
 QString inspectCubeFile(const QString& path);
+// The same check, returning the cube's definition.
+CubeDefinition inspectCubeDefinition(const QString& path);
 
 }

@@ -282,7 +282,8 @@ struct FactChunk
 };
 
 void readFactChunk(SqliteDatabase& db, const CubeDefinition& def, const std::vector<DimensionGroup>& groups,
-                   const std::vector<KeyMap>& keys, const QString& condition, size_t expectedRows, FactChunk& out)
+                   const std::vector<KeyMap>& keys, const QString& condition, size_t expectedRows, FactChunk& out,
+                   ReadProgress* progress)
 {
     const int hierarchies = int(groups.size());
     const int measures = int(def.measures.size());
@@ -311,7 +312,13 @@ void readFactChunk(SqliteDatabase& db, const CubeDefinition& def, const std::vec
                                          .arg(columns.join(QStringLiteral(", ")), quoteIdentifier(def.factTable),
                                               condition));
     std::vector<int32_t> rows(static_cast<size_t>(hierarchies));
+    constexpr qint64 kReportEvery = 1 << 14;
+    qint64 unreported = 0;
     while (st.next()) {
+        if (progress && ++unreported == kReportEvery) {
+            progress->rowsRead += unreported;
+            unreported = 0;
+        }
         bool matched = true;   // facts without a dimension row are left out, as an inner join would
         for (int h = 0; h < hierarchies && matched; ++h) {
             rows[size_t(h)] = keys[size_t(h)].find(st, h);
@@ -331,6 +338,8 @@ void readFactChunk(SqliteDatabase& db, const CubeDefinition& def, const std::vec
                 out.measures[size_t(m)].addValue(st.handle(), c);
         }
     }
+    if (progress)
+        progress->rowsRead += unreported;
 }
 
 // Appends the chunks' columns one at a time, freeing each chunk column once copied, so
@@ -477,7 +486,7 @@ struct Stretch
     size_t expectedRows = 0;
 };
 
-std::vector<Stretch> stretches(SqliteDatabase& db, const CubeDefinition& def)
+std::vector<Stretch> stretches(SqliteDatabase& db, const CubeDefinition& def, ReadProgress* progress)
 {
     const unsigned threads = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
     qint64 first = 0;
@@ -494,6 +503,8 @@ std::vector<Stretch> stretches(SqliteDatabase& db, const CubeDefinition& def)
     } catch (const platform::VbError&) {
         return {Stretch{}};   // a table without rowids, or a view: read it in one go
     }
+    if (progress)
+        progress->rowCount = count;
     constexpr qint64 kRowsPerStretch = 100000;
     const qint64 span = last - first + 1;
     if (threads == 1 || span < 2 * kRowsPerStretch)
@@ -510,14 +521,15 @@ std::vector<Stretch> stretches(SqliteDatabase& db, const CubeDefinition& def)
 }
 
 void readFacts(SqliteDatabase& db, CubeData& data, const std::vector<DimensionGroup>& groups,
-               const std::vector<KeyMap>& keys)
+               const std::vector<KeyMap>& keys, ReadProgress* progress)
 {
     const CubeDefinition& def = data.definition;
-    const std::vector<Stretch> conditions = stretches(db, def);
+    const std::vector<Stretch> conditions = stretches(db, def, progress);
     std::vector<FactChunk> chunks(conditions.size());
     inParallel(conditions.size(), [&](size_t i) {
         SqliteDatabase own(db.path());
-        readFactChunk(own, def, groups, keys, conditions[i].condition, conditions[i].expectedRows, chunks[i]);
+        readFactChunk(own, def, groups, keys, conditions[i].condition, conditions[i].expectedRows, chunks[i],
+                      progress);
     });
 
     const auto same = [](size_t, int32_t v) { return v; };
@@ -589,7 +601,7 @@ QVariant MeasureColumn::value(size_t fact) const
     return {};
 }
 
-std::shared_ptr<const CubeData> readCubeFile(const QString& path)
+std::shared_ptr<const CubeData> readCubeFile(const QString& path, ReadProgress* progress)
 {
     SqliteDatabase db(path);
     auto data = std::make_shared<CubeData>();
@@ -603,14 +615,19 @@ std::shared_ptr<const CubeData> readCubeFile(const QString& path)
         SqliteDatabase own(path);
         keys[g] = readDimension(own, def, groups[g], data->indexes);
     });
-    readFacts(db, *data, groups, keys);
+    readFacts(db, *data, groups, keys, progress);
     return data;
 }
 
 QString inspectCubeFile(const QString& path)
 {
+    return inspectCubeDefinition(path).schema.name;
+}
+
+CubeDefinition inspectCubeDefinition(const QString& path)
+{
     SqliteDatabase db(path);
-    const CubeDefinition def = checkedDefinition(db);
+    CubeDefinition def = checkedDefinition(db);
     // Preparing reads of every named column finds a table or column the metadata gets wrong.
     QStringList factColumns;
     std::vector<int> groupOf;
@@ -624,7 +641,7 @@ QString inspectCubeFile(const QString& path)
     }
     SqliteDatabase::Statement(db, QStringLiteral("SELECT %1 FROM %2 LIMIT 0")
                                       .arg(factColumns.join(QStringLiteral(", ")), quoteIdentifier(def.factTable)));
-    return def.schema.name;
+    return def;
 }
 
 }

@@ -8,20 +8,23 @@ namespace olap {
 
 CellSet MemoryCube::query(const PivotQuery& query)
 {
-    const QueryPlan plan = QueryPlan::build(m_data->definition, m_data->indexes, query);
-    const CellTable cells = aggregateInMemory(*m_data, plan, query);
+    const std::shared_ptr<const CubeData> data = m_load->data();
+    const QueryPlan plan = QueryPlan::build(data->definition, data->indexes, query);
+    const CellTable cells = aggregateInMemory(*data, plan, query);
     return CellSetBuilder(plan, cells, query).build();
 }
 
 QVector<Member> MemoryCube::members(const QString& hierarchy, int level, const MemberPath& parent,
                                     const QString& search)
 {
-    return listMembers(m_data->definition, m_data->indexes, hierarchy, level, parent, search);
+    const std::shared_ptr<const CubeData> data = m_load->data();
+    return listMembers(data->definition, data->indexes, hierarchy, level, parent, search);
 }
 
 DetailRows MemoryCube::details(const PivotQuery& query, int row, int column, int limit)
 {
-    const CubeData& data = *m_data;
+    const std::shared_ptr<const CubeData> shared = m_load->data();
+    const CubeData& data = *shared;
     const QueryPlan plan = QueryPlan::build(data.definition, data.indexes, query);
     const CellSet cells = CellSetBuilder(plan, aggregateInMemory(data, plan, query), query).build();
     const std::vector<CellMember> cell = membersOfCell(query, cells, row, column, data.definition, data.indexes);

@@ -2,6 +2,9 @@
 #include "SampleCubes.h"
 
 #include "olap/CubeProvider.h"
+#include "olap/MemoryCube.h"
+
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -105,4 +108,32 @@ TEST(LargeCube, SortingByValueWithoutTotalsUsesTheUnshownTotals)
                                                      "JOIN dim_c USING (c_id) WHERE f.a_id = %1")
                                           .arg(cells.rows[0].members[0].member.path.keys[1]));
     EXPECT_EQ(first[0][0].toDouble(), orders[0][0].toDouble());
+}
+
+// A cube file is read once, on a thread of its own, and shared by every source that opens
+// it; a file changed on disk is read afresh.
+TEST(LargeCube, OneReadPerFileSharedUntilTheFileChanges)
+{
+    const QString copy = testcubes::folder() + QStringLiteral("/shared-read.cub");
+    ASSERT_TRUE(QFile::copy(largecube::cubeFile(), copy));
+    const QString connection = QStringLiteral("Provider=MSOLAP.4;data source=") + copy;
+    const auto first = openCube(connection, QString());
+    const auto second = openCube(connection, QString());
+    const auto& a = dynamic_cast<const MemoryCube&>(*first).load();
+    const auto& b = dynamic_cast<const MemoryCube&>(*second).load();
+    EXPECT_EQ(&a, &b);
+    EXPECT_EQ(first->schema().name, QStringLiteral("Large"));   // before the read has ended
+    first->members(QStringLiteral("Kind"), 0);
+    EXPECT_TRUE(a.finished());
+    EXPECT_EQ(a.progress().rowCount.load(), 60000);
+    EXPECT_EQ(a.progress().rowsRead.load(), 60000);
+
+    testcubes::exec(copy, QStringLiteral("INSERT INTO facts VALUES (1, 1, 1, 1000, 1, 1, 'x')"));
+    const auto third = openCube(connection, QString());
+    const auto& c = dynamic_cast<const MemoryCube&>(*third).load();
+    EXPECT_NE(&a, &c);
+    PivotQuery q;
+    q.measures = {QStringLiteral("Lines")};
+    EXPECT_EQ(third->query(q).value(0, 0, 0), 60000.0 - 100 + 1);   // facts of city 601 have no row
+    EXPECT_EQ(first->query(q).value(0, 0, 0), 60000.0 - 100);
 }
