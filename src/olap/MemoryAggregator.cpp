@@ -187,23 +187,33 @@ struct MeasureInput
 };
 
 // A distinct count's state: a bitmap of value ids per group when groups and values are few
-// enough, else (group code, value id) pairs split by the group's partition.
+// enough, else the (group slot << 32 | value id) keys of each partition, sorted and unique.
 struct DistinctInput
 {
     size_t measure = 0;          // index among the query's measures
     size_t values = 0;           // distinct values in the cube
     size_t words = 0;            // 64-bit words per bitmap
-    std::vector<uint64_t> bitmaps;   // by group code, then word; empty: pairs
+    std::vector<uint64_t> bitmaps;   // by group code, then word; empty: keys
+    std::vector<std::vector<uint64_t>> keys;   // by partition
 };
 
-// The state of one worker during the scan.
+// A fact that the scan kept, with its group.
+struct GroupedFact
+{
+    uint64_t code;
+    size_t fact;
+};
+
+// The state of one worker during the scan. With few group codes it aggregates into an
+// array by code; otherwise it only sorts the facts into partitions by their group's hash,
+// and each partition is then aggregated by one task, in a table small enough for the cache.
 struct WorkerGroups
 {
-    std::vector<uint32_t> denseSlot;   // by group code, when codes are few
+    std::vector<uint32_t> denseSlot;   // by group code
     std::vector<uint64_t> denseCodes;
     std::vector<Accumulator> denseAccumulators;
-    PartitionedTables parts;           // otherwise
-    std::vector<std::vector<std::vector<std::pair<uint64_t, int32_t>>>> pairs;   // by distinct, partition
+    std::vector<std::vector<std::pair<uint64_t, int32_t>>> densePairs;   // by distinct: (code, value id)
+    std::vector<std::vector<GroupedFact>> facts;   // by partition
 };
 
 // One place an axis code counts towards.
@@ -229,7 +239,8 @@ private:
     void prepareFields();
     void prepareMeasures();
     void scan(size_t begin, size_t end, WorkerGroups& groups);
-    Accumulator* groupOf(uint64_t code, WorkerGroups& groups) const;
+    template <typename D>
+    void addFact(Accumulator* acc, size_t fact, D&& distinct) const;
     size_t partitionOf(uint64_t code) const;
     void mergeGroups(std::vector<WorkerGroups>& workers);
     void placeGroups(CellTable& table);
@@ -238,6 +249,8 @@ private:
     void forEachCell(size_t p, uint32_t slot, F&& f) const;
     void rollUp();
     void countDistinct(std::vector<WorkerGroups>& workers);
+    void writeValues(std::optional<double>* out, const Accumulator* acc, const std::vector<int64_t>* const* counts,
+                     size_t at) const;
     void writeCells(CellTable& table) const;
 
     const CubeData& m_data;
@@ -259,12 +272,16 @@ private:
     std::vector<const std::vector<AxisPlace>*> m_groupColumns;
     std::unordered_map<uint64_t, std::vector<AxisPlace>> m_rowPlaces;
     std::unordered_map<uint64_t, std::vector<AxisPlace>> m_columnPlaces;
+    // By field, then the axis code's part up to that field: the places the field adds.
+    std::vector<std::unordered_map<uint64_t, std::vector<AxisPlace>>> m_rowPrefixPlaces;
+    std::vector<std::unordered_map<uint64_t, std::vector<AxisPlace>>> m_columnPrefixPlaces;
     bool m_rowsSorted = false;
     bool m_columnsSorted = false;
 
-    PartitionedTables m_cells;    // merged, keyed by (row position << 32 | column position)
+    PartitionedTables m_cells;    // total cells, merged, keyed by (row position << 32 | column position)
     std::vector<size_t> m_cellBase;
-    std::vector<std::vector<int64_t>> m_distinctCounts;   // by distinct, then cell
+    std::vector<std::vector<int64_t>> m_leafCounts;    // by distinct, then group
+    std::vector<std::vector<int64_t>> m_totalCounts;   // by distinct, then total cell
 };
 
 void Aggregation::prepareFields()
@@ -351,27 +368,41 @@ size_t Aggregation::partitionOf(uint64_t code) const
     return m_dense ? size_t(code * kPartitions / m_space) : hashPartition(code);
 }
 
-Accumulator* Aggregation::groupOf(uint64_t code, WorkerGroups& groups) const
+// Adds one fact's values to a group's accumulators; a distinct count's value id goes to
+// distinct(index among the distinct counts, id).
+template <typename D>
+void Aggregation::addFact(Accumulator* acc, size_t fact, D&& distinct) const
 {
-    if (!m_dense)
-        return groups.parts[hashPartition(code)].add(code);
-    uint32_t& s = groups.denseSlot[code];
-    if (s == kNone) {
-        s = uint32_t(groups.denseCodes.size());
-        groups.denseCodes.push_back(code);
-        groups.denseAccumulators.resize(groups.denseAccumulators.size() + m_width);
+    for (size_t m = 0; m < m_width; ++m) {
+        const MeasureInput& in = m_measures[m];
+        switch (in.kind) {
+        case MeasureColumn::Kind::Rows:
+            ++acc[m].count;
+            break;
+        case MeasureColumn::Kind::Integers:
+            if (in.integers[fact] != MeasureColumn::kNoInteger)
+                acc[m].addWhole(in.integers[fact]);
+            break;
+        case MeasureColumn::Kind::Reals:
+            if (!std::isnan(in.reals[fact]))
+                acc[m].add(in.reals[fact]);
+            break;
+        case MeasureColumn::Kind::Distinct:
+            if (in.integers[fact] >= 0)
+                distinct(size_t(in.distinct), in.integers[fact]);
+            break;
+        }
     }
-    return groups.denseAccumulators.data() + size_t(s) * m_width;
 }
 
 void Aggregation::scan(size_t begin, size_t end, WorkerGroups& groups)
 {
-    if (m_dense && groups.denseSlot.empty())
+    if (m_dense && groups.denseSlot.empty()) {
         groups.denseSlot.assign(size_t(m_space), kNone);
-    if (!m_dense && groups.parts.empty())
-        groups.parts.assign(kPartitions, SlotTable(m_width));
-    if (groups.pairs.empty())
-        groups.pairs.assign(m_distinct.size(), std::vector<std::vector<std::pair<uint64_t, int32_t>>>(kPartitions));
+        groups.densePairs.resize(m_distinct.size());
+    }
+    if (!m_dense && groups.facts.empty())
+        groups.facts.resize(kPartitions);
 
     uint32_t selected[kBatch];
     uint64_t codes[kBatch];
@@ -406,41 +437,31 @@ void Aggregation::scan(size_t begin, size_t end, WorkerGroups& groups)
                 return kept;
             });
         }
+        if (!m_dense) {
+            for (size_t i = 0; i < count; ++i)
+                groups.facts[hashPartition(codes[i])].push_back({codes[i], first + selected[i]});
+            continue;
+        }
         for (size_t i = 0; i < count; ++i) {
-            const size_t fact = first + selected[i];
-            Accumulator* acc = groupOf(codes[i], groups);
-            for (size_t m = 0; m < m_width; ++m) {
-                const MeasureInput& in = m_measures[m];
-                switch (in.kind) {
-                case MeasureColumn::Kind::Rows:
-                    ++acc[m].count;
-                    break;
-                case MeasureColumn::Kind::Integers:
-                    if (in.integers[fact] != MeasureColumn::kNoInteger)
-                        acc[m].addWhole(in.integers[fact]);
-                    break;
-                case MeasureColumn::Kind::Reals:
-                    if (!std::isnan(in.reals[fact]))
-                        acc[m].add(in.reals[fact]);
-                    break;
-                case MeasureColumn::Kind::Distinct: {
-                    const int32_t id = in.integers[fact];
-                    if (id < 0)
-                        break;
-                    DistinctInput& d = m_distinct[size_t(in.distinct)];
-                    if (d.bitmaps.empty()) {
-                        groups.pairs[size_t(in.distinct)][partitionOf(codes[i])].emplace_back(codes[i], id);
-                        break;
-                    }
-                    uint64_t& word = d.bitmaps[size_t(codes[i]) * d.words + size_t(id) / 64];
-                    const uint64_t bit = uint64_t(1) << (id % 64);
-                    std::atomic_ref<uint64_t> shared(word);
-                    if (!(shared.load(std::memory_order_relaxed) & bit))
-                        shared.fetch_or(bit, std::memory_order_relaxed);
-                    break;
-                }
-                }
+            const uint64_t code = codes[i];
+            uint32_t& slot = groups.denseSlot[code];
+            if (slot == kNone) {
+                slot = uint32_t(groups.denseCodes.size());
+                groups.denseCodes.push_back(code);
+                groups.denseAccumulators.resize(groups.denseAccumulators.size() + m_width);
             }
+            addFact(groups.denseAccumulators.data() + size_t(slot) * m_width, first + selected[i],
+                    [&](size_t d, int32_t id) {
+                        DistinctInput& in = m_distinct[d];
+                        if (in.bitmaps.empty()) {
+                            groups.densePairs[d].emplace_back(code, id);
+                            return;
+                        }
+                        const uint64_t bit = uint64_t(1) << (id % 64);
+                        std::atomic_ref<uint64_t> word(in.bitmaps[size_t(code) * in.words + size_t(id) / 64]);
+                        if (!(word.load(std::memory_order_relaxed) & bit))
+                            word.fetch_or(bit, std::memory_order_relaxed);
+                    });
         }
     }
 }
@@ -448,10 +469,27 @@ void Aggregation::scan(size_t begin, size_t end, WorkerGroups& groups)
 void Aggregation::mergeGroups(std::vector<WorkerGroups>& workers)
 {
     if (!m_dense) {
-        std::vector<PartitionedTables> parts;
-        for (WorkerGroups& w : workers)
-            parts.push_back(std::move(w.parts));
-        m_groups = mergePartitions(parts, m_width);
+        m_groups.assign(kPartitions, SlotTable(m_width));
+        for (DistinctInput& d : m_distinct)
+            d.keys.resize(kPartitions);
+        forEachTask(kPartitions, [&](size_t p, size_t) {
+            SlotTable& table = m_groups[p];
+            for (WorkerGroups& w : workers) {
+                if (w.facts.empty())
+                    continue;
+                for (const GroupedFact& f : w.facts[p]) {
+                    const uint32_t slot = table.slot(f.code);
+                    addFact(table.at(slot), f.fact, [&](size_t d, int32_t id) {
+                        m_distinct[d].keys[p].push_back((uint64_t(slot) << 32) | uint32_t(id));
+                    });
+                }
+                std::vector<GroupedFact>().swap(w.facts[p]);
+            }
+            for (DistinctInput& d : m_distinct) {
+                std::sort(d.keys[p].begin(), d.keys[p].end());
+                d.keys[p].erase(std::unique(d.keys[p].begin(), d.keys[p].end()), d.keys[p].end());
+            }
+        });
     } else {
         // Each partition is a range of codes, merged in code order.
         m_groups.assign(kPartitions, SlotTable(m_width));
@@ -473,6 +511,10 @@ void Aggregation::mergeGroups(std::vector<WorkerGroups>& workers)
     m_groupBase = slotBases(m_groups);
 }
 
+// The places of an axis code: the all-All position, then for each field f the positions with
+// the earlier fields at their leaf members, field f at each of its leaf's visible ancestors
+// and the later fields at All. The positions of field f depend only on the code's part for
+// fields up to f, so they are found once per such prefix.
 const std::vector<AxisPlace>& Aggregation::placesOf(uint64_t axisCode, bool rows, CellTable& table)
 {
     auto& cache = rows ? m_rowPlaces : m_columnPlaces;
@@ -482,22 +524,43 @@ const std::vector<AxisPlace>& Aggregation::placesOf(uint64_t axisCode, bool rows
     const size_t first = rows ? 0 : m_plan.rows.size();
     const size_t count = rows ? m_plan.rows.size() : m_plan.columns.size();
     const Axis& axis = rows ? m_query.rows : m_query.columns;
+    const std::vector<FieldPlan>& fields = rows ? m_plan.rows : m_plan.columns;
+    PositionTable& positions = rows ? table.rows : table.columns;
+    auto& prefixCache = rows ? m_rowPrefixPlaces : m_columnPrefixPlaces;
+    prefixCache.resize(count);
+
     Position leaf(qsizetype(count), -1);
+    std::vector<uint64_t> prefixes(count);
     uint64_t rest = axisCode;
     for (size_t i = count; i-- > 0;) {
         const Field& f = m_fields[first + i];
+        prefixes[i] = rest;
         leaf[qsizetype(i)] = f.memberOfLocal[size_t(rest % f.radix)];
         rest /= f.radix;
     }
-    const QVector<Position> above = positionsAbove(leaf, rows ? m_plan.rows : m_plan.columns);
     std::vector<AxisPlace> places;
-    for (qsizetype i = 0; i < above.size(); ++i) {
-        AxisPlace place;
-        place.position = rows ? table.rows.intern(above[i]) : table.columns.intern(above[i]);
-        place.all = i == 0;
-        place.leaf = above[i] == leaf;
-        place.shown = place.leaf || (place.all ? axis.grandTotal : axis.subtotals);
-        places.push_back(place);
+    AxisPlace all;
+    all.position = positions.intern(Position(qsizetype(count), -1));
+    all.all = true;
+    all.leaf = count == 0;
+    all.shown = all.leaf || axis.grandTotal;
+    places.push_back(all);
+    for (size_t f = 0; f < count; ++f) {
+        auto [at, added] = prefixCache[f].try_emplace(prefixes[f]);
+        if (added) {
+            Position p(qsizetype(count), -1);
+            for (size_t e = 0; e < f; ++e)
+                p[qsizetype(e)] = leaf[qsizetype(e)];
+            for (int id = leaf[qsizetype(f)]; id >= 0; id = fields[f].index->member(id).parent) {
+                p[qsizetype(f)] = id;
+                AxisPlace place;
+                place.position = positions.intern(p);
+                place.leaf = f + 1 == count && id == leaf[qsizetype(f)];
+                place.shown = place.leaf || axis.subtotals;
+                at->second.push_back(place);
+            }
+        }
+        places.insert(places.end(), at->second.begin(), at->second.end());
     }
     return cache.emplace(axisCode, std::move(places)).first->second;
 }
@@ -527,6 +590,9 @@ void Aggregation::forEachCell(size_t p, uint32_t slot, F&& f) const
     }
 }
 
+// Every group has one cell of its own, where its leaf positions meet, which no other group
+// shares: it is written straight from the group. Only the total cells are rolled up, in
+// tables split by the cell's hash, on every worker, then merged partition by partition.
 void Aggregation::rollUp()
 {
     std::vector<PartitionedTables> byWorker(workerCount());
@@ -537,7 +603,9 @@ void Aggregation::rollUp()
         const SlotTable& groups = m_groups[p];
         for (uint32_t s = 0; s < groups.size(); ++s) {
             const Accumulator* source = groups.at(s);
-            forEachCell(p, s, [&](uint64_t key, const AxisPlace&, const AxisPlace&) {
+            forEachCell(p, s, [&](uint64_t key, const AxisPlace& r, const AxisPlace& c) {
+                if (r.leaf && c.leaf)
+                    return;
                 Accumulator* target = cells[hashPartition(key)].add(key);
                 for (size_t m = 0; m < m_width; ++m)
                     target[m].merge(source[m]);
@@ -548,8 +616,12 @@ void Aggregation::rollUp()
     m_cellBase = slotBases(m_cells);
 }
 
+// Counts, for every distinct-count measure, the distinct value ids of each cell: first
+// those of the groups' own cells (m_leafCounts, by group), then those of the total cells
+// (m_totalCounts, by total cell).
 void Aggregation::countDistinct(std::vector<WorkerGroups>& workers)
 {
+    const size_t groupCount = m_groupBase.back();
     const size_t cellCount = m_cellBase.back();
     const auto cellIndex = [this](uint64_t key) {
         const size_t q = hashPartition(key);
@@ -557,17 +629,29 @@ void Aggregation::countDistinct(std::vector<WorkerGroups>& workers)
     };
     for (size_t d = 0; d < m_distinct.size(); ++d) {
         DistinctInput& in = m_distinct[d];
-        std::vector<int64_t>& counts = m_distinctCounts.emplace_back(cellCount, 0);
+        std::vector<int64_t>& leafCounts = m_leafCounts.emplace_back(groupCount, 0);
+        std::vector<int64_t>& totalCounts = m_totalCounts.emplace_back(cellCount, 0);
         if (!in.bitmaps.empty()) {
             // Few groups: each cell ORs the bitmaps of its groups and counts the bits.
             std::vector<std::vector<uint64_t>> groupsOfCell(cellCount);
             for (size_t p = 0; p < kPartitions; ++p) {
                 for (uint32_t s = 0; s < m_groups[p].size(); ++s) {
-                    forEachCell(p, s, [&](uint64_t key, const AxisPlace&, const AxisPlace&) {
-                        groupsOfCell[cellIndex(key)].push_back(m_groups[p].key(s));
+                    forEachCell(p, s, [&](uint64_t key, const AxisPlace& r, const AxisPlace& c) {
+                        if (!(r.leaf && c.leaf))
+                            groupsOfCell[cellIndex(key)].push_back(m_groups[p].key(s));
                     });
                 }
             }
+            const auto bitsOf = [&in](const uint64_t* source) {
+                int64_t n = 0;
+                for (size_t w = 0; w < in.words; ++w)
+                    n += __builtin_popcountll(source[w]);
+                return n;
+            };
+            forEachTask(kPartitions, [&](size_t p, size_t) {
+                for (uint32_t s = 0; s < m_groups[p].size(); ++s)
+                    leafCounts[m_groupBase[p] + s] = bitsOf(in.bitmaps.data() + size_t(m_groups[p].key(s)) * in.words);
+            });
             std::vector<std::vector<uint64_t>> buffers(workerCount());
             forEachTask(cellCount, [&](size_t cell, size_t worker) {
                 std::vector<uint64_t>& bits = buffers[worker];
@@ -577,28 +661,32 @@ void Aggregation::countDistinct(std::vector<WorkerGroups>& workers)
                     for (size_t w = 0; w < in.words; ++w)
                         bits[w] |= source[w];
                 }
-                int64_t n = 0;
-                for (uint64_t word : bits)
-                    n += __builtin_popcountll(word);
-                counts[cell] = n;
+                totalCounts[cell] = bitsOf(bits.data());
             });
             continue;
         }
-        // Many groups: the (group, value) pairs of each partition are sorted and made unique;
-        // a group's own cell counts its pairs, every total cell gets (cell, value) pairs that
+        if (m_dense) {   // the scan kept (code, value id) pairs: key them by slot
+            in.keys.assign(kPartitions, {});
+            forEachTask(kPartitions, [&](size_t p, size_t) {
+                const uint64_t from = (p * m_space + kPartitions - 1) / kPartitions;
+                const uint64_t to = ((p + 1) * m_space + kPartitions - 1) / kPartitions;
+                for (const WorkerGroups& w : workers) {
+                    if (w.densePairs.empty())
+                        continue;
+                    for (const auto& [code, id] : w.densePairs[d]) {
+                        if (code >= from && code < to)
+                            in.keys[p].push_back((uint64_t(m_groups[p].find(code)) << 32) | uint32_t(id));
+                    }
+                }
+                std::sort(in.keys[p].begin(), in.keys[p].end());
+                in.keys[p].erase(std::unique(in.keys[p].begin(), in.keys[p].end()), in.keys[p].end());
+            });
+        }
+        // A group's own cell counts its keys; every total cell gets (cell, value id) keys that
         // are made unique in partitions of cells.
         std::vector<std::vector<std::vector<uint64_t>>> toCells(workerCount());
         forEachTask(kPartitions, [&](size_t p, size_t worker) {
-            std::vector<uint64_t> keys;
-            for (WorkerGroups& w : workers) {
-                if (w.pairs.empty())
-                    continue;
-                for (const auto& [code, id] : w.pairs[d][p])
-                    keys.push_back((uint64_t(m_groups[p].find(code)) << 32) | uint32_t(id));
-                std::vector<std::pair<uint64_t, int32_t>>().swap(w.pairs[d][p]);
-            }
-            std::sort(keys.begin(), keys.end());
-            keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
+            const std::vector<uint64_t>& keys = in.keys[p];
             auto& out = toCells[worker];
             if (out.empty())
                 out.resize(kPartitions);
@@ -607,20 +695,19 @@ void Aggregation::countDistinct(std::vector<WorkerGroups>& workers)
                 size_t next = k;
                 while (next < keys.size() && uint32_t(keys[next] >> 32) == slot)
                     ++next;
+                leafCounts[m_groupBase[p] + slot] = int64_t(next - k);
                 forEachCell(p, slot, [&](uint64_t key, const AxisPlace& r, const AxisPlace& c) {
-                    const size_t cell = cellIndex(key);
-                    if (r.leaf && c.leaf) {   // no other group shares this cell
-                        counts[cell] += int64_t(next - k);
+                    if (r.leaf && c.leaf)
                         return;
-                    }
+                    const size_t cell = cellIndex(key);
                     auto& bucket = out[hashPartition(cell)];
                     for (size_t i = k; i < next; ++i)
                         bucket.push_back((uint64_t(cell) << 32) | (keys[i] & 0xFFFFFFFFu));
                 });
                 k = next;
             }
+            std::vector<uint64_t>().swap(in.keys[p]);
         });
-        std::vector<std::vector<std::pair<size_t, int64_t>>> found(kPartitions);
         forEachTask(kPartitions, [&](size_t q, size_t) {
             std::vector<uint64_t> keys;
             for (auto& out : toCells) {
@@ -631,50 +718,64 @@ void Aggregation::countDistinct(std::vector<WorkerGroups>& workers)
             }
             std::sort(keys.begin(), keys.end());
             keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
-            for (uint64_t key : keys) {
-                const size_t cell = size_t(key >> 32);
-                if (found[q].empty() || found[q].back().first != cell)
-                    found[q].emplace_back(cell, 0);
-                ++found[q].back().second;
-            }
+            for (uint64_t key : keys)
+                ++totalCounts[size_t(key >> 32)];   // every cell lies in one partition q
         });
-        for (const auto& list : found) {
-            for (const auto& [cell, n] : list)
-                counts[cell] += n;
+    }
+}
+
+void Aggregation::writeValues(std::optional<double>* out, const Accumulator* acc,
+                              const std::vector<int64_t>* const* counts, size_t at) const
+{
+    for (size_t i = 0; i < m_width; ++i) {
+        const Accumulator& a = acc[i];
+        switch (m_measures[i].aggregate) {
+        case Aggregate::Count:
+            out[i] = double(a.count);
+            break;
+        case Aggregate::DistinctCount:
+            out[i] = double((*counts[m_measures[i].distinct])[at]);
+            break;
+        case Aggregate::Sum:
+            out[i] = a.count > 0 ? std::optional(a.total()) : std::nullopt;
+            break;
+        case Aggregate::Min:
+            out[i] = a.count > 0 ? std::optional(a.min) : std::nullopt;
+            break;
+        case Aggregate::Max:
+            out[i] = a.count > 0 ? std::optional(a.max) : std::nullopt;
+            break;
+        case Aggregate::Average:
+            out[i] = a.count > 0 ? std::optional(a.total() / double(a.count)) : std::nullopt;
+            break;
         }
     }
 }
 
 void Aggregation::writeCells(CellTable& table) const
 {
+    std::vector<const std::vector<int64_t>*> leafCounts;
+    std::vector<const std::vector<int64_t>*> totalCounts;
+    for (size_t d = 0; d < m_distinct.size(); ++d) {
+        leafCounts.push_back(&m_leafCounts[d]);
+        totalCounts.push_back(&m_totalCounts[d]);
+    }
+    table.reserve(m_groupBase.back() + m_cellBase.back());
+    for (size_t p = 0; p < kPartitions; ++p) {
+        for (uint32_t s = 0; s < m_groups[p].size(); ++s) {
+            const size_t g = m_groupBase[p] + s;
+            const auto leafOf = [](const std::vector<AxisPlace>& places) {
+                return std::find_if(places.begin(), places.end(), [](const AxisPlace& a) { return a.leaf; })->position;
+            };
+            writeValues(table.cell(leafOf(*m_groupRows[g]), leafOf(*m_groupColumns[g])), m_groups[p].at(s),
+                        leafCounts.data(), g);
+        }
+    }
     for (size_t q = 0; q < kPartitions; ++q) {
         for (uint32_t s = 0; s < m_cells[q].size(); ++s) {
             const uint64_t key = m_cells[q].key(s);
-            std::optional<double>* out = table.cell(int(key >> 32), int(key & 0xFFFFFFFFu));
-            const Accumulator* acc = m_cells[q].at(s);
-            for (size_t i = 0; i < m_width; ++i) {
-                const Accumulator& a = acc[i];
-                switch (m_measures[i].aggregate) {
-                case Aggregate::Count:
-                    out[i] = double(a.count);
-                    break;
-                case Aggregate::DistinctCount:
-                    out[i] = double(m_distinctCounts[size_t(m_measures[i].distinct)][m_cellBase[q] + s]);
-                    break;
-                case Aggregate::Sum:
-                    out[i] = a.count > 0 ? std::optional(a.total()) : std::nullopt;
-                    break;
-                case Aggregate::Min:
-                    out[i] = a.count > 0 ? std::optional(a.min) : std::nullopt;
-                    break;
-                case Aggregate::Max:
-                    out[i] = a.count > 0 ? std::optional(a.max) : std::nullopt;
-                    break;
-                case Aggregate::Average:
-                    out[i] = a.count > 0 ? std::optional(a.total() / double(a.count)) : std::nullopt;
-                    break;
-                }
-            }
+            writeValues(table.cell(int(key >> 32), int(key & 0xFFFFFFFFu)), m_cells[q].at(s), totalCounts.data(),
+                        m_cellBase[q] + s);
         }
     }
 }
