@@ -1,0 +1,31 @@
+#include "app/reportwindow/ReportWindowSeams.h"
+
+#include "app/description/subHandleInfoClick.h"
+#include "app/output/modPrintOut.h"
+#include "app/output/subSavePicture.h"
+#include "app/reports/modOpenReport.h"
+#include "app/reports/tree/modReportTree.h"
+
+namespace reportwindow {
+
+Seams defaultSeams()
+{
+    return Seams{
+        [] { reports::tree::modReportTree::subFillReportTree(); },
+        [] { reports::tree::modReportTree::subSetDefaultSel(); },
+        [](QWidget* window) { reports::tree::modReportTree::subHandleRemoveClick(window); },
+        [](QTreeWidgetItem* node, QWidget* window) { reports::modOpenReport::subHandleNodeClick(node, window); },
+        [](QWidget*) {},
+        [] { description::subHandleInfoClick(); },
+        [](const QString& path, int height, int width) { output::subSavePicture(path, height, width); },
+        [] { output::modPrintOut::subPrintOut(); },
+    };
+}
+
+Seams& seams()
+{
+    static Seams installed = defaultSeams();
+    return installed;
+}
+
+}

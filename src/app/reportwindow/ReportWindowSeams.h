@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QTreeWidgetItem;
+class QWidget;
+
+// What the report window's handlers call in other modules. The defaults call the report
+// tree, the opening of reports, the description window, pictures and the print-out; the
+// save dialog is not part of the program yet, so its command does nothing for now. Tests
+// replace them to watch the window.
+namespace reportwindow {
+
+struct Seams
+{
+    std::function<void()> fillReportTree;                             // subFillReportTree
+    std::function<void()> setDefaultSel;                              // subSetDefaultSel
+    std::function<void(QWidget* window)> handleRemoveClick;            // subHandleRemoveClick
+    std::function<void(QTreeWidgetItem* node, QWidget* window)> handleNodeClick;   // subHandleNodeClick
+    std::function<void(QWidget* owner)> showSaveReport;               // frmSaveReport, modal
+    std::function<void()> handleInfoClick;                            // subHandleInfoClick
+    std::function<void(const QString& path, int height, int width)> savePicture;   // subSavePicture
+    std::function<void()> printOut;                                   // subPrintOut
+};
+
+Seams& seams();
+Seams defaultSeams();
+
+}
