@@ -14,6 +14,13 @@ CellSet MemoryCube::query(const PivotQuery& query)
     return CellSetBuilder(plan, cells, query).build();
 }
 
+std::optional<std::pair<qint64, qint64>> MemoryCube::readProgress() const
+{
+    if (m_load->finished())
+        return std::nullopt;
+    return std::pair(m_load->progress().rowsRead.load(), m_load->progress().rowCount.load());
+}
+
 QVector<Member> MemoryCube::members(const QString& hierarchy, int level, const MemberPath& parent,
                                     const QString& search)
 {

@@ -17,6 +17,7 @@ public:
     QVector<Member> members(const QString& hierarchy, int level, const MemberPath& parent = {},
                             const QString& search = {}) override;
     DetailRows details(const PivotQuery& query, int row, int column, int limit) override;
+    std::optional<std::pair<qint64, qint64>> readProgress() const override;
 
 private:
     std::shared_ptr<CubeFileLoad> m_load;

@@ -12,15 +12,19 @@
 #include "pivot/PropertyToolbox.h"
 #include "platform/VbError.h"
 
+#include <QFutureWatcher>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace pivot {
 namespace {
 const QString Source = QStringLiteral("PivotTable");
 constexpr int DetailRowLimit = 1000;
+constexpr int ProgressAfterMs = 500;
 }
 
 PivotTable::PivotTable(Version version, QWidget* parent)
@@ -31,7 +35,11 @@ PivotTable::PivotTable(Version version, QWidget* parent)
     applyContentLimits();
 }
 
-PivotTable::~PivotTable() = default;
+PivotTable::~PivotTable()
+{
+    // A query still running holds its own references to the source; its result goes nowhere.
+    m_pending.reset();
+}
 
 void PivotTable::buildUi()
 {
@@ -46,6 +54,14 @@ void PivotTable::buildUi()
     m_titleBar->setTextFormat(Qt::PlainText);
     m_titleBar->setStyleSheet(QStringLiteral("background: #2f4f7f; color: white; font-weight: bold; padding: 3px 6px;"));
     main->addWidget(m_titleBar);
+    m_progressLabel = new QLabel(m_content);
+    m_progressLabel->setTextFormat(Qt::PlainText);
+    m_progressLabel->setStyleSheet(QStringLiteral("background: #fff8dc; padding: 3px 6px;"));
+    m_progressLabel->hide();
+    main->addWidget(m_progressLabel);
+    m_progressTimer = new QTimer(this);
+    m_progressTimer->setInterval(100);
+    connect(m_progressTimer, &QTimer::timeout, this, &PivotTable::showProgress);
 
     auto* body = new QHBoxLayout;
     body->setSpacing(4);
@@ -130,6 +146,7 @@ void PivotTable::setConnectionString(const QString& connectionString)
     m_state.connectionString = connectionString;
     m_state.dataMember.clear();
     m_source.reset();
+    m_sourceLock = std::make_shared<std::mutex>();
     resetLayoutFor(nullptr);
     runQuery();
 }
@@ -154,6 +171,7 @@ void PivotTable::setDataMember(const QString& dataMember)
 void PivotTable::setCubeSource(std::unique_ptr<olap::CubeSource> source, const QString& dataMember)
 {
     m_source = std::move(source);
+    m_sourceLock = std::make_shared<std::mutex>();
     m_state.dataMember = dataMember;
     resetLayoutFor(m_source ? &m_source->schema() : nullptr);
     runQuery();
@@ -224,6 +242,7 @@ void PivotTable::setXMLData(const QString& xml)
 
     if (!sameCube) {
         m_source = std::move(source);
+        m_sourceLock = std::make_shared<std::mutex>();
         m_fieldList->setSchema(m_source ? m_source->schema() : olap::CubeSchema());
     }
     m_state = *state;
@@ -302,12 +321,14 @@ void PivotTable::ExportPicture(const QString& fileName, const QString& filterNam
                              tr("The pivot table cannot export a picture as %1").arg(filterName), Source);
     if (width <= 0 || height <= 0 || width > 16000 || height > 16000)
         platform::raiseError(platform::err::InvalidArgument, tr("Invalid picture size"), Source);
+    settle();
     const QImage picture = renderPivotPicture(*m_grid, m_titleBar->text(), QSize(width, height));
     gifWriter()(picture, fileName);
 }
 
 const olap::CellSet& PivotTable::cellSet() const
 {
+    settle();
     return *m_cells;
 }
 
@@ -335,6 +356,7 @@ QStringList PivotTable::measureNumberFormats() const
 
 QString PivotTable::rowCaption(int position) const
 {
+    settle();
     return position >= 0 && position < m_model->rowCount() ? m_model->headerData(position, Qt::Vertical).toString()
                                                           : QString();
 }
@@ -357,6 +379,7 @@ QStringList PivotTable::columnFieldCaptions() const
 
 QString PivotTable::columnCaption(int position) const
 {
+    settle();
     const HeaderLayout& headers = m_model->columnHeaders();
     if (position < 0 || position >= headers.positionCount())
         return {};
@@ -374,6 +397,7 @@ DropArea* PivotTable::dropArea(Area area) const
 
 QString PivotTable::errorText() const
 {
+    settle();
     return m_error;
 }
 
@@ -409,6 +433,7 @@ void PivotTable::removeField(const FieldRef& field)
 
 void PivotTable::toggleMember(Area area, int position, int slot)
 {
+    settle();
     const HeaderLayout& headers = area == Area::Row ? m_model->rowHeaders() : m_model->columnHeaders();
     const QVector<olap::Tuple>& tuples = area == Area::Row ? m_cells->rows : m_cells->columns;
     if (position < 0 || position >= headers.positionCount() || slot < 0 || slot >= headers.slotCount())
@@ -423,6 +448,7 @@ void PivotTable::toggleMember(Area area, int position, int slot)
 
 void PivotTable::setLevelExpanded(Area area, int slot, bool expanded)
 {
+    settle();
     const HeaderLayout& headers = area == Area::Row ? m_model->rowHeaders() : m_model->columnHeaders();
     if (slot < 0 || slot >= headers.slotCount() || headers.slotField(slot) < 0)
         return;
@@ -466,6 +492,7 @@ MemberChecklist* PivotTable::openFilter(const QString& hierarchy)
                                           : m_state.layout.axis(at->first).fields[at->second].level;
     QVector<olap::Member> members;
     try {
+        const std::lock_guard lock(*m_sourceLock);
         members = m_source->members(hierarchy, level);
     } catch (const platform::VbError& e) {
         m_error = e.description();
@@ -484,11 +511,13 @@ MemberChecklist* PivotTable::openFilter(const QString& hierarchy)
 
 DetailsView* PivotTable::showDetails(int row, int column)
 {
+    settle();
     if (!m_allowDetails || !m_source || row < 0 || row >= m_model->rowCount() || column < 0
         || column >= m_model->columnCount())
         return nullptr;
     olap::DetailRows rows;
     try {
+        const std::lock_guard lock(*m_sourceLock);
         rows = m_source->details(m_state.layout.toQuery(), row, m_model->columnPosition(column), DetailRowLimit);
     } catch (const platform::VbError& e) {
         m_error = e.description();
@@ -598,18 +627,85 @@ QStringList PivotTable::slotCaptions(Area area) const
     return captions;
 }
 
+PivotTable::QueryOutcome PivotTable::answer(olap::CubeSource* source, std::mutex& lock, const olap::PivotQuery& query,
+                                            const std::function<bool()>& replaced)
+{
+    QueryOutcome outcome{std::make_shared<olap::CellSet>(), {}};
+    if (!source)
+        return outcome;
+    try {
+        const std::lock_guard guard(lock);
+        if (replaced && replaced())   // a newer query came while this one waited: never shown, not run
+            return outcome;
+        *outcome.cells = source->query(query);
+    } catch (const platform::VbError& e) {
+        outcome.error = e.description();
+        *outcome.cells = olap::CellSet();
+    }
+    return outcome;
+}
+
 void PivotTable::runQuery()
 {
-    m_error.clear();
-    auto cells = std::make_shared<olap::CellSet>();
-    if (m_source) {
-        try {
-            *cells = m_source->query(m_state.layout.toQuery());
-        } catch (const platform::VbError& e) {
-            m_error = e.description();
-            *cells = olap::CellSet();
-        }
+    *m_latest = ++m_generation;
+    m_pending.reset();   // a query in hand is replaced: its result is never shown
+    if (!m_background || !m_source) {
+        m_progressTimer->stop();
+        showOutcome(answer(m_source.get(), *m_sourceLock, m_state.layout.toQuery(), {}));
+        return;
     }
+    QFuture<QueryOutcome> future = QtConcurrent::run(
+        [source = m_source, lock = m_sourceLock, query = m_state.layout.toQuery(), latest = m_latest,
+         generation = m_generation] {
+            return answer(source.get(), *lock, query, [&] { return *latest != generation; });
+        });
+    m_pending = future;
+    auto* watcher = new QFutureWatcher<QueryOutcome>(this);
+    connect(watcher, &QFutureWatcher<QueryOutcome>::finished, this, [this, watcher, generation = m_generation] {
+        watcher->deleteLater();
+        if (generation == m_generation && m_pending)   // neither replaced nor shown by settle() already
+            showOutcome(std::exchange(m_pending, std::nullopt)->result());
+    });
+    watcher->setFuture(future);
+    refreshPanels();   // the fields show where they now are while the result is computed
+    setCursor(Qt::BusyCursor);
+    m_pendingSince.start();
+    m_progressTimer->start();
+}
+
+// Waits for the query in hand, if any, and shows its result.
+void PivotTable::settle() const
+{
+    auto* self = const_cast<PivotTable*>(this);
+    if (!self->m_pending)
+        return;
+    QFuture<QueryOutcome> future = *std::exchange(self->m_pending, std::nullopt);
+    self->showOutcome(future.result());
+}
+
+// While a query waits for its cube file to be read: rows read of rows, after half a second.
+void PivotTable::showProgress()
+{
+    const std::optional<std::pair<qint64, qint64>> progress = m_source ? m_source->readProgress() : std::nullopt;
+    if (!m_pending || !progress || m_pendingSince.elapsed() < ProgressAfterMs) {
+        m_progressLabel->hide();
+        return;
+    }
+    const QLocale locale;
+    m_progressLabel->setText(progress->second > 0
+                                 ? tr("Reading the cube: %1 of %2 rows")
+                                       .arg(locale.toString(progress->first), locale.toString(progress->second))
+                                 : tr("Reading the cube: %1 rows").arg(locale.toString(progress->first)));
+    m_progressLabel->show();
+}
+
+void PivotTable::showOutcome(QueryOutcome outcome)
+{
+    m_progressTimer->stop();
+    m_progressLabel->hide();
+    unsetCursor();
+    m_error = outcome.error;
+    std::shared_ptr<olap::CellSet> cells = std::move(outcome.cells);
     // A result that does not match its own shape would be read out of bounds.
     const size_t expected = size_t(cells->rows.size()) * size_t(cells->columns.size()) * size_t(cells->measures.size());
     if (cells->values.size() != expected) {

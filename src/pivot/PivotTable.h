@@ -3,10 +3,17 @@
 #include "pivot/PivotObjects.h"
 #include "pivot/PivotXml.h"
 
+#include <QElapsedTimer>
+#include <QFuture>
 #include <QWidget>
+#include <atomic>
+#include <functional>
 #include <memory>
+#include <mutex>
+#include <optional>
 
 class QLabel;
+class QTimer;
 
 namespace pivot {
 
@@ -70,8 +77,16 @@ public:
     QStringList columnFieldCaptions() const;
 
     // The pieces of the component, for hosts and tests that drive it as a user would.
-    PivotGridView* grid() const { return m_grid; }
-    PivotGridModel* gridModel() const { return m_model; }
+    PivotGridView* grid() const
+    {
+        settle();
+        return m_grid;
+    }
+    PivotGridModel* gridModel() const
+    {
+        settle();
+        return m_model;
+    }
     FieldListPanel* fieldList() const { return m_fieldList; }
     PropertyToolbox* propertyToolbox() const { return m_toolbox; }
     DropArea* dropArea(Area area) const;
@@ -80,6 +95,14 @@ public:
 
     // Binds an already open cube, as setDataMember does after opening it.
     void setCubeSource(std::unique_ptr<olap::CubeSource> source, const QString& dataMember);
+    // Queries run on another thread when set (the report windows set it): the window goes on
+    // handling events with a busy cursor, shows how far a cube file has been read when that
+    // takes longer than half a second, and drops a query that a newer one replaces. Whatever
+    // reads the result (cellSet(), the grid, captions, pictures, details) waits for the
+    // query in hand first, so callers see the effects in the same order either way.
+    void setQueriesInBackground(bool background) { m_background = background; }
+    bool queryPending() const { return m_pending.has_value(); }
+    QLabel* progressLabel() const { return m_progressLabel; }
     const PivotLayout& layout() const { return m_state.layout; }
     // Changes the layout as the user would, and queries again.
     void placeField(const FieldRef& field, Area area, int index = -1);
@@ -117,7 +140,17 @@ private:
     void requireMember(bool available, const char* member) const;
     void resetLayoutFor(const olap::CubeSchema* schema);
     bool fitsSchema(const PivotLayout& layout, const olap::CubeSchema& schema) const;
+    struct QueryOutcome
+    {
+        std::shared_ptr<olap::CellSet> cells;
+        QString error;
+    };
+    static QueryOutcome answer(olap::CubeSource* source, std::mutex& lock, const olap::PivotQuery& query,
+                               const std::function<bool()>& replaced);
     void runQuery();
+    void showOutcome(QueryOutcome outcome);
+    void settle() const;
+    void showProgress();
     void refreshPanels();
     void applyContentLimits();
     QString fieldCaption(const FieldRef& field) const;
@@ -130,8 +163,17 @@ private:
     bool m_allowDetails = false;
     int m_maxHeight = 0;
     int m_maxWidth = 0;
-    std::unique_ptr<olap::CubeSource> m_source;
+    // Shared with a query running in the background; the lock keeps a source to one call at a time.
+    std::shared_ptr<olap::CubeSource> m_source;
+    std::shared_ptr<std::mutex> m_sourceLock = std::make_shared<std::mutex>();
     std::shared_ptr<const olap::CellSet> m_cells;
+    bool m_background = false;
+    quint64 m_generation = 0;                     // of the latest query
+    std::shared_ptr<std::atomic<quint64>> m_latest = std::make_shared<std::atomic<quint64>>(0);   // the same, for the queries running
+    std::optional<QFuture<QueryOutcome>> m_pending;   // the latest query, while its result is not shown
+    QElapsedTimer m_pendingSince;
+    QTimer* m_progressTimer = nullptr;
+    QLabel* m_progressLabel = nullptr;
     QString m_error;
     PivotView m_view;
 

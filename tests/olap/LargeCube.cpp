@@ -84,7 +84,7 @@ bool isLeaf(const QVector<olap::AxisField>& fields, const QVector<int>& depths)
 
 }
 
-QString sql()
+QString sql(int facts)
 {
     return QStringLiteral(R"(
 CREATE TABLE dim_a (a_id INTEGER PRIMARY KEY, a_group TEXT NOT NULL, a_name TEXT NOT NULL);
@@ -97,7 +97,7 @@ CREATE TABLE dim_c (c_id INTEGER PRIMARY KEY, c_name TEXT NOT NULL);
 INSERT INTO dim_c VALUES (1, 'k1'), (2, 'k2'), (3, 'k3'), (4, 'k4'), (5, 'k5');
 CREATE TABLE facts (a_id INTEGER, b_id INTEGER, c_id INTEGER, qty INTEGER, price DOUBLE PRECISION,
                     order_id INTEGER, tag TEXT);
-INSERT INTO facts WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 60000)
+INSERT INTO facts WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1)
   SELECT (i * 7919) % 1000 + 1, (i * 10477) % 601 + 1, i % 5 + 1, i % 17 - 3,
          CASE WHEN i % 11 = 0 THEN NULL ELSE (i % 100) * 0.25 END, i / 3,
          CASE WHEN i % 13 = 0 THEN NULL ELSE 't' || (i % 997) END FROM n;
@@ -123,7 +123,8 @@ INSERT INTO olap_measure (cube, name, caption, column_name, aggregate, number_fo
   ('Large', 'Tags', 'Tags', 'tag', 'distinct count', '#,##0', 6),
   ('Large', 'Top Price', 'Top Price', 'price', 'max', '0.00', 7),
   ('Large', 'Least Quantity', 'Least Quantity', 'qty', 'min', '#,##0', 8);
-)");
+)")
+        .arg(facts);
 }
 
 QString cubeFile()

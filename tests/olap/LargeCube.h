@@ -11,7 +11,7 @@
 namespace largecube {
 
 // The tables, their rows and the metadata rows, in SQL that both SQLite and PostgreSQL run.
-QString sql();
+QString sql(int facts = 60000);
 QString cubeFile();   // built once per test run
 
 // Every measure of the cube, and the same values in SQL over the tables (f, a, b, c).
