@@ -191,13 +191,49 @@ QString ServerSql::whereClause(const QueryPlan& plan, const std::vector<CellMemb
 
 QString ServerSql::pivotQuery(const QueryPlan& plan, const PivotQuery& query, QStringList& params) const
 {
+    // Only the grouping sets whose positions the layout shows, or sorts an axis by.
+    const auto isAll = [](const std::vector<int>& shape) {
+        return std::all_of(shape.begin(), shape.end(), [](int depth) { return depth < 0; });
+    };
+    const auto shown = [&](const std::vector<int>& shape, const Axis& axis) {
+        if (isAll(shape))
+            return shape.empty() || axis.grandTotal;
+        return axis.subtotals || std::none_of(shape.begin(), shape.end(), [](int depth) { return depth < 0; });
+    };
+    const auto sorted = [](const Axis& a) { return a.sortByValue != SortOrder::None && a.sortByMeasure.has_value(); };
+    std::vector<QStringList> sets;
+    for (const auto& rowShape : axisShapes(plan.rows)) {
+        for (const auto& columnShape : axisShapes(plan.columns)) {
+            if (!(shown(rowShape, query.rows) && shown(columnShape, query.columns))
+                && !(sorted(query.rows) && isAll(columnShape)) && !(sorted(query.columns) && isAll(rowShape)))
+                continue;
+            QStringList columns;
+            const auto add = [&](const std::vector<FieldPlan>& fields, const std::vector<int>& shape) {
+                for (size_t f = 0; f < fields.size(); ++f) {
+                    for (int level = 0; level <= shape[f]; ++level)
+                        columns << levelColumn(fields[f].hierarchy, level);
+                }
+            };
+            add(plan.rows, rowShape);
+            add(plan.columns, columnShape);
+            sets.push_back(columns);
+        }
+    }
+    // A single set is a plain GROUP BY, which the server can aggregate in parallel workers
+    // (it cannot with grouping sets); its flags are then constants.
+    const bool single = sets.size() == 1;
     std::set<int> used;
     QStringList select;
     for (const FieldPlan* f : axisFields(plan)) {
         used.insert(f->hierarchy);
         for (int level = 0; level <= f->deepestLevel; ++level) {
             const QString column = levelColumn(f->hierarchy, level);
-            select << QStringLiteral("GROUPING(%1)").arg(column) << asText(column);
+            if (!single)
+                select << QStringLiteral("GROUPING(%1)").arg(column) << asText(column);
+            else if (sets.front().contains(column))
+                select << QStringLiteral("0") << asText(column);
+            else
+                select << QStringLiteral("1") << QStringLiteral("NULL");
         }
     }
     for (const HierarchyFilter& filter : plan.filters)
@@ -231,37 +267,17 @@ QString ServerSql::pivotQuery(const QueryPlan& plan, const PivotQuery& query, QS
     if (select.isEmpty())
         select << QStringLiteral("COUNT(*)");
 
-    // Only the grouping sets whose positions the layout shows, or sorts an axis by.
-    const auto isAll = [](const std::vector<int>& shape) {
-        return std::all_of(shape.begin(), shape.end(), [](int depth) { return depth < 0; });
-    };
-    const auto shown = [&](const std::vector<int>& shape, const Axis& axis) {
-        if (isAll(shape))
-            return shape.empty() || axis.grandTotal;
-        return axis.subtotals || std::none_of(shape.begin(), shape.end(), [](int depth) { return depth < 0; });
-    };
-    const auto sorted = [](const Axis& a) { return a.sortByValue != SortOrder::None && a.sortByMeasure.has_value(); };
-    QStringList sets;
-    for (const auto& rowShape : axisShapes(plan.rows)) {
-        for (const auto& columnShape : axisShapes(plan.columns)) {
-            if (!(shown(rowShape, query.rows) && shown(columnShape, query.columns))
-                && !(sorted(query.rows) && isAll(columnShape)) && !(sorted(query.columns) && isAll(rowShape)))
-                continue;
-            QStringList columns;
-            const auto add = [&](const std::vector<FieldPlan>& fields, const std::vector<int>& shape) {
-                for (size_t f = 0; f < fields.size(); ++f) {
-                    for (int level = 0; level <= shape[f]; ++level)
-                        columns << levelColumn(fields[f].hierarchy, level);
-                }
-            };
-            add(plan.rows, rowShape);
-            add(plan.columns, columnShape);
-            sets << QLatin1Char('(') + columns.join(QStringLiteral(", ")) + QLatin1Char(')');
-        }
-    }
     QString sql = QStringLiteral("SELECT ") + select.join(QStringLiteral(", ")) + fromClause(used)
                   + whereClause(plan, {}, params);
-    sql += QStringLiteral(" GROUP BY GROUPING SETS (") + sets.join(QStringLiteral(", ")) + QLatin1Char(')');
+    if (single) {
+        if (!sets.front().isEmpty())
+            sql += QStringLiteral(" GROUP BY ") + sets.front().join(QStringLiteral(", "));
+        return sql;
+    }
+    QStringList groupingSets;
+    for (const QStringList& columns : sets)
+        groupingSets << QLatin1Char('(') + columns.join(QStringLiteral(", ")) + QLatin1Char(')');
+    sql += QStringLiteral(" GROUP BY GROUPING SETS (") + groupingSets.join(QStringLiteral(", ")) + QLatin1Char(')');
     return sql;
 }
 
