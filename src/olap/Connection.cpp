@@ -9,6 +9,12 @@
 
 namespace olap {
 
+bool isServerFailure(const platform::VbError& error)
+{
+    return error.source() == cubeServerErrorSource();
+}
+
+
 namespace {
 
 constexpr long kObjectClosed = 3704;

@@ -47,6 +47,14 @@ std::optional<QString> FakeFilePicker::saveFileName(const SaveFileRequest& reque
     return answers.takeFirst();
 }
 
+std::optional<QString> FakeFilePicker::openFileName(const OpenFileRequest& request)
+{
+    openAsked.append(request);
+    if (openAnswers.isEmpty())
+        return std::nullopt;
+    return openAnswers.takeFirst();
+}
+
 void FakeProcessEnd::endProcess(int exitCode)
 {
     ++ends;

@@ -76,7 +76,10 @@ class FakeFilePicker : public FilePicker
 public:
     QList<SaveFileRequest> asked;
     QList<std::optional<QString>> answers;   // taken in order; when empty: cancelled
+    QList<OpenFileRequest> openAsked;
+    QList<std::optional<QString>> openAnswers;   // taken in order; when empty: cancelled
     std::optional<QString> saveFileName(const SaveFileRequest& request) override;
+    std::optional<QString> openFileName(const OpenFileRequest& request) override;
 };
 
 // Records the end and throws ProcessEnded, so the code after the end never runs.

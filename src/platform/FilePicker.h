@@ -16,19 +16,29 @@ struct SaveFileRequest
     QString defaultSuffix;   // added by the dialog to a name typed without one
 };
 
-// Asks the user where to write a file. The dialog asks before an existing file is
+// What the program asks when the user picks an existing file to read.
+struct OpenFileRequest
+{
+    QWidget* parent = nullptr;
+    QString title;
+    QString filter;          // "Description(*.ext *.ext2)"
+};
+
+// Asks the user where to write a file, or which file to read. The dialog asks before an existing file is
 // replaced. Empty optional when the user cancels.
 class FilePicker
 {
 public:
     virtual ~FilePicker() = default;
     virtual std::optional<QString> saveFileName(const SaveFileRequest& request) = 0;
+    virtual std::optional<QString> openFileName(const OpenFileRequest& request) = 0;
 };
 
 class QtFilePicker : public FilePicker
 {
 public:
     std::optional<QString> saveFileName(const SaveFileRequest& request) override;
+    std::optional<QString> openFileName(const OpenFileRequest& request) override;
 };
 
 }

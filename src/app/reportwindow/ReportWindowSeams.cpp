@@ -5,6 +5,7 @@
 #include "app/output/subSavePicture.h"
 #include "app/reports/modOpenReport.h"
 #include "app/reports/tree/modReportTree.h"
+#include "app/savereport/frmSaveReport.h"
 
 namespace reportwindow {
 
@@ -15,7 +16,7 @@ Seams defaultSeams()
         [] { reports::tree::modReportTree::subSetDefaultSel(); },
         [](QWidget* window) { reports::tree::modReportTree::subHandleRemoveClick(window); },
         [](QTreeWidgetItem* node, QWidget* window) { reports::modOpenReport::subHandleNodeClick(node, window); },
-        [](QWidget*) {},
+        [](QWidget* owner) { savereport::showSaveReport(owner); },
         [] { description::subHandleInfoClick(); },
         [](const QString& path, int height, int width) { output::subSavePicture(path, height, width); },
         [] { output::modPrintOut::subPrintOut(); },

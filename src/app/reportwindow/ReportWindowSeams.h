@@ -7,9 +7,8 @@ class QTreeWidgetItem;
 class QWidget;
 
 // What the report window's handlers call in other modules. The defaults call the report
-// tree, the opening of reports, the description window, pictures and the print-out; the
-// save dialog is not part of the program yet, so its command does nothing for now. Tests
-// replace them to watch the window.
+// tree, the opening of reports, the save dialog, the description window, pictures and the
+// print-out. Tests replace them to watch the window.
 namespace reportwindow {
 
 struct Seams
