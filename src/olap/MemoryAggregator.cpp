@@ -277,6 +277,7 @@ private:
     std::vector<std::unordered_map<uint64_t, std::vector<AxisPlace>>> m_columnPrefixPlaces;
     bool m_rowsSorted = false;
     bool m_columnsSorted = false;
+    bool m_totals = false;   // any total cell is needed: else every cell is a group's own
 
     PartitionedTables m_cells;    // total cells, merged, keyed by (row position << 32 | column position)
     std::vector<size_t> m_cellBase;
@@ -333,6 +334,9 @@ void Aggregation::prepareFields()
     const auto sorted = [](const Axis& a) { return a.sortByValue != SortOrder::None && a.sortByMeasure.has_value(); };
     m_rowsSorted = sorted(m_query.rows);
     m_columnsSorted = sorted(m_query.columns);
+    // An axis without fields has only its all-All position, which is every group's own.
+    const auto totals = [](const Axis& a) { return !a.fields.isEmpty() && (a.subtotals || a.grandTotal); };
+    m_totals = m_rowsSorted || m_columnsSorted || totals(m_query.rows) || totals(m_query.columns);
 }
 
 void Aggregation::prepareMeasures()
@@ -595,6 +599,11 @@ void Aggregation::forEachCell(size_t p, uint32_t slot, F&& f) const
 // tables split by the cell's hash, on every worker, then merged partition by partition.
 void Aggregation::rollUp()
 {
+    if (!m_totals) {
+        m_cells.assign(kPartitions, SlotTable(m_width));
+        m_cellBase = slotBases(m_cells);
+        return;
+    }
     std::vector<PartitionedTables> byWorker(workerCount());
     forEachTask(kPartitions, [&](size_t p, size_t worker) {
         PartitionedTables& cells = byWorker[worker];
