@@ -26,6 +26,7 @@
 #include <QRadioButton>
 
 using namespace state::modGlobals;
+using unicombo::uniCombo;
 
 namespace savereport {
 

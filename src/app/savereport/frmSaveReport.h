@@ -3,10 +3,13 @@
 #include <QDialog>
 #include <memory>
 
-class uniCombo;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+
+namespace unicombo {
+class uniCombo;
+}
 
 namespace savereport {
 
@@ -27,9 +30,9 @@ public:
     void subFillDropDowns();
     void subSetReportValues();
 
-    uniCombo* cmbReportName() const;
-    uniCombo* cmbSuperCategory() const;
-    uniCombo* cmbReportType() const;
+    unicombo::uniCombo* cmbReportName() const;
+    unicombo::uniCombo* cmbSuperCategory() const;
+    unicombo::uniCombo* cmbReportType() const;
     QLabel* lblExplainReplace() const;
     QRadioButton* optBoth() const;
     QRadioButton* optPivot() const;
