@@ -17,6 +17,8 @@ namespace htmleditor {
 class ctlHTLMEditor;
 }
 
+struct SaveReportControls;
+
 // Saves the report window's current view as a named report of the current cube, with a
 // category, a type, a view mode and an HTML description. OK writes the report and closes;
 // a name that cannot be stored, or a failed write, keeps the dialog open.
@@ -42,13 +44,11 @@ public:
     QPushButton* CancelButton() const;
 
 private:
-    struct Controls;
-
     void Form_Load();
     void cmbReportName_Change(const char* handlerName);
     void OKButton_Click();
 
-    std::unique_ptr<Controls> m;
+    std::unique_ptr<SaveReportControls> m;
 };
 
 // The save button of the report window: the dialog, modal over its owner.
