@@ -159,10 +159,11 @@ void subGetServerName()
         // Leaving the dialog any other way than OK ends the program.
         if (dialog->exec() != QDialog::Accepted)
             return;
-        gstrServerName = dialog->txtServer->text();
-        gstrDatabase = dialog->cmbDatabase->currentText();
-        if (!dialog->chkIntegratedSecurity->isChecked() && !dialog->txtUserName->text().trimmed().isEmpty())
-            ServerCredentials::keep(gstrServerName, dialog->txtUserName->text(), dialog->txtPassword->text());
+        const serverdialog::ServerChoice choice = dialog->chosen();
+        gstrServerName = choice.server;
+        gstrDatabase = choice.database;
+        if (!choice.userName.trimmed().isEmpty())
+            ServerCredentials::keep(gstrServerName, choice.userName, choice.password);
         dialog.reset();
         QString why;
         if (!platform::writeFileAtomically(file, serverNameFileBytes(gstrServerName, gstrDatabase), &why))

@@ -119,7 +119,7 @@ protected:
     }
 
     // Types over what the box holds.
-    static void typeInto(uniCombo* list, const QString& text)
+    static void typeInto(unicombo::uniCombo* list, const QString& text)
     {
         QTest::mouseClick(list->editWindow(), Qt::LeftButton);
         QTest::keyClick(list->editWindow(), Qt::Key_A, Qt::ControlModifier);
