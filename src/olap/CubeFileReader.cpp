@@ -453,7 +453,24 @@ CubeDefinition checkedDefinition(SqliteDatabase& db)
 
 }
 
-std::shared_ptr<const CubeData> readCubeFile(const QString& path)
+namespace {
+
+// Every refusal of a cube file names it, also where the metadata reader, which serves the
+// server too, does not know the file.
+template <typename Work>
+auto namingTheFile(const QString& path, const Work& work)
+{
+    try {
+        return work();
+    } catch (const platform::VbError& e) {
+        if (e.description().contains(path))
+            throw;
+        platform::raiseError(e.number(), QStringLiteral("The cube file \"%1\" cannot be used: %2").arg(path, e.description()),
+                             e.source());
+    }
+}
+
+std::shared_ptr<const CubeData> readWholeCubeFile(const QString& path)
 {
     SqliteDatabase db(path);
     auto data = std::make_shared<CubeData>();
@@ -471,7 +488,7 @@ std::shared_ptr<const CubeData> readCubeFile(const QString& path)
     return data;
 }
 
-QString inspectCubeFile(const QString& path)
+QString inspectWholeCubeFile(const QString& path)
 {
     SqliteDatabase db(path);
     const CubeDefinition def = checkedDefinition(db);
@@ -489,6 +506,18 @@ QString inspectCubeFile(const QString& path)
     SqliteDatabase::Statement(db, QStringLiteral("SELECT %1 FROM %2 LIMIT 0")
                                       .arg(factColumns.join(QStringLiteral(", ")), quoteIdentifier(def.factTable)));
     return def.schema.name;
+}
+
+}
+
+std::shared_ptr<const CubeData> readCubeFile(const QString& path)
+{
+    return namingTheFile(path, [&] { return readWholeCubeFile(path); });
+}
+
+QString inspectCubeFile(const QString& path)
+{
+    return namingTheFile(path, [&] { return inspectWholeCubeFile(path); });
 }
 
 }
