@@ -1,6 +1,6 @@
-#include "app/Components.h"
-#include "app/StartupHooks.h"
-#include "app/modMain.h"
+#include "app/startup/Components.h"
+#include "app/startup/modMain.h"
+#include "app/startup/StartupHooks.h"
 #include "platform/Forms.h"
 #include "platform/Services.h"
 
@@ -11,7 +11,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     startup::registerComponents();
     startup::connectLanguageServices();
-    modMain::Main();
+    startup::modMain::Main();
     // Start-up may end without a window: another copy runs, or there is nothing to show.
     if (platform::services().forms->count() == 0)
         return 0;

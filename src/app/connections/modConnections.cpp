@@ -1,0 +1,157 @@
+#include "app/connections/modConnections.h"
+
+#include "common/ProgramConfig.h"
+
+#include "app/connections/ConnectionStrings.h"
+#include "app/connections/ServerCredentials.h"
+#include "app/state/modGlobals.h"
+#include "common/ErrorBoundary.h"
+#include "common/modAPI.h"
+#include "common/modErroHandling.h"
+#include "olap/Connection.h"
+#include "pivot/PivotTable.h"
+#include "platform/MessageBox.h"
+#include "platform/Services.h"
+
+namespace connections {
+
+namespace modConnections {
+
+using namespace state::modGlobals;
+
+namespace {
+
+// What step messages show in place of a typed user name and password.
+const QString kHidden = QStringLiteral("***");
+
+void offerProviderDownload()
+{
+    const int answer = platform::services().messageBox->msgBox(
+        QStringLiteral("Failed to get an OLAP provider\r\nWould you like to go to the MS download site now?"),
+        platform::mb::vbYesNo, gstrAppTitle);
+    if (answer == platform::mb::vbYes)
+        modAPI::subOpenUrl(providerDownloadPage(), false);
+}
+
+// The steps whose errors count: a provider failure is answered with the download question
+// and the binding stops there; anything else is the error report, which ends the program.
+template<class F>
+bool reported(F&& steps)
+{
+    try {
+        steps();
+        return true;
+    } catch (const std::exception& raised) {
+        const platform::VbError error = common::asVbError(raised);
+        if (error.number() != platform::err::Unspecified)
+            modErroHandling::subHandleError(error.description(), error.number(), error.line(),
+                                            QStringLiteral("subBindPivotTable"));
+        offerProviderDownload();
+        return false;
+    }
+}
+
+pivot::PivotTable& pivotTable(QWidget* pivot)
+{
+    auto* table = qobject_cast<pivot::PivotTable*>(pivot);
+    if (!table)
+        platform::raiseError(platform::err::MemberNotSupported,
+                             QStringLiteral("Object doesn't support this property or method"),
+                             QStringLiteral("pivReports"));
+    return *table;
+}
+
+// Both binders: false when the question was asked already.
+bool bindLocalCube(QWidget* pivot)
+{
+    QString defaultDatabase;
+    if (!reported([&] {
+            olap::Connection cn;
+            cn.Open(ConnectionStrings::localTest(gstrDataPath, gstrCubeFile), QString(), QString(), -1);
+            defaultDatabase = cn.DefaultDatabase();
+            gstrProvider = QStringLiteral("Provider=") + cn.Provider();
+            cn.Close();
+        }))
+        return false;
+    common::ResumeNext skip;
+    skip.run([&] {
+        pivotTable(pivot).setConnectionString(
+            ConnectionStrings::localPivot(gstrProvider, gstrDataPath, gstrCubeFile));
+    });
+    skip.run([&] { pivotTable(pivot).setDataMember(defaultDatabase); });
+    return true;
+}
+
+bool bindServerCube(QWidget* pivot)
+{
+    common::ResumeNext skip;
+    for (int pass = 4; pass >= 1; --pass) {
+        skip.clear();
+        gstrProvider = ConnectionStrings::serverProviderPart(pass);
+        skip.run([&] {
+            pivot::PivotTable& table = pivotTable(pivot);
+            table.setConnectionString(ConnectionStrings::serverPivot(gstrProvider, gstrServerName, gstrDatabase));
+            table.DataMemberStrings();
+        });
+        if (!skip.pending())
+            break;
+        gstrProvider.clear();
+    }
+    if (gstrProvider.isEmpty())
+        return true;
+    modErroHandling::subLogStep(QStringLiteral("Setting the data member to ") + gstrCubeName);
+    if (gstrCubeName.isEmpty())
+        gstrCubeName = gdicCubes.Keys().value(0);
+    return reported([&] {
+        pivot::PivotTable& table = pivotTable(pivot);
+        table.setDataMember(gstrCubeName);
+        table.ActiveView().TitleBar().setCaption(gstrAppTitle);
+        table.setDisplayFieldList(true);
+    });
+}
+
+}
+
+QString providerDownloadPage()
+{
+    return config::olapProviderDownloadPage();
+}
+
+bool GetMOLAPConnection(olap::Connection& cn, const QString& server, const QString& database, const QString& user,
+                        const QString& password, QString* lastError)
+{
+    return common::handled(QStringLiteral("GetMOLAPConnection"), common::Message::Description, [&] {
+        ServerCredentials::SignIn signIn{user, password};
+        if (user.trimmed().isEmpty())
+            signIn = ServerCredentials::forServer(server).value_or(signIn);
+        const bool typed = !signIn.user.trimmed().isEmpty();
+        const QString templ = ConnectionStrings::serverTemplate(server, database, signIn.user, signIn.password);
+        // Step messages reach the error report and its mail: no sign-in in them.
+        const QString shown =
+            typed ? ConnectionStrings::serverTemplate(server, database, kHidden, kHidden) : templ;
+        for (int pass = 4; pass >= 1; --pass) {
+            modErroHandling::subLogStep(QStringLiteral("Trying to use the connection string :\r\n")
+                                        + ConnectionStrings::serverPass(shown, pass));
+            common::ResumeNext attempt;
+            if (attempt.run([&] { cn.Open(ConnectionStrings::serverPass(templ, pass), QString(), QString(), -1); }))
+                return true;
+            if (lastError)
+                *lastError = attempt.description();
+        }
+        return false;
+    });
+}
+
+void subBindPivotTable(QWidget* pivot)
+{
+    // Without a cube file there is nothing to bind; the window stays empty.
+    if (!gbServerMode && gstrCubeFile.isEmpty())
+        return;
+    const bool asked = gbServerMode ? !bindServerCube(pivot) : !bindLocalCube(pivot);
+    if (!asked && gstrProvider.isEmpty())
+        offerProviderDownload();
+}
+
+}
+
+} // namespace connections

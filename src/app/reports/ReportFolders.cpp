@@ -1,0 +1,26 @@
+#include "app/reports/ReportFolders.h"
+
+#include "app/state/modGlobals.h"
+
+namespace reports {
+
+namespace ReportFolders {
+
+QString rootName()
+{
+    return state::modGlobals::gbOWCXP ? QStringLiteral("ReportsXP") : QStringLiteral("Reports2K");
+}
+
+QString root()
+{
+    return state::modGlobals::gstrDataPath + QLatin1Char('/') + rootName();
+}
+
+QString cubeFolder(const QString& cubeName)
+{
+    return root() + QLatin1Char('/') + cubeName;
+}
+
+}
+
+} // namespace reports

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "app/reports/cOLAPReport.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace reports {
+
+// The report file's record: a head holding the components' XML and the numbers, and a
+// description block, joined by "***"; stored as UTF-16LE code units without a byte-order
+// mark. Kept free of program state so that every rule can be checked on its own.
+namespace ReportRecord {
+
+enum class Layout { Components10And11, Version9 };
+
+struct Context
+{
+    Layout layout = Layout::Components10And11;
+    // The data folder (cube files) or the server name (server mode): written as "XXX" in
+    // the head, so that a report survives a moved data folder or a renamed server.
+    QString location;
+    // The provider part ("Provider=MSOLAP.4") that replaces the one stored in the pivot
+    // XML on reading; empty removes it.
+    QString provider;
+};
+
+// The record's text, and its bytes as the file holds them.
+QString compose(const cOLAPReport& report, const Context& context);
+QByteArray encode(const cOLAPReport& report, const Context& context);
+
+// Fills the persisted fields of `report` from a file's bytes. A record that cannot be
+// read (too few fields, a number that is no number) leaves `report` untouched, returns
+// false and says why in `error`.
+bool decode(const QByteArray& bytes, const Context& context, cOLAPReport& report, QString* error = nullptr);
+
+// The text of a report file: UTF-16LE with or without its byte-order mark (what this
+// program writes has none), else 8-bit text (UTF-8 when valid, else Windows-1252).
+QString decodeText(const QByteArray& bytes);
+
+// "Q1.txt" -> "Q1"; only a trailing ".txt" goes.
+QString reportNameFromFileName(const QString& fileName);
+
+// A report name becomes a file name in the cube's folder: refuse what could leave that
+// folder or that the file system cannot store. Empty result: the name is safe.
+QString unsafeReportNameReason(const QString& name);
+
+}
+
+} // namespace reports

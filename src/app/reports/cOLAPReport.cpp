@@ -1,0 +1,121 @@
+#include "app/reports/cOLAPReport.h"
+
+#include "app/reports/cReportsDic.h"
+#include "app/reports/ReportFolders.h"
+#include "app/reports/ReportRecord.h"
+#include "app/state/modGlobals.h"
+#include "common/modErroHandling.h"
+#include "common/modFileHandling.h"
+#include "lang/modMultiLingual.h"
+#include "platform/MessageBox.h"
+#include "platform/Services.h"
+#include "platform/VbError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace reports {
+
+using namespace state::modGlobals;
+
+QString reportKey(const QString& cubeName, const QString& viewName)
+{
+    return cubeName + QChar(0x1F) + viewName;
+}
+
+QString cOLAPReport::Key() const
+{
+    return reportKey(CubeName, ViewName);
+}
+
+namespace {
+
+ReportRecord::Context recordContext()
+{
+    return ReportRecord::Context{
+        gbOWCXP ? ReportRecord::Layout::Components10And11 : ReportRecord::Layout::Version9,
+        gbServerMode ? gstrServerName : gstrDataPath,
+        gstrProvider,
+    };
+}
+
+void tellUser(const QString& text)
+{
+    platform::services().messageBox->msgBox(text, platform::mb::vbCritical, gstrAppTitle);
+}
+
+// The file a save goes to: the one the report came from when it is this report of this
+// cube, else the file the tree's report of that name was read from (a single cube's may
+// lie in the report root), else an existing file of the same name in any letter case,
+// else a new one.
+QString targetPath(const cOLAPReport& report)
+{
+    const QString folder = ReportFolders::cubeFolder(gstrCubeName);
+    if (!report.SourcePath.isEmpty() && report.CubeName.compare(gstrCubeName, Qt::CaseInsensitive) == 0
+        && ReportRecord::reportNameFromFileName(QFileInfo(report.SourcePath).fileName())
+                   .compare(report.ViewName, Qt::CaseInsensitive)
+               == 0)
+        return report.SourcePath;
+    const QString key = reportKey(gstrCubeName, report.ViewName);
+    if (gobjReportsDic && gobjReportsDic->dicViews.Exists(key)) {
+        const QString read = gobjReportsDic->dicViews.Item(key)->SourcePath;
+        if (!read.isEmpty())
+            return read;
+    }
+    const QString fileName = report.ViewName + QStringLiteral(".txt");
+    const QStringList existing = QDir(folder).entryList({QStringLiteral("*.txt")}, QDir::Files);
+    for (const QString& name : existing) {
+        if (name.compare(fileName, Qt::CaseInsensitive) == 0)
+            return folder + QLatin1Char('/') + name;
+    }
+    return folder + QLatin1Char('/') + fileName;
+}
+
+}
+
+bool cOLAPReport::SaveReport()
+{
+    modFileHandling::subSetupFS();
+    const QString unsafe = ReportRecord::unsafeReportNameReason(ViewName);
+    if (!unsafe.isEmpty()) {
+        tellUser(unsafe);
+        return false;
+    }
+    const QString path = targetPath(*this);
+    modErroHandling::subLogStep(QStringLiteral("Writing report to ") + path);
+    try {
+        if (!QDir().mkpath(QFileInfo(path).path()))
+            platform::raiseError(platform::err::PathNotFound, QStringLiteral("Path not found"), path);
+        auto stream = modFileHandling::gobjFSO->CreateTextFile(path, true, true);
+        stream->Write(ReportRecord::compose(*this, recordContext()));
+        stream->Close();
+    } catch (const platform::VbError&) {
+        tellUser(modMultiLingual::LNGFAILEDSAVEREPORT + QStringLiteral("\r\n") + path);
+        return false;
+    }
+    SourcePath = path;
+    return true;
+}
+
+bool cOLAPReport::ReadReport(const QString& path, QString* error)
+{
+    modFileHandling::subSetupFS();
+    modErroHandling::subLogStep(QStringLiteral("Reading report from ") + path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    cOLAPReport read = *this;
+    if (!ReportRecord::decode(file.readAll(), recordContext(), read, error))
+        return false;
+    read.ViewName = ReportRecord::reportNameFromFileName(QFileInfo(path).fileName());
+    read.CubeName = gstrCubeName;
+    read.SourcePath = path;
+    *this = read;
+    return true;
+}
+
+} // namespace reports

@@ -1,0 +1,122 @@
+#include "app/reports/cReportsDic.h"
+
+#include "app/reports/ReportFolders.h"
+#include "app/state/modGlobals.h"
+#include "common/ErrorBoundary.h"
+#include "common/modErroHandling.h"
+#include "common/modFileHandling.h"
+#include "common/modScriptingDic.h"
+#include "common/subEndProgram.h"
+#include "platform/MessageBox.h"
+#include "platform/Services.h"
+
+#include <QCollator>
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace reports {
+
+using namespace state::modGlobals;
+
+namespace {
+
+void tellUser(const QString& text)
+{
+    platform::services().messageBox->msgBox(text, platform::mb::vbCritical, gstrAppTitle);
+}
+
+// Creates a missing folder; a folder the user may not create ends the program with a
+// message naming the report root.
+void ensureFolder(const QString& folder)
+{
+    if (modFileHandling::gobjFSO->FolderExists(folder))
+        return;
+    try {
+        modFileHandling::gobjFSO->CreateFolder(folder);
+    } catch (const platform::VbError& error) {
+        if (error.number() != platform::err::PermissionDenied)
+            throw;
+        tellUser(QStringLiteral("Access denied to create folder at path ") + ReportFolders::root());
+        modMain::subEndProgram();
+    }
+}
+
+// Report files in name order, ignoring case, so that the first report and the order of
+// the lists never depend on how the file system happens to list them.
+QStringList reportFiles(const QString& folder)
+{
+    QStringList names;
+    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden)) {
+        if (name.endsWith(QStringLiteral(".txt")))
+            names.append(name);
+    }
+    std::stable_sort(names.begin(), names.end(),
+                     [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    return names;
+}
+
+}
+
+common::Dictionary<std::shared_ptr<cOLAPReport>> cReportsDic::makeDictionary()
+{
+    return modScriptingDic::fncCreateDic<std::shared_ptr<cOLAPReport>>();
+}
+
+void cReportsDic::readFolder(const QString& folder)
+{
+    for (const QString& name : reportFiles(folder)) {
+        const QString path = folder + QLatin1Char('/') + name;
+        auto report = std::make_shared<cOLAPReport>();
+        QString why;
+        if (!report->ReadReport(path, &why)) {
+            m_skipped.append(path + QStringLiteral(": ") + why);
+        } else if (dicViews.Exists(report->Key())) {
+            m_skipped.append(path + QStringLiteral(": another file holds the report \"") + report->ViewName
+                             + QStringLiteral("\" already."));
+        } else {
+            dicViews.Add(report->Key(), report);
+        }
+    }
+}
+
+void cReportsDic::GetReports()
+{
+    common::handled(QStringLiteral("cReportsDic.GetReports"), common::Message::Description, [this] {
+        modFileHandling::subSetupFS();
+        const QString root = ReportFolders::root();
+        const QStringList cubes = gdicCubes.Keys();
+        for (const QString& cube : cubes) {
+            gstrCubeName = cube;
+            modErroHandling::subLogStep(QStringLiteral("Reading .cub files from ") + gstrDataPath);
+            // A single cube also owns the report files that lie directly in the root.
+            if (cubes.size() == 1) {
+                ensureFolder(root);
+                readFolder(root);
+            }
+            ensureFolder(root);
+            ensureFolder(ReportFolders::cubeFolder(cube));
+            readFolder(ReportFolders::cubeFolder(cube));
+        }
+    });
+}
+
+void cReportsDic::RemoveReport(const QString& strCubeName, const QString& strViewName)
+{
+    const QString key = reportKey(strCubeName, strViewName);
+    QString path = ReportFolders::cubeFolder(strCubeName) + QLatin1Char('/') + strViewName + QStringLiteral(".txt");
+    if (dicViews.Exists(key)) {
+        const QString source = dicViews.Item(key)->SourcePath;
+        if (!source.isEmpty())
+            path = source;
+        dicViews.Remove(key);
+    }
+    try {
+        modFileHandling::subSetupFS();
+        modFileHandling::gobjFSO->DeleteFile(path, true);
+    } catch (const platform::VbError& error) {
+        tellUser(QStringLiteral("Failed to remove selected report!\r\n") + error.description());
+    }
+}
+
+} // namespace reports

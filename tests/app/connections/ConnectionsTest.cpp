@@ -1,0 +1,230 @@
+#include "app/connections/CubesTestFixture.h"
+
+#include "app/connections/ConnectionStrings.h"
+#include "app/connections/modConnections.h"
+#include "olap/ConnectionString.h"
+#include "pivot/PivotTable.h"
+
+using namespace state::modGlobals;
+
+namespace {
+
+const QString kProviderQuestion =
+    QStringLiteral("Failed to get an OLAP provider\r\nWould you like to go to the MS download site now?");
+
+class Binding : public CubeRun
+{
+protected:
+    int providerQuestions() const
+    {
+        int asked = 0;
+        for (const auto& shown : run.fakes.messageBox.shown)
+            asked += shown.text == kProviderQuestion ? 1 : 0;
+        return asked;
+    }
+
+    pivot::PivotTable pivot;
+};
+
+using LocalBinding = Binding;
+using ServerBinding = Binding;
+using ServerConnection = CubeRun;
+
+}
+
+TEST(ConnectionStringValues, EveryAwkwardValueComesBackFromTheProvidersParser)
+{
+    const QStringList values = {QStringLiteral("a;b"), QStringLiteral("say \"hi\""), QStringLiteral("\"quoted\""),
+                                QStringLiteral(" padded "), QStringLiteral("k=v"), QStringLiteral("'single"),
+                                QStringLiteral("x;Data Source=evil"), QStringLiteral("[NUMBER]")};
+    for (const QString& value : values) {
+        const auto server = olap::ConnectionString::parse(connections::ConnectionStrings::serverPass(
+            connections::ConnectionStrings::serverTemplate(value, value, QStringLiteral("u"), value), 4));
+        EXPECT_EQ(server.value(QStringLiteral("Data Source"), QString()), value);
+        EXPECT_EQ(server.value(QStringLiteral("Initial Catalog"), QString()), value);
+        EXPECT_EQ(server.value(QStringLiteral("Password"), QString()), value);
+        EXPECT_EQ(server.value(QStringLiteral("Provider"), QString()), QStringLiteral("MSOLAP.4"));
+        const auto local = olap::ConnectionString::parse(connections::ConnectionStrings::localTest(QStringLiteral("/d"), value));
+        EXPECT_EQ(local.value(QStringLiteral("data source"), QString()), QStringLiteral("/d/") + value);
+    }
+}
+
+TEST_F(ServerConnection, StepMessagesNeverShowTheSignIn)
+{
+    olap::Connection cn;
+    QString why;
+    const QString nowhere = dataPath + QStringLiteral("/no-server");
+    EXPECT_FALSE(connections::modConnections::GetMOLAPConnection(cn, nowhere, QStringLiteral("Sales"), QStringLiteral("ann"),
+                                                    QStringLiteral("s3cret"), &why));
+    EXPECT_FALSE(why.isEmpty());
+    EXPECT_EQ(modErroHandling::fncGetLastStep(),
+              QStringLiteral("Trying to use the connection string :\r\nProvider=MSOLAP;Persist Security Info=True;"
+                             "TimeOut=100;ShowHiddenCubes=True;SspropInitAppName=\"Tessaline Tool for Excel - Zelbrin "
+                             "Outlook Solutions\";User ID=***;Password=***;Data Source=")
+                  + nowhere + QStringLiteral(";Initial Catalog=Sales"));
+
+    // A user of blanks only is no user: the local sign-in, nothing to hide.
+    EXPECT_FALSE(connections::modConnections::GetMOLAPConnection(cn, nowhere, QString(), QStringLiteral("  "),
+                                                    QStringLiteral("s3cret")));
+    EXPECT_FALSE(modErroHandling::fncGetLastStep().contains(QStringLiteral("s3cret")));
+    EXPECT_FALSE(modErroHandling::fncGetLastStep().contains(QStringLiteral("Initial Catalog")));
+    EXPECT_TRUE(run.fakes.messageBox.shown.isEmpty());
+}
+
+TEST_F(ServerConnection, KeptSignInIsAddedOnlyForItsServerAndOnlyWithoutAUser)
+{
+    connections::ServerCredentials::keep(QStringLiteral("olap;1"), QStringLiteral("ann;x"), QStringLiteral("p\"w"));
+    const auto signedIn = olap::ConnectionString::parse(connections::ServerCredentials::signedIn(
+        connections::ConnectionStrings::serverPivot(QStringLiteral("Provider=MSOLAP.4"), QStringLiteral("olap;1"), QStringLiteral("Sales"))));
+    EXPECT_EQ(signedIn.value(QStringLiteral("User ID"), QString()), QStringLiteral("ann;x"));
+    EXPECT_EQ(signedIn.value(QStringLiteral("Password"), QString()), QStringLiteral("p\"w"));
+    EXPECT_EQ(signedIn.value(QStringLiteral("Initial Catalog"), QString()), QStringLiteral("Sales"));
+
+    const QString other = connections::ConnectionStrings::serverPivot(QStringLiteral("Provider=MSOLAP.4"), QStringLiteral("olap2"),
+                                                         QStringLiteral("Sales"));
+    EXPECT_EQ(connections::ServerCredentials::signedIn(other), other);
+    const QString ownUser = connections::ConnectionStrings::serverPass(
+        connections::ConnectionStrings::serverTemplate(QStringLiteral("olap;1"), QString(), QStringLiteral("bob"), QString()), 4);
+    EXPECT_EQ(connections::ServerCredentials::signedIn(ownUser), ownUser);
+    const QString cubeFile = connections::ConnectionStrings::localTest(dataPath, QStringLiteral("Sales.cub"));
+    EXPECT_EQ(connections::ServerCredentials::signedIn(cubeFile), cubeFile);
+}
+
+TEST_F(LocalBinding, TheFirstCubeFileIsBoundWithTheProviderItsTestConnectionReports)
+{
+    putSampleCube("Sales", QStringLiteral("Sales.cub"));
+    gstrCubeFile = QStringLiteral("Sales.cub");
+    const std::pair<std::vector<const char*>, const char*> cases[] = {
+        {{}, "Provider=MSOLAP.4"},
+        {{"MSOLAP.4"}, "Provider=MSOLAP.3"},
+        {{"MSOLAP.3"}, "Provider=MSOLAP"},
+    };
+    for (const auto& [removed, provider] : cases) {
+        for (const char* progId : removed)
+            unregister(progId);
+        connections::modConnections::subBindPivotTable(&pivot);
+        EXPECT_EQ(gstrProvider, QString::fromLatin1(provider));
+        EXPECT_EQ(pivot.ConnectionString(), QString::fromLatin1(provider) + QStringLiteral(";data source=") + dataPath
+                                                + QStringLiteral("/Sales.cub"));
+        EXPECT_EQ(pivot.DataMember(), QStringLiteral("Sales"));
+    }
+    // A cube file keeps the pivot's own title bar and field list.
+    EXPECT_NE(pivot.ActiveView().TitleBar().Caption(), gstrAppTitle);
+    EXPECT_TRUE(run.fakes.messageBox.shown.isEmpty());
+}
+
+TEST_F(LocalBinding, ACubeFileTheProviderCannotOpenGivesTheQuestionOnceAndLeavesThePivotUnbound)
+{
+    put(QStringLiteral("Broken.cub"), "this is no cube file");
+    gstrCubeFile = QStringLiteral("Broken.cub");
+    run.fakes.messageBox.answers = {platform::mb::vbYes};
+    connections::modConnections::subBindPivotTable(&pivot);
+    EXPECT_EQ(providerQuestions(), 1);
+    EXPECT_EQ(run.fakes.messageBox.shown.front().style, platform::mb::vbYesNo);
+    EXPECT_EQ(run.fakes.messageBox.shown.front().title, gstrAppTitle);
+    EXPECT_EQ(run.fakes.urlOpener.urls, QStringList{connections::modConnections::providerDownloadPage()});
+    EXPECT_TRUE(pivot.ConnectionString().isEmpty());
+    EXPECT_EQ(run.fakes.processEnd.ends, 0);
+
+    // With no provider registered at all the answer is the same question, once.
+    putSampleCube("Sales", QStringLiteral("Sales.cub"));
+    gstrCubeFile = QStringLiteral("Sales.cub");
+    for (const char* progId : {"MSOLAP", "MSOLAP.3", "MSOLAP.4"})
+        unregister(progId);
+    connections::modConnections::subBindPivotTable(&pivot);
+    EXPECT_EQ(providerQuestions(), 2);
+    EXPECT_EQ(run.fakes.processEnd.ends, 0);
+}
+
+TEST_F(LocalBinding, WithoutACubeNothingIsBoundAndNothingAsked)
+{
+    connections::modConnections::subBindPivotTable(&pivot);
+    EXPECT_TRUE(run.fakes.messageBox.shown.isEmpty());
+    EXPECT_TRUE(pivot.ConnectionString().isEmpty());
+}
+
+TEST_F(ServerBinding, EachProviderOutcome)
+{
+    REQUIRE_TEST_SERVER();
+    gbServerMode = true;
+    gstrServerName = testServer();
+    gstrDatabase = catalog;
+    gdicCubes.Add(QStringLiteral("Sales"), QStringLiteral("Sales"));
+    gdicCubes.Add(QStringLiteral("Budget"), QStringLiteral("Budget"));
+
+    connections::modConnections::subBindPivotTable(&pivot);
+    EXPECT_EQ(gstrProvider, QStringLiteral("Provider=MSOLAP.4"));
+    EXPECT_EQ(pivot.ConnectionString(),
+              connections::ConnectionStrings::serverPivot(QStringLiteral("Provider=MSOLAP.4"), testServer(), catalog));
+    // No cube chosen yet: the first one.
+    EXPECT_EQ(gstrCubeName, QStringLiteral("Sales"));
+    EXPECT_EQ(pivot.DataMember(), QStringLiteral("Sales"));
+    EXPECT_EQ(pivot.ActiveView().TitleBar().Caption(), gstrAppTitle);
+    EXPECT_TRUE(pivot.DisplayFieldList());
+
+    gstrCubeName = QStringLiteral("Budget");
+    unregister("MSOLAP.4");
+    connections::modConnections::subBindPivotTable(&pivot);
+    EXPECT_EQ(gstrProvider, QStringLiteral("Provider=MSOLAP.3"));
+    EXPECT_EQ(pivot.DataMember(), QStringLiteral("Budget"));
+
+    unregister("MSOLAP.3");
+    connections::modConnections::subBindPivotTable(&pivot);
+    EXPECT_EQ(gstrProvider, QStringLiteral("Provider=MSOLAP"));
+    EXPECT_TRUE(run.fakes.messageBox.shown.isEmpty());
+
+    unregister("MSOLAP");
+    connections::modConnections::subBindPivotTable(&pivot);
+    EXPECT_TRUE(gstrProvider.isEmpty());
+    EXPECT_EQ(providerQuestions(), 1);
+    EXPECT_EQ(run.fakes.messageBox.shown.size(), 1);
+    EXPECT_EQ(run.fakes.processEnd.ends, 0);
+}
+
+TEST_F(ServerConnection, TheProviderPassesOnTheTestServer)
+{
+    REQUIRE_TEST_SERVER();
+    const std::pair<const char*, const char*> outcomes[] = {
+        {nullptr, "MSOLAP.4"}, {"MSOLAP.4", "MSOLAP.3"}, {"MSOLAP.3", "MSOLAP"}};
+    for (const auto& [removed, reported] : outcomes) {
+        if (removed)
+            unregister(removed);
+        olap::Connection cn;
+        ASSERT_TRUE(connections::modConnections::GetMOLAPConnection(cn, testServer(), catalog, QString(), QString()));
+        EXPECT_EQ(cn.DefaultDatabase(), catalog);
+        EXPECT_EQ(cn.Provider(), QString::fromLatin1(reported));
+        EXPECT_TRUE(modErroHandling::fncGetLastStep().startsWith(
+            QStringLiteral("Trying to use the connection string :\r\nProvider=") + QString::fromLatin1(reported)
+            + QLatin1Char(';')));
+    }
+    unregister("MSOLAP");
+    olap::Connection none;
+    QString why;
+    EXPECT_FALSE(connections::modConnections::GetMOLAPConnection(none, testServer(), catalog, QString(), QString(), &why));
+    EXPECT_FALSE(none.isOpen());
+    EXPECT_TRUE(why.contains(QStringLiteral("Provider cannot be found")));
+}
+
+TEST_F(ServerConnection, ASignInKeptForTheServerIsUsedWhenNoneIsGiven)
+{
+    REQUIRE_TEST_SERVER();
+    // The test server lets every existing role in, so an unknown role proves the kept one was used.
+    connections::ServerCredentials::keep(testServer(), QStringLiteral("no_such_role"), QStringLiteral("pw"));
+    olap::Connection refused;
+    EXPECT_FALSE(connections::modConnections::GetMOLAPConnection(refused, testServer(), catalog, QString(), QString()));
+    EXPECT_TRUE(modErroHandling::fncGetLastStep().contains(QStringLiteral("User ID=***;Password=***")));
+
+    connections::ServerCredentials::keep(testServer(), QStringLiteral("postgres"), QStringLiteral("pw"));
+    olap::Connection accepted;
+    EXPECT_TRUE(connections::modConnections::GetMOLAPConnection(accepted, testServer(), catalog, QString(), QString()));
+
+    // The pivot table's connections to that server sign in the same way, while the string
+    // it keeps (and reports save) carries no sign-in.
+    connections::ServerCredentials::keep(testServer(), QStringLiteral("no_such_role"), QStringLiteral("pw"));
+    pivot::PivotTable pivot;
+    pivot.setConnectionString(connections::ConnectionStrings::serverPivot(QStringLiteral("Provider=MSOLAP.4"), testServer(), catalog));
+    EXPECT_THROW(pivot.DataMemberStrings(), platform::VbError);
+    EXPECT_FALSE(pivot.ConnectionString().contains(QStringLiteral("no_such_role")));
+    connections::ServerCredentials::forget();
+    EXPECT_EQ(pivot.DataMemberStrings(), (QStringList{QStringLiteral("Sales"), QStringLiteral("Budget")}));
+}

@@ -1,0 +1,151 @@
+#include "app/connections/CubesTestFixture.h"
+
+#include "app/connections/modCubes.h"
+#include "app/connections/serverdialog/frmAnalysisServices.h"
+#include "app/reportwindow/ReportWindows.h"
+#include "app/startup/Components.h"
+#include "app/startup/modMain.h"
+#include "app/startup/StartupHooks.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
+
+using namespace state::modGlobals;
+
+namespace {
+
+using ServerCubes = CubeRun;
+
+// Runs `answer` on the server dialog once it is open and waiting for the user.
+void whenTheDialogOpens(std::function<void(connections::serverdialog::frmAnalysisServices&)> answer)
+{
+    QTimer::singleShot(0, [answer] {
+        auto* dialog = qobject_cast<connections::serverdialog::frmAnalysisServices*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        answer(*dialog);
+    });
+}
+
+}
+
+TEST_F(ServerCubes, TheCatalogsCubesInTheServersOrder)
+{
+    REQUIRE_TEST_SERVER();
+    gstrServerName = testServer();
+    gstrDatabase = catalog;
+    connections::modCubes::subGetServerCubes();
+    EXPECT_EQ(gdicCubes.Keys(), (QStringList{QStringLiteral("Sales"), QStringLiteral("Budget")}));
+    EXPECT_EQ(gdicCubes.Item(QStringLiteral("Budget")), QStringLiteral("Budget"));
+    EXPECT_TRUE(gstrCubeName.isEmpty());
+    EXPECT_TRUE(run.fakes.messageBox.shown.isEmpty());
+}
+
+TEST_F(ServerCubes, AServerThatCannotBeReachedIsNamedThenTheProgramEnds)
+{
+    gstrServerName = dataPath + QStringLiteral("/no-server");
+    gstrDatabase = QStringLiteral("Sales");
+    EXPECT_TRUE(run.ends([] { connections::modCubes::subGetServerCubes(); }));
+    ASSERT_EQ(run.fakes.messageBox.shown.size(), 1);
+    const QString text = run.fakes.messageBox.shown.front().text;
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Unable to connect to the database Sales on the server ") + gstrServerName
+                                + QStringLiteral("!\r\nThe error message is: \r\n")))
+        << text.toStdString();
+    EXPECT_TRUE(text.endsWith(dataPath + QStringLiteral("/ServerName.txt.")));
+    EXPECT_EQ(run.fakes.processEnd.ends, 1);
+    EXPECT_TRUE(gdicCubes.Keys().isEmpty());
+}
+
+TEST_F(ServerCubes, StartUpWithOnlyServerNameTxtFindsTheServersCubes)
+{
+    REQUIRE_TEST_SERVER();
+    put(QStringLiteral("ServerName.txt"), (testServer() + QLatin1Char(',') + catalog).toUtf8());
+    run.fakes.app.setCommandLine(dataPath);
+    startup::hooks() = startup::defaultHooks();
+    startup::hooks().loadLanguages = [](int) {};
+    QWidget* boundPivot = nullptr;
+    startup::hooks().bindPivotTable = [&](QWidget* pivot) { boundPivot = pivot; };
+    startup::registerComponents();
+    reportwindow::restoreDefaultReportWindows();
+
+    startup::modMain::Main();
+    EXPECT_TRUE(gbServerMode);
+    EXPECT_EQ(gstrServerName, testServer());
+    EXPECT_EQ(gstrDatabase, catalog);
+    EXPECT_EQ(gdicCubes.Keys(), (QStringList{QStringLiteral("Sales"), QStringLiteral("Budget")}));
+    EXPECT_EQ(gstrCubeFile, QStringLiteral("Sales"));
+    EXPECT_NE(boundPivot, nullptr);
+    EXPECT_TRUE(run.fakes.messageBox.shown.isEmpty());
+
+    delete gfrmStats.data();
+    startup::hooks() = startup::defaultHooks();
+}
+
+TEST_F(ServerCubes, WithNeitherTheDialogListsTheDatabasesAndOkWritesServerNameTxt)
+{
+    REQUIRE_TEST_SERVER();
+    QStringList listed;
+    whenTheDialogOpens([&](connections::serverdialog::frmAnalysisServices& dialog) {
+        dialog.txtServer->setText(testServer());
+        dialog.cmdGetDatabases->click();
+        for (int i = 0; i < dialog.cmbDatabase->count(); ++i)
+            listed.append(dialog.cmbDatabase->itemText(i));
+        // The first is chosen, which allows OK.
+        EXPECT_EQ(dialog.cmbDatabase->currentIndex(), 0);
+        EXPECT_TRUE(dialog.cmdOK->isEnabled());
+        dialog.cmbDatabase->setCurrentText(catalog);
+        dialog.cmdOK->click();
+    });
+    connections::modCubes::subGetServerName();
+    QStringList byName = listed;
+    byName.sort();
+    EXPECT_EQ(listed, byName);   // in the server's order, which is by name
+    EXPECT_TRUE(listed.contains(QStringLiteral("postgres")));
+    EXPECT_TRUE(listed.contains(catalog));
+    EXPECT_EQ(gstrServerName, testServer());
+    EXPECT_EQ(gstrDatabase, catalog);
+    EXPECT_EQ(FreshRun::bytesOf(dataPath + QStringLiteral("/ServerName.txt")),
+              (testServer() + QLatin1Char(',') + catalog).toUtf8());
+    EXPECT_FALSE(connections::ServerCredentials::forServer(testServer()));
+    EXPECT_TRUE(run.fakes.messageBox.shown.isEmpty());
+}
+
+TEST_F(ServerCubes, ASignInTypedInTheDialogIsKeptForTheRunButNeverWritten)
+{
+    REQUIRE_TEST_SERVER();
+    whenTheDialogOpens([&](connections::serverdialog::frmAnalysisServices& dialog) {
+        dialog.txtServer->setText(testServer());
+        dialog.chkIntegratedSecurity->click();
+        dialog.txtUserName->setText(QStringLiteral("postgres"));
+        dialog.txtPassword->setText(QStringLiteral("s3cret"));
+        dialog.cmdGetDatabases->click();
+        dialog.cmbDatabase->setCurrentText(catalog);
+        dialog.cmdOK->click();
+    });
+    connections::modCubes::subGetServerName();
+    const auto kept = connections::ServerCredentials::forServer(testServer());
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(kept->user, QStringLiteral("postgres"));
+    EXPECT_EQ(kept->password, QStringLiteral("s3cret"));
+    EXPECT_EQ(FreshRun::bytesOf(dataPath + QStringLiteral("/ServerName.txt")),
+              (testServer() + QLatin1Char(',') + catalog).toUtf8());
+
+    connections::modCubes::subGetServerCubes();
+    EXPECT_EQ(gdicCubes.Count(), 2);
+    EXPECT_TRUE(modErroHandling::fncGetLastStep().contains(QStringLiteral("User ID=***;Password=***")));
+    EXPECT_FALSE(modErroHandling::fncGetLastStep().contains(QStringLiteral("s3cret")));
+}
+
+TEST_F(ServerCubes, CancellingTheDialogEndsTheProgramAndWritesNothing)
+{
+    whenTheDialogOpens([](connections::serverdialog::frmAnalysisServices& dialog) { dialog.cmdCancel->click(); });
+    connections::modCubes::subGetServerName();
+    EXPECT_EQ(run.fakes.processEnd.ends, 1);
+    EXPECT_FALSE(QFile::exists(dataPath + QStringLiteral("/ServerName.txt")));
+    EXPECT_TRUE(gstrServerName.isEmpty());
+    EXPECT_TRUE(run.fakes.messageBox.shown.isEmpty());
+}

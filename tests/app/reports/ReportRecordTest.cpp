@@ -1,0 +1,178 @@
+#include "app/reports/ReportRecord.h"
+
+#include <gtest/gtest.h>
+
+using reports::ReportRecord::Context;
+using reports::ReportRecord::Layout;
+
+namespace {
+
+QByteArray utf16le(const QString& text)
+{
+    QByteArray bytes;
+    for (const QChar c : text) {
+        bytes.append(char(c.unicode() & 0xFF));
+        bytes.append(char(c.unicode() >> 8));
+    }
+    return bytes;
+}
+
+Context xp(const QString& location = QStringLiteral("/data"), const QString& provider = QStringLiteral("Provider=MSOLAP.4"))
+{
+    return Context{Layout::Components10And11, location, provider};
+}
+
+Context v9(const QString& location = QStringLiteral("/data"))
+{
+    return Context{Layout::Version9, location, QString()};
+}
+
+}
+
+TEST(ReportRecord, WritesBothLayoutsByteExactWithoutMarkOrLineEnd)
+{
+    reports::cOLAPReport r;
+    r.GraphXML = QStringLiteral("C");
+    r.PivotXML = QStringLiteral("P");
+    r.ViewType = 1;
+    r.ReportDescription = QStringLiteral("D");
+    r.ReportCategory = QStringLiteral("K");
+    const QByteArray bytes = reports::ReportRecord::encode(r, xp());
+    EXPECT_EQ(bytes, utf16le(QStringLiteral("C***P***1******DXYZXYZKXYZ")));
+    EXPECT_EQ(bytes.size(), 52);
+    EXPECT_EQ(bytes.left(4), QByteArray("\x43\x00\x2a\x00", 4));
+    EXPECT_EQ(bytes.right(4), QByteArray("\x5a\x00", 2).prepend(QByteArray("\x59\x00", 2)));
+
+    reports::cOLAPReport old;
+    old.PivotXML = QStringLiteral("P");
+    old.ViewType = 2;
+    old.ReportType = QStringLiteral("T");
+    EXPECT_EQ(reports::ReportRecord::encode(old, v9()), utf16le(QStringLiteral("P***2***0***0***XYZTXYZXYZ")));
+}
+
+TEST(ReportRecord, RoundTripKeepsEveryFieldIncludingTextOutsideTheBasicPlane)
+{
+    reports::cOLAPReport r;
+    r.GraphXML = QStringLiteral("<chart>Αθήνα</chart>");
+    r.PivotXML = QStringLiteral("<pivot>Provider=MSOLAP.4;Göteborg \U0001F600</pivot>");
+    r.ViewType = 3;
+    r.ReportDescription = QStringLiteral("<p>Kraków</p>");
+    r.ReportType = QStringLiteral("Monthly");
+    r.ReportCategory = QStringLiteral("Zürich");
+
+    reports::cOLAPReport back;
+    ASSERT_TRUE(reports::ReportRecord::decode(reports::ReportRecord::encode(r, xp()), xp(), back));
+    EXPECT_EQ(back.GraphXML, r.GraphXML);
+    EXPECT_EQ(back.PivotXML, r.PivotXML);
+    EXPECT_EQ(back.ViewType, 3);
+    EXPECT_EQ(back.ReportDescription, r.ReportDescription);
+    EXPECT_EQ(back.ReportType, r.ReportType);
+    EXPECT_EQ(back.ReportCategory, r.ReportCategory);
+
+    reports::cOLAPReport old;
+    old.PivotXML = QStringLiteral("<pivot/>");
+    old.ViewType = 2;
+    old.GraphType = 21;
+    old.GraphListIndex = -1;
+    reports::cOLAPReport oldBack;
+    ASSERT_TRUE(reports::ReportRecord::decode(reports::ReportRecord::encode(old, v9()), v9(), oldBack));
+    EXPECT_EQ(oldBack.GraphListIndex, -1);
+    EXPECT_EQ(oldBack.GraphType, 21);
+    EXPECT_EQ(oldBack.ViewType, 2);
+    EXPECT_EQ(oldBack.PivotXML, old.PivotXML);
+}
+
+TEST(ReportRecord, LocationBecomesPlaceholderInTheHeadOnlyAndComesBackOnReading)
+{
+    reports::cOLAPReport r;
+    r.GraphXML = QStringLiteral("src=/data/Sales.cub");
+    r.PivotXML = QStringLiteral("Provider=MSOLAP.4;data source=/data/Sales.cub;other=/DATA");
+    r.ViewType = 1;
+    r.ReportDescription = QStringLiteral("kept in /data");
+    const QByteArray bytes = reports::ReportRecord::encode(r, xp());
+    const QString text = reports::ReportRecord::decodeText(bytes);
+    EXPECT_TRUE(text.startsWith(QStringLiteral("src=XXX/Sales.cub***Provider=MSOLAP.4;data source=XXX/Sales.cub;other=/DATA")));
+    EXPECT_TRUE(text.contains(QStringLiteral("kept in /data")));
+
+    // Opened from another folder, the report points there.
+    reports::cOLAPReport moved;
+    ASSERT_TRUE(reports::ReportRecord::decode(bytes, xp(QStringLiteral("/elsewhere")), moved));
+    EXPECT_EQ(moved.GraphXML, QStringLiteral("src=/elsewhere/Sales.cub"));
+    EXPECT_EQ(moved.PivotXML, QStringLiteral("Provider=MSOLAP.4;data source=/elsewhere/Sales.cub;other=/DATA"));
+}
+
+TEST(ReportRecord, ProviderPartIsRenewedRemovedOrLeftAlone)
+{
+    const auto pivotAfter = [](const QString& pivot, const QString& provider) {
+        reports::cOLAPReport r;
+        r.PivotXML = pivot;
+        r.ViewType = 1;
+        reports::cOLAPReport back;
+        EXPECT_TRUE(reports::ReportRecord::decode(reports::ReportRecord::encode(r, xp()), xp(QStringLiteral("/data"), provider), back));
+        return back.PivotXML;
+    };
+    EXPECT_EQ(pivotAfter(QStringLiteral("a provider=msolap.3;b"), QStringLiteral("Provider=MSOLAP.4")),
+              QStringLiteral("a Provider=MSOLAP.4;b"));
+    EXPECT_EQ(pivotAfter(QStringLiteral("a provider=msolap.3;b"), QString()), QStringLiteral("a ;b"));
+    EXPECT_EQ(pivotAfter(QStringLiteral("<pivot/>"), QStringLiteral("Provider=MSOLAP.4")), QStringLiteral("<pivot/>"));
+    EXPECT_EQ(pivotAfter(QStringLiteral("PROVIDER=MSOLAP.3 no end"), QStringLiteral("Provider=MSOLAP.4")),
+              QStringLiteral("PROVIDER=MSOLAP.3 no end"));
+}
+
+TEST(ReportRecord, ReadsWhatTheWriterWritesAndMarkedOrEightBitFiles)
+{
+    EXPECT_EQ(reports::ReportRecord::decodeText(QByteArray("\xFF\xFE", 2) + utf16le(QStringLiteral("<x>Ω</x>"))),
+              QStringLiteral("<x>Ω</x>"));
+    EXPECT_EQ(reports::ReportRecord::decodeText(utf16le(QStringLiteral("<x>Ω</x>"))), QStringLiteral("<x>Ω</x>"));
+    EXPECT_EQ(reports::ReportRecord::decodeText(QByteArray("P***2***0***0***")), QStringLiteral("P***2***0***0***"));
+    EXPECT_EQ(reports::ReportRecord::decodeText(QByteArray("Z\xFCrich")), QStringLiteral("Zürich"));
+    EXPECT_EQ(reports::ReportRecord::decodeText(QByteArray("Z\xC3\xBCrich")), QStringLiteral("Zürich"));
+
+    reports::cOLAPReport r;
+    ASSERT_TRUE(reports::ReportRecord::decode(QByteArray("P***2***0***4***XYZXYZXYZ"), v9(), r));
+    EXPECT_EQ(r.GraphListIndex, 4);
+}
+
+TEST(ReportRecord, DescriptionBlockRules)
+{
+    const auto read = [](const QString& text) {
+        reports::cOLAPReport r;
+        r.ReportType = QStringLiteral("unchanged");
+        EXPECT_TRUE(reports::ReportRecord::decode(utf16le(text), v9(), r));
+        return r;
+    };
+    EXPECT_EQ(read(QStringLiteral("P***1***0***0***XYZXYZXYZ")).ReportType, QStringLiteral("unchanged"));
+    EXPECT_EQ(read(QStringLiteral("P***1***0***0***aXYZbXYZcXYZ")).ReportCategory, QStringLiteral("c"));
+    // "XYZ" inside a field splits the block into more parts: the three fields are not taken.
+    EXPECT_EQ(read(QStringLiteral("P***1***0***0***aXYZbXYZbXYZcXYZ")).ReportType, QStringLiteral("unchanged"));
+    // "***" inside the description cuts the block there.
+    EXPECT_EQ(read(QStringLiteral("P***1***0***0***a***bXYZtXYZcXYZ")).ReportType, QStringLiteral("unchanged"));
+}
+
+TEST(ReportRecord, MalformedRecordsAreRefusedWithoutTouchingTheReport)
+{
+    reports::cOLAPReport r;
+    r.PivotXML = QStringLiteral("before");
+    QString why;
+    EXPECT_FALSE(reports::ReportRecord::decode(utf16le(QStringLiteral("C***P")), xp(), r, &why));
+    EXPECT_FALSE(why.isEmpty());
+    EXPECT_FALSE(reports::ReportRecord::decode(utf16le(QStringLiteral("C***P******")), xp(), r));
+    EXPECT_FALSE(reports::ReportRecord::decode(utf16le(QStringLiteral("C***P***abc***")), xp(), r));
+    EXPECT_FALSE(reports::ReportRecord::decode(utf16le(QStringLiteral("P***1***99999***0")), v9(), r));
+    EXPECT_FALSE(reports::ReportRecord::decode(QByteArray(), v9(), r));
+    EXPECT_EQ(r.PivotXML, QStringLiteral("before"));
+}
+
+TEST(ReportRecord, FileNamesAndReportNames)
+{
+    EXPECT_EQ(reports::ReportRecord::reportNameFromFileName(QStringLiteral("Q1.txt")), QStringLiteral("Q1"));
+    EXPECT_EQ(reports::ReportRecord::reportNameFromFileName(QStringLiteral("a.txt.txt")), QStringLiteral("a.txt"));
+    EXPECT_EQ(reports::ReportRecord::reportNameFromFileName(QStringLiteral("my.txt notes.txt")), QStringLiteral("my.txt notes"));
+
+    EXPECT_TRUE(reports::ReportRecord::unsafeReportNameReason(QStringLiteral("Sales by Zürich")).isEmpty());
+    for (const QString& bad : {QStringLiteral("../x"), QStringLiteral("a/b"), QStringLiteral("a\\b"), QStringLiteral("."),
+                               QStringLiteral(".."), QStringLiteral("tab\there"), QString(QChar(0)), QString(),
+                               QString(252, QLatin1Char('x')), QString(126, QChar(0x00FC))})
+        EXPECT_FALSE(reports::ReportRecord::unsafeReportNameReason(bad).isEmpty()) << bad.toStdString();
+    EXPECT_TRUE(reports::ReportRecord::unsafeReportNameReason(QString(251, QLatin1Char('x'))).isEmpty());
+}

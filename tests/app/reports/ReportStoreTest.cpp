@@ -1,0 +1,264 @@
+#include "common/FreshRun.h"
+
+#include "app/reports/cOLAPReport.h"
+#include "app/reports/cReportsDic.h"
+#include "app/reports/ReportRecord.h"
+#include "app/state/modGlobals.h"
+#include "common/modScriptingDic.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <csignal>
+#include <sys/resource.h>
+#include <gtest/gtest.h>
+
+using namespace state::modGlobals;
+
+namespace {
+
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_oldHandler = ::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_saved);
+        ::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_saved{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+// A data folder with cubes and the report files of the version 10/11 components.
+class ReportStore : public ::testing::Test
+{
+protected:
+    ReportStore()
+    {
+        state::modGlobals::resetForTests();
+        modGlobals::gstrAppTitle = QStringLiteral("Tessaline Tool for Excel");
+        modMultiLingual::LNGFAILEDSAVEREPORT = QStringLiteral("Failed to save report");
+        gbOWCXP = true;
+        gstrDataPath = data.path();
+        gstrProvider = QStringLiteral("Provider=MSOLAP.4");
+        gdicCubes = modScriptingDic::fncCreateDic<QString>();
+    }
+    ~ReportStore() override { state::modGlobals::resetForTests(); }
+
+    void cubes(std::initializer_list<const char*> names)
+    {
+        for (const char* name : names)
+            gdicCubes.Add(QString::fromUtf8(name), data.path() + QLatin1Char('/') + QString::fromUtf8(name) + QStringLiteral(".cub"));
+    }
+
+    QString folder(const QString& cube = {}) const
+    {
+        const QString root = data.path() + QStringLiteral("/ReportsXP");
+        return cube.isEmpty() ? root : root + QLatin1Char('/') + cube;
+    }
+
+    void writeFile(const QString& path, const QByteArray& bytes)
+    {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    // A report saved through the program, into the cube's folder.
+    void save(const QString& cube, const QString& name, const QString& category = {})
+    {
+        gstrCubeName = cube;
+        reports::cOLAPReport report;
+        report.ViewName = name;
+        report.CubeName = cube;
+        report.ViewType = 1;
+        report.PivotXML = QStringLiteral("<pivot>Provider=MSOLAP.4;data source=") + gstrDataPath + QStringLiteral("/x.cub</pivot>");
+        report.GraphXML = QStringLiteral("<chart/>");
+        report.ReportCategory = category;
+        ASSERT_TRUE(report.SaveReport());
+    }
+
+    FreshRun run;
+    QTemporaryDir data;
+};
+
+}
+
+TEST_F(ReportStore, SavedReportReadsBackWithItsFieldsAndTheDataFolderRestored)
+{
+    cubes({"Sales"});
+    gstrCubeName = QStringLiteral("Sales");
+    reports::cOLAPReport report;
+    report.ViewName = QStringLiteral("Nordic € \U0001F4C8");
+    report.CubeName = QStringLiteral("Sales");
+    report.ViewType = 2;
+    report.PivotXML = QStringLiteral("<p>Provider=MSOLAP.4;data source=") + gstrDataPath + QStringLiteral("/Sales.cub</p>");
+    report.GraphXML = QStringLiteral("<c>Αθήνα</c>");
+    report.ReportDescription = QStringLiteral("<p>Kraków</p>");
+    report.ReportType = QStringLiteral("Monthly");
+    report.ReportCategory = QStringLiteral("Finance");
+    ASSERT_TRUE(report.SaveReport());
+
+    const QString path = folder(QStringLiteral("Sales")) + QStringLiteral("/Nordic € \U0001F4C8.txt");
+    const QByteArray bytes = FreshRun::bytesOf(path);
+    EXPECT_FALSE(bytes.startsWith("\xFF\xFE"));
+    EXPECT_FALSE(reports::ReportRecord::decodeText(bytes).contains(gstrDataPath));
+
+    reports::cReportsDic dic;
+    dic.GetReports();
+    ASSERT_EQ(dic.dicViews.Count(), 1);
+    const auto& back = dic.dicViews.Item(reports::reportKey(QStringLiteral("sales"), QStringLiteral("NORDIC € \U0001F4C8")));
+    EXPECT_EQ(back->ViewName, report.ViewName);
+    EXPECT_EQ(back->PivotXML, report.PivotXML);
+    EXPECT_EQ(back->GraphXML, report.GraphXML);
+    EXPECT_EQ(back->ViewType, 2);
+    EXPECT_EQ(back->ReportDescription, report.ReportDescription);
+    EXPECT_EQ(back->ReportCategory, QStringLiteral("Finance"));
+    EXPECT_TRUE(dic.SkippedFiles().isEmpty());
+}
+
+TEST_F(ReportStore, SingleCubeReadsTheRootFirstAndKeepsTheFirstOfTwoAlikeNames)
+{
+    cubes({"Sales"});
+    save(QStringLiteral("Sales"), QStringLiteral("Q1"));
+    QFile::copy(folder(QStringLiteral("Sales")) + QStringLiteral("/Q1.txt"), folder() + QStringLiteral("/q1.txt"));
+    QFile::copy(folder(QStringLiteral("Sales")) + QStringLiteral("/Q1.txt"), folder() + QStringLiteral("/Root only.txt"));
+
+    reports::cReportsDic dic;
+    dic.GetReports();
+    EXPECT_EQ(dic.dicViews.Keys(), (QStringList{reports::reportKey(QStringLiteral("Sales"), QStringLiteral("q1")),
+                                                reports::reportKey(QStringLiteral("Sales"), QStringLiteral("Root only"))}));
+    ASSERT_EQ(dic.SkippedFiles().size(), 1);
+    EXPECT_TRUE(dic.SkippedFiles().first().contains(QStringLiteral("Sales/Q1.txt")));
+
+    // A report read from the root is removed from where it lies.
+    dic.RemoveReport(QStringLiteral("Sales"), QStringLiteral("Root only"));
+    EXPECT_FALSE(QFile::exists(folder() + QStringLiteral("/Root only.txt")));
+    EXPECT_TRUE(run.fakes.messageBox.shown.isEmpty());
+}
+
+TEST_F(ReportStore, SeveralCubesIgnoreRootFilesCreateFoldersAndKeepCollidingNamesApart)
+{
+    cubes({"a-b", "a"});
+    save(QStringLiteral("a-b"), QStringLiteral("c"));
+    save(QStringLiteral("a"), QStringLiteral("b-c"));
+    writeFile(folder() + QStringLiteral("/stray.txt"), QByteArray("not read"));
+    writeFile(folder(QStringLiteral("a")) + QStringLiteral("/UPPER.TXT"), QByteArray("not read"));
+
+    reports::cReportsDic dic;
+    dic.GetReports();
+    EXPECT_EQ(dic.dicViews.Count(), 2);
+    EXPECT_TRUE(dic.SkippedFiles().isEmpty());
+    EXPECT_EQ(gstrCubeName, QStringLiteral("a"));
+
+    gdicCubes.Add(QStringLiteral("New"), QString());
+    reports::cReportsDic again;
+    again.GetReports();
+    EXPECT_TRUE(QDir(folder(QStringLiteral("New"))).exists());
+}
+
+TEST_F(ReportStore, MalformedFilesAreSkippedAndNamedWhileTheOthersLoad)
+{
+    cubes({"Sales"});
+    save(QStringLiteral("Sales"), QStringLiteral("Good"));
+    const QString cube = folder(QStringLiteral("Sales"));
+    writeFile(cube + QStringLiteral("/Two fields.txt"), reports::ReportRecord::encode(reports::cOLAPReport{}, {}).left(4));
+    writeFile(cube + QStringLiteral("/Bad number.txt"), QByteArray("C***P***abc******XYZXYZXYZ"));
+    writeFile(cube + QStringLiteral("/No provider.txt"), QByteArray("C***<pivot/>***1******XYZXYZXYZ"));
+
+    reports::cReportsDic dic;
+    dic.GetReports();
+    EXPECT_EQ(dic.dicViews.Count(), 2);   // "Good" and the pivot XML without a provider part
+    EXPECT_EQ(dic.dicViews.Item(reports::reportKey(QStringLiteral("Sales"), QStringLiteral("No provider")))->PivotXML,
+              QStringLiteral("<pivot/>"));
+    ASSERT_EQ(dic.SkippedFiles().size(), 2);
+    EXPECT_TRUE(dic.SkippedFiles().join(QLatin1Char('\n')).contains(QStringLiteral("Two fields.txt")));
+    EXPECT_TRUE(dic.SkippedFiles().join(QLatin1Char('\n')).contains(QStringLiteral("Bad number.txt")));
+}
+
+TEST_F(ReportStore, RemoveTakesOnlyTheReportOfItsOwnCube)
+{
+    cubes({"North", "South"});
+    save(QStringLiteral("North"), QStringLiteral("Same"));
+    save(QStringLiteral("South"), QStringLiteral("Same"));
+    reports::cReportsDic dic;
+    dic.GetReports();
+    QFile(folder(QStringLiteral("South")) + QStringLiteral("/Same.txt")).setPermissions(QFileDevice::ReadOwner);
+
+    dic.RemoveReport(QStringLiteral("South"), QStringLiteral("Same"));
+    EXPECT_FALSE(QFile::exists(folder(QStringLiteral("South")) + QStringLiteral("/Same.txt")));
+    EXPECT_TRUE(QFile::exists(folder(QStringLiteral("North")) + QStringLiteral("/Same.txt")));
+    EXPECT_EQ(dic.dicViews.Count(), 1);
+
+    // The file is gone already: the user hears of it and the entry stays removed.
+    dic.RemoveReport(QStringLiteral("North"), QStringLiteral("Same"));
+    QFile::remove(folder(QStringLiteral("North")) + QStringLiteral("/Same.txt"));
+    dic.RemoveReport(QStringLiteral("North"), QStringLiteral("Same"));
+    ASSERT_EQ(run.fakes.messageBox.shown.size(), 1);
+    EXPECT_TRUE(run.fakes.messageBox.shown.first().text.startsWith(QStringLiteral("Failed to remove selected report!\r\n")));
+}
+
+TEST_F(ReportStore, SaveRefusesUnsafeNamesAndReportsAFailedWriteWithoutLosingTheOldFile)
+{
+    cubes({"Sales"});
+    gstrCubeName = QStringLiteral("Sales");
+    reports::cOLAPReport escape;
+    escape.ViewName = QStringLiteral("../../evil");
+    EXPECT_FALSE(escape.SaveReport());
+    EXPECT_FALSE(QFile::exists(data.path() + QStringLiteral("/evil.txt")));
+    ASSERT_EQ(run.fakes.messageBox.shown.size(), 1);
+
+    save(QStringLiteral("Sales"), QStringLiteral("Kept"));
+    const QString path = folder(QStringLiteral("Sales")) + QStringLiteral("/Kept.txt");
+    const QByteArray before = FreshRun::bytesOf(path);
+    reports::cOLAPReport changed;
+    changed.ViewName = QStringLiteral("Kept");
+    changed.ViewType = 3;
+    changed.PivotXML = QString(4096, QLatin1Char('p'));
+    bool saved = true;
+    {
+        // A disk that fills up mid-write, even for root: files may not grow past 64 bytes.
+        FileSizeLimit limit(64);
+        saved = changed.SaveReport();
+    }
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(FreshRun::bytesOf(path), before);
+    EXPECT_EQ(run.fakes.messageBox.shown.last().text, QStringLiteral("Failed to save report\r\n") + path);
+}
+
+TEST_F(ReportStore, SavingANameInAnotherCaseWritesOverTheExistingFile)
+{
+    cubes({"Sales"});
+    save(QStringLiteral("Sales"), QStringLiteral("Sales by Month"));
+    save(QStringLiteral("Sales"), QStringLiteral("sales BY month"));
+    EXPECT_EQ(QDir(folder(QStringLiteral("Sales"))).entryList(QDir::Files), QStringList{QStringLiteral("Sales by Month.txt")});
+}
+
+TEST_F(ReportStore, SavingOverAReportReadFromTheRootWritesThatFile)
+{
+    cubes({"Sales"});
+    save(QStringLiteral("Sales"), QStringLiteral("Q1"));
+    ASSERT_TRUE(QFile::rename(folder(QStringLiteral("Sales")) + QStringLiteral("/Q1.txt"), folder() + QStringLiteral("/Q1.txt")));
+    gobjReportsDic = std::make_shared<reports::cReportsDic>();
+    gobjReportsDic->GetReports();
+
+    // Another report saved under the same name replaces the one the tree shows.
+    save(QStringLiteral("Sales"), QStringLiteral("q1"), QStringLiteral("Replaced"));
+    reports::cReportsDic again;
+    again.GetReports();
+    EXPECT_TRUE(again.SkippedFiles().isEmpty()) << again.SkippedFiles().join(QLatin1Char('\n')).toStdString();
+    ASSERT_TRUE(again.dicViews.Exists(reports::reportKey(QStringLiteral("Sales"), QStringLiteral("Q1"))));
+    EXPECT_EQ(again.dicViews.Item(reports::reportKey(QStringLiteral("Sales"), QStringLiteral("Q1")))->ReportCategory,
+              QStringLiteral("Replaced"));
+}

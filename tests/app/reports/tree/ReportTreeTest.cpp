@@ -1,0 +1,300 @@
+#include "common/FreshRun.h"
+
+#include "app/reports/cOLAPReport.h"
+#include "app/reports/cReportsDic.h"
+#include "app/reports/modOpenReport.h"
+#include "app/reports/tree/modReportTree.h"
+#include "app/reportwindow/GraphTypeList.h"
+#include "app/startup/StartupHooks.h"
+#include "app/state/modGlobals.h"
+#include "chart/ChartSpace.h"
+#include "common/modScriptingDic.h"
+#include "pivot/PivotTable.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+
+using namespace state::modGlobals;
+using reports::tree::modReportTree::nodeFullPath;
+
+namespace {
+
+// A report window with the controls the tree and the opening of reports reach by name.
+class TestWindow : public QMainWindow
+{
+public:
+    TestWindow()
+    {
+        auto* body = new QWidget(this);
+        auto* column = new QVBoxLayout(body);
+        tree = add<QTreeWidget>(column, "treReports");
+        pivot = new pivot::PivotTable(pivot::Version::V11, body);
+        pivot->setObjectName(QStringLiteral("pivReports"));
+        column->addWidget(pivot);
+        chart = new chart::ChartSpace(chart::ComponentVersion::V11, body);
+        chart->setObjectName(QStringLiteral("excChart"));
+        column->addWidget(chart);
+        both = add<QRadioButton>(column, "optBoth");
+        pivotOnly = add<QRadioButton>(column, "optPivot");
+        graphOnly = add<QRadioButton>(column, "optGraph");
+        info = add<QPushButton>(column, "cmdInfo");
+        // What the layout of the window moves besides.
+        add<QPushButton>(column, "cmdRemoveReport");
+        add<QLabel>(column, "lblWebLink");
+        add<QLabel>(column, "imgLogo");
+        setCentralWidget(body);
+        both->setChecked(true);
+    }
+
+    template<class T>
+    T* add(QVBoxLayout* column, const char* name)
+    {
+        auto* widget = new T(centralWidget() ? centralWidget() : column->parentWidget());
+        widget->setObjectName(QString::fromLatin1(name));
+        column->addWidget(widget);
+        return widget;
+    }
+
+    QTreeWidget* tree;
+    pivot::PivotTable* pivot;
+    chart::ChartSpace* chart;
+    QRadioButton* both;
+    QRadioButton* pivotOnly;
+    QRadioButton* graphOnly;
+    QPushButton* info;
+};
+
+class ReportTree : public ::testing::Test
+{
+protected:
+    ReportTree()
+    {
+        state::modGlobals::resetForTests();
+        gstrAppTitle = QStringLiteral("Tessaline Tool for Excel");
+        modMultiLingual::LNGREMOVEREPORT = QStringLiteral("Remove report");
+        modMultiLingual::LNGFAILEDTOGETREPORT = QStringLiteral("The report could not be opened.");
+        gbOWCXP = true;
+        gstrDataPath = data.path();
+        gstrProvider = QStringLiteral("Provider=MSOLAP.4");
+        gdicCubes = modScriptingDic::fncCreateDic<QString>();
+        gfrmStats = &window;
+        startup::hooks().bindPivotTable = [this](QWidget* pivot) {
+            boundCubes.append(gstrCubeFile);
+            EXPECT_EQ(pivot, window.pivot);
+        };
+    }
+    ~ReportTree() override
+    {
+        startup::hooks() = startup::defaultHooks();
+        state::modGlobals::resetForTests();
+    }
+
+    void cubes(std::initializer_list<const char*> names)
+    {
+        for (const char* name : names) {
+            const QString cube = QString::fromUtf8(name);
+            const QString file = data.path() + QLatin1Char('/') + cube + QStringLiteral(".cub");
+            QFile::copy(QStringLiteral(TESSALINE_SAMPLE_DATA "/Budget.cub"), file);
+            gdicCubes.Add(cube, file);
+        }
+    }
+
+    // A report as the program saves it: the pivot's and the chart's state of the moment.
+    std::shared_ptr<reports::cOLAPReport> save(const QString& cube, const QString& name, const QString& category = {},
+                                      const QString& type = {}, int viewType = 1)
+    {
+        window.pivot->setConnectionString(QStringLiteral("Provider=MSOLAP.4;data source=") + data.path()
+                                          + QLatin1Char('/') + cube + QStringLiteral(".cub"));
+        window.pivot->setDataMember(QStringLiteral("Budget"));
+        window.pivot->placeField({pivot::FieldRef::Kind::Hierarchy, QStringLiteral("Organisation"), 0}, pivot::Area::Row);
+        if (name.size() % 2)
+            window.pivot->placeField({pivot::FieldRef::Kind::Hierarchy, QStringLiteral("Time"), 0}, pivot::Area::Column);
+        window.pivot->placeField({pivot::FieldRef::Kind::Measure, QStringLiteral("Amount"), 0}, pivot::Area::Data);
+        // As a report shows once opened: titled with its name, panels hidden.
+        window.pivot->ActiveView().TitleBar().setCaption(name);
+        window.pivot->setDisplayFieldList(false);
+        window.pivot->setDisplayPropertyToolbox(false);
+        gstrCubeName = cube;
+        auto report = std::make_shared<reports::cOLAPReport>();
+        report->ViewName = name;
+        report->CubeName = cube;
+        report->ViewType = viewType;
+        report->PivotXML = window.pivot->XMLData();
+        report->GraphXML = window.chart->XMLData();
+        report->ReportCategory = category;
+        report->ReportType = type;
+        EXPECT_TRUE(report->SaveReport());
+        return report;
+    }
+
+    QStringList paths() const
+    {
+        QStringList all;
+        for (QTreeWidgetItemIterator it(window.tree); *it; ++it)
+            all.append(nodeFullPath(*it));
+        return all;
+    }
+
+    QTreeWidgetItem* node(const QString& path) const
+    {
+        for (QTreeWidgetItemIterator it(window.tree); *it; ++it) {
+            if (nodeFullPath(*it) == path)
+                return *it;
+        }
+        return nullptr;
+    }
+
+    FreshRun run;
+    QTemporaryDir data;
+    TestWindow window;
+    QStringList boundCubes;
+};
+
+}
+
+TEST_F(ReportTree, SeveralCubesGroupByCubeCategoryAndTypeInTextOrder)
+{
+    cubes({"North", "South"});
+    save(QStringLiteral("North"), QStringLiteral("Zeta"), QStringLiteral("Finance"), QStringLiteral("Monthly"));
+    save(QStringLiteral("North"), QStringLiteral("alpha"), QStringLiteral("Finance"));
+    save(QStringLiteral("North"), QStringLiteral("Typed only"), QString(), QStringLiteral("Monthly"));
+    save(QStringLiteral("South"), QStringLiteral("Zeta"), QStringLiteral("Finance"));
+
+    reports::tree::modReportTree::subFillReportTree();
+    EXPECT_EQ(paths(), (QStringList{
+                           QStringLiteral("North"),
+                           QStringLiteral("North\\Finance"),
+                           QStringLiteral("North\\Finance\\alpha"),
+                           QStringLiteral("North\\Finance\\Monthly"),
+                           QStringLiteral("North\\Finance\\Monthly\\Zeta"),
+                           QStringLiteral("North\\Typed only"),
+                           QStringLiteral("South"),
+                           QStringLiteral("South\\Finance"),
+                           QStringLiteral("South\\Finance\\Zeta"),
+                       }));
+    EXPECT_EQ(reports::tree::modReportTree::nodeImage(node(QStringLiteral("North"))), reports::tree::modReportTree::CubeNode);
+    EXPECT_EQ(reports::tree::modReportTree::nodeImage(node(QStringLiteral("North\\Finance\\Monthly"))), reports::tree::modReportTree::FolderNode);
+    EXPECT_TRUE(node(QStringLiteral("North\\Finance\\Monthly"))->isExpanded());
+}
+
+TEST_F(ReportTree, OneCubeHasNoCubeLevelAndAFolderLeadsToTheNextReportAdded)
+{
+    cubes({"Budget"});
+    save(QStringLiteral("Budget"), QStringLiteral("B report"), QStringLiteral("Plans"));
+    save(QStringLiteral("Budget"), QStringLiteral("A report"), QStringLiteral("Plans"));
+    reports::tree::modReportTree::subFillReportTree();
+    EXPECT_EQ(paths(), (QStringList{QStringLiteral("Plans"), QStringLiteral("Plans\\A report"),
+                                    QStringLiteral("Plans\\B report")}));
+    // Files are read in name order, so "A report" was added first even though saved second.
+    reports::modOpenReport::subHandleNodeClick(node(QStringLiteral("Plans")), &window);
+    EXPECT_EQ(window.tree->currentItem(), node(QStringLiteral("Plans\\A report")));
+}
+
+TEST_F(ReportTree, OpeningAReportRestoresItsStateViewModeAndTitle)
+{
+    cubes({"North", "South"});
+    const auto stored = save(QStringLiteral("South"), QStringLiteral("Costs"), QString(), QString(), 2);
+    save(QStringLiteral("North"), QStringLiteral("Costs"));
+    reports::tree::modReportTree::subFillReportTree();
+    window.pivot->setConnectionString(QString());
+
+    reports::modOpenReport::subHandleNodeClick(node(QStringLiteral("South\\Costs")), &window);
+    EXPECT_EQ(window.pivot->XMLData(), stored->PivotXML);
+    EXPECT_EQ(window.chart->XMLData(), stored->GraphXML);
+    EXPECT_TRUE(window.pivotOnly->isChecked());
+    EXPECT_EQ(window.pivot->ActiveView().TitleBar().Caption(), QStringLiteral("Costs"));
+    EXPECT_FALSE(window.pivot->DisplayFieldList());
+    EXPECT_FALSE(window.info->isHidden());
+    ASSERT_TRUE(gobjReport);
+    EXPECT_EQ(gobjReport->CubeName, QStringLiteral("South"));
+    EXPECT_EQ(gstrCubeName, QStringLiteral("South"));
+
+    reports::modOpenReport::subHandleNodeClick(node(QStringLiteral("North")), &window);
+    EXPECT_EQ(boundCubes, QStringList{QStringLiteral("North.cub")});
+    EXPECT_FALSE(gobjReport);
+    EXPECT_TRUE(window.info->isHidden());
+    EXPECT_TRUE(window.both->isChecked());
+    EXPECT_TRUE(window.pivot->DisplayFieldList());
+}
+
+TEST_F(ReportTree, DefaultSelectionOpensWhatItSelects)
+{
+    cubes({"Alpha", "Beta"});
+    save(QStringLiteral("Beta"), QStringLiteral("Only report"));
+    reports::tree::modReportTree::subFillReportTree();
+    reports::tree::modReportTree::subSetDefaultSel();
+    // The first cube has no report: its cube node is opened, and no report is current.
+    EXPECT_EQ(boundCubes, QStringList{QStringLiteral("Alpha.cub")});
+    EXPECT_FALSE(gobjReport);
+
+    save(QStringLiteral("Alpha"), QStringLiteral("First"), QStringLiteral("Cat"));
+    reports::tree::modReportTree::subFillReportTree();
+    reports::tree::modReportTree::subSetDefaultSel();
+    ASSERT_TRUE(gobjReport);
+    EXPECT_EQ(gobjReport->ViewName, QStringLiteral("First"));
+    EXPECT_EQ(window.tree->currentItem(), node(QStringLiteral("Alpha\\Cat")));
+}
+
+TEST_F(ReportTree, OneCubeWithoutReportsBindsItAndNoCubeAtAllSaysSo)
+{
+    cubes({"Budget"});
+    reports::tree::modReportTree::subFillReportTree();
+    reports::tree::modReportTree::subSetDefaultSel();
+    EXPECT_EQ(boundCubes, QStringList{QStringLiteral("Budget.cub")});
+
+    gdicCubes = modScriptingDic::fncCreateDic<QString>();
+    boundCubes.clear();
+    reports::tree::modReportTree::subFillReportTree();
+    reports::tree::modReportTree::subSetDefaultSel();
+    EXPECT_TRUE(boundCubes.isEmpty());
+    ASSERT_FALSE(run.fakes.messageBox.shown.isEmpty());
+    EXPECT_TRUE(run.fakes.messageBox.shown.last().text.startsWith(QStringLiteral("No cube was found in ")));
+}
+
+TEST_F(ReportTree, RemoveTakesTheSelectedCubesReportAfterAskingAndFoldersRemoveNothing)
+{
+    cubes({"North", "South"});
+    save(QStringLiteral("North"), QStringLiteral("Same"), QStringLiteral("Same"));
+    save(QStringLiteral("South"), QStringLiteral("Same"));
+    reports::tree::modReportTree::subFillReportTree();
+    gstrCubeName = QStringLiteral("North");   // left by an earlier click elsewhere
+
+    window.tree->setCurrentItem(node(QStringLiteral("North\\Same")));   // the category folder
+    run.fakes.messageBox.answers = {platform::mb::vbYes};
+    reports::tree::modReportTree::subHandleRemoveClick(&window);
+    EXPECT_EQ(gobjReportsDic->dicViews.Count(), 2);
+
+    window.tree->setCurrentItem(node(QStringLiteral("South\\Same")));
+    run.fakes.messageBox.answers = {platform::mb::vbYes};
+    reports::tree::modReportTree::subHandleRemoveClick(&window);
+    EXPECT_EQ(run.fakes.messageBox.shown.last().text, QStringLiteral("Remove report"));
+    EXPECT_FALSE(QFile::exists(data.path() + QStringLiteral("/ReportsXP/South/Same.txt")));
+    EXPECT_TRUE(QFile::exists(data.path() + QStringLiteral("/ReportsXP/North/Same.txt")));
+    EXPECT_EQ(paths(), (QStringList{QStringLiteral("North"), QStringLiteral("North\\Same"),
+                                    QStringLiteral("North\\Same\\Same"), QStringLiteral("South")}));
+}
+
+TEST_F(ReportTree, UnreadableFilesAreNamedOnceAndTheRestIsShown)
+{
+    cubes({"Budget"});
+    save(QStringLiteral("Budget"), QStringLiteral("Good"));
+    QFile bad(data.path() + QStringLiteral("/ReportsXP/Budget/Broken.txt"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("no report here");
+    bad.close();
+
+    reports::tree::modReportTree::subFillReportTree();
+    EXPECT_EQ(paths(), QStringList{QStringLiteral("Good")});
+    ASSERT_EQ(run.fakes.messageBox.shown.size(), 1);
+    EXPECT_TRUE(run.fakes.messageBox.shown.first().text.contains(QStringLiteral("Broken.txt")));
+    reports::tree::modReportTree::subFillReportTree();
+    EXPECT_EQ(run.fakes.messageBox.shown.size(), 1);
+}

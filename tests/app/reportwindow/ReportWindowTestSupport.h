@@ -1,0 +1,66 @@
+#pragma once
+
+#include "common/FreshRun.h"
+
+#include "app/reportwindow/ReportWindow.h"
+#include "app/reportwindow/ReportWindows.h"
+#include "app/reportwindow/ReportWindowSeams.h"
+#include "app/startup/Components.h"
+#include "app/state/modGlobals.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QStringList>
+
+// A run with a report window: fake services, fresh globals, English captions, and the
+// calls the window makes into other modules written down in order.
+class ReportWindowRun
+{
+public:
+    ReportWindowRun()
+    {
+        state::modGlobals::resetForTests();
+        modGlobals::gstrAppTitle = QStringLiteral("Tessaline Tool for Excel");
+        // The English phrases, so that the layout is tested with the captions users see.
+        using namespace modMultiLingual;
+        LNGREPORTS = QStringLiteral("Reports");
+        LNGSAVEREPORT = QStringLiteral("Save report");
+        LNGREMOVEREPORT = QStringLiteral("Remove report");
+        LNGHELP = QStringLiteral("Help");
+        LNGTOOLS = QStringLiteral("Tools");
+        LNGBOTH = QStringLiteral("Both");
+        LNGPIVOT = QStringLiteral("Pivot table");
+        LNGGRAPH = QStringLiteral("Chart");
+        LNGSAVEPICTURE = QStringLiteral("Save picture");
+        LNGPRINT = QStringLiteral("Print");
+        startup::registerComponents();
+        reportwindow::restoreDefaultReportWindows();
+        auto& seams = reportwindow::seams();
+        seams.fillReportTree = [this] { calls << QStringLiteral("fill"); };
+        seams.setDefaultSel = [this] { calls << QStringLiteral("default"); };
+        seams.handleRemoveClick = [this](QWidget*) { calls << QStringLiteral("remove"); };
+        seams.handleNodeClick = [this](QTreeWidgetItem*, QWidget*) { calls << QStringLiteral("node"); };
+        seams.showSaveReport = [this](QWidget*) { calls << QStringLiteral("save"); };
+        seams.handleInfoClick = [this] { calls << QStringLiteral("info"); };
+        seams.savePicture = [this](const QString&, int, int) { calls << QStringLiteral("picture"); };
+        seams.printOut = [this] { calls << QStringLiteral("print"); };
+    }
+
+    ~ReportWindowRun()
+    {
+        FreshRun::deleteTopLevelWindows();
+        reportwindow::seams() = reportwindow::defaultSeams();
+        startup::registerComponents();
+        state::modGlobals::resetForTests();
+    }
+
+    // The window of that name as start-up makes it: loaded, in use, not yet shown.
+    reportwindow::ReportWindow* load(const char* name)
+    {
+        state::modGlobals::gbOWCXP = QLatin1String(name) != QLatin1String("frmStats2K");
+        return static_cast<reportwindow::ReportWindow*>(reportwindow::createReportWindow(QString::fromLatin1(name)));
+    }
+
+    FreshRun run;
+    QStringList calls;
+};

@@ -1,0 +1,303 @@
+#include "common/FreshRun.h"
+
+#include "app/reports/cOLAPReport.h"
+#include "app/reportwindow/ReportWindows.h"
+#include "app/startup/Components.h"
+#include "app/startup/modMain.h"
+#include "app/startup/StartupHooks.h"
+#include "app/state/modGlobals.h"
+#include "common/ProgramConfig.h"
+#include "platform/MessageBox.h"
+#include "platform/VbError.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+#include <gtest/gtest.h>
+
+using namespace state::modGlobals;
+using platform::Hive;
+
+namespace {
+
+// A run of start-up: fake services, fresh globals, start-up steps recorded.
+class Startup : public ::testing::Test
+{
+protected:
+    Startup()
+    {
+        state::modGlobals::resetForTests();
+        using namespace modMultiLingual;
+        LNGREPORTS = QStringLiteral("Reports");
+        LNGSAVEREPORT = QStringLiteral("Save Report");
+        LNGREMOVEREPORT = QStringLiteral("Remove Report");
+        LNGHELP = QStringLiteral("Help");
+        LNGTOOLS = QStringLiteral("Tools");
+        LNGBOTH = QStringLiteral("Both");
+        LNGPIVOT = QStringLiteral("Pivot");
+        LNGGRAPH = QStringLiteral("Graph");
+        LNGSAVEPICTURE = QStringLiteral("Save Picture");
+        LNGPRINT = QStringLiteral("Print");
+        startup::hooks() = startup::defaultHooks();
+        startup::hooks().loadLanguages = [this](int language) { languages.append(language); };
+        startup::hooks().bindPivotTable = [this](QWidget* pivot) { boundPivot = pivot; };
+        // No discovery, and above all no server dialog, unless a test asks for it.
+        startup::hooks().getCubeFileNames = [] {};
+        startup::hooks().getServerName = [] {};
+        startup::hooks().getServerCubes = [] {};
+        startup::registerComponents();
+        reportwindow::restoreDefaultReportWindows();
+    }
+    ~Startup() override
+    {
+        FreshRun::deleteTopLevelWindows();
+        startup::hooks() = startup::defaultHooks();
+        reportwindow::restoreDefaultReportWindows();
+        state::modGlobals::resetForTests();
+    }
+
+    void unregister(const char* progId)
+    {
+        run.fakes.registry.removeKey(Hive::ClassesRoot, QString::fromLatin1(progId));
+    }
+
+    FreshRun run;
+    QList<int> languages;
+    QWidget* boundPivot = nullptr;
+};
+
+QString captionOf(QWidget* window, const char* name)
+{
+    QObject* control = window->findChild<QObject*>(QString::fromLatin1(name));
+    if (auto* label = qobject_cast<QLabel*>(control))
+        return label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(control))
+        return button->text();
+    if (auto* menu = qobject_cast<QMenu*>(control))
+        return menu->title();
+    if (auto* action = qobject_cast<QAction*>(control))
+        return action->text();
+    return QStringLiteral("<none>");
+}
+
+}
+
+TEST_F(Startup, ShowsTheNewestReportWindowWithItsCaptionsAndBindsTheFirstCube)
+{
+    startup::hooks().getCubeFileNames = [] {
+        gdicCubes.Add(QStringLiteral("Budget"), QStringLiteral("/d/Budget.cub"));
+        gdicCubes.Add(QStringLiteral("Sales"), QStringLiteral("/d/Sales.cub"));
+    };
+    startup::modMain::Main();
+    ASSERT_NE(gfrmStats, nullptr);
+    EXPECT_EQ(gfrmStats->objectName(), QStringLiteral("frmStats2003"));
+    EXPECT_TRUE(gfrmStats->isVisible());
+    EXPECT_EQ(gfrmStats->windowTitle(), QStringLiteral("Tessaline Tool for Excel"));
+    EXPECT_TRUE(gbOWCXP);
+    EXPECT_FALSE(gbServerMode);
+    EXPECT_EQ(gstrCubeFile, QStringLiteral("Budget.cub"));
+    EXPECT_EQ(boundPivot, gfrmStats->findChild<QWidget*>(QStringLiteral("pivReports")));
+    EXPECT_TRUE(run.fakes.messageBox.shown.isEmpty());
+    EXPECT_EQ(languages, QList<int>{4});
+
+    const std::pair<const char*, const char*> captions[] = {
+        {"lblReports", "Reports"}, {"cmdAddReport", "Save Report"}, {"cmdRemoveReport", "Remove Report"},
+        {"mnuHelp", "Help"},       {"mnuTools", "Tools"},           {"optBoth", "Both"},
+        {"optPivot", "Pivot"},     {"optGraph", "Graph"},           {"mnuSavePicture", "Save Picture ..."},
+        {"mnuPrint", "Print ..."},
+    };
+    for (const auto& [control, caption] : captions)
+        EXPECT_EQ(captionOf(gfrmStats, control), QString::fromLatin1(caption)) << control;
+
+    // What a user sees: the window itself, drawn offscreen.
+    const QImage shot = gfrmStats->grab().toImage();
+    EXPECT_EQ(shot.size(), gfrmStats->size() * gfrmStats->devicePixelRatio());
+}
+
+TEST_F(Startup, ASecondStartEndsSilently)
+{
+    platform::App other(run.fakes.path(QStringLiteral("app")), QString(), run.fakes.path(QStringLiteral("run")));
+    ASSERT_FALSE(other.prevInstance());   // the copy that runs already
+    startup::modMain::Main();
+    EXPECT_EQ(gfrmStats, nullptr);
+    EXPECT_TRUE(run.fakes.messageBox.shown.isEmpty());
+    EXPECT_EQ(run.fakes.forms.count(), 0);
+    EXPECT_TRUE(gstrAppTitle.isEmpty());
+}
+
+TEST_F(Startup, WithoutTheNewestComponentsTheOlderWindowOpensWithoutAMessage)
+{
+    unregister("OWC11.ChartSpace");
+    startup::modMain::Main();
+    ASSERT_NE(gfrmStats, nullptr);
+    EXPECT_EQ(gfrmStats->objectName(), QStringLiteral("frmStatsXP"));
+    EXPECT_TRUE(gbOWCXP);
+    EXPECT_TRUE(run.fakes.messageBox.shown.isEmpty());
+
+    // With no cubes the binding step is skipped and the cube file stays empty.
+    EXPECT_TRUE(gstrCubeFile.isEmpty());
+}
+
+TEST_F(Startup, OnlyVersionNineGivesTheOldWindow)
+{
+    unregister("OWC11.ChartSpace");
+    unregister("OWC10.ChartSpace");
+    startup::modMain::Main();
+    ASSERT_NE(gfrmStats, nullptr);
+    EXPECT_EQ(gfrmStats->objectName(), QStringLiteral("frmStats2K"));
+    EXPECT_FALSE(gbOWCXP);
+}
+
+TEST_F(Startup, WithoutComponentsTheErrorBoxAndTheQuestionThenTheEnd)
+{
+    for (const char* progId : {"OWC11.ChartSpace", "OWC10.ChartSpace", "OWC.Chart"})
+        unregister(progId);
+    run.fakes.messageBox.answers = {platform::mb::vbOK, platform::mb::vbYes};
+    EXPECT_TRUE(run.ends([] { startup::modMain::Main(); }));
+    ASSERT_EQ(run.fakes.messageBox.shown.size(), 2);
+    EXPECT_EQ(run.fakes.messageBox.shown[0].text, QStringLiteral("429\r\nActiveX component can't create object"));
+    EXPECT_EQ(run.fakes.messageBox.shown[0].style, platform::mb::vbOKOnly);
+    EXPECT_TRUE(run.fakes.messageBox.shown[0].title.isEmpty());
+    EXPECT_EQ(run.fakes.messageBox.shown[1].text,
+              QStringLiteral("Unable to start the MS Office Web Components!\r\nPlease download these FREE components "
+                             "from Microsoft Download.\r\nDo you want to go to that website now?"));
+    EXPECT_EQ(run.fakes.messageBox.shown[1].style, platform::mb::vbYesNo);
+    EXPECT_EQ(run.fakes.urlOpener.urls, QStringList{config::webComponentsDownloadPage()});
+    EXPECT_EQ(run.fakes.processEnd.ends, 1);
+}
+
+TEST_F(Startup, AnsweringNoGivesTheShutdownNotice)
+{
+    for (const char* progId : {"OWC11.ChartSpace", "OWC10.ChartSpace", "OWC.Chart"})
+        unregister(progId);
+    EXPECT_TRUE(run.ends([] { startup::modMain::Main(); }));
+    ASSERT_EQ(run.fakes.messageBox.shown.size(), 3);
+    EXPECT_EQ(run.fakes.messageBox.shown[2].text, QStringLiteral("Tessaline Tool for Excel will now shut down!"));
+    EXPECT_EQ(run.fakes.messageBox.shown[2].style, platform::mb::vbInformation);
+    EXPECT_TRUE(run.fakes.urlOpener.urls.isEmpty());
+}
+
+TEST_F(Startup, AReportOpenedWhileTheWindowLoadedIsNotWipedByBindingTheFirstCube)
+{
+    startup::hooks().getCubeFileNames = [] { gdicCubes.Add(QStringLiteral("Budget"), QStringLiteral("/d/Budget.cub")); };
+    reportwindow::registerReportWindow(QStringLiteral("frmStats2003"), []() -> QMainWindow* {
+        auto* window = new QMainWindow;
+        gobjReport = std::make_shared<reports::cOLAPReport>();   // as the version 9 window's load does
+        return window;
+    });
+    startup::modMain::Main();
+    EXPECT_EQ(boundPivot, nullptr);
+    EXPECT_EQ(gstrCubeFile, QStringLiteral("Budget.cub"));
+}
+
+TEST_F(Startup, ADamagedCommonControlsLibraryIsRepairedOnceThenOffered)
+{
+    int attempts = 0;
+    reportwindow::registerReportWindow(QStringLiteral("frmStats2003"), [&]() -> QMainWindow* {
+        ++attempts;
+        platform::raiseError(platform::err::ComponentNotRegistered,
+                             QStringLiteral("Component 'COMCTL32.OCX' or one of its dependencies not correctly "
+                                            "registered: a file is missing or invalid"));
+    });
+    run.fakes.messageBox.answers = {platform::mb::vbOK, platform::mb::vbOK, platform::mb::vbYes};
+    EXPECT_TRUE(run.ends([] { startup::modMain::Main(); }));
+    EXPECT_EQ(attempts, 2);
+    ASSERT_EQ(run.fakes.messageBox.shown.size(), 3);
+    EXPECT_TRUE(run.fakes.messageBox.shown[0].text.startsWith(QStringLiteral("339\r\nComponent")));
+    EXPECT_EQ(run.fakes.messageBox.shown[1].text, run.fakes.messageBox.shown[0].text);
+    EXPECT_TRUE(run.fakes.messageBox.shown[2].text.startsWith(
+        QStringLiteral("The component 'comctl32.ocx' or one of its dependencies is not correctly registered.\r\n")));
+    EXPECT_EQ(run.fakes.urlOpener.urls, QStringList{config::commonControlsDownloadPage()});
+}
+
+TEST_F(Startup, AnErrorBeforeTheWindowGivesTheReportNamedMain)
+{
+    startup::hooks().getCubeFileNames = [] {
+        modErroHandling::subLogStep(QStringLiteral("Trying to find cubes in /data"));
+        platform::raiseError(platform::err::PermissionDenied, QStringLiteral("Permission denied"));
+    };
+    EXPECT_TRUE(run.ends([] { startup::modMain::Main(); }));
+    ASSERT_EQ(run.fakes.messageBox.shown.size(), 1);
+    EXPECT_EQ(modErroHandling::gstrErrorReport,
+              QStringLiteral("This error has occured: :\r\nTrying to find cubes in /data\r\n\r\n"
+                             "The system error message was: :\r\nPermission denied\r\n#70\r\n\r\n"
+                             "Sub routine : Main \r\nError on line: 0"));
+    EXPECT_EQ(gfrmStats, nullptr);
+    EXPECT_EQ(run.fakes.processEnd.lastExitCode, 1);
+}
+
+TEST_F(Startup, TheDataFolderIsTheWholeCommandLineOrTheProgramFolder)
+{
+    const QString program = run.fakes.path(QStringLiteral("app"));
+    const QString data = run.fakes.path(QStringLiteral("my data"));
+    QDir().mkpath(data);
+    const std::pair<QString, QString> cases[] = {
+        {data, data},
+        {QString(), program},
+        {QLatin1Char('"') + data + QLatin1Char('"'), program},
+        {run.fakes.path(QStringLiteral("missing")), program},
+    };
+    for (const auto& [commandLine, expected] : cases) {
+        run.fakes.app.setCommandLine(commandLine);
+        startup::modMain::Main();
+        EXPECT_EQ(gstrDataPath, expected) << commandLine.toStdString();
+        delete gfrmStats.data();
+    }
+}
+
+TEST_F(Startup, TheSiblingSettingsFileChoosesTheLanguage)
+{
+    const std::pair<const char*, int> cases[] = {
+        {"2\r\n", 14}, {"13", 1}, {"15", 12}, {"2.5", 14}, {"3.5", 9}, {"0", 4}, {"16", 4}, {"abc", 4}, {"", 4},
+    };
+    const QString settings = run.fakes.path(QStringLiteral("app/NorrithSettings"));
+    for (const auto& [content, column] : cases) {
+        QFile file(settings);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        EXPECT_EQ(startup::modMain::fncGetSettingsLanguage() + 1, column) << content;
+    }
+    startup::modMain::Main();
+    EXPECT_EQ(languages, QList<int>{4});   // the empty file of the last case
+
+    QFile::remove(settings);
+    languages.clear();
+    startup::hooks().getLocalLanguage = [] { return 7; };
+    delete gfrmStats.data();
+    startup::modMain::Main();
+    EXPECT_EQ(languages, QList<int>{7});
+}
+
+TEST_F(Startup, AServerWithoutCubesEndsStartUpSilently)
+{
+    startup::hooks().getServerName = [] { gstrServerName = QStringLiteral("olap1"); };
+    bool askedServer = false;
+    startup::hooks().getServerCubes = [&] { askedServer = true; };
+    startup::modMain::Main();
+    EXPECT_TRUE(askedServer);
+    EXPECT_TRUE(gbServerMode);
+    EXPECT_EQ(gfrmStats, nullptr);
+    EXPECT_TRUE(run.fakes.messageBox.shown.isEmpty());
+
+    startup::hooks().getServerCubes = [] { gdicCubes.Add(QStringLiteral("Sales"), QStringLiteral("Sales")); };
+    startup::modMain::Main();
+    ASSERT_NE(gfrmStats, nullptr);
+    EXPECT_EQ(gstrCubeFile, QStringLiteral("Sales"));
+}
+
+TEST_F(Startup, ClosingTheReportWindowEndsTheProgramAndClosesWhatIsStillOpen)
+{
+    startup::modMain::Main();
+    ASSERT_NE(gfrmStats, nullptr);
+    QWidget description;
+    description.setWindowTitle(QStringLiteral("Description"));
+    description.show();
+    EXPECT_TRUE(gfrmStats->close());
+    EXPECT_EQ(run.fakes.processEnd.ends, 1);
+    EXPECT_FALSE(description.isVisible());
+    EXPECT_EQ(run.fakes.forms.count(), 0);
+}
