@@ -123,3 +123,28 @@ put("cube_metadata", "seed-null-key-column", bytes([0, 14, 1, 0]))
 put("cube_metadata", "seed-endless-level-view", bytes([5, 12, 1]))
 put("cube_metadata", "regress-far-fact-ids", bytes([3, 0, 2, 0xC8, 0, 0, 0, 0, 0, 0, 0, 1, 0, 1, 10, 1, 5]
                                                    + [3, 0, 2, 0x38, 0, 0, 0, 0, 0, 0, 0, 1, 0, 1, 10, 1, 5]))
+
+# Report files: a context byte (layout, provider known, code page), the location, the bytes.
+def record(text):
+    return text.encode("utf-16-le")
+
+
+put("report_file", "seed-xp", b"\x02" + piece("/data") + record(
+    "<chart/>***<pivottable>Provider=MSOLAP.4;data source=XXX/Sales.cub</pivottable>***1******<p>d</p>XYZtXYZcXYZ"))
+put("report_file", "seed-v9", b"\x01" + piece("/data") + record("<p/>***2***21***-1***XYZXYZXYZ"))
+put("report_file", "regress-odd-byte-count", b"\x02" + piece("/data") + record("<c/>***<p/>***1******XYZXYZXYZ") + b"\n")
+put("report_file", "regress-ansi-code-page", b"\x06" + piece("/data") + b"<c/>***<p/>***1******\x80 \xfc XYZXYZXYZ")
+put("report_file", "regress-server-named-1", b"\x02" + piece("1") + record(
+    "<c/>***<pivottable version=\"XXX\">Data Source=XXX</pivottable>***XXX******XYZXYZXYZ"))
+put("report_file", "regress-no-provider-known", b"\x00" + piece("/d") + record(
+    "<c/>***Provider=MSOLAP.3;data source=XXX/a.cub***1******XYZXYZXYZ"))
+
+# ServerName.txt: a user and a password for the sign-in, then the file.
+for name, user, password, text in [
+    ("seed-plain", "", "", b"olapsrv:5433,Sales\r\n"),
+    ("seed-signed-in", "ann", "s3cret", b"\xef\xbb\xbfsrv,Sales"),
+    ("regress-equals", "ann", "=secret", b"==,=="),
+    ("regress-equals-twice", "=a", "=a=b", b"=srv,=db;x"),
+    ("regress-ansi", "", "", b"Z\xfcrich,\x80uro"),
+]:
+    put("server_name", name, piece(user) + piece(password) + text)

@@ -456,17 +456,20 @@ CubeDefinition checkedDefinition(SqliteDatabase& db)
 namespace {
 
 // Every refusal of a cube file names it, also where the metadata reader, which serves the
-// server too, does not know the file.
+// server too, does not know the file; its source "CubeFile" tells it from a provider failure.
 template <typename Work>
 auto namingTheFile(const QString& path, const Work& work)
 {
     try {
         return work();
     } catch (const platform::VbError& e) {
-        if (e.description().contains(path))
+        const QString kCubeFile = QStringLiteral("CubeFile");
+        if (e.description().contains(path) && e.source() == kCubeFile)
             throw;
-        platform::raiseError(e.number(), QStringLiteral("The cube file \"%1\" cannot be used: %2").arg(path, e.description()),
-                             e.source());
+        const QString description = e.description().contains(path)
+            ? e.description()
+            : QStringLiteral("The cube file \"%1\" cannot be used: %2").arg(path, e.description());
+        platform::raiseError(e.number(), description, kCubeFile);
     }
 }
 

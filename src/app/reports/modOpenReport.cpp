@@ -102,6 +102,8 @@ void openReport(const QString& name, QWidget* window)
             tellUser(modMultiLingual::LNGFAILEDTOGETREPORT);
             return;
         }
+        // The layout is restored over an empty pivot table; the user hears why it is empty.
+        tellUser(modMultiLingual::LNGFAILEDTOGETREPORT + QStringLiteral("\r\n") + error.description());
     }
     skip.run([&] {
         auto* pivot = control<pivot::PivotTable>(window, "pivReports");

@@ -113,7 +113,7 @@ TEST_F(ReportStore, SavedReportReadsBackWithItsFieldsAndTheDataFolderRestored)
     const QString path = folder(QStringLiteral("Sales")) + QStringLiteral("/Nordic € \U0001F4C8.txt");
     const QByteArray bytes = FreshRun::bytesOf(path);
     EXPECT_FALSE(bytes.startsWith("\xFF\xFE"));
-    EXPECT_FALSE(reports::ReportRecord::decodeText(bytes).contains(gstrDataPath));
+    EXPECT_FALSE(reports::ReportRecord::decodeText(bytes, 1252).contains(gstrDataPath));
 
     reports::cReportsDic dic;
     dic.GetReports();
