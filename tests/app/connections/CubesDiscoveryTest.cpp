@@ -7,6 +7,7 @@
 #include "app/startup/StartupHooks.h"
 
 #include <QApplication>
+#include <unistd.h>
 
 using namespace state::modGlobals;
 using connections::modCubes::fncIsTempCubeName;
@@ -87,6 +88,20 @@ TEST_F(CubeFiles, AMissingDataFolderGoesToTheErrorReport)
     EXPECT_TRUE(modErroHandling::gstrErrorReport.contains(QStringLiteral("subGetCubeFileNames")));
 }
 
+TEST_F(CubeFiles, AnUnreadableDataFolderIsNamedNotTakenForAnEmptyOne)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root reads every folder";
+    put(QStringLiteral("Sales.cub"));
+    QFile::setPermissions(dataPath, QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const bool ended = run.ends([] { connections::modCubes::subGetCubeFileNames(); });
+    QFile::setPermissions(dataPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_TRUE(ended);
+    ASSERT_EQ(run.fakes.messageBox.shown.size(), 1);
+    EXPECT_TRUE(run.fakes.messageBox.shown.front().text.contains(dataPath));
+    EXPECT_EQ(gdicCubes.Count(), 0);
+}
+
 TEST_F(CubeFiles, StartUpOnTheSampleFolderFindsItsCubesAndBindsTheFirst)
 {
     putSampleCube("Sales", QStringLiteral("Sales.cub"));
@@ -121,6 +136,9 @@ TEST_F(ServerNameFile, IsReadAsServerCommaDatabase)
         {" srv , db ", " srv ", " db "},
         {"Z\xC3\xBCrich,Sales", "Zürich", "Sales"},
         {"Z\xFCrich,Sales", "Zürich", "Sales"},
+        // 8-bit files are in the ANSI code page of the user's language (English: 1252).
+        {"\x80uro,Sales", "€uro", "Sales"},
+        {"==,==", "==", "=="},
     };
     for (const auto& [bytes, server, database] : cases) {
         const auto read = connections::modCubes::parseServerNameFile(QByteArray(bytes));
