@@ -8,14 +8,15 @@ namespace pivot {
 namespace {
 
 // Version 2 writes every text through encodeText(), so that characters XML cannot carry
-// (most control characters, U+FFFE, U+FFFF, lone surrogates) survive; version 1 wrote them
+// (most control characters, U+FFFE, U+FFFF, lone surrogates, a carriage return in CDATA) survive; version 1 wrote them
 // as they were and is still read as it is.
 constexpr int FormatVersion = 2;
 constexpr int FirstEncodedVersion = 2;
 
+// A carriage return is carried, but a reader turns it into a line feed inside CDATA.
 bool xmlCanCarry(char16_t c)
 {
-    return c == u'\t' || c == u'\n' || c == u'\r' || (c >= 0x20 && c < 0xFFFE);
+    return c == u'\t' || c == u'\n' || (c >= 0x20 && c < 0xFFFE);
 }
 
 // "\" becomes "\\", a character XML cannot carry "\uXXXX".

@@ -132,3 +132,10 @@ TEST(PivotXml, VersionOneTextsReadAsTheyStand)
     broken.replace(QLatin1String("<title>"), QLatin1String("<title>\\q"));
     EXPECT_FALSE(readPivotXml(broken).has_value());
 }
+
+TEST(PivotXml, ACarriageReturnInTheConnectionStringSurvives)
+{
+    PivotState state = fullState();
+    state.connectionString = QStringLiteral("Provider=MSOLAP.4;data source=/data/a\rb\r\nc.cub");
+    EXPECT_EQ(readPivotXml(writePivotXml(state))->connectionString, state.connectionString);
+}
