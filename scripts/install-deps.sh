@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libsqlite3-dev sqlite3 libpq-dev postgresql
   libgif-dev libicu-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev

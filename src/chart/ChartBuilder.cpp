@@ -9,6 +9,7 @@
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QFontMetricsF>
 #include <QHorizontalBarSeries>
 #include <QHorizontalPercentBarSeries>
 #include <QHorizontalStackedBarSeries>
@@ -37,6 +38,13 @@ constexpr QRgb kCategoryColors[] = {0x209fdf, 0x99ca53, 0xf6a625, 0x6d5fd5, 0xbf
                                     0x2f8f8a, 0xe4569c, 0x8c6d31, 0x5a6e7f, 0xb8b83b};
 
 constexpr int kLongestTurnedLabel = 32;
+
+// Shares of a pie's radius: the arm a value label stands on, the push of an exploded slice.
+constexpr qreal kLabelArm = 0.15;
+constexpr qreal kExplodeDistance = 0.08;
+// A single pie's size as a share of the plot's shorter side.
+constexpr qreal kSmallestPie = 0.2;
+constexpr qreal kLargestPie = 0.8;
 
 // Bubble diameters in pixels: the area grows with the size value.
 constexpr double kSmallestBubble = 6;
@@ -114,12 +122,49 @@ QVector<Values> stackedValues(const QVector<SeriesData>& series, Stacking stacki
     return result;
 }
 
+bool hasAnyValue(const ChartData& data)
+{
+    const auto any = [](const Values& values) {
+        return std::any_of(values.begin(), values.end(), [](const std::optional<double>& v) { return v.has_value(); });
+    };
+    return std::any_of(data.series.begin(), data.series.end(),
+                       [&](const SeriesData& s) { return any(s.values) || any(s.x) || any(s.y); });
+}
+
+// A single pie's value labels stand outside it on arms: the pie leaves them the room they
+// need in the plot, whatever its size.
+void fitPieToLabels(QChart* chart, QPieSeries* pie, bool exploded)
+{
+    QObject::connect(chart, &QChart::plotAreaChanged, pie, [pie, exploded](const QRectF& plot) {
+        const qreal side = std::min(plot.width(), plot.height());
+        if (!(side > 0))
+            return;
+        qreal widest = 0;
+        qreal tallest = 0;
+        for (const QPieSlice* slice : pie->slices()) {
+            const QFontMetricsF metrics(slice->labelFont());
+            widest = std::max(widest, metrics.horizontalAdvance(slice->label()));
+            tallest = std::max(tallest, metrics.height());
+        }
+        // From the centre: the radius, the slice's push when exploded, its arm, its label.
+        const qreal reach = 1 + kLabelArm + (exploded ? kExplodeDistance : 0);
+        const qreal margin = 4;
+        const qreal radius = std::min((plot.width() / 2 - widest - margin) / reach,
+                                      (plot.height() / 2 - tallest - margin) / reach);
+        pie->setPieSize(std::clamp(2 * radius / side, kSmallestPie, kLargestPie));
+    });
+}
+
 class Builder
 {
 public:
     Builder(const ChartState& state, const ChartData& data, const ChartTypeTraits& traits)
         : m_state(state), m_data(data), m_traits(traits)
     {
+        // A pivot without data fields has one empty series: drawn, it would be a lone legend
+        // marker with no name and nothing in the plot.
+        if (!hasAnyValue(m_data))
+            m_data.series.clear();
     }
 
     QChart* build()
@@ -148,6 +193,8 @@ public:
         case ChartFamily::Scatter:
         case ChartFamily::Bubble: buildPoints(); break;
         }
+        if (m_traits.family != ChartFamily::Radar)
+            ValueAxisBuilder::fitToPlot(m_chart);
         return m_chart;
     }
 
@@ -319,14 +366,17 @@ private:
                 slice->setBorderColor(Qt::white);
                 if (m_traits.exploded && r == rings - 1) {
                     slice->setExploded(true);
-                    slice->setExplodeDistanceFactor(0.08);
+                    slice->setExplodeDistanceFactor(kExplodeDistance);
                 }
                 if (rings == 1) {
                     slice->setLabel(olap::formatNumber(v, m_data.valueFormat));
+                    slice->setLabelArmLengthFactor(kLabelArm);
                     slice->setLabelVisible(true);
                 }
             }
             m_chart->addSeries(pie);
+            if (rings == 1)
+                fitPieToLabels(m_chart, pie, m_traits.exploded);
             // Each category once in the legend: the first ring's slices name them.
             const auto markers = m_chart->legend()->markers(pie);
             const auto slices = pie->slices();
@@ -462,7 +512,7 @@ private:
     }
 
     const ChartState& m_state;
-    const ChartData& m_data;
+    ChartData m_data;
     ChartTypeTraits m_traits;
     QChart* m_chart = nullptr;
 };

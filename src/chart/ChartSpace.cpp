@@ -11,12 +11,6 @@
 #include <QResizeEvent>
 
 namespace chart {
-namespace {
-
-// Big enough for a poster, small enough to stay in memory.
-constexpr int kMaxPictureSide = 8000;
-
-}
 
 ChartSpace::ChartSpace(ComponentVersion version, QWidget* parent)
     : QWidget(parent),
@@ -143,7 +137,7 @@ void ChartSpace::checkPicture(const QString& filterName, int width, int height) 
         platform::raiseError(platform::err::ControlArrayElementMissing,
                              QStringLiteral("The picture cannot be exported as %1").arg(filterName),
                              QStringLiteral("ChartSpace"));
-    if (width < 1 || height < 1 || width > kMaxPictureSide || height > kMaxPictureSide)
+    if (width < 1 || height < 1 || width > MaxPictureSide || height > MaxPictureSide)
         platform::raiseError(platform::err::ControlArrayElementMissing,
                              QStringLiteral("The picture cannot be exported at %1 x %2 pixels").arg(width).arg(height),
                              QStringLiteral("ChartSpace"));

@@ -72,7 +72,9 @@ public:
 
     // The chart space drawn at exactly `width` x `height` pixels as GIF bytes (versions
     // 10 and 11) or into a GIF file (version 9). The filter must be "gif"; a picture that
-    // cannot be made raises 340.
+    // cannot be made raises 340, as does a side outside 1 to MaxPictureSide (big enough
+    // for a poster, small enough to stay in memory).
+    static constexpr int MaxPictureSide = 8000;
     QByteArray GetPicture(const QString& filterName, int width, int height) const;
     void ExportPicture(const QString& file, const QString& filterName, int width, int height) const;
     // What the pictures show, drawn offscreen.

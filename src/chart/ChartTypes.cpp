@@ -2,6 +2,8 @@
 
 #include "chart/ChartConstants.h"
 
+#include <QtGlobal>
+
 namespace chart {
 namespace {
 
@@ -25,41 +27,41 @@ QVector<ChartTypeTraits> buildTypes()
     using F = ChartFamily;
     using S = Stacking;
     return {
-        type(chChartTypeColumnClustered, "Column", F::Column),
-        type(chChartTypeColumnStacked, "Stacked column", F::Column, S::Stacked),
-        type(chChartTypeColumnStacked100, "100% stacked column", F::Column, S::Percent),
-        type(chChartTypeBarClustered, "Bar", F::Bar),
-        type(chChartTypeBarStacked, "Stacked bar", F::Bar, S::Stacked),
-        type(chChartTypeBarStacked100, "100% stacked bar", F::Bar, S::Percent),
-        type(chChartTypeLine, "Line", F::Line),
-        type(chChartTypeLineMarkers, "Line with markers", F::Line, S::None, true),
-        type(chChartTypeLineStacked, "Stacked line", F::Line, S::Stacked),
-        type(chChartTypeLineStackedMarkers, "Stacked line with markers", F::Line, S::Stacked, true),
-        type(chChartTypeLineStacked100, "100% stacked line", F::Line, S::Percent),
-        type(chChartTypeLineStacked100Markers, "100% stacked line with markers", F::Line, S::Percent, true),
-        type(chChartTypeSmoothLine, "Smooth line", F::Line, S::None, false, true),
-        type(chChartTypeSmoothLineMarkers, "Smooth line with markers", F::Line, S::None, true, true),
-        type(chChartTypeSmoothLineStacked, "Stacked smooth line", F::Line, S::Stacked, false, true),
-        type(chChartTypeSmoothLineStackedMarkers, "Stacked smooth line with markers", F::Line, S::Stacked, true,
+        type(chChartTypeColumnClustered, QT_TRANSLATE_NOOP("chart::ChartPropertyToolbox", "Column"), F::Column),
+        type(chChartTypeColumnStacked, QT_TRANSLATE_NOOP("chart::ChartPropertyToolbox", "Stacked column"), F::Column, S::Stacked),
+        type(chChartTypeColumnStacked100, QT_TRANSLATE_NOOP("chart::ChartPropertyToolbox", "100% stacked column"), F::Column, S::Percent),
+        type(chChartTypeBarClustered, QT_TRANSLATE_NOOP("chart::ChartPropertyToolbox", "Bar"), F::Bar),
+        type(chChartTypeBarStacked, QT_TRANSLATE_NOOP("chart::ChartPropertyToolbox", "Stacked bar"), F::Bar, S::Stacked),
+        type(chChartTypeBarStacked100, QT_TRANSLATE_NOOP("chart::ChartPropertyToolbox", "100% stacked bar"), F::Bar, S::Percent),
+        type(chChartTypeLine, QT_TRANSLATE_NOOP("chart::ChartPropertyToolbox", "Line"), F::Line),
+        type(chChartTypeLineMarkers, QT_TRANSLATE_NOOP("chart::ChartPropertyToolbox", "Line with markers"), F::Line, S::None, true),
+        type(chChartTypeLineStacked, QT_TRANSLATE_NOOP("chart::ChartPropertyToolbox", "Stacked line"), F::Line, S::Stacked),
+        type(chChartTypeLineStackedMarkers, QT_TRANSLATE_NOOP("chart::ChartPropertyToolbox", "Stacked line with markers"), F::Line, S::Stacked, true),
+        type(chChartTypeLineStacked100, QT_TRANSLATE_NOOP("chart::ChartPropertyToolbox", "100% stacked line"), F::Line, S::Percent),
+        type(chChartTypeLineStacked100Markers, QT_TRANSLATE_NOOP("chart::ChartPropertyToolbox", "100% stacked line with markers"), F::Line, S::Percent, true),
+        type(chChartTypeSmoothLine, QT_TRANSLATE_NOOP("chart::ChartPropertyToolbox", "Smooth line"), F::Line, S::None, false, true),
+        type(chChartTypeSmoothLineMarkers, QT_TRANSLATE_NOOP("chart::ChartPropertyToolbox", "Smooth line with markers"), F::Line, S::None, true, true),
+        type(chChartTypeSmoothLineStacked, QT_TRANSLATE_NOOP("chart::ChartPropertyToolbox", "Stacked smooth line"), F::Line, S::Stacked, false, true),
+        type(chChartTypeSmoothLineStackedMarkers, QT_TRANSLATE_NOOP("chart::ChartPropertyToolbox", "Stacked smooth line with markers"), F::Line, S::Stacked, true,
              true),
-        type(chChartTypeSmoothLineStacked100, "100% stacked smooth line", F::Line, S::Percent, false, true),
-        type(chChartTypeSmoothLineStacked100Markers, "100% stacked smooth line with markers", F::Line, S::Percent,
+        type(chChartTypeSmoothLineStacked100, QT_TRANSLATE_NOOP("chart::ChartPropertyToolbox", "100% stacked smooth line"), F::Line, S::Percent, false, true),
+        type(chChartTypeSmoothLineStacked100Markers, QT_TRANSLATE_NOOP("chart::ChartPropertyToolbox", "100% stacked smooth line with markers"), F::Line, S::Percent,
              true, true),
-        type(chChartTypePie, "Pie", F::Pie),
-        type(chChartTypePieExploded, "Exploded pie", F::Pie, S::None, false, false, true),
-        type(chChartTypePieStacked, "Stacked pie", F::Pie, S::Stacked),
-        type(chChartTypeDoughnut, "Doughnut", F::Doughnut),
-        type(chChartTypeDoughnutExploded, "Exploded doughnut", F::Doughnut, S::None, false, false, true),
-        type(chChartTypeArea, "Area", F::Area),
-        type(chChartTypeAreaStacked, "Stacked area", F::Area, S::Stacked),
-        type(chChartTypeAreaStacked100, "100% stacked area", F::Area, S::Percent),
-        type(chChartTypeRadarLine, "Radar", F::Radar),
-        type(chChartTypeRadarLineMarkers, "Radar with markers", F::Radar, S::None, true),
-        type(chChartTypeRadarLineFilled, "Filled radar", F::Radar, S::None, false, false, false, true),
-        type(chChartTypeRadarSmoothLine, "Smooth radar", F::Radar, S::None, false, true),
-        type(chChartTypeRadarSmoothLineMarkers, "Smooth radar with markers", F::Radar, S::None, true, true),
-        type(chChartTypeScatterMarkers, "XY scatter", F::Scatter, S::None, true),
-        type(chChartTypeBubble, "Bubble", F::Bubble, S::None, true),
+        type(chChartTypePie, QT_TRANSLATE_NOOP("chart::ChartPropertyToolbox", "Pie"), F::Pie),
+        type(chChartTypePieExploded, QT_TRANSLATE_NOOP("chart::ChartPropertyToolbox", "Exploded pie"), F::Pie, S::None, false, false, true),
+        type(chChartTypePieStacked, QT_TRANSLATE_NOOP("chart::ChartPropertyToolbox", "Stacked pie"), F::Pie, S::Stacked),
+        type(chChartTypeDoughnut, QT_TRANSLATE_NOOP("chart::ChartPropertyToolbox", "Doughnut"), F::Doughnut),
+        type(chChartTypeDoughnutExploded, QT_TRANSLATE_NOOP("chart::ChartPropertyToolbox", "Exploded doughnut"), F::Doughnut, S::None, false, false, true),
+        type(chChartTypeArea, QT_TRANSLATE_NOOP("chart::ChartPropertyToolbox", "Area"), F::Area),
+        type(chChartTypeAreaStacked, QT_TRANSLATE_NOOP("chart::ChartPropertyToolbox", "Stacked area"), F::Area, S::Stacked),
+        type(chChartTypeAreaStacked100, QT_TRANSLATE_NOOP("chart::ChartPropertyToolbox", "100% stacked area"), F::Area, S::Percent),
+        type(chChartTypeRadarLine, QT_TRANSLATE_NOOP("chart::ChartPropertyToolbox", "Radar"), F::Radar),
+        type(chChartTypeRadarLineMarkers, QT_TRANSLATE_NOOP("chart::ChartPropertyToolbox", "Radar with markers"), F::Radar, S::None, true),
+        type(chChartTypeRadarLineFilled, QT_TRANSLATE_NOOP("chart::ChartPropertyToolbox", "Filled radar"), F::Radar, S::None, false, false, false, true),
+        type(chChartTypeRadarSmoothLine, QT_TRANSLATE_NOOP("chart::ChartPropertyToolbox", "Smooth radar"), F::Radar, S::None, false, true),
+        type(chChartTypeRadarSmoothLineMarkers, QT_TRANSLATE_NOOP("chart::ChartPropertyToolbox", "Smooth radar with markers"), F::Radar, S::None, true, true),
+        type(chChartTypeScatterMarkers, QT_TRANSLATE_NOOP("chart::ChartPropertyToolbox", "XY scatter"), F::Scatter, S::None, true),
+        type(chChartTypeBubble, QT_TRANSLATE_NOOP("chart::ChartPropertyToolbox", "Bubble"), F::Bubble, S::None, true),
     };
 }
 

@@ -4,6 +4,8 @@
 #include "olap/NumberFormat.h"
 
 #include <QCategoryAxis>
+#include <QChart>
+#include <QFontMetricsF>
 #include <QSet>
 #include <cmath>
 #include <functional>
@@ -41,30 +43,111 @@ void applySettings(QValueAxis* axis, const AxisState* settings)
 }
 
 
-QValueAxis* labelledAxis(double min, double max, double step, const std::function<QString(double)>& label)
+constexpr int kMostTicks = 5;
+constexpr const char* kTickLabelsName = "tickLabels";
+constexpr qreal kLabelGap = 12;   // pixels between two labels side by side
+
+// The round steps of an axis over [lo, hi] and how to write a tick's value. It refits the
+// steps to the room the plot leaves the axis, so that labels never stand on each other.
+class TickLabels : public QObject
 {
-    const double ticks = std::round((max - min) / step);
-    if (!std::isfinite(ticks) || ticks > 1000) {
-        // Beyond what round steps can label (values near the limits of a double).
-        auto* plain = new QValueAxis;
-        plain->setRange(min, max);
-        return plain;
+public:
+    TickLabels(QCategoryAxis* axis, double lo, double hi, std::function<QString(double)> label)
+        : QObject(axis), m_axis(axis), m_lo(lo), m_hi(hi), m_label(std::move(label))
+    {
     }
+
+    // False when the range is beyond what round steps can label (values near the limits
+    // of a double).
+    bool apply(int ticks)
+    {
+        const Ticks t = ticksFor(ticks);
+        if (!t.labels.isEmpty() && t.labels == m_shown)
+            return true;
+        if (t.labels.isEmpty())
+            return false;
+        for (const QString& old : m_axis->categoriesLabels())
+            m_axis->remove(old);
+        m_axis->setStartValue(t.min - t.step);
+        for (qsizetype i = 0; i < t.labels.size(); ++i)
+            m_axis->append(t.labels[i], t.min + t.step * double(i));
+        m_axis->setRange(t.min, t.max);
+        m_shown = t.labels;
+        return true;
+    }
+
+    // The most ticks, up to the usual five, whose labels fit `length` pixels along the axis.
+    void fit(qreal length)
+    {
+        if (!(length > 0))
+            return;
+        const QFontMetricsF metrics(m_axis->labelsFont());
+        const bool across = m_axis->orientation() == Qt::Horizontal && m_axis->labelsAngle() == 0;
+        for (int ticks = kMostTicks; ticks >= 1; --ticks) {
+            const Ticks t = ticksFor(ticks);
+            if (t.labels.isEmpty())
+                return;
+            qreal room = metrics.height();
+            if (across) {
+                room = 0;
+                for (const QString& text : t.labels)
+                    room = std::max(room, metrics.horizontalAdvance(text) + kLabelGap);
+            }
+            if (ticks == 1 || room * qreal(t.labels.size() - 1) <= length) {
+                apply(ticks);
+                return;
+            }
+        }
+    }
+
+private:
+    struct Ticks
+    {
+        double min = 0, max = 0, step = 1;
+        QStringList labels;
+    };
+
+    Ticks ticksFor(int wanted) const
+    {
+        Ticks t;
+        t.step = niceStep(m_hi - m_lo, wanted);
+        t.min = std::floor(m_lo / t.step) * t.step;
+        t.max = std::ceil(m_hi / t.step) * t.step;
+        const double count = std::round((t.max - t.min) / t.step);
+        if (!std::isfinite(count) || count > 1000)
+            return t;
+        // Two ticks that the format rounds to the same text still need labels of their own.
+        QSet<QString> used;
+        for (int i = 0; i <= int(count); ++i) {
+            double v = t.min + t.step * i;
+            if (std::abs(v) < t.step * 1e-9)
+                v = 0;   // no "-0" from rounding
+            t.labels << uniqueLabel(m_label(v), used);
+        }
+        return t;
+    }
+
+    QCategoryAxis* m_axis;
+    double m_lo, m_hi;
+    std::function<QString(double)> m_label;
+    QStringList m_shown;
+};
+
+QValueAxis* labelledAxis(double lo, double hi, const std::function<QString(double)>& label)
+{
     auto* axis = new QCategoryAxis;
     axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    // Qt would cut each label to the width between two ticks, which a format with
-    // separators and decimals soon exceeds on a narrow axis.
+    // Qt would cut each label to the width between two ticks; the ticks are spaced so that
+    // their labels fit instead.
     axis->setTruncateLabels(false);
-    axis->setStartValue(min - step);
-    // Two ticks that the format rounds to the same text still need labels of their own.
-    QSet<QString> used;
-    for (int i = 0; i <= int(ticks); ++i) {
-        double v = min + step * i;
-        if (std::abs(v) < step * 1e-9)
-            v = 0;   // no "-0" from rounding
-        axis->append(uniqueLabel(label(v), used), v);
+    auto* ticks = new TickLabels(axis, lo, hi, label);
+    ticks->setObjectName(QLatin1String(kTickLabelsName));
+    if (!ticks->apply(kMostTicks)) {
+        delete axis;
+        auto* plain = new QValueAxis;
+        plain->setRange(lo, hi);
+        return plain;
     }
-    axis->setRange(min, max);
     return axis;
 }
 
@@ -106,20 +189,30 @@ QValueAxis* ValueAxisBuilder::build(ValueRange range, const AxisState* settings,
         range.min -= pad;
         range.max += pad;
     }
-    const double step = niceStep(range.max - range.min, 5);
-    const double min = std::floor(range.min / step) * step;
-    const double max = std::ceil(range.max / step) * step;
     const QString format = settings && !settings->numberFormat.isEmpty() ? settings->numberFormat : fallbackFormat;
-    QValueAxis* axis = labelledAxis(min, max, step, [&](double v) { return olap::formatNumber(v, format); });
+    QValueAxis* axis = labelledAxis(range.min, range.max, [format](double v) { return olap::formatNumber(v, format); });
     applySettings(axis, settings);
     return axis;
 }
 
 QValueAxis* ValueAxisBuilder::buildPercent(const AxisState* settings)
 {
-    QValueAxis* axis = labelledAxis(0, 100, 20, [](double v) { return olap::formatNumber(v / 100, QStringLiteral("0%")); });
+    QValueAxis* axis = labelledAxis(0, 100, [](double v) { return olap::formatNumber(v / 100, QStringLiteral("0%")); });
     applySettings(axis, settings);
     return axis;
+}
+
+void ValueAxisBuilder::fitToPlot(QChart* chart)
+{
+    const auto fitAll = [chart](const QRectF& plot) {
+        for (QAbstractAxis* axis : chart->axes()) {
+            // Only the axes built here carry the labeller, under its name.
+            const auto* found = axis->findChild<QObject*>(QLatin1String(kTickLabelsName), Qt::FindDirectChildrenOnly);
+            if (auto* ticks = static_cast<TickLabels*>(const_cast<QObject*>(found)))
+                ticks->fit(axis->orientation() == Qt::Horizontal ? plot.width() : plot.height());
+        }
+    };
+    QObject::connect(chart, &QChart::plotAreaChanged, chart, fitAll);
 }
 
 }

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 QT_BEGIN_NAMESPACE
+class QChart;
 class QValueAxis;
 QT_END_NAMESPACE
 
@@ -32,6 +33,9 @@ public:
     static QValueAxis* build(ValueRange range, const AxisState* settings, const QString& fallbackFormat);
     // The axis of a 100% stacked chart: 0 to 100, labelled as percentages.
     static QValueAxis* buildPercent(const AxisState* settings);
+    // From then on, each new plot area spaces the ticks of the chart's value axes so that
+    // their labels fit side by side: fewer, rounder steps on a narrow axis.
+    static void fitToPlot(QChart* chart);
 };
 
 // Round steps: the step between ticks for a span, about `ticks` of them.

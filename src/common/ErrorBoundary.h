@@ -48,6 +48,7 @@ public:
     bool pending() const { return m_error.has_value(); }
     long number() const { return m_error ? m_error->number() : 0; }
     QString description() const { return m_error ? m_error->description() : QString(); }
+    const std::optional<platform::VbError>& error() const { return m_error; }
     void clear() { m_error.reset(); }
 
 private:

@@ -91,7 +91,7 @@ void subHandleError(const QString& description, long number, int line, const QSt
             subSendErrorMail();
         }
     }
-    modMain::subEndProgram();
+    modMain::subEndProgram(modMain::EndCause::Failure);
 }
 
 void subSendErrorMail()
@@ -119,7 +119,7 @@ void subSendErrorMail()
                                                     modGlobals::gstrAppTitle);
         });
     }
-    modMain::subEndProgram();
+    modMain::subEndProgram(modMain::EndCause::Failure);
 }
 
 QString fncGetOS()

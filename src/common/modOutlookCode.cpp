@@ -49,7 +49,7 @@ void subSetupOutlook(long /*folder*/)
                 QStringLiteral("Please start Outlook manually before you execute this application!"),
                 platform::mb::vbOKOnly, QString());
         });
-        modMain::subEndProgram();
+        modMain::subEndProgram(modMain::EndCause::Failure);
     }
     short version = 0;
     resume.run([&] { version = OutlookVersion(); });
@@ -62,7 +62,7 @@ void subSetupOutlook(long /*folder*/)
                                                     + QString::number(version),
                                                 platform::mb::vbCritical, modGlobals::gstrAppTitle);
     });
-    modMain::subEndProgram();
+    modMain::subEndProgram(modMain::EndCause::Failure);
 }
 
 short OutlookVersion()

@@ -26,15 +26,15 @@ void resetProgramEndForTests()
     g_ending = false;
 }
 
-void subEndProgram()
+void subEndProgram(EndCause cause)
 {
     g_ending = true;
     common::ResumeNext resume;
     resume.run([] { platform::services().forms->unloadAll(); });
     modFileHandling::gobjFSO.reset();
     resume.run([] { platform::services().app->releaseInstanceLock(); });
-    // A run that ended through the error report tells scripts so.
-    platform::services().processEnd->endProcess(modErroHandling::errorHandled() ? 1 : 0);
+    const bool failed = cause == EndCause::Failure || modErroHandling::errorHandled();
+    platform::services().processEnd->endProcess(failed ? 1 : 0);
     std::abort();   // a process end that came back
 }
 

@@ -1,6 +1,7 @@
 #include "lang/modMultiLingual.h"
 
 #include "lang/LanguageServices.h"
+#include "lang/QtTranslations.h"
 #include "lang/modGenericLanguages.h"
 #include "platform/VbError.h"
 
@@ -38,6 +39,7 @@ void LoadLanguages(qint16 language)
     } catch (const platform::VbError& error) {
         lang::reportError(error.description(), error.number(), 0, QStringLiteral("LoadLanguages"));
     }
+    lang::installTranslations(language);
 }
 
 const QStringList& phraseKeys()

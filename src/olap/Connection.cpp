@@ -14,6 +14,12 @@
 
 namespace olap {
 
+bool isServerFailure(const platform::VbError& error)
+{
+    return error.source() == cubeServerErrorSource();
+}
+
+
 namespace {
 
 constexpr long kObjectClosed = 3704;

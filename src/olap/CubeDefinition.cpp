@@ -171,4 +171,13 @@ CubeDefinition readCubeDefinition(const SqlRunner& run, const QString& tablePref
     return def;
 }
 
+void raiseDuplicateKey(const QString& place, const QString& table, const QString& key)
+{
+    platform::raiseError(platform::err::Unspecified,
+                         QStringLiteral("In %1, the dimension table \"%2\" holds the key \"%3\" more than once. "
+                                        "The keys of a dimension table must be unique.")
+                             .arg(place, table, key),
+                         QStringLiteral("CubeDefinition"));
+}
+
 }

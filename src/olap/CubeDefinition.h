@@ -60,4 +60,8 @@ QString quoteIdentifier(const QString& name, bool allowSchema = false);
 
 std::optional<Aggregate> aggregateFromName(const QString& name);
 
+// Refuses a cube whose dimension table holds a key twice, where a fact of that key would
+// count once per row (0x80004005). `place` names the cube file or the catalog.
+[[noreturn]] void raiseDuplicateKey(const QString& place, const QString& table, const QString& key);
+
 }

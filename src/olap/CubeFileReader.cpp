@@ -21,13 +21,18 @@ namespace {
 class KeyMap
 {
 public:
-    void insert(const SqliteDatabase::Statement& st, int column, int row)
+    // False when the key is there already: a join would count its facts once per row.
+    bool insert(const SqliteDatabase::Statement& st, int column, int row)
     {
-        if (const auto key = integerKey(st, column))
-            m_integers.emplace(*key, row);
+        if (sqlite3_column_type(st.handle(), column) == SQLITE_NULL)
+            return true;   // joins no fact
+        const auto key = integerKey(st, column);
         const QString text = st.text(column);
-        if (!m_texts.contains(text))   // a repeated key keeps its first row
+        if (key ? !m_integers.emplace(*key, row).second : m_texts.contains(text))
+            return false;
+        if (!m_texts.contains(text))
             m_texts.insert(text, row);
+        return true;
     }
 
     void finish()
@@ -193,7 +198,10 @@ KeyMap readDimension(SqliteDatabase& db, const CubeDefinition& def, const Dimens
         cells.emplace_back(def.hierarchies[h].levels.size());
     int row = 0;
     while (st.next()) {
-        keys.insert(st, 0, row++);
+        if (!keys.insert(st, 0, row++)) {
+            raiseDuplicateKey(QStringLiteral("the cube file \"%1\"").arg(db.path()),
+                              def.hierarchies[group.hierarchies.front()].dimensionTable, st.text(0));
+        }
         int column = 1;
         for (size_t i = 0; i < cells.size(); ++i) {
             for (LevelCell& cell : cells[i]) {

@@ -3,6 +3,7 @@
 #include "platform/VbError.h"
 
 #include <libpq-fe.h>
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -12,7 +13,7 @@ namespace {
 
 [[noreturn]] void serverError(const QString& message)
 {
-    platform::raiseError(platform::err::Unspecified, message.trimmed(), QStringLiteral("CubeServer"));
+    platform::raiseError(platform::err::Unspecified, message.trimmed(), cubeServerErrorSource());
 }
 
 }
@@ -32,7 +33,8 @@ PgConnection::PgConnection(const DataSource& source)
     add("dbname", source.catalog.isEmpty() ? QStringLiteral("postgres") : source.catalog);
     add("user", source.user);
     add("password", source.password);
-    add("connect_timeout", source.connectTimeout > 0 ? QString::number(source.connectTimeout) : QString());
+    const int timeout = source.connectTimeout > 0 ? std::min(source.connectTimeout, kMostConnectSeconds) : kMostConnectSeconds;
+    add("connect_timeout", QString::number(timeout));
     add("application_name", source.applicationName.left(63));
     add("client_encoding", QStringLiteral("UTF8"));
     add("options", QStringLiteral("-c default_transaction_read_only=on"));

@@ -5,6 +5,8 @@
 #include "olap/PgConnection.h"
 #include "olap/ServerSql.h"
 
+#include <QSet>
+
 namespace olap {
 
 namespace {
@@ -14,6 +16,26 @@ const QString kMetadataSchema = QStringLiteral("olap.");
 SqlRunner runnerOf(PgConnection& connection)
 {
     return [&connection](const QString& sql, const QStringList& params) { return connection.rows(sql, params); };
+}
+
+// A dimension key that stands twice would count its facts twice; the cube file refuses
+// such a cube alike.
+void refuseDuplicateKeys(PgConnection& connection, const CubeDefinition& cube)
+{
+    QSet<QPair<QString, QString>> checked;
+    for (const HierarchyStorage& h : cube.hierarchies) {
+        const QPair<QString, QString> dimension{h.dimensionTable, h.dimensionKey};
+        if (checked.contains(dimension))
+            continue;
+        checked.insert(dimension);
+        const QString key = quoteIdentifier(h.dimensionKey);
+        const auto twice = connection.rows(
+            QStringLiteral("SELECT CAST(%1 AS text) FROM %2 WHERE %1 IS NOT NULL GROUP BY %1 HAVING COUNT(*) > 1 LIMIT 1")
+                .arg(key, quoteIdentifier(h.dimensionTable, true)));
+        if (!twice.isEmpty())
+            raiseDuplicateKey(QStringLiteral("the catalog \"%1\"").arg(connection.database()), h.dimensionTable,
+                              twice[0].value(0).toString());
+    }
 }
 
 }
@@ -30,6 +52,7 @@ ServerCube::ServerCube(std::shared_ptr<PgConnection> connection, const QString& 
     : m_connection(std::move(connection))
 {
     m_cube = readCubeDefinition(runnerOf(*m_connection), kMetadataSchema, cubeName);
+    refuseDuplicateKeys(*m_connection, m_cube);
     const ServerSql sql(m_cube, m_indexes);
     for (int h = 0; h < m_cube.hierarchies.size(); ++h) {
         const int levels = int(m_cube.hierarchies[h].levels.size());

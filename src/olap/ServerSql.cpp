@@ -152,6 +152,10 @@ QString ServerSql::pivotQuery(const QueryPlan& plan, QStringList& params) const
     }
     for (const HierarchyFilter& filter : plan.filters)
         used.insert(filter.hierarchy);
+    // Every dimension joins, shown or not: a fact whose key matches no dimension row counts
+    // nowhere, so that no total depends on the layout (as in a cube file).
+    for (int h = 0; h < int(m_cube.hierarchies.size()); ++h)
+        used.insert(h);
     for (int m : plan.measures) {
         const QString column = QStringLiteral("f.") + quoteIdentifier(m_cube.measures[m].column);
         QString aggregate;

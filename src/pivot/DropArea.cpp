@@ -85,11 +85,17 @@ void DropArea::setHighlighted(bool on)
                      : QStringLiteral("#dropArea { background: #fafbfc; border: 1px dashed #c2c8d0; }"));
 }
 
+// A chip moves from area to area; the field list hands out copies and keeps its fields.
+Qt::DropAction DropArea::dropActionFor(const QDropEvent& event)
+{
+    return event.possibleActions() & Qt::MoveAction ? Qt::MoveAction : Qt::CopyAction;
+}
+
 void DropArea::dragEnterEvent(QDragEnterEvent* event)
 {
     const auto field = fieldFromMimeData(event->mimeData());
     if (field && accepts(*field)) {
-        event->setDropAction(Qt::MoveAction);
+        event->setDropAction(dropActionFor(*event));
         event->accept();
         setHighlighted(true);
     } else {
@@ -101,7 +107,7 @@ void DropArea::dragMoveEvent(QDragMoveEvent* event)
 {
     const auto field = fieldFromMimeData(event->mimeData());
     if (field && accepts(*field)) {
-        event->setDropAction(Qt::MoveAction);
+        event->setDropAction(dropActionFor(*event));
         event->accept();
     } else {
         event->ignore();
@@ -121,7 +127,7 @@ void DropArea::dropEvent(QDropEvent* event)
         event->ignore();
         return;
     }
-    event->setDropAction(Qt::MoveAction);
+    event->setDropAction(dropActionFor(*event));
     event->accept();
     emit placeRequested(*field, m_area, insertIndexAt(event->position().toPoint()));
 }

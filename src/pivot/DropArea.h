@@ -42,6 +42,7 @@ protected:
 private:
     bool accepts(const FieldRef& field) const;
     void setHighlighted(bool on);
+    static Qt::DropAction dropActionFor(const QDropEvent& event);
 
     Area m_area;
     QHBoxLayout* m_layout;

@@ -2,6 +2,7 @@
 
 #include "pivot/FieldMime.h"
 
+#include <QDrag>
 #include <QDragEnterEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -24,6 +25,19 @@ public:
     std::function<void(const FieldRef&)> onDropped;
 
 protected:
+    // The list offers every field of the cube all the time: a drag hands out a copy of the
+    // field, and whatever the drop area makes of it, the item stays (the view's own drag
+    // would delete it after a move).
+    void startDrag(Qt::DropActions) override
+    {
+        QMimeData* mime = mimeData(selectedItems());
+        if (!mime)
+            return;
+        QDrag drag(this);
+        drag.setMimeData(mime);
+        FieldListPanel::dragRunner()(drag, Qt::CopyAction);
+    }
+
     QMimeData* mimeData(const QList<QTreeWidgetItem*>& items) const override
     {
         if (items.isEmpty())
@@ -72,7 +86,7 @@ FieldListPanel::FieldListPanel(QWidget* parent)
     m_tree->setDragEnabled(true);
     m_tree->setAcceptDrops(true);
     m_tree->setDragDropMode(QAbstractItemView::DragDrop);
-    m_tree->setDefaultDropAction(Qt::MoveAction);
+    m_tree->setDefaultDropAction(Qt::CopyAction);
     m_tree->setContextMenuPolicy(Qt::CustomContextMenu);
     layout->addWidget(m_tree, 1);
     static_cast<FieldTree*>(m_tree)->onDropped = [this](const FieldRef& field) { emit removeRequested(field); };
@@ -84,6 +98,12 @@ FieldListPanel::FieldListPanel(QWidget* parent)
             emit addRequested(*field, field->kind == FieldRef::Kind::Measure ? Area::Data : Area::Row);
     });
     setMinimumWidth(180);
+}
+
+FieldListPanel::DragRunner& FieldListPanel::dragRunner()
+{
+    static DragRunner runner = [](QDrag& drag, Qt::DropActions offered) { return drag.exec(offered); };
+    return runner;
 }
 
 std::optional<FieldRef> FieldListPanel::fieldOf(const QTreeWidgetItem* item)

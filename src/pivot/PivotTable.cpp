@@ -161,7 +161,10 @@ void PivotTable::setCubeSource(std::unique_ptr<olap::CubeSource> source, const Q
 
 void PivotTable::resetLayoutFor(const olap::CubeSchema* schema)
 {
+    // A new binding starts afresh: no fields, and the title bar shows the cube's own caption,
+    // not that of the report shown before.
     m_state.layout = PivotLayout();
+    m_state.title.clear();
     m_fieldList->setSchema(schema ? *schema : olap::CubeSchema());
 }
 

@@ -15,7 +15,7 @@ struct CodePageName {
     const char* name;
 };
 
-// ICU's "windows-*" names are Microsoft's own tables; the others are the tables that
+// ICU's "windows-*" tables are the Windows code pages themselves; the others are the tables that
 // Windows uses for these numbers.
 constexpr CodePageName kNames[] = {
     {437, "ibm-437"},       {850, "ibm-850"},       {852, "ibm-852"},

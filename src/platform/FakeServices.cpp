@@ -39,6 +39,22 @@ std::unique_ptr<QPrinter> FakePrinterChooser::choosePrinter(const QString& docum
     return printer;
 }
 
+std::optional<QString> FakeFilePicker::saveFileName(const SaveFileRequest& request)
+{
+    asked.append(request);
+    if (answers.isEmpty())
+        return std::nullopt;
+    return answers.takeFirst();
+}
+
+std::optional<QString> FakeFilePicker::openFileName(const OpenFileRequest& request)
+{
+    openAsked.append(request);
+    if (openAnswers.isEmpty())
+        return std::nullopt;
+    return openAnswers.takeFirst();
+}
+
 void FakeProcessEnd::endProcess(int exitCode)
 {
     ++ends;
@@ -65,7 +81,8 @@ FakeServices::FakeServices()
 {
     printerChooser.pdfPath = m_root.filePath(QStringLiteral("printed.pdf"));
     m_previous = exchangeServices(
-        Services{&app, &forms, &folders, &messageBox, &urlOpener, &launcher, &printerChooser, &processEnd});
+        Services{&app, &forms, &folders, &messageBox, &urlOpener, &launcher, &printerChooser, &processEnd,
+                 &filePicker});
     RegistryStore::setCurrent(&registry);
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/App.h"
 #include "platform/Desktop.h"
+#include "platform/FilePicker.h"
 #include "platform/Forms.h"
 #include "platform/MessageBox.h"
 #include "platform/Printing.h"
@@ -69,6 +70,18 @@ public:
     std::unique_ptr<QPrinter> choosePrinter(const QString& documentName) override;
 };
 
+// Answers the file questions from a list: a path, or an empty optional for a cancel.
+class FakeFilePicker : public FilePicker
+{
+public:
+    QList<SaveFileRequest> asked;
+    QList<std::optional<QString>> answers;   // taken in order; when empty: cancelled
+    QList<OpenFileRequest> openAsked;
+    QList<std::optional<QString>> openAnswers;   // taken in order; when empty: cancelled
+    std::optional<QString> saveFileName(const SaveFileRequest& request) override;
+    std::optional<QString> openFileName(const OpenFileRequest& request) override;
+};
+
 // Records the end and throws ProcessEnded, so the code after the end never runs.
 class FakeProcessEnd : public ProcessEnd
 {
@@ -99,6 +112,7 @@ public:
     FakeLauncher launcher;
     FakePrinterChooser printerChooser;
     FakeProcessEnd processEnd;
+    FakeFilePicker filePicker;
     RegistryStore registry;
 
 private:

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStringDecoder>
@@ -24,6 +25,37 @@ bool looksLikeUtf16Le(const QByteArray& bytes)
         if (bytes[i] != 0)
             return false;
     }
+    return true;
+}
+
+// A page that knows only the pictures it was given.
+class SelfContainedPage : public QTextDocument
+{
+public:
+    explicit SelfContainedPage(const QList<PagePicture>& pictures)
+    {
+        for (const PagePicture& picture : pictures)
+            m_pictures.insert(picture.name, picture.image);
+    }
+
+protected:
+    QVariant loadResource(int type, const QUrl& name) override
+    {
+        if (type == QTextDocument::ImageResource && m_pictures.contains(name.toString()))
+            return m_pictures.value(name.toString());
+        return {};
+    }
+
+private:
+    QHash<QString, QImage> m_pictures;
+};
+
+bool printDocument(QTextDocument& document, const QString& documentName)
+{
+    std::unique_ptr<QPrinter> printer = services().printerChooser->choosePrinter(documentName);
+    if (!printer)
+        return false;
+    document.print(printer.get());
     return true;
 }
 
@@ -59,9 +91,6 @@ bool DocumentPrinter::printFile(const QString& path)
     if (!QFileInfo(path).isFile())
         return false;
     const QString text = readDocumentText(path);
-    std::unique_ptr<QPrinter> printer = services().printerChooser->choosePrinter(QFileInfo(path).fileName());
-    if (!printer)
-        return false;
     QTextDocument document;
     document.setBaseUrl(QUrl::fromLocalFile(QFileInfo(path).absolutePath() + QLatin1Char('/')));
     if (Qt::mightBeRichText(text) || path.endsWith(QStringLiteral("htm"), Qt::CaseInsensitive)
@@ -69,8 +98,14 @@ bool DocumentPrinter::printFile(const QString& path)
         document.setHtml(text);
     else
         document.setPlainText(text);
-    document.print(printer.get());
-    return true;
+    return printDocument(document, QFileInfo(path).fileName());
+}
+
+bool DocumentPrinter::printPage(const QString& html, const QString& documentName, const QList<PagePicture>& pictures)
+{
+    SelfContainedPage page(pictures);
+    page.setHtml(html);
+    return printDocument(page, documentName);
 }
 
 }

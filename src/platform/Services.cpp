@@ -2,6 +2,7 @@
 
 #include "platform/App.h"
 #include "platform/Desktop.h"
+#include "platform/FilePicker.h"
 #include "platform/Forms.h"
 #include "platform/MessageBox.h"
 #include "platform/Printing.h"
@@ -24,10 +25,12 @@ struct RealServices
     QtProcessLauncher launcher;
     PrintDialogChooser printerChooser;
     ImmediateProcessEnd processEnd;
+    QtFilePicker filePicker;
 
     Services view()
     {
-        return Services{&app, &forms, &folders, &messageBox, &urlOpener, &launcher, &printerChooser, &processEnd};
+        return Services{&app, &forms, &folders, &messageBox, &urlOpener, &launcher, &printerChooser, &processEnd,
+                        &filePicker};
     }
 };
 

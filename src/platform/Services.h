@@ -3,6 +3,7 @@
 namespace platform {
 
 class App;
+class FilePicker;
 class Forms;
 class MessageBoxService;
 class PrinterChooser;
@@ -23,6 +24,7 @@ struct Services
     ProcessLauncher* launcher = nullptr;
     PrinterChooser* printerChooser = nullptr;
     ProcessEnd* processEnd = nullptr;
+    FilePicker* filePicker = nullptr;
 };
 
 // The services in use, created on first use from the running process.

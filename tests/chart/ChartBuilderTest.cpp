@@ -7,6 +7,10 @@
 #include <QAreaSeries>
 #include <QBarCategoryAxis>
 #include <QCategoryAxis>
+#include <QFontMetricsF>
+#include <QGraphicsScene>
+#include <QImage>
+#include <QPainter>
 #include <QChart>
 #include <QLegendMarker>
 #include <QLocale>
@@ -252,4 +256,97 @@ TEST(ChartBuilder, ManyCaptionsTurnRatherThanBeCutToNothing)
     // A bar chart's captions stand one above the other and need no turning.
     auto bar = build(chChartTypeBarClustered, data);
     EXPECT_EQ(bar->axes(Qt::Vertical).value(0)->labelsAngle(), 0);
+}
+
+namespace {
+
+// The chart laid out at a window's size, as the chart space shows it.
+struct LaidOut
+{
+    QGraphicsScene scene;
+    QChart* chart;
+
+    LaidOut(QChart* built, QSize size) : chart(built)
+    {
+        scene.addItem(chart);
+        chart->setGeometry(QRectF(QPointF(0, 0), size));
+        QImage image(size, QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&image);
+        scene.render(&painter);
+    }
+};
+
+ChartData bigMoney(int categories)
+{
+    ChartData data;
+    for (int c = 0; c < categories; ++c)
+        data.categories << QStringLiteral("Q%1").arg(c + 1);
+    data.series = {{QStringLiteral("North"), {}, {}, {}, {}}, {QStringLiteral("South"), {}, {}, {}, {}}};
+    for (int c = 0; c < categories; ++c) {
+        data.series[0].values << 123456.0 * (c + 1) * 4;
+        data.series[1].values << 98765.0 * (c + 2);
+    }
+    data.valueFormat = QStringLiteral("Currency");
+    return data;
+}
+
+}
+
+TEST(ChartBuilder, ValueAxisLabelsNeverStandOnEachOtherAtTheWindowsSizes)
+{
+    for (int type : {chChartTypeBarClustered, chChartTypeBarStacked, chChartTypeBarStacked100,
+                     chChartTypeColumnClustered, chChartTypeScatterMarkers}) {
+        for (QSize size : {QSize(360, 220), QSize(500, 300), QSize(800, 450)}) {
+            SCOPED_TRACE(testing::Message() << type << " at " << size.width() << "x" << size.height());
+            LaidOut view(build(type, bigMoney(4)).release(), size);
+            for (QAbstractAxis* axis : view.chart->axes()) {
+                auto* values = qobject_cast<QCategoryAxis*>(axis);
+                if (!values)
+                    continue;
+                const QFontMetricsF metrics(values->labelsFont());
+                const bool across = values->orientation() == Qt::Horizontal;
+                const QRectF plot = view.chart->plotArea();
+                const qreal length = across ? plot.width() : plot.height();
+                const double span = values->max() - values->min();
+                const QStringList labels = values->categoriesLabels();
+                ASSERT_GE(labels.size(), 2);
+                for (qsizetype i = 1; i < labels.size(); ++i) {
+                    const qreal gap = (values->endValue(labels[i]) - values->endValue(labels[i - 1])) / span * length;
+                    const qreal need = across ? (metrics.horizontalAdvance(labels[i]) + metrics.horizontalAdvance(labels[i - 1])) / 2
+                                              : metrics.height();
+                    EXPECT_GE(gap, need) << labels[i - 1].toStdString() << " / " << labels[i].toStdString();
+                }
+            }
+        }
+    }
+}
+
+TEST(ChartBuilder, APieLeavesItsValueLabelsTheirRoomAndAnEmptyPivotDrawsNothing)
+{
+    for (QSize size : {QSize(360, 220), QSize(500, 300), QSize(800, 450)}) {
+        for (int type : {chChartTypePie, chChartTypePieExploded}) {
+            SCOPED_TRACE(testing::Message() << type << " at " << size.width() << "x" << size.height());
+            LaidOut view(build(type, bigMoney(4)).release(), size);
+            auto* pie = qobject_cast<QPieSeries*>(view.chart->series().value(0));
+            ASSERT_TRUE(pie);
+            const QRectF plot = view.chart->plotArea();
+            qreal widest = 0;
+            for (const QPieSlice* slice : pie->slices())
+                widest = std::max(widest, QFontMetricsF(slice->labelFont()).horizontalAdvance(slice->label()));
+            const qreal radius = pie->pieSize() * std::min(plot.width(), plot.height()) / 2;
+            const qreal reach = radius * (1 + pie->slices()[0]->labelArmLengthFactor() +
+                                          (type == chChartTypePieExploded ? pie->slices()[0]->explodeDistanceFactor() : 0));
+            EXPECT_LE(reach + widest, plot.width() / 2);
+            EXPECT_LE(reach + QFontMetricsF(pie->slices()[0]->labelFont()).height(), plot.height() / 2);
+        }
+    }
+
+    // A pivot without data fields: one nameless series without a value.
+    ChartData empty;
+    empty.categories = QStringList{QString()};
+    empty.series = {{QString(), {std::nullopt}, {}, {}, {}}};
+    for (const ChartTypeTraits& traits : allChartTypes()) {
+        LaidOut view(build(traits.number, empty).release(), QSize(500, 300));
+        EXPECT_TRUE(view.chart->legend()->markers().isEmpty()) << traits.name;
+    }
 }

@@ -315,3 +315,30 @@ TEST(CubeFile, FilesThatCannotBeOpenedAreNamedWithTheCause)
         EXPECT_TRUE(message.contains(c.cause)) << message.toStdString();
     }
 }
+
+TEST(CubeFile, FactsWithoutADimensionRowCountNowhereWhateverTheLayout)
+{
+    auto cube = openCube(fileString(testcubes::buildCubeFromSql(QStringLiteral("Shop"), testcubes::shopWithOrphanFactsSql())),
+                         QString());
+    for (const PivotQuery& q : testcubes::shopLayouts()) {
+        const CellSet cells = cube->query(q);
+        const int total = int(cells.rows.size()) - 1;
+        const int all = int(cells.columns.size()) - 1;
+        EXPECT_EQ(cells.value(total, all, 0), 50001.0);
+        EXPECT_EQ(cells.value(total, all, 1), 4.0);
+    }
+}
+
+TEST(CubeFile, ADimensionKeyThatStandsTwiceRefusesTheCubeNamingTableAndKey)
+{
+    const QString path = testcubes::buildCubeFromSql(QStringLiteral("Shop"), testcubes::shopWithDuplicateKeySql());
+    try {
+        openCube(fileString(path), QString())->query(testcubes::shopLayouts()[0]);
+        FAIL() << "a cube with a repeated dimension key was read";
+    } catch (const platform::VbError& e) {
+        EXPECT_EQ(e.number(), platform::err::Unspecified);
+        EXPECT_TRUE(e.description().contains(QStringLiteral("\"shop_store\""))) << e.what();
+        EXPECT_TRUE(e.description().contains(QStringLiteral("\"2\""))) << e.what();
+        EXPECT_TRUE(e.description().contains(path)) << e.what();
+    }
+}

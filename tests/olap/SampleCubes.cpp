@@ -34,17 +34,61 @@ QString folder()
     return dir.path();
 }
 
-QString buildCube(const QString& name, const QString& extraSql)
+QString buildCubeFromSql(const QString& name, const QString& cubeSql)
 {
     static int serial = 0;
     const QString path = folder() + QStringLiteral("/%1-%2.cub").arg(name).arg(++serial);
-    const QString examples = QStringLiteral(TESSALINE_EXAMPLES "/cubes/");
     sqlite3* db = nullptr;
     sqlite3_open(path.toUtf8().constData(), &db);
-    run(db, readText(examples + QStringLiteral("cube-file.sql")) + readText(examples + name + QStringLiteral(".sql"))
-                + extraSql);
+    run(db, readText(QStringLiteral(TESSALINE_EXAMPLES "/cubes/cube-file.sql")) + cubeSql);
     sqlite3_close(db);
     return path;
+}
+
+QString buildCube(const QString& name, const QString& extraSql)
+{
+    return buildCubeFromSql(name, readText(QStringLiteral(TESSALINE_EXAMPLES "/cubes/") + name + QStringLiteral(".sql"))
+                                      + extraSql);
+}
+
+namespace {
+
+QString shopSql(const QString& extraStore)
+{
+    return QStringLiteral(
+               "CREATE TABLE shop_product (product_id INTEGER, category TEXT, product TEXT);\n"
+               "INSERT INTO shop_product VALUES (1, 'Fruit', 'Apple'), (2, 'Fruit', 'Pear'), (3, 'Tools', 'Saw');\n"
+               "CREATE TABLE shop_store (store_id INTEGER, city TEXT);\n"
+               "INSERT INTO shop_store VALUES (1, 'Oslo'), (2, 'Bergen')%1;\n"
+               "CREATE TABLE shop_fact (product_id INTEGER, store_id INTEGER, amount DOUBLE PRECISION);\n"
+               "INSERT INTO shop_fact VALUES (1, 1, 10000), (2, 1, 20000), (3, 2, 20000), (1, 2, 1),\n"
+               "  (9, 1, 1), (1, 9, 1), (NULL, 2, 1);\n"
+               "INSERT INTO olap_cube (name, caption, fact_table, ordinal) VALUES ('Shop', 'Shop', 'shop_fact', 1);\n"
+               "INSERT INTO olap_dimension (cube, name, caption, dim_table, dim_key, fact_key) VALUES\n"
+               "  ('Shop', 'Product', 'Product', 'shop_product', 'product_id', 'product_id'),\n"
+               "  ('Shop', 'Store', 'Store', 'shop_store', 'store_id', 'store_id');\n"
+               "INSERT INTO olap_hierarchy (cube, name, caption, dimension, ordinal) VALUES\n"
+               "  ('Shop', 'Product', 'Product', 'Product', 1), ('Shop', 'Store', 'Store', 'Store', 2);\n"
+               "INSERT INTO olap_level (cube, hierarchy, depth, name, caption, key_column, caption_column, sort_column)\n"
+               "  VALUES ('Shop', 'Product', 1, 'Category', 'Category', 'category', NULL, NULL),\n"
+               "  ('Shop', 'Product', 2, 'Product', 'Product', 'product_id', 'product', NULL),\n"
+               "  ('Shop', 'Store', 1, 'City', 'City', 'store_id', 'city', NULL);\n"
+               "INSERT INTO olap_measure (cube, name, caption, column_name, aggregate, number_format, ordinal) VALUES\n"
+               "  ('Shop', 'Amount', 'Amount', 'amount', 'sum', '#,##0', 1),\n"
+               "  ('Shop', 'Lines', 'Lines', NULL, 'count', '#,##0', 2);\n")
+        .arg(extraStore);
+}
+
+}
+
+QString shopWithOrphanFactsSql()
+{
+    return shopSql(QString());
+}
+
+QString shopWithDuplicateKeySql()
+{
+    return shopSql(QStringLiteral(", (2, 'Stavanger')"));
 }
 
 QString salesCube()
@@ -98,6 +142,21 @@ void exec(const QString& cubeFile, const QString& statement)
     sqlite3_open(cubeFile.toUtf8().constData(), &db);
     run(db, statement);
     sqlite3_close(db);
+}
+
+std::vector<olap::PivotQuery> shopLayouts()
+{
+    std::vector<olap::PivotQuery> layouts(6);
+    layouts[1].rows.fields = {field("Product")};
+    layouts[2].rows.fields = {field("Store")};
+    layouts[3].rows.fields = {field("Product", 1)};
+    layouts[3].columns.fields = {field("Store")};
+    layouts[4].filters = {{QStringLiteral("Product"), {path({"Fruit"}), path({"Tools"})}}};
+    layouts[5].rows.fields = {field("Product")};
+    layouts[5].filters = {{QStringLiteral("Store"), {path({"1"}), path({"2"})}}};
+    for (olap::PivotQuery& q : layouts)
+        q.measures = {QStringLiteral("Amount"), QStringLiteral("Lines")};
+    return layouts;
 }
 
 }

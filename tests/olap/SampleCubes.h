@@ -5,6 +5,7 @@
 #include <QString>
 #include <QVariant>
 #include <QVector>
+#include <vector>
 
 // The sample cubes of examples/cubes, built once per test run into a temporary folder, and
 // plain SQL on the same files for the expected values.
@@ -13,6 +14,17 @@ namespace testcubes {
 QString salesCube();    // path of Sales.cub
 QString budgetCube();   // path of Budget.cub
 QString buildCube(const QString& name, const QString& extraSql = {});   // from examples/cubes/<name>.sql
+QString buildCubeFromSql(const QString& name, const QString& cubeSql);   // the metadata tables, then cubeSql
+
+// A small cube "Shop" (hierarchies Product with Category and Product, Store with City; measures
+// Amount and Lines) in SQL that SQLite and PostgreSQL both run. Its facts add up to 50,001, and
+// three more facts have a key that matches no dimension row (one of them NULL).
+QString shopWithOrphanFactsSql();
+// The same cube whose store table holds the key 2 twice.
+QString shopWithDuplicateKeySql();
+// Layouts of the shop cube with both measures: none, each hierarchy on rows, both on rows and
+// columns, and filters that keep every member.
+std::vector<olap::PivotQuery> shopLayouts();
 QString folder();
 
 // The rows of an SQL query on a cube file.

@@ -4,10 +4,9 @@
 #include "olap/Connection.h"
 #include "olap/CubeProvider.h"
 #include "platform/VbError.h"
+#include "support/CatalogLock.h"
 #include "support/RaisedError.h"
 
-#include <QCryptographicHash>
-#include <QDir>
 #include <QFile>
 #include <QLockFile>
 #include <QProcess>
@@ -36,8 +35,7 @@ QString serverString(const QString& catalog)
 // anything); parallel test processes wait for each other on a lock file.
 bool ensureCatalog(const QString& name, const std::function<QString()>& create)
 {
-    const QByteArray server = QCryptographicHash::hash(qgetenv("PGHOST") + qgetenv("PGPORT"), QCryptographicHash::Md5).toHex().left(8);
-    QLockFile lock(QDir::tempPath() + QStringLiteral("/tessaline-olap-") + QString::fromLatin1(server) + QStringLiteral(".lock"));
+    QLockFile lock(catalogLockPath());
     if (!lock.lock())
         return false;
     Connection cn;
@@ -78,39 +76,45 @@ QString sampleCatalog()
     return name;
 }
 
-// A small cube whose products partly lack a category: members with an empty (NULL) key.
-QString nullKeyCatalog()
+// A catalog made of the metadata tables of a cube file and `cubeSql`; "" when it cannot be made.
+QString catalogFromSql(const QString& candidate, const QString& cubeSql)
 {
-    static QString name;
-    const QString candidate = QStringLiteral("tessaline_test_null_keys");
-    if (name.isEmpty() && ensureCatalog(candidate, [&] {
+    if (!ensureCatalog(candidate, [&] {
             QFile metadata(QStringLiteral(TESSALINE_EXAMPLES "/cubes/cube-file.sql"));
             metadata.open(QIODevice::ReadOnly);
             QByteArray sql = "CREATE SCHEMA olap; SET search_path = olap;\n";
             for (const QByteArray& line : metadata.readAll().split('\n'))
                 sql += line.startsWith("PRAGMA") ? QByteArray() : line + '\n';
-            sql += "SET search_path = public, olap;\n"
-                   "CREATE TABLE shop_product (product_id INTEGER PRIMARY KEY, category TEXT, product TEXT);\n"
-                   "INSERT INTO shop_product VALUES (1, 'Fruit', 'Apple'), (2, NULL, 'Mystery'), (3, NULL, 'Gadget');\n"
-                   "CREATE TABLE shop_fact (product_id INTEGER NOT NULL, amount DOUBLE PRECISION NOT NULL);\n"
-                   "INSERT INTO shop_fact VALUES (1, 10), (2, 20), (3, 30), (3, 5);\n"
-                   "INSERT INTO olap_cube (name, caption, fact_table, ordinal) VALUES ('Shop', 'Shop', 'shop_fact', 1);\n"
-                   "INSERT INTO olap_dimension (cube, name, caption, dim_table, dim_key, fact_key) VALUES "
-                   "('Shop', 'Product', 'Product', 'shop_product', 'product_id', 'product_id');\n"
-                   "INSERT INTO olap_hierarchy (cube, name, caption, dimension, ordinal) VALUES "
-                   "('Shop', 'Product', 'Product', 'Product', 1);\n"
-                   "INSERT INTO olap_level (cube, hierarchy, depth, name, caption, key_column, caption_column, "
-                   "sort_column) VALUES ('Shop', 'Product', 1, 'Category', 'Category', 'category', NULL, NULL), "
-                   "('Shop', 'Product', 2, 'Product', 'Product', 'product_id', 'product', NULL);\n"
-                   "INSERT INTO olap_measure (cube, name, caption, column_name, aggregate, number_format, ordinal) "
-                   "VALUES ('Shop', 'Amount', 'Amount', 'amount', 'sum', '#,##0', 1);\n";
+            sql += "SET search_path = public, olap;\n" + cubeSql.toUtf8();
             const QStringList psql{QStringLiteral("-X"), QStringLiteral("-v"), QStringLiteral("ON_ERROR_STOP=1"),
                                    QStringLiteral("-q"), QStringLiteral("-d")};
             const QString created = run(QStringLiteral("psql"), psql + QStringList{QStringLiteral("postgres"),
                                         QStringLiteral("-c"), QStringLiteral("CREATE DATABASE ") + candidate});
             return created.isEmpty() ? run(QStringLiteral("psql"), psql + QStringList{candidate}, sql) : created;
         }))
-        name = candidate;
+        return QString();
+    return candidate;
+}
+
+// A small cube whose products partly lack a category: members with an empty (NULL) key.
+QString nullKeyCatalog()
+{
+    static const QString name = catalogFromSql(
+        QStringLiteral("tessaline_test_null_keys"),
+        QString::fromUtf8("CREATE TABLE shop_product (product_id INTEGER PRIMARY KEY, category TEXT, product TEXT);\n"
+            "INSERT INTO shop_product VALUES (1, 'Fruit', 'Apple'), (2, NULL, 'Mystery'), (3, NULL, 'Gadget');\n"
+            "CREATE TABLE shop_fact (product_id INTEGER NOT NULL, amount DOUBLE PRECISION NOT NULL);\n"
+            "INSERT INTO shop_fact VALUES (1, 10), (2, 20), (3, 30), (3, 5);\n"
+            "INSERT INTO olap_cube (name, caption, fact_table, ordinal) VALUES ('Shop', 'Shop', 'shop_fact', 1);\n"
+            "INSERT INTO olap_dimension (cube, name, caption, dim_table, dim_key, fact_key) VALUES "
+            "('Shop', 'Product', 'Product', 'shop_product', 'product_id', 'product_id');\n"
+            "INSERT INTO olap_hierarchy (cube, name, caption, dimension, ordinal) VALUES "
+            "('Shop', 'Product', 'Product', 'Product', 1);\n"
+            "INSERT INTO olap_level (cube, hierarchy, depth, name, caption, key_column, caption_column, "
+            "sort_column) VALUES ('Shop', 'Product', 1, 'Category', 'Category', 'category', NULL, NULL), "
+            "('Shop', 'Product', 2, 'Product', 'Product', 'product_id', 'product', NULL);\n"
+            "INSERT INTO olap_measure (cube, name, caption, column_name, aggregate, number_format, ordinal) "
+            "VALUES ('Shop', 'Amount', 'Amount', 'amount', 'sum', '#,##0', 1);\n"));
     return name;
 }
 
@@ -290,4 +294,37 @@ TEST_F(ServerCube, MembersWithAnEmptyKeyFilterAndShowTheirFacts)
     ASSERT_EQ(filtered.rows.size(), 2);
     EXPECT_EQ(filtered.value(1, 0, 0), 55.0);
     EXPECT_EQ(server->details(q, 0, 0, 10).rows.size(), 3);
+}
+
+TEST_F(ServerCube, FactsWithoutADimensionRowCountNowhereAsInTheCubeFile)
+{
+    const QString catalog = catalogFromSql(QStringLiteral("tessaline_test_orphan_facts"), testcubes::shopWithOrphanFactsSql());
+    ASSERT_FALSE(catalog.isEmpty());
+    auto server = openCube(serverString(catalog), QStringLiteral("Shop"));
+    auto file = openCube(QStringLiteral("Provider=MSOLAP.4;data source=")
+                             + testcubes::buildCubeFromSql(QStringLiteral("Shop"), testcubes::shopWithOrphanFactsSql()),
+                         QString());
+    const std::vector<PivotQuery> layouts = testcubes::shopLayouts();
+    for (size_t i = 0; i < layouts.size(); ++i) {
+        SCOPED_TRACE(i);
+        const CellSet cells = server->query(layouts[i]);
+        EXPECT_EQ(cells.value(int(cells.rows.size()) - 1, int(cells.columns.size()) - 1, 0), 50001.0);
+        expectSameCellSets(cells, file->query(layouts[i]));
+    }
+}
+
+TEST_F(ServerCube, ADimensionKeyThatStandsTwiceRefusesTheCubeNamingTableAndKey)
+{
+    const QString catalog = catalogFromSql(QStringLiteral("tessaline_test_duplicate_keys"),
+                                           testcubes::shopWithDuplicateKeySql());
+    ASSERT_FALSE(catalog.isEmpty());
+    try {
+        openCube(serverString(catalog), QStringLiteral("Shop"));
+        FAIL() << "a cube with a repeated dimension key was opened";
+    } catch (const platform::VbError& e) {
+        EXPECT_EQ(e.number(), platform::err::Unspecified);
+        EXPECT_TRUE(e.description().contains(QStringLiteral("\"shop_store\""))) << e.what();
+        EXPECT_TRUE(e.description().contains(QStringLiteral("\"2\""))) << e.what();
+        EXPECT_TRUE(e.description().contains(catalog)) << e.what();
+    }
 }

@@ -3,6 +3,7 @@
 #include "platform/VbError.h"
 #include "support/RaisedError.h"
 
+#include <QLabel>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -41,6 +42,20 @@ TEST_F(PivotTableTest, XmlDataRestoresTheSameStateAndGridInAFreshTable)
     EXPECT_EQ(second.ActiveView().TitleBar().Caption(), QStringLiteral("Sales by region"));
     EXPECT_TRUE(second.DisplayPropertyToolbox());
     EXPECT_TRUE(gridText(second).contains(QLatin1String("Boston")));
+}
+
+TEST_F(PivotTableTest, ANewlyBoundCubeShowsItsOwnCaptionNotTheLastReportsName)
+{
+    PivotTable table(Version::V11);
+    bind(table);
+    const QString cubeCaption = table.titleBar()->text();
+    ASSERT_FALSE(cubeCaption.isEmpty());
+    table.ActiveView().TitleBar().setCaption(QStringLiteral("Sales by region"));
+    ASSERT_EQ(table.titleBar()->text(), QStringLiteral("Sales by region"));
+
+    bind(table);   // the cube node opened again
+    EXPECT_EQ(table.titleBar()->text(), cubeCaption);
+    EXPECT_TRUE(table.ActiveView().TitleBar().Caption().isEmpty());
 }
 
 TEST_F(PivotTableTest, XmlDataItCannotUseIsRefusedAndChangesNothing)

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDrag>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -109,6 +110,70 @@ TEST_F(PivotWidgetTest, DraggingFieldsFromTheFieldListBuildsTheGrid)
     QApplication::sendEvent(tree->viewport(), &dropList);
     EXPECT_TRUE(table.layout().columns.fields.isEmpty());
     EXPECT_EQ(table.gridModel()->columnCount(), 1);
+}
+
+// Drags a field list item with the mouse and lets it go over a drop area, as a user does.
+// The offscreen platform ends every drag at once; the stand-in delivers the drop as a
+// window system would, and answers with what the area made of it.
+void mouseDragToArea(PivotTable& table, const QString& itemText, Area area)
+{
+    QTreeWidget* tree = table.fieldList()->tree();
+    QTreeWidgetItem* item = findItem(tree, itemText);
+    ASSERT_NE(item, nullptr) << qPrintable(itemText);
+    tree->scrollToItem(item);
+    DropArea* target = table.dropArea(area);
+    auto& runner = FieldListPanel::dragRunner();
+    const auto platformDrag = runner;
+    runner = [target](QDrag& drag, Qt::DropActions offered) {
+        const QPoint pos = target->rect().center();
+        QDragEnterEvent enter(pos, offered, drag.mimeData(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        if (!enter.isAccepted())
+            return Qt::IgnoreAction;
+        QDropEvent drop(pos, offered, drag.mimeData(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
+        return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
+    };
+    const QPoint start = tree->visualItemRect(item).center();
+    QTest::mousePress(tree->viewport(), Qt::LeftButton, Qt::NoModifier, start);
+    for (int step = 1; step <= 2; ++step) {
+        const QPointF at = start + QPoint(step * (QApplication::startDragDistance() + 5), 0);
+        QMouseEvent move(QEvent::MouseMove, at, tree->viewport()->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(tree->viewport(), &move);
+    }
+    QTest::mouseRelease(tree->viewport(), Qt::LeftButton, Qt::NoModifier, start);
+    runner = platformDrag;
+}
+
+TEST_F(PivotWidgetTest, TheFieldListKeepsEveryFieldWhateverIsDraggedFromIt)
+{
+    QTreeWidget* tree = table.fieldList()->tree();
+    const auto itemCount = [tree] {
+        int count = 0;
+        for (QTreeWidgetItemIterator it(tree); *it; ++it)
+            ++count;
+        return count;
+    };
+    const int before = itemCount();
+    table.removeField(hierarchy("Time"));
+    mouseDragToArea(table, QStringLiteral("Time"), Area::Column);
+    ASSERT_EQ(table.layout().columns.fields.size(), 1);
+    EXPECT_EQ(itemCount(), before);
+    ASSERT_NE(findItem(tree, QStringLiteral("Time")), nullptr);
+    EXPECT_TRUE(findItem(tree, QStringLiteral("Time"))->font(0).bold());
+
+    // Dragged back onto the list, the field leaves the pivot and is there to be used again at once.
+    std::unique_ptr<QMimeData> back = fieldMimeData(hierarchy("Time"));
+    QDragEnterEvent enterList(QPoint(5, 5), Qt::MoveAction, back.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(tree->viewport(), &enterList);
+    QDropEvent dropList(QPointF(5, 5), Qt::MoveAction, back.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(tree->viewport(), &dropList);
+    EXPECT_TRUE(table.layout().columns.fields.isEmpty());
+    EXPECT_FALSE(findItem(tree, QStringLiteral("Time"))->font(0).bold());
+    mouseDragToArea(table, QStringLiteral("Time"), Area::Filter);
+    EXPECT_EQ(table.layout().filterFields.size(), 1);
+    EXPECT_EQ(itemCount(), before);
 }
 
 TEST_F(PivotWidgetTest, ChipsMoveAndLeaveByKeyboard)
@@ -297,9 +362,16 @@ TEST_F(PivotWidgetTest, Screenshot)
     QCoreApplication::processEvents();
     for (int c = 0; c < table.gridModel()->columnCount(); ++c)
         EXPECT_GE(table.grid()->columnWidth(c), table.grid()->columnHeader()->sectionSizeHint(c)) << c;
+    // Drawn as a user sees it: the title bar in its own colour, with its caption on it.
     const QImage shot = table.grab().toImage();
     ASSERT_FALSE(shot.isNull());
-    EXPECT_TRUE(shot.save(QStringLiteral("/tmp/pivot-screenshot.png")));
+    const QRect bar = table.titleBar()->geometry().translated(table.titleBar()->parentWidget()->mapTo(&table, QPoint()));
+    const qreal ratio = shot.devicePixelRatio();
+    EXPECT_EQ(shot.pixelColor(QPoint(bar.right() - 2, bar.center().y()) * ratio), QColor(0x2f, 0x4f, 0x7f));
+    bool captionDrawn = false;
+    for (int x = bar.left(); x < bar.left() + 60 && !captionDrawn; ++x)
+        captionDrawn = shot.pixelColor(QPoint(x, bar.center().y()) * ratio).lightness() > 200;
+    EXPECT_TRUE(captionDrawn);
 }
 
 TEST(PivotGrid, AHundredThousandRowsBuildNoWidgetPerRow)

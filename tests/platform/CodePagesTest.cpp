@@ -1,25 +1,10 @@
 #include "platform/CodePages.h"
 
+#include "support/ByteText.h"
+
 #include <gtest/gtest.h>
 
 using namespace platform::codepages;
-
-namespace {
-
-QByteArray hex(const char* text)
-{
-    return QByteArray::fromHex(text);
-}
-
-QString units(std::initializer_list<char16_t> list)
-{
-    QString text;
-    for (char16_t unit : list)
-        text.append(QChar(unit));
-    return text;
-}
-
-}
 
 TEST(CodePages, EveryListedCodePageHasAConverter)
 {

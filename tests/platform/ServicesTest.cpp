@@ -5,6 +5,8 @@
 #include "platform/VbError.h"
 
 #include <QFile>
+#include <QImage>
+#include <QUrl>
 #include <QMainWindow>
 #include <QCloseEvent>
 #include <gtest/gtest.h>
@@ -157,4 +159,33 @@ TEST(Printing, PrintsTheProgramsUtf16PageToThePrinterChosen)
     fakes.printerChooser.cancel = true;
     EXPECT_FALSE(DocumentPrinter::printFile(page));
     EXPECT_FALSE(DocumentPrinter::printFile(fakes.path(QStringLiteral("missing.htm"))));
+}
+
+TEST(Printing, APageShowsOnlyThePicturesGivenWithIt)
+{
+    FakeServices fakes;
+    QImage given(30, 20, QImage::Format_RGB32);
+    given.fill(Qt::blue);
+    QImage lying(30, 20, QImage::Format_RGB32);
+    lying.fill(Qt::red);
+    const QString lyingFile = fakes.path(QStringLiteral("lying.png"));
+    ASSERT_TRUE(lying.save(lyingFile));
+    const auto imagesPrinted = [&](const QString& tags) {
+        QFile::remove(fakes.printerChooser.pdfPath);
+        EXPECT_TRUE(DocumentPrinter::printPage(QStringLiteral("<html><body>%1</body></html>").arg(tags),
+                                               QStringLiteral("page.htm"),
+                                               {PagePicture{QStringLiteral("given.gif"), given}}));
+        QFile pdf(fakes.printerChooser.pdfPath);
+        return pdf.open(QIODevice::ReadOnly) ? QString::fromLatin1(pdf.readAll()).count(QStringLiteral("/Subtype /Image"))
+                                             : -1;
+    };
+    // A picture that is not given prints as the toolkit's placeholder at most, never as a
+    // file of that name.
+    const QString missing = QStringLiteral("<img src='given.gif'><img src='missing.gif'>");
+    EXPECT_EQ(imagesPrinted(missing + QStringLiteral("<img src='%1'>").arg(QUrl::fromLocalFile(lyingFile).toString())),
+              imagesPrinted(missing));
+    EXPECT_GE(imagesPrinted(QStringLiteral("<img src='given.gif'>")), 1);
+
+    fakes.printerChooser.cancel = true;
+    EXPECT_FALSE(DocumentPrinter::printPage(missing, QStringLiteral("page.htm"), {}));
 }

@@ -130,6 +130,9 @@ bool bindServerCube(QWidget* pivot)
         if (!skip.pending())
             break;
         gstrProvider.clear();
+        // Another provider version meets the same server: trying it again would only wait again.
+        if (olap::isServerFailure(*skip.error()))
+            break;
     }
     if (gstrProvider.isEmpty())
         return true;
@@ -171,6 +174,8 @@ bool GetMOLAPConnection(olap::Connection& cn, const QString& server, const QStri
                 return true;
             if (lastError)
                 *lastError = attempt.description();
+            if (olap::isServerFailure(*attempt.error()))
+                break;   // the server or the network failed; another provider version would wait again
         }
         return false;
     });

@@ -187,18 +187,27 @@ void subGetServerName()
     });
 }
 
+namespace {
+
+// Says what went wrong with the server that ServerName.txt names, and that the file is
+// where to change it; then the program ends as failed.
+[[noreturn]] void endWithServerMessage(const QString& what)
+{
+    modAssistant::subShowAlert(nullptr, what + QStringLiteral("\r\n\r\nThe server and the database are named in ")
+                                            + serverNameFile() + QLatin1Char('.'));
+    modMain::subEndProgram(modMain::EndCause::Failure);
+}
+
+}
+
 void subGetServerCubes()
 {
     olap::Connection cn;
     QString why;
-    if (!modConnections::GetMOLAPConnection(cn, gstrServerName, gstrDatabase, QString(), QString(), &why)) {
-        modAssistant::subShowAlert(nullptr, QStringLiteral("Unable to connect to the database ") + gstrDatabase
-                                                + QStringLiteral(" on the server ") + gstrServerName
-                                                + QStringLiteral("!\r\nThe error message is: \r\n") + why
-                                                + QStringLiteral("\r\n\r\nThe server and the database are named in ")
-                                                + serverNameFile() + QLatin1Char('.'));
-        modMain::subEndProgram();
-    }
+    if (!modConnections::GetMOLAPConnection(cn, gstrServerName, gstrDatabase, QString(), QString(), &why))
+        endWithServerMessage(QStringLiteral("Unable to connect to the database ") + gstrDatabase
+                             + QStringLiteral(" on the server ") + gstrServerName
+                             + QStringLiteral("!\r\nThe error message is: \r\n") + why);
     common::ResumeNext skip;
     olap::Catalog catalog;
     catalog.setActiveConnection(&cn);
@@ -215,6 +224,14 @@ void subGetServerCubes()
         } else if (!gdicCubes.Exists(name)) {
             gdicCubes.Add(name, name);
         }
+    }
+    if (gdicCubes.Count() == 0) {
+        // Nothing to show, on this start and every later one: say what to change and where.
+        QString text = QStringLiteral("The database ") + gstrDatabase + QStringLiteral(" on the server ")
+                       + gstrServerName + QStringLiteral(" holds no cube.");
+        if (skip.pending())
+            text += QStringLiteral("\r\nThe error message is: \r\n") + skip.description();
+        endWithServerMessage(text);
     }
 }
 

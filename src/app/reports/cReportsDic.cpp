@@ -27,7 +27,7 @@ void tellUser(const QString& text)
 }
 
 // Creates a missing folder; a folder the user may not create ends the program with a
-// message naming the report root.
+// message naming that folder (the report root, or a cube's folder under it).
 void ensureFolder(const QString& folder)
 {
     if (modFileHandling::gobjFSO->FolderExists(folder))
@@ -37,8 +37,8 @@ void ensureFolder(const QString& folder)
     } catch (const platform::VbError& error) {
         if (error.number() != platform::err::PermissionDenied)
             throw;
-        tellUser(QStringLiteral("Access denied to create folder at path ") + ReportFolders::root());
-        modMain::subEndProgram();
+        tellUser(QStringLiteral("Access denied to create folder at path ") + folder);
+        modMain::subEndProgram(modMain::EndCause::Failure);
     }
 }
 

@@ -99,6 +99,10 @@ void openReport(const QString& name, QWidget* window)
         control<pivot::PivotTable>(window, "pivReports")->setXMLData(report->PivotXML);
     } catch (const platform::VbError& error) {
         if (error.number() == platform::err::NoInterface) {
+            // The refused report is not on screen: kept current, a later save would write the
+            // view that is there over it. As after a cube node, no report is current.
+            gobjReport.reset();
+            skip.run([&] { control<QWidget>(window, "cmdInfo")->hide(); });
             tellUser(modMultiLingual::LNGFAILEDTOGETREPORT);
             return;
         }

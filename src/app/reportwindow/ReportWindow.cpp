@@ -396,7 +396,7 @@ void ReportWindow::handleLoadFailure(const std::exception& raised)
         startup::modMain::subOfferDownload(QStringLiteral("Unable to start the MS Office Web Components!\r\nPlease download these FREE "
                                      "components from Microsoft Download.\r\nDo you want to go to that website now?"),
                                   config::webComponentsDownloadPage());
-        modMain::subEndProgram();
+        modMain::subEndProgram(modMain::EndCause::Failure);
     }
     modErroHandling::subHandleError(error.description(), error.number(), error.line(),
                                     m_profile.name + QStringLiteral(".Form_Load"));

@@ -1,7 +1,11 @@
 #include "app/reportwindow/ReportWindowSeams.h"
 
+#include "app/description/subHandleInfoClick.h"
+#include "app/output/modPrintOut.h"
+#include "app/output/subSavePicture.h"
 #include "app/reports/modOpenReport.h"
 #include "app/reports/tree/modReportTree.h"
+#include "app/savereport/frmSaveReport.h"
 
 namespace reportwindow {
 
@@ -12,10 +16,10 @@ Seams defaultSeams()
         [] { reports::tree::modReportTree::subSetDefaultSel(); },
         [](QWidget* window) { reports::tree::modReportTree::subHandleRemoveClick(window); },
         [](QTreeWidgetItem* node, QWidget* window) { reports::modOpenReport::subHandleNodeClick(node, window); },
-        [](QWidget*) {},
-        [] {},
-        [](const QString&, int, int) {},
-        [] {},
+        [](QWidget* owner) { savereport::showSaveReport(owner); },
+        [] { description::subHandleInfoClick(); },
+        [](const QString& path, int height, int width) { output::subSavePicture(path, height, width); },
+        [] { output::modPrintOut::subPrintOut(); },
     };
 }
 

@@ -7,9 +7,8 @@ class QTreeWidgetItem;
 class QWidget;
 
 // What the report window's handlers call in other modules. The defaults call the report
-// tree and the opening of reports; the save dialog, the description window, pictures and
-// the print-out are not part of the program yet, so their commands do nothing for now.
-// Tests replace them to watch the window.
+// tree, the opening of reports, the save dialog, the description window, pictures and the
+// print-out. Tests replace them to watch the window.
 namespace reportwindow {
 
 struct Seams

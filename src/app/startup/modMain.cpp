@@ -112,7 +112,7 @@ void showReportWindow()
                                          "now?"),
                           config::webComponentsDownloadPage());
         }
-        subEndProgram();
+        subEndProgram(EndCause::Failure);
     }
 }
 

@@ -3,7 +3,9 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace controls {
 
@@ -16,9 +18,14 @@ double twipsPerPixel(int logicalDpi)
     return kTwipsPerInch / (logicalDpi > 0 ? logicalDpi : 96);
 }
 
+// Half a unit rounds away from zero; what no int can hold is held at the int's ends.
 int roundAway(double value)
 {
-    return static_cast<int>(std::lround(value));
+    if (std::isnan(value))
+        return 0;
+    constexpr double lowest = std::numeric_limits<int>::min();
+    constexpr double highest = std::numeric_limits<int>::max();
+    return static_cast<int>(std::lround(std::clamp(value, lowest, highest)));
 }
 
 }

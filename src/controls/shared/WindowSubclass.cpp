@@ -92,6 +92,8 @@ public:
     }
 
     void detachFromRegistry() { m_registry = nullptr; }
+    // Removed, but one of its messages is still in progress.
+    bool leaving() const { return m_releaseFlag != 0; }
 
 private:
     enum ReleaseFlag { RemovalAsked = 1, Destroyed = 2 };
@@ -241,7 +243,9 @@ bool WindowSubclassRegistry::ssc_Subclass(QWidget* hWnd, qintptr lParamUser, Sub
         refuse(QStringLiteral("ssc_Subclass"), QStringLiteral("Window does not route its messages through a subclass"));
         return false;
     }
-    if (host->m_procedure) {
+    // A record that is only waiting for its last message to return no longer counts: a
+    // control that rebuilds itself from inside one of its own messages subclasses again.
+    if (host->m_procedure && !host->m_procedure->leaving()) {
         refuse(QStringLiteral("ssc_Subclass"), QStringLiteral("Window handle is already subclassed"));
         return false;
     }

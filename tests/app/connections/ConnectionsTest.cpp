@@ -3,7 +3,11 @@
 #include "app/connections/ConnectionStrings.h"
 #include "app/connections/modConnections.h"
 #include "olap/ConnectionString.h"
+#include "olap/PgConnection.h"
 #include "pivot/PivotTable.h"
+
+#include <QElapsedTimer>
+#include <QTcpServer>
 
 using namespace state::modGlobals;
 
@@ -57,8 +61,9 @@ TEST_F(ServerConnection, StepMessagesNeverShowTheSignIn)
     EXPECT_FALSE(connections::modConnections::GetMOLAPConnection(cn, nowhere, QStringLiteral("Sales"), QStringLiteral("ann"),
                                                     QStringLiteral("s3cret"), &why));
     EXPECT_FALSE(why.isEmpty());
+    // No server there: the first provider version's failure is the network's, so it is the only try.
     EXPECT_EQ(modErroHandling::fncGetLastStep(),
-              QStringLiteral("Trying to use the connection string :\r\nProvider=MSOLAP;Persist Security Info=True;"
+              QStringLiteral("Trying to use the connection string :\r\nProvider=MSOLAP.4;Persist Security Info=True;"
                              "TimeOut=100;ShowHiddenCubes=True;SspropInitAppName=\"Tessaline Tool for Excel - Zelbrin "
                              "Outlook Solutions\";User ID=***;Password=***;Data Source=")
                   + nowhere + QStringLiteral(";Initial Catalog=Sales"));
@@ -238,4 +243,32 @@ TEST_F(ServerConnection, ASignInKeptForTheServerIsUsedWhenNoneIsGiven)
     EXPECT_FALSE(pivot.ConnectionString().contains(QStringLiteral("no_such_role")));
     connections::ServerCredentials::forget();
     EXPECT_EQ(pivot.DataMemberStrings(), (QStringList{QStringLiteral("Sales"), QStringLiteral("Budget")}));
+}
+
+TEST_F(ServerConnection, AServerThatAcceptsAndNeverAnswersIsGivenUpWithinSecondsAndOnce)
+{
+    // Listening is enough: the system accepts the connection, and nothing ever answers it.
+    QTcpServer silent;
+    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost));
+    const QString server = QStringLiteral("127.0.0.1:%1").arg(silent.serverPort());
+    olap::Connection cn;
+    QString why;
+    QElapsedTimer waited;
+    waited.start();
+    EXPECT_FALSE(connections::modConnections::GetMOLAPConnection(cn, server, QStringLiteral("Sales"), QString(),
+                                                                 QString(), &why));
+    // One try of at most a few seconds, where the provider's TimeOut and its four versions
+    // made nearly seven minutes.
+    EXPECT_LT(waited.elapsed(), 4 * 1000 * olap::kMostConnectSeconds);
+    EXPECT_FALSE(why.isEmpty());
+    EXPECT_TRUE(modErroHandling::fncGetLastStep().contains(QStringLiteral("Provider=MSOLAP.4;")));
+
+    gbServerMode = true;
+    gstrServerName = server;
+    gstrDatabase = QStringLiteral("Sales");
+    pivot::PivotTable pivot;
+    waited.restart();
+    connections::modConnections::subBindPivotTable(&pivot);
+    EXPECT_LT(waited.elapsed(), 4 * 1000 * olap::kMostConnectSeconds);
+    EXPECT_TRUE(gstrProvider.isEmpty());
 }

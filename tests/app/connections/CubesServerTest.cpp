@@ -57,7 +57,23 @@ TEST_F(ServerCubes, AServerThatCannotBeReachedIsNamedThenTheProgramEnds)
         << text.toStdString();
     EXPECT_TRUE(text.endsWith(dataPath + QStringLiteral("/ServerName.txt.")));
     EXPECT_EQ(run.fakes.processEnd.ends, 1);
+    EXPECT_EQ(run.fakes.processEnd.lastExitCode, 1);   // a script can tell it from a normal close
     EXPECT_TRUE(gdicCubes.Keys().isEmpty());
+}
+
+TEST_F(ServerCubes, ACatalogWithoutCubesIsNamedWithTheFileToEditThenTheProgramEndsAsFailed)
+{
+    REQUIRE_TEST_SERVER();
+    gstrServerName = testServer();
+    gstrDatabase = QStringLiteral("postgres");   // reachable, and without the olap schema
+    EXPECT_TRUE(run.ends([] { connections::modCubes::subGetServerCubes(); }));
+    ASSERT_EQ(run.fakes.messageBox.shown.size(), 1);
+    const QString text = run.fakes.messageBox.shown.front().text;
+    EXPECT_TRUE(text.startsWith(QStringLiteral("The database postgres on the server ") + gstrServerName
+                                + QStringLiteral(" holds no cube.")))
+        << text.toStdString();
+    EXPECT_TRUE(text.endsWith(dataPath + QStringLiteral("/ServerName.txt.")));
+    EXPECT_EQ(run.fakes.processEnd.lastExitCode, 1);
 }
 
 TEST_F(ServerCubes, StartUpWithOnlyServerNameTxtFindsTheServersCubes)

@@ -5,8 +5,8 @@
 #include "app/connections/ServerCredentials.h"
 #include "app/state/modGlobals.h"
 #include "olap/Connection.h"
+#include "support/CatalogLock.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
@@ -74,10 +74,7 @@ inline QString sampleCatalog()
     if (!name.isEmpty())
         return name;
     const QString candidate = QStringLiteral("tessaline_test_samples");
-    const QByteArray server =
-        QCryptographicHash::hash(qgetenv("PGHOST") + qgetenv("PGPORT"), QCryptographicHash::Md5).toHex().left(8);
-    QLockFile lock(QDir::tempPath() + QStringLiteral("/tessaline-olap-") + QString::fromLatin1(server)
-                   + QStringLiteral(".lock"));
+    QLockFile lock(catalogLockPath());
     if (!lock.lock())
         return {};
     olap::Connection cn;

@@ -1,4 +1,5 @@
 #include "common/FreshRun.h"
+#include "support/FileSizeLimit.h"
 
 #include "app/reports/cOLAPReport.h"
 #include "app/reports/cReportsDic.h"
@@ -9,36 +10,12 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <csignal>
-#include <sys/resource.h>
 #include <unistd.h>
 #include <gtest/gtest.h>
 
 using namespace state::modGlobals;
 
 namespace {
-
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        ::getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_oldHandler = ::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &m_saved);
-        ::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_saved{};
-    void (*m_oldHandler)(int) = nullptr;
-};
 
 // A data folder with cubes and the report files of the version 10/11 components.
 class ReportStore : public ::testing::Test
@@ -325,4 +302,18 @@ TEST_F(ReportStore, AnUnreadableReportFolderIsNamed)
     EXPECT_EQ(dic.dicViews.Count(), 1);
     ASSERT_EQ(dic.SkippedFiles().size(), 1);
     EXPECT_TRUE(dic.SkippedFiles().front().contains(south)) << dic.SkippedFiles().front().toStdString();
+}
+
+TEST_F(ReportStore, AFolderThatCannotBeCreatedIsNamedAndTheRunEndsAsFailed)
+{
+    // A name longer than a folder name may be: the report root is made, the cube's folder not.
+    const QString cube(300, QLatin1Char('x'));
+    gdicCubes.Add(QStringLiteral("Sales"), QString());
+    gdicCubes.Add(cube, QString());
+    reports::cReportsDic dic;
+    EXPECT_TRUE(run.ends([&] { dic.GetReports(); }));
+    ASSERT_EQ(run.fakes.messageBox.shown.size(), 1);
+    EXPECT_EQ(run.fakes.messageBox.shown[0].text, QStringLiteral("Access denied to create folder at path ") + folder(cube));
+    EXPECT_TRUE(QDir(folder()).exists());
+    EXPECT_EQ(run.fakes.processEnd.lastExitCode, 1);
 }

@@ -131,7 +131,7 @@ TEST_F(ReportWindowTest, ComponentsThatCannotServeTheWindowOfferTheDownloadAndEn
                              "from Microsoft Download.\r\nDo you want to go to that website now?"));
     EXPECT_EQ(r.run.fakes.urlOpener.urls, QStringList{config::webComponentsDownloadPage()});
     EXPECT_TRUE(modErroHandling::gstrErrorReport.isEmpty());
-    EXPECT_EQ(r.run.fakes.processEnd.lastExitCode, 0);
+    EXPECT_EQ(r.run.fakes.processEnd.lastExitCode, 1);   // no error report, but an end for a failure
 
     // Answering No: the shutdown notice instead of the page.
     r.run.fakes.messageBox.shown.clear();

@@ -112,9 +112,26 @@ TEST_F(Startup, ShowsTheNewestReportWindowWithItsCaptionsAndBindsTheFirstCube)
     for (const auto& [control, caption] : captions)
         EXPECT_EQ(captionOf(gfrmStats, control), QString::fromLatin1(caption)) << control;
 
-    // What a user sees: the window itself, drawn offscreen.
+    // What a user sees, drawn offscreen: each captioned control inside the window, wide enough
+    // for its caption, and drawn (not one flat colour where it stands).
     const QImage shot = gfrmStats->grab().toImage();
-    EXPECT_EQ(shot.size(), gfrmStats->size() * gfrmStats->devicePixelRatio());
+    const qreal ratio = shot.devicePixelRatio();
+    for (const char* name : {"lblReports", "cmdAddReport", "cmdRemoveReport", "optBoth", "optPivot", "optGraph"}) {
+        auto* control = gfrmStats->findChild<QWidget*>(QString::fromLatin1(name));
+        ASSERT_NE(control, nullptr) << name;
+        const QRect where(control->mapTo(gfrmStats, QPoint()), control->size());
+        EXPECT_TRUE(gfrmStats->rect().contains(where)) << name;
+        EXPECT_GE(control->width(), control->sizeHint().width()) << name;
+        int lightest = 0;
+        int darkest = 255;
+        for (int x = where.left(); x <= where.right(); ++x)
+            for (int y = where.top(); y <= where.bottom(); ++y) {
+                const int lightness = shot.pixelColor(QPointF(x, y).toPoint() * ratio).lightness();
+                lightest = std::max(lightest, lightness);
+                darkest = std::min(darkest, lightness);
+            }
+        EXPECT_GT(lightest - darkest, 60) << name;
+    }
 }
 
 TEST_F(Startup, ASecondStartEndsSilently)
@@ -167,6 +184,7 @@ TEST_F(Startup, WithoutComponentsTheErrorBoxAndTheQuestionThenTheEnd)
     EXPECT_EQ(run.fakes.messageBox.shown[1].style, platform::mb::vbYesNo);
     EXPECT_EQ(run.fakes.urlOpener.urls, QStringList{config::webComponentsDownloadPage()});
     EXPECT_EQ(run.fakes.processEnd.ends, 1);
+    EXPECT_EQ(run.fakes.processEnd.lastExitCode, 1);
 }
 
 TEST_F(Startup, AnsweringNoGivesTheShutdownNotice)

@@ -172,6 +172,25 @@ TEST_F(SubclassFixture, RemovalInsideTheHandlerWaitsForTheOutermostReturn)
     EXPECT_EQ(calls.size(), 1);
 }
 
+TEST_F(SubclassFixture, AWindowRemovedInsideItsOwnMessageCanBeSubclassedAgainAtOnce)
+{
+    auto window = subclassed(WM_COMMAND, MSG_BEFORE);
+    react = [&](bool, bool&, qintptr&, const WindowMessage& msg) {
+        if (msg.uMsg != WM_COMMAND || calls.size() > 1)
+            return;
+        registry.ssc_Terminate();
+        EXPECT_TRUE(registry.ssc_Subclass(window.get(), 0, handler()));
+        registry.ssc_AddMsg(window.get(), WM_NOTIFY, MSG_BEFORE);
+    };
+    SendMessage(window.get(), WM_COMMAND);
+    // The old record's late release leaves the new one in place.
+    EXPECT_TRUE(window->isSubclassed());
+    EXPECT_EQ(registry.count(), 1);
+    SendMessage(window.get(), WM_NOTIFY);
+    ASSERT_EQ(calls.size(), 2);
+    EXPECT_EQ(calls[1].message, WM_NOTIFY);
+}
+
 TEST_F(SubclassFixture, NestedMessagesAreBothHandled)
 {
     auto window = subclassed(WM_COMMAND, MSG_BEFORE);

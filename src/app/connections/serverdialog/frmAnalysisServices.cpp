@@ -17,17 +17,46 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QEventLoop>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
+#include <QThread>
+#include <memory>
 
 namespace connections::serverdialog {
 
 namespace {
 
 const QString kXmlParser = QStringLiteral("Msxml2.DOMDocument.6.0");
+
+struct DatabaseListing
+{
+    bool connected = false;
+    QString why;
+    QStringList databases;
+};
+
+// Signs in to the server and lists its databases; a failure while listing keeps what was read
+// so far. Runs on a thread of its own and touches no control.
+DatabaseListing listDatabases(const QString& server, const QString& user, const QString& password)
+{
+    DatabaseListing listing;
+    olap::Connection cn;
+    listing.connected = modConnections::GetMOLAPConnection(cn, server, QString(), user, password, &listing.why);
+    if (listing.connected) {
+        common::ResumeNext skip;
+        skip.run([&] {
+            for (olap::Recordset catalogs = cn.OpenSchema(olap::Connection::adSchemaCatalogs); !catalogs.Eof();
+                 catalogs.MoveNext())
+                listing.databases << catalogs.Fields(QStringLiteral("CATALOG_NAME")).toString();
+        });
+    }
+    return listing;
+}
 
 // The XML parser is the toolkit's own and always there; only its class registration can
 // be missing.
@@ -204,33 +233,42 @@ void frmAnalysisServices::txtServer_Change()
 
 void frmAnalysisServices::cmdGetDatabases_Click()
 {
-    setCursor(Qt::WaitCursor);
-    olap::Connection cn;
-    QString why;
+    const QString server = txtServer->text();
     const bool trusted = chkIntegratedSecurity->isChecked();
-    const bool connected =
-        trusted ? modConnections::GetMOLAPConnection(cn, txtServer->text(), QString(), QString(), QString(), &why)
-                : modConnections::GetMOLAPConnection(cn, txtServer->text(), QString(), txtUserName->text(),
-                                                     txtPassword->text(), &why);
-    if (!connected) {
-        unsetCursor();
+    const QString user = trusted ? QString() : txtUserName->text();
+    const QString password = trusted ? QString() : txtPassword->text();
+    setCursor(Qt::WaitCursor);
+    cmdGetDatabases->setEnabled(false);
+
+    // The server may take its time, or never answer: the wait runs on a thread of its own, so
+    // that the dialog answers meanwhile and Cancel ends it.
+    auto listing = std::make_shared<DatabaseListing>();
+    QThread* worker = QThread::create([listing, server, user, password] {
+        *listing = listDatabases(server, user, password);
+    });
+    QEventLoop wait;
+    connect(worker, &QThread::finished, &wait, &QEventLoop::quit);
+    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    connect(this, &QDialog::finished, &wait, &QEventLoop::quit);
+    const QPointer<frmAnalysisServices> self(this);
+    worker->start();
+    wait.exec();
+    // Left while waiting, or asked about another server since: this answer is no one's.
+    if (!self || !isVisible() || txtServer->text() != server)
+        return;
+    unsetCursor();
+    cmdGetDatabases->setEnabled(!server.isEmpty());
+    if (!listing->connected) {
         platform::services().messageBox->msgBox(
-            QStringLiteral("Unable to find databases on the server ") + txtServer->text() + QStringLiteral("\r\n") + why,
+            QStringLiteral("Unable to find databases on the server ") + server + QStringLiteral("\r\n") + listing->why,
             platform::mb::vbOKOnly | platform::mb::vbCritical, modGlobals::gstrAppTitle);
         return;
     }
-    // A failure while listing leaves what was read so far.
-    common::ResumeNext skip;
     cmbDatabase->clear();
-    skip.run([&] {
-        for (olap::Recordset catalogs = cn.OpenSchema(olap::Connection::adSchemaCatalogs); !catalogs.Eof();
-             catalogs.MoveNext())
-            cmbDatabase->addItem(catalogs.Fields(QStringLiteral("CATALOG_NAME")).toString());
-    });
+    cmbDatabase->addItems(listing->databases);
     if (cmbDatabase->count() > 0)
         cmbDatabase->setCurrentIndex(0);
     cmbDatabase->setEnabled(true);
-    unsetCursor();
 }
 
 void frmAnalysisServices::cmbDatabase_Click()

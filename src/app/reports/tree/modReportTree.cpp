@@ -266,7 +266,8 @@ void subSetDefaultSel()
             QTreeWidgetItem* firstCube = rootOf(nodes.value(0));
             if (anyReport) {
                 QTreeWidgetItem* child = firstCube->childCount() > 0 ? firstCube->child(0) : nullptr;
-                tree->setCurrentItem(child);
+                // A first cube without reports is opened itself, and shows as the selection.
+                tree->setCurrentItem(child ? child : firstCube);
                 gstrCubeName = gdicCubes.Keys().first();
                 openNode(child ? fncGetNextReportNode(nodeIndex(child)) : firstCube);
             } else {

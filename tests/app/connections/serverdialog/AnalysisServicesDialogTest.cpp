@@ -1,13 +1,17 @@
 #include "app/connections/CubesTestFixture.h"
 
 #include "app/connections/serverdialog/frmAnalysisServices.h"
+#include "olap/PgConnection.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QElapsedTimer>
+#include <QTcpServer>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -139,6 +143,47 @@ TEST_F(ServerDialog, AnUnreachableServerIsToldAndTheDialogStaysOpen)
     dialog.hide();
 }
 
+TEST_F(ServerDialog, AServerThatNeverAnswersLeavesTheDialogAnsweringAndCancellable)
+{
+    QTcpServer silent;   // accepts every connection and never says a word
+    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost));
+    const QString server = QStringLiteral("127.0.0.1:%1").arg(silent.serverPort());
+
+    // Left to wait, the dialog says within seconds that the server cannot be reached.
+    {
+        connections::serverdialog::frmAnalysisServices dialog;
+        dialog.show();
+        dialog.txtServer->setText(server);
+        bool answered = false;
+        QTimer::singleShot(200, &dialog, [&] { answered = dialog.cmdCancel->isEnabled() && dialog.isVisible(); });
+        QElapsedTimer waited;
+        waited.start();
+        dialog.cmdGetDatabases->click();
+        EXPECT_LT(waited.elapsed(), 4 * 1000 * olap::kMostConnectSeconds);
+        EXPECT_TRUE(answered);   // events were handled while the server was asked
+        ASSERT_EQ(run.fakes.messageBox.shown.size(), 1);
+        EXPECT_TRUE(run.fakes.messageBox.shown.front().text.contains(server));
+        EXPECT_TRUE(dialog.cmdGetDatabases->isEnabled());
+        dialog.hide();
+    }
+
+    // Cancel while it waits ends the dialog at once, as Cancel always does.
+    connections::serverdialog::frmAnalysisServices dialog;
+    dialog.show();
+    dialog.txtServer->setText(server);
+    QTimer::singleShot(200, &dialog, [&] { dialog.cmdCancel->click(); });
+    QElapsedTimer waited;
+    waited.start();
+    dialog.cmdGetDatabases->click();
+    EXPECT_LT(waited.elapsed(), 1000 * olap::kMostConnectSeconds);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(run.fakes.processEnd.ends, 1);
+    EXPECT_EQ(run.fakes.messageBox.shown.size(), 1);   // nothing more about the abandoned try
+    // The abandoned try ends on its own, within the connection's bound.
+    QTest::qWait(1000 * olap::kMostConnectSeconds + 1000);
+    EXPECT_EQ(run.fakes.messageBox.shown.size(), 1);
+}
+
 TEST_F(ServerDialog, ChangingTheServerForgetsTheDatabasesListedForTheOldOne)
 {
     connections::serverdialog::frmAnalysisServices dialog;
@@ -189,6 +234,7 @@ TEST_F(ServerDialog, CancelEscapeAndTheCloseBoxEndTheProgramWithoutAMessage)
         dialog.show();
         leave(dialog);
         EXPECT_EQ(run.fakes.processEnd.ends, ++expectedEnds);
+        EXPECT_EQ(run.fakes.processEnd.lastExitCode, 0);   // the user's own choice
         EXPECT_FALSE(dialog.isVisible());
     }
     EXPECT_TRUE(run.fakes.messageBox.shown.isEmpty());

@@ -257,9 +257,10 @@ TEST_F(ReportTree, DefaultSelectionOpensWhatItSelects)
     save(QStringLiteral("Beta"), QStringLiteral("Only report"));
     reports::tree::modReportTree::subFillReportTree();
     reports::tree::modReportTree::subSetDefaultSel();
-    // The first cube has no report: its cube node is opened, and no report is current.
+    // The first cube has no report: its cube node is opened and selected, and no report is current.
     EXPECT_EQ(boundCubes, QStringList{QStringLiteral("Alpha.cub")});
     EXPECT_FALSE(gobjReport);
+    EXPECT_EQ(window.tree->currentItem(), node(QStringLiteral("Alpha")));
 
     save(QStringLiteral("Alpha"), QStringLiteral("First"), QStringLiteral("Cat"));
     reports::tree::modReportTree::subFillReportTree();

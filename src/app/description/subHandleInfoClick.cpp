@@ -1,0 +1,57 @@
+#include "app/description/subHandleInfoClick.h"
+
+#include "app/reports/cOLAPReport.h"
+#include "app/description/frmReportDescription.h"
+#include "app/state/modGlobals.h"
+#include "common/ErrorBoundary.h"
+#include "common/modFileHandling.h"
+
+#include <QPointer>
+
+namespace description {
+
+namespace {
+
+QPointer<frmReportDescription>& openWindow()
+{
+    static QPointer<frmReportDescription> window;
+    return window;
+}
+
+}
+
+frmReportDescription* openDescriptionWindow()
+{
+    return openWindow().data();
+}
+
+void subHandleInfoClick()
+{
+    common::handled(QStringLiteral("subHandleInfoClick"), common::Message::LastStep, [] {
+        const std::shared_ptr<reports::cOLAPReport> report = state::modGlobals::gobjReport;
+        if (!report || report->ReportDescription.isEmpty())
+            return;
+        const QString& text = report->ReportDescription;
+        const QString name = text.contains(QLatin1String("</body>"), Qt::CaseInsensitive)
+                                 ? QStringLiteral("OLReportDesc.htm")
+                                 : QString();
+        const QString path = modFileHandling::fncSaveTextFile(name, text, true);
+
+        QPointer<frmReportDescription>& window = openWindow();
+        if (!window) {
+            // Owned by the report window, so that it closes with it.
+            window = new frmReportDescription(state::modGlobals::gfrmStats.data());
+            window->StartingAddress = path;
+            window->Form_Load(text);
+            return;
+        }
+        // Already open: it shows this report's description, not the one it was opened with.
+        window->StartingAddress = path;
+        window->brwWebBrowser->showDescription(text);
+        window->show();
+        window->raise();
+        window->activateWindow();
+    });
+}
+
+}

@@ -1,0 +1,28 @@
+#include "app/savereport/htmleditor/EditorPrompts.h"
+
+#include "lang/modMultiLingual.h"
+#include "platform/FilePicker.h"
+#include "platform/MessageBox.h"
+#include "platform/Services.h"
+
+#include <QCoreApplication>
+
+namespace savereport::htmleditor {
+
+EditorPrompts defaultEditorPrompts()
+{
+    EditorPrompts prompts;
+    prompts.imageFile = [](QWidget* parent) {
+        return platform::services().filePicker->openFileName(
+            {parent, modMultiLingual::LNGINSERTIMAGE,
+             QCoreApplication::translate("EditorPrompts", "Images (%1)")
+                 .arg(QStringLiteral("*.png *.jpg *.jpeg *.gif *.bmp *.svg"))});
+    };
+    prompts.linkAddress = [](QWidget*) {
+        return platform::services().messageBox->inputBox(modMultiLingual::LNGHYPERLINK, QString(),
+                                                          QStringLiteral("https://"));
+    };
+    return prompts;
+}
+
+}

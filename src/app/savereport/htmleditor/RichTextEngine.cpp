@@ -1,0 +1,185 @@
+#include "app/savereport/htmleditor/RichTextEngine.h"
+
+#include <QFile>
+#include <QImage>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextList>
+#include <QUrl>
+
+namespace savereport::htmleditor {
+
+RichTextEngine::RichTextEngine(QWidget* parent)
+    : QTextEdit(parent)
+{
+    setAcceptRichText(true);
+}
+
+void RichTextEngine::write(const QString& html)
+{
+    setHtml(html);
+    document()->setModified(false);
+}
+
+QString RichTextEngine::read() const
+{
+    return toHtml();
+}
+
+bool RichTextEngine::modified() const
+{
+    return document()->isModified();
+}
+
+bool RichTextEngine::run(EditCommand command, const QString& argument)
+{
+    switch (command) {
+    case EditCommand::Cut:
+        cut();
+        return true;
+    case EditCommand::Copy:
+        copy();
+        return true;
+    case EditCommand::Paste:
+        if (!canPaste())
+            return false;
+        paste();
+        return true;
+    case EditCommand::Undo:
+        if (!document()->isUndoAvailable())
+            return false;
+        undo();
+        return true;
+    case EditCommand::Redo:
+        if (!document()->isRedoAvailable())
+            return false;
+        redo();
+        return true;
+    case EditCommand::Bold:
+        toggleWeight();
+        return true;
+    case EditCommand::Italic: {
+        QTextCharFormat format;
+        format.setFontItalic(!textCursor().charFormat().fontItalic());
+        mergeFormat(format);
+        return true;
+    }
+    case EditCommand::Underline: {
+        QTextCharFormat format;
+        format.setFontUnderline(!textCursor().charFormat().fontUnderline());
+        mergeFormat(format);
+        return true;
+    }
+    case EditCommand::InsertOrderedList:
+        toggleList(QTextListFormat::ListDecimal);
+        return true;
+    case EditCommand::InsertUnorderedList:
+        toggleList(QTextListFormat::ListDisc);
+        return true;
+    case EditCommand::InsertImage: {
+        if (argument.isEmpty())
+            return false;
+        QTextImageFormat image;
+        image.setName(argument);
+        textCursor().insertImage(image);
+        return true;
+    }
+    case EditCommand::CreateLink:
+        return createLink(argument);
+    }
+    return false;
+}
+
+void RichTextEngine::toggleWeight()
+{
+    QTextCharFormat format;
+    format.setFontWeight(textCursor().charFormat().fontWeight() > QFont::Normal ? QFont::Normal : QFont::Bold);
+    mergeFormat(format);
+}
+
+// Like a browser's formatting command: a selection is formatted; without one, the word
+// under the cursor, or else what is typed next.
+void RichTextEngine::mergeFormat(const QTextCharFormat& format)
+{
+    QTextCursor cursor = textCursor();
+    if (!cursor.hasSelection())
+        cursor.select(QTextCursor::WordUnderCursor);
+    if (cursor.hasSelection() && !textCursor().hasSelection()) {
+        cursor.mergeCharFormat(format);
+        return;
+    }
+    mergeCurrentCharFormat(format);
+}
+
+// The blocks of the selection go into a list of that style, or out of it when they are
+// in one already.
+void RichTextEngine::toggleList(int style)
+{
+    QTextCursor cursor = textCursor();
+    QTextList* list = cursor.currentList();
+    if (!list) {
+        cursor.createList(QTextListFormat::Style(style));
+        return;
+    }
+    if (list->format().style() != style) {
+        QTextListFormat format = list->format();
+        format.setStyle(QTextListFormat::Style(style));
+        list->setFormat(format);
+        return;
+    }
+    cursor.beginEditBlock();
+    const QTextBlock last = document()->findBlock(cursor.selectionEnd());
+    for (QTextBlock block = document()->findBlock(cursor.selectionStart()); block.isValid(); block = block.next()) {
+        if (block.textList() == list) {
+            list->remove(block);
+            QTextBlockFormat plain = block.blockFormat();
+            plain.setIndent(0);
+            QTextCursor(block).setBlockFormat(plain);
+        }
+        if (block == last)
+            break;
+    }
+    cursor.endEditBlock();
+}
+
+bool RichTextEngine::createLink(const QString& address)
+{
+    if (address.isEmpty())
+        return false;
+    QTextCharFormat link;
+    link.setAnchor(true);
+    link.setAnchorHref(address);
+    link.setFontUnderline(true);
+    link.setForeground(palette().link());
+    QTextCursor cursor = textCursor();
+    if (cursor.hasSelection()) {
+        cursor.mergeCharFormat(link);
+        return true;
+    }
+    // Nothing selected: the address itself becomes the link's text.
+    const QTextCharFormat before = cursor.charFormat();
+    cursor.insertText(address, link);
+    setCurrentCharFormat(before);
+    return true;
+}
+
+QVariant RichTextEngine::loadResource(int type, const QUrl& name)
+{
+    if (type == QTextDocument::ImageResource) {
+        if (name.isLocalFile()) {
+            QFile file(name.toLocalFile());
+            if (file.open(QIODevice::ReadOnly))
+                return file.readAll();
+        }
+        // The document decodes inline pictures itself.
+        if (name.scheme() == QLatin1String("qrc") || name.scheme() == QLatin1String("data"))
+            return QTextEdit::loadResource(type, name);
+        // Never reach out for a picture: a description must not tell anyone it was opened.
+        QImage blank(1, 1, QImage::Format_ARGB32);
+        blank.fill(Qt::transparent);
+        return blank;
+    }
+    return QVariant();
+}
+
+}

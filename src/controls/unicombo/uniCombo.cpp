@@ -1,0 +1,785 @@
+#include "controls/unicombo/uniCombo.h"
+
+#include "common/ErrorBoundary.h"
+#include "controls/unicombo/ComboItems.h"
+#include "controls/unicombo/ImageList.h"
+#include "platform/ProcessEnd.h"
+#include "platform/VbError.h"
+
+#include <QApplication>
+#include <QStandardItem>
+#include <cstdint>
+
+using namespace controls;
+using combo_items::ImageRole;
+using combo_items::IndentRole;
+using combo_items::ItemDataRole;
+using combo_items::SelectedImageRole;
+
+namespace {
+
+constexpr int kMaxImageSize = 256;
+constexpr int kMaxDroppedPixels = 16384;
+const long kImageListTypeError = static_cast<std::int32_t>(0x80040419);
+
+template<class F>
+decltype(auto) guarded(const char* operation, F&& body)
+{
+    return common::handled(QStringLiteral("UniCombo:") + QLatin1String(operation), common::Message::Description,
+                           std::forward<F>(body));
+}
+
+// Any style but the two others is the drop-down combo, and is kept as such.
+int normalStyle(int style)
+{
+    return style == 0 || style == 2 ? style : 1;
+}
+
+QColor fromColorRef(qint64 color)
+{
+    return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
+                  static_cast<int>((color >> 16) & 0xFF));
+}
+
+// The font as the property bag keeps it: the exact size, not the whole points it is shown in.
+QFont storedFont(const StdFont& font)
+{
+    QFont stored(font.Name());
+    stored.setPointSizeF(font.Size());
+    stored.setBold(font.Bold());
+    stored.setItalic(font.Italic());
+    stored.setUnderline(font.Underline());
+    stored.setStrikeOut(font.Strikethrough());
+    return stored;
+}
+
+// A stored number that would break the control is read as its default.
+int storedCount(const QVariant& value, int defaultValue, int maximum)
+{
+    bool ok = false;
+    const int n = value.toInt(&ok);
+    return ok && n >= 0 ? std::min(n, maximum) : defaultValue;
+}
+
+}
+
+uniCombo::uniCombo(QWidget* parent, HostServices* host)
+    : Subclassable<QWidget>(parent), m_host(host ? host : &runModeHost()),
+      m_subclasses(SubclassPolicy{QStringLiteral("UniCombo"), QStringLiteral("pvOnWindowMessage"), wm::WM_DESTROY, {}}),
+      m_ownFont(new StdFont(this))
+{
+    m_items = new combo_items::ItemModel([this] { return imagesShown(); }, this);
+    m_delegate = new combo_items::ItemDelegate([this] { return imagesShown(); }, this);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_InputMethodEnabled);
+    connect(qApp, &QApplication::focusChanged, this, &uniCombo::pvFocusChanged);
+    UserControl_Initialize();
+    UserControl_InitProperties();
+}
+
+uniCombo::~uniCombo()
+{
+    // What follows tears down widgets; no report of it may reach a half-destroyed control.
+    disconnect(qApp, nullptr, this, nullptr);
+    UserControl_Terminate();
+}
+
+// ---- lifecycle
+
+void uniCombo::UserControl_Initialize()
+{
+    guarded("UserControl_Initialize", [&] {
+        m_oFont = m_ownFont;
+        connect(m_ownFont, &StdFont::FontChanged, this, &uniCombo::m_oFont_FontChanged);
+        m_hImageList = new ImageList(m_ImageSize, this);
+    });
+}
+
+void uniCombo::UserControl_InitProperties()
+{
+    guarded("UserControl_InitProperties", [&] {
+        // The host's font is copied: changing the control's font must not change the host's.
+        {
+            const QSignalBlocker quiet(m_ownFont);
+            m_ownFont->assign(m_host->ambientFont(*this));
+        }
+        pvApplyFont(m_ownFont);
+        m_Style = 1;
+        m_ExtendedStyle = 3;
+        m_ImageSize = 16;
+        m_DroppedHeight = 160;
+        m_DroppedWidth = 0;
+        QWidget::setEnabled(true);
+        m_MaxLength = 0;
+        m_ExtendedUI = false;
+        m_Redraw = true;
+        pvCreate();
+    });
+}
+
+void uniCombo::UserControl_ReadProperties(const PropertyBag& PropBag)
+{
+    guarded("UserControl_ReadProperties", [&] {
+        const QVariant font = PropBag.ReadProperty(QStringLiteral("Font"));
+        if (font.metaType() == QMetaType::fromType<QFont>()) {
+            const QSignalBlocker quiet(m_ownFont);
+            m_ownFont->assign(font.value<QFont>());
+        }
+        pvApplyFont(m_ownFont);
+        m_Style = normalStyle(PropBag.ReadProperty(QStringLiteral("Sty"), 1).toInt());
+        m_ExtendedStyle = PropBag.ReadProperty(QStringLiteral("ExSty"), 3).toInt() & 3;
+        m_DroppedHeight = storedCount(PropBag.ReadProperty(QStringLiteral("DHt"), 160), 160, kMaxDroppedPixels);
+        m_DroppedWidth = storedCount(PropBag.ReadProperty(QStringLiteral("DWd"), 0), 0, kMaxDroppedPixels);
+        QWidget::setEnabled(PropBag.ReadProperty(QStringLiteral("Enbld"), true).toBool());
+        m_MaxLength = storedCount(PropBag.ReadProperty(QStringLiteral("MaxLen"), 0), 0, std::numeric_limits<int>::max());
+        m_ExtendedUI = PropBag.ReadProperty(QStringLiteral("ExtUI"), false).toBool();
+        const int imageSize = storedCount(PropBag.ReadProperty(QStringLiteral("ImgSize"), 16), 16, kMaxImageSize);
+        m_ImageSize = imageSize > 0 ? imageSize : 16;
+        m_Redraw = true;
+        pvCreate();
+    });
+}
+
+void uniCombo::UserControl_WriteProperties(PropertyBag& PropBag) const
+{
+    guarded("UserControl_WriteProperties", [&] {
+        PropBag.WriteProperty(QStringLiteral("Font"), storedFont(*m_oFont));
+        PropBag.WriteProperty(QStringLiteral("Sty"), m_Style, 1);
+        PropBag.WriteProperty(QStringLiteral("ExSty"), m_ExtendedStyle, 3);
+        PropBag.WriteProperty(QStringLiteral("DHt"), m_DroppedHeight, 160);
+        PropBag.WriteProperty(QStringLiteral("DWd"), m_DroppedWidth, 0);
+        PropBag.WriteProperty(QStringLiteral("Enbld"), isEnabled(), true);
+        PropBag.WriteProperty(QStringLiteral("MaxLen"), m_MaxLength, 0);
+        PropBag.WriteProperty(QStringLiteral("ExtUI"), m_ExtendedUI, false);
+        PropBag.WriteProperty(QStringLiteral("ImgSize"), m_ImageSize, 16);
+    });
+}
+
+void uniCombo::UserControl_GotFocus()
+{
+    guarded("UserControl_GotFocus", [&] {
+        const QString text = Text();
+        if (!text.isEmpty())
+            pvSetSelStartEnd(0, static_cast<int>(text.size()));
+    });
+}
+
+void uniCombo::UserControl_LostFocus()
+{
+    m_bInPlaceActive = false;
+}
+
+void uniCombo::UserControl_Terminate()
+{
+    guarded("UserControl_Terminate", [&] {
+        UniComboModule::TerminateIPAO(m_IPAOHook);
+        m_subclasses.ssc_Terminate();
+        m_bSubclassed = false;
+        // The windows go with the control and say nothing more on their way out.
+        if (m_hWndComboEx)
+            m_hWndComboEx->retire();
+    });
+}
+
+void uniCombo::m_oFont_FontChanged()
+{
+    pvApplyFont(m_oFont);
+}
+
+// Focus entering or leaving the control as a whole (its list window included).
+void uniCombo::pvFocusChanged(QWidget* old, QWidget* now)
+{
+    const auto within = [this](const QWidget* w) {
+        for (; w; w = w->parentWidget()) {
+            if (w == this)
+                return true;
+        }
+        return false;
+    };
+    platform::eventBoundary([&] {
+        if (!within(old) && within(now))
+            UserControl_GotFocus();
+        else if (within(old) && now && !within(now))
+            UserControl_LostFocus();
+    });
+}
+
+// ---- creation
+
+void uniCombo::pvCreate()
+{
+    guarded("pvCreate", [&] {
+        // What the user sees is carried into the new window.
+        const bool recreating = m_hWndComboEx;
+        const QString text = recreating ? Text() : QString();
+        const int selection = recreating ? ListIndex() : -1;
+        const bool hadFocus = recreating && QApplication::focusWidget() && isAncestorOf(QApplication::focusWidget());
+        pvDestroy();
+        m_hWndDropDownList = nullptr;
+
+        auto* comboEx = new ComboBoxEx(m_Style, m_items, m_delegate, this);
+        m_hWndComboEx = comboEx;
+        m_hWndCombo = comboEx->comboControl();
+        m_hWndEdit = comboEx->editControl();
+        comboEx->setDroppedWidth(m_DroppedWidth);
+        comboEx->limitText(m_Style == 2 ? 0 : m_MaxLength);
+        comboEx->setExtendedUI(m_ExtendedUI);
+        pvSubclass();
+        m_hImageList->setImageSize(m_ImageSize);
+        comboEx->setImageSize(m_ImageSize);
+        pvAttachImages();
+        pvApplyFont(m_oFont);
+        comboEx->setRedraw(m_Redraw);
+        if (recreating) {
+            comboEx->setCurSel(selection);
+            if (m_hWndEdit)
+                comboEx->setEditText(text, false);
+        }
+        setFocusProxy(comboEx);
+        comboEx->show();
+        pvResize();
+        if (hadFocus)
+            comboEx->setFocus();
+    });
+}
+
+void uniCombo::pvDestroy()
+{
+    guarded("pvDestroy", [&] {
+        m_subclasses.ssc_Terminate();
+        m_bSubclassed = false;
+        if (m_hWndComboEx)
+            m_hWndComboEx->retire();
+        m_hWndComboEx = nullptr;
+        m_hWndCombo = nullptr;
+        m_hWndEdit = nullptr;
+    });
+}
+
+void uniCombo::pvResize()
+{
+    guarded("pvResize", [&] {
+        if (m_hWndComboEx)
+            m_hWndComboEx->setGeometry(rect());
+    });
+}
+
+void uniCombo::pvAttachImages()
+{
+    m_ownListAttached = m_ExtendedStyle != 2;
+    m_items->setFieldImages(!(m_ExtendedStyle & 1));
+    if (m_hWndComboEx) {
+        m_hWndComboEx->setFieldIndent(!(m_ExtendedStyle & 2));
+        m_hWndComboEx->update();
+    }
+}
+
+ImageList* uniCombo::imagesShown() const
+{
+    if (m_hImageListGiven)
+        return m_hImageListGiven;
+    return m_ownListAttached ? m_hImageList : nullptr;
+}
+
+void uniCombo::pvApplyFont(StdFont* font)
+{
+    if (!font)
+        return;
+    guarded("pvApplyFont", [&] {
+        if (m_oFont != font) {
+            if (m_oFont)
+                disconnect(m_oFont, &StdFont::FontChanged, this, &uniCombo::m_oFont_FontChanged);
+            m_oFont = font;
+            connect(font, &StdFont::FontChanged, this, &uniCombo::m_oFont_FontChanged);
+        }
+        QWidget::setFont(font->toQFont());
+        if (m_hWndComboEx) {
+            if (m_Style != 0) {
+                setFixedHeight(m_hWndComboEx->selectionFieldHeight() + 6);
+            } else {
+                setMinimumHeight(0);
+                setMaximumHeight(QWIDGETSIZE_MAX);
+            }
+        }
+        pvPropChanged(QStringLiteral("Font"));
+    });
+}
+
+void uniCombo::pvPropChanged(const QString& name)
+{
+    if (!m_host->userMode())
+        m_host->propertyChanged(name);
+}
+
+QSize uniCombo::sizeHint() const
+{
+    if (!m_hWndComboEx)
+        return QWidget::sizeHint();
+    if (m_Style != 0)
+        return QSize(m_hWndComboEx->sizeHint().width(), m_hWndComboEx->selectionFieldHeight() + 6);
+    const int row = fontMetrics().height() + 4;
+    return QSize(m_hWndComboEx->sizeHint().width(), m_hWndComboEx->selectionFieldHeight() + 8 * row);
+}
+
+void uniCombo::pvRaise(long number, const QString& description) const
+{
+    platform::raiseError(number, description, m_host->exeName() + QStringLiteral(".uniCombo"));
+}
+
+// ---- selection
+
+void uniCombo::pvGetSel(int& start, int& end) const
+{
+    start = end = 0;
+    if (!m_hWndComboEx || !m_hWndEdit)
+        return;
+    if (m_hWndEdit->hasSelectedText()) {
+        start = m_hWndEdit->selectionStart();
+        end = m_hWndEdit->selectionEnd();
+    } else {
+        start = end = m_hWndEdit->cursorPosition();
+    }
+}
+
+// Positions are clamped to the text, however long it is.
+void uniCombo::pvSetSelStartEnd(int start, int end)
+{
+    if (!m_hWndComboEx || !m_hWndEdit)
+        return;
+    const int length = static_cast<int>(m_hWndEdit->text().size());
+    start = std::clamp(start, 0, length);
+    end = std::clamp(end, 0, length);
+    if (start == end)
+        m_hWndEdit->setCursorPosition(start);
+    else
+        m_hWndEdit->setSelection(start, end - start);
+}
+
+int uniCombo::SelLength() const
+{
+    int start = 0, end = 0;
+    pvGetSel(start, end);
+    return end - start;
+}
+
+void uniCombo::setSelLength(int value)
+{
+    int start = 0, end = 0;
+    pvGetSel(start, end);
+    pvSetSelStartEnd(start, start + value);
+}
+
+int uniCombo::SelEnd() const
+{
+    int start = 0, end = 0;
+    pvGetSel(start, end);
+    return end;
+}
+
+void uniCombo::setSelEnd(int value)
+{
+    int start = 0, end = 0;
+    pvGetSel(start, end);
+    if (start < value)
+        pvSetSelStartEnd(start, value);
+    else
+        pvSetSelStartEnd(value, value);
+}
+
+int uniCombo::SelStart() const
+{
+    int start = 0, end = 0;
+    pvGetSel(start, end);
+    return start;
+}
+
+void uniCombo::setSelStart(int value)
+{
+    int start = 0, end = 0;
+    pvGetSel(start, end);
+    if (end > value)
+        pvSetSelStartEnd(value, end);
+    else
+        pvSetSelStartEnd(value, value);
+}
+
+QString uniCombo::SelText() const
+{
+    if (!m_hWndEdit)
+        return Text();
+    int start = 0, end = 0;
+    pvGetSel(start, end);
+    return Text().mid(start, end - start);
+}
+
+// ---- properties
+
+void uniCombo::setStyle(int value)
+{
+    value = normalStyle(value);
+    if (value == m_Style)
+        return;
+    m_Style = value;
+    if (m_hWndComboEx)
+        pvCreate();
+    pvPropChanged(QStringLiteral("Sty"));
+}
+
+void uniCombo::setImageSize(int pixels)
+{
+    if (pixels < 1)
+        pvRaise(platform::err::InvalidPropertyValue, QStringLiteral("Invalid property value"));
+    m_ImageSize = std::min(pixels, kMaxImageSize);
+    pvPropChanged(QStringLiteral("ImgSize"));
+}
+
+void uniCombo::setExtendedStyle(int value)
+{
+    m_ExtendedStyle = value & 3;
+    pvPropChanged(QStringLiteral("ExSty"));
+}
+
+int uniCombo::AddBitmap(const QPixmap& hBitmap, qint64 MaskColor)
+{
+    return guarded("AddBitmap", [&] {
+        if (!m_hWndComboEx || !m_hImageList)
+            return -1;
+        return MaskColor == -1 ? m_hImageList->Add(hBitmap) : m_hImageList->AddMasked(hBitmap, fromColorRef(MaskColor));
+    });
+}
+
+int uniCombo::AddIcon(const QIcon& hIcon)
+{
+    return guarded("AddIcon", [&] {
+        if (!m_hWndComboEx || !m_hImageList)
+            return -1;
+        return m_hImageList->AddIcon(hIcon);
+    });
+}
+
+bool uniCombo::AddItem(const QString& sText, int iIndexInsertBefore, int iIconIndex, int iIconIndexSelected,
+                       qint32 iItemData, int iIndent)
+{
+    return guarded("AddItem", [&] {
+        if (!m_hWndComboEx)
+            return false;
+        const int count = m_items->rowCount();
+        const int before = iIndexInsertBefore < -1 ? -1 : iIndexInsertBefore;
+        if (before > count) {
+            m_NewIndex = -1;
+            return false;
+        }
+        auto* item = new QStandardItem(sText);
+        item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+        item->setData(iIconIndex, ImageRole);
+        item->setData(iIconIndexSelected < 0 ? iIconIndex : iIconIndexSelected, SelectedImageRole);
+        item->setData(iIndent, IndentRole);
+        item->setData(iItemData, ItemDataRole);
+        const int row = before == -1 ? count : before;
+        m_items->insertRow(row, item);
+        m_NewIndex = row;
+        return true;
+    });
+}
+
+bool uniCombo::RemoveItem(int iIndex)
+{
+    return guarded("RemoveItem", [&] {
+        if (!m_hWndComboEx || iIndex < 0 || iIndex >= m_items->rowCount())
+            return false;
+        m_items->removeRow(iIndex);
+        if (m_NewIndex == iIndex)
+            m_NewIndex = -1;
+        else if (iIndex < m_NewIndex)
+            --m_NewIndex;
+        return true;
+    });
+}
+
+double uniCombo::DroppedWidth() const
+{
+    return m_host->toContainerX(m_DroppedWidth, *this);
+}
+
+void uniCombo::setDroppedWidth(double units)
+{
+    const int pixels = m_host->toPixelsX(units, *this);
+    if (pixels < 0)
+        pvRaise(platform::err::InvalidPropertyValue, QStringLiteral("Invalid property value"));
+    m_DroppedWidth = std::min(pixels, kMaxDroppedPixels);
+    if (m_hWndComboEx)
+        m_hWndComboEx->setDroppedWidth(m_DroppedWidth);
+    pvPropChanged(QStringLiteral("DWd"));
+}
+
+double uniCombo::DroppedHeight() const
+{
+    return m_host->toContainerY(m_DroppedHeight, *this);
+}
+
+void uniCombo::setDroppedHeight(double units)
+{
+    const int pixels = m_host->toPixelsY(units, *this);
+    if (pixels < 0)
+        pvRaise(platform::err::InvalidPropertyValue, QStringLiteral("Invalid property value"));
+    m_DroppedHeight = std::min(pixels, kMaxDroppedPixels);
+    pvPropChanged(QStringLiteral("DHt"));
+}
+
+void uniCombo::setFont(StdFont* font)
+{
+    pvApplyFont(font);
+}
+
+void uniCombo::setEnabled(bool value)
+{
+    QWidget::setEnabled(value);
+    pvPropChanged(QStringLiteral("Enbld"));
+}
+
+bool uniCombo::Dropped() const
+{
+    return m_Style > 0 && m_hWndComboEx && m_hWndComboEx->droppedState();
+}
+
+void uniCombo::setDropped(bool value)
+{
+    if (m_Style > 0 && m_hWndComboEx)
+        m_hWndComboEx->showDropDown(value);
+}
+
+int uniCombo::ListCount() const
+{
+    return m_hWndComboEx ? m_items->rowCount() : 0;
+}
+
+int uniCombo::ListIndex() const
+{
+    return m_hWndComboEx ? m_hWndComboEx->curSel() : -1;
+}
+
+void uniCombo::setListIndex(int value)
+{
+    if (!m_hWndComboEx)
+        return;
+    if (!m_hWndComboEx->setCurSel(value))
+        pvRaise(381, QStringLiteral("Invalid property array index"));
+}
+
+QString uniCombo::Text() const
+{
+    if (!m_hWndComboEx)
+        return {};
+    if (m_hWndEdit)
+        return pvGetWindowText();
+    const int selected = m_hWndComboEx->curSel();
+    return selected < 0 ? QString() : m_items->item(selected)->text();
+}
+
+void uniCombo::setText(const QString& value)
+{
+    if (!m_hWndComboEx)
+        return;
+    if (m_hWndEdit) {
+        pvSetWindowText(value);
+        return;
+    }
+    for (int row = 0; row < m_items->rowCount(); ++row) {
+        if (m_items->item(row)->text().compare(value, Qt::CaseInsensitive) == 0) {
+            m_hWndComboEx->setCurSel(row);
+            return;
+        }
+    }
+}
+
+QString uniCombo::pvGetWindowText() const
+{
+    return guarded("pvGetWindowText", [&] { return m_hWndEdit ? m_hWndEdit->text() : QString(); });
+}
+
+void uniCombo::pvSetWindowText(const QString& text)
+{
+    guarded("pvSetWindowText", [&] { m_hWndComboEx->setEditText(text, true); });
+}
+
+int uniCombo::FindItem(const QString& sText, bool bExact) const
+{
+    if (!m_hWndComboEx)
+        return -1;
+    for (int row = 0; row < m_items->rowCount(); ++row) {
+        const QString item = m_items->item(row)->text();
+        if (bExact ? item.compare(sText, Qt::CaseInsensitive) == 0 : item.startsWith(sText, Qt::CaseInsensitive))
+            return row;
+    }
+    return -1;
+}
+
+int uniCombo::FindItem_Unicode(const QString& sToFind, bool bExactMatch) const
+{
+    if (!m_hWndComboEx)
+        return -1;
+    for (int row = 0; row < m_items->rowCount(); ++row) {
+        const QString item = List(row);
+        if (bExactMatch ? item == sToFind : item.contains(sToFind, Qt::CaseSensitive))
+            return row;
+    }
+    return -1;
+}
+
+void uniCombo::Clear()
+{
+    guarded("Clear", [&] {
+        if (!m_hWndComboEx)
+            return;
+        m_items->removeRows(0, m_items->rowCount());
+        m_hWndComboEx->setEditText(QString(), false);
+        m_NewIndex = -1;
+    });
+}
+
+void uniCombo::pvCheckIndex(int iIndex) const
+{
+    if (iIndex < 0 || iIndex >= m_items->rowCount())
+        pvRaise(381, QStringLiteral("Invalid property array index"));
+}
+
+QVariant uniCombo::pvGetItem(int iIndex, int role) const
+{
+    if (!m_hWndComboEx)
+        return {};
+    pvCheckIndex(iIndex);
+    return m_items->item(iIndex)->data(role);
+}
+
+void uniCombo::pvSetItem(int iIndex, int role, const QVariant& value)
+{
+    if (!m_hWndComboEx)
+        return;
+    pvCheckIndex(iIndex);
+    m_hWndComboEx->keepEditText([&] { m_items->item(iIndex)->setData(value, role); });
+}
+
+int uniCombo::ItemIndent(int iIndex) const
+{
+    return pvGetItem(iIndex, IndentRole).toInt();
+}
+
+void uniCombo::setItemIndent(int iIndex, int value)
+{
+    pvSetItem(iIndex, IndentRole, value);
+}
+
+int uniCombo::ItemIconIndex(int iIndex) const
+{
+    return pvGetItem(iIndex, ImageRole).toInt();
+}
+
+void uniCombo::setItemIconIndex(int iIndex, int value)
+{
+    pvSetItem(iIndex, ImageRole, value);
+}
+
+int uniCombo::ItemIconIndexSelected(int iIndex) const
+{
+    return pvGetItem(iIndex, SelectedImageRole).toInt();
+}
+
+void uniCombo::setItemIconIndexSelected(int iIndex, int value)
+{
+    pvSetItem(iIndex, SelectedImageRole, value);
+}
+
+qint32 uniCombo::ItemData(int iIndex) const
+{
+    return pvGetItem(iIndex, ItemDataRole).toInt();
+}
+
+void uniCombo::setItemData(int iIndex, qint32 value)
+{
+    pvSetItem(iIndex, ItemDataRole, value);
+}
+
+QString uniCombo::ItemText(int iIndex) const
+{
+    return pvGetItem(iIndex, Qt::DisplayRole).toString();
+}
+
+void uniCombo::setItemText(int iIndex, const QString& value)
+{
+    pvSetItem(iIndex, Qt::DisplayRole, value);
+}
+
+int uniCombo::MaxLength() const
+{
+    return m_Style == 2 ? 0 : m_MaxLength;
+}
+
+void uniCombo::setMaxLength(int value)
+{
+    if (m_Style == 2)
+        return;
+    if (value < 0)
+        pvRaise(platform::err::InvalidPropertyValue, QStringLiteral("Invalid property value"));
+    m_MaxLength = value;
+    if (m_hWndComboEx)
+        m_hWndComboEx->limitText(value);
+    pvPropChanged(QStringLiteral("MaxLen"));
+}
+
+void uniCombo::setExtendedUI(bool value)
+{
+    m_ExtendedUI = value;
+    pvPropChanged(QStringLiteral("ExtUI"));
+    if (m_hWndComboEx)
+        m_hWndComboEx->setExtendedUI(value);
+}
+
+void uniCombo::setRedraw(bool value)
+{
+    m_Redraw = value;
+    if (m_hWndComboEx)
+        m_hWndComboEx->setRedraw(value);
+}
+
+qintptr uniCombo::hWnd() const
+{
+    return reinterpret_cast<qintptr>(this);
+}
+
+qintptr uniCombo::hWndComboEx() const
+{
+    return reinterpret_cast<qintptr>(m_hWndComboEx.data());
+}
+
+qintptr uniCombo::hWndCombo() const
+{
+    return reinterpret_cast<qintptr>(m_hWndCombo.data());
+}
+
+void uniCombo::setImageList(const QVariant& value)
+{
+    qlonglong handle = 0;
+    if (value.metaType().flags() & QMetaType::PointerToQObject) {
+        if (QObject* object = value.value<QObject*>()) {
+            QVariant found = object->property("hImageList");
+            if (!found.isValid())
+                found = object->property("himl");
+            handle = found.toLongLong();
+        }
+    } else if (value.typeId() == QMetaType::Int || value.typeId() == QMetaType::LongLong
+               || value.typeId() == QMetaType::Long || value.typeId() == QMetaType::UInt
+               || value.typeId() == QMetaType::ULongLong) {
+        handle = value.toLongLong();
+    } else {
+        platform::raiseError(kImageListTypeError,
+                             QStringLiteral("ImageList property expects ImageList object or long hImageList handle."),
+                             m_host->exeName());
+    }
+    ImageList* list = handle ? ImageList::fromHandle(handle) : nullptr;
+    if (!list)
+        return;
+    m_hImageListGiven = list;
+    if (m_hWndComboEx)
+        m_hWndComboEx->update();
+    pvApplyFont(m_oFont);
+}
