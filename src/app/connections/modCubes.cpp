@@ -12,7 +12,11 @@
 #include "common/subEndProgram.h"
 #include "olap/Catalog.h"
 #include "olap/Connection.h"
+#include "lang/AnsiCodePage.h"
 #include "platform/AtomicFile.h"
+#include "platform/CodePages.h"
+#include "platform/MessageBox.h"
+#include "platform/Services.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -58,11 +62,14 @@ QList<platform::File> filesInNameOrder(const QString& folder)
     return files;
 }
 
+// UTF-8 when valid, else the ANSI code page of the user's language, as Windows tools write it.
 QString decodeSingleByteText(const QByteArray& bytes)
 {
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString text = utf8(bytes);
-    return utf8.hasError() ? QString::fromLatin1(bytes) : text;
+    if (!utf8.hasError())
+        return text;
+    return platform::codepages::toUnicode(lang::GetACP(), bytes).value_or(QString::fromLatin1(bytes));
 }
 
 }
@@ -87,9 +94,19 @@ void subGetCubeFileNames()
 {
     common::handled(QStringLiteral("subGetCubeFileNames"), common::Message::Description, [] {
         modErroHandling::subLogStep(QStringLiteral("Trying to find cubes in ") + gstrDataPath);
+        QList<platform::File> files;
+        try {
+            files = filesInNameOrder(gstrDataPath);
+        } catch (const platform::VbError& error) {
+            // An unreadable data folder is no empty one: asking for a server would mislead.
+            if (error.number() != platform::err::PermissionDenied)
+                throw;
+            platform::services().messageBox->msgBox(error.description(), platform::mb::vbCritical, gstrAppTitle);
+            modMain::subEndProgram();
+        }
         // The report folders are left to the report dictionary: which root they belong in
         // is known only once the component probe has chosen the report window.
-        for (const platform::File& file : filesInNameOrder(gstrDataPath)) {
+        for (const platform::File& file : files) {
             const QString name = file.Name();
             if (!name.endsWith(kCubeExtension))
                 continue;

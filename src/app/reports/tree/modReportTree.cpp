@@ -114,7 +114,7 @@ void openNode(QTreeWidgetItem* node)
     modOpenReport::subHandleNodeClick(node, reportwindow::viewOf(gfrmStats));
 }
 
-// Report files that cannot be read are passed over; the user hears of them once.
+// Report files and folders that cannot be read are passed over; the user hears of them once.
 void tellSkippedFiles(const QStringList& skipped)
 {
     static QStringList lastTold;
@@ -122,7 +122,7 @@ void tellSkippedFiles(const QStringList& skipped)
         return;
     lastTold = skipped;
     platform::services().messageBox->msgBox(
-        QStringLiteral("These report files could not be read and were left out:\r\n\r\n")
+        QStringLiteral("These report files and folders could not be read and were left out:\r\n\r\n")
             + skipped.join(QStringLiteral("\r\n")),
         platform::mb::vbExclamation, gstrAppTitle);
 }
