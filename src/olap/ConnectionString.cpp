@@ -3,6 +3,7 @@
 #include "platform/RegistryStore.h"
 #include "platform/VbError.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace olap {
@@ -12,7 +13,7 @@ namespace {
 [[noreturn]] void syntaxError(const QString& why)
 {
     platform::raiseError(platform::err::Unspecified,
-                         QStringLiteral("The connection string is not valid: ") + why,
+                         QCoreApplication::translate("olap", "The connection string is not valid: ") + why,
                          QStringLiteral("ConnectionString"));
 }
 
@@ -54,7 +55,7 @@ ConnectionString ConnectionString::parse(const QString& text)
         if (!haveEquals)
             syntaxError(QStringLiteral("\"%1\" has no value").arg(key));
         if (key.isEmpty())
-            syntaxError(QStringLiteral("a value has no keyword"));
+            syntaxError(QCoreApplication::translate("olap", "a value has no keyword"));
         while (i < n && text[i].isSpace() && text[i] != QLatin1Char(';'))
             ++i;
         QString value;
@@ -75,11 +76,11 @@ ConnectionString ConnectionString::parse(const QString& text)
                 value += text[i++];
             }
             if (!closed)
-                syntaxError(QStringLiteral("the value of \"%1\" has no closing quote").arg(key));
+                syntaxError(QCoreApplication::translate("olap", "the value of \"%1\" has no closing quote").arg(key));
             while (i < n && text[i].isSpace())
                 ++i;
             if (i < n && text[i] != QLatin1Char(';'))
-                syntaxError(QStringLiteral("text follows the quoted value of \"%1\"").arg(key));
+                syntaxError(QCoreApplication::translate("olap", "text follows the quoted value of \"%1\"").arg(key));
         } else {
             const qsizetype start = i;
             while (i < n && text[i] != QLatin1Char(';'))
@@ -203,7 +204,7 @@ DataSource DataSource::fromConnectionString(const ConnectionString& cs)
     if (!ds.port.isEmpty()) {
         ds.port.toUShort(&ok);
         if (!ok)
-            syntaxError(QStringLiteral("the port of \"%1\" is not a number").arg(source));
+            syntaxError(QCoreApplication::translate("olap", "the port of \"%1\" is not a number").arg(source));
     }
     ds.catalog = cs.value(QStringLiteral("Initial Catalog"), QString());
     ds.user = cs.value(QStringLiteral("User ID")).value_or(cs.value(QStringLiteral("UID"), QString()));

@@ -3,13 +3,14 @@
 
 #include "platform/VbError.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <exception>
 #include <functional>
 #include <optional>
-#include <thread>
 #include <sqlite3.h>
+#include <thread>
 #include <unordered_map>
 
 namespace olap {
@@ -187,7 +188,7 @@ KeyMap readDimension(SqliteDatabase& db, const CubeDefinition& def, const Dimens
     int row = 0;
     while (st.next()) {
         if (!keys.insert(st, 0, row++)) {
-            raiseDuplicateKey(QStringLiteral("the cube file \"%1\"").arg(db.path()),
+            raiseDuplicateKey(QCoreApplication::translate("olap", "the cube file \"%1\"").arg(db.path()),
                               def.hierarchies[group.hierarchies.front()].dimensionTable, st.text(0));
         }
         int column = 1;
@@ -409,19 +410,21 @@ CubeDefinition checkedDefinition(SqliteDatabase& db)
     const QString& path = db.path();
     if (db.pragma("application_id") != kCubeFileApplicationId)
         platform::raiseError(platform::err::Unspecified,
-                             QStringLiteral("\"%1\" is not a cube file.").arg(path), QStringLiteral("CubeFile"));
-    if (const qint64 version = db.pragma("user_version"); version != kCubeFileFormatVersion)
-        platform::raiseError(platform::err::Unspecified,
-                             QStringLiteral("The cube file \"%1\" has format %2, which this program cannot read.")
-                                 .arg(path)
-                                 .arg(version),
+                             QCoreApplication::translate("olap", "\"%1\" is not a cube file.").arg(path),
                              QStringLiteral("CubeFile"));
+    if (const qint64 version = db.pragma("user_version"); version != kCubeFileFormatVersion)
+        platform::raiseError(
+            platform::err::Unspecified,
+            QCoreApplication::translate("olap", "The cube file \"%1\" has format %2, which this program cannot read.")
+                .arg(path, QString::number(version)),
+            QStringLiteral("CubeFile"));
     const SqlRunner run = [&db](const QString& sql, const QStringList& params) { return db.rows(sql, params); };
     const QStringList names = readCubeNames(run, QString());
     if (names.size() != 1)
-        platform::raiseError(platform::err::Unspecified,
-                             QStringLiteral("The cube file \"%1\" must hold exactly one cube.").arg(path),
-                             QStringLiteral("CubeFile"));
+        platform::raiseError(
+            platform::err::Unspecified,
+            QCoreApplication::translate("olap", "The cube file \"%1\" must hold exactly one cube.").arg(path),
+            QStringLiteral("CubeFile"));
     return readCubeDefinition(run, QString(), names.front());
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/VbError.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -140,7 +141,7 @@ void Aggregation::prepareFields()
     }
     if (space > (long double)(uint64_t(1) << 62))
         platform::raiseError(platform::err::Unspecified,
-                             QStringLiteral("The query has too many member combinations."),
+                             QCoreApplication::translate("olap", "The query has too many member combinations."),
                              QStringLiteral("CubeSource"));
 }
 

@@ -27,10 +27,11 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -194,7 +195,7 @@ void ReportWindow::buildControls()
 
     m_cmdAddReport = named<QPushButton>(m_inner, "cmdAddReport");
     m_cmdAddReport->setText(QStringLiteral("+"));
-    m_cmdAddReport->setToolTip(QStringLiteral("Saves the current report as a new report"));
+    m_cmdAddReport->setToolTip(QCoreApplication::translate("reportwindow", "Saves the current report as a new report"));
     m_optBoth = named<QRadioButton>(m_inner, "optBoth");
     m_optBoth->setText(QStringLiteral("Both"));
     m_optBoth->setChecked(true);

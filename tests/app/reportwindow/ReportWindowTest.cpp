@@ -272,7 +272,7 @@ TEST_F(ReportWindowTest, EnterOnTheTreeOpensTheNodeTheKeysReached)
     auto* first = new QTreeWidgetItem(tree, QStringList{QStringLiteral("Q1")});
     auto* second = new QTreeWidgetItem(tree, QStringList{QStringLiteral("Q2")});
     QTreeWidgetItem* opened = nullptr;
-    reportwindow::seams().handleNodeClick = [&](QTreeWidgetItem* node, QWidget*) { opened = node; };
+    reportwindow::seams().handleNodeClick = [&](QTreeWidgetItem* node, reportwindow::ReportWindowView*) { opened = node; };
     window->show();
     tree->setFocus();
     tree->setCurrentItem(first);

@@ -16,6 +16,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QEventLoop>
 #include <QGridLayout>
@@ -272,15 +273,16 @@ void frmAnalysisServices::cmdOK_Click()
     // "ServerName.txt" keeps both names on one line, separated by a comma.
     if (holdsLineBreakOrComma(txtServer->text()) || holdsLineBreakOrComma(cmbDatabase->currentText())) {
         platform::services().messageBox->msgBox(
-            QStringLiteral("The server name and the database name cannot contain a comma or a line break: "
-                           "ServerName.txt could not hold them."),
+            QCoreApplication::translate("connections",
+                                        "The server name and the database name cannot contain a comma or "
+                                        "a line break: ServerName.txt could not hold them."),
             platform::mb::vbOKOnly | platform::mb::vbExclamation, modGlobals::gstrAppTitle);
         return;
     }
     if (cmbDatabase->currentText().isEmpty()) {
         platform::services().messageBox->msgBox(
-            QStringLiteral("Please list the databases of the server ") + txtServer->text()
-                + QStringLiteral(" and choose one."),
+            QCoreApplication::translate("connections", "Please list the databases of the server %1 and choose one.")
+                .arg(txtServer->text()),
             platform::mb::vbOKOnly | platform::mb::vbExclamation, modGlobals::gstrAppTitle);
         return;
     }
