@@ -175,6 +175,29 @@
     </message>
 </context>
 <context>
+    <name>chart::ChartSpace</name>
+    <message>
+        <source>The picture cannot be exported as %1</source>
+        <translation>Obrázek nelze exportovat jako %1</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported at %1 x %2 pixels</source>
+        <translation>Obrázek nelze exportovat ve velikosti %1 × %2 pixelů</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported: %1</source>
+        <translation>Obrázek nelze exportovat: %1</translation>
+    </message>
+    <message>
+        <source>no image of a size a GIF can hold</source>
+        <translation>obrázek této velikosti nelze uložit do formátu GIF</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>nedostatek paměti</translation>
+    </message>
+</context>
+<context>
     <name>connections</name>
     <message>
         <source>The server and the database are named in %1.</source>

@@ -175,6 +175,29 @@
     </message>
 </context>
 <context>
+    <name>chart::ChartSpace</name>
+    <message>
+        <source>The picture cannot be exported as %1</source>
+        <translation>Das Bild kann nicht als %1 exportiert werden</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported at %1 x %2 pixels</source>
+        <translation>Das Bild kann nicht mit %1 x %2 Pixeln exportiert werden</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported: %1</source>
+        <translation>Das Bild kann nicht exportiert werden: %1</translation>
+    </message>
+    <message>
+        <source>no image of a size a GIF can hold</source>
+        <translation>ein Bild dieser Größe passt nicht in eine GIF-Datei</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>nicht genügend Arbeitsspeicher</translation>
+    </message>
+</context>
+<context>
     <name>connections</name>
     <message>
         <source>The server and the database are named in %1.</source>

@@ -175,6 +175,29 @@
     </message>
 </context>
 <context>
+    <name>chart::ChartSpace</name>
+    <message>
+        <source>The picture cannot be exported as %1</source>
+        <translation>Δεν είναι δυνατή η εξαγωγή της εικόνας ως %1</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported at %1 x %2 pixels</source>
+        <translation>Δεν είναι δυνατή η εξαγωγή της εικόνας σε %1 x %2 pixel</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported: %1</source>
+        <translation>Δεν είναι δυνατή η εξαγωγή της εικόνας: %1</translation>
+    </message>
+    <message>
+        <source>no image of a size a GIF can hold</source>
+        <translation>μια εικόνα αυτού του μεγέθους δεν χωράει σε GIF</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>η μνήμη εξαντλήθηκε</translation>
+    </message>
+</context>
+<context>
     <name>connections</name>
     <message>
         <source>The server and the database are named in %1.</source>

@@ -175,6 +175,29 @@
     </message>
 </context>
 <context>
+    <name>chart::ChartSpace</name>
+    <message>
+        <source>The picture cannot be exported as %1</source>
+        <translation>No se puede exportar la imagen como %1</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported at %1 x %2 pixels</source>
+        <translation>No se puede exportar la imagen a %1 x %2 píxeles</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported: %1</source>
+        <translation>No se puede exportar la imagen: %1</translation>
+    </message>
+    <message>
+        <source>no image of a size a GIF can hold</source>
+        <translation>una imagen de este tamaño no cabe en un GIF</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria insuficiente</translation>
+    </message>
+</context>
+<context>
     <name>connections</name>
     <message>
         <source>The server and the database are named in %1.</source>

@@ -175,6 +175,29 @@
     </message>
 </context>
 <context>
+    <name>chart::ChartSpace</name>
+    <message>
+        <source>The picture cannot be exported as %1</source>
+        <translation>Kuvaa ei voi viedä muodossa %1</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported at %1 x %2 pixels</source>
+        <translation>Kuvaa ei voi viedä kokoisena %1 x %2 pikseliä</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported: %1</source>
+        <translation>Kuvaa ei voi viedä: %1</translation>
+    </message>
+    <message>
+        <source>no image of a size a GIF can hold</source>
+        <translation>tämän kokoista kuvaa ei voi tallentaa GIF-muotoon</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>muisti loppui</translation>
+    </message>
+</context>
+<context>
     <name>connections</name>
     <message>
         <source>The server and the database are named in %1.</source>

@@ -175,6 +175,29 @@
     </message>
 </context>
 <context>
+    <name>chart::ChartSpace</name>
+    <message>
+        <source>The picture cannot be exported as %1</source>
+        <translation>Slike ni mogoče izvoziti kot %1</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported at %1 x %2 pixels</source>
+        <translation>Slike ni mogoče izvoziti v velikosti %1 x %2 slikovnih pik</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported: %1</source>
+        <translation>Slike ni mogoče izvoziti: %1</translation>
+    </message>
+    <message>
+        <source>no image of a size a GIF can hold</source>
+        <translation>slika te velikosti ne gre v GIF</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>zmanjkalo je pomnilnika</translation>
+    </message>
+</context>
+<context>
     <name>connections</name>
     <message>
         <source>The server and the database are named in %1.</source>

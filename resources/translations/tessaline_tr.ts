@@ -175,6 +175,29 @@
     </message>
 </context>
 <context>
+    <name>chart::ChartSpace</name>
+    <message>
+        <source>The picture cannot be exported as %1</source>
+        <translation>Resim %1 olarak dışa aktarılamıyor</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported at %1 x %2 pixels</source>
+        <translation>Resim %1 x %2 piksel boyutunda dışa aktarılamıyor</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported: %1</source>
+        <translation>Resim dışa aktarılamıyor: %1</translation>
+    </message>
+    <message>
+        <source>no image of a size a GIF can hold</source>
+        <translation>bu boyutta bir resim GIF olarak saklanamaz</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>bellek yetersiz</translation>
+    </message>
+</context>
+<context>
     <name>connections</name>
     <message>
         <source>The server and the database are named in %1.</source>
