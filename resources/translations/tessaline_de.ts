@@ -304,7 +304,7 @@
     </message>
     <message>
         <source>a measure name</source>
-        <translation>ein Measurename</translation>
+        <translation>ein Kennzahlname</translation>
     </message>
     <message>
         <source>In %1, the dimension table &quot;%2&quot; holds the key &quot;%3&quot; more than once. The keys of a dimension table must be unique.</source>
@@ -348,7 +348,7 @@
     </message>
     <message>
         <source>the cube has no measure &quot;%1&quot;</source>
-        <translation>der Würfel hat kein Measure „%1“</translation>
+        <translation>der Würfel hat keine Kennzahl „%1“</translation>
     </message>
     <message>
         <source>the catalog &quot;%1&quot;</source>
