@@ -68,6 +68,8 @@ EnginePeer::EnginePeer(const QString& connectionString)
     m_residentBeforeOpen = processMemory("VmRSS");
     const auto start = std::chrono::steady_clock::now();
     m_cube = olap::openCube(connectionString, QString::fromLatin1(kCubeName));
+    // A cube file is read on a thread of its own; a member list waits for the read to end.
+    m_cube->members(m_cube->schema().hierarchies.front().name, 0);
     m_openSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     m_residentAfterOpen = processMemory("VmRSS");
 }

@@ -20,13 +20,20 @@ std::vector<Measured> measureInTurns(const std::vector<TimedRun>& contenders, in
 {
     std::vector<Measured> measured(contenders.size());
     const auto runOnce = [&](size_t c) {
+        if (!contenders[c])
+            return;
         double seconds = 0;
-        measured[c].result = contenders[c](seconds);
+        const ResultMap result = contenders[c](seconds);
         measured[c].seconds.push_back(seconds);
+        if (const auto diff = difference(measured[c].result, result); diff && measured[c].changedAnswer.empty())
+            measured[c].changedAnswer = "run " + std::to_string(measured[c].seconds.size()) + ": " + *diff;
     };
     for (size_t c = 0; c < contenders.size(); ++c) {
+        measured[c].skipped = !contenders[c];
+        if (measured[c].skipped)
+            continue;
         double warmUp = 0;
-        contenders[c](warmUp);
+        measured[c].result = contenders[c](warmUp);
         for (int run = 0; turns == Turns::Blocks && run < runs; ++run)
             runOnce(c);
     }

@@ -14,11 +14,14 @@ using ResultMap = std::map<std::string, double>;
 struct Measured
 {
     std::vector<double> seconds;
-    ResultMap result;
+    ResultMap result;             // the first run's answer
+    std::string changedAnswer;    // how a later run's answer differed from the first, if one did
+    bool skipped = false;         // the contender cannot answer this query
     double median() const;
 };
 
-// One database's way to answer the query at hand, setting the time it took.
+// One database's way to answer the query at hand, setting the time it took; empty for a
+// database that cannot answer it.
 using TimedRun = std::function<ResultMap(double& seconds)>;
 
 enum class Turns
@@ -27,7 +30,8 @@ enum class Turns
     RoundRobin,   // each round, every contender runs it once: load drift touches all alike
 };
 
-// Runs every contender once to warm its caches, then `runs` times in the given turns.
+// Runs every contender once to warm its caches, then `runs` times in the given turns,
+// comparing every run's answer with the warm-up run's.
 std::vector<Measured> measureInTurns(const std::vector<TimedRun>& contenders, int runs, Turns turns);
 
 // Times `query` with the steady clock.

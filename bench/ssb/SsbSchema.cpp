@@ -94,7 +94,7 @@ std::vector<std::string> cubeStatements(Dialect dialect)
     if (dialect == Dialect::Postgres) {
         factTable = "lineorder_facts";
         statements = {"CREATE VIEW lineorder_facts AS SELECT lo_orderdate, lo_custkey, lo_suppkey, lo_partkey, "
-                          "lo_discount, lo_quantity, lo_revenue, lo_extendedprice * lo_discount AS lo_discount_revenue, "
+                          "lo_discount, lo_quantity, lo_orderkey, lo_revenue, lo_extendedprice * lo_discount AS lo_discount_revenue, "
                           "lo_revenue - lo_supplycost AS lo_profit FROM lineorder"};
     } else {
         statements = {"ALTER TABLE lineorder ADD COLUMN lo_discount_revenue INTEGER "
@@ -142,7 +142,8 @@ std::vector<std::string> cubeStatements(Dialect dialect)
         insertRows(meta, "olap_measure (cube, name, caption, column_name, aggregate, number_format, ordinal)",
                    {"'SSB', 'Revenue', 'Revenue', 'lo_revenue', 'sum', '#,##0', 1",
                     "'SSB', 'Discount Revenue', 'Discount Revenue', 'lo_discount_revenue', 'sum', '#,##0', 2",
-                    "'SSB', 'Profit', 'Profit', 'lo_profit', 'sum', '#,##0', 3"}),
+                    "'SSB', 'Profit', 'Profit', 'lo_profit', 'sum', '#,##0', 3",
+                    "'SSB', 'Orders', 'Orders', 'lo_orderkey', 'distinct count', '#,##0', 4"}),
     };
     statements.insert(statements.end(), rest.begin(), rest.end());
     return statements;

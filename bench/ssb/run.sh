@@ -25,4 +25,9 @@ createdb ssb
 mkdir -p "$root/build/bench"
 cd "$root/build/bench"
 "$root/build/bench/bench/ssb/ssb_bench" --postgres "dbname=ssb" \
-  --server-cube "Provider=MSOLAP;Data Source=$PGHOST;Initial Catalog=ssb" "$@"
+  --server-cube "Provider=MSOLAP;Data Source=$PGHOST;Initial Catalog=ssb" "$@" || status=$?
+# The program's path around the engine, on the same data (the scale factor's folder).
+sf=1
+for ((i = 1; i <= $#; i++)); do [[ ${!i} == --sf ]] && { j=$((i + 1)); sf=${!j}; }; done
+"$root/build/bench/bench/ssb/ssb_pivot_bench" --data "ssb-data-sf$sf"
+exit "${status:-0}"

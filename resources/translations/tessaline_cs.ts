@@ -633,6 +633,14 @@
         <source>The cube returned an incomplete result</source>
         <translation>Krychle vrátila neúplný výsledek</translation>
     </message>
+    <message>
+        <source>Reading the cube: %1 of %2 rows</source>
+        <translation>Načítání krychle: %1 z %2 řádků</translation>
+    </message>
+    <message>
+        <source>Reading the cube: %1 rows</source>
+        <translation>Načítání krychle: %1 řádků</translation>
+    </message>
 </context>
 <context>
     <name>pivot::PropertyToolbox</name>

@@ -633,6 +633,14 @@
         <source>The cube returned an incomplete result</source>
         <translation>Kuben returnerede et ufuldstændigt resultat</translation>
     </message>
+    <message>
+        <source>Reading the cube: %1 of %2 rows</source>
+        <translation>Kuben læses: %1 af %2 rækker</translation>
+    </message>
+    <message>
+        <source>Reading the cube: %1 rows</source>
+        <translation>Kuben læses: %1 rækker</translation>
+    </message>
 </context>
 <context>
     <name>pivot::PropertyToolbox</name>

@@ -633,6 +633,14 @@
         <source>The cube returned an incomplete result</source>
         <translation>Der Würfel hat ein unvollständiges Ergebnis geliefert</translation>
     </message>
+    <message>
+        <source>Reading the cube: %1 of %2 rows</source>
+        <translation>Würfel wird gelesen: %1 von %2 Zeilen</translation>
+    </message>
+    <message>
+        <source>Reading the cube: %1 rows</source>
+        <translation>Würfel wird gelesen: %1 Zeilen</translation>
+    </message>
 </context>
 <context>
     <name>pivot::PropertyToolbox</name>

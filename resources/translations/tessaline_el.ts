@@ -633,6 +633,14 @@
         <source>The cube returned an incomplete result</source>
         <translation>Ο κύβος επέστρεψε ελλιπές αποτέλεσμα</translation>
     </message>
+    <message>
+        <source>Reading the cube: %1 of %2 rows</source>
+        <translation>Ανάγνωση του κύβου: %1 από %2 γραμμές</translation>
+    </message>
+    <message>
+        <source>Reading the cube: %1 rows</source>
+        <translation>Ανάγνωση του κύβου: %1 γραμμές</translation>
+    </message>
 </context>
 <context>
     <name>pivot::PropertyToolbox</name>

@@ -633,6 +633,14 @@
         <source>The cube returned an incomplete result</source>
         <translation>The cube returned an incomplete result</translation>
     </message>
+    <message>
+        <source>Reading the cube: %1 of %2 rows</source>
+        <translation>Reading the cube: %1 of %2 rows</translation>
+    </message>
+    <message>
+        <source>Reading the cube: %1 rows</source>
+        <translation>Reading the cube: %1 rows</translation>
+    </message>
 </context>
 <context>
     <name>pivot::PropertyToolbox</name>

@@ -633,6 +633,14 @@
         <source>The cube returned an incomplete result</source>
         <translation>El cubo devolvió un resultado incompleto</translation>
     </message>
+    <message>
+        <source>Reading the cube: %1 of %2 rows</source>
+        <translation>Leyendo el cubo: %1 de %2 filas</translation>
+    </message>
+    <message>
+        <source>Reading the cube: %1 rows</source>
+        <translation>Leyendo el cubo: %1 filas</translation>
+    </message>
 </context>
 <context>
     <name>pivot::PropertyToolbox</name>

@@ -633,6 +633,14 @@
         <source>The cube returned an incomplete result</source>
         <translation>Kuutio palautti epätäydellisen tuloksen</translation>
     </message>
+    <message>
+        <source>Reading the cube: %1 of %2 rows</source>
+        <translation>Luetaan kuutiota: %1/%2 riviä</translation>
+    </message>
+    <message>
+        <source>Reading the cube: %1 rows</source>
+        <translation>Luetaan kuutiota: %1 riviä</translation>
+    </message>
 </context>
 <context>
     <name>pivot::PropertyToolbox</name>

@@ -633,6 +633,14 @@
         <source>The cube returned an incomplete result</source>
         <translation>Le cube a renvoyé un résultat incomplet</translation>
     </message>
+    <message>
+        <source>Reading the cube: %1 of %2 rows</source>
+        <translation>Lecture du cube : %1 lignes sur %2</translation>
+    </message>
+    <message>
+        <source>Reading the cube: %1 rows</source>
+        <translation>Lecture du cube : %1 lignes</translation>
+    </message>
 </context>
 <context>
     <name>pivot::PropertyToolbox</name>

@@ -633,6 +633,14 @@
         <source>The cube returned an incomplete result</source>
         <translation>Il cubo ha restituito un risultato incompleto</translation>
     </message>
+    <message>
+        <source>Reading the cube: %1 of %2 rows</source>
+        <translation>Lettura del cubo: %1 di %2 righe</translation>
+    </message>
+    <message>
+        <source>Reading the cube: %1 rows</source>
+        <translation>Lettura del cubo: %1 righe</translation>
+    </message>
 </context>
 <context>
     <name>pivot::PropertyToolbox</name>

@@ -633,6 +633,14 @@
         <source>The cube returned an incomplete result</source>
         <translation>De kubus gaf een onvolledig resultaat</translation>
     </message>
+    <message>
+        <source>Reading the cube: %1 of %2 rows</source>
+        <translation>De kubus wordt gelezen: %1 van %2 rijen</translation>
+    </message>
+    <message>
+        <source>Reading the cube: %1 rows</source>
+        <translation>De kubus wordt gelezen: %1 rijen</translation>
+    </message>
 </context>
 <context>
     <name>pivot::PropertyToolbox</name>

@@ -633,6 +633,14 @@
         <source>The cube returned an incomplete result</source>
         <translation>O cubo devolveu um resultado incompleto</translation>
     </message>
+    <message>
+        <source>Reading the cube: %1 of %2 rows</source>
+        <translation>A ler o cubo: %1 de %2 linhas</translation>
+    </message>
+    <message>
+        <source>Reading the cube: %1 rows</source>
+        <translation>A ler o cubo: %1 linhas</translation>
+    </message>
 </context>
 <context>
     <name>pivot::PropertyToolbox</name>

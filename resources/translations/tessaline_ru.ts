@@ -633,6 +633,14 @@
         <source>The cube returned an incomplete result</source>
         <translation>Куб вернул неполный результат</translation>
     </message>
+    <message>
+        <source>Reading the cube: %1 of %2 rows</source>
+        <translation>Чтение куба: %1 из %2 строк</translation>
+    </message>
+    <message>
+        <source>Reading the cube: %1 rows</source>
+        <translation>Чтение куба: %1 строк</translation>
+    </message>
 </context>
 <context>
     <name>pivot::PropertyToolbox</name>

@@ -633,6 +633,14 @@
         <source>The cube returned an incomplete result</source>
         <translation>Kocka je vrnila nepopoln rezultat</translation>
     </message>
+    <message>
+        <source>Reading the cube: %1 of %2 rows</source>
+        <translation>Branje kocke: %1 od %2 vrstic</translation>
+    </message>
+    <message>
+        <source>Reading the cube: %1 rows</source>
+        <translation>Branje kocke: %1 vrstic</translation>
+    </message>
 </context>
 <context>
     <name>pivot::PropertyToolbox</name>

@@ -633,6 +633,14 @@
         <source>The cube returned an incomplete result</source>
         <translation>Kuben returnerade ett ofullständigt resultat</translation>
     </message>
+    <message>
+        <source>Reading the cube: %1 of %2 rows</source>
+        <translation>Läser kuben: %1 av %2 rader</translation>
+    </message>
+    <message>
+        <source>Reading the cube: %1 rows</source>
+        <translation>Läser kuben: %1 rader</translation>
+    </message>
 </context>
 <context>
     <name>pivot::PropertyToolbox</name>

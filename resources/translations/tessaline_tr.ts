@@ -633,6 +633,14 @@
         <source>The cube returned an incomplete result</source>
         <translation>Küp eksik bir sonuç döndürdü</translation>
     </message>
+    <message>
+        <source>Reading the cube: %1 of %2 rows</source>
+        <translation>Küp okunuyor: %1 / %2 satır</translation>
+    </message>
+    <message>
+        <source>Reading the cube: %1 rows</source>
+        <translation>Küp okunuyor: %1 satır</translation>
+    </message>
 </context>
 <context>
     <name>pivot::PropertyToolbox</name>

@@ -13,24 +13,35 @@ CellSet CellSetBuilder::build() const
 
     CellSet set;
     set.measures = m_query.measures;
+    MemberCache rowMembers(m_plan.rows.size());
+    MemberCache columnMembers(m_plan.columns.size());
+    set.rows.reserve(rows.size());
     for (const Entry& e : rows)
-        set.rows.append(tupleOf(e, m_plan.rows));
+        set.rows.append(tupleOf(e, m_plan.rows, rowMembers));
     for (const Entry& e : columns)
-        set.columns.append(tupleOf(e, m_plan.columns));
+        set.columns.append(tupleOf(e, m_plan.columns, columnMembers));
     const size_t measureCount = size_t(m_query.measures.size());
     set.values.resize(size_t(rows.size()) * size_t(columns.size()) * measureCount);
-    size_t at = 0;
-    for (const Entry& r : rows) {
-        const int ri = m_cells.rows.find(r.position);
-        for (const Entry& c : columns) {
-            const int ci = m_cells.columns.find(c.position);
-            const std::optional<double>* cell = ri >= 0 && ci >= 0 ? m_cells.find(ri, ci) : nullptr;
-            for (size_t m = 0; m < measureCount; ++m, ++at) {
-                if (cell)
-                    set.values[at] = cell[m];
-            }
-        }
+    // Each computed cell goes to its place in the layout; positions the layout does not show
+    // (totals that only sorting needed) have none.
+    std::vector<qsizetype> rowAt(size_t(m_cells.rows.size()), -1);
+    std::vector<qsizetype> columnAt(size_t(m_cells.columns.size()), -1);
+    for (qsizetype r = 0; r < rows.size(); ++r) {
+        if (const int i = m_cells.rows.find(rows[r].position); i >= 0)
+            rowAt[size_t(i)] = r;
     }
+    for (qsizetype c = 0; c < columns.size(); ++c) {
+        if (const int i = m_cells.columns.find(columns[c].position); i >= 0)
+            columnAt[size_t(i)] = c;
+    }
+    const size_t columnCount = size_t(columns.size());
+    m_cells.forEach([&](int row, int column, const std::optional<double>* values) {
+        const qsizetype r = rowAt[size_t(row)];
+        const qsizetype c = columnAt[size_t(column)];
+        if (r < 0 || c < 0)
+            return;
+        std::copy(values, values + measureCount, set.values.begin() + qsizetype((size_t(r) * columnCount + size_t(c)) * measureCount));
+    });
     return set;
 }
 
@@ -141,17 +152,23 @@ std::optional<double> CellSetBuilder::sortValue(const AxisContext& ctx, const Po
     return cell ? cell[measure] : std::nullopt;
 }
 
-Tuple CellSetBuilder::tupleOf(const Entry& e, const std::vector<FieldPlan>& fields) const
+Tuple CellSetBuilder::tupleOf(const Entry& e, const std::vector<FieldPlan>& fields, MemberCache& members) const
 {
     Tuple t;
+    t.members.reserve(e.position.size());
     for (qsizetype f = 0; f < e.position.size(); ++f) {
         TupleMember tm;
         tm.isTotal = e.total[f];
         const int id = e.position[f];
         if (id >= 0) {
-            const HierarchyIndex& index = *fields[size_t(f)].index;
-            tm.member.path = index.pathOf(id);
-            tm.member.caption = index.member(id).caption;
+            // Members recur in many tuples; their paths and captions are shared copies.
+            auto [it, added] = members[size_t(f)].try_emplace(id);
+            if (added) {
+                const HierarchyIndex& index = *fields[size_t(f)].index;
+                it->second.path = index.pathOf(id);
+                it->second.caption = index.member(id).caption;
+            }
+            tm.member = it->second;
         } else {
             tm.member.caption = QStringLiteral("All");
         }

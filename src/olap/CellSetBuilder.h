@@ -2,6 +2,8 @@
 
 #include "olap/CellTable.h"
 
+#include <unordered_map>
+
 namespace olap {
 
 // Lays out the tuples of both axes from the computed cells: members in hierarchy order (or
@@ -37,7 +39,8 @@ private:
     void emitMember(const AxisContext& ctx, int field, const Position& prefix, int member, QVector<Entry>& out) const;
     std::vector<int> children(const AxisContext& ctx, int field, const Position& prefix, int parent) const;
     std::optional<double> sortValue(const AxisContext& ctx, const Position& p) const;
-    Tuple tupleOf(const Entry& e, const std::vector<FieldPlan>& fields) const;
+    using MemberCache = std::vector<std::unordered_map<int, Member>>;   // by field, then member id
+    Tuple tupleOf(const Entry& e, const std::vector<FieldPlan>& fields, MemberCache& members) const;
 
     const QueryPlan& m_plan;
     const CellTable& m_cells;

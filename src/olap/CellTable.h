@@ -38,17 +38,29 @@ public:
     PositionTable columns;
 
     int measureCount() const { return m_measureCount; }
+    void reserve(size_t cells);
     // Returns the cell's measure values, created empty on first use.
     std::optional<double>* cell(int row, int column);
     const std::optional<double>* find(int row, int column) const;
     const std::optional<double>* find(const Position& row, const Position& column) const;
+    // Calls f(row, column, values) for every cell, in the order they were created.
+    template <typename F>
+    void forEach(F&& f) const
+    {
+        for (size_t i = 0; i < m_keys.size(); ++i)
+            f(int(m_keys[i] >> 32), int(m_keys[i] & 0xFFFFFFFFu), m_values.data() + i * size_t(m_measureCount));
+    }
 
 private:
     static quint64 key(int row, int column) { return (quint64(quint32(row)) << 32) | quint32(column); }
+    size_t slotOf(quint64 key) const;   // where the key is, or the empty slot it would take
+    void grow();
 
     int m_measureCount;
-    QHash<quint64, qsizetype> m_cells;
-    std::vector<std::optional<double>> m_values;
+    // Open addressing from cell keys to cell numbers (-1: empty), a power of two in size.
+    std::vector<qsizetype> m_index;
+    std::vector<quint64> m_keys;                 // by cell number
+    std::vector<std::optional<double>> m_values; // by cell number, then measure
 };
 
 }

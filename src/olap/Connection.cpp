@@ -1,17 +1,13 @@
 #include "olap/Connection.h"
 
 #include "olap/ConnectionString.h"
-#include "olap/CubeData.h"
+#include "olap/CubeFileLoad.h"
 #include "olap/MemoryCube.h"
 #include "olap/PgConnection.h"
 #include "olap/ServerCube.h"
 #include "platform/VbError.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
-#include <QFileInfo>
-#include <QHash>
-#include <QMutex>
 
 namespace olap {
 
@@ -25,34 +21,6 @@ namespace {
 
 constexpr long kObjectClosed = 3704;
 constexpr long kObjectOpen = 3705;
-
-// Cubes read from files, shared while any source uses them, so that opening the same
-// unchanged file again costs nothing.
-std::shared_ptr<const CubeData> sharedCubeFile(const QString& path)
-{
-    struct Entry
-    {
-        std::weak_ptr<const CubeData> data;
-        QDateTime modified;
-        qint64 size = 0;
-    };
-    static QMutex mutex;
-    static QHash<QString, Entry> entries;
-    const QFileInfo info(path);
-    const QString key = info.canonicalFilePath();
-    {
-        const QMutexLocker lock(&mutex);
-        const auto it = entries.constFind(key);
-        if (it != entries.constEnd() && it->modified == info.lastModified() && it->size == info.size()) {
-            if (auto data = it->data.lock())
-                return data;
-        }
-    }
-    auto data = readCubeFile(path);
-    const QMutexLocker lock(&mutex);
-    entries.insert(key, {data, info.lastModified(), info.size()});
-    return data;
-}
 
 }
 
@@ -158,7 +126,7 @@ std::unique_ptr<CubeSource> Connection::openCube(const QString& name) const
                              QCoreApplication::translate("olap", "The cube file \"%1\" holds no cube \"%2\".")
                                  .arg(m_state->source.cubeFile, name),
                              QStringLiteral("Connection"));
-    return std::make_unique<MemoryCube>(sharedCubeFile(m_state->source.cubeFile));
+    return std::make_unique<MemoryCube>(CubeFileLoad::of(m_state->source.cubeFile));
 }
 
 }

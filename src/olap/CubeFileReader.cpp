@@ -97,40 +97,24 @@ private:
     qint64 m_base = 0;
 };
 
-// Gives each distinct value of a column a dense id.
-class ValueDictionary
+// Gives each distinct text a dense id.
+class TextDictionary
 {
 public:
-    int32_t idOf(const SqliteDatabase::Statement& st, int column)
+    int32_t idOf(const QString& v)
     {
-        const int type = sqlite3_column_type(st.handle(), column);
-        if (type == SQLITE_NULL)
-            return -1;
-        if (type == SQLITE_INTEGER) {
-            const qint64 v = sqlite3_column_int64(st.handle(), column);
-            const auto it = m_integers.find(v);
-            if (it != m_integers.end())
-                return it->second;
-            return m_integers.emplace(v, add(QString::number(v))).first->second;
-        }
-        const QString v = st.text(column);
-        const auto it = m_texts.constFind(v);
-        if (it != m_texts.constEnd())
+        const auto it = m_ids.constFind(v);
+        if (it != m_ids.constEnd())
             return it.value();
-        const int32_t id = add(v);
-        m_texts.insert(v, id);
+        values.push_back(v);
+        const int32_t id = int32_t(values.size() - 1);
+        m_ids.insert(v, id);
         return id;
     }
     std::vector<QString> values;
 
 private:
-    int32_t add(const QString& v)
-    {
-        values.push_back(v);
-        return int32_t(values.size() - 1);
-    }
-    std::unordered_map<qint64, int32_t> m_integers;
-    QHash<QString, int32_t> m_texts;
+    QHash<QString, int32_t> m_ids;
 };
 
 // Hierarchies over the same dimension table and fact key share one read of the table
@@ -232,17 +216,83 @@ void inParallel(size_t n, const std::function<void(size_t)>& work)
     }
 }
 
+// One measure's values in one stretch of the fact table. Values are kept as 32-bit integers
+// while every one is a whole number that fits, as doubles from the first that is not; a
+// distinct count's values as whole numbers while they are, as texts from the first that is not.
+struct ChunkMeasure
+{
+    static constexpr qint64 kNoWhole = INT64_MIN;
+
+    bool reals = false;
+    std::vector<int32_t> integers;
+    std::vector<double> realValues;
+
+    bool texts = false;
+    std::vector<qint64> whole;
+    std::vector<int32_t> textIds;
+    TextDictionary dictionary;
+
+    void addValue(sqlite3_stmt* st, int column)
+    {
+        const int type = sqlite3_column_type(st, column);
+        if (type == SQLITE_NULL) {
+            reals ? realValues.push_back(std::nan("")) : integers.push_back(MeasureColumn::kNoInteger);
+            return;
+        }
+        if (!reals && type == SQLITE_INTEGER) {
+            const qint64 v = sqlite3_column_int64(st, column);
+            if (v > MeasureColumn::kNoInteger && v <= INT32_MAX) {
+                integers.push_back(int32_t(v));
+                return;
+            }
+        }
+        if (!reals) {
+            realValues.reserve(integers.capacity());
+            for (int32_t v : integers)
+                realValues.push_back(v == MeasureColumn::kNoInteger ? std::nan("") : double(v));
+            std::vector<int32_t>().swap(integers);
+            reals = true;
+        }
+        realValues.push_back(sqlite3_column_double(st, column));
+    }
+
+    void addDistinct(sqlite3_stmt* st, int column, const SqliteDatabase::Statement& statement)
+    {
+        const int type = sqlite3_column_type(st, column);
+        if (type == SQLITE_NULL) {
+            texts ? textIds.push_back(-1) : whole.push_back(kNoWhole);
+            return;
+        }
+        if (!texts && type == SQLITE_INTEGER && sqlite3_column_int64(st, column) != kNoWhole) {
+            whole.push_back(sqlite3_column_int64(st, column));
+            return;
+        }
+        toTexts();
+        textIds.push_back(dictionary.idOf(statement.text(column)));
+    }
+
+    void toTexts()
+    {
+        if (texts)
+            return;
+        textIds.reserve(whole.capacity());
+        for (qint64 v : whole)
+            textIds.push_back(v == kNoWhole ? -1 : dictionary.idOf(QString::number(v)));
+        std::vector<qint64>().swap(whole);
+        texts = true;
+    }
+};
+
 // One stretch of the fact table, read on a connection of its own.
 struct FactChunk
 {
     std::vector<std::vector<int32_t>> factRows;     // by dimension group
-    std::vector<std::vector<double>> values;        // by measure
-    std::vector<std::vector<int32_t>> distinctIds;  // by measure
-    std::vector<ValueDictionary> dictionaries;      // by measure
+    std::vector<ChunkMeasure> measures;             // by measure
 };
 
 void readFactChunk(SqliteDatabase& db, const CubeDefinition& def, const std::vector<DimensionGroup>& groups,
-                   const std::vector<KeyMap>& keys, const QString& condition, size_t expectedRows, FactChunk& out)
+                   const std::vector<KeyMap>& keys, const QString& condition, size_t expectedRows, FactChunk& out,
+                   ReadProgress* progress)
 {
     const int hierarchies = int(groups.size());
     const int measures = int(def.measures.size());
@@ -256,25 +306,28 @@ void readFactChunk(SqliteDatabase& db, const CubeDefinition& def, const std::vec
             columns << quoteIdentifier(m.column);
     }
     out.factRows.resize(size_t(hierarchies));
-    out.values.resize(size_t(measures));
-    out.distinctIds.resize(size_t(measures));
-    out.dictionaries.resize(size_t(measures));
+    out.measures.resize(size_t(measures));
     for (auto& column : out.factRows)
         column.reserve(expectedRows);
+    std::vector<bool> distinct(size_t(measures), false);
     for (int m = 0; m < measures; ++m) {
-        if (measureColumn[m] < 0)
-            continue;
-        if (def.schema.measures[m].aggregate == Aggregate::DistinctCount)
-            out.distinctIds[size_t(m)].reserve(expectedRows);
-        else
-            out.values[size_t(m)].reserve(expectedRows);
+        distinct[size_t(m)] = def.schema.measures[m].aggregate == Aggregate::DistinctCount;
+        if (measureColumn[m] >= 0)
+            (distinct[size_t(m)] ? out.measures[size_t(m)].whole.reserve(expectedRows)
+                                 : out.measures[size_t(m)].integers.reserve(expectedRows));
     }
 
     SqliteDatabase::Statement st(db, QStringLiteral("SELECT %1 FROM %2 %3")
                                          .arg(columns.join(QStringLiteral(", ")), quoteIdentifier(def.factTable),
                                               condition));
     std::vector<int32_t> rows(static_cast<size_t>(hierarchies));
+    constexpr qint64 kReportEvery = 1 << 14;
+    qint64 unreported = 0;
     while (st.next()) {
+        if (progress && ++unreported == kReportEvery) {
+            progress->rowsRead += unreported;
+            unreported = 0;
+        }
         bool matched = true;   // facts without a dimension row are left out, as an inner join would
         for (int h = 0; h < hierarchies && matched; ++h) {
             rows[size_t(h)] = keys[size_t(h)].find(st, h);
@@ -288,34 +341,151 @@ void readFactChunk(SqliteDatabase& db, const CubeDefinition& def, const std::vec
             const int c = measureColumn[m];
             if (c < 0)
                 continue;
-            if (def.schema.measures[m].aggregate == Aggregate::DistinctCount) {
-                out.distinctIds[size_t(m)].push_back(out.dictionaries[size_t(m)].idOf(st, c));
-                continue;
-            }
-            const int type = sqlite3_column_type(st.handle(), c);
-            out.values[size_t(m)].push_back(type == SQLITE_NULL ? std::nan("") : sqlite3_column_double(st.handle(), c));
+            if (distinct[size_t(m)])
+                out.measures[size_t(m)].addDistinct(st.handle(), c, st);
+            else
+                out.measures[size_t(m)].addValue(st.handle(), c);
         }
     }
+    if (progress)
+        progress->rowsRead += unreported;
 }
 
 // Appends the chunks' columns one at a time, freeing each chunk column once copied, so
 // that the peak stays near one copy of the data.
-template <typename T, typename Map>
-std::vector<T> joinColumns(std::vector<FactChunk>& chunks, std::vector<std::vector<T>> FactChunk::*column, size_t index,
-                           const Map& mapValue)
+template <typename T, typename Part, typename Map>
+std::vector<T> joinColumns(std::vector<FactChunk>& chunks, const Part& partOf, const Map& mapValue)
 {
     size_t total = 0;
     for (FactChunk& c : chunks)
-        total += (c.*column)[index].size();
+        total += partOf(c).size();
     std::vector<T> joined;
     joined.reserve(total);
     for (size_t k = 0; k < chunks.size(); ++k) {
-        std::vector<T>& part = (chunks[k].*column)[index];
-        for (const T& v : part)
+        auto& part = partOf(chunks[k]);
+        for (const auto& v : part)
             joined.push_back(mapValue(k, v));
-        std::vector<T>().swap(part);
+        std::decay_t<decltype(part)>().swap(part);
     }
     return joined;
+}
+
+// Numbers the distinct whole numbers of all chunks in ascending order. A compact range is
+// ranked through a bitmap in linear time; a sparse one through a sorted copy.
+void numberWholeValues(std::vector<FactChunk>& chunks, size_t m, MeasureColumn& out)
+{
+    qint64 low = INT64_MAX;
+    qint64 high = INT64_MIN;
+    size_t count = 0;
+    for (const FactChunk& c : chunks) {
+        for (qint64 v : c.measures[m].whole) {
+            if (v == ChunkMeasure::kNoWhole)
+                continue;
+            low = std::min(low, v);
+            high = std::max(high, v);
+            ++count;
+        }
+    }
+    const auto part = [m](FactChunk& c) -> std::vector<qint64>& { return c.measures[m].whole; };
+    if (count == 0) {
+        out.integers = joinColumns<int32_t>(chunks, part, [](size_t, qint64) { return int32_t(-1); });
+        return;
+    }
+    const quint64 span = quint64(high) - quint64(low);
+    if (span < quint64(std::max<size_t>(64 * count, size_t(1) << 20))) {
+        std::vector<uint64_t> bits(size_t(span / 64 + 1), 0);
+        for (const FactChunk& c : chunks) {
+            for (qint64 v : c.measures[m].whole) {
+                if (v != ChunkMeasure::kNoWhole) {
+                    const quint64 at = quint64(v) - quint64(low);
+                    bits[at / 64] |= uint64_t(1) << (at % 64);
+                }
+            }
+        }
+        std::vector<int32_t> before(bits.size());
+        int32_t seen = 0;
+        for (size_t w = 0; w < bits.size(); ++w) {
+            before[w] = seen;
+            for (uint64_t word = bits[w]; word; word &= word - 1)
+                out.distinctWhole.push_back(qint64(quint64(low) + w * 64 + unsigned(__builtin_ctzll(word))));
+            seen += int32_t(__builtin_popcountll(bits[w]));
+        }
+        out.integers = joinColumns<int32_t>(chunks, part, [&](size_t, qint64 v) {
+            if (v == ChunkMeasure::kNoWhole)
+                return int32_t(-1);
+            const quint64 at = quint64(v) - quint64(low);
+            const uint64_t below = bits[at / 64] & ((uint64_t(1) << (at % 64)) - 1);
+            return before[at / 64] + int32_t(__builtin_popcountll(below));
+        });
+        return;
+    }
+    for (const FactChunk& c : chunks) {
+        for (qint64 v : c.measures[m].whole) {
+            if (v != ChunkMeasure::kNoWhole)
+                out.distinctWhole.push_back(v);
+        }
+    }
+    std::sort(out.distinctWhole.begin(), out.distinctWhole.end());
+    out.distinctWhole.erase(std::unique(out.distinctWhole.begin(), out.distinctWhole.end()), out.distinctWhole.end());
+    out.integers = joinColumns<int32_t>(chunks, part, [&](size_t, qint64 v) {
+        if (v == ChunkMeasure::kNoWhole)
+            return int32_t(-1);
+        return int32_t(std::lower_bound(out.distinctWhole.begin(), out.distinctWhole.end(), v) - out.distinctWhole.begin());
+    });
+}
+
+// Each chunk numbered its distinct texts itself; renumbers them by value across chunks.
+void numberTexts(std::vector<FactChunk>& chunks, size_t m, MeasureColumn& out)
+{
+    QHash<QString, int32_t> ids;
+    std::vector<std::vector<int32_t>> renumber(chunks.size());
+    for (size_t k = 0; k < chunks.size(); ++k) {
+        chunks[k].measures[m].toTexts();
+        for (const QString& value : chunks[k].measures[m].dictionary.values) {
+            const auto it = ids.constFind(value);
+            if (it != ids.constEnd()) {
+                renumber[k].push_back(it.value());
+                continue;
+            }
+            const int32_t id = int32_t(out.distinctTexts.size());
+            out.distinctTexts.push_back(value);
+            ids.insert(value, id);
+            renumber[k].push_back(id);
+        }
+    }
+    out.integers = joinColumns<int32_t>(chunks, [m](FactChunk& c) -> std::vector<int32_t>& { return c.measures[m].textIds; },
+                                        [&](size_t k, int32_t id) { return id < 0 ? id : renumber[k][size_t(id)]; });
+}
+
+MeasureColumn joinMeasure(std::vector<FactChunk>& chunks, const CubeDefinition& def, size_t m)
+{
+    MeasureColumn out;
+    if (def.measures[qsizetype(m)].column.isEmpty())
+        return out;
+    if (def.schema.measures[qsizetype(m)].aggregate == Aggregate::DistinctCount) {
+        out.kind = MeasureColumn::Kind::Distinct;
+        const bool texts = std::any_of(chunks.begin(), chunks.end(), [m](const FactChunk& c) { return c.measures[m].texts; });
+        texts ? numberTexts(chunks, m, out) : numberWholeValues(chunks, m, out);
+        return out;
+    }
+    const bool reals = std::any_of(chunks.begin(), chunks.end(), [m](const FactChunk& c) { return c.measures[m].reals; });
+    const auto same = [](size_t, auto v) { return v; };
+    if (!reals) {
+        out.kind = MeasureColumn::Kind::Integers;
+        out.integers = joinColumns<int32_t>(chunks, [m](FactChunk& c) -> std::vector<int32_t>& { return c.measures[m].integers; }, same);
+        return out;
+    }
+    out.kind = MeasureColumn::Kind::Reals;
+    for (FactChunk& c : chunks) {   // a chunk of integers is joined as doubles
+        ChunkMeasure& cm = c.measures[m];
+        if (!cm.reals) {
+            for (int32_t v : cm.integers)
+                cm.realValues.push_back(v == MeasureColumn::kNoInteger ? std::nan("") : double(v));
+            std::vector<int32_t>().swap(cm.integers);
+        }
+    }
+    out.reals = joinColumns<double>(chunks, [m](FactChunk& c) -> std::vector<double>& { return c.measures[m].realValues; }, same);
+    return out;
 }
 
 // Large fact tables are read in rowid stretches on several threads.
@@ -325,7 +495,7 @@ struct Stretch
     size_t expectedRows = 0;
 };
 
-std::vector<Stretch> stretches(SqliteDatabase& db, const CubeDefinition& def)
+std::vector<Stretch> stretches(SqliteDatabase& db, const CubeDefinition& def, ReadProgress* progress)
 {
     const unsigned threads = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
     qint64 first = 0;
@@ -342,6 +512,8 @@ std::vector<Stretch> stretches(SqliteDatabase& db, const CubeDefinition& def)
     } catch (const platform::VbError&) {
         return {Stretch{}};   // a table without rowids, or a view: read it in one go
     }
+    if (progress)
+        progress->rowCount = count;
     constexpr qint64 kRowsPerStretch = 100000;
     const qint64 span = last - first + 1;
     if (threads == 1 || span < 2 * kRowsPerStretch)
@@ -358,49 +530,29 @@ std::vector<Stretch> stretches(SqliteDatabase& db, const CubeDefinition& def)
 }
 
 void readFacts(SqliteDatabase& db, CubeData& data, const std::vector<DimensionGroup>& groups,
-               const std::vector<KeyMap>& keys)
+               const std::vector<KeyMap>& keys, ReadProgress* progress)
 {
     const CubeDefinition& def = data.definition;
-    const std::vector<Stretch> conditions = stretches(db, def);
+    const std::vector<Stretch> conditions = stretches(db, def, progress);
     std::vector<FactChunk> chunks(conditions.size());
     inParallel(conditions.size(), [&](size_t i) {
         SqliteDatabase own(db.path());
-        readFactChunk(own, def, groups, keys, conditions[i].condition, conditions[i].expectedRows, chunks[i]);
+        readFactChunk(own, def, groups, keys, conditions[i].condition, conditions[i].expectedRows, chunks[i],
+                      progress);
     });
 
-    const auto same = [](size_t, auto v) { return v; };
+    const auto same = [](size_t, int32_t v) { return v; };
     data.factKeys.resize(groups.size());
-    for (size_t g = 0; g < groups.size(); ++g)
-        data.factKeys[g] = joinColumns(chunks, &FactChunk::factRows, g, same);
-    data.factCount = data.factKeys.empty() ? 0 : data.factKeys[0].size();
-    const size_t measures = size_t(def.measures.size());
-    data.measureValues.resize(measures);
-    data.distinctIds.resize(measures);
-    data.distinctValues.resize(measures);
-    for (size_t m = 0; m < measures; ++m) {
-        data.measureValues[m] = joinColumns(chunks, &FactChunk::values, m, same);
-        // Each chunk numbered its distinct values itself; renumber them by value.
-        QHash<QString, int32_t> ids;
-        std::vector<std::vector<int32_t>> renumber(chunks.size());
-        for (size_t k = 0; k < chunks.size(); ++k) {
-            for (const QString& value : chunks[k].dictionaries[m].values) {
-                const auto it = ids.constFind(value);
-                if (it != ids.constEnd()) {
-                    renumber[k].push_back(it.value());
-                    continue;
-                }
-                const int32_t id = int32_t(data.distinctValues[m].size());
-                data.distinctValues[m].push_back(value);
-                ids.insert(value, id);
-                renumber[k].push_back(id);
-            }
-        }
-        data.distinctIds[m] = joinColumns(chunks, &FactChunk::distinctIds, m, [&](size_t k, int32_t id) {
-            return id < 0 ? id : renumber[k][size_t(id)];
-        });
+    for (size_t g = 0; g < groups.size(); ++g) {
+        const size_t dimensionRows = size_t(data.indexes[size_t(groups[g].hierarchies.front())].rowCount());
+        data.factKeys[g] = KeyColumn(
+            joinColumns<int32_t>(chunks, [g](FactChunk& c) -> std::vector<int32_t>& { return c.factRows[g]; }, same),
+            dimensionRows);
     }
+    data.factCount = data.factKeys.empty() ? 0 : data.factKeys[0].size();
+    for (size_t m = 0; m < size_t(def.measures.size()); ++m)
+        data.measures.push_back(joinMeasure(chunks, def, m));
 }
-
 }
 
 namespace {
@@ -430,7 +582,37 @@ CubeDefinition checkedDefinition(SqliteDatabase& db)
 
 }
 
-std::shared_ptr<const CubeData> readCubeFile(const QString& path)
+KeyColumn::KeyColumn(std::vector<int32_t>&& rows, size_t dimensionRows) : m_size(rows.size())
+{
+    if (dimensionRows <= 0xFF)
+        m_bytes.assign(rows.begin(), rows.end());
+    else if (dimensionRows <= 0xFFFF)
+        m_shorts.assign(rows.begin(), rows.end());
+    else
+        m_wide = std::move(rows);
+}
+
+QVariant MeasureColumn::value(size_t fact) const
+{
+    switch (kind) {
+    case Kind::Rows:
+        return {};
+    case Kind::Integers:
+        return integers[fact] == kNoInteger ? QVariant() : QVariant(double(integers[fact]));
+    case Kind::Reals:
+        return std::isnan(reals[fact]) ? QVariant() : QVariant(reals[fact]);
+    case Kind::Distinct: {
+        const int32_t id = integers[fact];
+        if (id < 0)
+            return {};
+        return distinctTexts.empty() ? QVariant(QString::number(distinctWhole[size_t(id)]))
+                                     : QVariant(distinctTexts[size_t(id)]);
+    }
+    }
+    return {};
+}
+
+std::shared_ptr<const CubeData> readCubeFile(const QString& path, ReadProgress* progress)
 {
     SqliteDatabase db(path);
     auto data = std::make_shared<CubeData>();
@@ -444,14 +626,19 @@ std::shared_ptr<const CubeData> readCubeFile(const QString& path)
         SqliteDatabase own(path);
         keys[g] = readDimension(own, def, groups[g], data->indexes);
     });
-    readFacts(db, *data, groups, keys);
+    readFacts(db, *data, groups, keys, progress);
     return data;
 }
 
 QString inspectCubeFile(const QString& path)
 {
+    return inspectCubeDefinition(path).schema.name;
+}
+
+CubeDefinition inspectCubeDefinition(const QString& path)
+{
     SqliteDatabase db(path);
-    const CubeDefinition def = checkedDefinition(db);
+    CubeDefinition def = checkedDefinition(db);
     // Preparing reads of every named column finds a table or column the metadata gets wrong.
     QStringList factColumns;
     std::vector<int> groupOf;
@@ -465,7 +652,7 @@ QString inspectCubeFile(const QString& path)
     }
     SqliteDatabase::Statement(db, QStringLiteral("SELECT %1 FROM %2 LIMIT 0")
                                       .arg(factColumns.join(QStringLiteral(", ")), quoteIdentifier(def.factTable)));
-    return def.schema.name;
+    return def;
 }
 
 }

@@ -158,6 +158,8 @@ public:
                                     const QString& search = {}) = 0;
     // The fact rows behind one cell of the query's cell set, at most `limit` of them.
     virtual DetailRows details(const PivotQuery& query, int row, int column, int limit) = 0;
+    // While the source's data is still being read: rows read and rows in all (0: not known).
+    virtual std::optional<std::pair<qint64, qint64>> readProgress() const { return std::nullopt; }
 };
 
 }

@@ -1,5 +1,6 @@
 #include "olap/PgConnection.h"
 
+#include "olap/WorkerPool.h"
 #include "platform/VbError.h"
 
 #include <QCoreApplication>
@@ -38,7 +39,9 @@ PgConnection::PgConnection(const DataSource& source)
     add("connect_timeout", QString::number(timeout));
     add("application_name", source.applicationName.left(63));
     add("client_encoding", QStringLiteral("UTF8"));
-    add("options", QStringLiteral("-c default_transaction_read_only=on"));
+    // As many parallel workers for one query as this process has processors.
+    add("options", QStringLiteral("-c default_transaction_read_only=on -c max_parallel_workers_per_gather=%1")
+                       .arg(workerCount()));
     std::vector<const char*> keyPtrs;
     std::vector<const char*> valuePtrs;
     for (size_t i = 0; i < keys.size(); ++i) {

@@ -74,7 +74,7 @@ CellSet ServerCube::query(const PivotQuery& query)
     const QueryPlan plan = QueryPlan::build(m_cube, m_indexes, query);
     const ServerSql sql(m_cube, m_indexes);
     QStringList params;
-    const QString statement = sql.pivotQuery(plan, params);
+    const QString statement = sql.pivotQuery(plan, query, params);
     CellTable cells(int(plan.measures.size()));
     sql.readPivotRows(plan, m_connection->rows(statement, params), cells);
     return CellSetBuilder(plan, cells, query).build();

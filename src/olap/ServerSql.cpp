@@ -1,5 +1,8 @@
 #include "olap/ServerSql.h"
 
+#include <QMap>
+#include <algorithm>
+
 namespace olap {
 
 namespace {
@@ -12,6 +15,17 @@ QString alias(int hierarchy)
 QString asText(const QString& expression)
 {
     return QStringLiteral("CAST(%1 AS text)").arg(expression);
+}
+
+// An array in the server's text form: every element quoted, quotes and backslashes escaped.
+QString arrayLiteral(const QStringList& values)
+{
+    QStringList quoted;
+    for (QString v : values) {
+        v.replace(QLatin1Char('\\'), QStringLiteral("\\\\")).replace(QLatin1Char('"'), QStringLiteral("\\\""));
+        quoted << QLatin1Char('"') + v + QLatin1Char('"');
+    }
+    return QLatin1Char('{') + quoted.join(QLatin1Char(',')) + QLatin1Char('}');
 }
 
 std::vector<const FieldPlan*> axisFields(const QueryPlan& plan)
@@ -110,44 +124,116 @@ QString ServerSql::fromClause(const std::set<int>& hierarchies) const
     return from;
 }
 
+QString ServerSql::keyCondition(int hierarchy, int level, const QString& key, QStringList& params) const
+{
+    const QString column = levelColumn(hierarchy, level);
+    // The member with the empty key stands for NULL and for an empty text alike.
+    if (key.isEmpty())
+        return QStringLiteral("(%1 IS NULL OR %2 = '')").arg(column, asText(column));
+    // The parameter takes the column's own type, so the planner sees the column and its statistics.
+    params << key;
+    return QStringLiteral("%1 = $%2").arg(column).arg(params.size());
+}
+
 QString ServerSql::memberCondition(int hierarchy, int member, QStringList& params) const
 {
     const MemberPath path = m_indexes[size_t(hierarchy)].pathOf(member);
     QStringList parts;
-    for (int level = 0; level < path.keys.size(); ++level) {
-        params << path.keys[level];
-        // A NULL key is the member with the empty key, and NULL = '' would keep none of its facts.
-        parts << QStringLiteral("COALESCE(%1, '') = $%2").arg(asText(levelColumn(hierarchy, level))).arg(params.size());
-    }
+    for (int level = 0; level < path.keys.size(); ++level)
+        parts << keyCondition(hierarchy, level, path.keys[level], params);
     return QLatin1Char('(') + parts.join(QStringLiteral(" AND ")) + QLatin1Char(')');
+}
+
+QString ServerSql::membersCondition(int hierarchy, const QVector<int>& members, QStringList& params) const
+{
+    // Members under the same parent share its conditions and compare their own keys with
+    // one array; members with an empty key have a condition of their own.
+    const HierarchyIndex& index = m_indexes[size_t(hierarchy)];
+    QMap<QPair<int, int>, QStringList> keysUnder;   // (level, parent) -> keys
+    QStringList any;
+    for (int member : members) {
+        const auto& info = index.member(member);
+        if (info.key.isEmpty())
+            any << memberCondition(hierarchy, member, params);
+        else
+            keysUnder[{info.level, info.parent}] << info.key;
+    }
+    for (auto it = keysUnder.cbegin(); it != keysUnder.cend(); ++it) {
+        const auto [level, parent] = it.key();
+        QStringList parts;
+        if (parent >= 0) {
+            const MemberPath above = index.pathOf(parent);
+            for (int l = 0; l < above.keys.size(); ++l)
+                parts << keyCondition(hierarchy, l, above.keys[l], params);
+        }
+        if (it->size() == 1) {
+            parts << keyCondition(hierarchy, level, it->front(), params);
+        } else {
+            params << arrayLiteral(*it);
+            parts << QStringLiteral("%1 = ANY($%2)").arg(levelColumn(hierarchy, level)).arg(params.size());
+        }
+        any << QLatin1Char('(') + parts.join(QStringLiteral(" AND ")) + QLatin1Char(')');
+    }
+    return any.isEmpty() ? QStringLiteral("FALSE") : QLatin1Char('(') + any.join(QStringLiteral(" OR ")) + QLatin1Char(')');
 }
 
 QString ServerSql::whereClause(const QueryPlan& plan, const std::vector<CellMember>& cell, QStringList& params) const
 {
     QStringList conditions;
     for (const HierarchyFilter& filter : plan.filters) {
-        for (const QVector<int>& set : filter.includeSets) {
-            QStringList any;
-            for (int member : set)
-                any << memberCondition(filter.hierarchy, member, params);
-            conditions << (any.isEmpty() ? QStringLiteral("FALSE")
-                                         : QLatin1Char('(') + any.join(QStringLiteral(" OR ")) + QLatin1Char(')'));
-        }
+        for (const QVector<int>& set : filter.includeSets)
+            conditions << membersCondition(filter.hierarchy, set, params);
     }
     for (const CellMember& c : cell)
         conditions << (c.member < 0 ? QStringLiteral("FALSE") : memberCondition(c.hierarchy, c.member, params));
     return conditions.isEmpty() ? QString() : QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
 }
 
-QString ServerSql::pivotQuery(const QueryPlan& plan, QStringList& params) const
+QString ServerSql::pivotQuery(const QueryPlan& plan, const PivotQuery& query, QStringList& params) const
 {
+    // Only the grouping sets whose positions the layout shows, or sorts an axis by.
+    const auto isAll = [](const std::vector<int>& shape) {
+        return std::all_of(shape.begin(), shape.end(), [](int depth) { return depth < 0; });
+    };
+    const auto shown = [&](const std::vector<int>& shape, const Axis& axis) {
+        if (isAll(shape))
+            return shape.empty() || axis.grandTotal;
+        return axis.subtotals || std::none_of(shape.begin(), shape.end(), [](int depth) { return depth < 0; });
+    };
+    const auto sorted = [](const Axis& a) { return a.sortByValue != SortOrder::None && a.sortByMeasure.has_value(); };
+    std::vector<QStringList> sets;
+    for (const auto& rowShape : axisShapes(plan.rows)) {
+        for (const auto& columnShape : axisShapes(plan.columns)) {
+            if (!(shown(rowShape, query.rows) && shown(columnShape, query.columns))
+                && !(sorted(query.rows) && isAll(columnShape)) && !(sorted(query.columns) && isAll(rowShape)))
+                continue;
+            QStringList columns;
+            const auto add = [&](const std::vector<FieldPlan>& fields, const std::vector<int>& shape) {
+                for (size_t f = 0; f < fields.size(); ++f) {
+                    for (int level = 0; level <= shape[f]; ++level)
+                        columns << levelColumn(fields[f].hierarchy, level);
+                }
+            };
+            add(plan.rows, rowShape);
+            add(plan.columns, columnShape);
+            sets.push_back(columns);
+        }
+    }
+    // A single set is a plain GROUP BY, which the server can aggregate in parallel workers
+    // (it cannot with grouping sets); its flags are then constants.
+    const bool single = sets.size() == 1;
     std::set<int> used;
     QStringList select;
     for (const FieldPlan* f : axisFields(plan)) {
         used.insert(f->hierarchy);
         for (int level = 0; level <= f->deepestLevel; ++level) {
             const QString column = levelColumn(f->hierarchy, level);
-            select << QStringLiteral("GROUPING(%1)").arg(column) << asText(column);
+            if (!single)
+                select << QStringLiteral("GROUPING(%1)").arg(column) << asText(column);
+            else if (sets.front().contains(column))
+                select << QStringLiteral("0") << asText(column);
+            else
+                select << QStringLiteral("1") << QStringLiteral("NULL");
         }
     }
     for (const HierarchyFilter& filter : plan.filters)
@@ -185,24 +271,17 @@ QString ServerSql::pivotQuery(const QueryPlan& plan, QStringList& params) const
     if (select.isEmpty())
         select << QStringLiteral("COUNT(*)");
 
-    QStringList sets;
-    for (const auto& rowShape : axisShapes(plan.rows)) {
-        for (const auto& columnShape : axisShapes(plan.columns)) {
-            QStringList columns;
-            const auto add = [&](const std::vector<FieldPlan>& fields, const std::vector<int>& shape) {
-                for (size_t f = 0; f < fields.size(); ++f) {
-                    for (int level = 0; level <= shape[f]; ++level)
-                        columns << levelColumn(fields[f].hierarchy, level);
-                }
-            };
-            add(plan.rows, rowShape);
-            add(plan.columns, columnShape);
-            sets << QLatin1Char('(') + columns.join(QStringLiteral(", ")) + QLatin1Char(')');
-        }
-    }
     QString sql = QStringLiteral("SELECT ") + select.join(QStringLiteral(", ")) + fromClause(used)
                   + whereClause(plan, {}, params);
-    sql += QStringLiteral(" GROUP BY GROUPING SETS (") + sets.join(QStringLiteral(", ")) + QLatin1Char(')');
+    if (single) {
+        if (!sets.front().isEmpty())
+            sql += QStringLiteral(" GROUP BY ") + sets.front().join(QStringLiteral(", "));
+        return sql;
+    }
+    QStringList groupingSets;
+    for (const QStringList& columns : sets)
+        groupingSets << QLatin1Char('(') + columns.join(QStringLiteral(", ")) + QLatin1Char(')');
+    sql += QStringLiteral(" GROUP BY GROUPING SETS (") + groupingSets.join(QStringLiteral(", ")) + QLatin1Char(')');
     return sql;
 }
 
@@ -241,6 +320,12 @@ void ServerSql::readPivotRows(const QueryPlan& plan, const QVector<SqlRow>& rows
         }
         if (!shown)
             continue;
+        // The layout looks for the positions above a member to find the members with facts,
+        // also where no grouping set computes their values.
+        for (const Position& p : positionsAbove(rowPosition, plan.rows))
+            cells.rows.intern(p);
+        for (const Position& p : positionsAbove(columnPosition, plan.columns))
+            cells.columns.intern(p);
         std::optional<double>* values = cells.cell(cells.rows.intern(rowPosition),
                                                    cells.columns.intern(columnPosition));
         for (int m = 0; m < cells.measureCount(); ++m) {

@@ -17,8 +17,8 @@ public:
     {
     }
 
-    // One grouped statement for all positions of the query, with GROUPING SETS.
-    QString pivotQuery(const QueryPlan& plan, QStringList& params) const;
+    // One grouped statement for the positions the query shows, with GROUPING SETS.
+    QString pivotQuery(const QueryPlan& plan, const PivotQuery& query, QStringList& params) const;
     // Puts the rows of pivotQuery() into `cells`, keeping only positions the plan shows.
     void readPivotRows(const QueryPlan& plan, const QVector<SqlRow>& rows, CellTable& cells) const;
 
@@ -33,7 +33,9 @@ private:
     QString levelColumn(int hierarchy, int level) const;
     QString fromClause(const std::set<int>& hierarchies) const;
     QString whereClause(const QueryPlan& plan, const std::vector<CellMember>& cell, QStringList& params) const;
+    QString keyCondition(int hierarchy, int level, const QString& key, QStringList& params) const;
     QString memberCondition(int hierarchy, int member, QStringList& params) const;
+    QString membersCondition(int hierarchy, const QVector<int>& members, QStringList& params) const;
 
     const CubeDefinition& m_cube;
     const std::vector<HierarchyIndex>& m_indexes;

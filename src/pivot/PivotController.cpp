@@ -4,6 +4,8 @@
 #include "platform/VbError.h"
 
 #include <QCoreApplication>
+#include <QFutureWatcher>
+#include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 
 namespace pivot {
@@ -21,7 +23,12 @@ PivotController::PivotController(QObject* parent) : QObject(parent)
     runQuery();
 }
 
-PivotController::~PivotController() = default;
+PivotController::~PivotController()
+{
+    // A query still running holds its own references to the source; its result goes nowhere.
+    *m_latest = ++m_generation;
+    m_pending.reset();
+}
 
 // The binding ------------------------------------------------------------------------
 
@@ -69,6 +76,7 @@ void PivotController::setCubeSource(std::unique_ptr<olap::CubeSource> source, co
 void PivotController::bind(std::unique_ptr<olap::CubeSource> source)
 {
     m_source = std::move(source);
+    m_sourceLock = std::make_shared<std::mutex>();
     resetLayout();
     emit sourceChanged();
 }
@@ -142,6 +150,7 @@ void PivotController::setXmlData(const QString& xml)
 
     if (!sameCube) {
         m_source = std::move(source);
+        m_sourceLock = std::make_shared<std::mutex>();
         emit sourceChanged();
     }
     m_state = *state;
@@ -194,12 +203,12 @@ void PivotController::removeField(const FieldRef& field)
 
 const HeaderLayout& PivotController::headers(Area area) const
 {
-    return area == Area::Row ? m_result->rows : m_result->columns;
+    return area == Area::Row ? result()->rows : result()->columns;
 }
 
 const QVector<olap::Tuple>& PivotController::tuples(Area area) const
 {
-    return area == Area::Row ? m_result->cells->rows : m_result->cells->columns;
+    return area == Area::Row ? result()->cells->rows : result()->cells->columns;
 }
 
 void PivotController::toggleMember(Area area, int position, int slot)
@@ -304,6 +313,7 @@ std::optional<PivotController::FilterChoice> PivotController::filterChoice(const
                                           : m_state.layout.axis(at->first).fields[at->second].level;
     FilterChoice choice;
     try {
+        const std::lock_guard lock(*m_sourceLock);
         choice.members = m_source->members(hierarchy, level);
     } catch (const platform::VbError& e) {
         fail(e.description());
@@ -317,9 +327,11 @@ std::optional<PivotController::FilterChoice> PivotController::filterChoice(const
 
 std::optional<olap::DetailRows> PivotController::details(int rowPosition, int columnPosition, int limit)
 {
+    settle();
     if (!m_source)
         return std::nullopt;
     try {
+        const std::lock_guard lock(*m_sourceLock);
         return m_source->details(m_state.layout.toQuery(), rowPosition, columnPosition, limit);
     } catch (const platform::VbError& e) {
         fail(e.description());
@@ -416,6 +428,7 @@ QString PivotController::memberCaption(const QString& hierarchy, const olap::Mem
         return {};
     try {
         const olap::MemberPath parent{member.keys.mid(0, member.keys.size() - 1)};
+        const std::lock_guard lock(*m_sourceLock);
         for (const olap::Member& m : m_source->members(hierarchy, member.level(), parent))
             if (m.path == member)
                 return m.caption;
@@ -425,18 +438,79 @@ QString PivotController::memberCaption(const QString& hierarchy, const olap::Mem
     return {};
 }
 
+PivotController::QueryOutcome PivotController::answer(olap::CubeSource* source, std::mutex& lock,
+                                                      const olap::PivotQuery& query,
+                                                      const std::function<bool()>& replaced)
+{
+    QueryOutcome outcome{std::make_shared<olap::CellSet>(), {}};
+    if (!source)
+        return outcome;
+    try {
+        const std::lock_guard guard(lock);
+        if (replaced && replaced())   // a newer query came while this one waited: never shown, not run
+            return outcome;
+        *outcome.cells = source->query(query);
+    } catch (const platform::VbError& e) {
+        outcome.error = e.description();
+        *outcome.cells = olap::CellSet();
+    }
+    return outcome;
+}
+
 void PivotController::runQuery()
 {
-    m_error.clear();
-    auto cells = std::make_shared<olap::CellSet>();
-    if (m_source) {
-        try {
-            *cells = m_source->query(m_state.layout.toQuery());
-        } catch (const platform::VbError& e) {
-            m_error = e.description();
-            *cells = olap::CellSet();
-        }
+    *m_latest = ++m_generation;
+    m_pending.reset();   // a query in hand is replaced: its result is never shown
+    if (!m_background || !m_source) {
+        publish(answer(m_source.get(), *m_sourceLock, m_state.layout.toQuery(), {}));
+        return;
     }
+    QFuture<QueryOutcome> future = QtConcurrent::run(
+        [source = m_source, lock = m_sourceLock, query = m_state.layout.toQuery(), latest = m_latest,
+         generation = m_generation] {
+            return answer(source.get(), *lock, query, [&] { return *latest != generation; });
+        });
+    m_pending = future;
+    auto* watcher = new QFutureWatcher<QueryOutcome>(this);
+    connect(watcher, &QFutureWatcher<QueryOutcome>::finished, this, [this, watcher, generation = m_generation] {
+        watcher->deleteLater();
+        if (generation == m_generation && m_pending)   // neither replaced nor published by settle() already
+            publish(std::exchange(m_pending, std::nullopt)->result());
+    });
+    watcher->setFuture(future);
+    emit queryStarted();
+}
+
+void PivotController::settle() const
+{
+    auto* self = const_cast<PivotController*>(this);
+    if (!self->m_pending)
+        return;
+    QFuture<QueryOutcome> future = *std::exchange(self->m_pending, std::nullopt);
+    self->publish(future.result());
+}
+
+const std::shared_ptr<const PivotResult>& PivotController::result() const
+{
+    settle();
+    return m_result;
+}
+
+QString PivotController::errorText() const
+{
+    settle();
+    return m_error;
+}
+
+std::optional<std::pair<qint64, qint64>> PivotController::readProgress() const
+{
+    return m_source ? m_source->readProgress() : std::nullopt;
+}
+
+void PivotController::publish(QueryOutcome outcome)
+{
+    m_error = outcome.error;
+    std::shared_ptr<olap::CellSet> cells = std::move(outcome.cells);
     // A result that does not match its own shape would be read out of bounds.
     const size_t expected = size_t(cells->rows.size()) * size_t(cells->columns.size()) * size_t(cells->measures.size());
     if (cells->values.size() != expected) {

@@ -3,8 +3,12 @@
 #include "pivot/PivotResult.h"
 #include "pivot/PivotXml.h"
 
+#include <QFuture>
 #include <QObject>
+#include <atomic>
+#include <functional>
 #include <memory>
+#include <mutex>
 #include <optional>
 
 namespace pivot {
@@ -14,6 +18,12 @@ namespace pivot {
 // new result queries at once and emits resultReady(); one that changes only what the
 // panels show emits stateChanged(). Failures of the members the report windows call
 // raise platform::VbError; a failing query is kept as errorText() with an empty result.
+//
+// With queries in the background (the report windows set it), a query runs on another
+// thread and queryStarted() tells the views to wait; a query that a newer one replaces is
+// dropped, never shown late. Whatever reads the result (result(), errorText(), the
+// members that work on the result) first waits for the query in hand, so callers see the
+// effects in the same order either way.
 class PivotController : public QObject
 {
     Q_OBJECT
@@ -25,8 +35,15 @@ public:
     // Null while no cube is bound.
     const olap::CubeSource* source() const { return m_source.get(); }
     // Never null; empty before the first query.
-    const std::shared_ptr<const PivotResult>& result() const { return m_result; }
-    QString errorText() const { return m_error; }
+    const std::shared_ptr<const PivotResult>& result() const;
+    QString errorText() const;
+
+    void setQueriesInBackground(bool background) { m_background = background; }
+    bool queryPending() const { return m_pending.has_value(); }
+    // Waits for the query in hand, if any, and publishes its result.
+    void settle() const;
+    // Rows read of rows while the bound cube file is still being read.
+    std::optional<std::pair<qint64, qint64>> readProgress() const;
 
     // The binding to a cube.
     void setConnectionString(const QString& connectionString);
@@ -80,6 +97,8 @@ public:
 signals:
     // Another cube is bound, or none: the field list's schema changes.
     void sourceChanged();
+    // A query went to the background; resultReady() follows unless a newer query replaces it.
+    void queryStarted();
     void resultReady();
     void dataFieldsChanged();
     void stateChanged();
@@ -88,7 +107,15 @@ private:
     void bind(std::unique_ptr<olap::CubeSource> source);
     void resetLayout();
     bool fitsSchema(const PivotLayout& layout, const olap::CubeSchema& schema) const;
+    struct QueryOutcome
+    {
+        std::shared_ptr<olap::CellSet> cells;
+        QString error;
+    };
+    static QueryOutcome answer(olap::CubeSource* source, std::mutex& lock, const olap::PivotQuery& query,
+                               const std::function<bool()>& replaced);
     void runQuery();
+    void publish(QueryOutcome outcome);
     void fail(const QString& description);
     int levelCount(const QString& hierarchy) const;
     QString memberCaption(const QString& hierarchy, const olap::MemberPath& member) const;
@@ -96,9 +123,15 @@ private:
     const QVector<olap::Tuple>& tuples(Area area) const;
 
     PivotState m_state;
-    std::unique_ptr<olap::CubeSource> m_source;
+    // Shared with a query running in the background; the lock keeps a source to one call at a time.
+    std::shared_ptr<olap::CubeSource> m_source;
+    std::shared_ptr<std::mutex> m_sourceLock = std::make_shared<std::mutex>();
     std::shared_ptr<const PivotResult> m_result;
     QString m_error;
+    bool m_background = false;
+    quint64 m_generation = 0;   // of the latest query
+    std::shared_ptr<std::atomic<quint64>> m_latest = std::make_shared<std::atomic<quint64>>(0);   // the same, for running queries
+    std::optional<QFuture<QueryOutcome>> m_pending;   // the latest query, while its result is not published
 };
 
 }

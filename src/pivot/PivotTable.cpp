@@ -16,12 +16,15 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace pivot {
 namespace {
 const QString Source = QStringLiteral("PivotTable");
 constexpr int DetailRowLimit = 1000;
+constexpr int ProgressAfterMs = 500;
 }
 
 PivotTable::PivotTable(Version version, QWidget* parent)
@@ -29,6 +32,7 @@ PivotTable::PivotTable(Version version, QWidget* parent)
 {
     buildUi();
     connect(m_controller, &PivotController::sourceChanged, this, &PivotTable::showSchema);
+    connect(m_controller, &PivotController::queryStarted, this, &PivotTable::showQueryStarted);
     connect(m_controller, &PivotController::resultReady, this, &PivotTable::showResult);
     connect(m_controller, &PivotController::dataFieldsChanged, this, &PivotTable::showDataFields);
     connect(m_controller, &PivotController::stateChanged, this, &PivotTable::refreshPanels);
@@ -51,6 +55,14 @@ void PivotTable::buildUi()
     m_titleBar->setTextFormat(Qt::PlainText);
     m_titleBar->setStyleSheet(QStringLiteral("background: #2f4f7f; color: white; font-weight: bold; padding: 3px 6px;"));
     main->addWidget(m_titleBar);
+    m_progressLabel = new QLabel(m_content);
+    m_progressLabel->setTextFormat(Qt::PlainText);
+    m_progressLabel->setStyleSheet(QStringLiteral("background: #fff8dc; padding: 3px 6px;"));
+    m_progressLabel->hide();
+    main->addWidget(m_progressLabel);
+    m_progressTimer = new QTimer(this);
+    m_progressTimer->setInterval(100);
+    connect(m_progressTimer, &QTimer::timeout, this, &PivotTable::showProgress);
 
     auto* body = new QHBoxLayout;
     body->setSpacing(4);
@@ -246,7 +258,7 @@ void PivotTable::ExportPicture(const QString& fileName, const QString& filterNam
                              tr("The pivot table cannot export a picture as %1").arg(filterName), Source);
     if (width <= 0 || height <= 0 || width > 16000 || height > 16000)
         platform::raiseError(platform::err::InvalidArgument, tr("Invalid picture size"), Source);
-    const QImage picture = renderPivotPicture(*m_grid, m_titleBar->text(), QSize(width, height));
+    const QImage picture = renderPivotPicture(*grid(), m_titleBar->text(), QSize(width, height));
     gifWriter()(picture, fileName);
 }
 
@@ -267,6 +279,7 @@ QStringList PivotTable::measureNumberFormats() const
 
 QString PivotTable::rowCaption(int position) const
 {
+    m_controller->settle();
     return position >= 0 && position < m_model->rowCount() ? m_model->headerData(position, Qt::Vertical).toString()
                                                           : QString();
 }
@@ -283,6 +296,7 @@ QStringList PivotTable::columnFieldCaptions() const
 
 QString PivotTable::columnCaption(int position) const
 {
+    m_controller->settle();
     const HeaderLayout& headers = m_model->columnHeaders();
     if (position < 0 || position >= headers.positionCount())
         return {};
@@ -390,6 +404,7 @@ MemberChecklist* PivotTable::openFilter(const QString& hierarchy)
 
 DetailsView* PivotTable::showDetails(int row, int column)
 {
+    m_controller->settle();
     if (!m_allowDetails || !m_controller->source() || row < 0 || row >= m_model->rowCount() || column < 0
         || column >= m_model->columnCount())
         return nullptr;
@@ -410,8 +425,57 @@ void PivotTable::showSchema()
     m_fieldList->setSchema(source ? source->schema() : olap::CubeSchema());
 }
 
+PivotGridView* PivotTable::grid() const
+{
+    m_controller->settle();
+    return m_grid;
+}
+
+PivotGridModel* PivotTable::gridModel() const
+{
+    m_controller->settle();
+    return m_model;
+}
+
+void PivotTable::setQueriesInBackground(bool background)
+{
+    m_controller->setQueriesInBackground(background);
+}
+
+bool PivotTable::queryPending() const
+{
+    return m_controller->queryPending();
+}
+
+void PivotTable::showQueryStarted()
+{
+    refreshPanels();   // the fields show where they now are while the result is computed
+    setCursor(Qt::BusyCursor);
+    m_pendingSince.start();
+    m_progressTimer->start();
+}
+
+// While a query waits for its cube file to be read: rows read of rows, after half a second.
+void PivotTable::showProgress()
+{
+    const std::optional<std::pair<qint64, qint64>> progress = m_controller->readProgress();
+    if (!m_controller->queryPending() || !progress || m_pendingSince.elapsed() < ProgressAfterMs) {
+        m_progressLabel->hide();
+        return;
+    }
+    const QLocale locale;
+    m_progressLabel->setText(progress->second > 0
+                                 ? tr("Reading the cube: %1 of %2 rows")
+                                       .arg(locale.toString(progress->first), locale.toString(progress->second))
+                                 : tr("Reading the cube: %1 rows").arg(locale.toString(progress->first)));
+    m_progressLabel->show();
+}
+
 void PivotTable::showResult()
 {
+    m_progressTimer->stop();
+    m_progressLabel->hide();
+    unsetCursor();
     const PivotLayout& layout = m_controller->state().layout;
     m_model->setDataFields(m_controller->measureCaptions(), m_controller->measureNumberFormats());
     m_model->setResult(m_controller->result());
@@ -439,7 +503,8 @@ void PivotTable::refreshPanels()
     const QString caption = m_controller->titleBarText();
     m_titleBar->setText(caption);
     m_titleBar->setVisible(!caption.isEmpty());
-    const QString error = m_controller->errorText();
+    // Reading the error would wait for a query in hand; it shows with that query's result.
+    const QString error = m_controller->queryPending() ? QString() : m_controller->errorText();
     m_errorLabel->setText(error);
     m_errorLabel->setVisible(!error.isEmpty());
 

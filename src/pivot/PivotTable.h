@@ -3,10 +3,12 @@
 #include "pivot/PivotObjects.h"
 #include "pivot/PivotXml.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 #include <memory>
 
 class QLabel;
+class QTimer;
 
 namespace pivot {
 
@@ -74,8 +76,8 @@ public:
     QStringList columnFieldCaptions() const;
 
     // The pieces of the component, for hosts and tests that drive it as a user would.
-    PivotGridView* grid() const { return m_grid; }
-    PivotGridModel* gridModel() const { return m_model; }
+    PivotGridView* grid() const;
+    PivotGridModel* gridModel() const;
     FieldListPanel* fieldList() const { return m_fieldList; }
     PropertyToolbox* propertyToolbox() const { return m_toolbox; }
     DropArea* dropArea(Area area) const;
@@ -84,6 +86,13 @@ public:
 
     // Binds an already open cube, as setDataMember does after opening it.
     void setCubeSource(std::unique_ptr<olap::CubeSource> source, const QString& dataMember);
+    // Queries run on another thread when set (the report windows set it): the window goes on
+    // handling events with a busy cursor and shows how far a cube file has been read when
+    // that takes longer than half a second. Whatever reads the result waits for the query in
+    // hand first (PivotController).
+    void setQueriesInBackground(bool background);
+    bool queryPending() const;
+    QLabel* progressLabel() const { return m_progressLabel; }
     const PivotLayout& layout() const;
     // Changes the layout as the user would, and queries again.
     void placeField(const FieldRef& field, Area area, int index = -1);
@@ -121,6 +130,8 @@ private:
     void requireMember(bool available, const char* member) const;
     // The views of what the controller tells.
     void showSchema();
+    void showQueryStarted();
+    void showProgress();
     void showResult();
     void showDataFields();
     void refreshPanels();
@@ -136,6 +147,9 @@ private:
     QWidget* m_content = nullptr;
     QLabel* m_titleBar = nullptr;
     QLabel* m_errorLabel = nullptr;
+    QLabel* m_progressLabel = nullptr;
+    QTimer* m_progressTimer = nullptr;
+    QElapsedTimer m_pendingSince;
     PivotGridModel* m_model = nullptr;
     PivotGridView* m_grid = nullptr;
     FieldListPanel* m_fieldList = nullptr;

@@ -1,3 +1,4 @@
+#include "LargeCube.h"
 #include "SampleCubes.h"
 
 #include "olap/Catalog.h"
@@ -115,6 +116,13 @@ QString nullKeyCatalog()
             "('Shop', 'Product', 2, 'Product', 'Product', 'product_id', 'product', NULL);\n"
             "INSERT INTO olap_measure (cube, name, caption, column_name, aggregate, number_format, ordinal) "
             "VALUES ('Shop', 'Amount', 'Amount', 'amount', 'sum', '#,##0', 1);\n"));
+    return name;
+}
+
+// The generated large cube, on the server.
+QString largeCatalog()
+{
+    static const QString name = catalogFromSql(QStringLiteral("tessaline_test_large"), largecube::sql());
     return name;
 }
 
@@ -294,6 +302,38 @@ TEST_F(ServerCube, MembersWithAnEmptyKeyFilterAndShowTheirFacts)
     ASSERT_EQ(filtered.rows.size(), 2);
     EXPECT_EQ(filtered.value(1, 0, 0), 55.0);
     EXPECT_EQ(server->details(q, 0, 0, 10).rows.size(), 3);
+}
+
+// Typed key comparisons, arrays of several members, the empty member and only the grouping
+// sets the query shows, against plain SQL over the same data in a cube file.
+TEST_F(ServerCube, LargeCubeEqualsSqlWithAndWithoutTotalsAndFilters)
+{
+    const QString catalog = largeCatalog();
+    ASSERT_FALSE(catalog.isEmpty());
+    auto server = openCube(serverString(catalog), QStringLiteral("Large"));
+    PivotQuery q;
+    q.rows.fields = {field("Item", 1), field("Place")};
+    q.columns.fields = {field("Kind")};
+    q.measures = largecube::measures();
+    largecube::expectEqualsSql(server->query(q), q);
+
+    q.rows.subtotals = q.rows.grandTotal = q.columns.subtotals = q.columns.grandTotal = false;
+    q.filters = {{QStringLiteral("Kind"), {path({"k2"}), path({"k5"})}},
+                 {QStringLiteral("Place"), {path({""}), path({"R1", "1"}), path({"R1", "6"}), path({"R2", "2"})}}};
+    const CellSet filtered = server->query(q);
+    for (const Tuple& t : filtered.rows)
+        ASSERT_FALSE(t.members[0].isTotal || t.members[1].isTotal);
+    largecube::expectEqualsSql(filtered, q,
+                               QStringLiteral("c.c_name IN ('k2', 'k5') AND (b.b_region IS NULL OR b.b_id IN (1, 6, 2))"));
+
+    q.rows.fields = {field("Place", 1)};
+    q.rows.sortByMeasure = 5;   // Tags
+    q.rows.sortByValue = SortOrder::Ascending;
+    q.filters = {{QStringLiteral("Place"), {path({""})}}};
+    const CellSet sorted = server->query(q);
+    largecube::expectEqualsSql(sorted, q, QStringLiteral("b.b_region IS NULL"));
+    auto file = openCube(QStringLiteral("Provider=MSOLAP.4;data source=") + largecube::cubeFile(), QString());
+    expectSameCellSets(sorted, file->query(q));
 }
 
 TEST_F(ServerCube, FactsWithoutADimensionRowCountNowhereAsInTheCubeFile)

@@ -293,6 +293,8 @@ void ReportWindow::createComponents()
     m_pivReports = pivotTable;
     m_excChart = chartSpace;
     m_pivReports->setObjectName(QStringLiteral("pivReports"));
+    // Reading a cube and querying it never hold up the window.
+    m_pivReports->setQueriesInBackground(true);
     m_excChart->setObjectName(QStringLiteral("excChart"));
     m_pivReports->setParent(m_inner);
     m_excChart->setParent(m_inner);

@@ -1,0 +1,139 @@
+#include "LargeCube.h"
+#include "SampleCubes.h"
+
+#include "olap/CubeProvider.h"
+#include "olap/MemoryCube.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using namespace olap;
+
+using testcubes::field;
+using testcubes::path;
+
+namespace {
+
+CubeSource& large()
+{
+    static std::unique_ptr<CubeSource> cube =
+        openCube(QStringLiteral("Provider=MSOLAP.4;data source=") + largecube::cubeFile(), QString());
+    return *cube;
+}
+
+PivotQuery itemsByPlaceAndKind(bool totals)
+{
+    PivotQuery q;
+    q.rows.fields = {field("Item", 1), field("Place", 1)};
+    q.columns.fields = {field("Kind")};
+    for (Axis* axis : {&q.rows, &q.columns}) {
+        axis->subtotals = totals;
+        axis->grandTotal = totals;
+    }
+    q.measures = largecube::measures();
+    return q;
+}
+
+}
+
+// Tens of thousands of groups of item, city and kind, in a space larger than the engine indexes directly.
+TEST(LargeCube, ManyGroupsWithEveryTotalEqualSql)
+{
+    const PivotQuery q = itemsByPlaceAndKind(true);
+    const CellSet cells = large().query(q);
+    EXPECT_GT(cells.rows.size(), 40000);
+    largecube::expectEqualsSql(cells, q);
+}
+
+TEST(LargeCube, ManyGroupsWithoutTotalsEqualSqlAndShowNoTotal)
+{
+    const PivotQuery q = itemsByPlaceAndKind(false);
+    const CellSet cells = large().query(q);
+    for (const Tuple& t : cells.rows) {
+        for (const TupleMember& m : t.members)
+            ASSERT_FALSE(m.isTotal || m.member.path.isAll());
+    }
+    EXPECT_EQ(cells.columns.size(), 5);
+    largecube::expectEqualsSql(cells, q);
+}
+
+// Few groups: distinct values are counted through bitmaps; the empty region is a member.
+TEST(LargeCube, FewGroupsWithAFilterAndTheEmptyRegionEqualSql)
+{
+    PivotQuery q;
+    q.rows.fields = {field("Item")};
+    q.columns.fields = {field("Place")};
+    q.filters = {{QStringLiteral("Kind"), {path({"k1"}), path({"k4"})}}};
+    q.measures = largecube::measures();
+    const CellSet cells = large().query(q);
+    bool emptyRegion = false;
+    for (const Tuple& t : cells.columns)
+        emptyRegion = emptyRegion || t.members[0].member.path == path({""});
+    EXPECT_TRUE(emptyRegion);
+    largecube::expectEqualsSql(cells, q, QStringLiteral("c.c_name IN ('k1', 'k4')"));
+}
+
+TEST(LargeCube, FilterOnTheEmptyRegionKeepsOnlyItsFacts)
+{
+    PivotQuery q;
+    q.rows.fields = {field("Place", 1)};
+    q.filters = {{QStringLiteral("Place"), {path({""})}}};
+    q.measures = largecube::measures();
+    const CellSet cells = large().query(q);
+    largecube::expectEqualsSql(cells, q, QStringLiteral("b.b_region IS NULL"));
+}
+
+// Sorting by value needs totals that the layout does not show.
+TEST(LargeCube, SortingByValueWithoutTotalsUsesTheUnshownTotals)
+{
+    PivotQuery q;
+    q.rows.fields = {field("Item", 1)};
+    q.columns.fields = {field("Kind")};
+    q.rows.subtotals = q.rows.grandTotal = q.columns.subtotals = q.columns.grandTotal = false;
+    q.rows.sortByMeasure = 4;   // Orders
+    q.rows.sortByValue = SortOrder::Descending;
+    q.measures = largecube::measures();
+    const CellSet cells = large().query(q);
+    largecube::expectEqualsSql(cells, q);
+    const auto orders = testcubes::sql(largecube::cubeFile(),
+                                       QStringLiteral("SELECT COUNT(DISTINCT order_id) FROM facts f JOIN dim_a a USING (a_id) "
+                                                      "JOIN dim_b USING (b_id) JOIN dim_c USING (c_id) "
+                                                      "WHERE a.a_group = '%1' GROUP BY a.a_id ORDER BY 1 DESC LIMIT 1")
+                                           .arg(cells.rows[0].members[0].member.path.keys[0]));
+    ASSERT_EQ(orders.size(), 1);
+    // The first group's first item is the one with the most orders in that group.
+    const auto first = testcubes::sql(largecube::cubeFile(),
+                                      QStringLiteral("SELECT COUNT(DISTINCT order_id) FROM facts f JOIN dim_b USING (b_id) "
+                                                     "JOIN dim_c USING (c_id) WHERE f.a_id = %1")
+                                          .arg(cells.rows[0].members[0].member.path.keys[1]));
+    EXPECT_EQ(first[0][0].toDouble(), orders[0][0].toDouble());
+}
+
+// A cube file is read once, on a thread of its own, and shared by every source that opens
+// it; a file changed on disk is read afresh.
+TEST(LargeCube, OneReadPerFileSharedUntilTheFileChanges)
+{
+    const QString copy = testcubes::folder() + QStringLiteral("/shared-read.cub");
+    ASSERT_TRUE(QFile::copy(largecube::cubeFile(), copy));
+    const QString connection = QStringLiteral("Provider=MSOLAP.4;data source=") + copy;
+    const auto first = openCube(connection, QString());
+    const auto second = openCube(connection, QString());
+    const auto& a = dynamic_cast<const MemoryCube&>(*first).load();
+    const auto& b = dynamic_cast<const MemoryCube&>(*second).load();
+    EXPECT_EQ(&a, &b);
+    EXPECT_EQ(first->schema().name, QStringLiteral("Large"));   // before the read has ended
+    first->members(QStringLiteral("Kind"), 0);
+    EXPECT_TRUE(a.finished());
+    EXPECT_EQ(a.progress().rowCount.load(), 60000);
+    EXPECT_EQ(a.progress().rowsRead.load(), 60000);
+
+    testcubes::exec(copy, QStringLiteral("INSERT INTO facts VALUES (1, 1, 1, 1000, 1, 1, 'x')"));
+    const auto third = openCube(connection, QString());
+    const auto& c = dynamic_cast<const MemoryCube&>(*third).load();
+    EXPECT_NE(&a, &c);
+    PivotQuery q;
+    q.measures = {QStringLiteral("Lines")};
+    EXPECT_EQ(third->query(q).value(0, 0, 0), 60000.0 - 100 + 1);   // facts of city 601 have no row
+    EXPECT_EQ(first->query(q).value(0, 0, 0), 60000.0 - 100);
+}
