@@ -4,7 +4,7 @@ RELEASE_DIR := build/release
 TEST_DIR := build/asan
 DATA_DIR := $(CURDIR)/$(RELEASE_DIR)/data
 
-.PHONY: run test deps build test-build bench clean
+.PHONY: run test deps build test-build bench fuzz clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -29,6 +29,11 @@ test: test-build
 bench: deps
 	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESSALINE_TESTS=OFF -DTESSALINE_BENCH=ON
 	cmake --build build/bench -j $(JOBS)
+
+# Every fuzzing harness for FUZZ_SECONDS each (three times that for the cube-file ones).
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	bash scripts/fuzz.sh $(FUZZ_SECONDS)
 
 clean:
 	rm -rf build

@@ -239,14 +239,6 @@
         <translation>hodnota nemá klíčové slovo</translation>
     </message>
     <message>
-        <source>the value of &quot;%1&quot; has no closing quote</source>
-        <translation>hodnota „%1“ nemá uzavírací uvozovky</translation>
-    </message>
-    <message>
-        <source>text follows the quoted value of &quot;%1&quot;</source>
-        <translation>za hodnotou „%1“ v uvozovkách následuje text</translation>
-    </message>
-    <message>
         <source>the port of &quot;%1&quot; is not a number</source>
         <translation>port v „%1“ není číslo</translation>
     </message>
@@ -365,6 +357,38 @@
     <message>
         <source>The cube file &quot;%1&quot; cannot be used (%2): %3</source>
         <translation>Soubor krychle „%1“ nelze použít (%2): %3</translation>
+    </message>
+    <message>
+        <source>an item</source>
+        <translation>položka</translation>
+    </message>
+    <message>
+        <source>%1 has no value</source>
+        <translation>%1 nemá hodnotu</translation>
+    </message>
+    <message>
+        <source>the value of %1 has no closing quote</source>
+        <translation>hodnota %1 nemá uzavírací uvozovky</translation>
+    </message>
+    <message>
+        <source>text follows the quoted value of %1</source>
+        <translation>za hodnotou %1 v uvozovkách následuje text</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; has no table %2%3.</source>
+        <translation>Soubor krychle „%1“ nemá tabulku %2%3.</translation>
+    </message>
+    <message>
+        <source> (it is a %1)</source>
+        <translation> (je to %1)</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be used: %2</source>
+        <translation>Soubor krychle „%1“ nelze použít: %2</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
+        <translation>Soubor krychle „%1“ neodpovídá: čtení nepřineslo nic po dobu %2 s, proto bylo zastaveno.</translation>
     </message>
 </context>
 <context>
@@ -662,6 +686,13 @@
     </message>
 </context>
 <context>
+    <name>platform</name>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be read: %2</source>
+        <translation>Složku „%1“ nelze přečíst: %2</translation>
+    </message>
+</context>
+<context>
     <name>reports</name>
     <message>
         <source>%1: another file holds the report &quot;%2&quot; already.</source>
@@ -704,16 +735,36 @@
         <translation>Název sestavy je příliš dlouhý.</translation>
     </message>
     <message>
-        <source>These report files could not be read and were left out:</source>
-        <translation>Tyto soubory sestav nelze přečíst, a byly proto vynechány:</translation>
-    </message>
-    <message>
         <source>No cube was found in %1.</source>
         <translation>V %1 nebyla nalezena žádná krychle.</translation>
     </message>
     <message>
         <source>Put cube files (*.cub) in that folder, or name a cube server in ServerName.txt.</source>
         <translation>Vložte do této složky soubory krychlí (*.cub) nebo uveďte server krychlí v souboru ServerName.txt.</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;***&quot;, &quot;XYZ&quot; or &quot;XXX&quot;, which the report file keeps for itself.</source>
+        <translation>%1 obsahuje „***“, „XYZ“ nebo „XXX“, které si soubor sestavy vyhrazuje pro sebe.</translation>
+    </message>
+    <message>
+        <source>The pivot table (the name of its cube, server or database, a member or a title)</source>
+        <translation>Kontingenční tabulka (název její krychle, serveru nebo databáze, člen nebo nadpis)</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>Graf</translation>
+    </message>
+    <message>
+        <source>The description, type or category</source>
+        <translation>Popis, typ nebo kategorie</translation>
+    </message>
+    <message>
+        <source>The view mode or chart type cannot be stored.</source>
+        <translation>Režim zobrazení nebo typ grafu nelze uložit.</translation>
+    </message>
+    <message>
+        <source>These report files and folders could not be read and were left out:</source>
+        <translation>Tyto soubory a složky sestav nelze přečíst, a byly proto vynechány:</translation>
     </message>
 </context>
 <context>

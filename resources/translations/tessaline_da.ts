@@ -239,14 +239,6 @@
         <translation>en værdi har intet nøgleord</translation>
     </message>
     <message>
-        <source>the value of &quot;%1&quot; has no closing quote</source>
-        <translation>værdien af &quot;%1&quot; har intet afsluttende anførselstegn</translation>
-    </message>
-    <message>
-        <source>text follows the quoted value of &quot;%1&quot;</source>
-        <translation>der står tekst efter den citerede værdi af &quot;%1&quot;</translation>
-    </message>
-    <message>
         <source>the port of &quot;%1&quot; is not a number</source>
         <translation>porten i &quot;%1&quot; er ikke et tal</translation>
     </message>
@@ -365,6 +357,38 @@
     <message>
         <source>The cube file &quot;%1&quot; cannot be used (%2): %3</source>
         <translation>Kubefilen &quot;%1&quot; kan ikke bruges (%2): %3</translation>
+    </message>
+    <message>
+        <source>an item</source>
+        <translation>et element</translation>
+    </message>
+    <message>
+        <source>%1 has no value</source>
+        <translation>%1 har ingen værdi</translation>
+    </message>
+    <message>
+        <source>the value of %1 has no closing quote</source>
+        <translation>værdien af %1 har intet afsluttende anførselstegn</translation>
+    </message>
+    <message>
+        <source>text follows the quoted value of %1</source>
+        <translation>der står tekst efter den citerede værdi af %1</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; has no table %2%3.</source>
+        <translation>Kubefilen &quot;%1&quot; har ingen tabel %2%3.</translation>
+    </message>
+    <message>
+        <source> (it is a %1)</source>
+        <translation> (det er en %1)</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be used: %2</source>
+        <translation>Kubefilen &quot;%1&quot; kan ikke bruges: %2</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
+        <translation>Kubefilen &quot;%1&quot; svarer ikke: læsningen gav intet i %2 sekunder og blev derfor stoppet.</translation>
     </message>
 </context>
 <context>
@@ -662,6 +686,13 @@
     </message>
 </context>
 <context>
+    <name>platform</name>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be read: %2</source>
+        <translation>Mappen &quot;%1&quot; kan ikke læses: %2</translation>
+    </message>
+</context>
+<context>
     <name>reports</name>
     <message>
         <source>%1: another file holds the report &quot;%2&quot; already.</source>
@@ -704,16 +735,36 @@
         <translation>Rapportnavnet er for langt.</translation>
     </message>
     <message>
-        <source>These report files could not be read and were left out:</source>
-        <translation>Disse rapportfiler kunne ikke læses og er udeladt:</translation>
-    </message>
-    <message>
         <source>No cube was found in %1.</source>
         <translation>Der blev ikke fundet nogen kube i %1.</translation>
     </message>
     <message>
         <source>Put cube files (*.cub) in that folder, or name a cube server in ServerName.txt.</source>
         <translation>Læg kubefiler (*.cub) i den mappe, eller angiv en kubeserver i ServerName.txt.</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;***&quot;, &quot;XYZ&quot; or &quot;XXX&quot;, which the report file keeps for itself.</source>
+        <translation>%1 indeholder &quot;***&quot;, &quot;XYZ&quot; eller &quot;XXX&quot;, som rapportfilen bruger til sig selv.</translation>
+    </message>
+    <message>
+        <source>The pivot table (the name of its cube, server or database, a member or a title)</source>
+        <translation>Pivottabellen (navnet på dens kube, server eller database, et medlem eller en titel)</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>Diagrammet</translation>
+    </message>
+    <message>
+        <source>The description, type or category</source>
+        <translation>Beskrivelsen, typen eller kategorien</translation>
+    </message>
+    <message>
+        <source>The view mode or chart type cannot be stored.</source>
+        <translation>Visningstilstanden eller diagramtypen kan ikke gemmes.</translation>
+    </message>
+    <message>
+        <source>These report files and folders could not be read and were left out:</source>
+        <translation>Disse rapportfiler og -mapper kunne ikke læses og er udeladt:</translation>
     </message>
 </context>
 <context>

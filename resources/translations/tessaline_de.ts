@@ -239,14 +239,6 @@
         <translation>ein Wert hat kein Schlüsselwort</translation>
     </message>
     <message>
-        <source>the value of &quot;%1&quot; has no closing quote</source>
-        <translation>dem Wert von „%1“ fehlt das schließende Anführungszeichen</translation>
-    </message>
-    <message>
-        <source>text follows the quoted value of &quot;%1&quot;</source>
-        <translation>auf den Wert von „%1“ in Anführungszeichen folgt noch Text</translation>
-    </message>
-    <message>
         <source>the port of &quot;%1&quot; is not a number</source>
         <translation>der Port von „%1“ ist keine Zahl</translation>
     </message>
@@ -365,6 +357,38 @@
     <message>
         <source>The cube file &quot;%1&quot; cannot be used (%2): %3</source>
         <translation>Die Würfeldatei „%1“ kann nicht verwendet werden (%2): %3</translation>
+    </message>
+    <message>
+        <source>an item</source>
+        <translation>ein Eintrag</translation>
+    </message>
+    <message>
+        <source>%1 has no value</source>
+        <translation>%1 hat keinen Wert</translation>
+    </message>
+    <message>
+        <source>the value of %1 has no closing quote</source>
+        <translation>dem Wert von %1 fehlt das schließende Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>text follows the quoted value of %1</source>
+        <translation>auf den Wert von %1 in Anführungszeichen folgt noch Text</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; has no table %2%3.</source>
+        <translation>Die Würfeldatei „%1“ hat keine Tabelle %2%3.</translation>
+    </message>
+    <message>
+        <source> (it is a %1)</source>
+        <translation> (es ist ein %1)</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be used: %2</source>
+        <translation>Die Würfeldatei „%1“ kann nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
+        <translation>Die Würfeldatei „%1“ antwortet nicht: Das Lesen hat %2 Sekunden lang nichts geliefert und wurde deshalb abgebrochen.</translation>
     </message>
 </context>
 <context>
@@ -662,6 +686,13 @@
     </message>
 </context>
 <context>
+    <name>platform</name>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be read: %2</source>
+        <translation>Der Ordner „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>reports</name>
     <message>
         <source>%1: another file holds the report &quot;%2&quot; already.</source>
@@ -704,16 +735,36 @@
         <translation>Der Berichtsname ist zu lang.</translation>
     </message>
     <message>
-        <source>These report files could not be read and were left out:</source>
-        <translation>Diese Berichtsdateien konnten nicht gelesen werden und wurden ausgelassen:</translation>
-    </message>
-    <message>
         <source>No cube was found in %1.</source>
         <translation>In %1 wurde kein Würfel gefunden.</translation>
     </message>
     <message>
         <source>Put cube files (*.cub) in that folder, or name a cube server in ServerName.txt.</source>
         <translation>Legen Sie Würfeldateien (*.cub) in diesen Ordner, oder geben Sie in ServerName.txt einen Würfelserver an.</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;***&quot;, &quot;XYZ&quot; or &quot;XXX&quot;, which the report file keeps for itself.</source>
+        <translation>%1 enthält „***“, „XYZ“ oder „XXX“, die die Berichtsdatei für sich selbst verwendet.</translation>
+    </message>
+    <message>
+        <source>The pivot table (the name of its cube, server or database, a member or a title)</source>
+        <translation>Die Pivot-Tabelle (der Name ihres Würfels, Servers oder ihrer Datenbank, ein Element oder ein Titel)</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>Das Diagramm</translation>
+    </message>
+    <message>
+        <source>The description, type or category</source>
+        <translation>Die Beschreibung, der Typ oder die Kategorie</translation>
+    </message>
+    <message>
+        <source>The view mode or chart type cannot be stored.</source>
+        <translation>Ansichtsmodus oder Diagrammtyp kann nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>These report files and folders could not be read and were left out:</source>
+        <translation>Diese Berichtsdateien und -ordner konnten nicht gelesen werden und wurden ausgelassen:</translation>
     </message>
 </context>
 <context>

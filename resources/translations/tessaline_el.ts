@@ -239,14 +239,6 @@
         <translation>μια τιμή δεν έχει λέξη-κλειδί</translation>
     </message>
     <message>
-        <source>the value of &quot;%1&quot; has no closing quote</source>
-        <translation>η τιμή του «%1» δεν έχει εισαγωγικό κλεισίματος</translation>
-    </message>
-    <message>
-        <source>text follows the quoted value of &quot;%1&quot;</source>
-        <translation>ακολουθεί κείμενο μετά την τιμή του «%1» σε εισαγωγικά</translation>
-    </message>
-    <message>
         <source>the port of &quot;%1&quot; is not a number</source>
         <translation>η θύρα του «%1» δεν είναι αριθμός</translation>
     </message>
@@ -365,6 +357,38 @@
     <message>
         <source>The cube file &quot;%1&quot; cannot be used (%2): %3</source>
         <translation>Το αρχείο κύβου «%1» δεν μπορεί να χρησιμοποιηθεί (%2): %3</translation>
+    </message>
+    <message>
+        <source>an item</source>
+        <translation>ένα στοιχείο</translation>
+    </message>
+    <message>
+        <source>%1 has no value</source>
+        <translation>το %1 δεν έχει τιμή</translation>
+    </message>
+    <message>
+        <source>the value of %1 has no closing quote</source>
+        <translation>η τιμή του %1 δεν έχει εισαγωγικό κλεισίματος</translation>
+    </message>
+    <message>
+        <source>text follows the quoted value of %1</source>
+        <translation>ακολουθεί κείμενο μετά την τιμή του %1 σε εισαγωγικά</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; has no table %2%3.</source>
+        <translation>Το αρχείο κύβου «%1» δεν έχει πίνακα %2%3.</translation>
+    </message>
+    <message>
+        <source> (it is a %1)</source>
+        <translation> (είναι %1)</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be used: %2</source>
+        <translation>Το αρχείο κύβου «%1» δεν μπορεί να χρησιμοποιηθεί: %2</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
+        <translation>Το αρχείο κύβου «%1» δεν αποκρίνεται: η ανάγνωσή του δεν έδωσε τίποτα για %2 δευτερόλεπτα, γι’ αυτό διακόπηκε.</translation>
     </message>
 </context>
 <context>
@@ -662,6 +686,13 @@
     </message>
 </context>
 <context>
+    <name>platform</name>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be read: %2</source>
+        <translation>Δεν είναι δυνατή η ανάγνωση του φακέλου «%1»: %2</translation>
+    </message>
+</context>
+<context>
     <name>reports</name>
     <message>
         <source>%1: another file holds the report &quot;%2&quot; already.</source>
@@ -704,16 +735,36 @@
         <translation>Το όνομα της αναφοράς είναι πολύ μεγάλο.</translation>
     </message>
     <message>
-        <source>These report files could not be read and were left out:</source>
-        <translation>Τα παρακάτω αρχεία αναφορών δεν ήταν δυνατό να διαβαστούν και παραλείφθηκαν:</translation>
-    </message>
-    <message>
         <source>No cube was found in %1.</source>
         <translation>Δεν βρέθηκε κανένας κύβος στο %1.</translation>
     </message>
     <message>
         <source>Put cube files (*.cub) in that folder, or name a cube server in ServerName.txt.</source>
         <translation>Τοποθετήστε αρχεία κύβων (*.cub) σε αυτόν τον φάκελο ή ορίστε έναν διακομιστή κύβων στο ServerName.txt.</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;***&quot;, &quot;XYZ&quot; or &quot;XXX&quot;, which the report file keeps for itself.</source>
+        <translation>%1 περιέχει «***», «XYZ» ή «XXX», που το αρχείο αναφοράς κρατά για τον εαυτό του.</translation>
+    </message>
+    <message>
+        <source>The pivot table (the name of its cube, server or database, a member or a title)</source>
+        <translation>Ο συγκεντρωτικός πίνακας (το όνομα του κύβου, του διακομιστή ή της βάσης δεδομένων του, ένα μέλος ή ένας τίτλος)</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>Το γράφημα</translation>
+    </message>
+    <message>
+        <source>The description, type or category</source>
+        <translation>Η περιγραφή, ο τύπος ή η κατηγορία</translation>
+    </message>
+    <message>
+        <source>The view mode or chart type cannot be stored.</source>
+        <translation>Η λειτουργία προβολής ή ο τύπος γραφήματος δεν μπορεί να αποθηκευτεί.</translation>
+    </message>
+    <message>
+        <source>These report files and folders could not be read and were left out:</source>
+        <translation>Τα παρακάτω αρχεία και φάκελοι αναφορών δεν ήταν δυνατό να διαβαστούν και παραλείφθηκαν:</translation>
     </message>
 </context>
 <context>

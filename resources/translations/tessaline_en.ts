@@ -239,14 +239,6 @@
         <translation>a value has no keyword</translation>
     </message>
     <message>
-        <source>the value of &quot;%1&quot; has no closing quote</source>
-        <translation>the value of &quot;%1&quot; has no closing quote</translation>
-    </message>
-    <message>
-        <source>text follows the quoted value of &quot;%1&quot;</source>
-        <translation>text follows the quoted value of &quot;%1&quot;</translation>
-    </message>
-    <message>
         <source>the port of &quot;%1&quot; is not a number</source>
         <translation>the port of &quot;%1&quot; is not a number</translation>
     </message>
@@ -365,6 +357,38 @@
     <message>
         <source>The cube file &quot;%1&quot; cannot be used (%2): %3</source>
         <translation>The cube file &quot;%1&quot; cannot be used (%2): %3</translation>
+    </message>
+    <message>
+        <source>an item</source>
+        <translation>an item</translation>
+    </message>
+    <message>
+        <source>%1 has no value</source>
+        <translation>%1 has no value</translation>
+    </message>
+    <message>
+        <source>the value of %1 has no closing quote</source>
+        <translation>the value of %1 has no closing quote</translation>
+    </message>
+    <message>
+        <source>text follows the quoted value of %1</source>
+        <translation>text follows the quoted value of %1</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; has no table %2%3.</source>
+        <translation>The cube file &quot;%1&quot; has no table %2%3.</translation>
+    </message>
+    <message>
+        <source> (it is a %1)</source>
+        <translation> (it is a %1)</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be used: %2</source>
+        <translation>The cube file &quot;%1&quot; cannot be used: %2</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
+        <translation>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</translation>
     </message>
 </context>
 <context>
@@ -662,6 +686,13 @@
     </message>
 </context>
 <context>
+    <name>platform</name>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be read: %2</source>
+        <translation>The folder &quot;%1&quot; cannot be read: %2</translation>
+    </message>
+</context>
+<context>
     <name>reports</name>
     <message>
         <source>%1: another file holds the report &quot;%2&quot; already.</source>
@@ -704,16 +735,36 @@
         <translation>The report name is too long.</translation>
     </message>
     <message>
-        <source>These report files could not be read and were left out:</source>
-        <translation>These report files could not be read and were left out:</translation>
-    </message>
-    <message>
         <source>No cube was found in %1.</source>
         <translation>No cube was found in %1.</translation>
     </message>
     <message>
         <source>Put cube files (*.cub) in that folder, or name a cube server in ServerName.txt.</source>
         <translation>Put cube files (*.cub) in that folder, or name a cube server in ServerName.txt.</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;***&quot;, &quot;XYZ&quot; or &quot;XXX&quot;, which the report file keeps for itself.</source>
+        <translation>%1 holds &quot;***&quot;, &quot;XYZ&quot; or &quot;XXX&quot;, which the report file keeps for itself.</translation>
+    </message>
+    <message>
+        <source>The pivot table (the name of its cube, server or database, a member or a title)</source>
+        <translation>The pivot table (the name of its cube, server or database, a member or a title)</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>The chart</translation>
+    </message>
+    <message>
+        <source>The description, type or category</source>
+        <translation>The description, type or category</translation>
+    </message>
+    <message>
+        <source>The view mode or chart type cannot be stored.</source>
+        <translation>The view mode or chart type cannot be stored.</translation>
+    </message>
+    <message>
+        <source>These report files and folders could not be read and were left out:</source>
+        <translation>These report files and folders could not be read and were left out:</translation>
     </message>
 </context>
 <context>

@@ -239,14 +239,6 @@
         <translation>un valor no tiene palabra clave</translation>
     </message>
     <message>
-        <source>the value of &quot;%1&quot; has no closing quote</source>
-        <translation>el valor de &quot;%1&quot; no tiene comillas de cierre</translation>
-    </message>
-    <message>
-        <source>text follows the quoted value of &quot;%1&quot;</source>
-        <translation>hay texto después del valor entre comillas de &quot;%1&quot;</translation>
-    </message>
-    <message>
         <source>the port of &quot;%1&quot; is not a number</source>
         <translation>el puerto de &quot;%1&quot; no es un número</translation>
     </message>
@@ -365,6 +357,38 @@
     <message>
         <source>The cube file &quot;%1&quot; cannot be used (%2): %3</source>
         <translation>El archivo de cubo &quot;%1&quot; no se puede usar (%2): %3</translation>
+    </message>
+    <message>
+        <source>an item</source>
+        <translation>un elemento</translation>
+    </message>
+    <message>
+        <source>%1 has no value</source>
+        <translation>%1 no tiene valor</translation>
+    </message>
+    <message>
+        <source>the value of %1 has no closing quote</source>
+        <translation>el valor de %1 no tiene comillas de cierre</translation>
+    </message>
+    <message>
+        <source>text follows the quoted value of %1</source>
+        <translation>hay texto después del valor entre comillas de %1</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; has no table %2%3.</source>
+        <translation>El archivo de cubo &quot;%1&quot; no tiene la tabla %2%3.</translation>
+    </message>
+    <message>
+        <source> (it is a %1)</source>
+        <translation> (es un %1)</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be used: %2</source>
+        <translation>El archivo de cubo &quot;%1&quot; no se puede usar: %2</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
+        <translation>El archivo de cubo &quot;%1&quot; no responde: su lectura no devolvió nada durante %2 segundos, así que se detuvo.</translation>
     </message>
 </context>
 <context>
@@ -662,6 +686,13 @@
     </message>
 </context>
 <context>
+    <name>platform</name>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be read: %2</source>
+        <translation>No se puede leer la carpeta &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
     <name>reports</name>
     <message>
         <source>%1: another file holds the report &quot;%2&quot; already.</source>
@@ -704,16 +735,36 @@
         <translation>El nombre del informe es demasiado largo.</translation>
     </message>
     <message>
-        <source>These report files could not be read and were left out:</source>
-        <translation>Estos archivos de informe no se pudieron leer y se han omitido:</translation>
-    </message>
-    <message>
         <source>No cube was found in %1.</source>
         <translation>No se encontró ningún cubo en %1.</translation>
     </message>
     <message>
         <source>Put cube files (*.cub) in that folder, or name a cube server in ServerName.txt.</source>
         <translation>Coloque archivos de cubo (*.cub) en esa carpeta o indique un servidor de cubos en ServerName.txt.</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;***&quot;, &quot;XYZ&quot; or &quot;XXX&quot;, which the report file keeps for itself.</source>
+        <translation>%1 contiene &quot;***&quot;, &quot;XYZ&quot; o &quot;XXX&quot;, que el archivo del informe reserva para sí.</translation>
+    </message>
+    <message>
+        <source>The pivot table (the name of its cube, server or database, a member or a title)</source>
+        <translation>La tabla dinámica (el nombre de su cubo, servidor o base de datos, un miembro o un título)</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>El gráfico</translation>
+    </message>
+    <message>
+        <source>The description, type or category</source>
+        <translation>La descripción, el tipo o la categoría</translation>
+    </message>
+    <message>
+        <source>The view mode or chart type cannot be stored.</source>
+        <translation>El modo de vista o el tipo de gráfico no se puede guardar.</translation>
+    </message>
+    <message>
+        <source>These report files and folders could not be read and were left out:</source>
+        <translation>Estos archivos y carpetas de informe no se pudieron leer y se han omitido:</translation>
     </message>
 </context>
 <context>

@@ -239,14 +239,6 @@
         <translation>arvolta puuttuu avainsana</translation>
     </message>
     <message>
-        <source>the value of &quot;%1&quot; has no closing quote</source>
-        <translation>arvolta &quot;%1&quot; puuttuu loppulainausmerkki</translation>
-    </message>
-    <message>
-        <source>text follows the quoted value of &quot;%1&quot;</source>
-        <translation>lainausmerkeissä olevan arvon &quot;%1&quot; perässä on tekstiä</translation>
-    </message>
-    <message>
         <source>the port of &quot;%1&quot; is not a number</source>
         <translation>kohteen &quot;%1&quot; portti ei ole luku</translation>
     </message>
@@ -365,6 +357,38 @@
     <message>
         <source>The cube file &quot;%1&quot; cannot be used (%2): %3</source>
         <translation>Kuutiotiedostoa &quot;%1&quot; ei voi käyttää (%2): %3</translation>
+    </message>
+    <message>
+        <source>an item</source>
+        <translation>kohde</translation>
+    </message>
+    <message>
+        <source>%1 has no value</source>
+        <translation>kohteella %1 ei ole arvoa</translation>
+    </message>
+    <message>
+        <source>the value of %1 has no closing quote</source>
+        <translation>kohteen %1 arvolta puuttuu loppulainausmerkki</translation>
+    </message>
+    <message>
+        <source>text follows the quoted value of %1</source>
+        <translation>kohteen %1 lainausmerkeissä olevan arvon perässä on tekstiä</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; has no table %2%3.</source>
+        <translation>Kuutiotiedostossa &quot;%1&quot; ei ole taulua %2%3.</translation>
+    </message>
+    <message>
+        <source> (it is a %1)</source>
+        <translation> (se on %1)</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be used: %2</source>
+        <translation>Kuutiotiedostoa &quot;%1&quot; ei voi käyttää: %2</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
+        <translation>Kuutiotiedosto &quot;%1&quot; ei vastaa: lukeminen ei tuottanut mitään %2 sekuntiin, joten se keskeytettiin.</translation>
     </message>
 </context>
 <context>
@@ -662,6 +686,13 @@
     </message>
 </context>
 <context>
+    <name>platform</name>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be read: %2</source>
+        <translation>Kansiota &quot;%1&quot; ei voi lukea: %2</translation>
+    </message>
+</context>
+<context>
     <name>reports</name>
     <message>
         <source>%1: another file holds the report &quot;%2&quot; already.</source>
@@ -704,16 +735,36 @@
         <translation>Raportin nimi on liian pitkä.</translation>
     </message>
     <message>
-        <source>These report files could not be read and were left out:</source>
-        <translation>Näitä raporttitiedostoja ei voitu lukea, joten ne jätettiin pois:</translation>
-    </message>
-    <message>
         <source>No cube was found in %1.</source>
         <translation>Kansiosta %1 ei löytynyt yhtään kuutiota.</translation>
     </message>
     <message>
         <source>Put cube files (*.cub) in that folder, or name a cube server in ServerName.txt.</source>
         <translation>Lisää kansioon kuutiotiedostoja (*.cub) tai nimeä kuutiopalvelin tiedostossa ServerName.txt.</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;***&quot;, &quot;XYZ&quot; or &quot;XXX&quot;, which the report file keeps for itself.</source>
+        <translation>%1 sisältää merkkijonon &quot;***&quot;, &quot;XYZ&quot; tai &quot;XXX&quot;, jotka raporttitiedosto varaa omaan käyttöönsä.</translation>
+    </message>
+    <message>
+        <source>The pivot table (the name of its cube, server or database, a member or a title)</source>
+        <translation>Pivot-taulukko (sen kuution, palvelimen tai tietokannan nimi, jäsen tai otsikko)</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>Kaavio</translation>
+    </message>
+    <message>
+        <source>The description, type or category</source>
+        <translation>Kuvaus, tyyppi tai luokka</translation>
+    </message>
+    <message>
+        <source>The view mode or chart type cannot be stored.</source>
+        <translation>Näkymätilaa tai kaaviotyyppiä ei voi tallentaa.</translation>
+    </message>
+    <message>
+        <source>These report files and folders could not be read and were left out:</source>
+        <translation>Näitä raporttitiedostoja ja -kansioita ei voitu lukea, joten ne jätettiin pois:</translation>
     </message>
 </context>
 <context>

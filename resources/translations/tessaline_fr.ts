@@ -239,14 +239,6 @@
         <translation>une valeur n’a pas de mot clé</translation>
     </message>
     <message>
-        <source>the value of &quot;%1&quot; has no closing quote</source>
-        <translation>la valeur de « %1 » n’a pas de guillemet fermant</translation>
-    </message>
-    <message>
-        <source>text follows the quoted value of &quot;%1&quot;</source>
-        <translation>du texte suit la valeur entre guillemets de « %1 »</translation>
-    </message>
-    <message>
         <source>the port of &quot;%1&quot; is not a number</source>
         <translation>le port de « %1 » n’est pas un nombre</translation>
     </message>
@@ -365,6 +357,38 @@
     <message>
         <source>The cube file &quot;%1&quot; cannot be used (%2): %3</source>
         <translation>Le fichier de cube « %1 » ne peut pas être utilisé (%2) : %3</translation>
+    </message>
+    <message>
+        <source>an item</source>
+        <translation>un élément</translation>
+    </message>
+    <message>
+        <source>%1 has no value</source>
+        <translation>%1 n’a pas de valeur</translation>
+    </message>
+    <message>
+        <source>the value of %1 has no closing quote</source>
+        <translation>la valeur de %1 n’a pas de guillemet fermant</translation>
+    </message>
+    <message>
+        <source>text follows the quoted value of %1</source>
+        <translation>du texte suit la valeur entre guillemets de %1</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; has no table %2%3.</source>
+        <translation>Le fichier de cube « %1 » n’a pas de table %2%3.</translation>
+    </message>
+    <message>
+        <source> (it is a %1)</source>
+        <translation> (c’est un objet %1)</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be used: %2</source>
+        <translation>Le fichier de cube « %1 » ne peut pas être utilisé : %2</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
+        <translation>Le fichier de cube « %1 » ne répond pas : sa lecture n’a rien donné pendant %2 secondes, elle a donc été arrêtée.</translation>
     </message>
 </context>
 <context>
@@ -662,6 +686,13 @@
     </message>
 </context>
 <context>
+    <name>platform</name>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be read: %2</source>
+        <translation>Impossible de lire le dossier « %1 » : %2</translation>
+    </message>
+</context>
+<context>
     <name>reports</name>
     <message>
         <source>%1: another file holds the report &quot;%2&quot; already.</source>
@@ -704,16 +735,36 @@
         <translation>Le nom du rapport est trop long.</translation>
     </message>
     <message>
-        <source>These report files could not be read and were left out:</source>
-        <translation>Ces fichiers de rapport n’ont pas pu être lus et ont été ignorés :</translation>
-    </message>
-    <message>
         <source>No cube was found in %1.</source>
         <translation>Aucun cube n’a été trouvé dans %1.</translation>
     </message>
     <message>
         <source>Put cube files (*.cub) in that folder, or name a cube server in ServerName.txt.</source>
         <translation>Placez des fichiers de cube (*.cub) dans ce dossier ou indiquez un serveur de cubes dans ServerName.txt.</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;***&quot;, &quot;XYZ&quot; or &quot;XXX&quot;, which the report file keeps for itself.</source>
+        <translation>%1 contient « *** », « XYZ » ou « XXX », que le fichier de rapport se réserve.</translation>
+    </message>
+    <message>
+        <source>The pivot table (the name of its cube, server or database, a member or a title)</source>
+        <translation>Le tableau croisé (le nom de son cube, serveur ou base de données, un membre ou un titre)</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>Le graphique</translation>
+    </message>
+    <message>
+        <source>The description, type or category</source>
+        <translation>La description, le type ou la catégorie</translation>
+    </message>
+    <message>
+        <source>The view mode or chart type cannot be stored.</source>
+        <translation>Le mode d’affichage ou le type de graphique ne peut pas être enregistré.</translation>
+    </message>
+    <message>
+        <source>These report files and folders could not be read and were left out:</source>
+        <translation>Ces fichiers et dossiers de rapport n’ont pas pu être lus et ont été ignorés :</translation>
     </message>
 </context>
 <context>

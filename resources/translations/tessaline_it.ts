@@ -239,14 +239,6 @@
         <translation>un valore non ha una parola chiave</translation>
     </message>
     <message>
-        <source>the value of &quot;%1&quot; has no closing quote</source>
-        <translation>il valore di &quot;%1&quot; non ha le virgolette di chiusura</translation>
-    </message>
-    <message>
-        <source>text follows the quoted value of &quot;%1&quot;</source>
-        <translation>c’è del testo dopo il valore tra virgolette di &quot;%1&quot;</translation>
-    </message>
-    <message>
         <source>the port of &quot;%1&quot; is not a number</source>
         <translation>la porta di &quot;%1&quot; non è un numero</translation>
     </message>
@@ -365,6 +357,38 @@
     <message>
         <source>The cube file &quot;%1&quot; cannot be used (%2): %3</source>
         <translation>Il file di cubo &quot;%1&quot; non può essere usato (%2): %3</translation>
+    </message>
+    <message>
+        <source>an item</source>
+        <translation>un elemento</translation>
+    </message>
+    <message>
+        <source>%1 has no value</source>
+        <translation>%1 non ha un valore</translation>
+    </message>
+    <message>
+        <source>the value of %1 has no closing quote</source>
+        <translation>il valore di %1 non ha le virgolette di chiusura</translation>
+    </message>
+    <message>
+        <source>text follows the quoted value of %1</source>
+        <translation>c’è del testo dopo il valore tra virgolette di %1</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; has no table %2%3.</source>
+        <translation>Il file di cubo &quot;%1&quot; non ha la tabella %2%3.</translation>
+    </message>
+    <message>
+        <source> (it is a %1)</source>
+        <translation> (è un %1)</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be used: %2</source>
+        <translation>Il file di cubo &quot;%1&quot; non può essere usato: %2</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
+        <translation>Il file di cubo &quot;%1&quot; non risponde: la lettura non ha prodotto nulla per %2 secondi ed è stata quindi interrotta.</translation>
     </message>
 </context>
 <context>
@@ -662,6 +686,13 @@
     </message>
 </context>
 <context>
+    <name>platform</name>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be read: %2</source>
+        <translation>Impossibile leggere la cartella &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
     <name>reports</name>
     <message>
         <source>%1: another file holds the report &quot;%2&quot; already.</source>
@@ -704,16 +735,36 @@
         <translation>Il nome del report è troppo lungo.</translation>
     </message>
     <message>
-        <source>These report files could not be read and were left out:</source>
-        <translation>Questi file di report non sono stati letti e sono stati esclusi:</translation>
-    </message>
-    <message>
         <source>No cube was found in %1.</source>
         <translation>Nessun cubo trovato in %1.</translation>
     </message>
     <message>
         <source>Put cube files (*.cub) in that folder, or name a cube server in ServerName.txt.</source>
         <translation>Inserire file di cubo (*.cub) in quella cartella oppure indicare un server di cubi in ServerName.txt.</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;***&quot;, &quot;XYZ&quot; or &quot;XXX&quot;, which the report file keeps for itself.</source>
+        <translation>%1 contiene &quot;***&quot;, &quot;XYZ&quot; o &quot;XXX&quot;, che il file del report riserva a sé.</translation>
+    </message>
+    <message>
+        <source>The pivot table (the name of its cube, server or database, a member or a title)</source>
+        <translation>La tabella pivot (il nome del suo cubo, server o database, un membro o un titolo)</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>Il grafico</translation>
+    </message>
+    <message>
+        <source>The description, type or category</source>
+        <translation>La descrizione, il tipo o la categoria</translation>
+    </message>
+    <message>
+        <source>The view mode or chart type cannot be stored.</source>
+        <translation>La modalità di visualizzazione o il tipo di grafico non può essere memorizzato.</translation>
+    </message>
+    <message>
+        <source>These report files and folders could not be read and were left out:</source>
+        <translation>Questi file e cartelle di report non sono stati letti e sono stati esclusi:</translation>
     </message>
 </context>
 <context>

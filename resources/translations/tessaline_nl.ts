@@ -239,14 +239,6 @@
         <translation>een waarde heeft geen sleutelwoord</translation>
     </message>
     <message>
-        <source>the value of &quot;%1&quot; has no closing quote</source>
-        <translation>de waarde van &quot;%1&quot; heeft geen afsluitend aanhalingsteken</translation>
-    </message>
-    <message>
-        <source>text follows the quoted value of &quot;%1&quot;</source>
-        <translation>er staat tekst na de geciteerde waarde van &quot;%1&quot;</translation>
-    </message>
-    <message>
         <source>the port of &quot;%1&quot; is not a number</source>
         <translation>de poort van &quot;%1&quot; is geen getal</translation>
     </message>
@@ -365,6 +357,38 @@
     <message>
         <source>The cube file &quot;%1&quot; cannot be used (%2): %3</source>
         <translation>Het kubusbestand &quot;%1&quot; kan niet worden gebruikt (%2): %3</translation>
+    </message>
+    <message>
+        <source>an item</source>
+        <translation>een item</translation>
+    </message>
+    <message>
+        <source>%1 has no value</source>
+        <translation>%1 heeft geen waarde</translation>
+    </message>
+    <message>
+        <source>the value of %1 has no closing quote</source>
+        <translation>de waarde van %1 heeft geen afsluitend aanhalingsteken</translation>
+    </message>
+    <message>
+        <source>text follows the quoted value of %1</source>
+        <translation>er staat tekst na de geciteerde waarde van %1</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; has no table %2%3.</source>
+        <translation>Het kubusbestand &quot;%1&quot; heeft geen tabel %2%3.</translation>
+    </message>
+    <message>
+        <source> (it is a %1)</source>
+        <translation> (het is een %1)</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be used: %2</source>
+        <translation>Het kubusbestand &quot;%1&quot; kan niet worden gebruikt: %2</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
+        <translation>Het kubusbestand &quot;%1&quot; reageert niet: het lezen leverde %2 seconden lang niets op en is daarom gestopt.</translation>
     </message>
 </context>
 <context>
@@ -662,6 +686,13 @@
     </message>
 </context>
 <context>
+    <name>platform</name>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be read: %2</source>
+        <translation>De map &quot;%1&quot; kan niet worden gelezen: %2</translation>
+    </message>
+</context>
+<context>
     <name>reports</name>
     <message>
         <source>%1: another file holds the report &quot;%2&quot; already.</source>
@@ -704,16 +735,36 @@
         <translation>De rapportnaam is te lang.</translation>
     </message>
     <message>
-        <source>These report files could not be read and were left out:</source>
-        <translation>Deze rapportbestanden konden niet worden gelezen en zijn weggelaten:</translation>
-    </message>
-    <message>
         <source>No cube was found in %1.</source>
         <translation>Er is geen kubus gevonden in %1.</translation>
     </message>
     <message>
         <source>Put cube files (*.cub) in that folder, or name a cube server in ServerName.txt.</source>
         <translation>Zet kubusbestanden (*.cub) in die map of geef een kubusserver op in ServerName.txt.</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;***&quot;, &quot;XYZ&quot; or &quot;XXX&quot;, which the report file keeps for itself.</source>
+        <translation>%1 bevat &quot;***&quot;, &quot;XYZ&quot; of &quot;XXX&quot;, die het rapportbestand voor zichzelf gebruikt.</translation>
+    </message>
+    <message>
+        <source>The pivot table (the name of its cube, server or database, a member or a title)</source>
+        <translation>De draaitabel (de naam van de kubus, server of database, een lid of een titel)</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>De grafiek</translation>
+    </message>
+    <message>
+        <source>The description, type or category</source>
+        <translation>De beschrijving, het type of de categorie</translation>
+    </message>
+    <message>
+        <source>The view mode or chart type cannot be stored.</source>
+        <translation>De weergavemodus of het grafiektype kan niet worden opgeslagen.</translation>
+    </message>
+    <message>
+        <source>These report files and folders could not be read and were left out:</source>
+        <translation>Deze rapportbestanden en -mappen konden niet worden gelezen en zijn weggelaten:</translation>
     </message>
 </context>
 <context>

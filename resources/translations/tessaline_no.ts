@@ -239,14 +239,6 @@
         <translation>en verdi har ikke noe nøkkelord</translation>
     </message>
     <message>
-        <source>the value of &quot;%1&quot; has no closing quote</source>
-        <translation>verdien av &quot;%1&quot; mangler avsluttende anførselstegn</translation>
-    </message>
-    <message>
-        <source>text follows the quoted value of &quot;%1&quot;</source>
-        <translation>det står tekst etter den siterte verdien av &quot;%1&quot;</translation>
-    </message>
-    <message>
         <source>the port of &quot;%1&quot; is not a number</source>
         <translation>porten i &quot;%1&quot; er ikke et tall</translation>
     </message>
@@ -365,6 +357,38 @@
     <message>
         <source>The cube file &quot;%1&quot; cannot be used (%2): %3</source>
         <translation>Kubefilen &quot;%1&quot; kan ikke brukes (%2): %3</translation>
+    </message>
+    <message>
+        <source>an item</source>
+        <translation>et element</translation>
+    </message>
+    <message>
+        <source>%1 has no value</source>
+        <translation>%1 har ingen verdi</translation>
+    </message>
+    <message>
+        <source>the value of %1 has no closing quote</source>
+        <translation>verdien av %1 mangler avsluttende anførselstegn</translation>
+    </message>
+    <message>
+        <source>text follows the quoted value of %1</source>
+        <translation>det står tekst etter den siterte verdien av %1</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; has no table %2%3.</source>
+        <translation>Kubefilen &quot;%1&quot; har ingen tabell %2%3.</translation>
+    </message>
+    <message>
+        <source> (it is a %1)</source>
+        <translation> (det er en %1)</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be used: %2</source>
+        <translation>Kubefilen &quot;%1&quot; kan ikke brukes: %2</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
+        <translation>Kubefilen &quot;%1&quot; svarer ikke: lesingen ga ingenting på %2 sekunder og ble derfor stoppet.</translation>
     </message>
 </context>
 <context>
@@ -662,6 +686,13 @@
     </message>
 </context>
 <context>
+    <name>platform</name>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be read: %2</source>
+        <translation>Mappen &quot;%1&quot; kan ikke leses: %2</translation>
+    </message>
+</context>
+<context>
     <name>reports</name>
     <message>
         <source>%1: another file holds the report &quot;%2&quot; already.</source>
@@ -704,16 +735,36 @@
         <translation>Rapportnavnet er for langt.</translation>
     </message>
     <message>
-        <source>These report files could not be read and were left out:</source>
-        <translation>Disse rapportfilene kunne ikke leses og er utelatt:</translation>
-    </message>
-    <message>
         <source>No cube was found in %1.</source>
         <translation>Fant ingen kube i %1.</translation>
     </message>
     <message>
         <source>Put cube files (*.cub) in that folder, or name a cube server in ServerName.txt.</source>
         <translation>Legg kubefiler (*.cub) i den mappen, eller angi en kubeserver i ServerName.txt.</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;***&quot;, &quot;XYZ&quot; or &quot;XXX&quot;, which the report file keeps for itself.</source>
+        <translation>%1 inneholder &quot;***&quot;, &quot;XYZ&quot; eller &quot;XXX&quot;, som rapportfilen bruker selv.</translation>
+    </message>
+    <message>
+        <source>The pivot table (the name of its cube, server or database, a member or a title)</source>
+        <translation>Pivottabellen (navnet på kuben, serveren eller databasen, et medlem eller en tittel)</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>Diagrammet</translation>
+    </message>
+    <message>
+        <source>The description, type or category</source>
+        <translation>Beskrivelsen, typen eller kategorien</translation>
+    </message>
+    <message>
+        <source>The view mode or chart type cannot be stored.</source>
+        <translation>Visningsmodusen eller diagramtypen kan ikke lagres.</translation>
+    </message>
+    <message>
+        <source>These report files and folders could not be read and were left out:</source>
+        <translation>Disse rapportfilene og -mappene kunne ikke leses og er utelatt:</translation>
     </message>
 </context>
 <context>

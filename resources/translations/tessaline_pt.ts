@@ -239,14 +239,6 @@
         <translation>um valor não tem palavra-chave</translation>
     </message>
     <message>
-        <source>the value of &quot;%1&quot; has no closing quote</source>
-        <translation>o valor de &quot;%1&quot; não tem aspas de fecho</translation>
-    </message>
-    <message>
-        <source>text follows the quoted value of &quot;%1&quot;</source>
-        <translation>há texto depois do valor entre aspas de &quot;%1&quot;</translation>
-    </message>
-    <message>
         <source>the port of &quot;%1&quot; is not a number</source>
         <translation>a porta de &quot;%1&quot; não é um número</translation>
     </message>
@@ -365,6 +357,38 @@
     <message>
         <source>The cube file &quot;%1&quot; cannot be used (%2): %3</source>
         <translation>O ficheiro de cubo &quot;%1&quot; não pode ser utilizado (%2): %3</translation>
+    </message>
+    <message>
+        <source>an item</source>
+        <translation>um item</translation>
+    </message>
+    <message>
+        <source>%1 has no value</source>
+        <translation>%1 não tem valor</translation>
+    </message>
+    <message>
+        <source>the value of %1 has no closing quote</source>
+        <translation>o valor de %1 não tem aspas de fecho</translation>
+    </message>
+    <message>
+        <source>text follows the quoted value of %1</source>
+        <translation>há texto depois do valor entre aspas de %1</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; has no table %2%3.</source>
+        <translation>O ficheiro de cubo &quot;%1&quot; não tem a tabela %2%3.</translation>
+    </message>
+    <message>
+        <source> (it is a %1)</source>
+        <translation> (é um %1)</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be used: %2</source>
+        <translation>O ficheiro de cubo &quot;%1&quot; não pode ser utilizado: %2</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
+        <translation>O ficheiro de cubo &quot;%1&quot; não responde: a leitura não devolveu nada durante %2 segundos, pelo que foi interrompida.</translation>
     </message>
 </context>
 <context>
@@ -662,6 +686,13 @@
     </message>
 </context>
 <context>
+    <name>platform</name>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be read: %2</source>
+        <translation>Não é possível ler a pasta &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
     <name>reports</name>
     <message>
         <source>%1: another file holds the report &quot;%2&quot; already.</source>
@@ -704,16 +735,36 @@
         <translation>O nome do relatório é demasiado longo.</translation>
     </message>
     <message>
-        <source>These report files could not be read and were left out:</source>
-        <translation>Não foi possível ler estes ficheiros de relatório, que foram omitidos:</translation>
-    </message>
-    <message>
         <source>No cube was found in %1.</source>
         <translation>Não foi encontrado nenhum cubo em %1.</translation>
     </message>
     <message>
         <source>Put cube files (*.cub) in that folder, or name a cube server in ServerName.txt.</source>
         <translation>Coloque ficheiros de cubo (*.cub) nessa pasta ou indique um servidor de cubos em ServerName.txt.</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;***&quot;, &quot;XYZ&quot; or &quot;XXX&quot;, which the report file keeps for itself.</source>
+        <translation>%1 contém &quot;***&quot;, &quot;XYZ&quot; ou &quot;XXX&quot;, que o ficheiro do relatório reserva para si.</translation>
+    </message>
+    <message>
+        <source>The pivot table (the name of its cube, server or database, a member or a title)</source>
+        <translation>A tabela dinâmica (o nome do cubo, servidor ou base de dados, um membro ou um título)</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>O gráfico</translation>
+    </message>
+    <message>
+        <source>The description, type or category</source>
+        <translation>A descrição, o tipo ou a categoria</translation>
+    </message>
+    <message>
+        <source>The view mode or chart type cannot be stored.</source>
+        <translation>O modo de visualização ou o tipo de gráfico não pode ser guardado.</translation>
+    </message>
+    <message>
+        <source>These report files and folders could not be read and were left out:</source>
+        <translation>Não foi possível ler estes ficheiros e pastas de relatório, que foram omitidos:</translation>
     </message>
 </context>
 <context>

@@ -239,14 +239,6 @@
         <translation>у значения нет ключевого слова</translation>
     </message>
     <message>
-        <source>the value of &quot;%1&quot; has no closing quote</source>
-        <translation>у значения «%1» нет закрывающей кавычки</translation>
-    </message>
-    <message>
-        <source>text follows the quoted value of &quot;%1&quot;</source>
-        <translation>после значения «%1» в кавычках стоит текст</translation>
-    </message>
-    <message>
         <source>the port of &quot;%1&quot; is not a number</source>
         <translation>порт в «%1» не является числом</translation>
     </message>
@@ -365,6 +357,38 @@
     <message>
         <source>The cube file &quot;%1&quot; cannot be used (%2): %3</source>
         <translation>Файл куба «%1» нельзя использовать (%2): %3</translation>
+    </message>
+    <message>
+        <source>an item</source>
+        <translation>элемент</translation>
+    </message>
+    <message>
+        <source>%1 has no value</source>
+        <translation>у %1 нет значения</translation>
+    </message>
+    <message>
+        <source>the value of %1 has no closing quote</source>
+        <translation>у значения %1 нет закрывающей кавычки</translation>
+    </message>
+    <message>
+        <source>text follows the quoted value of %1</source>
+        <translation>после значения %1 в кавычках стоит текст</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; has no table %2%3.</source>
+        <translation>В файле куба «%1» нет таблицы %2%3.</translation>
+    </message>
+    <message>
+        <source> (it is a %1)</source>
+        <translation> (это %1)</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be used: %2</source>
+        <translation>Файл куба «%1» нельзя использовать: %2</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
+        <translation>Файл куба «%1» не отвечает: чтение ничего не дало за %2 с, поэтому оно было остановлено.</translation>
     </message>
 </context>
 <context>
@@ -662,6 +686,13 @@
     </message>
 </context>
 <context>
+    <name>platform</name>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be read: %2</source>
+        <translation>Не удается прочитать папку «%1»: %2</translation>
+    </message>
+</context>
+<context>
     <name>reports</name>
     <message>
         <source>%1: another file holds the report &quot;%2&quot; already.</source>
@@ -704,16 +735,36 @@
         <translation>Имя отчёта слишком длинное.</translation>
     </message>
     <message>
-        <source>These report files could not be read and were left out:</source>
-        <translation>Эти файлы отчётов не удалось прочитать, и они были пропущены:</translation>
-    </message>
-    <message>
         <source>No cube was found in %1.</source>
         <translation>В %1 не найдено ни одного куба.</translation>
     </message>
     <message>
         <source>Put cube files (*.cub) in that folder, or name a cube server in ServerName.txt.</source>
         <translation>Поместите файлы кубов (*.cub) в эту папку или укажите сервер кубов в файле ServerName.txt.</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;***&quot;, &quot;XYZ&quot; or &quot;XXX&quot;, which the report file keeps for itself.</source>
+        <translation>%1 содержит «***», «XYZ» или «XXX», которые файл отчёта использует сам.</translation>
+    </message>
+    <message>
+        <source>The pivot table (the name of its cube, server or database, a member or a title)</source>
+        <translation>Сводная таблица (имя её куба, сервера или базы данных, элемент или заголовок)</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>Диаграмма</translation>
+    </message>
+    <message>
+        <source>The description, type or category</source>
+        <translation>Описание, тип или категория</translation>
+    </message>
+    <message>
+        <source>The view mode or chart type cannot be stored.</source>
+        <translation>Режим просмотра или тип диаграммы нельзя сохранить.</translation>
+    </message>
+    <message>
+        <source>These report files and folders could not be read and were left out:</source>
+        <translation>Эти файлы и папки отчётов не удалось прочитать, и они были пропущены:</translation>
     </message>
 </context>
 <context>

@@ -239,14 +239,6 @@
         <translation>vrednost nima ključne besede</translation>
     </message>
     <message>
-        <source>the value of &quot;%1&quot; has no closing quote</source>
-        <translation>vrednost »%1« nima zaključnega narekovaja</translation>
-    </message>
-    <message>
-        <source>text follows the quoted value of &quot;%1&quot;</source>
-        <translation>za vrednostjo »%1« v narekovajih sledi besedilo</translation>
-    </message>
-    <message>
         <source>the port of &quot;%1&quot; is not a number</source>
         <translation>vrata v »%1« niso število</translation>
     </message>
@@ -365,6 +357,38 @@
     <message>
         <source>The cube file &quot;%1&quot; cannot be used (%2): %3</source>
         <translation>Datoteke kocke »%1« ni mogoče uporabiti (%2): %3</translation>
+    </message>
+    <message>
+        <source>an item</source>
+        <translation>element</translation>
+    </message>
+    <message>
+        <source>%1 has no value</source>
+        <translation>%1 nima vrednosti</translation>
+    </message>
+    <message>
+        <source>the value of %1 has no closing quote</source>
+        <translation>vrednost %1 nima zaključnega narekovaja</translation>
+    </message>
+    <message>
+        <source>text follows the quoted value of %1</source>
+        <translation>za vrednostjo %1 v narekovajih sledi besedilo</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; has no table %2%3.</source>
+        <translation>Datoteka kocke »%1« nima tabele %2%3.</translation>
+    </message>
+    <message>
+        <source> (it is a %1)</source>
+        <translation> (to je %1)</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be used: %2</source>
+        <translation>Datoteke kocke »%1« ni mogoče uporabiti: %2</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
+        <translation>Datoteka kocke »%1« se ne odziva: branje %2 s ni dalo ničesar, zato je bilo ustavljeno.</translation>
     </message>
 </context>
 <context>
@@ -662,6 +686,13 @@
     </message>
 </context>
 <context>
+    <name>platform</name>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be read: %2</source>
+        <translation>Mape »%1« ni mogoče prebrati: %2</translation>
+    </message>
+</context>
+<context>
     <name>reports</name>
     <message>
         <source>%1: another file holds the report &quot;%2&quot; already.</source>
@@ -704,16 +735,36 @@
         <translation>Ime poročila je predolgo.</translation>
     </message>
     <message>
-        <source>These report files could not be read and were left out:</source>
-        <translation>Teh datotek s poročili ni bilo mogoče prebrati, zato so bile izpuščene:</translation>
-    </message>
-    <message>
         <source>No cube was found in %1.</source>
         <translation>V %1 ni bilo najdene nobene kocke.</translation>
     </message>
     <message>
         <source>Put cube files (*.cub) in that folder, or name a cube server in ServerName.txt.</source>
         <translation>V to mapo shranite datoteke kock (*.cub) ali v ServerName.txt navedite strežnik kock.</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;***&quot;, &quot;XYZ&quot; or &quot;XXX&quot;, which the report file keeps for itself.</source>
+        <translation>%1 vsebuje »***«, »XYZ« ali »XXX«, ki jih datoteka poročila rezervira zase.</translation>
+    </message>
+    <message>
+        <source>The pivot table (the name of its cube, server or database, a member or a title)</source>
+        <translation>Vrtilna tabela (ime njene kocke, strežnika ali zbirke podatkov, član ali naslov)</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>Grafikon</translation>
+    </message>
+    <message>
+        <source>The description, type or category</source>
+        <translation>Opis, vrsta ali kategorija</translation>
+    </message>
+    <message>
+        <source>The view mode or chart type cannot be stored.</source>
+        <translation>Načina prikaza ali vrste grafikona ni mogoče shraniti.</translation>
+    </message>
+    <message>
+        <source>These report files and folders could not be read and were left out:</source>
+        <translation>Teh datotek in map s poročili ni bilo mogoče prebrati, zato so bile izpuščene:</translation>
     </message>
 </context>
 <context>

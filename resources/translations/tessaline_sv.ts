@@ -239,14 +239,6 @@
         <translation>ett värde saknar nyckelord</translation>
     </message>
     <message>
-        <source>the value of &quot;%1&quot; has no closing quote</source>
-        <translation>värdet för &quot;%1&quot; saknar avslutande citattecken</translation>
-    </message>
-    <message>
-        <source>text follows the quoted value of &quot;%1&quot;</source>
-        <translation>text följer efter det citerade värdet för &quot;%1&quot;</translation>
-    </message>
-    <message>
         <source>the port of &quot;%1&quot; is not a number</source>
         <translation>porten i &quot;%1&quot; är inte ett tal</translation>
     </message>
@@ -365,6 +357,38 @@
     <message>
         <source>The cube file &quot;%1&quot; cannot be used (%2): %3</source>
         <translation>Kubfilen &quot;%1&quot; kan inte användas (%2): %3</translation>
+    </message>
+    <message>
+        <source>an item</source>
+        <translation>ett element</translation>
+    </message>
+    <message>
+        <source>%1 has no value</source>
+        <translation>%1 har inget värde</translation>
+    </message>
+    <message>
+        <source>the value of %1 has no closing quote</source>
+        <translation>värdet för %1 saknar avslutande citattecken</translation>
+    </message>
+    <message>
+        <source>text follows the quoted value of %1</source>
+        <translation>text följer efter det citerade värdet för %1</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; has no table %2%3.</source>
+        <translation>Kubfilen &quot;%1&quot; har ingen tabell %2%3.</translation>
+    </message>
+    <message>
+        <source> (it is a %1)</source>
+        <translation> (det är en %1)</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be used: %2</source>
+        <translation>Kubfilen &quot;%1&quot; kan inte användas: %2</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
+        <translation>Kubfilen &quot;%1&quot; svarar inte: läsningen gav ingenting på %2 sekunder och avbröts därför.</translation>
     </message>
 </context>
 <context>
@@ -662,6 +686,13 @@
     </message>
 </context>
 <context>
+    <name>platform</name>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be read: %2</source>
+        <translation>Mappen &quot;%1&quot; kan inte läsas: %2</translation>
+    </message>
+</context>
+<context>
     <name>reports</name>
     <message>
         <source>%1: another file holds the report &quot;%2&quot; already.</source>
@@ -704,16 +735,36 @@
         <translation>Rapportnamnet är för långt.</translation>
     </message>
     <message>
-        <source>These report files could not be read and were left out:</source>
-        <translation>De här rapportfilerna kunde inte läsas och har utelämnats:</translation>
-    </message>
-    <message>
         <source>No cube was found in %1.</source>
         <translation>Ingen kub hittades i %1.</translation>
     </message>
     <message>
         <source>Put cube files (*.cub) in that folder, or name a cube server in ServerName.txt.</source>
         <translation>Lägg kubfiler (*.cub) i den mappen eller ange en kubserver i ServerName.txt.</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;***&quot;, &quot;XYZ&quot; or &quot;XXX&quot;, which the report file keeps for itself.</source>
+        <translation>%1 innehåller &quot;***&quot;, &quot;XYZ&quot; eller &quot;XXX&quot;, som rapportfilen använder själv.</translation>
+    </message>
+    <message>
+        <source>The pivot table (the name of its cube, server or database, a member or a title)</source>
+        <translation>Pivottabellen (namnet på dess kub, server eller databas, en medlem eller en rubrik)</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>Diagrammet</translation>
+    </message>
+    <message>
+        <source>The description, type or category</source>
+        <translation>Beskrivningen, typen eller kategorin</translation>
+    </message>
+    <message>
+        <source>The view mode or chart type cannot be stored.</source>
+        <translation>Visningsläget eller diagramtypen kan inte sparas.</translation>
+    </message>
+    <message>
+        <source>These report files and folders could not be read and were left out:</source>
+        <translation>De här rapportfilerna och -mapparna kunde inte läsas och har utelämnats:</translation>
     </message>
 </context>
 <context>

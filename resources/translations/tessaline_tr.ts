@@ -239,14 +239,6 @@
         <translation>bir değerin anahtar sözcüğü yok</translation>
     </message>
     <message>
-        <source>the value of &quot;%1&quot; has no closing quote</source>
-        <translation>&quot;%1&quot; değerinin kapanış tırnağı yok</translation>
-    </message>
-    <message>
-        <source>text follows the quoted value of &quot;%1&quot;</source>
-        <translation>&quot;%1&quot; için tırnak içindeki değerden sonra metin var</translation>
-    </message>
-    <message>
         <source>the port of &quot;%1&quot; is not a number</source>
         <translation>&quot;%1&quot; bağlantı noktası bir sayı değil</translation>
     </message>
@@ -365,6 +357,38 @@
     <message>
         <source>The cube file &quot;%1&quot; cannot be used (%2): %3</source>
         <translation>&quot;%1&quot; küp dosyası kullanılamıyor (%2): %3</translation>
+    </message>
+    <message>
+        <source>an item</source>
+        <translation>bir öğe</translation>
+    </message>
+    <message>
+        <source>%1 has no value</source>
+        <translation>%1 için değer yok</translation>
+    </message>
+    <message>
+        <source>the value of %1 has no closing quote</source>
+        <translation>%1 değerinin kapanış tırnağı yok</translation>
+    </message>
+    <message>
+        <source>text follows the quoted value of %1</source>
+        <translation>%1 için tırnak içindeki değerden sonra metin var</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; has no table %2%3.</source>
+        <translation>&quot;%1&quot; küp dosyasında %2%3 tablosu yok.</translation>
+    </message>
+    <message>
+        <source> (it is a %1)</source>
+        <translation> (bir %1)</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be used: %2</source>
+        <translation>&quot;%1&quot; küp dosyası kullanılamıyor: %2</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
+        <translation>&quot;%1&quot; küp dosyası yanıt vermiyor: okuma %2 saniye boyunca hiçbir şey döndürmediği için durduruldu.</translation>
     </message>
 </context>
 <context>
@@ -662,6 +686,13 @@
     </message>
 </context>
 <context>
+    <name>platform</name>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be read: %2</source>
+        <translation>&quot;%1&quot; klasörü okunamıyor: %2</translation>
+    </message>
+</context>
+<context>
     <name>reports</name>
     <message>
         <source>%1: another file holds the report &quot;%2&quot; already.</source>
@@ -704,16 +735,36 @@
         <translation>Rapor adı çok uzun.</translation>
     </message>
     <message>
-        <source>These report files could not be read and were left out:</source>
-        <translation>Şu rapor dosyaları okunamadığı için atlandı:</translation>
-    </message>
-    <message>
         <source>No cube was found in %1.</source>
         <translation>%1 içinde küp bulunamadı.</translation>
     </message>
     <message>
         <source>Put cube files (*.cub) in that folder, or name a cube server in ServerName.txt.</source>
         <translation>Bu klasöre küp dosyaları (*.cub) koyun veya ServerName.txt dosyasında bir küp sunucusu belirtin.</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;***&quot;, &quot;XYZ&quot; or &quot;XXX&quot;, which the report file keeps for itself.</source>
+        <translation>%1; rapor dosyasının kendine ayırdığı &quot;***&quot;, &quot;XYZ&quot; veya &quot;XXX&quot; dizilerini içeriyor.</translation>
+    </message>
+    <message>
+        <source>The pivot table (the name of its cube, server or database, a member or a title)</source>
+        <translation>Özet tablo (küpünün, sunucusunun veya veritabanının adı, bir üye ya da bir başlık)</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>Grafik</translation>
+    </message>
+    <message>
+        <source>The description, type or category</source>
+        <translation>Açıklama, tür veya kategori</translation>
+    </message>
+    <message>
+        <source>The view mode or chart type cannot be stored.</source>
+        <translation>Görünüm modu veya grafik türü kaydedilemez.</translation>
+    </message>
+    <message>
+        <source>These report files and folders could not be read and were left out:</source>
+        <translation>Şu rapor dosyaları ve klasörleri okunamadığı için atlandı:</translation>
     </message>
 </context>
 <context>

@@ -42,9 +42,7 @@ void applySettings(QValueAxis* axis, const AxisState* settings)
         axis->setTitleText(settings->title);
 }
 
-
 constexpr int kMostTicks = 5;
-constexpr const char* kTickLabelsName = "tickLabels";
 constexpr qreal kLabelGap = 12;   // pixels between two labels side by side
 
 // The round steps of an axis over [lo, hi] and how to write a tick's value. It refits the
@@ -133,6 +131,16 @@ private:
     QStringList m_shown;
 };
 
+// The labeller an axis built here carries as its child; none on any other axis.
+TickLabels* labellerOf(const QAbstractAxis& axis)
+{
+    for (QObject* child : axis.children()) {
+        if (auto* ticks = dynamic_cast<TickLabels*>(child))
+            return ticks;
+    }
+    return nullptr;
+}
+
 QValueAxis* labelledAxis(double lo, double hi, const std::function<QString(double)>& label)
 {
     auto* axis = new QCategoryAxis;
@@ -141,7 +149,6 @@ QValueAxis* labelledAxis(double lo, double hi, const std::function<QString(doubl
     // their labels fit instead.
     axis->setTruncateLabels(false);
     auto* ticks = new TickLabels(axis, lo, hi, label);
-    ticks->setObjectName(QLatin1String(kTickLabelsName));
     if (!ticks->apply(kMostTicks)) {
         delete axis;
         auto* plain = new QValueAxis;
@@ -206,9 +213,8 @@ void ValueAxisBuilder::fitToPlot(QChart* chart)
 {
     const auto fitAll = [chart](const QRectF& plot) {
         for (QAbstractAxis* axis : chart->axes()) {
-            // Only the axes built here carry the labeller, under its name.
-            const auto* found = axis->findChild<QObject*>(QLatin1String(kTickLabelsName), Qt::FindDirectChildrenOnly);
-            if (auto* ticks = static_cast<TickLabels*>(const_cast<QObject*>(found)))
+            // Only the axes built here carry a labeller.
+            if (TickLabels* ticks = labellerOf(*axis))
                 ticks->fit(axis->orientation() == Qt::Horizontal ? plot.width() : plot.height());
         }
     };

@@ -2,20 +2,20 @@
 
 #include "common/AppTitle.h"
 #include "common/ErrorBoundary.h"
-#include "lang/modMultiLingual.h"
 #include "common/ProgramConfig.h"
 #include "common/modFileHandling.h"
 #include "common/modGetDefaultFolders.h"
 #include "common/modOutlookCode.h"
 #include "common/subEndProgram.h"
+#include "lang/modMultiLingual.h"
 #include "platform/App.h"
+#include "platform/ConnectionStringSyntax.h"
 #include "platform/MailClient.h"
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
 
 #include <QDateTime>
 #include <QLocale>
-#include <QRegularExpression>
 #include <QSysInfo>
 
 namespace modErroHandling {
@@ -48,14 +48,7 @@ void resetRunStateForTests()
 
 QString maskPasswords(const QString& text)
 {
-    // The value runs to the next ";" or line end, or is quoted or braced as a whole; a
-    // quote inside a quoted value is doubled.
-    static const QRegularExpression password(
-        QStringLiteral("\\b(password|pwd)(\\s*=\\s*)(\"(?:[^\"]|\"\")*\"?|'(?:[^']|'')*'?|\\{[^}]*\\}?|[^;\\r\\n]*)"),
-        QRegularExpression::CaseInsensitiveOption);
-    QString masked = text;
-    masked.replace(password, QStringLiteral("\\1\\2***"));
-    return masked;
+    return platform::ConnectionStringSyntax::maskPasswords(text);
 }
 
 ErrorReportText composeErrorReport(const QString& os, const QString& lastStep, const QString& description,

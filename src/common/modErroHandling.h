@@ -33,8 +33,8 @@ struct ErrorReportText
 ErrorReportText composeErrorReport(const QString& os, const QString& lastStep, const QString& description,
                                    long number, int line, const QString& procName);
 
-// A connection string's password never leaves the program: the value after "Password="
-// or "PWD=" (any letter case) becomes "***".
+// A connection string's password never leaves the program: whatever the provider would
+// read as the value of "Password" or "PWD" (any letter case) becomes "***".
 QString maskPasswords(const QString& text);
 
 // Tests start every run afresh.

@@ -27,7 +27,8 @@ public:
 
     // Opens, or raises platform::VbError: 0x80004005 for every failure of the provider (not
     // registered, bad string, unreadable or damaged cube file, server refused), 3705 when
-    // already open. A user or password given here overrides the string's.
+    // already open. A cube file that cannot be used is raised with the source "CubeFile"
+    // and a description naming the file. A user or password given here overrides the string's.
     void Open(const QString& connectionString, const QString& userId = {}, const QString& password = {},
               long options = -1);
     void Close();

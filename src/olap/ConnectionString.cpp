@@ -1,5 +1,6 @@
 #include "olap/ConnectionString.h"
 
+#include "platform/ConnectionStringSyntax.h"
 #include "platform/RegistryStore.h"
 #include "platform/VbError.h"
 
@@ -16,78 +17,33 @@ namespace {
                          QCoreApplication::translate("olap", "The connection string is not valid: ") + why,
                          QStringLiteral("ConnectionString"));
 }
-
-bool isQuote(QChar c)
-{
-    return c == QLatin1Char('"') || c == QLatin1Char('\'');
-}
-
 }
 
 ConnectionString ConnectionString::parse(const QString& text)
 {
+    namespace syntax = platform::ConnectionStringSyntax;
     ConnectionString result;
-    const qsizetype n = text.size();
-    qsizetype i = 0;
-    while (i < n) {
-        while (i < n && (text[i].isSpace() || text[i] == QLatin1Char(';')))
-            ++i;
-        if (i >= n)
+    qsizetype pos = 0;
+    while (syntax::skipSeparators(text, pos)) {
+        const syntax::Item item = syntax::readItem(text, pos);
+        // A key is named in a refusal only when it cannot hold a password's text (a
+        // password written after "==" makes part of the key).
+        const QString key = item.key.contains(QLatin1Char('=')) ? QCoreApplication::translate("olap", "an item")
+                                                                : QStringLiteral("\"%1\"").arg(item.key);
+        switch (item.problem) {
+        case syntax::Problem::None:
             break;
-        QString key;
-        bool haveEquals = false;
-        while (i < n) {
-            if (text[i] == QLatin1Char('=')) {
-                if (i + 1 < n && text[i + 1] == QLatin1Char('=')) {
-                    key += QLatin1Char('=');
-                    i += 2;
-                    continue;
-                }
-                haveEquals = true;
-                ++i;
-                break;
-            }
-            if (text[i] == QLatin1Char(';'))
-                break;
-            key += text[i++];
-        }
-        key = key.trimmed();
-        if (!haveEquals)
-            syntaxError(QStringLiteral("\"%1\" has no value").arg(key));
-        if (key.isEmpty())
+        case syntax::Problem::NoValue:
+            syntaxError(QCoreApplication::translate("olap", "%1 has no value").arg(key));
+        case syntax::Problem::NoKeyword:
             syntaxError(QCoreApplication::translate("olap", "a value has no keyword"));
-        while (i < n && text[i].isSpace() && text[i] != QLatin1Char(';'))
-            ++i;
-        QString value;
-        if (i < n && isQuote(text[i])) {
-            const QChar quote = text[i++];
-            bool closed = false;
-            while (i < n) {
-                if (text[i] == quote) {
-                    if (i + 1 < n && text[i + 1] == quote) {
-                        value += quote;
-                        i += 2;
-                        continue;
-                    }
-                    closed = true;
-                    ++i;
-                    break;
-                }
-                value += text[i++];
-            }
-            if (!closed)
-                syntaxError(QCoreApplication::translate("olap", "the value of \"%1\" has no closing quote").arg(key));
-            while (i < n && text[i].isSpace())
-                ++i;
-            if (i < n && text[i] != QLatin1Char(';'))
-                syntaxError(QCoreApplication::translate("olap", "text follows the quoted value of \"%1\"").arg(key));
-        } else {
-            const qsizetype start = i;
-            while (i < n && text[i] != QLatin1Char(';'))
-                ++i;
-            value = text.mid(start, i - start).trimmed();
+        case syntax::Problem::OpenQuote:
+            syntaxError(QCoreApplication::translate("olap", "the value of %1 has no closing quote").arg(key));
+        case syntax::Problem::TextAfterQuote:
+            syntaxError(QCoreApplication::translate("olap", "text follows the quoted value of %1").arg(key));
         }
-        result.m_pairs.emplace_back(key.toLower(), value);
+        result.m_pairs.emplace_back(item.key.toLower(), item.value);
+        pos = item.end;
     }
     return result;
 }
@@ -109,14 +65,7 @@ QString ConnectionString::value(const QString& key, const QString& fallback) con
 
 QString ConnectionString::quoteValue(const QString& value)
 {
-    const bool needsQuotes = value.contains(QLatin1Char(';')) || value.contains(QLatin1Char('"'))
-                             || value.contains(QLatin1Char('\'')) || value != value.trimmed()
-                             || (!value.isEmpty() && isQuote(value.front()));
-    if (!needsQuotes)
-        return value;
-    QString quoted = value;
-    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
+    return platform::ConnectionStringSyntax::quoteValue(value);
 }
 
 ProviderName ProviderName::resolve(const QString& requested)

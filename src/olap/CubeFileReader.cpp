@@ -145,6 +145,17 @@ std::vector<DimensionGroup> dimensionGroups(const CubeDefinition& def, std::vect
     return groups;
 }
 
+// A view is counted first, under the answer limit, so that one that never ends is refused
+// rather than read for ever; it is read no further than that count.
+QString rowLimit(SqliteDatabase& db, const QString& table)
+{
+    if (db.objectType(table).compare(QLatin1String("view"), Qt::CaseInsensitive) != 0)
+        return {};
+    SqliteDatabase::Statement st(db, QStringLiteral("SELECT count(*) FROM %1").arg(quoteIdentifier(table)));
+    const qint64 count = st.next() ? st.value(0).toLongLong() : 0;
+    return QStringLiteral(" LIMIT %1").arg(count);
+}
+
 // The dimension key, then key, caption and sort value of each level of each hierarchy.
 QString dimensionSelect(const CubeDefinition& def, const DimensionGroup& group)
 {
@@ -164,7 +175,8 @@ QString dimensionSelect(const CubeDefinition& def, const DimensionGroup& group)
 KeyMap readDimension(SqliteDatabase& db, const CubeDefinition& def, const DimensionGroup& group,
                      std::vector<HierarchyIndex>& indexes)
 {
-    SqliteDatabase::Statement st(db, dimensionSelect(def, group));
+    const QString& table = def.hierarchies[group.hierarchies.front()].dimensionTable;
+    SqliteDatabase::Statement st(db, dimensionSelect(def, group) + rowLimit(db, table));
     KeyMap keys;
     std::vector<QVector<LevelCell>> cells;
     for (int h : group.hierarchies)
@@ -497,34 +509,45 @@ struct Stretch
 
 std::vector<Stretch> stretches(SqliteDatabase& db, const CubeDefinition& def, ReadProgress* progress)
 {
+    const QString limit = rowLimit(db, def.factTable);
+    if (!limit.isEmpty())
+        return {Stretch{limit, 0}};
     const unsigned threads = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
     qint64 first = 0;
-    qint64 last = -1;
-    qint64 count = 0;
+    qint64 last = 0;
+    quint64 count = 0;
     try {
         SqliteDatabase::Statement st(db, QStringLiteral("SELECT min(rowid), max(rowid), count(*) FROM %1")
                                              .arg(quoteIdentifier(def.factTable)));
         if (st.next()) {
             first = st.value(0).toLongLong();
             last = st.value(1).toLongLong();
-            count = st.value(2).toLongLong();
+            count = quint64(std::max<qint64>(0, st.value(2).toLongLong()));
         }
     } catch (const platform::VbError&) {
-        return {Stretch{}};   // a table without rowids, or a view: read it in one go
+        return {Stretch{}};   // a table without rowids: read it in one go
     }
     if (progress)
-        progress->rowCount = count;
-    constexpr qint64 kRowsPerStretch = 100000;
-    const qint64 span = last - first + 1;
-    if (threads == 1 || span < 2 * kRowsPerStretch)
+        progress->rowCount = qint64(count);
+    constexpr quint64 kRowsPerStretch = 100000;
+    // Rowids may lie anywhere in the 64-bit range: the distance between the first and the
+    // last is taken unsigned, and each stretch's bounds are offsets that never exceed it.
+    const quint64 distance = quint64(last) - quint64(first);
+    if (threads == 1 || distance < 2 * kRowsPerStretch - 1)
         return {Stretch{QString(), size_t(count)}};
+    const auto offset = [&](unsigned t) { return distance / threads * t + distance % threads * t / threads; };
     std::vector<Stretch> result;
     for (unsigned t = 0; t < threads; ++t) {
-        const qint64 from = first + span * t / threads;
-        const qint64 to = first + span * (t + 1) / threads - 1;
-        // Rowids may have gaps, so a stretch holds at most its span and at most all rows.
-        result.push_back({QStringLiteral("WHERE rowid BETWEEN %1 AND %2").arg(from).arg(to),
-                          size_t(std::min(to - from + 1, count))});
+        const quint64 from = offset(t);
+        const quint64 to = t + 1 == threads ? distance : offset(t + 1) - 1;
+        // Rows spread over the rowids in proportion, as far as the reservation can tell.
+        const long double share =
+            (static_cast<long double>(to - from) + 1.0L) / (static_cast<long double>(distance) + 1.0L);
+        const quint64 expected = std::min<quint64>(quint64(share * static_cast<long double>(count)) + 1, count);
+        result.push_back({QStringLiteral("WHERE rowid BETWEEN %1 AND %2")
+                              .arg(qint64(quint64(first) + from))
+                              .arg(qint64(quint64(first) + to)),
+                          size_t(expected)});
     }
     return result;
 }
@@ -570,6 +593,17 @@ CubeDefinition checkedDefinition(SqliteDatabase& db)
             QCoreApplication::translate("olap", "The cube file \"%1\" has format %2, which this program cannot read.")
                 .arg(path, QString::number(version)),
             QStringLiteral("CubeFile"));
+    // The metadata is read whole before anything else; only tables, whose reading ends, may hold it.
+    for (const char* table : {"olap_cube", "olap_dimension", "olap_hierarchy", "olap_level", "olap_measure"}) {
+        const QString type = db.objectType(QLatin1String(table));
+        if (type.compare(QLatin1String("table"), Qt::CaseInsensitive) != 0)
+            platform::raiseError(
+                platform::err::Unspecified,
+                QCoreApplication::translate("olap", "The cube file \"%1\" has no table %2%3.")
+                    .arg(path, QLatin1String(table),
+                         type.isEmpty() ? QString() : QCoreApplication::translate("olap", " (it is a %1)").arg(type)),
+                QStringLiteral("CubeFile"));
+    }
     const SqlRunner run = [&db](const QString& sql, const QStringList& params) { return db.rows(sql, params); };
     const QStringList names = readCubeNames(run, QString());
     if (names.size() != 1)
@@ -612,7 +646,27 @@ QVariant MeasureColumn::value(size_t fact) const
     return {};
 }
 
-std::shared_ptr<const CubeData> readCubeFile(const QString& path, ReadProgress* progress)
+namespace {
+
+// Every refusal of a cube file names it, also where the metadata reader, which serves the
+// server too, does not know the file; its source "CubeFile" tells it from a provider failure.
+template<typename Work>
+auto namingTheFile(const QString& path, const Work& work)
+{
+    try {
+        return work();
+    } catch (const platform::VbError& e) {
+        const QString kCubeFile = QStringLiteral("CubeFile");
+        if (e.description().contains(path) && e.source() == kCubeFile)
+            throw;
+        const QString description = e.description().contains(path)
+            ? e.description()
+            : QCoreApplication::translate("olap", "The cube file \"%1\" cannot be used: %2").arg(path, e.description());
+        platform::raiseError(e.number(), description, kCubeFile);
+    }
+}
+
+std::shared_ptr<const CubeData> readWholeCubeFile(const QString& path, ReadProgress* progress)
 {
     SqliteDatabase db(path);
     auto data = std::make_shared<CubeData>();
@@ -630,12 +684,7 @@ std::shared_ptr<const CubeData> readCubeFile(const QString& path, ReadProgress* 
     return data;
 }
 
-QString inspectCubeFile(const QString& path)
-{
-    return inspectCubeDefinition(path).schema.name;
-}
-
-CubeDefinition inspectCubeDefinition(const QString& path)
+CubeDefinition inspectWholeCubeDefinition(const QString& path)
 {
     SqliteDatabase db(path);
     CubeDefinition def = checkedDefinition(db);
@@ -653,6 +702,23 @@ CubeDefinition inspectCubeDefinition(const QString& path)
     SqliteDatabase::Statement(db, QStringLiteral("SELECT %1 FROM %2 LIMIT 0")
                                       .arg(factColumns.join(QStringLiteral(", ")), quoteIdentifier(def.factTable)));
     return def;
+}
+
+}
+
+std::shared_ptr<const CubeData> readCubeFile(const QString& path, ReadProgress* progress)
+{
+    return namingTheFile(path, [&] { return readWholeCubeFile(path, progress); });
+}
+
+QString inspectCubeFile(const QString& path)
+{
+    return inspectCubeDefinition(path).schema.name;
+}
+
+CubeDefinition inspectCubeDefinition(const QString& path)
+{
+    return namingTheFile(path, [&] { return inspectWholeCubeDefinition(path); });
 }
 
 }

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 #include <cmath>
+#include <cstdio>
+#include <string>
 #include <tuple>
 
 namespace olap {
@@ -64,6 +66,15 @@ QString groupDigits(const QString& digits, const QLocale& locale)
     return out;
 }
 
+// Fixed-point digits of a value; "." as the point.
+QString fixed(long double value, int decimals)
+{
+    const int size = std::snprintf(nullptr, 0, "%.*Lf", decimals, value);
+    std::string text(size_t(size) + 1, '\0');
+    std::snprintf(text.data(), text.size(), "%.*Lf", decimals, value);
+    return QString::fromLatin1(text.data(), size);
+}
+
 // One section, applied to a value that is already non-negative.
 QString formatSection(double value, const QString& section, const QLocale& locale)
 {
@@ -71,23 +82,30 @@ QString formatSection(double value, const QString& section, const QLocale& local
     // to the last placeholder, skipping quoted text.
     int first = -1, last = -1;
     bool quoted = false;
+    bool percent = false;   // only a bare "%" scales; a quoted or escaped one is text
+    bool inExponent = false;
     for (int i = 0; i < section.size(); ++i) {
         const QChar c = section.at(i);
         if (c == u'"') { quoted = !quoted; continue; }
         if (quoted) continue;
         if (c == u'\\') { ++i; continue; }
+        if (c == u'%') {
+            percent = true;
+            continue;
+        }
         if ((c == u'E' || c == u'e') && i + 1 < section.size()
             && (section.at(i + 1) == u'+' || section.at(i + 1) == u'-'))
-            break;
+            inExponent = true;
+        if (inExponent)
+            continue;
         const bool numeric = isDigitPlaceholder(c) || c == u'.' || (c == u',' && first >= 0);
         if (numeric) {
             if (first < 0) first = i;
             last = i;
         }
     }
-    const bool percent = section.contains(u'%');
-    if (percent)
-        value *= 100.0;
+    // Scaled in extended precision, where no finite value becomes infinite or zero.
+    long double scaledValue = percent ? value * 100.0L : value;
     if (first < 0)
         return literal(section);
 
@@ -108,7 +126,7 @@ QString formatSection(double value, const QString& section, const QLocale& local
     QString intTrimmed = intPart;
     while (intTrimmed.endsWith(u',')) {
         intTrimmed.chop(1);
-        value /= 1000.0;
+        scaledValue /= 1000.0L;
     }
     const bool grouping = intTrimmed.contains(u',');
     const int minIntDigits = int(intTrimmed.count(u'0'));
@@ -117,13 +135,13 @@ QString formatSection(double value, const QString& section, const QLocale& local
     QString suffix;
     QString mantissa;
     if (e >= 0) {
-        int exponent = value == 0.0 ? 0 : int(std::floor(std::log10(value)));
-        double scaled = value / std::pow(10.0, exponent);
-        if (std::round(scaled * std::pow(10.0, maxDecimals)) >= 10.0 * std::pow(10.0, maxDecimals)) {
-            scaled /= 10.0;
+        int exponent = scaledValue == 0.0L ? 0 : int(std::floor(std::log10(scaledValue)));
+        long double scaled = scaledValue / std::pow(10.0L, exponent);
+        mantissa = fixed(scaled, maxDecimals);
+        if (mantissa.indexOf(u'.') == 2 || (mantissa.size() == 2 && maxDecimals == 0)) {   // rounded up to 10
+            mantissa = fixed(scaled / 10.0L, maxDecimals);
             ++exponent;
         }
-        mantissa = QString::number(scaled, 'f', maxDecimals);
         int placeholders = 0;   // the exponent's digits; any text after them is a suffix
         while (e + 2 + placeholders < section.size() && isDigitPlaceholder(section.at(e + 2 + placeholders)))
             ++placeholders;
@@ -131,7 +149,7 @@ QString formatSection(double value, const QString& section, const QLocale& local
         suffix = (exponent < 0 ? QStringLiteral("E-") : QStringLiteral("E+")) + exp;
         suffix += literal(section.mid(e + 2 + placeholders));
     } else {
-        mantissa = QString::number(value, 'f', maxDecimals);
+        mantissa = fixed(scaledValue, maxDecimals);
         suffix = literal(section.mid(last + 1));
     }
     QString digits = mantissa;

@@ -5,9 +5,46 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
+#include <atomic>
 #include <sqlite3.h>
 
 namespace olap {
+
+namespace {
+
+std::atomic<qint64> answerLimitMs{30000};
+// How often SQLite lets the clock be read while a statement runs.
+constexpr int kInstructionsPerCheck = 1000;
+// Another program writing the file holds it for a moment; longer is a lock that stays.
+constexpr int kBusyWaitMs = 2000;
+
+}
+
+std::chrono::milliseconds SqliteDatabase::answerLimit()
+{
+    return std::chrono::milliseconds(answerLimitMs.load());
+}
+
+void SqliteDatabase::setAnswerLimit(std::chrono::milliseconds limit)
+{
+    answerLimitMs.store(limit.count());
+}
+
+int SqliteDatabase::onProgress(void* self)
+{
+    auto* db = static_cast<SqliteDatabase*>(self);
+    if (std::chrono::steady_clock::now() < db->m_deadline)
+        return 0;
+    db->m_timedOut = true;
+    return 1;
+}
+
+void SqliteDatabase::startWaiting()
+{
+    m_timedOut = false;
+    m_deadline = std::chrono::steady_clock::now() + answerLimit();
+}
 
 SqliteDatabase::SqliteDatabase(const QString& path) : m_path(path)
 {
@@ -30,6 +67,9 @@ SqliteDatabase::SqliteDatabase(const QString& path) : m_path(path)
     // metadata typo would give every member the column's name as its key.
     sqlite3_db_config(m_db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
     sqlite3_db_config(m_db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
+    sqlite3_busy_timeout(m_db, kBusyWaitMs);
+    startWaiting();
+    sqlite3_progress_handler(m_db, kInstructionsPerCheck, &SqliteDatabase::onProgress, this);
 }
 
 SqliteDatabase::~SqliteDatabase()
@@ -39,6 +79,15 @@ SqliteDatabase::~SqliteDatabase()
 
 void SqliteDatabase::fail(const QString& what) const
 {
+    if (m_timedOut)
+        platform::raiseError(
+            platform::err::Unspecified,
+            QCoreApplication::translate("olap",
+                                        "The cube file \"%1\" does not answer: reading it gave nothing "
+                                        "for %2 seconds, so it was stopped.")
+                .arg(m_path,
+                     QString::number(double(answerLimit().count()) / 1000.0, 'g', QLocale::FloatingPointShortest)),
+            QStringLiteral("CubeFile"));
     platform::raiseError(platform::err::Unspecified,
                          QCoreApplication::translate("olap", "The cube file \"%1\" cannot be used (%2): %3")
                              .arg(m_path, what, QString::fromUtf8(sqlite3_errmsg(m_db))),
@@ -48,6 +97,7 @@ void SqliteDatabase::fail(const QString& what) const
 SqliteDatabase::Statement::Statement(SqliteDatabase& db, const QString& sql, const QStringList& params) : m_db(db)
 {
     const QByteArray utf8 = sql.toUtf8();
+    db.startWaiting();
     if (sqlite3_prepare_v2(db.m_db, utf8.constData(), int(utf8.size()), &m_stmt, nullptr) != SQLITE_OK)
         db.fail(QStringLiteral("reading"));
     for (int i = 0; i < params.size(); ++i) {
@@ -64,6 +114,7 @@ SqliteDatabase::Statement::~Statement()
 
 bool SqliteDatabase::Statement::next()
 {
+    m_db.startWaiting();
     const int rc = sqlite3_step(m_stmt);
     if (rc == SQLITE_ROW)
         return true;
@@ -112,4 +163,9 @@ qint64 SqliteDatabase::pragma(const char* name)
     return st.next() ? sqlite3_column_int64(st.handle(), 0) : 0;
 }
 
+QString SqliteDatabase::objectType(const QString& name)
+{
+    Statement st(*this, QStringLiteral("SELECT type FROM sqlite_schema WHERE name = ?1 COLLATE NOCASE"), {name});
+    return st.next() ? st.text(0) : QString();
+}
 }

@@ -2,15 +2,23 @@
 
 #include "olap/CubeDefinition.h"
 
+#include <chrono>
+
 struct sqlite3;
 struct sqlite3_stmt;
 
 namespace olap {
 
-// A read-only SQLite database; every failure is raised as platform::VbError (0x80004005).
+// A read-only SQLite database; every failure is raised as platform::VbError (0x80004005)
+// with a message that names the file. A statement that gives no row for longer than the
+// answer limit is stopped and raised as well, so that a cube built to loop (a recursive
+// view, say) is refused instead of freezing the program.
 class SqliteDatabase
 {
 public:
+    static std::chrono::milliseconds answerLimit();
+    static void setAnswerLimit(std::chrono::milliseconds limit);   // tests and the fuzzers
+
     // Opens an existing file without ever creating or writing it.
     explicit SqliteDatabase(const QString& path);
     ~SqliteDatabase();
@@ -38,12 +46,19 @@ public:
 
     QVector<SqlRow> rows(const QString& sql, const QStringList& params = {});
     qint64 pragma(const char* name);
+    // "table", "view", ... as the schema lists the name; empty when it does not.
+    QString objectType(const QString& name);
     [[noreturn]] void fail(const QString& what) const;
     const QString& path() const { return m_path; }
 
 private:
+    static int onProgress(void* self);
+    void startWaiting();
+
     QString m_path;
     sqlite3* m_db = nullptr;
+    std::chrono::steady_clock::time_point m_deadline;
+    bool m_timedOut = false;
 };
 
 }

@@ -1,12 +1,81 @@
 #include "pivot/PivotXml.h"
 
+#include "platform/ConnectionStringSyntax.h"
+
 #include <QXmlStreamReader>
-#include <utility>
 
 namespace pivot {
 namespace {
 
-constexpr int FormatVersion = 1;
+// Version 2 writes every text through encodeText(), so that characters XML cannot carry
+// (most control characters, U+FFFE, U+FFFF, lone surrogates, a carriage return in CDATA) survive; version 1 wrote them
+// as they were and is still read as it is.
+constexpr int FormatVersion = 2;
+constexpr int FirstEncodedVersion = 2;
+
+// A carriage return is carried, but a reader turns it into a line feed inside CDATA.
+bool xmlCanCarry(char16_t c)
+{
+    return c == u'\t' || c == u'\n' || (c >= 0x20 && c < 0xFFFE);
+}
+
+// "\" becomes "\\", a character XML cannot carry "\uXXXX".
+QString encodeText(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        const bool pair = QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        if (pair) {
+            out += text[i];
+            out += text[++i];
+        } else if (c == u'\\') {
+            out += QLatin1String("\\\\");
+        } else if (!xmlCanCarry(c) || QChar::isSurrogate(c)) {
+            out += QStringLiteral("\\u%1").arg(uint(c), 4, 16, QLatin1Char('0'));
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+std::optional<QString> decodeText(QStringView text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != u'\\') {
+            out += text[i];
+            continue;
+        }
+        if (i + 1 < text.size() && text[i + 1] == u'\\') {
+            out += u'\\';
+            ++i;
+            continue;
+        }
+        if (i + 5 >= text.size() || text[i + 1] != u'u')
+            return std::nullopt;
+        char16_t code = 0;
+        for (QChar digit : text.mid(i + 2, 4)) {
+            const char16_t d = digit.unicode();
+            int value = 0;
+            if (d >= u'0' && d <= u'9')
+                value = d - u'0';
+            else if (d >= u'a' && d <= u'f')
+                value = d - u'a' + 10;
+            else if (d >= u'A' && d <= u'F')
+                value = d - u'A' + 10;
+            else
+                return std::nullopt;
+            code = char16_t(code * 16 + value);
+        }
+        out += QChar(code);
+        i += 5;
+    }
+    return out;
+}
 
 const char* sortName(olap::SortOrder order)
 {
@@ -56,14 +125,14 @@ public:
     {
         m_text += indent() + u'<' + QLatin1String(name);
         for (const auto& [key, value] : attributes)
-            m_text += u' ' + QLatin1String(key) + QLatin1String("=\"") + escaped(value) + u'"';
+            m_text += u' ' + QLatin1String(key) + QLatin1String("=\"") + escaped(encodeText(value)) + u'"';
         m_text += empty ? QLatin1String("/>\n") : QLatin1String(">\n");
         if (!empty)
             m_open << QLatin1String(name);
     }
     void element(const char* name, const QString& text)
     {
-        m_text += indent() + u'<' + QLatin1String(name) + u'>' + escaped(text) + QLatin1String("</")
+        m_text += indent() + u'<' + QLatin1String(name) + u'>' + escaped(encodeText(text)) + QLatin1String("</")
             + QLatin1String(name) + QLatin1String(">\n");
     }
     void raw(const QString& text) { m_text += indent() + text + u'\n'; }
@@ -138,12 +207,16 @@ public:
         const int version = m_reader.attributes().value(QLatin1String("version")).toInt(&ok);
         if (!ok || version < 1 || version > FormatVersion)
             return std::nullopt;
+        m_encoded = version >= FirstEncodedVersion;
         PivotState state;
         while (m_ok && m_reader.readNextStartElement()) {
             const auto name = m_reader.name();
-            if (name == u"connection") state.connectionString = m_reader.readElementText();
-            else if (name == u"datamember") state.dataMember = m_reader.readElementText();
-            else if (name == u"title") state.title = m_reader.readElementText();
+            if (name == u"connection")
+                state.connectionString = elementText();
+            else if (name == u"datamember")
+                state.dataMember = elementText();
+            else if (name == u"title")
+                state.title = elementText();
             else if (name == u"panels") readPanels(state);
             else if (name == u"rows") readAxis(state.layout.rows);
             else if (name == u"columns") readAxis(state.layout.columns);
@@ -174,7 +247,17 @@ private:
         if (!ok || value < 0) m_ok = false;
         return value;
     }
-    QString textAttr(QLatin1String name) { return m_reader.attributes().value(name).toString(); }
+    QString decoded(QStringView text)
+    {
+        if (!m_encoded)
+            return text.toString();
+        const auto plain = decodeText(text);
+        if (!plain)
+            m_ok = false;
+        return plain.value_or(QString());
+    }
+    QString textAttr(QLatin1String name) { return decoded(m_reader.attributes().value(name)); }
+    QString elementText() { return decoded(m_reader.readElementText()); }
     olap::SortOrder sortAttr(QLatin1String name)
     {
         const auto value = m_reader.attributes().value(name);
@@ -199,7 +282,7 @@ private:
             olap::MemberPath path;
             while (m_reader.readNextStartElement()) {
                 if (m_reader.name() != u"key") { m_ok = false; m_reader.skipCurrentElement(); continue; }
-                path.keys << m_reader.readElementText();
+                path.keys << elementText();
             }
             members << path;
         }
@@ -266,6 +349,7 @@ private:
 
     QXmlStreamReader m_reader;
     bool m_ok = true;
+    bool m_encoded = false;
 };
 
 }
@@ -274,7 +358,7 @@ QString writePivotXml(const PivotState& state)
 {
     XmlOut out;
     out.open("pivottable", {{"version", number(FormatVersion)}});
-    out.raw(QLatin1String("<connection>") + cdata(withoutPassword(state.connectionString))
+    out.raw(QLatin1String("<connection>") + cdata(encodeText(withoutPassword(state.connectionString)))
             + QLatin1String("</connection>"));
     out.element("datamember", state.dataMember);
     out.element("title", state.title);
@@ -315,38 +399,22 @@ std::optional<PivotState> readPivotXml(const QString& xml)
 
 QString withoutPassword(const QString& connectionString)
 {
-    // Items are separated by ";" outside quoted values; a quoted value may hold ";".
-    QStringList kept;
-    QString item;
-    QChar quote;
-    QChar justClosed;
-    auto flush = [&] {
-        const QString key = item.section(u'=', 0, 0).trimmed().toLower();
-        if (key != QLatin1String("password") && key != QLatin1String("pwd"))
-            kept << item;
-        item.clear();
-    };
-    for (QChar c : connectionString) {
-        const QChar closedBefore = std::exchange(justClosed, QChar());
-        if (!quote.isNull()) {
-            if (c == quote) {
-                justClosed = quote;
-                quote = QChar();
-            }
-        } else if (c == closedBefore
-                   || ((c == u'"' || c == u'\'') && item.contains(u'=')
-                       && item.mid(item.indexOf(u'=') + 1).trimmed().isEmpty())) {
-            // A doubled quote stands for itself inside a quoted value; only a quote that
-            // starts a value opens one, so "O'Brien" is plain text.
-            quote = c;
-        } else if (c == u';') {
-            flush();
+    namespace syntax = platform::ConnectionStringSyntax;
+    QString kept;
+    qsizetype copied = 0;
+    qsizetype pos = 0;
+    while (syntax::skipSeparators(connectionString, pos)) {
+        const syntax::Item item = syntax::readItem(connectionString, pos);
+        pos = item.end;
+        if (item.problem == syntax::Problem::NoValue || !syntax::isPasswordKey(item.key))
             continue;
-        }
-        item += c;
+        // The item goes with the ";" that ends it.
+        kept += QStringView(connectionString).mid(copied, item.begin - copied);
+        copied = item.end < connectionString.size() ? item.end + 1 : item.end;
+        pos = copied;
     }
-    flush();
-    return kept.join(u';');
+    kept += QStringView(connectionString).mid(copied);
+    return kept;
 }
 
 }

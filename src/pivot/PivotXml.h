@@ -21,9 +21,10 @@ struct PivotState
 // Our own versioned XML. The report file that stores it splits on "***", "XYZ" and
 // "XXX" and swaps the data folder for "XXX", so outside the connection string no "*"
 // or "X" is written literally, and the connection string stands first and verbatim
-// (without its password):
+// (without its password). Since version 2 every text is written with each "\" doubled and
+// each character that XML cannot carry as "\uXXXX"; version 1 texts are read as they stand.
 //
-//   <pivottable version="1">
+//   <pivottable version="2">
 //     <connection><![CDATA[Provider=...;data source=...]]></connection>
 //     <datamember>..</datamember> <title>..</title> <panels fieldlist="1" toolbox="0"/>
 //     <rows showempty subtotals grandtotal sortlabel sortmeasure sortvalue>

@@ -4,10 +4,14 @@
 #include "platform/SpecialFolders.h"
 #include "platform/VbError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
 
 namespace platform {
 
@@ -21,6 +25,20 @@ namespace {
 [[noreturn]] void pathNotFound(const QString& path)
 {
     raiseError(err::PathNotFound, QStringLiteral("Path not found"), path);
+}
+
+// A folder that cannot be listed is not an empty one: its reader hears which it is.
+void requireListable(const QString& path)
+{
+    DIR* dir = ::opendir(QFile::encodeName(path).constData());
+    if (!dir) {
+        const int cause = errno;
+        raiseError(err::PermissionDenied,
+                   QCoreApplication::translate("platform", "The folder \"%1\" cannot be read: %2")
+                       .arg(path, QString::fromLocal8Bit(std::strerror(cause))),
+                   path);
+    }
+    ::closedir(dir);
 }
 
 QString nameOf(const QString& path)
@@ -51,6 +69,7 @@ QString Folder::Name() const
 
 QList<File> Folder::Files() const
 {
+    requireListable(m_path);
     QList<File> files;
     const QDir dir(m_path);
     for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted))
@@ -60,6 +79,7 @@ QList<File> Folder::Files() const
 
 QList<Folder> Folder::SubFolders() const
 {
+    requireListable(m_path);
     QList<Folder> folders;
     const QDir dir(m_path);
     for (const QString& name : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Unsorted))

@@ -31,6 +31,7 @@ public:
     // There are no 8.3 names here: the short form is the path itself.
     const QString& ShortPath() const { return m_path; }
     // In the order the file system lists them.
+    // Raise 70 (permission denied), naming the folder, when it cannot be listed.
     QList<File> Files() const;
     QList<Folder> SubFolders() const;
 

@@ -4,11 +4,10 @@ namespace platform {
 
 Q_LOGGING_CATEGORY(programming, "tessaline.programming")
 
-bool softAssert(bool condition, const char* what, std::source_location where)
+bool softAssert(bool condition, const char* what, const char* file, int line)
 {
     if (!condition)
-        qCWarning(programming, "%s:%u: %s does not hold in %s", where.file_name(), unsigned(where.line()), what,
-                  where.function_name());
+        qCWarning(programming, "%s:%d: %s does not hold", file, line, what);
     return condition;
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QLoggingCategory>
-#include <source_location>
 
 namespace platform {
 
@@ -11,10 +10,12 @@ Q_DECLARE_LOGGING_CATEGORY(programming)
 // Checks what must hold unless the code itself is wrong. When it does not hold, the
 // condition is logged with its file and line as a warning, and the caller recovers:
 //
-//     if (!softAssert(row < rowCount(), "row < rowCount()"))
+//     if (!SOFT_ASSERT(row < rowCount()))
 //         return {};
 //
 // Never for what a user, a file or the system can cause: those are failures (Result).
-bool softAssert(bool condition, const char* what, std::source_location where = std::source_location::current());
-
+// A macro rather than std::source_location, which the fuzzing build's clang cannot give.
+bool softAssert(bool condition, const char* what, const char* file, int line);
 }
+
+#define SOFT_ASSERT(condition) ::platform::softAssert(static_cast<bool>(condition), #condition, __FILE__, __LINE__)

@@ -41,7 +41,7 @@ protected:
     {
         run.fakes.messageBox.shown.clear();
         connections::serverdialog::frmAnalysisServices dialog;
-        dialog.txtServer->setText(QStringLiteral("cubes.example"));
+        dialog.txtServer()->setText(QStringLiteral("cubes.example"));
         dialog.cmdOK_Click();
         return run.fakes.messageBox.shown.isEmpty() ? QString() : run.fakes.messageBox.shown.front().text;
     }

@@ -156,6 +156,24 @@ TEST(ErrorReport, PasswordsNeverReachTheReportTheMailOrTheLog)
               QStringLiteral("Password=***;pwd=***;X=1"));
 }
 
+TEST(ErrorReport, TheMaskHidesWhatTheParserReadsAsThePassword)
+{
+    // Blanks beyond ASCII, line breaks inside a value, "==" in keys, an unclosed quote.
+    const QString cases[] = {
+        QStringLiteral("Password=\u00a0secret"),           QStringLiteral("Password\u3000=\u3000secret;a=1"),
+        QStringLiteral("pwd=first\r\nsecret;a=1"),          QStringLiteral("x==y;PASSWORD = 'sec''ret' ;a=1"),
+        QStringLiteral("Password=\"open secret"),           QStringLiteral("Data Source=s;\u2003pwd\u2003=secret"),
+        QStringLiteral("Password='a'secret;a=1"),            QStringLiteral("passWord==x;Password=secret"),
+    };
+    for (const QString& text : cases) {
+        const QString masked = maskPasswords(text);
+        EXPECT_FALSE(masked.contains(QStringLiteral("secret"))) << text.toStdString() << " -> " << masked.toStdString();
+        EXPECT_TRUE(masked.contains(QStringLiteral("***"))) << masked.toStdString();
+    }
+    EXPECT_EQ(maskPasswords(QStringLiteral("pwd=x\nnext;User ID=ann")), QStringLiteral("pwd=***;User ID=ann"));
+    EXPECT_EQ(maskPasswords(QStringLiteral("a==Password=b")), QStringLiteral("a==Password=***"));   // over-masking is safe
+}
+
 TEST(StepLog, OffByDefaultAndOnWritesOneLinePerStep)
 {
     FreshRun run;

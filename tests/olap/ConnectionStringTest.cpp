@@ -69,6 +69,28 @@ TEST(ConnectionString, KeywordRulesAndSyntaxErrors)
     }
 }
 
+TEST(ConnectionString, EveryValueRoundTripsThroughQuoting)
+{
+    const QStringList values{QStringLiteral("=secret"), QStringLiteral("=a=b"), QStringLiteral("=="),
+                             QStringLiteral("a==b"), QStringLiteral("\u00a0nbsp"), QStringLiteral("ideographic\u3000"),
+                             QStringLiteral("line\nbreak"), QStringLiteral("\r\n"), QStringLiteral("\"\""),
+                             QStringLiteral("';'"), QStringLiteral("x\u2003;y"), QStringLiteral("=\"")};
+    for (const QString& value : values) {
+        const QString text = QStringLiteral("Password=") + ConnectionString::quoteValue(value)
+                             + QStringLiteral(";User ID=u");
+        const ConnectionString cs = ConnectionString::parse(text);
+        EXPECT_EQ(cs.value(QStringLiteral("Password")), value) << text.toStdString();
+        EXPECT_EQ(cs.value(QStringLiteral("User ID")), QStringLiteral("u")) << text.toStdString();
+    }
+    // A refusal never repeats what a password after "==" made of the key.
+    try {
+        ConnectionString::parse(QStringLiteral("Data Source=srv;Password==hunter2"));
+        ADD_FAILURE();
+    } catch (const platform::VbError& e) {
+        EXPECT_FALSE(e.description().contains(QStringLiteral("hunter2"))) << e.description().toStdString();
+    }
+}
+
 TEST(ConnectionString, CubeFilesAndServersAreToldApart)
 {
     const DataSource file = source(QStringLiteral("provider=msolap;data source=/data/cubes\\Sales.cub"));

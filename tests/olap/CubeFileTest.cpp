@@ -3,6 +3,7 @@
 #include "olap/Catalog.h"
 #include "olap/Connection.h"
 #include "olap/CubeProvider.h"
+#include "olap/SqliteDatabase.h"
 #include "platform/VbError.h"
 
 #include <QFile>
@@ -191,6 +192,129 @@ TEST(CubeFile, FactKeysMatchTheirDimensionRowsAsTheJoinWould)
     ASSERT_EQ(withReals.rows.size(), 4);   // three channels and the total
     const auto all = testcubes::sql(reals, QStringLiteral("SELECT COUNT(*) FROM sales_fact_real"));
     EXPECT_EQ(withReals.value(3, 0, 0), all[0][0].toDouble());
+}
+
+namespace {
+
+double orderLines(const QString& path)
+{
+    auto cube = openCube(fileString(path), QString());
+    PivotQuery q;
+    q.measures = {QStringLiteral("Order Lines")};
+    return cube->query(q).value(0, 0, 0).value_or(-1);
+}
+
+// The facts are read on a thread of their own, so a refusal may come with the first query.
+QString refusal(const QString& path)
+{
+    try {
+        Connection connection;
+        connection.Open(fileString(path));
+        connection.openCube(QString())->query(PivotQuery());
+    } catch (const platform::VbError& e) {
+        return e.description();
+    }
+    return {};
+}
+
+// Statements on cube files get a short answer limit for the length of a test.
+class AnswerLimit
+{
+public:
+    explicit AnswerLimit(std::chrono::milliseconds limit) : m_saved(SqliteDatabase::answerLimit())
+    {
+        SqliteDatabase::setAnswerLimit(limit);
+    }
+    ~AnswerLimit() { SqliteDatabase::setAnswerLimit(m_saved); }
+
+private:
+    std::chrono::milliseconds m_saved;
+};
+
+const QString kCopyWithIds = QStringLiteral(
+    "CREATE TABLE far_fact (id INTEGER PRIMARY KEY, month_id, city_id, product_id, channel_id, customer_id, "
+    "quantity, discount, revenue);"
+    "INSERT INTO far_fact SELECT %1, month_id, city_id, product_id, channel_id, customer_id, quantity, discount, "
+    "revenue FROM sales_fact;"
+    "UPDATE olap_cube SET fact_table = 'far_fact';");
+
+}
+
+TEST(CubeFile, FactsAreReadWhateverTheirRowids)
+{
+    const double all = orderLines(testcubes::salesCube());
+    ASSERT_GT(all, 0);
+    const QStringList layouts{
+        // Random-looking 64-bit ids, spread over the whole range.
+        QStringLiteral("(rowid * 2654435761) % 1000003 * 9000000000000 - 4500000000000000000"),
+        // Two far ends and a dense middle.
+        QStringLiteral("CASE rowid WHEN 1 THEN -4000000000000000000 WHEN 2 THEN 4000000000000000000 ELSE rowid END"),
+        QStringLiteral("CASE rowid WHEN 1 THEN -9223372036854775808 WHEN 2 THEN 9223372036854775807 ELSE rowid END"),
+        QStringLiteral("rowid - 9223372036854775807"),
+    };
+    for (const QString& ids : layouts) {
+        SCOPED_TRACE(ids.toStdString());
+        const QString path = testcubes::buildCube(QStringLiteral("Sales"), kCopyWithIds.arg(ids));
+        ASSERT_EQ(testcubes::sql(path, QStringLiteral("SELECT count(*) FROM far_fact"))[0][0].toDouble(), all);
+        EXPECT_EQ(orderLines(path), all);
+    }
+}
+
+TEST(CubeFile, CubesThatWouldNeverFinishAreRefused)
+{
+    const AnswerLimit limit(std::chrono::milliseconds(300));
+    const QString endless = QStringLiteral("WITH RECURSIVE r(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM r)");
+    // Metadata comes from tables only: a view could run for ever before the first row.
+    const QString metadataView = testcubes::buildCube(
+        QStringLiteral("Sales"), QStringLiteral("ALTER TABLE olap_cube RENAME TO cube_rows;"
+                                                "CREATE VIEW olap_cube AS %1 SELECT c.* FROM cube_rows c, r;")
+                                     .arg(endless));
+    const QString message = refusal(metadataView);
+    EXPECT_TRUE(message.contains(metadataView)) << message.toStdString();
+    EXPECT_TRUE(message.contains(QStringLiteral("olap_cube (it is a view)"))) << message.toStdString();
+
+    // A fact or dimension view that never ends is stopped by the answer limit.
+    for (const QString& sql :
+         {QStringLiteral("CREATE VIEW endless AS %1 SELECT f.* FROM sales_fact f, r;"
+                         "UPDATE olap_cube SET fact_table = 'endless';"),
+          QStringLiteral("CREATE VIEW endless AS %1 SELECT c.* FROM sales_channel c, r;"
+                         "UPDATE olap_dimension SET dim_table = 'endless' WHERE dim_table = 'sales_channel';"),
+          QStringLiteral("CREATE VIEW endless AS %1 SELECT n AS x FROM r ORDER BY n;"
+                         "UPDATE olap_cube SET fact_table = 'endless';")}) {
+        const QString path = testcubes::buildCube(QStringLiteral("Sales"), sql.arg(endless));
+        const QString stopped = refusal(path);
+        EXPECT_TRUE(stopped.contains(path)) << stopped.toStdString();
+        EXPECT_TRUE(stopped.contains(QStringLiteral("does not answer")) || stopped.contains(QStringLiteral("no such")))
+            << stopped.toStdString();
+    }
+
+    // A view that ends reads as its table would.
+    const QString finite = testcubes::buildCube(
+        QStringLiteral("Sales"), QStringLiteral("CREATE VIEW fact_view AS SELECT * FROM sales_fact;"
+                                                "UPDATE olap_cube SET fact_table = 'fact_view';"));
+    EXPECT_EQ(orderLines(finite), orderLines(testcubes::salesCube()));
+}
+
+TEST(CubeFile, FilesThatCannotBeOpenedAreNamedWithTheCause)
+{
+    const QString sales = testcubes::salesCube();
+    const QString text = writeFile(QStringLiteral("notsqlite.cub"), QByteArray("plain text, no database\n").repeated(50));
+    const QString empty = writeFile(QStringLiteral("nothing.cub"), {});
+    const QString unreadable = writeFile(QStringLiteral("unreadable.cub"), readFile(sales));
+    QFile::setPermissions(unreadable, QFileDevice::WriteOwner);
+    struct Case
+    {
+        QString path;
+        QString cause;
+    };
+    QVector<Case> cases{{text, QStringLiteral("not a database")}, {empty, QStringLiteral("is not a cube file")}};
+    if (!QFile(unreadable).open(QIODevice::ReadOnly))   // root reads every file
+        cases.append({unreadable, QStringLiteral("cannot be opened")});
+    for (const Case& c : cases) {
+        const QString message = refusal(c.path);
+        EXPECT_TRUE(message.contains(QLatin1Char('"') + c.path + QLatin1Char('"'))) << message.toStdString();
+        EXPECT_TRUE(message.contains(c.cause)) << message.toStdString();
+    }
 }
 
 TEST(CubeFile, FactsWithoutADimensionRowCountNowhereWhateverTheLayout)

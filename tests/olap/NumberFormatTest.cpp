@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <gtest/gtest.h>
+#include <limits>
 
 using olap::formatNumber;
 
@@ -91,4 +92,30 @@ TEST(NumberFormat, NamedFormatsAndPatternsInTheDefaultLocale)
     const QLocale german(QLocale::German, QLocale::Germany);
     EXPECT_EQ(formatNumber(1234.5, QStringLiteral("#,##0.00"), german), QStringLiteral("1.234,50"));
     EXPECT_EQ(formatNumber(0.5, QStringLiteral("Percent"), german), QStringLiteral("50,00%"));
+}
+
+TEST(NumberFormat, OnlyABarePercentScales)
+{
+    const QLocale us(QLocale::English, QLocale::UnitedStates);
+    EXPECT_EQ(formatNumber(12, QStringLiteral("0\"%\""), us), QStringLiteral("12%"));
+    EXPECT_EQ(formatNumber(12, QStringLiteral("0\\%"), us), QStringLiteral("12%"));
+    EXPECT_EQ(formatNumber(0.12, QStringLiteral("0%"), us), QStringLiteral("12%"));
+    EXPECT_EQ(formatNumber(0.123, QStringLiteral("0.0E+00%"), us), QStringLiteral("1.2E+01%"));
+}
+
+TEST(NumberFormat, EveryFiniteValueIsFormattedAsANumber)
+{
+    const QLocale us(QLocale::English, QLocale::UnitedStates);
+    const double largest = std::numeric_limits<double>::max();
+    const double tiniest = std::numeric_limits<double>::denorm_min();
+    for (double value : {largest, -largest, tiniest, -tiniest, 1e308, 5e-324}) {
+        for (const char* format : {"0%", "0.00E+00%", "#,##0.00%", "0.00E+00", "#,##0,,%", "0.0E-0", "0"}) {
+            const QString shown = formatNumber(value, QLatin1String(format), us);
+            EXPECT_FALSE(shown.contains(QLatin1String("inf"), Qt::CaseInsensitive)) << format << " " << value;
+            EXPECT_FALSE(shown.contains(QLatin1String("nan"), Qt::CaseInsensitive)) << format << " " << value;
+        }
+    }
+    EXPECT_EQ(formatNumber(largest, QStringLiteral("0.00E+00%"), us), QStringLiteral("1.80E+310%"));
+    EXPECT_EQ(formatNumber(tiniest, QStringLiteral("0.0E+00"), us), QStringLiteral("4.9E-324"));
+    EXPECT_TRUE(formatNumber(largest, QStringLiteral("0%"), us).startsWith(QLatin1String("17976931348623157")));
 }

@@ -89,7 +89,7 @@ TEST(PivotXml, RefusesTextItCannotUse)
 {
     const QString good = writePivotXml(fullState());
     QString newer = good;
-    newer.replace(QLatin1String("version=\"1\""), QLatin1String("version=\"2\""));
+    newer.replace(QLatin1String("version=\"2\""), QLatin1String("version=\"3\""));
     QString badLevel = good;
     badLevel.replace(QLatin1String("level=\"1\""), QLatin1String("level=\"-1\""));
     QString badFlag = good;
@@ -99,4 +99,43 @@ TEST(PivotXml, RefusesTextItCannotUse)
         EXPECT_FALSE(readPivotXml(text).has_value()) << qPrintable(text.left(60));
 }
 
+}
+
+TEST(PivotXml, EveryTextReadsBackEvenWhereXmlCannotCarryIt)
+{
+    const QString awkward = QStringLiteral("a\u000Bb\u0000c\uFFFEd\uFFFF") + QChar(0xD800) + QStringLiteral("e\\u0041")
+                            + QChar(0xDC00) + QStringLiteral("\U0001F600\\");
+    PivotState state = fullState();
+    state.title = awkward;
+    state.dataMember = awkward;
+    state.connectionString = QStringLiteral("Provider=MSOLAP.4;data source=/data/") + awkward + QStringLiteral(".cub");
+    state.layout.rows.fields[0].hierarchy = awkward;
+    state.layout.rows.fields[0].expanded = {olap::MemberPath{{awkward, QStringLiteral("\t\r\n")}}};
+    const QString xml = writePivotXml(state);
+    EXPECT_FALSE(xml.contains(QLatin1Char('X'))) << "the report file swaps X";
+    const auto read = readPivotXml(xml);
+    ASSERT_TRUE(read.has_value()) << xml.toStdString();
+    EXPECT_EQ(*read, state);
+}
+
+TEST(PivotXml, VersionOneTextsReadAsTheyStand)
+{
+    const QString v1 = QStringLiteral(
+        "<?xml version=\"1.0\"?>\n<pivottable version=\"1\">\n"
+        "<connection><![CDATA[Provider=MSOLAP.4;data source=C:\\cubes\\Sales.cub]]></connection>\n"
+        "<datamember>Sales</datamember><title>a\\u0041\\\\b</title>\n</pivottable>\n");
+    const auto read = readPivotXml(v1);
+    ASSERT_TRUE(read.has_value());
+    EXPECT_EQ(read->title, QStringLiteral("a\\u0041\\\\b"));
+    EXPECT_EQ(read->connectionString, QStringLiteral("Provider=MSOLAP.4;data source=C:\\cubes\\Sales.cub"));
+    QString broken = writePivotXml(fullState());
+    broken.replace(QLatin1String("<title>"), QLatin1String("<title>\\q"));
+    EXPECT_FALSE(readPivotXml(broken).has_value());
+}
+
+TEST(PivotXml, ACarriageReturnInTheConnectionStringSurvives)
+{
+    PivotState state = fullState();
+    state.connectionString = QStringLiteral("Provider=MSOLAP.4;data source=/data/a\rb\r\nc.cub");
+    EXPECT_EQ(readPivotXml(writePivotXml(state))->connectionString, state.connectionString);
 }

@@ -1,5 +1,7 @@
 #include "app/connections/ConnectionStrings.h"
 
+#include "olap/ConnectionString.h"
+
 namespace connections {
 
 namespace ConnectionStrings {
@@ -19,13 +21,7 @@ QString cubePath(const QString& dataPath, const QString& cubeFile)
 
 QString quoteValue(const QString& value)
 {
-    const bool ambiguous = value.contains(QLatin1Char(';')) || value.startsWith(QLatin1Char('"'))
-        || value.startsWith(QLatin1Char('\'')) || value != value.trimmed();
-    if (!ambiguous)
-        return value;
-    QString quoted = value;
-    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
+    return olap::ConnectionString::quoteValue(value);
 }
 
 QString localTest(const QString& dataPath, const QString& cubeFile)

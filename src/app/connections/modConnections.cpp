@@ -33,8 +33,18 @@ void offerProviderDownload()
         modAPI::subOpenUrl(providerDownloadPage(), false);
 }
 
-// The steps whose errors count: a provider failure is answered with the download question
-// and the binding stops there; anything else is the error report, which ends the program.
+// A provider failure is answered with the download question; anything else is the error
+// report, which ends the program.
+void answerFailure(const std::exception& raised)
+{
+    const platform::VbError error = common::asVbError(raised);
+    if (error.number() != platform::err::Unspecified)
+        modErroHandling::subHandleError(error.description(), error.number(), error.line(),
+                                        QStringLiteral("subBindPivotTable"));
+    offerProviderDownload();
+}
+
+// The steps whose errors count: the binding stops at the first.
 template<class F>
 bool reported(F&& steps)
 {
@@ -42,11 +52,7 @@ bool reported(F&& steps)
         steps();
         return true;
     } catch (const std::exception& raised) {
-        const platform::VbError error = common::asVbError(raised);
-        if (error.number() != platform::err::Unspecified)
-            modErroHandling::subHandleError(error.description(), error.number(), error.line(),
-                                            QStringLiteral("subBindPivotTable"));
-        offerProviderDownload();
+        answerFailure(raised);
         return false;
     }
 }
@@ -61,24 +67,52 @@ pivot::PivotTable& pivotTable(QWidget* pivot)
     return *table;
 }
 
-// Both binders: false when the question was asked already.
+void tellCubeFileFailure(const platform::VbError& error)
+{
+    platform::services().messageBox->msgBox(error.description(), platform::mb::vbCritical, gstrAppTitle);
+}
+
+// Both binders: false when the user was asked or told already.
 bool bindLocalCube(QWidget* pivot)
 {
     QString defaultDatabase;
-    if (!reported([&] {
-            olap::Connection cn;
-            cn.Open(ConnectionStrings::localTest(gstrDataPath, gstrCubeFile), QString(), QString(), -1);
-            defaultDatabase = cn.DefaultDatabase();
-            gstrProvider = QStringLiteral("Provider=") + cn.Provider();
-            cn.Close();
-        }))
+    try {
+        olap::Connection cn;
+        cn.Open(ConnectionStrings::localTest(gstrDataPath, gstrCubeFile), QString(), QString(), -1);
+        defaultDatabase = cn.DefaultDatabase();
+        gstrProvider = QStringLiteral("Provider=") + cn.Provider();
+        cn.Close();
+    } catch (const platform::VbError& error) {
+        if (error.source() != QLatin1String("CubeFile")) {
+            answerFailure(error);
+            return false;
+        }
+        // The provider works; this file does not. The pivot table lets go of the previous
+        // cube, so that it never shows one cube under another's name.
+        common::ResumeNext skip;
+        skip.run([&] { pivotTable(pivot).setConnectionString(QString()); });
+        tellCubeFileFailure(error);
         return false;
+    } catch (const std::exception& raised) {
+        answerFailure(raised);
+        return false;
+    }
     common::ResumeNext skip;
     skip.run([&] {
         pivotTable(pivot).setConnectionString(
             ConnectionStrings::localPivot(gstrProvider, gstrDataPath, gstrCubeFile));
     });
-    skip.run([&] { pivotTable(pivot).setDataMember(defaultDatabase); });
+    // Reading the whole cube can still fail (a view that never ends, data the metadata
+    // gets wrong); the pivot table then stays empty, and the user hears why.
+    try {
+        pivotTable(pivot).setDataMember(defaultDatabase);
+    } catch (const platform::VbError& error) {
+        if (error.source() != QLatin1String("CubeFile"))
+            return true;
+        tellCubeFileFailure(error);
+        return false;
+    } catch (const std::exception&) {
+    }
     return true;
 }
 

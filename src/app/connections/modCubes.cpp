@@ -10,9 +10,13 @@
 #include "common/modFileHandling.h"
 #include "common/modScriptingDic.h"
 #include "common/subEndProgram.h"
+#include "lang/AnsiCodePage.h"
 #include "olap/Catalog.h"
 #include "olap/Connection.h"
 #include "platform/AtomicFile.h"
+#include "platform/CodePages.h"
+#include "platform/MessageBox.h"
+#include "platform/Services.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -59,11 +63,14 @@ QList<platform::File> filesInNameOrder(const QString& folder)
     return files;
 }
 
+// UTF-8 when valid, else the ANSI code page of the user's language, as Windows tools write it.
 QString decodeSingleByteText(const QByteArray& bytes)
 {
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString text = utf8(bytes);
-    return utf8.hasError() ? QString::fromLatin1(bytes) : text;
+    if (!utf8.hasError())
+        return text;
+    return platform::codepages::toUnicode(lang::GetACP(), bytes).value_or(QString::fromLatin1(bytes));
 }
 
 }
@@ -88,9 +95,19 @@ void subGetCubeFileNames()
 {
     common::handled(QStringLiteral("subGetCubeFileNames"), common::Message::Description, [] {
         modErroHandling::subLogStep(QStringLiteral("Trying to find cubes in ") + gstrDataPath);
+        QList<platform::File> files;
+        try {
+            files = filesInNameOrder(gstrDataPath);
+        } catch (const platform::VbError& error) {
+            // An unreadable data folder is no empty one: asking for a server would mislead.
+            if (error.number() != platform::err::PermissionDenied)
+                throw;
+            platform::services().messageBox->msgBox(error.description(), platform::mb::vbCritical, gstrAppTitle);
+            modMain::subEndProgram();
+        }
         // The report folders are left to the report dictionary: which root they belong in
         // is known only once the component probe has chosen the report window.
-        for (const platform::File& file : filesInNameOrder(gstrDataPath)) {
+        for (const platform::File& file : files) {
             const QString name = file.Name();
             if (!name.endsWith(kCubeExtension))
                 continue;
@@ -160,10 +177,11 @@ void subGetServerName()
         // Leaving the dialog any other way than OK ends the program.
         if (dialog->exec() != QDialog::Accepted)
             return;
-        gstrServerName = dialog->txtServer->text();
-        gstrDatabase = dialog->cmbDatabase->currentText();
-        if (!dialog->chkIntegratedSecurity->isChecked() && !dialog->txtUserName->text().trimmed().isEmpty())
-            ServerCredentials::keep(gstrServerName, dialog->txtUserName->text(), dialog->txtPassword->text());
+        const serverdialog::ServerChoice choice = dialog->chosen();
+        gstrServerName = choice.server;
+        gstrDatabase = choice.database;
+        if (!choice.userName.trimmed().isEmpty())
+            ServerCredentials::keep(gstrServerName, choice.userName, choice.password);
         dialog.reset();
         QString why;
         if (!platform::writeFileAtomically(file, serverNameFileBytes(gstrServerName, gstrDatabase), &why))

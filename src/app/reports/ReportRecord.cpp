@@ -1,5 +1,7 @@
 #include "app/reports/ReportRecord.h"
 
+#include "platform/CodePages.h"
+
 #include <QCoreApplication>
 #include <QStringDecoder>
 #include <QStringList>
@@ -21,15 +23,6 @@ const QString kProviderPart = QStringLiteral("PROVIDER=MSOLAP");
 // Three empty description fields and their separators.
 constexpr qsizetype kEmptyDescriptionBlock = 9;
 
-QString head(const cOLAPReport& r, Layout layout)
-{
-    if (layout == Layout::Components10And11)
-        return r.GraphXML + kFieldSeparator + r.PivotXML + kFieldSeparator + QString::number(r.ViewType)
-            + kFieldSeparator;
-    return r.PivotXML + kFieldSeparator + QString::number(r.ViewType) + kFieldSeparator
-        + QString::number(r.GraphType) + kFieldSeparator + QString::number(r.GraphListIndex);
-}
-
 // A stored number as the reader has always taken it: surrounding blanks allowed, a
 // decimal rounded half to even; anything else, or a value out of range, is no number.
 template <typename Int>
@@ -49,6 +42,8 @@ std::optional<Int> toNumber(const QString& text)
 // provider this machine has. XML without a provider part is left as it is.
 QString renewProvider(const QString& pivotXml, const QString& provider)
 {
+    if (provider.isEmpty())
+        return pivotXml;
     const qsizetype start = pivotXml.indexOf(kProviderPart, 0, Qt::CaseInsensitive);
     if (start < 0)
         return pivotXml;
@@ -65,9 +60,30 @@ QString withLocation(QString xml, const QString& location)
     return xml.replace(kLocationPlaceholder, location);
 }
 
+QString withPlaceholder(const QString& xml, const QString& location)
+{
+    if (location.isEmpty())
+        return xml;
+    QString replaced = xml;
+    replaced.replace(location, kLocationPlaceholder);
+    return withLocation(replaced, location) == xml ? replaced : xml;
+}
+
+// Only the components' XML takes the location placeholder: the numbers stay as they are,
+// whatever the server is called.
+QString head(const cOLAPReport& r, const Context& context)
+{
+    const QString pivot = withPlaceholder(r.PivotXML, context.location);
+    if (context.layout == Layout::Components10And11)
+        return withPlaceholder(r.GraphXML, context.location) + kFieldSeparator + pivot + kFieldSeparator
+            + QString::number(r.ViewType) + kFieldSeparator;
+    return pivot + kFieldSeparator + QString::number(r.ViewType) + kFieldSeparator + QString::number(r.GraphType)
+        + kFieldSeparator + QString::number(r.GraphListIndex);
+}
+
 bool looksLikeUtf16LE(const QByteArray& bytes)
 {
-    if (bytes.isEmpty() || bytes.size() % 2 != 0)
+    if (bytes.size() < 2)
         return false;
     // ASCII markup in UTF-16LE has a zero in every high byte; 8-bit text has none.
     const qsizetype probe = std::min<qsizetype>(bytes.size(), 256);
@@ -97,11 +113,8 @@ bool fail(QString* error, const QString& why)
 
 QString compose(const cOLAPReport& report, const Context& context)
 {
-    QString text = head(report, context.layout);
-    if (!context.location.isEmpty())
-        text.replace(context.location, kLocationPlaceholder);
-    return text + kFieldSeparator + report.ReportDescription + kDescriptionSeparator + report.ReportType
-        + kDescriptionSeparator + report.ReportCategory + kDescriptionSeparator;
+    return head(report, context) + kFieldSeparator + report.ReportDescription + kDescriptionSeparator
+        + report.ReportType + kDescriptionSeparator + report.ReportCategory + kDescriptionSeparator;
 }
 
 QByteArray encode(const cOLAPReport& report, const Context& context)
@@ -113,7 +126,7 @@ QByteArray encode(const cOLAPReport& report, const Context& context)
     return bytes;
 }
 
-QString decodeText(const QByteArray& bytes)
+QString decodeText(const QByteArray& bytes, int ansiCodePage)
 {
     if (bytes.startsWith("\xFF\xFE"))
         return fromUtf16LE(bytes.constData() + 2, bytes.size() - 2);
@@ -123,12 +136,13 @@ QString decodeText(const QByteArray& bytes)
     const QString text = utf8(bytes);
     if (!utf8.hasError())
         return text;
-    return QString::fromLatin1(bytes);
+    return platform::codepages::toUnicode(ansiCodePage, bytes)
+        .value_or(platform::codepages::toUnicode(1252, bytes).value_or(QString()));
 }
 
 bool decode(const QByteArray& bytes, const Context& context, cOLAPReport& report, QString* error)
 {
-    const QStringList fields = decodeText(bytes).split(kFieldSeparator);
+    const QStringList fields = decodeText(bytes, context.ansiCodePage).split(kFieldSeparator);
     cOLAPReport read = report;
 
     if (context.layout == Layout::Version9) {
@@ -170,6 +184,43 @@ bool decode(const QByteArray& bytes, const Context& context, cOLAPReport& report
     }
     report = read;
     return true;
+}
+
+QString unreadableReason(const cOLAPReport& report, const Context& context)
+{
+    const auto holdsSeparators = [](const QString& part) {
+        return QCoreApplication::translate(
+                   "reports", "%1 holds \"***\", \"XYZ\" or \"XXX\", which the report file keeps for itself.")
+            .arg(part);
+    };
+    const QString pivotPart = QCoreApplication::translate(
+        "reports", "The pivot table (the name of its cube, server or database, a member or a title)");
+    const QString chartPart = QCoreApplication::translate("reports", "The chart");
+    const QString descriptionPart = QCoreApplication::translate("reports", "The description, type or category");
+    const bool xp = context.layout == Layout::Components10And11;
+    if (report.PivotXML.contains(kFieldSeparator))
+        return holdsSeparators(pivotPart);
+    if (xp && report.GraphXML.contains(kFieldSeparator))
+        return holdsSeparators(chartPart);
+    for (const QString& part : {report.ReportDescription, report.ReportType, report.ReportCategory}) {
+        if (part.contains(kFieldSeparator) || part.contains(kDescriptionSeparator))
+            return holdsSeparators(descriptionPart);
+    }
+    cOLAPReport back;
+    QString why;
+    if (!decode(encode(report, context), context, back, &why))
+        return why;
+    if (back.PivotXML != (xp ? renewProvider(report.PivotXML, context.provider) : report.PivotXML))
+        return holdsSeparators(pivotPart);
+    if (xp && back.GraphXML != report.GraphXML)
+        return holdsSeparators(chartPart);
+    if (back.ReportDescription != report.ReportDescription || back.ReportType != report.ReportType
+        || back.ReportCategory != report.ReportCategory)
+        return holdsSeparators(descriptionPart);
+    if (back.ViewType != report.ViewType
+        || (!xp && (back.GraphType != report.GraphType || back.GraphListIndex != report.GraphListIndex)))
+        return QCoreApplication::translate("reports", "The view mode or chart type cannot be stored.");
+    return {};
 }
 
 QString reportNameFromFileName(const QString& fileName)

@@ -18,16 +18,24 @@ struct Context
 {
     Layout layout = Layout::Components10And11;
     // The data folder (cube files) or the server name (server mode): written as "XXX" in
-    // the head, so that a report survives a moved data folder or a renamed server.
+    // the components' XML, so that a report survives a moved data folder or a renamed
+    // server. Where that could not be undone on reading (the XML holds "XXX" itself), the
+    // XML is written as it is.
     QString location;
     // The provider part ("Provider=MSOLAP.4") that replaces the one stored in the pivot
-    // XML on reading; empty removes it.
+    // XML on reading; empty (no provider known yet) keeps the stored one.
     QString provider;
+    // The Windows ANSI code page that 8-bit report files are read in.
+    int ansiCodePage = 1252;
 };
 
 // The record's text, and its bytes as the file holds them.
 QString compose(const cOLAPReport& report, const Context& context);
 QByteArray encode(const cOLAPReport& report, const Context& context);
+
+// Why the record of `report` would not read back as the same report ("***" in a cube
+// name, "XYZ" in a description...); empty when it does. A save must be refused otherwise.
+QString unreadableReason(const cOLAPReport& report, const Context& context);
 
 // Fills the persisted fields of `report` from a file's bytes. A record that cannot be
 // read (too few fields, a number that is no number) leaves `report` untouched, returns
@@ -35,8 +43,9 @@ QByteArray encode(const cOLAPReport& report, const Context& context);
 bool decode(const QByteArray& bytes, const Context& context, cOLAPReport& report, QString* error = nullptr);
 
 // The text of a report file: UTF-16LE with or without its byte-order mark (what this
-// program writes has none), else 8-bit text (UTF-8 when valid, else Windows-1252).
-QString decodeText(const QByteArray& bytes);
+// program writes has none; an odd last byte is dropped either way), else 8-bit text
+// (UTF-8 when valid, else the given Windows ANSI code page).
+QString decodeText(const QByteArray& bytes, int ansiCodePage);
 
 // "Q1.txt" -> "Q1"; only a trailing ".txt" goes.
 QString reportNameFromFileName(const QString& fileName);

@@ -6,6 +6,7 @@
 #include "app/state/modGlobals.h"
 #include "common/modErroHandling.h"
 #include "common/modFileHandling.h"
+#include "lang/AnsiCodePage.h"
 #include "lang/modMultiLingual.h"
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
@@ -37,6 +38,7 @@ ReportRecord::Context recordContext()
         gbOWCXP ? ReportRecord::Layout::Components10And11 : ReportRecord::Layout::Version9,
         gbServerMode ? gstrServerName : gstrDataPath,
         gstrProvider,
+        lang::GetACP(),
     };
 }
 
@@ -83,6 +85,13 @@ bool cOLAPReport::SaveReport()
         return false;
     }
     const QString path = targetPath(*this);
+    // A report that would not read back is not written: the old file, if any, stays.
+    const QString unreadable = ReportRecord::unreadableReason(*this, recordContext());
+    if (!unreadable.isEmpty()) {
+        tellUser(modMultiLingual::LNGFAILEDSAVEREPORT + QStringLiteral("\r\n") + path + QStringLiteral("\r\n")
+                 + unreadable);
+        return false;
+    }
     modErroHandling::subLogStep(QStringLiteral("Writing report to ") + path);
     try {
         if (!QDir().mkpath(QFileInfo(path).path()))

@@ -48,7 +48,8 @@ void ensureFolder(const QString& folder)
 QStringList reportFiles(const QString& folder)
 {
     QStringList names;
-    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden)) {
+    for (const platform::File& file : modFileHandling::gobjFSO->GetFolder(folder).Files()) {
+        const QString name = file.Name();
         if (name.endsWith(QStringLiteral(".txt")))
             names.append(name);
     }
@@ -66,7 +67,16 @@ common::Dictionary<std::shared_ptr<cOLAPReport>> cReportsDic::makeDictionary()
 
 void cReportsDic::readFolder(const QString& folder)
 {
-    for (const QString& name : reportFiles(folder)) {
+    QStringList names;
+    try {
+        names = reportFiles(folder);
+    } catch (const platform::VbError& error) {
+        if (error.number() != platform::err::PermissionDenied)
+            throw;
+        m_skipped.append(error.description());
+        return;
+    }
+    for (const QString& name : names) {
         const QString path = folder + QLatin1Char('/') + name;
         auto report = std::make_shared<cOLAPReport>();
         QString why;

@@ -101,6 +101,8 @@ void openReport(const QString& name, ReportWindowView& window)
             tellUser(modMultiLingual::LNGFAILEDTOGETREPORT);
             return;
         }
+        // The layout is restored over an empty pivot table; the user hears why it is empty.
+        tellUser(modMultiLingual::LNGFAILEDTOGETREPORT + QStringLiteral("\r\n") + error.description());
     }
     skip.run([&] {
         pivot::PivotTable& pivot = pivReports(window);

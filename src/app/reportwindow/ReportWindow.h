@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QMainWindow>
 #include <QTimer>
+#include <memory>
 
 class QAction;
 class QCheckBox;
@@ -26,6 +27,8 @@ class PivotTable;
 
 namespace reportwindow {
 
+struct ReportWindowControls;
+
 // The report window: the tree of saved reports, the pivot table and the chart, the view
 // options and the Tools and Help menus. One class for the three windows frmStats2003,
 // frmStatsXP and frmStats2K; their differences are in the profile. Other modules reach
@@ -35,6 +38,7 @@ class ReportWindow : public QMainWindow, public ReportWindowView
     Q_OBJECT
 public:
     explicit ReportWindow(const ReportWindowProfile& profile);
+    ~ReportWindow() override;
 
     const ReportWindowProfile& profile() const { return m_profile; }
 
@@ -50,31 +54,31 @@ public:
     // The typed view.
     QMainWindow* form() override { return this; }
     void bindChartToPivot() override;
-    QTreeWidget* treReports() const override { return m_treReports; }
-    ImageList* imgCubeReports() const override { return m_imgCubeReports; }
-    pivot::PivotTable* pivReports() const override { return m_pivReports; }
-    chart::ChartSpace* excChart() const override { return m_excChart; }
-    QRadioButton* optBoth() const override { return m_optBoth; }
-    QRadioButton* optPivot() const override { return m_optPivot; }
-    QRadioButton* optGraph() const override { return m_optGraph; }
-    QPushButton* cmdAddReport() const override { return m_cmdAddReport; }
-    QPushButton* cmdRemoveReport() const override { return m_cmdRemoveReport; }
-    QPushButton* cmdInfo() const override { return m_cmdInfo; }
-    QComboBox* cmbGraphType() const override { return m_cmbGraphType; }
-    QLabel* lblReports() const override { return m_lblReports; }
-    QLabel* lblWebLink() const override { return m_lblWebLink; }
-    QLabel* imgLogo() const override { return m_imgLogo; }
-    QMenu* mnuTools() const override { return m_mnuTools; }
-    QAction* mnuSavePicture() const override { return m_mnuSavePicture; }
-    QAction* mnuPrint() const override { return m_mnuPrint; }
-    QMenu* mnuHelp() const override { return m_mnuHelp; }
+    QTreeWidget* treReports() const override;
+    ImageList* imgCubeReports() const override;
+    pivot::PivotTable* pivReports() const override;
+    chart::ChartSpace* excChart() const override;
+    QRadioButton* optBoth() const override;
+    QRadioButton* optPivot() const override;
+    QRadioButton* optGraph() const override;
+    QPushButton* cmdAddReport() const override;
+    QPushButton* cmdRemoveReport() const override;
+    QPushButton* cmdInfo() const override;
+    QComboBox* cmbGraphType() const override;
+    QLabel* lblReports() const override;
+    QLabel* lblWebLink() const override;
+    QLabel* imgLogo() const override;
+    QMenu* mnuTools() const override;
+    QAction* mnuSavePicture() const override;
+    QAction* mnuPrint() const override;
+    QMenu* mnuHelp() const override;
 
     // What only the window's own tests reach.
-    QCheckBox* chkDisplayZeroValues() const { return m_chkDisplayZeroValues; }
-    QPushButton* cmdDrillThrough() const { return m_cmdDrillThrough; }
-    QLabel* imgBG() const { return m_imgBG; }
+    QCheckBox* chkDisplayZeroValues() const;
+    QPushButton* cmdDrillThrough() const;
+    QLabel* imgBG() const;
     QTimer* timGetData() { return &m_timGetData; }
-    QAction* mnuZelbrin() const { return m_mnuZelbrin; }
+    QAction* mnuZelbrin() const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -82,11 +86,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildControls();
-    void buildMenus();
     void createComponents();
-    void placeCaptionedControls();
-    void showWebLinkWhereItFits();
     void connectHandlers();
     void loadWithTimer();
     void loadAtOnce();
@@ -111,29 +111,8 @@ private:
 
     const ReportWindowProfile& m_profile;
     QWidget* m_inner = nullptr;
-    QTreeWidget* m_treReports = nullptr;
-    ImageList* m_imgCubeReports = nullptr;
-    pivot::PivotTable* m_pivReports = nullptr;
-    chart::ChartSpace* m_excChart = nullptr;
-    QRadioButton* m_optBoth = nullptr;
-    QRadioButton* m_optPivot = nullptr;
-    QRadioButton* m_optGraph = nullptr;
-    QCheckBox* m_chkDisplayZeroValues = nullptr;
-    QPushButton* m_cmdAddReport = nullptr;
-    QPushButton* m_cmdRemoveReport = nullptr;
-    QPushButton* m_cmdInfo = nullptr;
-    QPushButton* m_cmdDrillThrough = nullptr;
-    QComboBox* m_cmbGraphType = nullptr;
-    QLabel* m_lblReports = nullptr;
-    QLabel* m_lblWebLink = nullptr;
-    QLabel* m_imgLogo = nullptr;
-    QLabel* m_imgBG = nullptr;
+    std::unique_ptr<ReportWindowControls> m;
     QTimer m_timGetData;
-    QMenu* m_mnuTools = nullptr;
-    QAction* m_mnuSavePicture = nullptr;
-    QAction* m_mnuPrint = nullptr;
-    QMenu* m_mnuHelp = nullptr;
-    QAction* m_mnuZelbrin = nullptr;
 };
 
 }

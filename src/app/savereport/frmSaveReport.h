@@ -3,16 +3,21 @@
 #include <QDialog>
 #include <memory>
 
-class uniCombo;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+
+namespace unicombo {
+class uniCombo;
+}
 
 namespace savereport {
 
 namespace htmleditor {
 class ctlHTLMEditor;
 }
+
+struct SaveReportControls;
 
 // Saves the report window's current view as a named report of the current cube, with a
 // category, a type, a view mode and an HTML description. OK writes the report and closes;
@@ -27,9 +32,9 @@ public:
     void subFillDropDowns();
     void subSetReportValues();
 
-    uniCombo* cmbReportName() const;
-    uniCombo* cmbSuperCategory() const;
-    uniCombo* cmbReportType() const;
+    unicombo::uniCombo* cmbReportName() const;
+    unicombo::uniCombo* cmbSuperCategory() const;
+    unicombo::uniCombo* cmbReportType() const;
     QLabel* lblExplainReplace() const;
     QRadioButton* optBoth() const;
     QRadioButton* optPivot() const;
@@ -39,13 +44,11 @@ public:
     QPushButton* CancelButton() const;
 
 private:
-    struct Controls;
-
     void Form_Load();
     void cmbReportName_Change(const char* handlerName);
     void OKButton_Click();
 
-    std::unique_ptr<Controls> m;
+    std::unique_ptr<SaveReportControls> m;
 };
 
 // The save button of the report window: the dialog, modal over its owner.

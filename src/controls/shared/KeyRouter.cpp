@@ -48,14 +48,14 @@ QWidget* firstReceiver()
 
 KeyRouter::KeyRouter(QWidget* host) : QObject(host), m_host(host)
 {
-    setObjectName(QStringLiteral("KeyRouter"));
     qApp->installEventFilter(this);
 }
 
 KeyRouter* KeyRouter::forHost(QWidget* control)
 {
     QWidget* host = control->window();
-    if (auto* existing = host->findChild<KeyRouter*>(QStringLiteral("KeyRouter"), Qt::FindDirectChildrenOnly))
+    // An empty name matches any: the router is found by its type alone.
+    if (auto* existing = host->findChild<KeyRouter*>(QString(), Qt::FindDirectChildrenOnly))
         return existing;
     return new KeyRouter(host);
 }

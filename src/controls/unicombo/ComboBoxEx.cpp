@@ -12,6 +12,8 @@
 #include <QVBoxLayout>
 #include <limits>
 
+namespace unicombo {
+
 using namespace cbn;
 using controls::makeLong;
 using controls::SendMessage;
@@ -497,4 +499,6 @@ void ComboBoxEx::connectModel(QStandardItemModel* items)
             restore(before > last ? before - (last - first + 1) : before);
     });
     connect(items, &QAbstractItemModel::modelReset, this, [restore] { restore(-1); });
+}
+
 }

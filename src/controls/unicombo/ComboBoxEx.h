@@ -11,6 +11,8 @@
 class QStandardItemModel;
 class QAbstractItemDelegate;
 
+namespace unicombo {
+
 // The combo box window that uniCombo creates inside its own window, one per creation:
 // style 0 an edit above a list that always shows, style 1 an editable drop-down, style 2
 // a drop-down list without an edit. It owns no items (the control's model outlives it),
@@ -125,3 +127,5 @@ private:
     int m_selectionBefore = -1;
     QString m_textBefore;
 };
+
+}

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QPainter>
 
+namespace unicombo {
+
 namespace combo_items {
 
 ItemModel::ItemModel(ImageSource images, QObject* parent) : QStandardItemModel(parent), m_images(std::move(images)) {}
@@ -58,6 +60,8 @@ QSize ItemDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelInd
         size.setHeight(std::max(size.height(), list->ImageSize() + 2));
     size.setWidth(size.width() + index.data(IndentRole).toInt() * kIndentStep + (m_images() ? m_images()->ImageSize() + 3 : 0));
     return size;
+}
+
 }
 
 }

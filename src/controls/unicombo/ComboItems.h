@@ -4,6 +4,8 @@
 #include <QStyledItemDelegate>
 #include <functional>
 
+namespace unicombo {
+
 class ImageList;
 
 // The combo box's items: text, image, selected image, indent and item data, kept by the
@@ -48,5 +50,7 @@ public:
 private:
     ImageSource m_images;
 };
+
+}
 
 }

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+namespace unicombo {
+
 // What the combo box window tells the control window about itself: WM_COMMAND with a
 // CBN_* code in the high word of wParam, the combo's id in the low word and the combo box
 // window as lParamWindow; WM_NOTIFY with a record that starts with NMHDR.
@@ -43,5 +45,7 @@ struct NMCBEENDEDITW
     QString szText;
     int iWhy = 0;
 };
+
+}
 
 }

@@ -4,6 +4,8 @@
 #include <QHash>
 #include <QPointer>
 
+namespace unicombo {
+
 namespace {
 
 QHash<qlonglong, QPointer<ImageList>>& lists()
@@ -78,4 +80,6 @@ int ImageList::AddIcon(const QIcon& icon)
 QPixmap ImageList::image(int index) const
 {
     return index >= 0 && index < Count() ? m_images.at(index) : QPixmap();
+}
+
 }

@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QPixmap>
 
+namespace unicombo {
+
 // A list of same-sized images that combo box items name by index. Each list has a handle
 // (a number that stays valid while the list lives) by which it can be handed around and
 // found again, as the combo box's ImageList property accepts.
@@ -40,3 +42,5 @@ private:
     QList<QPixmap> m_images;
     qlonglong m_handle;
 };
+
+}

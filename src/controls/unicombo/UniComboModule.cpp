@@ -4,6 +4,8 @@
 #include "controls/unicombo/uniCombo.h"
 #include "platform/ProcessEnd.h"
 
+namespace unicombo {
+
 namespace {
 
 template<class F>
@@ -51,6 +53,8 @@ void TranslateAccelerator(IPAOHook& hook, const controls::KeyMessage& lpMsg, boo
                 hook.pControl->TranslateAccel(lpMsg, handled);
         });
     });
+}
+
 }
 
 }

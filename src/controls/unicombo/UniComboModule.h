@@ -4,6 +4,8 @@
 
 #include <QPointer>
 
+namespace unicombo {
+
 class uniCombo;
 
 // The combo box's keyboard hook: the record the host window knows as the control's key
@@ -27,5 +29,7 @@ void InitIPAO(IPAOHook& hook, uniCombo* control);
 void TerminateIPAO(IPAOHook& hook);
 // The record's key entry: the control's TranslateAccel first.
 void TranslateAccelerator(IPAOHook& hook, const controls::KeyMessage& lpMsg, bool& handled);
+
+}
 
 }

@@ -10,6 +10,8 @@
 #include <QStandardItem>
 #include <cstdint>
 
+namespace unicombo {
+
 using namespace controls;
 using combo_items::ImageRole;
 using combo_items::IndentRole;
@@ -782,4 +784,6 @@ void uniCombo::setImageList(const QVariant& value)
     if (m_hWndComboEx)
         m_hWndComboEx->update();
     pvApplyFont(m_oFont);
+}
+
 }

@@ -12,6 +12,8 @@
 #include <QPointer>
 #include <QVariant>
 
+namespace unicombo {
+
 class ImageList;
 namespace combo_items {
 class ItemModel;
@@ -198,3 +200,5 @@ private:
     bool m_bSubclassed = false;
     bool m_bInPlaceActive = false;
 };
+
+}

@@ -10,6 +10,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 
+namespace unicombo {
+
 using namespace controls;
 using namespace controls::wm;
 using namespace cbn;
@@ -225,4 +227,6 @@ void uniCombo::TranslateAccel(const KeyMessage& lpMsg, bool& bHandled)
         forwardKey(sideways && m_hWndEdit && Dropped() ? m_hWndEdit.data() : lpMsg.target, lpMsg);
         bHandled = true;
     });
+}
+
 }

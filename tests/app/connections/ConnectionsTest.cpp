@@ -120,26 +120,37 @@ TEST_F(LocalBinding, TheFirstCubeFileIsBoundWithTheProviderItsTestConnectionRepo
     EXPECT_TRUE(run.fakes.messageBox.shown.isEmpty());
 }
 
-TEST_F(LocalBinding, ACubeFileTheProviderCannotOpenGivesTheQuestionOnceAndLeavesThePivotUnbound)
+TEST_F(LocalBinding, ACubeFileThatCannotBeOpenedIsNamedAndLeavesThePivotUnbound)
 {
-    put(QStringLiteral("Broken.cub"), "this is no cube file");
-    gstrCubeFile = QStringLiteral("Broken.cub");
-    run.fakes.messageBox.answers = {platform::mb::vbYes};
-    modConnections::subBindPivotTable(&pivot);
-    EXPECT_EQ(providerQuestions(), 1);
-    EXPECT_EQ(run.fakes.messageBox.shown.front().style, platform::mb::vbYesNo);
-    EXPECT_EQ(run.fakes.messageBox.shown.front().title, gstrAppTitle);
-    EXPECT_EQ(run.fakes.urlOpener.urls, QStringList{modConnections::providerDownloadPage()});
-    EXPECT_TRUE(pivot.ConnectionString().isEmpty());
-    EXPECT_EQ(run.fakes.processEnd.ends, 0);
-
-    // With no provider registered at all the answer is the same question, once.
     putSampleCube("Sales", QStringLiteral("Sales.cub"));
     gstrCubeFile = QStringLiteral("Sales.cub");
+    connections::modConnections::subBindPivotTable(&pivot);
+    ASSERT_FALSE(pivot.ConnectionString().isEmpty());
+
+    // The provider works, the file does not: the user hears which file and why, and the
+    // pivot table no longer shows the previous cube.
+    const QString broken = put(QStringLiteral("Broken.cub"), "this is no cube file");
+    gstrCubeFile = QStringLiteral("Broken.cub");
+    connections::modConnections::subBindPivotTable(&pivot);
+    EXPECT_EQ(providerQuestions(), 0);
+    ASSERT_EQ(run.fakes.messageBox.shown.size(), 1);
+    EXPECT_EQ(run.fakes.messageBox.shown.front().style, platform::mb::vbCritical);
+    EXPECT_EQ(run.fakes.messageBox.shown.front().title, gstrAppTitle);
+    EXPECT_TRUE(run.fakes.messageBox.shown.front().text.contains(broken)) << run.fakes.messageBox.shown.front().text.toStdString();
+    EXPECT_TRUE(run.fakes.messageBox.shown.front().text.contains(QStringLiteral("not a database")));
+    EXPECT_TRUE(pivot.ConnectionString().isEmpty());
+    EXPECT_TRUE(run.fakes.urlOpener.urls.isEmpty());
+    EXPECT_EQ(run.fakes.processEnd.ends, 0);
+
+    // With no provider registered at all the answer is the download question, once.
+    gstrProvider.clear();
+    gstrCubeFile = QStringLiteral("Sales.cub");
+    run.fakes.messageBox.answers = {platform::mb::vbYes};
     for (const char* progId : {"MSOLAP", "MSOLAP.3", "MSOLAP.4"})
         unregister(progId);
-    modConnections::subBindPivotTable(&pivot);
-    EXPECT_EQ(providerQuestions(), 2);
+    connections::modConnections::subBindPivotTable(&pivot);
+    EXPECT_EQ(providerQuestions(), 1);
+    EXPECT_EQ(run.fakes.urlOpener.urls, QStringList{connections::modConnections::providerDownloadPage()});
     EXPECT_EQ(run.fakes.processEnd.ends, 0);
 }
 

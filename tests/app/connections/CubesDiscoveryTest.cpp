@@ -5,6 +5,7 @@
 #include "app/startup/modMain.h"
 
 #include <QApplication>
+#include <unistd.h>
 
 using namespace connections;
 using namespace state::modGlobals;
@@ -86,6 +87,20 @@ TEST_F(CubeFiles, AMissingDataFolderGoesToTheErrorReport)
     EXPECT_TRUE(modErroHandling::gstrErrorReport.contains(QStringLiteral("subGetCubeFileNames")));
 }
 
+TEST_F(CubeFiles, AnUnreadableDataFolderIsNamedNotTakenForAnEmptyOne)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root reads every folder";
+    put(QStringLiteral("Sales.cub"));
+    QFile::setPermissions(dataPath, QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const bool ended = run.ends([] { connections::modCubes::subGetCubeFileNames(); });
+    QFile::setPermissions(dataPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_TRUE(ended);
+    ASSERT_EQ(run.fakes.messageBox.shown.size(), 1);
+    EXPECT_TRUE(run.fakes.messageBox.shown.front().text.contains(dataPath));
+    EXPECT_EQ(gdicCubes.Count(), 0);
+}
+
 TEST_F(CubeFiles, StartUpOnTheSampleFolderFindsItsCubesAndBindsTheFirst)
 {
     putSampleCube("Sales", QStringLiteral("Sales.cub"));
@@ -114,6 +129,9 @@ TEST_F(ServerNameFile, IsReadAsServerCommaDatabase)
         {" srv , db ", " srv ", " db "},
         {"Z\xC3\xBCrich,Sales", "Zürich", "Sales"},
         {"Z\xFCrich,Sales", "Zürich", "Sales"},
+        // 8-bit files are in the ANSI code page of the user's language (English: 1252).
+        {"\x80uro,Sales", "€uro", "Sales"},
+        {"==,==", "==", "=="},
     };
     for (const auto& [bytes, server, database] : cases) {
         const auto read = modCubes::parseServerNameFile(QByteArray(bytes));

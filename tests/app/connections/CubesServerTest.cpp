@@ -100,15 +100,15 @@ TEST_F(ServerCubes, WithNeitherTheDialogListsTheDatabasesAndOkWritesServerNameTx
     REQUIRE_TEST_SERVER();
     QStringList listed;
     whenTheDialogOpens([&](serverdialog::frmAnalysisServices& dialog) {
-        dialog.txtServer->setText(testServer());
-        dialog.cmdGetDatabases->click();
-        for (int i = 0; i < dialog.cmbDatabase->count(); ++i)
-            listed.append(dialog.cmbDatabase->itemText(i));
+        dialog.txtServer()->setText(testServer());
+        dialog.cmdGetDatabases()->click();
+        for (int i = 0; i < dialog.cmbDatabase()->count(); ++i)
+            listed.append(dialog.cmbDatabase()->itemText(i));
         // The first is chosen, which allows OK.
-        EXPECT_EQ(dialog.cmbDatabase->currentIndex(), 0);
-        EXPECT_TRUE(dialog.cmdOK->isEnabled());
-        dialog.cmbDatabase->setCurrentText(catalog);
-        dialog.cmdOK->click();
+        EXPECT_EQ(dialog.cmbDatabase()->currentIndex(), 0);
+        EXPECT_TRUE(dialog.cmdOK()->isEnabled());
+        dialog.cmbDatabase()->setCurrentText(catalog);
+        dialog.cmdOK()->click();
     });
     modCubes::subGetServerName();
     QStringList byName = listed;
@@ -128,13 +128,13 @@ TEST_F(ServerCubes, ASignInTypedInTheDialogIsKeptForTheRunButNeverWritten)
 {
     REQUIRE_TEST_SERVER();
     whenTheDialogOpens([&](serverdialog::frmAnalysisServices& dialog) {
-        dialog.txtServer->setText(testServer());
-        dialog.chkIntegratedSecurity->click();
-        dialog.txtUserName->setText(QStringLiteral("postgres"));
-        dialog.txtPassword->setText(QStringLiteral("s3cret"));
-        dialog.cmdGetDatabases->click();
-        dialog.cmbDatabase->setCurrentText(catalog);
-        dialog.cmdOK->click();
+        dialog.txtServer()->setText(testServer());
+        dialog.chkIntegratedSecurity()->click();
+        dialog.txtUserName()->setText(QStringLiteral("postgres"));
+        dialog.txtPassword()->setText(QStringLiteral("s3cret"));
+        dialog.cmdGetDatabases()->click();
+        dialog.cmbDatabase()->setCurrentText(catalog);
+        dialog.cmdOK()->click();
     });
     modCubes::subGetServerName();
     const auto kept = ServerCredentials::forServer(testServer());
@@ -152,7 +152,7 @@ TEST_F(ServerCubes, ASignInTypedInTheDialogIsKeptForTheRunButNeverWritten)
 
 TEST_F(ServerCubes, CancellingTheDialogEndsTheProgramAndWritesNothing)
 {
-    whenTheDialogOpens([](serverdialog::frmAnalysisServices& dialog) { dialog.cmdCancel->click(); });
+    whenTheDialogOpens([](serverdialog::frmAnalysisServices& dialog) { dialog.cmdCancel()->click(); });
     modCubes::subGetServerName();
     EXPECT_EQ(run.fakes.processEnd.ends, 1);
     EXPECT_FALSE(QFile::exists(dataPath + QStringLiteral("/ServerName.txt")));

@@ -90,8 +90,8 @@ TEST(ReportRecord, LocationBecomesPlaceholderInTheHeadOnlyAndComesBackOnReading)
     r.PivotXML = QStringLiteral("Provider=MSOLAP.4;data source=/data/Sales.cub;other=/DATA");
     r.ViewType = 1;
     r.ReportDescription = QStringLiteral("kept in /data");
-    const QByteArray bytes = ReportRecord::encode(r, xp());
-    const QString text = ReportRecord::decodeText(bytes);
+    const QByteArray bytes = reports::ReportRecord::encode(r, xp());
+    const QString text = reports::ReportRecord::decodeText(bytes, 1252);
     EXPECT_TRUE(text.startsWith(QStringLiteral("src=XXX/Sales.cub***Provider=MSOLAP.4;data source=XXX/Sales.cub;other=/DATA")));
     EXPECT_TRUE(text.contains(QStringLiteral("kept in /data")));
 
@@ -102,7 +102,7 @@ TEST(ReportRecord, LocationBecomesPlaceholderInTheHeadOnlyAndComesBackOnReading)
     EXPECT_EQ(moved.PivotXML, QStringLiteral("Provider=MSOLAP.4;data source=/elsewhere/Sales.cub;other=/DATA"));
 }
 
-TEST(ReportRecord, ProviderPartIsRenewedRemovedOrLeftAlone)
+TEST(ReportRecord, ProviderPartIsRenewedOrLeftAlone)
 {
     const auto pivotAfter = [](const QString& pivot, const QString& provider) {
         cOLAPReport r;
@@ -114,7 +114,8 @@ TEST(ReportRecord, ProviderPartIsRenewedRemovedOrLeftAlone)
     };
     EXPECT_EQ(pivotAfter(QStringLiteral("a provider=msolap.3;b"), QStringLiteral("Provider=MSOLAP.4")),
               QStringLiteral("a Provider=MSOLAP.4;b"));
-    EXPECT_EQ(pivotAfter(QStringLiteral("a provider=msolap.3;b"), QString()), QStringLiteral("a ;b"));
+    // No provider known (the first cube could not be opened): the stored one stays.
+    EXPECT_EQ(pivotAfter(QStringLiteral("a provider=msolap.3;b"), QString()), QStringLiteral("a provider=msolap.3;b"));
     EXPECT_EQ(pivotAfter(QStringLiteral("<pivot/>"), QStringLiteral("Provider=MSOLAP.4")), QStringLiteral("<pivot/>"));
     EXPECT_EQ(pivotAfter(QStringLiteral("PROVIDER=MSOLAP.3 no end"), QStringLiteral("Provider=MSOLAP.4")),
               QStringLiteral("PROVIDER=MSOLAP.3 no end"));
@@ -122,12 +123,19 @@ TEST(ReportRecord, ProviderPartIsRenewedRemovedOrLeftAlone)
 
 TEST(ReportRecord, ReadsWhatTheWriterWritesAndMarkedOrEightBitFiles)
 {
-    EXPECT_EQ(ReportRecord::decodeText(QByteArray("\xFF\xFE", 2) + utf16le(QStringLiteral("<x>Ω</x>"))),
-              QStringLiteral("<x>Ω</x>"));
-    EXPECT_EQ(ReportRecord::decodeText(utf16le(QStringLiteral("<x>Ω</x>"))), QStringLiteral("<x>Ω</x>"));
-    EXPECT_EQ(ReportRecord::decodeText(QByteArray("P***2***0***0***")), QStringLiteral("P***2***0***0***"));
-    EXPECT_EQ(ReportRecord::decodeText(QByteArray("Z\xFCrich")), QStringLiteral("Zürich"));
-    EXPECT_EQ(ReportRecord::decodeText(QByteArray("Z\xC3\xBCrich")), QStringLiteral("Zürich"));
+    using reports::ReportRecord::decodeText;
+    EXPECT_EQ(decodeText(QByteArray("\xFF\xFE", 2) + utf16le(QStringLiteral("<x>Ω</x>")), 1252), QStringLiteral("<x>Ω</x>"));
+    EXPECT_EQ(decodeText(utf16le(QStringLiteral("<x>Ω</x>")), 1252), QStringLiteral("<x>Ω</x>"));
+    EXPECT_EQ(decodeText(QByteArray("P***2***0***0***"), 1252), QStringLiteral("P***2***0***0***"));
+    EXPECT_EQ(decodeText(QByteArray("Z\xC3\xBCrich"), 1252), QStringLiteral("Zürich"));
+    // 8-bit text is in the ANSI code page of the user's language, not Latin-1.
+    EXPECT_EQ(decodeText(QByteArray("Z\xFCrich \x80 5"), 1252), QStringLiteral("Zürich € 5"));
+    EXPECT_EQ(decodeText(QByteArray("\xCC\xEE\xF1\xEA\xE2\xE0 \x88"), 1251), QStringLiteral("Москва €"));
+    EXPECT_EQ(decodeText(QByteArray("\xC1\xE8\xE7\xED\xE1"), 1253), QStringLiteral("Αθηνα"));
+    // An odd last byte is dropped with or without the mark, so both files read the same.
+    const QByteArray odd = utf16le(QStringLiteral("P***2***0***0***")) + QByteArray("\x0A", 1);
+    EXPECT_EQ(decodeText(odd, 1252), QStringLiteral("P***2***0***0***"));
+    EXPECT_EQ(decodeText(QByteArray("\xFF\xFE", 2) + odd, 1252), decodeText(odd, 1252));
 
     cOLAPReport r;
     ASSERT_TRUE(ReportRecord::decode(QByteArray("P***2***0***4***XYZXYZXYZ"), v9(), r));
@@ -176,4 +184,42 @@ TEST(ReportRecord, FileNamesAndReportNames)
                                QString(252, QLatin1Char('x')), QString(126, QChar(0x00FC))})
         EXPECT_FALSE(ReportRecord::unsafeReportNameReason(bad).isEmpty()) << bad.toStdString();
     EXPECT_TRUE(ReportRecord::unsafeReportNameReason(QString(251, QLatin1Char('x'))).isEmpty());
+}
+
+TEST(ReportRecord, EveryRecordReadsBackOrSaysWhyNot)
+{
+    const auto report = [](const QString& pivot) {
+        reports::cOLAPReport r;
+        r.GraphXML = QStringLiteral("<chart/>");
+        r.PivotXML = pivot;
+        r.ViewType = 1;
+        r.ReportDescription = QStringLiteral("<p>d</p>");
+        return r;
+    };
+    using reports::ReportRecord::unreadableReason;
+    // A server named "1": only the XML takes the placeholder, the view mode stays a number.
+    const Context server = xp(QStringLiteral("1"));
+    const reports::cOLAPReport one = report(QStringLiteral("<pivottable version=\"1\"><connection>Data Source=1;"
+                                                           "Initial Catalog=Sales</connection></pivottable>"));
+    EXPECT_TRUE(unreadableReason(one, server).isEmpty());
+    reports::cOLAPReport back;
+    ASSERT_TRUE(reports::ReportRecord::decode(reports::ReportRecord::encode(one, server), server, back));
+    EXPECT_EQ(back.PivotXML, one.PivotXML);
+    EXPECT_EQ(back.ViewType, 1);
+
+    // Cube files whose names hold the separators or the placeholder.
+    const reports::cOLAPReport stars = report(QStringLiteral("<c>Provider=MSOLAP.4;data source=/data/a***b.cub</c>"));
+    EXPECT_TRUE(unreadableReason(stars, xp()).contains(QStringLiteral("pivot table")));
+    const reports::cOLAPReport placeholder = report(QStringLiteral("<c>Provider=MSOLAP.4;data source=/data/XXX.cub</c>"));
+    EXPECT_FALSE(unreadableReason(placeholder, xp()).isEmpty());
+    const reports::cOLAPReport xyz = report(QStringLiteral("<c>Provider=MSOLAP.4;data source=/data/XYZ.cub</c>"));
+    EXPECT_TRUE(unreadableReason(xyz, xp()).isEmpty());
+    // A location that the XML cannot give back is left in it as it stands.
+    const reports::cOLAPReport ambiguous = report(QStringLiteral("<c>aXX/d</c>"));
+    EXPECT_TRUE(unreadableReason(ambiguous, xp(QStringLiteral("/d"))).isEmpty());
+    EXPECT_TRUE(reports::ReportRecord::compose(ambiguous, xp(QStringLiteral("/d"))).startsWith(QStringLiteral("<chart/>***<c>aXX/d</c>")));
+
+    reports::cOLAPReport described = report(QStringLiteral("<p/>"));
+    described.ReportType = QStringLiteral("XYZ monthly");
+    EXPECT_TRUE(unreadableReason(described, xp()).contains(QStringLiteral("description")));
 }

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 using namespace reports;
@@ -89,7 +90,7 @@ TEST_F(ReportStore, SavedReportReadsBackWithItsFieldsAndTheDataFolderRestored)
     const QString path = folder(QStringLiteral("Sales")) + QStringLiteral("/Nordic € \U0001F4C8.txt");
     const QByteArray bytes = FreshRun::bytesOf(path);
     EXPECT_FALSE(bytes.startsWith("\xFF\xFE"));
-    EXPECT_FALSE(ReportRecord::decodeText(bytes).contains(gstrDataPath));
+    EXPECT_FALSE(reports::ReportRecord::decodeText(bytes, 1252).contains(gstrDataPath));
 
     cReportsDic dic;
     dic.GetReports();
@@ -237,6 +238,69 @@ TEST_F(ReportStore, SavingOverAReportReadFromTheRootWritesThatFile)
     ASSERT_TRUE(again.dicViews.Exists(reportKey(QStringLiteral("Sales"), QStringLiteral("Q1"))));
     EXPECT_EQ(again.dicViews.Item(reportKey(QStringLiteral("Sales"), QStringLiteral("Q1")))->ReportCategory,
               QStringLiteral("Replaced"));
+}
+
+TEST_F(ReportStore, ASaveThatWouldNotReadBackIsRefusedWithTheReason)
+{
+    cubes({"a***b", "XXX", "Sales"});
+    const auto saveFor = [&](const QString& cube, const QString& description = {}) {
+        gstrCubeName = cube;
+        reports::cOLAPReport report;
+        report.ViewName = QStringLiteral("Q1");
+        report.CubeName = cube;
+        report.ViewType = 1;
+        report.PivotXML = QStringLiteral("<p>Provider=MSOLAP.4;data source=") + gstrDataPath + QLatin1Char('/') + cube
+                          + QStringLiteral(".cub</p>");
+        report.GraphXML = QStringLiteral("<c/>");
+        report.ReportDescription = description;
+        return report.SaveReport();
+    };
+    EXPECT_FALSE(saveFor(QStringLiteral("a***b")));
+    EXPECT_FALSE(saveFor(QStringLiteral("XXX")));
+    EXPECT_FALSE(saveFor(QStringLiteral("Sales"), QStringLiteral("<p>***</p>")));
+    ASSERT_EQ(run.fakes.messageBox.shown.size(), 3);
+    for (const auto& shown : run.fakes.messageBox.shown) {
+        EXPECT_TRUE(shown.text.startsWith(QStringLiteral("Failed to save report\r\n"))) << shown.text.toStdString();
+        EXPECT_TRUE(shown.text.contains(QStringLiteral("\"***\", \"XYZ\" or \"XXX\""))) << shown.text.toStdString();
+    }
+    EXPECT_TRUE(run.fakes.messageBox.shown[2].text.contains(QStringLiteral("description")));
+    EXPECT_FALSE(QFile::exists(folder(QStringLiteral("a***b")) + QStringLiteral("/Q1.txt")));
+    EXPECT_FALSE(QFile::exists(folder(QStringLiteral("XXX")) + QStringLiteral("/Q1.txt")));
+
+    // In server mode the server's name is written as "XXX" in the XML only: a server named
+    // "1" leaves the view mode a number.
+    gbServerMode = true;
+    gstrServerName = QStringLiteral("1");
+    gstrCubeName = QStringLiteral("Sales");
+    reports::cOLAPReport server;
+    server.ViewName = QStringLiteral("On 1");
+    server.CubeName = QStringLiteral("Sales");
+    server.ViewType = 1;
+    server.PivotXML = QStringLiteral("<p version=\"1\">Provider=MSOLAP.4;Data Source=1;Initial Catalog=Db</p>");
+    server.GraphXML = QStringLiteral("<c level=\"1\"/>");
+    ASSERT_TRUE(server.SaveReport());
+    reports::cOLAPReport back;
+    ASSERT_TRUE(back.ReadReport(server.SourcePath));
+    EXPECT_EQ(back.PivotXML, server.PivotXML);
+    EXPECT_EQ(back.GraphXML, server.GraphXML);
+    EXPECT_EQ(back.ViewType, 1);
+}
+
+TEST_F(ReportStore, AnUnreadableReportFolderIsNamed)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root reads every folder";
+    cubes({"North", "South"});
+    save(QStringLiteral("North"), QStringLiteral("Kept"));
+    save(QStringLiteral("South"), QStringLiteral("Hidden"));
+    const QString south = folder(QStringLiteral("South"));
+    QFile::setPermissions(south, QFileDevice::WriteOwner);
+    reports::cReportsDic dic;
+    dic.GetReports();
+    QFile::setPermissions(south, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(dic.dicViews.Count(), 1);
+    ASSERT_EQ(dic.SkippedFiles().size(), 1);
+    EXPECT_TRUE(dic.SkippedFiles().front().contains(south)) << dic.SkippedFiles().front().toStdString();
 }
 
 TEST_F(ReportStore, AFolderThatCannotBeCreatedIsNamedAndTheRunEndsAsFailed)

@@ -119,7 +119,7 @@ protected:
     }
 
     // Types over what the box holds.
-    static void typeInto(uniCombo* list, const QString& text)
+    static void typeInto(unicombo::uniCombo* list, const QString& text)
     {
         QTest::mouseClick(list->editWindow(), Qt::LeftButton);
         QTest::keyClick(list->editWindow(), Qt::Key_A, Qt::ControlModifier);
@@ -197,7 +197,7 @@ TEST_F(SavingRun, ArrangeSaveWithEverythingSeeItInTheTreeAndReopenIt)
     // The file, in the record layout: chart***pivot***view mode******description XYZ type XYZ category XYZ.
     const QByteArray bytes = FreshRun::bytesOf(reportFile(QStringLiteral("Budget"), kName));
     ASSERT_FALSE(bytes.isEmpty()) << reportFiles().join(QLatin1Char(' ')).toStdString() << gobjReport->ViewName.toStdString();
-    const QString text = reports::ReportRecord::decodeText(bytes);
+    const QString text = reports::ReportRecord::decodeText(bytes, 1252);
     EXPECT_FALSE(bytes.startsWith("\xFF\xFE"));
     const QStringList fields = text.split(QStringLiteral("***"));
     ASSERT_EQ(fields.size(), 5);
@@ -260,7 +260,7 @@ TEST_F(SavingRun, AnExistingNameInAnotherCaseWarnsAndReplacesThatFile)
               QStringList{QStringLiteral("Budget Overview.txt")});
     const QByteArray after = FreshRun::bytesOf(reportFile(QStringLiteral("Budget"), QStringLiteral("Budget Overview")));
     EXPECT_NE(after, before);
-    EXPECT_TRUE(reports::ReportRecord::decodeText(after).contains(QStringLiteral("Bookings")));
+    EXPECT_TRUE(reports::ReportRecord::decodeText(after, 1252).contains(QStringLiteral("Bookings")));
 }
 
 TEST_F(SavingRun, CancelAndTheCloseBoxWriteNothing)
@@ -487,7 +487,7 @@ TEST_F(SavingRunVersion9, TheChosenChartTypeIsSaved)
         QTest::mouseClick(dialog.OKButton(), Qt::LeftButton);
     });
     const QStringList fields =
-        reports::ReportRecord::decodeText(FreshRun::bytesOf(reportFile(QStringLiteral("Budget"), QStringLiteral("Bars"), "Reports2K")))
+        reports::ReportRecord::decodeText(FreshRun::bytesOf(reportFile(QStringLiteral("Budget"), QStringLiteral("Bars"), "Reports2K")), 1252)
             .split(QStringLiteral("***"));
     ASSERT_EQ(fields.size(), 5);
     EXPECT_EQ(fields[2], QString::number(chartType));

@@ -165,3 +165,12 @@ TEST_F(RouterFixture, ClearingTheActiveObjectStopsTheOffers)
     EXPECT_TRUE(control->offered.isEmpty());
     EXPECT_EQ(KeyRouter::forHost(control)->activeObject(), nullptr);
 }
+
+TEST_F(RouterFixture, AWindowHasOneRouterWhateverItsName)
+{
+    auto* second = new TestControl(&dialog);
+    KeyRouter* router = KeyRouter::forHost(control);
+    router->setObjectName(QStringLiteral("renamed"));
+    EXPECT_EQ(KeyRouter::forHost(second), router);
+    EXPECT_EQ(dialog.findChildren<KeyRouter*>().size(), 1);
+}

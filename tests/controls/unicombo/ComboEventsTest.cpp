@@ -7,6 +7,8 @@
 #include <QListView>
 #include <QSignalSpy>
 
+using namespace unicombo;
+
 namespace {
 
 // The events a test is about, without the edit's begin and end that every focus arrival brings.

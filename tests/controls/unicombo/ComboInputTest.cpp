@@ -5,6 +5,8 @@
 #include <QAbstractItemView>
 #include <QSignalSpy>
 
+using namespace unicombo;
+
 TEST_F(ComboDialog, TypingRaisesOneEditChangePerCharacterWithTheNewTextAlreadyThere)
 {
     combo->AddItem(QStringLiteral("Ünïcödé extra"));

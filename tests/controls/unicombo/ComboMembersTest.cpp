@@ -8,6 +8,8 @@
 #include <functional>
 #include <vector>
 
+using namespace unicombo;
+
 namespace {
 
 QStringList itemsOf(const uniCombo& combo)

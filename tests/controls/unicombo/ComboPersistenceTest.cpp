@@ -2,6 +2,8 @@
 
 #include "controls/unicombo/ImageList.h"
 
+using namespace unicombo;
+
 namespace {
 
 const QStringList kKeyOrder = {QStringLiteral("Font"),  QStringLiteral("Sty"),   QStringLiteral("ExSty"),

@@ -11,6 +11,8 @@
 #include <QScreen>
 #include <QTimer>
 
+using namespace unicombo;
+
 namespace {
 
 QPixmap swatch(const QColor& color, const QString& letter)

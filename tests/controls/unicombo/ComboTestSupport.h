@@ -25,7 +25,7 @@ protected:
     void SetUp() override
     {
         auto* layout = new QVBoxLayout(&dialog);
-        combo = new uniCombo(&dialog);
+        combo = new unicombo::uniCombo(&dialog);
         other = new QLineEdit(&dialog);
         ok = new QPushButton(QStringLiteral("OK"), &dialog);
         ok->setDefault(true);
@@ -43,20 +43,21 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
     }
 
-    void watch(uniCombo* c)
+    void watch(unicombo::uniCombo* c)
     {
         const auto note = [this, c](const char* name) {
             return [this, c, name] { events.append(QString::fromLatin1(name) + QLatin1Char(':') + c->Text()); };
         };
-        QObject::connect(c, &uniCombo::DropDown, c, note("DropDown"));
-        QObject::connect(c, &uniCombo::CloseUp, c, note("CloseUp"));
-        QObject::connect(c, &uniCombo::EditChange, c, note("EditChange"));
-        QObject::connect(c, &uniCombo::ListIndexChange, c, note("ListIndexChange"));
-        QObject::connect(c, &uniCombo::BeginEdit, c, note("BeginEdit"));
-        QObject::connect(c, &uniCombo::Click, c, note("Click"));
-        QObject::connect(c, &uniCombo::EndEdit, c, [this](bool changed, int index, const QString& text, int why) {
-            events.append(QStringLiteral("EndEdit:%1,%2,%3,%4").arg(changed).arg(index).arg(text).arg(why));
-        });
+        QObject::connect(c, &unicombo::uniCombo::DropDown, c, note("DropDown"));
+        QObject::connect(c, &unicombo::uniCombo::CloseUp, c, note("CloseUp"));
+        QObject::connect(c, &unicombo::uniCombo::EditChange, c, note("EditChange"));
+        QObject::connect(c, &unicombo::uniCombo::ListIndexChange, c, note("ListIndexChange"));
+        QObject::connect(c, &unicombo::uniCombo::BeginEdit, c, note("BeginEdit"));
+        QObject::connect(c, &unicombo::uniCombo::Click, c, note("Click"));
+        QObject::connect(
+            c, &unicombo::uniCombo::EndEdit, c, [this](bool changed, int index, const QString& text, int why) {
+                events.append(QStringLiteral("EndEdit:%1,%2,%3,%4").arg(changed).arg(index).arg(text).arg(why));
+            });
     }
 
     // Only the events of one kind, in order.
@@ -98,7 +99,7 @@ protected:
 
     QStringList events;   // outlives the dialog, which still reports while it closes
     QDialog dialog;
-    uniCombo* combo = nullptr;
+    unicombo::uniCombo* combo = nullptr;
     QLineEdit* other = nullptr;
     QPushButton* ok = nullptr;
     QPushButton* cancel = nullptr;

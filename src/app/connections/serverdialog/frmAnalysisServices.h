@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
@@ -10,6 +12,17 @@ class QPushButton;
 
 namespace connections::serverdialog {
 
+struct ServerDialogControls;
+
+// The server and database chosen, and the typed sign-in (both empty for the trusted one).
+struct ServerChoice
+{
+    QString server;
+    QString database;
+    QString userName;
+    QString password;
+};
+
 // The dialog in which the user names the cube server and picks one of its catalogs, when
 // the data folder holds neither cube files nor "ServerName.txt". Leaving it any other way
 // than OK ends the program.
@@ -18,6 +31,7 @@ class frmAnalysisServices : public QDialog
     Q_OBJECT
 public:
     explicit frmAnalysisServices(QWidget* parent = nullptr);
+    ~frmAnalysisServices() override;
 
     void subSetCaptions();
 
@@ -31,23 +45,25 @@ public:
     void lblXML6Missing_Click();
     void lblOLEDBMissing_Click();
 
-    // The controls; the caller reads txtServer and cmbDatabase after OK.
-    QLabel* lblIntro;
-    QLabel* imgLogo;
-    QLabel* lblServerName;
-    QLineEdit* txtServer;
-    QCheckBox* chkIntegratedSecurity;
-    QLabel* lblUserName;
-    QLineEdit* txtUserName;
-    QLabel* lblPassword;
-    QLineEdit* txtPassword;
-    QPushButton* cmdGetDatabases;
-    QLabel* lblDatabase;
-    QComboBox* cmbDatabase;
-    QLabel* lblXML6Missing;
-    QLabel* lblOLEDBMissing;
-    QPushButton* cmdOK;
-    QPushButton* cmdCancel;
+    // What the user chose, for the caller to read after OK.
+    ServerChoice chosen() const;
+
+    QLabel* lblIntro() const;
+    QLabel* imgLogo() const;
+    QLabel* lblServerName() const;
+    QLineEdit* txtServer() const;
+    QCheckBox* chkIntegratedSecurity() const;
+    QLabel* lblUserName() const;
+    QLineEdit* txtUserName() const;
+    QLabel* lblPassword() const;
+    QLineEdit* txtPassword() const;
+    QPushButton* cmdGetDatabases() const;
+    QLabel* lblDatabase() const;
+    QComboBox* cmbDatabase() const;
+    QLabel* lblXML6Missing() const;
+    QLabel* lblOLEDBMissing() const;
+    QPushButton* cmdOK() const;
+    QPushButton* cmdCancel() const;
 
     // Where the two warning labels send the user.
     static QString componentsDownloadPage();
@@ -60,10 +76,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildControls();
+    void connectControls();
     void Form_Load();
     void Form_Unload();
 
+    std::unique_ptr<ServerDialogControls> m;
     bool blnOK = false;
 };
 

@@ -115,7 +115,7 @@ void openNode(QTreeWidgetItem* node)
     modOpenReport::subHandleNodeClick(node, reportwindow::viewOf(gfrmStats));
 }
 
-// Report files that cannot be read are passed over; the user hears of them once.
+// Report files and folders that cannot be read are passed over; the user hears of them once.
 void tellSkippedFiles(const QStringList& skipped)
 {
     static QStringList lastTold;
@@ -123,7 +123,7 @@ void tellSkippedFiles(const QStringList& skipped)
         return;
     lastTold = skipped;
     platform::services().messageBox->msgBox(
-        QCoreApplication::translate("reports", "These report files could not be read and were left out:")
+        QCoreApplication::translate("reports", "These report files and folders could not be read and were left out:")
             + QStringLiteral("\r\n\r\n") + skipped.join(QStringLiteral("\r\n")),
         platform::mb::vbExclamation, gstrAppTitle);
 }

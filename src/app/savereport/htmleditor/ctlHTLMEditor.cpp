@@ -1,12 +1,10 @@
 #include "app/savereport/htmleditor/ctlHTLMEditor.h"
 
-#include "app/reportwindow/Twips.h"
-#include "app/savereport/htmleditor/CommandBarIcons.h"
+#include "app/savereport/htmleditor/CommandBar.h"
 #include "app/savereport/htmleditor/RichTextEngine.h"
 #include "common/ErrorBoundary.h"
 #include "common/modErroHandling.h"
 #include "common/modFileHandling.h"
-#include "lang/modMultiLingual.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -22,45 +20,6 @@ const QString kEmptyTemplate = QStringLiteral(
 
 namespace {
 
-constexpr int kRowHeightTwips = 330;
-constexpr int kButtonWidthTwips = 375;
-
-struct ButtonSpec
-{
-    const char* tag;
-    int leftTwips;
-    const QString* tooltip;   // a phrase variable; nullptr: none set here
-    std::optional<EditCommand> command;
-};
-
-const QString kHtmlTooltip = QStringLiteral("HTML");
-
-const ButtonSpec kButtons[ctlHTLMEditor::kButtonCount] = {
-    {"cmdCut", 0, &modMultiLingual::LNGCUT, EditCommand::Cut},
-    {"cmdCopy", 360, &modMultiLingual::LNGCOPY, EditCommand::Copy},
-    {"cmdPaste", 720, &modMultiLingual::LNGPASTE, EditCommand::Paste},
-    {"cmdUndo", 1200, &modMultiLingual::LNGUNDO, EditCommand::Undo},
-    {"cmdRedo", 1560, &modMultiLingual::LNGREDO, EditCommand::Redo},
-    {"cmdBold", 2040, &modMultiLingual::LNGBOLD, EditCommand::Bold},
-    {"cmdItalic", 2400, &modMultiLingual::LNGITALIC, EditCommand::Italic},
-    {"cmdUnderline", 2760, &modMultiLingual::LNGUNDERLINE, EditCommand::Underline},
-    {"cmdNumbers", 3240, nullptr, EditCommand::InsertOrderedList},
-    {"cmdBullets", 3600, nullptr, EditCommand::InsertUnorderedList},
-    {"cmdInsertImage", 4080, &modMultiLingual::LNGINSERTIMAGE, EditCommand::InsertImage},
-    {"cmdHyperlink", 4440, &modMultiLingual::LNGHYPERLINK, EditCommand::CreateLink},
-    {"cmdHTML", 4920, &kHtmlTooltip, std::nullopt},
-    {"cmdWYSIWYG", 4920, nullptr, std::nullopt},
-};
-
-const ButtonSpec& specOf(const QString& tag)
-{
-    for (const ButtonSpec& spec : kButtons) {
-        if (tag == QLatin1String(spec.tag))
-            return spec;
-    }
-    return kButtons[ctlHTLMEditor::kButtonCount - 1];
-}
-
 // The plain-text clipboard, as the source view's cut, copy and paste use it.
 QClipboard& clipboard()
 {
@@ -74,21 +33,31 @@ QString selectedText(const QPlainTextEdit& box)
 
 }
 
+static_assert(ctlHTLMEditor::kButtonCount == kCommandBarButtons);
+
+struct ctlHTLMEditor::Controls
+{
+    HtmlEditorEngine* engine = nullptr;   // owned as a child widget
+    QPlainTextEdit* txtHTML = nullptr;
+    QList<QToolButton*> cmdCommandBar;
+};
+
 ctlHTLMEditor::ctlHTLMEditor(QWidget* parent, EditorPrompts prompts)
-    : QWidget(parent)
-    , m_prompts(std::move(prompts))
+    : QWidget(parent), m(std::make_unique<Controls>()), m_prompts(std::move(prompts))
 {
     setObjectName(QStringLiteral("ctlHTLMEditor"));
     auto* editor = new RichTextEngine(this);
     editor->setObjectName(QStringLiteral("ieeEditor"));
-    m_engine = editor;
-    m_txtHTML = new QPlainTextEdit(this);
-    m_txtHTML->setObjectName(QStringLiteral("txtHTML"));
-    m_txtHTML->hide();
-    buildCommandBar();
-    const int top = reportwindow::twips::toPixels(kRowHeightTwips, reportwindow::twips::perPixelY(*this));
-    editor->move(0, top);
-    m_txtHTML->move(0, top);
+    m->engine = editor;
+    m->txtHTML = new QPlainTextEdit(this);
+    m->txtHTML->setObjectName(QStringLiteral("txtHTML"));
+    m->txtHTML->hide();
+    m->cmdCommandBar = createCommandBar(this);
+    for (int index = 0; index < kButtonCount; ++index)
+        connect(m->cmdCommandBar.at(index), &QToolButton::clicked, this, [this, index] { cmdCommandBar_Click(index); });
+    fncFindButtonByTag(QStringLiteral("cmdWYSIWYG"))->hide();
+    editor->move(0, commandBarHeight(*this));
+    m->txtHTML->move(0, commandBarHeight(*this));
 
     subSetLangCaptions();
     setHTML(kEmptyTemplate);
@@ -99,41 +68,37 @@ ctlHTLMEditor::ctlHTLMEditor(QWidget* parent, EditorPrompts prompts)
 
 ctlHTLMEditor::~ctlHTLMEditor() = default;
 
-void ctlHTLMEditor::buildCommandBar()
+HtmlEditorEngine& ctlHTLMEditor::engine() const
 {
-    const double perX = reportwindow::twips::perPixelX(*this);
-    const double perY = reportwindow::twips::perPixelY(*this);
-    for (int index = 0; index < kButtonCount; ++index) {
-        const ButtonSpec& spec = kButtons[index];
-        auto* button = new QToolButton(this);
-        button->setObjectName(QStringLiteral("cmdCommandBar_%1").arg(index));
-        button->setProperty("Tag", QString::fromLatin1(spec.tag));
-        button->setAutoRaise(true);
-        button->setIcon(commandBarIcon(QString::fromLatin1(spec.tag)));
-        button->setGeometry(reportwindow::twips::toPixels(spec.leftTwips, perX), 0, reportwindow::twips::toPixels(kButtonWidthTwips, perX),
-                            reportwindow::twips::toPixels(kRowHeightTwips, perY));
-        connect(button, &QToolButton::clicked, this, [this, index] { cmdCommandBar_Click(index); });
-        m_cmdCommandBar.append(button);
-    }
-    fncFindButtonByTag(QStringLiteral("cmdWYSIWYG"))->hide();
+    return *m->engine;
+}
+
+QPlainTextEdit* ctlHTLMEditor::txtHTML() const
+{
+    return m->txtHTML;
+}
+
+QToolButton* ctlHTLMEditor::cmdCommandBar(int index) const
+{
+    return m->cmdCommandBar.at(index);
 }
 
 QWidget* ctlHTLMEditor::ieeEditor() const
 {
-    return m_engine->widget();
+    return m->engine->widget();
 }
 
 QString ctlHTLMEditor::tagOf(const QToolButton* button) const
 {
-    return button->property("Tag").toString();
+    return htmleditor::tagOf(*button);
 }
 
 QString ctlHTLMEditor::HTML() const
 {
     return common::handled(QStringLiteral("Property_Get_HTML"), common::Message::LastStep, [&] {
         if (m_sourceView)
-            return m_txtHTML->toPlainText();
-        return m_engine->modified() ? m_engine->read() : m_written;
+            return m->txtHTML->toPlainText();
+        return m->engine->modified() ? m->engine->read() : m_written;
     });
 }
 
@@ -141,7 +106,7 @@ void ctlHTLMEditor::setHTML(const QString& text)
 {
     common::handled(QStringLiteral("Property_Let_HTML"), common::Message::LastStep, [&] {
         if (m_sourceView)
-            m_txtHTML->setPlainText(text);
+            m->txtHTML->setPlainText(text);
         else
             writeDesignView(text);
     });
@@ -156,26 +121,26 @@ void ctlHTLMEditor::writeDesignView(const QString& text)
     modErroHandling::subLogStep(QStringLiteral("Displaying the html content saved at ") + path);
     QWidget* editor = ieeEditor();
     editor->hide();
-    m_engine->write(text);
+    m->engine->write(text);
     m_written = text;
     editor->show();
 }
 
 QToolButton* ctlHTLMEditor::fncFindButtonByTag(const QString& tag) const
 {
-    for (QToolButton* button : m_cmdCommandBar) {
+    for (QToolButton* button : m->cmdCommandBar) {
         if (tagOf(button) == tag)
             return button;
     }
-    return m_cmdCommandBar.last();
+    return m->cmdCommandBar.last();
 }
 
 void ctlHTLMEditor::subSetLangCaptions()
 {
     common::handled(QStringLiteral("subSetLangCaptions"), common::Message::LastStep, [&] {
         modErroHandling::subLogStep(QStringLiteral("Setting captions to buttons in commandbar"));
-        for (QToolButton* button : m_cmdCommandBar) {
-            if (const QString* tooltip = specOf(tagOf(button)).tooltip)
+        for (QToolButton* button : m->cmdCommandBar) {
+            if (const QString* tooltip = commandBarButton(tagOf(button)).tooltip)
                 button->setToolTip(*tooltip);
         }
     });
@@ -189,7 +154,7 @@ void ctlHTLMEditor::subToggleFormattingButtons(bool enabled)
         static const QStringList alwaysEnabled{QStringLiteral("cmdHTML"), QStringLiteral("cmdWYSIWYG"),
                                                QStringLiteral("cmdCopy"), QStringLiteral("cmdPaste"),
                                                QStringLiteral("cmdCut")};
-        for (QToolButton* button : m_cmdCommandBar) {
+        for (QToolButton* button : m->cmdCommandBar) {
             if (!alwaysEnabled.contains(tagOf(button)))
                 button->setEnabled(enabled);
         }
@@ -199,12 +164,12 @@ void ctlHTLMEditor::subToggleFormattingButtons(bool enabled)
 // A command the document refuses leaves the editor as it was; nothing is reported.
 void ctlHTLMEditor::cmdCommandBar_Click(int index)
 {
-    const QString tag = tagOf(m_cmdCommandBar.at(index));
+    const QString tag = tagOf(m->cmdCommandBar.at(index));
     try {
         if (tag == QLatin1String("cmdHTML"))
-            showSourceView(m_cmdCommandBar.at(index));
+            showSourceView(m->cmdCommandBar.at(index));
         else if (tag == QLatin1String("cmdWYSIWYG"))
-            showDesignView(m_cmdCommandBar.at(index));
+            showDesignView(m->cmdCommandBar.at(index));
         else if (m_sourceView)
             runInSourceView(tag);
         else
@@ -216,18 +181,18 @@ void ctlHTLMEditor::cmdCommandBar_Click(int index)
 void ctlHTLMEditor::runInSourceView(const QString& tag)
 {
     if (tag == QLatin1String("cmdCut")) {
-        clipboard().setText(selectedText(*m_txtHTML));
-        m_txtHTML->textCursor().insertText(QString());
+        clipboard().setText(selectedText(*m->txtHTML));
+        m->txtHTML->textCursor().insertText(QString());
     } else if (tag == QLatin1String("cmdCopy")) {
-        clipboard().setText(selectedText(*m_txtHTML));
+        clipboard().setText(selectedText(*m->txtHTML));
     } else if (tag == QLatin1String("cmdPaste")) {
-        m_txtHTML->textCursor().insertText(clipboard().text());
+        m->txtHTML->textCursor().insertText(clipboard().text());
     }
 }
 
 void ctlHTLMEditor::runInDesignView(const QString& tag)
 {
-    const std::optional<EditCommand> command = specOf(tag).command;
+    const std::optional<EditCommand> command = commandBarButton(tag).command;
     if (!command)
         return;
     QString argument;
@@ -242,26 +207,26 @@ void ctlHTLMEditor::runInDesignView(const QString& tag)
             return;
         argument = address->trimmed();
     }
-    m_engine->run(*command, argument);
+    m->engine->run(*command, argument);
 }
 
 void ctlHTLMEditor::showSourceView(QToolButton* clicked)
 {
-    m_txtHTML->show();
-    m_txtHTML->setPlainText(HTML());
+    m->txtHTML->show();
+    m->txtHTML->setPlainText(HTML());
     ieeEditor()->hide();
     subToggleFormattingButtons(false);
     m_sourceView = true;
-    setFocusProxy(m_txtHTML);
+    setFocusProxy(m->txtHTML);
     clicked->hide();
     fncFindButtonByTag(QStringLiteral("cmdWYSIWYG"))->show();
 }
 
 void ctlHTLMEditor::showDesignView(QToolButton* clicked)
 {
-    m_txtHTML->hide();
+    m->txtHTML->hide();
     m_sourceView = false;
-    setHTML(m_txtHTML->toPlainText());
+    setHTML(m->txtHTML->toPlainText());
     ieeEditor()->show();
     subToggleFormattingButtons(true);
     setFocusProxy(ieeEditor());
@@ -272,10 +237,8 @@ void ctlHTLMEditor::showDesignView(QToolButton* clicked)
 void ctlHTLMEditor::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    const int height = std::max(0, this->height() - reportwindow::twips::toPixels(kRowHeightTwips, reportwindow::twips::perPixelY(*this)));
+    const int height = std::max(0, this->height() - commandBarHeight(*this));
     ieeEditor()->resize(width(), height);
-    m_txtHTML->resize(width(), height);
+    m->txtHTML->resize(width(), height);
 }
-
-
 }

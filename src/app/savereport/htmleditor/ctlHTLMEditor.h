@@ -3,9 +3,9 @@
 #include "app/savereport/htmleditor/EditorPrompts.h"
 #include "app/savereport/htmleditor/HtmlEditorEngine.h"
 
-#include <QList>
 #include <QString>
 #include <QWidget>
+#include <memory>
 
 class QPlainTextEdit;
 class QToolButton;
@@ -41,10 +41,10 @@ public:
     // Everything but the view switches and the clipboard buttons.
     void subToggleFormattingButtons(bool enabled);
 
-    HtmlEditorEngine& engine() const { return *m_engine; }
+    HtmlEditorEngine& engine() const;
     QWidget* ieeEditor() const;
-    QPlainTextEdit* txtHTML() const { return m_txtHTML; }
-    QToolButton* cmdCommandBar(int index) const { return m_cmdCommandBar.at(index); }
+    QPlainTextEdit* txtHTML() const;
+    QToolButton* cmdCommandBar(int index) const;
     QString tagOf(const QToolButton* button) const;
     bool sourceView() const { return m_sourceView; }
 
@@ -52,7 +52,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void buildCommandBar();
+    struct Controls;
+
     void writeDesignView(const QString& text);
     void cmdCommandBar_Click(int index);
     void runInSourceView(const QString& tag);
@@ -60,9 +61,7 @@ private:
     void showSourceView(QToolButton* clicked);
     void showDesignView(QToolButton* clicked);
 
-    HtmlEditorEngine* m_engine = nullptr;   // owned as a child widget
-    QPlainTextEdit* m_txtHTML = nullptr;
-    QList<QToolButton*> m_cmdCommandBar;
+    std::unique_ptr<Controls> m;
     EditorPrompts m_prompts;
     QString m_written;          // the text the design view was last loaded with
     bool m_sourceView = false;

@@ -170,6 +170,32 @@ TEST_F(ReportTree, OpeningAReportRestoresItsStateViewModeAndTitle)
     EXPECT_TRUE(window.pivot->DisplayFieldList());
 }
 
+TEST_F(ReportTree, AReportWhoseCubeCannotBeOpenedSaysSoAndKeepsItsProvider)
+{
+    cubes({"North", "South"});
+    save(QStringLiteral("South"), QStringLiteral("Costs"));
+    // The first cube could not be read at start: no provider is known this run.
+    gstrProvider.clear();
+    reports::tree::modReportTree::subFillReportTree();
+    const auto& read = gobjReportsDic->dicViews.Item(reports::reportKey(QStringLiteral("South"), QStringLiteral("Costs")));
+    EXPECT_TRUE(read->PivotXML.contains(QStringLiteral("Provider=MSOLAP.4;"))) << read->PivotXML.toStdString();
+
+    // The cube file was damaged since: the report says which file and why it stays empty.
+    const QString south = data.path() + QStringLiteral("/South.cub");
+    QFile::remove(south);
+    QFile damaged(south);
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write(QByteArray("no database here\n").repeated(64));
+    damaged.close();
+    window.pivot->setConnectionString(QString());
+    run.fakes.messageBox.shown.clear();
+    reports::modOpenReport::subHandleNodeClick(node(QStringLiteral("South\\Costs")), &window);
+    ASSERT_EQ(run.fakes.messageBox.shown.size(), 1);
+    const QString told = run.fakes.messageBox.shown.front().text;
+    EXPECT_TRUE(told.startsWith(QStringLiteral("The report could not be opened.\r\n"))) << told.toStdString();
+    EXPECT_TRUE(told.contains(south)) << told.toStdString();
+}
+
 TEST_F(ReportTree, DefaultSelectionOpensWhatItSelects)
 {
     cubes({"Alpha", "Beta"});
