@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocale>
 #include <atomic>
 #include <sqlite3.h>
 
@@ -85,8 +84,7 @@ void SqliteDatabase::fail(const QString& what) const
             QCoreApplication::translate("olap",
                                         "The cube file \"%1\" does not answer: reading it gave nothing "
                                         "for %2 seconds, so it was stopped.")
-                .arg(m_path,
-                     QString::number(double(answerLimit().count()) / 1000.0, 'g', QLocale::FloatingPointShortest)),
+                .arg(m_path, QString::number(double(answerLimit().count()) / 1000.0)),
             QStringLiteral("CubeFile"));
     platform::raiseError(platform::err::Unspecified,
                          QCoreApplication::translate("olap", "The cube file \"%1\" cannot be used (%2): %3")

@@ -6,6 +6,7 @@
 #include "controls/unitext/UniTextFiles.h"
 #include "lang/QtTranslations.h"
 #include "lang/modGenericLanguages.h"
+#include "olap/ConnectionString.h"
 #include "olap/SqliteDatabase.h"
 #include "platform/VbError.h"
 
@@ -21,10 +22,11 @@ namespace {
 constexpr qint16 kGerman = 7;
 constexpr qint16 kGreek = 8;
 
-QString cubeFileRefusal(const QString& path)
+template<typename Work>
+QString refusalOf(const Work& work)
 {
     try {
-        olap::SqliteDatabase database(path);
+        work();
     } catch (const platform::VbError& error) {
         return error.description();
     }
@@ -59,19 +61,23 @@ TEST_F(MessagesLanguage, RefusalsOfTheSaveDialogTheCubesAndTheServerDialogFollow
         const char* separator;
         const char* cubeFile;
         const char* serverDialog;
+        const char* connectionString;
     } rows[] = {
         {kGerman, "Ein Bericht braucht einen Namen.",
          "Name: „***“ kann nicht in einem Bericht gespeichert werden. Bitte schreiben Sie es anders.",
          "Die Würfeldatei „%1“ ist nicht vorhanden.",
-         "Bitte lassen Sie die Datenbanken des Servers cubes.example auflisten und wählen Sie eine aus."},
+         "Bitte lassen Sie die Datenbanken des Servers cubes.example auflisten und wählen Sie eine aus.",
+         "Die Verbindungszeichenfolge ist ungültig: \"Provider\" hat keinen Wert"},
         {kGreek, "Μια αναφορά χρειάζεται όνομα.",
          "Name: Το «***» δεν μπορεί να αποθηκευτεί σε αναφορά. Γράψτε το με άλλον τρόπο.",
          "Το αρχείο κύβου «%1» δεν υπάρχει.",
-         "Εμφανίστε τις βάσεις δεδομένων του διακομιστή cubes.example και επιλέξτε μία."},
+         "Εμφανίστε τις βάσεις δεδομένων του διακομιστή cubes.example και επιλέξτε μία.",
+         "Η συμβολοσειρά σύνδεσης δεν είναι έγκυρη: το \"Provider\" δεν έχει τιμή"},
         {modGenericLanguages::kEnglishColumn, "A report needs a name.",
          "Name: \"***\" cannot be stored in a report. Please write it another way.",
          "The cube file \"%1\" does not exist.",
-         "Please list the databases of the server cubes.example and choose one."},
+         "Please list the databases of the server cubes.example and choose one.",
+         "The connection string is not valid: \"Provider\" has no value"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.column);
@@ -79,7 +85,10 @@ TEST_F(MessagesLanguage, RefusalsOfTheSaveDialogTheCubesAndTheServerDialogFollow
         EXPECT_EQ(reports::ReportRecord::unsafeReportNameReason(QString()), QString::fromUtf8(row.noName));
         EXPECT_EQ(savereport::separatorRefusal(QStringLiteral("Name"), QStringLiteral("a***b")),
                   QString::fromUtf8(row.separator));
-        EXPECT_EQ(cubeFileRefusal(missingCube), QString::fromUtf8(row.cubeFile).arg(missingCube));
+        EXPECT_EQ(refusalOf([&] { olap::SqliteDatabase database(missingCube); }),
+                  QString::fromUtf8(row.cubeFile).arg(missingCube));
+        EXPECT_EQ(refusalOf([] { olap::ConnectionString::parse(QStringLiteral("Provider")); }),
+                  QString::fromUtf8(row.connectionString));
         EXPECT_EQ(serverDialogRefusal(), QString::fromUtf8(row.serverDialog));
     }
 }
