@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>EditorPrompts</name>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Bilder (%1)</translation>
+    </message>
+</context>
+<context>
     <name>chart::ChartFieldList</name>
     <message>
         <source>Chart fields</source>
@@ -165,6 +172,245 @@
     <message>
         <source>Bubble</source>
         <translation>Blasen</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ChartSpace</name>
+    <message>
+        <source>The picture cannot be exported as %1</source>
+        <translation>Das Bild kann nicht als %1 exportiert werden</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported at %1 x %2 pixels</source>
+        <translation>Das Bild kann nicht mit %1 x %2 Pixeln exportiert werden</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported: %1</source>
+        <translation>Das Bild kann nicht exportiert werden: %1</translation>
+    </message>
+    <message>
+        <source>no image of a size a GIF can hold</source>
+        <translation>ein Bild dieser Größe passt nicht in eine GIF-Datei</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>nicht genügend Arbeitsspeicher</translation>
+    </message>
+</context>
+<context>
+    <name>connections</name>
+    <message>
+        <source>The server and the database are named in %1.</source>
+        <translation>Server und Datenbank sind in %1 angegeben.</translation>
+    </message>
+    <message>
+        <source>The database %1 on the server %2 holds no cube.</source>
+        <translation>Die Datenbank %1 auf dem Server %2 enthält keinen Würfel.</translation>
+    </message>
+    <message>
+        <source>The error message is: </source>
+        <translation>Die Fehlermeldung lautet: </translation>
+    </message>
+    <message>
+        <source>The server name and the database name cannot contain a comma or a line break: ServerName.txt could not hold them.</source>
+        <translation>Server- und Datenbankname dürfen kein Komma und keinen Zeilenumbruch enthalten: ServerName.txt könnte sie nicht speichern.</translation>
+    </message>
+    <message>
+        <source>Please list the databases of the server %1 and choose one.</source>
+        <translation>Bitte lassen Sie die Datenbanken des Servers %1 auflisten und wählen Sie eine aus.</translation>
+    </message>
+</context>
+<context>
+    <name>olap</name>
+    <message>
+        <source>The catalog &quot;%1&quot; holds no cubes.</source>
+        <translation>Der Katalog „%1“ enthält keine Würfel.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; holds no cube &quot;%2&quot;.</source>
+        <translation>Die Würfeldatei „%1“ enthält keinen Würfel „%2“.</translation>
+    </message>
+    <message>
+        <source>The connection string is not valid: </source>
+        <translation>Die Verbindungszeichenfolge ist ungültig: </translation>
+    </message>
+    <message>
+        <source>a value has no keyword</source>
+        <translation>ein Wert hat kein Schlüsselwort</translation>
+    </message>
+    <message>
+        <source>the port of &quot;%1&quot; is not a number</source>
+        <translation>der Port von „%1“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>The cube metadata is not valid: </source>
+        <translation>Die Metadaten des Würfels sind ungültig: </translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 fehlt</translation>
+    </message>
+    <message>
+        <source>no cube named &quot;%1&quot;</source>
+        <translation>kein Würfel namens „%1“</translation>
+    </message>
+    <message>
+        <source>the fact table</source>
+        <translation>die Faktentabelle</translation>
+    </message>
+    <message>
+        <source>a dimension name</source>
+        <translation>ein Dimensionsname</translation>
+    </message>
+    <message>
+        <source>the table of dimension %1</source>
+        <translation>die Tabelle der Dimension %1</translation>
+    </message>
+    <message>
+        <source>the key of dimension %1</source>
+        <translation>der Schlüssel der Dimension %1</translation>
+    </message>
+    <message>
+        <source>the fact key of dimension %1</source>
+        <translation>der Faktenschlüssel der Dimension %1</translation>
+    </message>
+    <message>
+        <source>a hierarchy name</source>
+        <translation>ein Hierarchiename</translation>
+    </message>
+    <message>
+        <source>the dimension of hierarchy %1</source>
+        <translation>die Dimension der Hierarchie %1</translation>
+    </message>
+    <message>
+        <source>the levels of hierarchy &quot;%1&quot; are not numbered 1, 2, 3...</source>
+        <translation>die Ebenen der Hierarchie „%1“ sind nicht mit 1, 2, 3... nummeriert</translation>
+    </message>
+    <message>
+        <source>a level name</source>
+        <translation>ein Ebenenname</translation>
+    </message>
+    <message>
+        <source>the key column of level %1</source>
+        <translation>die Schlüsselspalte der Ebene %1</translation>
+    </message>
+    <message>
+        <source>a measure name</source>
+        <translation>ein Kennzahlname</translation>
+    </message>
+    <message>
+        <source>In %1, the dimension table &quot;%2&quot; holds the key &quot;%3&quot; more than once. The keys of a dimension table must be unique.</source>
+        <translation>In %1 enthält die Dimensionstabelle „%2“ den Schlüssel „%3“ mehr als einmal. Die Schlüssel einer Dimensionstabelle müssen eindeutig sein.</translation>
+    </message>
+    <message>
+        <source>the cube file &quot;%1&quot;</source>
+        <translation>der Würfeldatei „%1“</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cube file.</source>
+        <translation>„%1“ ist keine Würfeldatei.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; has format %2, which this program cannot read.</source>
+        <translation>Die Würfeldatei „%1“ hat das Format %2, das dieses Programm nicht lesen kann.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; must hold exactly one cube.</source>
+        <translation>Die Würfeldatei „%1“ muss genau einen Würfel enthalten.</translation>
+    </message>
+    <message>
+        <source>The cube has no hierarchy &quot;%1&quot;.</source>
+        <translation>Der Würfel hat keine Hierarchie „%1“.</translation>
+    </message>
+    <message>
+        <source>The query has too many member combinations.</source>
+        <translation>Die Abfrage hat zu viele Elementkombinationen.</translation>
+    </message>
+    <message>
+        <source>Out of memory while connecting to the cube server.</source>
+        <translation>Nicht genügend Arbeitsspeicher beim Verbinden mit dem Würfelserver.</translation>
+    </message>
+    <message>
+        <source>The query is not valid: </source>
+        <translation>Die Abfrage ist ungültig: </translation>
+    </message>
+    <message>
+        <source>the cube has no hierarchy &quot;%1&quot;</source>
+        <translation>der Würfel hat keine Hierarchie „%1“</translation>
+    </message>
+    <message>
+        <source>the cube has no measure &quot;%1&quot;</source>
+        <translation>der Würfel hat keine Kennzahl „%1“</translation>
+    </message>
+    <message>
+        <source>the catalog &quot;%1&quot;</source>
+        <translation>dem Katalog „%1“</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; does not exist.</source>
+        <translation>Die Würfeldatei „%1“ ist nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be opened: %2</source>
+        <translation>Die Würfeldatei „%1“ kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be used (%2): %3</source>
+        <translation>Die Würfeldatei „%1“ kann nicht verwendet werden (%2): %3</translation>
+    </message>
+    <message>
+        <source>an item</source>
+        <translation>ein Eintrag</translation>
+    </message>
+    <message>
+        <source>%1 has no value</source>
+        <translation>%1 hat keinen Wert</translation>
+    </message>
+    <message>
+        <source>the value of %1 has no closing quote</source>
+        <translation>dem Wert von %1 fehlt das schließende Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>text follows the quoted value of %1</source>
+        <translation>auf den Wert von %1 in Anführungszeichen folgt noch Text</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; has no table %2%3.</source>
+        <translation>Die Würfeldatei „%1“ hat keine Tabelle %2%3.</translation>
+    </message>
+    <message>
+        <source> (it is a %1)</source>
+        <translation> (es ist ein %1)</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be used: %2</source>
+        <translation>Die Würfeldatei „%1“ kann nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
+        <translation>Die Würfeldatei „%1“ antwortet nicht: Das Lesen hat %2 Sekunden lang nichts geliefert und wurde deshalb abgebrochen.</translation>
+    </message>
+</context>
+<context>
+    <name>output</name>
+    <message>
+        <source>The pivot table cannot be printed:
+%1</source>
+        <translation>Die Pivot-Tabelle kann nicht gedruckt werden:
+%1</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1:
+%2</source>
+        <translation>Das Bild konnte nicht unter %1 gespeichert werden:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>output::frmSaveSize</name>
+    <message>
+        <source>%1: please type a whole number of pixels from 1 to %2.</source>
+        <translation>%1: Bitte geben Sie eine ganze Zahl von Pixeln zwischen 1 und %2 ein.</translation>
     </message>
 </context>
 <context>
@@ -411,6 +657,14 @@
         <source>The cube returned an incomplete result</source>
         <translation>Der Würfel hat ein unvollständiges Ergebnis geliefert</translation>
     </message>
+    <message>
+        <source>Reading the cube: %1 of %2 rows</source>
+        <translation>Würfel wird gelesen: %1 von %2 Zeilen</translation>
+    </message>
+    <message>
+        <source>Reading the cube: %1 rows</source>
+        <translation>Würfel wird gelesen: %1 Zeilen</translation>
+    </message>
 </context>
 <context>
     <name>pivot::PropertyToolbox</name>
@@ -429,6 +683,141 @@
     <message>
         <source>Number format:</source>
         <translation>Zahlenformat:</translation>
+    </message>
+</context>
+<context>
+    <name>platform</name>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be read: %2</source>
+        <translation>Der Ordner „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>reports</name>
+    <message>
+        <source>%1: another file holds the report &quot;%2&quot; already.</source>
+        <translation>%1: Eine andere Datei enthält den Bericht „%2“ bereits.</translation>
+    </message>
+    <message>
+        <source>The report has %1 of its 4 fields.</source>
+        <translation>Der Bericht hat %1 seiner 4 Felder.</translation>
+    </message>
+    <message>
+        <source>The report&apos;s view mode or chart type is not a number.</source>
+        <translation>Ansichtsmodus oder Diagrammtyp des Berichts ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>The report has %1 of its 3 fields.</source>
+        <translation>Der Bericht hat %1 seiner 3 Felder.</translation>
+    </message>
+    <message>
+        <source>The report&apos;s view mode is not a number.</source>
+        <translation>Der Ansichtsmodus des Berichts ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>A report needs a name.</source>
+        <translation>Ein Bericht braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be the name of a report.</source>
+        <translation>„%1“ kann nicht der Name eines Berichts sein.</translation>
+    </message>
+    <message>
+        <source>A report name cannot contain &quot;/&quot; or &quot;\&quot;.</source>
+        <translation>Ein Berichtsname darf weder „/“ noch „\“ enthalten.</translation>
+    </message>
+    <message>
+        <source>A report name cannot contain control characters.</source>
+        <translation>Ein Berichtsname darf keine Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>The report name is too long.</source>
+        <translation>Der Berichtsname ist zu lang.</translation>
+    </message>
+    <message>
+        <source>No cube was found in %1.</source>
+        <translation>In %1 wurde kein Würfel gefunden.</translation>
+    </message>
+    <message>
+        <source>Put cube files (*.cub) in that folder, or name a cube server in ServerName.txt.</source>
+        <translation>Legen Sie Würfeldateien (*.cub) in diesen Ordner, oder geben Sie in ServerName.txt einen Würfelserver an.</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;***&quot;, &quot;XYZ&quot; or &quot;XXX&quot;, which the report file keeps for itself.</source>
+        <translation>%1 enthält „***“, „XYZ“ oder „XXX“, die die Berichtsdatei für sich selbst verwendet.</translation>
+    </message>
+    <message>
+        <source>The pivot table (the name of its cube, server or database, a member or a title)</source>
+        <translation>Die Pivot-Tabelle (der Name ihres Würfels, Servers oder ihrer Datenbank, ein Element oder ein Titel)</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>Das Diagramm</translation>
+    </message>
+    <message>
+        <source>The description, type or category</source>
+        <translation>Die Beschreibung, der Typ oder die Kategorie</translation>
+    </message>
+    <message>
+        <source>The view mode or chart type cannot be stored.</source>
+        <translation>Ansichtsmodus oder Diagrammtyp kann nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>These report files and folders could not be read and were left out:</source>
+        <translation>Diese Berichtsdateien und -ordner konnten nicht gelesen werden und wurden ausgelassen:</translation>
+    </message>
+</context>
+<context>
+    <name>reportwindow</name>
+    <message>
+        <source>Saves the current report as a new report</source>
+        <translation>Speichert den aktuellen Bericht als neuen Bericht</translation>
+    </message>
+</context>
+<context>
+    <name>savereport</name>
+    <message>
+        <source>%1: &quot;%2&quot; cannot be stored in a report. Please write it another way.</source>
+        <translation>%1: „%2“ kann nicht in einem Bericht gespeichert werden. Bitte schreiben Sie es anders.</translation>
+    </message>
+</context>
+<context>
+    <name>unitext</name>
+    <message>
+        <source>No file name</source>
+        <translation>Kein Dateiname</translation>
+    </message>
+    <message>
+        <source>%1: not a file</source>
+        <translation>%1: keine Datei</translation>
+    </message>
+    <message>
+        <source>%1: the file is larger than a text box can hold</source>
+        <translation>%1: Die Datei ist größer, als ein Textfeld aufnehmen kann</translation>
+    </message>
+    <message>
+        <source>%1: code page %2 cannot be read</source>
+        <translation>%1: Codepage %2 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>No text to save</source>
+        <translation>Kein Text zum Speichern</translation>
+    </message>
+    <message>
+        <source>Unknown encoding %1</source>
+        <translation>Unbekannte Codierung %1</translation>
+    </message>
+    <message>
+        <source>The text cannot be written in code page %1</source>
+        <translation>Der Text kann nicht in Codepage %1 geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1: the file exists</source>
+        <translation>%1: Die Datei ist bereits vorhanden</translation>
+    </message>
+    <message>
+        <source>%1: is a folder</source>
+        <translation>%1: ist ein Ordner</translation>
     </message>
 </context>
 </TS>

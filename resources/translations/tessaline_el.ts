@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="el">
 <context>
+    <name>EditorPrompts</name>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Εικόνες (%1)</translation>
+    </message>
+</context>
+<context>
     <name>chart::ChartFieldList</name>
     <message>
         <source>Chart fields</source>
@@ -165,6 +172,245 @@
     <message>
         <source>Bubble</source>
         <translation>Φυσαλίδες</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ChartSpace</name>
+    <message>
+        <source>The picture cannot be exported as %1</source>
+        <translation>Δεν είναι δυνατή η εξαγωγή της εικόνας ως %1</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported at %1 x %2 pixels</source>
+        <translation>Δεν είναι δυνατή η εξαγωγή της εικόνας σε %1 x %2 pixel</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported: %1</source>
+        <translation>Δεν είναι δυνατή η εξαγωγή της εικόνας: %1</translation>
+    </message>
+    <message>
+        <source>no image of a size a GIF can hold</source>
+        <translation>μια εικόνα αυτού του μεγέθους δεν χωράει σε GIF</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>η μνήμη εξαντλήθηκε</translation>
+    </message>
+</context>
+<context>
+    <name>connections</name>
+    <message>
+        <source>The server and the database are named in %1.</source>
+        <translation>Ο διακομιστής και η βάση δεδομένων ορίζονται στο %1.</translation>
+    </message>
+    <message>
+        <source>The database %1 on the server %2 holds no cube.</source>
+        <translation>Η βάση δεδομένων %1 στον διακομιστή %2 δεν περιέχει κανέναν κύβο.</translation>
+    </message>
+    <message>
+        <source>The error message is: </source>
+        <translation>Το μήνυμα σφάλματος είναι: </translation>
+    </message>
+    <message>
+        <source>The server name and the database name cannot contain a comma or a line break: ServerName.txt could not hold them.</source>
+        <translation>Το όνομα του διακομιστή και το όνομα της βάσης δεδομένων δεν μπορούν να περιέχουν κόμμα ή αλλαγή γραμμής: το ServerName.txt δεν θα μπορούσε να τα αποθηκεύσει.</translation>
+    </message>
+    <message>
+        <source>Please list the databases of the server %1 and choose one.</source>
+        <translation>Εμφανίστε τις βάσεις δεδομένων του διακομιστή %1 και επιλέξτε μία.</translation>
+    </message>
+</context>
+<context>
+    <name>olap</name>
+    <message>
+        <source>The catalog &quot;%1&quot; holds no cubes.</source>
+        <translation>Ο κατάλογος «%1» δεν περιέχει κύβους.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; holds no cube &quot;%2&quot;.</source>
+        <translation>Το αρχείο κύβου «%1» δεν περιέχει κύβο «%2».</translation>
+    </message>
+    <message>
+        <source>The connection string is not valid: </source>
+        <translation>Η συμβολοσειρά σύνδεσης δεν είναι έγκυρη: </translation>
+    </message>
+    <message>
+        <source>a value has no keyword</source>
+        <translation>μια τιμή δεν έχει λέξη-κλειδί</translation>
+    </message>
+    <message>
+        <source>the port of &quot;%1&quot; is not a number</source>
+        <translation>η θύρα του «%1» δεν είναι αριθμός</translation>
+    </message>
+    <message>
+        <source>The cube metadata is not valid: </source>
+        <translation>Τα μεταδεδομένα του κύβου δεν είναι έγκυρα: </translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>λείπει %1</translation>
+    </message>
+    <message>
+        <source>no cube named &quot;%1&quot;</source>
+        <translation>κανένας κύβος με όνομα «%1»</translation>
+    </message>
+    <message>
+        <source>the fact table</source>
+        <translation>ο πίνακας γεγονότων</translation>
+    </message>
+    <message>
+        <source>a dimension name</source>
+        <translation>ένα όνομα διάστασης</translation>
+    </message>
+    <message>
+        <source>the table of dimension %1</source>
+        <translation>ο πίνακας της διάστασης %1</translation>
+    </message>
+    <message>
+        <source>the key of dimension %1</source>
+        <translation>το κλειδί της διάστασης %1</translation>
+    </message>
+    <message>
+        <source>the fact key of dimension %1</source>
+        <translation>το κλειδί γεγονότων της διάστασης %1</translation>
+    </message>
+    <message>
+        <source>a hierarchy name</source>
+        <translation>ένα όνομα ιεραρχίας</translation>
+    </message>
+    <message>
+        <source>the dimension of hierarchy %1</source>
+        <translation>η διάσταση της ιεραρχίας %1</translation>
+    </message>
+    <message>
+        <source>the levels of hierarchy &quot;%1&quot; are not numbered 1, 2, 3...</source>
+        <translation>τα επίπεδα της ιεραρχίας «%1» δεν είναι αριθμημένα 1, 2, 3...</translation>
+    </message>
+    <message>
+        <source>a level name</source>
+        <translation>ένα όνομα επιπέδου</translation>
+    </message>
+    <message>
+        <source>the key column of level %1</source>
+        <translation>η στήλη κλειδιού του επιπέδου %1</translation>
+    </message>
+    <message>
+        <source>a measure name</source>
+        <translation>ένα όνομα μέτρησης</translation>
+    </message>
+    <message>
+        <source>In %1, the dimension table &quot;%2&quot; holds the key &quot;%3&quot; more than once. The keys of a dimension table must be unique.</source>
+        <translation>%1: ο πίνακας διάστασης «%2» περιέχει το κλειδί «%3» περισσότερες από μία φορές. Τα κλειδιά ενός πίνακα διάστασης πρέπει να είναι μοναδικά.</translation>
+    </message>
+    <message>
+        <source>the cube file &quot;%1&quot;</source>
+        <translation>Αρχείο κύβου «%1»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cube file.</source>
+        <translation>Το «%1» δεν είναι αρχείο κύβου.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; has format %2, which this program cannot read.</source>
+        <translation>Το αρχείο κύβου «%1» έχει μορφή %2, την οποία αυτό το πρόγραμμα δεν μπορεί να διαβάσει.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; must hold exactly one cube.</source>
+        <translation>Το αρχείο κύβου «%1» πρέπει να περιέχει ακριβώς έναν κύβο.</translation>
+    </message>
+    <message>
+        <source>The cube has no hierarchy &quot;%1&quot;.</source>
+        <translation>Ο κύβος δεν έχει ιεραρχία «%1».</translation>
+    </message>
+    <message>
+        <source>The query has too many member combinations.</source>
+        <translation>Το ερώτημα έχει πάρα πολλούς συνδυασμούς μελών.</translation>
+    </message>
+    <message>
+        <source>Out of memory while connecting to the cube server.</source>
+        <translation>Η μνήμη εξαντλήθηκε κατά τη σύνδεση με τον διακομιστή κύβων.</translation>
+    </message>
+    <message>
+        <source>The query is not valid: </source>
+        <translation>Το ερώτημα δεν είναι έγκυρο: </translation>
+    </message>
+    <message>
+        <source>the cube has no hierarchy &quot;%1&quot;</source>
+        <translation>ο κύβος δεν έχει ιεραρχία «%1»</translation>
+    </message>
+    <message>
+        <source>the cube has no measure &quot;%1&quot;</source>
+        <translation>ο κύβος δεν έχει μέτρηση «%1»</translation>
+    </message>
+    <message>
+        <source>the catalog &quot;%1&quot;</source>
+        <translation>Κατάλογος «%1»</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; does not exist.</source>
+        <translation>Το αρχείο κύβου «%1» δεν υπάρχει.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be opened: %2</source>
+        <translation>Δεν είναι δυνατό το άνοιγμα του αρχείου κύβου «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be used (%2): %3</source>
+        <translation>Το αρχείο κύβου «%1» δεν μπορεί να χρησιμοποιηθεί (%2): %3</translation>
+    </message>
+    <message>
+        <source>an item</source>
+        <translation>ένα στοιχείο</translation>
+    </message>
+    <message>
+        <source>%1 has no value</source>
+        <translation>το %1 δεν έχει τιμή</translation>
+    </message>
+    <message>
+        <source>the value of %1 has no closing quote</source>
+        <translation>η τιμή του %1 δεν έχει εισαγωγικό κλεισίματος</translation>
+    </message>
+    <message>
+        <source>text follows the quoted value of %1</source>
+        <translation>ακολουθεί κείμενο μετά την τιμή του %1 σε εισαγωγικά</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; has no table %2%3.</source>
+        <translation>Το αρχείο κύβου «%1» δεν έχει πίνακα %2%3.</translation>
+    </message>
+    <message>
+        <source> (it is a %1)</source>
+        <translation> (είναι %1)</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be used: %2</source>
+        <translation>Το αρχείο κύβου «%1» δεν μπορεί να χρησιμοποιηθεί: %2</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
+        <translation>Το αρχείο κύβου «%1» δεν αποκρίνεται: η ανάγνωσή του δεν έδωσε τίποτα για %2 δευτερόλεπτα, γι’ αυτό διακόπηκε.</translation>
+    </message>
+</context>
+<context>
+    <name>output</name>
+    <message>
+        <source>The pivot table cannot be printed:
+%1</source>
+        <translation>Δεν είναι δυνατή η εκτύπωση του συγκεντρωτικού πίνακα:
+%1</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1:
+%2</source>
+        <translation>Δεν ήταν δυνατή η αποθήκευση της εικόνας στο %1:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>output::frmSaveSize</name>
+    <message>
+        <source>%1: please type a whole number of pixels from 1 to %2.</source>
+        <translation>%1: πληκτρολογήστε έναν ακέραιο αριθμό pixel από 1 έως %2.</translation>
     </message>
 </context>
 <context>
@@ -411,6 +657,14 @@
         <source>The cube returned an incomplete result</source>
         <translation>Ο κύβος επέστρεψε ελλιπές αποτέλεσμα</translation>
     </message>
+    <message>
+        <source>Reading the cube: %1 of %2 rows</source>
+        <translation>Ανάγνωση του κύβου: %1 από %2 γραμμές</translation>
+    </message>
+    <message>
+        <source>Reading the cube: %1 rows</source>
+        <translation>Ανάγνωση του κύβου: %1 γραμμές</translation>
+    </message>
 </context>
 <context>
     <name>pivot::PropertyToolbox</name>
@@ -429,6 +683,141 @@
     <message>
         <source>Number format:</source>
         <translation>Μορφή αριθμού:</translation>
+    </message>
+</context>
+<context>
+    <name>platform</name>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be read: %2</source>
+        <translation>Δεν είναι δυνατή η ανάγνωση του φακέλου «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>reports</name>
+    <message>
+        <source>%1: another file holds the report &quot;%2&quot; already.</source>
+        <translation>%1: ένα άλλο αρχείο περιέχει ήδη την αναφορά «%2».</translation>
+    </message>
+    <message>
+        <source>The report has %1 of its 4 fields.</source>
+        <translation>Η αναφορά έχει %1 από τα 4 πεδία της.</translation>
+    </message>
+    <message>
+        <source>The report&apos;s view mode or chart type is not a number.</source>
+        <translation>Η λειτουργία προβολής ή ο τύπος γραφήματος της αναφοράς δεν είναι αριθμός.</translation>
+    </message>
+    <message>
+        <source>The report has %1 of its 3 fields.</source>
+        <translation>Η αναφορά έχει %1 από τα 3 πεδία της.</translation>
+    </message>
+    <message>
+        <source>The report&apos;s view mode is not a number.</source>
+        <translation>Η λειτουργία προβολής της αναφοράς δεν είναι αριθμός.</translation>
+    </message>
+    <message>
+        <source>A report needs a name.</source>
+        <translation>Μια αναφορά χρειάζεται όνομα.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be the name of a report.</source>
+        <translation>Το «%1» δεν μπορεί να είναι όνομα αναφοράς.</translation>
+    </message>
+    <message>
+        <source>A report name cannot contain &quot;/&quot; or &quot;\&quot;.</source>
+        <translation>Το όνομα μιας αναφοράς δεν μπορεί να περιέχει «/» ή «\».</translation>
+    </message>
+    <message>
+        <source>A report name cannot contain control characters.</source>
+        <translation>Το όνομα μιας αναφοράς δεν μπορεί να περιέχει χαρακτήρες ελέγχου.</translation>
+    </message>
+    <message>
+        <source>The report name is too long.</source>
+        <translation>Το όνομα της αναφοράς είναι πολύ μεγάλο.</translation>
+    </message>
+    <message>
+        <source>No cube was found in %1.</source>
+        <translation>Δεν βρέθηκε κανένας κύβος στο %1.</translation>
+    </message>
+    <message>
+        <source>Put cube files (*.cub) in that folder, or name a cube server in ServerName.txt.</source>
+        <translation>Τοποθετήστε αρχεία κύβων (*.cub) σε αυτόν τον φάκελο ή ορίστε έναν διακομιστή κύβων στο ServerName.txt.</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;***&quot;, &quot;XYZ&quot; or &quot;XXX&quot;, which the report file keeps for itself.</source>
+        <translation>%1 περιέχει «***», «XYZ» ή «XXX», που το αρχείο αναφοράς κρατά για τον εαυτό του.</translation>
+    </message>
+    <message>
+        <source>The pivot table (the name of its cube, server or database, a member or a title)</source>
+        <translation>Ο συγκεντρωτικός πίνακας (το όνομα του κύβου, του διακομιστή ή της βάσης δεδομένων του, ένα μέλος ή ένας τίτλος)</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>Το γράφημα</translation>
+    </message>
+    <message>
+        <source>The description, type or category</source>
+        <translation>Η περιγραφή, ο τύπος ή η κατηγορία</translation>
+    </message>
+    <message>
+        <source>The view mode or chart type cannot be stored.</source>
+        <translation>Η λειτουργία προβολής ή ο τύπος γραφήματος δεν μπορεί να αποθηκευτεί.</translation>
+    </message>
+    <message>
+        <source>These report files and folders could not be read and were left out:</source>
+        <translation>Τα παρακάτω αρχεία και φάκελοι αναφορών δεν ήταν δυνατό να διαβαστούν και παραλείφθηκαν:</translation>
+    </message>
+</context>
+<context>
+    <name>reportwindow</name>
+    <message>
+        <source>Saves the current report as a new report</source>
+        <translation>Αποθηκεύει την τρέχουσα αναφορά ως νέα αναφορά</translation>
+    </message>
+</context>
+<context>
+    <name>savereport</name>
+    <message>
+        <source>%1: &quot;%2&quot; cannot be stored in a report. Please write it another way.</source>
+        <translation>%1: Το «%2» δεν μπορεί να αποθηκευτεί σε αναφορά. Γράψτε το με άλλον τρόπο.</translation>
+    </message>
+</context>
+<context>
+    <name>unitext</name>
+    <message>
+        <source>No file name</source>
+        <translation>Δεν υπάρχει όνομα αρχείου</translation>
+    </message>
+    <message>
+        <source>%1: not a file</source>
+        <translation>%1: δεν είναι αρχείο</translation>
+    </message>
+    <message>
+        <source>%1: the file is larger than a text box can hold</source>
+        <translation>%1: το αρχείο είναι μεγαλύτερο από όσο χωράει ένα πλαίσιο κειμένου</translation>
+    </message>
+    <message>
+        <source>%1: code page %2 cannot be read</source>
+        <translation>%1: η κωδικοσελίδα %2 δεν μπορεί να διαβαστεί</translation>
+    </message>
+    <message>
+        <source>No text to save</source>
+        <translation>Δεν υπάρχει κείμενο για αποθήκευση</translation>
+    </message>
+    <message>
+        <source>Unknown encoding %1</source>
+        <translation>Άγνωστη κωδικοποίηση %1</translation>
+    </message>
+    <message>
+        <source>The text cannot be written in code page %1</source>
+        <translation>Το κείμενο δεν μπορεί να γραφτεί στην κωδικοσελίδα %1</translation>
+    </message>
+    <message>
+        <source>%1: the file exists</source>
+        <translation>%1: το αρχείο υπάρχει ήδη</translation>
+    </message>
+    <message>
+        <source>%1: is a folder</source>
+        <translation>%1: είναι φάκελος</translation>
     </message>
 </context>
 </TS>

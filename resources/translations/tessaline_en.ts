@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>EditorPrompts</name>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Images (%1)</translation>
+    </message>
+</context>
+<context>
     <name>chart::ChartFieldList</name>
     <message>
         <source>Chart fields</source>
@@ -165,6 +172,245 @@
     <message>
         <source>Bubble</source>
         <translation>Bubble</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ChartSpace</name>
+    <message>
+        <source>The picture cannot be exported as %1</source>
+        <translation>The picture cannot be exported as %1</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported at %1 x %2 pixels</source>
+        <translation>The picture cannot be exported at %1 x %2 pixels</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported: %1</source>
+        <translation>The picture cannot be exported: %1</translation>
+    </message>
+    <message>
+        <source>no image of a size a GIF can hold</source>
+        <translation>no image of a size a GIF can hold</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>out of memory</translation>
+    </message>
+</context>
+<context>
+    <name>connections</name>
+    <message>
+        <source>The server and the database are named in %1.</source>
+        <translation>The server and the database are named in %1.</translation>
+    </message>
+    <message>
+        <source>The database %1 on the server %2 holds no cube.</source>
+        <translation>The database %1 on the server %2 holds no cube.</translation>
+    </message>
+    <message>
+        <source>The error message is: </source>
+        <translation>The error message is: </translation>
+    </message>
+    <message>
+        <source>The server name and the database name cannot contain a comma or a line break: ServerName.txt could not hold them.</source>
+        <translation>The server name and the database name cannot contain a comma or a line break: ServerName.txt could not hold them.</translation>
+    </message>
+    <message>
+        <source>Please list the databases of the server %1 and choose one.</source>
+        <translation>Please list the databases of the server %1 and choose one.</translation>
+    </message>
+</context>
+<context>
+    <name>olap</name>
+    <message>
+        <source>The catalog &quot;%1&quot; holds no cubes.</source>
+        <translation>The catalog &quot;%1&quot; holds no cubes.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; holds no cube &quot;%2&quot;.</source>
+        <translation>The cube file &quot;%1&quot; holds no cube &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>The connection string is not valid: </source>
+        <translation>The connection string is not valid: </translation>
+    </message>
+    <message>
+        <source>a value has no keyword</source>
+        <translation>a value has no keyword</translation>
+    </message>
+    <message>
+        <source>the port of &quot;%1&quot; is not a number</source>
+        <translation>the port of &quot;%1&quot; is not a number</translation>
+    </message>
+    <message>
+        <source>The cube metadata is not valid: </source>
+        <translation>The cube metadata is not valid: </translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 is missing</translation>
+    </message>
+    <message>
+        <source>no cube named &quot;%1&quot;</source>
+        <translation>no cube named &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the fact table</source>
+        <translation>the fact table</translation>
+    </message>
+    <message>
+        <source>a dimension name</source>
+        <translation>a dimension name</translation>
+    </message>
+    <message>
+        <source>the table of dimension %1</source>
+        <translation>the table of dimension %1</translation>
+    </message>
+    <message>
+        <source>the key of dimension %1</source>
+        <translation>the key of dimension %1</translation>
+    </message>
+    <message>
+        <source>the fact key of dimension %1</source>
+        <translation>the fact key of dimension %1</translation>
+    </message>
+    <message>
+        <source>a hierarchy name</source>
+        <translation>a hierarchy name</translation>
+    </message>
+    <message>
+        <source>the dimension of hierarchy %1</source>
+        <translation>the dimension of hierarchy %1</translation>
+    </message>
+    <message>
+        <source>the levels of hierarchy &quot;%1&quot; are not numbered 1, 2, 3...</source>
+        <translation>the levels of hierarchy &quot;%1&quot; are not numbered 1, 2, 3...</translation>
+    </message>
+    <message>
+        <source>a level name</source>
+        <translation>a level name</translation>
+    </message>
+    <message>
+        <source>the key column of level %1</source>
+        <translation>the key column of level %1</translation>
+    </message>
+    <message>
+        <source>a measure name</source>
+        <translation>a measure name</translation>
+    </message>
+    <message>
+        <source>In %1, the dimension table &quot;%2&quot; holds the key &quot;%3&quot; more than once. The keys of a dimension table must be unique.</source>
+        <translation>In %1, the dimension table &quot;%2&quot; holds the key &quot;%3&quot; more than once. The keys of a dimension table must be unique.</translation>
+    </message>
+    <message>
+        <source>the cube file &quot;%1&quot;</source>
+        <translation>the cube file &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cube file.</source>
+        <translation>&quot;%1&quot; is not a cube file.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; has format %2, which this program cannot read.</source>
+        <translation>The cube file &quot;%1&quot; has format %2, which this program cannot read.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; must hold exactly one cube.</source>
+        <translation>The cube file &quot;%1&quot; must hold exactly one cube.</translation>
+    </message>
+    <message>
+        <source>The cube has no hierarchy &quot;%1&quot;.</source>
+        <translation>The cube has no hierarchy &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The query has too many member combinations.</source>
+        <translation>The query has too many member combinations.</translation>
+    </message>
+    <message>
+        <source>Out of memory while connecting to the cube server.</source>
+        <translation>Out of memory while connecting to the cube server.</translation>
+    </message>
+    <message>
+        <source>The query is not valid: </source>
+        <translation>The query is not valid: </translation>
+    </message>
+    <message>
+        <source>the cube has no hierarchy &quot;%1&quot;</source>
+        <translation>the cube has no hierarchy &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the cube has no measure &quot;%1&quot;</source>
+        <translation>the cube has no measure &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the catalog &quot;%1&quot;</source>
+        <translation>the catalog &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; does not exist.</source>
+        <translation>The cube file &quot;%1&quot; does not exist.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be opened: %2</source>
+        <translation>The cube file &quot;%1&quot; cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be used (%2): %3</source>
+        <translation>The cube file &quot;%1&quot; cannot be used (%2): %3</translation>
+    </message>
+    <message>
+        <source>an item</source>
+        <translation>an item</translation>
+    </message>
+    <message>
+        <source>%1 has no value</source>
+        <translation>%1 has no value</translation>
+    </message>
+    <message>
+        <source>the value of %1 has no closing quote</source>
+        <translation>the value of %1 has no closing quote</translation>
+    </message>
+    <message>
+        <source>text follows the quoted value of %1</source>
+        <translation>text follows the quoted value of %1</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; has no table %2%3.</source>
+        <translation>The cube file &quot;%1&quot; has no table %2%3.</translation>
+    </message>
+    <message>
+        <source> (it is a %1)</source>
+        <translation> (it is a %1)</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be used: %2</source>
+        <translation>The cube file &quot;%1&quot; cannot be used: %2</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
+        <translation>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</translation>
+    </message>
+</context>
+<context>
+    <name>output</name>
+    <message>
+        <source>The pivot table cannot be printed:
+%1</source>
+        <translation>The pivot table cannot be printed:
+%1</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1:
+%2</source>
+        <translation>The picture could not be saved to %1:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>output::frmSaveSize</name>
+    <message>
+        <source>%1: please type a whole number of pixels from 1 to %2.</source>
+        <translation>%1: please type a whole number of pixels from 1 to %2.</translation>
     </message>
 </context>
 <context>
@@ -411,6 +657,14 @@
         <source>The cube returned an incomplete result</source>
         <translation>The cube returned an incomplete result</translation>
     </message>
+    <message>
+        <source>Reading the cube: %1 of %2 rows</source>
+        <translation>Reading the cube: %1 of %2 rows</translation>
+    </message>
+    <message>
+        <source>Reading the cube: %1 rows</source>
+        <translation>Reading the cube: %1 rows</translation>
+    </message>
 </context>
 <context>
     <name>pivot::PropertyToolbox</name>
@@ -429,6 +683,141 @@
     <message>
         <source>Number format:</source>
         <translation>Number format:</translation>
+    </message>
+</context>
+<context>
+    <name>platform</name>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be read: %2</source>
+        <translation>The folder &quot;%1&quot; cannot be read: %2</translation>
+    </message>
+</context>
+<context>
+    <name>reports</name>
+    <message>
+        <source>%1: another file holds the report &quot;%2&quot; already.</source>
+        <translation>%1: another file holds the report &quot;%2&quot; already.</translation>
+    </message>
+    <message>
+        <source>The report has %1 of its 4 fields.</source>
+        <translation>The report has %1 of its 4 fields.</translation>
+    </message>
+    <message>
+        <source>The report&apos;s view mode or chart type is not a number.</source>
+        <translation>The report&apos;s view mode or chart type is not a number.</translation>
+    </message>
+    <message>
+        <source>The report has %1 of its 3 fields.</source>
+        <translation>The report has %1 of its 3 fields.</translation>
+    </message>
+    <message>
+        <source>The report&apos;s view mode is not a number.</source>
+        <translation>The report&apos;s view mode is not a number.</translation>
+    </message>
+    <message>
+        <source>A report needs a name.</source>
+        <translation>A report needs a name.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be the name of a report.</source>
+        <translation>&quot;%1&quot; cannot be the name of a report.</translation>
+    </message>
+    <message>
+        <source>A report name cannot contain &quot;/&quot; or &quot;\&quot;.</source>
+        <translation>A report name cannot contain &quot;/&quot; or &quot;\&quot;.</translation>
+    </message>
+    <message>
+        <source>A report name cannot contain control characters.</source>
+        <translation>A report name cannot contain control characters.</translation>
+    </message>
+    <message>
+        <source>The report name is too long.</source>
+        <translation>The report name is too long.</translation>
+    </message>
+    <message>
+        <source>No cube was found in %1.</source>
+        <translation>No cube was found in %1.</translation>
+    </message>
+    <message>
+        <source>Put cube files (*.cub) in that folder, or name a cube server in ServerName.txt.</source>
+        <translation>Put cube files (*.cub) in that folder, or name a cube server in ServerName.txt.</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;***&quot;, &quot;XYZ&quot; or &quot;XXX&quot;, which the report file keeps for itself.</source>
+        <translation>%1 holds &quot;***&quot;, &quot;XYZ&quot; or &quot;XXX&quot;, which the report file keeps for itself.</translation>
+    </message>
+    <message>
+        <source>The pivot table (the name of its cube, server or database, a member or a title)</source>
+        <translation>The pivot table (the name of its cube, server or database, a member or a title)</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>The chart</translation>
+    </message>
+    <message>
+        <source>The description, type or category</source>
+        <translation>The description, type or category</translation>
+    </message>
+    <message>
+        <source>The view mode or chart type cannot be stored.</source>
+        <translation>The view mode or chart type cannot be stored.</translation>
+    </message>
+    <message>
+        <source>These report files and folders could not be read and were left out:</source>
+        <translation>These report files and folders could not be read and were left out:</translation>
+    </message>
+</context>
+<context>
+    <name>reportwindow</name>
+    <message>
+        <source>Saves the current report as a new report</source>
+        <translation>Saves the current report as a new report</translation>
+    </message>
+</context>
+<context>
+    <name>savereport</name>
+    <message>
+        <source>%1: &quot;%2&quot; cannot be stored in a report. Please write it another way.</source>
+        <translation>%1: &quot;%2&quot; cannot be stored in a report. Please write it another way.</translation>
+    </message>
+</context>
+<context>
+    <name>unitext</name>
+    <message>
+        <source>No file name</source>
+        <translation>No file name</translation>
+    </message>
+    <message>
+        <source>%1: not a file</source>
+        <translation>%1: not a file</translation>
+    </message>
+    <message>
+        <source>%1: the file is larger than a text box can hold</source>
+        <translation>%1: the file is larger than a text box can hold</translation>
+    </message>
+    <message>
+        <source>%1: code page %2 cannot be read</source>
+        <translation>%1: code page %2 cannot be read</translation>
+    </message>
+    <message>
+        <source>No text to save</source>
+        <translation>No text to save</translation>
+    </message>
+    <message>
+        <source>Unknown encoding %1</source>
+        <translation>Unknown encoding %1</translation>
+    </message>
+    <message>
+        <source>The text cannot be written in code page %1</source>
+        <translation>The text cannot be written in code page %1</translation>
+    </message>
+    <message>
+        <source>%1: the file exists</source>
+        <translation>%1: the file exists</translation>
+    </message>
+    <message>
+        <source>%1: is a folder</source>
+        <translation>%1: is a folder</translation>
     </message>
 </context>
 </TS>

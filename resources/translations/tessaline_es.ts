@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>EditorPrompts</name>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Imágenes (%1)</translation>
+    </message>
+</context>
+<context>
     <name>chart::ChartFieldList</name>
     <message>
         <source>Chart fields</source>
@@ -165,6 +172,245 @@
     <message>
         <source>Bubble</source>
         <translation>Burbujas</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ChartSpace</name>
+    <message>
+        <source>The picture cannot be exported as %1</source>
+        <translation>No se puede exportar la imagen como %1</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported at %1 x %2 pixels</source>
+        <translation>No se puede exportar la imagen a %1 x %2 píxeles</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported: %1</source>
+        <translation>No se puede exportar la imagen: %1</translation>
+    </message>
+    <message>
+        <source>no image of a size a GIF can hold</source>
+        <translation>una imagen de este tamaño no cabe en un GIF</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria insuficiente</translation>
+    </message>
+</context>
+<context>
+    <name>connections</name>
+    <message>
+        <source>The server and the database are named in %1.</source>
+        <translation>El servidor y la base de datos se indican en %1.</translation>
+    </message>
+    <message>
+        <source>The database %1 on the server %2 holds no cube.</source>
+        <translation>La base de datos %1 del servidor %2 no contiene ningún cubo.</translation>
+    </message>
+    <message>
+        <source>The error message is: </source>
+        <translation>El mensaje de error es: </translation>
+    </message>
+    <message>
+        <source>The server name and the database name cannot contain a comma or a line break: ServerName.txt could not hold them.</source>
+        <translation>El nombre del servidor y el de la base de datos no pueden contener comas ni saltos de línea: ServerName.txt no podría guardarlos.</translation>
+    </message>
+    <message>
+        <source>Please list the databases of the server %1 and choose one.</source>
+        <translation>Muestre las bases de datos del servidor %1 y elija una.</translation>
+    </message>
+</context>
+<context>
+    <name>olap</name>
+    <message>
+        <source>The catalog &quot;%1&quot; holds no cubes.</source>
+        <translation>El catálogo &quot;%1&quot; no contiene cubos.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; holds no cube &quot;%2&quot;.</source>
+        <translation>El archivo de cubo &quot;%1&quot; no contiene el cubo &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>The connection string is not valid: </source>
+        <translation>La cadena de conexión no es válida: </translation>
+    </message>
+    <message>
+        <source>a value has no keyword</source>
+        <translation>un valor no tiene palabra clave</translation>
+    </message>
+    <message>
+        <source>the port of &quot;%1&quot; is not a number</source>
+        <translation>el puerto de &quot;%1&quot; no es un número</translation>
+    </message>
+    <message>
+        <source>The cube metadata is not valid: </source>
+        <translation>Los metadatos del cubo no son válidos: </translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>falta %1</translation>
+    </message>
+    <message>
+        <source>no cube named &quot;%1&quot;</source>
+        <translation>ningún cubo con el nombre &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the fact table</source>
+        <translation>la tabla de hechos</translation>
+    </message>
+    <message>
+        <source>a dimension name</source>
+        <translation>un nombre de dimensión</translation>
+    </message>
+    <message>
+        <source>the table of dimension %1</source>
+        <translation>la tabla de la dimensión %1</translation>
+    </message>
+    <message>
+        <source>the key of dimension %1</source>
+        <translation>la clave de la dimensión %1</translation>
+    </message>
+    <message>
+        <source>the fact key of dimension %1</source>
+        <translation>la clave de hechos de la dimensión %1</translation>
+    </message>
+    <message>
+        <source>a hierarchy name</source>
+        <translation>un nombre de jerarquía</translation>
+    </message>
+    <message>
+        <source>the dimension of hierarchy %1</source>
+        <translation>la dimensión de la jerarquía %1</translation>
+    </message>
+    <message>
+        <source>the levels of hierarchy &quot;%1&quot; are not numbered 1, 2, 3...</source>
+        <translation>los niveles de la jerarquía &quot;%1&quot; no están numerados 1, 2, 3...</translation>
+    </message>
+    <message>
+        <source>a level name</source>
+        <translation>un nombre de nivel</translation>
+    </message>
+    <message>
+        <source>the key column of level %1</source>
+        <translation>la columna de clave del nivel %1</translation>
+    </message>
+    <message>
+        <source>a measure name</source>
+        <translation>un nombre de medida</translation>
+    </message>
+    <message>
+        <source>In %1, the dimension table &quot;%2&quot; holds the key &quot;%3&quot; more than once. The keys of a dimension table must be unique.</source>
+        <translation>En %1, la tabla de dimensión &quot;%2&quot; contiene la clave &quot;%3&quot; más de una vez. Las claves de una tabla de dimensión deben ser únicas.</translation>
+    </message>
+    <message>
+        <source>the cube file &quot;%1&quot;</source>
+        <translation>el archivo de cubo &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cube file.</source>
+        <translation>&quot;%1&quot; no es un archivo de cubo.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; has format %2, which this program cannot read.</source>
+        <translation>El archivo de cubo &quot;%1&quot; tiene el formato %2, que este programa no puede leer.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; must hold exactly one cube.</source>
+        <translation>El archivo de cubo &quot;%1&quot; debe contener exactamente un cubo.</translation>
+    </message>
+    <message>
+        <source>The cube has no hierarchy &quot;%1&quot;.</source>
+        <translation>El cubo no tiene la jerarquía &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The query has too many member combinations.</source>
+        <translation>La consulta tiene demasiadas combinaciones de miembros.</translation>
+    </message>
+    <message>
+        <source>Out of memory while connecting to the cube server.</source>
+        <translation>Memoria insuficiente al conectar con el servidor de cubos.</translation>
+    </message>
+    <message>
+        <source>The query is not valid: </source>
+        <translation>La consulta no es válida: </translation>
+    </message>
+    <message>
+        <source>the cube has no hierarchy &quot;%1&quot;</source>
+        <translation>el cubo no tiene la jerarquía &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the cube has no measure &quot;%1&quot;</source>
+        <translation>el cubo no tiene la medida &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the catalog &quot;%1&quot;</source>
+        <translation>el catálogo &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; does not exist.</source>
+        <translation>El archivo de cubo &quot;%1&quot; no existe.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be opened: %2</source>
+        <translation>No se puede abrir el archivo de cubo &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be used (%2): %3</source>
+        <translation>El archivo de cubo &quot;%1&quot; no se puede usar (%2): %3</translation>
+    </message>
+    <message>
+        <source>an item</source>
+        <translation>un elemento</translation>
+    </message>
+    <message>
+        <source>%1 has no value</source>
+        <translation>%1 no tiene valor</translation>
+    </message>
+    <message>
+        <source>the value of %1 has no closing quote</source>
+        <translation>el valor de %1 no tiene comillas de cierre</translation>
+    </message>
+    <message>
+        <source>text follows the quoted value of %1</source>
+        <translation>hay texto después del valor entre comillas de %1</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; has no table %2%3.</source>
+        <translation>El archivo de cubo &quot;%1&quot; no tiene la tabla %2%3.</translation>
+    </message>
+    <message>
+        <source> (it is a %1)</source>
+        <translation> (es un %1)</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be used: %2</source>
+        <translation>El archivo de cubo &quot;%1&quot; no se puede usar: %2</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
+        <translation>El archivo de cubo &quot;%1&quot; no responde: su lectura no devolvió nada durante %2 segundos, así que se detuvo.</translation>
+    </message>
+</context>
+<context>
+    <name>output</name>
+    <message>
+        <source>The pivot table cannot be printed:
+%1</source>
+        <translation>No se puede imprimir la tabla dinámica:
+%1</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1:
+%2</source>
+        <translation>No se pudo guardar la imagen en %1:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>output::frmSaveSize</name>
+    <message>
+        <source>%1: please type a whole number of pixels from 1 to %2.</source>
+        <translation>%1: escriba un número entero de píxeles entre 1 y %2.</translation>
     </message>
 </context>
 <context>
@@ -411,6 +657,14 @@
         <source>The cube returned an incomplete result</source>
         <translation>El cubo devolvió un resultado incompleto</translation>
     </message>
+    <message>
+        <source>Reading the cube: %1 of %2 rows</source>
+        <translation>Leyendo el cubo: %1 de %2 filas</translation>
+    </message>
+    <message>
+        <source>Reading the cube: %1 rows</source>
+        <translation>Leyendo el cubo: %1 filas</translation>
+    </message>
 </context>
 <context>
     <name>pivot::PropertyToolbox</name>
@@ -429,6 +683,141 @@
     <message>
         <source>Number format:</source>
         <translation>Formato de número:</translation>
+    </message>
+</context>
+<context>
+    <name>platform</name>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be read: %2</source>
+        <translation>No se puede leer la carpeta &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>reports</name>
+    <message>
+        <source>%1: another file holds the report &quot;%2&quot; already.</source>
+        <translation>%1: otro archivo ya contiene el informe &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>The report has %1 of its 4 fields.</source>
+        <translation>El informe tiene %1 de sus 4 campos.</translation>
+    </message>
+    <message>
+        <source>The report&apos;s view mode or chart type is not a number.</source>
+        <translation>El modo de vista o el tipo de gráfico del informe no es un número.</translation>
+    </message>
+    <message>
+        <source>The report has %1 of its 3 fields.</source>
+        <translation>El informe tiene %1 de sus 3 campos.</translation>
+    </message>
+    <message>
+        <source>The report&apos;s view mode is not a number.</source>
+        <translation>El modo de vista del informe no es un número.</translation>
+    </message>
+    <message>
+        <source>A report needs a name.</source>
+        <translation>Un informe necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be the name of a report.</source>
+        <translation>&quot;%1&quot; no puede ser el nombre de un informe.</translation>
+    </message>
+    <message>
+        <source>A report name cannot contain &quot;/&quot; or &quot;\&quot;.</source>
+        <translation>El nombre de un informe no puede contener &quot;/&quot; ni &quot;\&quot;.</translation>
+    </message>
+    <message>
+        <source>A report name cannot contain control characters.</source>
+        <translation>El nombre de un informe no puede contener caracteres de control.</translation>
+    </message>
+    <message>
+        <source>The report name is too long.</source>
+        <translation>El nombre del informe es demasiado largo.</translation>
+    </message>
+    <message>
+        <source>No cube was found in %1.</source>
+        <translation>No se encontró ningún cubo en %1.</translation>
+    </message>
+    <message>
+        <source>Put cube files (*.cub) in that folder, or name a cube server in ServerName.txt.</source>
+        <translation>Coloque archivos de cubo (*.cub) en esa carpeta o indique un servidor de cubos en ServerName.txt.</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;***&quot;, &quot;XYZ&quot; or &quot;XXX&quot;, which the report file keeps for itself.</source>
+        <translation>%1 contiene &quot;***&quot;, &quot;XYZ&quot; o &quot;XXX&quot;, que el archivo del informe reserva para sí.</translation>
+    </message>
+    <message>
+        <source>The pivot table (the name of its cube, server or database, a member or a title)</source>
+        <translation>La tabla dinámica (el nombre de su cubo, servidor o base de datos, un miembro o un título)</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>El gráfico</translation>
+    </message>
+    <message>
+        <source>The description, type or category</source>
+        <translation>La descripción, el tipo o la categoría</translation>
+    </message>
+    <message>
+        <source>The view mode or chart type cannot be stored.</source>
+        <translation>El modo de vista o el tipo de gráfico no se puede guardar.</translation>
+    </message>
+    <message>
+        <source>These report files and folders could not be read and were left out:</source>
+        <translation>Estos archivos y carpetas de informe no se pudieron leer y se han omitido:</translation>
+    </message>
+</context>
+<context>
+    <name>reportwindow</name>
+    <message>
+        <source>Saves the current report as a new report</source>
+        <translation>Guarda el informe actual como un informe nuevo</translation>
+    </message>
+</context>
+<context>
+    <name>savereport</name>
+    <message>
+        <source>%1: &quot;%2&quot; cannot be stored in a report. Please write it another way.</source>
+        <translation>%1: &quot;%2&quot; no se puede guardar en un informe. Escríbalo de otra forma.</translation>
+    </message>
+</context>
+<context>
+    <name>unitext</name>
+    <message>
+        <source>No file name</source>
+        <translation>Falta el nombre de archivo</translation>
+    </message>
+    <message>
+        <source>%1: not a file</source>
+        <translation>%1: no es un archivo</translation>
+    </message>
+    <message>
+        <source>%1: the file is larger than a text box can hold</source>
+        <translation>%1: el archivo es mayor de lo que cabe en un cuadro de texto</translation>
+    </message>
+    <message>
+        <source>%1: code page %2 cannot be read</source>
+        <translation>%1: no se puede leer la página de códigos %2</translation>
+    </message>
+    <message>
+        <source>No text to save</source>
+        <translation>No hay texto que guardar</translation>
+    </message>
+    <message>
+        <source>Unknown encoding %1</source>
+        <translation>Codificación desconocida %1</translation>
+    </message>
+    <message>
+        <source>The text cannot be written in code page %1</source>
+        <translation>El texto no se puede escribir en la página de códigos %1</translation>
+    </message>
+    <message>
+        <source>%1: the file exists</source>
+        <translation>%1: el archivo ya existe</translation>
+    </message>
+    <message>
+        <source>%1: is a folder</source>
+        <translation>%1: es una carpeta</translation>
     </message>
 </context>
 </TS>

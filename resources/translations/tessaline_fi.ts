@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fi">
 <context>
+    <name>EditorPrompts</name>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Kuvat (%1)</translation>
+    </message>
+</context>
+<context>
     <name>chart::ChartFieldList</name>
     <message>
         <source>Chart fields</source>
@@ -165,6 +172,245 @@
     <message>
         <source>Bubble</source>
         <translation>Kupla</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ChartSpace</name>
+    <message>
+        <source>The picture cannot be exported as %1</source>
+        <translation>Kuvaa ei voi viedä muodossa %1</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported at %1 x %2 pixels</source>
+        <translation>Kuvaa ei voi viedä kokoisena %1 x %2 pikseliä</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported: %1</source>
+        <translation>Kuvaa ei voi viedä: %1</translation>
+    </message>
+    <message>
+        <source>no image of a size a GIF can hold</source>
+        <translation>tämän kokoista kuvaa ei voi tallentaa GIF-muotoon</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>muisti loppui</translation>
+    </message>
+</context>
+<context>
+    <name>connections</name>
+    <message>
+        <source>The server and the database are named in %1.</source>
+        <translation>Palvelin ja tietokanta on nimetty tiedostossa %1.</translation>
+    </message>
+    <message>
+        <source>The database %1 on the server %2 holds no cube.</source>
+        <translation>Palvelimen %2 tietokannassa %1 ei ole yhtään kuutiota.</translation>
+    </message>
+    <message>
+        <source>The error message is: </source>
+        <translation>Virheilmoitus: </translation>
+    </message>
+    <message>
+        <source>The server name and the database name cannot contain a comma or a line break: ServerName.txt could not hold them.</source>
+        <translation>Palvelimen ja tietokannan nimessä ei saa olla pilkkua eikä rivinvaihtoa: ServerName.txt ei voisi tallentaa niitä.</translation>
+    </message>
+    <message>
+        <source>Please list the databases of the server %1 and choose one.</source>
+        <translation>Hae palvelimen %1 tietokannat ja valitse niistä yksi.</translation>
+    </message>
+</context>
+<context>
+    <name>olap</name>
+    <message>
+        <source>The catalog &quot;%1&quot; holds no cubes.</source>
+        <translation>Luettelossa &quot;%1&quot; ei ole kuutioita.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; holds no cube &quot;%2&quot;.</source>
+        <translation>Kuutiotiedostossa &quot;%1&quot; ei ole kuutiota &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>The connection string is not valid: </source>
+        <translation>Yhteysmerkkijono ei kelpaa: </translation>
+    </message>
+    <message>
+        <source>a value has no keyword</source>
+        <translation>arvolta puuttuu avainsana</translation>
+    </message>
+    <message>
+        <source>the port of &quot;%1&quot; is not a number</source>
+        <translation>kohteen &quot;%1&quot; portti ei ole luku</translation>
+    </message>
+    <message>
+        <source>The cube metadata is not valid: </source>
+        <translation>Kuution metatiedot eivät kelpaa: </translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 puuttuu</translation>
+    </message>
+    <message>
+        <source>no cube named &quot;%1&quot;</source>
+        <translation>ei kuutiota nimeltä &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the fact table</source>
+        <translation>faktataulu</translation>
+    </message>
+    <message>
+        <source>a dimension name</source>
+        <translation>dimension nimi</translation>
+    </message>
+    <message>
+        <source>the table of dimension %1</source>
+        <translation>dimension %1 taulu</translation>
+    </message>
+    <message>
+        <source>the key of dimension %1</source>
+        <translation>dimension %1 avain</translation>
+    </message>
+    <message>
+        <source>the fact key of dimension %1</source>
+        <translation>dimension %1 fakta-avain</translation>
+    </message>
+    <message>
+        <source>a hierarchy name</source>
+        <translation>hierarkian nimi</translation>
+    </message>
+    <message>
+        <source>the dimension of hierarchy %1</source>
+        <translation>hierarkian %1 dimensio</translation>
+    </message>
+    <message>
+        <source>the levels of hierarchy &quot;%1&quot; are not numbered 1, 2, 3...</source>
+        <translation>hierarkian &quot;%1&quot; tasoja ei ole numeroitu 1, 2, 3...</translation>
+    </message>
+    <message>
+        <source>a level name</source>
+        <translation>tason nimi</translation>
+    </message>
+    <message>
+        <source>the key column of level %1</source>
+        <translation>tason %1 avainsarake</translation>
+    </message>
+    <message>
+        <source>a measure name</source>
+        <translation>mittarin nimi</translation>
+    </message>
+    <message>
+        <source>In %1, the dimension table &quot;%2&quot; holds the key &quot;%3&quot; more than once. The keys of a dimension table must be unique.</source>
+        <translation>%1: dimensiotaulussa &quot;%2&quot; avain &quot;%3&quot; esiintyy useammin kuin kerran. Dimensiotaulun avainten on oltava yksilöllisiä.</translation>
+    </message>
+    <message>
+        <source>the cube file &quot;%1&quot;</source>
+        <translation>Kuutiotiedosto &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cube file.</source>
+        <translation>&quot;%1&quot; ei ole kuutiotiedosto.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; has format %2, which this program cannot read.</source>
+        <translation>Kuutiotiedoston &quot;%1&quot; muoto on %2, jota tämä ohjelma ei osaa lukea.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; must hold exactly one cube.</source>
+        <translation>Kuutiotiedostossa &quot;%1&quot; on oltava täsmälleen yksi kuutio.</translation>
+    </message>
+    <message>
+        <source>The cube has no hierarchy &quot;%1&quot;.</source>
+        <translation>Kuutiossa ei ole hierarkiaa &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The query has too many member combinations.</source>
+        <translation>Kyselyssä on liian monta jäsenyhdistelmää.</translation>
+    </message>
+    <message>
+        <source>Out of memory while connecting to the cube server.</source>
+        <translation>Muisti loppui yhdistettäessä kuutiopalvelimeen.</translation>
+    </message>
+    <message>
+        <source>The query is not valid: </source>
+        <translation>Kysely ei kelpaa: </translation>
+    </message>
+    <message>
+        <source>the cube has no hierarchy &quot;%1&quot;</source>
+        <translation>kuutiossa ei ole hierarkiaa &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the cube has no measure &quot;%1&quot;</source>
+        <translation>kuutiossa ei ole mittaria &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the catalog &quot;%1&quot;</source>
+        <translation>Luettelo &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; does not exist.</source>
+        <translation>Kuutiotiedostoa &quot;%1&quot; ei ole.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be opened: %2</source>
+        <translation>Kuutiotiedostoa &quot;%1&quot; ei voi avata: %2</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be used (%2): %3</source>
+        <translation>Kuutiotiedostoa &quot;%1&quot; ei voi käyttää (%2): %3</translation>
+    </message>
+    <message>
+        <source>an item</source>
+        <translation>kohde</translation>
+    </message>
+    <message>
+        <source>%1 has no value</source>
+        <translation>kohteella %1 ei ole arvoa</translation>
+    </message>
+    <message>
+        <source>the value of %1 has no closing quote</source>
+        <translation>kohteen %1 arvolta puuttuu loppulainausmerkki</translation>
+    </message>
+    <message>
+        <source>text follows the quoted value of %1</source>
+        <translation>kohteen %1 lainausmerkeissä olevan arvon perässä on tekstiä</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; has no table %2%3.</source>
+        <translation>Kuutiotiedostossa &quot;%1&quot; ei ole taulua %2%3.</translation>
+    </message>
+    <message>
+        <source> (it is a %1)</source>
+        <translation> (se on %1)</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be used: %2</source>
+        <translation>Kuutiotiedostoa &quot;%1&quot; ei voi käyttää: %2</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
+        <translation>Kuutiotiedosto &quot;%1&quot; ei vastaa: lukeminen ei tuottanut mitään %2 sekuntiin, joten se keskeytettiin.</translation>
+    </message>
+</context>
+<context>
+    <name>output</name>
+    <message>
+        <source>The pivot table cannot be printed:
+%1</source>
+        <translation>Pivot-taulukkoa ei voi tulostaa:
+%1</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1:
+%2</source>
+        <translation>Kuvaa ei voitu tallentaa kohteeseen %1:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>output::frmSaveSize</name>
+    <message>
+        <source>%1: please type a whole number of pixels from 1 to %2.</source>
+        <translation>%1: kirjoita pikselimäärä kokonaislukuna väliltä 1–%2.</translation>
     </message>
 </context>
 <context>
@@ -411,6 +657,14 @@
         <source>The cube returned an incomplete result</source>
         <translation>Kuutio palautti epätäydellisen tuloksen</translation>
     </message>
+    <message>
+        <source>Reading the cube: %1 of %2 rows</source>
+        <translation>Luetaan kuutiota: %1/%2 riviä</translation>
+    </message>
+    <message>
+        <source>Reading the cube: %1 rows</source>
+        <translation>Luetaan kuutiota: %1 riviä</translation>
+    </message>
 </context>
 <context>
     <name>pivot::PropertyToolbox</name>
@@ -429,6 +683,141 @@
     <message>
         <source>Number format:</source>
         <translation>Lukumuoto:</translation>
+    </message>
+</context>
+<context>
+    <name>platform</name>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be read: %2</source>
+        <translation>Kansiota &quot;%1&quot; ei voi lukea: %2</translation>
+    </message>
+</context>
+<context>
+    <name>reports</name>
+    <message>
+        <source>%1: another file holds the report &quot;%2&quot; already.</source>
+        <translation>%1: raportti &quot;%2&quot; on jo toisessa tiedostossa.</translation>
+    </message>
+    <message>
+        <source>The report has %1 of its 4 fields.</source>
+        <translation>Raportissa on %1 sen 4 kentästä.</translation>
+    </message>
+    <message>
+        <source>The report&apos;s view mode or chart type is not a number.</source>
+        <translation>Raportin näkymätila tai kaaviotyyppi ei ole luku.</translation>
+    </message>
+    <message>
+        <source>The report has %1 of its 3 fields.</source>
+        <translation>Raportissa on %1 sen 3 kentästä.</translation>
+    </message>
+    <message>
+        <source>The report&apos;s view mode is not a number.</source>
+        <translation>Raportin näkymätila ei ole luku.</translation>
+    </message>
+    <message>
+        <source>A report needs a name.</source>
+        <translation>Raportilla on oltava nimi.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be the name of a report.</source>
+        <translation>&quot;%1&quot; ei voi olla raportin nimi.</translation>
+    </message>
+    <message>
+        <source>A report name cannot contain &quot;/&quot; or &quot;\&quot;.</source>
+        <translation>Raportin nimessä ei saa olla merkkiä &quot;/&quot; tai &quot;\&quot;.</translation>
+    </message>
+    <message>
+        <source>A report name cannot contain control characters.</source>
+        <translation>Raportin nimessä ei saa olla ohjausmerkkejä.</translation>
+    </message>
+    <message>
+        <source>The report name is too long.</source>
+        <translation>Raportin nimi on liian pitkä.</translation>
+    </message>
+    <message>
+        <source>No cube was found in %1.</source>
+        <translation>Kansiosta %1 ei löytynyt yhtään kuutiota.</translation>
+    </message>
+    <message>
+        <source>Put cube files (*.cub) in that folder, or name a cube server in ServerName.txt.</source>
+        <translation>Lisää kansioon kuutiotiedostoja (*.cub) tai nimeä kuutiopalvelin tiedostossa ServerName.txt.</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;***&quot;, &quot;XYZ&quot; or &quot;XXX&quot;, which the report file keeps for itself.</source>
+        <translation>%1 sisältää merkkijonon &quot;***&quot;, &quot;XYZ&quot; tai &quot;XXX&quot;, jotka raporttitiedosto varaa omaan käyttöönsä.</translation>
+    </message>
+    <message>
+        <source>The pivot table (the name of its cube, server or database, a member or a title)</source>
+        <translation>Pivot-taulukko (sen kuution, palvelimen tai tietokannan nimi, jäsen tai otsikko)</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>Kaavio</translation>
+    </message>
+    <message>
+        <source>The description, type or category</source>
+        <translation>Kuvaus, tyyppi tai luokka</translation>
+    </message>
+    <message>
+        <source>The view mode or chart type cannot be stored.</source>
+        <translation>Näkymätilaa tai kaaviotyyppiä ei voi tallentaa.</translation>
+    </message>
+    <message>
+        <source>These report files and folders could not be read and were left out:</source>
+        <translation>Näitä raporttitiedostoja ja -kansioita ei voitu lukea, joten ne jätettiin pois:</translation>
+    </message>
+</context>
+<context>
+    <name>reportwindow</name>
+    <message>
+        <source>Saves the current report as a new report</source>
+        <translation>Tallentaa nykyisen raportin uutena raporttina</translation>
+    </message>
+</context>
+<context>
+    <name>savereport</name>
+    <message>
+        <source>%1: &quot;%2&quot; cannot be stored in a report. Please write it another way.</source>
+        <translation>%1: merkkijonoa &quot;%2&quot; ei voi tallentaa raporttiin. Kirjoita se toisin.</translation>
+    </message>
+</context>
+<context>
+    <name>unitext</name>
+    <message>
+        <source>No file name</source>
+        <translation>Ei tiedostonimeä</translation>
+    </message>
+    <message>
+        <source>%1: not a file</source>
+        <translation>%1: ei ole tiedosto</translation>
+    </message>
+    <message>
+        <source>%1: the file is larger than a text box can hold</source>
+        <translation>%1: tiedosto on suurempi kuin tekstiruutuun mahtuu</translation>
+    </message>
+    <message>
+        <source>%1: code page %2 cannot be read</source>
+        <translation>%1: koodisivua %2 ei voi lukea</translation>
+    </message>
+    <message>
+        <source>No text to save</source>
+        <translation>Ei tallennettavaa tekstiä</translation>
+    </message>
+    <message>
+        <source>Unknown encoding %1</source>
+        <translation>Tuntematon koodaus %1</translation>
+    </message>
+    <message>
+        <source>The text cannot be written in code page %1</source>
+        <translation>Tekstiä ei voi kirjoittaa koodisivulla %1</translation>
+    </message>
+    <message>
+        <source>%1: the file exists</source>
+        <translation>%1: tiedosto on jo olemassa</translation>
+    </message>
+    <message>
+        <source>%1: is a folder</source>
+        <translation>%1: on kansio</translation>
     </message>
 </context>
 </TS>

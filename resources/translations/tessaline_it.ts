@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>EditorPrompts</name>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Immagini (%1)</translation>
+    </message>
+</context>
+<context>
     <name>chart::ChartFieldList</name>
     <message>
         <source>Chart fields</source>
@@ -165,6 +172,245 @@
     <message>
         <source>Bubble</source>
         <translation>Bolle</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ChartSpace</name>
+    <message>
+        <source>The picture cannot be exported as %1</source>
+        <translation>Impossibile esportare l’immagine come %1</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported at %1 x %2 pixels</source>
+        <translation>Impossibile esportare l’immagine a %1 x %2 pixel</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported: %1</source>
+        <translation>Impossibile esportare l’immagine: %1</translation>
+    </message>
+    <message>
+        <source>no image of a size a GIF can hold</source>
+        <translation>un’immagine di queste dimensioni non può essere un GIF</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria esaurita</translation>
+    </message>
+</context>
+<context>
+    <name>connections</name>
+    <message>
+        <source>The server and the database are named in %1.</source>
+        <translation>Il server e il database sono indicati in %1.</translation>
+    </message>
+    <message>
+        <source>The database %1 on the server %2 holds no cube.</source>
+        <translation>Il database %1 sul server %2 non contiene alcun cubo.</translation>
+    </message>
+    <message>
+        <source>The error message is: </source>
+        <translation>Il messaggio di errore è: </translation>
+    </message>
+    <message>
+        <source>The server name and the database name cannot contain a comma or a line break: ServerName.txt could not hold them.</source>
+        <translation>Il nome del server e il nome del database non possono contenere virgole o ritorni a capo: ServerName.txt non potrebbe memorizzarli.</translation>
+    </message>
+    <message>
+        <source>Please list the databases of the server %1 and choose one.</source>
+        <translation>Elencare i database del server %1 e sceglierne uno.</translation>
+    </message>
+</context>
+<context>
+    <name>olap</name>
+    <message>
+        <source>The catalog &quot;%1&quot; holds no cubes.</source>
+        <translation>Il catalogo &quot;%1&quot; non contiene cubi.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; holds no cube &quot;%2&quot;.</source>
+        <translation>Il file di cubo &quot;%1&quot; non contiene il cubo &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>The connection string is not valid: </source>
+        <translation>La stringa di connessione non è valida: </translation>
+    </message>
+    <message>
+        <source>a value has no keyword</source>
+        <translation>un valore non ha una parola chiave</translation>
+    </message>
+    <message>
+        <source>the port of &quot;%1&quot; is not a number</source>
+        <translation>la porta di &quot;%1&quot; non è un numero</translation>
+    </message>
+    <message>
+        <source>The cube metadata is not valid: </source>
+        <translation>I metadati del cubo non sono validi: </translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>manca %1</translation>
+    </message>
+    <message>
+        <source>no cube named &quot;%1&quot;</source>
+        <translation>nessun cubo di nome &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the fact table</source>
+        <translation>la tabella dei fatti</translation>
+    </message>
+    <message>
+        <source>a dimension name</source>
+        <translation>un nome di dimensione</translation>
+    </message>
+    <message>
+        <source>the table of dimension %1</source>
+        <translation>la tabella della dimensione %1</translation>
+    </message>
+    <message>
+        <source>the key of dimension %1</source>
+        <translation>la chiave della dimensione %1</translation>
+    </message>
+    <message>
+        <source>the fact key of dimension %1</source>
+        <translation>la chiave dei fatti della dimensione %1</translation>
+    </message>
+    <message>
+        <source>a hierarchy name</source>
+        <translation>un nome di gerarchia</translation>
+    </message>
+    <message>
+        <source>the dimension of hierarchy %1</source>
+        <translation>la dimensione della gerarchia %1</translation>
+    </message>
+    <message>
+        <source>the levels of hierarchy &quot;%1&quot; are not numbered 1, 2, 3...</source>
+        <translation>i livelli della gerarchia &quot;%1&quot; non sono numerati 1, 2, 3...</translation>
+    </message>
+    <message>
+        <source>a level name</source>
+        <translation>un nome di livello</translation>
+    </message>
+    <message>
+        <source>the key column of level %1</source>
+        <translation>la colonna chiave del livello %1</translation>
+    </message>
+    <message>
+        <source>a measure name</source>
+        <translation>un nome di misura</translation>
+    </message>
+    <message>
+        <source>In %1, the dimension table &quot;%2&quot; holds the key &quot;%3&quot; more than once. The keys of a dimension table must be unique.</source>
+        <translation>Nel %1 la tabella della dimensione &quot;%2&quot; contiene la chiave &quot;%3&quot; più di una volta. Le chiavi di una tabella della dimensione devono essere univoche.</translation>
+    </message>
+    <message>
+        <source>the cube file &quot;%1&quot;</source>
+        <translation>file di cubo &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cube file.</source>
+        <translation>&quot;%1&quot; non è un file di cubo.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; has format %2, which this program cannot read.</source>
+        <translation>Il file di cubo &quot;%1&quot; ha il formato %2, che questo programma non sa leggere.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; must hold exactly one cube.</source>
+        <translation>Il file di cubo &quot;%1&quot; deve contenere esattamente un cubo.</translation>
+    </message>
+    <message>
+        <source>The cube has no hierarchy &quot;%1&quot;.</source>
+        <translation>Il cubo non ha la gerarchia &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The query has too many member combinations.</source>
+        <translation>La query ha troppe combinazioni di membri.</translation>
+    </message>
+    <message>
+        <source>Out of memory while connecting to the cube server.</source>
+        <translation>Memoria esaurita durante la connessione al server di cubi.</translation>
+    </message>
+    <message>
+        <source>The query is not valid: </source>
+        <translation>La query non è valida: </translation>
+    </message>
+    <message>
+        <source>the cube has no hierarchy &quot;%1&quot;</source>
+        <translation>il cubo non ha la gerarchia &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the cube has no measure &quot;%1&quot;</source>
+        <translation>il cubo non ha la misura &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the catalog &quot;%1&quot;</source>
+        <translation>catalogo &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; does not exist.</source>
+        <translation>Il file di cubo &quot;%1&quot; non esiste.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be opened: %2</source>
+        <translation>Impossibile aprire il file di cubo &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be used (%2): %3</source>
+        <translation>Il file di cubo &quot;%1&quot; non può essere usato (%2): %3</translation>
+    </message>
+    <message>
+        <source>an item</source>
+        <translation>un elemento</translation>
+    </message>
+    <message>
+        <source>%1 has no value</source>
+        <translation>%1 non ha un valore</translation>
+    </message>
+    <message>
+        <source>the value of %1 has no closing quote</source>
+        <translation>il valore di %1 non ha le virgolette di chiusura</translation>
+    </message>
+    <message>
+        <source>text follows the quoted value of %1</source>
+        <translation>c’è del testo dopo il valore tra virgolette di %1</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; has no table %2%3.</source>
+        <translation>Il file di cubo &quot;%1&quot; non ha la tabella %2%3.</translation>
+    </message>
+    <message>
+        <source> (it is a %1)</source>
+        <translation> (è un %1)</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be used: %2</source>
+        <translation>Il file di cubo &quot;%1&quot; non può essere usato: %2</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
+        <translation>Il file di cubo &quot;%1&quot; non risponde: la lettura non ha prodotto nulla per %2 secondi ed è stata quindi interrotta.</translation>
+    </message>
+</context>
+<context>
+    <name>output</name>
+    <message>
+        <source>The pivot table cannot be printed:
+%1</source>
+        <translation>Impossibile stampare la tabella pivot:
+%1</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1:
+%2</source>
+        <translation>Impossibile salvare l’immagine in %1:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>output::frmSaveSize</name>
+    <message>
+        <source>%1: please type a whole number of pixels from 1 to %2.</source>
+        <translation>%1: digitare un numero intero di pixel compreso tra 1 e %2.</translation>
     </message>
 </context>
 <context>
@@ -411,6 +657,14 @@
         <source>The cube returned an incomplete result</source>
         <translation>Il cubo ha restituito un risultato incompleto</translation>
     </message>
+    <message>
+        <source>Reading the cube: %1 of %2 rows</source>
+        <translation>Lettura del cubo: %1 di %2 righe</translation>
+    </message>
+    <message>
+        <source>Reading the cube: %1 rows</source>
+        <translation>Lettura del cubo: %1 righe</translation>
+    </message>
 </context>
 <context>
     <name>pivot::PropertyToolbox</name>
@@ -429,6 +683,141 @@
     <message>
         <source>Number format:</source>
         <translation>Formato numero:</translation>
+    </message>
+</context>
+<context>
+    <name>platform</name>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be read: %2</source>
+        <translation>Impossibile leggere la cartella &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>reports</name>
+    <message>
+        <source>%1: another file holds the report &quot;%2&quot; already.</source>
+        <translation>%1: un altro file contiene già il report &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>The report has %1 of its 4 fields.</source>
+        <translation>Il report ha %1 dei suoi 4 campi.</translation>
+    </message>
+    <message>
+        <source>The report&apos;s view mode or chart type is not a number.</source>
+        <translation>La modalità di visualizzazione o il tipo di grafico del report non è un numero.</translation>
+    </message>
+    <message>
+        <source>The report has %1 of its 3 fields.</source>
+        <translation>Il report ha %1 dei suoi 3 campi.</translation>
+    </message>
+    <message>
+        <source>The report&apos;s view mode is not a number.</source>
+        <translation>La modalità di visualizzazione del report non è un numero.</translation>
+    </message>
+    <message>
+        <source>A report needs a name.</source>
+        <translation>Un report deve avere un nome.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be the name of a report.</source>
+        <translation>&quot;%1&quot; non può essere il nome di un report.</translation>
+    </message>
+    <message>
+        <source>A report name cannot contain &quot;/&quot; or &quot;\&quot;.</source>
+        <translation>Il nome di un report non può contenere &quot;/&quot; o &quot;\&quot;.</translation>
+    </message>
+    <message>
+        <source>A report name cannot contain control characters.</source>
+        <translation>Il nome di un report non può contenere caratteri di controllo.</translation>
+    </message>
+    <message>
+        <source>The report name is too long.</source>
+        <translation>Il nome del report è troppo lungo.</translation>
+    </message>
+    <message>
+        <source>No cube was found in %1.</source>
+        <translation>Nessun cubo trovato in %1.</translation>
+    </message>
+    <message>
+        <source>Put cube files (*.cub) in that folder, or name a cube server in ServerName.txt.</source>
+        <translation>Inserire file di cubo (*.cub) in quella cartella oppure indicare un server di cubi in ServerName.txt.</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;***&quot;, &quot;XYZ&quot; or &quot;XXX&quot;, which the report file keeps for itself.</source>
+        <translation>%1 contiene &quot;***&quot;, &quot;XYZ&quot; o &quot;XXX&quot;, che il file del report riserva a sé.</translation>
+    </message>
+    <message>
+        <source>The pivot table (the name of its cube, server or database, a member or a title)</source>
+        <translation>La tabella pivot (il nome del suo cubo, server o database, un membro o un titolo)</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>Il grafico</translation>
+    </message>
+    <message>
+        <source>The description, type or category</source>
+        <translation>La descrizione, il tipo o la categoria</translation>
+    </message>
+    <message>
+        <source>The view mode or chart type cannot be stored.</source>
+        <translation>La modalità di visualizzazione o il tipo di grafico non può essere memorizzato.</translation>
+    </message>
+    <message>
+        <source>These report files and folders could not be read and were left out:</source>
+        <translation>Questi file e cartelle di report non sono stati letti e sono stati esclusi:</translation>
+    </message>
+</context>
+<context>
+    <name>reportwindow</name>
+    <message>
+        <source>Saves the current report as a new report</source>
+        <translation>Salva il report corrente come nuovo report</translation>
+    </message>
+</context>
+<context>
+    <name>savereport</name>
+    <message>
+        <source>%1: &quot;%2&quot; cannot be stored in a report. Please write it another way.</source>
+        <translation>%1: &quot;%2&quot; non può essere memorizzato in un report. Scriverlo in un altro modo.</translation>
+    </message>
+</context>
+<context>
+    <name>unitext</name>
+    <message>
+        <source>No file name</source>
+        <translation>Nessun nome di file</translation>
+    </message>
+    <message>
+        <source>%1: not a file</source>
+        <translation>%1: non è un file</translation>
+    </message>
+    <message>
+        <source>%1: the file is larger than a text box can hold</source>
+        <translation>%1: il file è più grande di quanto possa contenere una casella di testo</translation>
+    </message>
+    <message>
+        <source>%1: code page %2 cannot be read</source>
+        <translation>%1: la tabella codici %2 non può essere letta</translation>
+    </message>
+    <message>
+        <source>No text to save</source>
+        <translation>Nessun testo da salvare</translation>
+    </message>
+    <message>
+        <source>Unknown encoding %1</source>
+        <translation>Codifica sconosciuta %1</translation>
+    </message>
+    <message>
+        <source>The text cannot be written in code page %1</source>
+        <translation>Il testo non può essere scritto nella tabella codici %1</translation>
+    </message>
+    <message>
+        <source>%1: the file exists</source>
+        <translation>%1: il file esiste già</translation>
+    </message>
+    <message>
+        <source>%1: is a folder</source>
+        <translation>%1: è una cartella</translation>
     </message>
 </context>
 </TS>

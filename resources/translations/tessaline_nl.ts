@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
+    <name>EditorPrompts</name>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Afbeeldingen (%1)</translation>
+    </message>
+</context>
+<context>
     <name>chart::ChartFieldList</name>
     <message>
         <source>Chart fields</source>
@@ -165,6 +172,245 @@
     <message>
         <source>Bubble</source>
         <translation>Bel</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ChartSpace</name>
+    <message>
+        <source>The picture cannot be exported as %1</source>
+        <translation>De afbeelding kan niet worden geëxporteerd als %1</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported at %1 x %2 pixels</source>
+        <translation>De afbeelding kan niet worden geëxporteerd op %1 x %2 pixels</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported: %1</source>
+        <translation>De afbeelding kan niet worden geëxporteerd: %1</translation>
+    </message>
+    <message>
+        <source>no image of a size a GIF can hold</source>
+        <translation>een afbeelding van dit formaat past niet in een GIF</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>onvoldoende geheugen</translation>
+    </message>
+</context>
+<context>
+    <name>connections</name>
+    <message>
+        <source>The server and the database are named in %1.</source>
+        <translation>De server en de database staan in %1.</translation>
+    </message>
+    <message>
+        <source>The database %1 on the server %2 holds no cube.</source>
+        <translation>De database %1 op de server %2 bevat geen kubus.</translation>
+    </message>
+    <message>
+        <source>The error message is: </source>
+        <translation>Het foutbericht is: </translation>
+    </message>
+    <message>
+        <source>The server name and the database name cannot contain a comma or a line break: ServerName.txt could not hold them.</source>
+        <translation>De servernaam en de databasenaam mogen geen komma of regeleinde bevatten: ServerName.txt zou ze niet kunnen bewaren.</translation>
+    </message>
+    <message>
+        <source>Please list the databases of the server %1 and choose one.</source>
+        <translation>Vraag de databases van de server %1 op en kies er een.</translation>
+    </message>
+</context>
+<context>
+    <name>olap</name>
+    <message>
+        <source>The catalog &quot;%1&quot; holds no cubes.</source>
+        <translation>De catalogus &quot;%1&quot; bevat geen kubussen.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; holds no cube &quot;%2&quot;.</source>
+        <translation>Het kubusbestand &quot;%1&quot; bevat geen kubus &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>The connection string is not valid: </source>
+        <translation>De verbindingsreeks is ongeldig: </translation>
+    </message>
+    <message>
+        <source>a value has no keyword</source>
+        <translation>een waarde heeft geen sleutelwoord</translation>
+    </message>
+    <message>
+        <source>the port of &quot;%1&quot; is not a number</source>
+        <translation>de poort van &quot;%1&quot; is geen getal</translation>
+    </message>
+    <message>
+        <source>The cube metadata is not valid: </source>
+        <translation>De metagegevens van de kubus zijn ongeldig: </translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 ontbreekt</translation>
+    </message>
+    <message>
+        <source>no cube named &quot;%1&quot;</source>
+        <translation>geen kubus met de naam &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the fact table</source>
+        <translation>de feitentabel</translation>
+    </message>
+    <message>
+        <source>a dimension name</source>
+        <translation>een dimensienaam</translation>
+    </message>
+    <message>
+        <source>the table of dimension %1</source>
+        <translation>de tabel van dimensie %1</translation>
+    </message>
+    <message>
+        <source>the key of dimension %1</source>
+        <translation>de sleutel van dimensie %1</translation>
+    </message>
+    <message>
+        <source>the fact key of dimension %1</source>
+        <translation>de feitensleutel van dimensie %1</translation>
+    </message>
+    <message>
+        <source>a hierarchy name</source>
+        <translation>een hiërarchienaam</translation>
+    </message>
+    <message>
+        <source>the dimension of hierarchy %1</source>
+        <translation>de dimensie van hiërarchie %1</translation>
+    </message>
+    <message>
+        <source>the levels of hierarchy &quot;%1&quot; are not numbered 1, 2, 3...</source>
+        <translation>de niveaus van hiërarchie &quot;%1&quot; zijn niet genummerd 1, 2, 3...</translation>
+    </message>
+    <message>
+        <source>a level name</source>
+        <translation>een niveaunaam</translation>
+    </message>
+    <message>
+        <source>the key column of level %1</source>
+        <translation>de sleutelkolom van niveau %1</translation>
+    </message>
+    <message>
+        <source>a measure name</source>
+        <translation>een naam van een meting</translation>
+    </message>
+    <message>
+        <source>In %1, the dimension table &quot;%2&quot; holds the key &quot;%3&quot; more than once. The keys of a dimension table must be unique.</source>
+        <translation>In %1 bevat de dimensietabel &quot;%2&quot; de sleutel &quot;%3&quot; meer dan eens. De sleutels van een dimensietabel moeten uniek zijn.</translation>
+    </message>
+    <message>
+        <source>the cube file &quot;%1&quot;</source>
+        <translation>het kubusbestand &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cube file.</source>
+        <translation>&quot;%1&quot; is geen kubusbestand.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; has format %2, which this program cannot read.</source>
+        <translation>Het kubusbestand &quot;%1&quot; heeft indeling %2, die dit programma niet kan lezen.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; must hold exactly one cube.</source>
+        <translation>Het kubusbestand &quot;%1&quot; moet precies één kubus bevatten.</translation>
+    </message>
+    <message>
+        <source>The cube has no hierarchy &quot;%1&quot;.</source>
+        <translation>De kubus heeft geen hiërarchie &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The query has too many member combinations.</source>
+        <translation>De query heeft te veel combinaties van leden.</translation>
+    </message>
+    <message>
+        <source>Out of memory while connecting to the cube server.</source>
+        <translation>Onvoldoende geheugen bij het verbinden met de kubusserver.</translation>
+    </message>
+    <message>
+        <source>The query is not valid: </source>
+        <translation>De query is ongeldig: </translation>
+    </message>
+    <message>
+        <source>the cube has no hierarchy &quot;%1&quot;</source>
+        <translation>de kubus heeft geen hiërarchie &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the cube has no measure &quot;%1&quot;</source>
+        <translation>de kubus heeft geen meting &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the catalog &quot;%1&quot;</source>
+        <translation>de catalogus &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; does not exist.</source>
+        <translation>Het kubusbestand &quot;%1&quot; bestaat niet.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be opened: %2</source>
+        <translation>Het kubusbestand &quot;%1&quot; kan niet worden geopend: %2</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be used (%2): %3</source>
+        <translation>Het kubusbestand &quot;%1&quot; kan niet worden gebruikt (%2): %3</translation>
+    </message>
+    <message>
+        <source>an item</source>
+        <translation>een item</translation>
+    </message>
+    <message>
+        <source>%1 has no value</source>
+        <translation>%1 heeft geen waarde</translation>
+    </message>
+    <message>
+        <source>the value of %1 has no closing quote</source>
+        <translation>de waarde van %1 heeft geen afsluitend aanhalingsteken</translation>
+    </message>
+    <message>
+        <source>text follows the quoted value of %1</source>
+        <translation>er staat tekst na de geciteerde waarde van %1</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; has no table %2%3.</source>
+        <translation>Het kubusbestand &quot;%1&quot; heeft geen tabel %2%3.</translation>
+    </message>
+    <message>
+        <source> (it is a %1)</source>
+        <translation> (het is een %1)</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be used: %2</source>
+        <translation>Het kubusbestand &quot;%1&quot; kan niet worden gebruikt: %2</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
+        <translation>Het kubusbestand &quot;%1&quot; reageert niet: het lezen leverde %2 seconden lang niets op en is daarom gestopt.</translation>
+    </message>
+</context>
+<context>
+    <name>output</name>
+    <message>
+        <source>The pivot table cannot be printed:
+%1</source>
+        <translation>De draaitabel kan niet worden afgedrukt:
+%1</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1:
+%2</source>
+        <translation>De afbeelding kon niet worden opgeslagen in %1:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>output::frmSaveSize</name>
+    <message>
+        <source>%1: please type a whole number of pixels from 1 to %2.</source>
+        <translation>%1: typ een geheel aantal pixels van 1 tot %2.</translation>
     </message>
 </context>
 <context>
@@ -411,6 +657,14 @@
         <source>The cube returned an incomplete result</source>
         <translation>De kubus gaf een onvolledig resultaat</translation>
     </message>
+    <message>
+        <source>Reading the cube: %1 of %2 rows</source>
+        <translation>De kubus wordt gelezen: %1 van %2 rijen</translation>
+    </message>
+    <message>
+        <source>Reading the cube: %1 rows</source>
+        <translation>De kubus wordt gelezen: %1 rijen</translation>
+    </message>
 </context>
 <context>
     <name>pivot::PropertyToolbox</name>
@@ -429,6 +683,141 @@
     <message>
         <source>Number format:</source>
         <translation>Getalnotatie:</translation>
+    </message>
+</context>
+<context>
+    <name>platform</name>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be read: %2</source>
+        <translation>De map &quot;%1&quot; kan niet worden gelezen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>reports</name>
+    <message>
+        <source>%1: another file holds the report &quot;%2&quot; already.</source>
+        <translation>%1: een ander bestand bevat het rapport &quot;%2&quot; al.</translation>
+    </message>
+    <message>
+        <source>The report has %1 of its 4 fields.</source>
+        <translation>Het rapport heeft %1 van zijn 4 velden.</translation>
+    </message>
+    <message>
+        <source>The report&apos;s view mode or chart type is not a number.</source>
+        <translation>De weergavemodus of het grafiektype van het rapport is geen getal.</translation>
+    </message>
+    <message>
+        <source>The report has %1 of its 3 fields.</source>
+        <translation>Het rapport heeft %1 van zijn 3 velden.</translation>
+    </message>
+    <message>
+        <source>The report&apos;s view mode is not a number.</source>
+        <translation>De weergavemodus van het rapport is geen getal.</translation>
+    </message>
+    <message>
+        <source>A report needs a name.</source>
+        <translation>Een rapport heeft een naam nodig.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be the name of a report.</source>
+        <translation>&quot;%1&quot; kan niet de naam van een rapport zijn.</translation>
+    </message>
+    <message>
+        <source>A report name cannot contain &quot;/&quot; or &quot;\&quot;.</source>
+        <translation>Een rapportnaam mag geen &quot;/&quot; of &quot;\&quot; bevatten.</translation>
+    </message>
+    <message>
+        <source>A report name cannot contain control characters.</source>
+        <translation>Een rapportnaam mag geen stuurtekens bevatten.</translation>
+    </message>
+    <message>
+        <source>The report name is too long.</source>
+        <translation>De rapportnaam is te lang.</translation>
+    </message>
+    <message>
+        <source>No cube was found in %1.</source>
+        <translation>Er is geen kubus gevonden in %1.</translation>
+    </message>
+    <message>
+        <source>Put cube files (*.cub) in that folder, or name a cube server in ServerName.txt.</source>
+        <translation>Zet kubusbestanden (*.cub) in die map of geef een kubusserver op in ServerName.txt.</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;***&quot;, &quot;XYZ&quot; or &quot;XXX&quot;, which the report file keeps for itself.</source>
+        <translation>%1 bevat &quot;***&quot;, &quot;XYZ&quot; of &quot;XXX&quot;, die het rapportbestand voor zichzelf gebruikt.</translation>
+    </message>
+    <message>
+        <source>The pivot table (the name of its cube, server or database, a member or a title)</source>
+        <translation>De draaitabel (de naam van de kubus, server of database, een lid of een titel)</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>De grafiek</translation>
+    </message>
+    <message>
+        <source>The description, type or category</source>
+        <translation>De beschrijving, het type of de categorie</translation>
+    </message>
+    <message>
+        <source>The view mode or chart type cannot be stored.</source>
+        <translation>De weergavemodus of het grafiektype kan niet worden opgeslagen.</translation>
+    </message>
+    <message>
+        <source>These report files and folders could not be read and were left out:</source>
+        <translation>Deze rapportbestanden en -mappen konden niet worden gelezen en zijn weggelaten:</translation>
+    </message>
+</context>
+<context>
+    <name>reportwindow</name>
+    <message>
+        <source>Saves the current report as a new report</source>
+        <translation>Slaat het huidige rapport op als een nieuw rapport</translation>
+    </message>
+</context>
+<context>
+    <name>savereport</name>
+    <message>
+        <source>%1: &quot;%2&quot; cannot be stored in a report. Please write it another way.</source>
+        <translation>%1: &quot;%2&quot; kan niet in een rapport worden opgeslagen. Schrijf het op een andere manier.</translation>
+    </message>
+</context>
+<context>
+    <name>unitext</name>
+    <message>
+        <source>No file name</source>
+        <translation>Geen bestandsnaam</translation>
+    </message>
+    <message>
+        <source>%1: not a file</source>
+        <translation>%1: geen bestand</translation>
+    </message>
+    <message>
+        <source>%1: the file is larger than a text box can hold</source>
+        <translation>%1: het bestand is groter dan een tekstvak kan bevatten</translation>
+    </message>
+    <message>
+        <source>%1: code page %2 cannot be read</source>
+        <translation>%1: codetabel %2 kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>No text to save</source>
+        <translation>Geen tekst om op te slaan</translation>
+    </message>
+    <message>
+        <source>Unknown encoding %1</source>
+        <translation>Onbekende codering %1</translation>
+    </message>
+    <message>
+        <source>The text cannot be written in code page %1</source>
+        <translation>De tekst kan niet in codetabel %1 worden geschreven</translation>
+    </message>
+    <message>
+        <source>%1: the file exists</source>
+        <translation>%1: het bestand bestaat al</translation>
+    </message>
+    <message>
+        <source>%1: is a folder</source>
+        <translation>%1: is een map</translation>
     </message>
 </context>
 </TS>

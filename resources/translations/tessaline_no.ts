@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nb">
 <context>
+    <name>EditorPrompts</name>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Bilder (%1)</translation>
+    </message>
+</context>
+<context>
     <name>chart::ChartFieldList</name>
     <message>
         <source>Chart fields</source>
@@ -165,6 +172,245 @@
     <message>
         <source>Bubble</source>
         <translation>Boble</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ChartSpace</name>
+    <message>
+        <source>The picture cannot be exported as %1</source>
+        <translation>Bildet kan ikke eksporteres som %1</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported at %1 x %2 pixels</source>
+        <translation>Bildet kan ikke eksporteres i %1 x %2 piksler</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported: %1</source>
+        <translation>Bildet kan ikke eksporteres: %1</translation>
+    </message>
+    <message>
+        <source>no image of a size a GIF can hold</source>
+        <translation>et bilde i denne størrelsen kan ikke lagres som GIF</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>tom for minne</translation>
+    </message>
+</context>
+<context>
+    <name>connections</name>
+    <message>
+        <source>The server and the database are named in %1.</source>
+        <translation>Serveren og databasen er angitt i %1.</translation>
+    </message>
+    <message>
+        <source>The database %1 on the server %2 holds no cube.</source>
+        <translation>Databasen %1 på serveren %2 inneholder ingen kube.</translation>
+    </message>
+    <message>
+        <source>The error message is: </source>
+        <translation>Feilmeldingen er: </translation>
+    </message>
+    <message>
+        <source>The server name and the database name cannot contain a comma or a line break: ServerName.txt could not hold them.</source>
+        <translation>Servernavnet og databasenavnet kan ikke inneholde komma eller linjeskift: ServerName.txt ville ikke kunne lagre dem.</translation>
+    </message>
+    <message>
+        <source>Please list the databases of the server %1 and choose one.</source>
+        <translation>Vis databasene på serveren %1, og velg én av dem.</translation>
+    </message>
+</context>
+<context>
+    <name>olap</name>
+    <message>
+        <source>The catalog &quot;%1&quot; holds no cubes.</source>
+        <translation>Katalogen &quot;%1&quot; inneholder ingen kuber.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; holds no cube &quot;%2&quot;.</source>
+        <translation>Kubefilen &quot;%1&quot; inneholder ingen kube &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>The connection string is not valid: </source>
+        <translation>Tilkoblingsstrengen er ugyldig: </translation>
+    </message>
+    <message>
+        <source>a value has no keyword</source>
+        <translation>en verdi har ikke noe nøkkelord</translation>
+    </message>
+    <message>
+        <source>the port of &quot;%1&quot; is not a number</source>
+        <translation>porten i &quot;%1&quot; er ikke et tall</translation>
+    </message>
+    <message>
+        <source>The cube metadata is not valid: </source>
+        <translation>Kubens metadata er ugyldige: </translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 mangler</translation>
+    </message>
+    <message>
+        <source>no cube named &quot;%1&quot;</source>
+        <translation>ingen kube med navnet &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the fact table</source>
+        <translation>faktatabellen</translation>
+    </message>
+    <message>
+        <source>a dimension name</source>
+        <translation>et dimensjonsnavn</translation>
+    </message>
+    <message>
+        <source>the table of dimension %1</source>
+        <translation>tabellen for dimensjonen %1</translation>
+    </message>
+    <message>
+        <source>the key of dimension %1</source>
+        <translation>nøkkelen for dimensjonen %1</translation>
+    </message>
+    <message>
+        <source>the fact key of dimension %1</source>
+        <translation>faktanøkkelen for dimensjonen %1</translation>
+    </message>
+    <message>
+        <source>a hierarchy name</source>
+        <translation>et hierarkinavn</translation>
+    </message>
+    <message>
+        <source>the dimension of hierarchy %1</source>
+        <translation>dimensjonen for hierarkiet %1</translation>
+    </message>
+    <message>
+        <source>the levels of hierarchy &quot;%1&quot; are not numbered 1, 2, 3...</source>
+        <translation>nivåene i hierarkiet &quot;%1&quot; er ikke nummerert 1, 2, 3...</translation>
+    </message>
+    <message>
+        <source>a level name</source>
+        <translation>et nivånavn</translation>
+    </message>
+    <message>
+        <source>the key column of level %1</source>
+        <translation>nøkkelkolonnen for nivået %1</translation>
+    </message>
+    <message>
+        <source>a measure name</source>
+        <translation>et målnavn</translation>
+    </message>
+    <message>
+        <source>In %1, the dimension table &quot;%2&quot; holds the key &quot;%3&quot; more than once. The keys of a dimension table must be unique.</source>
+        <translation>I %1 inneholder dimensjonstabellen &quot;%2&quot; nøkkelen &quot;%3&quot; mer enn én gang. Nøklene i en dimensjonstabell må være unike.</translation>
+    </message>
+    <message>
+        <source>the cube file &quot;%1&quot;</source>
+        <translation>kubefilen &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cube file.</source>
+        <translation>&quot;%1&quot; er ikke en kubefil.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; has format %2, which this program cannot read.</source>
+        <translation>Kubefilen &quot;%1&quot; har formatet %2, som dette programmet ikke kan lese.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; must hold exactly one cube.</source>
+        <translation>Kubefilen &quot;%1&quot; må inneholde nøyaktig én kube.</translation>
+    </message>
+    <message>
+        <source>The cube has no hierarchy &quot;%1&quot;.</source>
+        <translation>Kuben har ikke noe hierarki &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The query has too many member combinations.</source>
+        <translation>Spørringen har for mange kombinasjoner av medlemmer.</translation>
+    </message>
+    <message>
+        <source>Out of memory while connecting to the cube server.</source>
+        <translation>Tom for minne under tilkoblingen til kubeserveren.</translation>
+    </message>
+    <message>
+        <source>The query is not valid: </source>
+        <translation>Spørringen er ugyldig: </translation>
+    </message>
+    <message>
+        <source>the cube has no hierarchy &quot;%1&quot;</source>
+        <translation>kuben har ikke noe hierarki &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the cube has no measure &quot;%1&quot;</source>
+        <translation>kuben har ikke noe mål &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the catalog &quot;%1&quot;</source>
+        <translation>katalogen &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; does not exist.</source>
+        <translation>Kubefilen &quot;%1&quot; finnes ikke.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be opened: %2</source>
+        <translation>Kubefilen &quot;%1&quot; kan ikke åpnes: %2</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be used (%2): %3</source>
+        <translation>Kubefilen &quot;%1&quot; kan ikke brukes (%2): %3</translation>
+    </message>
+    <message>
+        <source>an item</source>
+        <translation>et element</translation>
+    </message>
+    <message>
+        <source>%1 has no value</source>
+        <translation>%1 har ingen verdi</translation>
+    </message>
+    <message>
+        <source>the value of %1 has no closing quote</source>
+        <translation>verdien av %1 mangler avsluttende anførselstegn</translation>
+    </message>
+    <message>
+        <source>text follows the quoted value of %1</source>
+        <translation>det står tekst etter den siterte verdien av %1</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; has no table %2%3.</source>
+        <translation>Kubefilen &quot;%1&quot; har ingen tabell %2%3.</translation>
+    </message>
+    <message>
+        <source> (it is a %1)</source>
+        <translation> (det er en %1)</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be used: %2</source>
+        <translation>Kubefilen &quot;%1&quot; kan ikke brukes: %2</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
+        <translation>Kubefilen &quot;%1&quot; svarer ikke: lesingen ga ingenting på %2 sekunder og ble derfor stoppet.</translation>
+    </message>
+</context>
+<context>
+    <name>output</name>
+    <message>
+        <source>The pivot table cannot be printed:
+%1</source>
+        <translation>Pivottabellen kan ikke skrives ut:
+%1</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1:
+%2</source>
+        <translation>Bildet kunne ikke lagres i %1:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>output::frmSaveSize</name>
+    <message>
+        <source>%1: please type a whole number of pixels from 1 to %2.</source>
+        <translation>%1: skriv inn et helt antall piksler fra 1 til %2.</translation>
     </message>
 </context>
 <context>
@@ -411,6 +657,14 @@
         <source>The cube returned an incomplete result</source>
         <translation>Kuben returnerte et ufullstendig resultat</translation>
     </message>
+    <message>
+        <source>Reading the cube: %1 of %2 rows</source>
+        <translation>Leser kuben: %1 av %2 rader</translation>
+    </message>
+    <message>
+        <source>Reading the cube: %1 rows</source>
+        <translation>Leser kuben: %1 rader</translation>
+    </message>
 </context>
 <context>
     <name>pivot::PropertyToolbox</name>
@@ -429,6 +683,141 @@
     <message>
         <source>Number format:</source>
         <translation>Tallformat:</translation>
+    </message>
+</context>
+<context>
+    <name>platform</name>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be read: %2</source>
+        <translation>Mappen &quot;%1&quot; kan ikke leses: %2</translation>
+    </message>
+</context>
+<context>
+    <name>reports</name>
+    <message>
+        <source>%1: another file holds the report &quot;%2&quot; already.</source>
+        <translation>%1: en annen fil inneholder allerede rapporten &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>The report has %1 of its 4 fields.</source>
+        <translation>Rapporten har %1 av sine 4 felt.</translation>
+    </message>
+    <message>
+        <source>The report&apos;s view mode or chart type is not a number.</source>
+        <translation>Rapportens visningsmodus eller diagramtype er ikke et tall.</translation>
+    </message>
+    <message>
+        <source>The report has %1 of its 3 fields.</source>
+        <translation>Rapporten har %1 av sine 3 felt.</translation>
+    </message>
+    <message>
+        <source>The report&apos;s view mode is not a number.</source>
+        <translation>Rapportens visningsmodus er ikke et tall.</translation>
+    </message>
+    <message>
+        <source>A report needs a name.</source>
+        <translation>En rapport må ha et navn.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be the name of a report.</source>
+        <translation>&quot;%1&quot; kan ikke være navnet på en rapport.</translation>
+    </message>
+    <message>
+        <source>A report name cannot contain &quot;/&quot; or &quot;\&quot;.</source>
+        <translation>Et rapportnavn kan ikke inneholde &quot;/&quot; eller &quot;\&quot;.</translation>
+    </message>
+    <message>
+        <source>A report name cannot contain control characters.</source>
+        <translation>Et rapportnavn kan ikke inneholde kontrolltegn.</translation>
+    </message>
+    <message>
+        <source>The report name is too long.</source>
+        <translation>Rapportnavnet er for langt.</translation>
+    </message>
+    <message>
+        <source>No cube was found in %1.</source>
+        <translation>Fant ingen kube i %1.</translation>
+    </message>
+    <message>
+        <source>Put cube files (*.cub) in that folder, or name a cube server in ServerName.txt.</source>
+        <translation>Legg kubefiler (*.cub) i den mappen, eller angi en kubeserver i ServerName.txt.</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;***&quot;, &quot;XYZ&quot; or &quot;XXX&quot;, which the report file keeps for itself.</source>
+        <translation>%1 inneholder &quot;***&quot;, &quot;XYZ&quot; eller &quot;XXX&quot;, som rapportfilen bruker selv.</translation>
+    </message>
+    <message>
+        <source>The pivot table (the name of its cube, server or database, a member or a title)</source>
+        <translation>Pivottabellen (navnet på kuben, serveren eller databasen, et medlem eller en tittel)</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>Diagrammet</translation>
+    </message>
+    <message>
+        <source>The description, type or category</source>
+        <translation>Beskrivelsen, typen eller kategorien</translation>
+    </message>
+    <message>
+        <source>The view mode or chart type cannot be stored.</source>
+        <translation>Visningsmodusen eller diagramtypen kan ikke lagres.</translation>
+    </message>
+    <message>
+        <source>These report files and folders could not be read and were left out:</source>
+        <translation>Disse rapportfilene og -mappene kunne ikke leses og er utelatt:</translation>
+    </message>
+</context>
+<context>
+    <name>reportwindow</name>
+    <message>
+        <source>Saves the current report as a new report</source>
+        <translation>Lagrer den gjeldende rapporten som en ny rapport</translation>
+    </message>
+</context>
+<context>
+    <name>savereport</name>
+    <message>
+        <source>%1: &quot;%2&quot; cannot be stored in a report. Please write it another way.</source>
+        <translation>%1: &quot;%2&quot; kan ikke lagres i en rapport. Skriv det på en annen måte.</translation>
+    </message>
+</context>
+<context>
+    <name>unitext</name>
+    <message>
+        <source>No file name</source>
+        <translation>Mangler filnavn</translation>
+    </message>
+    <message>
+        <source>%1: not a file</source>
+        <translation>%1: ikke en fil</translation>
+    </message>
+    <message>
+        <source>%1: the file is larger than a text box can hold</source>
+        <translation>%1: filen er større enn en tekstboks kan romme</translation>
+    </message>
+    <message>
+        <source>%1: code page %2 cannot be read</source>
+        <translation>%1: tegntabell %2 kan ikke leses</translation>
+    </message>
+    <message>
+        <source>No text to save</source>
+        <translation>Ingen tekst å lagre</translation>
+    </message>
+    <message>
+        <source>Unknown encoding %1</source>
+        <translation>Ukjent koding %1</translation>
+    </message>
+    <message>
+        <source>The text cannot be written in code page %1</source>
+        <translation>Teksten kan ikke skrives i tegntabell %1</translation>
+    </message>
+    <message>
+        <source>%1: the file exists</source>
+        <translation>%1: filen finnes allerede</translation>
+    </message>
+    <message>
+        <source>%1: is a folder</source>
+        <translation>%1: er en mappe</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt">
 <context>
+    <name>EditorPrompts</name>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Imagens (%1)</translation>
+    </message>
+</context>
+<context>
     <name>chart::ChartFieldList</name>
     <message>
         <source>Chart fields</source>
@@ -165,6 +172,245 @@
     <message>
         <source>Bubble</source>
         <translation>Bolhas</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ChartSpace</name>
+    <message>
+        <source>The picture cannot be exported as %1</source>
+        <translation>Não é possível exportar a imagem como %1</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported at %1 x %2 pixels</source>
+        <translation>Não é possível exportar a imagem com %1 x %2 píxeis</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported: %1</source>
+        <translation>Não é possível exportar a imagem: %1</translation>
+    </message>
+    <message>
+        <source>no image of a size a GIF can hold</source>
+        <translation>uma imagem deste tamanho não cabe num GIF</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memória esgotada</translation>
+    </message>
+</context>
+<context>
+    <name>connections</name>
+    <message>
+        <source>The server and the database are named in %1.</source>
+        <translation>O servidor e a base de dados estão indicados em %1.</translation>
+    </message>
+    <message>
+        <source>The database %1 on the server %2 holds no cube.</source>
+        <translation>A base de dados %1 no servidor %2 não contém nenhum cubo.</translation>
+    </message>
+    <message>
+        <source>The error message is: </source>
+        <translation>A mensagem de erro é: </translation>
+    </message>
+    <message>
+        <source>The server name and the database name cannot contain a comma or a line break: ServerName.txt could not hold them.</source>
+        <translation>O nome do servidor e o nome da base de dados não podem conter vírgulas nem quebras de linha: o ServerName.txt não os conseguiria guardar.</translation>
+    </message>
+    <message>
+        <source>Please list the databases of the server %1 and choose one.</source>
+        <translation>Liste as bases de dados do servidor %1 e escolha uma.</translation>
+    </message>
+</context>
+<context>
+    <name>olap</name>
+    <message>
+        <source>The catalog &quot;%1&quot; holds no cubes.</source>
+        <translation>O catálogo &quot;%1&quot; não contém cubos.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; holds no cube &quot;%2&quot;.</source>
+        <translation>O ficheiro de cubo &quot;%1&quot; não contém o cubo &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>The connection string is not valid: </source>
+        <translation>A cadeia de ligação não é válida: </translation>
+    </message>
+    <message>
+        <source>a value has no keyword</source>
+        <translation>um valor não tem palavra-chave</translation>
+    </message>
+    <message>
+        <source>the port of &quot;%1&quot; is not a number</source>
+        <translation>a porta de &quot;%1&quot; não é um número</translation>
+    </message>
+    <message>
+        <source>The cube metadata is not valid: </source>
+        <translation>Os metadados do cubo não são válidos: </translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>falta %1</translation>
+    </message>
+    <message>
+        <source>no cube named &quot;%1&quot;</source>
+        <translation>nenhum cubo com o nome &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the fact table</source>
+        <translation>a tabela de factos</translation>
+    </message>
+    <message>
+        <source>a dimension name</source>
+        <translation>um nome de dimensão</translation>
+    </message>
+    <message>
+        <source>the table of dimension %1</source>
+        <translation>a tabela da dimensão %1</translation>
+    </message>
+    <message>
+        <source>the key of dimension %1</source>
+        <translation>a chave da dimensão %1</translation>
+    </message>
+    <message>
+        <source>the fact key of dimension %1</source>
+        <translation>a chave de factos da dimensão %1</translation>
+    </message>
+    <message>
+        <source>a hierarchy name</source>
+        <translation>um nome de hierarquia</translation>
+    </message>
+    <message>
+        <source>the dimension of hierarchy %1</source>
+        <translation>a dimensão da hierarquia %1</translation>
+    </message>
+    <message>
+        <source>the levels of hierarchy &quot;%1&quot; are not numbered 1, 2, 3...</source>
+        <translation>os níveis da hierarquia &quot;%1&quot; não estão numerados 1, 2, 3...</translation>
+    </message>
+    <message>
+        <source>a level name</source>
+        <translation>um nome de nível</translation>
+    </message>
+    <message>
+        <source>the key column of level %1</source>
+        <translation>a coluna de chave do nível %1</translation>
+    </message>
+    <message>
+        <source>a measure name</source>
+        <translation>um nome de medida</translation>
+    </message>
+    <message>
+        <source>In %1, the dimension table &quot;%2&quot; holds the key &quot;%3&quot; more than once. The keys of a dimension table must be unique.</source>
+        <translation>No %1, a tabela de dimensão &quot;%2&quot; contém a chave &quot;%3&quot; mais de uma vez. As chaves de uma tabela de dimensão têm de ser únicas.</translation>
+    </message>
+    <message>
+        <source>the cube file &quot;%1&quot;</source>
+        <translation>ficheiro de cubo &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cube file.</source>
+        <translation>&quot;%1&quot; não é um ficheiro de cubo.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; has format %2, which this program cannot read.</source>
+        <translation>O ficheiro de cubo &quot;%1&quot; tem o formato %2, que este programa não consegue ler.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; must hold exactly one cube.</source>
+        <translation>O ficheiro de cubo &quot;%1&quot; tem de conter exatamente um cubo.</translation>
+    </message>
+    <message>
+        <source>The cube has no hierarchy &quot;%1&quot;.</source>
+        <translation>O cubo não tem a hierarquia &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The query has too many member combinations.</source>
+        <translation>A consulta tem demasiadas combinações de membros.</translation>
+    </message>
+    <message>
+        <source>Out of memory while connecting to the cube server.</source>
+        <translation>Memória esgotada ao ligar ao servidor de cubos.</translation>
+    </message>
+    <message>
+        <source>The query is not valid: </source>
+        <translation>A consulta não é válida: </translation>
+    </message>
+    <message>
+        <source>the cube has no hierarchy &quot;%1&quot;</source>
+        <translation>o cubo não tem a hierarquia &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the cube has no measure &quot;%1&quot;</source>
+        <translation>o cubo não tem a medida &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the catalog &quot;%1&quot;</source>
+        <translation>catálogo &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; does not exist.</source>
+        <translation>O ficheiro de cubo &quot;%1&quot; não existe.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be opened: %2</source>
+        <translation>Não é possível abrir o ficheiro de cubo &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be used (%2): %3</source>
+        <translation>O ficheiro de cubo &quot;%1&quot; não pode ser utilizado (%2): %3</translation>
+    </message>
+    <message>
+        <source>an item</source>
+        <translation>um item</translation>
+    </message>
+    <message>
+        <source>%1 has no value</source>
+        <translation>%1 não tem valor</translation>
+    </message>
+    <message>
+        <source>the value of %1 has no closing quote</source>
+        <translation>o valor de %1 não tem aspas de fecho</translation>
+    </message>
+    <message>
+        <source>text follows the quoted value of %1</source>
+        <translation>há texto depois do valor entre aspas de %1</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; has no table %2%3.</source>
+        <translation>O ficheiro de cubo &quot;%1&quot; não tem a tabela %2%3.</translation>
+    </message>
+    <message>
+        <source> (it is a %1)</source>
+        <translation> (é um %1)</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be used: %2</source>
+        <translation>O ficheiro de cubo &quot;%1&quot; não pode ser utilizado: %2</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
+        <translation>O ficheiro de cubo &quot;%1&quot; não responde: a leitura não devolveu nada durante %2 segundos, pelo que foi interrompida.</translation>
+    </message>
+</context>
+<context>
+    <name>output</name>
+    <message>
+        <source>The pivot table cannot be printed:
+%1</source>
+        <translation>Não é possível imprimir a tabela dinâmica:
+%1</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1:
+%2</source>
+        <translation>Não foi possível guardar a imagem em %1:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>output::frmSaveSize</name>
+    <message>
+        <source>%1: please type a whole number of pixels from 1 to %2.</source>
+        <translation>%1: escreva um número inteiro de píxeis entre 1 e %2.</translation>
     </message>
 </context>
 <context>
@@ -411,6 +657,14 @@
         <source>The cube returned an incomplete result</source>
         <translation>O cubo devolveu um resultado incompleto</translation>
     </message>
+    <message>
+        <source>Reading the cube: %1 of %2 rows</source>
+        <translation>A ler o cubo: %1 de %2 linhas</translation>
+    </message>
+    <message>
+        <source>Reading the cube: %1 rows</source>
+        <translation>A ler o cubo: %1 linhas</translation>
+    </message>
 </context>
 <context>
     <name>pivot::PropertyToolbox</name>
@@ -429,6 +683,141 @@
     <message>
         <source>Number format:</source>
         <translation>Formato numérico:</translation>
+    </message>
+</context>
+<context>
+    <name>platform</name>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be read: %2</source>
+        <translation>Não é possível ler a pasta &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>reports</name>
+    <message>
+        <source>%1: another file holds the report &quot;%2&quot; already.</source>
+        <translation>%1: outro ficheiro já contém o relatório &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>The report has %1 of its 4 fields.</source>
+        <translation>O relatório tem %1 dos seus 4 campos.</translation>
+    </message>
+    <message>
+        <source>The report&apos;s view mode or chart type is not a number.</source>
+        <translation>O modo de visualização ou o tipo de gráfico do relatório não é um número.</translation>
+    </message>
+    <message>
+        <source>The report has %1 of its 3 fields.</source>
+        <translation>O relatório tem %1 dos seus 3 campos.</translation>
+    </message>
+    <message>
+        <source>The report&apos;s view mode is not a number.</source>
+        <translation>O modo de visualização do relatório não é um número.</translation>
+    </message>
+    <message>
+        <source>A report needs a name.</source>
+        <translation>Um relatório precisa de um nome.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be the name of a report.</source>
+        <translation>&quot;%1&quot; não pode ser o nome de um relatório.</translation>
+    </message>
+    <message>
+        <source>A report name cannot contain &quot;/&quot; or &quot;\&quot;.</source>
+        <translation>O nome de um relatório não pode conter &quot;/&quot; nem &quot;\&quot;.</translation>
+    </message>
+    <message>
+        <source>A report name cannot contain control characters.</source>
+        <translation>O nome de um relatório não pode conter caracteres de controlo.</translation>
+    </message>
+    <message>
+        <source>The report name is too long.</source>
+        <translation>O nome do relatório é demasiado longo.</translation>
+    </message>
+    <message>
+        <source>No cube was found in %1.</source>
+        <translation>Não foi encontrado nenhum cubo em %1.</translation>
+    </message>
+    <message>
+        <source>Put cube files (*.cub) in that folder, or name a cube server in ServerName.txt.</source>
+        <translation>Coloque ficheiros de cubo (*.cub) nessa pasta ou indique um servidor de cubos em ServerName.txt.</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;***&quot;, &quot;XYZ&quot; or &quot;XXX&quot;, which the report file keeps for itself.</source>
+        <translation>%1 contém &quot;***&quot;, &quot;XYZ&quot; ou &quot;XXX&quot;, que o ficheiro do relatório reserva para si.</translation>
+    </message>
+    <message>
+        <source>The pivot table (the name of its cube, server or database, a member or a title)</source>
+        <translation>A tabela dinâmica (o nome do cubo, servidor ou base de dados, um membro ou um título)</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>O gráfico</translation>
+    </message>
+    <message>
+        <source>The description, type or category</source>
+        <translation>A descrição, o tipo ou a categoria</translation>
+    </message>
+    <message>
+        <source>The view mode or chart type cannot be stored.</source>
+        <translation>O modo de visualização ou o tipo de gráfico não pode ser guardado.</translation>
+    </message>
+    <message>
+        <source>These report files and folders could not be read and were left out:</source>
+        <translation>Não foi possível ler estes ficheiros e pastas de relatório, que foram omitidos:</translation>
+    </message>
+</context>
+<context>
+    <name>reportwindow</name>
+    <message>
+        <source>Saves the current report as a new report</source>
+        <translation>Guarda o relatório atual como um novo relatório</translation>
+    </message>
+</context>
+<context>
+    <name>savereport</name>
+    <message>
+        <source>%1: &quot;%2&quot; cannot be stored in a report. Please write it another way.</source>
+        <translation>%1: &quot;%2&quot; não pode ser guardado num relatório. Escreva-o de outra forma.</translation>
+    </message>
+</context>
+<context>
+    <name>unitext</name>
+    <message>
+        <source>No file name</source>
+        <translation>Sem nome de ficheiro</translation>
+    </message>
+    <message>
+        <source>%1: not a file</source>
+        <translation>%1: não é um ficheiro</translation>
+    </message>
+    <message>
+        <source>%1: the file is larger than a text box can hold</source>
+        <translation>%1: o ficheiro é maior do que uma caixa de texto pode conter</translation>
+    </message>
+    <message>
+        <source>%1: code page %2 cannot be read</source>
+        <translation>%1: a página de códigos %2 não pode ser lida</translation>
+    </message>
+    <message>
+        <source>No text to save</source>
+        <translation>Não há texto para guardar</translation>
+    </message>
+    <message>
+        <source>Unknown encoding %1</source>
+        <translation>Codificação desconhecida %1</translation>
+    </message>
+    <message>
+        <source>The text cannot be written in code page %1</source>
+        <translation>O texto não pode ser escrito na página de códigos %1</translation>
+    </message>
+    <message>
+        <source>%1: the file exists</source>
+        <translation>%1: o ficheiro já existe</translation>
+    </message>
+    <message>
+        <source>%1: is a folder</source>
+        <translation>%1: é uma pasta</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
+    <name>EditorPrompts</name>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Изображения (%1)</translation>
+    </message>
+</context>
+<context>
     <name>chart::ChartFieldList</name>
     <message>
         <source>Chart fields</source>
@@ -165,6 +172,245 @@
     <message>
         <source>Bubble</source>
         <translation>Пузырьковая</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ChartSpace</name>
+    <message>
+        <source>The picture cannot be exported as %1</source>
+        <translation>Не удается экспортировать изображение в формате %1</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported at %1 x %2 pixels</source>
+        <translation>Не удается экспортировать изображение размером %1 x %2 пикселей</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported: %1</source>
+        <translation>Не удается экспортировать изображение: %1</translation>
+    </message>
+    <message>
+        <source>no image of a size a GIF can hold</source>
+        <translation>изображение такого размера не помещается в GIF</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>недостаточно памяти</translation>
+    </message>
+</context>
+<context>
+    <name>connections</name>
+    <message>
+        <source>The server and the database are named in %1.</source>
+        <translation>Сервер и база данных указаны в файле %1.</translation>
+    </message>
+    <message>
+        <source>The database %1 on the server %2 holds no cube.</source>
+        <translation>База данных %1 на сервере %2 не содержит ни одного куба.</translation>
+    </message>
+    <message>
+        <source>The error message is: </source>
+        <translation>Сообщение об ошибке: </translation>
+    </message>
+    <message>
+        <source>The server name and the database name cannot contain a comma or a line break: ServerName.txt could not hold them.</source>
+        <translation>Имя сервера и имя базы данных не могут содержать запятую или перевод строки: файл ServerName.txt не сможет их сохранить.</translation>
+    </message>
+    <message>
+        <source>Please list the databases of the server %1 and choose one.</source>
+        <translation>Выведите список баз данных сервера %1 и выберите одну из них.</translation>
+    </message>
+</context>
+<context>
+    <name>olap</name>
+    <message>
+        <source>The catalog &quot;%1&quot; holds no cubes.</source>
+        <translation>Каталог «%1» не содержит кубов.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; holds no cube &quot;%2&quot;.</source>
+        <translation>Файл куба «%1» не содержит куба «%2».</translation>
+    </message>
+    <message>
+        <source>The connection string is not valid: </source>
+        <translation>Строка подключения недопустима: </translation>
+    </message>
+    <message>
+        <source>a value has no keyword</source>
+        <translation>у значения нет ключевого слова</translation>
+    </message>
+    <message>
+        <source>the port of &quot;%1&quot; is not a number</source>
+        <translation>порт в «%1» не является числом</translation>
+    </message>
+    <message>
+        <source>The cube metadata is not valid: </source>
+        <translation>Метаданные куба недопустимы: </translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>отсутствует %1</translation>
+    </message>
+    <message>
+        <source>no cube named &quot;%1&quot;</source>
+        <translation>нет куба с именем «%1»</translation>
+    </message>
+    <message>
+        <source>the fact table</source>
+        <translation>таблица фактов</translation>
+    </message>
+    <message>
+        <source>a dimension name</source>
+        <translation>имя измерения</translation>
+    </message>
+    <message>
+        <source>the table of dimension %1</source>
+        <translation>таблица измерения %1</translation>
+    </message>
+    <message>
+        <source>the key of dimension %1</source>
+        <translation>ключ измерения %1</translation>
+    </message>
+    <message>
+        <source>the fact key of dimension %1</source>
+        <translation>ключ фактов измерения %1</translation>
+    </message>
+    <message>
+        <source>a hierarchy name</source>
+        <translation>имя иерархии</translation>
+    </message>
+    <message>
+        <source>the dimension of hierarchy %1</source>
+        <translation>измерение иерархии %1</translation>
+    </message>
+    <message>
+        <source>the levels of hierarchy &quot;%1&quot; are not numbered 1, 2, 3...</source>
+        <translation>уровни иерархии «%1» не пронумерованы 1, 2, 3...</translation>
+    </message>
+    <message>
+        <source>a level name</source>
+        <translation>имя уровня</translation>
+    </message>
+    <message>
+        <source>the key column of level %1</source>
+        <translation>ключевой столбец уровня %1</translation>
+    </message>
+    <message>
+        <source>a measure name</source>
+        <translation>имя меры</translation>
+    </message>
+    <message>
+        <source>In %1, the dimension table &quot;%2&quot; holds the key &quot;%3&quot; more than once. The keys of a dimension table must be unique.</source>
+        <translation>В %1 таблица измерения «%2» содержит ключ «%3» более одного раза. Ключи таблицы измерения должны быть уникальными.</translation>
+    </message>
+    <message>
+        <source>the cube file &quot;%1&quot;</source>
+        <translation>файле куба «%1»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cube file.</source>
+        <translation>«%1» не является файлом куба.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; has format %2, which this program cannot read.</source>
+        <translation>Файл куба «%1» имеет формат %2, который эта программа не может прочитать.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; must hold exactly one cube.</source>
+        <translation>Файл куба «%1» должен содержать ровно один куб.</translation>
+    </message>
+    <message>
+        <source>The cube has no hierarchy &quot;%1&quot;.</source>
+        <translation>В кубе нет иерархии «%1».</translation>
+    </message>
+    <message>
+        <source>The query has too many member combinations.</source>
+        <translation>В запросе слишком много сочетаний элементов.</translation>
+    </message>
+    <message>
+        <source>Out of memory while connecting to the cube server.</source>
+        <translation>Недостаточно памяти при подключении к серверу кубов.</translation>
+    </message>
+    <message>
+        <source>The query is not valid: </source>
+        <translation>Запрос недопустим: </translation>
+    </message>
+    <message>
+        <source>the cube has no hierarchy &quot;%1&quot;</source>
+        <translation>в кубе нет иерархии «%1»</translation>
+    </message>
+    <message>
+        <source>the cube has no measure &quot;%1&quot;</source>
+        <translation>в кубе нет меры «%1»</translation>
+    </message>
+    <message>
+        <source>the catalog &quot;%1&quot;</source>
+        <translation>каталоге «%1»</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; does not exist.</source>
+        <translation>Файл куба «%1» не существует.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be opened: %2</source>
+        <translation>Не удается открыть файл куба «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be used (%2): %3</source>
+        <translation>Файл куба «%1» нельзя использовать (%2): %3</translation>
+    </message>
+    <message>
+        <source>an item</source>
+        <translation>элемент</translation>
+    </message>
+    <message>
+        <source>%1 has no value</source>
+        <translation>у %1 нет значения</translation>
+    </message>
+    <message>
+        <source>the value of %1 has no closing quote</source>
+        <translation>у значения %1 нет закрывающей кавычки</translation>
+    </message>
+    <message>
+        <source>text follows the quoted value of %1</source>
+        <translation>после значения %1 в кавычках стоит текст</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; has no table %2%3.</source>
+        <translation>В файле куба «%1» нет таблицы %2%3.</translation>
+    </message>
+    <message>
+        <source> (it is a %1)</source>
+        <translation> (это %1)</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be used: %2</source>
+        <translation>Файл куба «%1» нельзя использовать: %2</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
+        <translation>Файл куба «%1» не отвечает: чтение ничего не дало за %2 с, поэтому оно было остановлено.</translation>
+    </message>
+</context>
+<context>
+    <name>output</name>
+    <message>
+        <source>The pivot table cannot be printed:
+%1</source>
+        <translation>Не удается напечатать сводную таблицу:
+%1</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1:
+%2</source>
+        <translation>Не удалось сохранить изображение в %1:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>output::frmSaveSize</name>
+    <message>
+        <source>%1: please type a whole number of pixels from 1 to %2.</source>
+        <translation>%1: введите целое число пикселей от 1 до %2.</translation>
     </message>
 </context>
 <context>
@@ -411,6 +657,14 @@
         <source>The cube returned an incomplete result</source>
         <translation>Куб вернул неполный результат</translation>
     </message>
+    <message>
+        <source>Reading the cube: %1 of %2 rows</source>
+        <translation>Чтение куба: %1 из %2 строк</translation>
+    </message>
+    <message>
+        <source>Reading the cube: %1 rows</source>
+        <translation>Чтение куба: %1 строк</translation>
+    </message>
 </context>
 <context>
     <name>pivot::PropertyToolbox</name>
@@ -429,6 +683,141 @@
     <message>
         <source>Number format:</source>
         <translation>Числовой формат:</translation>
+    </message>
+</context>
+<context>
+    <name>platform</name>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be read: %2</source>
+        <translation>Не удается прочитать папку «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>reports</name>
+    <message>
+        <source>%1: another file holds the report &quot;%2&quot; already.</source>
+        <translation>%1: отчёт «%2» уже хранится в другом файле.</translation>
+    </message>
+    <message>
+        <source>The report has %1 of its 4 fields.</source>
+        <translation>В отчёте %1 из 4 полей.</translation>
+    </message>
+    <message>
+        <source>The report&apos;s view mode or chart type is not a number.</source>
+        <translation>Режим просмотра или тип диаграммы отчёта не является числом.</translation>
+    </message>
+    <message>
+        <source>The report has %1 of its 3 fields.</source>
+        <translation>В отчёте %1 из 3 полей.</translation>
+    </message>
+    <message>
+        <source>The report&apos;s view mode is not a number.</source>
+        <translation>Режим просмотра отчёта не является числом.</translation>
+    </message>
+    <message>
+        <source>A report needs a name.</source>
+        <translation>У отчёта должно быть имя.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be the name of a report.</source>
+        <translation>«%1» не может быть именем отчёта.</translation>
+    </message>
+    <message>
+        <source>A report name cannot contain &quot;/&quot; or &quot;\&quot;.</source>
+        <translation>Имя отчёта не может содержать «/» или «\».</translation>
+    </message>
+    <message>
+        <source>A report name cannot contain control characters.</source>
+        <translation>Имя отчёта не может содержать управляющие символы.</translation>
+    </message>
+    <message>
+        <source>The report name is too long.</source>
+        <translation>Имя отчёта слишком длинное.</translation>
+    </message>
+    <message>
+        <source>No cube was found in %1.</source>
+        <translation>В %1 не найдено ни одного куба.</translation>
+    </message>
+    <message>
+        <source>Put cube files (*.cub) in that folder, or name a cube server in ServerName.txt.</source>
+        <translation>Поместите файлы кубов (*.cub) в эту папку или укажите сервер кубов в файле ServerName.txt.</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;***&quot;, &quot;XYZ&quot; or &quot;XXX&quot;, which the report file keeps for itself.</source>
+        <translation>%1 содержит «***», «XYZ» или «XXX», которые файл отчёта использует сам.</translation>
+    </message>
+    <message>
+        <source>The pivot table (the name of its cube, server or database, a member or a title)</source>
+        <translation>Сводная таблица (имя её куба, сервера или базы данных, элемент или заголовок)</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>Диаграмма</translation>
+    </message>
+    <message>
+        <source>The description, type or category</source>
+        <translation>Описание, тип или категория</translation>
+    </message>
+    <message>
+        <source>The view mode or chart type cannot be stored.</source>
+        <translation>Режим просмотра или тип диаграммы нельзя сохранить.</translation>
+    </message>
+    <message>
+        <source>These report files and folders could not be read and were left out:</source>
+        <translation>Эти файлы и папки отчётов не удалось прочитать, и они были пропущены:</translation>
+    </message>
+</context>
+<context>
+    <name>reportwindow</name>
+    <message>
+        <source>Saves the current report as a new report</source>
+        <translation>Сохраняет текущий отчёт как новый отчёт</translation>
+    </message>
+</context>
+<context>
+    <name>savereport</name>
+    <message>
+        <source>%1: &quot;%2&quot; cannot be stored in a report. Please write it another way.</source>
+        <translation>%1: «%2» нельзя сохранить в отчёте. Напишите это иначе.</translation>
+    </message>
+</context>
+<context>
+    <name>unitext</name>
+    <message>
+        <source>No file name</source>
+        <translation>Не указано имя файла</translation>
+    </message>
+    <message>
+        <source>%1: not a file</source>
+        <translation>%1: не является файлом</translation>
+    </message>
+    <message>
+        <source>%1: the file is larger than a text box can hold</source>
+        <translation>%1: файл больше, чем может вместить текстовое поле</translation>
+    </message>
+    <message>
+        <source>%1: code page %2 cannot be read</source>
+        <translation>%1: кодовую страницу %2 прочитать нельзя</translation>
+    </message>
+    <message>
+        <source>No text to save</source>
+        <translation>Нет текста для сохранения</translation>
+    </message>
+    <message>
+        <source>Unknown encoding %1</source>
+        <translation>Неизвестная кодировка %1</translation>
+    </message>
+    <message>
+        <source>The text cannot be written in code page %1</source>
+        <translation>Текст нельзя записать в кодовой странице %1</translation>
+    </message>
+    <message>
+        <source>%1: the file exists</source>
+        <translation>%1: файл уже существует</translation>
+    </message>
+    <message>
+        <source>%1: is a folder</source>
+        <translation>%1: это папка</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="sl">
 <context>
+    <name>EditorPrompts</name>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Slike (%1)</translation>
+    </message>
+</context>
+<context>
     <name>chart::ChartFieldList</name>
     <message>
         <source>Chart fields</source>
@@ -165,6 +172,245 @@
     <message>
         <source>Bubble</source>
         <translation>Mehurčni</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ChartSpace</name>
+    <message>
+        <source>The picture cannot be exported as %1</source>
+        <translation>Slike ni mogoče izvoziti kot %1</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported at %1 x %2 pixels</source>
+        <translation>Slike ni mogoče izvoziti v velikosti %1 x %2 slikovnih pik</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported: %1</source>
+        <translation>Slike ni mogoče izvoziti: %1</translation>
+    </message>
+    <message>
+        <source>no image of a size a GIF can hold</source>
+        <translation>slika te velikosti ne gre v GIF</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>zmanjkalo je pomnilnika</translation>
+    </message>
+</context>
+<context>
+    <name>connections</name>
+    <message>
+        <source>The server and the database are named in %1.</source>
+        <translation>Strežnik in zbirka podatkov sta navedena v %1.</translation>
+    </message>
+    <message>
+        <source>The database %1 on the server %2 holds no cube.</source>
+        <translation>Zbirka podatkov %1 na strežniku %2 ne vsebuje nobene kocke.</translation>
+    </message>
+    <message>
+        <source>The error message is: </source>
+        <translation>Sporočilo o napaki: </translation>
+    </message>
+    <message>
+        <source>The server name and the database name cannot contain a comma or a line break: ServerName.txt could not hold them.</source>
+        <translation>Ime strežnika in ime zbirke podatkov ne smeta vsebovati vejice ali preloma vrstice: ServerName.txt ju ne bi mogel shraniti.</translation>
+    </message>
+    <message>
+        <source>Please list the databases of the server %1 and choose one.</source>
+        <translation>Prikažite zbirke podatkov strežnika %1 in izberite eno.</translation>
+    </message>
+</context>
+<context>
+    <name>olap</name>
+    <message>
+        <source>The catalog &quot;%1&quot; holds no cubes.</source>
+        <translation>Katalog »%1« ne vsebuje kock.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; holds no cube &quot;%2&quot;.</source>
+        <translation>Datoteka kocke »%1« ne vsebuje kocke »%2«.</translation>
+    </message>
+    <message>
+        <source>The connection string is not valid: </source>
+        <translation>Niz za povezavo ni veljaven: </translation>
+    </message>
+    <message>
+        <source>a value has no keyword</source>
+        <translation>vrednost nima ključne besede</translation>
+    </message>
+    <message>
+        <source>the port of &quot;%1&quot; is not a number</source>
+        <translation>vrata v »%1« niso število</translation>
+    </message>
+    <message>
+        <source>The cube metadata is not valid: </source>
+        <translation>Metapodatki kocke niso veljavni: </translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>manjka %1</translation>
+    </message>
+    <message>
+        <source>no cube named &quot;%1&quot;</source>
+        <translation>ni kocke z imenom »%1«</translation>
+    </message>
+    <message>
+        <source>the fact table</source>
+        <translation>tabela dejstev</translation>
+    </message>
+    <message>
+        <source>a dimension name</source>
+        <translation>ime dimenzije</translation>
+    </message>
+    <message>
+        <source>the table of dimension %1</source>
+        <translation>tabela dimenzije %1</translation>
+    </message>
+    <message>
+        <source>the key of dimension %1</source>
+        <translation>ključ dimenzije %1</translation>
+    </message>
+    <message>
+        <source>the fact key of dimension %1</source>
+        <translation>ključ dejstev dimenzije %1</translation>
+    </message>
+    <message>
+        <source>a hierarchy name</source>
+        <translation>ime hierarhije</translation>
+    </message>
+    <message>
+        <source>the dimension of hierarchy %1</source>
+        <translation>dimenzija hierarhije %1</translation>
+    </message>
+    <message>
+        <source>the levels of hierarchy &quot;%1&quot; are not numbered 1, 2, 3...</source>
+        <translation>ravni hierarhije »%1« niso oštevilčene 1, 2, 3 ...</translation>
+    </message>
+    <message>
+        <source>a level name</source>
+        <translation>ime ravni</translation>
+    </message>
+    <message>
+        <source>the key column of level %1</source>
+        <translation>ključni stolpec ravni %1</translation>
+    </message>
+    <message>
+        <source>a measure name</source>
+        <translation>ime mere</translation>
+    </message>
+    <message>
+        <source>In %1, the dimension table &quot;%2&quot; holds the key &quot;%3&quot; more than once. The keys of a dimension table must be unique.</source>
+        <translation>V %1 tabela dimenzije »%2« vsebuje ključ »%3« več kot enkrat. Ključi tabele dimenzije morajo biti enolični.</translation>
+    </message>
+    <message>
+        <source>the cube file &quot;%1&quot;</source>
+        <translation>datoteki kocke »%1«</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cube file.</source>
+        <translation>»%1« ni datoteka kocke.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; has format %2, which this program cannot read.</source>
+        <translation>Datoteka kocke »%1« ima obliko %2, ki je ta program ne zna prebrati.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; must hold exactly one cube.</source>
+        <translation>Datoteka kocke »%1« mora vsebovati natanko eno kocko.</translation>
+    </message>
+    <message>
+        <source>The cube has no hierarchy &quot;%1&quot;.</source>
+        <translation>Kocka nima hierarhije »%1«.</translation>
+    </message>
+    <message>
+        <source>The query has too many member combinations.</source>
+        <translation>Poizvedba ima preveč kombinacij članov.</translation>
+    </message>
+    <message>
+        <source>Out of memory while connecting to the cube server.</source>
+        <translation>Med povezovanjem s strežnikom kock je zmanjkalo pomnilnika.</translation>
+    </message>
+    <message>
+        <source>The query is not valid: </source>
+        <translation>Poizvedba ni veljavna: </translation>
+    </message>
+    <message>
+        <source>the cube has no hierarchy &quot;%1&quot;</source>
+        <translation>kocka nima hierarhije »%1«</translation>
+    </message>
+    <message>
+        <source>the cube has no measure &quot;%1&quot;</source>
+        <translation>kocka nima mere »%1«</translation>
+    </message>
+    <message>
+        <source>the catalog &quot;%1&quot;</source>
+        <translation>katalogu »%1«</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; does not exist.</source>
+        <translation>Datoteka kocke »%1« ne obstaja.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be opened: %2</source>
+        <translation>Datoteke kocke »%1« ni mogoče odpreti: %2</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be used (%2): %3</source>
+        <translation>Datoteke kocke »%1« ni mogoče uporabiti (%2): %3</translation>
+    </message>
+    <message>
+        <source>an item</source>
+        <translation>element</translation>
+    </message>
+    <message>
+        <source>%1 has no value</source>
+        <translation>%1 nima vrednosti</translation>
+    </message>
+    <message>
+        <source>the value of %1 has no closing quote</source>
+        <translation>vrednost %1 nima zaključnega narekovaja</translation>
+    </message>
+    <message>
+        <source>text follows the quoted value of %1</source>
+        <translation>za vrednostjo %1 v narekovajih sledi besedilo</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; has no table %2%3.</source>
+        <translation>Datoteka kocke »%1« nima tabele %2%3.</translation>
+    </message>
+    <message>
+        <source> (it is a %1)</source>
+        <translation> (to je %1)</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be used: %2</source>
+        <translation>Datoteke kocke »%1« ni mogoče uporabiti: %2</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
+        <translation>Datoteka kocke »%1« se ne odziva: branje %2 s ni dalo ničesar, zato je bilo ustavljeno.</translation>
+    </message>
+</context>
+<context>
+    <name>output</name>
+    <message>
+        <source>The pivot table cannot be printed:
+%1</source>
+        <translation>Vrtilne tabele ni mogoče natisniti:
+%1</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1:
+%2</source>
+        <translation>Slike ni bilo mogoče shraniti v %1:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>output::frmSaveSize</name>
+    <message>
+        <source>%1: please type a whole number of pixels from 1 to %2.</source>
+        <translation>%1: vnesite celo število slikovnih pik od 1 do %2.</translation>
     </message>
 </context>
 <context>
@@ -411,6 +657,14 @@
         <source>The cube returned an incomplete result</source>
         <translation>Kocka je vrnila nepopoln rezultat</translation>
     </message>
+    <message>
+        <source>Reading the cube: %1 of %2 rows</source>
+        <translation>Branje kocke: %1 od %2 vrstic</translation>
+    </message>
+    <message>
+        <source>Reading the cube: %1 rows</source>
+        <translation>Branje kocke: %1 vrstic</translation>
+    </message>
 </context>
 <context>
     <name>pivot::PropertyToolbox</name>
@@ -429,6 +683,141 @@
     <message>
         <source>Number format:</source>
         <translation>Oblika števila:</translation>
+    </message>
+</context>
+<context>
+    <name>platform</name>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be read: %2</source>
+        <translation>Mape »%1« ni mogoče prebrati: %2</translation>
+    </message>
+</context>
+<context>
+    <name>reports</name>
+    <message>
+        <source>%1: another file holds the report &quot;%2&quot; already.</source>
+        <translation>%1: poročilo »%2« je že v drugi datoteki.</translation>
+    </message>
+    <message>
+        <source>The report has %1 of its 4 fields.</source>
+        <translation>Poročilo ima %1 od svojih 4 polj.</translation>
+    </message>
+    <message>
+        <source>The report&apos;s view mode or chart type is not a number.</source>
+        <translation>Način prikaza ali vrsta grafikona poročila ni število.</translation>
+    </message>
+    <message>
+        <source>The report has %1 of its 3 fields.</source>
+        <translation>Poročilo ima %1 od svojih 3 polj.</translation>
+    </message>
+    <message>
+        <source>The report&apos;s view mode is not a number.</source>
+        <translation>Način prikaza poročila ni število.</translation>
+    </message>
+    <message>
+        <source>A report needs a name.</source>
+        <translation>Poročilo mora imeti ime.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be the name of a report.</source>
+        <translation>»%1« ne more biti ime poročila.</translation>
+    </message>
+    <message>
+        <source>A report name cannot contain &quot;/&quot; or &quot;\&quot;.</source>
+        <translation>Ime poročila ne sme vsebovati »/« ali »\«.</translation>
+    </message>
+    <message>
+        <source>A report name cannot contain control characters.</source>
+        <translation>Ime poročila ne sme vsebovati kontrolnih znakov.</translation>
+    </message>
+    <message>
+        <source>The report name is too long.</source>
+        <translation>Ime poročila je predolgo.</translation>
+    </message>
+    <message>
+        <source>No cube was found in %1.</source>
+        <translation>V %1 ni bilo najdene nobene kocke.</translation>
+    </message>
+    <message>
+        <source>Put cube files (*.cub) in that folder, or name a cube server in ServerName.txt.</source>
+        <translation>V to mapo shranite datoteke kock (*.cub) ali v ServerName.txt navedite strežnik kock.</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;***&quot;, &quot;XYZ&quot; or &quot;XXX&quot;, which the report file keeps for itself.</source>
+        <translation>%1 vsebuje »***«, »XYZ« ali »XXX«, ki jih datoteka poročila rezervira zase.</translation>
+    </message>
+    <message>
+        <source>The pivot table (the name of its cube, server or database, a member or a title)</source>
+        <translation>Vrtilna tabela (ime njene kocke, strežnika ali zbirke podatkov, član ali naslov)</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>Grafikon</translation>
+    </message>
+    <message>
+        <source>The description, type or category</source>
+        <translation>Opis, vrsta ali kategorija</translation>
+    </message>
+    <message>
+        <source>The view mode or chart type cannot be stored.</source>
+        <translation>Načina prikaza ali vrste grafikona ni mogoče shraniti.</translation>
+    </message>
+    <message>
+        <source>These report files and folders could not be read and were left out:</source>
+        <translation>Teh datotek in map s poročili ni bilo mogoče prebrati, zato so bile izpuščene:</translation>
+    </message>
+</context>
+<context>
+    <name>reportwindow</name>
+    <message>
+        <source>Saves the current report as a new report</source>
+        <translation>Shrani trenutno poročilo kot novo poročilo</translation>
+    </message>
+</context>
+<context>
+    <name>savereport</name>
+    <message>
+        <source>%1: &quot;%2&quot; cannot be stored in a report. Please write it another way.</source>
+        <translation>%1: »%2« ni mogoče shraniti v poročilo. Zapišite drugače.</translation>
+    </message>
+</context>
+<context>
+    <name>unitext</name>
+    <message>
+        <source>No file name</source>
+        <translation>Ni imena datoteke</translation>
+    </message>
+    <message>
+        <source>%1: not a file</source>
+        <translation>%1: ni datoteka</translation>
+    </message>
+    <message>
+        <source>%1: the file is larger than a text box can hold</source>
+        <translation>%1: datoteka je večja, kot jo lahko sprejme polje z besedilom</translation>
+    </message>
+    <message>
+        <source>%1: code page %2 cannot be read</source>
+        <translation>%1: kodne strani %2 ni mogoče brati</translation>
+    </message>
+    <message>
+        <source>No text to save</source>
+        <translation>Ni besedila za shranjevanje</translation>
+    </message>
+    <message>
+        <source>Unknown encoding %1</source>
+        <translation>Neznano kodiranje %1</translation>
+    </message>
+    <message>
+        <source>The text cannot be written in code page %1</source>
+        <translation>Besedila ni mogoče zapisati v kodni strani %1</translation>
+    </message>
+    <message>
+        <source>%1: the file exists</source>
+        <translation>%1: datoteka že obstaja</translation>
+    </message>
+    <message>
+        <source>%1: is a folder</source>
+        <translation>%1: je mapa</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="sv">
 <context>
+    <name>EditorPrompts</name>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Bilder (%1)</translation>
+    </message>
+</context>
+<context>
     <name>chart::ChartFieldList</name>
     <message>
         <source>Chart fields</source>
@@ -165,6 +172,245 @@
     <message>
         <source>Bubble</source>
         <translation>Bubbla</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ChartSpace</name>
+    <message>
+        <source>The picture cannot be exported as %1</source>
+        <translation>Bilden kan inte exporteras som %1</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported at %1 x %2 pixels</source>
+        <translation>Bilden kan inte exporteras i %1 x %2 pixlar</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported: %1</source>
+        <translation>Bilden kan inte exporteras: %1</translation>
+    </message>
+    <message>
+        <source>no image of a size a GIF can hold</source>
+        <translation>en bild i den här storleken ryms inte i en GIF</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>slut på minne</translation>
+    </message>
+</context>
+<context>
+    <name>connections</name>
+    <message>
+        <source>The server and the database are named in %1.</source>
+        <translation>Servern och databasen anges i %1.</translation>
+    </message>
+    <message>
+        <source>The database %1 on the server %2 holds no cube.</source>
+        <translation>Databasen %1 på servern %2 innehåller ingen kub.</translation>
+    </message>
+    <message>
+        <source>The error message is: </source>
+        <translation>Felmeddelandet är: </translation>
+    </message>
+    <message>
+        <source>The server name and the database name cannot contain a comma or a line break: ServerName.txt could not hold them.</source>
+        <translation>Servernamnet och databasnamnet får inte innehålla kommatecken eller radbrytningar: ServerName.txt skulle inte kunna spara dem.</translation>
+    </message>
+    <message>
+        <source>Please list the databases of the server %1 and choose one.</source>
+        <translation>Visa databaserna på servern %1 och välj en.</translation>
+    </message>
+</context>
+<context>
+    <name>olap</name>
+    <message>
+        <source>The catalog &quot;%1&quot; holds no cubes.</source>
+        <translation>Katalogen &quot;%1&quot; innehåller inga kuber.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; holds no cube &quot;%2&quot;.</source>
+        <translation>Kubfilen &quot;%1&quot; innehåller ingen kub &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>The connection string is not valid: </source>
+        <translation>Anslutningssträngen är ogiltig: </translation>
+    </message>
+    <message>
+        <source>a value has no keyword</source>
+        <translation>ett värde saknar nyckelord</translation>
+    </message>
+    <message>
+        <source>the port of &quot;%1&quot; is not a number</source>
+        <translation>porten i &quot;%1&quot; är inte ett tal</translation>
+    </message>
+    <message>
+        <source>The cube metadata is not valid: </source>
+        <translation>Kubens metadata är ogiltiga: </translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 saknas</translation>
+    </message>
+    <message>
+        <source>no cube named &quot;%1&quot;</source>
+        <translation>ingen kub med namnet &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the fact table</source>
+        <translation>faktatabellen</translation>
+    </message>
+    <message>
+        <source>a dimension name</source>
+        <translation>ett dimensionsnamn</translation>
+    </message>
+    <message>
+        <source>the table of dimension %1</source>
+        <translation>tabellen för dimensionen %1</translation>
+    </message>
+    <message>
+        <source>the key of dimension %1</source>
+        <translation>nyckeln för dimensionen %1</translation>
+    </message>
+    <message>
+        <source>the fact key of dimension %1</source>
+        <translation>faktanyckeln för dimensionen %1</translation>
+    </message>
+    <message>
+        <source>a hierarchy name</source>
+        <translation>ett hierarkinamn</translation>
+    </message>
+    <message>
+        <source>the dimension of hierarchy %1</source>
+        <translation>dimensionen för hierarkin %1</translation>
+    </message>
+    <message>
+        <source>the levels of hierarchy &quot;%1&quot; are not numbered 1, 2, 3...</source>
+        <translation>nivåerna i hierarkin &quot;%1&quot; är inte numrerade 1, 2, 3...</translation>
+    </message>
+    <message>
+        <source>a level name</source>
+        <translation>ett nivånamn</translation>
+    </message>
+    <message>
+        <source>the key column of level %1</source>
+        <translation>nyckelkolumnen för nivån %1</translation>
+    </message>
+    <message>
+        <source>a measure name</source>
+        <translation>ett måttnamn</translation>
+    </message>
+    <message>
+        <source>In %1, the dimension table &quot;%2&quot; holds the key &quot;%3&quot; more than once. The keys of a dimension table must be unique.</source>
+        <translation>I %1 innehåller dimensionstabellen &quot;%2&quot; nyckeln &quot;%3&quot; mer än en gång. Nycklarna i en dimensionstabell måste vara unika.</translation>
+    </message>
+    <message>
+        <source>the cube file &quot;%1&quot;</source>
+        <translation>kubfilen &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cube file.</source>
+        <translation>&quot;%1&quot; är inte en kubfil.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; has format %2, which this program cannot read.</source>
+        <translation>Kubfilen &quot;%1&quot; har formatet %2, som det här programmet inte kan läsa.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; must hold exactly one cube.</source>
+        <translation>Kubfilen &quot;%1&quot; måste innehålla exakt en kub.</translation>
+    </message>
+    <message>
+        <source>The cube has no hierarchy &quot;%1&quot;.</source>
+        <translation>Kuben har ingen hierarki &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The query has too many member combinations.</source>
+        <translation>Frågan har för många kombinationer av medlemmar.</translation>
+    </message>
+    <message>
+        <source>Out of memory while connecting to the cube server.</source>
+        <translation>Slut på minne vid anslutning till kubservern.</translation>
+    </message>
+    <message>
+        <source>The query is not valid: </source>
+        <translation>Frågan är ogiltig: </translation>
+    </message>
+    <message>
+        <source>the cube has no hierarchy &quot;%1&quot;</source>
+        <translation>kuben har ingen hierarki &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the cube has no measure &quot;%1&quot;</source>
+        <translation>kuben har inget mått &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the catalog &quot;%1&quot;</source>
+        <translation>katalogen &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; does not exist.</source>
+        <translation>Kubfilen &quot;%1&quot; finns inte.</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be opened: %2</source>
+        <translation>Kubfilen &quot;%1&quot; kan inte öppnas: %2</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be used (%2): %3</source>
+        <translation>Kubfilen &quot;%1&quot; kan inte användas (%2): %3</translation>
+    </message>
+    <message>
+        <source>an item</source>
+        <translation>ett element</translation>
+    </message>
+    <message>
+        <source>%1 has no value</source>
+        <translation>%1 har inget värde</translation>
+    </message>
+    <message>
+        <source>the value of %1 has no closing quote</source>
+        <translation>värdet för %1 saknar avslutande citattecken</translation>
+    </message>
+    <message>
+        <source>text follows the quoted value of %1</source>
+        <translation>text följer efter det citerade värdet för %1</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; has no table %2%3.</source>
+        <translation>Kubfilen &quot;%1&quot; har ingen tabell %2%3.</translation>
+    </message>
+    <message>
+        <source> (it is a %1)</source>
+        <translation> (det är en %1)</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; cannot be used: %2</source>
+        <translation>Kubfilen &quot;%1&quot; kan inte användas: %2</translation>
+    </message>
+    <message>
+        <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
+        <translation>Kubfilen &quot;%1&quot; svarar inte: läsningen gav ingenting på %2 sekunder och avbröts därför.</translation>
+    </message>
+</context>
+<context>
+    <name>output</name>
+    <message>
+        <source>The pivot table cannot be printed:
+%1</source>
+        <translation>Pivottabellen kan inte skrivas ut:
+%1</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1:
+%2</source>
+        <translation>Bilden kunde inte sparas i %1:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>output::frmSaveSize</name>
+    <message>
+        <source>%1: please type a whole number of pixels from 1 to %2.</source>
+        <translation>%1: skriv ett heltal pixlar från 1 till %2.</translation>
     </message>
 </context>
 <context>
@@ -411,6 +657,14 @@
         <source>The cube returned an incomplete result</source>
         <translation>Kuben returnerade ett ofullständigt resultat</translation>
     </message>
+    <message>
+        <source>Reading the cube: %1 of %2 rows</source>
+        <translation>Läser kuben: %1 av %2 rader</translation>
+    </message>
+    <message>
+        <source>Reading the cube: %1 rows</source>
+        <translation>Läser kuben: %1 rader</translation>
+    </message>
 </context>
 <context>
     <name>pivot::PropertyToolbox</name>
@@ -429,6 +683,141 @@
     <message>
         <source>Number format:</source>
         <translation>Talformat:</translation>
+    </message>
+</context>
+<context>
+    <name>platform</name>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be read: %2</source>
+        <translation>Mappen &quot;%1&quot; kan inte läsas: %2</translation>
+    </message>
+</context>
+<context>
+    <name>reports</name>
+    <message>
+        <source>%1: another file holds the report &quot;%2&quot; already.</source>
+        <translation>%1: en annan fil innehåller redan rapporten &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>The report has %1 of its 4 fields.</source>
+        <translation>Rapporten har %1 av sina 4 fält.</translation>
+    </message>
+    <message>
+        <source>The report&apos;s view mode or chart type is not a number.</source>
+        <translation>Rapportens visningsläge eller diagramtyp är inte ett tal.</translation>
+    </message>
+    <message>
+        <source>The report has %1 of its 3 fields.</source>
+        <translation>Rapporten har %1 av sina 3 fält.</translation>
+    </message>
+    <message>
+        <source>The report&apos;s view mode is not a number.</source>
+        <translation>Rapportens visningsläge är inte ett tal.</translation>
+    </message>
+    <message>
+        <source>A report needs a name.</source>
+        <translation>En rapport måste ha ett namn.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be the name of a report.</source>
+        <translation>&quot;%1&quot; kan inte vara namnet på en rapport.</translation>
+    </message>
+    <message>
+        <source>A report name cannot contain &quot;/&quot; or &quot;\&quot;.</source>
+        <translation>Ett rapportnamn får inte innehålla &quot;/&quot; eller &quot;\&quot;.</translation>
+    </message>
+    <message>
+        <source>A report name cannot contain control characters.</source>
+        <translation>Ett rapportnamn får inte innehålla kontrolltecken.</translation>
+    </message>
+    <message>
+        <source>The report name is too long.</source>
+        <translation>Rapportnamnet är för långt.</translation>
+    </message>
+    <message>
+        <source>No cube was found in %1.</source>
+        <translation>Ingen kub hittades i %1.</translation>
+    </message>
+    <message>
+        <source>Put cube files (*.cub) in that folder, or name a cube server in ServerName.txt.</source>
+        <translation>Lägg kubfiler (*.cub) i den mappen eller ange en kubserver i ServerName.txt.</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;***&quot;, &quot;XYZ&quot; or &quot;XXX&quot;, which the report file keeps for itself.</source>
+        <translation>%1 innehåller &quot;***&quot;, &quot;XYZ&quot; eller &quot;XXX&quot;, som rapportfilen använder själv.</translation>
+    </message>
+    <message>
+        <source>The pivot table (the name of its cube, server or database, a member or a title)</source>
+        <translation>Pivottabellen (namnet på dess kub, server eller databas, en medlem eller en rubrik)</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>Diagrammet</translation>
+    </message>
+    <message>
+        <source>The description, type or category</source>
+        <translation>Beskrivningen, typen eller kategorin</translation>
+    </message>
+    <message>
+        <source>The view mode or chart type cannot be stored.</source>
+        <translation>Visningsläget eller diagramtypen kan inte sparas.</translation>
+    </message>
+    <message>
+        <source>These report files and folders could not be read and were left out:</source>
+        <translation>De här rapportfilerna och -mapparna kunde inte läsas och har utelämnats:</translation>
+    </message>
+</context>
+<context>
+    <name>reportwindow</name>
+    <message>
+        <source>Saves the current report as a new report</source>
+        <translation>Sparar den aktuella rapporten som en ny rapport</translation>
+    </message>
+</context>
+<context>
+    <name>savereport</name>
+    <message>
+        <source>%1: &quot;%2&quot; cannot be stored in a report. Please write it another way.</source>
+        <translation>%1: &quot;%2&quot; kan inte sparas i en rapport. Skriv det på ett annat sätt.</translation>
+    </message>
+</context>
+<context>
+    <name>unitext</name>
+    <message>
+        <source>No file name</source>
+        <translation>Inget filnamn</translation>
+    </message>
+    <message>
+        <source>%1: not a file</source>
+        <translation>%1: inte en fil</translation>
+    </message>
+    <message>
+        <source>%1: the file is larger than a text box can hold</source>
+        <translation>%1: filen är större än en textruta kan rymma</translation>
+    </message>
+    <message>
+        <source>%1: code page %2 cannot be read</source>
+        <translation>%1: teckentabell %2 kan inte läsas</translation>
+    </message>
+    <message>
+        <source>No text to save</source>
+        <translation>Ingen text att spara</translation>
+    </message>
+    <message>
+        <source>Unknown encoding %1</source>
+        <translation>Okänd kodning %1</translation>
+    </message>
+    <message>
+        <source>The text cannot be written in code page %1</source>
+        <translation>Texten kan inte skrivas i teckentabell %1</translation>
+    </message>
+    <message>
+        <source>%1: the file exists</source>
+        <translation>%1: filen finns redan</translation>
+    </message>
+    <message>
+        <source>%1: is a folder</source>
+        <translation>%1: är en mapp</translation>
     </message>
 </context>
 </TS>

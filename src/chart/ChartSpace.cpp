@@ -6,6 +6,7 @@
 #include "chart/GifWriter.h"
 #include "platform/VbError.h"
 
+#include <QCoreApplication>
 #include <QGraphicsView>
 #include <QHBoxLayout>
 #include <QResizeEvent>
@@ -134,13 +135,17 @@ void ChartSpace::setHasChartSpaceTitle(bool has)
 void ChartSpace::checkPicture(const QString& filterName, int width, int height) const
 {
     if (filterName.compare(QLatin1String("gif"), Qt::CaseInsensitive) != 0)
-        platform::raiseError(platform::err::ControlArrayElementMissing,
-                             QStringLiteral("The picture cannot be exported as %1").arg(filterName),
-                             QStringLiteral("ChartSpace"));
+        platform::raiseError(
+            platform::err::ControlArrayElementMissing,
+            QCoreApplication::translate("chart::ChartSpace", "The picture cannot be exported as %1").arg(filterName),
+            QStringLiteral("ChartSpace"));
     if (width < 1 || height < 1 || width > MaxPictureSide || height > MaxPictureSide)
-        platform::raiseError(platform::err::ControlArrayElementMissing,
-                             QStringLiteral("The picture cannot be exported at %1 x %2 pixels").arg(width).arg(height),
-                             QStringLiteral("ChartSpace"));
+        platform::raiseError(
+            platform::err::ControlArrayElementMissing,
+            QCoreApplication::translate("chart::ChartSpace", "The picture cannot be exported at %1 x %2 pixels")
+                .arg(width)
+                .arg(height),
+            QStringLiteral("ChartSpace"));
 }
 
 QImage ChartSpace::renderImage(const QSize& size) const

@@ -42,7 +42,6 @@ void applySettings(QValueAxis* axis, const AxisState* settings)
         axis->setTitleText(settings->title);
 }
 
-
 constexpr int kMostTicks = 5;
 constexpr qreal kLabelGap = 12;   // pixels between two labels side by side
 

@@ -2,12 +2,12 @@
 
 #include "common/AppTitle.h"
 #include "common/ErrorBoundary.h"
-#include "lang/modMultiLingual.h"
 #include "common/ProgramConfig.h"
 #include "common/modFileHandling.h"
 #include "common/modGetDefaultFolders.h"
 #include "common/modOutlookCode.h"
 #include "common/subEndProgram.h"
+#include "lang/modMultiLingual.h"
 #include "platform/App.h"
 #include "platform/ConnectionStringSyntax.h"
 #include "platform/MailClient.h"

@@ -2,8 +2,8 @@
 
 #include <QString>
 
-// The texts Qt's tr() shows (the pivot table's and chart's own labels, Qt's standard dialog
-// buttons) follow the language column that the phrase table is read in, so that one language
+// The texts Qt's tr() shows (the pivot table's and chart's own labels, the program's messages
+// that the phrase table does not hold, Qt's standard dialog buttons) follow the language column that the phrase table is read in, so that one language
 // is on screen.
 namespace lang {
 

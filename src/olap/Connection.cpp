@@ -7,6 +7,8 @@
 #include "olap/ServerCube.h"
 #include "platform/VbError.h"
 
+#include <QCoreApplication>
+
 namespace olap {
 
 bool isServerFailure(const platform::VbError& error)
@@ -111,16 +113,17 @@ std::unique_ptr<CubeSource> Connection::openCube(const QString& name) const
         if (cube.isEmpty()) {
             const QStringList names = cubeNames();
             if (names.isEmpty())
-                platform::raiseError(platform::err::Unspecified,
-                                     QStringLiteral("The catalog \"%1\" holds no cubes.").arg(DefaultDatabase()),
-                                     QStringLiteral("Connection"));
+                platform::raiseError(
+                    platform::err::Unspecified,
+                    QCoreApplication::translate("olap", "The catalog \"%1\" holds no cubes.").arg(DefaultDatabase()),
+                    QStringLiteral("Connection"));
             cube = names.front();
         }
         return std::make_unique<ServerCube>(m_state->server, cube);
     }
     if (!name.isEmpty() && name != m_state->cubeName)
         platform::raiseError(platform::err::Unspecified,
-                             QStringLiteral("The cube file \"%1\" holds no cube \"%2\".")
+                             QCoreApplication::translate("olap", "The cube file \"%1\" holds no cube \"%2\".")
                                  .arg(m_state->source.cubeFile, name),
                              QStringLiteral("Connection"));
     return std::make_unique<MemoryCube>(CubeFileLoad::of(m_state->source.cubeFile));

@@ -4,6 +4,7 @@
 #include "platform/RegistryStore.h"
 #include "platform/VbError.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace olap {
@@ -13,10 +14,9 @@ namespace {
 [[noreturn]] void syntaxError(const QString& why)
 {
     platform::raiseError(platform::err::Unspecified,
-                         QStringLiteral("The connection string is not valid: ") + why,
+                         QCoreApplication::translate("olap", "The connection string is not valid: ") + why,
                          QStringLiteral("ConnectionString"));
 }
-
 }
 
 ConnectionString ConnectionString::parse(const QString& text)
@@ -28,13 +28,19 @@ ConnectionString ConnectionString::parse(const QString& text)
         const syntax::Item item = syntax::readItem(text, pos);
         // A key is named in a refusal only when it cannot hold a password's text (a
         // password written after "==" makes part of the key).
-        const QString key = item.key.contains(QLatin1Char('=')) ? QStringLiteral("an item") : QStringLiteral("\"%1\"").arg(item.key);
+        const QString key = item.key.contains(QLatin1Char('=')) ? QCoreApplication::translate("olap", "an item")
+                                                                : QStringLiteral("\"%1\"").arg(item.key);
         switch (item.problem) {
-        case syntax::Problem::None: break;
-        case syntax::Problem::NoValue: syntaxError(QStringLiteral("%1 has no value").arg(key));
-        case syntax::Problem::NoKeyword: syntaxError(QStringLiteral("a value has no keyword"));
-        case syntax::Problem::OpenQuote: syntaxError(QStringLiteral("the value of %1 has no closing quote").arg(key));
-        case syntax::Problem::TextAfterQuote: syntaxError(QStringLiteral("text follows the quoted value of %1").arg(key));
+        case syntax::Problem::None:
+            break;
+        case syntax::Problem::NoValue:
+            syntaxError(QCoreApplication::translate("olap", "%1 has no value").arg(key));
+        case syntax::Problem::NoKeyword:
+            syntaxError(QCoreApplication::translate("olap", "a value has no keyword"));
+        case syntax::Problem::OpenQuote:
+            syntaxError(QCoreApplication::translate("olap", "the value of %1 has no closing quote").arg(key));
+        case syntax::Problem::TextAfterQuote:
+            syntaxError(QCoreApplication::translate("olap", "text follows the quoted value of %1").arg(key));
         }
         result.m_pairs.emplace_back(item.key.toLower(), item.value);
         pos = item.end;
@@ -147,7 +153,7 @@ DataSource DataSource::fromConnectionString(const ConnectionString& cs)
     if (!ds.port.isEmpty()) {
         ds.port.toUShort(&ok);
         if (!ok)
-            syntaxError(QStringLiteral("the port of \"%1\" is not a number").arg(source));
+            syntaxError(QCoreApplication::translate("olap", "the port of \"%1\" is not a number").arg(source));
     }
     ds.catalog = cs.value(QStringLiteral("Initial Catalog"), QString());
     ds.user = cs.value(QStringLiteral("User ID")).value_or(cs.value(QStringLiteral("UID"), QString()));

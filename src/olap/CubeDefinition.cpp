@@ -2,13 +2,16 @@
 
 #include "platform/VbError.h"
 
+#include <QCoreApplication>
+
 namespace olap {
 
 namespace {
 
 [[noreturn]] void badMetadata(const QString& why)
 {
-    platform::raiseError(platform::err::Unspecified, QStringLiteral("The cube metadata is not valid: ") + why,
+    platform::raiseError(platform::err::Unspecified,
+                         QCoreApplication::translate("olap", "The cube metadata is not valid: ") + why,
                          QStringLiteral("CubeDefinition"));
 }
 
@@ -21,7 +24,7 @@ QString required(const SqlRow& row, int column, const QString& what)
 {
     const QString value = text(row, column).trimmed();
     if (value.isEmpty())
-        badMetadata(what + QStringLiteral(" is missing"));
+        badMetadata(QCoreApplication::translate("olap", "%1 is missing").arg(what));
     return value;
 }
 
@@ -96,10 +99,10 @@ CubeDefinition readCubeDefinition(const SqlRunner& run, const QString& tablePref
     const auto cubes = run(
         QStringLiteral("SELECT name, caption, fact_table FROM %1olap_cube WHERE name = $1").arg(tablePrefix), cube);
     if (cubes.isEmpty())
-        badMetadata(QStringLiteral("no cube named \"%1\"").arg(cubeName));
+        badMetadata(QCoreApplication::translate("olap", "no cube named \"%1\"").arg(cubeName));
     def.schema.name = text(cubes[0], 0);
     def.schema.caption = orName(text(cubes[0], 1), def.schema.name);
-    def.factTable = required(cubes[0], 2, QStringLiteral("the fact table"));
+    def.factTable = required(cubes[0], 2, QCoreApplication::translate("olap", "the fact table"));
 
     struct DimensionRow
     {
@@ -110,10 +113,12 @@ CubeDefinition readCubeDefinition(const SqlRunner& run, const QString& tablePref
                                                 "WHERE cube = $1")
                                      .arg(tablePrefix),
                                  cube)) {
-        const QString name = required(row, 0, QStringLiteral("a dimension name"));
-        dimensions.insert(name, {required(row, 1, QStringLiteral("the table of dimension ") + name),
-                                 required(row, 2, QStringLiteral("the key of dimension ") + name),
-                                 required(row, 3, QStringLiteral("the fact key of dimension ") + name)});
+        const QString name = required(row, 0, QCoreApplication::translate("olap", "a dimension name"));
+        dimensions.insert(
+            name,
+            {required(row, 1, QCoreApplication::translate("olap", "the table of dimension %1").arg(name)),
+             required(row, 2, QCoreApplication::translate("olap", "the key of dimension %1").arg(name)),
+             required(row, 3, QCoreApplication::translate("olap", "the fact key of dimension %1").arg(name))});
     }
 
     for (const SqlRow& row : run(QStringLiteral("SELECT name, caption, dimension FROM %1olap_hierarchy "
@@ -121,9 +126,10 @@ CubeDefinition readCubeDefinition(const SqlRunner& run, const QString& tablePref
                                      .arg(tablePrefix),
                                  cube)) {
         Hierarchy h;
-        h.name = required(row, 0, QStringLiteral("a hierarchy name"));
+        h.name = required(row, 0, QCoreApplication::translate("olap", "a hierarchy name"));
         h.caption = orName(text(row, 1), h.name);
-        h.dimension = required(row, 2, QStringLiteral("the dimension of hierarchy ") + h.name);
+        h.dimension =
+            required(row, 2, QCoreApplication::translate("olap", "the dimension of hierarchy %1").arg(h.name));
         const auto dim = dimensions.constFind(h.dimension);
         if (dim == dimensions.constEnd())
             badMetadata(QStringLiteral("hierarchy \"%1\" names an unknown dimension").arg(h.name));
@@ -134,13 +140,16 @@ CubeDefinition readCubeDefinition(const SqlRunner& run, const QString& tablePref
                                 {cubeName, h.name});
         for (const SqlRow& lv : levels) {
             if (lv.value(0).toInt() != h.levels.size() + 1)
-                badMetadata(QStringLiteral("the levels of hierarchy \"%1\" are not numbered 1, 2, 3...").arg(h.name));
+                badMetadata(
+                    QCoreApplication::translate("olap", "the levels of hierarchy \"%1\" are not numbered 1, 2, 3...")
+                        .arg(h.name));
             Level level;
-            level.name = required(lv, 1, QStringLiteral("a level name"));
+            level.name = required(lv, 1, QCoreApplication::translate("olap", "a level name"));
             level.caption = orName(text(lv, 2), level.name);
             h.levels.append(level);
-            storage.levels.append({required(lv, 3, QStringLiteral("the key column of level ") + level.name),
-                                   text(lv, 4), text(lv, 5)});
+            storage.levels.append(
+                {required(lv, 3, QCoreApplication::translate("olap", "the key column of level %1").arg(level.name)),
+                 text(lv, 4), text(lv, 5)});
         }
         if (h.levels.isEmpty())
             badMetadata(QStringLiteral("hierarchy \"%1\" has no levels").arg(h.name));
@@ -155,7 +164,7 @@ CubeDefinition readCubeDefinition(const SqlRunner& run, const QString& tablePref
                                      .arg(tablePrefix),
                                  cube)) {
         Measure m;
-        m.name = required(row, 0, QStringLiteral("a measure name"));
+        m.name = required(row, 0, QCoreApplication::translate("olap", "a measure name"));
         m.caption = orName(text(row, 1), m.name);
         const auto aggregate = aggregateFromName(text(row, 3));
         if (!aggregate)
@@ -173,11 +182,13 @@ CubeDefinition readCubeDefinition(const SqlRunner& run, const QString& tablePref
 
 void raiseDuplicateKey(const QString& place, const QString& table, const QString& key)
 {
-    platform::raiseError(platform::err::Unspecified,
-                         QStringLiteral("In %1, the dimension table \"%2\" holds the key \"%3\" more than once. "
-                                        "The keys of a dimension table must be unique.")
-                             .arg(place, table, key),
-                         QStringLiteral("CubeDefinition"));
+    platform::raiseError(
+        platform::err::Unspecified,
+        QCoreApplication::translate("olap",
+                                    "In %1, the dimension table \"%2\" holds the key \"%3\" more than once. "
+                                    "The keys of a dimension table must be unique.")
+            .arg(place, table, key),
+        QStringLiteral("CubeDefinition"));
 }
 
 }

@@ -3,13 +3,14 @@
 
 #include "platform/VbError.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <exception>
 #include <functional>
 #include <optional>
-#include <thread>
 #include <sqlite3.h>
+#include <thread>
 #include <unordered_map>
 
 namespace olap {
@@ -183,7 +184,7 @@ KeyMap readDimension(SqliteDatabase& db, const CubeDefinition& def, const Dimens
     int row = 0;
     while (st.next()) {
         if (!keys.insert(st, 0, row++)) {
-            raiseDuplicateKey(QStringLiteral("the cube file \"%1\"").arg(db.path()),
+            raiseDuplicateKey(QCoreApplication::translate("olap", "the cube file \"%1\"").arg(db.path()),
                               def.hierarchies[group.hierarchies.front()].dimensionTable, st.text(0));
         }
         int column = 1;
@@ -534,15 +535,14 @@ std::vector<Stretch> stretches(SqliteDatabase& db, const CubeDefinition& def, Re
     const quint64 distance = quint64(last) - quint64(first);
     if (threads == 1 || distance < 2 * kRowsPerStretch - 1)
         return {Stretch{QString(), size_t(count)}};
-    const auto offset = [&](unsigned t) {
-        return distance / threads * t + distance % threads * t / threads;
-    };
+    const auto offset = [&](unsigned t) { return distance / threads * t + distance % threads * t / threads; };
     std::vector<Stretch> result;
     for (unsigned t = 0; t < threads; ++t) {
         const quint64 from = offset(t);
         const quint64 to = t + 1 == threads ? distance : offset(t + 1) - 1;
         // Rows spread over the rowids in proportion, as far as the reservation can tell.
-        const long double share = (static_cast<long double>(to - from) + 1.0L) / (static_cast<long double>(distance) + 1.0L);
+        const long double share =
+            (static_cast<long double>(to - from) + 1.0L) / (static_cast<long double>(distance) + 1.0L);
         const quint64 expected = std::min<quint64>(quint64(share * static_cast<long double>(count)) + 1, count);
         result.push_back({QStringLiteral("WHERE rowid BETWEEN %1 AND %2")
                               .arg(qint64(quint64(first) + from))
@@ -585,29 +585,32 @@ CubeDefinition checkedDefinition(SqliteDatabase& db)
     const QString& path = db.path();
     if (db.pragma("application_id") != kCubeFileApplicationId)
         platform::raiseError(platform::err::Unspecified,
-                             QStringLiteral("\"%1\" is not a cube file.").arg(path), QStringLiteral("CubeFile"));
-    if (const qint64 version = db.pragma("user_version"); version != kCubeFileFormatVersion)
-        platform::raiseError(platform::err::Unspecified,
-                             QStringLiteral("The cube file \"%1\" has format %2, which this program cannot read.")
-                                 .arg(path)
-                                 .arg(version),
+                             QCoreApplication::translate("olap", "\"%1\" is not a cube file.").arg(path),
                              QStringLiteral("CubeFile"));
+    if (const qint64 version = db.pragma("user_version"); version != kCubeFileFormatVersion)
+        platform::raiseError(
+            platform::err::Unspecified,
+            QCoreApplication::translate("olap", "The cube file \"%1\" has format %2, which this program cannot read.")
+                .arg(path, QString::number(version)),
+            QStringLiteral("CubeFile"));
     // The metadata is read whole before anything else; only tables, whose reading ends, may hold it.
     for (const char* table : {"olap_cube", "olap_dimension", "olap_hierarchy", "olap_level", "olap_measure"}) {
         const QString type = db.objectType(QLatin1String(table));
         if (type.compare(QLatin1String("table"), Qt::CaseInsensitive) != 0)
-            platform::raiseError(platform::err::Unspecified,
-                                 QStringLiteral("The cube file \"%1\" has no table %2%3.")
-                                     .arg(path, QLatin1String(table),
-                                          type.isEmpty() ? QString() : QStringLiteral(" (it is a %1)").arg(type)),
-                                 QStringLiteral("CubeFile"));
+            platform::raiseError(
+                platform::err::Unspecified,
+                QCoreApplication::translate("olap", "The cube file \"%1\" has no table %2%3.")
+                    .arg(path, QLatin1String(table),
+                         type.isEmpty() ? QString() : QCoreApplication::translate("olap", " (it is a %1)").arg(type)),
+                QStringLiteral("CubeFile"));
     }
     const SqlRunner run = [&db](const QString& sql, const QStringList& params) { return db.rows(sql, params); };
     const QStringList names = readCubeNames(run, QString());
     if (names.size() != 1)
-        platform::raiseError(platform::err::Unspecified,
-                             QStringLiteral("The cube file \"%1\" must hold exactly one cube.").arg(path),
-                             QStringLiteral("CubeFile"));
+        platform::raiseError(
+            platform::err::Unspecified,
+            QCoreApplication::translate("olap", "The cube file \"%1\" must hold exactly one cube.").arg(path),
+            QStringLiteral("CubeFile"));
     return readCubeDefinition(run, QString(), names.front());
 }
 
@@ -647,7 +650,7 @@ namespace {
 
 // Every refusal of a cube file names it, also where the metadata reader, which serves the
 // server too, does not know the file; its source "CubeFile" tells it from a provider failure.
-template <typename Work>
+template<typename Work>
 auto namingTheFile(const QString& path, const Work& work)
 {
     try {
@@ -658,7 +661,7 @@ auto namingTheFile(const QString& path, const Work& work)
             throw;
         const QString description = e.description().contains(path)
             ? e.description()
-            : QStringLiteral("The cube file \"%1\" cannot be used: %2").arg(path, e.description());
+            : QCoreApplication::translate("olap", "The cube file \"%1\" cannot be used: %2").arg(path, e.description());
         platform::raiseError(e.number(), description, kCubeFile);
     }
 }

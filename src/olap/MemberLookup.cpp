@@ -2,6 +2,7 @@
 
 #include "platform/VbError.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace olap {
@@ -12,7 +13,7 @@ QVector<Member> listMembers(const CubeDefinition& cube, const std::vector<Hierar
     const int h = cube.hierarchyIndex(hierarchy);
     if (h < 0)
         platform::raiseError(platform::err::Unspecified,
-                             QStringLiteral("The cube has no hierarchy \"%1\".").arg(hierarchy),
+                             QCoreApplication::translate("olap", "The cube has no hierarchy \"%1\".").arg(hierarchy),
                              QStringLiteral("CubeSource"));
     const HierarchyIndex& index = indexes[size_t(h)];
     QVector<Member> result;

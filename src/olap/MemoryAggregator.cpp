@@ -3,6 +3,7 @@
 #include "olap/WorkerPool.h"
 #include "platform/VbError.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <atomic>
 #include <cmath>
@@ -328,7 +329,7 @@ void Aggregation::prepareFields()
     }
     if (space > (long double)(uint64_t(1) << 62))
         platform::raiseError(platform::err::Unspecified,
-                             QStringLiteral("The query has too many member combinations."),
+                             QCoreApplication::translate("olap", "The query has too many member combinations."),
                              QStringLiteral("CubeSource"));
     m_dense = m_space <= kDenseCodes;
     const auto sorted = [](const Axis& a) { return a.sortByValue != SortOrder::None && a.sortByMeasure.has_value(); };

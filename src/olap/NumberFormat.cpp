@@ -89,11 +89,15 @@ QString formatSection(double value, const QString& section, const QLocale& local
         if (c == u'"') { quoted = !quoted; continue; }
         if (quoted) continue;
         if (c == u'\\') { ++i; continue; }
-        if (c == u'%') { percent = true; continue; }
+        if (c == u'%') {
+            percent = true;
+            continue;
+        }
         if ((c == u'E' || c == u'e') && i + 1 < section.size()
             && (section.at(i + 1) == u'+' || section.at(i + 1) == u'-'))
             inExponent = true;
-        if (inExponent) continue;
+        if (inExponent)
+            continue;
         const bool numeric = isDigitPlaceholder(c) || c == u'.' || (c == u',' && first >= 0);
         if (numeric) {
             if (first < 0) first = i;

@@ -3,8 +3,9 @@
 #include "olap/WorkerPool.h"
 #include "platform/VbError.h"
 
-#include <libpq-fe.h>
+#include <QCoreApplication>
 #include <algorithm>
+#include <libpq-fe.h>
 #include <memory>
 #include <vector>
 
@@ -52,7 +53,7 @@ PgConnection::PgConnection(const DataSource& source)
     // expand_dbname 0: a database name is only ever a name, never a connection string.
     m_conn = PQconnectdbParams(keyPtrs.data(), valuePtrs.data(), 0);
     if (!m_conn)
-        serverError(QStringLiteral("Out of memory while connecting to the cube server."));
+        serverError(QCoreApplication::translate("olap", "Out of memory while connecting to the cube server."));
     if (PQstatus(m_conn) != CONNECTION_OK) {
         const QString message = QString::fromUtf8(PQerrorMessage(m_conn));
         PQfinish(m_conn);

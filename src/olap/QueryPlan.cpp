@@ -2,13 +2,16 @@
 
 #include "platform/VbError.h"
 
+#include <QCoreApplication>
+
 namespace olap {
 
 namespace {
 
 [[noreturn]] void badQuery(const QString& why)
 {
-    platform::raiseError(platform::err::Unspecified, QStringLiteral("The query is not valid: ") + why,
+    platform::raiseError(platform::err::Unspecified,
+                         QCoreApplication::translate("olap", "The query is not valid: ") + why,
                          QStringLiteral("CubeSource"));
 }
 
@@ -16,7 +19,7 @@ int hierarchyOrThrow(const CubeDefinition& cube, const QString& name)
 {
     const int h = cube.hierarchyIndex(name);
     if (h < 0)
-        badQuery(QStringLiteral("the cube has no hierarchy \"%1\"").arg(name));
+        badQuery(QCoreApplication::translate("olap", "the cube has no hierarchy \"%1\"").arg(name));
     return h;
 }
 
@@ -138,7 +141,7 @@ QueryPlan QueryPlan::build(const CubeDefinition& cube, const std::vector<Hierarc
     for (const QString& name : query.measures) {
         const int m = cube.measureIndex(name);
         if (m < 0)
-            badQuery(QStringLiteral("the cube has no measure \"%1\"").arg(name));
+            badQuery(QCoreApplication::translate("olap", "the cube has no measure \"%1\"").arg(name));
         plan.measures.push_back(m);
     }
     return plan;

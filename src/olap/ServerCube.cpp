@@ -5,6 +5,7 @@
 #include "olap/PgConnection.h"
 #include "olap/ServerSql.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 namespace olap {
@@ -33,8 +34,8 @@ void refuseDuplicateKeys(PgConnection& connection, const CubeDefinition& cube)
             QStringLiteral("SELECT CAST(%1 AS text) FROM %2 WHERE %1 IS NOT NULL GROUP BY %1 HAVING COUNT(*) > 1 LIMIT 1")
                 .arg(key, quoteIdentifier(h.dimensionTable, true)));
         if (!twice.isEmpty())
-            raiseDuplicateKey(QStringLiteral("the catalog \"%1\"").arg(connection.database()), h.dimensionTable,
-                              twice[0].value(0).toString());
+            raiseDuplicateKey(QCoreApplication::translate("olap", "the catalog \"%1\"").arg(connection.database()),
+                              h.dimensionTable, twice[0].value(0).toString());
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/VbError.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <atomic>
@@ -48,7 +49,7 @@ SqliteDatabase::SqliteDatabase(const QString& path) : m_path(path)
 {
     if (!QFileInfo(path).isFile())
         platform::raiseError(platform::err::Unspecified,
-                             QStringLiteral("The cube file \"%1\" does not exist.").arg(path),
+                             QCoreApplication::translate("olap", "The cube file \"%1\" does not exist.").arg(path),
                              QStringLiteral("CubeFile"));
     const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db,
                                    SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
@@ -56,9 +57,10 @@ SqliteDatabase::SqliteDatabase(const QString& path) : m_path(path)
         const QString message = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QStringLiteral("out of memory");
         sqlite3_close(m_db);
         m_db = nullptr;
-        platform::raiseError(platform::err::Unspecified,
-                             QStringLiteral("The cube file \"%1\" cannot be opened: %2").arg(path, message),
-                             QStringLiteral("CubeFile"));
+        platform::raiseError(
+            platform::err::Unspecified,
+            QCoreApplication::translate("olap", "The cube file \"%1\" cannot be opened: %2").arg(path, message),
+            QStringLiteral("CubeFile"));
     }
     // A quoted name that matches no column must be an error, not a text constant, or a
     // metadata typo would give every member the column's name as its key.
@@ -77,14 +79,15 @@ SqliteDatabase::~SqliteDatabase()
 void SqliteDatabase::fail(const QString& what) const
 {
     if (m_timedOut)
-        platform::raiseError(platform::err::Unspecified,
-                             QStringLiteral("The cube file \"%1\" does not answer: reading it gave nothing for %2 "
-                                            "seconds, so it was stopped.")
-                                 .arg(m_path)
-                                 .arg(double(answerLimit().count()) / 1000.0),
-                             QStringLiteral("CubeFile"));
+        platform::raiseError(
+            platform::err::Unspecified,
+            QCoreApplication::translate("olap",
+                                        "The cube file \"%1\" does not answer: reading it gave nothing "
+                                        "for %2 seconds, so it was stopped.")
+                .arg(m_path, QString::number(double(answerLimit().count()) / 1000.0)),
+            QStringLiteral("CubeFile"));
     platform::raiseError(platform::err::Unspecified,
-                         QStringLiteral("The cube file \"%1\" cannot be used (%2): %3")
+                         QCoreApplication::translate("olap", "The cube file \"%1\" cannot be used (%2): %3")
                              .arg(m_path, what, QString::fromUtf8(sqlite3_errmsg(m_db))),
                          QStringLiteral("CubeFile"));
 }
@@ -163,5 +166,4 @@ QString SqliteDatabase::objectType(const QString& name)
     Statement st(*this, QStringLiteral("SELECT type FROM sqlite_schema WHERE name = ?1 COLLATE NOCASE"), {name});
     return st.next() ? st.text(0) : QString();
 }
-
 }

@@ -12,10 +12,9 @@ namespace pivot {
 
 namespace {
 
-// Errors are raised in the name of the component, and their texts are the component's.
+// Errors are raised in the name of the component, and their texts are the component's (translated
+// under the pivot table's context, spelled out at each call so that lupdate sees it).
 const QString Source = QStringLiteral("PivotTable");
-constexpr char Context[] = "pivot::PivotTable";
-
 }
 
 PivotController::PivotController(QObject* parent) : QObject(parent)
@@ -45,20 +44,23 @@ void PivotController::setConnectionString(const QString& connectionString)
 QStringList PivotController::dataMemberStrings() const
 {
     if (m_state.connectionString.isEmpty())
-        platform::raiseError(platform::err::Unspecified,
-                             QCoreApplication::translate(Context, "The pivot table has no connection string"), Source);
+        platform::raiseError(
+            platform::err::Unspecified,
+            QCoreApplication::translate("pivot::PivotTable", "The pivot table has no connection string"), Source);
     return cubeLister()(m_state.connectionString);
 }
 
 void PivotController::setDataMember(const QString& dataMember)
 {
     if (m_state.connectionString.isEmpty())
-        platform::raiseError(platform::err::Unspecified,
-                             QCoreApplication::translate(Context, "The pivot table has no connection string"), Source);
+        platform::raiseError(
+            platform::err::Unspecified,
+            QCoreApplication::translate("pivot::PivotTable", "The pivot table has no connection string"), Source);
     std::unique_ptr<olap::CubeSource> source = cubeOpener()(m_state.connectionString, dataMember);
     if (!source)
-        platform::raiseError(platform::err::Unspecified,
-                             QCoreApplication::translate(Context, "Cube %1 cannot be opened").arg(dataMember), Source);
+        platform::raiseError(
+            platform::err::Unspecified,
+            QCoreApplication::translate("pivot::PivotTable", "Cube %1 cannot be opened").arg(dataMember), Source);
     setCubeSource(std::move(source), dataMember);
 }
 
@@ -121,8 +123,9 @@ void PivotController::setXmlData(const QString& xml)
 {
     std::optional<PivotState> state = readPivotXml(xml);
     if (!state)
-        platform::raiseError(platform::err::NoInterface,
-                             QCoreApplication::translate(Context, "The pivot table cannot use this XML data"), Source);
+        platform::raiseError(
+            platform::err::NoInterface,
+            QCoreApplication::translate("pivot::PivotTable", "The pivot table cannot use this XML data"), Source);
 
     const bool sameCube = m_source && state->connectionString == withoutPassword(m_state.connectionString)
         && state->dataMember == m_state.dataMember;
@@ -141,7 +144,8 @@ void PivotController::setXmlData(const QString& xml)
     const olap::CubeSchema* schema = sameCube ? &m_source->schema() : (source ? &source->schema() : nullptr);
     if (schema && !fitsSchema(state->layout, *schema))
         platform::raiseError(platform::err::NoInterface,
-                             QCoreApplication::translate(Context, "The XML data does not fit cube %1").arg(state->dataMember),
+                             QCoreApplication::translate("pivot::PivotTable", "The XML data does not fit cube %1")
+                                 .arg(state->dataMember),
                              Source);
 
     if (!sameCube) {
@@ -510,7 +514,7 @@ void PivotController::publish(QueryOutcome outcome)
     // A result that does not match its own shape would be read out of bounds.
     const size_t expected = size_t(cells->rows.size()) * size_t(cells->columns.size()) * size_t(cells->measures.size());
     if (cells->values.size() != expected) {
-        m_error = QCoreApplication::translate(Context, "The cube returned an incomplete result");
+        m_error = QCoreApplication::translate("pivot::PivotTable", "The cube returned an incomplete result");
         *cells = olap::CellSet();
     }
     const auto levels = [this](const QString& hierarchy) { return levelCount(hierarchy); };

@@ -61,10 +61,14 @@ std::optional<QString> decodeText(QStringView text)
         for (QChar digit : text.mid(i + 2, 4)) {
             const char16_t d = digit.unicode();
             int value = 0;
-            if (d >= u'0' && d <= u'9') value = d - u'0';
-            else if (d >= u'a' && d <= u'f') value = d - u'a' + 10;
-            else if (d >= u'A' && d <= u'F') value = d - u'A' + 10;
-            else return std::nullopt;
+            if (d >= u'0' && d <= u'9')
+                value = d - u'0';
+            else if (d >= u'a' && d <= u'f')
+                value = d - u'a' + 10;
+            else if (d >= u'A' && d <= u'F')
+                value = d - u'A' + 10;
+            else
+                return std::nullopt;
             code = char16_t(code * 16 + value);
         }
         out += QChar(code);
@@ -207,9 +211,12 @@ public:
         PivotState state;
         while (m_ok && m_reader.readNextStartElement()) {
             const auto name = m_reader.name();
-            if (name == u"connection") state.connectionString = elementText();
-            else if (name == u"datamember") state.dataMember = elementText();
-            else if (name == u"title") state.title = elementText();
+            if (name == u"connection")
+                state.connectionString = elementText();
+            else if (name == u"datamember")
+                state.dataMember = elementText();
+            else if (name == u"title")
+                state.title = elementText();
             else if (name == u"panels") readPanels(state);
             else if (name == u"rows") readAxis(state.layout.rows);
             else if (name == u"columns") readAxis(state.layout.columns);

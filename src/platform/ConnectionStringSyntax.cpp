@@ -109,7 +109,7 @@ QString quoteValue(const QString& value)
 {
     // "=" first would be read as part of a "==" in the key.
     const bool plain = !value.contains(QLatin1Char(';')) && value == value.trimmed()
-                       && (value.isEmpty() || (!isQuote(value.front()) && value.front() != QLatin1Char('=')));
+        && (value.isEmpty() || (!isQuote(value.front()) && value.front() != QLatin1Char('=')));
     if (plain)
         return value;
     QString quoted = value;

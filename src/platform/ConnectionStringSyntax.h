@@ -19,11 +19,11 @@ enum class Problem { None, NoValue, NoKeyword, OpenQuote, TextAfterQuote };
 
 struct Item
 {
-    QString key;               // trimmed, as written (not lower-cased)
+    QString key;   // trimmed, as written (not lower-cased)
     QString value;
-    qsizetype begin = 0;       // the key's first character
-    qsizetype valueBegin = 0;  // after "=" and the blanks that follow it
-    qsizetype end = 0;         // the ";" that ends the item, or the end of the text
+    qsizetype begin = 0;        // the key's first character
+    qsizetype valueBegin = 0;   // after "=" and the blanks that follow it
+    qsizetype end = 0;          // the ";" that ends the item, or the end of the text
     Problem problem = Problem::None;
 };
 

@@ -4,6 +4,7 @@
 #include "platform/SpecialFolders.h"
 #include "platform/VbError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -33,7 +34,8 @@ void requireListable(const QString& path)
     if (!dir) {
         const int cause = errno;
         raiseError(err::PermissionDenied,
-                   QStringLiteral("The folder \"%1\" cannot be read: %2").arg(path, QString::fromLocal8Bit(std::strerror(cause))),
+                   QCoreApplication::translate("platform", "The folder \"%1\" cannot be read: %2")
+                       .arg(path, QString::fromLocal8Bit(std::strerror(cause))),
                    path);
     }
     ::closedir(dir);

@@ -16,7 +16,6 @@ Q_DECLARE_LOGGING_CATEGORY(programming)
 // Never for what a user, a file or the system can cause: those are failures (Result).
 // A macro rather than std::source_location, which the fuzzing build's clang cannot give.
 bool softAssert(bool condition, const char* what, const char* file, int line);
-
 }
 
 #define SOFT_ASSERT(condition) ::platform::softAssert(static_cast<bool>(condition), #condition, __FILE__, __LINE__)

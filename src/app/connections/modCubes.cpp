@@ -10,9 +10,9 @@
 #include "common/modFileHandling.h"
 #include "common/modScriptingDic.h"
 #include "common/subEndProgram.h"
+#include "lang/AnsiCodePage.h"
 #include "olap/Catalog.h"
 #include "olap/Connection.h"
-#include "lang/AnsiCodePage.h"
 #include "platform/AtomicFile.h"
 #include "platform/CodePages.h"
 #include "platform/MessageBox.h"
@@ -20,6 +20,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -194,8 +195,11 @@ namespace {
 // where to change it; then the program ends as failed.
 [[noreturn]] void endWithServerMessage(const QString& what)
 {
-    modAssistant::subShowAlert(nullptr, what + QStringLiteral("\r\n\r\nThe server and the database are named in ")
-                                            + serverNameFile() + QLatin1Char('.'));
+    modAssistant::subShowAlert(
+        nullptr,
+        what + QStringLiteral("\r\n\r\n")
+            + QCoreApplication::translate("connections", "The server and the database are named in %1.")
+                  .arg(serverNameFile()));
     modMain::subEndProgram(modMain::EndCause::Failure);
 }
 
@@ -228,10 +232,11 @@ void subGetServerCubes()
     }
     if (gdicCubes.Count() == 0) {
         // Nothing to show, on this start and every later one: say what to change and where.
-        QString text = QStringLiteral("The database ") + gstrDatabase + QStringLiteral(" on the server ")
-                       + gstrServerName + QStringLiteral(" holds no cube.");
+        QString text = QCoreApplication::translate("connections", "The database %1 on the server %2 holds no cube.")
+                           .arg(gstrDatabase, gstrServerName);
         if (skip.pending())
-            text += QStringLiteral("\r\nThe error message is: \r\n") + skip.description();
+            text += QStringLiteral("\r\n") + QCoreApplication::translate("connections", "The error message is: ")
+                + QStringLiteral("\r\n") + skip.description();
         endWithServerMessage(text);
     }
 }

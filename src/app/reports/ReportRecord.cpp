@@ -2,6 +2,7 @@
 
 #include "platform/CodePages.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 #include <QStringList>
 #include <QtEndian>
@@ -112,8 +113,8 @@ bool fail(QString* error, const QString& why)
 
 QString compose(const cOLAPReport& report, const Context& context)
 {
-    return head(report, context) + kFieldSeparator + report.ReportDescription + kDescriptionSeparator + report.ReportType
-        + kDescriptionSeparator + report.ReportCategory + kDescriptionSeparator;
+    return head(report, context) + kFieldSeparator + report.ReportDescription + kDescriptionSeparator
+        + report.ReportType + kDescriptionSeparator + report.ReportCategory + kDescriptionSeparator;
 }
 
 QByteArray encode(const cOLAPReport& report, const Context& context)
@@ -146,22 +147,25 @@ bool decode(const QByteArray& bytes, const Context& context, cOLAPReport& report
 
     if (context.layout == Layout::Version9) {
         if (fields.size() < 4)
-            return fail(error, QStringLiteral("The report has %1 of its 4 fields.").arg(fields.size()));
+            return fail(
+                error, QCoreApplication::translate("reports", "The report has %1 of its 4 fields.").arg(fields.size()));
         const auto viewType = toNumber<qint32>(fields[1]);
         const auto graphType = toNumber<qint16>(fields[2]);
         const auto listIndex = toNumber<qint16>(fields[3]);
         if (!viewType || !graphType || !listIndex)
-            return fail(error, QStringLiteral("The report's view mode or chart type is not a number."));
+            return fail(
+                error, QCoreApplication::translate("reports", "The report's view mode or chart type is not a number."));
         read.PivotXML = fields[0];
         read.ViewType = *viewType;
         read.GraphType = *graphType;
         read.GraphListIndex = *listIndex;
     } else {
         if (fields.size() < 3)
-            return fail(error, QStringLiteral("The report has %1 of its 3 fields.").arg(fields.size()));
+            return fail(
+                error, QCoreApplication::translate("reports", "The report has %1 of its 3 fields.").arg(fields.size()));
         const auto viewType = toNumber<qint32>(fields[2]);
         if (!viewType)
-            return fail(error, QStringLiteral("The report's view mode is not a number."));
+            return fail(error, QCoreApplication::translate("reports", "The report's view mode is not a number."));
         read.GraphXML = fields[0];
         read.PivotXML = renewProvider(fields[1], context.provider);
         read.ViewType = *viewType;
@@ -185,12 +189,14 @@ bool decode(const QByteArray& bytes, const Context& context, cOLAPReport& report
 QString unreadableReason(const cOLAPReport& report, const Context& context)
 {
     const auto holdsSeparators = [](const QString& part) {
-        return QStringLiteral("%1 holds \"***\", \"XYZ\" or \"XXX\", which the report file keeps for itself.")
+        return QCoreApplication::translate(
+                   "reports", "%1 holds \"***\", \"XYZ\" or \"XXX\", which the report file keeps for itself.")
             .arg(part);
     };
-    const QString pivotPart = QStringLiteral("The pivot table (the name of its cube, server or database, a member or a title)");
-    const QString chartPart = QStringLiteral("The chart");
-    const QString descriptionPart = QStringLiteral("The description, type or category");
+    const QString pivotPart = QCoreApplication::translate(
+        "reports", "The pivot table (the name of its cube, server or database, a member or a title)");
+    const QString chartPart = QCoreApplication::translate("reports", "The chart");
+    const QString descriptionPart = QCoreApplication::translate("reports", "The description, type or category");
     const bool xp = context.layout == Layout::Components10And11;
     if (report.PivotXML.contains(kFieldSeparator))
         return holdsSeparators(pivotPart);
@@ -212,9 +218,8 @@ QString unreadableReason(const cOLAPReport& report, const Context& context)
         || back.ReportCategory != report.ReportCategory)
         return holdsSeparators(descriptionPart);
     if (back.ViewType != report.ViewType
-        || (!xp
-            && (back.GraphType != report.GraphType || back.GraphListIndex != report.GraphListIndex)))
-        return QStringLiteral("The view mode or chart type cannot be stored.");
+        || (!xp && (back.GraphType != report.GraphType || back.GraphListIndex != report.GraphListIndex)))
+        return QCoreApplication::translate("reports", "The view mode or chart type cannot be stored.");
     return {};
 }
 
@@ -227,17 +232,17 @@ QString reportNameFromFileName(const QString& fileName)
 QString unsafeReportNameReason(const QString& name)
 {
     if (name.isEmpty())
-        return QStringLiteral("A report needs a name.");
+        return QCoreApplication::translate("reports", "A report needs a name.");
     if (name == QLatin1String(".") || name == QLatin1String(".."))
-        return QStringLiteral("\"%1\" cannot be the name of a report.").arg(name);
+        return QCoreApplication::translate("reports", "\"%1\" cannot be the name of a report.").arg(name);
     for (const QChar c : name) {
         if (c == QLatin1Char('/') || c == QLatin1Char('\\'))
-            return QStringLiteral("A report name cannot contain \"/\" or \"\\\".");
+            return QCoreApplication::translate("reports", "A report name cannot contain \"/\" or \"\\\".");
         if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            return QStringLiteral("A report name cannot contain control characters.");
+            return QCoreApplication::translate("reports", "A report name cannot contain control characters.");
     }
     if ((name + QStringLiteral(".txt")).toUtf8().size() > 255)
-        return QStringLiteral("The report name is too long.");
+        return QCoreApplication::translate("reports", "The report name is too long.");
     return {};
 }
 

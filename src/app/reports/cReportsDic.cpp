@@ -11,6 +11,7 @@
 #include "platform/Services.h"
 
 #include <QCollator>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
@@ -82,8 +83,8 @@ void cReportsDic::readFolder(const QString& folder)
         if (!report->ReadReport(path, &why)) {
             m_skipped.append(path + QStringLiteral(": ") + why);
         } else if (dicViews.Exists(report->Key())) {
-            m_skipped.append(path + QStringLiteral(": another file holds the report \"") + report->ViewName
-                             + QStringLiteral("\" already."));
+            m_skipped.append(QCoreApplication::translate("reports", "%1: another file holds the report \"%2\" already.")
+                                 .arg(path, report->ViewName));
         } else {
             dicViews.Add(report->Key(), report);
         }

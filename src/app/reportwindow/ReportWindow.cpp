@@ -29,8 +29,8 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -78,28 +78,94 @@ ReportWindow::ReportWindow(const ReportWindowProfile& profile) : m_profile(profi
 
 ReportWindow::~ReportWindow() = default;
 
-QTreeWidget* ReportWindow::treReports() const { return m->treReports; }
-ImageList* ReportWindow::imgCubeReports() const { return m->imgCubeReports; }
-pivot::PivotTable* ReportWindow::pivReports() const { return m->pivReports; }
-chart::ChartSpace* ReportWindow::excChart() const { return m->excChart; }
-QRadioButton* ReportWindow::optBoth() const { return m->optBoth; }
-QRadioButton* ReportWindow::optPivot() const { return m->optPivot; }
-QRadioButton* ReportWindow::optGraph() const { return m->optGraph; }
-QPushButton* ReportWindow::cmdAddReport() const { return m->cmdAddReport; }
-QPushButton* ReportWindow::cmdRemoveReport() const { return m->cmdRemoveReport; }
-QPushButton* ReportWindow::cmdInfo() const { return m->cmdInfo; }
-QComboBox* ReportWindow::cmbGraphType() const { return m->cmbGraphType; }
-QLabel* ReportWindow::lblReports() const { return m->lblReports; }
-QLabel* ReportWindow::lblWebLink() const { return m->lblWebLink; }
-QLabel* ReportWindow::imgLogo() const { return m->imgLogo; }
-QMenu* ReportWindow::mnuTools() const { return m->mnuTools; }
-QAction* ReportWindow::mnuSavePicture() const { return m->mnuSavePicture; }
-QAction* ReportWindow::mnuPrint() const { return m->mnuPrint; }
-QMenu* ReportWindow::mnuHelp() const { return m->mnuHelp; }
-QCheckBox* ReportWindow::chkDisplayZeroValues() const { return m->chkDisplayZeroValues; }
-QPushButton* ReportWindow::cmdDrillThrough() const { return m->cmdDrillThrough; }
-QLabel* ReportWindow::imgBG() const { return m->imgBG; }
-QAction* ReportWindow::mnuZelbrin() const { return m->mnuZelbrin; }
+QTreeWidget* ReportWindow::treReports() const
+{
+    return m->treReports;
+}
+ImageList* ReportWindow::imgCubeReports() const
+{
+    return m->imgCubeReports;
+}
+pivot::PivotTable* ReportWindow::pivReports() const
+{
+    return m->pivReports;
+}
+chart::ChartSpace* ReportWindow::excChart() const
+{
+    return m->excChart;
+}
+QRadioButton* ReportWindow::optBoth() const
+{
+    return m->optBoth;
+}
+QRadioButton* ReportWindow::optPivot() const
+{
+    return m->optPivot;
+}
+QRadioButton* ReportWindow::optGraph() const
+{
+    return m->optGraph;
+}
+QPushButton* ReportWindow::cmdAddReport() const
+{
+    return m->cmdAddReport;
+}
+QPushButton* ReportWindow::cmdRemoveReport() const
+{
+    return m->cmdRemoveReport;
+}
+QPushButton* ReportWindow::cmdInfo() const
+{
+    return m->cmdInfo;
+}
+QComboBox* ReportWindow::cmbGraphType() const
+{
+    return m->cmbGraphType;
+}
+QLabel* ReportWindow::lblReports() const
+{
+    return m->lblReports;
+}
+QLabel* ReportWindow::lblWebLink() const
+{
+    return m->lblWebLink;
+}
+QLabel* ReportWindow::imgLogo() const
+{
+    return m->imgLogo;
+}
+QMenu* ReportWindow::mnuTools() const
+{
+    return m->mnuTools;
+}
+QAction* ReportWindow::mnuSavePicture() const
+{
+    return m->mnuSavePicture;
+}
+QAction* ReportWindow::mnuPrint() const
+{
+    return m->mnuPrint;
+}
+QMenu* ReportWindow::mnuHelp() const
+{
+    return m->mnuHelp;
+}
+QCheckBox* ReportWindow::chkDisplayZeroValues() const
+{
+    return m->chkDisplayZeroValues;
+}
+QPushButton* ReportWindow::cmdDrillThrough() const
+{
+    return m->cmdDrillThrough;
+}
+QLabel* ReportWindow::imgBG() const
+{
+    return m->imgBG;
+}
+QAction* ReportWindow::mnuZelbrin() const
+{
+    return m->mnuZelbrin;
+}
 
 void ReportWindow::createComponents()
 {

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -96,8 +97,7 @@ QIcon ImageList::ListImages(int index) const
 }
 
 ReportWindowControls::ReportWindowControls(QMainWindow& window, QWidget& area, const ReportWindowProfile& design)
-    : inner(&area)
-    , profile(design)
+    : inner(&area), profile(design)
 {
     buildControls(window);
     buildMenus(window);
@@ -145,7 +145,7 @@ void ReportWindowControls::buildControls(QMainWindow& window)
 
     cmdAddReport = named<QPushButton>(inner, "cmdAddReport");
     cmdAddReport->setText(QStringLiteral("+"));
-    cmdAddReport->setToolTip(QStringLiteral("Saves the current report as a new report"));
+    cmdAddReport->setToolTip(QCoreApplication::translate("reportwindow", "Saves the current report as a new report"));
     optBoth = named<QRadioButton>(inner, "optBoth");
     optBoth->setText(QStringLiteral("Both"));
     optBoth->setChecked(true);

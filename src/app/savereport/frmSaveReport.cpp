@@ -1,12 +1,12 @@
 #include "app/savereport/frmSaveReport.h"
 
-#include "app/reportwindow/ReportWindowView.h"
 #include "app/reports/cOLAPReport.h"
 #include "app/reports/cReportsDic.h"
-#include "app/state/modGlobals.h"
+#include "app/reportwindow/ReportWindowView.h"
 #include "app/savereport/ReportSaver.h"
 #include "app/savereport/SaveReportControls.h"
 #include "app/savereport/htmleditor/ctlHTLMEditor.h"
+#include "app/state/modGlobals.h"
 #include "chart/ChartSpace.h"
 #include "common/ErrorBoundary.h"
 #include "common/modScriptingDic.h"
@@ -60,9 +60,7 @@ ViewState viewOfReportWindow()
 
 }
 
-frmSaveReport::frmSaveReport(QWidget* owner)
-    : QDialog(owner)
-    , m(std::make_unique<SaveReportControls>(this))
+frmSaveReport::frmSaveReport(QWidget* owner) : QDialog(owner), m(std::make_unique<SaveReportControls>(this))
 {
     setObjectName(QStringLiteral("frmSaveReport"));
     connect(m->cmbReportName, &uniCombo::Click, this, [this] { cmbReportName_Change("cmbReportName_Click"); });

@@ -16,6 +16,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,8 +38,7 @@ bool holdsLineBreakOrComma(const QString& text)
 }
 
 frmAnalysisServices::frmAnalysisServices(QWidget* parent)
-    : QDialog(parent)
-    , m(std::make_unique<ServerDialogControls>(this))
+    : QDialog(parent), m(std::make_unique<ServerDialogControls>(this))
 {
     setObjectName(QStringLiteral("frmAnalysisServices"));
     setWindowTitle(QStringLiteral("MS Analysis Server"));
@@ -148,15 +148,16 @@ void frmAnalysisServices::cmdOK_Click()
     // "ServerName.txt" keeps both names on one line, separated by a comma.
     if (holdsLineBreakOrComma(m->txtServer->text()) || holdsLineBreakOrComma(m->cmbDatabase->currentText())) {
         platform::services().messageBox->msgBox(
-            QStringLiteral("The server name and the database name cannot contain a comma or a line break: "
-                           "ServerName.txt could not hold them."),
+            QCoreApplication::translate("connections",
+                                        "The server name and the database name cannot contain a comma or "
+                                        "a line break: ServerName.txt could not hold them."),
             platform::mb::vbOKOnly | platform::mb::vbExclamation, modGlobals::gstrAppTitle);
         return;
     }
     if (m->cmbDatabase->currentText().isEmpty()) {
         platform::services().messageBox->msgBox(
-            QStringLiteral("Please list the databases of the server ") + m->txtServer->text()
-                + QStringLiteral(" and choose one."),
+            QCoreApplication::translate("connections", "Please list the databases of the server %1 and choose one.")
+                .arg(m->txtServer->text()),
             platform::mb::vbOKOnly | platform::mb::vbExclamation, modGlobals::gstrAppTitle);
         return;
     }
@@ -219,21 +220,68 @@ ServerChoice frmAnalysisServices::chosen() const
     return choice;
 }
 
-QLabel* frmAnalysisServices::lblIntro() const { return m->lblIntro; }
-QLabel* frmAnalysisServices::imgLogo() const { return m->imgLogo; }
-QLabel* frmAnalysisServices::lblServerName() const { return m->lblServerName; }
-QLineEdit* frmAnalysisServices::txtServer() const { return m->txtServer; }
-QCheckBox* frmAnalysisServices::chkIntegratedSecurity() const { return m->chkIntegratedSecurity; }
-QLabel* frmAnalysisServices::lblUserName() const { return m->lblUserName; }
-QLineEdit* frmAnalysisServices::txtUserName() const { return m->txtUserName; }
-QLabel* frmAnalysisServices::lblPassword() const { return m->lblPassword; }
-QLineEdit* frmAnalysisServices::txtPassword() const { return m->txtPassword; }
-QPushButton* frmAnalysisServices::cmdGetDatabases() const { return m->cmdGetDatabases; }
-QLabel* frmAnalysisServices::lblDatabase() const { return m->lblDatabase; }
-QComboBox* frmAnalysisServices::cmbDatabase() const { return m->cmbDatabase; }
-QLabel* frmAnalysisServices::lblXML6Missing() const { return m->lblXML6Missing; }
-QLabel* frmAnalysisServices::lblOLEDBMissing() const { return m->lblOLEDBMissing; }
-QPushButton* frmAnalysisServices::cmdOK() const { return m->cmdOK; }
-QPushButton* frmAnalysisServices::cmdCancel() const { return m->cmdCancel; }
-
+QLabel* frmAnalysisServices::lblIntro() const
+{
+    return m->lblIntro;
+}
+QLabel* frmAnalysisServices::imgLogo() const
+{
+    return m->imgLogo;
+}
+QLabel* frmAnalysisServices::lblServerName() const
+{
+    return m->lblServerName;
+}
+QLineEdit* frmAnalysisServices::txtServer() const
+{
+    return m->txtServer;
+}
+QCheckBox* frmAnalysisServices::chkIntegratedSecurity() const
+{
+    return m->chkIntegratedSecurity;
+}
+QLabel* frmAnalysisServices::lblUserName() const
+{
+    return m->lblUserName;
+}
+QLineEdit* frmAnalysisServices::txtUserName() const
+{
+    return m->txtUserName;
+}
+QLabel* frmAnalysisServices::lblPassword() const
+{
+    return m->lblPassword;
+}
+QLineEdit* frmAnalysisServices::txtPassword() const
+{
+    return m->txtPassword;
+}
+QPushButton* frmAnalysisServices::cmdGetDatabases() const
+{
+    return m->cmdGetDatabases;
+}
+QLabel* frmAnalysisServices::lblDatabase() const
+{
+    return m->lblDatabase;
+}
+QComboBox* frmAnalysisServices::cmbDatabase() const
+{
+    return m->cmbDatabase;
+}
+QLabel* frmAnalysisServices::lblXML6Missing() const
+{
+    return m->lblXML6Missing;
+}
+QLabel* frmAnalysisServices::lblOLEDBMissing() const
+{
+    return m->lblOLEDBMissing;
+}
+QPushButton* frmAnalysisServices::cmdOK() const
+{
+    return m->cmdOK;
+}
+QPushButton* frmAnalysisServices::cmdCancel() const
+{
+    return m->cmdCancel;
+}
 }

@@ -12,6 +12,7 @@
 #include "platform/Services.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QStyle>
 #include <QTreeWidget>
@@ -122,8 +123,8 @@ void tellSkippedFiles(const QStringList& skipped)
         return;
     lastTold = skipped;
     platform::services().messageBox->msgBox(
-        QStringLiteral("These report files and folders could not be read and were left out:\r\n\r\n")
-            + skipped.join(QStringLiteral("\r\n")),
+        QCoreApplication::translate("reports", "These report files and folders could not be read and were left out:")
+            + QStringLiteral("\r\n\r\n") + skipped.join(QStringLiteral("\r\n")),
         platform::mb::vbExclamation, gstrAppTitle);
 }
 
@@ -290,8 +291,10 @@ void subSetDefaultSel()
         if (gdicCubes.Count() == 0) {
             // Nothing to bind: say so instead of failing on a first cube that is not there.
             platform::services().messageBox->msgBox(
-                QStringLiteral("No cube was found in ") + gstrDataPath
-                    + QStringLiteral(".\r\nPut cube files (*.cub) in that folder, or name a cube server in ServerName.txt."),
+                QCoreApplication::translate("reports", "No cube was found in %1.").arg(gstrDataPath)
+                    + QStringLiteral("\r\n")
+                    + QCoreApplication::translate(
+                        "reports", "Put cube files (*.cub) in that folder, or name a cube server in ServerName.txt."),
                 platform::mb::vbInformation, gstrAppTitle);
             return;
         }

@@ -43,9 +43,7 @@ struct ctlHTLMEditor::Controls
 };
 
 ctlHTLMEditor::ctlHTLMEditor(QWidget* parent, EditorPrompts prompts)
-    : QWidget(parent)
-    , m(std::make_unique<Controls>())
-    , m_prompts(std::move(prompts))
+    : QWidget(parent), m(std::make_unique<Controls>()), m_prompts(std::move(prompts))
 {
     setObjectName(QStringLiteral("ctlHTLMEditor"));
     auto* editor = new RichTextEngine(this);
@@ -243,5 +241,4 @@ void ctlHTLMEditor::resizeEvent(QResizeEvent* event)
     ieeEditor()->resize(width(), height);
     m->txtHTML->resize(width(), height);
 }
-
 }
