@@ -1,5 +1,6 @@
 #include "controls/unitext/UniTextFiles.h"
 
+#include "ScratchFiles.h"
 #include "support/FileSizeLimit.h"
 
 #include <QDir>
@@ -12,27 +13,9 @@ using namespace unitext;
 
 namespace {
 
-class UniTextFiles : public ::testing::Test {
+class UniTextFiles : public ::testing::Test, protected ScratchFiles {
 protected:
-    QString path(const char* name) const { return m_dir.filePath(QString::fromLatin1(name)); }
-
-    QString write(const char* name, const QByteArray& bytes) const
-    {
-        QFile file(path(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path(name);
-    }
-
-    QByteArray read(const char* name) const
-    {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-
     QStringList entries() const { return QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden); }
-
-    QTemporaryDir m_dir;
 };
 
 }

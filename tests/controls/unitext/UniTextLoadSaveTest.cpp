@@ -1,5 +1,6 @@
 #include "controls/unitext/UniText.h"
 
+#include "ScratchFiles.h"
 #include "support/ByteText.h"
 
 #include <QFile>
@@ -11,23 +12,8 @@ using unitext::UniText;
 
 namespace {
 
-class UniTextLoadSave : public ::testing::Test {
+class UniTextLoadSave : public ::testing::Test, protected ScratchFiles {
 protected:
-    QString path(const char* name) const { return m_dir.filePath(QString::fromLatin1(name)); }
-    QString write(const char* name, const QByteArray& bytes) const
-    {
-        QFile file(path(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path(name);
-    }
-    QByteArray read(const char* name) const
-    {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-
-    QTemporaryDir m_dir;
     UniText box;
 };
 
