@@ -86,7 +86,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (const auto reread = parsed(masked)) {
         for (const QString& key : {QStringLiteral("password"), QStringLiteral("pwd")}) {
             const auto shown = reread->value(key);
-            FUZZ_CHECK(!shown || *shown == QStringLiteral("***") || shown->isEmpty(), masked);
+            // What follows the mask may join the masked value when the text is read again
+            // ("{a;b}x": the mask covers the braces, the parser's password ended at ";");
+            // that it is no part of a password is checked below.
+            FUZZ_CHECK(!shown || shown->startsWith(QStringLiteral("***")) || shown->isEmpty(), masked);
         }
     }
     checkNoPasswordLeft(report, masked, "the mask in a report");
