@@ -4,6 +4,7 @@
 #include "app/reports/cOLAPReport.h"
 
 #include <QTextDocument>
+#include <cctype>
 #include <gtest/gtest.h>
 
 using namespace savereport;
@@ -42,6 +43,14 @@ struct DescriptionCase
     const char* description;
     const char* stored;   // nullptr: refused
 };
+
+// Names the case in test listings by the letters of its text, not by its bytes in memory.
+void PrintTo(const DescriptionCase& c, std::ostream* os)
+{
+    for (const char* p = c.description; *p; ++p)
+        if (std::isalnum(static_cast<unsigned char>(*p)))
+            *os << *p;
+}
 
 class StoredDescriptionTest : public ::testing::TestWithParam<DescriptionCase>
 {
