@@ -11,7 +11,10 @@ namespace {
 QString outsideConnection(const QString& xml)
 {
     const qsizetype from = xml.indexOf(QLatin1String("<connection>"));
-    const qsizetype to = xml.indexOf(QLatin1String("</connection>"));
+    // The string itself may hold "</connection>"; the element ends where its CDATA does.
+    qsizetype to = xml.indexOf(QLatin1String("]]></connection>"));
+    if (to < 0)
+        to = xml.indexOf(QLatin1String("</connection>"));
     return from < 0 || to < from ? xml : xml.left(from) + xml.mid(to);
 }
 
