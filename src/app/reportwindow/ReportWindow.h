@@ -90,7 +90,6 @@ private:
     void connectHandlers();
     void loadWithTimer();
     void loadAtOnce();
-    void fillTreeAndBindChart();
     void enableReportCommands(bool enable);
     void handleLoadFailure(const std::exception& raised);
 
