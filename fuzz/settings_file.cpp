@@ -9,8 +9,15 @@
 #include "platform/RegistryStore.h"
 #include "platform/VbError.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+
+// The store writes through a file that is flushed to disk before it replaces the old one.
+// Durability is not what is fuzzed here, and a flush per input would hold the harness to a
+// few hundred inputs a second: these stand in for the C library's, for this binary alone.
+extern "C" int fsync(int) { return 0; }
+extern "C" int fdatasync(int) { return 0; }
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
@@ -23,14 +30,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     fuzz::Input input(data, size);
     const bool classesRoot = input.byte() & 1;
     const QString written = input.text();
+    // The settings layer caches each file it has read by path, size and modification time
+    // to the millisecond, and the file system's clock may not move for several of them:
+    // a file of the same size written again within that time would be taken for the one
+    // before. A user's hand edit and a restart are never that close to the program's own
+    // write, so every file here is given a time of its own.
     const QString folder = fuzz::scratchFolder() + QStringLiteral("/settings");
     QDir(folder).removeRecursively();
+    const auto stamp = [](const QString& path) {
+        static qint64 files = 0;
+        QFile file(path);
+        const bool stamped = file.open(QIODevice::ReadOnly)
+            && file.setFileTime(QDateTime::fromMSecsSinceEpoch(++files), QFileDevice::FileModificationTime);
+        FUZZ_CHECK(stamped, path);
+    };
     QDir().mkpath(folder);
+    const QString handEdited = folder + (classesRoot ? QStringLiteral("/HKCR.ini") : QStringLiteral("/HKCU.ini"));
     {
-        QFile file(folder + (classesRoot ? QStringLiteral("/HKCR.ini") : QStringLiteral("/HKCU.ini")));
+        QFile file(handEdited);
         file.open(QIODevice::WriteOnly);
         file.write(input.rest());
     }
+    stamp(handEdited);
 
     platform::RegistryStore store(folder);
     platform::RegistryStore::setCurrent(&store);
@@ -45,6 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (written.isValidUtf16()) {
         const QString key = QStringLiteral("Software\\Zelbrin\\Fuzz");
         store.setValue(platform::Hive::CurrentUser, key, QStringLiteral("Value"), written);
+        stamp(folder + QStringLiteral("/HKCU.ini"));
         const platform::RegistryStore reread(folder);
         const auto back = reread.value(platform::Hive::CurrentUser, key, QStringLiteral("Value"));
         FUZZ_CHECK(back == written, QStringLiteral("\"%1\" read back as \"%2\"").arg(written, back.value_or(QStringLiteral("(none)"))));

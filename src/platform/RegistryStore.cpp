@@ -4,6 +4,7 @@
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStringDecoder>
 #include <cstdio>
 
 namespace platform {
@@ -28,6 +29,26 @@ const char* const kRegisteredClasses[] = {
 const char kRemovedList[] = "Removed";    // built-in keys this user has removed
 const char kDefaultValueName[] = "@";
 const char kKeyMarker[] = "__key";        // records a key that has no values
+
+// The INI reader decodes the stretches of a value between its escapes as UTF-8 streams of
+// their own, and so drops a byte-order mark that begins one (the value's first character,
+// or the first after an escaped control character). A value holding the mark is written as
+// bytes, which are decoded here with every mark kept; every other value is written as text,
+// as a user would write it by hand.
+QVariant storedForm(const QString& text)
+{
+    if (text.contains(QChar(QChar::ByteOrderMark)))
+        return text.toUtf8();
+    return text;
+}
+
+QString textOf(const QVariant& stored)
+{
+    if (stored.typeId() != QMetaType::QByteArray)
+        return stored.toString();
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return utf8(stored.toByteArray());
+}
 
 }
 
@@ -138,7 +159,7 @@ void RegistryStore::load(Hive hive)
         if (name == QLatin1String(kKeyMarker))
             continue;
         const QString valueName = name == QLatin1String(kDefaultValueName) ? QString() : name;
-        key.values.insert(valueName.toLower(), ini.value(entry).toString());
+        key.values.insert(valueName.toLower(), textOf(ini.value(entry)));
     }
 }
 
@@ -162,7 +183,8 @@ void RegistryStore::save(Hive hive) const
             const QString prefix = QString(it.key()).replace(QLatin1Char('\\'), QLatin1Char('/')) + QLatin1Char('/');
             ini.setValue(prefix + QLatin1String(kKeyMarker), QString());
             for (auto v = it->values.cbegin(); v != it->values.cend(); ++v)
-                ini.setValue(prefix + (v.key().isEmpty() ? QString::fromLatin1(kDefaultValueName) : v.key()), v.value());
+                ini.setValue(prefix + (v.key().isEmpty() ? QString::fromLatin1(kDefaultValueName) : v.key()),
+                             storedForm(v.value()));
         }
         ini.sync();
         // A hive that could not be written whole leaves the file it replaces as it was.

@@ -36,6 +36,26 @@ TEST(RegistryStore, ValuesAndRemovalsPersistAcrossInstances)
     EXPECT_TRUE(again.keyExists(Hive::ClassesRoot, QStringLiteral("OWC10.ChartSpace")));
 }
 
+TEST(RegistryStore, ValuesReadBackAsWrittenWhateverTheirCharacters)
+{
+    QTemporaryDir dir;
+    const QStringList texts = {
+        QString(QChar(QChar::ByteOrderMark)) + QStringLiteral("after a mark"),
+        QString(QChar(QChar::ByteOrderMark)),
+        QStringLiteral("\x02\xFEFF after an escaped character"),
+        QStringLiteral("@at, \"quoted\", ;semi\\back\nline"),
+        QString(),
+    };
+    {
+        RegistryStore store(dir.path());
+        for (qsizetype i = 0; i < texts.size(); ++i)
+            store.setValue(Hive::CurrentUser, QStringLiteral("Software\\Zelbrin"), QString::number(i), texts[i]);
+    }
+    RegistryStore again(dir.path());
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        EXPECT_EQ(again.value(Hive::CurrentUser, QStringLiteral("Software\\Zelbrin"), QString::number(i)), texts[i]);
+}
+
 TEST(RegistryStore, MissingValueIsNoValueNotAnEmptyText)
 {
     QTemporaryDir dir;
