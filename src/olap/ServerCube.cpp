@@ -54,25 +54,14 @@ ServerCube::ServerCube(std::shared_ptr<PgConnection> connection, const QString& 
 {
     m_cube = readCubeDefinition(runnerOf(*m_connection), kMetadataSchema, cubeName);
     refuseDuplicateKeys(*m_connection, m_cube);
-    const ServerSql sql(m_cube, m_indexes);
-    for (int h = 0; h < m_cube.hierarchies.size(); ++h) {
-        const int levels = int(m_cube.hierarchies[h].levels.size());
-        HierarchyIndex index(levels);
-        QVector<LevelCell> cells(levels);
-        for (const SqlRow& row : m_connection->rows(sql.hierarchyRows(h))) {
-            for (int l = 0; l < levels; ++l)
-                cells[l] = {row[3 * l].toString(), row[3 * l + 1].toString(), row[3 * l + 2].toString()};
-            index.addRow(cells);
-        }
-        index.finish();
-        m_indexes.push_back(std::move(index));
-    }
+    m_unmatched = hierarchiesWithUnmatchedFacts(runnerOf(*m_connection), m_cube);
+    m_indexes = readHierarchyIndexes(runnerOf(*m_connection), m_cube);
 }
 
 CellSet ServerCube::query(const PivotQuery& query)
 {
     const QueryPlan plan = QueryPlan::build(m_cube, m_indexes, query);
-    const ServerSql sql(m_cube, m_indexes);
+    const ServerSql sql(m_cube, m_indexes, m_unmatched);
     QStringList params;
     const QString statement = sql.pivotQuery(plan, query, params);
     CellTable cells(int(plan.measures.size()));
@@ -92,7 +81,8 @@ DetailRows ServerCube::details(const PivotQuery& query, int row, int column, int
     const std::vector<CellMember> cell = membersOfCell(query, cells, row, column, m_cube, m_indexes);
     const QueryPlan plan = QueryPlan::build(m_cube, m_indexes, query);
     QStringList params;
-    const QString statement = ServerSql(m_cube, m_indexes).detailQuery(plan, cell, std::max(0, limit), params);
+    const QString statement =
+        ServerSql(m_cube, m_indexes, m_unmatched).detailQuery(plan, cell, std::max(0, limit), params);
     DetailRows result;
     result.columns = detailColumns(m_cube);
     int levelColumns = 0;

@@ -9,8 +9,9 @@ namespace olap {
 
 class PgConnection;
 
-// A cube of a catalog on the cube server. Members are read once, when the cube is opened;
-// every pivot query is one grouped statement that the server computes.
+// A cube of a catalog on the cube server. Members, and which dimensions have facts without a
+// dimension row, are read once, when the cube is opened; every pivot query is one grouped
+// statement that the server computes.
 class ServerCube : public CubeSource
 {
 public:
@@ -32,6 +33,7 @@ private:
     std::shared_ptr<PgConnection> m_connection;
     CubeDefinition m_cube;
     std::vector<HierarchyIndex> m_indexes;
+    std::vector<bool> m_unmatched;   // by hierarchy: has facts whose key matches no dimension row
 };
 
 }

@@ -12,6 +12,19 @@ QString alias(int hierarchy)
     return QStringLiteral("h%1").arg(hierarchy);
 }
 
+// "table alias ON f.key = alias.key": how the facts reach a hierarchy's dimension rows.
+QString joinOn(const HierarchyStorage& s, const QString& dimensionAlias)
+{
+    return QStringLiteral("%1 %2 ON f.%3 = %2.%4")
+        .arg(quoteIdentifier(s.dimensionTable, true), dimensionAlias, quoteIdentifier(s.factKey),
+             quoteIdentifier(s.dimensionKey));
+}
+
+bool sameJoin(const HierarchyStorage& a, const HierarchyStorage& b)
+{
+    return a.factKey == b.factKey && a.dimensionTable == b.dimensionTable && a.dimensionKey == b.dimensionKey;
+}
+
 QString asText(const QString& expression)
 {
     return QStringLiteral("CAST(%1 AS text)").arg(expression);
@@ -93,34 +106,79 @@ std::vector<std::vector<int>> axisShapes(const std::vector<FieldPlan>& fields)
 
 }
 
+std::vector<HierarchyIndex> readHierarchyIndexes(const SqlRunner& run, const CubeDefinition& cube)
+{
+    std::vector<HierarchyIndex> indexes;
+    for (const HierarchyStorage& h : cube.hierarchies) {
+        // The key, caption and sort value of each level, as texts.
+        QStringList columns;
+        for (const LevelColumns& level : h.levels) {
+            columns << asText(quoteIdentifier(level.keyColumn))
+                    << asText(quoteIdentifier(level.captionColumn.isEmpty() ? level.keyColumn : level.captionColumn))
+                    << asText(quoteIdentifier(level.sortColumn.isEmpty() ? level.keyColumn : level.sortColumn));
+        }
+        const QString sql = QStringLiteral("SELECT %1 FROM %2")
+                                .arg(columns.join(QStringLiteral(", ")), quoteIdentifier(h.dimensionTable, true));
+        const int levels = int(h.levels.size());
+        HierarchyIndex index(levels);
+        QVector<LevelCell> cells(levels);
+        for (const SqlRow& row : run(sql, {})) {
+            for (int l = 0; l < levels; ++l)
+                cells[l] = {row[3 * l].toString(), row[3 * l + 1].toString(), row[3 * l + 2].toString()};
+            index.addRow(cells);
+        }
+        index.finish();
+        indexes.push_back(std::move(index));
+    }
+    return indexes;
+}
+
+std::vector<bool> hierarchiesWithUnmatchedFacts(const SqlRunner& run, const CubeDefinition& cube)
+{
+    // One scan of the fact table answers for every dimension. The dimension key is unique
+    // (a repeated one is refused), so the left joins keep one row per fact; a NULL key on
+    // either side matches nothing, as in the inner join of a pivot query. MAX over 0 and 1
+    // rather than bool_or keeps the statement plain SQL.
+    std::vector<int> columnOf;   // by hierarchy; hierarchies with the same join share a column
+    QStringList columns;
+    QString joins;
+    for (int h = 0; h < cube.hierarchies.size(); ++h) {
+        const HierarchyStorage& s = cube.hierarchies[h];
+        int first = 0;
+        while (!sameJoin(cube.hierarchies[first], s))
+            ++first;
+        if (first < h) {
+            columnOf.push_back(columnOf[size_t(first)]);
+            continue;
+        }
+        joins += QStringLiteral(" LEFT JOIN ") + joinOn(s, alias(h));
+        columns << QStringLiteral("MAX(CASE WHEN %1.%2 IS NULL THEN 1 ELSE 0 END)")
+                       .arg(alias(h), quoteIdentifier(s.dimensionKey));
+        columnOf.push_back(int(columns.size()) - 1);
+    }
+    if (columns.isEmpty())
+        return {};
+    const QVector<SqlRow> rows =
+        run(QStringLiteral("SELECT %1 FROM %2 f%3")
+                .arg(columns.join(QStringLiteral(", ")), quoteIdentifier(cube.factTable, true), joins),
+            {});
+    std::vector<bool> unmatched;
+    for (int c : columnOf)
+        unmatched.push_back(!rows.isEmpty() && rows.front().value(c).toString() == QLatin1String("1"));
+    return unmatched;
+}
+
 QString ServerSql::levelColumn(int hierarchy, int level) const
 {
     return alias(hierarchy) + QLatin1Char('.')
            + quoteIdentifier(m_cube.hierarchies[hierarchy].levels[level].keyColumn);
 }
 
-QString ServerSql::hierarchyRows(int hierarchy) const
-{
-    const HierarchyStorage& h = m_cube.hierarchies[hierarchy];
-    QStringList columns;
-    for (const LevelColumns& level : h.levels) {
-        columns << asText(quoteIdentifier(level.keyColumn))
-                << asText(quoteIdentifier(level.captionColumn.isEmpty() ? level.keyColumn : level.captionColumn))
-                << asText(quoteIdentifier(level.sortColumn.isEmpty() ? level.keyColumn : level.sortColumn));
-    }
-    return QStringLiteral("SELECT %1 FROM %2").arg(columns.join(QStringLiteral(", ")),
-                                                    quoteIdentifier(h.dimensionTable, true));
-}
-
 QString ServerSql::fromClause(const std::set<int>& hierarchies) const
 {
     QString from = QStringLiteral(" FROM %1 f").arg(quoteIdentifier(m_cube.factTable, true));
-    for (int h : hierarchies) {
-        const HierarchyStorage& s = m_cube.hierarchies[h];
-        from += QStringLiteral(" JOIN %1 %2 ON f.%3 = %2.%4")
-                    .arg(quoteIdentifier(s.dimensionTable, true), alias(h), quoteIdentifier(s.factKey),
-                         quoteIdentifier(s.dimensionKey));
-    }
+    for (int h : hierarchies)
+        from += QStringLiteral(" JOIN ") + joinOn(m_cube.hierarchies[h], alias(h));
     return from;
 }
 
@@ -238,10 +296,17 @@ QString ServerSql::pivotQuery(const QueryPlan& plan, const PivotQuery& query, QS
     }
     for (const HierarchyFilter& filter : plan.filters)
         used.insert(filter.hierarchy);
-    // Every dimension joins, shown or not: a fact whose key matches no dimension row counts
-    // nowhere, so that no total depends on the layout (as in a cube file).
-    for (int h = 0; h < int(m_cube.hierarchies.size()); ++h)
-        used.insert(h);
+    // A fact whose key matches no dimension row counts nowhere, so that no total depends on
+    // the layout (as in a cube file): a dimension with such facts joins, shown or not, unless
+    // a joined hierarchy already drops them. Joining the others too would only cost time.
+    for (int h = 0; h < int(m_cube.hierarchies.size()); ++h) {
+        const auto dropped = [&] {
+            return std::any_of(used.begin(), used.end(),
+                               [&](int u) { return sameJoin(m_cube.hierarchies[u], m_cube.hierarchies[h]); });
+        };
+        if (m_unmatched[size_t(h)] && !dropped())
+            used.insert(h);
+    }
     for (int m : plan.measures) {
         const QString column = QStringLiteral("f.") + quoteIdentifier(m_cube.measures[m].column);
         QString aggregate;

@@ -7,17 +7,28 @@
 
 namespace olap {
 
+// The members of every hierarchy, from one statement per dimension table.
+std::vector<HierarchyIndex> readHierarchyIndexes(const SqlRunner& run, const CubeDefinition& cube);
+
+// Finds, by one statement, which hierarchies have facts whose key matches no row of their
+// dimension table (NULL, or absent from it); by hierarchy. Such facts count nowhere, so a
+// pivot query must join those dimension tables even where it does not show them.
+std::vector<bool> hierarchiesWithUnmatchedFacts(const SqlRunner& run, const CubeDefinition& cube);
+
 // Builds the SQL that the cube server runs for a cube: the star join, the member
 // conditions with their values as parameters, and the grouped query of a pivot.
 class ServerSql
 {
 public:
-    ServerSql(const CubeDefinition& cube, const std::vector<HierarchyIndex>& indexes)
-        : m_cube(cube), m_indexes(indexes)
+    // `unmatched`: by hierarchy, as hierarchiesWithUnmatchedFacts() finds it.
+    ServerSql(const CubeDefinition& cube, const std::vector<HierarchyIndex>& indexes,
+              const std::vector<bool>& unmatched)
+        : m_cube(cube), m_indexes(indexes), m_unmatched(unmatched)
     {
     }
 
-    // One grouped statement for the positions the query shows, with GROUPING SETS.
+    // One grouped statement for the positions the query shows, with GROUPING SETS. It joins the
+    // dimensions the query shows or filters, and those with unmatched facts.
     QString pivotQuery(const QueryPlan& plan, const PivotQuery& query, QStringList& params) const;
     // Puts the rows of pivotQuery() into `cells`, keeping only positions the plan shows.
     void readPivotRows(const QueryPlan& plan, const QVector<SqlRow>& rows, CellTable& cells) const;
@@ -25,9 +36,6 @@ public:
     // The fact rows of one cell, with every level's caption and every measure column.
     QString detailQuery(const QueryPlan& plan, const std::vector<CellMember>& cell, int limit,
                         QStringList& params) const;
-
-    // The levels of a hierarchy's dimension table: key, caption and sort value of each level.
-    QString hierarchyRows(int hierarchy) const;
 
 private:
     QString levelColumn(int hierarchy, int level) const;
@@ -39,6 +47,7 @@ private:
 
     const CubeDefinition& m_cube;
     const std::vector<HierarchyIndex>& m_indexes;
+    const std::vector<bool>& m_unmatched;
 };
 
 }

@@ -86,6 +86,11 @@ QString shopWithOrphanFactsSql()
     return shopSql(QString());
 }
 
+QString shopWithOrphanProductsSql()
+{
+    return shopSql(QStringLiteral(", (9, 'Molde')"));
+}
+
 QString shopWithDuplicateKeySql()
 {
     return shopSql(QStringLiteral(", (2, 'Stavanger')"));

@@ -20,6 +20,9 @@ QString buildCubeFromSql(const QString& name, const QString& cubeSql);   // the 
 // Amount and Lines) in SQL that SQLite and PostgreSQL both run. Its facts add up to 50,001, and
 // three more facts have a key that matches no dimension row (one of them NULL).
 QString shopWithOrphanFactsSql();
+// The same cube whose store table also holds the key 9: only the product keys of two facts
+// match no row, and the facts that count add up to 50,002.
+QString shopWithOrphanProductsSql();
 // The same cube whose store table holds the key 2 twice.
 QString shopWithDuplicateKeySql();
 // Layouts of the shop cube with both measures: none, each hierarchy on rows, both on rows and

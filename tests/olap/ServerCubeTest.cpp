@@ -4,6 +4,8 @@
 #include "olap/Catalog.h"
 #include "olap/Connection.h"
 #include "olap/CubeProvider.h"
+#include "olap/ServerSql.h"
+#include "olap/SqliteDatabase.h"
 #include "platform/VbError.h"
 #include "support/CatalogLock.h"
 #include "support/RaisedError.h"
@@ -11,6 +13,7 @@
 #include <QFile>
 #include <QLockFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 using namespace olap;
@@ -338,19 +341,112 @@ TEST_F(ServerCube, LargeCubeEqualsSqlWithAndWithoutTotalsAndFilters)
 
 TEST_F(ServerCube, FactsWithoutADimensionRowCountNowhereAsInTheCubeFile)
 {
-    const QString catalog = catalogFromSql(QStringLiteral("tessaline_test_orphan_facts"), testcubes::shopWithOrphanFactsSql());
-    ASSERT_FALSE(catalog.isEmpty());
-    auto server = openCube(serverString(catalog), QStringLiteral("Shop"));
-    auto file = openCube(QStringLiteral("Provider=MSOLAP.4;data source=")
-                             + testcubes::buildCubeFromSql(QStringLiteral("Shop"), testcubes::shopWithOrphanFactsSql()),
-                         QString());
-    const std::vector<PivotQuery> layouts = testcubes::shopLayouts();
-    for (size_t i = 0; i < layouts.size(); ++i) {
-        SCOPED_TRACE(i);
-        const CellSet cells = server->query(layouts[i]);
-        EXPECT_EQ(cells.value(int(cells.rows.size()) - 1, int(cells.columns.size()) - 1, 0), 50001.0);
-        expectSameCellSets(cells, file->query(layouts[i]));
+    // In the second shop only products have such facts: its store table is joined only where shown.
+    const struct
+    {
+        const char* catalog;
+        QString sql;
+        double total;
+    } shops[] = {{"tessaline_test_orphan_facts", testcubes::shopWithOrphanFactsSql(), 50001.0},
+                 {"tessaline_test_orphan_products", testcubes::shopWithOrphanProductsSql(), 50002.0}};
+    for (const auto& shop : shops) {
+        SCOPED_TRACE(shop.catalog);
+        const QString catalog = catalogFromSql(QString::fromLatin1(shop.catalog), shop.sql);
+        ASSERT_FALSE(catalog.isEmpty());
+        auto server = openCube(serverString(catalog), QStringLiteral("Shop"));
+        auto file = openCube(QStringLiteral("Provider=MSOLAP.4;data source=")
+                                 + testcubes::buildCubeFromSql(QStringLiteral("Shop"), shop.sql),
+                             QString());
+        const std::vector<PivotQuery> layouts = testcubes::shopLayouts();
+        for (size_t i = 0; i < layouts.size(); ++i) {
+            SCOPED_TRACE(i);
+            const CellSet cells = server->query(layouts[i]);
+            const double total = i == 5 ? 50001.0 : shop.total;   // the last layout keeps stores 1 and 2 only
+            EXPECT_EQ(cells.value(int(cells.rows.size()) - 1, int(cells.columns.size()) - 1, 0), total);
+            expectSameCellSets(cells, file->query(layouts[i]));
+        }
     }
+}
+
+namespace {
+
+// A cube file read as a server cube reads its catalog, for the statements the server would get.
+struct StatementsOnFile
+{
+    explicit StatementsOnFile(const QString& path) : db(path)
+    {
+        const SqlRunner run = [this](const QString& sql, const QStringList& params) { return db.rows(sql, params); };
+        cube = readCubeDefinition(run, QString(), readCubeNames(run, QString()).front());
+        indexes = readHierarchyIndexes(run, cube);
+        unmatched = hierarchiesWithUnmatchedFacts(run, cube);
+    }
+
+    // The dimension tables of the pivot query of `q` with their aliases, as they are joined.
+    QStringList joins(PivotQuery q, const QString& measure) const
+    {
+        q.measures = {measure};
+        QStringList params;
+        const QString sql =
+            ServerSql(cube, indexes, unmatched).pivotQuery(QueryPlan::build(cube, indexes, q), q, params);
+        QStringList joined;
+        for (const auto& m : QRegularExpression(QStringLiteral(" JOIN (\\S+ h\\d+) ON ")).globalMatch(sql))
+            joined << m.captured(1);
+        return joined;
+    }
+
+    SqliteDatabase db;
+    CubeDefinition cube;
+    std::vector<HierarchyIndex> indexes;
+    std::vector<bool> unmatched;
+};
+
+}
+
+TEST(ServerSql, PivotQueriesJoinOnlyTheDimensionsTheyUseOrWhoseFactsLackARow)
+{
+    const StatementsOnFile sales(testcubes::salesCube());
+    EXPECT_EQ(sales.unmatched, std::vector<bool>(4, false));
+    const QString revenue = QStringLiteral("Revenue");
+    PivotQuery q;
+    EXPECT_EQ(sales.joins(q, revenue), QStringList());
+    q.rows.fields = {field("Geography", 1)};
+    q.filters = {{QStringLiteral("Channel"), {path({"3"})}}};
+    EXPECT_EQ(sales.joins(q, revenue),
+              (QStringList{QStringLiteral("\"sales_city\" h1"), QStringLiteral("\"sales_channel\" h3")}));
+
+    // Item is a second hierarchy of the product dimension: one join of either drops the same facts.
+    const QString item = QStringLiteral(
+        "INSERT INTO olap_hierarchy (cube, name, caption, dimension, ordinal) VALUES ('Shop', 'Item', 'Item', "
+        "'Product', 3);\n"
+        "INSERT INTO olap_level (cube, hierarchy, depth, name, caption, key_column, caption_column, sort_column)\n"
+        "  VALUES ('Shop', 'Item', 1, 'Item', 'Item', 'product', NULL, NULL);\n");
+    const StatementsOnFile shop(
+        testcubes::buildCubeFromSql(QStringLiteral("Shop"), testcubes::shopWithOrphanProductsSql() + item));
+    EXPECT_EQ(shop.unmatched, (std::vector<bool>{true, false, true}));
+    const QString amount = QStringLiteral("Amount");
+    const QString product = QStringLiteral("\"shop_product\" h0");
+    const QString store = QStringLiteral("\"shop_store\" h1");
+    q = {};
+    EXPECT_EQ(shop.joins(q, amount), QStringList{product});
+    q.rows.fields = {field("Store")};
+    EXPECT_EQ(shop.joins(q, amount), (QStringList{product, store}));
+    q.rows.fields = {field("Item")};
+    EXPECT_EQ(shop.joins(q, amount), QStringList{QStringLiteral("\"shop_product\" h2")});
+    q.rows.fields.clear();
+    q.filters = {{QStringLiteral("Store"), {path({"1"})}}};
+    EXPECT_EQ(shop.joins(q, amount), (QStringList{product, store}));
+
+    // A dimension row with a NULL key matches no fact, not even one whose key is NULL.
+    const QString nullStore = QStringLiteral("INSERT INTO shop_store VALUES (NULL, 'Nowhere');\n");
+    const auto unmatchedOf = [&](const QString& more) {
+        return StatementsOnFile(
+                   testcubes::buildCubeFromSql(QStringLiteral("Shop"), testcubes::shopWithOrphanProductsSql() + more))
+            .unmatched;
+    };
+    EXPECT_EQ(unmatchedOf(nullStore), (std::vector<bool>{true, false}));
+    EXPECT_EQ(unmatchedOf(nullStore + QStringLiteral("INSERT INTO shop_fact VALUES (1, NULL, 5);\n")),
+              (std::vector<bool>{true, true}));
+    EXPECT_EQ(unmatchedOf(QStringLiteral("DELETE FROM shop_fact;\n")), (std::vector<bool>{false, false}));
 }
 
 TEST_F(ServerCube, ADimensionKeyThatStandsTwiceRefusesTheCubeNamingTableAndKey)
