@@ -11,16 +11,26 @@ namespace olap {
 // field that is not All may be a member whose children are shown (a subtotal).
 using Position = QVector<int>;
 
+// The positions of one axis, numbered in the order they first came.
 class PositionTable
 {
 public:
     int intern(const Position& p);
-    int find(const Position& p) const { return m_index.value(p, -1); }
+    int find(const Position& p) const;
     const Position& at(int i) const { return m_list[i]; }
     int size() const { return int(m_list.size()); }
 
 private:
-    QHash<Position, int> m_index;
+    struct Slot
+    {
+        quint32 hash = 0;   // the position's hash, which settles most probes without reading it
+        int number = -1;    // -1: empty
+    };
+    static quint32 hashOf(const Position& p);
+    size_t slotOf(const Position& p, quint32 hash) const;   // where p is, or the empty slot it would take
+    void grow();
+
+    std::vector<Slot> m_index;   // open addressing, a power of two in size
     QVector<Position> m_list;
 };
 
@@ -41,6 +51,10 @@ public:
     void reserve(size_t cells);
     // Returns the cell's measure values, created empty on first use.
     std::optional<double>* cell(int row, int column);
+    // Makes the cells of `rowColumns` ((row << 32) | column, no two alike) the table's only
+    // cells, numbered in that order and empty, for values(number) to fill from any thread.
+    void assign(std::vector<quint64> rowColumns);
+    std::optional<double>* values(size_t number) { return m_values.data() + number * size_t(m_measureCount); }
     const std::optional<double>* find(int row, int column) const;
     const std::optional<double>* find(const Position& row, const Position& column) const;
     // Calls f(row, column, values) for every cell, in the order they were created.
@@ -56,9 +70,16 @@ private:
     size_t slotOf(quint64 key) const;   // where the key is, or the empty slot it would take
     void grow();
 
+    struct Slot
+    {
+        quint64 key = 0;
+        qsizetype cell = -1;   // -1: empty
+    };
+
     int m_measureCount;
-    // Open addressing from cell keys to cell numbers (-1: empty), a power of two in size.
-    std::vector<qsizetype> m_index;
+    // Open addressing from cell keys to cell numbers, a power of two in size; the key stands
+    // beside its number so that a probe reads one place.
+    std::vector<Slot> m_index;
     std::vector<quint64> m_keys;                 // by cell number
     std::vector<std::optional<double>> m_values; // by cell number, then measure
 };

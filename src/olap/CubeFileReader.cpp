@@ -363,22 +363,22 @@ void readFactChunk(SqliteDatabase& db, const CubeDefinition& def, const std::vec
         progress->rowsRead += unreported;
 }
 
-// Appends the chunks' columns one at a time, freeing each chunk column once copied, so
-// that the peak stays near one copy of the data.
+// Joins one column of every chunk, each chunk copied into its place by a thread of its own
+// and freed once copied, so that the peak stays near one copy of the data.
 template <typename T, typename Part, typename Map>
 std::vector<T> joinColumns(std::vector<FactChunk>& chunks, const Part& partOf, const Map& mapValue)
 {
-    size_t total = 0;
+    std::vector<size_t> offsets{0};
     for (FactChunk& c : chunks)
-        total += partOf(c).size();
-    std::vector<T> joined;
-    joined.reserve(total);
-    for (size_t k = 0; k < chunks.size(); ++k) {
+        offsets.push_back(offsets.back() + partOf(c).size());
+    std::vector<T> joined(offsets.back());
+    inParallel(chunks.size(), [&](size_t k) {
         auto& part = partOf(chunks[k]);
+        T* out = joined.data() + offsets[k];
         for (const auto& v : part)
-            joined.push_back(mapValue(k, v));
+            *out++ = mapValue(k, v);
         std::decay_t<decltype(part)>().swap(part);
-    }
+    });
     return joined;
 }
 
@@ -553,10 +553,9 @@ std::vector<Stretch> stretches(SqliteDatabase& db, const CubeDefinition& def, Re
 }
 
 void readFacts(SqliteDatabase& db, CubeData& data, const std::vector<DimensionGroup>& groups,
-               const std::vector<KeyMap>& keys, ReadProgress* progress)
+               const std::vector<KeyMap>& keys, const std::vector<Stretch>& conditions, ReadProgress* progress)
 {
     const CubeDefinition& def = data.definition;
-    const std::vector<Stretch> conditions = stretches(db, def, progress);
     std::vector<FactChunk> chunks(conditions.size());
     inParallel(conditions.size(), [&](size_t i) {
         SqliteDatabase own(db.path());
@@ -676,11 +675,17 @@ std::shared_ptr<const CubeData> readWholeCubeFile(const QString& path, ReadProgr
         data->indexes.emplace_back(int(h.levels.size()));
     const std::vector<DimensionGroup> groups = dimensionGroups(def, data->keyColumnOf);
     std::vector<KeyMap> keys(groups.size());
-    inParallel(groups.size(), [&](size_t g) {
+    std::vector<Stretch> conditions;
+    // The fact table is measured (a walk over all its pages) while the dimensions are read.
+    inParallel(groups.size() + 1, [&](size_t g) {
+        if (g == groups.size()) {
+            conditions = stretches(db, def, progress);
+            return;
+        }
         SqliteDatabase own(path);
         keys[g] = readDimension(own, def, groups[g], data->indexes);
     });
-    readFacts(db, *data, groups, keys, progress);
+    readFacts(db, *data, groups, keys, conditions, progress);
     return data;
 }
 

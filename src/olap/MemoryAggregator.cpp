@@ -21,6 +21,7 @@ constexpr size_t kPartitions = size_t(1) << kPartitionBits;
 constexpr uint64_t kDenseCodes = uint64_t(1) << 18; // group codes below this are slots of an array
 constexpr size_t kBitmapBytes = size_t(64) << 20;   // distinct-value bitmaps a query may hold
 constexpr uint32_t kNone = UINT32_MAX;
+constexpr size_t kPrefetch = 16;                    // facts ahead whose measures are fetched
 
 uint64_t mix(uint64_t k)
 {
@@ -226,6 +227,22 @@ struct AxisPlace
     bool leaf = false;    // the code's own position, which no other code shares
 };
 
+// The places of every axis code that a group has, found once per code and kept in one
+// array, so that a group holds only its code's number.
+struct AxisPlaces
+{
+    SlotTable codes;                   // axis code -> its number
+    std::vector<uint32_t> begin{0};    // by code number: where its places start in `places`
+    std::vector<AxisPlace> places;
+    std::vector<int> leaf;             // by code number: the code's own position
+    AxisPlace all;                     // the all-All position, which every code has
+    // By field, then the axis code's part up to that field: the places the field adds.
+    std::vector<std::unordered_map<uint64_t, std::vector<AxisPlace>>> byPrefix;
+
+    const AxisPlace* first(uint32_t code) const { return places.data() + begin[code]; }
+    const AxisPlace* last(uint32_t code) const { return places.data() + begin[code + 1]; }
+};
+
 class Aggregation
 {
 public:
@@ -242,10 +259,11 @@ private:
     void scan(size_t begin, size_t end, WorkerGroups& groups);
     template <typename D>
     void addFact(Accumulator* acc, size_t fact, D&& distinct) const;
+    void prefetchFact(size_t fact) const;
     size_t partitionOf(uint64_t code) const;
     void mergeGroups(std::vector<WorkerGroups>& workers);
     void placeGroups(CellTable& table);
-    const std::vector<AxisPlace>& placesOf(uint64_t axisCode, bool rows, CellTable& table);
+    uint32_t placesOf(uint64_t axisCode, bool rows, CellTable& table);
     template <typename F>
     void forEachCell(size_t p, uint32_t slot, F&& f) const;
     void rollUp();
@@ -268,14 +286,12 @@ private:
 
     PartitionedTables m_groups;   // merged, by partitionOf(code)
     std::vector<size_t> m_groupBase;
-    // By group (m_groupBase[p] + slot): its places on both axes.
-    std::vector<const std::vector<AxisPlace>*> m_groupRows;
-    std::vector<const std::vector<AxisPlace>*> m_groupColumns;
-    std::unordered_map<uint64_t, std::vector<AxisPlace>> m_rowPlaces;
-    std::unordered_map<uint64_t, std::vector<AxisPlace>> m_columnPlaces;
-    // By field, then the axis code's part up to that field: the places the field adds.
-    std::vector<std::unordered_map<uint64_t, std::vector<AxisPlace>>> m_rowPrefixPlaces;
-    std::vector<std::unordered_map<uint64_t, std::vector<AxisPlace>>> m_columnPrefixPlaces;
+    // By group (m_groupBase[p] + slot): the numbers of its axis codes in m_rowPlaces and
+    // m_columnPlaces.
+    std::vector<uint32_t> m_groupRows;
+    std::vector<uint32_t> m_groupColumns;
+    AxisPlaces m_rowPlaces;
+    AxisPlaces m_columnPlaces;
     bool m_rowsSorted = false;
     bool m_columnsSorted = false;
     bool m_totals = false;   // any total cell is needed: else every cell is a group's own
@@ -400,6 +416,16 @@ void Aggregation::addFact(Accumulator* acc, size_t fact, D&& distinct) const
     }
 }
 
+void Aggregation::prefetchFact(size_t fact) const
+{
+    for (const MeasureInput& in : m_measures) {
+        if (in.kind == MeasureColumn::Kind::Reals)
+            __builtin_prefetch(in.reals + fact);
+        else if (in.kind != MeasureColumn::Kind::Rows)
+            __builtin_prefetch(in.integers + fact);
+    }
+}
+
 void Aggregation::scan(size_t begin, size_t end, WorkerGroups& groups)
 {
     if (m_dense && groups.denseSlot.empty()) {
@@ -482,7 +508,12 @@ void Aggregation::mergeGroups(std::vector<WorkerGroups>& workers)
             for (WorkerGroups& w : workers) {
                 if (w.facts.empty())
                     continue;
-                for (const GroupedFact& f : w.facts[p]) {
+                const std::vector<GroupedFact>& facts = w.facts[p];
+                for (size_t i = 0; i < facts.size(); ++i) {
+                    // A partition's facts lie far apart in the measure columns: fetch ahead.
+                    if (i + kPrefetch < facts.size())
+                        prefetchFact(facts[i + kPrefetch].fact);
+                    const GroupedFact& f = facts[i];
                     const uint32_t slot = table.slot(f.code);
                     addFact(table.at(slot), f.fact, [&](size_t d, int32_t id) {
                         m_distinct[d].keys[p].push_back((uint64_t(slot) << 32) | uint32_t(id));
@@ -520,19 +551,18 @@ void Aggregation::mergeGroups(std::vector<WorkerGroups>& workers)
 // the earlier fields at their leaf members, field f at each of its leaf's visible ancestors
 // and the later fields at All. The positions of field f depend only on the code's part for
 // fields up to f, so they are found once per such prefix.
-const std::vector<AxisPlace>& Aggregation::placesOf(uint64_t axisCode, bool rows, CellTable& table)
+uint32_t Aggregation::placesOf(uint64_t axisCode, bool rows, CellTable& table)
 {
-    auto& cache = rows ? m_rowPlaces : m_columnPlaces;
-    const auto it = cache.find(axisCode);
-    if (it != cache.end())
-        return it->second;
+    AxisPlaces& cache = rows ? m_rowPlaces : m_columnPlaces;
+    const uint32_t number = cache.codes.slot(axisCode);
+    if (number + 1 < cache.begin.size())
+        return number;
     const size_t first = rows ? 0 : m_plan.rows.size();
     const size_t count = rows ? m_plan.rows.size() : m_plan.columns.size();
     const Axis& axis = rows ? m_query.rows : m_query.columns;
     const std::vector<FieldPlan>& fields = rows ? m_plan.rows : m_plan.columns;
     PositionTable& positions = rows ? table.rows : table.columns;
-    auto& prefixCache = rows ? m_rowPrefixPlaces : m_columnPrefixPlaces;
-    prefixCache.resize(count);
+    cache.byPrefix.resize(count);
 
     Position leaf(qsizetype(count), -1);
     std::vector<uint64_t> prefixes(count);
@@ -543,31 +573,44 @@ const std::vector<AxisPlace>& Aggregation::placesOf(uint64_t axisCode, bool rows
         leaf[qsizetype(i)] = f.memberOfLocal[size_t(rest % f.radix)];
         rest /= f.radix;
     }
-    std::vector<AxisPlace> places;
-    AxisPlace all;
-    all.position = positions.intern(Position(qsizetype(count), -1));
-    all.all = true;
-    all.leaf = count == 0;
-    all.shown = all.leaf || axis.grandTotal;
-    places.push_back(all);
-    for (size_t f = 0; f < count; ++f) {
-        auto [at, added] = prefixCache[f].try_emplace(prefixes[f]);
-        if (added) {
-            Position p(qsizetype(count), -1);
-            for (size_t e = 0; e < f; ++e)
-                p[qsizetype(e)] = leaf[qsizetype(e)];
-            for (int id = leaf[qsizetype(f)]; id >= 0; id = fields[f].index->member(id).parent) {
-                p[qsizetype(f)] = id;
-                AxisPlace place;
-                place.position = positions.intern(p);
-                place.leaf = f + 1 == count && id == leaf[qsizetype(f)];
-                place.shown = place.leaf || axis.subtotals;
-                at->second.push_back(place);
-            }
+    std::vector<AxisPlace>& places = cache.places;
+    if (cache.begin.size() == 1) {
+        cache.all.position = positions.intern(Position(qsizetype(count), -1));
+        cache.all.all = true;
+        cache.all.leaf = count == 0;
+        cache.all.shown = cache.all.leaf || axis.grandTotal;
+    }
+    places.push_back(cache.all);
+    int own = cache.all.position;
+    const auto placesOfField = [&](size_t f, std::vector<AxisPlace>& out) {
+        Position p(qsizetype(count), -1);
+        for (size_t e = 0; e < f; ++e)
+            p[qsizetype(e)] = leaf[qsizetype(e)];
+        for (int id = leaf[qsizetype(f)]; id >= 0; id = fields[f].index->member(id).parent) {
+            p[qsizetype(f)] = id;
+            AxisPlace place;
+            place.position = positions.intern(p);
+            place.leaf = f + 1 == count && id == leaf[qsizetype(f)];
+            place.shown = place.leaf || axis.subtotals;
+            out.push_back(place);
+            if (place.leaf)
+                own = place.position;
         }
+    };
+    for (size_t f = 0; f < count; ++f) {
+        // The last field's prefix is the whole code, which comes only once.
+        if (f + 1 == count) {
+            placesOfField(f, places);
+            break;
+        }
+        auto [at, added] = cache.byPrefix[f].try_emplace(prefixes[f]);
+        if (added)
+            placesOfField(f, at->second);
         places.insert(places.end(), at->second.begin(), at->second.end());
     }
-    return cache.emplace(axisCode, std::move(places)).first->second;
+    cache.begin.push_back(uint32_t(places.size()));
+    cache.leaf.push_back(own);
+    return number;
 }
 
 void Aggregation::placeGroups(CellTable& table)
@@ -577,8 +620,8 @@ void Aggregation::placeGroups(CellTable& table)
     for (size_t p = 0; p < kPartitions; ++p) {
         for (uint32_t s = 0; s < m_groups[p].size(); ++s) {
             const uint64_t code = m_groups[p].key(s);
-            m_groupRows[m_groupBase[p] + s] = &placesOf(code / m_columnSpace, true, table);
-            m_groupColumns[m_groupBase[p] + s] = &placesOf(code % m_columnSpace, false, table);
+            m_groupRows[m_groupBase[p] + s] = placesOf(code / m_columnSpace, true, table);
+            m_groupColumns[m_groupBase[p] + s] = placesOf(code % m_columnSpace, false, table);
         }
     }
 }
@@ -587,10 +630,13 @@ void Aggregation::placeGroups(CellTable& table)
 template <typename F>
 void Aggregation::forEachCell(size_t p, uint32_t slot, F&& f) const
 {
-    for (const AxisPlace& r : *m_groupRows[m_groupBase[p] + slot]) {
-        for (const AxisPlace& c : *m_groupColumns[m_groupBase[p] + slot]) {
-            if ((r.shown && c.shown) || (m_rowsSorted && c.all) || (m_columnsSorted && r.all))
-                f((uint64_t(uint32_t(r.position)) << 32) | uint32_t(c.position), r, c);
+    const size_t g = m_groupBase[p] + slot;
+    const AxisPlace* rowsEnd = m_rowPlaces.last(m_groupRows[g]);
+    const AxisPlace* columnsEnd = m_columnPlaces.last(m_groupColumns[g]);
+    for (const AxisPlace* r = m_rowPlaces.first(m_groupRows[g]); r != rowsEnd; ++r) {
+        for (const AxisPlace* c = m_columnPlaces.first(m_groupColumns[g]); c != columnsEnd; ++c) {
+            if ((r->shown && c->shown) || (m_rowsSorted && c->all) || (m_columnsSorted && r->all))
+                f((uint64_t(uint32_t(r->position)) << 32) | uint32_t(c->position), *r, *c);
         }
     }
 }
@@ -770,24 +816,30 @@ void Aggregation::writeCells(CellTable& table) const
         leafCounts.push_back(&m_leafCounts[d]);
         totalCounts.push_back(&m_totalCounts[d]);
     }
-    table.reserve(m_groupBase.back() + m_cellBase.back());
-    for (size_t p = 0; p < kPartitions; ++p) {
+    // Every group's own cell first, then the total cells: no two alike, so they are numbered
+    // and filled on every worker.
+    const size_t groups = m_groupBase.back();
+    std::vector<quint64> keys(groups + m_cellBase.back());
+    forEachTask(kPartitions, [&](size_t p, size_t) {
         for (uint32_t s = 0; s < m_groups[p].size(); ++s) {
             const size_t g = m_groupBase[p] + s;
-            const auto leafOf = [](const std::vector<AxisPlace>& places) {
-                return std::find_if(places.begin(), places.end(), [](const AxisPlace& a) { return a.leaf; })->position;
-            };
-            writeValues(table.cell(leafOf(*m_groupRows[g]), leafOf(*m_groupColumns[g])), m_groups[p].at(s),
-                        leafCounts.data(), g);
+            keys[g] = (quint64(quint32(m_rowPlaces.leaf[m_groupRows[g]])) << 32)
+                      | quint32(m_columnPlaces.leaf[m_groupColumns[g]]);
         }
-    }
-    for (size_t q = 0; q < kPartitions; ++q) {
-        for (uint32_t s = 0; s < m_cells[q].size(); ++s) {
-            const uint64_t key = m_cells[q].key(s);
-            writeValues(table.cell(int(key >> 32), int(key & 0xFFFFFFFFu)), m_cells[q].at(s), totalCounts.data(),
-                        m_cellBase[q] + s);
+        for (uint32_t s = 0; s < m_cells[p].size(); ++s)
+            keys[groups + m_cellBase[p] + s] = m_cells[p].key(s);
+    });
+    table.assign(std::move(keys));
+    forEachTask(kPartitions, [&](size_t p, size_t) {
+        for (uint32_t s = 0; s < m_groups[p].size(); ++s) {
+            const size_t g = m_groupBase[p] + s;
+            writeValues(table.values(g), m_groups[p].at(s), leafCounts.data(), g);
         }
-    }
+        for (uint32_t s = 0; s < m_cells[p].size(); ++s) {
+            const size_t c = m_cellBase[p] + s;
+            writeValues(table.values(groups + c), m_cells[p].at(s), totalCounts.data(), c);
+        }
+    });
 }
 
 CellTable Aggregation::run()
