@@ -2,6 +2,7 @@
 
 #include "chart/ChartTypes.h"
 #include "platform/VbError.h"
+#include "platform/XmlText.h"
 
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
@@ -10,8 +11,11 @@ namespace chart {
 namespace {
 
 // Raise the format number when the meaning of an element or attribute changes; older
-// readers then refuse the text instead of misreading it.
-const QString kFormat = QStringLiteral("1");
+// readers then refuse the text instead of misreading it. Format 2 writes captions and number
+// formats through platform::encodeXmlText(), so that characters XML cannot carry survive;
+// format 1 left them out and its texts are read as they stand.
+const QString kFormat = QStringLiteral("2");
+const QString kFormatOfPlainTexts = QStringLiteral("1");
 
 QString bool01(bool b)
 {
@@ -63,31 +67,9 @@ QString escapeSeparators(const QString& xml)
                          QStringLiteral("ChartSpace.XMLData"));
 }
 
-// XML cannot carry control characters (other than tab and line ends) nor unpaired
-// surrogates, even as references; they are left out so that the text can always be read
-// back.
-QString xmlSafe(const QString& text)
-{
-    QString out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar ch = text[i];
-        if (ch.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            out += ch;
-            out += text[++i];
-            continue;
-        }
-        const char16_t u = ch.unicode();
-        const bool allowed = u == 0x9 || u == 0xA || u == 0xD || (u >= 0x20 && u < 0xD800) || (u >= 0xE000 && u < 0xFFFE);
-        if (allowed)
-            out += ch;
-    }
-    return out;
-}
-
 void writeText(QXmlStreamWriter& w, const QString& attribute, const QString& text)
 {
-    w.writeAttribute(attribute, xmlSafe(text));
+    w.writeAttribute(attribute, platform::encodeXmlText(text));
 }
 
 void writeTitle(QXmlStreamWriter& w, bool visible, const QString& caption)
@@ -107,14 +89,16 @@ public:
     {
         if (!m_xml.readNextStartElement() || m_xml.name() != QLatin1String("chartspace"))
             refuse(QStringLiteral("no chart space"));
-        if (m_xml.attributes().value(QLatin1String("format")) != kFormat)
+        const auto format = m_xml.attributes().value(QLatin1String("format"));
+        if (format != kFormat && format != kFormatOfPlainTexts)
             refuse(QStringLiteral("unknown format"));
+        m_encodedTexts = format == kFormat;
         ChartSpaceState state;
         while (m_xml.readNextStartElement()) {
             const auto name = m_xml.name();
             if (name == QLatin1String("title")) {
                 state.settings.hasChartSpaceTitle = flag(QStringLiteral("visible"));
-                state.settings.chartSpaceTitle = text(QStringLiteral("caption"));
+                state.settings.chartSpaceTitle = userText(QStringLiteral("caption"));
                 m_xml.skipCurrentElement();
             } else if (name == QLatin1String("panels")) {
                 state.settings.displayFieldList = flag(QStringLiteral("fieldlist"));
@@ -146,7 +130,7 @@ private:
             const auto name = m_xml.name();
             if (name == QLatin1String("title")) {
                 chart.hasTitle = flag(QStringLiteral("visible"));
-                chart.title = text(QStringLiteral("caption"));
+                chart.title = userText(QStringLiteral("caption"));
                 m_xml.skipCurrentElement();
             } else if (name == QLatin1String("data")) {
                 chart.binding = readBinding();
@@ -193,7 +177,7 @@ private:
         }
         if (!known)
             refuse(QStringLiteral("unknown axis position"));
-        axis.numberFormat = text(QStringLiteral("format"));
+        axis.numberFormat = userText(QStringLiteral("format"));
         const QString orientation = text(QStringLiteral("orientation"));
         if (orientation == QLatin1String("maxmin"))
             axis.orientation = chScaleOrientationMaxMin;
@@ -203,13 +187,24 @@ private:
             if (m_xml.name() != QLatin1String("title"))
                 refuse(QStringLiteral("unknown element"));
             axis.hasTitle = flag(QStringLiteral("visible"));
-            axis.title = text(QStringLiteral("caption"));
+            axis.title = userText(QStringLiteral("caption"));
             m_xml.skipCurrentElement();
         }
         return axis;
     }
 
     QString text(const QString& attribute) { return m_xml.attributes().value(attribute).toString(); }
+
+    // A caption or number format, as the user typed it.
+    QString userText(const QString& attribute)
+    {
+        if (!m_encodedTexts)
+            return text(attribute);
+        const auto plain = platform::decodeXmlText(m_xml.attributes().value(attribute));
+        if (!plain)
+            refuse(QStringLiteral("bad text %1").arg(attribute));
+        return *plain;
+    }
 
     bool flag(const QString& attribute)
     {
@@ -252,6 +247,7 @@ private:
     }
 
     QXmlStreamReader m_xml;
+    bool m_encodedTexts = false;
 };
 
 }

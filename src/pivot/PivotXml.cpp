@@ -1,81 +1,18 @@
 #include "pivot/PivotXml.h"
 
 #include "platform/ConnectionStringSyntax.h"
+#include "platform/XmlText.h"
 
 #include <QXmlStreamReader>
 
 namespace pivot {
 namespace {
 
-// Version 2 writes every text through encodeText(), so that characters XML cannot carry
+// Version 2 writes every text through platform::encodeXmlText(), so that characters XML cannot carry
 // (most control characters, U+FFFE, U+FFFF, lone surrogates, a carriage return in CDATA) survive; version 1 wrote them
 // as they were and is still read as it is.
 constexpr int FormatVersion = 2;
 constexpr int FirstEncodedVersion = 2;
-
-// A carriage return is carried, but a reader turns it into a line feed inside CDATA.
-bool xmlCanCarry(char16_t c)
-{
-    return c == u'\t' || c == u'\n' || (c >= 0x20 && c < 0xFFFE);
-}
-
-// "\" becomes "\\", a character XML cannot carry "\uXXXX".
-QString encodeText(const QString& text)
-{
-    QString out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        const bool pair = QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate();
-        if (pair) {
-            out += text[i];
-            out += text[++i];
-        } else if (c == u'\\') {
-            out += QLatin1String("\\\\");
-        } else if (!xmlCanCarry(c) || QChar::isSurrogate(c)) {
-            out += QStringLiteral("\\u%1").arg(uint(c), 4, 16, QLatin1Char('0'));
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
-
-std::optional<QString> decodeText(QStringView text)
-{
-    QString out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] != u'\\') {
-            out += text[i];
-            continue;
-        }
-        if (i + 1 < text.size() && text[i + 1] == u'\\') {
-            out += u'\\';
-            ++i;
-            continue;
-        }
-        if (i + 5 >= text.size() || text[i + 1] != u'u')
-            return std::nullopt;
-        char16_t code = 0;
-        for (QChar digit : text.mid(i + 2, 4)) {
-            const char16_t d = digit.unicode();
-            int value = 0;
-            if (d >= u'0' && d <= u'9')
-                value = d - u'0';
-            else if (d >= u'a' && d <= u'f')
-                value = d - u'a' + 10;
-            else if (d >= u'A' && d <= u'F')
-                value = d - u'A' + 10;
-            else
-                return std::nullopt;
-            code = char16_t(code * 16 + value);
-        }
-        out += QChar(code);
-        i += 5;
-    }
-    return out;
-}
 
 const char* sortName(olap::SortOrder order)
 {
@@ -125,14 +62,14 @@ public:
     {
         m_text += indent() + u'<' + QLatin1String(name);
         for (const auto& [key, value] : attributes)
-            m_text += u' ' + QLatin1String(key) + QLatin1String("=\"") + escaped(encodeText(value)) + u'"';
+            m_text += u' ' + QLatin1String(key) + QLatin1String("=\"") + escaped(platform::encodeXmlText(value)) + u'"';
         m_text += empty ? QLatin1String("/>\n") : QLatin1String(">\n");
         if (!empty)
             m_open << QLatin1String(name);
     }
     void element(const char* name, const QString& text)
     {
-        m_text += indent() + u'<' + QLatin1String(name) + u'>' + escaped(encodeText(text)) + QLatin1String("</")
+        m_text += indent() + u'<' + QLatin1String(name) + u'>' + escaped(platform::encodeXmlText(text)) + QLatin1String("</")
             + QLatin1String(name) + QLatin1String(">\n");
     }
     void raw(const QString& text) { m_text += indent() + text + u'\n'; }
@@ -251,7 +188,7 @@ private:
     {
         if (!m_encoded)
             return text.toString();
-        const auto plain = decodeText(text);
+        const auto plain = platform::decodeXmlText(text);
         if (!plain)
             m_ok = false;
         return plain.value_or(QString());
@@ -358,7 +295,7 @@ QString writePivotXml(const PivotState& state)
 {
     XmlOut out;
     out.open("pivottable", {{"version", number(FormatVersion)}});
-    out.raw(QLatin1String("<connection>") + cdata(encodeText(withoutPassword(state.connectionString)))
+    out.raw(QLatin1String("<connection>") + cdata(platform::encodeXmlText(withoutPassword(state.connectionString)))
             + QLatin1String("</connection>"));
     out.element("datamember", state.dataMember);
     out.element("title", state.title);

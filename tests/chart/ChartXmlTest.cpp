@@ -85,15 +85,34 @@ TEST(ChartXml, TheReportSeparatorsNeverAppearInTheText)
     EXPECT_EQ(fresh.ChartSpaceTitle().Caption(), nasty + QStringLiteral(" space"));
 }
 
-TEST(ChartXml, CharactersXmlCannotCarryAreLeftOutSoTheTextReadsBack)
+TEST(ChartXml, EveryCharacterOfACaptionOrFormatReadsBack)
 {
     ChartSpace space(ComponentVersion::V11);
-    space.Charts().Add().Title().setCaption(QStringLiteral("a") + QChar(0x01) + QChar(0xD800) + QStringLiteral("b\r\n"));
+    const QString caption = QStringLiteral("a") + QChar(0x01) + QChar(0x0B) + QChar(0xD800) + QStringLiteral("b\r\n")
+                            + QChar(0xFFFE) + QStringLiteral("\\u0041\\");
+    ChChart& chart = space.Charts().Add();
+    chart.Title().setCaption(caption);
+    chart.Axes(chAxisPositionLeft).setNumberFormat(QStringLiteral("0") + QChar(0x1F) + QStringLiteral("\\%"));
+    space.ChartSpaceTitle().setCaption(QString(QChar(0xDC00)));
     const QString xml = space.XMLData();
     ChartSpace fresh(ComponentVersion::V11);
     fresh.setXMLData(xml);
-    EXPECT_EQ(fresh.Charts().Item(0).Title().Caption(), QStringLiteral("ab\r\n"));
+    EXPECT_EQ(fresh.Charts().Item(0).Title().Caption(), caption);
+    EXPECT_EQ(fresh.Charts().Item(0).Axes(chAxisPositionLeft).NumberFormat(),
+              QStringLiteral("0") + QChar(0x1F) + QStringLiteral("\\%"));
+    EXPECT_EQ(fresh.ChartSpaceTitle().Caption(), QString(QChar(0xDC00)));
     EXPECT_EQ(fresh.XMLData(), xml);
+}
+
+// Reports saved before captions were encoded hold their texts as they stand, "\" included.
+TEST(ChartXml, TextsOfTheFirstFormatReadAsTheyStand)
+{
+    ChartSpace space(ComponentVersion::V11);
+    space.setXMLData(QStringLiteral(
+        "<?xml version=\"1.0\"?><chartspace format=\"1\"><title visible=\"1\" caption=\"C:\\u0041\\x\"/>"
+        "<chart type=\"0\" legend=\"1\"><title visible=\"1\" caption=\"a\\b\"/></chart></chartspace>"));
+    EXPECT_EQ(space.ChartSpaceTitle().Caption(), QStringLiteral("C:\\u0041\\x"));
+    EXPECT_EQ(space.Charts().Item(0).Title().Caption(), QStringLiteral("a\\b"));
 }
 
 TEST(ChartXml, UnusableTextIsRefusedAndChangesNothing)
@@ -106,7 +125,7 @@ TEST(ChartXml, UnusableTextIsRefusedAndChangesNothing)
     QString otherType = before;
     otherType.replace(QLatin1String("type=\"18\""), QLatin1String("type=\"22\""));
     QString future = before;
-    future.replace(QLatin1String("format=\"1\""), QLatin1String("format=\"2\""));
+    future.replace(QLatin1String("format=\"2\""), QLatin1String("format=\"3\""));
     const QStringList bad{
         QString(),
         QStringLiteral("not xml"),
@@ -117,6 +136,7 @@ TEST(ChartXml, UnusableTextIsRefusedAndChangesNothing)
         before + QStringLiteral("<chartspace/>"),
         QString(before).replace(QLatin1String("orientation=\"maxmin\""), QLatin1String("orientation=\"sideways\"")),
         QString(before).replace(QLatin1String("legend=\"0\""), QLatin1String("legend=\"maybe\"")),
+        QString(before).replace(QLatin1String("caption=\"kept\""), QLatin1String("caption=\"\\x\"")),
     };
     for (const QString& text : bad) {
         EXPECT_EQ(errorOf([&] { space.setXMLData(text); }), platform::err::NoInterface) << qPrintable(text);
