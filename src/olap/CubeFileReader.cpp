@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <exception>
 #include <functional>
@@ -500,54 +501,49 @@ MeasureColumn joinMeasure(std::vector<FactChunk>& chunks, const CubeDefinition& 
     return out;
 }
 
-// Large fact tables are read in rowid stretches on several threads.
+// Large fact tables are read in rowid stretches on several threads. Each reader counts its
+// stretch before reading it (a walk over its pages), to reserve its columns exactly; the
+// counts give the progress its total once all are in.
 struct Stretch
 {
     QString condition;
-    size_t expectedRows = 0;
+    bool counted = true;   // false: no count first (a view, which is counted for its limit)
 };
 
-std::vector<Stretch> stretches(SqliteDatabase& db, const CubeDefinition& def, ReadProgress* progress)
+std::vector<Stretch> stretches(SqliteDatabase& db, const CubeDefinition& def)
 {
     const QString limit = rowLimit(db, def.factTable);
     if (!limit.isEmpty())
-        return {Stretch{limit, 0}};
+        return {Stretch{limit, false}};
     const unsigned threads = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
     qint64 first = 0;
     qint64 last = 0;
-    quint64 count = 0;
     try {
-        SqliteDatabase::Statement st(db, QStringLiteral("SELECT min(rowid), max(rowid), count(*) FROM %1")
-                                             .arg(quoteIdentifier(def.factTable)));
+        // Each in a query of its own, which SQLite answers from the ends of the table.
+        const QString table = quoteIdentifier(def.factTable);
+        SqliteDatabase::Statement st(db, QStringLiteral("SELECT (SELECT min(rowid) FROM %1), (SELECT max(rowid) FROM %1)")
+                                             .arg(table));
         if (st.next()) {
             first = st.value(0).toLongLong();
             last = st.value(1).toLongLong();
-            count = quint64(std::max<qint64>(0, st.value(2).toLongLong()));
         }
     } catch (const platform::VbError&) {
-        return {Stretch{}};   // a table without rowids: read it in one go
+        return {Stretch{QString(), false}};   // a table without rowids: read it in one go
     }
-    if (progress)
-        progress->rowCount = qint64(count);
     constexpr quint64 kRowsPerStretch = 100000;
     // Rowids may lie anywhere in the 64-bit range: the distance between the first and the
     // last is taken unsigned, and each stretch's bounds are offsets that never exceed it.
     const quint64 distance = quint64(last) - quint64(first);
     if (threads == 1 || distance < 2 * kRowsPerStretch - 1)
-        return {Stretch{QString(), size_t(count)}};
+        return {Stretch{}};
     const auto offset = [&](unsigned t) { return distance / threads * t + distance % threads * t / threads; };
     std::vector<Stretch> result;
     for (unsigned t = 0; t < threads; ++t) {
         const quint64 from = offset(t);
         const quint64 to = t + 1 == threads ? distance : offset(t + 1) - 1;
-        // Rows spread over the rowids in proportion, as far as the reservation can tell.
-        const long double share =
-            (static_cast<long double>(to - from) + 1.0L) / (static_cast<long double>(distance) + 1.0L);
-        const quint64 expected = std::min<quint64>(quint64(share * static_cast<long double>(count)) + 1, count);
         result.push_back({QStringLiteral("WHERE rowid BETWEEN %1 AND %2")
                               .arg(qint64(quint64(first) + from))
-                              .arg(qint64(quint64(first) + to)),
-                          size_t(expected)});
+                              .arg(qint64(quint64(first) + to))});
     }
     return result;
 }
@@ -557,10 +553,20 @@ void readFacts(SqliteDatabase& db, CubeData& data, const std::vector<DimensionGr
 {
     const CubeDefinition& def = data.definition;
     std::vector<FactChunk> chunks(conditions.size());
+    std::atomic<size_t> uncounted{conditions.size()};
+    std::atomic<qint64> counted{0};
     inParallel(conditions.size(), [&](size_t i) {
         SqliteDatabase own(db.path());
-        readFactChunk(own, def, groups, keys, conditions[i].condition, conditions[i].expectedRows, chunks[i],
-                      progress);
+        size_t rows = 0;
+        if (conditions[i].counted) {
+            SqliteDatabase::Statement st(own, QStringLiteral("SELECT count(*) FROM %1 %2")
+                                                  .arg(quoteIdentifier(def.factTable), conditions[i].condition));
+            rows = st.next() ? size_t(std::max<qint64>(0, st.value(0).toLongLong())) : 0;
+            counted += qint64(rows);
+            if (--uncounted == 0 && progress)
+                progress->rowCount = counted.load();
+        }
+        readFactChunk(own, def, groups, keys, conditions[i].condition, rows, chunks[i], progress);
     });
 
     const auto same = [](size_t, int32_t v) { return v; };
@@ -676,10 +682,10 @@ std::shared_ptr<const CubeData> readWholeCubeFile(const QString& path, ReadProgr
     const std::vector<DimensionGroup> groups = dimensionGroups(def, data->keyColumnOf);
     std::vector<KeyMap> keys(groups.size());
     std::vector<Stretch> conditions;
-    // The fact table is measured (a walk over all its pages) while the dimensions are read.
+    // The fact table's stretches are found while the dimensions are read.
     inParallel(groups.size() + 1, [&](size_t g) {
         if (g == groups.size()) {
-            conditions = stretches(db, def, progress);
+            conditions = stretches(db, def);
             return;
         }
         SqliteDatabase own(path);
