@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <cstdio>
@@ -74,7 +75,12 @@ void startQt()
 
 QString scratchFolder()
 {
-    static QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/tessaline-fuzz-XXXXXX"));
+    // Harnesses that write files per input run several times faster on a memory file
+    // system; TMPDIR still chooses where, if it is set.
+    static const QString parent = qEnvironmentVariableIsEmpty("TMPDIR") && QFileInfo(QStringLiteral("/dev/shm")).isWritable()
+        ? QStringLiteral("/dev/shm")
+        : QDir::tempPath();
+    static QTemporaryDir folder(parent + QStringLiteral("/tessaline-fuzz-XXXXXX"));
     return folder.path();
 }
 
