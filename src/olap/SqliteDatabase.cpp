@@ -18,6 +18,30 @@ constexpr int kInstructionsPerCheck = 1000;
 // Another program writing the file holds it for a moment; longer is a lock that stays.
 constexpr int kBusyWaitMs = 2000;
 
+// A database in write-ahead-log mode is read through a shared-memory file beside it, which
+// a folder the user cannot write does not allow ("attempt to write a readonly database").
+// When no log with pending changes lies beside it either, the file alone holds every row and
+// nobody can change it, so it is read as an unchanging file.
+bool unchangingLogFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray header = file.read(20);
+    const bool logMode = header.size() == 20 && header.startsWith("SQLite format 3") && header[18] == 2
+                         && header[19] == 2;
+    const QFileInfo info(path);
+    return logMode && !QFileInfo(info.absolutePath()).isWritable()
+           && QFileInfo(path + QStringLiteral("-wal")).size() == 0;
+}
+
+// "file:" with the path's reserved characters escaped, opened read-only and unchanging.
+QByteArray immutableUri(const QString& path)
+{
+    return "file:" + QFile::encodeName(QFileInfo(path).absoluteFilePath()).toPercentEncoding("/")
+           + "?mode=ro&immutable=1";
+}
+
 }
 
 std::chrono::milliseconds SqliteDatabase::answerLimit()
@@ -51,8 +75,11 @@ SqliteDatabase::SqliteDatabase(const QString& path) : m_path(path)
         platform::raiseError(platform::err::Unspecified,
                              QCoreApplication::translate("olap", "The cube file \"%1\" does not exist.").arg(path),
                              QStringLiteral("CubeFile"));
-    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db,
-                                   SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
+    const int rc = unchangingLogFile(path)
+        ? sqlite3_open_v2(immutableUri(path).constData(), &m_db,
+                          SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_URI, nullptr)
+        : sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX,
+                          nullptr);
     if (rc != SQLITE_OK) {
         const QString message = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QStringLiteral("out of memory");
         sqlite3_close(m_db);

@@ -7,7 +7,10 @@
 #include "platform/VbError.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <unistd.h>
 
 using namespace olap;
 
@@ -315,6 +318,26 @@ TEST(CubeFile, FilesThatCannotBeOpenedAreNamedWithTheCause)
         EXPECT_TRUE(message.contains(QLatin1Char('"') + c.path + QLatin1Char('"'))) << message.toStdString();
         EXPECT_TRUE(message.contains(c.cause)) << message.toStdString();
     }
+}
+
+// A cube saved in write-ahead-log mode, in a folder the user cannot write (a shared
+// read-only folder, say), with no pending log: the file alone holds every row.
+TEST(CubeFile, ACubeInLogModeOpensInAFolderThatCannotBeWritten)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root writes every folder";
+    QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/Sales #1 %20.cub");
+    QFile::copy(testcubes::salesCube(), path);
+    sqlite3* writer = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &writer), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(writer, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(writer);
+    const QFile::Permissions writable = QFile::permissions(dir.path());
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const long opened = openAndReadAll(path);
+    QFile::setPermissions(dir.path(), writable);
+    EXPECT_EQ(opened, 0);
 }
 
 TEST(CubeFile, FactsWithoutADimensionRowCountNowhereWhateverTheLayout)
