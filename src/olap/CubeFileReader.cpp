@@ -58,11 +58,13 @@ public:
             m_dense[size_t(quint64(key) - quint64(low))] = row;
     }
 
-    int find(const SqliteDatabase::Statement& st, int column) const
+    // The dimension row of a fact's key, -1 for none. Takes the column's value as it is, so
+    // that a fact costs one look at each of its columns.
+    int find(sqlite3_value* value) const
     {
-        if (sqlite3_column_type(st.handle(), column) == SQLITE_NULL)
+        if (sqlite3_value_type(value) == SQLITE_NULL)
             return -1;
-        if (const auto key = integerKey(st, column)) {
+        if (const auto key = integerKey(value)) {
             if (!m_dense.empty()) {
                 const quint64 at = quint64(*key) - quint64(m_base);
                 if (at < m_dense.size() && m_dense[at] >= 0)
@@ -71,18 +73,24 @@ public:
                 return it->second;
             }
         }
-        return m_texts.value(st.text(column), -1);
+        const auto* bytes = reinterpret_cast<const char*>(sqlite3_value_text(value));
+        return m_texts.value(bytes ? QString::fromUtf8(bytes, sqlite3_value_bytes(value)) : QString(), -1);
     }
 
 private:
-    // An integer, or a whole number stored as a real (1.0), which SQL's join matches to 1.
     static std::optional<qint64> integerKey(const SqliteDatabase::Statement& st, int column)
     {
-        switch (sqlite3_column_type(st.handle(), column)) {
+        return integerKey(sqlite3_column_value(st.handle(), column));
+    }
+
+    // An integer, or a whole number stored as a real (1.0), which SQL's join matches to 1.
+    static std::optional<qint64> integerKey(sqlite3_value* value)
+    {
+        switch (sqlite3_value_type(value)) {
         case SQLITE_INTEGER:
-            return sqlite3_column_int64(st.handle(), column);
+            return sqlite3_value_int64(value);
         case SQLITE_FLOAT: {
-            const double v = sqlite3_column_double(st.handle(), column);
+            const double v = sqlite3_value_double(value);
             if (std::trunc(v) == v && v >= -0x1p63 && v < 0x1p63)
                 return qint64(v);
             return std::nullopt;
@@ -245,15 +253,15 @@ struct ChunkMeasure
     std::vector<int32_t> textIds;
     TextDictionary dictionary;
 
-    void addValue(sqlite3_stmt* st, int column)
+    void addValue(sqlite3_value* value)
     {
-        const int type = sqlite3_column_type(st, column);
+        const int type = sqlite3_value_type(value);
         if (type == SQLITE_NULL) {
             reals ? realValues.push_back(std::nan("")) : integers.push_back(MeasureColumn::kNoInteger);
             return;
         }
         if (!reals && type == SQLITE_INTEGER) {
-            const qint64 v = sqlite3_column_int64(st, column);
+            const qint64 v = sqlite3_value_int64(value);
             if (v > MeasureColumn::kNoInteger && v <= INT32_MAX) {
                 integers.push_back(int32_t(v));
                 return;
@@ -266,22 +274,26 @@ struct ChunkMeasure
             std::vector<int32_t>().swap(integers);
             reals = true;
         }
-        realValues.push_back(sqlite3_column_double(st, column));
+        realValues.push_back(sqlite3_value_double(value));
     }
 
-    void addDistinct(sqlite3_stmt* st, int column, const SqliteDatabase::Statement& statement)
+    void addDistinct(sqlite3_value* value)
     {
-        const int type = sqlite3_column_type(st, column);
+        const int type = sqlite3_value_type(value);
         if (type == SQLITE_NULL) {
             texts ? textIds.push_back(-1) : whole.push_back(kNoWhole);
             return;
         }
-        if (!texts && type == SQLITE_INTEGER && sqlite3_column_int64(st, column) != kNoWhole) {
-            whole.push_back(sqlite3_column_int64(st, column));
-            return;
+        if (!texts && type == SQLITE_INTEGER) {
+            const qint64 v = sqlite3_value_int64(value);
+            if (v != kNoWhole) {
+                whole.push_back(v);
+                return;
+            }
         }
         toTexts();
-        textIds.push_back(dictionary.idOf(statement.text(column)));
+        const auto* bytes = reinterpret_cast<const char*>(sqlite3_value_text(value));
+        textIds.push_back(dictionary.idOf(bytes ? QString::fromUtf8(bytes, sqlite3_value_bytes(value)) : QString()));
     }
 
     void toTexts()
@@ -343,7 +355,7 @@ void readFactChunk(SqliteDatabase& db, const CubeDefinition& def, const std::vec
         }
         bool matched = true;   // facts without a dimension row are left out, as an inner join would
         for (int h = 0; h < hierarchies && matched; ++h) {
-            rows[size_t(h)] = keys[size_t(h)].find(st, h);
+            rows[size_t(h)] = keys[size_t(h)].find(sqlite3_column_value(st.handle(), h));
             matched = rows[size_t(h)] >= 0;
         }
         if (!matched)
@@ -354,10 +366,11 @@ void readFactChunk(SqliteDatabase& db, const CubeDefinition& def, const std::vec
             const int c = measureColumn[m];
             if (c < 0)
                 continue;
+            sqlite3_value* value = sqlite3_column_value(st.handle(), c);
             if (distinct[size_t(m)])
-                out.measures[size_t(m)].addDistinct(st.handle(), c, st);
+                out.measures[size_t(m)].addDistinct(value);
             else
-                out.measures[size_t(m)].addValue(st.handle(), c);
+                out.measures[size_t(m)].addValue(value);
         }
     }
     if (progress)
