@@ -311,6 +311,8 @@ int run(const Options& o)
                   << ", peak memory " << megabytes(duck->peakMemoryBytes()) << '\n';
     if (postgres)
         std::cout << "PostgreSQL: load " << format("%.1f s", postgresLoad) << '\n';
+    if (serverEngine)   // members, the key checks and the facts without a dimension row
+        std::cout << "Engine on PostgreSQL: cube opened in " << format("%.2f s", serverEngine->openSeconds()) << '\n';
     if (!allSame)
         std::cerr << "ssb_bench: the engine's answers differ from a peer's\n";
     return allSame ? 0 : 1;
