@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <atomic>
+#include <cstring>
+#include <fstream>
 #include <sqlite3.h>
 
 namespace olap {
@@ -22,14 +24,15 @@ constexpr int kBusyWaitMs = 2000;
 // a folder the user cannot write does not allow ("attempt to write a readonly database").
 // When no log with pending changes lies beside it either, the file alone holds every row and
 // nobody can change it, so it is read as an unchanging file.
+// The file is opened without a QFile: readers open their databases on threads of their own,
+// where a QObject would leave Qt's record of the thread behind.
 bool unchangingLogFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    std::ifstream file(QFile::encodeName(path).toStdString(), std::ios::binary);
+    char header[20] = {};
+    if (!file.read(header, sizeof header))
         return false;
-    const QByteArray header = file.read(20);
-    const bool logMode = header.size() == 20 && header.startsWith("SQLite format 3") && header[18] == 2
-                         && header[19] == 2;
+    const bool logMode = std::memcmp(header, "SQLite format 3", 16) == 0 && header[18] == 2 && header[19] == 2;
     const QFileInfo info(path);
     return logMode && !QFileInfo(info.absolutePath()).isWritable()
            && QFileInfo(path + QStringLiteral("-wal")).size() == 0;
