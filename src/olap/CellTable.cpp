@@ -87,14 +87,6 @@ size_t hashKey(quint64 k)
 
 }
 
-void CellTable::reserve(size_t cells)
-{
-    m_keys.reserve(cells);
-    m_values.reserve(cells * size_t(m_measureCount));
-    while (m_index.size() < 2 * cells)
-        grow();
-}
-
 size_t CellTable::slotOf(quint64 k) const
 {
     const size_t mask = m_index.size() - 1;

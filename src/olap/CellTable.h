@@ -48,7 +48,6 @@ public:
     PositionTable columns;
 
     int measureCount() const { return m_measureCount; }
-    void reserve(size_t cells);
     // Returns the cell's measure values, created empty on first use.
     std::optional<double>* cell(int row, int column);
     // Makes the cells of `rowColumns` ((row << 32) | column, no two alike) the table's only

@@ -18,6 +18,13 @@ namespace olap {
 
 namespace {
 
+// A value's text as Statement::text() gives a column's.
+QString textOf(sqlite3_value* value)
+{
+    const auto* bytes = reinterpret_cast<const char*>(sqlite3_value_text(value));
+    return bytes ? QString::fromUtf8(bytes, sqlite3_value_bytes(value)) : QString();
+}
+
 // Dimension keys as the fact table holds them: integers, or texts. Integer keys in a
 // compact range (the usual surrogate keys and yyyymmdd dates) are found by direct index.
 class KeyMap
@@ -28,7 +35,7 @@ public:
     {
         if (sqlite3_column_type(st.handle(), column) == SQLITE_NULL)
             return true;   // joins no fact
-        const auto key = integerKey(st, column);
+        const auto key = integerKey(sqlite3_column_value(st.handle(), column));
         const QString text = st.text(column);
         if (key ? !m_integers.emplace(*key, row).second : m_texts.contains(text))
             return false;
@@ -73,16 +80,10 @@ public:
                 return it->second;
             }
         }
-        const auto* bytes = reinterpret_cast<const char*>(sqlite3_value_text(value));
-        return m_texts.value(bytes ? QString::fromUtf8(bytes, sqlite3_value_bytes(value)) : QString(), -1);
+        return m_texts.value(textOf(value), -1);
     }
 
 private:
-    static std::optional<qint64> integerKey(const SqliteDatabase::Statement& st, int column)
-    {
-        return integerKey(sqlite3_column_value(st.handle(), column));
-    }
-
     // An integer, or a whole number stored as a real (1.0), which SQL's join matches to 1.
     static std::optional<qint64> integerKey(sqlite3_value* value)
     {
@@ -292,8 +293,7 @@ struct ChunkMeasure
             }
         }
         toTexts();
-        const auto* bytes = reinterpret_cast<const char*>(sqlite3_value_text(value));
-        textIds.push_back(dictionary.idOf(bytes ? QString::fromUtf8(bytes, sqlite3_value_bytes(value)) : QString()));
+        textIds.push_back(dictionary.idOf(textOf(value)));
     }
 
     void toTexts()
@@ -562,9 +562,10 @@ std::vector<Stretch> stretches(SqliteDatabase& db, const CubeDefinition& def)
 }
 
 void readFacts(SqliteDatabase& db, CubeData& data, const std::vector<DimensionGroup>& groups,
-               const std::vector<KeyMap>& keys, const std::vector<Stretch>& conditions, ReadProgress* progress)
+               const std::vector<KeyMap>& keys, ReadProgress* progress)
 {
     const CubeDefinition& def = data.definition;
+    const std::vector<Stretch> conditions = stretches(db, def);
     std::vector<FactChunk> chunks(conditions.size());
     std::atomic<size_t> uncounted{conditions.size()};
     std::atomic<qint64> counted{0};
@@ -694,17 +695,11 @@ std::shared_ptr<const CubeData> readWholeCubeFile(const QString& path, ReadProgr
         data->indexes.emplace_back(int(h.levels.size()));
     const std::vector<DimensionGroup> groups = dimensionGroups(def, data->keyColumnOf);
     std::vector<KeyMap> keys(groups.size());
-    std::vector<Stretch> conditions;
-    // The fact table's stretches are found while the dimensions are read.
-    inParallel(groups.size() + 1, [&](size_t g) {
-        if (g == groups.size()) {
-            conditions = stretches(db, def);
-            return;
-        }
+    inParallel(groups.size(), [&](size_t g) {
         SqliteDatabase own(path);
         keys[g] = readDimension(own, def, groups[g], data->indexes);
     });
-    readFacts(db, *data, groups, keys, conditions, progress);
+    readFacts(db, *data, groups, keys, progress);
     return data;
 }
 
