@@ -77,7 +77,8 @@ QString scratchFolder()
 {
     // Harnesses that write files per input run several times faster on a memory file
     // system; TMPDIR still chooses where, if it is set.
-    static const QString parent = qEnvironmentVariableIsEmpty("TMPDIR") && QFileInfo(QStringLiteral("/dev/shm")).isWritable()
+    static const QString parent =
+        qEnvironmentVariableIsEmpty("TMPDIR") && QFileInfo(QStringLiteral("/dev/shm")).isWritable()
         ? QStringLiteral("/dev/shm")
         : QDir::tempPath();
     static QTemporaryDir folder(parent + QStringLiteral("/tessaline-fuzz-XXXXXX"));

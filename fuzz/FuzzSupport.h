@@ -13,10 +13,10 @@ namespace fuzz {
 // Prints what went wrong and aborts.
 [[noreturn]] void fail(const char* check, const QString& detail);
 
-#define FUZZ_CHECK(condition, detail)                                                                              \
-    do {                                                                                                           \
-        if (!(condition))                                                                                          \
-            ::fuzz::fail(#condition, (detail));                                                                    \
+#define FUZZ_CHECK(condition, detail) \
+    do { \
+        if (!(condition)) \
+            ::fuzz::fail(#condition, (detail)); \
     } while (false)
 
 // Reads pieces off the front of the input; past the end every piece is empty or zero.
@@ -27,11 +27,11 @@ public:
 
     bool atEnd() const { return m_at >= m_size; }
     uint8_t byte();
-    double number();              // eight bytes as they lie
+    double number();   // eight bytes as they lie
     // A text of up to 255 UTF-16 code units (its length is the first byte), any code unit
     // allowed, lone surrogates included.
     QString text();
-    QString restAsUtf16();        // every remaining pair of bytes, little-endian
+    QString restAsUtf16();   // every remaining pair of bytes, little-endian
     QByteArray rest();
 
 private:

@@ -44,8 +44,9 @@ void checkNoPasswordLeft(const QString& original, const QString& shown, const ch
         const QString elsewhere = original.left(item.valueBegin) + QLatin1Char('\n') + original.mid(item.end);
         if (elsewhere.contains(item.value))
             continue;
-        FUZZ_CHECK(!shown.contains(item.value), QStringLiteral("%1 leaks \"%2\" of \"%3\": \"%4\"")
-                                                     .arg(QLatin1String(what), item.value, original, shown));
+        FUZZ_CHECK(
+            !shown.contains(item.value),
+            QStringLiteral("%1 leaks \"%2\" of \"%3\": \"%4\"").arg(QLatin1String(what), item.value, original, shown));
     }
 }
 
@@ -59,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     // A quoted value reads back unchanged, between other items.
     const QString built = QStringLiteral("User ID=u;Password=") + olap::ConnectionString::quoteValue(value)
-                          + QStringLiteral(";Data Source=srv");
+        + QStringLiteral(";Data Source=srv");
     const auto cs = parsed(built);
     FUZZ_CHECK(cs.has_value(), built);
     FUZZ_CHECK(cs->value(QStringLiteral("password")) == value, built);

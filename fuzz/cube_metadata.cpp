@@ -37,28 +37,53 @@ struct Column
 };
 
 const Column kColumns[] = {
-    {"olap_cube", "name"},          {"olap_cube", "fact_table"},      {"olap_cube", "ordinal"},
-    {"olap_dimension", "name"},     {"olap_dimension", "dim_table"},  {"olap_dimension", "dim_key"},
-    {"olap_dimension", "fact_key"}, {"olap_dimension", "cube"},       {"olap_hierarchy", "name"},
-    {"olap_hierarchy", "dimension"}, {"olap_hierarchy", "ordinal"},   {"olap_hierarchy", "cube"},
-    {"olap_level", "depth"},        {"olap_level", "name"},           {"olap_level", "key_column"},
-    {"olap_level", "caption_column"}, {"olap_level", "sort_column"},  {"olap_level", "hierarchy"},
-    {"olap_measure", "name"},       {"olap_measure", "column_name"},  {"olap_measure", "aggregate"},
-    {"olap_measure", "number_format"}, {"f", "k1"},                   {"f", "k2"},
-    {"f", "v"},                     {"f", "id"},                      {"d1", "id"},
-    {"d1", "a"},                    {"d1", "s"},                      {"d2", "id"},
+    {"olap_cube", "name"},
+    {"olap_cube", "fact_table"},
+    {"olap_cube", "ordinal"},
+    {"olap_dimension", "name"},
+    {"olap_dimension", "dim_table"},
+    {"olap_dimension", "dim_key"},
+    {"olap_dimension", "fact_key"},
+    {"olap_dimension", "cube"},
+    {"olap_hierarchy", "name"},
+    {"olap_hierarchy", "dimension"},
+    {"olap_hierarchy", "ordinal"},
+    {"olap_hierarchy", "cube"},
+    {"olap_level", "depth"},
+    {"olap_level", "name"},
+    {"olap_level", "key_column"},
+    {"olap_level", "caption_column"},
+    {"olap_level", "sort_column"},
+    {"olap_level", "hierarchy"},
+    {"olap_measure", "name"},
+    {"olap_measure", "column_name"},
+    {"olap_measure", "aggregate"},
+    {"olap_measure", "number_format"},
+    {"f", "k1"},
+    {"f", "k2"},
+    {"f", "v"},
+    {"f", "id"},
+    {"d1", "id"},
+    {"d1", "a"},
+    {"d1", "s"},
+    {"d2", "id"},
     {"d2", "c"},
 };
 
-const char* const kNames[] = {"f", "d1", "d2", "id", "a", "b", "s", "c", "k1", "k2", "v", "olap_level",
-                              "olap_cube", "missing", "Geo", "Ch", "C", "main.f", "\"f\"", "sum", "count",
-                              "distinct count", "average", "min", "max", "rowid"};
+const char* const kNames[] = {
+    "f",          "d1",        "d2",      "id",   "a",  "b", "s",      "c",     "k1",  "k2",    "v",
+    "olap_level", "olap_cube", "missing", "Geo",  "Ch", "C", "main.f", "\"f\"", "sum", "count", "distinct count",
+    "average",    "min",       "max",     "rowid"};
 
 void bindValue(sqlite3_stmt* st, int index, fuzz::Input& input)
 {
     switch (input.byte() % 6) {
-    case 0: sqlite3_bind_null(st, index); break;
-    case 1: sqlite3_bind_int64(st, index, sqlite3_int64(input.byte()) - 2); break;
+    case 0:
+        sqlite3_bind_null(st, index);
+        break;
+    case 1:
+        sqlite3_bind_int64(st, index, sqlite3_int64(input.byte()) - 2);
+        break;
     case 2: {
         int64_t v = 0;
         for (int i = 0; i < 8; ++i)
@@ -66,7 +91,9 @@ void bindValue(sqlite3_stmt* st, int index, fuzz::Input& input)
         sqlite3_bind_int64(st, index, v);
         break;
     }
-    case 3: sqlite3_bind_double(st, index, input.number()); break;
+    case 3:
+        sqlite3_bind_double(st, index, input.number());
+        break;
     case 4: {
         const QByteArray utf8 = input.text().toUtf8();
         sqlite3_bind_text(st, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
@@ -97,10 +124,15 @@ void change(sqlite3* db, fuzz::Input& input)
     switch (op % 6) {
     case 0:
     case 1:
-        run(db, QByteArray("UPDATE ") + c.table + " SET " + c.column + " = ?1 WHERE rowid = " + QByteArray::number(input.byte() % 5), &input, 1);
+        run(db,
+            QByteArray("UPDATE ") + c.table + " SET " + c.column
+                + " = ?1 WHERE rowid = " + QByteArray::number(input.byte() % 5),
+            &input, 1);
         break;
     case 2:   // a copy of a row, one value changed
-        run(db, QByteArray("CREATE TEMP TABLE t AS SELECT * FROM ") + c.table + " WHERE rowid = " + QByteArray::number(input.byte() % 5));
+        run(db,
+            QByteArray("CREATE TEMP TABLE t AS SELECT * FROM ") + c.table
+                + " WHERE rowid = " + QByteArray::number(input.byte() % 5));
         run(db, QByteArray("UPDATE t SET ") + c.column + " = ?1", &input, 1);
         run(db, QByteArray("INSERT INTO ") + c.table + " SELECT * FROM t");
         run(db, "DROP TABLE t");
@@ -114,10 +146,12 @@ void change(sqlite3* db, fuzz::Input& input)
     default: {   // a view, maybe an endless one, in place of a table
         const bool endless = input.byte() & 1;
         run(db, QByteArray("ALTER TABLE ") + c.table + " RENAME TO " + c.table + "_t");
-        run(db, QByteArray("CREATE VIEW ") + c.table + " AS "
-                    + (endless ? QByteArray("WITH RECURSIVE r(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM r) SELECT t.* FROM ")
-                                     + c.table + "_t t, r"
-                               : QByteArray("SELECT * FROM ") + c.table + "_t"));
+        run(db,
+            QByteArray("CREATE VIEW ") + c.table + " AS "
+                + (endless
+                       ? QByteArray("WITH RECURSIVE r(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM r) SELECT t.* FROM ")
+                           + c.table + "_t t, r"
+                       : QByteArray("SELECT * FROM ") + c.table + "_t"));
     }
     }
 }

@@ -15,8 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const bool german = input.byte() & 1;
     QString format = input.restAsUtf16();
     format.truncate(512);   // a longer pattern only takes longer
-    const QLocale locale = german ? QLocale(QLocale::German, QLocale::Germany)
-                                  : QLocale(QLocale::English, QLocale::UnitedStates);
+    const QLocale locale =
+        german ? QLocale(QLocale::German, QLocale::Germany) : QLocale(QLocale::English, QLocale::UnitedStates);
     const QString shown = olap::formatNumber(value, format, locale);
     if (!std::isfinite(value))
         return 0;

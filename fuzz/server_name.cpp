@@ -36,11 +36,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         FUZZ_CHECK(cs.value(QStringLiteral("User ID")) == user, text);
         FUZZ_CHECK(cs.value(QStringLiteral("Password")) == password, text);
         const QString masked = platform::ConnectionStringSyntax::maskPasswords(text);
-        const QString others = connections::ConnectionStrings::serverTemplate(read.server, read.database, user, QString());
+        const QString others =
+            connections::ConnectionStrings::serverTemplate(read.server, read.database, user, QString());
         if (password.size() >= 4 && !others.contains(password))
             FUZZ_CHECK(!masked.contains(password), masked);
     }
-    const QString pivot = connections::ConnectionStrings::serverPivot(QStringLiteral("Provider=MSOLAP.4"), read.server, read.database);
+    const QString pivot =
+        connections::ConnectionStrings::serverPivot(QStringLiteral("Provider=MSOLAP.4"), read.server, read.database);
     try {
         const olap::ConnectionString bound = olap::ConnectionString::parse(pivot);
         FUZZ_CHECK(bound.value(QStringLiteral("Data Source")) == read.server, pivot);
@@ -50,12 +52,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     // What the server dialog writes for a server and a database it accepts reads back.
     const auto accepted = [](const QString& name) {
-        return !name.contains(QLatin1Char(',')) && !name.contains(QLatin1Char('\n')) && !name.contains(QLatin1Char('\r'));
+        return !name.contains(QLatin1Char(',')) && !name.contains(QLatin1Char('\n'))
+            && !name.contains(QLatin1Char('\r'));
     };
-    if (accepted(read.server) && accepted(read.database) && read.server.isValidUtf16() && read.database.isValidUtf16()) {
+    if (accepted(read.server) && accepted(read.database) && read.server.isValidUtf16()
+        && read.database.isValidUtf16()) {
         const auto again = connections::modCubes::parseServerNameFile(
             connections::modCubes::serverNameFileBytes(read.server, read.database));
-        FUZZ_CHECK(again.server == read.server && again.database == read.database, read.server + QLatin1Char(',') + read.database);
+        FUZZ_CHECK(again.server == read.server && again.database == read.database,
+                   read.server + QLatin1Char(',') + read.database);
     }
     return 0;
 }

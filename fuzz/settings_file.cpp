@@ -16,8 +16,14 @@
 // The store writes through a file that is flushed to disk before it replaces the old one.
 // Durability is not what is fuzzed here, and a flush per input would hold the harness to a
 // few hundred inputs a second: these stand in for the C library's, for this binary alone.
-extern "C" int fsync(int) { return 0; }
-extern "C" int fdatasync(int) { return 0; }
+extern "C" int fsync(int)
+{
+    return 0;
+}
+extern "C" int fdatasync(int)
+{
+    return 0;
+}
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
@@ -69,7 +75,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         stamp(folder + QStringLiteral("/HKCU.ini"));
         const platform::RegistryStore reread(folder);
         const auto back = reread.value(platform::Hive::CurrentUser, key, QStringLiteral("Value"));
-        FUZZ_CHECK(back == written, QStringLiteral("\"%1\" read back as \"%2\"").arg(written, back.value_or(QStringLiteral("(none)"))));
+        FUZZ_CHECK(back == written,
+                   QStringLiteral("\"%1\" read back as \"%2\"").arg(written, back.value_or(QStringLiteral("(none)"))));
     }
     platform::RegistryStore::setCurrent(nullptr);
     return 0;

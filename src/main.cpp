@@ -1,5 +1,5 @@
-#include "app/startup/modMain.h"
 #include "app/startup/ProgramContext.h"
+#include "app/startup/modMain.h"
 #include "platform/Forms.h"
 #include "platform/Services.h"
 

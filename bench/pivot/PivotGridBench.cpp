@@ -35,7 +35,8 @@ struct LargeResult
         for (int r = 0; r < Regions; ++r) {
             const QString region = QStringLiteral("Region %1").arg(r, 3, 10, QLatin1Char('0'));
             for (int c = 0; c < CitiesPerRegion; ++c)
-                cells->rows << olap::Tuple{{member({region, QStringLiteral("City %1").arg(c, 4, 10, QLatin1Char('0'))})}};
+                cells->rows << olap::Tuple{
+                    {member({region, QStringLiteral("City %1").arg(c, 4, 10, QLatin1Char('0'))})}};
             cells->rows << olap::Tuple{{member({region}, true)}};
         }
         cells->rows << olap::Tuple{{member({}, true)}};
@@ -108,8 +109,8 @@ void BM_ScrollThrough(benchmark::State& state)
             view.render(&screen);
         }
     }
-    state.counters["screens"] = benchmark::Counter(double(Steps + 1) * double(state.iterations()),
-                                                   benchmark::Counter::kIsRate);
+    state.counters["screens"] =
+        benchmark::Counter(double(Steps + 1) * double(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_ScrollThrough)->Unit(benchmark::kMillisecond);
 

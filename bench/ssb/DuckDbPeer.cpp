@@ -82,8 +82,8 @@ double DuckDbPeer::peakMemoryBytes()
 
 ResultMap DuckDbPeer::run(const std::string& sql, double& seconds)
 {
-    const QJsonObject answer = ask(
-        QJsonDocument(QJsonObject{{QStringLiteral("sql"), text(sql)}}).toJson(QJsonDocument::Compact));
+    const QJsonObject answer =
+        ask(QJsonDocument(QJsonObject{{QStringLiteral("sql"), text(sql)}}).toJson(QJsonDocument::Compact));
     seconds = answer.value(QStringLiteral("seconds")).toDouble();
     ResultMap result;
     const QJsonObject groups = answer.value(QStringLiteral("groups")).toObject();

@@ -14,9 +14,9 @@ using ResultMap = std::map<std::string, double>;
 struct Measured
 {
     std::vector<double> seconds;
-    ResultMap result;             // the first run's answer
-    std::string changedAnswer;    // how a later run's answer differed from the first, if one did
-    bool skipped = false;         // the contender cannot answer this query
+    ResultMap result;            // the first run's answer
+    std::string changedAnswer;   // how a later run's answer differed from the first, if one did
+    bool skipped = false;        // the contender cannot answer this query
     double median() const;
 };
 
@@ -24,8 +24,7 @@ struct Measured
 // database that cannot answer it.
 using TimedRun = std::function<ResultMap(double& seconds)>;
 
-enum class Turns
-{
+enum class Turns {
     Blocks,       // each contender runs the query `runs` times back to back (warm caches)
     RoundRobin,   // each round, every contender runs it once: load drift touches all alike
 };

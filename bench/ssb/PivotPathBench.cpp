@@ -5,8 +5,8 @@
 
 #include "DataSetWriter.h"
 #include "EnginePeer.h"
-#include "SsbQueries.h"
 #include "SqlPeers.h"
+#include "SsbQueries.h"
 #include "SsbSchema.h"
 
 #include "olap/Connection.h"
@@ -73,9 +73,7 @@ double startUp(const QString& cubeFile, Clock::time_point processStart)
     double longestGap = 0;
     QTimer beat;
     beat.setInterval(10);
-    QObject::connect(&beat, &QTimer::timeout, [&] {
-        longestGap = std::max(longestGap, double(sinceBeat.restart()));
-    });
+    QObject::connect(&beat, &QTimer::timeout, [&] { longestGap = std::max(longestGap, double(sinceBeat.restart())); });
     sinceBeat.start();
     beat.start();
 
@@ -93,8 +91,8 @@ double startUp(const QString& cubeFile, Clock::time_point processStart)
     const double paintedMs = msSince(bindStart);
     std::cout << "Start-up: the pivot bound in " << bindMs << " ms (the window's thread busy that long); first result"
               << " painted " << paintedMs << " ms after the binding began, " << msSince(processStart)
-              << " ms after the process started; longest pause of the event loop after the binding "
-              << longestGap << " ms\n";
+              << " ms after the process started; longest pause of the event loop after the binding " << longestGap
+              << " ms\n";
     return ssb::processMemory("VmHWM");
 }
 
@@ -153,7 +151,8 @@ int main(int argc, char** argv)
     try {
         // First, before anything else has read the cube.
         const double peak = startUp(cubeFile, processStart);
-        const double facts = ssb::SqlitePeer(cubeFile.toStdString()).run("SELECT count(*) FROM lineorder").begin()->second;
+        const double facts =
+            ssb::SqlitePeer(cubeFile.toStdString()).run("SELECT count(*) FROM lineorder").begin()->second;
         const double raw = facts * 10 * 4;   // the 10 fact columns the cube reads, 4 bytes each
         std::cout << "Peak memory after start-up (VmHWM): " << peak / 1e6 << " MB = " << peak / raw
                   << " x the raw column data (" << raw / 1e6 << " MB)\n\n"

@@ -15,7 +15,7 @@ namespace ssb {
 namespace {
 
 // Group columns first, the measure last.
-template <typename TextAt>
+template<typename TextAt>
 void addRow(ResultMap& result, int columns, const TextAt& textAt, double value)
 {
     std::string group;

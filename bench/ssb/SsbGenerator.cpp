@@ -21,7 +21,7 @@ public:
     {
         return low + int64_t(next() % uint64_t(high - low + 1));
     }
-    template <typename T, size_t N>
+    template<typename T, size_t N>
     const T& pick(const std::array<T, N>& values)
     {
         return values[size_t(uniform(0, int64_t(N) - 1))];
@@ -45,36 +45,36 @@ struct Nation
 };
 
 constexpr std::array<Nation, 25> kNations{{
-    {"ALGERIA", 0},    {"ARGENTINA", 1},    {"BRAZIL", 1},         {"CANADA", 1},        {"EGYPT", 4},
-    {"ETHIOPIA", 0},   {"FRANCE", 3},       {"GERMANY", 3},        {"INDIA", 2},         {"INDONESIA", 2},
-    {"IRAN", 4},       {"IRAQ", 4},         {"JAPAN", 2},          {"JORDAN", 4},        {"KENYA", 0},
-    {"MOROCCO", 0},    {"MOZAMBIQUE", 0},   {"PERU", 1},           {"CHINA", 2},         {"ROMANIA", 3},
-    {"SAUDI ARABIA", 4}, {"VIETNAM", 2},    {"RUSSIA", 3},         {"UNITED KINGDOM", 3}, {"UNITED STATES", 1},
+    {"ALGERIA", 0},      {"ARGENTINA", 1},  {"BRAZIL", 1},  {"CANADA", 1},         {"EGYPT", 4},
+    {"ETHIOPIA", 0},     {"FRANCE", 3},     {"GERMANY", 3}, {"INDIA", 2},          {"INDONESIA", 2},
+    {"IRAN", 4},         {"IRAQ", 4},       {"JAPAN", 2},   {"JORDAN", 4},         {"KENYA", 0},
+    {"MOROCCO", 0},      {"MOZAMBIQUE", 0}, {"PERU", 1},    {"CHINA", 2},          {"ROMANIA", 3},
+    {"SAUDI ARABIA", 4}, {"VIETNAM", 2},    {"RUSSIA", 3},  {"UNITED KINGDOM", 3}, {"UNITED STATES", 1},
 }};
 constexpr std::array<std::string_view, 5> kRegions{"AFRICA", "AMERICA", "ASIA", "EUROPE", "MIDDLE EAST"};
 constexpr std::array<std::string_view, 5> kSegments{"AUTOMOBILE", "BUILDING", "FURNITURE", "MACHINERY", "HOUSEHOLD"};
 constexpr std::array<std::string_view, 5> kPriorities{"1-URGENT", "2-HIGH", "3-MEDIUM", "4-NOT SPECI", "5-LOW"};
 constexpr std::array<std::string_view, 7> kShipModes{"REG AIR", "AIR", "RAIL", "SHIP", "TRUCK", "MAIL", "FOB"};
 constexpr std::array<std::string_view, 92> kColors{
-    "almond",    "antique",   "aquamarine", "azure",     "beige",    "bisque",    "black",     "blanched",
-    "blue",      "blush",     "brown",      "burlywood", "burnished", "chartreuse", "chiffon",  "chocolate",
-    "coral",     "cornflower", "cornsilk",  "cream",     "cyan",     "dark",      "deep",      "dim",
-    "dodger",    "drab",      "firebrick",  "floral",    "forest",   "frosted",   "gainsboro", "ghost",
-    "goldenrod", "green",     "grey",       "honeydew",  "hot",      "indian",    "ivory",     "khaki",
-    "lace",      "lavender",  "lawn",       "lemon",     "light",    "lime",      "linen",     "magenta",
-    "maroon",    "medium",    "metallic",   "midnight",  "mint",     "misty",     "moccasin",  "navajo",
-    "navy",      "olive",     "orange",     "orchid",    "pale",     "papaya",    "peach",     "peru",
-    "pink",      "plum",      "powder",     "puff",      "purple",   "red",       "rose",      "rosy",
-    "royal",     "saddle",    "salmon",     "sandy",     "seashell", "sienna",    "sky",       "slate",
-    "smoke",     "snow",      "spring",     "steel",     "tan",      "thistle",   "tomato",    "turquoise",
-    "violet",    "wheat",     "white",      "yellow"};
+    "almond",   "antique", "aquamarine", "azure",     "beige",      "bisque",    "black",     "blanched", "blue",
+    "blush",    "brown",   "burlywood",  "burnished", "chartreuse", "chiffon",   "chocolate", "coral",    "cornflower",
+    "cornsilk", "cream",   "cyan",       "dark",      "deep",       "dim",       "dodger",    "drab",     "firebrick",
+    "floral",   "forest",  "frosted",    "gainsboro", "ghost",      "goldenrod", "green",     "grey",     "honeydew",
+    "hot",      "indian",  "ivory",      "khaki",     "lace",       "lavender",  "lawn",      "lemon",    "light",
+    "lime",     "linen",   "magenta",    "maroon",    "medium",     "metallic",  "midnight",  "mint",     "misty",
+    "moccasin", "navajo",  "navy",       "olive",     "orange",     "orchid",    "pale",      "papaya",   "peach",
+    "peru",     "pink",    "plum",       "powder",    "puff",       "purple",    "red",       "rose",     "rosy",
+    "royal",    "saddle",  "salmon",     "sandy",     "seashell",   "sienna",    "sky",       "slate",    "smoke",
+    "snow",     "spring",  "steel",      "tan",       "thistle",    "tomato",    "turquoise", "violet",   "wheat",
+    "white",    "yellow"};
 constexpr std::array<std::string_view, 6> kTypeSize{"STANDARD", "SMALL", "MEDIUM", "LARGE", "ECONOMY", "PROMO"};
 constexpr std::array<std::string_view, 5> kTypeFinish{"ANODIZED", "BURNISHED", "PLATED", "POLISHED", "BRUSHED"};
 constexpr std::array<std::string_view, 5> kTypeMetal{"TIN", "NICKEL", "BRASS", "STEEL", "COPPER"};
 constexpr std::array<std::string_view, 5> kContainerSize{"SM", "LG", "MED", "JUMBO", "WRAP"};
 constexpr std::array<std::string_view, 8> kContainerKind{"CASE", "BOX", "BAG", "JAR", "PKG", "PACK", "CAN", "DRUM"};
-constexpr std::array<std::string_view, 12> kMonths{"January", "February", "March",     "April",   "May",      "June",
-                                                   "July",    "August",   "September", "October", "November", "December"};
+constexpr std::array<std::string_view, 12> kMonths{"January",   "February", "March",    "April",
+                                                   "May",       "June",     "July",     "August",
+                                                   "September", "October",  "November", "December"};
 constexpr std::array<std::string_view, 7> kWeekdays{"Sunday",   "Monday", "Tuesday", "Wednesday",
                                                     "Thursday", "Friday", "Saturday"};
 constexpr std::string_view kAddressChars = "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ ,.";
@@ -82,7 +82,10 @@ constexpr std::string_view kAddressChars = "0123456789abcdefghijklmnopqrstuvwxyz
 // Orders are dated so that the last line's commit date (up to 90 days later) stays in range.
 constexpr int kOrderDateSpan = 151;
 
-void setNumber(Value& v, int64_t n) { v = n; }
+void setNumber(Value& v, int64_t n)
+{
+    v = n;
+}
 
 void setText(Value& v, std::string_view s)
 {
@@ -190,8 +193,8 @@ void SsbGenerator::dates(const RowSink& sink) const
         const unsigned weekday = std::chrono::weekday{day}.c_encoding();   // 0: Sunday
         const int dayOfYear = int((day - Days{ymd.year() / 1 / 1}).count()) + 1;
         const bool lastOfMonth = ymd.year() / ymd.month() / std::chrono::last == ymd;
-        const bool holiday = (month == 1 && dayOfMonth == 1) || (month == 7 && dayOfMonth == 4)
-                             || (month == 12 && dayOfMonth == 25);
+        const bool holiday =
+            (month == 1 && dayOfMonth == 1) || (month == 7 && dayOfMonth == 4) || (month == 12 && dayOfMonth == 25);
         const std::string monthName(kMonths[month - 1]);
         setNumber(row[0], dateKey(day));
         setText(row[1], monthName + ' ' + std::to_string(dayOfMonth) + ", " + std::to_string(year));
@@ -248,8 +251,9 @@ void SsbGenerator::parts(const RowSink& sink) const
         setText(row[3], category);
         setText(row[4], category + std::to_string(random.uniform(1, 40)));
         setText(row[5], random.pick(kColors));
-        setText(row[6], std::string(random.pick(kTypeSize)) + ' ' + std::string(random.pick(kTypeFinish)) + ' '
-                            + std::string(random.pick(kTypeMetal)));
+        setText(row[6],
+                std::string(random.pick(kTypeSize)) + ' ' + std::string(random.pick(kTypeFinish)) + ' '
+                    + std::string(random.pick(kTypeMetal)));
         setNumber(row[7], random.uniform(1, 50));
         setText(row[8], std::string(random.pick(kContainerSize)) + ' ' + std::string(random.pick(kContainerKind)));
         sink(row);
@@ -279,8 +283,12 @@ void SsbGenerator::lineorders(const RowSink& sink) const
         lines.resize(size_t(random.uniform(1, 7)));
         int64_t total = 0;
         for (Line& line : lines) {
-            line = {random.uniform(1, m_sizes.parts), random.uniform(1, m_sizes.suppliers), random.uniform(1, 50),
-                    random.uniform(0, 10),           random.uniform(0, 8),                  random.uniform(30, 90),
+            line = {random.uniform(1, m_sizes.parts),
+                    random.uniform(1, m_sizes.suppliers),
+                    random.uniform(1, 50),
+                    random.uniform(0, 10),
+                    random.uniform(0, 8),
+                    random.uniform(30, 90),
                     size_t(random.uniform(0, int64_t(kShipModes.size()) - 1))};
             const int64_t extended = line.quantity * retailPrice(line.part);
             total += extended * (100 - line.discount) / 100 * (100 + line.tax) / 100;

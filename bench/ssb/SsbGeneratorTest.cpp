@@ -68,7 +68,7 @@ TEST(SsbGenerator, DatesCoverSevenYearsWithTheirCalendarColumns)
     EXPECT_EQ(number(day, 5), 199203);
     EXPECT_EQ(text(day, 6), "Mar1992");
     EXPECT_EQ(number(day, 9), 61);
-    EXPECT_EQ(number(day, 11), 9);   // week of the year
+    EXPECT_EQ(number(day, 11), 9);                      // week of the year
     EXPECT_EQ(number(dates[size_t(31 + 28)], 14), 1);   // February 29 ends the month
 }
 

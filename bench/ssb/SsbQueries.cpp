@@ -62,10 +62,12 @@ std::vector<SsbQuery> build()
 {
     const std::string flight1 = "SELECT sum(lo_extendedprice * lo_discount) AS revenue FROM lineorder, \"date\" "
                                 "WHERE lo_orderdate = d_datekey AND ";
-    const std::string flight2 = " sum(lo_revenue) FROM lineorder, \"date\", part, supplier "
-                                "WHERE lo_orderdate = d_datekey AND lo_partkey = p_partkey AND lo_suppkey = s_suppkey AND ";
-    const std::string flight3 = " sum(lo_revenue) AS revenue FROM customer, lineorder, supplier, \"date\" "
-                                "WHERE lo_custkey = c_custkey AND lo_suppkey = s_suppkey AND lo_orderdate = d_datekey AND ";
+    const std::string flight2 =
+        " sum(lo_revenue) FROM lineorder, \"date\", part, supplier "
+        "WHERE lo_orderdate = d_datekey AND lo_partkey = p_partkey AND lo_suppkey = s_suppkey AND ";
+    const std::string flight3 =
+        " sum(lo_revenue) AS revenue FROM customer, lineorder, supplier, \"date\" "
+        "WHERE lo_custkey = c_custkey AND lo_suppkey = s_suppkey AND lo_orderdate = d_datekey AND ";
     const std::string flight4 = " sum(lo_revenue - lo_supplycost) AS profit FROM \"date\", customer, supplier, part, "
                                 "lineorder WHERE lo_custkey = c_custkey AND lo_suppkey = s_suppkey AND "
                                 "lo_partkey = p_partkey AND lo_orderdate = d_datekey AND ";
@@ -74,20 +76,22 @@ std::vector<SsbQuery> build()
                                        path({"EUROPE", "UNITED KINGDOM", "UNITED KI5"})};
     QVector<MemberPath> brands2221to2228;
     for (int b = 1; b <= 8; ++b)
-        brands2221to2228.append(MemberPath{{QStringLiteral("MFGR#2"), QStringLiteral("MFGR#22"),
-                                            QStringLiteral("MFGR#222%1").arg(b)}});
+        brands2221to2228.append(
+            MemberPath{{QStringLiteral("MFGR#2"), QStringLiteral("MFGR#22"), QStringLiteral("MFGR#222%1").arg(b)}});
 
     return {
         {"Q1.1", flight1 + "d_year = 1993 AND lo_discount BETWEEN 1 AND 3 AND lo_quantity < 25",
-         pivot("Discount Revenue", {}, {},
-               {filter(kYear, {path({"1993"})}), filter("Discount", numbers(1, 3)), filter("Quantity", numbers(1, 24))})},
+         pivot(
+             "Discount Revenue", {}, {},
+             {filter(kYear, {path({"1993"})}), filter("Discount", numbers(1, 3)), filter("Quantity", numbers(1, 24))})},
         {"Q1.2", flight1 + "d_yearmonthnum = 199401 AND lo_discount BETWEEN 4 AND 6 AND lo_quantity BETWEEN 26 AND 35",
          pivot("Discount Revenue", {}, {},
                {filter(kYear, {path({"1994", "199401"})}), filter("Discount", numbers(4, 6)),
                 filter("Quantity", numbers(26, 35))})},
         {"Q1.3",
-         flight1 + "d_weeknuminyear = 6 AND d_year = 1994 AND lo_discount BETWEEN 5 AND 7 "
-                   "AND lo_quantity BETWEEN 26 AND 35",
+         flight1
+             + "d_weeknuminyear = 6 AND d_year = 1994 AND lo_discount BETWEEN 5 AND 7 "
+               "AND lo_quantity BETWEEN 26 AND 35",
          pivot("Discount Revenue", {}, {},
                {filter("Week", {path({"1994", "6"})}), filter("Discount", numbers(5, 7)),
                 filter("Quantity", numbers(26, 35))})},
@@ -123,7 +127,8 @@ std::vector<SsbQuery> build()
         {"Q3.3",
          "SELECT c_city, s_city, d_year," + flight3
              + "(c_city = 'UNITED KI1' OR c_city = 'UNITED KI5') AND (s_city = 'UNITED KI1' OR s_city = 'UNITED KI5') "
-               "AND d_year >= 1992 AND d_year <= 1997 GROUP BY c_city, s_city, d_year ORDER BY d_year ASC, revenue DESC",
+               "AND d_year >= 1992 AND d_year <= 1997 GROUP BY c_city, s_city, d_year ORDER BY d_year ASC, revenue "
+               "DESC",
          pivot("Revenue", {field(kCustomer, 2), field(kSupplier, 2)}, {field(kYear, 0)},
                {filter(kCustomer, ukCities), filter(kSupplier, ukCities), filter(kYear, years92to97)})},
         {"Q3.4",
@@ -166,7 +171,8 @@ std::vector<SsbQuery> beyond()
                              "AND lo_suppkey = s_suppkey AND lo_orderdate = d_datekey ";
     const std::string cities = "SELECT c_city, s_city, d_year, ";
     const std::string flat = " GROUP BY c_city, s_city, d_year";
-    const std::string rollUp = " GROUP BY ROLLUP (c_region, c_nation, c_city, s_region, s_nation, s_city), ROLLUP (d_year)";
+    const std::string rollUp =
+        " GROUP BY ROLLUP (c_region, c_nation, c_city, s_region, s_nation, s_city), ROLLUP (d_year)";
     const auto withTotals = [](PivotQuery q) {
         for (olap::Axis* axis : {&q.rows, &q.columns}) {
             axis->subtotals = true;

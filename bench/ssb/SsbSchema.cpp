@@ -13,8 +13,7 @@ std::string quoted(const std::string& name)
 }
 
 // Rows of one metadata table, as SQL literals.
-std::string insertRows(const std::string& prefix, const std::string& table,
-                       const std::vector<std::string>& rows)
+std::string insertRows(const std::string& prefix, const std::string& table, const std::vector<std::string>& rows)
 {
     std::string sql = "INSERT INTO " + prefix + table + " VALUES ";
     for (size_t i = 0; i < rows.size(); ++i)
@@ -28,32 +27,76 @@ const std::vector<Table>& tables()
 {
     static const std::vector<Table> all{
         {"date",
-         {{"d_datekey", I}, {"d_date", T}, {"d_dayofweek", T}, {"d_month", T}, {"d_year", I},
-          {"d_yearmonthnum", I}, {"d_yearmonth", T}, {"d_daynuminweek", I}, {"d_daynuminmonth", I},
-          {"d_daynuminyear", I}, {"d_monthnuminyear", I}, {"d_weeknuminyear", I}, {"d_sellingseason", T},
-          {"d_lastdayinweekfl", I}, {"d_lastdayinmonthfl", I}, {"d_holidayfl", I}, {"d_weekdayfl", I}},
+         {{"d_datekey", I},
+          {"d_date", T},
+          {"d_dayofweek", T},
+          {"d_month", T},
+          {"d_year", I},
+          {"d_yearmonthnum", I},
+          {"d_yearmonth", T},
+          {"d_daynuminweek", I},
+          {"d_daynuminmonth", I},
+          {"d_daynuminyear", I},
+          {"d_monthnuminyear", I},
+          {"d_weeknuminyear", I},
+          {"d_sellingseason", T},
+          {"d_lastdayinweekfl", I},
+          {"d_lastdayinmonthfl", I},
+          {"d_holidayfl", I},
+          {"d_weekdayfl", I}},
          "d_datekey",
          &SsbGenerator::dates},
         {"customer",
-         {{"c_custkey", I}, {"c_name", T}, {"c_address", T}, {"c_city", T}, {"c_nation", T}, {"c_region", T},
-          {"c_phone", T}, {"c_mktsegment", T}},
+         {{"c_custkey", I},
+          {"c_name", T},
+          {"c_address", T},
+          {"c_city", T},
+          {"c_nation", T},
+          {"c_region", T},
+          {"c_phone", T},
+          {"c_mktsegment", T}},
          "c_custkey",
          &SsbGenerator::customers},
         {"supplier",
-         {{"s_suppkey", I}, {"s_name", T}, {"s_address", T}, {"s_city", T}, {"s_nation", T}, {"s_region", T},
+         {{"s_suppkey", I},
+          {"s_name", T},
+          {"s_address", T},
+          {"s_city", T},
+          {"s_nation", T},
+          {"s_region", T},
           {"s_phone", T}},
          "s_suppkey",
          &SsbGenerator::suppliers},
         {"part",
-         {{"p_partkey", I}, {"p_name", T}, {"p_mfgr", T}, {"p_category", T}, {"p_brand1", T}, {"p_color", T},
-          {"p_type", T}, {"p_size", I}, {"p_container", T}},
+         {{"p_partkey", I},
+          {"p_name", T},
+          {"p_mfgr", T},
+          {"p_category", T},
+          {"p_brand1", T},
+          {"p_color", T},
+          {"p_type", T},
+          {"p_size", I},
+          {"p_container", T}},
          "p_partkey",
          &SsbGenerator::parts},
         {"lineorder",
-         {{"lo_orderkey", I}, {"lo_linenumber", I}, {"lo_custkey", I}, {"lo_partkey", I}, {"lo_suppkey", I},
-          {"lo_orderdate", I}, {"lo_orderpriority", T}, {"lo_shippriority", T}, {"lo_quantity", I},
-          {"lo_extendedprice", I}, {"lo_ordtotalprice", I}, {"lo_discount", I}, {"lo_revenue", I},
-          {"lo_supplycost", I}, {"lo_tax", I}, {"lo_commitdate", I}, {"lo_shipmode", T}},
+         {{"lo_orderkey", I},
+          {"lo_linenumber", I},
+          {"lo_custkey", I},
+          {"lo_partkey", I},
+          {"lo_suppkey", I},
+          {"lo_orderdate", I},
+          {"lo_orderpriority", T},
+          {"lo_shippriority", T},
+          {"lo_quantity", I},
+          {"lo_extendedprice", I},
+          {"lo_ordtotalprice", I},
+          {"lo_discount", I},
+          {"lo_revenue", I},
+          {"lo_supplycost", I},
+          {"lo_tax", I},
+          {"lo_commitdate", I},
+          {"lo_shipmode", T}},
          "",
          &SsbGenerator::lineorders},
     };
@@ -93,14 +136,15 @@ std::vector<std::string> cubeStatements(Dialect dialect)
     std::string factTable = "lineorder";
     if (dialect == Dialect::Postgres) {
         factTable = "lineorder_facts";
-        statements = {"CREATE VIEW lineorder_facts AS SELECT lo_orderdate, lo_custkey, lo_suppkey, lo_partkey, "
-                          "lo_discount, lo_quantity, lo_orderkey, lo_revenue, lo_extendedprice * lo_discount AS lo_discount_revenue, "
-                          "lo_revenue - lo_supplycost AS lo_profit FROM lineorder"};
+        statements = {
+            "CREATE VIEW lineorder_facts AS SELECT lo_orderdate, lo_custkey, lo_suppkey, lo_partkey, "
+            "lo_discount, lo_quantity, lo_orderkey, lo_revenue, lo_extendedprice * lo_discount AS lo_discount_revenue, "
+            "lo_revenue - lo_supplycost AS lo_profit FROM lineorder"};
     } else {
         statements = {"ALTER TABLE lineorder ADD COLUMN lo_discount_revenue INTEGER "
-                          "GENERATED ALWAYS AS (lo_extendedprice * lo_discount) VIRTUAL",
-                          "ALTER TABLE lineorder ADD COLUMN lo_profit INTEGER "
-                          "GENERATED ALWAYS AS (lo_revenue - lo_supplycost) VIRTUAL"};
+                      "GENERATED ALWAYS AS (lo_extendedprice * lo_discount) VIRTUAL",
+                      "ALTER TABLE lineorder ADD COLUMN lo_profit INTEGER "
+                      "GENERATED ALWAYS AS (lo_revenue - lo_supplycost) VIRTUAL"};
     }
     const std::vector<std::string> rest = {
         "CREATE TABLE discount (discount INTEGER PRIMARY KEY)",

@@ -26,12 +26,12 @@ struct Options
     double scaleFactor = 1;
     int runs = 5;
     std::string dataFolder;
-    std::string postgres;   // libpq connection info; empty: no PostgreSQL
-    std::string serverCube; // connection string of the PostgreSQL catalog for our engine
+    std::string postgres;     // libpq connection info; empty: no PostgreSQL
+    std::string serverCube;   // connection string of the PostgreSQL catalog for our engine
     bool sqlite = true;
     bool duckDb = true;
     bool generateOnly = false;
-    std::string query;      // empty: all 13
+    std::string query;   // empty: all 13
     ssb::Turns turns = ssb::Turns::Blocks;
 };
 
@@ -95,7 +95,7 @@ std::string readFile(const char* path)
     return file.readAll().toStdString();
 }
 
-template <typename F>
+template<typename F>
 double secondsOf(const F& f)
 {
     const auto start = std::chrono::steady_clock::now();
@@ -226,17 +226,15 @@ int run(const Options& o)
 
     Results results;
     std::vector<std::function<ssb::TimedRun(const ssb::SsbQuery&)>> contenders;
-    contenders.push_back([&](const ssb::SsbQuery& q) {
-        return [&](double& seconds) { return engine.run(q.pivot, seconds); };
-    });
+    contenders.push_back(
+        [&](const ssb::SsbQuery& q) { return [&](double& seconds) { return engine.run(q.pivot, seconds); }; });
     std::unique_ptr<ssb::DuckDbPeer> duck;
     if (o.duckDb) {
         std::cout << "Loading DuckDB ..." << std::flush;
         duck = std::make_unique<ssb::DuckDbPeer>(SSB_DUCKDB_SCRIPT, data);
         results.peers.push_back("DuckDB");
-        contenders.push_back([&](const ssb::SsbQuery& q) {
-            return [&](double& seconds) { return duck->run(q.sql, seconds); };
-        });
+        contenders.push_back(
+            [&](const ssb::SsbQuery& q) { return [&](double& seconds) { return duck->run(q.sql, seconds); }; });
         std::cout << format(" %.1f s\n", duck->loadSeconds());
     }
     std::unique_ptr<ssb::SqlitePeer> sqlite;
@@ -246,7 +244,8 @@ int run(const Options& o)
         contenders.push_back([&](const ssb::SsbQuery& q) {
             if (!q.published)
                 return ssb::TimedRun();   // no ROLLUP or CUBE in SQLite
-            return ssb::TimedRun([&](double& seconds) { return ssb::timed([&] { return sqlite->run(q.sql); }, seconds); });
+            return ssb::TimedRun(
+                [&](double& seconds) { return ssb::timed([&] { return sqlite->run(q.sql); }, seconds); });
         });
     }
     std::unique_ptr<ssb::PostgresPeer> postgres;
@@ -262,7 +261,8 @@ int run(const Options& o)
         contenders.push_back([&](const ssb::SsbQuery& q) {
             if (!q.published)
                 return ssb::TimedRun();
-            return ssb::TimedRun([&](double& seconds) { return ssb::timed([&] { return postgres->run(q.sql); }, seconds); });
+            return ssb::TimedRun(
+                [&](double& seconds) { return ssb::timed([&] { return postgres->run(q.sql); }, seconds); });
         });
         std::cout << format(" %.1f s\n", postgresLoad);
         if (!o.serverCube.empty()) {
@@ -304,8 +304,8 @@ int run(const Options& o)
               << "; open (read into memory): " << format("%.2f s", engine.openSeconds()) << '\n'
               << "Engine memory: resident " << megabytes(engine.residentBeforeOpen()) << " before open, "
               << megabytes(engine.residentAfterOpen()) << " after; peak (VmHWM) " << megabytes(peakMemory)
-              << "\nRaw column data (10 fact columns x 4 bytes): " << megabytes(rawColumns) << "; peak / raw = "
-              << format("%.2f", peakMemory / rawColumns) << '\n';
+              << "\nRaw column data (10 fact columns x 4 bytes): " << megabytes(rawColumns)
+              << "; peak / raw = " << format("%.2f", peakMemory / rawColumns) << '\n';
     if (duck)
         std::cout << "DuckDB " << duck->version() << ": load " << format("%.1f s", duck->loadSeconds())
                   << ", peak memory " << megabytes(duck->peakMemoryBytes()) << '\n';

@@ -15,8 +15,8 @@
 #include "app/startup/modMain.h"
 #include "app/state/modGlobals.h"
 #include "controls/unicombo/uniCombo.h"
-#include "platform/FakeServices.h"
 #include "pivot/PivotTable.h"
+#include "platform/FakeServices.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -34,13 +34,13 @@ namespace {
 struct Sample
 {
     const char* cube;
-    const char* name;       // UTF-8
+    const char* name;   // UTF-8
     const char* category;
     const char* type;
     const char* rows;
     const char* columns;
     const char* measure;
-    int viewType;           // 1 both, 2 pivot, 3 chart
+    int viewType;   // 1 both, 2 pivot, 3 chart
     const char* description;
 };
 
@@ -87,7 +87,9 @@ bool saveSample(reportwindow::ReportWindow& window, const Sample& sample)
     dialog.cmbReportName()->setText(text(sample.name));
     dialog.cmbSuperCategory()->setText(text(sample.category));
     dialog.cmbReportType()->setText(text(sample.type));
-    (sample.viewType == 1 ? dialog.optBoth() : sample.viewType == 2 ? dialog.optPivot() : dialog.optGraph())
+    (sample.viewType == 1       ? dialog.optBoth()
+         : sample.viewType == 2 ? dialog.optPivot()
+                                : dialog.optGraph())
         ->setChecked(true);
     if (*sample.description)
         dialog.ctlReportDescription()->setHTML(text(sample.description));
@@ -121,7 +123,7 @@ int main(int argc, char** argv)
     int failures = 0;
     for (const Sample& sample : kSamples) {
         const QString file = reports::ReportFolders::cubeFolder(text(sample.cube)) + QLatin1Char('/')
-                             + text(sample.name) + QStringLiteral(".txt");
+            + text(sample.name) + QStringLiteral(".txt");
         if (QFile::exists(file))
             continue;
         if (!saveSample(*window, sample)) {

@@ -1,11 +1,12 @@
 #include "chart/ChartBuilder.h"
 
 #include "chart/ChartTypes.h"
-#include "olap/NumberFormat.h"
 #include "chart/ValueAxis.h"
+#include "olap/NumberFormat.h"
 
 #include <QAreaSeries>
 #include <QBarCategoryAxis>
+#include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
@@ -15,7 +16,6 @@
 #include <QHorizontalStackedBarSeries>
 #include <QLegendMarker>
 #include <QLineSeries>
-#include <QBarSeries>
 #include <QPercentBarSeries>
 #include <QPieSeries>
 #include <QPieSlice>
@@ -149,8 +149,8 @@ void fitPieToLabels(QChart* chart, QPieSeries* pie, bool exploded)
         // From the centre: the radius, the slice's push when exploded, its arm, its label.
         const qreal reach = 1 + kLabelArm + (exploded ? kExplodeDistance : 0);
         const qreal margin = 4;
-        const qreal radius = std::min((plot.width() / 2 - widest - margin) / reach,
-                                      (plot.height() / 2 - tallest - margin) / reach);
+        const qreal radius =
+            std::min((plot.width() / 2 - widest - margin) / reach, (plot.height() / 2 - tallest - margin) / reach);
         pie->setPieSize(std::clamp(2 * radius / side, kSmallestPie, kLargestPie));
     });
 }
@@ -184,14 +184,26 @@ public:
         m_chart->legend()->setAlignment(Qt::AlignRight);
         switch (m_traits.family) {
         case ChartFamily::Column:
-        case ChartFamily::Bar: buildBars(); break;
-        case ChartFamily::Line: buildLines(); break;
-        case ChartFamily::Area: buildAreas(); break;
+        case ChartFamily::Bar:
+            buildBars();
+            break;
+        case ChartFamily::Line:
+            buildLines();
+            break;
+        case ChartFamily::Area:
+            buildAreas();
+            break;
         case ChartFamily::Pie:
-        case ChartFamily::Doughnut: buildPies(); break;
-        case ChartFamily::Radar: buildRadar(); break;
+        case ChartFamily::Doughnut:
+            buildPies();
+            break;
+        case ChartFamily::Radar:
+            buildRadar();
+            break;
         case ChartFamily::Scatter:
-        case ChartFamily::Bubble: buildPoints(); break;
+        case ChartFamily::Bubble:
+            buildPoints();
+            break;
         }
         if (m_traits.family != ChartFamily::Radar)
             ValueAxisBuilder::fitToPlot(m_chart);
@@ -218,12 +230,12 @@ private:
             bars = horizontal ? static_cast<QAbstractBarSeries*>(new QHorizontalBarSeries) : new QBarSeries;
             break;
         case Stacking::Stacked:
-            bars = horizontal ? static_cast<QAbstractBarSeries*>(new QHorizontalStackedBarSeries)
-                              : new QStackedBarSeries;
+            bars =
+                horizontal ? static_cast<QAbstractBarSeries*>(new QHorizontalStackedBarSeries) : new QStackedBarSeries;
             break;
         case Stacking::Percent:
-            bars = horizontal ? static_cast<QAbstractBarSeries*>(new QHorizontalPercentBarSeries)
-                              : new QPercentBarSeries;
+            bars =
+                horizontal ? static_cast<QAbstractBarSeries*>(new QHorizontalPercentBarSeries) : new QPercentBarSeries;
             break;
         }
         ValueRange range;
@@ -307,8 +319,7 @@ private:
             m_chart->addSeries(line);
             widenLine(line);
         }
-        attach(m_chart, categoryAxis(m_data.categories, axisAt(m_state, chAxisPositionBottom), true),
-               Qt::AlignBottom);
+        attach(m_chart, categoryAxis(m_data.categories, axisAt(m_state, chAxisPositionBottom), true), Qt::AlignBottom);
         attach(m_chart, valueAxis(rangeOf(all, false), chAxisPositionLeft, m_data.valueFormat), Qt::AlignLeft);
     }
 
@@ -336,8 +347,7 @@ private:
                 lower->append(upper->points());
             }
         }
-        attach(m_chart, categoryAxis(m_data.categories, axisAt(m_state, chAxisPositionBottom), true),
-               Qt::AlignBottom);
+        attach(m_chart, categoryAxis(m_data.categories, axisAt(m_state, chAxisPositionBottom), true), Qt::AlignBottom);
         attach(m_chart, valueAxis(rangeOf(all, true), chAxisPositionLeft, m_data.valueFormat), Qt::AlignLeft);
     }
 
@@ -345,8 +355,9 @@ private:
     {
         const bool doughnut = m_traits.family == ChartFamily::Doughnut;
         // A plain pie shows the first series; stacked pies and doughnuts a ring per series.
-        const int rings = doughnut || m_traits.stacking == Stacking::Stacked ? int(m_data.series.size())
-                                                                              : std::min<int>(1, int(m_data.series.size()));
+        const int rings = doughnut || m_traits.stacking == Stacking::Stacked
+            ? int(m_data.series.size())
+            : std::min<int>(1, int(m_data.series.size()));
         // A single pie leaves room around it for the value labels.
         const double outer = rings == 1 ? 0.65 : 0.8;
         const double hole = doughnut ? 0.3 : 0.0;

@@ -135,8 +135,8 @@ private:
 
 ChartData extractChartData(const ChartDataSource* source, const DataBinding& binding, bool xy)
 {
-    const bool bound = binding.seriesNames || binding.categories || binding.values || binding.yValues
-                       || binding.xValues || binding.bubbleValues || binding.allTotals;
+    const bool bound = binding.seriesNames || binding.categories || binding.values || binding.yValues || binding.xValues
+        || binding.bubbleValues || binding.allTotals;
     if (!source || !bound)
         return {};
     const olap::CellSet& cells = source->cellSet();
@@ -147,7 +147,8 @@ ChartData extractChartData(const ChartDataSource* source, const DataBinding& bin
     ChartData data = Extractor(*source, binding).extract(xy);
     const QStringList formats = source->measureNumberFormats();
     const QStringList captions = source->measureCaptions();
-    const auto valueField = binding.allTotals ? std::optional<int>(0) : (binding.values ? binding.values : binding.yValues);
+    const auto valueField =
+        binding.allTotals ? std::optional<int>(0) : (binding.values ? binding.values : binding.yValues);
     data.valueFormat = at(formats, valueField);
     data.yFormat = at(formats, binding.yValues ? binding.yValues : binding.values);
     data.xFormat = at(formats, binding.xValues);

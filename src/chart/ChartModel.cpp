@@ -8,18 +8,24 @@ namespace {
 
 [[noreturn]] void raiseInvalidArgument(const QString& what)
 {
-    platform::raiseError(platform::err::InvalidArgument, QStringLiteral("Invalid procedure call or argument: %1").arg(what),
+    platform::raiseError(platform::err::InvalidArgument,
+                         QStringLiteral("Invalid procedure call or argument: %1").arg(what),
                          QStringLiteral("ChartSpace"));
 }
 
 int axisSlot(int position)
 {
     switch (position) {
-    case chAxisPositionTop: return 0;
-    case chAxisPositionBottom: return 1;
-    case chAxisPositionLeft: return 2;
-    case chAxisPositionRight: return 3;
-    default: return -1;
+    case chAxisPositionTop:
+        return 0;
+    case chAxisPositionBottom:
+        return 1;
+    case chAxisPositionLeft:
+        return 2;
+    case chAxisPositionRight:
+        return 3;
+    default:
+        return -1;
     }
 }
 
@@ -66,9 +72,9 @@ void ChartAxis::setHasTitle(bool has)
 }
 
 ChChart::ChChart(ChartOwner& owner)
-    : m_owner(owner),
-      m_title(owner),
-      m_axes{ChartAxis(chAxisPositionTop, owner), ChartAxis(chAxisPositionBottom, owner),
+    : m_owner(owner)
+    , m_title(owner)
+    , m_axes{ChartAxis(chAxisPositionTop, owner), ChartAxis(chAxisPositionBottom, owner),
              ChartAxis(chAxisPositionLeft, owner), ChartAxis(chAxisPositionRight, owner)}
 {
 }

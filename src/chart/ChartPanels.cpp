@@ -44,12 +44,12 @@ void ChartFieldList::showSource(const ChartDataSource* source)
 }
 
 ChartPropertyToolbox::ChartPropertyToolbox(ChartCollection& charts, QWidget* parent)
-    : QWidget(parent),
-      m_charts(charts),
-      m_type(new QComboBox(this)),
-      m_legend(new QCheckBox(tr("Legend"), this)),
-      m_hasTitle(new QCheckBox(tr("Title"), this)),
-      m_title(new QLineEdit(this))
+    : QWidget(parent)
+    , m_charts(charts)
+    , m_type(new QComboBox(this))
+    , m_legend(new QCheckBox(tr("Legend"), this))
+    , m_hasTitle(new QCheckBox(tr("Title"), this))
+    , m_title(new QLineEdit(this))
 {
     for (const ChartTypeTraits& type : allChartTypes())
         m_type->addItem(tr(type.name), type.number);

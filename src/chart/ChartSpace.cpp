@@ -14,13 +14,13 @@
 namespace chart {
 
 ChartSpace::ChartSpace(ComponentVersion version, QWidget* parent)
-    : QWidget(parent),
-      m_version(version),
-      m_charts(*this),
-      m_chartSpaceTitle(*this),
-      m_view(new QGraphicsView(m_scene.scene(), this)),
-      m_fieldList(new ChartFieldList(this)),
-      m_toolbox(new ChartPropertyToolbox(m_charts, this))
+    : QWidget(parent)
+    , m_version(version)
+    , m_charts(*this)
+    , m_chartSpaceTitle(*this)
+    , m_view(new QGraphicsView(m_scene.scene(), this))
+    , m_fieldList(new ChartFieldList(this))
+    , m_toolbox(new ChartPropertyToolbox(m_charts, this))
 {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -70,8 +70,8 @@ void ChartSpace::setDataSource(ChartDataSource* source)
                 m_charts.Add();
             ChChart& chart = m_charts.Item(0);
             if (chart.binding() == DataBinding{})
-                chart.setBinding({chPivotColumns, chPivotRows, std::nullopt, std::nullopt, std::nullopt,
-                                  std::nullopt, true});
+                chart.setBinding(
+                    {chPivotColumns, chPivotRows, std::nullopt, std::nullopt, std::nullopt, std::nullopt, true});
         }
     }
     stateChanged();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "chart/ChartDataSource.h"
 #include "chart/ChartConstants.h"
+#include "chart/ChartDataSource.h"
 #include "chart/ChartModel.h"
 #include "chart/ChartScene.h"
 
@@ -14,7 +14,6 @@ class QGraphicsView;
 QT_END_NAMESPACE
 
 namespace chart {
-
 
 class ChartFieldList;
 class ChartPropertyToolbox;

@@ -25,10 +25,14 @@ QString bool01(bool b)
 QString positionName(int position)
 {
     switch (position) {
-    case chAxisPositionTop: return QStringLiteral("top");
-    case chAxisPositionBottom: return QStringLiteral("bottom");
-    case chAxisPositionLeft: return QStringLiteral("left");
-    default: return QStringLiteral("right");
+    case chAxisPositionTop:
+        return QStringLiteral("top");
+    case chAxisPositionBottom:
+        return QStringLiteral("bottom");
+    case chAxisPositionLeft:
+        return QStringLiteral("left");
+    default:
+        return QStringLiteral("right");
     }
 }
 
@@ -323,9 +327,9 @@ QString writeChartXml(const ChartSpaceState& state)
             w.writeStartElement(QStringLiteral("axis"));
             w.writeAttribute(QStringLiteral("position"), positionName(axis.position));
             writeText(w, QStringLiteral("format"), axis.numberFormat);
-            w.writeAttribute(QStringLiteral("orientation"), axis.orientation == chScaleOrientationMaxMin
-                                                                ? QStringLiteral("maxmin")
-                                                                : QStringLiteral("minmax"));
+            w.writeAttribute(QStringLiteral("orientation"),
+                             axis.orientation == chScaleOrientationMaxMin ? QStringLiteral("maxmin")
+                                                                          : QStringLiteral("minmax"));
             writeTitle(w, axis.hasTitle, axis.title);
             w.writeEndElement();
         }

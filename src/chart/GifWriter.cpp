@@ -60,10 +60,10 @@ QByteArray encodeGif(const QImage& image)
     if (!gif)
         cannotExport(QString::fromLatin1(GifErrorString(error)));
     bool ok = EGifPutScreenDesc(gif, indexed.width, indexed.height, bits, 0, map.get()) == GIF_OK
-              && EGifPutImageDesc(gif, 0, 0, indexed.width, indexed.height, false, nullptr) == GIF_OK;
+        && EGifPutImageDesc(gif, 0, 0, indexed.width, indexed.height, false, nullptr) == GIF_OK;
     for (int y = 0; ok && y < indexed.height; ++y) {
         auto* row = reinterpret_cast<GifPixelType*>(const_cast<char*>(indexed.indexes.constData()))
-                    + qsizetype(y) * indexed.width;
+            + qsizetype(y) * indexed.width;
         ok = EGifPutLine(gif, row, indexed.width) == GIF_OK;
     }
     const int lastError = gif->Error;

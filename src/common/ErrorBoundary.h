@@ -23,9 +23,9 @@ decltype(auto) handled(const QString& procName, Message message, F&& body)
         return body();
     } catch (const std::exception& raised) {
         const platform::VbError error = asVbError(raised);
-        modErroHandling::subHandleError(
-            message == Message::LastStep ? modErroHandling::fncGetLastStep() : error.description(),
-            error.number(), error.line(), procName);
+        modErroHandling::subHandleError(message == Message::LastStep ? modErroHandling::fncGetLastStep()
+                                                                     : error.description(),
+                                        error.number(), error.line(), procName);
     }
 }
 

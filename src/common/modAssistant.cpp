@@ -13,9 +13,7 @@ int fncAskAlert(QObject* /*app*/, const QString& message, int buttons)
     modErroHandling::subLogStep(QStringLiteral("Creating Assistant to display message ") + message);
     int answer = platform::mb::vbNo;
     common::ResumeNext resume;
-    resume.run([&] {
-        answer = platform::services().messageBox->msgBox(message, buttons, modGlobals::gstrAppTitle);
-    });
+    resume.run([&] { answer = platform::services().messageBox->msgBox(message, buttons, modGlobals::gstrAppTitle); });
     return answer;
 }
 

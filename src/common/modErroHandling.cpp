@@ -51,17 +51,16 @@ QString maskPasswords(const QString& text)
     return platform::ConnectionStringSyntax::maskPasswords(text);
 }
 
-ErrorReportText composeErrorReport(const QString& os, const QString& lastStep, const QString& description,
-                                   long number, int line, const QString& procName)
+ErrorReportText composeErrorReport(const QString& os, const QString& lastStep, const QString& description, long number,
+                                   int line, const QString& procName)
 {
     using namespace modMultiLingual;
     const QString head = LNGERRINAPP + QLatin1Char(' ') + modGlobals::gstrAppTitle + QStringLiteral(" (") + os
-                         + QLatin1Char(')') + kCrLf + QString(70, QLatin1Char('-')) + kCrLf + kCrLf;
-    const QString report = LNGERRTHISERROR + QStringLiteral(" :") + kCrLf + lastStep + kCrLf + kCrLf
-                           + LNGERRSYSTEMERROR + QStringLiteral(" :") + kCrLf + description + kCrLf
-                           + QLatin1Char('#') + QString::number(static_cast<qint32>(number)) + kCrLf + kCrLf
-                           + LNGSUBROUTINE + QStringLiteral(" : ") + procName + QLatin1Char(' ') + kCrLf
-                           + LNGERRLINE + QStringLiteral(": ") + QString::number(line);
+        + QLatin1Char(')') + kCrLf + QString(70, QLatin1Char('-')) + kCrLf + kCrLf;
+    const QString report = LNGERRTHISERROR + QStringLiteral(" :") + kCrLf + lastStep + kCrLf + kCrLf + LNGERRSYSTEMERROR
+        + QStringLiteral(" :") + kCrLf + description + kCrLf + QLatin1Char('#')
+        + QString::number(static_cast<qint32>(number)) + kCrLf + kCrLf + LNGSUBROUTINE + QStringLiteral(" : ")
+        + procName + QLatin1Char(' ') + kCrLf + LNGERRLINE + QStringLiteral(": ") + QString::number(line);
     const QString masked = maskPasswords(report);
     return ErrorReportText{head + masked + kCrLf + kCrLf + LNGERRSENDREPORT + QLatin1Char('?'), masked};
 }
@@ -71,13 +70,14 @@ void subHandleError(const QString& description, long number, int line, const QSt
     common::ResumeNext resume;
     if (!blnErrorHandled) {
         ErrorReportText text;
-        resume.run([&] { text = composeErrorReport(fncGetOS(), fncGetLastStep(), description, number, line, procName); });
+        resume.run(
+            [&] { text = composeErrorReport(fncGetOS(), fncGetLastStep(), description, number, line, procName); });
         gstrErrorReport = text.report;
         blnErrorHandled = true;
         int answer = platform::mb::vbNo;
         resume.run([&] {
-            answer = platform::services().messageBox->msgBox(text.dialog, platform::mb::vbYesNo,
-                                                              modGlobals::gstrAppTitle);
+            answer =
+                platform::services().messageBox->msgBox(text.dialog, platform::mb::vbYesNo, modGlobals::gstrAppTitle);
         });
         if (answer == platform::mb::vbYes) {
             resume.run([] {
@@ -85,8 +85,8 @@ void subHandleError(const QString& description, long number, int line, const QSt
                     modOutlookCode::subSetupOutlook(6);
             });
             resume.run([] {
-                gstrErrorReport += kCrLf + QStringLiteral("Outlook Version: ") + modOutlookCode::gobjOutlook->Version()
-                                   + kCrLf;
+                gstrErrorReport +=
+                    kCrLf + QStringLiteral("Outlook Version: ") + modOutlookCode::gobjOutlook->Version() + kCrLf;
             });
             subSendErrorMail();
         }
@@ -159,7 +159,7 @@ void subLog(const QString& msg)
             return;
         const QDateTime now = QDateTime::currentDateTime();
         const QString stamp = QLocale::system().toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ')
-                              + QLocale::system().toString(now.time(), QLocale::LongFormat);
+            + QLocale::system().toString(now.time(), QLocale::LongFormat);
         auto stream = modFileHandling::gobjFSO->OpenTextFile(file, platform::ForAppending, true);
         stream->Write(modGlobals::gstrAppTitle + QLatin1Char('\t') + stamp + QLatin1Char('\t') + maskPasswords(msg)
                       + kCrLf);

@@ -30,8 +30,8 @@ struct ErrorReportText
     QString dialog;   // what the error box shows
     QString report;   // gstrErrorReport
 };
-ErrorReportText composeErrorReport(const QString& os, const QString& lastStep, const QString& description,
-                                   long number, int line, const QString& procName);
+ErrorReportText composeErrorReport(const QString& os, const QString& lastStep, const QString& description, long number,
+                                   int line, const QString& procName);
 
 // A connection string's password never leaves the program: whatever the provider would
 // read as the value of "Password" or "PWD" (any letter case) becomes "***".

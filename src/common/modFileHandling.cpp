@@ -23,7 +23,9 @@ using modErroHandling::subLogStep;
 
 // Components are our own and registered with the program; re-registering one has
 // nothing to do, but the repair paths keep their shape.
-void registerComponent(const QString&) {}
+void registerComponent(const QString&)
+{
+}
 
 }
 

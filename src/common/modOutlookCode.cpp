@@ -2,8 +2,8 @@
 
 #include "common/AppTitle.h"
 #include "common/ErrorBoundary.h"
-#include "lang/modMultiLingual.h"
 #include "common/subEndProgram.h"
+#include "lang/modMultiLingual.h"
 #include "platform/ComponentRegistry.h"
 #include "platform/MessageBox.h"
 #include "platform/Services.h"

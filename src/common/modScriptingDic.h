@@ -53,7 +53,9 @@ common::Dictionary<V> fncSortDictionary(common::Dictionary<V>& dic, int intColum
             if (!key.isEmpty())
                 rows.emplace_back(key, item);
         }
-        const auto cell = [&](size_t row) { return intColumn == 1 ? rows[row].first : detail::asText(rows[row].second); };
+        const auto cell = [&](size_t row) {
+            return intColumn == 1 ? rows[row].first : detail::asText(rows[row].second);
+        };
         for (size_t i = 0; i + 1 < rows.size(); ++i) {
             for (size_t j = i; j < rows.size(); ++j) {
                 if (compareText(cell(i), cell(j)) > 0)

@@ -11,7 +11,7 @@ int ansiCodePageOfColumn(int column)
     case 1:    // Czech
     case 12:   // Slovenian
         return 1250;
-    case 8:    // Greek
+    case 8:   // Greek
         return 1253;
     case 15:   // Turkish
         return 1254;

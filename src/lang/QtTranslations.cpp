@@ -81,8 +81,8 @@ QString languageCode(int column)
 bool usesOwnButtonTexts(int column)
 {
     // Qt brings no Greek, Norwegian Bokmål, Slovenian or Swedish, and only Brazilian Portuguese.
-    static const QStringList own{QStringLiteral("el"), QStringLiteral("no"), QStringLiteral("pt"),
-                                 QStringLiteral("sl"), QStringLiteral("sv")};
+    static const QStringList own{QStringLiteral("el"), QStringLiteral("no"), QStringLiteral("pt"), QStringLiteral("sl"),
+                                 QStringLiteral("sv")};
     return own.contains(languageCode(column));
 }
 

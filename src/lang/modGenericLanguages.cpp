@@ -38,7 +38,8 @@ QString decodeUtf16Le(const QByteArray& bytes)
     QString text;
     text.reserve(bytes.size() / 2);
     for (qsizetype i = 0; i + 1 < bytes.size(); i += 2)
-        text.append(QChar(static_cast<char16_t>(static_cast<uchar>(bytes[i]) | (static_cast<uchar>(bytes[i + 1]) << 8))));
+        text.append(
+            QChar(static_cast<char16_t>(static_cast<uchar>(bytes[i]) | (static_cast<uchar>(bytes[i + 1]) << 8))));
     return text;
 }
 
@@ -126,7 +127,11 @@ qint16 fncGetlocalLanguage(const std::function<int()>& systemLcid, const std::fu
 int columnOfLcid(int lcid)
 {
     static const QHash<int, int> columns = [] {
-        const struct { int column; std::initializer_list<int> lcids; } rows[] = {
+        const struct
+        {
+            int column;
+            std::initializer_list<int> lcids;
+        } rows[] = {
             {1, {1029}},
             {2, {1030}},
             {3, {1043, 2067}},
@@ -138,8 +143,8 @@ int columnOfLcid(int lcid)
             {10, {1044}},
             {11, {2070}},
             {12, {1060}},
-            {13, {3082, 1034, 11274, 16394, 13322, 9226, 5130, 7178, 12298, 4106, 18442, 2058, 19466, 6154,
-                  10250, 20490, 15370, 17418, 14346, 8202}},
+            {13, {3082,  1034, 11274, 16394, 13322, 9226,  5130,  7178,  12298, 4106,
+                  18442, 2058, 19466, 6154,  10250, 20490, 15370, 17418, 14346, 8202}},
             {14, {1053}},
             {15, {1055}},
         };

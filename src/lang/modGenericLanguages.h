@@ -1,7 +1,7 @@
 #pragma once
 
-#include "lang/PhraseCollection.h"
 #include "lang/LanguageOverride.h"
+#include "lang/PhraseCollection.h"
 #include "platform/SystemLocale.h"
 
 #include <QByteArray>

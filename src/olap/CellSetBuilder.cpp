@@ -40,7 +40,8 @@ CellSet CellSetBuilder::build() const
         const qsizetype c = columnAt[size_t(column)];
         if (r < 0 || c < 0)
             return;
-        std::copy(values, values + measureCount, set.values.begin() + qsizetype((size_t(r) * columnCount + size_t(c)) * measureCount));
+        std::copy(values, values + measureCount,
+                  set.values.begin() + qsizetype((size_t(r) * columnCount + size_t(c)) * measureCount));
     });
     return set;
 }
@@ -147,8 +148,7 @@ std::optional<double> CellSetBuilder::sortValue(const AxisContext& ctx, const Po
     const int measure = *ctx.axis.sortByMeasure;
     if (measure < 0 || measure >= m_cells.measureCount())
         return std::nullopt;
-    const std::optional<double>* cell =
-        ctx.rowsAxis ? m_cells.find(p, ctx.otherAll) : m_cells.find(ctx.otherAll, p);
+    const std::optional<double>* cell = ctx.rowsAxis ? m_cells.find(p, ctx.otherAll) : m_cells.find(ctx.otherAll, p);
     return cell ? cell[measure] : std::nullopt;
 }
 

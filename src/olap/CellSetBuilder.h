@@ -30,7 +30,7 @@ private:
         const Axis& axis;
         const std::vector<FieldPlan>& fields;
         const PositionTable& positions;
-        Position otherAll;     // the all-All position of the other axis, for sorting by value
+        Position otherAll;   // the all-All position of the other axis, for sorting by value
         bool rowsAxis;
     };
 

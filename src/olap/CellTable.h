@@ -57,7 +57,7 @@ public:
     const std::optional<double>* find(int row, int column) const;
     const std::optional<double>* find(const Position& row, const Position& column) const;
     // Calls f(row, column, values) for every cell, in the order they were created.
-    template <typename F>
+    template<typename F>
     void forEach(F&& f) const
     {
         for (size_t i = 0; i < m_keys.size(); ++i)
@@ -79,8 +79,8 @@ private:
     // Open addressing from cell keys to cell numbers, a power of two in size; the key stands
     // beside its number so that a probe reads one place.
     std::vector<Slot> m_index;
-    std::vector<quint64> m_keys;                 // by cell number
-    std::vector<std::optional<double>> m_values; // by cell number, then measure
+    std::vector<quint64> m_keys;                   // by cell number
+    std::vector<std::optional<double>> m_values;   // by cell number, then measure
 };
 
 }

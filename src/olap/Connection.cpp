@@ -16,7 +16,6 @@ bool isServerFailure(const platform::VbError& error)
     return error.source() == cubeServerErrorSource();
 }
 
-
 namespace {
 
 constexpr long kObjectClosed = 3704;
@@ -28,8 +27,8 @@ struct Connection::State
 {
     QString provider;
     DataSource source;
-    QString cubeName;                      // a cube file's cube
-    std::shared_ptr<PgConnection> server;  // a server catalog
+    QString cubeName;                       // a cube file's cube
+    std::shared_ptr<PgConnection> server;   // a server catalog
 };
 
 Connection::Connection() = default;

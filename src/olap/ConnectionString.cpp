@@ -70,8 +70,7 @@ QString ConnectionString::quoteValue(const QString& value)
 
 ProviderName ProviderName::resolve(const QString& requested)
 {
-    static const QString kKnown[] = {QStringLiteral("MSOLAP"), QStringLiteral("MSOLAP.3"),
-                                     QStringLiteral("MSOLAP.4")};
+    static const QString kKnown[] = {QStringLiteral("MSOLAP"), QStringLiteral("MSOLAP.3"), QStringLiteral("MSOLAP.4")};
     const QString wanted = requested.trimmed();
     for (const QString& known : kKnown) {
         if (wanted.compare(known, Qt::CaseInsensitive) != 0)

@@ -47,14 +47,14 @@ struct DataSource
 {
     enum class Kind { CubeFile, Server };
     Kind kind = Kind::Server;
-    QString cubeFile;          // a cube file: its path
-    QString host;              // the server: host name, address or socket folder; empty: the defaults
-    QString port;              // empty: the defaults
-    QString catalog;           // the database; empty for none
-    QString user;              // empty: the defaults (environment, password file, local sign-in)
+    QString cubeFile;   // a cube file: its path
+    QString host;       // the server: host name, address or socket folder; empty: the defaults
+    QString port;       // empty: the defaults
+    QString catalog;    // the database; empty for none
+    QString user;       // empty: the defaults (environment, password file, local sign-in)
     QString password;
     QString applicationName;
-    int connectTimeout = 0;    // seconds; 0: none
+    int connectTimeout = 0;   // seconds; 0: none
 
     // Throws platform::VbError (0x80004005) for a string without a usable data source.
     static DataSource fromConnectionString(const ConnectionString& cs);

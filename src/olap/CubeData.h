@@ -20,7 +20,7 @@ public:
 
     size_t size() const { return m_size; }
     // Calls f with a pointer to the rows (uint8_t, uint16_t or int32_t).
-    template <typename F>
+    template<typename F>
     decltype(auto) visit(F&& f) const
     {
         if (!m_bytes.empty())
@@ -49,10 +49,10 @@ struct MeasureColumn
     static constexpr int32_t kNoInteger = INT32_MIN;
 
     Kind kind = Kind::Rows;
-    std::vector<int32_t> integers;     // Integers: kNoInteger for none; Distinct: value id, -1 for none
-    std::vector<double> reals;         // Reals: NaN for none
-    std::vector<qint64> distinctWhole; // Distinct over whole numbers: the value of each id, ascending
-    std::vector<QString> distinctTexts;// Distinct over other values: the value of each id
+    std::vector<int32_t> integers;        // Integers: kNoInteger for none; Distinct: value id, -1 for none
+    std::vector<double> reals;            // Reals: NaN for none
+    std::vector<qint64> distinctWhole;    // Distinct over whole numbers: the value of each id, ascending
+    std::vector<QString> distinctTexts;   // Distinct over other values: the value of each id
 
     size_t distinctCount() const { return distinctWhole.size() + distinctTexts.size(); }
     QVariant value(size_t fact) const;   // invalid for none and for a count of rows

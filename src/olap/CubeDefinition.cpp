@@ -96,8 +96,8 @@ CubeDefinition readCubeDefinition(const SqlRunner& run, const QString& tablePref
 {
     CubeDefinition def;
     const QStringList cube{cubeName};
-    const auto cubes = run(
-        QStringLiteral("SELECT name, caption, fact_table FROM %1olap_cube WHERE name = $1").arg(tablePrefix), cube);
+    const auto cubes =
+        run(QStringLiteral("SELECT name, caption, fact_table FROM %1olap_cube WHERE name = $1").arg(tablePrefix), cube);
     if (cubes.isEmpty())
         badMetadata(QCoreApplication::translate("olap", "no cube named \"%1\"").arg(cubeName));
     def.schema.name = text(cubes[0], 0);

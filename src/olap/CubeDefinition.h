@@ -19,14 +19,14 @@ struct LevelColumns
 struct HierarchyStorage
 {
     QString dimensionTable;
-    QString dimensionKey;    // column of the dimension table
-    QString factKey;         // column of the fact table
+    QString dimensionKey;           // column of the dimension table
+    QString factKey;                // column of the fact table
     QVector<LevelColumns> levels;   // top level first, as the schema's levels
 };
 
 struct MeasureStorage
 {
-    QString column;          // empty: count of fact rows (aggregate "count" only)
+    QString column;   // empty: count of fact rows (aggregate "count" only)
 };
 
 // A cube as its metadata tables describe it: what the user sees (schema) and where it

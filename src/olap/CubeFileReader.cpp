@@ -178,8 +178,8 @@ QString dimensionSelect(const CubeDefinition& def, const DimensionGroup& group)
                     << quoteIdentifier(level.sortColumn.isEmpty() ? level.keyColumn : level.sortColumn);
         }
     }
-    return QStringLiteral("SELECT %1 FROM %2").arg(columns.join(QStringLiteral(", ")),
-                                                    quoteIdentifier(first.dimensionTable));
+    return QStringLiteral("SELECT %1 FROM %2")
+        .arg(columns.join(QStringLiteral(", ")), quoteIdentifier(first.dimensionTable));
 }
 
 KeyMap readDimension(SqliteDatabase& db, const CubeDefinition& def, const DimensionGroup& group,
@@ -311,8 +311,8 @@ struct ChunkMeasure
 // One stretch of the fact table, read on a connection of its own.
 struct FactChunk
 {
-    std::vector<std::vector<int32_t>> factRows;     // by dimension group
-    std::vector<ChunkMeasure> measures;             // by measure
+    std::vector<std::vector<int32_t>> factRows;   // by dimension group
+    std::vector<ChunkMeasure> measures;           // by measure
 };
 
 void readFactChunk(SqliteDatabase& db, const CubeDefinition& def, const std::vector<DimensionGroup>& groups,
@@ -342,9 +342,10 @@ void readFactChunk(SqliteDatabase& db, const CubeDefinition& def, const std::vec
                                  : out.measures[size_t(m)].integers.reserve(expectedRows));
     }
 
-    SqliteDatabase::Statement st(db, QStringLiteral("SELECT %1 FROM %2 %3")
-                                         .arg(columns.join(QStringLiteral(", ")), quoteIdentifier(def.factTable),
-                                              condition));
+    SqliteDatabase::Statement st(
+        db,
+        QStringLiteral("SELECT %1 FROM %2 %3")
+            .arg(columns.join(QStringLiteral(", ")), quoteIdentifier(def.factTable), condition));
     std::vector<int32_t> rows(static_cast<size_t>(hierarchies));
     constexpr qint64 kReportEvery = 1 << 14;
     qint64 unreported = 0;
@@ -379,7 +380,7 @@ void readFactChunk(SqliteDatabase& db, const CubeDefinition& def, const std::vec
 
 // Joins one column of every chunk, each chunk copied into its place by a thread of its own
 // and freed once copied, so that the peak stays near one copy of the data.
-template <typename T, typename Part, typename Map>
+template<typename T, typename Part, typename Map>
 std::vector<T> joinColumns(std::vector<FactChunk>& chunks, const Part& partOf, const Map& mapValue)
 {
     std::vector<size_t> offsets{0};
@@ -456,7 +457,8 @@ void numberWholeValues(std::vector<FactChunk>& chunks, size_t m, MeasureColumn& 
     out.integers = joinColumns<int32_t>(chunks, part, [&](size_t, qint64 v) {
         if (v == ChunkMeasure::kNoWhole)
             return int32_t(-1);
-        return int32_t(std::lower_bound(out.distinctWhole.begin(), out.distinctWhole.end(), v) - out.distinctWhole.begin());
+        return int32_t(std::lower_bound(out.distinctWhole.begin(), out.distinctWhole.end(), v)
+                       - out.distinctWhole.begin());
     });
 }
 
@@ -479,8 +481,9 @@ void numberTexts(std::vector<FactChunk>& chunks, size_t m, MeasureColumn& out)
             renumber[k].push_back(id);
         }
     }
-    out.integers = joinColumns<int32_t>(chunks, [m](FactChunk& c) -> std::vector<int32_t>& { return c.measures[m].textIds; },
-                                        [&](size_t k, int32_t id) { return id < 0 ? id : renumber[k][size_t(id)]; });
+    out.integers = joinColumns<int32_t>(
+        chunks, [m](FactChunk& c) -> std::vector<int32_t>& { return c.measures[m].textIds; },
+        [&](size_t k, int32_t id) { return id < 0 ? id : renumber[k][size_t(id)]; });
 }
 
 MeasureColumn joinMeasure(std::vector<FactChunk>& chunks, const CubeDefinition& def, size_t m)
@@ -490,15 +493,18 @@ MeasureColumn joinMeasure(std::vector<FactChunk>& chunks, const CubeDefinition& 
         return out;
     if (def.schema.measures[qsizetype(m)].aggregate == Aggregate::DistinctCount) {
         out.kind = MeasureColumn::Kind::Distinct;
-        const bool texts = std::any_of(chunks.begin(), chunks.end(), [m](const FactChunk& c) { return c.measures[m].texts; });
+        const bool texts =
+            std::any_of(chunks.begin(), chunks.end(), [m](const FactChunk& c) { return c.measures[m].texts; });
         texts ? numberTexts(chunks, m, out) : numberWholeValues(chunks, m, out);
         return out;
     }
-    const bool reals = std::any_of(chunks.begin(), chunks.end(), [m](const FactChunk& c) { return c.measures[m].reals; });
+    const bool reals =
+        std::any_of(chunks.begin(), chunks.end(), [m](const FactChunk& c) { return c.measures[m].reals; });
     const auto same = [](size_t, auto v) { return v; };
     if (!reals) {
         out.kind = MeasureColumn::Kind::Integers;
-        out.integers = joinColumns<int32_t>(chunks, [m](FactChunk& c) -> std::vector<int32_t>& { return c.measures[m].integers; }, same);
+        out.integers = joinColumns<int32_t>(
+            chunks, [m](FactChunk& c) -> std::vector<int32_t>& { return c.measures[m].integers; }, same);
         return out;
     }
     out.kind = MeasureColumn::Kind::Reals;
@@ -510,7 +516,8 @@ MeasureColumn joinMeasure(std::vector<FactChunk>& chunks, const CubeDefinition& 
             std::vector<int32_t>().swap(cm.integers);
         }
     }
-    out.reals = joinColumns<double>(chunks, [m](FactChunk& c) -> std::vector<double>& { return c.measures[m].realValues; }, same);
+    out.reals = joinColumns<double>(
+        chunks, [m](FactChunk& c) -> std::vector<double>& { return c.measures[m].realValues; }, same);
     return out;
 }
 
@@ -534,8 +541,8 @@ std::vector<Stretch> stretches(SqliteDatabase& db, const CubeDefinition& def)
     try {
         // Each in a query of its own, which SQLite answers from the ends of the table.
         const QString table = quoteIdentifier(def.factTable);
-        SqliteDatabase::Statement st(db, QStringLiteral("SELECT (SELECT min(rowid) FROM %1), (SELECT max(rowid) FROM %1)")
-                                             .arg(table));
+        SqliteDatabase::Statement st(
+            db, QStringLiteral("SELECT (SELECT min(rowid) FROM %1), (SELECT max(rowid) FROM %1)").arg(table));
         if (st.next()) {
             first = st.value(0).toLongLong();
             last = st.value(1).toLongLong();
@@ -573,8 +580,9 @@ void readFacts(SqliteDatabase& db, CubeData& data, const std::vector<DimensionGr
         SqliteDatabase own(db.path());
         size_t rows = 0;
         if (conditions[i].counted) {
-            SqliteDatabase::Statement st(own, QStringLiteral("SELECT count(*) FROM %1 %2")
-                                                  .arg(quoteIdentifier(def.factTable), conditions[i].condition));
+            SqliteDatabase::Statement st(own,
+                                         QStringLiteral("SELECT count(*) FROM %1 %2")
+                                             .arg(quoteIdentifier(def.factTable), conditions[i].condition));
             rows = st.next() ? size_t(std::max<qint64>(0, st.value(0).toLongLong())) : 0;
             counted += qint64(rows);
             if (--uncounted == 0 && progress)
@@ -587,9 +595,10 @@ void readFacts(SqliteDatabase& db, CubeData& data, const std::vector<DimensionGr
     data.factKeys.resize(groups.size());
     for (size_t g = 0; g < groups.size(); ++g) {
         const size_t dimensionRows = size_t(data.indexes[size_t(groups[g].hierarchies.front())].rowCount());
-        data.factKeys[g] = KeyColumn(
-            joinColumns<int32_t>(chunks, [g](FactChunk& c) -> std::vector<int32_t>& { return c.factRows[g]; }, same),
-            dimensionRows);
+        data.factKeys[g] =
+            KeyColumn(joinColumns<int32_t>(
+                          chunks, [g](FactChunk& c) -> std::vector<int32_t>& { return c.factRows[g]; }, same),
+                      dimensionRows);
     }
     data.factCount = data.factKeys.empty() ? 0 : data.factKeys[0].size();
     for (size_t m = 0; m < size_t(def.measures.size()); ++m)
@@ -718,8 +727,9 @@ CubeDefinition inspectWholeCubeDefinition(const QString& path)
         if (!m.column.isEmpty())
             factColumns << quoteIdentifier(m.column);
     }
-    SqliteDatabase::Statement(db, QStringLiteral("SELECT %1 FROM %2 LIMIT 0")
-                                      .arg(factColumns.join(QStringLiteral(", ")), quoteIdentifier(def.factTable)));
+    SqliteDatabase::Statement(db,
+                              QStringLiteral("SELECT %1 FROM %2 LIMIT 0")
+                                  .arg(factColumns.join(QStringLiteral(", ")), quoteIdentifier(def.factTable)));
     return def;
 }
 

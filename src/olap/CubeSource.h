@@ -18,21 +18,21 @@ enum class Aggregate { Sum, Count, Min, Max, Average, DistinctCount };
 
 struct Level
 {
-    QString name;      // unique within its hierarchy
+    QString name;   // unique within its hierarchy
     QString caption;
 };
 
 struct Hierarchy
 {
-    QString name;      // unique within the cube, e.g. "Time" or "Geography"
+    QString name;   // unique within the cube, e.g. "Time" or "Geography"
     QString caption;
-    QString dimension; // the dimension it belongs to
+    QString dimension;       // the dimension it belongs to
     QVector<Level> levels;   // top level first
 };
 
 struct Measure
 {
-    QString name;      // unique within the cube
+    QString name;   // unique within the cube
     QString caption;
     Aggregate aggregate = Aggregate::Sum;
     QString numberFormat;   // "Currency", "Percent", "#,##0", "0.00", ... as the cube defines it
@@ -76,9 +76,9 @@ enum class SortOrder { None, Ascending, Descending };
 
 struct Axis
 {
-    QVector<AxisField> fields;     // outermost first
-    bool showEmpty = false;        // members with no value in any cell are kept
-    bool subtotals = true;         // one total tuple per expanded member
+    QVector<AxisField> fields;   // outermost first
+    bool showEmpty = false;      // members with no value in any cell are kept
+    bool subtotals = true;       // one total tuple per expanded member
     bool grandTotal = true;
     SortOrder sortByLabel = SortOrder::None;   // None: the hierarchy's own order
     // Sorting by value: the measure and the tuple of the other axis whose values order this axis.
@@ -101,8 +101,8 @@ struct PivotQuery
 {
     Axis rows;
     Axis columns;
-    QVector<Filter> filters;       // filter-area fields and filters on axis fields alike
-    QStringList measures;          // measure names, in the order shown
+    QVector<Filter> filters;   // filter-area fields and filters on axis fields alike
+    QStringList measures;      // measure names, in the order shown
 };
 
 // One position of an axis: a member for each field of the axis. A total stands where a
@@ -142,7 +142,7 @@ struct DetailRows
     // The caption of every level of every hierarchy, then every measure that has a column.
     QStringList columns;
     QVector<QVector<QVariant>> rows;
-    bool truncated = false;        // more rows exist than were asked for
+    bool truncated = false;   // more rows exist than were asked for
 };
 
 class CubeSource

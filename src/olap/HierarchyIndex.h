@@ -23,11 +23,11 @@ public:
     struct MemberInfo
     {
         int level = 0;
-        int parent = -1;            // -1 under the All member
-        int rank = 0;               // position in the hierarchy's order (a pre-order walk)
+        int parent = -1;   // -1 under the All member
+        int rank = 0;      // position in the hierarchy's order (a pre-order walk)
         QString key;
         QString caption;
-        std::vector<int> children;  // in the hierarchy's order
+        std::vector<int> children;   // in the hierarchy's order
     };
 
     explicit HierarchyIndex(int levelCount) : m_levelCount(levelCount) {}

@@ -38,8 +38,7 @@ QVector<Member> listMembers(const CubeDefinition& cube, const std::vector<Hierar
 }
 
 std::vector<CellMember> membersOfCell(const PivotQuery& query, const CellSet& cells, int row, int column,
-                                      const CubeDefinition& cube,
-                                      const std::vector<HierarchyIndex>& indexes)
+                                      const CubeDefinition& cube, const std::vector<HierarchyIndex>& indexes)
 {
     if (row < 0 || row >= cells.rows.size() || column < 0 || column >= cells.columns.size())
         platform::raiseError(platform::err::SubscriptOutOfRange, QStringLiteral("Subscript out of range"),

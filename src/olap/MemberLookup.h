@@ -19,8 +19,7 @@ struct CellMember
 };
 // Throws platform::VbError (9) when the row or column is not in the cell set.
 std::vector<CellMember> membersOfCell(const PivotQuery& query, const CellSet& cells, int row, int column,
-                                      const CubeDefinition& cube,
-                                      const std::vector<HierarchyIndex>& indexes);
+                                      const CubeDefinition& cube, const std::vector<HierarchyIndex>& indexes);
 
 // The columns of detail rows: every level of every hierarchy, then the measures with a column.
 QStringList detailColumns(const CubeDefinition& cube);

@@ -14,14 +14,14 @@ namespace olap {
 
 namespace {
 
-constexpr size_t kStretch = size_t(1) << 14;        // facts one task scans
-constexpr size_t kBatch = 1024;                     // facts filtered and coded together
+constexpr size_t kStretch = size_t(1) << 14;   // facts one task scans
+constexpr size_t kBatch = 1024;                // facts filtered and coded together
 constexpr int kPartitionBits = 6;
 constexpr size_t kPartitions = size_t(1) << kPartitionBits;
-constexpr uint64_t kDenseCodes = uint64_t(1) << 18; // group codes below this are slots of an array
-constexpr size_t kBitmapBytes = size_t(64) << 20;   // distinct-value bitmaps a query may hold
+constexpr uint64_t kDenseCodes = uint64_t(1) << 18;   // group codes below this are slots of an array
+constexpr size_t kBitmapBytes = size_t(64) << 20;     // distinct-value bitmaps a query may hold
 constexpr uint32_t kNone = UINT32_MAX;
-constexpr size_t kPrefetch = 16;                    // facts ahead whose measures are fetched
+constexpr size_t kPrefetch = 16;   // facts ahead whose measures are fetched
 
 uint64_t mix(uint64_t k)
 {
@@ -192,10 +192,10 @@ struct MeasureInput
 // enough, else the (group slot << 32 | value id) keys of each partition, sorted and unique.
 struct DistinctInput
 {
-    size_t measure = 0;          // index among the query's measures
-    size_t values = 0;           // distinct values in the cube
-    size_t words = 0;            // 64-bit words per bitmap
-    std::vector<uint64_t> bitmaps;   // by group code, then word; empty: keys
+    size_t measure = 0;                        // index among the query's measures
+    size_t values = 0;                         // distinct values in the cube
+    size_t words = 0;                          // 64-bit words per bitmap
+    std::vector<uint64_t> bitmaps;             // by group code, then word; empty: keys
     std::vector<std::vector<uint64_t>> keys;   // by partition
 };
 
@@ -215,7 +215,7 @@ struct WorkerGroups
     std::vector<uint64_t> denseCodes;
     std::vector<Accumulator> denseAccumulators;
     std::vector<std::vector<std::pair<uint64_t, int32_t>>> densePairs;   // by distinct: (code, value id)
-    std::vector<std::vector<GroupedFact>> facts;   // by partition
+    std::vector<std::vector<GroupedFact>> facts;                         // by partition
 };
 
 // One place an axis code counts towards.
@@ -231,11 +231,11 @@ struct AxisPlace
 // array, so that a group holds only its code's number.
 struct AxisPlaces
 {
-    SlotTable codes;                   // axis code -> its number
-    std::vector<uint32_t> begin{0};    // by code number: where its places start in `places`
+    SlotTable codes;                  // axis code -> its number
+    std::vector<uint32_t> begin{0};   // by code number: where its places start in `places`
     std::vector<AxisPlace> places;
-    std::vector<int> leaf;             // by code number: the code's own position
-    AxisPlace all;                     // the all-All position, which every code has
+    std::vector<int> leaf;   // by code number: the code's own position
+    AxisPlace all;           // the all-All position, which every code has
     // By field, then the axis code's part up to that field: the places the field adds.
     std::vector<std::unordered_map<uint64_t, std::vector<AxisPlace>>> byPrefix;
 
@@ -257,14 +257,14 @@ private:
     void prepareFields();
     void prepareMeasures();
     void scan(size_t begin, size_t end, WorkerGroups& groups);
-    template <typename D>
+    template<typename D>
     void addFact(Accumulator* acc, size_t fact, D&& distinct) const;
     void prefetchFact(size_t fact) const;
     size_t partitionOf(uint64_t code) const;
     void mergeGroups(std::vector<WorkerGroups>& workers);
     void placeGroups(CellTable& table);
     uint32_t placesOf(uint64_t axisCode, bool rows, CellTable& table);
-    template <typename F>
+    template<typename F>
     void forEachCell(size_t p, uint32_t slot, F&& f) const;
     void rollUp();
     void countDistinct(std::vector<WorkerGroups>& workers);
@@ -296,7 +296,7 @@ private:
     bool m_columnsSorted = false;
     bool m_totals = false;   // any total cell is needed: else every cell is a group's own
 
-    PartitionedTables m_cells;    // total cells, merged, keyed by (row position << 32 | column position)
+    PartitionedTables m_cells;   // total cells, merged, keyed by (row position << 32 | column position)
     std::vector<size_t> m_cellBase;
     std::vector<std::vector<int64_t>> m_leafCounts;    // by distinct, then group
     std::vector<std::vector<int64_t>> m_totalCounts;   // by distinct, then total cell
@@ -391,7 +391,7 @@ size_t Aggregation::partitionOf(uint64_t code) const
 
 // Adds one fact's values to a group's accumulators; a distinct count's value id goes to
 // distinct(index among the distinct counts, id).
-template <typename D>
+template<typename D>
 void Aggregation::addFact(Accumulator* acc, size_t fact, D&& distinct) const
 {
     for (size_t m = 0; m < m_width; ++m) {
@@ -627,7 +627,7 @@ void Aggregation::placeGroups(CellTable& table)
 }
 
 // Calls f(cell key, row place, column place) for every cell that group `slot` of partition p counts towards.
-template <typename F>
+template<typename F>
 void Aggregation::forEachCell(size_t p, uint32_t slot, F&& f) const
 {
     const size_t g = m_groupBase[p] + slot;
@@ -824,7 +824,7 @@ void Aggregation::writeCells(CellTable& table) const
         for (uint32_t s = 0; s < m_groups[p].size(); ++s) {
             const size_t g = m_groupBase[p] + s;
             keys[g] = (quint64(quint32(m_rowPlaces.leaf[m_groupRows[g]])) << 32)
-                      | quint32(m_columnPlaces.leaf[m_groupColumns[g]]);
+                | quint32(m_columnPlaces.leaf[m_groupColumns[g]]);
         }
         for (uint32_t s = 0; s < m_cells[p].size(); ++s)
             keys[groups + m_cellBase[p] + s] = m_cells[p].key(s);

@@ -35,7 +35,10 @@ QStringList sections(const QString& pattern)
     return parts;
 }
 
-bool isDigitPlaceholder(QChar c) { return c == u'0' || c == u'#' || c == u'?'; }
+bool isDigitPlaceholder(QChar c)
+{
+    return c == u'0' || c == u'#' || c == u'?';
+}
 
 // Literal text of a pattern piece: quotes and backslashes removed.
 QString literal(const QString& piece)
@@ -86,9 +89,16 @@ QString formatSection(double value, const QString& section, const QLocale& local
     bool inExponent = false;
     for (int i = 0; i < section.size(); ++i) {
         const QChar c = section.at(i);
-        if (c == u'"') { quoted = !quoted; continue; }
-        if (quoted) continue;
-        if (c == u'\\') { ++i; continue; }
+        if (c == u'"') {
+            quoted = !quoted;
+            continue;
+        }
+        if (quoted)
+            continue;
+        if (c == u'\\') {
+            ++i;
+            continue;
+        }
         if (c == u'%') {
             percent = true;
             continue;
@@ -100,7 +110,8 @@ QString formatSection(double value, const QString& section, const QLocale& local
             continue;
         const bool numeric = isDigitPlaceholder(c) || c == u'.' || (c == u',' && first >= 0);
         if (numeric) {
-            if (first < 0) first = i;
+            if (first < 0)
+                first = i;
             last = i;
         }
     }
@@ -119,8 +130,10 @@ QString formatSection(double value, const QString& section, const QLocale& local
     const QString fracPart = point < 0 ? QString() : number.mid(point + 1);
     int maxDecimals = 0, minDecimals = 0;
     for (QChar c : fracPart) {
-        if (isDigitPlaceholder(c)) ++maxDecimals;
-        if (c == u'0') ++minDecimals;
+        if (isDigitPlaceholder(c))
+            ++maxDecimals;
+        if (c == u'0')
+            ++minDecimals;
     }
     // Commas right before the point (or the end) scale by a thousand each.
     QString intTrimmed = intPart;
@@ -176,10 +189,14 @@ QString formatSection(double value, const QString& section, const QLocale& local
 QString namedFormat(const QString& name)
 {
     const QString n = name.trimmed().toLower();
-    if (n == QLatin1String("fixed")) return QStringLiteral("0.00");
-    if (n == QLatin1String("standard")) return QStringLiteral("#,##0.00");
-    if (n == QLatin1String("percent")) return QStringLiteral("0.00%");
-    if (n == QLatin1String("scientific")) return QStringLiteral("0.00E+00");
+    if (n == QLatin1String("fixed"))
+        return QStringLiteral("0.00");
+    if (n == QLatin1String("standard"))
+        return QStringLiteral("#,##0.00");
+    if (n == QLatin1String("percent"))
+        return QStringLiteral("0.00%");
+    if (n == QLatin1String("scientific"))
+        return QStringLiteral("0.00E+00");
     return {};
 }
 
@@ -214,7 +231,8 @@ QString formatNumber(double value, const QString& format, const QLocale& locale)
     // A value that rounds to zero carries no sign.
     bool allZero = true;
     for (QChar c : text)
-        if (c.isDigit() && c != u'0') allZero = false;
+        if (c.isDigit() && c != u'0')
+            allZero = false;
     return value < 0 && !allZero ? locale.negativeSign() + text : text;
 }
 

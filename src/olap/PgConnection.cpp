@@ -35,13 +35,14 @@ PgConnection::PgConnection(const DataSource& source)
     add("dbname", source.catalog.isEmpty() ? QStringLiteral("postgres") : source.catalog);
     add("user", source.user);
     add("password", source.password);
-    const int timeout = source.connectTimeout > 0 ? std::min(source.connectTimeout, kMostConnectSeconds) : kMostConnectSeconds;
+    const int timeout =
+        source.connectTimeout > 0 ? std::min(source.connectTimeout, kMostConnectSeconds) : kMostConnectSeconds;
     add("connect_timeout", QString::number(timeout));
     add("application_name", source.applicationName.left(63));
     add("client_encoding", QStringLiteral("UTF8"));
     // As many parallel workers for one query as this process has processors.
-    add("options", QStringLiteral("-c default_transaction_read_only=on -c max_parallel_workers_per_gather=%1")
-                       .arg(workerCount()));
+    add("options",
+        QStringLiteral("-c default_transaction_read_only=on -c max_parallel_workers_per_gather=%1").arg(workerCount()));
     std::vector<const char*> keyPtrs;
     std::vector<const char*> valuePtrs;
     for (size_t i = 0; i < keys.size(); ++i) {
@@ -80,10 +81,10 @@ QVector<SqlRow> PgConnection::rows(const QString& sql, const QStringList& params
         values.push_back(p.toUtf8());
     for (const QByteArray& v : values)
         pointers.push_back(v.constData());
-    const std::unique_ptr<PGresult, void (*)(PGresult*)> result(
-        PQexecParams(m_conn, sql.toUtf8().constData(), int(pointers.size()), nullptr, pointers.data(), nullptr,
-                     nullptr, 0),
-        PQclear);
+    const std::unique_ptr<PGresult, void (*)(PGresult*)> result(PQexecParams(m_conn, sql.toUtf8().constData(),
+                                                                             int(pointers.size()), nullptr,
+                                                                             pointers.data(), nullptr, nullptr, 0),
+                                                                PQclear);
     if (!result || PQresultStatus(result.get()) != PGRES_TUPLES_OK)
         serverError(QString::fromUtf8(PQerrorMessage(m_conn)));
     QVector<SqlRow> rows;

@@ -36,7 +36,7 @@ struct QueryPlan
     std::vector<FieldPlan> rows;
     std::vector<FieldPlan> columns;
     std::vector<HierarchyFilter> filters;
-    std::vector<int> measures;           // measure indexes of the definition
+    std::vector<int> measures;   // measure indexes of the definition
 
     // Throws platform::VbError (0x80004005) for a hierarchy, level or measure the cube lacks.
     static QueryPlan build(const CubeDefinition& cube, const std::vector<HierarchyIndex>& indexes,

@@ -17,7 +17,8 @@ Recordset::Recordset(QStringList fieldNames, QVector<QVector<QVariant>> rows)
 void Recordset::MoveNext()
 {
     if (Eof())
-        platform::raiseError(kNoCurrentRecord, QStringLiteral("Either BOF or EOF is True, or the current record has been deleted."),
+        platform::raiseError(kNoCurrentRecord,
+                             QStringLiteral("Either BOF or EOF is True, or the current record has been deleted."),
                              QStringLiteral("Recordset"));
     ++m_position;
 }
@@ -31,7 +32,8 @@ QVariant Recordset::Fields(const QString& name) const
         platform::raiseError(kItemNotFound, QStringLiteral("Item cannot be found in the collection: ") + name,
                              QStringLiteral("Recordset"));
     if (Eof())
-        platform::raiseError(kNoCurrentRecord, QStringLiteral("Either BOF or EOF is True, or the current record has been deleted."),
+        platform::raiseError(kNoCurrentRecord,
+                             QStringLiteral("Either BOF or EOF is True, or the current record has been deleted."),
                              QStringLiteral("Recordset"));
     return m_rows[m_position].value(column);
 }

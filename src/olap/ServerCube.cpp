@@ -31,7 +31,8 @@ void refuseDuplicateKeys(PgConnection& connection, const CubeDefinition& cube)
         checked.insert(dimension);
         const QString key = quoteIdentifier(h.dimensionKey);
         const auto twice = connection.rows(
-            QStringLiteral("SELECT CAST(%1 AS text) FROM %2 WHERE %1 IS NOT NULL GROUP BY %1 HAVING COUNT(*) > 1 LIMIT 1")
+            QStringLiteral(
+                "SELECT CAST(%1 AS text) FROM %2 WHERE %1 IS NOT NULL GROUP BY %1 HAVING COUNT(*) > 1 LIMIT 1")
                 .arg(key, quoteIdentifier(h.dimensionTable, true)));
         if (!twice.isEmpty())
             raiseDuplicateKey(QCoreApplication::translate("olap", "the catalog \"%1\"").arg(connection.database()),

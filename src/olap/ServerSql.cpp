@@ -170,8 +170,7 @@ std::vector<bool> hierarchiesWithUnmatchedFacts(const SqlRunner& run, const Cube
 
 QString ServerSql::levelColumn(int hierarchy, int level) const
 {
-    return alias(hierarchy) + QLatin1Char('.')
-           + quoteIdentifier(m_cube.hierarchies[hierarchy].levels[level].keyColumn);
+    return alias(hierarchy) + QLatin1Char('.') + quoteIdentifier(m_cube.hierarchies[hierarchy].levels[level].keyColumn);
 }
 
 QString ServerSql::fromClause(const std::set<int>& hierarchies) const
@@ -232,7 +231,8 @@ QString ServerSql::membersCondition(int hierarchy, const QVector<int>& members, 
         }
         any << QLatin1Char('(') + parts.join(QStringLiteral(" AND ")) + QLatin1Char(')');
     }
-    return any.isEmpty() ? QStringLiteral("FALSE") : QLatin1Char('(') + any.join(QStringLiteral(" OR ")) + QLatin1Char(')');
+    return any.isEmpty() ? QStringLiteral("FALSE")
+                         : QLatin1Char('(') + any.join(QStringLiteral(" OR ")) + QLatin1Char(')');
 }
 
 QString ServerSql::whereClause(const QueryPlan& plan, const std::vector<CellMember>& cell, QStringList& params) const
@@ -316,7 +316,7 @@ QString ServerSql::pivotQuery(const QueryPlan& plan, const PivotQuery& query, QS
             break;
         case Aggregate::Count:
             aggregate = m_cube.measures[m].column.isEmpty() ? QStringLiteral("COUNT(*)")
-                                                             : QStringLiteral("COUNT(%1)").arg(column);
+                                                            : QStringLiteral("COUNT(%1)").arg(column);
             break;
         case Aggregate::Min:
             aggregate = QStringLiteral("MIN(%1)").arg(column);
@@ -337,7 +337,7 @@ QString ServerSql::pivotQuery(const QueryPlan& plan, const PivotQuery& query, QS
         select << QStringLiteral("COUNT(*)");
 
     QString sql = QStringLiteral("SELECT ") + select.join(QStringLiteral(", ")) + fromClause(used)
-                  + whereClause(plan, {}, params);
+        + whereClause(plan, {}, params);
     if (single) {
         if (!sets.front().isEmpty())
             sql += QStringLiteral(" GROUP BY ") + sets.front().join(QStringLiteral(", "));
@@ -374,8 +374,8 @@ void ServerSql::readPivotRows(const QueryPlan& plan, const QVector<SqlRow>& rows
                 member = field.index->find(path);
                 // A member below one whose children are hidden, or after a subtotal or All on
                 // the same axis, is no position of the layout.
-                shown = shown && member >= 0 && field.visible[size_t(member)] && !afterAll[axis]
-                        && !afterSubtotal[axis];
+                shown =
+                    shown && member >= 0 && field.visible[size_t(member)] && !afterAll[axis] && !afterSubtotal[axis];
                 if (shown && field.open[size_t(member)])
                     afterSubtotal[axis] = true;
             } else {
@@ -391,8 +391,8 @@ void ServerSql::readPivotRows(const QueryPlan& plan, const QVector<SqlRow>& rows
             cells.rows.intern(p);
         for (const Position& p : positionsAbove(columnPosition, plan.columns))
             cells.columns.intern(p);
-        std::optional<double>* values = cells.cell(cells.rows.intern(rowPosition),
-                                                   cells.columns.intern(columnPosition));
+        std::optional<double>* values =
+            cells.cell(cells.rows.intern(rowPosition), cells.columns.intern(columnPosition));
         for (int m = 0; m < cells.measureCount(); ++m) {
             const QVariant& v = row[column + m];
             if (!v.isNull())
@@ -417,7 +417,7 @@ QString ServerSql::detailQuery(const QueryPlan& plan, const std::vector<CellMemb
             select << asText(QStringLiteral("f.") + quoteIdentifier(m.column));
     }
     return QStringLiteral("SELECT ") + select.join(QStringLiteral(", ")) + fromClause(all)
-           + whereClause(plan, cell, params) + QStringLiteral(" LIMIT %1").arg(qint64(limit) + 1);
+        + whereClause(plan, cell, params) + QStringLiteral(" LIMIT %1").arg(qint64(limit) + 1);
 }
 
 }

@@ -35,14 +35,14 @@ bool unchangingLogFile(const QString& path)
     const bool logMode = std::memcmp(header, "SQLite format 3", 16) == 0 && header[18] == 2 && header[19] == 2;
     const QFileInfo info(path);
     return logMode && !QFileInfo(info.absolutePath()).isWritable()
-           && QFileInfo(path + QStringLiteral("-wal")).size() == 0;
+        && QFileInfo(path + QStringLiteral("-wal")).size() == 0;
 }
 
 // "file:" with the path's reserved characters escaped, opened read-only and unchanging.
 QByteArray immutableUri(const QString& path)
 {
     return "file:" + QFile::encodeName(QFileInfo(path).absoluteFilePath()).toPercentEncoding("/")
-           + "?mode=ro&immutable=1";
+        + "?mode=ro&immutable=1";
 }
 
 }

@@ -49,7 +49,7 @@ void DropArea::setEntries(const QVector<Entry>& entries)
             emit placeRequested(field, m_area, target);
         });
         m_layout->insertWidget(2 + at, chip);   // after the caption and the placeholder
-        chip->show();   // now, not when the event loop next runs: a picture may be taken first
+        chip->show();                           // now, not when the event loop next runs: a picture may be taken first
         ++at;
     }
 }

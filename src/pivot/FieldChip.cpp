@@ -12,7 +12,8 @@ namespace pivot {
 FieldChip::FieldChip(const FieldRef& field, const QString& caption, Area area, bool filtered, QWidget* parent)
     : QToolButton(parent), m_field(field), m_area(area)
 {
-    setText(filtered ? caption + QStringLiteral(" \u25BE*") : (area == Area::Data ? caption : caption + QStringLiteral(" \u25BE")));
+    setText(filtered ? caption + QStringLiteral(" \u25BE*")
+                     : (area == Area::Data ? caption : caption + QStringLiteral(" \u25BE")));
     setToolTip(tr("Drag to move, drag off the pivot table to remove; right-click for more"));
     setFocusPolicy(Qt::StrongFocus);
     setAutoRaise(false);

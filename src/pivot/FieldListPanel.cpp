@@ -48,13 +48,17 @@ protected:
     QStringList mimeTypes() const override { return {QStringLiteral("application/x-tessaline-pivot-field")}; }
     void dragEnterEvent(QDragEnterEvent* event) override
     {
-        if (hasField(event->mimeData()) && event->source() != this) event->acceptProposedAction();
-        else event->ignore();
+        if (hasField(event->mimeData()) && event->source() != this)
+            event->acceptProposedAction();
+        else
+            event->ignore();
     }
     void dragMoveEvent(QDragMoveEvent* event) override
     {
-        if (hasField(event->mimeData()) && event->source() != this) event->acceptProposedAction();
-        else event->ignore();
+        if (hasField(event->mimeData()) && event->source() != this)
+            event->acceptProposedAction();
+        else
+            event->ignore();
     }
     void dropEvent(QDropEvent* event) override
     {
@@ -67,8 +71,7 @@ protected:
 
 }
 
-FieldListPanel::FieldListPanel(QWidget* parent)
-    : QWidget(parent), m_search(new QLineEdit(this)), m_tree(new FieldTree)
+FieldListPanel::FieldListPanel(QWidget* parent) : QWidget(parent), m_search(new QLineEdit(this)), m_tree(new FieldTree)
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -141,7 +144,8 @@ void FieldListPanel::setSchema(const olap::CubeSchema& schema)
         // A dimension that only repeats its one hierarchy's name adds a level of nothing.
         const bool ownFolder = dimensionName != h.name
             || std::count_if(schema.hierarchies.begin(), schema.hierarchies.end(),
-                             [&](const olap::Hierarchy& other) { return other.dimension == h.dimension; }) > 1;
+                             [&](const olap::Hierarchy& other) { return other.dimension == h.dimension; })
+                > 1;
         QTreeWidgetItem* parent = m_tree->invisibleRootItem();
         if (ownFolder) {
             QTreeWidgetItem*& dimension = dimensions[dimensionName];

@@ -2,8 +2,8 @@
 
 #include "pivot/PivotLayout.h"
 
-#include <QHash>
 #include <QCoreApplication>
+#include <QHash>
 
 namespace pivot {
 namespace {
@@ -13,7 +13,10 @@ QString totalText(const QString& caption)
     return QCoreApplication::translate("pivot", "%1 Total").arg(caption);
 }
 
-QString grandTotalText() { return QCoreApplication::translate("pivot", "Grand Total"); }
+QString grandTotalText()
+{
+    return QCoreApplication::translate("pivot", "Grand Total");
+}
 
 QString pathKey(int field, const QStringList& keys, int depth)
 {
@@ -87,8 +90,12 @@ HeaderLayout::HeaderLayout(const QVector<olap::Tuple>& tuples, const olap::Axis&
             row[0].text = grandTotalText();
             row[0].span = m_slots;
             row[0].total = true;
-            for (int s = 1; s < m_slots; ++s) row[s].span = 0;
-            for (int s = 0; s < m_slots; ++s) { keys[size_t(s)] = QStringLiteral("\x01T"); row[s].runStart = t; }
+            for (int s = 1; s < m_slots; ++s)
+                row[s].span = 0;
+            for (int s = 0; s < m_slots; ++s) {
+                keys[size_t(s)] = QStringLiteral("\x01T");
+                row[s].runStart = t;
+            }
             previousKeys.swap(keys);
             continue;
         }
@@ -159,7 +166,8 @@ HeaderLayout::HeaderLayout(const QVector<olap::Tuple>& tuples, const olap::Axis&
     for (int t = m_positions - 1; t >= 0; --t)
         for (int s = 0; s < m_slots; ++s) {
             HeaderCell& cell = m_cells[size_t(t) * size_t(m_slots) + size_t(s)];
-            const HeaderCell* below = t + 1 < m_positions ? &m_cells[size_t(t + 1) * size_t(m_slots) + size_t(s)] : nullptr;
+            const HeaderCell* below =
+                t + 1 < m_positions ? &m_cells[size_t(t + 1) * size_t(m_slots) + size_t(s)] : nullptr;
             cell.runEnd = below && below->runStart == cell.runStart ? below->runEnd : t;
         }
 }

@@ -12,8 +12,8 @@ namespace pivot {
 struct HeaderCell
 {
     QString text;
-    int span = 1;          // slots covered from this one on; 0 when a cell before covers it
-    int runStart = 0;      // first and last axis position merged with this one
+    int span = 1;       // slots covered from this one on; 0 when a cell before covers it
+    int runStart = 0;   // first and last axis position merged with this one
     int runEnd = 0;
     bool total = false;
     bool expandable = false;
@@ -32,8 +32,8 @@ public:
     using CaptionLookup = std::function<QString(const QString& hierarchy, const olap::MemberPath& member)>;
     HeaderLayout() = default;
     // `placeholder`: an axis without fields still gets one slot (labelled "Grand Total").
-    HeaderLayout(const QVector<olap::Tuple>& tuples, const olap::Axis& axis, const LevelCount& levels,
-                 bool placeholder, const CaptionLookup& lookup = {});
+    HeaderLayout(const QVector<olap::Tuple>& tuples, const olap::Axis& axis, const LevelCount& levels, bool placeholder,
+                 const CaptionLookup& lookup = {});
 
     int positionCount() const { return m_positions; }
     int slotCount() const { return m_slots; }

@@ -81,9 +81,10 @@ void NestedHeaderView::refit()
                 if (cell.span <= 1)
                     continue;
                 int room = 0;
-                for (int k = s; k < s + cell.span; ++k) room += m_slotWidths[size_t(k)];
-                const int need = (cell.total ? boldMetrics : plainMetrics).horizontalAdvance(cell.text) + 2 * Padding + Slack
-                    + (cell.expandable ? IndicatorSize + Padding : 0);
+                for (int k = s; k < s + cell.span; ++k)
+                    room += m_slotWidths[size_t(k)];
+                const int need = (cell.total ? boldMetrics : plainMetrics).horizontalAdvance(cell.text) + 2 * Padding
+                    + Slack + (cell.expandable ? IndicatorSize + Padding : 0);
                 if (need > room && need < 480)
                     m_slotWidths[size_t(s + cell.span - 1)] += need - room;
             }
@@ -113,7 +114,8 @@ QSize NestedHeaderView::sizeHint() const
 {
     if (orientation() == Qt::Vertical) {
         int width = 0;
-        for (int w : m_slotWidths) width += w;
+        for (int w : m_slotWidths)
+            width += w;
         return {std::max(width, 1), m_levelHeight};
     }
     return {100, m_levelHeight * m_model->columnLevelCount()};
@@ -139,8 +141,9 @@ QSize NestedHeaderView::sectionSizeFromContents(int logicalIndex) const
                 continue;
         }
         const QFontMetrics metrics(cell.total || cell.measure ? bold : font());
-        width = std::max(width, metrics.horizontalAdvance(cell.text) + 2 * Padding + Slack
-                                    + (cell.expandable ? IndicatorSize + Padding : 0));
+        width = std::max(width,
+                         metrics.horizontalAdvance(cell.text) + 2 * Padding + Slack
+                             + (cell.expandable ? IndicatorSize + Padding : 0));
     }
     return {width, m_levelHeight * m_model->columnLevelCount()};
 }
@@ -184,7 +187,8 @@ bool NestedHeaderView::cellAt(int section, int slot, Cell& cell) const
     const int top = sectionViewportPosition(hc.runStart);
     const int bottom = sectionViewportPosition(hc.runEnd) + sectionSize(hc.runEnd);
     int width = 0;
-    for (int k = slot; k < slot + hc.span; ++k) width += slotWidth(k);
+    for (int k = slot; k < slot + hc.span; ++k)
+        width += slotWidth(k);
     cell.rect = QRect(slotOffset(slot), top, width, bottom - top);
     cell.text = hc.text;
     cell.total = hc.total;
@@ -195,9 +199,8 @@ bool NestedHeaderView::cellAt(int section, int slot, Cell& cell) const
 
 QRect NestedHeaderView::indicatorRect(const QRect& cellRect) const
 {
-    const int top = orientation() == Qt::Vertical
-        ? std::max(cellRect.top(), 0) + (m_levelHeight - IndicatorSize) / 2
-        : cellRect.top() + (m_levelHeight - IndicatorSize) / 2;
+    const int top = orientation() == Qt::Vertical ? std::max(cellRect.top(), 0) + (m_levelHeight - IndicatorSize) / 2
+                                                  : cellRect.top() + (m_levelHeight - IndicatorSize) / 2;
     const int left = std::max(cellRect.left(), 0) + Padding;
     return QRect(left, top, IndicatorSize, IndicatorSize);
 }

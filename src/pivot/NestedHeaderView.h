@@ -50,7 +50,7 @@ protected:
 private:
     struct Cell
     {
-        QRect rect;          // the whole merged cell, in viewport coordinates
+        QRect rect;   // the whole merged cell, in viewport coordinates
         QString text;
         bool total = false, expandable = false, expanded = false, measure = false;
     };

@@ -465,9 +465,9 @@ void PivotController::runQuery()
         publish(answer(m_source.get(), *m_sourceLock, m_state.layout.toQuery(), {}));
         return;
     }
-    QFuture<QueryOutcome> future = QtConcurrent::run(
-        [source = m_source, lock = m_sourceLock, query = m_state.layout.toQuery(), latest = m_latest,
-         generation = m_generation] {
+    QFuture<QueryOutcome> future =
+        QtConcurrent::run([source = m_source, lock = m_sourceLock, query = m_state.layout.toQuery(), latest = m_latest,
+                           generation = m_generation] {
             return answer(source.get(), *lock, query, [&] { return *latest != generation; });
         });
     m_pending = future;

@@ -130,7 +130,8 @@ private:
     QString m_error;
     bool m_background = false;
     quint64 m_generation = 0;   // of the latest query
-    std::shared_ptr<std::atomic<quint64>> m_latest = std::make_shared<std::atomic<quint64>>(0);   // the same, for running queries
+    std::shared_ptr<std::atomic<quint64>> m_latest =
+        std::make_shared<std::atomic<quint64>>(0);    // the same, for running queries
     std::optional<QFuture<QueryOutcome>> m_pending;   // the latest query, while its result is not published
 };
 

@@ -3,10 +3,10 @@
 #include "pivot/NestedHeaderView.h"
 #include "pivot/PivotGridModel.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QAbstractButton>
 #include <QMenu>
 #include <QPainter>
 #include <QScopedValueRollback>
@@ -14,9 +14,10 @@
 namespace pivot {
 
 PivotGridView::PivotGridView(PivotGridModel* model, QWidget* parent)
-    : QTableView(parent), m_model(model),
-      m_rowHeader(new NestedHeaderView(Qt::Vertical, model, this)),
-      m_columnHeader(new NestedHeaderView(Qt::Horizontal, model, this))
+    : QTableView(parent)
+    , m_model(model)
+    , m_rowHeader(new NestedHeaderView(Qt::Vertical, model, this))
+    , m_columnHeader(new NestedHeaderView(Qt::Horizontal, model, this))
 {
     setModel(model);
     setVerticalHeader(m_rowHeader);
@@ -235,19 +236,22 @@ void PivotGridView::showHeaderMenu(Area area, int position, int slot, int sectio
                            [=, this] { emit memberToggleRequested(area, position, slot); });
         if (headers.slotField(slot) >= 0) {
             menu.addAction(tr("Expand Entire Level"), this, [=, this] { emit levelExpandRequested(area, slot, true); });
-            menu.addAction(tr("Collapse Entire Level"), this, [=, this] { emit levelExpandRequested(area, slot, false); });
+            menu.addAction(tr("Collapse Entire Level"), this,
+                           [=, this] { emit levelExpandRequested(area, slot, false); });
             menu.addSeparator();
             menu.addAction(tr("Filter..."), this, [=, this] { emit filterRequested(area, slot); });
         }
         menu.addSeparator();
-        menu.addAction(tr("Sort A to Z"), this, [=, this] { emit labelSortRequested(area, olap::SortOrder::Ascending); });
-        menu.addAction(tr("Sort Z to A"), this, [=, this] { emit labelSortRequested(area, olap::SortOrder::Descending); });
+        menu.addAction(tr("Sort A to Z"), this,
+                       [=, this] { emit labelSortRequested(area, olap::SortOrder::Ascending); });
+        menu.addAction(tr("Sort Z to A"), this,
+                       [=, this] { emit labelSortRequested(area, olap::SortOrder::Descending); });
         menu.addAction(tr("Original Order"), this, [=, this] { emit labelSortRequested(area, olap::SortOrder::None); });
     }
     const Totals totals = m_totals[area == Area::Row ? 0 : 1];
     menu.addSeparator();
-    QAction* subtotals = menu.addAction(tr("Show Subtotals"), this,
-                                        [=, this] { emit totalsRequested(area, !totals.subtotals, totals.grandTotal); });
+    QAction* subtotals = menu.addAction(
+        tr("Show Subtotals"), this, [=, this] { emit totalsRequested(area, !totals.subtotals, totals.grandTotal); });
     subtotals->setCheckable(true);
     subtotals->setChecked(totals.subtotals);
     QAction* grand = menu.addAction(tr("Show Grand Total"), this,

@@ -70,7 +70,10 @@ private:
     // Widths the user dragged, by column label, kept across queries.
     QHash<QString, int> m_userWidths;
     bool m_fitting = false;
-    struct Totals { bool subtotals = true, grandTotal = true; };
+    struct Totals
+    {
+        bool subtotals = true, grandTotal = true;
+    };
     Totals m_totals[2];   // rows, columns
 };
 

@@ -13,8 +13,8 @@ namespace pivot {
 // GIF writer at start-up; tests replace any of them.
 
 // Opens the cube `dataMember` of a connection string; throws platform::VbError.
-using CubeOpener = std::function<std::unique_ptr<olap::CubeSource>(const QString& connectionString,
-                                                                   const QString& dataMember)>;
+using CubeOpener =
+    std::function<std::unique_ptr<olap::CubeSource>(const QString& connectionString, const QString& dataMember)>;
 // The cubes a connection string reaches; throws platform::VbError when it reaches none.
 using CubeLister = std::function<QStringList(const QString& connectionString)>;
 // Writes the picture whole to `path` as a GIF; throws platform::VbError (340) when it

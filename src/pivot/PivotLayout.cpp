@@ -13,7 +13,10 @@ bool operator==(const Axis& a, const Axis& b)
         && a.grandTotal == b.grandTotal && a.sortByLabel == b.sortByLabel && a.sortByMeasure == b.sortByMeasure
         && a.sortByValue == b.sortByValue;
 }
-bool operator==(const Filter& a, const Filter& b) { return a.hierarchy == b.hierarchy && a.include == b.include; }
+bool operator==(const Filter& a, const Filter& b)
+{
+    return a.hierarchy == b.hierarchy && a.include == b.include;
+}
 }
 
 namespace pivot {
@@ -110,10 +113,16 @@ bool PivotLayout::place(const FieldRef& field, Area area, int index)
         list.insert(at, value);
     };
     switch (area) {
-    case Area::Data: insertAt(dataFields, dataField); break;
-    case Area::Filter: insertAt(filterFields, FilterField{field.name, field.level}); break;
+    case Area::Data:
+        insertAt(dataFields, dataField);
+        break;
+    case Area::Filter:
+        insertAt(filterFields, FilterField{field.name, field.level});
+        break;
     case Area::Row:
-    case Area::Column: insertAt(axis(area).fields, axisField); break;
+    case Area::Column:
+        insertAt(axis(area).fields, axisField);
+        break;
     }
     for (olap::Axis* sorted : {&rows, &columns}) {
         const QString& name = sortedMeasure[sorted == &rows ? 0 : 1];

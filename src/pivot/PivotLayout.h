@@ -47,7 +47,7 @@ public:
     olap::Axis rows;
     olap::Axis columns;
     QVector<FilterField> filterFields;
-    QVector<olap::Filter> filters;     // member selections, for filter and axis fields alike
+    QVector<olap::Filter> filters;   // member selections, for filter and axis fields alike
     QVector<DataField> dataFields;
 
     olap::PivotQuery toQuery() const;
@@ -78,4 +78,3 @@ public:
 };
 
 }
-

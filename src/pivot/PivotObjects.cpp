@@ -5,10 +5,19 @@
 
 namespace pivot {
 
-QString PivotTitleBar::Caption() const { return m_table.titleCaption(); }
-void PivotTitleBar::setCaption(const QString& caption) { m_table.setTitleCaption(caption); }
+QString PivotTitleBar::Caption() const
+{
+    return m_table.titleCaption();
+}
+void PivotTitleBar::setCaption(const QString& caption)
+{
+    m_table.setTitleCaption(caption);
+}
 
-int PivotTotals::Count() const { return int(m_table.layout().dataFields.size()); }
+int PivotTotals::Count() const
+{
+    return int(m_table.layout().dataFields.size());
+}
 
 PivotTotal PivotTotals::Item(int index) const
 {
@@ -18,7 +27,13 @@ PivotTotal PivotTotals::Item(int index) const
     return PivotTotal(m_table.measureCaptions().value(index), m_table.measureNumberFormats().value(index));
 }
 
-bool PivotAxisView::DisplayEmptyMembers() const { return m_table.displayEmpty(m_rows ? Area::Row : Area::Column); }
-void PivotAxisView::setDisplayEmptyMembers(bool display) { m_table.setDisplayEmpty(m_rows ? Area::Row : Area::Column, display); }
+bool PivotAxisView::DisplayEmptyMembers() const
+{
+    return m_table.displayEmpty(m_rows ? Area::Row : Area::Column);
+}
+void PivotAxisView::setDisplayEmptyMembers(bool display)
+{
+    m_table.setDisplayEmpty(m_rows ? Area::Row : Area::Column, display);
+}
 
 }

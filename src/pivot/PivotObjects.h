@@ -26,7 +26,9 @@ class PivotTotal
 {
 public:
     PivotTotal(QString caption, QString numberFormat)
-        : m_caption(std::move(caption)), m_numberFormat(std::move(numberFormat)) {}
+        : m_caption(std::move(caption)), m_numberFormat(std::move(numberFormat))
+    {
+    }
     const QString& Caption() const { return m_caption; }
     const QString& NumberFormat() const { return m_numberFormat; }
 
@@ -74,7 +76,9 @@ class PivotView
 {
 public:
     explicit PivotView(PivotTable& table)
-        : m_titleBar(table), m_dataAxis(table), m_rowAxis(table, true), m_columnAxis(table, false) {}
+        : m_titleBar(table), m_dataAxis(table), m_rowAxis(table, true), m_columnAxis(table, false)
+    {
+    }
     PivotTitleBar& TitleBar() { return m_titleBar; }
     const PivotDataAxis& DataAxis() const { return m_dataAxis; }
     // Never null: both axes always exist, with or without fields.

@@ -3,8 +3,8 @@
 #include "pivot/PivotGridView.h"
 
 #include <QLabel>
-#include <QScrollBar>
 #include <QPainter>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -53,8 +53,8 @@ QImage renderPivotPicture(const PivotGridView& source, const QString& title, con
 
     // A table larger than the picture is drawn whole and smaller, never cut off: a
     // print-out without its last columns or rows would silently lose figures.
-    const QSize canvas = pictureCanvas(
-        size, QSize(grid->horizontalScrollBar()->maximum(), grid->verticalScrollBar()->maximum()));
+    const QSize canvas =
+        pictureCanvas(size, QSize(grid->horizontalScrollBar()->maximum(), grid->verticalScrollBar()->maximum()));
     if (canvas != size) {
         frame.resize(canvas);
         frame.layout()->activate();

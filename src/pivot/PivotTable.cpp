@@ -53,7 +53,8 @@ void PivotTable::buildUi()
     main->setSpacing(0);
     m_titleBar = new QLabel(m_content);
     m_titleBar->setTextFormat(Qt::PlainText);
-    m_titleBar->setStyleSheet(QStringLiteral("background: #2f4f7f; color: white; font-weight: bold; padding: 3px 6px;"));
+    m_titleBar->setStyleSheet(
+        QStringLiteral("background: #2f4f7f; color: white; font-weight: bold; padding: 3px 6px;"));
     main->addWidget(m_titleBar);
     m_progressLabel = new QLabel(m_content);
     m_progressLabel->setTextFormat(Qt::PlainText);
@@ -74,7 +75,8 @@ void PivotTable::buildUi()
     auto* areas = new QGridLayout;
     areas->setSpacing(2);
     m_areas[int(Area::Filter)] = new DropArea(Area::Filter, tr("Filter"), tr("Drag fields here to filter"), m_content);
-    m_areas[int(Area::Column)] = new DropArea(Area::Column, tr("Columns"), tr("Drag fields here for columns"), m_content);
+    m_areas[int(Area::Column)] =
+        new DropArea(Area::Column, tr("Columns"), tr("Drag fields here for columns"), m_content);
     m_areas[int(Area::Row)] = new DropArea(Area::Row, tr("Rows"), tr("Drag fields here for rows"), m_content);
     m_areas[int(Area::Data)] = new DropArea(Area::Data, tr("Data"), tr("Drag measures here"), m_content);
     areas->addWidget(m_areas[int(Area::Filter)], 0, 0);
@@ -107,8 +109,7 @@ void PivotTable::buildUi()
         connect(area, &DropArea::placeRequested, this,
                 [this](const FieldRef& field, Area target, int index) { placeField(field, target, index); });
         connect(area, &DropArea::removeRequested, this, &PivotTable::removeField);
-        connect(area, &DropArea::filterRequested, this,
-                [this](const FieldRef& field) { openFilter(field.name); });
+        connect(area, &DropArea::filterRequested, this, [this](const FieldRef& field) { openFilter(field.name); });
     }
     connect(m_fieldList, &FieldListPanel::addRequested, this,
             [this](const FieldRef& field, Area area) { placeField(field, area); });
@@ -119,13 +120,14 @@ void PivotTable::buildUi()
     connect(m_grid, &PivotGridView::labelSortRequested, this, &PivotTable::sortByLabel);
     connect(m_grid, &PivotGridView::valueSortRequested, this, &PivotTable::sortByValue);
     connect(m_grid, &PivotGridView::detailsRequested, this, &PivotTable::showDetails);
-    connect(m_grid, &PivotGridView::totalsRequested, this, [this](Area area, bool subtotals, bool grandTotal) {
-        setAxisTotals(area, subtotals, grandTotal);
-    });
+    connect(m_grid, &PivotGridView::totalsRequested, this,
+            [this](Area area, bool subtotals, bool grandTotal) { setAxisTotals(area, subtotals, grandTotal); });
     connect(m_grid, &PivotGridView::filterRequested, this, [this](Area area, int slot) {
         const int field = m_model->rowHeaders().slotCount() > slot && area == Area::Row
             ? m_model->rowHeaders().slotField(slot)
-            : (area == Area::Column && slot < m_model->columnHeaders().slotCount() ? m_model->columnHeaders().slotField(slot) : -1);
+            : (area == Area::Column && slot < m_model->columnHeaders().slotCount()
+                   ? m_model->columnHeaders().slotField(slot)
+                   : -1);
         const auto& fields = layout().axis(area).fields;
         if (field >= 0 && field < fields.size())
             openFilter(fields[field].hierarchy);
@@ -138,7 +140,8 @@ void PivotTable::requireMember(bool available, const char* member) const
 {
     if (!available)
         platform::raiseError(platform::err::MemberNotSupported,
-                             tr("Object doesn't support this property or method: %1").arg(QLatin1String(member)), Source);
+                             tr("Object doesn't support this property or method: %1").arg(QLatin1String(member)),
+                             Source);
 }
 
 QString PivotTable::ConnectionString() const
@@ -281,7 +284,7 @@ QString PivotTable::rowCaption(int position) const
 {
     m_controller->settle();
     return position >= 0 && position < m_model->rowCount() ? m_model->headerData(position, Qt::Vertical).toString()
-                                                          : QString();
+                                                           : QString();
 }
 
 QStringList PivotTable::rowFieldCaptions() const
@@ -408,7 +411,8 @@ DetailsView* PivotTable::showDetails(int row, int column)
     if (!m_allowDetails || !m_controller->source() || row < 0 || row >= m_model->rowCount() || column < 0
         || column >= m_model->columnCount())
         return nullptr;
-    const std::optional<olap::DetailRows> rows = m_controller->details(row, m_model->columnPosition(column), DetailRowLimit);
+    const std::optional<olap::DetailRows> rows =
+        m_controller->details(row, m_model->columnPosition(column), DetailRowLimit);
     if (!rows)
         return nullptr;
     auto* view = new DetailsView(m_model->headerData(row, Qt::Vertical).toString(), *rows, this);

@@ -17,18 +17,24 @@ constexpr int FirstEncodedVersion = 2;
 const char* sortName(olap::SortOrder order)
 {
     switch (order) {
-    case olap::SortOrder::Ascending: return "ascending";
-    case olap::SortOrder::Descending: return "descending";
-    case olap::SortOrder::None: break;
+    case olap::SortOrder::Ascending:
+        return "ascending";
+    case olap::SortOrder::Descending:
+        return "descending";
+    case olap::SortOrder::None:
+        break;
     }
     return "none";
 }
 
 std::optional<olap::SortOrder> sortFromName(QStringView name)
 {
-    if (name == u"none") return olap::SortOrder::None;
-    if (name == u"ascending") return olap::SortOrder::Ascending;
-    if (name == u"descending") return olap::SortOrder::Descending;
+    if (name == u"none")
+        return olap::SortOrder::None;
+    if (name == u"ascending")
+        return olap::SortOrder::Ascending;
+    if (name == u"descending")
+        return olap::SortOrder::Descending;
     return std::nullopt;
 }
 
@@ -39,16 +45,35 @@ QString escaped(const QString& text)
     out.reserve(text.size());
     for (QChar c : text) {
         switch (c.unicode()) {
-        case '&': out += QLatin1String("&amp;"); break;
-        case '<': out += QLatin1String("&lt;"); break;
-        case '>': out += QLatin1String("&gt;"); break;
-        case '"': out += QLatin1String("&quot;"); break;
-        case '*': out += QLatin1String("&#42;"); break;
-        case 'X': out += QLatin1String("&#88;"); break;
-        case '\r': out += QLatin1String("&#13;"); break;
-        case '\n': out += QLatin1String("&#10;"); break;
-        case '\t': out += QLatin1String("&#9;"); break;
-        default: out += c;
+        case '&':
+            out += QLatin1String("&amp;");
+            break;
+        case '<':
+            out += QLatin1String("&lt;");
+            break;
+        case '>':
+            out += QLatin1String("&gt;");
+            break;
+        case '"':
+            out += QLatin1String("&quot;");
+            break;
+        case '*':
+            out += QLatin1String("&#42;");
+            break;
+        case 'X':
+            out += QLatin1String("&#88;");
+            break;
+        case '\r':
+            out += QLatin1String("&#13;");
+            break;
+        case '\n':
+            out += QLatin1String("&#10;");
+            break;
+        case '\t':
+            out += QLatin1String("&#9;");
+            break;
+        default:
+            out += c;
         }
     }
     return out;
@@ -69,8 +94,8 @@ public:
     }
     void element(const char* name, const QString& text)
     {
-        m_text += indent() + u'<' + QLatin1String(name) + u'>' + escaped(platform::encodeXmlText(text)) + QLatin1String("</")
-            + QLatin1String(name) + QLatin1String(">\n");
+        m_text += indent() + u'<' + QLatin1String(name) + u'>' + escaped(platform::encodeXmlText(text))
+            + QLatin1String("</") + QLatin1String(name) + QLatin1String(">\n");
     }
     void raw(const QString& text) { m_text += indent() + text + u'\n'; }
     void close()
@@ -86,8 +111,14 @@ private:
     QStringList m_open;
 };
 
-QString number(int value) { return QString::number(value); }
-QString flag(bool value) { return value ? QStringLiteral("1") : QStringLiteral("0"); }
+QString number(int value)
+{
+    return QString::number(value);
+}
+QString flag(bool value)
+{
+    return value ? QStringLiteral("1") : QStringLiteral("0");
+}
 
 void writeMembers(XmlOut& out, const char* name, const QVector<olap::MemberPath>& members)
 {
@@ -105,12 +136,13 @@ void writeMembers(XmlOut& out, const char* name, const QVector<olap::MemberPath>
 
 void writeAxis(XmlOut& out, const char* name, const olap::Axis& axis)
 {
-    out.open(name, {{"showempty", flag(axis.showEmpty)},
-                    {"subtotals", flag(axis.subtotals)},
-                    {"grandtotal", flag(axis.grandTotal)},
-                    {"sortlabel", QLatin1String(sortName(axis.sortByLabel))},
-                    {"sortmeasure", axis.sortByMeasure ? number(*axis.sortByMeasure) : QString()},
-                    {"sortvalue", QLatin1String(sortName(axis.sortByValue))}});
+    out.open(name,
+             {{"showempty", flag(axis.showEmpty)},
+              {"subtotals", flag(axis.subtotals)},
+              {"grandtotal", flag(axis.grandTotal)},
+              {"sortlabel", QLatin1String(sortName(axis.sortByLabel))},
+              {"sortmeasure", axis.sortByMeasure ? number(*axis.sortByMeasure) : QString()},
+              {"sortvalue", QLatin1String(sortName(axis.sortByValue))}});
     for (const olap::AxisField& field : axis.fields) {
         out.open("field", {{"hierarchy", field.hierarchy}, {"level", number(field.level)}});
         writeMembers(out, "expanded", field.expanded);
@@ -154,13 +186,20 @@ public:
                 state.dataMember = elementText();
             else if (name == u"title")
                 state.title = elementText();
-            else if (name == u"panels") readPanels(state);
-            else if (name == u"rows") readAxis(state.layout.rows);
-            else if (name == u"columns") readAxis(state.layout.columns);
-            else if (name == u"filterfields") readFilterFields(state.layout.filterFields);
-            else if (name == u"filters") readFilters(state.layout.filters);
-            else if (name == u"data") readDataFields(state.layout.dataFields);
-            else m_reader.skipCurrentElement();
+            else if (name == u"panels")
+                readPanels(state);
+            else if (name == u"rows")
+                readAxis(state.layout.rows);
+            else if (name == u"columns")
+                readAxis(state.layout.columns);
+            else if (name == u"filterfields")
+                readFilterFields(state.layout.filterFields);
+            else if (name == u"filters")
+                readFilters(state.layout.filters);
+            else if (name == u"data")
+                readDataFields(state.layout.dataFields);
+            else
+                m_reader.skipCurrentElement();
         }
         if (!m_ok || m_reader.hasError())
             return std::nullopt;
@@ -171,9 +210,12 @@ private:
     bool flagAttr(QLatin1String name, bool fallback)
     {
         const auto value = m_reader.attributes().value(name);
-        if (value.isNull()) return fallback;
-        if (value == u"1") return true;
-        if (value == u"0") return false;
+        if (value.isNull())
+            return fallback;
+        if (value == u"1")
+            return true;
+        if (value == u"0")
+            return false;
         m_ok = false;
         return fallback;
     }
@@ -181,7 +223,8 @@ private:
     {
         bool ok = false;
         const int value = m_reader.attributes().value(name).toInt(&ok);
-        if (!ok || value < 0) m_ok = false;
+        if (!ok || value < 0)
+            m_ok = false;
         return value;
     }
     QString decoded(QStringView text)
@@ -198,9 +241,11 @@ private:
     olap::SortOrder sortAttr(QLatin1String name)
     {
         const auto value = m_reader.attributes().value(name);
-        if (value.isEmpty()) return olap::SortOrder::None;
+        if (value.isEmpty())
+            return olap::SortOrder::None;
         const auto order = sortFromName(value);
-        if (!order) m_ok = false;
+        if (!order)
+            m_ok = false;
         return order.value_or(olap::SortOrder::None);
     }
 
@@ -215,10 +260,17 @@ private:
     {
         QVector<olap::MemberPath> members;
         while (m_ok && m_reader.readNextStartElement()) {
-            if (m_reader.name() != u"member") { m_ok = false; break; }
+            if (m_reader.name() != u"member") {
+                m_ok = false;
+                break;
+            }
             olap::MemberPath path;
             while (m_reader.readNextStartElement()) {
-                if (m_reader.name() != u"key") { m_ok = false; m_reader.skipCurrentElement(); continue; }
+                if (m_reader.name() != u"key") {
+                    m_ok = false;
+                    m_reader.skipCurrentElement();
+                    continue;
+                }
                 path.keys << elementText();
             }
             members << path;
@@ -236,15 +288,22 @@ private:
         if (!m_reader.attributes().value(QLatin1String("sortmeasure")).isEmpty())
             axis.sortByMeasure = intAttr(QLatin1String("sortmeasure"));
         while (m_ok && m_reader.readNextStartElement()) {
-            if (m_reader.name() != u"field") { m_ok = false; break; }
+            if (m_reader.name() != u"field") {
+                m_ok = false;
+                break;
+            }
             olap::AxisField field;
             field.hierarchy = textAttr(QLatin1String("hierarchy"));
             field.level = intAttr(QLatin1String("level"));
-            if (field.hierarchy.isEmpty()) m_ok = false;
+            if (field.hierarchy.isEmpty())
+                m_ok = false;
             while (m_ok && m_reader.readNextStartElement()) {
-                if (m_reader.name() == u"expanded") field.expanded = readMembers();
-                else if (m_reader.name() == u"collapsed") field.collapsed = readMembers();
-                else m_reader.skipCurrentElement();
+                if (m_reader.name() == u"expanded")
+                    field.expanded = readMembers();
+                else if (m_reader.name() == u"collapsed")
+                    field.collapsed = readMembers();
+                else
+                    m_reader.skipCurrentElement();
             }
             axis.fields << field;
         }
@@ -253,9 +312,13 @@ private:
     void readFilterFields(QVector<FilterField>& fields)
     {
         while (m_ok && m_reader.readNextStartElement()) {
-            if (m_reader.name() != u"field") { m_ok = false; break; }
+            if (m_reader.name() != u"field") {
+                m_ok = false;
+                break;
+            }
             FilterField field{textAttr(QLatin1String("hierarchy")), intAttr(QLatin1String("level"))};
-            if (field.hierarchy.isEmpty()) m_ok = false;
+            if (field.hierarchy.isEmpty())
+                m_ok = false;
             fields << field;
             m_reader.skipCurrentElement();
         }
@@ -264,10 +327,14 @@ private:
     void readFilters(QVector<olap::Filter>& filters)
     {
         while (m_ok && m_reader.readNextStartElement()) {
-            if (m_reader.name() != u"filter") { m_ok = false; break; }
+            if (m_reader.name() != u"filter") {
+                m_ok = false;
+                break;
+            }
             olap::Filter filter;
             filter.hierarchy = textAttr(QLatin1String("hierarchy"));
-            if (filter.hierarchy.isEmpty()) m_ok = false;
+            if (filter.hierarchy.isEmpty())
+                m_ok = false;
             filter.include = readMembers();
             filters << filter;
         }
@@ -276,9 +343,14 @@ private:
     void readDataFields(QVector<DataField>& fields)
     {
         while (m_ok && m_reader.readNextStartElement()) {
-            if (m_reader.name() != u"field") { m_ok = false; break; }
-            DataField field{textAttr(QLatin1String("measure")), textAttr(QLatin1String("caption")), textAttr(QLatin1String("format"))};
-            if (field.measure.isEmpty()) m_ok = false;
+            if (m_reader.name() != u"field") {
+                m_ok = false;
+                break;
+            }
+            DataField field{textAttr(QLatin1String("measure")), textAttr(QLatin1String("caption")),
+                            textAttr(QLatin1String("format"))};
+            if (field.measure.isEmpty())
+                m_ok = false;
             fields << field;
             m_reader.skipCurrentElement();
         }

@@ -7,8 +7,10 @@
 namespace platform {
 
 App::App(QString path, QString commandLine, QString lockFolder)
-    : m_path(std::move(path)), m_commandLine(std::move(commandLine)), m_lockFolder(std::move(lockFolder)),
-      m_title(QStringLiteral("tessaline"))
+    : m_path(std::move(path))
+    , m_commandLine(std::move(commandLine))
+    , m_lockFolder(std::move(lockFolder))
+    , m_title(QStringLiteral("tessaline"))
 {
 }
 

@@ -16,7 +16,7 @@ public:
     // The running executable, its arguments joined by single blanks, the user's runtime folder.
     static App fromProcess();
 
-    const QString& path() const { return m_path; }           // the program folder
+    const QString& path() const { return m_path; }   // the program folder
     const QString& commandLine() const { return m_commandLine; }
     QString title() const { return m_title; }
     void setTitle(const QString& title) { m_title = title; }

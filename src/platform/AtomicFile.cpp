@@ -67,7 +67,8 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
         return fail(error, path);
 
     // A replaced file keeps its permissions; a new one has the usual ones already.
-    struct stat old{};
+    struct stat old
+    {};
     if (::stat(target.constData(), &old) == 0)
         ::fchmod(fd, old.st_mode & 07777);
 

@@ -10,7 +10,8 @@ namespace platform::codepages {
 
 namespace {
 
-struct CodePageName {
+struct CodePageName
+{
     int codePage;
     const char* name;
 };
@@ -18,25 +19,21 @@ struct CodePageName {
 // ICU's "windows-*" tables are the Windows code pages themselves; the others are the tables that
 // Windows uses for these numbers.
 constexpr CodePageName kNames[] = {
-    {437, "ibm-437"},       {850, "ibm-850"},       {852, "ibm-852"},
-    {855, "ibm-855"},       {857, "ibm-857"},       {866, "ibm-866"},
-    {874, "windows-874"},   {932, "windows-31j"},   {936, "windows-936"},
-    {949, "windows-949"},   {950, "windows-950"},
-    {1250, "windows-1250"}, {1251, "windows-1251"}, {1252, "windows-1252"},
-    {1253, "windows-1253"}, {1254, "windows-1254"}, {1255, "windows-1255"},
-    {1256, "windows-1256"}, {1257, "windows-1257"}, {1258, "windows-1258"},
-    {10000, "macintosh"},   {20127, "US-ASCII"},    {20866, "KOI8-R"},
-    {21866, "KOI8-U"},
-    {28591, "ISO-8859-1"},  {28592, "ISO-8859-2"},  {28593, "ISO-8859-3"},
-    {28594, "ISO-8859-4"},  {28595, "ISO-8859-5"},  {28596, "ISO-8859-6"},
-    {28597, "ISO-8859-7"},  {28598, "ISO-8859-8"},  {28599, "ISO-8859-9"},
-    {28603, "ISO-8859-13"}, {28605, "ISO-8859-15"},
-    {50220, "ISO-2022-JP"}, {51932, "EUC-JP"},      {51949, "EUC-KR"},
-    {54936, "GB18030"},
-    {kUtf7, "UTF-7"},       {kUtf8, "UTF-8"},
+    {437, "ibm-437"},       {850, "ibm-850"},       {852, "ibm-852"},       {855, "ibm-855"},
+    {857, "ibm-857"},       {866, "ibm-866"},       {874, "windows-874"},   {932, "windows-31j"},
+    {936, "windows-936"},   {949, "windows-949"},   {950, "windows-950"},   {1250, "windows-1250"},
+    {1251, "windows-1251"}, {1252, "windows-1252"}, {1253, "windows-1253"}, {1254, "windows-1254"},
+    {1255, "windows-1255"}, {1256, "windows-1256"}, {1257, "windows-1257"}, {1258, "windows-1258"},
+    {10000, "macintosh"},   {20127, "US-ASCII"},    {20866, "KOI8-R"},      {21866, "KOI8-U"},
+    {28591, "ISO-8859-1"},  {28592, "ISO-8859-2"},  {28593, "ISO-8859-3"},  {28594, "ISO-8859-4"},
+    {28595, "ISO-8859-5"},  {28596, "ISO-8859-6"},  {28597, "ISO-8859-7"},  {28598, "ISO-8859-8"},
+    {28599, "ISO-8859-9"},  {28603, "ISO-8859-13"}, {28605, "ISO-8859-15"}, {50220, "ISO-2022-JP"},
+    {51932, "EUC-JP"},      {51949, "EUC-KR"},      {54936, "GB18030"},     {kUtf7, "UTF-7"},
+    {kUtf8, "UTF-8"},
 };
 
-struct ConverterCloser {
+struct ConverterCloser
+{
     void operator()(UConverter* converter) const { ucnv_close(converter); }
 };
 using Converter = std::unique_ptr<UConverter, ConverterCloser>;
@@ -104,15 +101,14 @@ std::optional<QString> toUnicode(int codePage, QByteArrayView bytes)
         return std::nullopt;
     // No code page makes more UTF-16 units than bytes, but the preflight makes that a
     // measurement rather than a promise.
-    const int32_t needed = ucnv_toUChars(converter.get(), nullptr, 0, bytes.data(),
-                                         int32_t(bytes.size()), &status);
+    const int32_t needed = ucnv_toUChars(converter.get(), nullptr, 0, bytes.data(), int32_t(bytes.size()), &status);
     if (status != U_BUFFER_OVERFLOW_ERROR && U_FAILURE(status))
         return std::nullopt;
     QString text(needed, Qt::Uninitialized);
     status = U_ZERO_ERROR;
     ucnv_resetToUnicode(converter.get());
-    const int32_t made = ucnv_toUChars(converter.get(), reinterpret_cast<UChar*>(text.data()), needed,
-                                       bytes.data(), int32_t(bytes.size()), &status);
+    const int32_t made = ucnv_toUChars(converter.get(), reinterpret_cast<UChar*>(text.data()), needed, bytes.data(),
+                                       int32_t(bytes.size()), &status);
     if (U_FAILURE(status) && status != U_STRING_NOT_TERMINATED_WARNING)
         return std::nullopt;
     text.resize(made);
@@ -134,15 +130,14 @@ std::optional<QByteArray> fromUnicode(int codePage, QStringView text)
         if (U_FAILURE(status))
             return std::nullopt;
     }
-    const int32_t needed = ucnv_fromUChars(converter.get(), nullptr, 0, units(text),
-                                           int32_t(text.size()), &status);
+    const int32_t needed = ucnv_fromUChars(converter.get(), nullptr, 0, units(text), int32_t(text.size()), &status);
     if (status != U_BUFFER_OVERFLOW_ERROR && U_FAILURE(status))
         return std::nullopt;
     QByteArray bytes(needed, Qt::Uninitialized);
     status = U_ZERO_ERROR;
     ucnv_resetFromUnicode(converter.get());
-    const int32_t made = ucnv_fromUChars(converter.get(), bytes.data(), needed, units(text),
-                                         int32_t(text.size()), &status);
+    const int32_t made =
+        ucnv_fromUChars(converter.get(), bytes.data(), needed, units(text), int32_t(text.size()), &status);
     if (U_FAILURE(status) && status != U_STRING_NOT_TERMINATED_WARNING)
         return std::nullopt;
     bytes.resize(made);

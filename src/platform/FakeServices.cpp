@@ -75,15 +75,14 @@ QString made(const QTemporaryDir& root, const QString& relative)
 }
 
 FakeServices::FakeServices()
-    : app(made(m_root, QStringLiteral("app")), QString(), made(m_root, QStringLiteral("run"))),
-      folders(made(m_root, QStringLiteral("Documents")), made(m_root, QStringLiteral("tmp")),
-              made(m_root, QStringLiteral("run"))),
-      registry(made(m_root, QStringLiteral("registry")))
+    : app(made(m_root, QStringLiteral("app")), QString(), made(m_root, QStringLiteral("run")))
+    , folders(made(m_root, QStringLiteral("Documents")), made(m_root, QStringLiteral("tmp")),
+              made(m_root, QStringLiteral("run")))
+    , registry(made(m_root, QStringLiteral("registry")))
 {
     printerChooser.pdfPath = m_root.filePath(QStringLiteral("printed.pdf"));
-    m_previous = exchangeServices(
-        Services{&app, &forms, &folders, &messageBox, &urlOpener, &launcher, &printerChooser, &processEnd,
-                 &filePicker});
+    m_previous = exchangeServices(Services{&app, &forms, &folders, &messageBox, &urlOpener, &launcher, &printerChooser,
+                                           &processEnd, &filePicker});
     RegistryStore::setCurrent(&registry);
 }
 

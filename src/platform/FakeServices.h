@@ -29,14 +29,13 @@ public:
         QString title;
     };
     QList<Shown> shown;
-    QList<int> answers;              // taken in order; when empty: No for Yes/No boxes, else OK
+    QList<int> answers;   // taken in order; when empty: No for Yes/No boxes, else OK
     QStringList prompts;
     QStringList promptTitles;
     QList<std::optional<QString>> inputAnswers;   // taken in order; when empty: cancelled
 
     int msgBox(const QString& text, int style, const QString& title) override;
-    std::optional<QString> inputBox(const QString& prompt, const QString& title,
-                                    const QString& defaultText) override;
+    std::optional<QString> inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
 };
 
 class FakeUrlOpener : public UrlOpener

@@ -21,7 +21,7 @@ struct OpenFileRequest
 {
     QWidget* parent = nullptr;
     QString title;
-    QString filter;          // "Description(*.ext *.ext2)"
+    QString filter;   // "Description(*.ext *.ext2)"
 };
 
 // Asks the user where to write a file, or which file to read. The dialog asks before an existing file is

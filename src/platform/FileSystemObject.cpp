@@ -48,7 +48,9 @@ QString nameOf(const QString& path)
 
 }
 
-File::File(QString path) : m_path(std::move(path)) {}
+File::File(QString path) : m_path(std::move(path))
+{
+}
 
 QString File::Name() const
 {
@@ -60,7 +62,9 @@ Folder File::ParentFolder() const
     return Folder(QFileInfo(m_path).absolutePath());
 }
 
-Folder::Folder(QString path) : m_path(std::move(path)) {}
+Folder::Folder(QString path) : m_path(std::move(path))
+{
+}
 
 QString Folder::Name() const
 {
@@ -167,8 +171,7 @@ std::unique_ptr<TextStream> FileSystemObject::OpenTextFile(const QString& path, 
     return std::make_unique<TextStream>(path, mode, format);
 }
 
-std::unique_ptr<TextStream> FileSystemObject::CreateTextFile(const QString& path, bool overwrite,
-                                                             bool unicode) const
+std::unique_ptr<TextStream> FileSystemObject::CreateTextFile(const QString& path, bool overwrite, bool unicode) const
 {
     if (FileExists(path) && !overwrite)
         raiseError(err::FileAlreadyExists, QStringLiteral("File already exists"), path);

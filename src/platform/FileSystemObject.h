@@ -46,7 +46,7 @@ class FileSystemObject
 public:
     virtual ~FileSystemObject() = default;
 
-    bool FileExists(const QString& path) const;      // a folder is not a file
+    bool FileExists(const QString& path) const;   // a folder is not a file
     bool FolderExists(const QString& path) const;
     Folder CreateFolder(const QString& path) const;
     virtual void DeleteFile(const QString& path, bool force = false) const;
@@ -59,8 +59,7 @@ public:
 
     std::unique_ptr<TextStream> OpenTextFile(const QString& path, IOMode mode = ForReading, bool create = false,
                                              Tristate format = TristateFalse) const;
-    std::unique_ptr<TextStream> CreateTextFile(const QString& path, bool overwrite = true,
-                                               bool unicode = false) const;
+    std::unique_ptr<TextStream> CreateTextFile(const QString& path, bool overwrite = true, bool unicode = false) const;
 };
 
 }

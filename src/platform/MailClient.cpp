@@ -38,8 +38,8 @@ void MailItem::Save()
 
 void MailItem::Display()
 {
-    const QStringList arguments{QStringLiteral("--utf8"), QStringLiteral("--subject"), Subject,
-                                QStringLiteral("--body"), Body, To};
+    const QStringList arguments{
+        QStringLiteral("--utf8"), QStringLiteral("--subject"), Subject, QStringLiteral("--body"), Body, To};
     if (!services().launcher->startDetached(QStringLiteral("xdg-email"), arguments))
         raiseError(err::ComponentCannotCreate, QStringLiteral("No mail client could be started"),
                    QStringLiteral("xdg-email"));

@@ -38,8 +38,7 @@ class QtMessageBox : public MessageBoxService
 {
 public:
     int msgBox(const QString& text, int style, const QString& title) override;
-    std::optional<QString> inputBox(const QString& prompt, const QString& title,
-                                    const QString& defaultText) override;
+    std::optional<QString> inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
 };
 
 }

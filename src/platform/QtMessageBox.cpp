@@ -25,11 +25,16 @@ QString displayText(QString text)
 QMessageBox::Icon iconOf(int style)
 {
     switch (style & 0x70) {
-    case mb::vbCritical: return QMessageBox::Critical;
-    case mb::vbQuestion: return QMessageBox::Question;
-    case mb::vbExclamation: return QMessageBox::Warning;
-    case mb::vbInformation: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    case mb::vbCritical:
+        return QMessageBox::Critical;
+    case mb::vbQuestion:
+        return QMessageBox::Question;
+    case mb::vbExclamation:
+        return QMessageBox::Warning;
+    case mb::vbInformation:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
     }
 }
 
@@ -55,19 +60,22 @@ int QtMessageBox::msgBox(const QString& text, int style, const QString& title)
         break;
     }
     switch (box.exec()) {
-    case QMessageBox::Yes: return mb::vbYes;
-    case QMessageBox::No: return mb::vbNo;
-    case QMessageBox::Cancel: return mb::vbCancel;
-    default: return (style & 7) == mb::vbYesNo ? mb::vbNo : mb::vbOK;
+    case QMessageBox::Yes:
+        return mb::vbYes;
+    case QMessageBox::No:
+        return mb::vbNo;
+    case QMessageBox::Cancel:
+        return mb::vbCancel;
+    default:
+        return (style & 7) == mb::vbYesNo ? mb::vbNo : mb::vbOK;
     }
 }
 
-std::optional<QString> QtMessageBox::inputBox(const QString& prompt, const QString& title,
-                                              const QString& defaultText)
+std::optional<QString> QtMessageBox::inputBox(const QString& prompt, const QString& title, const QString& defaultText)
 {
     bool ok = false;
-    const QString text = QInputDialog::getText(QApplication::activeWindow(), displayTitle(title),
-                                               displayText(prompt), QLineEdit::Normal, defaultText, &ok);
+    const QString text = QInputDialog::getText(QApplication::activeWindow(), displayTitle(title), displayText(prompt),
+                                               QLineEdit::Normal, defaultText, &ok);
     if (!ok)
         return std::nullopt;
     return text;

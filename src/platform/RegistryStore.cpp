@@ -16,19 +16,27 @@ RegistryStore* g_installed = nullptr;
 // What a fresh user's HKEY_CLASSES_ROOT holds: our components under the class names the
 // program probes, the OLAP provider, and the desktop's opener for web addresses.
 const char* const kRegisteredClasses[] = {
-    "OWC11.ChartSpace", "OWC11.PivotTable",
-    "OWC10.ChartSpace", "OWC10.PivotTable",
-    "OWC.Chart", "OWC.PivotTable",
-    "MSOLAP", "MSOLAP.3", "MSOLAP.4",
-    "ADODB.Connection", "ADOMD.Catalog",
+    "OWC11.ChartSpace",
+    "OWC11.PivotTable",
+    "OWC10.ChartSpace",
+    "OWC10.PivotTable",
+    "OWC.Chart",
+    "OWC.PivotTable",
+    "MSOLAP",
+    "MSOLAP.3",
+    "MSOLAP.4",
+    "ADODB.Connection",
+    "ADOMD.Catalog",
     "Msxml2.DOMDocument.6.0",
-    "Scripting.FileSystemObject", "Scripting.Dictionary",
-    "Shell.Application", "Outlook.Application",
+    "Scripting.FileSystemObject",
+    "Scripting.Dictionary",
+    "Shell.Application",
+    "Outlook.Application",
 };
 
-const char kRemovedList[] = "Removed";    // built-in keys this user has removed
+const char kRemovedList[] = "Removed";   // built-in keys this user has removed
 const char kDefaultValueName[] = "@";
-const char kKeyMarker[] = "__key";        // records a key that has no values
+const char kKeyMarker[] = "__key";   // records a key that has no values
 
 // The INI reader decodes the stretches of a value between its escapes as UTF-8 streams of
 // their own, and so drops a byte-order mark that begins one (the value's first character,

@@ -34,7 +34,7 @@ private:
     {
         QHash<QString, QString> values;   // lower-cased value name -> data
     };
-    using Keys = QHash<QString, Key>;     // normalised key path -> key
+    using Keys = QHash<QString, Key>;   // normalised key path -> key
 
     static Keys builtIn(Hive hive);
     static QString normalise(const QString& keyPath);

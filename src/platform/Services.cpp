@@ -29,8 +29,8 @@ struct RealServices
 
     Services view()
     {
-        return Services{&app, &forms, &folders, &messageBox, &urlOpener, &launcher, &printerChooser, &processEnd,
-                        &filePicker};
+        return Services{&app,      &forms,          &folders,    &messageBox, &urlOpener,
+                        &launcher, &printerChooser, &processEnd, &filePicker};
     }
 };
 

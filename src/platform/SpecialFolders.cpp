@@ -37,8 +37,7 @@ SpecialFolders SpecialFolders::fromEnvironment()
     const QString tempParent = runtime.isEmpty() ? QDir::tempPath() : runtime;
     if (runtime.isEmpty())
         runtime = QDir::tempPath();
-    return SpecialFolders(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), tempParent,
-                          runtime);
+    return SpecialFolders(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), tempParent, runtime);
 }
 
 QString SpecialFolders::privateTemp() const
@@ -47,7 +46,8 @@ QString SpecialFolders::privateTemp() const
     const QByteArray native = QFile::encodeName(folder);
     if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST)
         refuse(folder);
-    struct stat info {};
+    struct stat info
+    {};
     if (::lstat(native.constData(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::getuid()
         || (info.st_mode & 077) != 0)
         refuse(folder);

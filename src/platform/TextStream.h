@@ -40,7 +40,7 @@ private:
     QString m_path;
     IOMode m_mode;
     Tristate m_format;
-    QString m_text;        // what is read, or what is to be written
+    QString m_text;   // what is read, or what is to be written
     qsizetype m_position = 0;
     bool m_closed = false;
 };

@@ -30,9 +30,9 @@ private:
 
 // Error numbers that more than one layer raises or tests for.
 namespace err {
-constexpr long ComponentCannotCreate = 429;     // ActiveX component can't create object
+constexpr long ComponentCannotCreate = 429;   // ActiveX component can't create object
 constexpr long ObjectRequired = 424;
-constexpr long MemberNotSupported = 438;        // object doesn't support this property or method
+constexpr long MemberNotSupported = 438;   // object doesn't support this property or method
 constexpr long InvalidPropertyValue = 380;
 constexpr long CannotFindFile = 53;
 constexpr long PermissionDenied = 70;
@@ -43,7 +43,7 @@ constexpr long ComponentNotRegistered = 339;
 constexpr long SubscriptOutOfRange = 9;
 constexpr long TypeMismatch = 13;
 constexpr long KeyAlreadyExists = 457;
-constexpr long ElementNotFound = 32811;         // dictionary key missing
+constexpr long ElementNotFound = 32811;   // dictionary key missing
 constexpr long BadFileMode = 54;
 constexpr long DeviceIOError = 57;
 constexpr long InvalidArgument = 5;

@@ -7,14 +7,14 @@
 #include <QAreaSeries>
 #include <QBarCategoryAxis>
 #include <QCategoryAxis>
+#include <QChart>
 #include <QFontMetricsF>
 #include <QGraphicsScene>
 #include <QImage>
-#include <QPainter>
-#include <QChart>
 #include <QLegendMarker>
-#include <QLocale>
 #include <QLineSeries>
+#include <QLocale>
+#include <QPainter>
 #include <QPieSeries>
 #include <QPolarChart>
 #include <QScatterSeries>
@@ -173,7 +173,8 @@ TEST(ChartBuilder, AxesTakeTheirFormatTitleAndOrientation)
     ASSERT_TRUE(values);
     EXPECT_TRUE(values->isReverse());
     EXPECT_EQ(values->titleText(), QStringLiteral("Revenue"));
-    EXPECT_TRUE(labels(values).contains(QStringLiteral("$30.00"))) << labels(values).join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(labels(values).contains(QStringLiteral("$30.00")))
+        << labels(values).join(QLatin1Char('|')).toStdString();
     auto* categories = qobject_cast<QBarCategoryAxis*>(column->axes(Qt::Horizontal).value(0));
     ASSERT_TRUE(categories);
     EXPECT_EQ(categories->categories(), sample().categories);
@@ -312,8 +313,9 @@ TEST(ChartBuilder, ValueAxisLabelsNeverStandOnEachOtherAtTheWindowsSizes)
                 ASSERT_GE(labels.size(), 2);
                 for (qsizetype i = 1; i < labels.size(); ++i) {
                     const qreal gap = (values->endValue(labels[i]) - values->endValue(labels[i - 1])) / span * length;
-                    const qreal need = across ? (metrics.horizontalAdvance(labels[i]) + metrics.horizontalAdvance(labels[i - 1])) / 2
-                                              : metrics.height();
+                    const qreal need = across
+                        ? (metrics.horizontalAdvance(labels[i]) + metrics.horizontalAdvance(labels[i - 1])) / 2
+                        : metrics.height();
                     EXPECT_GE(gap, need) << labels[i - 1].toStdString() << " / " << labels[i].toStdString();
                 }
             }
@@ -334,8 +336,9 @@ TEST(ChartBuilder, APieLeavesItsValueLabelsTheirRoomAndAnEmptyPivotDrawsNothing)
             for (const QPieSlice* slice : pie->slices())
                 widest = std::max(widest, QFontMetricsF(slice->labelFont()).horizontalAdvance(slice->label()));
             const qreal radius = pie->pieSize() * std::min(plot.width(), plot.height()) / 2;
-            const qreal reach = radius * (1 + pie->slices()[0]->labelArmLengthFactor() +
-                                          (type == chChartTypePieExploded ? pie->slices()[0]->explodeDistanceFactor() : 0));
+            const qreal reach = radius
+                * (1 + pie->slices()[0]->labelArmLengthFactor()
+                   + (type == chChartTypePieExploded ? pie->slices()[0]->explodeDistanceFactor() : 0));
             EXPECT_LE(reach + widest, plot.width() / 2);
             EXPECT_LE(reach + QFontMetricsF(pie->slices()[0]->labelFont()).height(), plot.height() / 2);
         }

@@ -24,7 +24,8 @@ TEST(ChartData, SeriesFromColumnsCategoriesFromRowsTotalsLeftOut)
     auto source = salesByRegion();
     source->addRowTotal(99999);
     const ChartData data = extractChartData(source.get(), pivotBinding(), false);
-    EXPECT_EQ(data.categories, (QStringList{QStringLiteral("Q1"), QStringLiteral("Q2"), QStringLiteral("Q3"), QStringLiteral("Q4")}));
+    EXPECT_EQ(data.categories,
+              (QStringList{QStringLiteral("Q1"), QStringLiteral("Q2"), QStringLiteral("Q3"), QStringLiteral("Q4")}));
     ASSERT_EQ(data.series.size(), 3);
     EXPECT_EQ(data.series[1].name, QStringLiteral("South"));
     EXPECT_EQ(data.series[1].values[2], 3000.0 * 3 + 137);
@@ -109,8 +110,9 @@ TEST(ChartData, WhatCannotBeReadGivesNothingRatherThanACrash)
     class Broken : public FakeDataSource
     {
     public:
-        Broken() : FakeDataSource({QStringLiteral("A")}, {QStringLiteral("B")}, {QStringLiteral("M")}, {QString()},
-                                  [](int, int, int) { return 1.0; })
+        Broken()
+            : FakeDataSource({QStringLiteral("A")}, {QStringLiteral("B")}, {QStringLiteral("M")}, {QString()},
+                             [](int, int, int) { return 1.0; })
         {
             m_cells = FakeDataSource::cellSet();
             m_cells.values.clear();
@@ -135,7 +137,8 @@ TEST(ChartData, LabelsAreThePivotsOwn)
 {
     // Nested members read outer first by default.
     olap::Tuple nested;
-    nested.members.append({olap::Member{olap::MemberPath{QStringList{QStringLiteral("East")}}, QStringLiteral("East")}, false});
+    nested.members.append(
+        {olap::Member{olap::MemberPath{QStringList{QStringLiteral("East")}}, QStringLiteral("East")}, false});
     nested.members.append({olap::Member{olap::MemberPath{QStringList{QStringLiteral("East"), QStringLiteral("Boston")}},
                                         QStringLiteral("Boston")},
                            false});
@@ -145,8 +148,9 @@ TEST(ChartData, LabelsAreThePivotsOwn)
     class Labelled : public FakeDataSource
     {
     public:
-        Labelled() : FakeDataSource({QStringLiteral("a"), QStringLiteral("b")}, {QStringLiteral("c")}, {QStringLiteral("M")},
-                                    {QString()}, [](int, int, int) { return 1.0; })
+        Labelled()
+            : FakeDataSource({QStringLiteral("a"), QStringLiteral("b")}, {QStringLiteral("c")}, {QStringLiteral("M")},
+                             {QString()}, [](int, int, int) { return 1.0; })
         {
         }
         QString rowCaption(int position) const override { return QStringLiteral("Row %1").arg(position); }

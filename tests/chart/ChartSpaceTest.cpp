@@ -7,13 +7,13 @@
 #include "chart/ChartPanels.h"
 
 #include <QAbstractBarSeries>
-#include <QComboBox>
 #include <QAbstractSeries>
 #include <QChart>
-#include <QScatterSeries>
-#include <QValueAxis>
+#include <QComboBox>
 #include <QFile>
+#include <QScatterSeries>
 #include <QTemporaryDir>
+#include <QValueAxis>
 #include <gtest/gtest.h>
 
 using namespace chart;
@@ -48,14 +48,16 @@ void buildFromPivot(ChartSpace& space, int totals, const QStringList& captions, 
     if (totals == 1)
         chart.SetData(c.value(QStringLiteral("chDimValues")), 0, 0);
     if (totals >= 2) {
-        const int type = c.value(totals == 2 ? QStringLiteral("chChartTypeScatterMarkers") : QStringLiteral("chChartTypeBubble"));
+        const int type =
+            c.value(totals == 2 ? QStringLiteral("chChartTypeScatterMarkers") : QStringLiteral("chChartTypeBubble"));
         if (chart.Type() != type)
             chart.setType(type);
         chart.SetData(c.value(QStringLiteral("chDimYValues")), 0, 0);
         chart.SetData(c.value(QStringLiteral("chDimXValues")), 0, 1);
         if (totals >= 3)
             chart.SetData(c.value(QStringLiteral("chDimBubbleValues")), 0, 2);
-        const int positions[] = {c.value(QStringLiteral("chAxisPositionLeft")), c.value(QStringLiteral("chAxisPositionBottom"))};
+        const int positions[] = {c.value(QStringLiteral("chAxisPositionLeft")),
+                                 c.value(QStringLiteral("chAxisPositionBottom"))};
         for (int i = 0; i < 2; ++i) {
             ChartAxis& axis = chart.Axes(positions[i]);
             axis.setNumberFormat(formats[i]);
@@ -71,10 +73,10 @@ void buildFromPivot(ChartSpace& space, int totals, const QStringList& captions, 
 TEST(ChartConstants, EveryNameTheWindowReadsResolvesAndTheListTypesAreDrawn)
 {
     const ChartConstants c;
-    for (const char* name : {"chDimSeriesNames", "chDimCategories", "chDimValues", "chDimXValues", "chDimYValues",
-                             "chDimBubbleValues", "chPivotColumns", "chPivotRows", "chAxisPositionBottom",
-                             "chAxisPositionLeft", "chScaleOrientationMinMax", "chScaleOrientationMaxMin",
-                             "chChartTypeScatterMarkers", "chChartTypeBubble", "chDataBound"})
+    for (const char* name :
+         {"chDimSeriesNames", "chDimCategories", "chDimValues", "chDimXValues", "chDimYValues", "chDimBubbleValues",
+          "chPivotColumns", "chPivotRows", "chAxisPositionBottom", "chAxisPositionLeft", "chScaleOrientationMinMax",
+          "chScaleOrientationMaxMin", "chChartTypeScatterMarkers", "chChartTypeBubble", "chDataBound"})
         EXPECT_TRUE(c.find(QLatin1String(name))) << name;
     EXPECT_EQ(c.value(QStringLiteral("CHCHARTTYPECOLUMNSTACKED100")), 2);
     EXPECT_EQ(c.value(QStringLiteral("chChartTypeDoughnutExploded")), 33);
@@ -85,8 +87,8 @@ TEST(ChartConstants, EveryNameTheWindowReadsResolvesAndTheListTypesAreDrawn)
     // The item data of the version 9 chart-type list: every one must be a type the chart draws.
     ChartSpace space(ComponentVersion::V9);
     ChChart& chart = space.Charts().Add();
-    for (int type : {29, 30, 31, 3, 4, 5, 0, 1, 2, 32, 33, 6, 7, 8, 10, 11, 9, 18, 19, 20, 34, 36, 35, 37, 38, 12,
-                     13, 14, 16, 17, 15}) {
+    for (int type : {29, 30, 31, 3,  4,  5,  0,  1,  2,  32, 33, 6,  7,  8,  10, 11,
+                     9,  18, 19, 20, 34, 36, 35, 37, 38, 12, 13, 14, 16, 17, 15}) {
         EXPECT_EQ(errorOf([&] { chart.setType(type); }), 0) << type;
         EXPECT_EQ(chart.Type(), type);
     }

@@ -89,7 +89,7 @@ TEST(ChartXml, EveryCharacterOfACaptionOrFormatReadsBack)
 {
     ChartSpace space(ComponentVersion::V11);
     const QString caption = QStringLiteral("a") + QChar(0x01) + QChar(0x0B) + QChar(0xD800) + QStringLiteral("b\r\n")
-                            + QChar(0xFFFE) + QStringLiteral("\\u0041\\");
+        + QChar(0xFFFE) + QStringLiteral("\\u0041\\");
     ChChart& chart = space.Charts().Add();
     chart.Title().setCaption(caption);
     chart.Axes(chAxisPositionLeft).setNumberFormat(QStringLiteral("0") + QChar(0x1F) + QStringLiteral("\\%"));
@@ -108,9 +108,9 @@ TEST(ChartXml, EveryCharacterOfACaptionOrFormatReadsBack)
 TEST(ChartXml, TextsOfTheFirstFormatReadAsTheyStand)
 {
     ChartSpace space(ComponentVersion::V11);
-    space.setXMLData(QStringLiteral(
-        "<?xml version=\"1.0\"?><chartspace format=\"1\"><title visible=\"1\" caption=\"C:\\u0041\\x\"/>"
-        "<chart type=\"0\" legend=\"1\"><title visible=\"1\" caption=\"a\\b\"/></chart></chartspace>"));
+    space.setXMLData(
+        QStringLiteral("<?xml version=\"1.0\"?><chartspace format=\"1\"><title visible=\"1\" caption=\"C:\\u0041\\x\"/>"
+                       "<chart type=\"0\" legend=\"1\"><title visible=\"1\" caption=\"a\\b\"/></chart></chartspace>"));
     EXPECT_EQ(space.ChartSpaceTitle().Caption(), QStringLiteral("C:\\u0041\\x"));
     EXPECT_EQ(space.Charts().Item(0).Title().Caption(), QStringLiteral("a\\b"));
 }

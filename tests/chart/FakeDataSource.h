@@ -79,8 +79,7 @@ inline std::unique_ptr<FakeDataSource> salesByRegion(int measures = 1)
     return std::make_unique<FakeDataSource>(
         QStringList{QStringLiteral("Q1"), QStringLiteral("Q2"), QStringLiteral("Q3"), QStringLiteral("Q4")},
         QStringList{QStringLiteral("North"), QStringLiteral("South"), QStringLiteral("West")}, all.mid(0, measures),
-        formats.mid(0, measures),
-        [](int r, int c, int m) -> std::optional<double> {
+        formats.mid(0, measures), [](int r, int c, int m) -> std::optional<double> {
             if (m == 2)
                 return 0.1 + 0.05 * c + 0.01 * r;
             return (m == 0 ? 1000.0 : 10.0) * (r + 1) * (c + 2) + 137 * c;

@@ -33,13 +33,16 @@ Decoded decode(const QByteArray& bytes)
         int at = 0;
     } reader{&bytes};
     int error = 0;
-    GifFileType* gif = DGifOpen(&reader, [](GifFileType* g, GifByteType* out, int n) {
-        auto* r = static_cast<Reader*>(g->UserData);
-        const int take = std::min<int>(n, int(r->bytes->size()) - r->at);
-        memcpy(out, r->bytes->constData() + r->at, size_t(take));
-        r->at += take;
-        return take;
-    }, &error);
+    GifFileType* gif = DGifOpen(
+        &reader,
+        [](GifFileType* g, GifByteType* out, int n) {
+            auto* r = static_cast<Reader*>(g->UserData);
+            const int take = std::min<int>(n, int(r->bytes->size()) - r->at);
+            memcpy(out, r->bytes->constData() + r->at, size_t(take));
+            r->at += take;
+            return take;
+        },
+        &error);
     Decoded d;
     if (!gif || DGifSlurp(gif) != GIF_OK || gif->ImageCount != 1) {
         if (gif)
@@ -142,8 +145,9 @@ TEST(ChartPictures, APictureThatCannotBeMadeRaises340)
     EXPECT_EQ(errorOf([&] { space.GetPicture(QStringLiteral("gif"), 100, -5); }), cannot);
     EXPECT_EQ(errorOf([&] { space.GetPicture(QStringLiteral("gif"), 100000, 100); }), cannot);
     ChartSpace v9(ComponentVersion::V9);
-    EXPECT_EQ(errorOf([&] { v9.ExportPicture(QStringLiteral("/nonexistent/dir/a.gif"), QStringLiteral("gif"), 10, 10); }),
-              cannot);
+    EXPECT_EQ(
+        errorOf([&] { v9.ExportPicture(QStringLiteral("/nonexistent/dir/a.gif"), QStringLiteral("gif"), 10, 10); }),
+        cannot);
 }
 
 TEST(ChartPictures, EveryChartTypeDrawsSomethingBesidesTheBackground)

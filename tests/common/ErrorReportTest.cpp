@@ -28,20 +28,19 @@ TEST(ErrorReport, EnglishDialogTextIsExact)
 {
     FreshRun run;
     subLogStep(QStringLiteral("Opening the cube file\r\nSales.cub"));
-    const QString expectedReport = QStringLiteral(
-        "This error has occured: :\r\n"
-        "Opening the cube file\r\nSales.cub\r\n"
-        "\r\n"
-        "The system error message was: :\r\n"
-        "Automation error\r\n"
-        "#-2147467259\r\n"
-        "\r\n"
-        "Sub routine : cOLAPReport.SaveReport \r\n"
-        "Error on line: 12");
-    const QString expectedDialog = QStringLiteral("There has been an error in this application. Tessaline Tool for Excel (")
-                                   + os() + QStringLiteral(")\r\n") + kHyphens + QStringLiteral("\r\n\r\n")
-                                   + expectedReport
-                                   + QStringLiteral("\r\n\r\nWould you like to send an e-mail with an error report??");
+    const QString expectedReport = QStringLiteral("This error has occured: :\r\n"
+                                                  "Opening the cube file\r\nSales.cub\r\n"
+                                                  "\r\n"
+                                                  "The system error message was: :\r\n"
+                                                  "Automation error\r\n"
+                                                  "#-2147467259\r\n"
+                                                  "\r\n"
+                                                  "Sub routine : cOLAPReport.SaveReport \r\n"
+                                                  "Error on line: 12");
+    const QString expectedDialog =
+        QStringLiteral("There has been an error in this application. Tessaline Tool for Excel (") + os()
+        + QStringLiteral(")\r\n") + kHyphens + QStringLiteral("\r\n\r\n") + expectedReport
+        + QStringLiteral("\r\n\r\nWould you like to send an e-mail with an error report??");
 
     EXPECT_TRUE(run.ends([] {
         subHandleError(QStringLiteral("Automation error"), -2147467259, 12, QStringLiteral("cOLAPReport.SaveReport"));
@@ -61,7 +60,8 @@ TEST(ErrorReport, BeforeThePhrasesAreLoadedTheLinesKeepTheirPunctuation)
     FreshRun run;
     modMultiLingual::LNGERRTHISERROR.clear();
     modMultiLingual::LNGERRLINE.clear();
-    const ErrorReportText text = composeErrorReport(QString(), QString(), QStringLiteral("d"), 0, 0, QStringLiteral("Main"));
+    const ErrorReportText text =
+        composeErrorReport(QString(), QString(), QStringLiteral("d"), 0, 0, QStringLiteral("Main"));
     EXPECT_TRUE(text.report.startsWith(QStringLiteral(" :\r\n\r\n\r\n")));   // empty step: an empty line
     EXPECT_TRUE(text.report.endsWith(QStringLiteral("#0\r\n\r\nSub routine : Main \r\n: 0")));
     EXPECT_TRUE(text.dialog.contains(QStringLiteral("Tessaline Tool for Excel ()\r\n")));
@@ -82,9 +82,8 @@ TEST(ErrorReport, AnErrorInsideAHandledProcedureNamesItAndItsLine)
     FreshRun run;
     subLogStep(QStringLiteral("Reading report"));
     EXPECT_TRUE(run.ends([] {
-        common::handled(QStringLiteral("cOLAPReport.ReadReport"), common::Message::LastStep, [] {
-            throw platform::VbError(70, QStringLiteral("Permission denied"), QString(), 40);
-        });
+        common::handled(QStringLiteral("cOLAPReport.ReadReport"), common::Message::LastStep,
+                        [] { throw platform::VbError(70, QStringLiteral("Permission denied"), QString(), 40); });
     }));
     EXPECT_TRUE(gstrErrorReport.contains(QStringLiteral("was: :\r\nReading report\r\n#70\r\n")));
     EXPECT_TRUE(gstrErrorReport.endsWith(QStringLiteral("cOLAPReport.ReadReport \r\nError on line: 40")));
@@ -97,11 +96,12 @@ TEST(ErrorReport, YesPutsTheReportIntoAMailAndKeepsACopy)
     EXPECT_TRUE(run.ends([] { subHandleError(QStringLiteral("boom"), 13, 3, QStringLiteral("Main")); }));
     ASSERT_EQ(run.fakes.launcher.started.size(), 1);
     const QStringList args = run.fakes.launcher.started[0].arguments;
-    EXPECT_EQ(args[2], QStringLiteral("Error in Tessaline Tool for Excel %1.%2.%3 (%4)")
-                           .arg(TESSALINE_VERSION_MAJOR)
-                           .arg(TESSALINE_VERSION_MINOR)
-                           .arg(TESSALINE_VERSION_PATCH)
-                           .arg(os()));
+    EXPECT_EQ(args[2],
+              QStringLiteral("Error in Tessaline Tool for Excel %1.%2.%3 (%4)")
+                  .arg(TESSALINE_VERSION_MAJOR)
+                  .arg(TESSALINE_VERSION_MINOR)
+                  .arg(TESSALINE_VERSION_PATCH)
+                  .arg(os()));
     EXPECT_TRUE(args[4].endsWith(QStringLiteral("Error on line: 3\r\nOutlook Version: 12.0 (xdg-email)\r\n")));
     EXPECT_EQ(args[5], QStringLiteral("support@zelbrin.example"));
     EXPECT_EQ(QDir(run.fakes.path(QStringLiteral("Documents/Zelbrin"))).entryList(QDir::Files).size(), 1);
@@ -160,10 +160,10 @@ TEST(ErrorReport, TheMaskHidesWhatTheParserReadsAsThePassword)
 {
     // Blanks beyond ASCII, line breaks inside a value, "==" in keys, an unclosed quote.
     const QString cases[] = {
-        QStringLiteral("Password=\u00a0secret"),           QStringLiteral("Password\u3000=\u3000secret;a=1"),
-        QStringLiteral("pwd=first\r\nsecret;a=1"),          QStringLiteral("x==y;PASSWORD = 'sec''ret' ;a=1"),
-        QStringLiteral("Password=\"open secret"),           QStringLiteral("Data Source=s;\u2003pwd\u2003=secret"),
-        QStringLiteral("Password='a'secret;a=1"),            QStringLiteral("passWord==x;Password=secret"),
+        QStringLiteral("Password=\u00a0secret"),   QStringLiteral("Password\u3000=\u3000secret;a=1"),
+        QStringLiteral("pwd=first\r\nsecret;a=1"), QStringLiteral("x==y;PASSWORD = 'sec''ret' ;a=1"),
+        QStringLiteral("Password=\"open secret"),  QStringLiteral("Data Source=s;\u2003pwd\u2003=secret"),
+        QStringLiteral("Password='a'secret;a=1"),  QStringLiteral("passWord==x;Password=secret"),
     };
     for (const QString& text : cases) {
         const QString masked = maskPasswords(text);
@@ -171,7 +171,8 @@ TEST(ErrorReport, TheMaskHidesWhatTheParserReadsAsThePassword)
         EXPECT_TRUE(masked.contains(QStringLiteral("***"))) << masked.toStdString();
     }
     EXPECT_EQ(maskPasswords(QStringLiteral("pwd=x\nnext;User ID=ann")), QStringLiteral("pwd=***;User ID=ann"));
-    EXPECT_EQ(maskPasswords(QStringLiteral("a==Password=b")), QStringLiteral("a==Password=***"));   // over-masking is safe
+    EXPECT_EQ(maskPasswords(QStringLiteral("a==Password=b")),
+              QStringLiteral("a==Password=***"));   // over-masking is safe
 }
 
 TEST(StepLog, OffByDefaultAndOnWritesOneLinePerStep)
@@ -218,8 +219,7 @@ namespace {
 class LoggedWindow : public QWidget
 {
 public:
-    LoggedWindow(const char* name, QStringList* log, bool endsProgram = false)
-        : m_log(log), m_endsProgram(endsProgram)
+    LoggedWindow(const char* name, QStringList* log, bool endsProgram = false) : m_log(log), m_endsProgram(endsProgram)
     {
         setObjectName(QString::fromLatin1(name));
     }

@@ -54,9 +54,9 @@ TEST(SaveTextFile, TemporaryFilesGoToThePrivateTempFolderOnly)
 {
     FreshRun run;
     // A temp folder whose own path holds ".tmp" stays as it is.
-    run.fakes.folders = platform::SpecialFolders(run.fakes.path(QStringLiteral("Documents")),
-                                                 run.fakes.path(QStringLiteral("cache.tmp")),
-                                                 run.fakes.path(QStringLiteral("run")));
+    run.fakes.folders =
+        platform::SpecialFolders(run.fakes.path(QStringLiteral("Documents")),
+                                 run.fakes.path(QStringLiteral("cache.tmp")), run.fakes.path(QStringLiteral("run")));
     QDir().mkpath(run.fakes.path(QStringLiteral("cache.tmp")));
     const QString temp = fncGetTempPath();
     EXPECT_TRUE(temp.startsWith(run.fakes.path(QStringLiteral("cache.tmp/tessaline-"))));

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "common/AppTitle.h"
-#include "lang/modMultiLingual.h"
 #include "common/modAPI.h"
 #include "common/modErroHandling.h"
 #include "common/modFileHandling.h"
 #include "common/modOutlookCode.h"
 #include "common/subEndProgram.h"
+#include "lang/modMultiLingual.h"
 #include "platform/FakeServices.h"
 
 #include <QApplication>

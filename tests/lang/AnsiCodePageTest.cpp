@@ -1,7 +1,7 @@
 #include "lang/AnsiCodePage.h"
 
-#include <gtest/gtest.h>
 #include <QByteArray>
+#include <gtest/gtest.h>
 
 TEST(AnsiCodePage, EachLanguageColumnHasItsWindowsCodePage)
 {

@@ -71,23 +71,22 @@ QString translationsFolder()
 
 TEST_F(QtTranslations, EveryColumnShowsThePivotTextsAndTheStandardButtonsInItsLanguage)
 {
-    const struct { int column; const char* grandTotal; const char* rows; const char* cancel; const char* yes; } rows[] = {
-        {1, "Celkový součet", "Řádky", "Zrušit", "Ano"},
-        {2, "Hovedtotal", "Rækker", "Annuller", "Ja"},
-        {3, "Eindtotaal", "Rijen", "Annuleren", "Ja"},
-        {4, "Grand Total", "Rows", "Cancel", "Yes"},
-        {5, "Kokonaissumma", "Rivit", "Peru", "Kyllä"},
-        {6, "Total général", "Lignes", "Annuler", "Oui"},
-        {7, "Gesamtergebnis", "Zeilen", "Abbrechen", "Ja"},
-        {8, "Γενικό σύνολο", "Γραμμές", "Άκυρο", "Ναι"},
-        {9, "Totale complessivo", "Righe", "Annulla", "Sì"},
-        {10, "Totalsum", "Rader", "Avbryt", "Ja"},
-        {11, "Total geral", "Linhas", "Cancelar", "Sim"},
-        {12, "Skupna vsota", "Vrstice", "Prekliči", "Da"},
-        {13, "Total general", "Filas", "Cancelar", "Sí"},
-        {14, "Totalsumma", "Rader", "Avbryt", "Ja"},
-        {15, "Genel Toplam", "Satırlar", "İptal", "Evet"},
-        {16, "Общий итог", "Строки", "Отмена", "Да"},
+    const struct
+    {
+        int column;
+        const char* grandTotal;
+        const char* rows;
+        const char* cancel;
+        const char* yes;
+    } rows[] = {
+        {1, "Celkový součet", "Řádky", "Zrušit", "Ano"},     {2, "Hovedtotal", "Rækker", "Annuller", "Ja"},
+        {3, "Eindtotaal", "Rijen", "Annuleren", "Ja"},       {4, "Grand Total", "Rows", "Cancel", "Yes"},
+        {5, "Kokonaissumma", "Rivit", "Peru", "Kyllä"},      {6, "Total général", "Lignes", "Annuler", "Oui"},
+        {7, "Gesamtergebnis", "Zeilen", "Abbrechen", "Ja"},  {8, "Γενικό σύνολο", "Γραμμές", "Άκυρο", "Ναι"},
+        {9, "Totale complessivo", "Righe", "Annulla", "Sì"}, {10, "Totalsum", "Rader", "Avbryt", "Ja"},
+        {11, "Total geral", "Linhas", "Cancelar", "Sim"},    {12, "Skupna vsota", "Vrstice", "Prekliči", "Da"},
+        {13, "Total general", "Filas", "Cancelar", "Sí"},    {14, "Totalsumma", "Rader", "Avbryt", "Ja"},
+        {15, "Genel Toplam", "Satırlar", "İptal", "Evet"},   {16, "Общий итог", "Строки", "Отмена", "Да"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.column);

@@ -65,12 +65,14 @@ TEST_F(ReadPhrases, LayoutTestTakesTheFirstLongestTextOfEachLine)
                                                      QStringLiteral("cd"), QStringLiteral("e")}),
               QStringLiteral("ab"));
     // Length counts UTF-16 code units: four accented letters are not eight bytes' worth.
-    EXPECT_EQ(modGenericLanguages::GetLongestPhrase({QStringLiteral("K"), QStringLiteral("éééé"), QStringLiteral("abcde")}),
-              QStringLiteral("abcde"));
+    EXPECT_EQ(
+        modGenericLanguages::GetLongestPhrase({QStringLiteral("K"), QStringLiteral("éééé"), QStringLiteral("abcde")}),
+        QStringLiteral("abcde"));
     EXPECT_EQ(modGenericLanguages::GetLongestPhrase({QStringLiteral("K"), QString(), QString()}), QString());
 
     useTable(table({
-        line(QStringLiteral("LNGHELP"), QStringLiteral("Help"), {{7, QStringLiteral("Hilfe")}, {8, QStringLiteral("Βοήθεια")}}),
+        line(QStringLiteral("LNGHELP"), QStringLiteral("Help"),
+             {{7, QStringLiteral("Hilfe")}, {8, QStringLiteral("Βοήθεια")}}),
         line(QStringLiteral("LNGOK"), QStringLiteral("OK")),
     }));
     subReadPhrases(modGenericLanguages::kLayoutTest, false);
@@ -81,8 +83,8 @@ TEST_F(ReadPhrases, LayoutTestTakesTheFirstLongestTextOfEachLine)
 TEST_F(ReadPhrases, MalformedLineShowsItselfThenMakesTheErrorCall)
 {
     QStringList shortLine{QStringLiteral("LNGBROKEN"), QStringLiteral("a"), QStringLiteral("b")};
-    useTable(table({line(QStringLiteral("LNGCANCEL"), QStringLiteral("Cancel"), {{7, QStringLiteral("Abbrechen")}}),
-                    shortLine}));
+    useTable(table(
+        {line(QStringLiteral("LNGCANCEL"), QStringLiteral("Cancel"), {{7, QStringLiteral("Abbrechen")}}), shortLine}));
     try {
         subReadPhrases(7, false);
         FAIL() << "a line without the column must fail";
@@ -93,7 +95,8 @@ TEST_F(ReadPhrases, MalformedLineShowsItselfThenMakesTheErrorCall)
     EXPECT_EQ(m_messages, QStringList{QStringLiteral("Abbrechen\r\nLNGBROKEN\r\nLINE - 2")});
 
     m_messages.clear();
-    useTable(table({line(QStringLiteral("LNGOK"), QStringLiteral("OK")), line(QStringLiteral("LNGok"), QStringLiteral("Okay"))}));
+    useTable(table(
+        {line(QStringLiteral("LNGOK"), QStringLiteral("OK")), line(QStringLiteral("LNGok"), QStringLiteral("Okay"))}));
     try {
         modGenericLanguages::subReadTestPhrases(false);
         FAIL() << "a key read twice must fail";

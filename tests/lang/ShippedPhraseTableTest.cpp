@@ -10,7 +10,7 @@ namespace {
 struct ShippedTable
 {
     QByteArray bytes;
-    QString text;          // without the byte-order mark
+    QString text;   // without the byte-order mark
     QList<QStringList> lines;
 };
 
@@ -19,8 +19,8 @@ ShippedTable shipped()
     ShippedTable table;
     table.bytes = modGenericLanguages::phraseTableBytes();
     for (qsizetype i = 2; i + 1 < table.bytes.size(); i += 2)
-        table.text.append(QChar(static_cast<char16_t>(static_cast<uchar>(table.bytes[i])
-                                                      | (static_cast<uchar>(table.bytes[i + 1]) << 8))));
+        table.text.append(QChar(
+            static_cast<char16_t>(static_cast<uchar>(table.bytes[i]) | (static_cast<uchar>(table.bytes[i + 1]) << 8))));
     QStringList pieces = table.text.split(QStringLiteral("\r\n"));
     pieces.removeLast();
     for (const QString& line : pieces)

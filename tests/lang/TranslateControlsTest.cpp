@@ -29,7 +29,7 @@ QStringList line(const QString& key, const QString& english, const QString& germ
     return fields;
 }
 
-template <typename T>
+template<typename T>
 T* add(QWidget* window, const QString& text)
 {
     auto* control = new T(text, window);
@@ -140,6 +140,7 @@ TEST_F(TranslateControls, GreekAndCyrillicCaptionsRender)
         // Every letter of the caption has a glyph in the font the button draws with.
         const QFontMetrics metrics(button->font());
         for (QChar ch : button->text())
-            EXPECT_TRUE(ch.isSpace() || metrics.inFont(ch)) << "column " << column << " U+" << std::hex << int(ch.unicode());
+            EXPECT_TRUE(ch.isSpace() || metrics.inFont(ch))
+                << "column " << column << " U+" << std::hex << int(ch.unicode());
     }
 }

@@ -41,12 +41,17 @@ TEST(ConnectionString, ParsesTheServerStringsTheProgramBuilds)
 
 TEST(ConnectionString, QuotedValuesKeepSeparatorsAndQuotes)
 {
-    const QStringList awkward{QStringLiteral("x;Data Source=evil"), QStringLiteral("say \"hi\""),
-                              QStringLiteral("it's"), QStringLiteral(" padded "), QStringLiteral("a=b"),
-                              QStringLiteral("'leading"), QStringLiteral("plain"), QString()};
+    const QStringList awkward{QStringLiteral("x;Data Source=evil"),
+                              QStringLiteral("say \"hi\""),
+                              QStringLiteral("it's"),
+                              QStringLiteral(" padded "),
+                              QStringLiteral("a=b"),
+                              QStringLiteral("'leading"),
+                              QStringLiteral("plain"),
+                              QString()};
     for (const QString& value : awkward) {
         const QString text = QStringLiteral("Data Source=srv;Initial Catalog=") + ConnectionString::quoteValue(value)
-                             + QStringLiteral(";User ID=u");
+            + QStringLiteral(";User ID=u");
         const ConnectionString cs = ConnectionString::parse(text);
         EXPECT_EQ(cs.value(QStringLiteral("Initial Catalog")), value) << text.toStdString();
         EXPECT_EQ(cs.value(QStringLiteral("Data Source")), QStringLiteral("srv")) << text.toStdString();
@@ -64,20 +69,20 @@ TEST(ConnectionString, KeywordRulesAndSyntaxErrors)
     EXPECT_EQ(cs.value(QStringLiteral("C")), QStringLiteral("spaced value"));
     EXPECT_FALSE(cs.contains(QStringLiteral("d")));
     for (const char* bad : {"x=\"unterminated", "x='a'b", "novalue", "=1", "a=1;novalue;b=2"}) {
-        EXPECT_EQ(errorOf([&] { ConnectionString::parse(QString::fromUtf8(bad)); }), platform::err::Unspecified)
-            << bad;
+        EXPECT_EQ(errorOf([&] { ConnectionString::parse(QString::fromUtf8(bad)); }), platform::err::Unspecified) << bad;
     }
 }
 
 TEST(ConnectionString, EveryValueRoundTripsThroughQuoting)
 {
-    const QStringList values{QStringLiteral("=secret"), QStringLiteral("=a=b"), QStringLiteral("=="),
-                             QStringLiteral("a==b"), QStringLiteral("\u00a0nbsp"), QStringLiteral("ideographic\u3000"),
-                             QStringLiteral("line\nbreak"), QStringLiteral("\r\n"), QStringLiteral("\"\""),
-                             QStringLiteral("';'"), QStringLiteral("x\u2003;y"), QStringLiteral("=\"")};
+    const QStringList values{
+        QStringLiteral("=secret"),     QStringLiteral("=a=b"),       QStringLiteral("=="),
+        QStringLiteral("a==b"),        QStringLiteral("\u00a0nbsp"), QStringLiteral("ideographic\u3000"),
+        QStringLiteral("line\nbreak"), QStringLiteral("\r\n"),       QStringLiteral("\"\""),
+        QStringLiteral("';'"),         QStringLiteral("x\u2003;y"),  QStringLiteral("=\"")};
     for (const QString& value : values) {
-        const QString text = QStringLiteral("Password=") + ConnectionString::quoteValue(value)
-                             + QStringLiteral(";User ID=u");
+        const QString text =
+            QStringLiteral("Password=") + ConnectionString::quoteValue(value) + QStringLiteral(";User ID=u");
         const ConnectionString cs = ConnectionString::parse(text);
         EXPECT_EQ(cs.value(QStringLiteral("Password")), value) << text.toStdString();
         EXPECT_EQ(cs.value(QStringLiteral("User ID")), QStringLiteral("u")) << text.toStdString();
@@ -118,10 +123,7 @@ class ProviderRegistration : public ::testing::Test
 protected:
     void SetUp() override { platform::RegistryStore::setCurrent(&m_store); }
     void TearDown() override { platform::RegistryStore::setCurrent(nullptr); }
-    void unregister(const char* key)
-    {
-        m_store.removeKey(platform::Hive::ClassesRoot, QString::fromLatin1(key));
-    }
+    void unregister(const char* key) { m_store.removeKey(platform::Hive::ClassesRoot, QString::fromLatin1(key)); }
 
 private:
     QTemporaryDir m_dir;

@@ -151,7 +151,8 @@ TEST(CubeFile, DatabasesWithWrongMarksOrMetadataAreRefused)
         testcubes::buildCube(QStringLiteral("Sales"),
                              QStringLiteral("PRAGMA ignore_check_constraints = ON;"
                                             "UPDATE olap_measure SET aggregate = 'median' WHERE name = 'Revenue';")),
-        testcubes::buildCube(QStringLiteral("Sales"), QStringLiteral("UPDATE olap_level SET depth = 5 WHERE depth = 2;")),
+        testcubes::buildCube(QStringLiteral("Sales"),
+                             QStringLiteral("UPDATE olap_level SET depth = 5 WHERE depth = 2;")),
         testcubes::buildCube(QStringLiteral("Sales"), QStringLiteral("DROP TABLE olap_measure;")),
         testcubes::buildCube(QStringLiteral("Sales"), QStringLiteral("DELETE FROM olap_cube;")),
         testcubes::buildCube(QStringLiteral("Sales"),
@@ -167,11 +168,12 @@ TEST(CubeFile, DatabasesWithWrongMarksOrMetadataAreRefused)
 TEST(CubeFile, FactKeysMatchTheirDimensionRowsAsTheJoinWould)
 {
     // Sentinel keys at both ends of the 64-bit range, beside the usual small ones.
-    const QString sentinels = testcubes::buildCube(
-        QStringLiteral("Sales"), QStringLiteral("INSERT INTO sales_channel (channel_id, channel) VALUES "
-                                                "(-9223372036854775808, 'Unknown'), (9223372036854775807, 'Other');"
-                                                "UPDATE sales_fact SET channel_id = 9223372036854775807 "
-                                                "WHERE rowid % 10 = 0;"));
+    const QString sentinels =
+        testcubes::buildCube(QStringLiteral("Sales"),
+                             QStringLiteral("INSERT INTO sales_channel (channel_id, channel) VALUES "
+                                            "(-9223372036854775808, 'Unknown'), (9223372036854775807, 'Other');"
+                                            "UPDATE sales_fact SET channel_id = 9223372036854775807 "
+                                            "WHERE rowid % 10 = 0;"));
     EXPECT_EQ(openAndReadAll(sentinels), 0);
     const CellSet withSentinels = orderLinesByChannel(sentinels, true);
     QStringList shown;
@@ -180,15 +182,17 @@ TEST(CubeFile, FactKeysMatchTheirDimensionRowsAsTheJoinWould)
     EXPECT_TRUE(shown.contains(QStringLiteral("Unknown")));
     const int other = int(shown.indexOf(QStringLiteral("Other")));
     ASSERT_GE(other, 0);
-    const auto tenth = testcubes::sql(sentinels, QStringLiteral("SELECT COUNT(*) FROM sales_fact WHERE rowid % 10 = 0"));
+    const auto tenth =
+        testcubes::sql(sentinels, QStringLiteral("SELECT COUNT(*) FROM sales_fact WHERE rowid % 10 = 0"));
     EXPECT_EQ(withSentinels.value(other, 0, 0), tenth[0][0].toDouble());
 
     // A tool that wrote the fact keys as 1.0, 2.0...
-    const QString reals = testcubes::buildCube(
-        QStringLiteral("Sales"), QStringLiteral("CREATE TABLE sales_fact_real AS SELECT month_id, city_id, product_id, "
-                                                "channel_id * 1.0 AS channel_id, customer_id, quantity, discount, "
-                                                "revenue FROM sales_fact;"
-                                                "UPDATE olap_cube SET fact_table = 'sales_fact_real';"));
+    const QString reals =
+        testcubes::buildCube(QStringLiteral("Sales"),
+                             QStringLiteral("CREATE TABLE sales_fact_real AS SELECT month_id, city_id, product_id, "
+                                            "channel_id * 1.0 AS channel_id, customer_id, quantity, discount, "
+                                            "revenue FROM sales_fact;"
+                                            "UPDATE olap_cube SET fact_table = 'sales_fact_real';"));
     ASSERT_EQ(testcubes::sql(reals, QStringLiteral("SELECT typeof(channel_id) FROM sales_fact_real LIMIT 1"))[0][0],
               QVariant(QStringLiteral("real")));
     const CellSet withReals = orderLinesByChannel(reals, false);
@@ -268,10 +272,11 @@ TEST(CubeFile, CubesThatWouldNeverFinishAreRefused)
     const AnswerLimit limit(std::chrono::milliseconds(300));
     const QString endless = QStringLiteral("WITH RECURSIVE r(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM r)");
     // Metadata comes from tables only: a view could run for ever before the first row.
-    const QString metadataView = testcubes::buildCube(
-        QStringLiteral("Sales"), QStringLiteral("ALTER TABLE olap_cube RENAME TO cube_rows;"
-                                                "CREATE VIEW olap_cube AS %1 SELECT c.* FROM cube_rows c, r;")
-                                     .arg(endless));
+    const QString metadataView =
+        testcubes::buildCube(QStringLiteral("Sales"),
+                             QStringLiteral("ALTER TABLE olap_cube RENAME TO cube_rows;"
+                                            "CREATE VIEW olap_cube AS %1 SELECT c.* FROM cube_rows c, r;")
+                                 .arg(endless));
     const QString message = refusal(metadataView);
     EXPECT_TRUE(message.contains(metadataView)) << message.toStdString();
     EXPECT_TRUE(message.contains(QStringLiteral("olap_cube (it is a view)"))) << message.toStdString();
@@ -292,16 +297,17 @@ TEST(CubeFile, CubesThatWouldNeverFinishAreRefused)
     }
 
     // A view that ends reads as its table would.
-    const QString finite = testcubes::buildCube(
-        QStringLiteral("Sales"), QStringLiteral("CREATE VIEW fact_view AS SELECT * FROM sales_fact;"
-                                                "UPDATE olap_cube SET fact_table = 'fact_view';"));
+    const QString finite = testcubes::buildCube(QStringLiteral("Sales"),
+                                                QStringLiteral("CREATE VIEW fact_view AS SELECT * FROM sales_fact;"
+                                                               "UPDATE olap_cube SET fact_table = 'fact_view';"));
     EXPECT_EQ(orderLines(finite), orderLines(testcubes::salesCube()));
 }
 
 TEST(CubeFile, FilesThatCannotBeOpenedAreNamedWithTheCause)
 {
     const QString sales = testcubes::salesCube();
-    const QString text = writeFile(QStringLiteral("notsqlite.cub"), QByteArray("plain text, no database\n").repeated(50));
+    const QString text =
+        writeFile(QStringLiteral("notsqlite.cub"), QByteArray("plain text, no database\n").repeated(50));
     const QString empty = writeFile(QStringLiteral("nothing.cub"), {});
     const QString unreadable = writeFile(QStringLiteral("unreadable.cub"), readFile(sales));
     QFile::setPermissions(unreadable, QFileDevice::WriteOwner);
@@ -342,8 +348,9 @@ TEST(CubeFile, ACubeInLogModeOpensInAFolderThatCannotBeWritten)
 
 TEST(CubeFile, FactsWithoutADimensionRowCountNowhereWhateverTheLayout)
 {
-    auto cube = openCube(fileString(testcubes::buildCubeFromSql(QStringLiteral("Shop"), testcubes::shopWithOrphanFactsSql())),
-                         QString());
+    auto cube =
+        openCube(fileString(testcubes::buildCubeFromSql(QStringLiteral("Shop"), testcubes::shopWithOrphanFactsSql())),
+                 QString());
     for (const PivotQuery& q : testcubes::shopLayouts()) {
         const CellSet cells = cube->query(q);
         const int total = int(cells.rows.size()) - 1;

@@ -135,9 +135,9 @@ QString cubeFile()
 
 QStringList measures()
 {
-    return {QStringLiteral("Quantity"), QStringLiteral("Price"),     QStringLiteral("Lines"),
-            QStringLiteral("Average Price"), QStringLiteral("Orders"), QStringLiteral("Tags"),
-            QStringLiteral("Top Price"), QStringLiteral("Least Quantity")};
+    return {QStringLiteral("Quantity"),      QStringLiteral("Price"),         QStringLiteral("Lines"),
+            QStringLiteral("Average Price"), QStringLiteral("Orders"),        QStringLiteral("Tags"),
+            QStringLiteral("Top Price"),     QStringLiteral("Least Quantity")};
 }
 
 void expectEqualsSql(const olap::CellSet& cells, const olap::PivotQuery& query, const QString& where)
@@ -149,7 +149,7 @@ void expectEqualsSql(const olap::CellSet& cells, const olap::PivotQuery& query, 
         for (const auto& columnDepths : depthCombinations(query.columns.fields)) {
             QStringList groupBy;
             const QString key = sqlKey(query.rows.fields, rowDepths, groupBy) + QStringLiteral(" || '#' || ")
-                                + sqlKey(query.columns.fields, columnDepths, groupBy);
+                + sqlKey(query.columns.fields, columnDepths, groupBy);
             QString statement = QStringLiteral("SELECT %1, %2 FROM facts f JOIN dim_a a ON a.a_id = f.a_id "
                                                "JOIN dim_b b ON b.b_id = f.b_id JOIN dim_c c ON c.c_id = f.c_id")
                                     .arg(key, QLatin1String(kAggregates));

@@ -96,17 +96,19 @@ TEST(LargeCube, SortingByValueWithoutTotalsUsesTheUnshownTotals)
     q.measures = largecube::measures();
     const CellSet cells = large().query(q);
     largecube::expectEqualsSql(cells, q);
-    const auto orders = testcubes::sql(largecube::cubeFile(),
-                                       QStringLiteral("SELECT COUNT(DISTINCT order_id) FROM facts f JOIN dim_a a USING (a_id) "
-                                                      "JOIN dim_b USING (b_id) JOIN dim_c USING (c_id) "
-                                                      "WHERE a.a_group = '%1' GROUP BY a.a_id ORDER BY 1 DESC LIMIT 1")
-                                           .arg(cells.rows[0].members[0].member.path.keys[0]));
+    const auto orders =
+        testcubes::sql(largecube::cubeFile(),
+                       QStringLiteral("SELECT COUNT(DISTINCT order_id) FROM facts f JOIN dim_a a USING (a_id) "
+                                      "JOIN dim_b USING (b_id) JOIN dim_c USING (c_id) "
+                                      "WHERE a.a_group = '%1' GROUP BY a.a_id ORDER BY 1 DESC LIMIT 1")
+                           .arg(cells.rows[0].members[0].member.path.keys[0]));
     ASSERT_EQ(orders.size(), 1);
     // The first group's first item is the one with the most orders in that group.
-    const auto first = testcubes::sql(largecube::cubeFile(),
-                                      QStringLiteral("SELECT COUNT(DISTINCT order_id) FROM facts f JOIN dim_b USING (b_id) "
-                                                     "JOIN dim_c USING (c_id) WHERE f.a_id = %1")
-                                          .arg(cells.rows[0].members[0].member.path.keys[1]));
+    const auto first =
+        testcubes::sql(largecube::cubeFile(),
+                       QStringLiteral("SELECT COUNT(DISTINCT order_id) FROM facts f JOIN dim_b USING (b_id) "
+                                      "JOIN dim_c USING (c_id) WHERE f.a_id = %1")
+                           .arg(cells.rows[0].members[0].member.path.keys[1]));
     EXPECT_EQ(first[0][0].toDouble(), orders[0][0].toDouble());
 }
 

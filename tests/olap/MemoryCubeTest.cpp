@@ -24,14 +24,13 @@ CubeSource& sales()
     return *cube;
 }
 
-const QStringList kAllSalesMeasures{QStringLiteral("Revenue"),          QStringLiteral("Quantity"),
-                                    QStringLiteral("Order Lines"),      QStringLiteral("Average Discount"),
-                                    QStringLiteral("Customers"),        QStringLiteral("Largest Line"),
+const QStringList kAllSalesMeasures{QStringLiteral("Revenue"),      QStringLiteral("Quantity"),
+                                    QStringLiteral("Order Lines"),  QStringLiteral("Average Discount"),
+                                    QStringLiteral("Customers"),    QStringLiteral("Largest Line"),
                                     QStringLiteral("Smallest Line")};
 // The same measures in SQL, in the same order.
 const char kSalesAggregates[] = "SUM(revenue), SUM(quantity), COUNT(*), AVG(discount), COUNT(DISTINCT customer_id), "
                                 "MAX(revenue), MIN(revenue)";
-
 
 QStringList captions(const QVector<Tuple>& tuples, int field = 0)
 {
@@ -67,12 +66,14 @@ TEST(MemoryCube, YearsAndGrandTotalEqualSqlForEveryAggregate)
     const CellSet cells = sales().query(q);
     ASSERT_EQ(cells.rows.size(), 5);
     ASSERT_EQ(cells.columns.size(), 1);
-    EXPECT_EQ(captions(cells.rows), (QStringList{QStringLiteral("2021"), QStringLiteral("2022"), QStringLiteral("2023"),
-                                                 QStringLiteral("2024"), QStringLiteral("All*")}));
-    const auto byYear = testcubes::sql(
-        testcubes::salesCube(), QStringLiteral("SELECT m.year, %1 FROM sales_fact f JOIN sales_month m USING (month_id) "
-                                               "GROUP BY m.year ORDER BY m.year")
-                                    .arg(QLatin1String(kSalesAggregates)));
+    EXPECT_EQ(captions(cells.rows),
+              (QStringList{QStringLiteral("2021"), QStringLiteral("2022"), QStringLiteral("2023"),
+                           QStringLiteral("2024"), QStringLiteral("All*")}));
+    const auto byYear =
+        testcubes::sql(testcubes::salesCube(),
+                       QStringLiteral("SELECT m.year, %1 FROM sales_fact f JOIN sales_month m USING (month_id) "
+                                      "GROUP BY m.year ORDER BY m.year")
+                           .arg(QLatin1String(kSalesAggregates)));
     ASSERT_EQ(byYear.size(), 4);
     for (int y = 0; y < 4; ++y)
         expectCells(cells, y, 0, byYear[y], 1);
@@ -88,24 +89,35 @@ TEST(MemoryCube, SubtotalsFollowTheirChildrenInHierarchyOrder)
     q.rows.fields = {field("Geography", 1)};
     q.measures = {QStringLiteral("Revenue"), QStringLiteral("Customers")};
     const CellSet cells = sales().query(q);
-    const QStringList expected{
-        QStringLiteral("Denmark"),  QStringLiteral("Norway"),  QStringLiteral("Sweden"),
-        QStringLiteral("Northern Europe*"), QStringLiteral("Austria"), QStringLiteral("Germany"),
-        QStringLiteral("Poland"),   QStringLiteral("Switzerland"), QStringLiteral("Central Europe*"),
-        QStringLiteral("Greece"),   QStringLiteral("Italy"),   QStringLiteral("Portugal"),
-        QStringLiteral("Spain"),    QStringLiteral("Southern Europe*"), QStringLiteral("All*")};
+    const QStringList expected{QStringLiteral("Denmark"),
+                               QStringLiteral("Norway"),
+                               QStringLiteral("Sweden"),
+                               QStringLiteral("Northern Europe*"),
+                               QStringLiteral("Austria"),
+                               QStringLiteral("Germany"),
+                               QStringLiteral("Poland"),
+                               QStringLiteral("Switzerland"),
+                               QStringLiteral("Central Europe*"),
+                               QStringLiteral("Greece"),
+                               QStringLiteral("Italy"),
+                               QStringLiteral("Portugal"),
+                               QStringLiteral("Spain"),
+                               QStringLiteral("Southern Europe*"),
+                               QStringLiteral("All*")};
     EXPECT_EQ(captions(cells.rows), expected);
 
-    const auto regions = testcubes::sql(
-        testcubes::salesCube(), QStringLiteral("SELECT c.region_code, SUM(revenue), COUNT(DISTINCT customer_id) "
-                                               "FROM sales_fact f JOIN sales_city c USING (city_id) "
-                                               "GROUP BY c.region_code ORDER BY c.region_code"));
+    const auto regions =
+        testcubes::sql(testcubes::salesCube(),
+                       QStringLiteral("SELECT c.region_code, SUM(revenue), COUNT(DISTINCT customer_id) "
+                                      "FROM sales_fact f JOIN sales_city c USING (city_id) "
+                                      "GROUP BY c.region_code ORDER BY c.region_code"));
     expectCells(cells, 3, 0, regions[0], 1);
     expectCells(cells, 8, 0, regions[1], 1);
     expectCells(cells, 13, 0, regions[2], 1);
-    const auto poland = testcubes::sql(
-        testcubes::salesCube(), QStringLiteral("SELECT SUM(revenue), COUNT(DISTINCT customer_id) FROM sales_fact f "
-                                               "JOIN sales_city c USING (city_id) WHERE c.country_code = 'PL'"));
+    const auto poland =
+        testcubes::sql(testcubes::salesCube(),
+                       QStringLiteral("SELECT SUM(revenue), COUNT(DISTINCT customer_id) FROM sales_fact f "
+                                      "JOIN sales_city c USING (city_id) WHERE c.country_code = 'PL'"));
     expectCells(cells, 6, 0, poland[0]);
     EXPECT_EQ(cells.rows[6].members[0].member.path, path({"2", "PL"}));
 }
@@ -125,12 +137,13 @@ TEST(MemoryCube, EmptyMembersAreShownOnlyWhenAsked)
         }
         return result;
     };
-    EXPECT_EQ(norway(sales().query(q)), (QStringList{QStringLiteral("Bergen"), QStringLiteral("Oslo"),
-                                                     QStringLiteral("Norway")}));
+    EXPECT_EQ(norway(sales().query(q)),
+              (QStringList{QStringLiteral("Bergen"), QStringLiteral("Oslo"), QStringLiteral("Norway")}));
     q.rows.showEmpty = true;
     const CellSet withEmpty = sales().query(q);
-    EXPECT_EQ(norway(withEmpty), (QStringList{QStringLiteral("Bergen"), QStringLiteral("Oslo"),
-                                              QStringLiteral("Tromsø"), QStringLiteral("Norway")}));
+    EXPECT_EQ(norway(withEmpty),
+              (QStringList{QStringLiteral("Bergen"), QStringLiteral("Oslo"), QStringLiteral("Tromsø"),
+                           QStringLiteral("Norway")}));
     for (int r = 0; r < withEmpty.rows.size(); ++r) {
         if (withEmpty.rows[r].members[0].member.caption == QStringLiteral("Tromsø")) {
             EXPECT_FALSE(withEmpty.value(r, 0, 0).has_value());
@@ -162,10 +175,10 @@ TEST(MemoryCube, NestedFieldsAndColumnsEqualGroupedSql)
         const int row = (i / 12) * 4 + (i / 4) % 3;
         expectCells(cells, row, i % 4, detail[i], 3);
     }
-    const auto subtotals = testcubes::sql(
-        testcubes::salesCube(),
-        QStringLiteral("SELECT p.category, SUM(quantity), AVG(discount) FROM sales_fact f "
-                       "JOIN sales_product p USING (product_id) GROUP BY 1 ORDER BY 1"));
+    const auto subtotals =
+        testcubes::sql(testcubes::salesCube(),
+                       QStringLiteral("SELECT p.category, SUM(quantity), AVG(discount) FROM sales_fact f "
+                                      "JOIN sales_product p USING (product_id) GROUP BY 1 ORDER BY 1"));
     for (int c = 0; c < 3; ++c)
         expectCells(cells, c * 4 + 3, 4, subtotals[c], 1);
 }
@@ -183,13 +196,15 @@ TEST(MemoryCube, FiltersRestrictFactsAndMembers)
         if (t.members[0].member.path.level() == 2)
             cities << t.members[0].member.caption;
     }
-    EXPECT_EQ(cities, (QStringList{QStringLiteral("Göteborg"), QStringLiteral("Malmö"), QStringLiteral("Stockholm"),
-                                   QStringLiteral("Kraków")}));
-    const auto total = testcubes::sql(
-        testcubes::salesCube(),
-        QStringLiteral("SELECT SUM(revenue), COUNT(*), COUNT(DISTINCT customer_id) FROM sales_fact f "
-                       "JOIN sales_city c USING (city_id) JOIN sales_month m USING (month_id) "
-                       "WHERE (c.country_code = 'SE' OR c.city_id = 14) AND (m.year = 2022 OR (m.year = 2023 AND m.quarter = 4))"));
+    EXPECT_EQ(cities,
+              (QStringList{QStringLiteral("Göteborg"), QStringLiteral("Malmö"), QStringLiteral("Stockholm"),
+                           QStringLiteral("Kraków")}));
+    const auto total =
+        testcubes::sql(testcubes::salesCube(),
+                       QStringLiteral("SELECT SUM(revenue), COUNT(*), COUNT(DISTINCT customer_id) FROM sales_fact f "
+                                      "JOIN sales_city c USING (city_id) JOIN sales_month m USING (month_id) "
+                                      "WHERE (c.country_code = 'SE' OR c.city_id = 14) AND (m.year = 2022 OR (m.year = "
+                                      "2023 AND m.quarter = 4))"));
     expectCells(cells, int(cells.rows.size()) - 1, 0, total[0]);
 }
 
@@ -221,8 +236,9 @@ TEST(MemoryCube, SortsByLabelAndByValue)
     q.rows.fields = {field("Channel")};
     q.measures = {QStringLiteral("Revenue")};
     q.rows.sortByLabel = SortOrder::Descending;
-    EXPECT_EQ(captions(sales().query(q).rows), (QStringList{QStringLiteral("Wholesale"), QStringLiteral("Retail"),
-                                                            QStringLiteral("Online"), QStringLiteral("All*")}));
+    EXPECT_EQ(captions(sales().query(q).rows),
+              (QStringList{QStringLiteral("Wholesale"), QStringLiteral("Retail"), QStringLiteral("Online"),
+                           QStringLiteral("All*")}));
     q.rows.sortByLabel = SortOrder::None;
     q.rows.sortByMeasure = 0;
     q.rows.sortByValue = SortOrder::Ascending;
@@ -243,8 +259,9 @@ TEST(MemoryCube, HierarchyOrderTakesOnlyFiniteNumbersAsNumbers)
     QStringList order;
     for (int id : index.roots())
         order << index.member(id).caption;
-    EXPECT_EQ(order, (QStringList{QStringLiteral("9"), QStringLiteral("10"), QStringLiteral("Anna"),
-                                  QStringLiteral("Bob"), QStringLiteral("Inf"), QStringLiteral("Nan")}));
+    EXPECT_EQ(order,
+              (QStringList{QStringLiteral("9"), QStringLiteral("10"), QStringLiteral("Anna"), QStringLiteral("Bob"),
+                           QStringLiteral("Inf"), QStringLiteral("Nan")}));
 }
 
 TEST(MemoryCube, MemberListsFollowTheHierarchyAndSearchIgnoresCase)
@@ -305,13 +322,14 @@ TEST(MemoryCube, BudgetAveragesSkipEmptyValuesAndCountTeamsOnce)
     q.measures = {QStringLiteral("Amount"), QStringLiteral("Bookings"), QStringLiteral("Utilisation"),
                   QStringLiteral("Teams")};
     const CellSet cells = budget->query(q);
-    EXPECT_EQ(captions(cells.rows), (QStringList{QStringLiteral("Development"), QStringLiteral("Operations"),
-                                                 QStringLiteral("Sales"), QStringLiteral("All*")}));
-    const auto grouped = testcubes::sql(
-        testcubes::budgetCube(),
-        QStringLiteral("SELECT t.division, f.scenario_id, SUM(amount), COUNT(*), AVG(utilisation), "
-                       "COUNT(DISTINCT f.team_id) FROM budget_fact f JOIN budget_team t USING (team_id) "
-                       "GROUP BY 1, 2 ORDER BY 1, 2"));
+    EXPECT_EQ(captions(cells.rows),
+              (QStringList{QStringLiteral("Development"), QStringLiteral("Operations"), QStringLiteral("Sales"),
+                           QStringLiteral("All*")}));
+    const auto grouped =
+        testcubes::sql(testcubes::budgetCube(),
+                       QStringLiteral("SELECT t.division, f.scenario_id, SUM(amount), COUNT(*), AVG(utilisation), "
+                                      "COUNT(DISTINCT f.team_id) FROM budget_fact f JOIN budget_team t USING (team_id) "
+                                      "GROUP BY 1, 2 ORDER BY 1, 2"));
     ASSERT_EQ(grouped.size(), 6);
     for (int i = 0; i < 6; ++i)
         expectCells(cells, i / 2, i % 2, grouped[i], 2);
@@ -342,15 +360,17 @@ TEST(MemoryCube, TwoHierarchiesOfOneDimensionCrossCorrectly)
     PivotQuery q;
     q.rows.fields = {field("Time")};
     q.columns.fields = {field("Month of Year")};
-    q.filters = {{QStringLiteral("Month of Year"), {MemberPath{{QStringLiteral("2")}}, MemberPath{{QStringLiteral("11")}}}}};
+    q.filters = {
+        {QStringLiteral("Month of Year"), {MemberPath{{QStringLiteral("2")}}, MemberPath{{QStringLiteral("11")}}}}};
     q.measures = {QStringLiteral("Revenue"), QStringLiteral("Customers")};
     const CellSet cells = cube->query(q);
     ASSERT_EQ(cells.rows.size(), 5);
     ASSERT_EQ(cells.columns.size(), 3);
     EXPECT_EQ(cells.columns[1].members[0].member.caption, QStringLiteral("November"));
     const auto expected = testcubes::sql(
-        path, QStringLiteral("SELECT m.year, m.month, SUM(revenue), COUNT(DISTINCT customer_id) FROM sales_fact f "
-                             "JOIN sales_month m USING (month_id) WHERE m.month IN (2, 11) GROUP BY 1, 2 ORDER BY 1, 2"));
+        path,
+        QStringLiteral("SELECT m.year, m.month, SUM(revenue), COUNT(DISTINCT customer_id) FROM sales_fact f "
+                       "JOIN sales_month m USING (month_id) WHERE m.month IN (2, 11) GROUP BY 1, 2 ORDER BY 1, 2"));
     ASSERT_EQ(expected.size(), 8);
     for (int i = 0; i < 8; ++i)
         expectCells(cells, i / 2, i % 2, expected[i], 2);

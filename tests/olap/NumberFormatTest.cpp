@@ -27,8 +27,8 @@ TEST(NumberFormat, FormatsTheCubesFormatsAndPatterns)
         {0.5, "0.0%", "50.0%"},
         {-42, "#,##0;(#,##0)", "(42)"},
         {0, "#,##0;(#,##0);\"-\"", "-"},
-        {-0.001, "0.00", "0.00"},          // rounds to zero: no sign
-        {1500000, "#,##0,", "1,500"},      // a trailing comma scales by a thousand
+        {-0.001, "0.00", "0.00"},       // rounds to zero: no sign
+        {1500000, "#,##0,", "1,500"},   // a trailing comma scales by a thousand
         {12.3, "$#,##0.00", "$12.30"},
         {12.3, "0.###", "12.3"},
         {0.25, "#.00", ".25"},

@@ -47,8 +47,8 @@ QString buildCubeFromSql(const QString& name, const QString& cubeSql)
 
 QString buildCube(const QString& name, const QString& extraSql)
 {
-    return buildCubeFromSql(name, readText(QStringLiteral(TESSALINE_EXAMPLES "/cubes/") + name + QStringLiteral(".sql"))
-                                      + extraSql);
+    return buildCubeFromSql(
+        name, readText(QStringLiteral(TESSALINE_EXAMPLES "/cubes/") + name + QStringLiteral(".sql")) + extraSql);
 }
 
 namespace {
@@ -69,7 +69,8 @@ QString shopSql(const QString& extraStore)
                "  ('Shop', 'Store', 'Store', 'shop_store', 'store_id', 'store_id');\n"
                "INSERT INTO olap_hierarchy (cube, name, caption, dimension, ordinal) VALUES\n"
                "  ('Shop', 'Product', 'Product', 'Product', 1), ('Shop', 'Store', 'Store', 'Store', 2);\n"
-               "INSERT INTO olap_level (cube, hierarchy, depth, name, caption, key_column, caption_column, sort_column)\n"
+               "INSERT INTO olap_level (cube, hierarchy, depth, name, caption, key_column, caption_column, "
+               "sort_column)\n"
                "  VALUES ('Shop', 'Product', 1, 'Category', 'Category', 'category', NULL, NULL),\n"
                "  ('Shop', 'Product', 2, 'Product', 'Product', 'product_id', 'product', NULL),\n"
                "  ('Shop', 'Store', 1, 'City', 'City', 'store_id', 'city', NULL);\n"

@@ -11,9 +11,9 @@
 // plain SQL on the same files for the expected values.
 namespace testcubes {
 
-QString salesCube();    // path of Sales.cub
-QString budgetCube();   // path of Budget.cub
-QString buildCube(const QString& name, const QString& extraSql = {});   // from examples/cubes/<name>.sql
+QString salesCube();                                                     // path of Sales.cub
+QString budgetCube();                                                    // path of Budget.cub
+QString buildCube(const QString& name, const QString& extraSql = {});    // from examples/cubes/<name>.sql
 QString buildCubeFromSql(const QString& name, const QString& cubeSql);   // the metadata tables, then cubeSql
 
 // A small cube "Shop" (hierarchies Product with Category and Product, Store with City; measures

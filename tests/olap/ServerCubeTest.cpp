@@ -92,8 +92,10 @@ QString catalogFromSql(const QString& candidate, const QString& cubeSql)
             sql += "SET search_path = public, olap;\n" + cubeSql.toUtf8();
             const QStringList psql{QStringLiteral("-X"), QStringLiteral("-v"), QStringLiteral("ON_ERROR_STOP=1"),
                                    QStringLiteral("-q"), QStringLiteral("-d")};
-            const QString created = run(QStringLiteral("psql"), psql + QStringList{QStringLiteral("postgres"),
-                                        QStringLiteral("-c"), QStringLiteral("CREATE DATABASE ") + candidate});
+            const QString created = run(QStringLiteral("psql"),
+                                        psql
+                                            + QStringList{QStringLiteral("postgres"), QStringLiteral("-c"),
+                                                          QStringLiteral("CREATE DATABASE ") + candidate});
             return created.isEmpty() ? run(QStringLiteral("psql"), psql + QStringList{candidate}, sql) : created;
         }))
         return QString();
@@ -105,7 +107,8 @@ QString nullKeyCatalog()
 {
     static const QString name = catalogFromSql(
         QStringLiteral("tessaline_test_null_keys"),
-        QString::fromUtf8("CREATE TABLE shop_product (product_id INTEGER PRIMARY KEY, category TEXT, product TEXT);\n"
+        QString::fromUtf8(
+            "CREATE TABLE shop_product (product_id INTEGER PRIMARY KEY, category TEXT, product TEXT);\n"
             "INSERT INTO shop_product VALUES (1, 'Fruit', 'Apple'), (2, NULL, 'Mystery'), (3, NULL, 'Gadget');\n"
             "CREATE TABLE shop_fact (product_id INTEGER NOT NULL, amount DOUBLE PRECISION NOT NULL);\n"
             "INSERT INTO shop_fact VALUES (1, 10), (2, 20), (3, 30), (3, 5);\n"
@@ -141,8 +144,6 @@ protected:
     }
     QString m_catalog;
 };
-
-
 
 void expectSameCellSets(const CellSet& server, const CellSet& file)
 {
@@ -198,7 +199,8 @@ TEST_F(ServerCube, ConnectionObjectsAnswerForTheServer)
     Catalog empty;
     empty.setActiveConnection(&listing);
     EXPECT_TRUE(empty.CubeDefs().isEmpty());
-    EXPECT_EQ(dataMemberStrings(serverString(m_catalog)), (QStringList{QStringLiteral("Sales"), QStringLiteral("Budget")}));
+    EXPECT_EQ(dataMemberStrings(serverString(m_catalog)),
+              (QStringList{QStringLiteral("Sales"), QStringLiteral("Budget")}));
 }
 
 TEST_F(ServerCube, FailuresAreProviderErrors)
@@ -206,7 +208,8 @@ TEST_F(ServerCube, FailuresAreProviderErrors)
     EXPECT_EQ(errorOf([&] { Connection().Open(serverString(QStringLiteral("no_such_catalog"))); }),
               platform::err::Unspecified);
     EXPECT_EQ(errorOf([&] {
-                  Connection().Open(QStringLiteral("Provider=MSOLAP;Data Source=/nonexistent/socket/dir;Initial Catalog=x"));
+                  Connection().Open(
+                      QStringLiteral("Provider=MSOLAP;Data Source=/nonexistent/socket/dir;Initial Catalog=x"));
               }),
               platform::err::Unspecified);
     EXPECT_EQ(errorOf([&] { openCube(serverString(m_catalog), QStringLiteral("Nope")); }), platform::err::Unspecified);
@@ -326,8 +329,8 @@ TEST_F(ServerCube, LargeCubeEqualsSqlWithAndWithoutTotalsAndFilters)
     const CellSet filtered = server->query(q);
     for (const Tuple& t : filtered.rows)
         ASSERT_FALSE(t.members[0].isTotal || t.members[1].isTotal);
-    largecube::expectEqualsSql(filtered, q,
-                               QStringLiteral("c.c_name IN ('k2', 'k5') AND (b.b_region IS NULL OR b.b_id IN (1, 6, 2))"));
+    largecube::expectEqualsSql(
+        filtered, q, QStringLiteral("c.c_name IN ('k2', 'k5') AND (b.b_region IS NULL OR b.b_id IN (1, 6, 2))"));
 
     q.rows.fields = {field("Place", 1)};
     q.rows.sortByMeasure = 5;   // Tags
@@ -451,8 +454,8 @@ TEST(ServerSql, PivotQueriesJoinOnlyTheDimensionsTheyUseOrWhoseFactsLackARow)
 
 TEST_F(ServerCube, ADimensionKeyThatStandsTwiceRefusesTheCubeNamingTableAndKey)
 {
-    const QString catalog = catalogFromSql(QStringLiteral("tessaline_test_duplicate_keys"),
-                                           testcubes::shopWithDuplicateKeySql());
+    const QString catalog =
+        catalogFromSql(QStringLiteral("tessaline_test_duplicate_keys"), testcubes::shopWithDuplicateKeySql());
     ASSERT_FALSE(catalog.isEmpty());
     try {
         openCube(serverString(catalog), QStringLiteral("Shop"));

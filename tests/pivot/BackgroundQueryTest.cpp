@@ -89,7 +89,7 @@ TEST(BackgroundQuery, WindowHandlesEventsWhileTheCubeIsReadAndQueried)
     const olap::CellSet& cells = table.cellSet();
     ASSERT_EQ(cells.measures, QStringList{QStringLiteral("Orders")});
     EXPECT_EQ(cells.rows.size(), 1000 + 13 + 1);   // items, their groups, the total
-    EXPECT_EQ(cells.columns.size(), 6);   // five kinds and the total
+    EXPECT_EQ(cells.columns.size(), 6);            // five kinds and the total
 
     // A replaced query never lands, however much later it ends.
     table.setAxisTotals(Area::Row, true, true);

@@ -18,7 +18,10 @@ bool hasPrefix(const QStringList& path, const QStringList& prefix)
     return true;
 }
 
-olap::Member member(const QStringList& keys) { return olap::Member{olap::MemberPath{keys}, keys.last()}; }
+olap::Member member(const QStringList& keys)
+{
+    return olap::Member{olap::MemberPath{keys}, keys.last()};
+}
 
 }
 
@@ -27,11 +30,17 @@ FakeCube::FakeCube()
     m_schema.name = QStringLiteral("Sales");
     m_schema.caption = QStringLiteral("Sales Cube");
     m_schema.hierarchies = {
-        {QStringLiteral("Geography"), QStringLiteral("Geography"), QStringLiteral("Geography"),
+        {QStringLiteral("Geography"),
+         QStringLiteral("Geography"),
+         QStringLiteral("Geography"),
          {{QStringLiteral("Region"), QStringLiteral("Region")}, {QStringLiteral("City"), QStringLiteral("City")}}},
-        {QStringLiteral("Product"), QStringLiteral("Product"), QStringLiteral("Product"),
+        {QStringLiteral("Product"),
+         QStringLiteral("Product"),
+         QStringLiteral("Product"),
          {{QStringLiteral("Category"), QStringLiteral("Category")}, {QStringLiteral("Item"), QStringLiteral("Item")}}},
-        {QStringLiteral("Time"), QStringLiteral("Time"), QStringLiteral("Time"),
+        {QStringLiteral("Time"),
+         QStringLiteral("Time"),
+         QStringLiteral("Time"),
          {{QStringLiteral("Year"), QStringLiteral("Year")}, {QStringLiteral("Quarter"), QStringLiteral("Quarter")}}},
     };
     m_schema.measures = {
@@ -53,12 +62,22 @@ FakeCube::FakeCube()
 
     // Members in hierarchy order; "South" and "Kiwis" have no facts (empty members).
     m_members.resize(3);
-    const QList<QStringList> geography = {{s("East")}, {s("East"), s("Boston")}, {s("East"), s("New York")},
-                                          {s("North")}, {s("North"), s("Fargo")}, {s("South")},
-                                          {s("South"), s("Miami")}, {s("West")}, {s("West"), s("Denver")},
+    const QList<QStringList> geography = {{s("East")},
+                                          {s("East"), s("Boston")},
+                                          {s("East"), s("New York")},
+                                          {s("North")},
+                                          {s("North"), s("Fargo")},
+                                          {s("South")},
+                                          {s("South"), s("Miami")},
+                                          {s("West")},
+                                          {s("West"), s("Denver")},
                                           {s("West"), s("Seattle")}};
-    const QList<QStringList> product = {{s("Dairy")}, {s("Dairy"), s("Cheese")}, {s("Dairy"), s("Milk")},
-                                        {s("Fruit")}, {s("Fruit"), s("Apples")}, {s("Fruit"), s("Kiwis")},
+    const QList<QStringList> product = {{s("Dairy")},
+                                        {s("Dairy"), s("Cheese")},
+                                        {s("Dairy"), s("Milk")},
+                                        {s("Fruit")},
+                                        {s("Fruit"), s("Apples")},
+                                        {s("Fruit"), s("Kiwis")},
                                         {s("Fruit"), s("Pears")}};
     QList<QStringList> time;
     for (const char* year : {"2023", "2024"}) {
@@ -66,8 +85,10 @@ FakeCube::FakeCube()
         for (const char* q : {"Q1", "Q2", "Q3", "Q4"})
             time << QStringList{s(year), s(q)};
     }
-    for (const auto& keys : geography) m_members[0] << member(keys);
-    for (const auto& keys : product) m_members[1] << member(keys);
+    for (const auto& keys : geography)
+        m_members[0] << member(keys);
+    for (const auto& keys : product)
+        m_members[1] << member(keys);
     // Years are named apart from their keys, as cubes often do.
     for (const auto& keys : time) {
         olap::Member m = member(keys);
@@ -99,8 +120,9 @@ std::vector<const FakeCube::Fact*> FakeCube::filtered(const olap::PivotQuery& qu
             if (filter.include.isEmpty())
                 continue;
             const QStringList& path = pathOf(fact, hierarchyIndex(filter.hierarchy));
-            keep = keep && std::any_of(filter.include.begin(), filter.include.end(),
-                                       [&](const olap::MemberPath& m) { return hasPrefix(path, m.keys); });
+            keep = keep && std::any_of(filter.include.begin(), filter.include.end(), [&](const olap::MemberPath& m) {
+                       return hasPrefix(path, m.keys);
+                   });
         }
         if (keep)
             out.push_back(&fact);
@@ -132,7 +154,8 @@ QVector<olap::Tuple> FakeCube::axisTuples(const olap::Axis& axis, const std::vec
                     children << m;
             if (axis.sortByLabel != olap::SortOrder::None)
                 std::stable_sort(children.begin(), children.end(), [&](const olap::Member& a, const olap::Member& b) {
-                    return axis.sortByLabel == olap::SortOrder::Ascending ? a.caption < b.caption : a.caption > b.caption;
+                    return axis.sortByLabel == olap::SortOrder::Ascending ? a.caption < b.caption
+                                                                          : a.caption > b.caption;
                 });
             for (const olap::Member& m : children) {
                 std::vector<const Fact*> mine;
@@ -142,7 +165,8 @@ QVector<olap::Tuple> FakeCube::axisTuples(const olap::Axis& axis, const std::vec
                 if (mine.empty() && !axis.showEmpty)
                     continue;
                 const bool expanded = m.path.level() + 1 < levels
-                    && (m.path.level() < field.level ? !field.collapsed.contains(m.path) : field.expanded.contains(m.path));
+                    && (m.path.level() < field.level ? !field.collapsed.contains(m.path)
+                                                     : field.expanded.contains(m.path));
                 if (expanded) {
                     visit(m.path.keys);
                     if (axis.subtotals) {
@@ -206,7 +230,8 @@ olap::CellSet FakeCube::query(const olap::PivotQuery& query)
     // Value sort of the row axis by the grand-total column (top-level members only).
     if (query.rows.sortByMeasure && query.rows.sortByValue != olap::SortOrder::None && !cells.rows.isEmpty()) {
         std::vector<int> order(size_t(cells.rows.size()));
-        for (int r = 0; r < cells.rows.size(); ++r) order[size_t(r)] = r;
+        for (int r = 0; r < cells.rows.size(); ++r)
+            order[size_t(r)] = r;
         const int last = int(cells.columns.size()) - 1;
         const bool hasGrand = query.rows.grandTotal;
         std::stable_sort(order.begin(), order.end() - (hasGrand ? 1 : 0), [&](int a, int b) {

@@ -16,7 +16,8 @@ olap::TupleMember tm(QStringList keys, bool total = false)
 QStringList k(std::initializer_list<const char*> keys)
 {
     QStringList out;
-    for (const char* key : keys) out << QString::fromLatin1(key);
+    for (const char* key : keys)
+        out << QString::fromLatin1(key);
     return out;
 }
 
@@ -29,13 +30,14 @@ TEST(HeaderLayout, NestsFieldsAndLevelsWithSpanningTotals)
     const QVector<olap::Tuple> tuples = {
         {{tm(k({"2023"})), tm(k({"Dairy"}))}},
         {{tm(k({"2023"})), tm(k({"Fruit"}))}},
-        {{tm(k({"2023"})), tm({}, true)}},                 // 2023 Total
+        {{tm(k({"2023"})), tm({}, true)}},   // 2023 Total
         {{tm(k({"2024", "Q1"})), tm(k({"Fruit"}))}},
-        {{tm(k({"2024", "Q1"})), tm({}, true)}},           // Q1 Total
-        {{tm(k({"2024"}), true), tm({}, true)}},           // 2024 Total
-        {{tm({}, true), tm({}, true)}},                    // Grand Total
+        {{tm(k({"2024", "Q1"})), tm({}, true)}},   // Q1 Total
+        {{tm(k({"2024"}), true), tm({}, true)}},   // 2024 Total
+        {{tm({}, true), tm({}, true)}},            // Grand Total
     };
-    const HeaderLayout h(tuples, axis, [](const QString&) { return 2; }, true);
+    const HeaderLayout h(
+        tuples, axis, [](const QString&) { return 2; }, true);
     ASSERT_EQ(h.slotCount(), 3);   // Year, Quarter, Category
     EXPECT_EQ(h.slotField(1), 0);
     EXPECT_EQ(h.slotDepth(1), 1);

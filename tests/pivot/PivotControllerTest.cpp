@@ -1,5 +1,5 @@
-#include "FakeCube.h"
 #include "pivot/PivotController.h"
+#include "FakeCube.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>

@@ -12,11 +12,15 @@ FieldRef hierarchy(const char* name, int level = 0)
 {
     return FieldRef{FieldRef::Kind::Hierarchy, QString::fromLatin1(name), level};
 }
-FieldRef measure(const char* name) { return FieldRef{FieldRef::Kind::Measure, QString::fromLatin1(name), 0}; }
+FieldRef measure(const char* name)
+{
+    return FieldRef{FieldRef::Kind::Measure, QString::fromLatin1(name), 0};
+}
 olap::MemberPath path(std::initializer_list<const char*> keys)
 {
     olap::MemberPath p;
-    for (const char* k : keys) p.keys << QString::fromLatin1(k);
+    for (const char* k : keys)
+        p.keys << QString::fromLatin1(k);
     return p;
 }
 
@@ -42,11 +46,13 @@ TEST(PivotLayout, MovingWithinAnAreaLandsWhereDropped)
     layout.place(hierarchy("C"), Area::Row);
     layout.place(hierarchy("A"), Area::Row, 2);   // dropped between B and C
     QStringList order;
-    for (const auto& f : layout.rows.fields) order << f.hierarchy;
+    for (const auto& f : layout.rows.fields)
+        order << f.hierarchy;
     EXPECT_EQ(order, (QStringList{QStringLiteral("B"), QStringLiteral("A"), QStringLiteral("C")}));
     layout.place(hierarchy("C"), Area::Row, 0);
     order.clear();
-    for (const auto& f : layout.rows.fields) order << f.hierarchy;
+    for (const auto& f : layout.rows.fields)
+        order << f.hierarchy;
     EXPECT_EQ(order, (QStringList{QStringLiteral("C"), QStringLiteral("B"), QStringLiteral("A")}));
 }
 

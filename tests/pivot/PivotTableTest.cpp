@@ -226,7 +226,8 @@ TEST_F(PivotTableTest, ExportPictureWritesAGifOfExactlyTheAskedSize)
     EXPECT_GT(inked, 0);
     EXPECT_EQ(errorOf([&] { table.ExportPicture(file, QStringLiteral("png"), 600, 400); }),
               platform::err::ControlArrayElementMissing);
-    EXPECT_EQ(errorOf([&] { table.ExportPicture(file, QStringLiteral("gif"), 0, 400); }), platform::err::InvalidArgument);
+    EXPECT_EQ(errorOf([&] { table.ExportPicture(file, QStringLiteral("gif"), 0, 400); }),
+              platform::err::InvalidArgument);
     gifWriter() = [](const QImage&, const QString&) {
         platform::raiseError(platform::err::ControlArrayElementMissing, QStringLiteral("cannot write"));
     };
@@ -273,7 +274,7 @@ TEST_F(PivotTableTest, APictureTooSmallForTheTableShowsItWholeAndSmaller)
     EXPECT_EQ(pictureCanvas(QSize(600, 400), QSize(0, 0)), QSize(600, 400));
     EXPECT_EQ(pictureCanvas(QSize(600, 400), QSize(270, -20)), QSize(870, 580));
     EXPECT_EQ(pictureCanvas(QSize(600, 400), QSize(0, 200)), QSize(900, 600));
-    EXPECT_EQ(pictureCanvas(QSize(600, 400), QSize(9000, 0)), QSize(2400, 1600));   // shrunk at most fourfold
+    EXPECT_EQ(pictureCanvas(QSize(600, 400), QSize(9000, 0)), QSize(2400, 1600));    // shrunk at most fourfold
     EXPECT_EQ(pictureCanvas(QSize(8000, 8000), QSize(500, 0)), QSize(8000, 8000));   // no larger canvas
 }
 

@@ -17,7 +17,10 @@ inline FieldRef hierarchy(const char* name, int level = 0)
 {
     return FieldRef{FieldRef::Kind::Hierarchy, QString::fromLatin1(name), level};
 }
-inline FieldRef measure(const char* name) { return FieldRef{FieldRef::Kind::Measure, QString::fromLatin1(name), 0}; }
+inline FieldRef measure(const char* name)
+{
+    return FieldRef{FieldRef::Kind::Measure, QString::fromLatin1(name), 0};
+}
 
 // The whole grid as the clipboard would get it.
 inline QString gridText(PivotTable& table)

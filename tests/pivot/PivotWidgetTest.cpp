@@ -14,8 +14,8 @@
 #include <QDrag>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -78,11 +78,13 @@ TEST_F(PivotWidgetTest, DraggingFieldsFromTheFieldListBuildsTheGrid)
     dragToArea(table, QStringLiteral("Sales Amount"), Area::Data);
     EXPECT_EQ(rowLabels(table), QStringList{QStringLiteral("Grand Total")});
     dragToArea(table, QStringLiteral("Geography"), Area::Row);
-    EXPECT_EQ(rowLabels(table), (QStringList{QStringLiteral("East"), QStringLiteral("North"), QStringLiteral("West"),
-                                             QStringLiteral("Grand Total")}));
+    EXPECT_EQ(rowLabels(table),
+              (QStringList{QStringLiteral("East"), QStringLiteral("North"), QStringLiteral("West"),
+                           QStringLiteral("Grand Total")}));
     // A measure is refused by the row area, a hierarchy by the data area.
     QTreeWidget* tree = table.fieldList()->tree();
-    std::unique_ptr<QMimeData> mime(tree->model()->mimeData({tree->indexFromItem(findItem(tree, QStringLiteral("Units Sold")))}));
+    std::unique_ptr<QMimeData> mime(
+        tree->model()->mimeData({tree->indexFromItem(findItem(tree, QStringLiteral("Units Sold")))}));
     QDragEnterEvent enter(QPoint(5, 5), Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(table.dropArea(Area::Row), &enter);
     EXPECT_FALSE(enter.isAccepted());
@@ -198,8 +200,9 @@ TEST_F(PivotWidgetTest, ClickingAMembersBoxExpandsAndCollapsesIt)
     NestedHeaderView* header = table.grid()->rowHeader();
     const QPoint box(10, header->sectionViewportPosition(0) + header->levelHeight() / 2);
     QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, box);
-    EXPECT_EQ(rowLabels(table).mid(0, 3), (QStringList{QStringLiteral("East / Boston"), QStringLiteral("East / New York"),
-                                                       QStringLiteral("East Total")}));
+    EXPECT_EQ(rowLabels(table).mid(0, 3),
+              (QStringList{QStringLiteral("East / Boston"), QStringLiteral("East / New York"),
+                           QStringLiteral("East Total")}));
     EXPECT_EQ(table.gridModel()->data(table.gridModel()->index(2, 0)).toString(), QStringLiteral("6,060"));
     QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, box);
     EXPECT_EQ(rowLabels(table).first(), QStringLiteral("East"));
@@ -237,9 +240,9 @@ TEST_F(PivotWidgetTest, WithoutSubtotalsParentsKeepTheirCaptions)
     table.placeField(measure("Units"), Area::Data);
     table.toggleMember(Area::Row, 1, 0);   // FY2024 down to its quarters
     table.setAxisTotals(Area::Row, false, false);
-    EXPECT_EQ(rowLabels(table), (QStringList{QStringLiteral("FY2023"), QStringLiteral("FY2024 / Q1"),
-                                             QStringLiteral("FY2024 / Q2"), QStringLiteral("FY2024 / Q3"),
-                                             QStringLiteral("FY2024 / Q4")}));
+    EXPECT_EQ(rowLabels(table),
+              (QStringList{QStringLiteral("FY2023"), QStringLiteral("FY2024 / Q1"), QStringLiteral("FY2024 / Q2"),
+                           QStringLiteral("FY2024 / Q3"), QStringLiteral("FY2024 / Q4")}));
     table.setAxisTotals(Area::Row, true, true);
     EXPECT_EQ(rowLabels(table).mid(5), (QStringList{QStringLiteral("FY2024 Total"), QStringLiteral("Grand Total")}));
 }
@@ -365,7 +368,8 @@ TEST_F(PivotWidgetTest, Screenshot)
     // Drawn as a user sees it: the title bar in its own colour, with its caption on it.
     const QImage shot = table.grab().toImage();
     ASSERT_FALSE(shot.isNull());
-    const QRect bar = table.titleBar()->geometry().translated(table.titleBar()->parentWidget()->mapTo(&table, QPoint()));
+    const QRect bar =
+        table.titleBar()->geometry().translated(table.titleBar()->parentWidget()->mapTo(&table, QPoint()));
     const qreal ratio = shot.devicePixelRatio();
     EXPECT_EQ(shot.pixelColor(QPoint(bar.right() - 2, bar.center().y()) * ratio), QColor(0x2f, 0x4f, 0x7f));
     bool captionDrawn = false;
@@ -393,7 +397,9 @@ TEST(PivotGrid, AHundredThousandRowsBuildNoWidgetPerRow)
     view.show();
     const auto widgetsBefore = view.findChildren<QWidget*>().size();
     model.setDataFields({QStringLiteral("Sales")}, {QStringLiteral("#,##0")});
-    model.setResult({cells, HeaderLayout(cells->rows, rows, [](const QString&) { return 2; }, true),
+    model.setResult({cells,
+                     HeaderLayout(
+                         cells->rows, rows, [](const QString&) { return 2; }, true),
                      HeaderLayout(cells->columns, olap::Axis{}, {}, false)});
     view.fitToContents();
     view.scrollToBottom();

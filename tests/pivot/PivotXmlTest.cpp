@@ -8,7 +8,10 @@ using namespace pivot;
 
 namespace {
 
-olap::MemberPath path(std::initializer_list<QString> keys) { return olap::MemberPath{QStringList(keys)}; }
+olap::MemberPath path(std::initializer_list<QString> keys)
+{
+    return olap::MemberPath{QStringList(keys)};
+}
 
 PivotState fullState()
 {
@@ -63,8 +66,8 @@ TEST(PivotXml, HidesTheReportFileSeparatorsOutsideTheConnectionString)
 TEST(PivotXml, NeverStoresAPassword)
 {
     PivotState state;
-    state.connectionString = QStringLiteral(
-        "Provider=MSOLAP.3;User ID=ann;Password=\"se;cret\";Data Source=srv;pwd=x2;Initial Catalog=Db");
+    state.connectionString =
+        QStringLiteral("Provider=MSOLAP.3;User ID=ann;Password=\"se;cret\";Data Source=srv;pwd=x2;Initial Catalog=Db");
     const QString xml = writePivotXml(state);
     EXPECT_FALSE(xml.contains(QLatin1String("cret")));
     EXPECT_FALSE(xml.contains(QLatin1String("x2")));
@@ -104,7 +107,7 @@ TEST(PivotXml, RefusesTextItCannotUse)
 TEST(PivotXml, EveryTextReadsBackEvenWhereXmlCannotCarryIt)
 {
     const QString awkward = QStringLiteral("a\u000Bb\u0000c\uFFFEd\uFFFF") + QChar(0xD800) + QStringLiteral("e\\u0041")
-                            + QChar(0xDC00) + QStringLiteral("\U0001F600\\");
+        + QChar(0xDC00) + QStringLiteral("\U0001F600\\");
     PivotState state = fullState();
     state.title = awkward;
     state.dataMember = awkward;
@@ -120,10 +123,10 @@ TEST(PivotXml, EveryTextReadsBackEvenWhereXmlCannotCarryIt)
 
 TEST(PivotXml, VersionOneTextsReadAsTheyStand)
 {
-    const QString v1 = QStringLiteral(
-        "<?xml version=\"1.0\"?>\n<pivottable version=\"1\">\n"
-        "<connection><![CDATA[Provider=MSOLAP.4;data source=C:\\cubes\\Sales.cub]]></connection>\n"
-        "<datamember>Sales</datamember><title>a\\u0041\\\\b</title>\n</pivottable>\n");
+    const QString v1 =
+        QStringLiteral("<?xml version=\"1.0\"?>\n<pivottable version=\"1\">\n"
+                       "<connection><![CDATA[Provider=MSOLAP.4;data source=C:\\cubes\\Sales.cub]]></connection>\n"
+                       "<datamember>Sales</datamember><title>a\\u0041\\\\b</title>\n</pivottable>\n");
     const auto read = readPivotXml(v1);
     ASSERT_TRUE(read.has_value());
     EXPECT_EQ(read->title, QStringLiteral("a\\u0041\\\\b"));

@@ -6,7 +6,10 @@
 
 // Readable failure messages for Qt strings.
 QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 inline void PrintTo(const QStringList& list, std::ostream* out)
 {
     *out << '[' << list.join(QStringLiteral(" | ")).toStdString() << ']';

@@ -1,6 +1,6 @@
-#include "platform/FakeServices.h"
-#include "platform/AtomicFile.h"
 #include "platform/FileSystemObject.h"
+#include "platform/AtomicFile.h"
+#include "platform/FakeServices.h"
 #include "platform/VbError.h"
 #include "support/RaisedError.h"
 
@@ -32,7 +32,6 @@ void writeBytes(const QString& path, const QByteArray& bytes)
     file.write(bytes);
 }
 
-
 }
 
 TEST(TextStream, UnicodeIsUtf16LeWithoutByteOrderMarkAndDefaultReadingDetectsTheMark)
@@ -46,7 +45,10 @@ TEST(TextStream, UnicodeIsUtf16LeWithoutByteOrderMarkAndDefaultReadingDetectsThe
     }
     EXPECT_EQ(bytesOf(path), QByteArray("a\0b\0\xe9\0\x3d\xd8\x00\xde", 10));
 
-    writeBytes(path, QByteArray("\xFF\xFE" "x\0y\0", 6));
+    writeBytes(path,
+               QByteArray("\xFF\xFE"
+                          "x\0y\0",
+                          6));
     EXPECT_EQ(fso.OpenTextFile(path, ForReading, false, TristateUseDefault)->ReadAll(), QStringLiteral("xy"));
     writeBytes(path, QByteArray("plain \xc3\xa9"));
     EXPECT_EQ(fso.OpenTextFile(path, ForReading, false, TristateUseDefault)->ReadAll(), QStringLiteral("plain \u00e9"));
@@ -122,7 +124,8 @@ TEST(SpecialFolders, PrivateTempIsOursAndClosedToOthers)
     FakeServices fakes;
     const QString temp = FileSystemObject().GetSpecialFolder(2).Path();
     EXPECT_TRUE(temp.startsWith(fakes.path(QStringLiteral("tmp/tessaline-"))));
-    struct stat info {};
+    struct stat info
+    {};
     ASSERT_EQ(::stat(QFile::encodeName(temp).constData(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0700u);
 
@@ -154,7 +157,8 @@ TEST(AtomicFile, AWriteCutShortLeavesTheOldFileWhole)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("old"));
-    EXPECT_EQ(QDir(fakes.path(QStringLiteral("."))).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("whole.txt")});
+    EXPECT_EQ(QDir(fakes.path(QStringLiteral("."))).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("whole.txt")});
 }
 
 TEST(AtomicFile, ANewFileHasTheUsualPermissionsAndAReplacedOneKeepsItsOwn)
@@ -165,7 +169,8 @@ TEST(AtomicFile, ANewFileHasTheUsualPermissionsAndAReplacedOneKeepsItsOwn)
     const bool written = writeFileAtomically(path, QByteArray("new"));
     ::umask(savedMask);
     ASSERT_TRUE(written);
-    struct stat info{};
+    struct stat info
+    {};
     ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
 

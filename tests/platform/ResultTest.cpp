@@ -28,7 +28,8 @@ TEST(Result, CarriesTheValueOrTheWholeFailure)
     EXPECT_EQ(bad.failure().text(), QStringLiteral("Not a number: x"));
     EXPECT_THROW((void)bad.value(), std::bad_optional_access);
 
-    const platform::Result<void> refused = platform::Failure{QStringLiteral("Cannot write"), QStringLiteral("/r/a.txt"), ENOSPC};
+    const platform::Result<void> refused =
+        platform::Failure{QStringLiteral("Cannot write"), QStringLiteral("/r/a.txt"), ENOSPC};
     EXPECT_FALSE(refused.ok());
     EXPECT_TRUE(refused.failure().text().startsWith(QStringLiteral("Cannot write: /r/a.txt (")));
     EXPECT_TRUE(platform::Result<void>().ok());

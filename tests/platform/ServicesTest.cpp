@@ -4,11 +4,11 @@
 #include "platform/SystemLocale.h"
 #include "platform/VbError.h"
 
+#include <QCloseEvent>
 #include <QFile>
 #include <QImage>
-#include <QUrl>
 #include <QMainWindow>
-#include <QCloseEvent>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -176,8 +176,9 @@ TEST(Printing, APageShowsOnlyThePicturesGivenWithIt)
                                                QStringLiteral("page.htm"),
                                                {PagePicture{QStringLiteral("given.gif"), given}}));
         QFile pdf(fakes.printerChooser.pdfPath);
-        return pdf.open(QIODevice::ReadOnly) ? QString::fromLatin1(pdf.readAll()).count(QStringLiteral("/Subtype /Image"))
-                                             : -1;
+        return pdf.open(QIODevice::ReadOnly)
+            ? QString::fromLatin1(pdf.readAll()).count(QStringLiteral("/Subtype /Image"))
+            : -1;
     };
     // A picture that is not given prints as the toolkit's placeholder at most, never as a
     // file of that name.

@@ -16,7 +16,7 @@ inline QString catalogLockPath()
         QCryptographicHash::hash(qgetenv("PGHOST") + qgetenv("PGPORT"), QCryptographicHash::Md5).toHex().left(8);
     const QFileInfo socketFolder(host);
     const QString folder = socketFolder.isDir() && socketFolder.isWritable()
-                               ? host
-                               : QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+        ? host
+        : QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     return folder + QStringLiteral("/tessaline-catalogs-") + QString::fromLatin1(server) + QStringLiteral(".lock");
 }

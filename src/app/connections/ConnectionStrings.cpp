@@ -26,8 +26,9 @@ QString quoteValue(const QString& value)
 
 QString localTest(const QString& dataPath, const QString& cubeFile)
 {
-    return QStringLiteral("provider=msolap;TimeOut=") + kTimeOut + QStringLiteral(";ShowHiddenCubes=True;SspropInitAppName=")
-        + kAppName + QStringLiteral(";data source=") + cubePath(dataPath, cubeFile);
+    return QStringLiteral("provider=msolap;TimeOut=") + kTimeOut
+        + QStringLiteral(";ShowHiddenCubes=True;SspropInitAppName=") + kAppName + QStringLiteral(";data source=")
+        + cubePath(dataPath, cubeFile);
 }
 
 QString localPivot(const QString& providerPart, const QString& dataPath, const QString& cubeFile)
@@ -45,7 +46,8 @@ QString serverPivot(const QString& providerPart, const QString& server, const QS
     return providerPart + QStringLiteral(";Persist Security Info=True;TimeOut=") + kTimeOut
         + QStringLiteral(";ShowHiddenCubes=True;SspropInitAppName=") + kAppName
         + QStringLiteral(";User ID=\"\";Safety Options=2;Data Source=") + quoteValue(server)
-        + QStringLiteral(";Initial Catalog=") + quoteValue(database) + QStringLiteral(";Location=") + quoteValue(server);
+        + QStringLiteral(";Initial Catalog=") + quoteValue(database) + QStringLiteral(";Location=")
+        + quoteValue(server);
 }
 
 QString serverTemplate(const QString& server, const QString& database, const QString& user, const QString& password)

@@ -23,8 +23,7 @@ QString serverPivot(const QString& providerPart, const QString& server, const QS
 
 // A server connection: no user (blanks only) signs in as the local user; an empty
 // database leaves the catalog out. "[NUMBER]" stands for the provider version.
-QString serverTemplate(const QString& server, const QString& database, const QString& user,
-                       const QString& password);
+QString serverTemplate(const QString& server, const QString& database, const QString& user, const QString& password);
 // The template for pass 4, 3, 2 or 1; only the provider part takes the version.
 QString serverPass(const QString& templ, int pass);
 

@@ -99,8 +99,7 @@ bool bindLocalCube(QWidget* pivot)
     }
     common::ResumeNext skip;
     skip.run([&] {
-        pivotTable(pivot).setConnectionString(
-            ConnectionStrings::localPivot(gstrProvider, gstrDataPath, gstrCubeFile));
+        pivotTable(pivot).setConnectionString(ConnectionStrings::localPivot(gstrProvider, gstrDataPath, gstrCubeFile));
     });
     // Reading the whole cube can still fail (a view that never ends, data the metadata
     // gets wrong); the pivot table then stays empty, and the user hears why.
@@ -164,8 +163,7 @@ bool GetMOLAPConnection(olap::Connection& cn, const QString& server, const QStri
         const bool typed = !signIn.user.trimmed().isEmpty();
         const QString templ = ConnectionStrings::serverTemplate(server, database, signIn.user, signIn.password);
         // Step messages reach the error report and its mail: no sign-in in them.
-        const QString shown =
-            typed ? ConnectionStrings::serverTemplate(server, database, kHidden, kHidden) : templ;
+        const QString shown = typed ? ConnectionStrings::serverTemplate(server, database, kHidden, kHidden) : templ;
         for (int pass = 4; pass >= 1; --pass) {
             modErroHandling::subLogStep(QStringLiteral("Trying to use the connection string :\r\n")
                                         + ConnectionStrings::serverPass(shown, pass));

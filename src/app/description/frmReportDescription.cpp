@@ -83,8 +83,8 @@ void frmReportDescription::Form_Resize()
     brwWebBrowser->setGeometry(0, 0, width, height);
     const QSize button = cmdCancel->sizeHint();
     const int below = this->height() - height;
-    cmdCancel->setGeometry(width - button.width(), height + std::max(0, (below - button.height()) / 2),
-                           button.width(), std::min(button.height(), below));
+    cmdCancel->setGeometry(width - button.width(), height + std::max(0, (below - button.height()) / 2), button.width(),
+                           std::min(button.height(), below));
 }
 
 }

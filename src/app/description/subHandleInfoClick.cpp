@@ -1,7 +1,7 @@
 #include "app/description/subHandleInfoClick.h"
 
-#include "app/reports/cOLAPReport.h"
 #include "app/description/frmReportDescription.h"
+#include "app/reports/cOLAPReport.h"
 #include "app/state/modGlobals.h"
 #include "common/ErrorBoundary.h"
 #include "common/modFileHandling.h"
@@ -40,8 +40,8 @@ void subHandleInfoClick()
             return;
         const QString& text = report->ReportDescription;
         const QString name = text.contains(QLatin1String("</body>"), Qt::CaseInsensitive)
-                                 ? QStringLiteral("OLReportDesc.htm")
-                                 : QString();
+            ? QStringLiteral("OLReportDesc.htm")
+            : QString();
         const QString path = modFileHandling::fncSaveTextFile(name, text, true);
 
         QPointer<frmReportDescription>& window = openWindow();

@@ -8,8 +8,8 @@ namespace reports {
 // folder per cube under it.
 namespace ReportFolders {
 
-QString rootName();                            // "ReportsXP" (components 10, 11) or "Reports2K"
-QString root();                                // in the data folder
+QString rootName();   // "ReportsXP" (components 10, 11) or "Reports2K"
+QString root();       // in the data folder
 QString cubeFolder(const QString& cubeName);
 
 }

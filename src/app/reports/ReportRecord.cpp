@@ -25,7 +25,7 @@ constexpr qsizetype kEmptyDescriptionBlock = 9;
 
 // A stored number as the reader has always taken it: surrounding blanks allowed, a
 // decimal rounded half to even; anything else, or a value out of range, is no number.
-template <typename Int>
+template<typename Int>
 std::optional<Int> toNumber(const QString& text)
 {
     bool ok = false;

@@ -56,8 +56,8 @@ QString targetPath(const cOLAPReport& report)
     const QString folder = ReportFolders::cubeFolder(gstrCubeName);
     if (!report.SourcePath.isEmpty() && report.CubeName.compare(gstrCubeName, Qt::CaseInsensitive) == 0
         && ReportRecord::reportNameFromFileName(QFileInfo(report.SourcePath).fileName())
-                   .compare(report.ViewName, Qt::CaseInsensitive)
-               == 0)
+                .compare(report.ViewName, Qt::CaseInsensitive)
+            == 0)
         return report.SourcePath;
     const QString key = reportKey(gstrCubeName, report.ViewName);
     if (gobjReportsDic && gobjReportsDic->dicViews.Exists(key)) {

@@ -17,14 +17,14 @@ public:
     QString PivotXML;
     QString ViewName;
     QString CubeName;
-    qint32 ViewType = 0;        // 1 pivot and chart, 2 pivot only, 3 chart only
-    qint16 OWCVersion = 0;      // kept by the object only
+    qint32 ViewType = 0;     // 1 pivot and chart, 2 pivot only, 3 chart only
+    qint16 OWCVersion = 0;   // kept by the object only
     QString ReportType;
     QString ReportCategory;
-    QString ReportDescription;  // HTML
-    QString GraphXML;           // components 10 and 11
-    qint16 GraphListIndex = 0;  // version 9: entry of the chart-type list
-    qint16 GraphType = 0;       // version 9: chart type of the first chart
+    QString ReportDescription;   // HTML
+    QString GraphXML;            // components 10 and 11
+    qint16 GraphListIndex = 0;   // version 9: entry of the chart-type list
+    qint16 GraphType = 0;        // version 9: chart type of the first chart
 
     // Where the report was read from or last written; not persisted. Removing or
     // re-saving a report acts on that file.

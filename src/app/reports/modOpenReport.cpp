@@ -25,8 +25,8 @@ namespace modOpenReport {
 
 namespace {
 
-using reportwindow::ReportWindowView;
 using reportwindow::present;
+using reportwindow::ReportWindowView;
 using ViewMode = reportwindow::WindowLayout::ViewMode;
 using platform::Notify;
 

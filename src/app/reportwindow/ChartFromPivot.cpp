@@ -29,9 +29,8 @@ void setUpAxis(common::ResumeNext& resume, chart::ChartSpace& cspace, chart::ChC
         chart.Axes(constant(cspace, position)).setNumberFormat(view.DataAxis().Totals()(total).NumberFormat());
     });
     resume.run([&] { chart.Axes(constant(cspace, position)).setHasTitle(true); });
-    resume.run([&] {
-        chart.Axes(constant(cspace, position)).Title().setCaption(view.DataAxis().Totals()(total).Caption());
-    });
+    resume.run(
+        [&] { chart.Axes(constant(cspace, position)).Title().setCaption(view.DataAxis().Totals()(total).Caption()); });
     resume.run([&] {
         chart.Axes(constant(cspace, position)).Scaling().setOrientation(constant(cspace, "chScaleOrientationMinMax"));
     });

@@ -16,7 +16,9 @@ Seams defaultSeams()
         [] { modReportTree::subFillReportTree(); },
         [] { modReportTree::subSetDefaultSel(); },
         [](ReportWindowView* window) { modReportTree::subHandleRemoveClick(window); },
-        [](QTreeWidgetItem* node, ReportWindowView* window) { reports::modOpenReport::subHandleNodeClick(node, window); },
+        [](QTreeWidgetItem* node, ReportWindowView* window) {
+            reports::modOpenReport::subHandleNodeClick(node, window);
+        },
         [](QWidget* owner) { savereport::showSaveReport(owner); },
         [] { description::subHandleInfoClick(); },
         [](const QString& path, int height, int width) { output::subSavePicture(path, height, width); },

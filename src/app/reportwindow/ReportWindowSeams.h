@@ -17,14 +17,14 @@ namespace reportwindow {
 
 struct Seams
 {
-    std::function<void()> fillReportTree;                             // subFillReportTree
-    std::function<void()> setDefaultSel;                              // subSetDefaultSel
+    std::function<void()> fillReportTree;                                                   // subFillReportTree
+    std::function<void()> setDefaultSel;                                                    // subSetDefaultSel
     std::function<void(ReportWindowView* window)> handleRemoveClick;                        // subHandleRemoveClick
     std::function<void(QTreeWidgetItem* node, ReportWindowView* window)> handleNodeClick;   // subHandleNodeClick
-    std::function<void(QWidget* owner)> showSaveReport;               // frmSaveReport, modal
-    std::function<void()> handleInfoClick;                            // subHandleInfoClick
-    std::function<void(const QString& path, int height, int width)> savePicture;   // subSavePicture
-    std::function<void()> printOut;                                   // subPrintOut
+    std::function<void(QWidget* owner)> showSaveReport;                                     // frmSaveReport, modal
+    std::function<void()> handleInfoClick;                                                  // subHandleInfoClick
+    std::function<void(const QString& path, int height, int width)> savePicture;            // subSavePicture
+    std::function<void()> printOut;                                                         // subPrintOut
 };
 
 // The calls installed; none until the program context is.

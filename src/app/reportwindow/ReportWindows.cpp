@@ -51,8 +51,8 @@ QMainWindow* createReportWindow(const QString& name)
 {
     const auto creator = reportWindows().constFind(name);
     if (creator == reportWindows().cend())
-        platform::raiseError(platform::err::ComponentCannotCreate, QStringLiteral("ActiveX component can't create object"),
-                             name);
+        platform::raiseError(platform::err::ComponentCannotCreate,
+                             QStringLiteral("ActiveX component can't create object"), name);
     return (*creator)();
 }
 

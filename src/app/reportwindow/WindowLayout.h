@@ -12,12 +12,12 @@ enum class ViewMode { Both, Pivot, Graph };
 
 struct Input
 {
-    double scaleWidth = 0;        // inner size
+    double scaleWidth = 0;   // inner size
     double scaleHeight = 0;
-    double outerHeight = 0;       // title bar and menu included
+    double outerHeight = 0;   // title bar and menu included
     double pivotLeft = 0;
     double pivotTop = 0;
-    double pivotHeight = 0;       // current, kept when the pivot table is hidden
+    double pivotHeight = 0;   // current, kept when the pivot table is hidden
     double pivotWidth = 0;
     double treeTop = 0;
     double webLinkWidth = 0;
@@ -42,8 +42,8 @@ struct Output
     Frame pivot;                 // the pivot table's frame after the call (unchanged when hidden)
     double pivotMaxHeight = 0;   // pixels
     double pivotMaxWidth = 0;
-    bool chartVisible = false;   // also the chart-type list and the picture menu
-    std::optional<Frame> chart;  // size, when the chart is shown
+    bool chartVisible = false;    // also the chart-type list and the picture menu
+    std::optional<Frame> chart;   // size, when the chart is shown
     double chartTop = 0;
     double treeHeight = 0;
     double removeButtonTop = 0;

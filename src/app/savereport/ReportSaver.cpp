@@ -3,10 +3,10 @@
 #include "app/reports/ReportRecord.h"
 #include "app/reports/cOLAPReport.h"
 #include "app/reports/cReportsDic.h"
-#include "app/state/modGlobals.h"
 #include "app/reports/tree/modReportTree.h"
 #include "app/savereport/SaveReportRules.h"
 #include "app/savereport/htmleditor/ctlHTLMEditor.h"
+#include "app/state/modGlobals.h"
 #include "lang/modMultiLingual.h"
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
@@ -60,9 +60,10 @@ void makeCurrent(const reports::cOLAPReport& saved)
     gstrCubeName = saved.CubeName;
     const QString key = reports::reportKey(saved.CubeName, saved.ViewName);
     gobjReport = gobjReportsDic && gobjReportsDic->dicViews.Exists(key) ? gobjReportsDic->dicViews.Item(key)
-                                                                         : std::make_shared<reports::cOLAPReport>(saved);
+                                                                        : std::make_shared<reports::cOLAPReport>(saved);
     QTreeWidget* tree = reports::tree::modReportTree::reportTree();
-    if (QTreeWidgetItem* node = tree ? reports::tree::modReportTree::fncGetNodeFromPath(nodePath(*gobjReport)) : nullptr)
+    if (QTreeWidgetItem* node =
+            tree ? reports::tree::modReportTree::fncGetNodeFromPath(nodePath(*gobjReport)) : nullptr)
         tree->setCurrentItem(node);
 }
 
@@ -84,8 +85,7 @@ SaveOutcome saveCurrentView(const SaveChoice& choice, const ViewState& view)
     }
     reports::cOLAPReport report = gobjReport ? *gobjReport : reports::cOLAPReport();
     if (choice.description != htmleditor::kEmptyTemplate) {
-        const StoredDescription description =
-            storedDescription(choice.description, modMultiLingual::LNGDESCRIPTION);
+        const StoredDescription description = storedDescription(choice.description, modMultiLingual::LNGDESCRIPTION);
         if (!description.refusal.isEmpty()) {
             tellUser(description.refusal);
             return SaveOutcome::Refused;

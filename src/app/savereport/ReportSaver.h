@@ -20,9 +20,9 @@ struct SaveChoice
 struct ViewState
 {
     QString pivotXml;
-    QString graphXml;          // components 10 and 11
-    qint16 graphType = 0;      // version 9: the first chart's type
-    qint16 graphListIndex = 0; // version 9: the entry of the chart-type list
+    QString graphXml;            // components 10 and 11
+    qint16 graphType = 0;        // version 9: the first chart's type
+    qint16 graphListIndex = 0;   // version 9: the entry of the chart-type list
 };
 
 enum class SaveOutcome {

@@ -158,16 +158,46 @@ void frmSaveReport::OKButton_Click()
     });
 }
 
-uniCombo* frmSaveReport::cmbReportName() const { return m->cmbReportName; }
-uniCombo* frmSaveReport::cmbSuperCategory() const { return m->cmbSuperCategory; }
-uniCombo* frmSaveReport::cmbReportType() const { return m->cmbReportType; }
-QLabel* frmSaveReport::lblExplainReplace() const { return m->lblExplainReplace; }
-QRadioButton* frmSaveReport::optBoth() const { return m->optBoth; }
-QRadioButton* frmSaveReport::optPivot() const { return m->optPivot; }
-QRadioButton* frmSaveReport::optGraph() const { return m->optGraph; }
-htmleditor::ctlHTLMEditor* frmSaveReport::ctlReportDescription() const { return m->ctlReportDescription; }
-QPushButton* frmSaveReport::OKButton() const { return m->OKButton; }
-QPushButton* frmSaveReport::CancelButton() const { return m->CancelButton; }
+uniCombo* frmSaveReport::cmbReportName() const
+{
+    return m->cmbReportName;
+}
+uniCombo* frmSaveReport::cmbSuperCategory() const
+{
+    return m->cmbSuperCategory;
+}
+uniCombo* frmSaveReport::cmbReportType() const
+{
+    return m->cmbReportType;
+}
+QLabel* frmSaveReport::lblExplainReplace() const
+{
+    return m->lblExplainReplace;
+}
+QRadioButton* frmSaveReport::optBoth() const
+{
+    return m->optBoth;
+}
+QRadioButton* frmSaveReport::optPivot() const
+{
+    return m->optPivot;
+}
+QRadioButton* frmSaveReport::optGraph() const
+{
+    return m->optGraph;
+}
+htmleditor::ctlHTLMEditor* frmSaveReport::ctlReportDescription() const
+{
+    return m->ctlReportDescription;
+}
+QPushButton* frmSaveReport::OKButton() const
+{
+    return m->OKButton;
+}
+QPushButton* frmSaveReport::CancelButton() const
+{
+    return m->CancelButton;
+}
 
 void showSaveReport(QWidget* owner)
 {

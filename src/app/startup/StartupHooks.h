@@ -12,11 +12,11 @@ namespace startup {
 
 struct Hooks
 {
-    std::function<void(int language)> loadLanguages;        // modMultiLingual::LoadLanguages
-    std::function<int()> getLocalLanguage;                  // modGenericLanguages::fncGetlocalLanguage
-    std::function<void()> getCubeFileNames;                 // subGetCubeFileNames
-    std::function<void()> getServerName;                    // subGetServerName
-    std::function<void()> getServerCubes;                   // subGetServerCubes
+    std::function<void(int language)> loadLanguages;           // modMultiLingual::LoadLanguages
+    std::function<int()> getLocalLanguage;                     // modGenericLanguages::fncGetlocalLanguage
+    std::function<void()> getCubeFileNames;                    // subGetCubeFileNames
+    std::function<void()> getServerName;                       // subGetServerName
+    std::function<void()> getServerCubes;                      // subGetServerCubes
     std::function<void(QWidget* pivReports)> bindPivotTable;   // subBindPivotTable
 };
 

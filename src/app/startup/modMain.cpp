@@ -63,7 +63,8 @@ void showReportWindow()
         common::ResumeNext error;
         const Probe* chosen = nullptr;
         for (const Probe& probe : kProbes) {
-            if (error.run([&] { platform::ComponentRegistry::instance().createObject(QString::fromLatin1(probe.progId)); })) {
+            if (error.run(
+                    [&] { platform::ComponentRegistry::instance().createObject(QString::fromLatin1(probe.progId)); })) {
                 chosen = &probe;
                 error.clear();
                 break;
@@ -90,14 +91,15 @@ void showReportWindow()
                 continue;
             }
             subOfferDownload(QStringLiteral("The component 'comctl32.ocx' or one of its dependencies is not correctly "
-                                         "registered.\r\nPlease download this FREE component from Microsoft "
-                                         "Download.\r\nDo you want to go to that website now?"),
-                          config::commonControlsDownloadPage());
+                                            "registered.\r\nPlease download this FREE component from Microsoft "
+                                            "Download.\r\nDo you want to go to that website now?"),
+                             config::commonControlsDownloadPage());
         } else {
-            subOfferDownload(QStringLiteral("Unable to start the MS Office Web Components!\r\nPlease download these FREE "
-                                         "components from Microsoft Download.\r\nDo you want to go to that website "
-                                         "now?"),
-                          config::webComponentsDownloadPage());
+            subOfferDownload(
+                QStringLiteral("Unable to start the MS Office Web Components!\r\nPlease download these FREE "
+                               "components from Microsoft Download.\r\nDo you want to go to that website "
+                               "now?"),
+                config::webComponentsDownloadPage());
         }
         subEndProgram(EndCause::Failure);
     }

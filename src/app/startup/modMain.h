@@ -13,8 +13,8 @@ namespace startup {
 namespace modMain {
 
 // The orderly end lives with the common services, which every layer reaches.
-using ::modMain::programEnding;
 using ::modMain::EndCause;
+using ::modMain::programEnding;
 using ::modMain::subEndProgram;
 
 // The program's start: runs once, before the event loop. When it returns without a

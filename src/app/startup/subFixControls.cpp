@@ -109,12 +109,12 @@ std::optional<bool> placeControls(reportwindow::ReportWindowView& view)
 void subFixControls()
 {
     reportwindow::ReportWindowView* window = reportwindow::viewOf(state::modGlobals::gfrmStats);
-    const std::optional<bool> chartShown = common::handled(QStringLiteral("subFixControls"), common::Message::LastStep,
-                                                           [&] {
-        if (!window)
-            platform::raiseError(platform::err::ObjectRequired, QStringLiteral("Object required"));
-        return placeControls(*window);
-    });
+    const std::optional<bool> chartShown =
+        common::handled(QStringLiteral("subFixControls"), common::Message::LastStep, [&] {
+            if (!window)
+                platform::raiseError(platform::err::ObjectRequired, QStringLiteral("Object required"));
+            return placeControls(*window);
+        });
     if (!chartShown)
         return;
     // A window without the chart-type list, or a menu that cannot be reached, is no reason

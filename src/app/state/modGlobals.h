@@ -19,14 +19,14 @@ namespace state {
 // assignment (ProgramState{}).
 struct ProgramState
 {
-    QPointer<QMainWindow> gfrmStats;          // the report window in use
-    bool gbOWCXP = false;                     // components 10 or 11 (not 9) are in use
+    QPointer<QMainWindow> gfrmStats;   // the report window in use
+    bool gbOWCXP = false;              // components 10 or 11 (not 9) are in use
     std::shared_ptr<reports::cReportsDic> gobjReportsDic;
     std::shared_ptr<reports::cOLAPReport> gobjReport;   // the report opened or being saved
     QString gstrDataPath;
-    QString gstrCubeFile;                     // the pivot's data source
+    QString gstrCubeFile;   // the pivot's data source
     QString gstrCubeName;
-    common::Dictionary<QString> gdicCubes;    // cube name -> cube file, or -> cube name on a server
+    common::Dictionary<QString> gdicCubes;   // cube name -> cube file, or -> cube name on a server
     bool gbServerMode = false;
     QString gstrServerName;
     QString gstrDatabase;

@@ -33,13 +33,19 @@ QString charactersOf(const QKeyEvent& key)
     if ((mods & Qt::AltModifier))
         return {};
     switch (key.key()) {
-    case Qt::Key_Backspace: return QString(QChar(8));
-    case Qt::Key_Tab: return QString(QChar(9));
-    case Qt::Key_Backtab: return QString(QChar(9));
+    case Qt::Key_Backspace:
+        return QString(QChar(8));
+    case Qt::Key_Tab:
+        return QString(QChar(9));
+    case Qt::Key_Backtab:
+        return QString(QChar(9));
     case Qt::Key_Return:
-    case Qt::Key_Enter: return QString(QChar(13));
-    case Qt::Key_Escape: return QString(QChar(27));
-    default: break;
+    case Qt::Key_Enter:
+        return QString(QChar(13));
+    case Qt::Key_Escape:
+        return QString(QChar(27));
+    default:
+        break;
     }
     if (mods & Qt::ControlModifier) {
         if (key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z)
@@ -72,9 +78,12 @@ qintptr mouseState(const QMouseEvent& mouse)
 quint32 buttonMessage(Qt::MouseButton button, int offset)
 {
     switch (button) {
-    case Qt::RightButton: return WM_RBUTTONDOWN + offset;
-    case Qt::MiddleButton: return WM_MBUTTONDOWN + offset;
-    default: return WM_LBUTTONDOWN + offset;
+    case Qt::RightButton:
+        return WM_RBUTTONDOWN + offset;
+    case Qt::MiddleButton:
+        return WM_MBUTTONDOWN + offset;
+    default:
+        return WM_LBUTTONDOWN + offset;
     }
 }
 
@@ -86,7 +95,8 @@ QList<TranslatedMessage> translateKey(QKeyEvent* key, bool press)
     if (!press)
         return {message(alt ? WM_SYSKEYUP : WM_KEYUP, virtualKey, lParam, key, true)};
     const QString characters = charactersOf(*key);
-    QList<TranslatedMessage> out{message(alt ? WM_SYSKEYDOWN : WM_KEYDOWN, virtualKey, lParam, key, characters.isEmpty())};
+    QList<TranslatedMessage> out{
+        message(alt ? WM_SYSKEYDOWN : WM_KEYDOWN, virtualKey, lParam, key, characters.isEmpty())};
     for (qsizetype i = 0; i < characters.size(); ++i)
         out.append(message(WM_CHAR, characters.at(i).unicode(), lParam, key, i == characters.size() - 1));
     return out;
@@ -97,14 +107,18 @@ QList<TranslatedMessage> translateKey(QKeyEvent* key, bool press)
 QList<TranslatedMessage> translateEvent(QWidget* window, QEvent* event)
 {
     switch (event->type()) {
-    case QEvent::FocusIn: return {message(WM_SETFOCUS, 0, 0, event, true)};
-    case QEvent::FocusOut: return {message(WM_KILLFOCUS, 0, 0, event, true)};
+    case QEvent::FocusIn:
+        return {message(WM_SETFOCUS, 0, 0, event, true)};
+    case QEvent::FocusOut:
+        return {message(WM_KILLFOCUS, 0, 0, event, true)};
     case QEvent::Resize: {
         const QSize size = static_cast<QResizeEvent*>(event)->size();
         return {message(WM_SIZE, 0, makeLong(size.width(), size.height()), event, true)};
     }
-    case QEvent::KeyPress: return translateKey(static_cast<QKeyEvent*>(event), true);
-    case QEvent::KeyRelease: return translateKey(static_cast<QKeyEvent*>(event), false);
+    case QEvent::KeyPress:
+        return translateKey(static_cast<QKeyEvent*>(event), true);
+    case QEvent::KeyRelease:
+        return translateKey(static_cast<QKeyEvent*>(event), false);
     case QEvent::MouseButtonPress: {
         auto* mouse = static_cast<QMouseEvent*>(event);
         const QPoint at = mouse->position().toPoint();
@@ -116,7 +130,8 @@ QList<TranslatedMessage> translateEvent(QWidget* window, QEvent* event)
         auto* mouse = static_cast<QMouseEvent*>(event);
         const QPoint at = mouse->position().toPoint();
         const int offset = event->type() == QEvent::MouseButtonRelease ? 1 : 2;
-        return {message(buttonMessage(mouse->button(), offset), mouseState(*mouse), makeLong(at.x(), at.y()), event, true)};
+        return {
+            message(buttonMessage(mouse->button(), offset), mouseState(*mouse), makeLong(at.x(), at.y()), event, true)};
     }
     case QEvent::MouseMove: {
         auto* mouse = static_cast<QMouseEvent*>(event);
@@ -128,13 +143,20 @@ QList<TranslatedMessage> translateEvent(QWidget* window, QEvent* event)
         const QPoint at = wheel->position().toPoint();
         return {message(WM_MOUSEWHEEL, makeLong(0, wheel->angleDelta().y()), makeLong(at.x(), at.y()), event, true)};
     }
-    case QEvent::Leave: return {message(WM_MOUSELEAVE, 0, 0, event, true)};
-    case QEvent::ContextMenu: return {message(WM_CONTEXTMENU, 0, 0, event, true)};
-    case QEvent::Paint: return {message(WM_PAINT, 0, 0, event, true)};
-    case QEvent::Show: return {message(WM_SHOWWINDOW, 1, 0, event, true)};
-    case QEvent::Hide: return {message(WM_SHOWWINDOW, 0, 0, event, true)};
-    case QEvent::EnabledChange: return {message(WM_ENABLE, window && window->isEnabled() ? 1 : 0, 0, event, true)};
-    default: return {};
+    case QEvent::Leave:
+        return {message(WM_MOUSELEAVE, 0, 0, event, true)};
+    case QEvent::ContextMenu:
+        return {message(WM_CONTEXTMENU, 0, 0, event, true)};
+    case QEvent::Paint:
+        return {message(WM_PAINT, 0, 0, event, true)};
+    case QEvent::Show:
+        return {message(WM_SHOWWINDOW, 1, 0, event, true)};
+    case QEvent::Hide:
+        return {message(WM_SHOWWINDOW, 0, 0, event, true)};
+    case QEvent::EnabledChange:
+        return {message(WM_ENABLE, window && window->isEnabled() ? 1 : 0, 0, event, true)};
+    default:
+        return {};
     }
 }
 

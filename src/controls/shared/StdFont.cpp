@@ -4,7 +4,9 @@
 
 namespace controls {
 
-StdFont::StdFont(QObject* parent) : QObject(parent) {}
+StdFont::StdFont(QObject* parent) : QObject(parent)
+{
+}
 
 StdFont* StdFont::fromQFont(const QFont& font, QObject* parent)
 {

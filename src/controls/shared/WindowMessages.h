@@ -30,8 +30,14 @@ constexpr qintptr makeLong(int low, int high)
 {
     return static_cast<qintptr>(static_cast<quint32>((low & 0xFFFF) | ((high & 0xFFFF) << 16)));
 }
-constexpr int loWord(qintptr value) { return static_cast<int>(value & 0xFFFF); }
-constexpr int hiWord(qintptr value) { return static_cast<int>((value >> 16) & 0xFFFF); }
+constexpr int loWord(qintptr value)
+{
+    return static_cast<int>(value & 0xFFFF);
+}
+constexpr int hiWord(qintptr value)
+{
+    return static_cast<int>((value >> 16) & 0xFFFF);
+}
 
 namespace wm {
 constexpr quint32 WM_NULL = 0x0000;

@@ -19,9 +19,14 @@ class SubclassRecord : public std::enable_shared_from_this<SubclassRecord>
 public:
     SubclassRecord(WindowSubclassRegistry* registry, QWidget* window, WindowProcedureHost* host,
                    SubclassHandler handler, qintptr userValue)
-        : m_registry(registry), m_window(window), m_host(host), m_handler(std::move(handler)),
-          m_userValue(userValue), m_ownerName(registry->policy().ownerName),
-          m_handlerName(registry->policy().handlerName), m_releaseMessage(registry->policy().releaseMessage)
+        : m_registry(registry)
+        , m_window(window)
+        , m_host(host)
+        , m_handler(std::move(handler))
+        , m_userValue(userValue)
+        , m_ownerName(registry->policy().ownerName)
+        , m_handlerName(registry->policy().handlerName)
+        , m_releaseMessage(registry->policy().releaseMessage)
     {
     }
 
@@ -223,7 +228,9 @@ qintptr SendMessage(QWidget* hWnd, quint32 uMsg, qintptr wParam, qintptr lParam,
 
 // ---- the registry
 
-WindowSubclassRegistry::WindowSubclassRegistry(SubclassPolicy policy) : m_policy(std::move(policy)) {}
+WindowSubclassRegistry::WindowSubclassRegistry(SubclassPolicy policy) : m_policy(std::move(policy))
+{
+}
 
 WindowSubclassRegistry::~WindowSubclassRegistry()
 {
@@ -265,8 +272,8 @@ bool WindowSubclassRegistry::ssc_AddMsg(QWidget* hWnd, int uMsg, int when)
     if (!record)
         return false;
     bool fits = true;
-    for (MessageTable* table : {(when & MSG_BEFORE) ? &record->before : nullptr,
-                                (when & MSG_AFTER) ? &record->after : nullptr}) {
+    for (MessageTable* table :
+         {(when & MSG_BEFORE) ? &record->before : nullptr, (when & MSG_AFTER) ? &record->after : nullptr}) {
         if (table && table->add(uMsg) == MessageTable::AddResult::Full) {
             fits = false;
             refuse(QStringLiteral("zAddMsg"),
@@ -304,8 +311,9 @@ void WindowSubclassRegistry::ssc_Terminate()
 
 bool WindowSubclassRegistry::isSubclassed(const QWidget* hWnd) const
 {
-    return hWnd && std::any_of(m_records.begin(), m_records.end(),
-                               [hWnd](const auto& record) { return record->window() == hWnd; });
+    return hWnd && std::any_of(m_records.begin(), m_records.end(), [hWnd](const auto& record) {
+               return record->window() == hWnd;
+           });
 }
 
 SubclassRecord* WindowSubclassRegistry::zMap_VFunction(const QWidget* hWnd) const
@@ -330,8 +338,8 @@ void WindowSubclassRegistry::zUnThunk(QWidget* hWnd)
 
 void WindowSubclassRegistry::forget(const SubclassRecord* record)
 {
-    const auto it = std::find_if(m_records.begin(), m_records.end(),
-                                 [record](const auto& held) { return held.get() == record; });
+    const auto it =
+        std::find_if(m_records.begin(), m_records.end(), [record](const auto& held) { return held.get() == record; });
     if (it == m_records.end())
         return;
     (*it)->detachFromRegistry();

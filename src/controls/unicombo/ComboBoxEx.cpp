@@ -8,8 +8,8 @@
 #include <QKeyEvent>
 #include <QStandardItemModel>
 #include <QStylePainter>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 #include <limits>
 
 namespace unicombo {
@@ -30,7 +30,8 @@ public:
     TypingLimit(QLineEdit* edit, int maxLength)
         : QValidator(edit), m_max(maxLength), m_before(static_cast<int>(edit->text().size()))
     {
-        connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { m_before = static_cast<int>(text.size()); });
+        connect(edit, &QLineEdit::textChanged, this,
+                [this](const QString& text) { m_before = static_cast<int>(text.size()); });
     }
     State validate(QString& input, int&) const override
     {
@@ -95,11 +96,10 @@ bool ComboWidget::eventFilter(QObject* watched, QEvent* e)
     if (watched == view() && lineEdit() && (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease)) {
         auto* key = static_cast<QKeyEvent*>(e);
         const bool plainText = !key->text().isEmpty() && key->text().at(0).isPrint()
-                               && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+            && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
         const bool editing = key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete
-                             || key->matches(QKeySequence::Paste) || key->matches(QKeySequence::Cut)
-                             || key->matches(QKeySequence::Copy) || key->matches(QKeySequence::SelectAll)
-                             || key->matches(QKeySequence::Undo);
+            || key->matches(QKeySequence::Paste) || key->matches(QKeySequence::Cut) || key->matches(QKeySequence::Copy)
+            || key->matches(QKeySequence::SelectAll) || key->matches(QKeySequence::Undo);
         if (plainText || editing) {
             QCoreApplication::sendEvent(lineEdit(), e);
             return true;
@@ -194,11 +194,20 @@ ComboBoxEx::ComboBoxEx(int style, QStandardItemModel* items, QAbstractItemDelega
             const int rows = m_items->rowCount();
             int row = curSel();
             switch (e->key()) {
-            case Qt::Key_Up: row = std::max(0, row - 1); break;
-            case Qt::Key_Down: row = std::min(rows - 1, row + 1); break;
-            case Qt::Key_PageUp: row = std::max(0, row - 8); break;
-            case Qt::Key_PageDown: row = std::min(rows - 1, row + 8); break;
-            default: return false;
+            case Qt::Key_Up:
+                row = std::max(0, row - 1);
+                break;
+            case Qt::Key_Down:
+                row = std::min(rows - 1, row + 1);
+                break;
+            case Qt::Key_PageUp:
+                row = std::max(0, row - 8);
+                break;
+            case Qt::Key_PageDown:
+                row = std::min(rows - 1, row + 8);
+                break;
+            default:
+                return false;
             }
             if (rows > 0)
                 m_list->setCurrentIndex(m_items->index(row, 0));
@@ -409,7 +418,9 @@ void ComboBoxEx::watchEdit(QEvent* e)
 {
     switch (e->type()) {
     case QEvent::FocusIn:
-    case QEvent::MouseButtonPress: beginEdit(); break;
+    case QEvent::MouseButtonPress:
+        beginEdit();
+        break;
     case QEvent::FocusOut:
         // The drop-down list taking the keyboard is no end of editing.
         if (static_cast<QFocusEvent*>(e)->reason() != Qt::PopupFocusReason && !ownsOpenList())
@@ -423,7 +434,8 @@ void ComboBoxEx::watchEdit(QEvent* e)
             notifyEditEnd(CBENF_ESCAPE);
         break;
     }
-    default: break;
+    default:
+        break;
     }
 }
 

@@ -42,9 +42,9 @@ class ComboWidget : public controls::Subclassable<QComboBox>
 {
 public:
     explicit ComboWidget(QWidget* parent);
-    std::function<void()> onDropDown;   // before the list shows
-    std::function<void()> onListShown;  // the list is placed and shown
-    std::function<void()> onCloseUp;    // the list has gone
+    std::function<void()> onDropDown;    // before the list shows
+    std::function<void()> onListShown;   // the list is placed and shown
+    std::function<void()> onCloseUp;     // the list has gone
     bool extendedUI = false;
     bool fieldIndent = false;   // the selection field indents the chosen item as the list does
     void showPopup() override;
@@ -70,11 +70,11 @@ public:
     ComboBoxEx(int style, QStandardItemModel* items, QAbstractItemDelegate* delegate, QWidget* controlWindow);
 
     int style() const { return m_style; }
-    QWidget* comboControl() const;          // ComboWidget, or SimpleList for style 0
+    QWidget* comboControl() const;   // ComboWidget, or SimpleList for style 0
     EditField* editControl() const { return m_edit; }
     ComboWidget* dropDownCombo() const { return m_combo; }
     SimpleList* simpleList() const { return m_list; }
-    QWidget* dropDownList() const;          // the list window of a drop-down; none for style 0
+    QWidget* dropDownList() const;   // the list window of a drop-down; none for style 0
 
     int curSel() const;
     // Programmatic: the edit shows the item's text (empty for -1); nothing is notified.
@@ -119,7 +119,7 @@ private:
     QPointer<SimpleList> m_list;
     QPointer<EditField> m_edit;
     int m_droppedWidth = 0;
-    int m_quiet = 0;              // programmatic changes in progress
+    int m_quiet = 0;   // programmatic changes in progress
     bool m_retired = false;
     bool m_editing = false;
     bool m_editChanged = false;

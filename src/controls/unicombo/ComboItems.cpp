@@ -9,7 +9,9 @@ namespace unicombo {
 
 namespace combo_items {
 
-ItemModel::ItemModel(ImageSource images, QObject* parent) : QStandardItemModel(parent), m_images(std::move(images)) {}
+ItemModel::ItemModel(ImageSource images, QObject* parent) : QStandardItemModel(parent), m_images(std::move(images))
+{
+}
 
 QVariant ItemModel::data(const QModelIndex& index, int role) const
 {
@@ -58,7 +60,8 @@ QSize ItemDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelInd
     QSize size = QStyledItemDelegate::sizeHint(option, index);
     if (ImageList* list = m_images())
         size.setHeight(std::max(size.height(), list->ImageSize() + 2));
-    size.setWidth(size.width() + index.data(IndentRole).toInt() * kIndentStep + (m_images() ? m_images()->ImageSize() + 3 : 0));
+    size.setWidth(size.width() + index.data(IndentRole).toInt() * kIndentStep
+                  + (m_images() ? m_images()->ImageSize() + 3 : 0));
     return size;
 }
 

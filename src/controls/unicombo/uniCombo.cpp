@@ -66,9 +66,10 @@ int storedCount(const QVariant& value, int defaultValue, int maximum)
 }
 
 uniCombo::uniCombo(QWidget* parent, HostServices* host)
-    : Subclassable<QWidget>(parent), m_host(host ? host : &runModeHost()),
-      m_subclasses(SubclassPolicy{QStringLiteral("UniCombo"), QStringLiteral("pvOnWindowMessage"), wm::WM_DESTROY, {}}),
-      m_ownFont(new StdFont(this))
+    : Subclassable<QWidget>(parent)
+    , m_host(host ? host : &runModeHost())
+    , m_subclasses(SubclassPolicy{QStringLiteral("UniCombo"), QStringLiteral("pvOnWindowMessage"), wm::WM_DESTROY, {}})
+    , m_ownFont(new StdFont(this))
 {
     m_items = new combo_items::ItemModel([this] { return imagesShown(); }, this);
     m_delegate = new combo_items::ItemDelegate([this] { return imagesShown(); }, this);
@@ -133,7 +134,8 @@ void uniCombo::UserControl_ReadProperties(const PropertyBag& PropBag)
         m_DroppedHeight = storedCount(PropBag.ReadProperty(QStringLiteral("DHt"), 160), 160, kMaxDroppedPixels);
         m_DroppedWidth = storedCount(PropBag.ReadProperty(QStringLiteral("DWd"), 0), 0, kMaxDroppedPixels);
         QWidget::setEnabled(PropBag.ReadProperty(QStringLiteral("Enbld"), true).toBool());
-        m_MaxLength = storedCount(PropBag.ReadProperty(QStringLiteral("MaxLen"), 0), 0, std::numeric_limits<int>::max());
+        m_MaxLength =
+            storedCount(PropBag.ReadProperty(QStringLiteral("MaxLen"), 0), 0, std::numeric_limits<int>::max());
         m_ExtendedUI = PropBag.ReadProperty(QStringLiteral("ExtUI"), false).toBool();
         const int imageSize = storedCount(PropBag.ReadProperty(QStringLiteral("ImgSize"), 16), 16, kMaxImageSize);
         m_ImageSize = imageSize > 0 ? imageSize : 16;

@@ -32,18 +32,28 @@ void uniCombo::pvSubclass()
             for (const auto& [message, when] : messages)
                 m_subclasses.ssc_AddMsg(window, static_cast<int>(message), when);
         };
-        subclass(this, {{WM_SETFOCUS, MSG_AFTER}, {WM_SIZE, MSG_AFTER}, {WM_NOTIFY, MSG_BEFORE}, {WM_COMMAND, MSG_BEFORE}});
+        subclass(this,
+                 {{WM_SETFOCUS, MSG_AFTER}, {WM_SIZE, MSG_AFTER}, {WM_NOTIFY, MSG_BEFORE}, {WM_COMMAND, MSG_BEFORE}});
         subclass(m_hWndComboEx, {{WM_CTLCOLORLISTBOX, MSG_AFTER}});
         QWidget* combo = m_hWndCombo;
         QWidget* edit = m_hWndEdit;
         if (m_Style == 2) {
-            subclass(combo, {{WM_SETFOCUS, MSG_AFTER}, {WM_MOUSEACTIVATE, MSG_BEFORE}, {WM_KEYDOWN, MSG_AFTER},
-                             {WM_CHAR, MSG_AFTER}, {WM_KEYUP, MSG_AFTER}});
+            subclass(combo,
+                     {{WM_SETFOCUS, MSG_AFTER},
+                      {WM_MOUSEACTIVATE, MSG_BEFORE},
+                      {WM_KEYDOWN, MSG_AFTER},
+                      {WM_CHAR, MSG_AFTER},
+                      {WM_KEYUP, MSG_AFTER}});
         } else {
             subclass(combo, {{WM_SETFOCUS, MSG_AFTER}, {WM_MOUSEACTIVATE, MSG_BEFORE}, {WM_CTLCOLOREDIT, MSG_AFTER}});
             // Key downs of the edit are offered too: KeyDown is one of the control's events.
-            subclass(edit, {{WM_MOUSEACTIVATE, MSG_BEFORE}, {WM_SETFOCUS, MSG_AFTER}, {WM_KILLFOCUS, MSG_AFTER},
-                            {WM_CHAR, MSG_BEFORE}, {WM_KEYDOWN, MSG_AFTER}, {WM_KEYUP, MSG_AFTER}});
+            subclass(edit,
+                     {{WM_MOUSEACTIVATE, MSG_BEFORE},
+                      {WM_SETFOCUS, MSG_AFTER},
+                      {WM_KILLFOCUS, MSG_AFTER},
+                      {WM_CHAR, MSG_BEFORE},
+                      {WM_KEYDOWN, MSG_AFTER},
+                      {WM_KEYUP, MSG_AFTER}});
         }
         m_bSubclassed = true;
     });
@@ -98,7 +108,9 @@ void uniCombo::pvOnWindowMessage(bool, bool& bHandled, qintptr& lReturn, QWidget
     // 4. The control window: layout and the combo box window's reports.
     if (hWnd == this) {
         switch (msg.uMsg) {
-        case WM_SIZE: pvResize(); break;
+        case WM_SIZE:
+            pvResize();
+            break;
         case WM_NOTIFY: {
             bHandled = true;
             const auto* header = static_cast<const NMHDR*>(msg.record);
@@ -128,15 +140,19 @@ void uniCombo::pvOnWindowMessage(bool, bool& bHandled, qintptr& lReturn, QWidget
                     break;
                 emit EditChange();
                 break;
-            case CBN_DROPDOWN: emit DropDown(); break;
+            case CBN_DROPDOWN:
+                emit DropDown();
+                break;
             case CBN_CLOSEUP:
                 m_hWndDropDownList = nullptr;
                 emit CloseUp();
                 break;
-            default: break;
+            default:
+                break;
             }
             break;
-        default: break;
+        default:
+            break;
         }
         return;
     }

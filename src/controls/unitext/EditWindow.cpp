@@ -33,8 +33,7 @@ QString committed(const EditHooks& hooks, const QString& commit)
     return hooks.filterCommit && !commit.isEmpty() ? hooks.filterCommit(commit) : commit;
 }
 
-void deliverCommit(QInputMethodEvent* event, const QString& commit,
-                   const std::function<void(QInputMethodEvent*)>& base)
+void deliverCommit(QInputMethodEvent* event, const QString& commit, const std::function<void(QInputMethodEvent*)>& base)
 {
     if (commit == event->commitString()) {
         base(event);

@@ -17,20 +17,22 @@ class QWidget;
 namespace unitext {
 
 // How the box configures its edit window; a change of any of these makes a new one.
-struct EditStyle {
+struct EditStyle
+{
     bool multiLine = false;
-    int alignment = 0;        // 0 left, 1 right, 2 centre; multi-line only
+    int alignment = 0;   // 0 left, 1 right, 2 centre; multi-line only
     bool horizontalBar = false;
     bool verticalBar = false;
-    bool wrap = false;        // lines wrap at the window's width
+    bool wrap = false;   // lines wrap at the window's width
     bool readOnly = false;
     bool rightToLeft = false;
     bool hideSelection = true;
-    QChar passwordChar;       // single-line only; null for none
+    QChar passwordChar;   // single-line only; null for none
 };
 
 // What the box decides for its edit window, case by case.
-struct EditHooks {
+struct EditHooks
+{
     // The characters an input method commits, as the box lets them in (KeyPress may drop some).
     std::function<QString(const QString&)> filterCommit;
     // Whether the box claims a key before the host's shortcuts see it.

@@ -5,8 +5,8 @@
 #include "controls/unitext/UniTextMessages.h"
 
 #include <QApplication>
-#include <QMenu>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QPlainTextDocumentLayout>
 #include <QScrollBar>
@@ -33,8 +33,8 @@ MultiLineEdit::MultiLineEdit(const EditStyle& style, QWidget* parent)
     }
     QTextOption option = document()->defaultTextOption();
     const Qt::Alignment horizontal = style.alignment == 1 ? Qt::AlignRight
-                                     : style.alignment == 2 ? Qt::AlignHCenter
-                                                            : Qt::AlignLeft;
+        : style.alignment == 2                            ? Qt::AlignHCenter
+                                                          : Qt::AlignLeft;
     option.setAlignment(horizontal);
     option.setTextDirection(style.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     document()->setDefaultTextOption(option);

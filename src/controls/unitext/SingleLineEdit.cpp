@@ -4,10 +4,10 @@
 
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QEvent>
 #include <QProxyStyle>
 #include <QRegularExpression>
 #include <QValidator>

@@ -40,21 +40,35 @@ qintptr nextWindowId()
 Qt::CursorShape cursorOfMousePointer(int pointer)
 {
     switch (pointer) {
-    case 1: return Qt::ArrowCursor;
-    case 2: return Qt::CrossCursor;
-    case 3: return Qt::IBeamCursor;
+    case 1:
+        return Qt::ArrowCursor;
+    case 2:
+        return Qt::CrossCursor;
+    case 3:
+        return Qt::IBeamCursor;
     case 5:
-    case 15: return Qt::SizeAllCursor;
-    case 6: return Qt::SizeBDiagCursor;
-    case 7: return Qt::SizeVerCursor;
-    case 8: return Qt::SizeFDiagCursor;
-    case 9: return Qt::SizeHorCursor;
-    case 10: return Qt::UpArrowCursor;
-    case 11: return Qt::WaitCursor;
-    case 12: return Qt::ForbiddenCursor;
-    case 13: return Qt::BusyCursor;
-    case 14: return Qt::WhatsThisCursor;
-    default: return Qt::ArrowCursor;
+    case 15:
+        return Qt::SizeAllCursor;
+    case 6:
+        return Qt::SizeBDiagCursor;
+    case 7:
+        return Qt::SizeVerCursor;
+    case 8:
+        return Qt::SizeFDiagCursor;
+    case 9:
+        return Qt::SizeHorCursor;
+    case 10:
+        return Qt::UpArrowCursor;
+    case 11:
+        return Qt::WaitCursor;
+    case 12:
+        return Qt::ForbiddenCursor;
+    case 13:
+        return Qt::BusyCursor;
+    case 14:
+        return Qt::WhatsThisCursor;
+    default:
+        return Qt::ArrowCursor;
     }
 }
 
@@ -81,17 +95,14 @@ void UniText::initialise()
         policy.handlerName = QStringLiteral("Private_WndProcMain");
         // WM_DESTROY is a message like any other here; the record goes with the window itself.
         policy.releaseMessage = controls::wm::WM_NCDESTROY;
-        policy.report = [](const QString& routine, const QString& message) {
-            zReportError(routine, message);
-        };
+        policy.report = [](const QString& routine, const QString& message) { zReportError(routine, message); };
         m_subclasses = std::make_unique<controls::WindowSubclassRegistry>(policy);
     }
     if (!m_subclasses->isSubclassed(this)) {
         using namespace controls::wm;
-        m_subclasses->ssc_Subclass(this, 0, [this](bool b, bool& h, qintptr& r, QWidget* w,
-                                                   const controls::WindowMessage& m, qintptr& u) {
-            Private_WndProcMain(b, h, r, w, m, u);
-        });
+        m_subclasses->ssc_Subclass(this, 0,
+                                   [this](bool b, bool& h, qintptr& r, QWidget* w, const controls::WindowMessage& m,
+                                          qintptr& u) { Private_WndProcMain(b, h, r, w, m, u); });
         for (quint32 message : {WM_COMMAND, WM_DESTROY, WM_ERASEBKGND, WM_CTLCOLOREDIT, WM_CTLCOLORSTATIC, WM_SETFOCUS})
             m_subclasses->ssc_AddMsg(this, int(message), controls::MSG_BEFORE);
         for (quint32 message : {WM_COMMAND, WM_PAINT, WM_MOUSELEAVE})
@@ -230,9 +241,9 @@ void UniText::Private_Init()
         if (style.multiLine) {
             auto* edit = new MultiLineEdit(style, this);
             const int frame = m_appearance == 0 ? 0 : m_borderStyle;
-            edit->setFrameStyle(frame == 0   ? int(QFrame::NoFrame)
-                                : frame == 1 ? int(QFrame::Box) | int(QFrame::Plain)
-                                             : int(QFrame::StyledPanel) | int(QFrame::Sunken));
+            edit->setFrameStyle(frame == 0       ? int(QFrame::NoFrame)
+                                    : frame == 1 ? int(QFrame::Box) | int(QFrame::Plain)
+                                                 : int(QFrame::StyledPanel) | int(QFrame::Sunken));
             m_edit = edit;
         } else {
             auto* edit = new SingleLineEdit(style, this);
@@ -273,12 +284,11 @@ void UniText::subclassEdit()
 {
     using namespace controls::wm;
     QWidget* edit = m_edit->widget();
-    m_subclasses->ssc_Subclass(edit, 0, [this](bool b, bool& h, qintptr& r, QWidget* w,
-                                               const controls::WindowMessage& m, qintptr& u) {
-        Private_WndProcEdit(b, h, r, w, m, u);
-    });
-    for (quint32 message : {WM_CHAR, WM_CONTEXTMENU, WM_LBUTTONDOWN, WM_MBUTTONDOWN, WM_RBUTTONDOWN,
-                            WM_MOUSEACTIVATE, WM_KEYDOWN})
+    m_subclasses->ssc_Subclass(edit, 0,
+                               [this](bool b, bool& h, qintptr& r, QWidget* w, const controls::WindowMessage& m,
+                                      qintptr& u) { Private_WndProcEdit(b, h, r, w, m, u); });
+    for (quint32 message :
+         {WM_CHAR, WM_CONTEXTMENU, WM_LBUTTONDOWN, WM_MBUTTONDOWN, WM_RBUTTONDOWN, WM_MOUSEACTIVATE, WM_KEYDOWN})
         m_subclasses->ssc_AddMsg(edit, int(message), controls::MSG_BEFORE);
     for (quint32 message : {WM_CONTEXTMENU, WM_KEYUP, WM_MOUSELEAVE, WM_MOUSEMOVE, WM_MOUSEWHEEL, WM_LBUTTONUP,
                             WM_MBUTTONUP, WM_RBUTTONUP, WM_LBUTTONDBLCLK, WM_MBUTTONDBLCLK, WM_RBUTTONDBLCLK,
@@ -460,18 +470,60 @@ void UniText::m_Font_FontChanged()
     });
 }
 
-bool UniText::FontBold() const { return m_font && m_font->Bold(); }
-void UniText::setFontBold(bool value) { if (m_font) m_font->setBold(value); }
-bool UniText::FontItalic() const { return m_font && m_font->Italic(); }
-void UniText::setFontItalic(bool value) { if (m_font) m_font->setItalic(value); }
-QString UniText::FontName() const { return m_font ? m_font->Name() : QString(); }
-void UniText::setFontName(const QString& value) { if (m_font) m_font->setName(value); }
-float UniText::FontSize() const { return m_font ? float(m_font->Size()) : 0.0f; }
-void UniText::setFontSize(float value) { if (m_font) m_font->setSize(value); }
-bool UniText::FontStrikethru() const { return m_font && m_font->Strikethrough(); }
-void UniText::setFontStrikethru(bool value) { if (m_font) m_font->setStrikethrough(value); }
-bool UniText::FontUnderline() const { return m_font && m_font->Underline(); }
-void UniText::setFontUnderline(bool value) { if (m_font) m_font->setUnderline(value); }
+bool UniText::FontBold() const
+{
+    return m_font && m_font->Bold();
+}
+void UniText::setFontBold(bool value)
+{
+    if (m_font)
+        m_font->setBold(value);
+}
+bool UniText::FontItalic() const
+{
+    return m_font && m_font->Italic();
+}
+void UniText::setFontItalic(bool value)
+{
+    if (m_font)
+        m_font->setItalic(value);
+}
+QString UniText::FontName() const
+{
+    return m_font ? m_font->Name() : QString();
+}
+void UniText::setFontName(const QString& value)
+{
+    if (m_font)
+        m_font->setName(value);
+}
+float UniText::FontSize() const
+{
+    return m_font ? float(m_font->Size()) : 0.0f;
+}
+void UniText::setFontSize(float value)
+{
+    if (m_font)
+        m_font->setSize(value);
+}
+bool UniText::FontStrikethru() const
+{
+    return m_font && m_font->Strikethrough();
+}
+void UniText::setFontStrikethru(bool value)
+{
+    if (m_font)
+        m_font->setStrikethrough(value);
+}
+bool UniText::FontUnderline() const
+{
+    return m_font && m_font->Underline();
+}
+void UniText::setFontUnderline(bool value)
+{
+    if (m_font)
+        m_font->setUnderline(value);
+}
 
 void UniText::setForeColor(qint32 value)
 {
@@ -732,8 +784,8 @@ int UniText::scrollPosition(Qt::Orientation orientation) const
 
 void UniText::setScrollPosition(Qt::Orientation orientation, int value)
 {
-    if (!hasScrollBar(orientation) || value < 0 || value > kLargestScrollPosition ||
-        !m_edit->setScrollPosition(orientation, value))
+    if (!hasScrollBar(orientation) || value < 0 || value > kLargestScrollPosition
+        || !m_edit->setScrollPosition(orientation, value))
         return;
     // Reported once the event loop runs, as a scroll the user made would be.
     QPointer<QWidget> edit = m_edit->widget();

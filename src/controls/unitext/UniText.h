@@ -99,7 +99,7 @@ public:
     qintptr hDC() const { return m_edit ? m_windowId : 0; }   // an opaque id; no device context here
     bool HideSelection() const { return m_hideSelection; }
     void setHideSelection(bool value);
-    qintptr hWnd() const { return m_edit ? m_windowId : 0; }  // an opaque id, new with each edit window
+    qintptr hWnd() const { return m_edit ? m_windowId : 0; }   // an opaque id, new with each edit window
     int LastVisibleLine() const;
     int Length() const;
     int Line(int Selection) const;

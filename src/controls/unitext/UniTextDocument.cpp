@@ -15,7 +15,8 @@ namespace {
 constexpr int kEscapeMark = QTextFormat::UserProperty + 0x55;
 const QString kLineBreak = QStringLiteral("\r\n");
 
-struct Escape {
+struct Escape
+{
     char16_t character;
     char16_t held;   // private use
 };
@@ -64,8 +65,7 @@ QString text(const QTextDocument& document)
 QString text(const QTextDocument& document, int from, int to)
 {
     QString out;
-    for (QTextBlock block = document.findBlock(from); block.isValid() && block.position() < to;
-         block = block.next()) {
+    for (QTextBlock block = document.findBlock(from); block.isValid() && block.position() < to; block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it)
             appendFragment(out, it.fragment(), from, to);
         const int separator = block.position() + block.length() - 1;

@@ -58,7 +58,8 @@ void appendUnit32(QByteArray& bytes, char32_t value, bool bigEndian)
 
 // The range the second byte of a sequence must lie in, and how many bytes follow the
 // lead; follow 0 for a byte that starts no sequence.
-struct Lead {
+struct Lead
+{
     int follow = 0;
     quint8 low = 0x80;
     quint8 high = 0xBF;
@@ -94,8 +95,14 @@ bool continues(QByteArrayView bytes, qsizetype at, const Lead& lead, int index)
 bool isEncodingCode(int32_t code)
 {
     switch (code) {
-    case kFileCodePage: case kUtf8NoBom: case kUtf16LE: case kUtf16BE:
-    case kUtf32LE: case kUtf32BE: case kUtf7: case kUtf8:
+    case kFileCodePage:
+    case kUtf8NoBom:
+    case kUtf16LE:
+    case kUtf16BE:
+    case kUtf32LE:
+    case kUtf32BE:
+    case kUtf7:
+    case kUtf8:
         return true;
     default:
         return false;
@@ -327,8 +334,7 @@ QString decodeUtf32(QByteArrayView body, bool bigEndian)
     QString text;
     text.reserve(body.size() / 2);
     for (qsizetype i = 0; i + 3 < body.size(); i += 4) {
-        const quint8 b0 = byteAt(body, i), b1 = byteAt(body, i + 1), b2 = byteAt(body, i + 2),
-                     b3 = byteAt(body, i + 3);
+        const quint8 b0 = byteAt(body, i), b1 = byteAt(body, i + 1), b2 = byteAt(body, i + 2), b3 = byteAt(body, i + 3);
         const char32_t codePoint = bigEndian ? char32_t(b3 | b2 << 8 | b1 << 16) : char32_t(b0 | b1 << 8 | b2 << 16);
         if (codePoint <= 0x10FFFF)
             appendCodePoint(text, codePoint);

@@ -41,7 +41,8 @@ bool isEncodingCode(int32_t code);
 // The sniffer looks at no more than this many bytes of a file without BOM.
 constexpr qint64 kSniffLimit = 2048;
 
-struct ByteOrderMark {
+struct ByteOrderMark
+{
     int32_t code = kFileCodePage;
     int length = 0;
 };
@@ -50,7 +51,8 @@ struct ByteOrderMark {
 // UTF-16LE, UTF-8, UTF-7; "+/v8" without its "-" is no BOM.
 ByteOrderMark detectByteOrderMark(QByteArrayView file);
 
-struct DecodedFile {
+struct DecodedFile
+{
     QString text;
     int32_t code = kFileCodePage;   // 1 when a file without BOM was taken for UTF-8
 };

@@ -24,9 +24,16 @@ namespace {
 int buttonOfMessage(quint32 message)
 {
     switch (message) {
-    case WM_RBUTTONDOWN: case WM_RBUTTONUP: case WM_RBUTTONDBLCLK: return 2;
-    case WM_MBUTTONDOWN: case WM_MBUTTONUP: case WM_MBUTTONDBLCLK: return 4;
-    default: return 1;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+        return 2;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MBUTTONDBLCLK:
+        return 4;
+    default:
+        return 1;
     }
 }
 
@@ -172,9 +179,9 @@ bool UniText::isSecondPressOfDoubleClick(const controls::WindowMessage& msg)
     const qint64 now = input ? qint64(input->timestamp()) : QDateTime::currentMSecsSinceEpoch();
     const QPoint at(qint16(controls::loWord(msg.lParam)), qint16(controls::hiWord(msg.lParam)));
     const int button = buttonOfMessage(msg.uMsg);
-    const bool second = m_lastPressTime >= 0 && button == m_lastPressButton &&
-                        now - m_lastPressTime <= QGuiApplication::styleHints()->mouseDoubleClickInterval() &&
-                        (at - m_lastPressAt).manhattanLength() <= QGuiApplication::styleHints()->startDragDistance();
+    const bool second = m_lastPressTime >= 0 && button == m_lastPressButton
+        && now - m_lastPressTime <= QGuiApplication::styleHints()->mouseDoubleClickInterval()
+        && (at - m_lastPressAt).manhattanLength() <= QGuiApplication::styleHints()->startDragDistance();
     // A third press starts over, as the second one closed the double click.
     m_lastPressTime = second ? -1 : now;
     m_lastPressAt = at;

@@ -12,10 +12,11 @@ namespace unitext {
 // The largest file the box takes: its positions are 32-bit.
 constexpr qint64 kLargestFile = 0x7FFFFFFF;
 
-struct LoadResult {
+struct LoadResult
+{
     bool ok = false;
-    QString error;                      // why not, when !ok
-    std::optional<DecodedFile> decoded; // empty for an empty file: the text becomes "", BOM stays
+    QString error;                        // why not, when !ok
+    std::optional<DecodedFile> decoded;   // empty for an empty file: the text becomes "", BOM stays
 };
 
 // Reads and decodes a whole file. Refused (ok false): an empty name, a file that is missing,

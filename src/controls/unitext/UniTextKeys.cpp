@@ -121,10 +121,14 @@ bool UniText::ownsKey(const QKeyEvent& key) const
     if (isNavigationKey(virtualKey))
         return true;
     switch (virtualKey) {
-    case VK_TAB: return m_captureTab;
-    case VK_RETURN: return m_captureEnter;
-    case VK_ESCAPE: return m_captureEsc;
-    default: return m_locked;
+    case VK_TAB:
+        return m_captureTab;
+    case VK_RETURN:
+        return m_captureEnter;
+    case VK_ESCAPE:
+        return m_captureEsc;
+    default:
+        return m_locked;
     }
 }
 

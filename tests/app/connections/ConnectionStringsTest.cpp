@@ -9,8 +9,9 @@ namespace cs = connections::ConnectionStrings;
 TEST(ConnectionStrings, CubeFileStringsAreExact)
 {
     EXPECT_EQ(cs::localTest(QStringLiteral("/home/ana/cubes"), QStringLiteral("Sales.cub")),
-              QStringLiteral("provider=msolap;TimeOut=100;ShowHiddenCubes=True;SspropInitAppName="
-                             "\"Tessaline Tool for Excel - Zelbrin Outlook Solutions\";data source=/home/ana/cubes/Sales.cub"));
+              QStringLiteral(
+                  "provider=msolap;TimeOut=100;ShowHiddenCubes=True;SspropInitAppName="
+                  "\"Tessaline Tool for Excel - Zelbrin Outlook Solutions\";data source=/home/ana/cubes/Sales.cub"));
     EXPECT_EQ(cs::localPivot(QStringLiteral("Provider=MSOLAP.4"), QStringLiteral("/d"), QStringLiteral("Göteborg.cub")),
               QStringLiteral("Provider=MSOLAP.4;data source=/d/Göteborg.cub"));
 }
@@ -29,23 +30,24 @@ TEST(ConnectionStrings, ServerPivotStringOnEveryPass)
 
 TEST(ConnectionStrings, ServerConnectionTemplateAndPasses)
 {
-    const QString head = QStringLiteral(
-        ";Persist Security Info=True;TimeOut=100;ShowHiddenCubes=True;"
-        "SspropInitAppName=\"Tessaline Tool for Excel - Zelbrin Outlook Solutions\"");
+    const QString head = QStringLiteral(";Persist Security Info=True;TimeOut=100;ShowHiddenCubes=True;"
+                                        "SspropInitAppName=\"Tessaline Tool for Excel - Zelbrin Outlook Solutions\"");
     const QString trusted = cs::serverTemplate(QStringLiteral("srv"), QStringLiteral("db"), QStringLiteral("   "),
                                                QStringLiteral("secret"));
-    EXPECT_EQ(trusted, QStringLiteral("Provider=MSOLAP[NUMBER]") + head + QStringLiteral(";Data Source=srv;Initial Catalog=db"));
-    EXPECT_EQ(cs::serverPass(trusted, 4), QStringLiteral("Provider=MSOLAP.4") + head + QStringLiteral(";Data Source=srv;Initial Catalog=db"));
+    EXPECT_EQ(trusted,
+              QStringLiteral("Provider=MSOLAP[NUMBER]") + head + QStringLiteral(";Data Source=srv;Initial Catalog=db"));
+    EXPECT_EQ(cs::serverPass(trusted, 4),
+              QStringLiteral("Provider=MSOLAP.4") + head + QStringLiteral(";Data Source=srv;Initial Catalog=db"));
     EXPECT_EQ(cs::serverPass(trusted, 2), cs::serverPass(trusted, 1));
     EXPECT_TRUE(cs::serverPass(trusted, 1).startsWith(QStringLiteral("Provider=MSOLAP;")));
 
     const QString noDatabase = cs::serverTemplate(QStringLiteral("srv"), QString(), QString(), QString());
     EXPECT_FALSE(noDatabase.contains(QStringLiteral("Initial Catalog")));
 
-    const QString withUser = cs::serverTemplate(QStringLiteral("srv"), QStringLiteral("db"), QStringLiteral(" ana "),
-                                                QStringLiteral("pw"));
-    EXPECT_TRUE(withUser.endsWith(QStringLiteral(";User ID= ana ;Password=pw;Data Source=srv;Initial Catalog=db").replace(
-        QStringLiteral("= ana "), QStringLiteral("=\" ana \""))));
+    const QString withUser =
+        cs::serverTemplate(QStringLiteral("srv"), QStringLiteral("db"), QStringLiteral(" ana "), QStringLiteral("pw"));
+    EXPECT_TRUE(withUser.endsWith(QStringLiteral(";User ID= ana ;Password=pw;Data Source=srv;Initial Catalog=db")
+                                      .replace(QStringLiteral("= ana "), QStringLiteral("=\" ana \""))));
 }
 
 TEST(ConnectionStrings, ValuesThatWouldBreakTheStringAreQuoted)
@@ -53,8 +55,9 @@ TEST(ConnectionStrings, ValuesThatWouldBreakTheStringAreQuoted)
     EXPECT_EQ(cs::quoteValue(QStringLiteral("plain")), QStringLiteral("plain"));
     EXPECT_EQ(cs::quoteValue(QStringLiteral("a;b")), QStringLiteral("\"a;b\""));
     EXPECT_EQ(cs::quoteValue(QStringLiteral("\"q\";x")), QStringLiteral("\"\"\"q\"\";x\""));
-    EXPECT_EQ(cs::localTest(QStringLiteral("/data;x"), QStringLiteral("S.cub")).section(QStringLiteral("data source="), 1),
-              QStringLiteral("\"/data;x/S.cub\""));
+    EXPECT_EQ(
+        cs::localTest(QStringLiteral("/data;x"), QStringLiteral("S.cub")).section(QStringLiteral("data source="), 1),
+        QStringLiteral("\"/data;x/S.cub\""));
     const QString templ = cs::serverTemplate(QStringLiteral("srv[NUMBER]"), QStringLiteral("db"), QStringLiteral("u"),
                                              QStringLiteral("p;w"));
     const QString pass = cs::serverPass(templ, 4);
@@ -67,11 +70,11 @@ TEST(ConnectionStrings, ServerStringsNameTheServerAndSignInAsTyped)
 {
     // A ServerName.txt of "==,==" and passwords that begin with "=".
     for (const auto& [server, database, password] :
-         {std::tuple{"==", "==", "=secret"}, std::tuple{"=srv", "=a=b", "=a=b"}, std::tuple{"srv", "Sales", " padded "}}) {
-        const QString text = cs::serverPass(
-            cs::serverTemplate(QString::fromUtf8(server), QString::fromUtf8(database), QStringLiteral("ann"),
-                               QString::fromUtf8(password)),
-            4);
+         {std::tuple{"==", "==", "=secret"}, std::tuple{"=srv", "=a=b", "=a=b"},
+          std::tuple{"srv", "Sales", " padded "}}) {
+        const QString text = cs::serverPass(cs::serverTemplate(QString::fromUtf8(server), QString::fromUtf8(database),
+                                                               QStringLiteral("ann"), QString::fromUtf8(password)),
+                                            4);
         const olap::ConnectionString parsed = olap::ConnectionString::parse(text);
         EXPECT_EQ(parsed.value(QStringLiteral("Data Source")), QString::fromUtf8(server)) << text.toStdString();
         EXPECT_EQ(parsed.value(QStringLiteral("Initial Catalog")), QString::fromUtf8(database)) << text.toStdString();

@@ -40,9 +40,14 @@ using ServerConnection = CubeRun;
 
 TEST(ConnectionStringValues, EveryAwkwardValueComesBackFromTheProvidersParser)
 {
-    const QStringList values = {QStringLiteral("a;b"), QStringLiteral("say \"hi\""), QStringLiteral("\"quoted\""),
-                                QStringLiteral(" padded "), QStringLiteral("k=v"), QStringLiteral("'single"),
-                                QStringLiteral("x;Data Source=evil"), QStringLiteral("[NUMBER]")};
+    const QStringList values = {QStringLiteral("a;b"),
+                                QStringLiteral("say \"hi\""),
+                                QStringLiteral("\"quoted\""),
+                                QStringLiteral(" padded "),
+                                QStringLiteral("k=v"),
+                                QStringLiteral("'single"),
+                                QStringLiteral("x;Data Source=evil"),
+                                QStringLiteral("[NUMBER]")};
     for (const QString& value : values) {
         const auto server = olap::ConnectionString::parse(ConnectionStrings::serverPass(
             ConnectionStrings::serverTemplate(value, value, QStringLiteral("u"), value), 4));
@@ -71,8 +76,8 @@ TEST_F(ServerConnection, StepMessagesNeverShowTheSignIn)
                   + nowhere + QStringLiteral(";Initial Catalog=Sales"));
 
     // A user of blanks only is no user: the local sign-in, nothing to hide.
-    EXPECT_FALSE(modConnections::GetMOLAPConnection(cn, nowhere, QString(), QStringLiteral("  "),
-                                                    QStringLiteral("s3cret")));
+    EXPECT_FALSE(
+        modConnections::GetMOLAPConnection(cn, nowhere, QString(), QStringLiteral("  "), QStringLiteral("s3cret")));
     EXPECT_FALSE(modErroHandling::fncGetLastStep().contains(QStringLiteral("s3cret")));
     EXPECT_FALSE(modErroHandling::fncGetLastStep().contains(QStringLiteral("Initial Catalog")));
     EXPECT_TRUE(run.fakes.messageBox.shown.isEmpty());
@@ -81,8 +86,8 @@ TEST_F(ServerConnection, StepMessagesNeverShowTheSignIn)
 TEST_F(ServerConnection, KeptSignInIsAddedOnlyForItsServerAndOnlyWithoutAUser)
 {
     ServerCredentials::keep(QStringLiteral("olap;1"), QStringLiteral("ann;x"), QStringLiteral("p\"w"));
-    const auto signedIn = olap::ConnectionString::parse(ServerCredentials::signedIn(
-        ConnectionStrings::serverPivot(QStringLiteral("Provider=MSOLAP.4"), QStringLiteral("olap;1"), QStringLiteral("Sales"))));
+    const auto signedIn = olap::ConnectionString::parse(ServerCredentials::signedIn(ConnectionStrings::serverPivot(
+        QStringLiteral("Provider=MSOLAP.4"), QStringLiteral("olap;1"), QStringLiteral("Sales"))));
     EXPECT_EQ(signedIn.value(QStringLiteral("User ID"), QString()), QStringLiteral("ann;x"));
     EXPECT_EQ(signedIn.value(QStringLiteral("Password"), QString()), QStringLiteral("p\"w"));
     EXPECT_EQ(signedIn.value(QStringLiteral("Initial Catalog"), QString()), QStringLiteral("Sales"));
@@ -111,8 +116,9 @@ TEST_F(LocalBinding, TheFirstCubeFileIsBoundWithTheProviderItsTestConnectionRepo
             unregister(progId);
         modConnections::subBindPivotTable(&pivot);
         EXPECT_EQ(gstrProvider, QString::fromLatin1(provider));
-        EXPECT_EQ(pivot.ConnectionString(), QString::fromLatin1(provider) + QStringLiteral(";data source=") + dataPath
-                                                + QStringLiteral("/Sales.cub"));
+        EXPECT_EQ(pivot.ConnectionString(),
+                  QString::fromLatin1(provider) + QStringLiteral(";data source=") + dataPath
+                      + QStringLiteral("/Sales.cub"));
         EXPECT_EQ(pivot.DataMember(), QStringLiteral("Sales"));
     }
     // A cube file keeps the pivot's own title bar and field list.
@@ -136,7 +142,8 @@ TEST_F(LocalBinding, ACubeFileThatCannotBeOpenedIsNamedAndLeavesThePivotUnbound)
     ASSERT_EQ(run.fakes.messageBox.shown.size(), 1);
     EXPECT_EQ(run.fakes.messageBox.shown.front().style, platform::mb::vbCritical);
     EXPECT_EQ(run.fakes.messageBox.shown.front().title, gstrAppTitle);
-    EXPECT_TRUE(run.fakes.messageBox.shown.front().text.contains(broken)) << run.fakes.messageBox.shown.front().text.toStdString();
+    EXPECT_TRUE(run.fakes.messageBox.shown.front().text.contains(broken))
+        << run.fakes.messageBox.shown.front().text.toStdString();
     EXPECT_TRUE(run.fakes.messageBox.shown.front().text.contains(QStringLiteral("not a database")));
     EXPECT_TRUE(pivot.ConnectionString().isEmpty());
     EXPECT_TRUE(run.fakes.urlOpener.urls.isEmpty());
@@ -240,7 +247,8 @@ TEST_F(ServerConnection, ASignInKeptForTheServerIsUsedWhenNoneIsGiven)
     // it keeps (and reports save) carries no sign-in.
     ServerCredentials::keep(testServer(), QStringLiteral("no_such_role"), QStringLiteral("pw"));
     pivot::PivotTable pivot;
-    pivot.setConnectionString(ConnectionStrings::serverPivot(QStringLiteral("Provider=MSOLAP.4"), testServer(), catalog));
+    pivot.setConnectionString(
+        ConnectionStrings::serverPivot(QStringLiteral("Provider=MSOLAP.4"), testServer(), catalog));
     EXPECT_THROW(pivot.DataMemberStrings(), platform::VbError);
     EXPECT_FALSE(pivot.ConnectionString().contains(QStringLiteral("no_such_role")));
     ServerCredentials::forget();

@@ -20,8 +20,7 @@ using ServerNameFile = CubeRun;
 
 TEST(CubeNames, OnlyBracedHexNamesWithTwoHyphensAreTemporary)
 {
-    for (const char* temporary : {"{1A2B-3C4D-5E6F}.cub", "{1a2b3c4d-1111-2222-3333-444455556666}.cub",
-                                  "{AB-CD-}.CUB"})
+    for (const char* temporary : {"{1A2B-3C4D-5E6F}.cub", "{1a2b3c4d-1111-2222-3333-444455556666}.cub", "{AB-CD-}.CUB"})
         EXPECT_TRUE(fncIsTempCubeName(QString::fromLatin1(temporary))) << temporary;
     for (const char* cube : {"Sales {2023-01-15}.cub", "{AB-C}.cub", "x-y-z.cub", "{Plan-2024-Q1}.cub",
                              "{1A2B-3C4D-5E6F}.cub.bak", "a{1A2B-3C4D-5E6F}.cub", "{1A2B-3C4D-5E6F}", "Sales.cub"})
@@ -38,15 +37,16 @@ TEST(CubeNames, NamesThatCouldLeadOutOfTheReportFolderAreNoFolderNames)
 
 TEST_F(CubeFiles, AreTakenInNameOrderAndTemporaryOnesAreDeleted)
 {
-    for (const char* name : {"c.CUB", "b.cub", "{1A2B-3C4D-5E6F}.cub", "Sales {2023-01-15}.cub", "A.cub",
-                             "{AB-C}.cub", "notes.txt"})
+    for (const char* name :
+         {"c.CUB", "b.cub", "{1A2B-3C4D-5E6F}.cub", "Sales {2023-01-15}.cub", "A.cub", "{AB-C}.cub", "notes.txt"})
         put(QString::fromLatin1(name));
     modCubes::subGetCubeFileNames();
 
     // Sorted in the user's collation, where punctuation may come first or last.
     ASSERT_EQ(gdicCubes.Count(), 4);
     EXPECT_LT(gdicCubes.Keys().indexOf(QStringLiteral("A")), gdicCubes.Keys().indexOf(QStringLiteral("b")));
-    EXPECT_LT(gdicCubes.Keys().indexOf(QStringLiteral("b")), gdicCubes.Keys().indexOf(QStringLiteral("Sales {2023-01-15}")));
+    EXPECT_LT(gdicCubes.Keys().indexOf(QStringLiteral("b")),
+              gdicCubes.Keys().indexOf(QStringLiteral("Sales {2023-01-15}")));
     EXPECT_TRUE(gdicCubes.Exists(QStringLiteral("{AB-C}")));
     EXPECT_EQ(gdicCubes.Item(QStringLiteral("b")), dataPath + QStringLiteral("/b.cub"));
     // The last one taken in name order.

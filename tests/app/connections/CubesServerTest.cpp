@@ -52,8 +52,8 @@ TEST_F(ServerCubes, AServerThatCannotBeReachedIsNamedThenTheProgramEnds)
     EXPECT_TRUE(run.ends([] { modCubes::subGetServerCubes(); }));
     ASSERT_EQ(run.fakes.messageBox.shown.size(), 1);
     const QString text = run.fakes.messageBox.shown.front().text;
-    EXPECT_TRUE(text.startsWith(QStringLiteral("Unable to connect to the database Sales on the server ") + gstrServerName
-                                + QStringLiteral("!\r\nThe error message is: \r\n")))
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Unable to connect to the database Sales on the server ")
+                                + gstrServerName + QStringLiteral("!\r\nThe error message is: \r\n")))
         << text.toStdString();
     EXPECT_TRUE(text.endsWith(dataPath + QStringLiteral("/ServerName.txt.")));
     EXPECT_EQ(run.fakes.processEnd.ends, 1);

@@ -86,8 +86,8 @@ inline QString sampleCatalog()
     return name = candidate;
 }
 
-#define REQUIRE_TEST_SERVER()                                                                  \
-    if (testServer().isEmpty())                                                                \
-        GTEST_SKIP() << "no test server (scripts/test-postgres.sh start sets PGHOST)";         \
-    const QString catalog = sampleCatalog();                                                   \
+#define REQUIRE_TEST_SERVER() \
+    if (testServer().isEmpty()) \
+        GTEST_SKIP() << "no test server (scripts/test-postgres.sh start sets PGHOST)"; \
+    const QString catalog = sampleCatalog(); \
     ASSERT_FALSE(catalog.isEmpty())

@@ -1,9 +1,9 @@
 #include "app/reportwindow/ReportWindowTestSupport.h"
 
-#include "app/reportwindow/Twips.h"
-#include "app/reports/cOLAPReport.h"
 #include "app/description/frmReportDescription.h"
 #include "app/description/subHandleInfoClick.h"
+#include "app/reports/cOLAPReport.h"
+#include "app/reportwindow/Twips.h"
 
 #include <QDir>
 #include <QPushButton>
@@ -111,8 +111,8 @@ TEST_F(DescriptionWindow, ScriptsDoNotRunAndNothingIsFetchedOrOpenedUnasked)
     subHandleInfoClick();
     description::DescriptionBrowser& browser = *openDescriptionWindow()->brwWebBrowser;
     EXPECT_FALSE(shown().contains(QStringLiteral("ran")));
-    EXPECT_TRUE(browser.document()->resource(QTextDocument::ImageResource,
-                                             QUrl(QStringLiteral("http://example.invalid/track.png")))
+    EXPECT_TRUE(browser.document()
+                    ->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("http://example.invalid/track.png")))
                     .isNull());
     EXPECT_TRUE(browser.loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("track.png"))).isNull());
 

@@ -36,9 +36,8 @@ QByteArray utf16(const QString& text)
     return encode(text);
 }
 
-const QString kBothPage = QStringLiteral(
-    "<html><body><p><img border ='0' src='piv.gif' width='600' height='400'><br>"
-    "<img border ='0' src='chart.gif' width='600' height='400'></body></html>");
+const QString kBothPage = QStringLiteral("<html><body><p><img border ='0' src='piv.gif' width='600' height='400'><br>"
+                                         "<img border ='0' src='chart.gif' width='600' height='400'></body></html>");
 const QString kPivotPage =
     QStringLiteral("<html><body><p><img border ='0' src='piv.gif' width='600' height='800'></body></html>");
 const QString kGraphPage =

@@ -124,7 +124,7 @@ TEST_F(SavePicture, ASizeThatIsNoSizeIsToldAndTheDialogStaysOpen)
             EXPECT_TRUE(stayedOpen) << typed;
             ASSERT_EQ(w.fakes().messageBox.shown.size(), 1) << typed;
             EXPECT_TRUE(w.fakes().messageBox.shown[0].text.startsWith(height ? QStringLiteral("Height")
-                                                                              : QStringLiteral("Width")));
+                                                                             : QStringLiteral("Width")));
         }
     }
     EXPECT_TRUE(w.fakes().filePicker.asked.isEmpty());

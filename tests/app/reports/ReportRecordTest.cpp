@@ -18,7 +18,8 @@ QByteArray utf16le(const QString& text)
     return bytes;
 }
 
-Context xp(const QString& location = QStringLiteral("/data"), const QString& provider = QStringLiteral("Provider=MSOLAP.4"))
+Context xp(const QString& location = QStringLiteral("/data"),
+           const QString& provider = QStringLiteral("Provider=MSOLAP.4"))
 {
     return Context{Layout::Components10And11, location, provider};
 }
@@ -92,7 +93,8 @@ TEST(ReportRecord, LocationBecomesPlaceholderInTheHeadOnlyAndComesBackOnReading)
     r.ReportDescription = QStringLiteral("kept in /data");
     const QByteArray bytes = reports::ReportRecord::encode(r, xp());
     const QString text = reports::ReportRecord::decodeText(bytes, 1252);
-    EXPECT_TRUE(text.startsWith(QStringLiteral("src=XXX/Sales.cub***Provider=MSOLAP.4;data source=XXX/Sales.cub;other=/DATA")));
+    EXPECT_TRUE(
+        text.startsWith(QStringLiteral("src=XXX/Sales.cub***Provider=MSOLAP.4;data source=XXX/Sales.cub;other=/DATA")));
     EXPECT_TRUE(text.contains(QStringLiteral("kept in /data")));
 
     // Opened from another folder, the report points there.
@@ -124,7 +126,8 @@ TEST(ReportRecord, ProviderPartIsRenewedOrLeftAlone)
 TEST(ReportRecord, ReadsWhatTheWriterWritesAndMarkedOrEightBitFiles)
 {
     using reports::ReportRecord::decodeText;
-    EXPECT_EQ(decodeText(QByteArray("\xFF\xFE", 2) + utf16le(QStringLiteral("<x>Ω</x>")), 1252), QStringLiteral("<x>Ω</x>"));
+    EXPECT_EQ(decodeText(QByteArray("\xFF\xFE", 2) + utf16le(QStringLiteral("<x>Ω</x>")), 1252),
+              QStringLiteral("<x>Ω</x>"));
     EXPECT_EQ(decodeText(utf16le(QStringLiteral("<x>Ω</x>")), 1252), QStringLiteral("<x>Ω</x>"));
     EXPECT_EQ(decodeText(QByteArray("P***2***0***0***"), 1252), QStringLiteral("P***2***0***0***"));
     EXPECT_EQ(decodeText(QByteArray("Z\xC3\xBCrich"), 1252), QStringLiteral("Zürich"));
@@ -179,9 +182,10 @@ TEST(ReportRecord, FileNamesAndReportNames)
     EXPECT_EQ(ReportRecord::reportNameFromFileName(QStringLiteral("my.txt notes.txt")), QStringLiteral("my.txt notes"));
 
     EXPECT_TRUE(ReportRecord::unsafeReportNameReason(QStringLiteral("Sales by Zürich")).isEmpty());
-    for (const QString& bad : {QStringLiteral("../x"), QStringLiteral("a/b"), QStringLiteral("a\\b"), QStringLiteral("."),
-                               QStringLiteral(".."), QStringLiteral("tab\there"), QString(QChar(0)), QString(),
-                               QString(252, QLatin1Char('x')), QString(126, QChar(0x00FC))})
+    for (const QString& bad :
+         {QStringLiteral("../x"), QStringLiteral("a/b"), QStringLiteral("a\\b"), QStringLiteral("."),
+          QStringLiteral(".."), QStringLiteral("tab\there"), QString(QChar(0)), QString(),
+          QString(252, QLatin1Char('x')), QString(126, QChar(0x00FC))})
         EXPECT_FALSE(ReportRecord::unsafeReportNameReason(bad).isEmpty()) << bad.toStdString();
     EXPECT_TRUE(ReportRecord::unsafeReportNameReason(QString(251, QLatin1Char('x'))).isEmpty());
 }
@@ -210,14 +214,16 @@ TEST(ReportRecord, EveryRecordReadsBackOrSaysWhyNot)
     // Cube files whose names hold the separators or the placeholder.
     const reports::cOLAPReport stars = report(QStringLiteral("<c>Provider=MSOLAP.4;data source=/data/a***b.cub</c>"));
     EXPECT_TRUE(unreadableReason(stars, xp()).contains(QStringLiteral("pivot table")));
-    const reports::cOLAPReport placeholder = report(QStringLiteral("<c>Provider=MSOLAP.4;data source=/data/XXX.cub</c>"));
+    const reports::cOLAPReport placeholder =
+        report(QStringLiteral("<c>Provider=MSOLAP.4;data source=/data/XXX.cub</c>"));
     EXPECT_FALSE(unreadableReason(placeholder, xp()).isEmpty());
     const reports::cOLAPReport xyz = report(QStringLiteral("<c>Provider=MSOLAP.4;data source=/data/XYZ.cub</c>"));
     EXPECT_TRUE(unreadableReason(xyz, xp()).isEmpty());
     // A location that the XML cannot give back is left in it as it stands.
     const reports::cOLAPReport ambiguous = report(QStringLiteral("<c>aXX/d</c>"));
     EXPECT_TRUE(unreadableReason(ambiguous, xp(QStringLiteral("/d"))).isEmpty());
-    EXPECT_TRUE(reports::ReportRecord::compose(ambiguous, xp(QStringLiteral("/d"))).startsWith(QStringLiteral("<chart/>***<c>aXX/d</c>")));
+    EXPECT_TRUE(reports::ReportRecord::compose(ambiguous, xp(QStringLiteral("/d")))
+                    .startsWith(QStringLiteral("<chart/>***<c>aXX/d</c>")));
 
     reports::cOLAPReport described = report(QStringLiteral("<p/>"));
     described.ReportType = QStringLiteral("XYZ monthly");

@@ -10,8 +10,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <unistd.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using namespace reports;
 using namespace state::modGlobals;
@@ -35,7 +35,8 @@ protected:
     void cubes(std::initializer_list<const char*> names)
     {
         for (const char* name : names)
-            gdicCubes.Add(QString::fromUtf8(name), data.path() + QLatin1Char('/') + QString::fromUtf8(name) + QStringLiteral(".cub"));
+            gdicCubes.Add(QString::fromUtf8(name),
+                          data.path() + QLatin1Char('/') + QString::fromUtf8(name) + QStringLiteral(".cub"));
     }
 
     QString folder(const QString& cube = {}) const
@@ -60,7 +61,8 @@ protected:
         report.ViewName = name;
         report.CubeName = cube;
         report.ViewType = 1;
-        report.PivotXML = QStringLiteral("<pivot>Provider=MSOLAP.4;data source=") + gstrDataPath + QStringLiteral("/x.cub</pivot>");
+        report.PivotXML =
+            QStringLiteral("<pivot>Provider=MSOLAP.4;data source=") + gstrDataPath + QStringLiteral("/x.cub</pivot>");
         report.GraphXML = QStringLiteral("<chart/>");
         report.ReportCategory = category;
         ASSERT_TRUE(report.SaveReport());
@@ -80,7 +82,8 @@ TEST_F(ReportStore, SavedReportReadsBackWithItsFieldsAndTheDataFolderRestored)
     report.ViewName = QStringLiteral("Nordic € \U0001F4C8");
     report.CubeName = QStringLiteral("Sales");
     report.ViewType = 2;
-    report.PivotXML = QStringLiteral("<p>Provider=MSOLAP.4;data source=") + gstrDataPath + QStringLiteral("/Sales.cub</p>");
+    report.PivotXML =
+        QStringLiteral("<p>Provider=MSOLAP.4;data source=") + gstrDataPath + QStringLiteral("/Sales.cub</p>");
     report.GraphXML = QStringLiteral("<c>Αθήνα</c>");
     report.ReportDescription = QStringLiteral("<p>Kraków</p>");
     report.ReportType = QStringLiteral("Monthly");
@@ -110,12 +113,14 @@ TEST_F(ReportStore, SingleCubeReadsTheRootFirstAndKeepsTheFirstOfTwoAlikeNames)
     cubes({"Sales"});
     save(QStringLiteral("Sales"), QStringLiteral("Q1"));
     QFile::copy(folder(QStringLiteral("Sales")) + QStringLiteral("/Q1.txt"), folder() + QStringLiteral("/q1.txt"));
-    QFile::copy(folder(QStringLiteral("Sales")) + QStringLiteral("/Q1.txt"), folder() + QStringLiteral("/Root only.txt"));
+    QFile::copy(folder(QStringLiteral("Sales")) + QStringLiteral("/Q1.txt"),
+                folder() + QStringLiteral("/Root only.txt"));
 
     cReportsDic dic;
     dic.GetReports();
-    EXPECT_EQ(dic.dicViews.Keys(), (QStringList{reportKey(QStringLiteral("Sales"), QStringLiteral("q1")),
-                                                reportKey(QStringLiteral("Sales"), QStringLiteral("Root only"))}));
+    EXPECT_EQ(dic.dicViews.Keys(),
+              (QStringList{reportKey(QStringLiteral("Sales"), QStringLiteral("q1")),
+                           reportKey(QStringLiteral("Sales"), QStringLiteral("Root only"))}));
     ASSERT_EQ(dic.SkippedFiles().size(), 1);
     EXPECT_TRUE(dic.SkippedFiles().first().contains(QStringLiteral("Sales/Q1.txt")));
 
@@ -183,7 +188,8 @@ TEST_F(ReportStore, RemoveTakesOnlyTheReportOfItsOwnCube)
     QFile::remove(folder(QStringLiteral("North")) + QStringLiteral("/Same.txt"));
     dic.RemoveReport(QStringLiteral("North"), QStringLiteral("Same"));
     ASSERT_EQ(run.fakes.messageBox.shown.size(), 1);
-    EXPECT_TRUE(run.fakes.messageBox.shown.first().text.startsWith(QStringLiteral("Failed to remove selected report!\r\n")));
+    EXPECT_TRUE(
+        run.fakes.messageBox.shown.first().text.startsWith(QStringLiteral("Failed to remove selected report!\r\n")));
 }
 
 TEST_F(ReportStore, SaveRefusesUnsafeNamesAndReportsAFailedWriteWithoutLosingTheOldFile)
@@ -219,14 +225,16 @@ TEST_F(ReportStore, SavingANameInAnotherCaseWritesOverTheExistingFile)
     cubes({"Sales"});
     save(QStringLiteral("Sales"), QStringLiteral("Sales by Month"));
     save(QStringLiteral("Sales"), QStringLiteral("sales BY month"));
-    EXPECT_EQ(QDir(folder(QStringLiteral("Sales"))).entryList(QDir::Files), QStringList{QStringLiteral("Sales by Month.txt")});
+    EXPECT_EQ(QDir(folder(QStringLiteral("Sales"))).entryList(QDir::Files),
+              QStringList{QStringLiteral("Sales by Month.txt")});
 }
 
 TEST_F(ReportStore, SavingOverAReportReadFromTheRootWritesThatFile)
 {
     cubes({"Sales"});
     save(QStringLiteral("Sales"), QStringLiteral("Q1"));
-    ASSERT_TRUE(QFile::rename(folder(QStringLiteral("Sales")) + QStringLiteral("/Q1.txt"), folder() + QStringLiteral("/Q1.txt")));
+    ASSERT_TRUE(QFile::rename(folder(QStringLiteral("Sales")) + QStringLiteral("/Q1.txt"),
+                              folder() + QStringLiteral("/Q1.txt")));
     gobjReportsDic = std::make_shared<cReportsDic>();
     gobjReportsDic->GetReports();
 
@@ -250,7 +258,7 @@ TEST_F(ReportStore, ASaveThatWouldNotReadBackIsRefusedWithTheReason)
         report.CubeName = cube;
         report.ViewType = 1;
         report.PivotXML = QStringLiteral("<p>Provider=MSOLAP.4;data source=") + gstrDataPath + QLatin1Char('/') + cube
-                          + QStringLiteral(".cub</p>");
+            + QStringLiteral(".cub</p>");
         report.GraphXML = QStringLiteral("<c/>");
         report.ReportDescription = description;
         return report.SaveReport();
@@ -312,7 +320,8 @@ TEST_F(ReportStore, AFolderThatCannotBeCreatedIsNamedAndTheRunEndsAsFailed)
     reports::cReportsDic dic;
     EXPECT_TRUE(run.ends([&] { dic.GetReports(); }));
     ASSERT_EQ(run.fakes.messageBox.shown.size(), 1);
-    EXPECT_EQ(run.fakes.messageBox.shown[0].text, QStringLiteral("Access denied to create folder at path ") + folder(cube));
+    EXPECT_EQ(run.fakes.messageBox.shown[0].text,
+              QStringLiteral("Access denied to create folder at path ") + folder(cube));
     EXPECT_TRUE(QDir(folder()).exists());
     EXPECT_EQ(run.fakes.processEnd.lastExitCode, 1);
 }

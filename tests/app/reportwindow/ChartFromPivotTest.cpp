@@ -111,7 +111,8 @@ TEST_F(ChartFromPivotTest, FiveTotalsMakeABubbleChartOfTheFirstThreeNamedOnceInT
     EXPECT_EQ(chart.binding().xValues, 1);
     EXPECT_EQ(chart.binding().bubbleValues, 2);
     EXPECT_EQ(chart.Axes(chAxisPositionBottom).Title().Caption(), caption(1));
-    const QString title = QStringLiteral("Sales by region  (Bubble Size Represents ") + caption(2) + QStringLiteral(")");
+    const QString title =
+        QStringLiteral("Sales by region  (Bubble Size Represents ") + caption(2) + QStringLiteral(")");
     EXPECT_EQ(chart.Title().Caption(), title);
 
     ChartFromPivot::LoadChart(table, space);

@@ -43,7 +43,7 @@ TEST(Twips, HalfAPixelRoundsAwayFromZeroAtAnyResolution)
     EXPECT_EQ(twips::toPixels(3927.5, 15), 262);   // 261.83
     EXPECT_EQ(twips::toPixels(22.5, 15), 2);       // 1.5
     EXPECT_EQ(twips::toPixels(-22.5, 15), -2);
-    EXPECT_EQ(twips::toPixels(600, 7.5), 80);      // 192 dpi
+    EXPECT_EQ(twips::toPixels(600, 7.5), 80);   // 192 dpi
     EXPECT_DOUBLE_EQ(twips::fromPixels(40, 15), 600);
 }
 

@@ -92,8 +92,9 @@ TEST_F(ReportWindowTest, ReportCommandsWaitForTheFirstFill)
     QTest::mouseClick(window->cmdRemoveReport(), Qt::LeftButton);
     window->mnuSavePicture()->trigger();
     window->mnuPrint()->trigger();
-    EXPECT_EQ(r.calls, (QStringList{QStringLiteral("save"), QStringLiteral("remove"), QStringLiteral("picture"),
-                                    QStringLiteral("print")}));
+    EXPECT_EQ(r.calls,
+              (QStringList{QStringLiteral("save"), QStringLiteral("remove"), QStringLiteral("picture"),
+                           QStringLiteral("print")}));
 }
 
 TEST_F(ReportWindowTest, ClosingEndsTheProgramInOrderInEveryProfileWhileAnotherWindowIsOpen)
@@ -183,10 +184,11 @@ TEST_F(ReportWindowTest, TheInfoButtonActsOnlyInTheNewestWindow)
 TEST_F(ReportWindowTest, ControlsCarryTheirNamesAndTheDrillButtonIsHidden)
 {
     ReportWindow* window = r.load("frmStats2003");
-    for (const char* name : {"treReports", "pivReports", "excChart", "optBoth", "optPivot", "optGraph",
-                             "chkDisplayZeroValues", "cmdAddReport", "cmdRemoveReport", "cmdInfo", "lblReports",
-                             "lblWebLink", "imgLogo", "imgBG", "timGetData", "mnuTools", "mnuSavePicture", "mnuPrint",
-                             "mnuHelp", "mnuZelbrin", "imgCubeReports"})
+    for (const char* name : {"treReports",    "pivReports",           "excChart",     "optBoth",         "optPivot",
+                             "optGraph",      "chkDisplayZeroValues", "cmdAddReport", "cmdRemoveReport", "cmdInfo",
+                             "lblReports",    "lblWebLink",           "imgLogo",      "imgBG",           "timGetData",
+                             "mnuTools",      "mnuSavePicture",       "mnuPrint",     "mnuHelp",         "mnuZelbrin",
+                             "imgCubeReports"})
         EXPECT_NE(window->findChild<QObject*>(QString::fromLatin1(name)), nullptr) << name;
     EXPECT_EQ(window->findChild<QObject*>(QStringLiteral("cmbGraphType")), nullptr);
     EXPECT_TRUE(window->treReports()->isHeaderHidden());
@@ -272,7 +274,9 @@ TEST_F(ReportWindowTest, EnterOnTheTreeOpensTheNodeTheKeysReached)
     auto* first = new QTreeWidgetItem(tree, QStringList{QStringLiteral("Q1")});
     auto* second = new QTreeWidgetItem(tree, QStringList{QStringLiteral("Q2")});
     QTreeWidgetItem* opened = nullptr;
-    reportwindow::seams().handleNodeClick = [&](QTreeWidgetItem* node, reportwindow::ReportWindowView*) { opened = node; };
+    reportwindow::seams().handleNodeClick = [&](QTreeWidgetItem* node, reportwindow::ReportWindowView*) {
+        opened = node;
+    };
     window->show();
     tree->setFocus();
     tree->setCurrentItem(first);
@@ -289,9 +293,8 @@ TEST_F(ReportWindowTest, EnterOnTheTreeOpensTheNodeTheKeysReached)
 TEST_F(ReportWindowTest, AnOutdatedComponentOnTheZeroSwitchIsAQuestionInTheVersionTenWindowOnly)
 {
     const auto failingQuery = [](ReportWindow* window) {
-        QObject::connect(window->pivReports(), &pivot::PivotTable::dataChanged, window, [] {
-            platform::raiseError(platform::err::Unspecified, QStringLiteral("Unspecified error"));
-        });
+        QObject::connect(window->pivReports(), &pivot::PivotTable::dataChanged, window,
+                         [] { platform::raiseError(platform::err::Unspecified, QStringLiteral("Unspecified error")); });
     };
     ReportWindow* xp = r.load("frmStatsXP");
     failingQuery(xp);

@@ -73,15 +73,15 @@ TEST(WindowLayout, SmallFreeAreaMovesOnlyTheWebLink)
     Input tall = designSize();
     tall.scaleHeight = 600 + 20 + 2500;   // H = 2500
     EXPECT_FALSE(WindowLayout::compute(tall).laidOut);
-    tall.scaleHeight += 1;                // H = 2501
+    tall.scaleHeight += 1;   // H = 2501
     EXPECT_TRUE(WindowLayout::compute(tall).laidOut);
 
     Input wide = designSize();
-    wide.scaleWidth = 2280 + 80 + 400;    // W = 400
+    wide.scaleWidth = 2280 + 80 + 400;   // W = 400
     const auto narrow = WindowLayout::compute(wide);
     EXPECT_FALSE(narrow.laidOut);
     EXPECT_DOUBLE_EQ(narrow.webLinkLeft, wide.scaleWidth - 1800 - 120);
-    wide.scaleWidth += 1;                 // W = 401
+    wide.scaleWidth += 1;   // W = 401
     EXPECT_TRUE(WindowLayout::compute(wide).laidOut);
 }
 

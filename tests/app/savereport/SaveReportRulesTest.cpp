@@ -53,8 +53,7 @@ void PrintTo(const DescriptionCase& c, std::ostream* os)
 }
 
 class StoredDescriptionTest : public ::testing::TestWithParam<DescriptionCase>
-{
-};
+{};
 
 TEST_P(StoredDescriptionTest, SeparatorsInTextBecomeReferencesAndInMarkupAreRefused)
 {
@@ -68,20 +67,19 @@ TEST_P(StoredDescriptionTest, SeparatorsInTextBecomeReferencesAndInMarkupAreRefu
     EXPECT_EQ(result.html, QString::fromUtf8(GetParam().stored));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, StoredDescriptionTest,
-    ::testing::Values(
-        DescriptionCase{"<p>Plain <b>bold</b></p>", "<p>Plain <b>bold</b></p>"},
-        DescriptionCase{"<p>XYZ Ltd</p>", "<p>&#88;YZ Ltd</p>"},
-        DescriptionCase{"<p>a***b</p>", "<p>a&#42;**b</p>"},
-        DescriptionCase{"<p>******* and XXYZ</p>", "<p>&#42;**&#42;**&#42; and X&#88;YZ</p>"},
-        DescriptionCase{"<p>1 < 2 XYZ</p>", "<p>1 < 2 &#88;YZ</p>"},
-        DescriptionCase{"<p title=\"a>b\">XYZ</p>", "<p title=\"a>b\">&#88;YZ</p>"},
-        DescriptionCase{"XYZ Ltd & Co", "<p>&#88;YZ Ltd &amp; Co</p>"},
-        DescriptionCase{"<a href=\"http://x/XYZ\">link</a>", nullptr},
-        DescriptionCase{"<p>ok</p><!-- *** -->", nullptr},
-        DescriptionCase{"<style>p{}/***/</style><p>x</p>", nullptr},
-        DescriptionCase{"<SCRIPT>var XYZ;</SCRIPT>", nullptr}));
+INSTANTIATE_TEST_SUITE_P(Table, StoredDescriptionTest,
+                         ::testing::Values(DescriptionCase{"<p>Plain <b>bold</b></p>", "<p>Plain <b>bold</b></p>"},
+                                           DescriptionCase{"<p>XYZ Ltd</p>", "<p>&#88;YZ Ltd</p>"},
+                                           DescriptionCase{"<p>a***b</p>", "<p>a&#42;**b</p>"},
+                                           DescriptionCase{"<p>******* and XXYZ</p>",
+                                                           "<p>&#42;**&#42;**&#42; and X&#88;YZ</p>"},
+                                           DescriptionCase{"<p>1 < 2 XYZ</p>", "<p>1 < 2 &#88;YZ</p>"},
+                                           DescriptionCase{"<p title=\"a>b\">XYZ</p>", "<p title=\"a>b\">&#88;YZ</p>"},
+                                           DescriptionCase{"XYZ Ltd & Co", "<p>&#88;YZ Ltd &amp; Co</p>"},
+                                           DescriptionCase{"<a href=\"http://x/XYZ\">link</a>", nullptr},
+                                           DescriptionCase{"<p>ok</p><!-- *** -->", nullptr},
+                                           DescriptionCase{"<style>p{}/***/</style><p>x</p>", nullptr},
+                                           DescriptionCase{"<SCRIPT>var XYZ;</SCRIPT>", nullptr}));
 
 // What the dialog stores still splits into the same fields and shows as written.
 TEST(StoredDescription, KeepsTheRecordWholeAndShowsTheSameText)

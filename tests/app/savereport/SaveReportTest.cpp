@@ -4,22 +4,22 @@
 
 #include "app/description/frmReportDescription.h"
 #include "app/reports/ReportRecord.h"
+#include "app/reports/cOLAPReport.h"
+#include "app/reports/cReportsDic.h"
+#include "app/reports/tree/modReportTree.h"
 #include "app/reportwindow/ReportWindow.h"
 #include "app/reportwindow/ReportWindowSeams.h"
 #include "app/reportwindow/ReportWindows.h"
-#include "app/startup/StartupHooks.h"
-#include "app/reports/cOLAPReport.h"
-#include "app/reports/cReportsDic.h"
-#include "app/state/modGlobals.h"
-#include "app/startup/modMain.h"
-#include "app/reports/tree/modReportTree.h"
 #include "app/savereport/ReportSaver.h"
 #include "app/savereport/frmSaveReport.h"
 #include "app/savereport/htmleditor/ctlHTLMEditor.h"
+#include "app/startup/StartupHooks.h"
+#include "app/startup/modMain.h"
+#include "app/state/modGlobals.h"
 #include "chart/ChartSpace.h"
 #include "controls/unicombo/uniCombo.h"
-#include "platform/RegistryStore.h"
 #include "pivot/PivotTable.h"
+#include "platform/RegistryStore.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -137,7 +137,10 @@ protected:
         QStringList files;
         for (const QString& cube : {QStringLiteral("Budget"), QStringLiteral("Sales")}) {
             for (const QString& file : QDir(data.filePath(QStringLiteral("ReportsXP/") + cube)).entryList(QDir::Files))
-                files << cube + QLatin1Char('/') + file + QLatin1Char(':') + QString::number(QFileInfo(data.filePath(QStringLiteral("ReportsXP/") + cube + QLatin1Char('/') + file)).size());
+                files << cube + QLatin1Char('/') + file + QLatin1Char(':')
+                        + QString::number(
+                             QFileInfo(data.filePath(QStringLiteral("ReportsXP/") + cube + QLatin1Char('/') + file))
+                                 .size());
         }
         return files;
     }
@@ -196,7 +199,8 @@ TEST_F(SavingRun, ArrangeSaveWithEverythingSeeItInTheTreeAndReopenIt)
 
     // The file, in the record layout: chart***pivot***view mode******description XYZ type XYZ category XYZ.
     const QByteArray bytes = FreshRun::bytesOf(reportFile(QStringLiteral("Budget"), kName));
-    ASSERT_FALSE(bytes.isEmpty()) << reportFiles().join(QLatin1Char(' ')).toStdString() << gobjReport->ViewName.toStdString();
+    ASSERT_FALSE(bytes.isEmpty()) << reportFiles().join(QLatin1Char(' ')).toStdString()
+                                  << gobjReport->ViewName.toStdString();
     const QString text = reports::ReportRecord::decodeText(bytes, 1252);
     EXPECT_FALSE(bytes.startsWith("\xFF\xFE"));
     const QStringList fields = text.split(QStringLiteral("***"));
@@ -211,7 +215,8 @@ TEST_F(SavingRun, ArrangeSaveWithEverythingSeeItInTheTreeAndReopenIt)
     EXPECT_EQ(block[2], QStringLiteral("Finance"));
     EXPECT_EQ(block[3], QString());
     EXPECT_TRUE(block[0].contains(QStringLiteral("font-weight:700;\">account</span>"))) << block[0].toStdString();
-    EXPECT_EQ(reports::ReportRecord::encode(*gobjReport, {reports::ReportRecord::Layout::Components10And11, data.path(), gstrProvider}),
+    EXPECT_EQ(reports::ReportRecord::encode(
+                  *gobjReport, {reports::ReportRecord::Layout::Components10And11, data.path(), gstrProvider}),
               bytes);
 
     // In the tree under its cube, category and type, selected, and the current report.
@@ -245,7 +250,8 @@ TEST_F(SavingRun, AnExistingNameInAnotherCaseWarnsAndReplacesThatFile)
     window->treReports_NodeClick(reports::tree::modReportTree::fncGetNodeFromPath(QStringLiteral("Sales")));
     window->treReports_NodeClick(reports::tree::modReportTree::fncGetNodeFromPath(QStringLiteral("Budget")));
     arrangePivot("Account", "Time", "Bookings");
-    const QByteArray before = FreshRun::bytesOf(reportFile(QStringLiteral("Budget"), QStringLiteral("Budget Overview")));
+    const QByteArray before =
+        FreshRun::bytesOf(reportFile(QStringLiteral("Budget"), QStringLiteral("Budget Overview")));
 
     pressSave([&](frmSaveReport& dialog) {
         typeInto(dialog.cmbReportName(), QStringLiteral("budget overview"));
@@ -319,12 +325,14 @@ TEST_F(SavingRun, NamesAndFieldsTheReportFileCannotHoldAreRefusedAndTheDialogSta
         {"too long for a file name", name(QString(200, QChar(0xE9))), nullptr, QStringLiteral("long")},
         {"stars in the name", name(QStringLiteral("Q1***")), &LNGREPORTNAME, QStringLiteral("***")},
         {"XYZ in the name", name(QStringLiteral("XYZ")), &LNGREPORTNAME, QStringLiteral("XYZ")},
-        {"XYZ in the category", named([](frmSaveReport& d) { d.cmbSuperCategory()->setText(QStringLiteral("XYZ Ltd")); }),
-         &LNGREPORTCATEGORY, QStringLiteral("XYZ")},
+        {"XYZ in the category",
+         named([](frmSaveReport& d) { d.cmbSuperCategory()->setText(QStringLiteral("XYZ Ltd")); }), &LNGREPORTCATEGORY,
+         QStringLiteral("XYZ")},
         {"stars in the type", named([](frmSaveReport& d) { d.cmbReportType()->setText(QStringLiteral("a***b")); }),
          &LNGREPORTTYPE, QStringLiteral("***")},
-        {"XYZ inside a tag of the description",
-         named([](frmSaveReport& d) { d.ctlReportDescription()->setHTML(QStringLiteral("<a href=\"http://x/XYZ\">x</a>")); }),
+        {"XYZ inside a tag of the description", named([](frmSaveReport& d) {
+             d.ctlReportDescription()->setHTML(QStringLiteral("<a href=\"http://x/XYZ\">x</a>"));
+         }),
          &LNGDESCRIPTION, QStringLiteral("XYZ")},
     };
     for (const Refusal& refusal : refusals) {
@@ -487,7 +495,8 @@ TEST_F(SavingRunVersion9, TheChosenChartTypeIsSaved)
         QTest::mouseClick(dialog.OKButton(), Qt::LeftButton);
     });
     const QStringList fields =
-        reports::ReportRecord::decodeText(FreshRun::bytesOf(reportFile(QStringLiteral("Budget"), QStringLiteral("Bars"), "Reports2K")), 1252)
+        reports::ReportRecord::decodeText(
+            FreshRun::bytesOf(reportFile(QStringLiteral("Budget"), QStringLiteral("Bars"), "Reports2K")), 1252)
             .split(QStringLiteral("***"));
     ASSERT_EQ(fields.size(), 5);
     EXPECT_EQ(fields[2], QString::number(chartType));
@@ -531,7 +540,8 @@ TEST_F(SampleReportsRun, TheFirstStartShowsSavedReportsOfEachCubeThatOpen)
     EXPECT_GE(opened, 4);
     EXPECT_TRUE(run.fakes.messageBox.shown.isEmpty());
     // One of them has a name beyond ASCII, one a formatted description.
-    EXPECT_TRUE(gobjReportsDic->dicViews.Exists(reports::reportKey(QStringLiteral("Budget"), QString::fromUtf8("Kosten je Konto – Übersicht"))));
+    EXPECT_TRUE(gobjReportsDic->dicViews.Exists(
+        reports::reportKey(QStringLiteral("Budget"), QString::fromUtf8("Kosten je Konto – Übersicht"))));
 }
 
 }

@@ -188,7 +188,9 @@ TEST_F(Startup, AnsweringNoGivesTheShutdownNotice)
 
 TEST_F(Startup, AReportOpenedWhileTheWindowLoadedIsNotWipedByBindingTheFirstCube)
 {
-    startup::hooks().getCubeFileNames = [] { gdicCubes.Add(QStringLiteral("Budget"), QStringLiteral("/d/Budget.cub")); };
+    startup::hooks().getCubeFileNames = [] {
+        gdicCubes.Add(QStringLiteral("Budget"), QStringLiteral("/d/Budget.cub"));
+    };
     reportwindow::registerReportWindow(QStringLiteral("frmStats2003"), []() -> QMainWindow* {
         auto* window = new QMainWindow;
         gobjReport = std::make_shared<reports::cOLAPReport>();   // as the version 9 window's load does

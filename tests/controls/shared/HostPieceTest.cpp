@@ -67,11 +67,10 @@ TEST(HostServices, TwipsRoundTripAtTheControlsDpi)
 
 TEST(VirtualKeys, MapBothWays)
 {
-    const std::pair<int, int> pairs[] = {{Qt::Key_A, 65},       {Qt::Key_Z, 90},      {Qt::Key_5, 53},
-                                         {Qt::Key_Tab, 9},      {Qt::Key_Return, 13}, {Qt::Key_Escape, 27},
-                                         {Qt::Key_PageUp, 33},  {Qt::Key_End, 35},    {Qt::Key_Home, 36},
-                                         {Qt::Key_Left, 37},    {Qt::Key_Down, 40},   {Qt::Key_F1, 112},
-                                         {Qt::Key_Delete, 46}};
+    const std::pair<int, int> pairs[] = {
+        {Qt::Key_A, 65},      {Qt::Key_Z, 90},      {Qt::Key_5, 53},     {Qt::Key_Tab, 9},   {Qt::Key_Return, 13},
+        {Qt::Key_Escape, 27}, {Qt::Key_PageUp, 33}, {Qt::Key_End, 35},   {Qt::Key_Home, 36}, {Qt::Key_Left, 37},
+        {Qt::Key_Down, 40},   {Qt::Key_F1, 112},    {Qt::Key_Delete, 46}};
     for (const auto& [qt, virtualKey] : pairs) {
         EXPECT_EQ(vk::virtualKeyFromQt(qt), virtualKey) << virtualKey;
         EXPECT_EQ(vk::qtKeyFromVirtual(virtualKey), qt) << virtualKey;

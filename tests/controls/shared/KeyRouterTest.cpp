@@ -109,7 +109,7 @@ TEST_F(RouterFixture, AKeyTheControlTakesIsHandledOnceAndNeverReachesTheDialog)
     QTest::keyClick(control->edit, Qt::Key_Left);
     EXPECT_EQ(accepted.count(), 0);
     EXPECT_EQ(control->edit->cursorPosition(), 2);   // forwarded once: one step left
-    EXPECT_EQ(control->offered.size(), 4);   // press and release of each
+    EXPECT_EQ(control->offered.size(), 4);           // press and release of each
     EXPECT_EQ(control->offered[1].message, wm::WM_KEYUP);
 }
 

@@ -61,8 +61,7 @@ protected:
     std::function<void(bool, bool&, qintptr&, const WindowMessage&)> react;
     QStringList reports;
     WindowSubclassRegistry registry{SubclassPolicy{QStringLiteral("TestOwner"), QStringLiteral("pvOnWindowMessage"),
-                                                   WM_DESTROY,
-                                                   [this](const QString& routine, const QString& message) {
+                                                   WM_DESTROY, [this](const QString& routine, const QString& message) {
                                                        reports.append(routine + QLatin1Char('|') + message);
                                                    }}};
 
@@ -232,11 +231,12 @@ TEST_F(SubclassFixture, RefusesWithoutLeavingAnythingBehind)
     EXPECT_FALSE(registry.ssc_AddMsg(&other, WM_COMMAND, MSG_BEFORE));
     EXPECT_EQ(registry.count(), 1);
     EXPECT_FALSE(other.isSubclassed());
-    EXPECT_EQ(reports, (QStringList{QStringLiteral("ssc_Subclass|Invalid window handle"),
-                                    QStringLiteral("ssc_Subclass|Window does not route its messages through a subclass"),
-                                    QStringLiteral("ssc_Subclass|Window handle is already subclassed"),
-                                    QStringLiteral("ssc_Subclass|Callback method not found"),
-                                    QStringLiteral("zMap_VFunction|Thunk hasn't been initialized")}));
+    EXPECT_EQ(reports,
+              (QStringList{QStringLiteral("ssc_Subclass|Invalid window handle"),
+                           QStringLiteral("ssc_Subclass|Window does not route its messages through a subclass"),
+                           QStringLiteral("ssc_Subclass|Window handle is already subclassed"),
+                           QStringLiteral("ssc_Subclass|Callback method not found"),
+                           QStringLiteral("zMap_VFunction|Thunk hasn't been initialized")}));
     // The first record still works.
     SendMessage(window.get(), WM_COMMAND);
     EXPECT_EQ(calls.size(), 1);

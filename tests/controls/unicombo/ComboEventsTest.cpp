@@ -85,8 +85,9 @@ TEST_F(ComboDialog, EachDropDownOffersItsListOnceForResizing)
 {
     fill(combo, {QStringLiteral("a"), QStringLiteral("b")});
     QList<QRect> offered;
-    QObject::connect(combo, &uniCombo::RequestDropDownResize, combo,
-                     [&](int& l, int& t, int& r, int& b, bool&) { offered.append(QRect(QPoint(l, t), QPoint(r - 1, b - 1))); });
+    QObject::connect(combo, &uniCombo::RequestDropDownResize, combo, [&](int& l, int& t, int& r, int& b, bool&) {
+        offered.append(QRect(QPoint(l, t), QPoint(r - 1, b - 1)));
+    });
     focusCombo();
     combo->setDropped(true);
     ASSERT_EQ(offered.size(), 1);
@@ -146,7 +147,8 @@ TEST_F(ComboDialog, EditingBeginsAndEndsWithItsReason)
     focusCombo();
     type(QStringLiteral("x"));
     key(Qt::Key_Escape);
-    EXPECT_EQ(str(only(QStringLiteral("EndEdit"))), "EndEdit:1,-1,x,3");   // the focus arriving by Tab selected the old text
+    EXPECT_EQ(str(only(QStringLiteral("EndEdit"))),
+              "EndEdit:1,-1,x,3");   // the focus arriving by Tab selected the old text
 }
 
 TEST_F(ComboDialog, LeavingTheEditOrDroppingTheListEndsEditing)

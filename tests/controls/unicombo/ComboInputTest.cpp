@@ -57,8 +57,9 @@ TEST_F(ComboDialog, DownOnTheClosedListPicksTheNextItem)
     focusCombo();
     events.clear();
     key(Qt::Key_Down);
-    EXPECT_EQ(str(events), str({QStringLiteral("EditChange:beta"), QStringLiteral("ListIndexChange:beta"),
-                                QStringLiteral("Click:beta")}));
+    EXPECT_EQ(
+        str(events),
+        str({QStringLiteral("EditChange:beta"), QStringLiteral("ListIndexChange:beta"), QStringLiteral("Click:beta")}));
 }
 
 TEST_F(ComboDialog, EnterAndEscapeWithTheListClosedReachTheDialog)

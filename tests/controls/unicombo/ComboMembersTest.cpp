@@ -81,10 +81,8 @@ TEST(ComboMembers, RemoveItemMovesNewIndexWithItsItem)
         int newIndexAfter;
     };
     const std::vector<Case> cases = {
-        {"an item before it", 2, 0, true, 1},
-        {"the item itself", 2, 2, true, -1},
-        {"an item after it", 1, 3, true, 1},
-        {"a bad index", 2, 7, false, 2},
+        {"an item before it", 2, 0, true, 1},  {"the item itself", 2, 2, true, -1},
+        {"an item after it", 1, 3, true, 1},   {"a bad index", 2, 7, false, 2},
         {"a negative index", 2, -1, false, 2},
     };
     for (const Case& c : cases) {
@@ -234,10 +232,12 @@ TEST(ComboMembers, FindItemIgnoresLetterCaseAndFindItemUnicodeDoesNot)
         {"prefix of a later item", [](const uniCombo& c) { return c.FindItem(QStringLiteral("XA")); }, 2},
         {"prefix not found", [](const uniCombo& c) { return c.FindItem(QStringLiteral("bc")); }, -1},
         {"non-Latin prefix", [](const uniCombo& c) { return c.FindItem(QStringLiteral("ÄÖ")); }, 3},
-        {"unicode exact keeps case", [](const uniCombo& c) { return c.FindItem_Unicode(QStringLiteral("ABC"), true); }, 1},
+        {"unicode exact keeps case", [](const uniCombo& c) { return c.FindItem_Unicode(QStringLiteral("ABC"), true); },
+         1},
         {"unicode substring", [](const uniCombo& c) { return c.FindItem_Unicode(QStringLiteral("bc")); }, 0},
         {"unicode substring keeps case", [](const uniCombo& c) { return c.FindItem_Unicode(QStringLiteral("BC")); }, 1},
-        {"unicode empty text matches the first item", [](const uniCombo& c) { return c.FindItem_Unicode(QString()); }, 0},
+        {"unicode empty text matches the first item", [](const uniCombo& c) { return c.FindItem_Unicode(QString()); },
+         0},
         {"unicode none", [](const uniCombo& c) { return c.FindItem_Unicode(QStringLiteral("zz")); }, -1},
     };
     uniCombo combo;
@@ -260,13 +260,50 @@ TEST(ComboMembers, SelectionMembersFollowTheirRules)
         const char* selText;
     };
     const std::vector<Case> cases = {
-        {"start then length", [](uniCombo& c) { c.setSelStart(1); c.setSelLength(3); }, 1, 3, "ell"},
-        {"end before start collapses", [](uniCombo& c) { c.setSelStart(1); c.setSelLength(3); c.setSelEnd(0); }, 0, 0, ""},
-        {"end after start extends", [](uniCombo& c) { c.setSelStart(2); c.setSelEnd(4); }, 2, 2, "ll"},
-        {"start after end collapses there", [](uniCombo& c) { c.setSelStart(1); c.setSelLength(1); c.setSelStart(4); }, 4, 0, ""},
-        {"from the first character", [](uniCombo& c) { c.setSelStart(0); c.setSelLength(2); }, 0, 2, "He"},
-        {"beyond the text is clamped", [](uniCombo& c) { c.setSelStart(3); c.setSelLength(100); }, 3, 2, "lo"},
-        {"negative is clamped", [](uniCombo& c) { c.setSelStart(-4); c.setSelLength(2); }, 0, 2, "He"},
+        {"start then length",
+         [](uniCombo& c) {
+             c.setSelStart(1);
+             c.setSelLength(3);
+         },
+         1, 3, "ell"},
+        {"end before start collapses",
+         [](uniCombo& c) {
+             c.setSelStart(1);
+             c.setSelLength(3);
+             c.setSelEnd(0);
+         },
+         0, 0, ""},
+        {"end after start extends",
+         [](uniCombo& c) {
+             c.setSelStart(2);
+             c.setSelEnd(4);
+         },
+         2, 2, "ll"},
+        {"start after end collapses there",
+         [](uniCombo& c) {
+             c.setSelStart(1);
+             c.setSelLength(1);
+             c.setSelStart(4);
+         },
+         4, 0, ""},
+        {"from the first character",
+         [](uniCombo& c) {
+             c.setSelStart(0);
+             c.setSelLength(2);
+         },
+         0, 2, "He"},
+        {"beyond the text is clamped",
+         [](uniCombo& c) {
+             c.setSelStart(3);
+             c.setSelLength(100);
+         },
+         3, 2, "lo"},
+        {"negative is clamped",
+         [](uniCombo& c) {
+             c.setSelStart(-4);
+             c.setSelLength(2);
+         },
+         0, 2, "He"},
     };
     for (const Case& c : cases) {
         uniCombo combo;
@@ -387,7 +424,7 @@ TEST(ComboMembers, AddingAndRemovingItemsNeverPicksOneByItself)
     combo.AddItem(QStringLiteral("first"), 0);
     EXPECT_EQ(combo.ListIndex(), 2);   // the selection moves with its item
     combo.RemoveItem(2);
-    EXPECT_EQ(combo.ListIndex(), -1);  // a removed selection is no selection
+    EXPECT_EQ(combo.ListIndex(), -1);   // a removed selection is no selection
     EXPECT_EQ(combo.Text(), QStringLiteral("b"));
     combo.setText(QStringLiteral("typed again"));
     combo.setItemData(0, 5);

@@ -6,8 +6,8 @@ using namespace unicombo;
 
 namespace {
 
-const QStringList kKeyOrder = {QStringLiteral("Font"),  QStringLiteral("Sty"),   QStringLiteral("ExSty"),
-                               QStringLiteral("DHt"),   QStringLiteral("DWd"),   QStringLiteral("Enbld"),
+const QStringList kKeyOrder = {QStringLiteral("Font"),   QStringLiteral("Sty"),   QStringLiteral("ExSty"),
+                               QStringLiteral("DHt"),    QStringLiteral("DWd"),   QStringLiteral("Enbld"),
                                QStringLiteral("MaxLen"), QStringLiteral("ExtUI"), QStringLiteral("ImgSize")};
 
 QPixmap square(Qt::GlobalColor color)

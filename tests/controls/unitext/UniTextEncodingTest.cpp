@@ -8,8 +8,9 @@ using namespace unitext;
 
 namespace {
 
-struct LoadCase {
-    const char* file;       // hex
+struct LoadCase
+{
+    const char* file;   // hex
     int32_t ifNoBom;
     int codePage;
     QString text;
@@ -20,15 +21,18 @@ struct LoadCase {
 
 TEST(UniTextEncoding, ByteOrderMarksAreFoundInTheirOrderAndOnlyWithABodyBehindThem)
 {
-    const struct { const char* file; int32_t code; int length; } cases[] = {
-        {"0000feff41", kUtf32BE, 4},  {"0000feff", kFileCodePage, 0},
-        {"fffe000041", kUtf32LE, 4},  {"fffe0000", kUtf16LE, 2},     // only 4 bytes: UTF-16 "NUL"
-        {"feff00", kUtf16BE, 2},      {"feff", kFileCodePage, 0},
-        {"fffe41", kUtf16LE, 2},      {"fffe", kFileCodePage, 0},
-        {"efbbbf41", kUtf8, 3},       {"efbbbf", kFileCodePage, 0},
-        {"2b2f76382d41", kUtf7, 5},   {"2b2f76382d", kFileCodePage, 0},
-        {"2b2f76384141", kFileCodePage, 0},
-        {"", kFileCodePage, 0},       {"41", kFileCodePage, 0},
+    const struct
+    {
+        const char* file;
+        int32_t code;
+        int length;
+    } cases[] = {
+        {"0000feff41", kUtf32BE, 4}, {"0000feff", kFileCodePage, 0},   {"fffe000041", kUtf32LE, 4},
+        {"fffe0000", kUtf16LE, 2},   // only 4 bytes: UTF-16 "NUL"
+        {"feff00", kUtf16BE, 2},     {"feff", kFileCodePage, 0},       {"fffe41", kUtf16LE, 2},
+        {"fffe", kFileCodePage, 0},  {"efbbbf41", kUtf8, 3},           {"efbbbf", kFileCodePage, 0},
+        {"2b2f76382d41", kUtf7, 5},  {"2b2f76382d", kFileCodePage, 0}, {"2b2f76384141", kFileCodePage, 0},
+        {"", kFileCodePage, 0},      {"41", kFileCodePage, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
@@ -57,7 +61,7 @@ TEST(UniTextEncoding, FilesDecodeByTheirMarkOrTheirCodePage)
         {"c3a9", 0, 1252, u"\u00c3\u00a9"_qs, kFileCodePage},
         {"c3a9", -1, 1252, u"\u00c3\u00a9"_qs, kFileCodePage},   // only 1 sniffs
         {"414243", 1, 1252, u"ABC"_qs, kFileCodePage},
-        {"c0a9", 1, 1252, u"\u00c0\u00a9"_qs, kFileCodePage},    // overlong: no UTF-8
+        {"c0a9", 1, 1252, u"\u00c0\u00a9"_qs, kFileCodePage},   // overlong: no UTF-8
         {"82a0", 0, 932, u"\u3042"_qs, kFileCodePage},
         {"cff0e8e2e5f2", 1, 1251, u"\u041f\u0440\u0438\u0432\u0435\u0442"_qs, kFileCodePage},
     };
@@ -92,13 +96,16 @@ TEST(UniTextEncoding, Utf16KeepsLoneSurrogatesAndAnOddLastByte)
 
 TEST(UniTextEncoding, TheSnifferTakesOnlyCleanUtf8)
 {
-    const struct { const char* bytes; bool utf8; } cases[] = {
-        {"c3a9", true},         {"c328", false},       {"414243", false},
-        {"e9414243", false},    {"e941", false},       {"41c3a942", true},
-        {"f09f9880", true},     {"c0a9", false},       {"c1bf", false},      // overlong
-        {"eda080", false},      {"f4908080", false},   {"f8888080 80", false},
-        {"fe", false},          {"ff41", false},       {"c3", false},        // cut by the end
-        {"80", false},          {"e0a080", true},      {"e08080", false},
+    const struct
+    {
+        const char* bytes;
+        bool utf8;
+    } cases[] = {
+        {"c3a9", true},     {"c328", false},     {"414243", false},      {"e9414243", false}, {"e941", false},
+        {"41c3a942", true}, {"f09f9880", true},  {"c0a9", false},        {"c1bf", false},   // overlong
+        {"eda080", false},  {"f4908080", false}, {"f8888080 80", false}, {"fe", false},       {"ff41", false},
+        {"c3", false},   // cut by the end
+        {"80", false},      {"e0a080", true},    {"e08080", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.bytes);
@@ -142,7 +149,13 @@ TEST(UniTextEncoding, Utf8DecodingReplacesEachInvalidStretchOnce)
 
 TEST(UniTextEncoding, SavedFilesHaveTheirMarkAndBody)
 {
-    const struct { QString text; int32_t code; int codePage; const char* bytes; } cases[] = {
+    const struct
+    {
+        QString text;
+        int32_t code;
+        int codePage;
+        const char* bytes;
+    } cases[] = {
         {u"A"_qs, kUtf16LE, 1252, "fffe4100"},
         {u"A"_qs, kUtf16BE, 1252, "feff0041"},
         {u"\U0001F600"_qs, kUtf32BE, 1252, "0000feff0001f600"},
@@ -201,8 +214,14 @@ TEST(UniTextEncoding, EveryEncodingRoundTripsBreaksSurrogatesAndNul)
 TEST(UniTextEncoding, AnyBytesDecodeToSomeText)
 {
     // Truncated marks, odd lengths and invalid sequences behind every mark, from a fixed seed.
-    const QByteArray marks[] = {"", hex("fffe"), hex("feff"), hex("fffe0000"), hex("0000feff"), hex("efbbbf"),
-                                QByteArray("+/v8-"), QByteArray("+/v8")};
+    const QByteArray marks[] = {"",
+                                hex("fffe"),
+                                hex("feff"),
+                                hex("fffe0000"),
+                                hex("0000feff"),
+                                hex("efbbbf"),
+                                QByteArray("+/v8-"),
+                                QByteArray("+/v8")};
     quint32 seed = 12345;
     const auto next = [&seed] { return (seed = seed * 1103515245u + 12345u) >> 16; };
     for (int round = 0; round < 400; ++round) {

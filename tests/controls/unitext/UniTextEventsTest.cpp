@@ -19,7 +19,8 @@ namespace {
 
 // Records every event of the box as "Name(arguments)", in order, and answers the
 // by-reference arguments as a test tells it.
-class UniTextEvents : public ::testing::Test, public ShownBox {
+class UniTextEvents : public ::testing::Test, public ShownBox
+{
 protected:
     UniTextEvents()
     {
@@ -41,9 +42,8 @@ protected:
             if (replaceChar.first == code)
                 code = replaceChar.second;
         });
-        QObject::connect(box, &UniText::KeyUp, [this](int& code, int shift) {
-            log << QStringLiteral("KeyUp(%1,%2)").arg(code).arg(shift);
-        });
+        QObject::connect(box, &UniText::KeyUp,
+                         [this](int& code, int shift) { log << QStringLiteral("KeyUp(%1,%2)").arg(code).arg(shift); });
         const auto mouse = [this](const char* name) {
             return [this, name](int& button, int shift, float& x, float& y) {
                 log << QStringLiteral("%1(%2,%3)").arg(QLatin1String(name)).arg(button).arg(shift);
@@ -104,9 +104,9 @@ TEST_F(UniTextEvents, TypingRaisesKeyAndTextEventsInOrder)
         box->setText(QString());
         take();
         QTest::keyClick(box->editWidget(), Qt::Key_A);
-        EXPECT_EQ(take(), (QStringList{QStringLiteral("KeyDown(65,0)"), QStringLiteral("KeyPress(97)"),
-                                       QStringLiteral("Update"), QStringLiteral("Change"),
-                                       QStringLiteral("KeyUp(65,0)")}));
+        EXPECT_EQ(take(),
+                  (QStringList{QStringLiteral("KeyDown(65,0)"), QStringLiteral("KeyPress(97)"),
+                               QStringLiteral("Update"), QStringLiteral("Change"), QStringLiteral("KeyUp(65,0)")}));
         QTest::keyClick(box->editWidget(), Qt::Key_A, Qt::ShiftModifier);
         EXPECT_TRUE(take().contains(QStringLiteral("KeyDown(65,1)")));
         EXPECT_EQ(box->Text().size(), 2);
@@ -132,9 +132,10 @@ TEST_F(UniTextEvents, AnInputMethodCommitRaisesAKeyPressPerUnit)
         QInputMethodEvent commit;
         commit.setCommitString(QStringLiteral("\u65e5\u8a9e\U0001F600"));
         QApplication::sendEvent(box->editWidget(), &commit);
-        EXPECT_EQ(take(), (QStringList{QStringLiteral("KeyPress(26085)"), QStringLiteral("KeyPress(35486)"),
-                                       QStringLiteral("KeyPress(55357)"), QStringLiteral("KeyPress(56832)"),
-                                       QStringLiteral("Update"), QStringLiteral("Change")}));
+        EXPECT_EQ(take(),
+                  (QStringList{QStringLiteral("KeyPress(26085)"), QStringLiteral("KeyPress(35486)"),
+                               QStringLiteral("KeyPress(55357)"), QStringLiteral("KeyPress(56832)"),
+                               QStringLiteral("Update"), QStringLiteral("Change")}));
         EXPECT_EQ(box->Text(), QStringLiteral("\u65e5\U0001F600"));
     }
 }
@@ -173,11 +174,13 @@ TEST_F(UniTextEvents, WithoutUseEventsOnlyKeyUpScrollFontAndCapturedKeysCome)
     QTest::keyClick(box->editWidget(), Qt::Key_Return);
     QTest::keyClick(box->editWidget(), Qt::Key_Escape);
     box->setFontBold(true);
-    qobject_cast<QPlainTextEdit*>(box->editWidget())->verticalScrollBar()->triggerAction(QScrollBar::SliderSingleStepAdd);
-    EXPECT_EQ(take(), (QStringList{QStringLiteral("KeyUp(65,0)"), QStringLiteral("KeyPress(13)"),
-                                   QStringLiteral("KeyUp(13,0)"), QStringLiteral("KeyPress(27)"),
-                                   QStringLiteral("KeyUp(27,0)"), QStringLiteral("FontChanged"),
-                                   QStringLiteral("Scroll(2)")}));
+    qobject_cast<QPlainTextEdit*>(box->editWidget())
+        ->verticalScrollBar()
+        ->triggerAction(QScrollBar::SliderSingleStepAdd);
+    EXPECT_EQ(take(),
+              (QStringList{QStringLiteral("KeyUp(65,0)"), QStringLiteral("KeyPress(13)"), QStringLiteral("KeyUp(13,0)"),
+                           QStringLiteral("KeyPress(27)"), QStringLiteral("KeyUp(27,0)"), QStringLiteral("FontChanged"),
+                           QStringLiteral("Scroll(2)")}));
     EXPECT_EQ(moves, 0);
     EXPECT_TRUE(box->MouseOver());   // tracked all the same
 }
@@ -191,8 +194,9 @@ TEST_F(UniTextEvents, AClickIsDownUpAndClickWhileTheMouseIsOver)
     EXPECT_GT(moves, 0);
     EXPECT_TRUE(box->MouseOver());
     QTest::mouseClick(surface(), Qt::LeftButton, Qt::ShiftModifier, QPoint(20, 8));
-    EXPECT_EQ(take(), (QStringList{QStringLiteral("MouseDown(1,1)"), QStringLiteral("MouseUp(1,1)"),
-                                   QStringLiteral("Click(1)")}));
+    EXPECT_EQ(
+        take(),
+        (QStringList{QStringLiteral("MouseDown(1,1)"), QStringLiteral("MouseUp(1,1)"), QStringLiteral("Click(1)")}));
     const controls::HostServices& host = controls::runModeHost();
     EXPECT_FLOAT_EQ(lastX, float(host.toContainerX(20, *box)));
     EXPECT_FLOAT_EQ(lastY, float(host.toContainerY(8, *box)));
@@ -219,9 +223,9 @@ TEST_F(UniTextEvents, ADoubleClickHasOneDownAndTwoUps)
         event.setTimestamp(time += 50);
         QApplication::sendEvent(surface(), &event);
     }
-    EXPECT_EQ(take(), (QStringList{QStringLiteral("MouseDown(1,0)"), QStringLiteral("MouseUp(1,0)"),
-                                   QStringLiteral("Click(1)"), QStringLiteral("DblClick(1)"),
-                                   QStringLiteral("MouseUp(1,0)"), QStringLiteral("Click(1)")}));
+    EXPECT_EQ(take(),
+              (QStringList{QStringLiteral("MouseDown(1,0)"), QStringLiteral("MouseUp(1,0)"), QStringLiteral("Click(1)"),
+                           QStringLiteral("DblClick(1)"), QStringLiteral("MouseUp(1,0)"), QStringLiteral("Click(1)")}));
 }
 
 TEST_F(UniTextEvents, ARightClickOffersTheContextMenuBeforeItsUp)
@@ -232,8 +236,9 @@ TEST_F(UniTextEvents, ARightClickOffersTheContextMenuBeforeItsUp)
     cancelMenu = true;
     QTest::mouseClick(surface(), Qt::RightButton, {}, QPoint(20, 8));
     const QStringList events = take();
-    EXPECT_EQ(events, (QStringList{QStringLiteral("MouseDown(2,0)"), QStringLiteral("ContextMenu"),
-                                   QStringLiteral("MouseUp(2,0)"), QStringLiteral("Click(2)")}))
+    EXPECT_EQ(events,
+              (QStringList{QStringLiteral("MouseDown(2,0)"), QStringLiteral("ContextMenu"),
+                           QStringLiteral("MouseUp(2,0)"), QStringLiteral("Click(2)")}))
         << events.join(u' ').toStdString();
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 

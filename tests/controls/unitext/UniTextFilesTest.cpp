@@ -13,7 +13,8 @@ using namespace unitext;
 
 namespace {
 
-class UniTextFiles : public ::testing::Test, protected ScratchFiles {
+class UniTextFiles : public ::testing::Test, protected ScratchFiles
+{
 protected:
     QStringList entries() const { return QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden); }
 };
@@ -85,9 +86,9 @@ TEST_F(UniTextFiles, ARefusedSaveLeavesTheOldFileAlone)
     QString error;
     EXPECT_FALSE(saveTextFile(path("keep.txt"), u"new", kUtf16LE, false, 1252, &error));   // exists
     EXPECT_FALSE(error.isEmpty());
-    EXPECT_FALSE(saveTextFile(path("keep.txt"), u"new", 437, true, 1252));                // unknown code
-    EXPECT_FALSE(saveTextFile(path("keep.txt"), u"new", kFileCodePage, true, 1200));      // no byte code page
-    EXPECT_FALSE(saveTextFile(path("keep.txt"), u"", kUtf8, true, 1252));                 // no text
+    EXPECT_FALSE(saveTextFile(path("keep.txt"), u"new", 437, true, 1252));             // unknown code
+    EXPECT_FALSE(saveTextFile(path("keep.txt"), u"new", kFileCodePage, true, 1200));   // no byte code page
+    EXPECT_FALSE(saveTextFile(path("keep.txt"), u"", kUtf8, true, 1252));              // no text
     EXPECT_FALSE(saveTextFile(QString(), u"new", kUtf8, true, 1252));
     EXPECT_EQ(read("keep.txt"), QByteArray("old"));
     EXPECT_FALSE(saveTextFile(path("never.txt"), u"new", 437, true, 1252));

@@ -16,7 +16,8 @@ using unitext::UniText;
 namespace {
 
 // A dialog as a host: the box, another control after it, a default OK and a Cancel.
-class UniTextInDialog : public ::testing::Test {
+class UniTextInDialog : public ::testing::Test
+{
 protected:
     void SetUp() override
     {

@@ -12,7 +12,8 @@ using unitext::UniText;
 
 namespace {
 
-class UniTextLoadSave : public ::testing::Test, protected ScratchFiles {
+class UniTextLoadSave : public ::testing::Test, protected ScratchFiles
+{
 protected:
     UniText box;
 };

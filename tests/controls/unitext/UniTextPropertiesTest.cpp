@@ -6,8 +6,8 @@
 
 #include <QClipboard>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -19,7 +19,8 @@ using unitext::UniText;
 
 namespace {
 
-class UniTextBox : public ::testing::Test, public ShownBox {
+class UniTextBox : public ::testing::Test, public ShownBox
+{
 protected:
     void multiLine(int scrollBars = 3)
     {
@@ -76,8 +77,8 @@ TEST_F(UniTextBox, LengthsAndSelectionsCountALineBreakAsTwoUnits)
 
 TEST_F(UniTextBox, EveryCharacterComesBackAsItWasGiven)
 {
-    const QString text = QStringLiteral("a\rb\nc\u2028d\u2029e\ufdd0\ufdd1f\uf00d\u00a0") + QChar(u'\0') +
-                         QStringLiteral("\U0001F600\r\n\r\nz\r");
+    const QString text = QStringLiteral("a\rb\nc\u2028d\u2029e\ufdd0\ufdd1f\uf00d\u00a0") + QChar(u'\0')
+        + QStringLiteral("\U0001F600\r\n\r\nz\r");
     for (bool multi : {true, false}) {
         SCOPED_TRACE(multi);
         box->setMultiLine(multi);
@@ -383,17 +384,16 @@ TEST(UniTextPersistence, ABagHoldsTheTwentyTwoKeysInTheirOrder)
     box.setText(QStringLiteral("A\U0001F600"));
     controls::PropertyBag bag;
     box.WriteProperties(bag);
-    EXPECT_EQ(bag.keys(), (QStringList{QStringLiteral("Alignment"), QStringLiteral("Appearance"),
-                                       QStringLiteral("BackColor"), QStringLiteral("BorderStyle"),
-                                       QStringLiteral("CaptureEnter"), QStringLiteral("CaptureEsc"),
-                                       QStringLiteral("CaptureTab"), QStringLiteral("Enabled"),
-                                       QStringLiteral("FileCodepage"), QStringLiteral("Font"),
-                                       QStringLiteral("ForeColor"), QStringLiteral("HideSelection"),
-                                       QStringLiteral("Locked"), QStringLiteral("MaxLength"),
-                                       QStringLiteral("MouseIcon"), QStringLiteral("MousePointer"),
-                                       QStringLiteral("MultiLine"), QStringLiteral("PasswordChar"),
-                                       QStringLiteral("RightToLeft"), QStringLiteral("ScrollBars"),
-                                       QStringLiteral("Text"), QStringLiteral("UseEvents")}));
+    EXPECT_EQ(
+        bag.keys(),
+        (QStringList{QStringLiteral("Alignment"),    QStringLiteral("Appearance"),   QStringLiteral("BackColor"),
+                     QStringLiteral("BorderStyle"),  QStringLiteral("CaptureEnter"), QStringLiteral("CaptureEsc"),
+                     QStringLiteral("CaptureTab"),   QStringLiteral("Enabled"),      QStringLiteral("FileCodepage"),
+                     QStringLiteral("Font"),         QStringLiteral("ForeColor"),    QStringLiteral("HideSelection"),
+                     QStringLiteral("Locked"),       QStringLiteral("MaxLength"),    QStringLiteral("MouseIcon"),
+                     QStringLiteral("MousePointer"), QStringLiteral("MultiLine"),    QStringLiteral("PasswordChar"),
+                     QStringLiteral("RightToLeft"),  QStringLiteral("ScrollBars"),   QStringLiteral("Text"),
+                     QStringLiteral("UseEvents")}));
     EXPECT_EQ(bag.ReadProperty(QStringLiteral("Text")).toByteArray(), hex("4100 3dd8 00de"));
     EXPECT_EQ(bag.ReadProperty(QStringLiteral("MaxLength")).toInt(), -1);
     EXPECT_EQ(bag.ReadProperty(QStringLiteral("CaptureEnter")).toBool(), true);

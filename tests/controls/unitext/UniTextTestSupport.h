@@ -7,7 +7,8 @@
 
 // A text box in a window of its own, shown and active, with a fixed font so that line
 // wrapping and heights can be reckoned.
-struct ShownBox {
+struct ShownBox
+{
     explicit ShownBox(QSize size = QSize(240, 120))
     {
         window.resize(size + QSize(20, 20));

@@ -192,7 +192,8 @@ void subAddSubNode(QTreeWidgetItem* parent)
         const cOLAPReport& report = *gobjReport;
         QTreeWidgetItem* folder = parent;
         if (!report.ReportCategory.isEmpty()) {
-            QString path = (gdicCubes.Count() > 1 ? report.CubeName + kPathSeparator : QString()) + report.ReportCategory;
+            QString path =
+                (gdicCubes.Count() > 1 ? report.CubeName + kPathSeparator : QString()) + report.ReportCategory;
             QTreeWidgetItem* category = fncGetNodeFromPath(path);
             if (!category) {
                 category = addNode(tree, parent, report.ReportCategory, FolderNode);

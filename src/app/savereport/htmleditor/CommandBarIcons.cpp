@@ -97,8 +97,8 @@ const std::map<QString, Drawing>& drawings()
          [](QPainter& p) {
              sheet(p, QRectF(1.5, 2.5, 13, 11));
              p.setBrush(kAccent);
-             p.drawPolygon(QPolygonF({QPointF(2.5, 12.5), QPointF(7, 6), QPointF(10, 10), QPointF(11.5, 8.5),
-                                      QPointF(13.5, 12.5)}));
+             p.drawPolygon(QPolygonF(
+                 {QPointF(2.5, 12.5), QPointF(7, 6), QPointF(10, 10), QPointF(11.5, 8.5), QPointF(13.5, 12.5)}));
              p.drawEllipse(QPointF(11, 5.5), 1.3, 1.3);
          }},
         {QStringLiteral("cmdHyperlink"),

@@ -21,7 +21,7 @@ EditorPrompts defaultEditorPrompts()
     };
     prompts.linkAddress = [](QWidget*) {
         return platform::services().messageBox->inputBox(modMultiLingual::LNGHYPERLINK, modGlobals::gstrAppTitle,
-                                                          QStringLiteral("https://"));
+                                                         QStringLiteral("https://"));
     };
     return prompts;
 }

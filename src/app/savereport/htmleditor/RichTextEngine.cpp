@@ -9,8 +9,7 @@
 
 namespace savereport::htmleditor {
 
-RichTextEngine::RichTextEngine(QWidget* parent)
-    : QTextEdit(parent)
+RichTextEngine::RichTextEngine(QWidget* parent) : QTextEdit(parent)
 {
     setAcceptRichText(true);
 }

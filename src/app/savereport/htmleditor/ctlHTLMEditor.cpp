@@ -15,8 +15,8 @@
 
 namespace savereport::htmleditor {
 
-const QString kEmptyTemplate = QStringLiteral(
-    "<html><head><style>p {  line-height: 0;font-family: Arial;font-size: 9pt;}</style></head><body><p></p></body></html>");
+const QString kEmptyTemplate = QStringLiteral("<html><head><style>p {  line-height: 0;font-family: Arial;font-size: "
+                                              "9pt;}</style></head><body><p></p></body></html>");
 
 namespace {
 

@@ -63,7 +63,7 @@ private:
 
     std::unique_ptr<Controls> m;
     EditorPrompts m_prompts;
-    QString m_written;          // the text the design view was last loaded with
+    QString m_written;   // the text the design view was last loaded with
     bool m_sourceView = false;
 };
 

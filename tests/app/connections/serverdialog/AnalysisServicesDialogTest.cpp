@@ -5,10 +5,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QElapsedTimer>
 #include <QTcpServer>
 #include <QTest>
 #include <QTimer>
@@ -36,9 +36,9 @@ protected:
     static bool credentialsEnabled(const frmAnalysisServices& dialog)
     {
         const bool all = dialog.lblUserName()->isEnabled() && dialog.txtUserName()->isEnabled()
-                         && dialog.lblPassword()->isEnabled() && dialog.txtPassword()->isEnabled();
+            && dialog.lblPassword()->isEnabled() && dialog.txtPassword()->isEnabled();
         const bool any = dialog.lblUserName()->isEnabled() || dialog.txtUserName()->isEnabled()
-                         || dialog.lblPassword()->isEnabled() || dialog.txtPassword()->isEnabled();
+            || dialog.lblPassword()->isEnabled() || dialog.txtPassword()->isEnabled();
         EXPECT_EQ(all, any);
         return all;
     }
@@ -67,14 +67,18 @@ TEST_F(ServerDialog, OpensAskingForAServerWithTheTrustedSignIn)
     EXPECT_FALSE(dialog.lblOLEDBMissing()->isVisible());
 
     const std::pair<QWidget*, const char*> captions[] = {
-        {dialog.lblServerName(), "Analysis Server"}, {dialog.chkIntegratedSecurity(), "Integrated Security"},
-        {dialog.lblUserName(), "User name"},         {dialog.lblPassword(), "Password"},
-        {dialog.cmdGetDatabases(), "Get Databases"}, {dialog.lblDatabase(), "Databases"},
-        {dialog.cmdOK(), "OK"},                      {dialog.cmdCancel(), "Cancel"},
+        {dialog.lblServerName(), "Analysis Server"},
+        {dialog.chkIntegratedSecurity(), "Integrated Security"},
+        {dialog.lblUserName(), "User name"},
+        {dialog.lblPassword(), "Password"},
+        {dialog.cmdGetDatabases(), "Get Databases"},
+        {dialog.lblDatabase(), "Databases"},
+        {dialog.cmdOK(), "OK"},
+        {dialog.cmdCancel(), "Cancel"},
     };
     for (const auto& [control, caption] : captions) {
         const QString text = qobject_cast<QLabel*>(control) ? qobject_cast<QLabel*>(control)->text()
-                                                           : qobject_cast<QAbstractButton*>(control)->text();
+                                                            : qobject_cast<QAbstractButton*>(control)->text();
         EXPECT_EQ(text, QString::fromLatin1(caption)) << control->objectName().toStdString();
     }
     dialog.hide();

@@ -54,14 +54,16 @@ protected:
 
     // A report as the program saves it: the pivot's and the chart's state of the moment.
     std::shared_ptr<reports::cOLAPReport> save(const QString& cube, const QString& name, const QString& category = {},
-                                      const QString& type = {}, int viewType = 1)
+                                               const QString& type = {}, int viewType = 1)
     {
         window.pivot->setConnectionString(QStringLiteral("Provider=MSOLAP.4;data source=") + data.path()
                                           + QLatin1Char('/') + cube + QStringLiteral(".cub"));
         window.pivot->setDataMember(QStringLiteral("Budget"));
-        window.pivot->placeField({pivot::FieldRef::Kind::Hierarchy, QStringLiteral("Organisation"), 0}, pivot::Area::Row);
+        window.pivot->placeField({pivot::FieldRef::Kind::Hierarchy, QStringLiteral("Organisation"), 0},
+                                 pivot::Area::Row);
         if (name.size() % 2)
-            window.pivot->placeField({pivot::FieldRef::Kind::Hierarchy, QStringLiteral("Time"), 0}, pivot::Area::Column);
+            window.pivot->placeField({pivot::FieldRef::Kind::Hierarchy, QStringLiteral("Time"), 0},
+                                     pivot::Area::Column);
         window.pivot->placeField({pivot::FieldRef::Kind::Measure, QStringLiteral("Amount"), 0}, pivot::Area::Data);
         // As a report shows once opened: titled with its name, panels hidden.
         window.pivot->ActiveView().TitleBar().setCaption(name);
@@ -114,17 +116,18 @@ TEST_F(ReportTree, SeveralCubesGroupByCubeCategoryAndTypeInTextOrder)
     save(QStringLiteral("South"), QStringLiteral("Zeta"), QStringLiteral("Finance"));
 
     modReportTree::subFillReportTree();
-    EXPECT_EQ(paths(), (QStringList{
-                           QStringLiteral("North"),
-                           QStringLiteral("North\\Finance"),
-                           QStringLiteral("North\\Finance\\alpha"),
-                           QStringLiteral("North\\Finance\\Monthly"),
-                           QStringLiteral("North\\Finance\\Monthly\\Zeta"),
-                           QStringLiteral("North\\Typed only"),
-                           QStringLiteral("South"),
-                           QStringLiteral("South\\Finance"),
-                           QStringLiteral("South\\Finance\\Zeta"),
-                       }));
+    EXPECT_EQ(paths(),
+              (QStringList{
+                  QStringLiteral("North"),
+                  QStringLiteral("North\\Finance"),
+                  QStringLiteral("North\\Finance\\alpha"),
+                  QStringLiteral("North\\Finance\\Monthly"),
+                  QStringLiteral("North\\Finance\\Monthly\\Zeta"),
+                  QStringLiteral("North\\Typed only"),
+                  QStringLiteral("South"),
+                  QStringLiteral("South\\Finance"),
+                  QStringLiteral("South\\Finance\\Zeta"),
+              }));
     EXPECT_EQ(modReportTree::nodeImage(node(QStringLiteral("North"))), modReportTree::CubeNode);
     EXPECT_EQ(modReportTree::nodeImage(node(QStringLiteral("North\\Finance\\Monthly"))), modReportTree::FolderNode);
     EXPECT_TRUE(node(QStringLiteral("North\\Finance\\Monthly"))->isExpanded());
@@ -136,8 +139,9 @@ TEST_F(ReportTree, OneCubeHasNoCubeLevelAndAFolderLeadsToTheNextReportAdded)
     save(QStringLiteral("Budget"), QStringLiteral("B report"), QStringLiteral("Plans"));
     save(QStringLiteral("Budget"), QStringLiteral("A report"), QStringLiteral("Plans"));
     modReportTree::subFillReportTree();
-    EXPECT_EQ(paths(), (QStringList{QStringLiteral("Plans"), QStringLiteral("Plans\\A report"),
-                                    QStringLiteral("Plans\\B report")}));
+    EXPECT_EQ(
+        paths(),
+        (QStringList{QStringLiteral("Plans"), QStringLiteral("Plans\\A report"), QStringLiteral("Plans\\B report")}));
     // Files are read in name order, so "A report" was added first even though saved second.
     reports::modOpenReport::subHandleNodeClick(node(QStringLiteral("Plans")), &window);
     EXPECT_EQ(window.tree->currentItem(), node(QStringLiteral("Plans\\A report")));
@@ -177,7 +181,8 @@ TEST_F(ReportTree, AReportWhoseCubeCannotBeOpenedSaysSoAndKeepsItsProvider)
     // The first cube could not be read at start: no provider is known this run.
     gstrProvider.clear();
     reports::tree::modReportTree::subFillReportTree();
-    const auto& read = gobjReportsDic->dicViews.Item(reports::reportKey(QStringLiteral("South"), QStringLiteral("Costs")));
+    const auto& read =
+        gobjReportsDic->dicViews.Item(reports::reportKey(QStringLiteral("South"), QStringLiteral("Costs")));
     EXPECT_TRUE(read->PivotXML.contains(QStringLiteral("Provider=MSOLAP.4;"))) << read->PivotXML.toStdString();
 
     // The cube file was damaged since: the report says which file and why it stays empty.
@@ -250,8 +255,9 @@ TEST_F(ReportTree, RemoveTakesTheSelectedCubesReportAfterAskingAndFoldersRemoveN
     EXPECT_EQ(run.fakes.messageBox.shown.last().text, QStringLiteral("Remove report"));
     EXPECT_FALSE(QFile::exists(data.path() + QStringLiteral("/ReportsXP/South/Same.txt")));
     EXPECT_TRUE(QFile::exists(data.path() + QStringLiteral("/ReportsXP/North/Same.txt")));
-    EXPECT_EQ(paths(), (QStringList{QStringLiteral("North"), QStringLiteral("North\\Same"),
-                                    QStringLiteral("North\\Same\\Same"), QStringLiteral("South")}));
+    EXPECT_EQ(paths(),
+              (QStringList{QStringLiteral("North"), QStringLiteral("North\\Same"), QStringLiteral("North\\Same\\Same"),
+                           QStringLiteral("South")}));
 }
 
 TEST_F(ReportTree, UnreadableFilesAreNamedOnceAndTheRestIsShown)

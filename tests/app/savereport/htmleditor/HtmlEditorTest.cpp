@@ -1,5 +1,5 @@
-#include "common/FreshRun.h"
 #include "common/AppTitle.h"
+#include "common/FreshRun.h"
 
 #include "app/savereport/htmleditor/ctlHTLMEditor.h"
 #include "common/modFileHandling.h"
@@ -27,11 +27,10 @@ using savereport::htmleditor::kEmptyTemplate;
 namespace {
 
 const QStringList kFormattingTags{
-    QStringLiteral("cmdUndo"),    QStringLiteral("cmdRedo"),    QStringLiteral("cmdBold"),
-    QStringLiteral("cmdItalic"),  QStringLiteral("cmdUnderline"), QStringLiteral("cmdNumbers"),
+    QStringLiteral("cmdUndo"),    QStringLiteral("cmdRedo"),        QStringLiteral("cmdBold"),
+    QStringLiteral("cmdItalic"),  QStringLiteral("cmdUnderline"),   QStringLiteral("cmdNumbers"),
     QStringLiteral("cmdBullets"), QStringLiteral("cmdInsertImage"), QStringLiteral("cmdHyperlink")};
-const QStringList kAlwaysEnabledTags{QStringLiteral("cmdCut"), QStringLiteral("cmdCopy"),
-                                     QStringLiteral("cmdPaste")};
+const QStringList kAlwaysEnabledTags{QStringLiteral("cmdCut"), QStringLiteral("cmdCopy"), QStringLiteral("cmdPaste")};
 
 class HtmlEditorTest : public ::testing::Test
 {
@@ -165,8 +164,7 @@ struct FormattingCase
 };
 
 class HtmlEditorFormattingTest : public HtmlEditorTest, public ::testing::WithParamInterface<FormattingCase>
-{
-};
+{};
 
 TEST_P(HtmlEditorFormattingTest, EachCommandPutsItsMarkupOnTheSelection)
 {
@@ -185,16 +183,17 @@ TEST_P(HtmlEditorFormattingTest, EachCommandPutsItsMarkupOnTheSelection)
     EXPECT_TRUE(document().toPlainText().contains(QStringLiteral("plain"))) << "the rest of the text stays";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Commands, HtmlEditorFormattingTest,
-    ::testing::Values(FormattingCase{"cmdBold", "font-weight:700;\">word</span>"},
-                      FormattingCase{"cmdItalic", "font-style:italic;\">word</span>"},
-                      FormattingCase{"cmdUnderline", "text-decoration: underline;\">word</span>"},
-                      FormattingCase{"cmdNumbers", "<ol style="},
-                      FormattingCase{"cmdBullets", "<ul style="},
-                      FormattingCase{"cmdInsertImage", "<img src=\"file://"},
-                      FormattingCase{"cmdHyperlink", "<a href=\"https://example.org/q1\">"}),
-    [](const ::testing::TestParamInfo<FormattingCase>& info) { return std::string(info.param.tag); });
+INSTANTIATE_TEST_SUITE_P(Commands, HtmlEditorFormattingTest,
+                         ::testing::Values(FormattingCase{"cmdBold", "font-weight:700;\">word</span>"},
+                                           FormattingCase{"cmdItalic", "font-style:italic;\">word</span>"},
+                                           FormattingCase{"cmdUnderline", "text-decoration: underline;\">word</span>"},
+                                           FormattingCase{"cmdNumbers", "<ol style="},
+                                           FormattingCase{"cmdBullets", "<ul style="},
+                                           FormattingCase{"cmdInsertImage", "<img src=\"file://"},
+                                           FormattingCase{"cmdHyperlink", "<a href=\"https://example.org/q1\">"}),
+                         [](const ::testing::TestParamInfo<FormattingCase>& info) {
+                             return std::string(info.param.tag);
+                         });
 
 TEST_F(HtmlEditorTest, FormattingTogglesAndListsComeOffAgain)
 {
