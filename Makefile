@@ -24,6 +24,7 @@ test-build: deps
 	cmake --build $(TEST_DIR) -j $(JOBS) --target headers
 
 test: test-build
+	bash scripts/check-format.sh
 	bash scripts/run-tests.sh $(TEST_DIR)
 
 bench: deps

@@ -11,7 +11,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core xvfb xauth x11-utils
   xdg-utils
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
 )
 
 missing=()
