@@ -8,9 +8,9 @@
 #include "common/modFileHandling.h"
 #include "lang/AnsiCodePage.h"
 #include "lang/modMultiLingual.h"
+#include "platform/AtomicFile.h"
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
-#include "platform/VbError.h"
 
 #include <QDir>
 #include <QFile>
@@ -93,14 +93,11 @@ bool cOLAPReport::SaveReport()
         return false;
     }
     modErroHandling::subLogStep(QStringLiteral("Writing report to ") + path);
-    try {
-        if (!QDir().mkpath(QFileInfo(path).path()))
-            platform::raiseError(platform::err::PathNotFound, QStringLiteral("Path not found"), path);
-        auto stream = modFileHandling::gobjFSO->CreateTextFile(path, true, true);
-        stream->Write(ReportRecord::compose(*this, recordContext()));
-        stream->Close();
-    } catch (const platform::VbError&) {
-        tellUser(modMultiLingual::LNGFAILEDSAVEREPORT + QStringLiteral("\r\n") + path);
+    // A cube folder that cannot be made fails the write, which tells why.
+    QDir().mkpath(QFileInfo(path).path());
+    QString why;
+    if (!platform::writeFileAtomically(path, ReportRecord::encode(*this, recordContext()), &why)) {
+        tellUser(modMultiLingual::LNGFAILEDSAVEREPORT + QStringLiteral("\r\n") + why);
         return false;
     }
     SourcePath = path;

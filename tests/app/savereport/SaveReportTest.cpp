@@ -438,7 +438,8 @@ TEST_F(SavingRun, AFailedWriteIsToldWithThePathAndChangesNothing)
         ASSERT_EQ(run.fakes.messageBox.shown.size(), 1);
         const QString message = run.fakes.messageBox.shown[0].text;
         EXPECT_TRUE(message.startsWith(modMultiLingual::LNGFAILEDSAVEREPORT)) << message.toStdString();
-        EXPECT_TRUE(message.contains(folder + QStringLiteral("/New one.txt"))) << message.toStdString();
+        // Where, and the system's reason why.
+        EXPECT_TRUE(message.contains(folder + QStringLiteral("/New one.txt: "))) << message.toStdString();
         EXPECT_FALSE(QFile::exists(folder + QStringLiteral("/New one.txt")));
         EXPECT_EQ(gobjReport->ViewName, current.ViewName);
         EXPECT_EQ(gobjReport->SourcePath, current.SourcePath);
