@@ -274,6 +274,30 @@ TEST_F(ReportStore, ScratchFilesOfKilledSavesAreClearedWhenTheReportsAreRead)
     EXPECT_TRUE(QDir(folder()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 
+TEST_F(ReportStore, NamesThatDifferOnlyInNormalFormAreOneReportKeptAsTyped)
+{
+    cubes({"Sales"});
+    const QString composed = QStringLiteral("Caf\u00e9 Z\u00fcrich");
+    const QString decomposed = QStringLiteral("Cafe\u0301 Zu\u0308rich");
+    save(QStringLiteral("Sales"), decomposed);
+    EXPECT_EQ(QDir(folder(QStringLiteral("Sales"))).entryList(QDir::Files),
+              QStringList{decomposed + QStringLiteral(".txt")});
+    // Saved again as the other form, over the same file.
+    save(QStringLiteral("Sales"), composed.toUpper());
+    EXPECT_EQ(QDir(folder(QStringLiteral("Sales"))).entryList(QDir::Files),
+              QStringList{decomposed + QStringLiteral(".txt")});
+
+    // Two files that only differ so: one report, the other file named as passed over.
+    QFile::copy(folder(QStringLiteral("Sales")) + QLatin1Char('/') + decomposed + QStringLiteral(".txt"),
+                folder(QStringLiteral("Sales")) + QLatin1Char('/') + composed + QStringLiteral(".txt"));
+    cReportsDic dic;
+    dic.GetReports();
+    ASSERT_EQ(dic.dicViews.Count(), 1);
+    EXPECT_TRUE(dic.dicViews.Exists(reportKey(QStringLiteral("Sales"), composed)));
+    EXPECT_TRUE(dic.dicViews.Exists(reportKey(QStringLiteral("Sales"), decomposed.toLower())));
+    EXPECT_EQ(dic.SkippedFiles().size(), 1);
+}
+
 TEST_F(ReportStore, SavingANameInAnotherCaseWritesOverTheExistingFile)
 {
     cubes({"Sales"});
