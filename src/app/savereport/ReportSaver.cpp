@@ -53,17 +53,11 @@ QString nodePath(const reports::cOLAPReport& report)
     return parts.join(QLatin1Char('\\'));
 }
 
-// The rebuilt tree leaves the last report read as the current one and the last cube read
-// as the current cube; the report just saved is meant.
-void makeCurrent(const reports::cOLAPReport& saved)
+// The rebuilt tree keeps the saved report current; its node shows it selected.
+void selectNodeOf(const reports::cOLAPReport& saved)
 {
-    gstrCubeName = saved.CubeName;
-    const QString key = reports::reportKey(saved.CubeName, saved.ViewName);
-    gobjReport = gobjReportsDic && gobjReportsDic->dicViews.Exists(key) ? gobjReportsDic->dicViews.Item(key)
-                                                                        : std::make_shared<reports::cOLAPReport>(saved);
     QTreeWidget* tree = reports::tree::modReportTree::reportTree();
-    if (QTreeWidgetItem* node =
-            tree ? reports::tree::modReportTree::fncGetNodeFromPath(nodePath(*gobjReport)) : nullptr)
+    if (QTreeWidgetItem* node = tree ? reports::tree::modReportTree::fncGetNodeFromPath(nodePath(saved)) : nullptr)
         tree->setCurrentItem(node);
 }
 
@@ -112,7 +106,8 @@ SaveOutcome saveCurrentView(const SaveChoice& choice, const ViewState& view)
     else
         gobjReport = std::make_shared<reports::cOLAPReport>(report);
     reports::tree::modReportTree::subFillReportTree();
-    makeCurrent(report);
+    if (gobjReport)
+        selectNodeOf(*gobjReport);
     return SaveOutcome::Saved;
 }
 
