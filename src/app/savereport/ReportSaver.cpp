@@ -24,17 +24,21 @@ void tellUser(const QString& text)
     platform::services().messageBox->msgBox(text, platform::mb::vbExclamation, gstrAppTitle);
 }
 
-// The first reason the choice cannot be stored, in the order of the dialog's fields.
+// The first reason the choice cannot be stored, in the order of the dialog's fields. The
+// name is only the file's name (the components' XML hides the separators of any title), so
+// it need only make a file of the cube's folder; category and type are fields of the record.
 QString refusalOf(const QString& name, const SaveChoice& choice)
 {
     using namespace modMultiLingual;
-    for (const auto& [caption, value] : {std::pair{LNGREPORTNAME, name}, std::pair{LNGREPORTCATEGORY, choice.category},
-                                         std::pair{LNGREPORTTYPE, choice.type}}) {
+    if (const QString unsafe = reports::ReportRecord::unsafeReportNameReason(name); !unsafe.isEmpty())
+        return unsafe;
+    for (const auto& [caption, value] :
+         {std::pair{LNGREPORTCATEGORY, choice.category}, std::pair{LNGREPORTTYPE, choice.type}}) {
         const QString refusal = separatorRefusal(caption, value);
         if (!refusal.isEmpty())
             return refusal;
     }
-    return reports::ReportRecord::unsafeReportNameReason(name);
+    return {};
 }
 
 // The path of a report's node in the tree: its cube (when there are several), its

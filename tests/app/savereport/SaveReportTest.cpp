@@ -323,8 +323,9 @@ TEST_F(SavingRun, NamesAndFieldsTheReportFileCannotHoldAreRefusedAndTheDialogSta
         {"dot dot", name(QStringLiteral("..")), nullptr, QStringLiteral("..")},
         {"NUL", name(QStringLiteral("a") + QChar(0) + QStringLiteral("b")), nullptr, QStringLiteral("control")},
         {"too long for a file name", name(QString(200, QChar(0xE9))), nullptr, QStringLiteral("long")},
-        {"stars in the name", name(QStringLiteral("Q1***")), &LNGREPORTNAME, QStringLiteral("***")},
-        {"XYZ in the name", name(QStringLiteral("XYZ")), &LNGREPORTNAME, QStringLiteral("XYZ")},
+        // The character that keeps cube and name apart in a report's key.
+        {"unit separator", name(QStringLiteral("a") + QChar(0x1F) + QStringLiteral("b")), nullptr,
+         QStringLiteral("control")},
         {"XYZ in the category",
          named([](frmSaveReport& d) { d.cmbSuperCategory()->setText(QStringLiteral("XYZ Ltd")); }), &LNGREPORTCATEGORY,
          QStringLiteral("XYZ")},
@@ -354,6 +355,31 @@ TEST_F(SavingRun, NamesAndFieldsTheReportFileCannotHoldAreRefusedAndTheDialogSta
         EXPECT_EQ(gobjReport->PivotXML, current.PivotXML) << refusal.what;
     }
     EXPECT_EQ(run.fakes.processEnd.ends, 0);
+}
+
+TEST_F(SavingRun, ANameIsOnlyTheFilesNameAndMayHoldTheRecordsSeparators)
+{
+    arrangePivot("Organisation", "Time", "Amount");
+    for (const QString& name : {QStringLiteral("XYZ Corp"), QStringLiteral("Q1 *** XXX")}) {
+        pressSave([&](frmSaveReport& dialog) {
+            typeInto(dialog.cmbReportName(), name);
+            QTest::mouseClick(dialog.OKButton(), Qt::LeftButton);
+            EXPECT_FALSE(dialog.isVisible()) << name.toStdString();
+        });
+        ASSERT_TRUE(QFile::exists(reportFile(QStringLiteral("Budget"), name))) << name.toStdString();
+        // Opened, the pivot table is titled with the name; saved again so, it reads back whole.
+        window->treReports_NodeClick(
+            reports::tree::modReportTree::fncGetNodeFromPath(QStringLiteral("Budget\\") + name));
+        ASSERT_EQ(window->pivReports()->ActiveView().TitleBar().Caption(), name);
+        const QString pivotXml = window->pivReports()->XMLData();
+        saveDirectly(name, QString(), QString());
+        // As the rebuilt tree read it back.
+        const reports::cReportsDic& dic = *gobjReportsDic;
+        EXPECT_TRUE(dic.SkippedFiles().isEmpty()) << dic.SkippedFiles().join(QLatin1Char(' ')).toStdString();
+        ASSERT_TRUE(dic.dicViews.Exists(reports::reportKey(QStringLiteral("Budget"), name)));
+        EXPECT_EQ(dic.dicViews.Item(reports::reportKey(QStringLiteral("Budget"), name))->PivotXML, pivotXml);
+        EXPECT_TRUE(run.fakes.messageBox.shown.isEmpty());
+    }
 }
 
 TEST_F(SavingRun, ANameOfBlanksIsNoNameAndSavesNothing)
