@@ -132,7 +132,8 @@ bool cReportsDic::RemoveReport(const QString& strCubeName, const QString& strVie
     } catch (const platform::VbError& error) {
         tellUser(QStringLiteral("Failed to remove selected report!\r\n") + path + QStringLiteral(": ")
                  + error.description());
-        return false;
+        // A file that someone else removed meanwhile is gone all the same.
+        return !QFileInfo::exists(path);
     }
     return true;
 }

@@ -19,8 +19,8 @@ public:
     // gstrCubeName at the last cube read.
     void GetReports();
     // Forgets the report and deletes its file; a link is deleted itself, never the file it
-    // leads to. False, after telling the user why, when the file could not be deleted: it
-    // is then as it was.
+    // leads to. A failure is told to the user and leaves the file as it was. True when the
+    // report's file is gone, also when it was gone before.
     bool RemoveReport(const QString& strCubeName, const QString& strViewName);
 
     // Files that were passed over while reading: not a report, or a second file for a
