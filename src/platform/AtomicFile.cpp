@@ -70,6 +70,10 @@ QByteArray followLinks(QByteArray path)
         const ssize_t size = ::readlink(path.constData(), target.data(), size_t(target.size()));
         if (size < 0)
             return {};
+        if (size == target.size()) {
+            errno = ENAMETOOLONG;
+            return {};
+        }
         target.truncate(size);
         path = target.startsWith('/') ? target : folderOf(path) + '/' + target;
     }
