@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
+#include <unistd.h>
 
 namespace platform {
 
@@ -118,13 +119,13 @@ void FileSystemObject::DeleteFile(const QString& path, bool force) const
 {
     if (!FileExists(path))
         fileNotFound(path);
-    QFile file(path);
-    if (force)
-        file.setPermissions(file.permissions() | QFileDevice::WriteOwner);
-    else if (!(file.permissions() & QFileDevice::WriteOwner))
+    // Forced, a read-only file goes as well: here that takes only the folder's permission, so
+    // nothing about the file is changed first and a deletion that fails leaves it as it was.
+    // A link is removed itself, never the file it leads to.
+    if (!force && !(QFile(path).permissions() & QFileDevice::WriteOwner))
         raiseError(err::PermissionDenied, QStringLiteral("Permission denied"), path);
-    if (!file.remove())
-        raiseError(err::PermissionDenied, QStringLiteral("Permission denied"), path);
+    if (::unlink(QFile::encodeName(path).constData()) != 0)
+        raiseError(err::PermissionDenied, QString::fromLocal8Bit(std::strerror(errno)), path);
 }
 
 File FileSystemObject::GetFile(const QString& path) const

@@ -49,6 +49,8 @@ public:
     bool FileExists(const QString& path) const;   // a folder is not a file
     bool FolderExists(const QString& path) const;
     Folder CreateFolder(const QString& path) const;
+    // `force` deletes a read-only file too. A link is deleted itself, never what it leads to;
+    // a deletion that fails (70, with the system's reason) changes nothing.
     virtual void DeleteFile(const QString& path, bool force = false) const;
     File GetFile(const QString& path) const;
     Folder GetFolder(const QString& path) const;

@@ -2,6 +2,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/FakeServices.h"
 #include "platform/VbError.h"
+#include "support/FileSizeLimit.h"
 #include "support/RaisedError.h"
 
 #include <QFile>
@@ -10,9 +11,13 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <csignal>
-#include <sys/resource.h>
+#include <cstring>
+#include <fcntl.h>
+#include <functional>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace platform;
 
@@ -27,9 +32,22 @@ QByteArray bytesOf(const QString& path)
 
 void writeBytes(const QString& path, const QByteArray& bytes)
 {
+    QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
     file.open(QIODevice::WriteOnly);
     file.write(bytes);
+}
+
+mode_t modeOf(const QString& path)
+{
+    struct stat info
+    {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
+}
+
+QStringList entries(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 }
@@ -137,26 +155,20 @@ TEST(SpecialFolders, PrivateTempIsOursAndClosedToOthers)
     EXPECT_EQ(errorOf([] { services().folders->privateTemp(); }), 75);
 }
 
-TEST(AtomicFile, AWriteCutShortLeavesTheOldFileWhole)
+TEST(AtomicFile, AWriteCutShortLeavesTheOldFileWholeAndSaysWhereAndWhy)
 {
     FakeServices fakes;
     const QString path = fakes.path(QStringLiteral("whole.txt"));
     ASSERT_TRUE(writeFileAtomically(path, QByteArray("old")));
-    rlimit saved{};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    const auto oldHandler = ::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = saved;
-    limit.rlim_cur = 64;   // a disk that fills up mid-write, for root as well
-    ::setrlimit(RLIMIT_FSIZE, &limit);
     QString error;
-    const bool written = writeFileAtomically(path, QByteArray(8192, 'x'), &error);
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    ::signal(SIGXFSZ, oldHandler);
+    bool written = true;
+    {
+        FileSizeLimit limit(64);   // a disk that fills up mid-write, for root as well
+        written = writeFileAtomically(path, QByteArray(8192, 'x'), &error);
+    }
     EXPECT_FALSE(written);
-    EXPECT_FALSE(error.isEmpty());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("old"));
+    EXPECT_EQ(error, path + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(EFBIG)));
+    EXPECT_EQ(bytesOf(path), QByteArray("old"));
     EXPECT_EQ(QDir(fakes.path(QStringLiteral("."))).entryList(QDir::Files | QDir::Hidden),
               QStringList{QStringLiteral("whole.txt")});
 }
@@ -169,15 +181,11 @@ TEST(AtomicFile, ANewFileHasTheUsualPermissionsAndAReplacedOneKeepsItsOwn)
     const bool written = writeFileAtomically(path, QByteArray("new"));
     ::umask(savedMask);
     ASSERT_TRUE(written);
-    struct stat info
-    {};
-    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    EXPECT_EQ(modeOf(path), 0640u);
 
     ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0604), 0);
     ASSERT_TRUE(writeFileAtomically(path, QByteArray("again")));
-    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0604u);
+    EXPECT_EQ(modeOf(path), 0604u);
 }
 
 TEST(AtomicFile, ANameAsLongAsTheFileSystemAllowsCanBeWritten)
@@ -187,4 +195,155 @@ TEST(AtomicFile, ANameAsLongAsTheFileSystemAllowsCanBeWritten)
     QString error;
     EXPECT_TRUE(writeFileAtomically(path, QByteArray("report"), &error)) << error.toStdString();
     EXPECT_EQ(bytesOf(path), QByteArray("report"));
+}
+
+TEST(AtomicFile, AReadOnlyFileIsRefusedInAWritableFolder)
+{
+    FakeServices fakes;
+    const QString path = fakes.path(QStringLiteral("app/locked.txt"));
+    writeBytes(path, QByteArray("kept"));
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0444), 0);
+    QString error;
+    EXPECT_FALSE(writeFileAtomically(path, QByteArray("lost"), &error));
+    EXPECT_EQ(error, path + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(EACCES)));
+    EXPECT_EQ(bytesOf(path), QByteArray("kept"));
+    EXPECT_EQ(modeOf(path), 0444u);
+    EXPECT_EQ(entries(fakes.path(QStringLiteral("app"))), QStringList{QStringLiteral("locked.txt")});
+}
+
+TEST(AtomicFile, ALinkIsWrittenThroughAndStaysALink)
+{
+    FakeServices fakes;
+    const QString target = fakes.path(QStringLiteral("tmp/elsewhere/real.txt"));
+    writeBytes(target, QByteArray("old"));
+    ASSERT_EQ(::chmod(QFile::encodeName(target).constData(), 0640), 0);
+    const QString link = fakes.path(QStringLiteral("app/link.txt"));
+    const QString second = fakes.path(QStringLiteral("app/second.txt"));
+    // Relative links, one leading to the other: each is read from its own folder.
+    ASSERT_EQ(::symlink("../tmp/elsewhere/real.txt", QFile::encodeName(link).constData()), 0);
+    ASSERT_EQ(::symlink("link.txt", QFile::encodeName(second).constData()), 0);
+
+    QString error;
+    ASSERT_TRUE(writeFileAtomically(second, QByteArray("new"), &error)) << error.toStdString();
+    EXPECT_TRUE(QFileInfo(second).isSymLink());
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(bytesOf(target), QByteArray("new"));
+    EXPECT_EQ(modeOf(target), 0640u);
+    EXPECT_EQ(entries(fakes.path(QStringLiteral("tmp/elsewhere"))), QStringList{QStringLiteral("real.txt")});
+    EXPECT_EQ(entries(fakes.path(QStringLiteral("app"))),
+              (QStringList{QStringLiteral("link.txt"), QStringLiteral("second.txt")}));
+
+    // A link to nothing yet makes its file; a loop of links is refused by name.
+    const QString dangling = fakes.path(QStringLiteral("app/dangling.txt"));
+    ASSERT_EQ(::symlink("made.txt", QFile::encodeName(dangling).constData()), 0);
+    ASSERT_TRUE(writeFileAtomically(dangling, QByteArray("made")));
+    EXPECT_EQ(bytesOf(fakes.path(QStringLiteral("app/made.txt"))), QByteArray("made"));
+    const QString loop = fakes.path(QStringLiteral("app/loop.txt"));
+    ASSERT_EQ(::symlink("loop.txt", QFile::encodeName(loop).constData()), 0);
+    EXPECT_FALSE(writeFileAtomically(loop, QByteArray("x"), &error));
+    EXPECT_EQ(error, loop + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(ELOOP)));
+
+    // A read-only file is refused also when a link leads to it.
+    ASSERT_EQ(::chmod(QFile::encodeName(target).constData(), 0444), 0);
+    EXPECT_FALSE(writeFileAtomically(link, QByteArray("lost"), &error));
+    EXPECT_EQ(bytesOf(target), QByteArray("new"));
+}
+
+TEST(AtomicFile, ScratchFilesOfKilledWritesGoAndThoseOfLiveWritersStay)
+{
+    FakeServices fakes;
+    const QString folder = fakes.path(QStringLiteral("app"));
+    const QStringList stale{QStringLiteral(".tessaline-0"), QStringLiteral(".tessaline-3w5e11264sgsf")};
+    for (const QString& name : stale)
+        writeBytes(folder + QLatin1Char('/') + name, QByteArray(4096, 's'));
+    // Not ours: other names, a folder, a link; and one that a writer holds right now.
+    const QStringList kept{QStringLiteral(".tessaline-"),      QStringLiteral(".tessaline-ABC"),
+                           QStringLiteral(".tessaline-a.txt"), QStringLiteral(".tessaline-3w5e11264sgsf0"),
+                           QStringLiteral("tessaline-abc"),    QStringLiteral(".tessaline-dir"),
+                           QStringLiteral(".tessaline-link"),  QStringLiteral(".tessaline-live")};
+    for (const QString& name : kept.mid(0, 5))
+        writeBytes(folder + QLatin1Char('/') + name, QByteArray("other"));
+    ASSERT_TRUE(QDir(folder).mkdir(QStringLiteral(".tessaline-dir")));
+    writeBytes(fakes.path(QStringLiteral("tmp/.tessaline-outside")), QByteArray("outside"));
+    ASSERT_EQ(::symlink("../tmp/.tessaline-outside", QFile::encodeName(folder + QStringLiteral("/.tessaline-link"))),
+              0);
+    writeBytes(folder + QStringLiteral("/.tessaline-live"), QByteArray("being written"));
+    const int live = ::open(QFile::encodeName(folder + QStringLiteral("/.tessaline-live")).constData(), O_RDONLY);
+    ASSERT_GE(live, 0);
+    ASSERT_EQ(::flock(live, LOCK_EX), 0);
+
+    ASSERT_TRUE(writeFileAtomically(folder + QStringLiteral("/report.txt"), QByteArray("report")));
+    QStringList expected = kept;
+    expected << QStringLiteral("report.txt");
+    expected.sort();
+    EXPECT_EQ(entries(folder), expected);
+    EXPECT_EQ(bytesOf(fakes.path(QStringLiteral("tmp/.tessaline-outside"))), QByteArray("outside"));
+
+    // Once its writer is gone, the same file is a leftover too.
+    ::close(live);
+    removeStaleScratchFiles(folder);
+    EXPECT_FALSE(entries(folder).contains(QStringLiteral(".tessaline-live")));
+    EXPECT_TRUE(entries(folder).contains(QStringLiteral("report.txt")));
+}
+
+namespace {
+
+// Runs `work` with the rights of an ordinary user, whom permissions bind: for the
+// superuser, in a child process that gives its rights up. True when `work` was.
+bool asOrdinaryUser(const std::function<bool()>& work)
+{
+    if (::geteuid() != 0)
+        return work();
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(::setgid(65534) == 0 && ::setuid(65534) == 0 && work() ? 0 : 1);
+    int status = 0;
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+}
+
+TEST(FileSystemObject, ForcedDeletionRemovesALinkItselfAndAFailedOneChangesNothing)
+{
+    FakeServices fakes;
+    FileSystemObject fso;
+    const QString outside = fakes.path(QStringLiteral("tmp/outside.txt"));
+    fso.CreateTextFile(outside)->Write(QStringLiteral("theirs"));
+    ASSERT_EQ(::chmod(QFile::encodeName(outside).constData(), 0444), 0);
+    const QString link = fakes.path(QStringLiteral("app/report.txt"));
+    ASSERT_TRUE(QFile::link(outside, link));
+    fso.DeleteFile(link, true);
+    EXPECT_FALSE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(bytesOf(outside), QByteArray("theirs"));
+    EXPECT_EQ(modeOf(outside), 0444u);
+
+    // A read-only file goes from a writable folder; from a read-only folder it stays as it was.
+    const QString readOnly = fakes.path(QStringLiteral("app/read-only.txt"));
+    fso.CreateTextFile(readOnly)->Write(QStringLiteral("x"));
+    ASSERT_EQ(::chmod(QFile::encodeName(readOnly).constData(), 0444), 0);
+    fso.DeleteFile(readOnly, true);
+    EXPECT_FALSE(fso.FileExists(readOnly));
+    EXPECT_TRUE(asOrdinaryUser([] {
+        char folder[] = "/tmp/tessaline-delete-XXXXXX";
+        if (!::mkdtemp(folder))
+            return false;
+        const QString file = QString::fromLocal8Bit(folder) + QStringLiteral("/kept.txt");
+        FileSystemObject().CreateTextFile(file)->Write(QStringLiteral("kept"));
+        ::chmod(QFile::encodeName(file).constData(), 0444);
+        ::chmod(folder, 0555);
+        long number = 0;
+        QString description;
+        try {
+            FileSystemObject().DeleteFile(file, true);
+        } catch (const VbError& error) {
+            number = error.number();
+            description = error.description();
+        }
+        const bool unchanged = modeOf(file) == 0444 && bytesOf(file) == "kept";
+        ::chmod(folder, 0755);
+        QFile::remove(file);
+        ::rmdir(folder);
+        return number == err::PermissionDenied && description == QString::fromLocal8Bit(std::strerror(EACCES))
+            && unchanged;
+    }));
 }

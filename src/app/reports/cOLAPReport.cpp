@@ -8,9 +8,9 @@
 #include "common/modFileHandling.h"
 #include "lang/AnsiCodePage.h"
 #include "lang/modMultiLingual.h"
+#include "platform/AtomicFile.h"
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
-#include "platform/VbError.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,7 +22,7 @@ using namespace state::modGlobals;
 
 QString reportKey(const QString& cubeName, const QString& viewName)
 {
-    return cubeName + QChar(0x1F) + viewName;
+    return (cubeName + QChar(0x1F) + viewName).normalized(QString::NormalizationForm_C);
 }
 
 QString cOLAPReport::Key() const
@@ -49,29 +49,28 @@ void tellUser(const QString& text)
 
 // The file a save goes to: the one the report came from when it is this report of this
 // cube, else the file the tree's report of that name was read from (a single cube's may
-// lie in the report root), else an existing file of the same name in any letter case,
-// else a new one.
+// lie in the report root), else an existing file of the same name in any letter case or
+// Unicode normal form, else a new one named as typed.
 QString targetPath(const cOLAPReport& report)
 {
     const QString folder = ReportFolders::cubeFolder(gstrCubeName);
-    if (!report.SourcePath.isEmpty() && report.CubeName.compare(gstrCubeName, Qt::CaseInsensitive) == 0
-        && ReportRecord::reportNameFromFileName(QFileInfo(report.SourcePath).fileName())
-                .compare(report.ViewName, Qt::CaseInsensitive)
+    const QString key = reportKey(gstrCubeName, report.ViewName);
+    if (!report.SourcePath.isEmpty()
+        && reportKey(report.CubeName, ReportRecord::reportNameFromFileName(QFileInfo(report.SourcePath).fileName()))
+                .compare(key, Qt::CaseInsensitive)
             == 0)
         return report.SourcePath;
-    const QString key = reportKey(gstrCubeName, report.ViewName);
     if (gobjReportsDic && gobjReportsDic->dicViews.Exists(key)) {
         const QString read = gobjReportsDic->dicViews.Item(key)->SourcePath;
         if (!read.isEmpty())
             return read;
     }
-    const QString fileName = report.ViewName + QStringLiteral(".txt");
     const QStringList existing = QDir(folder).entryList({QStringLiteral("*.txt")}, QDir::Files);
     for (const QString& name : existing) {
-        if (name.compare(fileName, Qt::CaseInsensitive) == 0)
+        if (reportKey(gstrCubeName, ReportRecord::reportNameFromFileName(name)).compare(key, Qt::CaseInsensitive) == 0)
             return folder + QLatin1Char('/') + name;
     }
-    return folder + QLatin1Char('/') + fileName;
+    return folder + QLatin1Char('/') + report.ViewName + QStringLiteral(".txt");
 }
 
 }
@@ -93,14 +92,11 @@ bool cOLAPReport::SaveReport()
         return false;
     }
     modErroHandling::subLogStep(QStringLiteral("Writing report to ") + path);
-    try {
-        if (!QDir().mkpath(QFileInfo(path).path()))
-            platform::raiseError(platform::err::PathNotFound, QStringLiteral("Path not found"), path);
-        auto stream = modFileHandling::gobjFSO->CreateTextFile(path, true, true);
-        stream->Write(ReportRecord::compose(*this, recordContext()));
-        stream->Close();
-    } catch (const platform::VbError&) {
-        tellUser(modMultiLingual::LNGFAILEDSAVEREPORT + QStringLiteral("\r\n") + path);
+    // A cube folder that cannot be made fails the write, which tells why.
+    QDir().mkpath(QFileInfo(path).path());
+    QString why;
+    if (!platform::writeFileAtomically(path, ReportRecord::encode(*this, recordContext()), &why)) {
+        tellUser(modMultiLingual::LNGFAILEDSAVEREPORT + QStringLiteral("\r\n") + why);
         return false;
     }
     SourcePath = path;

@@ -5,8 +5,9 @@
 namespace reports {
 
 // The key of a report in the report dictionary: its cube and its name, compared without
-// regard to case. Kept apart by a character no name can hold, so that cube "a-b" with
-// report "c" and cube "a" with report "b-c" stay two reports.
+// regard to case and in one Unicode normal form (NFC), so that a name typed with composed
+// or with combining letters is the same report. Kept apart by a character no name can
+// hold, so that cube "a-b" with report "c" and cube "a" with report "b-c" stay two reports.
 QString reportKey(const QString& cubeName, const QString& viewName);
 
 // One saved report: the pivot table's and the chart's persisted state, the view mode,

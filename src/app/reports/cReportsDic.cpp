@@ -7,6 +7,7 @@
 #include "common/modFileHandling.h"
 #include "common/modScriptingDic.h"
 #include "common/subEndProgram.h"
+#include "platform/AtomicFile.h"
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
 
@@ -67,6 +68,9 @@ common::Dictionary<std::shared_ptr<cOLAPReport>> cReportsDic::makeDictionary()
 
 void cReportsDic::readFolder(const QString& folder)
 {
+    // Saves that were killed half-way left their scratch files here; the first reading of
+    // a run (at start) and every later one clears them away.
+    platform::removeStaleScratchFiles(folder);
     QStringList names;
     try {
         names = reportFiles(folder);
@@ -112,7 +116,7 @@ void cReportsDic::GetReports()
     });
 }
 
-void cReportsDic::RemoveReport(const QString& strCubeName, const QString& strViewName)
+bool cReportsDic::RemoveReport(const QString& strCubeName, const QString& strViewName)
 {
     const QString key = reportKey(strCubeName, strViewName);
     QString path = ReportFolders::cubeFolder(strCubeName) + QLatin1Char('/') + strViewName + QStringLiteral(".txt");
@@ -126,8 +130,12 @@ void cReportsDic::RemoveReport(const QString& strCubeName, const QString& strVie
         modFileHandling::subSetupFS();
         modFileHandling::gobjFSO->DeleteFile(path, true);
     } catch (const platform::VbError& error) {
-        tellUser(QStringLiteral("Failed to remove selected report!\r\n") + error.description());
+        tellUser(QStringLiteral("Failed to remove selected report!\r\n") + path + QStringLiteral(": ")
+                 + error.description());
+        // A file that someone else removed meanwhile is gone all the same.
+        return !QFileInfo::exists(path);
     }
+    return true;
 }
 
 }

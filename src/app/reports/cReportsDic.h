@@ -18,8 +18,10 @@ public:
     // Reads the report files of all cubes, creating missing report folders. Leaves
     // gstrCubeName at the last cube read.
     void GetReports();
-    // Forgets the report and deletes its file.
-    void RemoveReport(const QString& strCubeName, const QString& strViewName);
+    // Forgets the report and deletes its file; a link is deleted itself, never the file it
+    // leads to. A failure is told to the user and leaves the file as it was. True when the
+    // report's file is gone, also when it was gone before.
+    bool RemoveReport(const QString& strCubeName, const QString& strViewName);
 
     // Files that were passed over while reading: not a report, or a second file for a
     // report already read. Each entry names the file and why.

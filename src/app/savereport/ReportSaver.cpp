@@ -24,17 +24,21 @@ void tellUser(const QString& text)
     platform::services().messageBox->msgBox(text, platform::mb::vbExclamation, gstrAppTitle);
 }
 
-// The first reason the choice cannot be stored, in the order of the dialog's fields.
+// The first reason the choice cannot be stored, in the order of the dialog's fields. The
+// name is only the file's name (the components' XML hides the separators of any title), so
+// it need only make a file of the cube's folder; category and type are fields of the record.
 QString refusalOf(const QString& name, const SaveChoice& choice)
 {
     using namespace modMultiLingual;
-    for (const auto& [caption, value] : {std::pair{LNGREPORTNAME, name}, std::pair{LNGREPORTCATEGORY, choice.category},
-                                         std::pair{LNGREPORTTYPE, choice.type}}) {
+    if (const QString unsafe = reports::ReportRecord::unsafeReportNameReason(name); !unsafe.isEmpty())
+        return unsafe;
+    for (const auto& [caption, value] :
+         {std::pair{LNGREPORTCATEGORY, choice.category}, std::pair{LNGREPORTTYPE, choice.type}}) {
         const QString refusal = separatorRefusal(caption, value);
         if (!refusal.isEmpty())
             return refusal;
     }
-    return reports::ReportRecord::unsafeReportNameReason(name);
+    return {};
 }
 
 // The path of a report's node in the tree: its cube (when there are several), its
@@ -53,17 +57,11 @@ QString nodePath(const reports::cOLAPReport& report)
     return parts.join(QLatin1Char('\\'));
 }
 
-// The rebuilt tree leaves the last report read as the current one and the last cube read
-// as the current cube; the report just saved is meant.
-void makeCurrent(const reports::cOLAPReport& saved)
+// The rebuilt tree keeps the saved report current; its node shows it selected.
+void selectNodeOf(const reports::cOLAPReport& saved)
 {
-    gstrCubeName = saved.CubeName;
-    const QString key = reports::reportKey(saved.CubeName, saved.ViewName);
-    gobjReport = gobjReportsDic && gobjReportsDic->dicViews.Exists(key) ? gobjReportsDic->dicViews.Item(key)
-                                                                        : std::make_shared<reports::cOLAPReport>(saved);
     QTreeWidget* tree = reports::tree::modReportTree::reportTree();
-    if (QTreeWidgetItem* node =
-            tree ? reports::tree::modReportTree::fncGetNodeFromPath(nodePath(*gobjReport)) : nullptr)
+    if (QTreeWidgetItem* node = tree ? reports::tree::modReportTree::fncGetNodeFromPath(nodePath(saved)) : nullptr)
         tree->setCurrentItem(node);
 }
 
@@ -112,7 +110,8 @@ SaveOutcome saveCurrentView(const SaveChoice& choice, const ViewState& view)
     else
         gobjReport = std::make_shared<reports::cOLAPReport>(report);
     reports::tree::modReportTree::subFillReportTree();
-    makeCurrent(report);
+    if (gobjReport)
+        selectNodeOf(*gobjReport);
     return SaveOutcome::Saved;
 }
 

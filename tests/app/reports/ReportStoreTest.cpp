@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -217,7 +218,85 @@ TEST_F(ReportStore, SaveRefusesUnsafeNamesAndReportsAFailedWriteWithoutLosingThe
     }
     EXPECT_FALSE(saved);
     EXPECT_EQ(FreshRun::bytesOf(path), before);
-    EXPECT_EQ(run.fakes.messageBox.shown.last().text, QStringLiteral("Failed to save report\r\n") + path);
+    EXPECT_EQ(run.fakes.messageBox.shown.last().text,
+              QStringLiteral("Failed to save report\r\n") + path + QStringLiteral(": ")
+                  + QString::fromLocal8Bit(std::strerror(EFBIG)));
+
+    // A read-only report in a writable folder is refused the same way, and stays as it was.
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    changed.PivotXML = QStringLiteral("<p/>");
+    EXPECT_FALSE(changed.SaveReport());
+    EXPECT_EQ(FreshRun::bytesOf(path), before);
+    EXPECT_EQ(run.fakes.messageBox.shown.last().text,
+              QStringLiteral("Failed to save report\r\n") + path + QStringLiteral(": ")
+                  + QString::fromLocal8Bit(std::strerror(EACCES)));
+    EXPECT_EQ(QDir(folder(QStringLiteral("Sales"))).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("Kept.txt")});
+}
+
+TEST_F(ReportStore, RemovingALinkedReportRemovesTheLinkOnlyAndAFailureSaysWhereAndWhy)
+{
+    cubes({"Sales"});
+    QTemporaryDir elsewhere;
+    save(QStringLiteral("Sales"), QStringLiteral("Shared"));
+    const QString target = elsewhere.filePath(QStringLiteral("Shared.txt"));
+    const QString link = folder(QStringLiteral("Sales")) + QStringLiteral("/Shared.txt");
+    ASSERT_TRUE(QFile::rename(link, target));
+    ASSERT_TRUE(QFile::link(target, link));
+    QFile::setPermissions(target, QFileDevice::ReadOwner);
+    const QByteArray bytes = FreshRun::bytesOf(target);
+
+    cReportsDic dic;
+    dic.GetReports();
+    ASSERT_TRUE(dic.dicViews.Exists(reportKey(QStringLiteral("Sales"), QStringLiteral("Shared"))));
+    EXPECT_TRUE(dic.RemoveReport(QStringLiteral("Sales"), QStringLiteral("Shared")));
+    EXPECT_FALSE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(FreshRun::bytesOf(target), bytes);
+    EXPECT_FALSE(QFile::permissions(target) & QFileDevice::WriteOwner);
+    EXPECT_TRUE(run.fakes.messageBox.shown.isEmpty());
+
+    // Gone already: the user hears where and why, and the report is gone all the same.
+    EXPECT_TRUE(dic.RemoveReport(QStringLiteral("Sales"), QStringLiteral("Shared")));
+    ASSERT_EQ(run.fakes.messageBox.shown.size(), 1);
+    EXPECT_EQ(run.fakes.messageBox.shown[0].text,
+              QStringLiteral("Failed to remove selected report!\r\n") + link + QStringLiteral(": File not found"));
+}
+
+TEST_F(ReportStore, ScratchFilesOfKilledSavesAreClearedWhenTheReportsAreRead)
+{
+    cubes({"Sales"});
+    save(QStringLiteral("Sales"), QStringLiteral("Kept"));
+    writeFile(folder(QStringLiteral("Sales")) + QStringLiteral("/.tessaline-1x2y3z"), QByteArray(4096, 'x'));
+    writeFile(folder() + QStringLiteral("/.tessaline-9"), QByteArray(4096, 'x'));
+    cReportsDic dic;
+    dic.GetReports();
+    EXPECT_EQ(QDir(folder(QStringLiteral("Sales"))).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("Kept.txt")});
+    EXPECT_TRUE(QDir(folder()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}
+
+TEST_F(ReportStore, NamesThatDifferOnlyInNormalFormAreOneReportKeptAsTyped)
+{
+    cubes({"Sales"});
+    const QString composed = QStringLiteral("Caf\u00e9 Z\u00fcrich");
+    const QString decomposed = QStringLiteral("Cafe\u0301 Zu\u0308rich");
+    save(QStringLiteral("Sales"), decomposed);
+    EXPECT_EQ(QDir(folder(QStringLiteral("Sales"))).entryList(QDir::Files),
+              QStringList{decomposed + QStringLiteral(".txt")});
+    // Saved again as the other form, over the same file.
+    save(QStringLiteral("Sales"), composed.toUpper());
+    EXPECT_EQ(QDir(folder(QStringLiteral("Sales"))).entryList(QDir::Files),
+              QStringList{decomposed + QStringLiteral(".txt")});
+
+    // Two files that only differ so: one report, the other file named as passed over.
+    QFile::copy(folder(QStringLiteral("Sales")) + QLatin1Char('/') + decomposed + QStringLiteral(".txt"),
+                folder(QStringLiteral("Sales")) + QLatin1Char('/') + composed + QStringLiteral(".txt"));
+    cReportsDic dic;
+    dic.GetReports();
+    ASSERT_EQ(dic.dicViews.Count(), 1);
+    EXPECT_TRUE(dic.dicViews.Exists(reportKey(QStringLiteral("Sales"), composed)));
+    EXPECT_TRUE(dic.dicViews.Exists(reportKey(QStringLiteral("Sales"), decomposed.toLower())));
+    EXPECT_EQ(dic.SkippedFiles().size(), 1);
 }
 
 TEST_F(ReportStore, SavingANameInAnotherCaseWritesOverTheExistingFile)

@@ -323,8 +323,9 @@ TEST_F(SavingRun, NamesAndFieldsTheReportFileCannotHoldAreRefusedAndTheDialogSta
         {"dot dot", name(QStringLiteral("..")), nullptr, QStringLiteral("..")},
         {"NUL", name(QStringLiteral("a") + QChar(0) + QStringLiteral("b")), nullptr, QStringLiteral("control")},
         {"too long for a file name", name(QString(200, QChar(0xE9))), nullptr, QStringLiteral("long")},
-        {"stars in the name", name(QStringLiteral("Q1***")), &LNGREPORTNAME, QStringLiteral("***")},
-        {"XYZ in the name", name(QStringLiteral("XYZ")), &LNGREPORTNAME, QStringLiteral("XYZ")},
+        // The character that keeps cube and name apart in a report's key.
+        {"unit separator", name(QStringLiteral("a") + QChar(0x1F) + QStringLiteral("b")), nullptr,
+         QStringLiteral("control")},
         {"XYZ in the category",
          named([](frmSaveReport& d) { d.cmbSuperCategory()->setText(QStringLiteral("XYZ Ltd")); }), &LNGREPORTCATEGORY,
          QStringLiteral("XYZ")},
@@ -354,6 +355,31 @@ TEST_F(SavingRun, NamesAndFieldsTheReportFileCannotHoldAreRefusedAndTheDialogSta
         EXPECT_EQ(gobjReport->PivotXML, current.PivotXML) << refusal.what;
     }
     EXPECT_EQ(run.fakes.processEnd.ends, 0);
+}
+
+TEST_F(SavingRun, ANameIsOnlyTheFilesNameAndMayHoldTheRecordsSeparators)
+{
+    arrangePivot("Organisation", "Time", "Amount");
+    for (const QString& name : {QStringLiteral("XYZ Corp"), QStringLiteral("Q1 *** XXX")}) {
+        pressSave([&](frmSaveReport& dialog) {
+            typeInto(dialog.cmbReportName(), name);
+            QTest::mouseClick(dialog.OKButton(), Qt::LeftButton);
+            EXPECT_FALSE(dialog.isVisible()) << name.toStdString();
+        });
+        ASSERT_TRUE(QFile::exists(reportFile(QStringLiteral("Budget"), name))) << name.toStdString();
+        // Opened, the pivot table is titled with the name; saved again so, it reads back whole.
+        window->treReports_NodeClick(
+            reports::tree::modReportTree::fncGetNodeFromPath(QStringLiteral("Budget\\") + name));
+        ASSERT_EQ(window->pivReports()->ActiveView().TitleBar().Caption(), name);
+        const QString pivotXml = window->pivReports()->XMLData();
+        saveDirectly(name, QString(), QString());
+        // As the rebuilt tree read it back.
+        const reports::cReportsDic& dic = *gobjReportsDic;
+        EXPECT_TRUE(dic.SkippedFiles().isEmpty()) << dic.SkippedFiles().join(QLatin1Char(' ')).toStdString();
+        ASSERT_TRUE(dic.dicViews.Exists(reports::reportKey(QStringLiteral("Budget"), name)));
+        EXPECT_EQ(dic.dicViews.Item(reports::reportKey(QStringLiteral("Budget"), name))->PivotXML, pivotXml);
+        EXPECT_TRUE(run.fakes.messageBox.shown.isEmpty());
+    }
 }
 
 TEST_F(SavingRun, ANameOfBlanksIsNoNameAndSavesNothing)
@@ -438,7 +464,8 @@ TEST_F(SavingRun, AFailedWriteIsToldWithThePathAndChangesNothing)
         ASSERT_EQ(run.fakes.messageBox.shown.size(), 1);
         const QString message = run.fakes.messageBox.shown[0].text;
         EXPECT_TRUE(message.startsWith(modMultiLingual::LNGFAILEDSAVEREPORT)) << message.toStdString();
-        EXPECT_TRUE(message.contains(folder + QStringLiteral("/New one.txt"))) << message.toStdString();
+        // Where, and the system's reason why.
+        EXPECT_TRUE(message.contains(folder + QStringLiteral("/New one.txt: "))) << message.toStdString();
         EXPECT_FALSE(QFile::exists(folder + QStringLiteral("/New one.txt")));
         EXPECT_EQ(gobjReport->ViewName, current.ViewName);
         EXPECT_EQ(gobjReport->SourcePath, current.SourcePath);
@@ -513,6 +540,44 @@ class SampleReportsRun : public SavingRun
 protected:
     void beforeStart() override { copySampleReports(); }
 };
+
+TEST_F(SampleReportsRun, AfterARemovalASaveMakesANewReportOfTheCubeOnScreen)
+{
+    const QString others = reportFile(QStringLiteral("Sales"), QStringLiteral("Revenue by region"));
+    const QByteArray othersBytes = FreshRun::bytesOf(others);
+    QTreeWidgetItem* node =
+        reports::tree::modReportTree::fncGetNodeFromPath(QStringLiteral("Budget\\Controlling\\Team bookings"));
+    ASSERT_TRUE(node);
+    window->treReports()->setCurrentItem(node);
+    window->treReports_NodeClick(node);
+    ASSERT_FALSE(window->cmdInfo()->isHidden());
+    run.fakes.messageBox.answers = {platform::mb::vbYes};
+    QTest::mouseClick(window->cmdRemoveReport(), Qt::LeftButton);
+    ASSERT_FALSE(QFile::exists(reportFile(QStringLiteral("Budget"), QStringLiteral("Team bookings"))));
+
+    EXPECT_EQ(gstrCubeName, QStringLiteral("Budget"));
+    EXPECT_FALSE(gobjReport);
+    EXPECT_TRUE(window->cmdInfo()->isHidden());
+    pressSave([&](frmSaveReport& dialog) {
+        // Nothing of another report is offered: no name, category, type or description.
+        EXPECT_EQ(dialog.cmbReportName()->Text(), QString());
+        EXPECT_EQ(dialog.cmbSuperCategory()->Text(), QString());
+        EXPECT_EQ(dialog.cmbReportType()->Text(), QString());
+        EXPECT_EQ(dialog.ctlReportDescription()->HTML(), savereport::htmleditor::kEmptyTemplate);
+        EXPECT_EQ(dialog.cmbReportName()->ListCount(), 2);   // Budget's reports left
+        typeInto(dialog.cmbReportName(), QStringLiteral("Bookings again"));
+        QTest::mouseClick(dialog.OKButton(), Qt::LeftButton);
+    });
+    EXPECT_EQ(FreshRun::bytesOf(others), othersBytes);
+    EXPECT_FALSE(QFile::exists(reportFile(QStringLiteral("Sales"), QStringLiteral("Bookings again"))));
+    ASSERT_TRUE(gobjReport);
+    EXPECT_EQ(gobjReport->CubeName, QStringLiteral("Budget"));
+    EXPECT_EQ(gobjReport->ReportDescription, QString());
+    const QString text = reports::ReportRecord::decodeText(
+        FreshRun::bytesOf(reportFile(QStringLiteral("Budget"), QStringLiteral("Bookings again"))), 1252);
+    EXPECT_TRUE(text.endsWith(QStringLiteral("******XYZXYZXYZ"))) << text.right(40).toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Budget.cub")));
+}
 
 TEST_F(SampleReportsRun, TheFirstStartShowsSavedReportsOfEachCubeThatOpen)
 {

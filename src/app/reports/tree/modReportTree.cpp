@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QIcon>
+#include <QPushButton>
 #include <QStyle>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -128,6 +129,17 @@ void tellSkippedFiles(const QStringList& skipped)
         platform::mb::vbExclamation, gstrAppTitle);
 }
 
+// Reading every cube's reports passes through each cube and report in turn; what the user
+// has on screen stays current: the cube, and the report as the fresh dictionary holds it
+// (the same object when the dictionary lacks it, none when there was none).
+void keepCurrent(const QString& cube, const std::shared_ptr<cOLAPReport>& report)
+{
+    if (!cube.isEmpty())
+        gstrCubeName = cube;
+    gobjReport = report && gobjReportsDic->dicViews.Exists(report->Key()) ? gobjReportsDic->dicViews.Item(report->Key())
+                                                                          : report;
+}
+
 }
 
 QTreeWidget* reportTree()
@@ -158,6 +170,8 @@ void subFillReportTree()
 {
     common::handled(QStringLiteral("subFillReportTree"), common::Message::Description, [] {
         QTreeWidget* tree = requireTree();
+        const QString currentCube = gstrCubeName;
+        const std::shared_ptr<cOLAPReport> currentReport = gobjReport;
         clearTree(tree);
         tree->setSortingEnabled(false);
         gobjReportsDic = std::make_shared<cReportsDic>();
@@ -181,6 +195,7 @@ void subFillReportTree()
         }
         tree->setSortingEnabled(true);
         tree->sortItems(0, Qt::AscendingOrder);
+        keepCurrent(currentCube, currentReport);
         tellSkippedFiles(gobjReportsDic->SkippedFiles());
     });
 }
@@ -330,7 +345,13 @@ void subHandleRemoveClick(reportwindow::ReportWindowView* window)
         if (!gobjReportsDic->dicViews.Exists(reportKey(cube, text)))
             return;
         const auto report = gobjReportsDic->dicViews.Item(reportKey(cube, text));
-        gobjReportsDic->RemoveReport(report->CubeName, text);
+        // The view stays on screen, but no report holds it any more: a save makes a new report
+        // of the cube on screen, and no other report's description is offered.
+        if (gobjReportsDic->RemoveReport(report->CubeName, text)) {
+            gobjReport.reset();
+            if (QPushButton* info = window->cmdInfo())
+                info->hide();
+        }
         subFillReportTree();
     });
 }

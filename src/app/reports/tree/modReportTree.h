@@ -18,7 +18,8 @@ namespace modReportTree {
 enum NodeImage { CubeNode = 1, ReportNode = 2, FolderNode = 3 };
 
 // Rebuilds the report dictionary and the tree of the report window in use; files that
-// could not be read are named in one message.
+// could not be read are named in one message. The current cube and report stay current
+// (the report as read afresh).
 void subFillReportTree();
 // Adds gobjReport under `parent` (nullptr: the root level) with its category and type folders.
 void subAddSubNode(QTreeWidgetItem* parent);

@@ -260,6 +260,33 @@ TEST_F(ReportTree, RemoveTakesTheSelectedCubesReportAfterAskingAndFoldersRemoveN
                            QStringLiteral("South")}));
 }
 
+TEST_F(ReportTree, RebuildingKeepsTheCubeOnScreenAndARemovalLeavesNoReportCurrent)
+{
+    cubes({"North", "South"});
+    save(QStringLiteral("North"), QStringLiteral("Plan"), QStringLiteral("Finance"));
+    save(QStringLiteral("North"), QStringLiteral("Costs"));
+    save(QStringLiteral("South"), QStringLiteral("Other"), QStringLiteral("Finance"));
+    modReportTree::subFillReportTree();
+    reports::modOpenReport::subHandleNodeClick(node(QStringLiteral("North\\Finance\\Plan")), &window);
+    ASSERT_FALSE(window.info->isHidden());
+
+    // Reading South last leaves neither the cube nor the report on screen.
+    modReportTree::subFillReportTree();
+    EXPECT_EQ(gstrCubeName, QStringLiteral("North"));
+    ASSERT_TRUE(gobjReport);
+    EXPECT_EQ(gobjReport,
+              gobjReportsDic->dicViews.Item(reports::reportKey(QStringLiteral("North"), QStringLiteral("Plan"))));
+
+    window.tree->setCurrentItem(node(QStringLiteral("North\\Finance\\Plan")));
+    run.fakes.messageBox.answers = {platform::mb::vbYes};
+    modReportTree::subHandleRemoveClick(&window);
+    EXPECT_FALSE(QFile::exists(data.path() + QStringLiteral("/ReportsXP/North/Plan.txt")));
+    EXPECT_EQ(gstrCubeName, QStringLiteral("North"));
+    EXPECT_FALSE(gobjReport);
+    EXPECT_TRUE(window.info->isHidden());
+    EXPECT_EQ(window.tree->currentItem(), nullptr);
+}
+
 TEST_F(ReportTree, UnreadableFilesAreNamedOnceAndTheRestIsShown)
 {
     cubes({"Budget"});
