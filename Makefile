@@ -21,10 +21,11 @@ run: build
 test-build: deps
 	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSALINE_SANITIZE=ON
 	cmake --build $(TEST_DIR) -j $(JOBS)
-	cmake --build $(TEST_DIR) -j $(JOBS) --target headers
+	cmake --build $(TEST_DIR) -j $(JOBS) --target headers test_headers
 
 test: test-build
 	bash scripts/check-format.sh
+	bash scripts/check-includes.sh
 	bash scripts/run-tests.sh $(TEST_DIR)
 
 bench: deps

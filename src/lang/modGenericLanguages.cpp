@@ -150,8 +150,8 @@ int columnOfLcid(int lcid)
         };
         QHash<int, int> hash;
         for (const auto& row : rows)
-            for (int lcid : row.lcids)
-                hash.insert(lcid, row.column);
+            for (int rowLcid : row.lcids)
+                hash.insert(rowLcid, row.column);
         return hash;
     }();
     return columns.value(lcid, kEnglishColumn);
