@@ -25,7 +25,7 @@ CubeFileLoad::CubeFileLoad(const QString& path, CubeDefinition definition) : m_d
     });
     if (!reader)
         platform::raiseError(platform::err::Unspecified,
-                             QCoreApplication::translate("olap", "The cube file \"%1\" cannot be read: %2.")
+                             QCoreApplication::translate("olap", "The cube file \"%1\" cannot be used: %2")
                                  .arg(path, reader.failure().text()),
                              QStringLiteral("CubeFile"));
     m_reader = std::move(reader).value();
