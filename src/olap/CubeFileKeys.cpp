@@ -1,6 +1,8 @@
 #include "olap/CubeFileKeys.h"
 
 #include <QByteArrayView>
+#include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <optional>
