@@ -390,6 +390,10 @@
         <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
         <translation>Soubor krychle „%1“ neodpovídá: čtení nepřineslo nic po dobu %2 s, proto bylo zastaveno.</translation>
     </message>
+    <message>
+        <source>The system could not start a thread</source>
+        <translation>Systém nemohl spustit vlákno</translation>
+    </message>
 </context>
 <context>
     <name>output</name>

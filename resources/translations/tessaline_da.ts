@@ -390,6 +390,10 @@
         <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
         <translation>Kubefilen &quot;%1&quot; svarer ikke: læsningen gav intet i %2 sekunder og blev derfor stoppet.</translation>
     </message>
+    <message>
+        <source>The system could not start a thread</source>
+        <translation>Systemet kunne ikke starte en tråd</translation>
+    </message>
 </context>
 <context>
     <name>output</name>

@@ -390,6 +390,10 @@
         <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
         <translation>Die Würfeldatei „%1“ antwortet nicht: Das Lesen hat %2 Sekunden lang nichts geliefert und wurde deshalb abgebrochen.</translation>
     </message>
+    <message>
+        <source>The system could not start a thread</source>
+        <translation>Das System konnte keinen Thread starten</translation>
+    </message>
 </context>
 <context>
     <name>output</name>

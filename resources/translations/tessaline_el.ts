@@ -390,6 +390,10 @@
         <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
         <translation>Το αρχείο κύβου «%1» δεν αποκρίνεται: η ανάγνωσή του δεν έδωσε τίποτα για %2 δευτερόλεπτα, γι’ αυτό διακόπηκε.</translation>
     </message>
+    <message>
+        <source>The system could not start a thread</source>
+        <translation>Το σύστημα δεν μπόρεσε να ξεκινήσει νήμα</translation>
+    </message>
 </context>
 <context>
     <name>output</name>

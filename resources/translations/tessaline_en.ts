@@ -390,6 +390,10 @@
         <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
         <translation>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</translation>
     </message>
+    <message>
+        <source>The system could not start a thread</source>
+        <translation>The system could not start a thread</translation>
+    </message>
 </context>
 <context>
     <name>output</name>

@@ -390,6 +390,10 @@
         <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
         <translation>El archivo de cubo &quot;%1&quot; no responde: su lectura no devolvió nada durante %2 segundos, así que se detuvo.</translation>
     </message>
+    <message>
+        <source>The system could not start a thread</source>
+        <translation>El sistema no pudo iniciar un subproceso</translation>
+    </message>
 </context>
 <context>
     <name>output</name>

@@ -390,6 +390,10 @@
         <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
         <translation>Kuutiotiedosto &quot;%1&quot; ei vastaa: lukeminen ei tuottanut mitään %2 sekuntiin, joten se keskeytettiin.</translation>
     </message>
+    <message>
+        <source>The system could not start a thread</source>
+        <translation>Järjestelmä ei voinut käynnistää säiettä</translation>
+    </message>
 </context>
 <context>
     <name>output</name>

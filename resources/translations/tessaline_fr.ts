@@ -390,6 +390,10 @@
         <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
         <translation>Le fichier de cube « %1 » ne répond pas : sa lecture n’a rien donné pendant %2 secondes, elle a donc été arrêtée.</translation>
     </message>
+    <message>
+        <source>The system could not start a thread</source>
+        <translation>Le système n’a pas pu démarrer de thread</translation>
+    </message>
 </context>
 <context>
     <name>output</name>

@@ -390,6 +390,10 @@
         <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
         <translation>Il file di cubo &quot;%1&quot; non risponde: la lettura non ha prodotto nulla per %2 secondi ed è stata quindi interrotta.</translation>
     </message>
+    <message>
+        <source>The system could not start a thread</source>
+        <translation>Il sistema non è riuscito ad avviare un thread</translation>
+    </message>
 </context>
 <context>
     <name>output</name>

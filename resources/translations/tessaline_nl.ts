@@ -390,6 +390,10 @@
         <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
         <translation>Het kubusbestand &quot;%1&quot; reageert niet: het lezen leverde %2 seconden lang niets op en is daarom gestopt.</translation>
     </message>
+    <message>
+        <source>The system could not start a thread</source>
+        <translation>Het systeem kon geen thread starten</translation>
+    </message>
 </context>
 <context>
     <name>output</name>

@@ -390,6 +390,10 @@
         <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
         <translation>O ficheiro de cubo &quot;%1&quot; não responde: a leitura não devolveu nada durante %2 segundos, pelo que foi interrompida.</translation>
     </message>
+    <message>
+        <source>The system could not start a thread</source>
+        <translation>O sistema não conseguiu iniciar um thread</translation>
+    </message>
 </context>
 <context>
     <name>output</name>

@@ -390,6 +390,10 @@
         <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
         <translation>Файл куба «%1» не отвечает: чтение ничего не дало за %2 с, поэтому оно было остановлено.</translation>
     </message>
+    <message>
+        <source>The system could not start a thread</source>
+        <translation>Системе не удалось запустить поток</translation>
+    </message>
 </context>
 <context>
     <name>output</name>

@@ -390,6 +390,10 @@
         <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
         <translation>Datoteka kocke »%1« se ne odziva: branje %2 s ni dalo ničesar, zato je bilo ustavljeno.</translation>
     </message>
+    <message>
+        <source>The system could not start a thread</source>
+        <translation>Sistem ni mogel zagnati niti</translation>
+    </message>
 </context>
 <context>
     <name>output</name>

@@ -390,6 +390,10 @@
         <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
         <translation>Kubfilen &quot;%1&quot; svarar inte: läsningen gav ingenting på %2 sekunder och avbröts därför.</translation>
     </message>
+    <message>
+        <source>The system could not start a thread</source>
+        <translation>Systemet kunde inte starta en tråd</translation>
+    </message>
 </context>
 <context>
     <name>output</name>

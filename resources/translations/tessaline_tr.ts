@@ -390,6 +390,10 @@
         <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
         <translation>&quot;%1&quot; küp dosyası yanıt vermiyor: okuma %2 saniye boyunca hiçbir şey döndürmediği için durduruldu.</translation>
     </message>
+    <message>
+        <source>The system could not start a thread</source>
+        <translation>Sistem bir iş parçacığı başlatamadı</translation>
+    </message>
 </context>
 <context>
     <name>output</name>

@@ -1,5 +1,9 @@
 #include "olap/CubeFileLoad.h"
 
+#include "olap/WorkerPool.h"
+#include "platform/VbError.h"
+
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QHash>
@@ -11,13 +15,20 @@ CubeFileLoad::CubeFileLoad(const QString& path, CubeDefinition definition) : m_d
 {
     std::promise<std::shared_ptr<const CubeData>> promise;
     m_data = promise.get_future().share();
-    m_reader = std::thread([this, path, promise = std::move(promise)]() mutable {
+    auto shared = std::make_shared<std::promise<std::shared_ptr<const CubeData>>>(std::move(promise));
+    platform::Result<std::thread> reader = startThread([this, path, shared] {
         try {
-            promise.set_value(readCubeFile(path, &m_progress));
+            shared->set_value(readCubeFile(path, &m_progress));
         } catch (...) {
-            promise.set_exception(std::current_exception());
+            shared->set_exception(std::current_exception());
         }
     });
+    if (!reader)
+        platform::raiseError(platform::err::Unspecified,
+                             QCoreApplication::translate("olap", "The cube file \"%1\" cannot be used: %2")
+                                 .arg(path, reader.failure().text()),
+                             QStringLiteral("CubeFile"));
+    m_reader = std::move(reader).value();
 }
 
 CubeFileLoad::~CubeFileLoad()

@@ -7,6 +7,13 @@ namespace olap {
 
 int compareSortValues(const QString& a, const QString& b)
 {
+    // Whole numbers beyond 2^53 lose digits as doubles: compared as integers, every digit counts.
+    bool aWhole = false;
+    bool bWhole = false;
+    const qint64 i = a.toLongLong(&aWhole);
+    const qint64 j = b.toLongLong(&bWhole);
+    if (aWhole && bWhole)
+        return i < j ? -1 : (j < i ? 1 : 0);
     bool aNumber = false;
     bool bNumber = false;
     const double x = a.toDouble(&aNumber);

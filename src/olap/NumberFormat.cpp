@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <string>
 #include <tuple>
 
@@ -69,9 +70,28 @@ QString groupDigits(const QString& digits, const QLocale& locale)
     return out;
 }
 
-// Fixed-point digits of a value; "." as the point.
+// Whether a non-negative value lies exactly halfway between two numbers of `decimals` places:
+// with v = M * 2^e and M odd, v * 10^decimals has the fraction one half exactly when
+// e = -(decimals + 1).
+bool isHalfway(long double value, int decimals)
+{
+    if (!(value > 0) || !std::isfinite(value))
+        return false;
+    int exponent = 0;
+    const long double fraction = std::frexp(value, &exponent);   // in [0.5, 1)
+    auto mantissa = static_cast<unsigned long long>(std::ldexp(fraction, 64));
+    exponent -= 64;
+    const int zeros = __builtin_ctzll(mantissa);
+    return exponent + zeros == -(decimals + 1);
+}
+
+// Fixed-point digits of a non-negative value; "." as the point. A value halfway between two
+// results rounds up, as people round by hand (25.625 gives 25.63, 2.5 gives 3), where printf
+// alone would round to the even digit.
 QString fixed(long double value, int decimals)
 {
+    if (isHalfway(value, decimals))
+        value = std::nextafter(value, std::numeric_limits<long double>::infinity());
     const int size = std::snprintf(nullptr, 0, "%.*Lf", decimals, value);
     std::string text(size_t(size) + 1, '\0');
     std::snprintf(text.data(), text.size(), "%.*Lf", decimals, value);
@@ -121,8 +141,9 @@ QString formatSection(double value, const QString& section, const QLocale& local
         return literal(section);
 
     QString number = section.mid(first, last - first + 1);
-    // Scientific notation: "0.00E+00".
+    // Scientific notation: "0.00E+00" signs every exponent, "0.00E-00" only a negative one.
     int e = int(section.indexOf(QLatin1String("E+"), last + 1, Qt::CaseInsensitive));
+    const bool signAlways = e >= 0;
     if (e < 0)
         e = int(section.indexOf(QLatin1String("E-"), last + 1, Qt::CaseInsensitive));
     const int point = int(number.indexOf(u'.'));
@@ -159,7 +180,7 @@ QString formatSection(double value, const QString& section, const QLocale& local
         while (e + 2 + placeholders < section.size() && isDigitPlaceholder(section.at(e + 2 + placeholders)))
             ++placeholders;
         QString exp = QString::number(std::abs(exponent)).rightJustified(std::max(1, placeholders), u'0');
-        suffix = (exponent < 0 ? QStringLiteral("E-") : QStringLiteral("E+")) + exp;
+        suffix = (exponent < 0 ? QStringLiteral("E-") : signAlways ? QStringLiteral("E+") : QStringLiteral("E")) + exp;
         suffix += literal(section.mid(e + 2 + placeholders));
     } else {
         mantissa = fixed(scaledValue, maxDecimals);
@@ -207,8 +228,12 @@ QString formatNumber(double value, const QString& format, const QLocale& locale)
     if (!std::isfinite(value))
         return locale.toString(value);
     const QString name = format.trimmed().toLower();
-    if (name.isEmpty() || name == QLatin1String("general number") || name == QLatin1String("general"))
+    if (name.isEmpty() || name == QLatin1String("general number") || name == QLatin1String("general")) {
+        // A whole number shows every digit it holds, where 15 significant digits would round it.
+        if (std::trunc(value) == value && std::abs(value) < 0x1p63)
+            return locale.toString(qint64(value)).remove(locale.groupSeparator());
         return locale.toString(value, 'g', 15).remove(locale.groupSeparator());
+    }
     // Truth formats: any value but zero is the first word.
     for (const auto& [named, yes, no] : {std::tuple{"yes/no", "Yes", "No"}, std::tuple{"true/false", "True", "False"},
                                          std::tuple{"on/off", "On", "Off"}}) {

@@ -1,5 +1,6 @@
 #include "olap/SqliteDatabase.h"
 
+#include "olap/WorkerPool.h"
 #include "platform/VbError.h"
 
 #include <QCoreApplication>
@@ -196,4 +197,17 @@ QString SqliteDatabase::objectType(const QString& name)
     Statement st(*this, QStringLiteral("SELECT type FROM sqlite_schema WHERE name = ?1 COLLATE NOCASE"), {name});
     return st.next() ? st.text(0) : QString();
 }
+
+WorkerConnections::WorkerConnections(const QString& path) : m_path(path), m_connections(workerCount())
+{
+}
+
+SqliteDatabase& WorkerConnections::of(size_t worker)
+{
+    std::unique_ptr<SqliteDatabase>& connection = m_connections[worker];
+    if (!connection)
+        connection = std::make_unique<SqliteDatabase>(m_path);
+    return *connection;
+}
+
 }

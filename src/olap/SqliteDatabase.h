@@ -3,6 +3,8 @@
 #include "olap/CubeDefinition.h"
 
 #include <chrono>
+#include <memory>
+#include <vector>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -59,6 +61,19 @@ private:
     sqlite3* m_db = nullptr;
     std::chrono::steady_clock::time_point m_deadline;
     bool m_timedOut = false;
+};
+
+// One connection to a file for each worker of the pool (olap/WorkerPool.h), opened by its
+// first task: reading a thousand tables costs as many connections as there are workers.
+class WorkerConnections
+{
+public:
+    explicit WorkerConnections(const QString& path);
+    SqliteDatabase& of(size_t worker);
+
+private:
+    QString m_path;
+    std::vector<std::unique_ptr<SqliteDatabase>> m_connections;
 };
 
 }

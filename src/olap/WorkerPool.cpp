@@ -1,11 +1,14 @@
 #include "olap/WorkerPool.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <condition_variable>
 #include <exception>
 #include <mutex>
 #include <sched.h>
+#include <system_error>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -14,13 +17,20 @@ namespace olap {
 
 namespace {
 
+std::atomic<int> refusedThreadStarts{0};
+
 class Pool
 {
 public:
     Pool()
     {
-        for (size_t w = 1; w < workerCount(); ++w)
-            std::thread([this, w] { serve(w); }).detach();   // kept until the process ends
+        // A thread the system refuses leaves its share to the others; the caller always works.
+        for (size_t w = 1; w < workerCount(); ++w) {
+            platform::Result<std::thread> thread = startThread([this, w] { serve(w); });
+            if (!thread)
+                break;
+            std::move(thread).value().detach();   // kept until the process ends
+        }
     }
 
     void run(size_t tasks, const std::function<void(size_t, size_t)>& work)
@@ -119,6 +129,30 @@ void forEachTask(size_t tasks, const std::function<void(size_t task, size_t work
         return;
     static Pool* pool = new Pool;   // never destroyed: its threads live as long as the process
     pool->run(tasks, work);
+}
+
+platform::Result<std::thread> startThread(std::function<void()> work)
+{
+    const auto refused = [](int error) {
+        return platform::Failure{QCoreApplication::translate("olap", "The system could not start a thread"), {}, error};
+    };
+    if (refusedThreadStarts.load() > 0)
+        return refused(EAGAIN);
+    try {
+        return std::thread(std::move(work));
+    } catch (const std::system_error& e) {
+        return refused(e.code().value());
+    }
+}
+
+RefusedThreadStarts::RefusedThreadStarts()
+{
+    ++refusedThreadStarts;
+}
+
+RefusedThreadStarts::~RefusedThreadStarts()
+{
+    --refusedThreadStarts;
 }
 
 }

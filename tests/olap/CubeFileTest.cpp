@@ -7,6 +7,7 @@
 #include "platform/VbError.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -327,7 +328,8 @@ TEST(CubeFile, FilesThatCannotBeOpenedAreNamedWithTheCause)
 }
 
 // A cube saved in write-ahead-log mode, in a folder the user cannot write (a shared
-// read-only folder, say), with no pending log: the file alone holds every row.
+// read-only folder, say): with no pending log the file alone holds every row; a pending log
+// is read through its shared-memory file beside it, and without that file it is refused.
 TEST(CubeFile, ACubeInLogModeOpensInAFolderThatCannotBeWritten)
 {
     if (geteuid() == 0)
@@ -339,11 +341,37 @@ TEST(CubeFile, ACubeInLogModeOpensInAFolderThatCannotBeWritten)
     ASSERT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &writer), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(writer, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr), SQLITE_OK);
     sqlite3_close(writer);
-    const QFile::Permissions writable = QFile::permissions(dir.path());
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+
+    // Copies of the three files while a writer holds a change in the log.
+    QTemporaryDir pending;
+    QTemporaryDir withoutShm;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &writer), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(writer,
+                           "PRAGMA wal_autocheckpoint = 0;"
+                           "INSERT INTO sales_fact SELECT * FROM sales_fact LIMIT 1;",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    for (const char* suffix : {"", "-wal", "-shm"}) {
+        QFile::copy(path + QLatin1String(suffix),
+                    pending.path() + QStringLiteral("/Sales.cub") + QLatin1String(suffix));
+        if (QLatin1String(suffix) != QLatin1String("-shm"))
+            QFile::copy(path + QLatin1String(suffix),
+                        withoutShm.path() + QStringLiteral("/Sales.cub") + QLatin1String(suffix));
+    }
+    sqlite3_close(writer);
+    ASSERT_GT(QFileInfo(pending.path() + QStringLiteral("/Sales.cub-wal")).size(), 0);
+
+    const double lines = orderLines(testcubes::salesCube());
+    for (const QString& folder : {dir.path(), pending.path(), withoutShm.path()})
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     const long opened = openAndReadAll(path);
-    QFile::setPermissions(dir.path(), writable);
+    const double pendingLines = orderLines(pending.path() + QStringLiteral("/Sales.cub"));
+    const QString refused = refusal(withoutShm.path() + QStringLiteral("/Sales.cub"));
+    for (const QString& folder : {dir.path(), pending.path(), withoutShm.path()})
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_EQ(opened, 0);
+    EXPECT_EQ(pendingLines, lines + 1);
+    EXPECT_TRUE(refused.contains(QStringLiteral("unable to open database file"))) << refused.toStdString();
 }
 
 TEST(CubeFile, FactsWithoutADimensionRowCountNowhereWhateverTheLayout)

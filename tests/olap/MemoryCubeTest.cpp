@@ -249,9 +249,11 @@ TEST(MemoryCube, SortsByLabelAndByValue)
 
 TEST(MemoryCube, HierarchyOrderTakesOnlyFiniteNumbersAsNumbers)
 {
-    // Customers called "Nan" or "Inf" are names, not numbers that sort before every name.
+    // Customers called "Nan" or "Inf" are names, not numbers that sort before every name; texts
+    // that read as numbers sort as numbers, and large whole numbers by every digit.
     HierarchyIndex index(1);
-    for (const char* name : {"Nan", "Bob", "Inf", "10", "Anna", "9"}) {
+    for (const char* name :
+         {"Nan", "9007199254740993", "Bob", "Inf", "10", "1e3", "Anna", " 12 ", "9", "9007199254740992"}) {
         const QString text = QString::fromUtf8(name);
         index.addRow({LevelCell{text, text, text}});
     }
@@ -259,9 +261,11 @@ TEST(MemoryCube, HierarchyOrderTakesOnlyFiniteNumbersAsNumbers)
     QStringList order;
     for (int id : index.roots())
         order << index.member(id).caption;
-    EXPECT_EQ(order,
-              (QStringList{QStringLiteral("9"), QStringLiteral("10"), QStringLiteral("Anna"), QStringLiteral("Bob"),
-                           QStringLiteral("Inf"), QStringLiteral("Nan")}));
+    EXPECT_EQ(
+        order,
+        (QStringList{QStringLiteral("9"), QStringLiteral("10"), QStringLiteral(" 12 "), QStringLiteral("1e3"),
+                     QStringLiteral("9007199254740992"), QStringLiteral("9007199254740993"), QStringLiteral("Anna"),
+                     QStringLiteral("Bob"), QStringLiteral("Inf"), QStringLiteral("Nan")}));
 }
 
 TEST(MemoryCube, MemberListsFollowTheHierarchyAndSearchIgnoresCase)

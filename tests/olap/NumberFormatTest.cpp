@@ -46,6 +46,43 @@ TEST(NumberFormat, FormatsTheCubesFormatsAndPatterns)
             << c.value << " as " << c.format;
 }
 
+// Exponents: "E+" signs every one, "E-" only those below zero; a mantissa that rounds up to
+// ten moves to the next power. Halfway values round up, not to the even digit; whole numbers
+// show every digit the value holds.
+TEST(NumberFormat, ExponentsHalfwayValuesAndLargeWholeNumbersAsPeopleWriteThem)
+{
+    const QLocale us(QLocale::English, QLocale::UnitedStates);
+    const Case cases[] = {
+        {12345, "0.00E-00", "1.23E04"},
+        {0.00012345, "0.00E-00", "1.23E-04"},
+        {0.00012345, "0.00E+00", "1.23E-04"},
+        {1, "0.0E-0", "1.0E0"},
+        {9.6, "0E+00", "1E+01"},
+        {9.96, "0.0E+00", "1.0E+01"},
+        {0.96, "0E-00", "1E00"},
+        {25.625, "0.00", "25.63"},
+        {2.5, "0", "3"},
+        {0.5, "0", "1"},
+        {-2.5, "0", "-3"},
+        {0.125, "0.00", "0.13"},
+        {1.5, "#,##0", "2"},
+        {0.00125, "0.00%", "0.13%"},
+        {1.005, "0.00", "1.00"},   // stored just below 1.005: no halfway value
+        {2.675, "0.00", "2.67"},   // likewise
+        {125, "0.0E+00", "1.3E+02"},
+        {0.125, "Currency", "$0.13"},
+        {1234.565, "Currency", "$1,234.57"},
+        {0.03125, "Percent", "3.13%"},
+        {1.125, "Standard", "1.13"},
+        {9007199254740992.0, "General Number", "9007199254740992"},
+        {-1e17 - 16, "", "-100000000000000016"},
+        {1e17 - 16, "#,##0", "99,999,999,999,999,984"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(formatNumber(c.value, QString::fromLatin1(c.format), us), QString::fromUtf8(c.expected))
+            << c.value << " as " << c.format;
+}
+
 TEST(NumberFormat, UsesTheLocalesSeparators)
 {
     const QLocale german(QLocale::German, QLocale::Germany);
