@@ -55,14 +55,13 @@ ServerCube::ServerCube(std::shared_ptr<PgConnection> connection, const QString& 
 {
     m_cube = readCubeDefinition(runnerOf(*m_connection), kMetadataSchema, cubeName);
     refuseDuplicateKeys(*m_connection, m_cube);
-    m_unmatched = hierarchiesWithUnmatchedFacts(runnerOf(*m_connection), m_cube);
-    m_indexes = readHierarchyIndexes(runnerOf(*m_connection), m_cube);
+    m_keys = readServerKeys(runnerOf(*m_connection), m_cube);
 }
 
 CellSet ServerCube::query(const PivotQuery& query)
 {
-    const QueryPlan plan = QueryPlan::build(m_cube, m_indexes, query);
-    const ServerSql sql(m_cube, m_indexes, m_unmatched);
+    const QueryPlan plan = QueryPlan::build(m_cube, m_keys.indexes, query);
+    const ServerSql sql(m_cube, m_keys);
     QStringList params;
     const QString statement = sql.pivotQuery(plan, query, params);
     CellTable cells(int(plan.measures.size()));
@@ -73,17 +72,16 @@ CellSet ServerCube::query(const PivotQuery& query)
 QVector<Member> ServerCube::members(const QString& hierarchy, int level, const MemberPath& parent,
                                     const QString& search)
 {
-    return listMembers(m_cube, m_indexes, hierarchy, level, parent, search);
+    return listMembers(m_cube, m_keys.indexes, hierarchy, level, parent, search);
 }
 
 DetailRows ServerCube::details(const PivotQuery& query, int row, int column, int limit)
 {
     const CellSet cells = this->query(query);
-    const std::vector<CellMember> cell = membersOfCell(query, cells, row, column, m_cube, m_indexes);
-    const QueryPlan plan = QueryPlan::build(m_cube, m_indexes, query);
+    const std::vector<CellMember> cell = membersOfCell(query, cells, row, column, m_cube, m_keys.indexes);
+    const QueryPlan plan = QueryPlan::build(m_cube, m_keys.indexes, query);
     QStringList params;
-    const QString statement =
-        ServerSql(m_cube, m_indexes, m_unmatched).detailQuery(plan, cell, std::max(0, limit), params);
+    const QString statement = ServerSql(m_cube, m_keys).detailQuery(plan, cell, std::max(0, limit), params);
     DetailRows result;
     result.columns = detailColumns(m_cube);
     int levelColumns = 0;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "olap/CubeDefinition.h"
-#include "olap/HierarchyIndex.h"
+#include "olap/ServerSql.h"
 
 #include <memory>
 
@@ -32,8 +32,7 @@ public:
 private:
     std::shared_ptr<PgConnection> m_connection;
     CubeDefinition m_cube;
-    std::vector<HierarchyIndex> m_indexes;
-    std::vector<bool> m_unmatched;   // by hierarchy: has facts whose key matches no dimension row
+    ServerKeys m_keys;
 };
 
 }

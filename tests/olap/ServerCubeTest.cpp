@@ -125,6 +125,30 @@ QString nullKeyCatalog()
     return name;
 }
 
+// Keys that text-based SQL gets wrong: NULL beside '' (one empty member), backslashes, quotes
+// and array punctuation; column names holding "%1" and "%2". SQLite and PostgreSQL both run it.
+QString awkwardKeysSql()
+{
+    return QString::fromUtf8(R"(
+CREATE TABLE odd_item (item_id INTEGER PRIMARY KEY, "group%1" TEXT, "name%2" TEXT);
+INSERT INTO odd_item VALUES (1, NULL, 'n1'), (2, '', 'n2'), (3, 'back\slash', 'n3'), (4, 'ends\', 'n4'),
+  (5, 'say "hi"', 'n5'), (6, '{a,b}', 'n6'), (7, 'plain', 'n7'), (8, '', 'n8'), (9, NULL, 'n9');
+CREATE TABLE odd_fact (item_id INTEGER, "amount%1" DOUBLE PRECISION, "who%2" INTEGER);
+INSERT INTO odd_fact WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 900)
+  SELECT i % 9 + 1, i, i % 37 FROM n;
+INSERT INTO olap_cube (name, caption, fact_table, ordinal) VALUES ('Odd', 'Odd', 'odd_fact', 1);
+INSERT INTO olap_dimension (cube, name, caption, dim_table, dim_key, fact_key) VALUES
+  ('Odd', 'Item', 'Item', 'odd_item', 'item_id', 'item_id');
+INSERT INTO olap_hierarchy (cube, name, caption, dimension, ordinal) VALUES ('Odd', 'Item', 'Item', 'Item', 1);
+INSERT INTO olap_level (cube, hierarchy, depth, name, caption, key_column, caption_column, sort_column) VALUES
+  ('Odd', 'Item', 1, 'Group', 'Group', 'group%1', NULL, NULL),
+  ('Odd', 'Item', 2, 'Item', 'Item', 'item_id', 'name%2', NULL);
+INSERT INTO olap_measure (cube, name, caption, column_name, aggregate, number_format, ordinal) VALUES
+  ('Odd', 'Amount', 'Amount', 'amount%1', 'sum', '#,##0', 1),
+  ('Odd', 'Who', 'Who', 'who%2', 'distinct count', '#,##0', 2);
+)");
+}
+
 // The generated large cube, on the server.
 QString largeCatalog()
 {
@@ -340,6 +364,15 @@ TEST_F(ServerCube, LargeCubeEqualsSqlWithAndWithoutTotalsAndFilters)
     largecube::expectEqualsSql(sorted, q, QStringLiteral("b.b_region IS NULL"));
     auto file = openCube(QStringLiteral("Provider=MSOLAP.4;data source=") + largecube::cubeFile(), QString());
     expectSameCellSets(sorted, file->query(q));
+
+    // Without totals only the innermost levels are grouped; their parents still head the rows.
+    q = {};
+    q.rows.fields = {field("Kind"), field("Place", 1)};
+    q.columns.fields = {field("Item")};
+    q.rows.subtotals = q.rows.grandTotal = q.columns.subtotals = q.columns.grandTotal = false;
+    q.measures = largecube::measures();
+    largecube::expectEqualsSql(server->query(q), q);
+    expectSameCellSets(server->query(q), file->query(q));
 }
 
 TEST_F(ServerCube, FactsWithoutADimensionRowCountNowhereAsInTheCubeFile)
@@ -380,27 +413,38 @@ struct StatementsOnFile
     {
         const SqlRunner run = [this](const QString& sql, const QStringList& params) { return db.rows(sql, params); };
         cube = readCubeDefinition(run, QString(), readCubeNames(run, QString()).front());
-        indexes = readHierarchyIndexes(run, cube);
-        unmatched = hierarchiesWithUnmatchedFacts(run, cube);
+        keys = readServerKeys(run, cube);
     }
 
-    // The dimension tables of the pivot query of `q` with their aliases, as they are joined.
-    QStringList joins(PivotQuery q, const QString& measure) const
+    QString pivotSql(PivotQuery q, const QString& measure) const
     {
         q.measures = {measure};
         QStringList params;
-        const QString sql =
-            ServerSql(cube, indexes, unmatched).pivotQuery(QueryPlan::build(cube, indexes, q), q, params);
+        return ServerSql(cube, keys).pivotQuery(QueryPlan::build(cube, keys.indexes, q), q, params);
+    }
+
+    // The dimension tables of the pivot query of `q` with their aliases, as they are joined.
+    QStringList joins(const PivotQuery& q, const QString& measure) const
+    {
         QStringList joined;
-        for (const auto& m : QRegularExpression(QStringLiteral(" JOIN (\\S+ h\\d+) ON ")).globalMatch(sql))
+        for (const auto& m :
+             QRegularExpression(QStringLiteral(" JOIN (\\S+ h\\d+) ON ")).globalMatch(pivotSql(q, measure)))
             joined << m.captured(1);
         return joined;
     }
 
+    // How many groupings the pivot query of `q` asks the server for.
+    qsizetype groupings(const PivotQuery& q, const QString& measure) const
+    {
+        const QString sql = pivotSql(q, measure);
+        if (!sql.contains(QStringLiteral("GROUPING SETS")))
+            return sql.contains(QStringLiteral(" GROUP BY ")) ? 1 : 0;
+        return sql.count(QStringLiteral("), (")) + 1;
+    }
+
     SqliteDatabase db;
     CubeDefinition cube;
-    std::vector<HierarchyIndex> indexes;
-    std::vector<bool> unmatched;
+    ServerKeys keys;
 };
 
 }
@@ -408,7 +452,7 @@ struct StatementsOnFile
 TEST(ServerSql, PivotQueriesJoinOnlyTheDimensionsTheyUseOrWhoseFactsLackARow)
 {
     const StatementsOnFile sales(testcubes::salesCube());
-    EXPECT_EQ(sales.unmatched, std::vector<bool>(4, false));
+    EXPECT_EQ(sales.keys.unmatched, std::vector<bool>(4, false));
     const QString revenue = QStringLiteral("Revenue");
     PivotQuery q;
     EXPECT_EQ(sales.joins(q, revenue), QStringList());
@@ -425,7 +469,7 @@ TEST(ServerSql, PivotQueriesJoinOnlyTheDimensionsTheyUseOrWhoseFactsLackARow)
         "  VALUES ('Shop', 'Item', 1, 'Item', 'Item', 'product', NULL, NULL);\n");
     const StatementsOnFile shop(
         testcubes::buildCubeFromSql(QStringLiteral("Shop"), testcubes::shopWithOrphanProductsSql() + item));
-    EXPECT_EQ(shop.unmatched, (std::vector<bool>{true, false, true}));
+    EXPECT_EQ(shop.keys.unmatched, (std::vector<bool>{true, false, true}));
     const QString amount = QStringLiteral("Amount");
     const QString product = QStringLiteral("\"shop_product\" h0");
     const QString store = QStringLiteral("\"shop_store\" h1");
@@ -444,12 +488,36 @@ TEST(ServerSql, PivotQueriesJoinOnlyTheDimensionsTheyUseOrWhoseFactsLackARow)
     const auto unmatchedOf = [&](const QString& more) {
         return StatementsOnFile(
                    testcubes::buildCubeFromSql(QStringLiteral("Shop"), testcubes::shopWithOrphanProductsSql() + more))
-            .unmatched;
+            .keys.unmatched;
     };
     EXPECT_EQ(unmatchedOf(nullStore), (std::vector<bool>{true, false}));
     EXPECT_EQ(unmatchedOf(nullStore + QStringLiteral("INSERT INTO shop_fact VALUES (1, NULL, 5);\n")),
               (std::vector<bool>{true, true}));
     EXPECT_EQ(unmatchedOf(QStringLiteral("DELETE FROM shop_fact;\n")), (std::vector<bool>{false, false}));
+}
+
+// Levels above the shown ones are grouped only where the layout shows their totals or sorts by them.
+TEST(ServerSql, PivotQueriesGroupOnlyByTheSetsTheLayoutShows)
+{
+    const StatementsOnFile sales(testcubes::salesCube());
+    const QString revenue = QStringLiteral("Revenue");
+    PivotQuery q;
+    q.rows.fields = {field("Geography", 2), field("Product", 1)};
+    q.columns.fields = {field("Time")};
+    q.rows.subtotals = q.rows.grandTotal = q.columns.subtotals = q.columns.grandTotal = false;
+    EXPECT_EQ(sales.groupings(q, revenue), 1);
+    q.rows.subtotals = true;   // regions, countries, cities and categories of each city
+    EXPECT_EQ(sales.groupings(q, revenue), 5);
+    q.rows.subtotals = false;
+    q.rows.sortByMeasure = 0;   // every row level over all columns, the grand total too
+    q.rows.sortByValue = SortOrder::Descending;
+    EXPECT_EQ(sales.groupings(q, revenue), 7);
+    q.rows.sortByValue = SortOrder::None;
+    q.rows.fields = {field("Geography", 1)};
+    q.rows.fields[0].collapsed = {path({"1"})};   // a region without its countries is no total
+    EXPECT_EQ(sales.groupings(q, revenue), 2);
+    q.columns.grandTotal = true;
+    EXPECT_EQ(sales.groupings(q, revenue), 4);
 }
 
 TEST_F(ServerCube, ADimensionKeyThatStandsTwiceRefusesTheCubeNamingTableAndKey)
@@ -466,4 +534,45 @@ TEST_F(ServerCube, ADimensionKeyThatStandsTwiceRefusesTheCubeNamingTableAndKey)
         EXPECT_TRUE(e.description().contains(QStringLiteral("\"2\""))) << e.what();
         EXPECT_TRUE(e.description().contains(catalog)) << e.what();
     }
+}
+
+// Every layout and filter gives the cube file's cells, and rows add up to their total.
+TEST_F(ServerCube, AwkwardKeysAndColumnNamesGiveTheCubeFilesCells)
+{
+    const QString sql = awkwardKeysSql();
+    const QString catalog = catalogFromSql(QStringLiteral("tessaline_test_awkward_keys"), sql);
+    ASSERT_FALSE(catalog.isEmpty());
+    auto server = openCube(serverString(catalog), QStringLiteral("Odd"));
+    auto file = openCube(QStringLiteral("Provider=MSOLAP.4;data source=")
+                             + testcubes::buildCubeFromSql(QStringLiteral("Odd"), sql),
+                         QString());
+    const QVector<QVector<MemberPath>> filters{
+        {},
+        {path({""})},
+        {path({""}), path({"plain"})},
+        {path({"back\\slash"}), path({"ends\\"}), path({"say \"hi\""}), path({"{a,b}"})},
+        {path({"", "2"}), path({"", "9"}), path({"ends\\", "4"}), path({"say \"hi\"", "5"})},
+    };
+    for (qsizetype i = 0; i < filters.size(); ++i) {
+        for (int level : {0, 1}) {
+            SCOPED_TRACE(testing::Message() << "filter " << i << ", level " << level);
+            PivotQuery q;
+            q.rows.fields = {field("Item", level)};
+            q.measures = {QStringLiteral("Amount"), QStringLiteral("Who")};
+            if (!filters[i].isEmpty())
+                q.filters = {{QStringLiteral("Item"), filters[i]}};
+            const CellSet cells = server->query(q);
+            expectSameCellSets(cells, file->query(q));
+            double groups = 0;
+            for (qsizetype r = 0; r + 1 < cells.rows.size(); ++r) {
+                if (cells.rows[r].members[0].member.path.level() == 0)
+                    groups += cells.value(int(r), 0, 0).value_or(0);
+            }
+            EXPECT_EQ(groups, cells.value(int(cells.rows.size()) - 1, 0, 0).value_or(0));
+        }
+    }
+    PivotQuery q;
+    q.rows.fields = {field("Item")};
+    q.measures = {QStringLiteral("Amount")};
+    ASSERT_EQ(server->query(q).rows.size(), 7);   // '' and NULL are one member
 }
