@@ -390,6 +390,22 @@
         <source>The cube file &quot;%1&quot; does not answer: reading it gave nothing for %2 seconds, so it was stopped.</source>
         <translation>Le fichier de cube « %1 » ne répond pas : sa lecture n’a rien donné pendant %2 secondes, elle a donc été arrêtée.</translation>
     </message>
+    <message>
+        <source>The cube server cannot be reached: %1</source>
+        <translation>Le serveur de cubes est injoignable : %1</translation>
+    </message>
+    <message>
+        <source>The query was cancelled: you stopped waiting for the cube server.</source>
+        <translation>La requête a été annulée : vous avez cessé d’attendre le serveur de cubes.</translation>
+    </message>
+    <message>
+        <source>The cube server did not answer within %1 seconds; the query was cancelled.</source>
+        <translation>Le serveur de cubes n’a pas répondu en %1 secondes ; la requête a été annulée.</translation>
+    </message>
+    <message>
+        <source>In %1, the facts of &quot;%2&quot; cannot be matched to the dimension table &quot;%3&quot;: the server cannot compare the fact key &quot;%4&quot; with the dimension key &quot;%5&quot; (%6).</source>
+        <translation>Dans %1, les faits de « %2 » ne peuvent pas être reliés à la table de dimension « %3 » : le serveur ne sait pas comparer la clé de fait « %4 » à la clé de dimension « %5 » (%6).</translation>
+    </message>
 </context>
 <context>
     <name>output</name>
@@ -664,6 +680,14 @@
     <message>
         <source>Reading the cube: %1 rows</source>
         <translation>Lecture du cube : %1 lignes</translation>
+    </message>
+    <message>
+        <source>Waiting for the cube server: %1 s</source>
+        <translation>En attente du serveur de cubes : %1 s</translation>
+    </message>
+    <message>
+        <source>Stop waiting</source>
+        <translation>Cesser d’attendre</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "olap/MemberLookup.h"
 #include "olap/PgConnection.h"
 #include "olap/ServerSql.h"
+#include "platform/VbError.h"
 
 #include <QCoreApplication>
 #include <QSet>
@@ -40,6 +41,33 @@ void refuseDuplicateKeys(PgConnection& connection, const CubeDefinition& cube)
     }
 }
 
+// Fact and dimension keys that the server cannot compare (an integer with a text) would fail
+// every query: the cube is refused when it opens, naming the tables, the keys and the reason.
+void refuseIncomparableKeys(PgConnection& connection, const CubeDefinition& cube)
+{
+    for (const HierarchyStorage& h : cube.hierarchies) {
+        try {
+            connection.rows(QStringLiteral("SELECT 1 FROM ") + quoteIdentifier(cube.factTable, true)
+                            + QStringLiteral(" f JOIN ") + quoteIdentifier(h.dimensionTable, true)
+                            + QStringLiteral(" d ON f.") + quoteIdentifier(h.factKey) + QStringLiteral(" = d.")
+                            + quoteIdentifier(h.dimensionKey) + QStringLiteral(" LIMIT 0"));
+        } catch (const platform::VbError& e) {
+            // Class 42: the statement itself is wrong (no such operator, types that do not match).
+            if (!connection.refusedState().startsWith(QLatin1String("42")))
+                throw;
+            platform::raiseError(
+                platform::err::Unspecified,
+                QCoreApplication::translate("olap",
+                                            "In %1, the facts of \"%2\" cannot be matched to the dimension table "
+                                            "\"%3\": the server cannot compare the fact key \"%4\" with the "
+                                            "dimension key \"%5\" (%6).")
+                    .arg(QCoreApplication::translate("olap", "the catalog \"%1\"").arg(connection.database()),
+                         cube.factTable, h.dimensionTable, h.factKey, h.dimensionKey, e.description()),
+                QStringLiteral("CubeDefinition"));
+        }
+    }
+}
+
 }
 
 QStringList ServerCube::cubeNames(PgConnection& connection)
@@ -55,6 +83,7 @@ ServerCube::ServerCube(std::shared_ptr<PgConnection> connection, const QString& 
 {
     m_cube = readCubeDefinition(runnerOf(*m_connection), kMetadataSchema, cubeName);
     refuseDuplicateKeys(*m_connection, m_cube);
+    refuseIncomparableKeys(*m_connection, m_cube);
     m_keys = readServerKeys(runnerOf(*m_connection), m_cube);
 }
 
@@ -102,6 +131,16 @@ DetailRows ServerCube::details(const PivotQuery& query, int row, int column, int
         result.rows.append(values);
     }
     return result;
+}
+
+std::optional<qint64> ServerCube::serverWait() const
+{
+    return m_connection->waitingMs();
+}
+
+void ServerCube::stopWaiting()
+{
+    m_connection->stopWaiting();
 }
 
 }

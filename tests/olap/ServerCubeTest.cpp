@@ -4,12 +4,14 @@
 #include "olap/Catalog.h"
 #include "olap/Connection.h"
 #include "olap/CubeProvider.h"
+#include "olap/PgConnection.h"
 #include "olap/ServerSql.h"
 #include "olap/SqliteDatabase.h"
 #include "platform/VbError.h"
 #include "support/CatalogLock.h"
 #include "support/RaisedError.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLockFile>
 #include <QProcess>
@@ -25,11 +27,11 @@ namespace {
 
 const QString kAppName = QStringLiteral("\"Tessaline Tool for Excel - Zelbrin Outlook Solutions\"");
 
-QString serverString(const QString& catalog)
+QString serverString(const QString& catalog, const QString& appName = kAppName)
 {
     QString s = QStringLiteral("Provider=MSOLAP.4;Persist Security Info=True;TimeOut=100;ShowHiddenCubes=True;"
                                "SspropInitAppName=%1;Data Source=%2")
-                    .arg(kAppName, qEnvironmentVariable("PGHOST"));
+                    .arg(appName, qEnvironmentVariable("PGHOST"));
     if (!catalog.isEmpty())
         s += QStringLiteral(";Initial Catalog=") + catalog;
     return s;
@@ -147,6 +149,12 @@ INSERT INTO olap_measure (cube, name, caption, column_name, aggregate, number_fo
   ('Odd', 'Amount', 'Amount', 'amount%1', 'sum', '#,##0', 1),
   ('Odd', 'Who', 'Who', 'who%2', 'distinct count', '#,##0', 2);
 )");
+}
+
+// A session of its own on the test server, for what the program never does (ending sessions).
+PgConnection adminSession()
+{
+    return PgConnection(DataSource::fromConnectionString(ConnectionString::parse(serverString(QString()))));
 }
 
 // The generated large cube, on the server.
@@ -575,4 +583,105 @@ TEST_F(ServerCube, AwkwardKeysAndColumnNamesGiveTheCubeFilesCells)
     q.rows.fields = {field("Item")};
     q.measures = {QStringLiteral("Amount")};
     ASSERT_EQ(server->query(q).rows.size(), 7);   // '' and NULL are one member
+}
+
+TEST_F(ServerCube, KeysTheServerCannotCompareRefuseTheCubeNamingTablesKeysAndReason)
+{
+    const QString catalog = catalogFromSql(QStringLiteral("tessaline_test_incomparable_keys"), QStringLiteral(R"(
+CREATE TABLE mix_shop (shop_id INTEGER PRIMARY KEY, shop TEXT);
+INSERT INTO mix_shop VALUES (1, 'One');
+CREATE TABLE mix_fact (shop_code TEXT, amount DOUBLE PRECISION);
+INSERT INTO mix_fact VALUES ('1', 5);
+INSERT INTO olap_cube (name, caption, fact_table, ordinal) VALUES ('Mix', 'Mix', 'mix_fact', 1);
+INSERT INTO olap_dimension (cube, name, caption, dim_table, dim_key, fact_key) VALUES
+  ('Mix', 'Shop', 'Shop', 'mix_shop', 'shop_id', 'shop_code');
+INSERT INTO olap_hierarchy (cube, name, caption, dimension, ordinal) VALUES ('Mix', 'Shop', 'Shop', 'Shop', 1);
+INSERT INTO olap_level (cube, hierarchy, depth, name, caption, key_column, caption_column, sort_column) VALUES
+  ('Mix', 'Shop', 1, 'Shop', 'Shop', 'shop_id', 'shop', NULL);
+INSERT INTO olap_measure (cube, name, caption, column_name, aggregate, number_format, ordinal) VALUES
+  ('Mix', 'Amount', 'Amount', 'amount', 'sum', '#,##0', 1);
+)"));
+    ASSERT_FALSE(catalog.isEmpty());
+    try {
+        openCube(serverString(catalog), QStringLiteral("Mix"));
+        FAIL() << "a cube whose keys cannot be compared was opened";
+    } catch (const platform::VbError& e) {
+        EXPECT_EQ(e.number(), platform::err::Unspecified);
+        EXPECT_FALSE(isServerFailure(e));
+        for (const char* named : {"mix_fact", "mix_shop", "\"shop_code\"", "\"shop_id\"", "operator does not exist"})
+            EXPECT_TRUE(e.description().contains(QString::fromLatin1(named))) << e.what();
+    }
+}
+
+// A restarted server ends every session: the next statement opens a new one, once. A server
+// that cannot be reached is named so, one that refuses says why.
+TEST_F(ServerCube, ADroppedSessionIsOpenedAgainAndAnUnreachableServerIsNamedSo)
+{
+    const QString appName = QStringLiteral("tessaline-dropped-session");
+    auto server = openCube(serverString(m_catalog, appName), QStringLiteral("Sales"));
+    PivotQuery q;
+    q.rows.fields = {field("Channel")};
+    q.measures = {QStringLiteral("Revenue")};
+    const CellSet before = server->query(q);
+    PgConnection admin = adminSession();
+    const auto ended = admin.rows(QStringLiteral("SELECT pg_terminate_backend(pid) FROM pg_stat_activity "
+                                                 "WHERE application_name = $1"),
+                                  {appName});
+    ASSERT_EQ(ended.size(), 1);
+    for (QElapsedTimer waited; !waited.isValid() || waited.elapsed() < 10000;) {
+        if (!waited.isValid())
+            waited.start();
+        if (admin.rows(QStringLiteral("SELECT 1 FROM pg_stat_activity WHERE application_name = $1"), {appName})
+                .isEmpty())
+            break;
+    }
+    const CellSet after = server->query(q);
+    ASSERT_EQ(after.values.size(), before.values.size());
+    EXPECT_EQ(after.values, before.values);
+
+    try {
+        openCube(QStringLiteral("Provider=MSOLAP.4;Data Source=/nonexistent/socket/dir;Initial Catalog=x"), QString());
+        FAIL() << "opened";
+    } catch (const platform::VbError& e) {
+        EXPECT_TRUE(isServerFailure(e));
+        EXPECT_TRUE(e.description().startsWith(QStringLiteral("The cube server cannot be reached: "))) << e.what();
+    }
+    try {
+        openCube(serverString(QStringLiteral("no_such_catalog")), QString());
+        FAIL() << "opened";
+    } catch (const platform::VbError& e) {
+        EXPECT_TRUE(isServerFailure(e));
+        EXPECT_FALSE(e.description().contains(QStringLiteral("cannot be reached"))) << e.what();
+        EXPECT_TRUE(e.description().contains(QStringLiteral("no_such_catalog"))) << e.what();
+    }
+}
+
+// A statement whose answer does not come in time is cancelled on the server, and the session
+// that waited for it opens again for the next one.
+TEST_F(ServerCube, AStatementWithoutAnAnswerIsGivenUpAtTheLimitAndCancelled)
+{
+    const QString appName = QStringLiteral("tessaline-answer-limit");
+    PgConnection::setAnswerLimit(std::chrono::seconds(2));
+    PgConnection session(DataSource::fromConnectionString(ConnectionString::parse(serverString(m_catalog, appName))));
+    PgConnection::setAnswerLimit(std::chrono::seconds(kMostAnswerSeconds));
+    QElapsedTimer waited;
+    waited.start();
+    try {
+        session.rows(QStringLiteral("SELECT pg_sleep(60)"));
+        FAIL() << "answered";
+    } catch (const platform::VbError& e) {
+        EXPECT_LT(waited.elapsed(), 30000);
+        EXPECT_TRUE(isServerFailure(e));
+        EXPECT_EQ(e.description(),
+                  QStringLiteral("The cube server did not answer within 2 seconds; the query was cancelled."));
+    }
+    EXPECT_FALSE(session.waitingMs().has_value());
+    EXPECT_EQ(session.rows(QStringLiteral("SELECT 7")).value(0).value(0).toString(), QStringLiteral("7"));
+    PgConnection admin = adminSession();
+    bool sleeping = true;
+    for (waited.restart(); sleeping && waited.elapsed() < 20000;) {
+        sleeping =
+            !admin.rows(QStringLiteral("SELECT 1 FROM pg_stat_activity WHERE query = 'SELECT pg_sleep(60)'")).isEmpty();
+    }
+    EXPECT_FALSE(sleeping) << "the statement given up still runs on the server";
 }
