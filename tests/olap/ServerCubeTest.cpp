@@ -16,6 +16,7 @@
 #include <QLockFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QThread>
 #include <gtest/gtest.h>
 
 using namespace olap;
@@ -634,6 +635,7 @@ TEST_F(ServerCube, ADroppedSessionIsOpenedAgainAndAnUnreachableServerIsNamedSo)
         if (admin.rows(QStringLiteral("SELECT 1 FROM pg_stat_activity WHERE application_name = $1"), {appName})
                 .isEmpty())
             break;
+        QThread::msleep(20);
     }
     const CellSet after = server->query(q);
     ASSERT_EQ(after.values.size(), before.values.size());
@@ -680,8 +682,11 @@ TEST_F(ServerCube, AStatementWithoutAnAnswerIsGivenUpAtTheLimitAndCancelled)
     PgConnection admin = adminSession();
     bool sleeping = true;
     for (waited.restart(); sleeping && waited.elapsed() < 20000;) {
-        sleeping =
-            !admin.rows(QStringLiteral("SELECT 1 FROM pg_stat_activity WHERE query = 'SELECT pg_sleep(60)'")).isEmpty();
+        sleeping = !admin
+                        .rows(QStringLiteral(
+                            "SELECT 1 FROM pg_stat_activity WHERE state = 'active' AND query = 'SELECT pg_sleep(60)'"))
+                        .isEmpty();
+        QThread::msleep(20);
     }
     EXPECT_FALSE(sleeping) << "the statement given up still runs on the server";
 }

@@ -93,6 +93,8 @@ TEST_F(ServerWait, AStoppedServerSessionIsGivenUpAtTheLimitOrByTheUserWhileTheWi
                   QStringLiteral("The cube server did not answer within 3 seconds; the query was cancelled."));
     }
 
+    // The next session waits longer, so that only the user's giving up can end the next wait.
+    olap::PgConnection::setAnswerLimit(std::chrono::seconds(30));
     pivot.placeField(time, pivot::Area::Column);
     EXPECT_FALSE(waitForResult(pivot).saidWaiting);
     EXPECT_EQ(pivot.errorText(), QString());
