@@ -33,8 +33,10 @@ class ServerSql
 public:
     ServerSql(const CubeDefinition& cube, const ServerKeys& keys) : m_cube(cube), m_keys(keys) {}
 
-    // One grouped statement for the positions the query shows, with GROUPING SETS. It joins the
-    // dimensions the query shows or filters, and those with unmatched facts.
+    // One grouped statement for the positions the query shows: a grouping set for each
+    // combination of levels whose cells the layout shows or sorts an axis by (a plain GROUP BY
+    // when that is one). It joins the dimensions the query shows or filters, and those with
+    // unmatched facts.
     QString pivotQuery(const QueryPlan& plan, const PivotQuery& query, QStringList& params) const;
     // Puts the rows of pivotQuery() into `cells`, keeping only positions the plan shows.
     void readPivotRows(const QueryPlan& plan, const QVector<SqlRow>& rows, CellTable& cells) const;
