@@ -52,8 +52,10 @@ void refuseIncomparableKeys(PgConnection& connection, const CubeDefinition& cube
                             + QStringLiteral(" d ON f.") + quoteIdentifier(h.factKey) + QStringLiteral(" = d.")
                             + quoteIdentifier(h.dimensionKey) + QStringLiteral(" LIMIT 0"));
         } catch (const platform::VbError& e) {
-            // Class 42: the statement itself is wrong (no such operator, types that do not match).
-            if (!connection.refusedState().startsWith(QLatin1String("42")))
+            // No operator for the two types, types that do not match, or no cast between them;
+            // anything else (a missing column) the server's own message says well enough.
+            const QString state = connection.refusedState();
+            if (state != QLatin1String("42883") && state != QLatin1String("42804") && state != QLatin1String("42846"))
                 throw;
             platform::raiseError(
                 platform::err::Unspecified,
