@@ -394,6 +394,22 @@
         <source>The system could not start a thread</source>
         <translation>Systém nemohl spustit vlákno</translation>
     </message>
+    <message>
+        <source>The cube server cannot be reached: %1</source>
+        <translation>Server krychlí není dostupný: %1</translation>
+    </message>
+    <message>
+        <source>The query was cancelled: you stopped waiting for the cube server.</source>
+        <translation>Dotaz byl zrušen: přestali jste čekat na server krychlí.</translation>
+    </message>
+    <message>
+        <source>The cube server did not answer within %1 seconds; the query was cancelled.</source>
+        <translation>Server krychlí neodpověděl do %1 sekund; dotaz byl zrušen.</translation>
+    </message>
+    <message>
+        <source>In %1, the facts of &quot;%2&quot; cannot be matched to the dimension table &quot;%3&quot;: the server cannot compare the fact key &quot;%4&quot; with the dimension key &quot;%5&quot; (%6).</source>
+        <translation>V %1 nelze fakta z „%2“ přiřadit k tabulce dimenze „%3“: server nedokáže porovnat klíč faktů „%4“ s klíčem dimenze „%5“ (%6).</translation>
+    </message>
 </context>
 <context>
     <name>output</name>
@@ -668,6 +684,14 @@
     <message>
         <source>Reading the cube: %1 rows</source>
         <translation>Načítání krychle: %1 řádků</translation>
+    </message>
+    <message>
+        <source>Waiting for the cube server: %1 s</source>
+        <translation>Čeká se na server krychlí: %1 s</translation>
+    </message>
+    <message>
+        <source>Stop waiting</source>
+        <translation>Přestat čekat</translation>
     </message>
 </context>
 <context>

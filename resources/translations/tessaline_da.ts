@@ -394,6 +394,22 @@
         <source>The system could not start a thread</source>
         <translation>Systemet kunne ikke starte en tråd</translation>
     </message>
+    <message>
+        <source>The cube server cannot be reached: %1</source>
+        <translation>Kubeserveren kan ikke nås: %1</translation>
+    </message>
+    <message>
+        <source>The query was cancelled: you stopped waiting for the cube server.</source>
+        <translation>Forespørgslen blev annulleret: du holdt op med at vente på kubeserveren.</translation>
+    </message>
+    <message>
+        <source>The cube server did not answer within %1 seconds; the query was cancelled.</source>
+        <translation>Kubeserveren svarede ikke inden for %1 sekunder; forespørgslen blev annulleret.</translation>
+    </message>
+    <message>
+        <source>In %1, the facts of &quot;%2&quot; cannot be matched to the dimension table &quot;%3&quot;: the server cannot compare the fact key &quot;%4&quot; with the dimension key &quot;%5&quot; (%6).</source>
+        <translation>I %1 kan fakta i &quot;%2&quot; ikke knyttes til dimensionstabellen &quot;%3&quot;: serveren kan ikke sammenligne faktanøglen &quot;%4&quot; med dimensionsnøglen &quot;%5&quot; (%6).</translation>
+    </message>
 </context>
 <context>
     <name>output</name>
@@ -668,6 +684,14 @@
     <message>
         <source>Reading the cube: %1 rows</source>
         <translation>Kuben læses: %1 rækker</translation>
+    </message>
+    <message>
+        <source>Waiting for the cube server: %1 s</source>
+        <translation>Venter på kubeserveren: %1 s</translation>
+    </message>
+    <message>
+        <source>Stop waiting</source>
+        <translation>Stop med at vente</translation>
     </message>
 </context>
 <context>

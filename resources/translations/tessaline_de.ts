@@ -394,6 +394,22 @@
         <source>The system could not start a thread</source>
         <translation>Das System konnte keinen Thread starten</translation>
     </message>
+    <message>
+        <source>The cube server cannot be reached: %1</source>
+        <translation>Der Würfelserver ist nicht erreichbar: %1</translation>
+    </message>
+    <message>
+        <source>The query was cancelled: you stopped waiting for the cube server.</source>
+        <translation>Die Abfrage wurde abgebrochen: Sie haben das Warten auf den Würfelserver beendet.</translation>
+    </message>
+    <message>
+        <source>The cube server did not answer within %1 seconds; the query was cancelled.</source>
+        <translation>Der Würfelserver hat nicht innerhalb von %1 Sekunden geantwortet; die Abfrage wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>In %1, the facts of &quot;%2&quot; cannot be matched to the dimension table &quot;%3&quot;: the server cannot compare the fact key &quot;%4&quot; with the dimension key &quot;%5&quot; (%6).</source>
+        <translation>In %1 können die Fakten von „%2“ nicht der Dimensionstabelle „%3“ zugeordnet werden: Der Server kann den Faktenschlüssel „%4“ nicht mit dem Dimensionsschlüssel „%5“ vergleichen (%6).</translation>
+    </message>
 </context>
 <context>
     <name>output</name>
@@ -668,6 +684,14 @@
     <message>
         <source>Reading the cube: %1 rows</source>
         <translation>Würfel wird gelesen: %1 Zeilen</translation>
+    </message>
+    <message>
+        <source>Waiting for the cube server: %1 s</source>
+        <translation>Warten auf den Würfelserver: %1 s</translation>
+    </message>
+    <message>
+        <source>Stop waiting</source>
+        <translation>Nicht mehr warten</translation>
     </message>
 </context>
 <context>

@@ -394,6 +394,22 @@
         <source>The system could not start a thread</source>
         <translation>Το σύστημα δεν μπόρεσε να ξεκινήσει νήμα</translation>
     </message>
+    <message>
+        <source>The cube server cannot be reached: %1</source>
+        <translation>Ο διακομιστής κύβων δεν είναι προσβάσιμος: %1</translation>
+    </message>
+    <message>
+        <source>The query was cancelled: you stopped waiting for the cube server.</source>
+        <translation>Το ερώτημα ακυρώθηκε: σταματήσατε να περιμένετε τον διακομιστή κύβων.</translation>
+    </message>
+    <message>
+        <source>The cube server did not answer within %1 seconds; the query was cancelled.</source>
+        <translation>Ο διακομιστής κύβων δεν απάντησε μέσα σε %1 δευτερόλεπτα· το ερώτημα ακυρώθηκε.</translation>
+    </message>
+    <message>
+        <source>In %1, the facts of &quot;%2&quot; cannot be matched to the dimension table &quot;%3&quot;: the server cannot compare the fact key &quot;%4&quot; with the dimension key &quot;%5&quot; (%6).</source>
+        <translation>%1: τα γεγονότα του «%2» δεν μπορούν να αντιστοιχιστούν στον πίνακα διάστασης «%3»: ο διακομιστής δεν μπορεί να συγκρίνει το κλειδί γεγονότων «%4» με το κλειδί διάστασης «%5» (%6).</translation>
+    </message>
 </context>
 <context>
     <name>output</name>
@@ -668,6 +684,14 @@
     <message>
         <source>Reading the cube: %1 rows</source>
         <translation>Ανάγνωση του κύβου: %1 γραμμές</translation>
+    </message>
+    <message>
+        <source>Waiting for the cube server: %1 s</source>
+        <translation>Αναμονή για τον διακομιστή κύβων: %1 δευτ.</translation>
+    </message>
+    <message>
+        <source>Stop waiting</source>
+        <translation>Διακοπή αναμονής</translation>
     </message>
 </context>
 <context>

@@ -394,6 +394,22 @@
         <source>The system could not start a thread</source>
         <translation>El sistema no pudo iniciar un subproceso</translation>
     </message>
+    <message>
+        <source>The cube server cannot be reached: %1</source>
+        <translation>No se puede contactar con el servidor de cubos: %1</translation>
+    </message>
+    <message>
+        <source>The query was cancelled: you stopped waiting for the cube server.</source>
+        <translation>La consulta se ha cancelado: ha dejado de esperar al servidor de cubos.</translation>
+    </message>
+    <message>
+        <source>The cube server did not answer within %1 seconds; the query was cancelled.</source>
+        <translation>El servidor de cubos no ha respondido en %1 segundos; la consulta se ha cancelado.</translation>
+    </message>
+    <message>
+        <source>In %1, the facts of &quot;%2&quot; cannot be matched to the dimension table &quot;%3&quot;: the server cannot compare the fact key &quot;%4&quot; with the dimension key &quot;%5&quot; (%6).</source>
+        <translation>En %1, los hechos de &quot;%2&quot; no se pueden asociar con la tabla de dimensión &quot;%3&quot;: el servidor no puede comparar la clave de hechos &quot;%4&quot; con la clave de dimensión &quot;%5&quot; (%6).</translation>
+    </message>
 </context>
 <context>
     <name>output</name>
@@ -668,6 +684,14 @@
     <message>
         <source>Reading the cube: %1 rows</source>
         <translation>Leyendo el cubo: %1 filas</translation>
+    </message>
+    <message>
+        <source>Waiting for the cube server: %1 s</source>
+        <translation>Esperando al servidor de cubos: %1 s</translation>
+    </message>
+    <message>
+        <source>Stop waiting</source>
+        <translation>Dejar de esperar</translation>
     </message>
 </context>
 <context>

@@ -394,6 +394,22 @@
         <source>The system could not start a thread</source>
         <translation>Järjestelmä ei voinut käynnistää säiettä</translation>
     </message>
+    <message>
+        <source>The cube server cannot be reached: %1</source>
+        <translation>Kuutiopalvelimeen ei saada yhteyttä: %1</translation>
+    </message>
+    <message>
+        <source>The query was cancelled: you stopped waiting for the cube server.</source>
+        <translation>Kysely peruttiin: lopetit kuutiopalvelimen odottamisen.</translation>
+    </message>
+    <message>
+        <source>The cube server did not answer within %1 seconds; the query was cancelled.</source>
+        <translation>Kuutiopalvelin ei vastannut %1 sekunnin kuluessa; kysely peruttiin.</translation>
+    </message>
+    <message>
+        <source>In %1, the facts of &quot;%2&quot; cannot be matched to the dimension table &quot;%3&quot;: the server cannot compare the fact key &quot;%4&quot; with the dimension key &quot;%5&quot; (%6).</source>
+        <translation>%1: taulun &quot;%2&quot; faktoja ei voi liittää dimensiotauluun &quot;%3&quot;: palvelin ei pysty vertaamaan faktan avainta &quot;%4&quot; dimension avaimeen &quot;%5&quot; (%6).</translation>
+    </message>
 </context>
 <context>
     <name>output</name>
@@ -668,6 +684,14 @@
     <message>
         <source>Reading the cube: %1 rows</source>
         <translation>Luetaan kuutiota: %1 riviä</translation>
+    </message>
+    <message>
+        <source>Waiting for the cube server: %1 s</source>
+        <translation>Odotetaan kuutiopalvelinta: %1 s</translation>
+    </message>
+    <message>
+        <source>Stop waiting</source>
+        <translation>Lopeta odottaminen</translation>
     </message>
 </context>
 <context>

@@ -394,6 +394,22 @@
         <source>The system could not start a thread</source>
         <translation>Le système n’a pas pu démarrer de thread</translation>
     </message>
+    <message>
+        <source>The cube server cannot be reached: %1</source>
+        <translation>Le serveur de cubes est injoignable : %1</translation>
+    </message>
+    <message>
+        <source>The query was cancelled: you stopped waiting for the cube server.</source>
+        <translation>La requête a été annulée : vous avez cessé d’attendre le serveur de cubes.</translation>
+    </message>
+    <message>
+        <source>The cube server did not answer within %1 seconds; the query was cancelled.</source>
+        <translation>Le serveur de cubes n’a pas répondu en %1 secondes ; la requête a été annulée.</translation>
+    </message>
+    <message>
+        <source>In %1, the facts of &quot;%2&quot; cannot be matched to the dimension table &quot;%3&quot;: the server cannot compare the fact key &quot;%4&quot; with the dimension key &quot;%5&quot; (%6).</source>
+        <translation>Dans %1, les faits de « %2 » ne peuvent pas être reliés à la table de dimension « %3 » : le serveur ne sait pas comparer la clé de fait « %4 » à la clé de dimension « %5 » (%6).</translation>
+    </message>
 </context>
 <context>
     <name>output</name>
@@ -668,6 +684,14 @@
     <message>
         <source>Reading the cube: %1 rows</source>
         <translation>Lecture du cube : %1 lignes</translation>
+    </message>
+    <message>
+        <source>Waiting for the cube server: %1 s</source>
+        <translation>En attente du serveur de cubes : %1 s</translation>
+    </message>
+    <message>
+        <source>Stop waiting</source>
+        <translation>Cesser d’attendre</translation>
     </message>
 </context>
 <context>

@@ -394,6 +394,22 @@
         <source>The system could not start a thread</source>
         <translation>Il sistema non è riuscito ad avviare un thread</translation>
     </message>
+    <message>
+        <source>The cube server cannot be reached: %1</source>
+        <translation>Il server di cubi non è raggiungibile: %1</translation>
+    </message>
+    <message>
+        <source>The query was cancelled: you stopped waiting for the cube server.</source>
+        <translation>La query è stata annullata: si è smesso di attendere il server di cubi.</translation>
+    </message>
+    <message>
+        <source>The cube server did not answer within %1 seconds; the query was cancelled.</source>
+        <translation>Il server di cubi non ha risposto entro %1 secondi; la query è stata annullata.</translation>
+    </message>
+    <message>
+        <source>In %1, the facts of &quot;%2&quot; cannot be matched to the dimension table &quot;%3&quot;: the server cannot compare the fact key &quot;%4&quot; with the dimension key &quot;%5&quot; (%6).</source>
+        <translation>Nel %1 i fatti di &quot;%2&quot; non possono essere collegati alla tabella della dimensione &quot;%3&quot;: il server non può confrontare la chiave dei fatti &quot;%4&quot; con la chiave della dimensione &quot;%5&quot; (%6).</translation>
+    </message>
 </context>
 <context>
     <name>output</name>
@@ -668,6 +684,14 @@
     <message>
         <source>Reading the cube: %1 rows</source>
         <translation>Lettura del cubo: %1 righe</translation>
+    </message>
+    <message>
+        <source>Waiting for the cube server: %1 s</source>
+        <translation>In attesa del server di cubi: %1 s</translation>
+    </message>
+    <message>
+        <source>Stop waiting</source>
+        <translation>Smetti di attendere</translation>
     </message>
 </context>
 <context>

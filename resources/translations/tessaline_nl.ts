@@ -394,6 +394,22 @@
         <source>The system could not start a thread</source>
         <translation>Het systeem kon geen thread starten</translation>
     </message>
+    <message>
+        <source>The cube server cannot be reached: %1</source>
+        <translation>De kubusserver is niet bereikbaar: %1</translation>
+    </message>
+    <message>
+        <source>The query was cancelled: you stopped waiting for the cube server.</source>
+        <translation>De query is geannuleerd: u bent gestopt met wachten op de kubusserver.</translation>
+    </message>
+    <message>
+        <source>The cube server did not answer within %1 seconds; the query was cancelled.</source>
+        <translation>De kubusserver heeft niet binnen %1 seconden geantwoord; de query is geannuleerd.</translation>
+    </message>
+    <message>
+        <source>In %1, the facts of &quot;%2&quot; cannot be matched to the dimension table &quot;%3&quot;: the server cannot compare the fact key &quot;%4&quot; with the dimension key &quot;%5&quot; (%6).</source>
+        <translation>In %1 kunnen de feiten van &quot;%2&quot; niet aan de dimensietabel &quot;%3&quot; worden gekoppeld: de server kan de feitsleutel &quot;%4&quot; niet vergelijken met de dimensiesleutel &quot;%5&quot; (%6).</translation>
+    </message>
 </context>
 <context>
     <name>output</name>
@@ -668,6 +684,14 @@
     <message>
         <source>Reading the cube: %1 rows</source>
         <translation>De kubus wordt gelezen: %1 rijen</translation>
+    </message>
+    <message>
+        <source>Waiting for the cube server: %1 s</source>
+        <translation>Wachten op de kubusserver: %1 s</translation>
+    </message>
+    <message>
+        <source>Stop waiting</source>
+        <translation>Stoppen met wachten</translation>
     </message>
 </context>
 <context>

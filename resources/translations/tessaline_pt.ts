@@ -394,6 +394,22 @@
         <source>The system could not start a thread</source>
         <translation>O sistema não conseguiu iniciar um thread</translation>
     </message>
+    <message>
+        <source>The cube server cannot be reached: %1</source>
+        <translation>Não é possível contactar o servidor de cubos: %1</translation>
+    </message>
+    <message>
+        <source>The query was cancelled: you stopped waiting for the cube server.</source>
+        <translation>A consulta foi cancelada: deixou de esperar pelo servidor de cubos.</translation>
+    </message>
+    <message>
+        <source>The cube server did not answer within %1 seconds; the query was cancelled.</source>
+        <translation>O servidor de cubos não respondeu em %1 segundos; a consulta foi cancelada.</translation>
+    </message>
+    <message>
+        <source>In %1, the facts of &quot;%2&quot; cannot be matched to the dimension table &quot;%3&quot;: the server cannot compare the fact key &quot;%4&quot; with the dimension key &quot;%5&quot; (%6).</source>
+        <translation>No %1, os factos de &quot;%2&quot; não podem ser associados à tabela de dimensão &quot;%3&quot;: o servidor não consegue comparar a chave de factos &quot;%4&quot; com a chave de dimensão &quot;%5&quot; (%6).</translation>
+    </message>
 </context>
 <context>
     <name>output</name>
@@ -668,6 +684,14 @@
     <message>
         <source>Reading the cube: %1 rows</source>
         <translation>A ler o cubo: %1 linhas</translation>
+    </message>
+    <message>
+        <source>Waiting for the cube server: %1 s</source>
+        <translation>A aguardar o servidor de cubos: %1 s</translation>
+    </message>
+    <message>
+        <source>Stop waiting</source>
+        <translation>Deixar de esperar</translation>
     </message>
 </context>
 <context>

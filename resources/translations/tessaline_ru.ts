@@ -394,6 +394,22 @@
         <source>The system could not start a thread</source>
         <translation>Системе не удалось запустить поток</translation>
     </message>
+    <message>
+        <source>The cube server cannot be reached: %1</source>
+        <translation>Сервер кубов недоступен: %1</translation>
+    </message>
+    <message>
+        <source>The query was cancelled: you stopped waiting for the cube server.</source>
+        <translation>Запрос отменён: вы перестали ждать сервер кубов.</translation>
+    </message>
+    <message>
+        <source>The cube server did not answer within %1 seconds; the query was cancelled.</source>
+        <translation>Сервер кубов не ответил в течение %1 с; запрос отменён.</translation>
+    </message>
+    <message>
+        <source>In %1, the facts of &quot;%2&quot; cannot be matched to the dimension table &quot;%3&quot;: the server cannot compare the fact key &quot;%4&quot; with the dimension key &quot;%5&quot; (%6).</source>
+        <translation>В %1 факты из «%2» нельзя сопоставить с таблицей измерения «%3»: сервер не может сравнить ключ фактов «%4» с ключом измерения «%5» (%6).</translation>
+    </message>
 </context>
 <context>
     <name>output</name>
@@ -668,6 +684,14 @@
     <message>
         <source>Reading the cube: %1 rows</source>
         <translation>Чтение куба: %1 строк</translation>
+    </message>
+    <message>
+        <source>Waiting for the cube server: %1 s</source>
+        <translation>Ожидание сервера кубов: %1 с</translation>
+    </message>
+    <message>
+        <source>Stop waiting</source>
+        <translation>Перестать ждать</translation>
     </message>
 </context>
 <context>

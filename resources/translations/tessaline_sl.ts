@@ -394,6 +394,22 @@
         <source>The system could not start a thread</source>
         <translation>Sistem ni mogel zagnati niti</translation>
     </message>
+    <message>
+        <source>The cube server cannot be reached: %1</source>
+        <translation>Strežnik kock ni dosegljiv: %1</translation>
+    </message>
+    <message>
+        <source>The query was cancelled: you stopped waiting for the cube server.</source>
+        <translation>Poizvedba je bila preklicana: prenehali ste čakati na strežnik kock.</translation>
+    </message>
+    <message>
+        <source>The cube server did not answer within %1 seconds; the query was cancelled.</source>
+        <translation>Strežnik kock ni odgovoril v %1 sekundah; poizvedba je bila preklicana.</translation>
+    </message>
+    <message>
+        <source>In %1, the facts of &quot;%2&quot; cannot be matched to the dimension table &quot;%3&quot;: the server cannot compare the fact key &quot;%4&quot; with the dimension key &quot;%5&quot; (%6).</source>
+        <translation>V %1 dejstev iz »%2« ni mogoče povezati s tabelo dimenzije »%3«: strežnik ne more primerjati ključa dejstev »%4« s ključem dimenzije »%5« (%6).</translation>
+    </message>
 </context>
 <context>
     <name>output</name>
@@ -668,6 +684,14 @@
     <message>
         <source>Reading the cube: %1 rows</source>
         <translation>Branje kocke: %1 vrstic</translation>
+    </message>
+    <message>
+        <source>Waiting for the cube server: %1 s</source>
+        <translation>Čakanje na strežnik kock: %1 s</translation>
+    </message>
+    <message>
+        <source>Stop waiting</source>
+        <translation>Nehaj čakati</translation>
     </message>
 </context>
 <context>

@@ -394,6 +394,22 @@
         <source>The system could not start a thread</source>
         <translation>Systemet kunde inte starta en tråd</translation>
     </message>
+    <message>
+        <source>The cube server cannot be reached: %1</source>
+        <translation>Kubservern kan inte nås: %1</translation>
+    </message>
+    <message>
+        <source>The query was cancelled: you stopped waiting for the cube server.</source>
+        <translation>Frågan avbröts: du slutade vänta på kubservern.</translation>
+    </message>
+    <message>
+        <source>The cube server did not answer within %1 seconds; the query was cancelled.</source>
+        <translation>Kubservern svarade inte inom %1 sekunder; frågan avbröts.</translation>
+    </message>
+    <message>
+        <source>In %1, the facts of &quot;%2&quot; cannot be matched to the dimension table &quot;%3&quot;: the server cannot compare the fact key &quot;%4&quot; with the dimension key &quot;%5&quot; (%6).</source>
+        <translation>I %1 kan fakta i &quot;%2&quot; inte kopplas till dimensionstabellen &quot;%3&quot;: servern kan inte jämföra faktanyckeln &quot;%4&quot; med dimensionsnyckeln &quot;%5&quot; (%6).</translation>
+    </message>
 </context>
 <context>
     <name>output</name>
@@ -668,6 +684,14 @@
     <message>
         <source>Reading the cube: %1 rows</source>
         <translation>Läser kuben: %1 rader</translation>
+    </message>
+    <message>
+        <source>Waiting for the cube server: %1 s</source>
+        <translation>Väntar på kubservern: %1 s</translation>
+    </message>
+    <message>
+        <source>Stop waiting</source>
+        <translation>Sluta vänta</translation>
     </message>
 </context>
 <context>

@@ -394,6 +394,22 @@
         <source>The system could not start a thread</source>
         <translation>Sistem bir iş parçacığı başlatamadı</translation>
     </message>
+    <message>
+        <source>The cube server cannot be reached: %1</source>
+        <translation>Küp sunucusuna ulaşılamıyor: %1</translation>
+    </message>
+    <message>
+        <source>The query was cancelled: you stopped waiting for the cube server.</source>
+        <translation>Sorgu iptal edildi: küp sunucusunu beklemeyi bıraktınız.</translation>
+    </message>
+    <message>
+        <source>The cube server did not answer within %1 seconds; the query was cancelled.</source>
+        <translation>Küp sunucusu %1 saniye içinde yanıt vermedi; sorgu iptal edildi.</translation>
+    </message>
+    <message>
+        <source>In %1, the facts of &quot;%2&quot; cannot be matched to the dimension table &quot;%3&quot;: the server cannot compare the fact key &quot;%4&quot; with the dimension key &quot;%5&quot; (%6).</source>
+        <translation>%1: &quot;%2&quot; tablosunun olguları &quot;%3&quot; boyut tablosuyla eşleştirilemiyor: sunucu &quot;%4&quot; olgu anahtarını &quot;%5&quot; boyut anahtarıyla karşılaştıramıyor (%6).</translation>
+    </message>
 </context>
 <context>
     <name>output</name>
@@ -668,6 +684,14 @@
     <message>
         <source>Reading the cube: %1 rows</source>
         <translation>Küp okunuyor: %1 satır</translation>
+    </message>
+    <message>
+        <source>Waiting for the cube server: %1 s</source>
+        <translation>Küp sunucusu bekleniyor: %1 sn</translation>
+    </message>
+    <message>
+        <source>Stop waiting</source>
+        <translation>Beklemeyi bırak</translation>
     </message>
 </context>
 <context>

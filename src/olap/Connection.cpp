@@ -21,6 +21,13 @@ namespace {
 constexpr long kObjectClosed = 3704;
 constexpr long kObjectOpen = 3705;
 
+const QString kProviderMissing = QStringLiteral("Provider");
+
+}
+
+bool isProviderMissing(const platform::VbError& error)
+{
+    return error.source() == kProviderMissing;
 }
 
 struct Connection::State
@@ -41,7 +48,11 @@ void Connection::Open(const QString& connectionString, const QString& userId, co
                              QStringLiteral("Connection"));
     const ConnectionString cs = ConnectionString::parse(connectionString);
     auto state = std::make_unique<State>();
-    state->provider = ProviderName::resolve(cs.value(QStringLiteral("Provider"), QString())).reported();
+    try {
+        state->provider = ProviderName::resolve(cs.value(QStringLiteral("Provider"), QString())).reported();
+    } catch (const platform::VbError& e) {
+        platform::raiseError(e.number(), e.description(), kProviderMissing);
+    }
     state->source = DataSource::fromConnectionString(cs);
     if (!userId.isEmpty())
         state->source.user = userId;

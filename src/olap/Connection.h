@@ -11,6 +11,9 @@ namespace olap {
 // True for a failure of the cube server or of the network on the way to it, which another
 // provider version would meet alike; false for the provider's own (not registered, bad string).
 bool isServerFailure(const platform::VbError& error);
+// True only when the provider asked for is not registered: the one failure that installing a
+// provider mends.
+bool isProviderMissing(const platform::VbError& error);
 
 // A connection to cube data, as the program's procedures open and read it: a cube file
 // ("data source=<folder>/<name>.cub") or a catalog on the cube server ("Data Source=host[:port];

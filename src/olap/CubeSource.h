@@ -160,6 +160,10 @@ public:
     virtual DetailRows details(const PivotQuery& query, int row, int column, int limit) = 0;
     // While the source's data is still being read: rows read and rows in all (0: not known).
     virtual std::optional<std::pair<qint64, qint64>> readProgress() const { return std::nullopt; }
+    // While a call waits for the cube server's answer: milliseconds waited. Safe from any thread.
+    virtual std::optional<qint64> serverWait() const { return std::nullopt; }
+    // Gives up the call that waits for the cube server; it fails, saying so. Safe from any thread.
+    virtual void stopWaiting() {}
 };
 
 }

@@ -4,6 +4,7 @@
 #include "olap/MemberLookup.h"
 #include "olap/PgConnection.h"
 #include "olap/ServerSql.h"
+#include "platform/VbError.h"
 
 #include <QCoreApplication>
 #include <QSet>
@@ -40,6 +41,35 @@ void refuseDuplicateKeys(PgConnection& connection, const CubeDefinition& cube)
     }
 }
 
+// Fact and dimension keys that the server cannot compare (an integer with a text) would fail
+// every query: the cube is refused when it opens, naming the tables, the keys and the reason.
+void refuseIncomparableKeys(PgConnection& connection, const CubeDefinition& cube)
+{
+    for (const HierarchyStorage& h : cube.hierarchies) {
+        try {
+            connection.rows(QStringLiteral("SELECT 1 FROM ") + quoteIdentifier(cube.factTable, true)
+                            + QStringLiteral(" f JOIN ") + quoteIdentifier(h.dimensionTable, true)
+                            + QStringLiteral(" d ON f.") + quoteIdentifier(h.factKey) + QStringLiteral(" = d.")
+                            + quoteIdentifier(h.dimensionKey) + QStringLiteral(" LIMIT 0"));
+        } catch (const platform::VbError& e) {
+            // No operator for the two types, types that do not match, or no cast between them;
+            // anything else (a missing column) the server's own message says well enough.
+            const QString state = connection.refusedState();
+            if (state != QLatin1String("42883") && state != QLatin1String("42804") && state != QLatin1String("42846"))
+                throw;
+            platform::raiseError(
+                platform::err::Unspecified,
+                QCoreApplication::translate("olap",
+                                            "In %1, the facts of \"%2\" cannot be matched to the dimension table "
+                                            "\"%3\": the server cannot compare the fact key \"%4\" with the "
+                                            "dimension key \"%5\" (%6).")
+                    .arg(QCoreApplication::translate("olap", "the catalog \"%1\"").arg(connection.database()),
+                         cube.factTable, h.dimensionTable, h.factKey, h.dimensionKey, e.description()),
+                QStringLiteral("CubeDefinition"));
+        }
+    }
+}
+
 }
 
 QStringList ServerCube::cubeNames(PgConnection& connection)
@@ -55,14 +85,14 @@ ServerCube::ServerCube(std::shared_ptr<PgConnection> connection, const QString& 
 {
     m_cube = readCubeDefinition(runnerOf(*m_connection), kMetadataSchema, cubeName);
     refuseDuplicateKeys(*m_connection, m_cube);
-    m_unmatched = hierarchiesWithUnmatchedFacts(runnerOf(*m_connection), m_cube);
-    m_indexes = readHierarchyIndexes(runnerOf(*m_connection), m_cube);
+    refuseIncomparableKeys(*m_connection, m_cube);
+    m_keys = readServerKeys(runnerOf(*m_connection), m_cube);
 }
 
 CellSet ServerCube::query(const PivotQuery& query)
 {
-    const QueryPlan plan = QueryPlan::build(m_cube, m_indexes, query);
-    const ServerSql sql(m_cube, m_indexes, m_unmatched);
+    const QueryPlan plan = QueryPlan::build(m_cube, m_keys.indexes, query);
+    const ServerSql sql(m_cube, m_keys);
     QStringList params;
     const QString statement = sql.pivotQuery(plan, query, params);
     CellTable cells(int(plan.measures.size()));
@@ -73,17 +103,16 @@ CellSet ServerCube::query(const PivotQuery& query)
 QVector<Member> ServerCube::members(const QString& hierarchy, int level, const MemberPath& parent,
                                     const QString& search)
 {
-    return listMembers(m_cube, m_indexes, hierarchy, level, parent, search);
+    return listMembers(m_cube, m_keys.indexes, hierarchy, level, parent, search);
 }
 
 DetailRows ServerCube::details(const PivotQuery& query, int row, int column, int limit)
 {
     const CellSet cells = this->query(query);
-    const std::vector<CellMember> cell = membersOfCell(query, cells, row, column, m_cube, m_indexes);
-    const QueryPlan plan = QueryPlan::build(m_cube, m_indexes, query);
+    const std::vector<CellMember> cell = membersOfCell(query, cells, row, column, m_cube, m_keys.indexes);
+    const QueryPlan plan = QueryPlan::build(m_cube, m_keys.indexes, query);
     QStringList params;
-    const QString statement =
-        ServerSql(m_cube, m_indexes, m_unmatched).detailQuery(plan, cell, std::max(0, limit), params);
+    const QString statement = ServerSql(m_cube, m_keys).detailQuery(plan, cell, std::max(0, limit), params);
     DetailRows result;
     result.columns = detailColumns(m_cube);
     int levelColumns = 0;
@@ -104,6 +133,16 @@ DetailRows ServerCube::details(const PivotQuery& query, int row, int column, int
         result.rows.append(values);
     }
     return result;
+}
+
+std::optional<qint64> ServerCube::serverWait() const
+{
+    return m_connection->waitingMs();
+}
+
+void ServerCube::stopWaiting()
+{
+    m_connection->stopWaiting();
 }
 
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "olap/CubeDefinition.h"
-#include "olap/HierarchyIndex.h"
+#include "olap/ServerSql.h"
 
 #include <memory>
 
@@ -15,8 +15,9 @@ class PgConnection;
 class ServerCube : public CubeSource
 {
 public:
-    // Throws platform::VbError (0x80004005) when the catalog has no such cube or its
-    // metadata does not match its tables.
+    // Throws platform::VbError (0x80004005) when the catalog has no such cube, its metadata
+    // does not match its tables, or its keys cannot be matched (a key twice in a dimension
+    // table, fact and dimension keys the server cannot compare).
     ServerCube(std::shared_ptr<PgConnection> connection, const QString& cubeName);
 
     const CubeSchema& schema() const override { return m_cube.schema; }
@@ -24,6 +25,8 @@ public:
     QVector<Member> members(const QString& hierarchy, int level, const MemberPath& parent = {},
                             const QString& search = {}) override;
     DetailRows details(const PivotQuery& query, int row, int column, int limit) override;
+    std::optional<qint64> serverWait() const override;
+    void stopWaiting() override;
 
     // The cubes of the catalog that `connection` is signed in to, in their order; none
     // when the catalog has no cube metadata.
@@ -32,8 +35,7 @@ public:
 private:
     std::shared_ptr<PgConnection> m_connection;
     CubeDefinition m_cube;
-    std::vector<HierarchyIndex> m_indexes;
-    std::vector<bool> m_unmatched;   // by hierarchy: has facts whose key matches no dimension row
+    ServerKeys m_keys;
 };
 
 }

@@ -51,13 +51,19 @@ std::vector<const FieldPlan*> axisFields(const QueryPlan& plan)
     return fields;
 }
 
-// The depths an axis is grouped at: each field down to some level, the fields after the
-// first All field all at All (-1). A field followed by another one is grouped only at depths
-// where it has visible members without shown children; the last grouped field at any depth
-// with visible members.
-std::vector<std::vector<int>> axisShapes(const std::vector<FieldPlan>& fields)
+// A combination of depths, one per field of an axis (-1: All), that one grouping set computes.
+struct AxisShape
 {
-    std::vector<std::vector<int>> shapes{std::vector<int>(fields.size(), -1)};
+    std::vector<int> depths;
+    bool leaves = false;   // some of its positions are no total: every field at a member without shown children
+};
+
+// The shapes an axis is grouped at: each field down to some level, the fields after the first
+// All field all at All. A field followed by another one is grouped only at depths where it has
+// visible members without shown children; the last grouped field at any depth with visible members.
+std::vector<AxisShape> axisShapes(const std::vector<FieldPlan>& fields)
+{
+    std::vector<AxisShape> shapes{{std::vector<int>(fields.size(), -1), fields.empty()}};
     std::vector<std::vector<int>> prefixes{{}};
     for (size_t f = 0; f < fields.size(); ++f) {
         const FieldPlan& field = fields[f];
@@ -78,7 +84,7 @@ std::vector<std::vector<int>> axisShapes(const std::vector<FieldPlan>& fields)
                 if (anyVisible[size_t(depth)]) {
                     std::vector<int> full = shape;
                     full.resize(fields.size(), -1);
-                    shapes.push_back(full);
+                    shapes.push_back({full, f + 1 == fields.size() && anyLeaf[size_t(depth)]});
                 }
                 if (anyLeaf[size_t(depth)])
                     next.push_back(shape);
@@ -86,29 +92,48 @@ std::vector<std::vector<int>> axisShapes(const std::vector<FieldPlan>& fields)
         }
         prefixes = std::move(next);
     }
-    // Every level column selected must be grouped somewhere, even where no member shows.
-    std::vector<int> deepest(fields.size(), -1);
-    for (const auto& shape : shapes) {
-        for (size_t f = 0; f < fields.size(); ++f)
-            deepest[f] = std::max(deepest[f], shape[f]);
-    }
-    for (size_t f = 0; f < fields.size(); ++f) {
-        if (deepest[f] < fields[f].deepestLevel) {
-            std::vector<int> all;
-            for (const FieldPlan& field : fields)
-                all.push_back(field.deepestLevel);
-            shapes.push_back(all);
-            break;
-        }
-    }
     return shapes;
 }
 
+bool isAll(const AxisShape& shape)
+{
+    return std::all_of(shape.depths.begin(), shape.depths.end(), [](int depth) { return depth < 0; });
 }
 
-std::vector<HierarchyIndex> readHierarchyIndexes(const SqlRunner& run, const CubeDefinition& cube)
+// Whether the layout shows positions of this shape: totals only where the axis shows them.
+bool shown(const AxisShape& shape, const Axis& axis)
+{
+    if (isAll(shape))
+        return shape.depths.empty() || axis.grandTotal;
+    return shape.leaves || axis.subtotals;
+}
+
+// Sorting an axis by value needs each of its members' totals over the whole other axis.
+bool sortedByValue(const Axis& axis)
+{
+    return axis.sortByValue != SortOrder::None && axis.sortByMeasure.has_value();
+}
+
+QString groupByClause(const std::vector<QStringList>& sets)
+{
+    // A single set is a plain GROUP BY, which the server can aggregate in parallel workers
+    // (it cannot with grouping sets).
+    if (sets.size() == 1)
+        return sets.front().isEmpty() ? QString()
+                                      : QStringLiteral(" GROUP BY ") + sets.front().join(QStringLiteral(", "));
+    QStringList groupingSets;
+    for (const QStringList& columns : sets)
+        groupingSets << QLatin1Char('(') + columns.join(QStringLiteral(", ")) + QLatin1Char(')');
+    return QStringLiteral(" GROUP BY GROUPING SETS (") + groupingSets.join(QStringLiteral(", ")) + QLatin1Char(')');
+}
+
+}
+
+std::vector<HierarchyIndex> readHierarchyIndexes(const SqlRunner& run, const CubeDefinition& cube,
+                                                 std::vector<std::vector<bool>>& emptyTexts)
 {
     std::vector<HierarchyIndex> indexes;
+    emptyTexts.clear();
     for (const HierarchyStorage& h : cube.hierarchies) {
         // The key, caption and sort value of each level, as texts.
         QStringList columns;
@@ -121,16 +146,30 @@ std::vector<HierarchyIndex> readHierarchyIndexes(const SqlRunner& run, const Cub
                                 .arg(columns.join(QStringLiteral(", ")), quoteIdentifier(h.dimensionTable, true));
         const int levels = int(h.levels.size());
         HierarchyIndex index(levels);
+        std::vector<bool> empty(size_t(levels), false);
         QVector<LevelCell> cells(levels);
         for (const SqlRow& row : run(sql, {})) {
-            for (int l = 0; l < levels; ++l)
-                cells[l] = {row[3 * l].toString(), row[3 * l + 1].toString(), row[3 * l + 2].toString()};
+            for (int l = 0; l < levels; ++l) {
+                const QVariant& key = row[3 * l];
+                cells[l] = {key.toString(), row[3 * l + 1].toString(), row[3 * l + 2].toString()};
+                if (!key.isNull() && cells[l].key.isEmpty())
+                    empty[size_t(l)] = true;
+            }
             index.addRow(cells);
         }
         index.finish();
         indexes.push_back(std::move(index));
+        emptyTexts.push_back(std::move(empty));
     }
     return indexes;
+}
+
+ServerKeys readServerKeys(const SqlRunner& run, const CubeDefinition& cube)
+{
+    ServerKeys keys;
+    keys.unmatched = hierarchiesWithUnmatchedFacts(run, cube);
+    keys.indexes = readHierarchyIndexes(run, cube, keys.emptyTexts);
+    return keys;
 }
 
 std::vector<bool> hierarchiesWithUnmatchedFacts(const SqlRunner& run, const CubeDefinition& cube)
@@ -173,6 +212,17 @@ QString ServerSql::levelColumn(int hierarchy, int level) const
     return alias(hierarchy) + QLatin1Char('.') + quoteIdentifier(m_cube.hierarchies[hierarchy].levels[level].keyColumn);
 }
 
+QString ServerSql::groupColumn(int hierarchy, int level) const
+{
+    // NULL and '' are one member, the empty one: the server groups them together, or one group
+    // would overwrite the other. A text cast on every row costs time, so only where '' occurs.
+    const QString column = levelColumn(hierarchy, level);
+    if (!m_keys.emptyTexts[size_t(hierarchy)][size_t(level)])
+        return column;
+    return QStringLiteral("CASE WHEN ") + asText(column) + QStringLiteral(" = '' THEN NULL ELSE ") + column
+        + QStringLiteral(" END");
+}
+
 QString ServerSql::fromClause(const std::set<int>& hierarchies) const
 {
     QString from = QStringLiteral(" FROM %1 f").arg(quoteIdentifier(m_cube.factTable, true));
@@ -181,20 +231,23 @@ QString ServerSql::fromClause(const std::set<int>& hierarchies) const
     return from;
 }
 
+// Names and keys never go through QString::arg after another text was put in: a column named
+// "a%1" would be read as a placeholder.
 QString ServerSql::keyCondition(int hierarchy, int level, const QString& key, QStringList& params) const
 {
     const QString column = levelColumn(hierarchy, level);
     // The member with the empty key stands for NULL and for an empty text alike.
     if (key.isEmpty())
-        return QStringLiteral("(%1 IS NULL OR %2 = '')").arg(column, asText(column));
+        return QStringLiteral("(") + column + QStringLiteral(" IS NULL OR ") + asText(column)
+            + QStringLiteral(" = '')");
     // The parameter takes the column's own type, so the planner sees the column and its statistics.
     params << key;
-    return QStringLiteral("%1 = $%2").arg(column).arg(params.size());
+    return column + QStringLiteral(" = $") + QString::number(params.size());
 }
 
 QString ServerSql::memberCondition(int hierarchy, int member, QStringList& params) const
 {
-    const MemberPath path = m_indexes[size_t(hierarchy)].pathOf(member);
+    const MemberPath path = m_keys.indexes[size_t(hierarchy)].pathOf(member);
     QStringList parts;
     for (int level = 0; level < path.keys.size(); ++level)
         parts << keyCondition(hierarchy, level, path.keys[level], params);
@@ -205,7 +258,7 @@ QString ServerSql::membersCondition(int hierarchy, const QVector<int>& members, 
 {
     // Members under the same parent share its conditions and compare their own keys with
     // one array; members with an empty key have a condition of their own.
-    const HierarchyIndex& index = m_indexes[size_t(hierarchy)];
+    const HierarchyIndex& index = m_keys.indexes[size_t(hierarchy)];
     QMap<QPair<int, int>, QStringList> keysUnder;   // (level, parent) -> keys
     QStringList any;
     for (int member : members) {
@@ -227,7 +280,8 @@ QString ServerSql::membersCondition(int hierarchy, const QVector<int>& members, 
             parts << keyCondition(hierarchy, level, it->front(), params);
         } else {
             params << arrayLiteral(*it);
-            parts << QStringLiteral("%1 = ANY($%2)").arg(levelColumn(hierarchy, level)).arg(params.size());
+            parts << levelColumn(hierarchy, level) + QStringLiteral(" = ANY($") + QString::number(params.size())
+                    + QLatin1Char(')');
         }
         any << QLatin1Char('(') + parts.join(QStringLiteral(" AND ")) + QLatin1Char(')');
     }
@@ -247,53 +301,86 @@ QString ServerSql::whereClause(const QueryPlan& plan, const std::vector<CellMemb
     return conditions.isEmpty() ? QString() : QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
 }
 
-QString ServerSql::pivotQuery(const QueryPlan& plan, const PivotQuery& query, QStringList& params) const
+std::vector<QStringList> ServerSql::groupingSets(const QueryPlan& plan, const PivotQuery& query) const
 {
-    // Only the grouping sets whose positions the layout shows, or sorts an axis by.
-    const auto isAll = [](const std::vector<int>& shape) {
-        return std::all_of(shape.begin(), shape.end(), [](int depth) { return depth < 0; });
+    // Only the sets whose positions the layout shows, or sorts an axis by: a coarser level
+    // fetched for nothing costs a pass over the facts and the server's parallel workers.
+    const auto columnsOf = [&](const std::vector<FieldPlan>& fields, const AxisShape& shape, QStringList& columns) {
+        for (size_t f = 0; f < fields.size(); ++f) {
+            for (int level = 0; level <= shape.depths[f]; ++level)
+                columns << groupColumn(fields[f].hierarchy, level);
+        }
     };
-    const auto shown = [&](const std::vector<int>& shape, const Axis& axis) {
-        if (isAll(shape))
-            return shape.empty() || axis.grandTotal;
-        return axis.subtotals || std::none_of(shape.begin(), shape.end(), [](int depth) { return depth < 0; });
-    };
-    const auto sorted = [](const Axis& a) { return a.sortByValue != SortOrder::None && a.sortByMeasure.has_value(); };
     std::vector<QStringList> sets;
-    for (const auto& rowShape : axisShapes(plan.rows)) {
-        for (const auto& columnShape : axisShapes(plan.columns)) {
+    for (const AxisShape& rowShape : axisShapes(plan.rows)) {
+        for (const AxisShape& columnShape : axisShapes(plan.columns)) {
             if (!(shown(rowShape, query.rows) && shown(columnShape, query.columns))
-                && !(sorted(query.rows) && isAll(columnShape)) && !(sorted(query.columns) && isAll(rowShape)))
+                && !(sortedByValue(query.rows) && isAll(columnShape))
+                && !(sortedByValue(query.columns) && isAll(rowShape)))
                 continue;
             QStringList columns;
-            const auto add = [&](const std::vector<FieldPlan>& fields, const std::vector<int>& shape) {
-                for (size_t f = 0; f < fields.size(); ++f) {
-                    for (int level = 0; level <= shape[f]; ++level)
-                        columns << levelColumn(fields[f].hierarchy, level);
-                }
-            };
-            add(plan.rows, rowShape);
-            add(plan.columns, columnShape);
+            columnsOf(plan.rows, rowShape, columns);
+            columnsOf(plan.columns, columnShape, columns);
             sets.push_back(columns);
         }
     }
-    // A single set is a plain GROUP BY, which the server can aggregate in parallel workers
-    // (it cannot with grouping sets); its flags are then constants.
-    const bool single = sets.size() == 1;
-    std::set<int> used;
+    return sets;
+}
+
+QStringList ServerSql::groupedLevels(const QueryPlan& plan, const std::vector<QStringList>& sets) const
+{
+    // Each level of each axis field as a flag and a text: the flag is 1 where the row's set does
+    // not group the level. A single set is a plain GROUP BY, so its flags are constants; so
+    // are those of a level that no set groups.
     QStringList select;
     for (const FieldPlan* f : axisFields(plan)) {
-        used.insert(f->hierarchy);
         for (int level = 0; level <= f->deepestLevel; ++level) {
-            const QString column = levelColumn(f->hierarchy, level);
-            if (!single)
-                select << QStringLiteral("GROUPING(%1)").arg(column) << asText(column);
-            else if (sets.front().contains(column))
+            const QString column = groupColumn(f->hierarchy, level);
+            const auto inSet = [&](const QStringList& set) { return set.contains(column); };
+            if (sets.size() > 1 && std::any_of(sets.begin(), sets.end(), inSet))
+                select << QStringLiteral("GROUPING(") + column + QLatin1Char(')') << asText(column);
+            else if (sets.size() == 1 && inSet(sets.front()))
                 select << QStringLiteral("0") << asText(column);
             else
                 select << QStringLiteral("1") << QStringLiteral("NULL");
         }
     }
+    return select;
+}
+
+QString ServerSql::aggregate(int measure) const
+{
+    const QString column = QStringLiteral("f.") + quoteIdentifier(m_cube.measures[measure].column);
+    QString aggregate;
+    switch (m_cube.schema.measures[measure].aggregate) {
+    case Aggregate::Sum:
+        aggregate = QStringLiteral("SUM(") + column + QLatin1Char(')');
+        break;
+    case Aggregate::Count:
+        aggregate = m_cube.measures[measure].column.isEmpty() ? QStringLiteral("COUNT(*)")
+                                                              : QStringLiteral("COUNT(") + column + QLatin1Char(')');
+        break;
+    case Aggregate::Min:
+        aggregate = QStringLiteral("MIN(") + column + QLatin1Char(')');
+        break;
+    case Aggregate::Max:
+        aggregate = QStringLiteral("MAX(") + column + QLatin1Char(')');
+        break;
+    case Aggregate::Average:
+        aggregate = QStringLiteral("AVG(") + column + QLatin1Char(')');
+        break;
+    case Aggregate::DistinctCount:
+        aggregate = QStringLiteral("COUNT(DISTINCT ") + column + QLatin1Char(')');
+        break;
+    }
+    return QStringLiteral("CAST(") + aggregate + QStringLiteral(" AS double precision)");
+}
+
+std::set<int> ServerSql::joinedHierarchies(const QueryPlan& plan) const
+{
+    std::set<int> used;
+    for (const FieldPlan* f : axisFields(plan))
+        used.insert(f->hierarchy);
     for (const HierarchyFilter& filter : plan.filters)
         used.insert(filter.hierarchy);
     // A fact whose key matches no dimension row counts nowhere, so that no total depends on
@@ -304,50 +391,22 @@ QString ServerSql::pivotQuery(const QueryPlan& plan, const PivotQuery& query, QS
             return std::any_of(used.begin(), used.end(),
                                [&](int u) { return sameJoin(m_cube.hierarchies[u], m_cube.hierarchies[h]); });
         };
-        if (m_unmatched[size_t(h)] && !dropped())
+        if (m_keys.unmatched[size_t(h)] && !dropped())
             used.insert(h);
     }
-    for (int m : plan.measures) {
-        const QString column = QStringLiteral("f.") + quoteIdentifier(m_cube.measures[m].column);
-        QString aggregate;
-        switch (m_cube.schema.measures[m].aggregate) {
-        case Aggregate::Sum:
-            aggregate = QStringLiteral("SUM(%1)").arg(column);
-            break;
-        case Aggregate::Count:
-            aggregate = m_cube.measures[m].column.isEmpty() ? QStringLiteral("COUNT(*)")
-                                                            : QStringLiteral("COUNT(%1)").arg(column);
-            break;
-        case Aggregate::Min:
-            aggregate = QStringLiteral("MIN(%1)").arg(column);
-            break;
-        case Aggregate::Max:
-            aggregate = QStringLiteral("MAX(%1)").arg(column);
-            break;
-        case Aggregate::Average:
-            aggregate = QStringLiteral("AVG(%1)").arg(column);
-            break;
-        case Aggregate::DistinctCount:
-            aggregate = QStringLiteral("COUNT(DISTINCT %1)").arg(column);
-            break;
-        }
-        select << QStringLiteral("CAST(%1 AS double precision)").arg(aggregate);
-    }
+    return used;
+}
+
+QString ServerSql::pivotQuery(const QueryPlan& plan, const PivotQuery& query, QStringList& params) const
+{
+    const std::vector<QStringList> sets = groupingSets(plan, query);
+    QStringList select = groupedLevels(plan, sets);
+    for (int m : plan.measures)
+        select << aggregate(m);
     if (select.isEmpty())
         select << QStringLiteral("COUNT(*)");
-
-    QString sql = QStringLiteral("SELECT ") + select.join(QStringLiteral(", ")) + fromClause(used)
-        + whereClause(plan, {}, params);
-    if (single) {
-        if (!sets.front().isEmpty())
-            sql += QStringLiteral(" GROUP BY ") + sets.front().join(QStringLiteral(", "));
-        return sql;
-    }
-    QStringList groupingSets;
-    for (const QStringList& columns : sets)
-        groupingSets << QLatin1Char('(') + columns.join(QStringLiteral(", ")) + QLatin1Char(')');
-    sql += QStringLiteral(" GROUP BY GROUPING SETS (") + groupingSets.join(QStringLiteral(", ")) + QLatin1Char(')');
-    return sql;
+    return QStringLiteral("SELECT ") + select.join(QStringLiteral(", ")) + fromClause(joinedHierarchies(plan))
+        + whereClause(plan, {}, params) + groupByClause(sets);
 }
 
 void ServerSql::readPivotRows(const QueryPlan& plan, const QVector<SqlRow>& rows, CellTable& cells) const

@@ -507,6 +507,17 @@ std::optional<std::pair<qint64, qint64>> PivotController::readProgress() const
     return m_source ? m_source->readProgress() : std::nullopt;
 }
 
+std::optional<qint64> PivotController::serverWait() const
+{
+    return m_source ? m_source->serverWait() : std::nullopt;
+}
+
+void PivotController::stopWaiting()
+{
+    if (m_source)
+        m_source->stopWaiting();
+}
+
 void PivotController::publish(QueryOutcome outcome)
 {
     m_error = outcome.error;

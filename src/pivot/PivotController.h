@@ -44,6 +44,9 @@ public:
     void settle() const;
     // Rows read of rows while the bound cube file is still being read.
     std::optional<std::pair<qint64, qint64>> readProgress() const;
+    // While the query in hand waits for the cube server: milliseconds waited; and giving it up.
+    std::optional<qint64> serverWait() const;
+    void stopWaiting();
 
     // The binding to a cube.
     void setConnectionString(const QString& connectionString);

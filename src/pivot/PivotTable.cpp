@@ -36,6 +36,7 @@ PivotTable::PivotTable(Version version, QWidget* parent)
     connect(m_controller, &PivotController::resultReady, this, &PivotTable::showResult);
     connect(m_controller, &PivotController::dataFieldsChanged, this, &PivotTable::showDataFields);
     connect(m_controller, &PivotController::stateChanged, this, &PivotTable::refreshPanels);
+    connect(m_progressLabel, &QLabel::linkActivated, m_controller, &PivotController::stopWaiting);
     showResult();
     applyContentLimits();
 }
@@ -459,15 +460,26 @@ void PivotTable::showQueryStarted()
     m_progressTimer->start();
 }
 
-// While a query waits for its cube file to be read: rows read of rows, after half a second.
+// While a query waits for its cube file to be read: rows read of rows, after half a second;
+// while it waits for the cube server: for how long, with a link that gives the query up.
 void PivotTable::showProgress()
 {
     const std::optional<std::pair<qint64, qint64>> progress = m_controller->readProgress();
-    if (!m_controller->queryPending() || !progress || m_pendingSince.elapsed() < ProgressAfterMs) {
+    const std::optional<qint64> serverWait = m_controller->serverWait();
+    if (!m_controller->queryPending() || !(progress || serverWait) || m_pendingSince.elapsed() < ProgressAfterMs) {
         m_progressLabel->hide();
         return;
     }
     const QLocale locale;
+    if (!progress) {
+        m_progressLabel->setTextFormat(Qt::RichText);
+        m_progressLabel->setText(
+            tr("Waiting for the cube server: %1 s").arg(locale.toString(*serverWait / 1000)).toHtmlEscaped()
+            + QStringLiteral(" <a href=\"stop\">") + tr("Stop waiting").toHtmlEscaped() + QStringLiteral("</a>"));
+        m_progressLabel->show();
+        return;
+    }
+    m_progressLabel->setTextFormat(Qt::PlainText);
     m_progressLabel->setText(progress->second > 0
                                  ? tr("Reading the cube: %1 of %2 rows")
                                        .arg(locale.toString(progress->first), locale.toString(progress->second))

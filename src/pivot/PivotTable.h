@@ -87,9 +87,10 @@ public:
     // Binds an already open cube, as setDataMember does after opening it.
     void setCubeSource(std::unique_ptr<olap::CubeSource> source, const QString& dataMember);
     // Queries run on another thread when set (the report windows set it): the window goes on
-    // handling events with a busy cursor and shows how far a cube file has been read when
-    // that takes longer than half a second. Whatever reads the result waits for the query in
-    // hand first (PivotController).
+    // handling events with a busy cursor and shows how far a cube file has been read, or how
+    // long the cube server has been waited for (with a link that stops waiting), when that
+    // takes longer than half a second. Whatever reads the result waits for the query in hand
+    // first (PivotController).
     void setQueriesInBackground(bool background);
     bool queryPending() const;
     QLabel* progressLabel() const { return m_progressLabel; }

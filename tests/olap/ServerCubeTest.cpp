@@ -4,16 +4,19 @@
 #include "olap/Catalog.h"
 #include "olap/Connection.h"
 #include "olap/CubeProvider.h"
+#include "olap/PgConnection.h"
 #include "olap/ServerSql.h"
 #include "olap/SqliteDatabase.h"
 #include "platform/VbError.h"
 #include "support/CatalogLock.h"
 #include "support/RaisedError.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLockFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QThread>
 #include <gtest/gtest.h>
 
 using namespace olap;
@@ -25,11 +28,11 @@ namespace {
 
 const QString kAppName = QStringLiteral("\"Tessaline Tool for Excel - Zelbrin Outlook Solutions\"");
 
-QString serverString(const QString& catalog)
+QString serverString(const QString& catalog, const QString& appName = kAppName)
 {
     QString s = QStringLiteral("Provider=MSOLAP.4;Persist Security Info=True;TimeOut=100;ShowHiddenCubes=True;"
                                "SspropInitAppName=%1;Data Source=%2")
-                    .arg(kAppName, qEnvironmentVariable("PGHOST"));
+                    .arg(appName, qEnvironmentVariable("PGHOST"));
     if (!catalog.isEmpty())
         s += QStringLiteral(";Initial Catalog=") + catalog;
     return s;
@@ -123,6 +126,36 @@ QString nullKeyCatalog()
             "INSERT INTO olap_measure (cube, name, caption, column_name, aggregate, number_format, ordinal) "
             "VALUES ('Shop', 'Amount', 'Amount', 'amount', 'sum', '#,##0', 1);\n"));
     return name;
+}
+
+// Keys that text-based SQL gets wrong: NULL beside '' (one empty member), backslashes, quotes
+// and array punctuation; column names holding "%1" and "%2". SQLite and PostgreSQL both run it.
+QString awkwardKeysSql()
+{
+    return QString::fromUtf8(R"(
+CREATE TABLE odd_item (item_id INTEGER PRIMARY KEY, "group%1" TEXT, "name%2" TEXT);
+INSERT INTO odd_item VALUES (1, NULL, 'n1'), (2, '', 'n2'), (3, 'back\slash', 'n3'), (4, 'ends\', 'n4'),
+  (5, 'say "hi"', 'n5'), (6, '{a,b}', 'n6'), (7, 'plain', 'n7'), (8, '', 'n8'), (9, NULL, 'n9');
+CREATE TABLE odd_fact (item_id INTEGER, "amount%1" DOUBLE PRECISION, "who%2" INTEGER);
+INSERT INTO odd_fact WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 900)
+  SELECT i % 9 + 1, i, i % 37 FROM n;
+INSERT INTO olap_cube (name, caption, fact_table, ordinal) VALUES ('Odd', 'Odd', 'odd_fact', 1);
+INSERT INTO olap_dimension (cube, name, caption, dim_table, dim_key, fact_key) VALUES
+  ('Odd', 'Item', 'Item', 'odd_item', 'item_id', 'item_id');
+INSERT INTO olap_hierarchy (cube, name, caption, dimension, ordinal) VALUES ('Odd', 'Item', 'Item', 'Item', 1);
+INSERT INTO olap_level (cube, hierarchy, depth, name, caption, key_column, caption_column, sort_column) VALUES
+  ('Odd', 'Item', 1, 'Group', 'Group', 'group%1', NULL, NULL),
+  ('Odd', 'Item', 2, 'Item', 'Item', 'item_id', 'name%2', NULL);
+INSERT INTO olap_measure (cube, name, caption, column_name, aggregate, number_format, ordinal) VALUES
+  ('Odd', 'Amount', 'Amount', 'amount%1', 'sum', '#,##0', 1),
+  ('Odd', 'Who', 'Who', 'who%2', 'distinct count', '#,##0', 2);
+)");
+}
+
+// A session of its own on the test server, for what the program never does (ending sessions).
+PgConnection adminSession()
+{
+    return PgConnection(DataSource::fromConnectionString(ConnectionString::parse(serverString(QString()))));
 }
 
 // The generated large cube, on the server.
@@ -340,6 +373,15 @@ TEST_F(ServerCube, LargeCubeEqualsSqlWithAndWithoutTotalsAndFilters)
     largecube::expectEqualsSql(sorted, q, QStringLiteral("b.b_region IS NULL"));
     auto file = openCube(QStringLiteral("Provider=MSOLAP.4;data source=") + largecube::cubeFile(), QString());
     expectSameCellSets(sorted, file->query(q));
+
+    // Without totals only the innermost levels are grouped; their parents still head the rows.
+    q = {};
+    q.rows.fields = {field("Kind"), field("Place", 1)};
+    q.columns.fields = {field("Item")};
+    q.rows.subtotals = q.rows.grandTotal = q.columns.subtotals = q.columns.grandTotal = false;
+    q.measures = largecube::measures();
+    largecube::expectEqualsSql(server->query(q), q);
+    expectSameCellSets(server->query(q), file->query(q));
 }
 
 TEST_F(ServerCube, FactsWithoutADimensionRowCountNowhereAsInTheCubeFile)
@@ -380,27 +422,38 @@ struct StatementsOnFile
     {
         const SqlRunner run = [this](const QString& sql, const QStringList& params) { return db.rows(sql, params); };
         cube = readCubeDefinition(run, QString(), readCubeNames(run, QString()).front());
-        indexes = readHierarchyIndexes(run, cube);
-        unmatched = hierarchiesWithUnmatchedFacts(run, cube);
+        keys = readServerKeys(run, cube);
     }
 
-    // The dimension tables of the pivot query of `q` with their aliases, as they are joined.
-    QStringList joins(PivotQuery q, const QString& measure) const
+    QString pivotSql(PivotQuery q, const QString& measure) const
     {
         q.measures = {measure};
         QStringList params;
-        const QString sql =
-            ServerSql(cube, indexes, unmatched).pivotQuery(QueryPlan::build(cube, indexes, q), q, params);
+        return ServerSql(cube, keys).pivotQuery(QueryPlan::build(cube, keys.indexes, q), q, params);
+    }
+
+    // The dimension tables of the pivot query of `q` with their aliases, as they are joined.
+    QStringList joins(const PivotQuery& q, const QString& measure) const
+    {
         QStringList joined;
-        for (const auto& m : QRegularExpression(QStringLiteral(" JOIN (\\S+ h\\d+) ON ")).globalMatch(sql))
+        for (const auto& m :
+             QRegularExpression(QStringLiteral(" JOIN (\\S+ h\\d+) ON ")).globalMatch(pivotSql(q, measure)))
             joined << m.captured(1);
         return joined;
     }
 
+    // How many groupings the pivot query of `q` asks the server for.
+    qsizetype groupings(const PivotQuery& q, const QString& measure) const
+    {
+        const QString sql = pivotSql(q, measure);
+        if (!sql.contains(QStringLiteral("GROUPING SETS")))
+            return sql.contains(QStringLiteral(" GROUP BY ")) ? 1 : 0;
+        return sql.count(QStringLiteral("), (")) + 1;
+    }
+
     SqliteDatabase db;
     CubeDefinition cube;
-    std::vector<HierarchyIndex> indexes;
-    std::vector<bool> unmatched;
+    ServerKeys keys;
 };
 
 }
@@ -408,7 +461,7 @@ struct StatementsOnFile
 TEST(ServerSql, PivotQueriesJoinOnlyTheDimensionsTheyUseOrWhoseFactsLackARow)
 {
     const StatementsOnFile sales(testcubes::salesCube());
-    EXPECT_EQ(sales.unmatched, std::vector<bool>(4, false));
+    EXPECT_EQ(sales.keys.unmatched, std::vector<bool>(4, false));
     const QString revenue = QStringLiteral("Revenue");
     PivotQuery q;
     EXPECT_EQ(sales.joins(q, revenue), QStringList());
@@ -425,7 +478,7 @@ TEST(ServerSql, PivotQueriesJoinOnlyTheDimensionsTheyUseOrWhoseFactsLackARow)
         "  VALUES ('Shop', 'Item', 1, 'Item', 'Item', 'product', NULL, NULL);\n");
     const StatementsOnFile shop(
         testcubes::buildCubeFromSql(QStringLiteral("Shop"), testcubes::shopWithOrphanProductsSql() + item));
-    EXPECT_EQ(shop.unmatched, (std::vector<bool>{true, false, true}));
+    EXPECT_EQ(shop.keys.unmatched, (std::vector<bool>{true, false, true}));
     const QString amount = QStringLiteral("Amount");
     const QString product = QStringLiteral("\"shop_product\" h0");
     const QString store = QStringLiteral("\"shop_store\" h1");
@@ -444,12 +497,36 @@ TEST(ServerSql, PivotQueriesJoinOnlyTheDimensionsTheyUseOrWhoseFactsLackARow)
     const auto unmatchedOf = [&](const QString& more) {
         return StatementsOnFile(
                    testcubes::buildCubeFromSql(QStringLiteral("Shop"), testcubes::shopWithOrphanProductsSql() + more))
-            .unmatched;
+            .keys.unmatched;
     };
     EXPECT_EQ(unmatchedOf(nullStore), (std::vector<bool>{true, false}));
     EXPECT_EQ(unmatchedOf(nullStore + QStringLiteral("INSERT INTO shop_fact VALUES (1, NULL, 5);\n")),
               (std::vector<bool>{true, true}));
     EXPECT_EQ(unmatchedOf(QStringLiteral("DELETE FROM shop_fact;\n")), (std::vector<bool>{false, false}));
+}
+
+// Levels above the shown ones are grouped only where the layout shows their totals or sorts by them.
+TEST(ServerSql, PivotQueriesGroupOnlyByTheSetsTheLayoutShows)
+{
+    const StatementsOnFile sales(testcubes::salesCube());
+    const QString revenue = QStringLiteral("Revenue");
+    PivotQuery q;
+    q.rows.fields = {field("Geography", 2), field("Product", 1)};
+    q.columns.fields = {field("Time")};
+    q.rows.subtotals = q.rows.grandTotal = q.columns.subtotals = q.columns.grandTotal = false;
+    EXPECT_EQ(sales.groupings(q, revenue), 1);
+    q.rows.subtotals = true;   // regions, countries, cities and categories of each city
+    EXPECT_EQ(sales.groupings(q, revenue), 5);
+    q.rows.subtotals = false;
+    q.rows.sortByMeasure = 0;   // every row level over all columns, the grand total too
+    q.rows.sortByValue = SortOrder::Descending;
+    EXPECT_EQ(sales.groupings(q, revenue), 7);
+    q.rows.sortByValue = SortOrder::None;
+    q.rows.fields = {field("Geography", 1)};
+    q.rows.fields[0].collapsed = {path({"1"})};   // a region without its countries is no total
+    EXPECT_EQ(sales.groupings(q, revenue), 2);
+    q.columns.grandTotal = true;
+    EXPECT_EQ(sales.groupings(q, revenue), 4);
 }
 
 TEST_F(ServerCube, ADimensionKeyThatStandsTwiceRefusesTheCubeNamingTableAndKey)
@@ -466,4 +543,150 @@ TEST_F(ServerCube, ADimensionKeyThatStandsTwiceRefusesTheCubeNamingTableAndKey)
         EXPECT_TRUE(e.description().contains(QStringLiteral("\"2\""))) << e.what();
         EXPECT_TRUE(e.description().contains(catalog)) << e.what();
     }
+}
+
+// Every layout and filter gives the cube file's cells, and rows add up to their total.
+TEST_F(ServerCube, AwkwardKeysAndColumnNamesGiveTheCubeFilesCells)
+{
+    const QString sql = awkwardKeysSql();
+    const QString catalog = catalogFromSql(QStringLiteral("tessaline_test_awkward_keys"), sql);
+    ASSERT_FALSE(catalog.isEmpty());
+    auto server = openCube(serverString(catalog), QStringLiteral("Odd"));
+    auto file = openCube(QStringLiteral("Provider=MSOLAP.4;data source=")
+                             + testcubes::buildCubeFromSql(QStringLiteral("Odd"), sql),
+                         QString());
+    const QVector<QVector<MemberPath>> filters{
+        {},
+        {path({""})},
+        {path({""}), path({"plain"})},
+        {path({"back\\slash"}), path({"ends\\"}), path({"say \"hi\""}), path({"{a,b}"})},
+        {path({"", "2"}), path({"", "9"}), path({"ends\\", "4"}), path({"say \"hi\"", "5"})},
+    };
+    for (qsizetype i = 0; i < filters.size(); ++i) {
+        for (int level : {0, 1}) {
+            SCOPED_TRACE(testing::Message() << "filter " << i << ", level " << level);
+            PivotQuery q;
+            q.rows.fields = {field("Item", level)};
+            q.measures = {QStringLiteral("Amount"), QStringLiteral("Who")};
+            if (!filters[i].isEmpty())
+                q.filters = {{QStringLiteral("Item"), filters[i]}};
+            const CellSet cells = server->query(q);
+            expectSameCellSets(cells, file->query(q));
+            double groups = 0;
+            for (qsizetype r = 0; r + 1 < cells.rows.size(); ++r) {
+                if (cells.rows[r].members[0].member.path.level() == 0)
+                    groups += cells.value(int(r), 0, 0).value_or(0);
+            }
+            EXPECT_EQ(groups, cells.value(int(cells.rows.size()) - 1, 0, 0).value_or(0));
+        }
+    }
+    PivotQuery q;
+    q.rows.fields = {field("Item")};
+    q.measures = {QStringLiteral("Amount")};
+    ASSERT_EQ(server->query(q).rows.size(), 7);   // '' and NULL are one member
+}
+
+TEST_F(ServerCube, KeysTheServerCannotCompareRefuseTheCubeNamingTablesKeysAndReason)
+{
+    const QString catalog = catalogFromSql(QStringLiteral("tessaline_test_incomparable_keys"), QStringLiteral(R"(
+CREATE TABLE mix_shop (shop_id INTEGER PRIMARY KEY, shop TEXT);
+INSERT INTO mix_shop VALUES (1, 'One');
+CREATE TABLE mix_fact (shop_code TEXT, amount DOUBLE PRECISION);
+INSERT INTO mix_fact VALUES ('1', 5);
+INSERT INTO olap_cube (name, caption, fact_table, ordinal) VALUES ('Mix', 'Mix', 'mix_fact', 1);
+INSERT INTO olap_dimension (cube, name, caption, dim_table, dim_key, fact_key) VALUES
+  ('Mix', 'Shop', 'Shop', 'mix_shop', 'shop_id', 'shop_code');
+INSERT INTO olap_hierarchy (cube, name, caption, dimension, ordinal) VALUES ('Mix', 'Shop', 'Shop', 'Shop', 1);
+INSERT INTO olap_level (cube, hierarchy, depth, name, caption, key_column, caption_column, sort_column) VALUES
+  ('Mix', 'Shop', 1, 'Shop', 'Shop', 'shop_id', 'shop', NULL);
+INSERT INTO olap_measure (cube, name, caption, column_name, aggregate, number_format, ordinal) VALUES
+  ('Mix', 'Amount', 'Amount', 'amount', 'sum', '#,##0', 1);
+)"));
+    ASSERT_FALSE(catalog.isEmpty());
+    try {
+        openCube(serverString(catalog), QStringLiteral("Mix"));
+        FAIL() << "a cube whose keys cannot be compared was opened";
+    } catch (const platform::VbError& e) {
+        EXPECT_EQ(e.number(), platform::err::Unspecified);
+        EXPECT_FALSE(isServerFailure(e));
+        for (const char* named : {"mix_fact", "mix_shop", "\"shop_code\"", "\"shop_id\"", "operator does not exist"})
+            EXPECT_TRUE(e.description().contains(QString::fromLatin1(named))) << e.what();
+    }
+}
+
+// A restarted server ends every session: the next statement opens a new one, once. A server
+// that cannot be reached is named so, one that refuses says why.
+TEST_F(ServerCube, ADroppedSessionIsOpenedAgainAndAnUnreachableServerIsNamedSo)
+{
+    const QString appName = QStringLiteral("tessaline-dropped-session");
+    auto server = openCube(serverString(m_catalog, appName), QStringLiteral("Sales"));
+    PivotQuery q;
+    q.rows.fields = {field("Channel")};
+    q.measures = {QStringLiteral("Revenue")};
+    const CellSet before = server->query(q);
+    PgConnection admin = adminSession();
+    const auto ended = admin.rows(QStringLiteral("SELECT pg_terminate_backend(pid) FROM pg_stat_activity "
+                                                 "WHERE application_name = $1"),
+                                  {appName});
+    ASSERT_EQ(ended.size(), 1);
+    for (QElapsedTimer waited; !waited.isValid() || waited.elapsed() < 10000;) {
+        if (!waited.isValid())
+            waited.start();
+        if (admin.rows(QStringLiteral("SELECT 1 FROM pg_stat_activity WHERE application_name = $1"), {appName})
+                .isEmpty())
+            break;
+        QThread::msleep(20);
+    }
+    const CellSet after = server->query(q);
+    ASSERT_EQ(after.values.size(), before.values.size());
+    EXPECT_EQ(after.values, before.values);
+
+    try {
+        openCube(QStringLiteral("Provider=MSOLAP.4;Data Source=/nonexistent/socket/dir;Initial Catalog=x"), QString());
+        FAIL() << "opened";
+    } catch (const platform::VbError& e) {
+        EXPECT_TRUE(isServerFailure(e));
+        EXPECT_TRUE(e.description().startsWith(QStringLiteral("The cube server cannot be reached: "))) << e.what();
+    }
+    try {
+        openCube(serverString(QStringLiteral("no_such_catalog")), QString());
+        FAIL() << "opened";
+    } catch (const platform::VbError& e) {
+        EXPECT_TRUE(isServerFailure(e));
+        EXPECT_FALSE(e.description().contains(QStringLiteral("cannot be reached"))) << e.what();
+        EXPECT_TRUE(e.description().contains(QStringLiteral("no_such_catalog"))) << e.what();
+    }
+}
+
+// A statement whose answer does not come in time is cancelled on the server, and the session
+// that waited for it opens again for the next one.
+TEST_F(ServerCube, AStatementWithoutAnAnswerIsGivenUpAtTheLimitAndCancelled)
+{
+    const QString appName = QStringLiteral("tessaline-answer-limit");
+    PgConnection::setAnswerLimit(std::chrono::seconds(2));
+    PgConnection session(DataSource::fromConnectionString(ConnectionString::parse(serverString(m_catalog, appName))));
+    PgConnection::setAnswerLimit(std::chrono::seconds(kMostAnswerSeconds));
+    QElapsedTimer waited;
+    waited.start();
+    try {
+        session.rows(QStringLiteral("SELECT pg_sleep(60)"));
+        FAIL() << "answered";
+    } catch (const platform::VbError& e) {
+        EXPECT_LT(waited.elapsed(), 30000);
+        EXPECT_TRUE(isServerFailure(e));
+        EXPECT_EQ(e.description(),
+                  QStringLiteral("The cube server did not answer within 2 seconds; the query was cancelled."));
+    }
+    EXPECT_FALSE(session.waitingMs().has_value());
+    EXPECT_EQ(session.rows(QStringLiteral("SELECT 7")).value(0).value(0).toString(), QStringLiteral("7"));
+    PgConnection admin = adminSession();
+    bool sleeping = true;
+    for (waited.restart(); sleeping && waited.elapsed() < 20000;) {
+        sleeping = !admin
+                        .rows(QStringLiteral(
+                            "SELECT 1 FROM pg_stat_activity WHERE state = 'active' AND query = 'SELECT pg_sleep(60)'"))
+                        .isEmpty();
+        QThread::msleep(20);
+    }
+    EXPECT_FALSE(sleeping) << "the statement given up still runs on the server";
 }

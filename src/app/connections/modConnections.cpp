@@ -33,15 +33,24 @@ void offerProviderDownload()
         modAPI::subOpenUrl(providerDownloadPage(), false);
 }
 
-// A provider failure is answered with the download question; anything else is the error
-// report, which ends the program.
+void tellFailure(const platform::VbError& error)
+{
+    platform::services().messageBox->msgBox(error.description(), platform::mb::vbCritical, gstrAppTitle);
+}
+
+// A missing provider is answered with the download question; another failure of the provider
+// (the server, the cube) is told as it stands; anything else is the error report, which ends
+// the program.
 void answerFailure(const std::exception& raised)
 {
     const platform::VbError error = common::asVbError(raised);
     if (error.number() != platform::err::Unspecified)
         modErroHandling::subHandleError(error.description(), error.number(), error.line(),
                                         QStringLiteral("subBindPivotTable"));
-    offerProviderDownload();
+    if (olap::isProviderMissing(error))
+        offerProviderDownload();
+    else
+        tellFailure(error);
 }
 
 // The steps whose errors count: the binding stops at the first.
@@ -67,11 +76,6 @@ pivot::PivotTable& pivotTable(QWidget* pivot)
     return *table;
 }
 
-void tellCubeFileFailure(const platform::VbError& error)
-{
-    platform::services().messageBox->msgBox(error.description(), platform::mb::vbCritical, gstrAppTitle);
-}
-
 // Both binders: false when the user was asked or told already.
 bool bindLocalCube(QWidget* pivot)
 {
@@ -91,7 +95,7 @@ bool bindLocalCube(QWidget* pivot)
         // cube, so that it never shows one cube under another's name.
         common::ResumeNext skip;
         skip.run([&] { pivotTable(pivot).setConnectionString(QString()); });
-        tellCubeFileFailure(error);
+        tellFailure(error);
         return false;
     } catch (const std::exception& raised) {
         answerFailure(raised);
@@ -108,7 +112,7 @@ bool bindLocalCube(QWidget* pivot)
     } catch (const platform::VbError& error) {
         if (error.source() != QLatin1String("CubeFile"))
             return true;
-        tellCubeFileFailure(error);
+        tellFailure(error);
         return false;
     } catch (const std::exception&) {
     }
@@ -133,8 +137,12 @@ bool bindServerCube(QWidget* pivot)
         if (olap::isServerFailure(*skip.error()))
             break;
     }
-    if (gstrProvider.isEmpty())
-        return true;
+    if (gstrProvider.isEmpty()) {
+        if (olap::isProviderMissing(*skip.error()))
+            return true;
+        tellFailure(*skip.error());
+        return false;
+    }
     modErroHandling::subLogStep(QStringLiteral("Setting the data member to ") + gstrCubeName);
     if (gstrCubeName.isEmpty())
         gstrCubeName = gdicCubes.Keys().value(0);

@@ -206,6 +206,30 @@ TEST_F(ServerBinding, EachProviderOutcome)
     EXPECT_EQ(run.fakes.processEnd.ends, 0);
 }
 
+// Only a missing provider is answered with the download question: a server that cannot be
+// reached, or a cube it cannot give, is told as it stands.
+TEST_F(ServerBinding, FailuresOfTheServerOrTheCubeAreToldWithoutADownload)
+{
+    REQUIRE_TEST_SERVER();
+    gbServerMode = true;
+    gstrServerName = dataPath + QStringLiteral("/no-server");
+    gstrDatabase = catalog;
+    modConnections::subBindPivotTable(&pivot);
+    EXPECT_TRUE(gstrProvider.isEmpty());
+    ASSERT_EQ(run.fakes.messageBox.shown.size(), 1);
+    EXPECT_TRUE(run.fakes.messageBox.shown[0].text.startsWith(QStringLiteral("The cube server cannot be reached: ")))
+        << run.fakes.messageBox.shown[0].text.toStdString();
+
+    gstrServerName = testServer();
+    gstrCubeName = QStringLiteral("NoSuchCube");
+    modConnections::subBindPivotTable(&pivot);
+    EXPECT_EQ(gstrProvider, QStringLiteral("Provider=MSOLAP.4"));
+    ASSERT_EQ(run.fakes.messageBox.shown.size(), 2);
+    EXPECT_TRUE(run.fakes.messageBox.shown[1].text.contains(QStringLiteral("\"NoSuchCube\"")));
+    EXPECT_EQ(providerQuestions(), 0);
+    EXPECT_EQ(run.fakes.processEnd.ends, 0);
+}
+
 TEST_F(ServerConnection, TheProviderPassesOnTheTestServer)
 {
     REQUIRE_TEST_SERVER();
@@ -281,4 +305,6 @@ TEST_F(ServerConnection, AServerThatAcceptsAndNeverAnswersIsGivenUpWithinSeconds
     connections::modConnections::subBindPivotTable(&pivot);
     EXPECT_LT(waited.elapsed(), 4 * 1000 * olap::kMostConnectSeconds);
     EXPECT_TRUE(gstrProvider.isEmpty());
+    ASSERT_EQ(run.fakes.messageBox.shown.size(), 1);
+    EXPECT_TRUE(run.fakes.messageBox.shown[0].text.startsWith(QStringLiteral("The cube server cannot be reached: ")));
 }
