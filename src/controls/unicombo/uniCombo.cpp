@@ -43,18 +43,6 @@ QColor fromColorRef(qint64 color)
                   static_cast<int>((color >> 16) & 0xFF));
 }
 
-// The font as the property bag keeps it: the exact size, not the whole points it is shown in.
-QFont storedFont(const StdFont& font)
-{
-    QFont stored(font.Name());
-    stored.setPointSizeF(font.Size());
-    stored.setBold(font.Bold());
-    stored.setItalic(font.Italic());
-    stored.setUnderline(font.Underline());
-    stored.setStrikeOut(font.Strikethrough());
-    return stored;
-}
-
 // A stored number that would break the control is read as its default.
 int storedCount(const QVariant& value, int defaultValue, int maximum)
 {
@@ -147,12 +135,12 @@ void uniCombo::UserControl_ReadProperties(const PropertyBag& PropBag)
 void uniCombo::UserControl_WriteProperties(PropertyBag& PropBag) const
 {
     guarded("UserControl_WriteProperties", [&] {
-        PropBag.WriteProperty(QStringLiteral("Font"), storedFont(*m_oFont));
+        PropBag.WriteProperty(QStringLiteral("Font"), m_oFont->exactFont());
         PropBag.WriteProperty(QStringLiteral("Sty"), m_Style, 1);
         PropBag.WriteProperty(QStringLiteral("ExSty"), m_ExtendedStyle, 3);
         PropBag.WriteProperty(QStringLiteral("DHt"), m_DroppedHeight, 160);
         PropBag.WriteProperty(QStringLiteral("DWd"), m_DroppedWidth, 0);
-        PropBag.WriteProperty(QStringLiteral("Enbld"), isEnabled(), true);
+        PropBag.WriteProperty(QStringLiteral("Enbld"), Enabled(), true);
         PropBag.WriteProperty(QStringLiteral("MaxLen"), m_MaxLength, 0);
         PropBag.WriteProperty(QStringLiteral("ExtUI"), m_ExtendedUI, false);
         PropBag.WriteProperty(QStringLiteral("ImgSize"), m_ImageSize, 16);

@@ -181,7 +181,7 @@ void UniText::WriteProperties(controls::PropertyBag& bag) const
         bag.WriteProperty(QStringLiteral("CaptureTab"), m_captureTab);
         bag.WriteProperty(QStringLiteral("Enabled"), m_enabled);
         bag.WriteProperty(QStringLiteral("FileCodepage"), m_fileCodepage);
-        bag.WriteProperty(QStringLiteral("Font"), m_font ? m_font->toQFont() : QFont());
+        bag.WriteProperty(QStringLiteral("Font"), m_font ? m_font->exactFont() : QFont());
         bag.WriteProperty(QStringLiteral("ForeColor"), m_foreColor);
         bag.WriteProperty(QStringLiteral("HideSelection"), m_hideSelection);
         bag.WriteProperty(QStringLiteral("Locked"), m_locked);
@@ -452,7 +452,7 @@ void UniText::setFont(controls::StdFont* font)
 {
     if (!font)
         return;
-    auto* copy = controls::StdFont::fromQFont(font->toQFont(), this);
+    auto* copy = controls::StdFont::fromQFont(font->exactFont(), this);
     copy->setCharset(font->Charset());
     useFont(copy);
     notify("Font");

@@ -376,6 +376,14 @@ TEST_F(UniTextBox, FontAttributesReachTheEditWindowAndAnnounceThemselves)
     box->setMultiLine(true);   // a new edit window gets the font again
     EXPECT_EQ(changed.count(), 3);
     EXPECT_TRUE(box->editWidget()->font().bold());
+
+    // A font set whole keeps its fractional size.
+    controls::StdFont given;
+    given.setName(QStringLiteral("DejaVu Sans"));
+    given.setSize(8.25);
+    box->setFont(&given);
+    EXPECT_FLOAT_EQ(box->FontSize(), 8.25f);
+    EXPECT_EQ(box->FontName(), QStringLiteral("DejaVu Sans"));
 }
 
 TEST(UniTextPersistence, ABagHoldsTheTwentyTwoKeysInTheirOrder)
@@ -412,6 +420,7 @@ TEST(UniTextPersistence, ALoadedBoxTakesEveryKeyAndTheDefaultsOfMissingOnes)
     original.setPasswordChar(QStringLiteral("#"));
     original.setText(QStringLiteral("x\r\ny"));
     original.setFontItalic(true);
+    original.setFontSize(10.5f);
     controls::PropertyBag bag;
     original.WriteProperties(bag);
 
@@ -427,6 +436,7 @@ TEST(UniTextPersistence, ALoadedBoxTakesEveryKeyAndTheDefaultsOfMissingOnes)
     EXPECT_EQ(loaded.PasswordChar(), QStringLiteral("#"));
     EXPECT_EQ(loaded.Text(), QStringLiteral("x\r\ny"));
     EXPECT_TRUE(loaded.FontItalic());
+    EXPECT_FLOAT_EQ(loaded.FontSize(), 10.5f);   // shown in whole points, kept exactly
 
     UniText fromEmpty;
     fromEmpty.ReadProperties(controls::PropertyBag());
