@@ -1,15 +1,16 @@
 #include "controls/unicombo/ComboBoxEx.h"
 
+#include "controls/shared/LineEditLimit.h"
 #include "controls/unicombo/ComboItems.h"
 #include "controls/unicombo/ComboNotifications.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QStandardItemModel>
 #include <QStylePainter>
 #include <QVBoxLayout>
-#include <QValidator>
 #include <limits>
 
 namespace unicombo {
@@ -20,28 +21,6 @@ using controls::SendMessage;
 namespace wm = controls::wm;
 
 namespace {
-
-// Refuses what the user adds beyond the limit; text that is already longer (set by the
-// program) may still be shortened. The edit validates its changed text, so the length it
-// had before comes from the last change it reported.
-class TypingLimit : public QValidator
-{
-public:
-    TypingLimit(QLineEdit* edit, int maxLength)
-        : QValidator(edit), m_max(maxLength), m_before(static_cast<int>(edit->text().size()))
-    {
-        connect(edit, &QLineEdit::textChanged, this,
-                [this](const QString& text) { m_before = static_cast<int>(text.size()); });
-    }
-    State validate(QString& input, int&) const override
-    {
-        return input.size() > m_max && input.size() > m_before ? Invalid : Acceptable;
-    }
-
-private:
-    int m_max;
-    int m_before;
-};
 
 struct Quiet
 {
@@ -54,15 +33,14 @@ struct Quiet
 
 // ---- edit field
 
-EditField::EditField(QWidget* parent) : Subclassable<QLineEdit>(parent)
+EditField::EditField(QWidget* parent) : Subclassable<QLineEdit>(parent), m_limit(new controls::LineEditLimit(this))
 {
     setMaxLength(std::numeric_limits<int>::max());
 }
 
 void EditField::setTypingLimit(int maxLength)
 {
-    delete validator();
-    setValidator(maxLength > 0 ? new TypingLimit(this, maxLength) : nullptr);
+    m_limit->setUnits(maxLength > 0 ? maxLength : -1);
 }
 
 bool EditField::event(QEvent* e)
@@ -76,7 +54,31 @@ void EditField::keyPressEvent(QKeyEvent* e)
 {
     if (giveAway && giveAway(e))
         return;
-    QLineEdit::keyPressEvent(e);
+    m_limit->keyPress(e, [this](QKeyEvent* key) { QLineEdit::keyPressEvent(key); });
+}
+
+void EditField::inputMethodEvent(QInputMethodEvent* e)
+{
+    m_limit->asUserInput([&] { QLineEdit::inputMethodEvent(e); });
+}
+
+void EditField::dropEvent(QDropEvent* e)
+{
+    m_limit->asUserInput([&] { QLineEdit::dropEvent(e); });
+}
+
+void EditField::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (!m_limit->pasteSelection(e))
+        QLineEdit::mouseReleaseEvent(e);
+}
+
+void EditField::contextMenuEvent(QContextMenuEvent* e)
+{
+    QMenu* menu = createStandardContextMenu();
+    m_limit->pasteFromMenu(menu);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(e->globalPos());
 }
 
 // ---- drop-down combo

@@ -11,7 +11,9 @@
 class QStandardItemModel;
 class QAbstractItemDelegate;
 
-namespace unicombo {
+namespace controls {
+class LineEditLimit;
+}
 
 // The combo box window that uniCombo creates inside its own window, one per creation:
 // style 0 an edit above a list that always shows, style 1 an editable drop-down, style 2
@@ -21,8 +23,10 @@ namespace unicombo {
 // combo box keeps it when items come and go. Every widget of it routes its events through
 // a subclass record (WindowSubclass.h) once the control subclasses it.
 
+namespace unicombo {
+
 // The edit field: keeps any text it is given (no length cap on set text) and limits only
-// what the user types or pastes.
+// what the user types or pastes (LineEditLimit.h).
 class EditField : public controls::Subclassable<QLineEdit>
 {
 public:
@@ -36,6 +40,13 @@ public:
 protected:
     bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void inputMethodEvent(QInputMethodEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
+
+private:
+    controls::LineEditLimit* m_limit;
 };
 
 class ComboWidget : public controls::Subclassable<QComboBox>

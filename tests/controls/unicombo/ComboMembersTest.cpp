@@ -1,9 +1,12 @@
 #include "ComboTestSupport.h"
 
+#include "controls/shared/OpenMenu.h"
 #include "controls/unicombo/ImageList.h"
 #include "support/RaisedError.h"
 
 #include <QAbstractItemView>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -354,8 +357,24 @@ TEST(ComboMembers, MaxLengthLimitsTypingOnly)
     EXPECT_EQ(combo->Text(), QStringLiteral("abc"));
     combo->setText(QStringLiteral("longer than three"));
     EXPECT_EQ(combo->Text(), QStringLiteral("longer than three"));
+    combo->setSelStart(17);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("xyz"));   // no longer still
+    EXPECT_EQ(combo->Text(), QStringLiteral("longer than three"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);   // shortening still works
     EXPECT_EQ(combo->Text(), QStringLiteral("longer than thre"));
+
+    // Every paste comes in cut to the room left: the keys and the context menu alike.
+    QGuiApplication::clipboard()->setText(QStringLiteral("12345"));
+    combo->setText(QStringLiteral("a"));
+    combo->setSelStart(1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(combo->Text(), QStringLiteral("a12"));
+    combo->setText(QStringLiteral("b"));
+    combo->setSelStart(1);
+    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(2, 2), combo->editWindow()->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(combo->editWindow(), &request);
+    ASSERT_TRUE(chooseFromOpenMenu(QStringLiteral("&Paste")));
+    EXPECT_EQ(combo->Text(), QStringLiteral("b12"));
 }
 
 TEST(ComboMembers, OutOfRangeSizesAreRefusedOrClamped)

@@ -1,9 +1,11 @@
 #include "UniTextTestSupport.h"
 
+#include "controls/shared/OpenMenu.h"
 #include "controls/shared/PropertyBag.h"
 #include "platform/FakeServices.h"
 #include "support/ByteText.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QFontMetrics>
 #include <QFrame>
@@ -218,6 +220,13 @@ TEST_F(UniTextBox, MaxLengthLimitsWhatTheUserTypesOnly)
     EXPECT_EQ(box->Text(), QStringLiteral("abc"));
     box->setText(QStringLiteral("longer than three"));
     EXPECT_EQ(box->Text(), QStringLiteral("longer than three"));
+    // A text the program made too long takes no more typing, but may be shortened.
+    box->SetSel(17, 17);
+    type(QStringLiteral("xyz"));
+    EXPECT_EQ(box->Text(), QStringLiteral("longer than three"));
+    QTest::keyClick(box->editWidget(), Qt::Key_Backspace);
+    type(QStringLiteral("x"));
+    EXPECT_EQ(box->Text(), QStringLiteral("longer than thre"));
     box->setMaxLength(0);
     EXPECT_EQ(box->MaxLength(), 0);
 
@@ -243,6 +252,13 @@ TEST_F(UniTextBox, APasteComesInCutToTheRoomLeft)
         box->setMaxLength(multi ? 10 : 6);
         QTest::keyClick(box->editWidget(), Qt::Key_V, Qt::ControlModifier);
         // A pasted lone LF is a line break in a multi-line box: two units.
+        EXPECT_EQ(box->Text(), multi ? QStringLiteral("ab12345\r\n6") : QStringLiteral("ab1234"));
+
+        // The context menu's Paste follows the same rule.
+        box->setText(QStringLiteral("ab"));
+        box->SetSel(2, 2);
+        controls::SendMessage(box->editWidget(), controls::wm::WM_CONTEXTMENU, 0, 0);
+        ASSERT_TRUE(chooseFromOpenMenu(QStringLiteral("&Paste")));
         EXPECT_EQ(box->Text(), multi ? QStringLiteral("ab12345\r\n6") : QStringLiteral("ab1234"));
     }
 }
