@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A throw-away PostgreSQL 15 for the tests, reachable only on a Unix socket in a temporary folder.
-#   test-postgres.sh start   starts it and prints the "export ..." lines that point libpq at it
-#   test-postgres.sh stop    stops the server those lines name and removes its folder
+#   test-postgres.sh start [FILE]   starts it and prints the "export ..." lines that point libpq at it;
+#                                   with FILE, also writes them there as KEY=VALUE lines (the tests read them)
+#   test-postgres.sh stop [FILE]    stops the server those lines (or FILE) name and removes its folder
 # PostgreSQL refuses to run as root, so as root the server runs as the "postgres" user.
 set -euo pipefail
 
@@ -23,10 +24,19 @@ start)
   "${as_server_user[@]}" "$bin/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -t 60 \
     -o "-c listen_addresses='' -c unix_socket_directories='$dir' -p 5432 -c fsync=off -c max_connections=200" \
     start >/dev/null || { cat "$dir/server.log" >&2; exit 1; }
-  echo "export PGHOST=$dir PGPORT=5432 PGUSER=postgres TESSALINE_PG_DIR=$dir"
+  vars="PGHOST=$dir PGPORT=5432 PGUSER=postgres TESSALINE_PG_DIR=$dir"
+  if [[ -n ${2:-} ]]; then
+    mkdir -p "$(dirname "$2")"
+    tr ' ' '\n' <<<"$vars" >"$2"
+  fi
+  echo "export $vars"
   ;;
 stop)
   dir=${TESSALINE_PG_DIR:-}
+  if [[ -n ${2:-} && -f $2 ]]; then
+    dir=$(sed -n 's/^TESSALINE_PG_DIR=//p' "$2")
+    rm -f "$2"
+  fi
   [[ -n $dir && -d $dir/data ]] || exit 0
   "${as_server_user[@]}" "$bin/pg_ctl" -D "$dir/data" -m fast -w stop >/dev/null 2>&1 || true
   rm -rf "$dir"
