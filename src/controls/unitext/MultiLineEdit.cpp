@@ -57,6 +57,20 @@ MultiLineEdit::MultiLineEdit(const EditStyle& style, QWidget* parent)
 
 bool MultiLineEdit::event(QEvent* event)
 {
+    if (editbehaviour::dropsQtContextMenu(event))
+        return true;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+        // The mouse is the viewport's: what the viewport leaves (a right press) comes on to
+        // the frame, and was reported where it happened.
+        return QPlainTextEdit::event(event);
+    default:
+        break;
+    }
     if (event->type() == QEvent::ShortcutOverride && hooks.ownsKey && hooks.ownsKey(*static_cast<QKeyEvent*>(event))) {
         event->accept();
         return true;
@@ -68,6 +82,8 @@ bool MultiLineEdit::viewportEvent(QEvent* event)
 {
     // The mouse, the wheel and painting arrive at the viewport: they go through the
     // window's record as its own events do.
+    if (editbehaviour::dropsQtContextMenu(event))
+        return true;
     return routeEvent(this, event, [this](QEvent* e) { return QPlainTextEdit::viewportEvent(e); });
 }
 

@@ -46,6 +46,8 @@ SingleLineEdit::SingleLineEdit(const EditStyle& style, QWidget* parent)
 
 bool SingleLineEdit::event(QEvent* event)
 {
+    if (editbehaviour::dropsQtContextMenu(event))
+        return true;
     if (event->type() == QEvent::ShortcutOverride && hooks.ownsKey && hooks.ownsKey(*static_cast<QKeyEvent*>(event))) {
         event->accept();
         return true;
