@@ -1,7 +1,6 @@
 #include "controls/unitext/MultiLineEdit.h"
 
 #include "controls/unitext/UniTextDocument.h"
-
 #include "controls/unitext/UniTextMessages.h"
 
 #include <QApplication>
@@ -9,6 +8,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextDocumentLayout>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -98,9 +98,8 @@ qintptr MultiLineEdit::windowProcedure(const controls::WindowMessage& msg)
 
 void MultiLineEdit::wheelEvent(QWheelEvent* event)
 {
-    m_wheeling = true;
+    const QScopedValueRollback<bool> wheeling(m_wheeling, true);
     QPlainTextEdit::wheelEvent(event);
-    m_wheeling = false;
 }
 
 void MultiLineEdit::mouseReleaseEvent(QMouseEvent* event)
@@ -118,14 +117,13 @@ QString MultiLineEdit::text() const
 
 void MultiLineEdit::setText(const QString& text)
 {
-    m_settingText = true;
+    const QScopedValueRollback<bool> settingText(m_settingText, true);
     QTextCursor cursor(document());
     cursor.select(QTextCursor::Document);
     document::insert(cursor, text);
     document()->clearUndoRedoStacks();
     document()->setModified(false);
     moveCursor(QTextCursor::Start);
-    m_settingText = false;
 }
 
 int MultiLineEdit::length() const
