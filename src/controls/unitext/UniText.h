@@ -172,6 +172,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    static QString procedure(const char* name);   // "UniText:<name>", for the error call
     void initialise();
     void Private_Init();
     void UserControl_Resize();
