@@ -71,13 +71,11 @@ void LineEditLimit::paste(QClipboard::Mode mode)
 
 void LineEditLimit::pasteFromMenu(QMenu* menu)
 {
-    // The standard menu's Paste is known by its text, in the edit's own translation.
-    const QString pasteText = QCoreApplication::translate("QLineEdit", "&Paste");
+    // The standard menu's Paste is the entry that pastes into the edit: its connection is
+    // known by the slot it calls, whatever the entry's text in any language.
     for (QAction* action : menu->actions()) {
-        if (action->text().section(QLatin1Char('\t'), 0, 0) != pasteText)
-            continue;
-        QObject::disconnect(action, nullptr, m_edit, nullptr);
-        QObject::connect(action, &QAction::triggered, this, [this] { paste(); });
+        if (QObject::disconnect(action, SIGNAL(triggered()), m_edit, SLOT(paste())))
+            QObject::connect(action, &QAction::triggered, this, [this] { paste(); });
     }
 }
 
