@@ -4,6 +4,7 @@
 #include "controls/unitext/UniText.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
@@ -228,4 +229,15 @@ TEST_F(UniTextRealInput, AModifierKeyIsDownInItsOwnPressAndUpInItsRelease)
         EXPECT_EQ(str(aboutKey(code)),
                   str({QStringLiteral("KeyDown(%1,%2)").arg(code).arg(mask), QStringLiteral("KeyUp(%1,0)").arg(code)}));
     }
+}
+
+TEST_F(UniTextRealInput, TheMiddleButtonsPasteComesInCutToTheRoomLeft)
+{
+    QGuiApplication::clipboard()->setText(QStringLiteral("12345"), QClipboard::Selection);
+    box->setMaxLength(5);
+    box->setText(QStringLiteral("ab"));
+    pointAtTheBox();
+    realinput::click(2);
+    ASSERT_TRUE(realinput::settle([this] { return box->Text() != QStringLiteral("ab"); }));
+    EXPECT_EQ(box->Text(), QStringLiteral("ab123"));
 }
