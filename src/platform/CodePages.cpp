@@ -3,7 +3,12 @@
 #include <unicode/ucnv.h>
 #include <unicode/ucnv_cb.h>
 
+#include <algorithm>
+#include <map>
 #include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
 #include <utility>
 
 namespace platform::codepages {
@@ -16,21 +21,84 @@ struct CodePageName
     const char* name;
 };
 
-// ICU's "windows-*" tables are the Windows code pages themselves; the others are the tables that
-// Windows uses for these numbers.
+// ICU's "windows-*" tables are the Windows code pages themselves; the others are the tables
+// that Windows uses for these numbers, where ICU has no "windows-" name for them.
 constexpr CodePageName kNames[] = {
-    {437, "ibm-437"},       {850, "ibm-850"},       {852, "ibm-852"},       {855, "ibm-855"},
-    {857, "ibm-857"},       {866, "ibm-866"},       {874, "windows-874"},   {932, "windows-31j"},
-    {936, "windows-936"},   {949, "windows-949"},   {950, "windows-950"},   {1250, "windows-1250"},
-    {1251, "windows-1251"}, {1252, "windows-1252"}, {1253, "windows-1253"}, {1254, "windows-1254"},
-    {1255, "windows-1255"}, {1256, "windows-1256"}, {1257, "windows-1257"}, {1258, "windows-1258"},
-    {10000, "macintosh"},   {20127, "US-ASCII"},    {20866, "KOI8-R"},      {21866, "KOI8-U"},
-    {28591, "ISO-8859-1"},  {28592, "ISO-8859-2"},  {28593, "ISO-8859-3"},  {28594, "ISO-8859-4"},
-    {28595, "ISO-8859-5"},  {28596, "ISO-8859-6"},  {28597, "ISO-8859-7"},  {28598, "ISO-8859-8"},
-    {28599, "ISO-8859-9"},  {28603, "ISO-8859-13"}, {28605, "ISO-8859-15"}, {50220, "ISO-2022-JP"},
-    {51932, "EUC-JP"},      {51949, "EUC-KR"},      {54936, "GB18030"},     {kUtf7, "UTF-7"},
+    {437, "ibm-437"},
+    {850, "ibm-850"},
+    {852, "ibm-852"},
+    {855, "ibm-855"},
+    {857, "ibm-857"},
+    {860, "ibm-860"},
+    {863, "ibm-863"},
+    {864, "ibm-864"},
+    {865, "ibm-865"},
+    {866, "ibm-866"},
+    {874, "windows-874"},
+    {932, "windows-31j"},
+    {936, "windows-936"},
+    {949, "windows-949"},
+    {950, "windows-950"},
+    {1250, "windows-1250"},
+    {1251, "windows-1251"},
+    {1252, "windows-1252"},
+    {1253, "windows-1253"},
+    {1254, "windows-1254"},
+    {1255, "windows-1255"},
+    {1256, "windows-1256"},
+    {1257, "windows-1257"},
+    {1258, "windows-1258"},
+    {10000, "macintosh"},
+    {20127, "US-ASCII"},
+    {20866, "KOI8-R"},
+    {20932, "EUC-JP"},
+    {20936, "GB2312"},
+    {21866, "KOI8-U"},
+    {28591, "ISO-8859-1"},
+    {28592, "ISO-8859-2"},
+    {28593, "ISO-8859-3"},
+    {28594, "ISO-8859-4"},
+    {28595, "ISO-8859-5"},
+    {28596, "ISO-8859-6"},
+    {28597, "ISO-8859-7"},
+    {28598, "ISO-8859-8"},
+    {28599, "ISO-8859-9"},
+    {28603, "ISO-8859-13"},
+    {28605, "ISO-8859-15"},
+    {50220, "ISO-2022-JP"},
+    {50221, "ISO-2022-JP"},
+    // Half-width katakana between SO and SI.
+    {50222, "ISO_2022,locale=ja,version=3"},
+    {50225, "ISO-2022-KR"},
+    {50227, "ISO-2022-CN"},
+    {51932, "EUC-JP"},
+    {51936, "GB2312"},
+    {51949, "EUC-KR"},
+    {52936, "HZ-GB-2312"},
+    {54936, "GB18030"},
+    {kUtf7, "UTF-7"},
     {kUtf8, "UTF-8"},
 };
+
+// UTF-16 and UTF-32 are no byte code pages, though ICU knows "windows-1200".
+constexpr int kWideForms[] = {1200, 1201, 12000, 12001};
+
+// Every other number ICU knows as a Windows code page under its own "windows-" name; the
+// names are kept for the life of the program, as the table's are.
+const char* windowsAlias(int codePage)
+{
+    static std::mutex guard;
+    static std::map<int, std::optional<std::string>> known;
+    const std::lock_guard lock(guard);
+    auto it = known.find(codePage);
+    if (it == known.end()) {
+        std::string name = "windows-" + std::to_string(codePage);
+        UErrorCode status = U_ZERO_ERROR;
+        const bool opens = ucnv_countAliases(name.c_str(), &status) > 0 && U_SUCCESS(status);
+        it = known.emplace(codePage, opens ? std::optional<std::string>(std::move(name)) : std::nullopt).first;
+    }
+    return it->second ? it->second->c_str() : nullptr;
+}
 
 struct ConverterCloser
 {
@@ -80,7 +148,9 @@ const char* converterName(int codePage)
     for (const auto& entry : kNames)
         if (entry.codePage == codePage)
             return entry.name;
-    return nullptr;
+    if (codePage <= 0 || std::find(std::begin(kWideForms), std::end(kWideForms), codePage) != std::end(kWideForms))
+        return nullptr;
+    return windowsAlias(codePage);
 }
 
 bool isKnown(int codePage)

@@ -14,7 +14,8 @@ namespace platform::codepages {
 constexpr int kUtf7 = 65000;
 constexpr int kUtf8 = 65001;
 
-// The ICU converter for a Windows code page number; nullptr for a number not known here.
+// The ICU converter for a Windows code page number: every number that ICU has a table for
+// (Johab 1361 and Mac Japanese 10001 it has not); nullptr for a number not known here.
 // The UTF-16 and UTF-32 numbers (1200, 1201, 12000, 12001) are not byte code pages and
 // are not known here either.
 const char* converterName(int codePage);

@@ -36,12 +36,16 @@ bool isWithin(const QWidget* widget, const QWidget* ancestor)
 }
 
 // A key event is delivered to the focus widget (of the open popup, if any) first and then,
-// while ignored, to its parents; only the first delivery is offered.
-QWidget* firstReceiver()
+// while ignored, to its parents; only the first delivery is offered. A window that has just
+// lost the activation (a dialog closed by the key's press) still gets the key's release at
+// its own focus widget.
+QWidget* firstReceiver(const QWidget* target)
 {
     if (QWidget* popup = QApplication::activePopupWidget())
         return popup->focusWidget() ? popup->focusWidget() : popup;
-    return QApplication::focusWidget();
+    if (QWidget* focus = QApplication::focusWidget())
+        return focus;
+    return target->window()->focusWidget();
 }
 
 }
@@ -85,10 +89,21 @@ void KeyRouter::controlSiteTab(const KeyMessage& msg)
     if (!focus || focus->window() != m_host)
         return;
     const bool backwards = msg.shift & vk::ShiftMask;
-    // A plain Tab to the focus widget is exactly the host's own focus move.
+    // A plain Tab to the host window is exactly its own focus move, which the control's
+    // widgets never see.
     QKeyEvent tab(QEvent::KeyPress, backwards ? Qt::Key_Backtab : Qt::Key_Tab,
                   backwards ? Qt::ShiftModifier : Qt::NoModifier);
-    sendPastRouters(focus, &tab);
+    sendPastRouters(m_host, &tab);
+}
+
+bool KeyRouter::hostTakesKey(const KeyMessage& msg)
+{
+    if (!msg.event || msg.message != wm::WM_KEYDOWN)
+        return false;
+    QKeyEvent copy(msg.event->type(), msg.event->key(), msg.event->modifiers(), msg.event->text(),
+                   msg.event->isAutoRepeat(), static_cast<quint16>(msg.event->count()));
+    sendPastRouters(m_host, &copy);
+    return copy.isAccepted();
 }
 
 bool KeyRouter::eventFilter(QObject* watched, QEvent* event)
@@ -101,7 +116,7 @@ bool KeyRouter::eventFilter(QObject* watched, QEvent* event)
         return false;
     AcceleratorClient* client = activeObject();
     auto* target = static_cast<QWidget*>(watched);
-    if (!client || target != firstReceiver() || !isWithin(target, m_clientWindow))
+    if (!client || target != firstReceiver(target) || !isWithin(target, m_clientWindow))
         return false;
     auto* key = static_cast<QKeyEvent*>(event);
     KeyMessage msg;

@@ -17,8 +17,9 @@ class QKeyEvent;
 // - at each focus arrival it calls KeyRouter::forHost(window())->setActiveObject(this);
 // - at teardown it calls clearActiveObject(this) (a router holds its active control
 //   through a guarded pointer, so a key after the control's end reaches nothing freed);
-// - inside TranslateAccel it passes a key on to one of its widgets with forwardKey, and
-//   a Tab that the container should see with controlSiteTab.
+// - inside TranslateAccel it passes a key on to one of its widgets with forwardKey, a Tab
+//   that the container should see with controlSiteTab, and a key it leaves to the
+//   container with hostTakesKey.
 namespace controls {
 
 // A key message as TranslateAccel sees it: WM_KEYDOWN or WM_KEYUP, the virtual key, and
@@ -55,6 +56,10 @@ public:
 
     // The container's own Tab handling, once: the focus moves on (back with Shift).
     void controlSiteTab(const KeyMessage& msg);
+    // The container's own handling of a key the control leaves to it (its focus move, its
+    // default and cancel buttons), before the control's widgets see the key: true when the
+    // container took it.
+    bool hostTakesKey(const KeyMessage& msg);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -86,8 +86,15 @@ void StdFont::assign(const QFont& font)
 
 QFont StdFont::toQFont() const
 {
-    QFont font(m_name);
+    QFont font = exactFont();
     font.setPointSize(std::max(1, static_cast<int>(std::lround(m_size))));
+    return font;
+}
+
+QFont StdFont::exactFont() const
+{
+    QFont font(m_name);
+    font.setPointSizeF(m_size);
     font.setBold(m_bold);
     font.setItalic(m_italic);
     font.setUnderline(m_underline);

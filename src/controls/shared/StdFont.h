@@ -10,7 +10,8 @@
 //
 // How a control uses it: it keeps a QPointer to the watched object, connects FontChanged
 // to its font setter, and turns the object into a QFont with toQFont. The name keeps its
-// full Unicode form; the size is applied in whole points, as the object is applied.
+// full Unicode form; the size is applied in whole points, as the object is applied, and
+// kept exactly (a property bag, a copy) through exactFont.
 namespace controls {
 
 class StdFont : public QObject
@@ -37,6 +38,7 @@ public:
 
     void assign(const QFont& font);   // one FontChanged for the whole change
     QFont toQFont() const;
+    QFont exactFont() const;   // the size as set, not as shown
 
 signals:
     void FontChanged(const QString& PropertyName);

@@ -1,5 +1,7 @@
 #include "controls/shared/VirtualKeys.h"
 
+#include <QKeyEvent>
+
 #include <array>
 #include <utility>
 
@@ -62,6 +64,26 @@ int shiftState(Qt::KeyboardModifiers modifiers)
     if (modifiers & Qt::AltModifier)
         state |= AltMask;
     return state;
+}
+
+int shiftStateOfKey(const QKeyEvent& key)
+{
+    int own = 0;
+    switch (key.key()) {
+    case Qt::Key_Shift:
+        own = ShiftMask;
+        break;
+    case Qt::Key_Control:
+        own = CtrlMask;
+        break;
+    case Qt::Key_Alt:
+        own = AltMask;
+        break;
+    default:
+        return shiftState(key.modifiers());
+    }
+    const int others = shiftState(key.modifiers()) & ~own;
+    return key.type() == QEvent::KeyRelease ? others : others | own;
 }
 
 }

@@ -7,6 +7,8 @@
 //
 // A control maps a Qt key with virtualKeyFromQt when it raises KeyDown/KeyUp or routes a
 // key, and takes the shift state from the event itself, never from the keyboard now.
+class QKeyEvent;
+
 namespace controls::vk {
 
 constexpr int VK_BACK = 8;
@@ -39,5 +41,8 @@ constexpr int ShiftMask = 1;
 constexpr int CtrlMask = 2;
 constexpr int AltMask = 4;
 int shiftState(Qt::KeyboardModifiers modifiers);
+// The Shift argument of a key's own event, with the keyboard as it is after the key: a
+// modifier key is down in its press and up in its release (X11 tells the state before it).
+int shiftStateOfKey(const QKeyEvent& key);
 
 }

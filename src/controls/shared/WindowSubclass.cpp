@@ -261,6 +261,7 @@ bool WindowSubclassRegistry::ssc_Subclass(QWidget* hWnd, qintptr lParamUser, Sub
         return false;
     }
     auto record = std::make_shared<SubclassRecord>(this, hWnd, host, std::move(callback), lParamUser);
+    m_registryExists = true;
     m_records.push_back(record);
     host->m_procedure = std::move(record);
     return true;
@@ -307,6 +308,7 @@ void WindowSubclassRegistry::ssc_Terminate()
         (*it)->requestRemoval();
         forget(it->get());
     }
+    m_registryExists = false;
 }
 
 bool WindowSubclassRegistry::isSubclassed(const QWidget* hWnd) const
@@ -322,7 +324,10 @@ SubclassRecord* WindowSubclassRegistry::zMap_VFunction(const QWidget* hWnd) cons
         if (hWnd && record->window() == hWnd)
             return record.get();
     }
-    refuse(QStringLiteral("zMap_VFunction"), QStringLiteral("Thunk hasn't been initialized"));
+    // A registry that was never made differs from one that lacks this window.
+    refuse(QStringLiteral("zMap_VFunction"),
+           m_registryExists ? QStringLiteral("Thunk type for %1 does not exist").arg(kSubclassKind)
+                            : QStringLiteral("Thunk hasn't been initialized"));
     return nullptr;
 }
 

@@ -129,8 +129,13 @@ private:
     void forget(const SubclassRecord* record);
     void refuse(const QString& routine, const QString& message) const;
 
+    // The number of subclass records among the kinds of record a control keeps (subclass,
+    // hook, callback), as the reports name it.
+    static constexpr int kSubclassKind = 1;
+
     SubclassPolicy m_policy;
     std::vector<std::shared_ptr<SubclassRecord>> m_records;   // in the order created
+    bool m_registryExists = false;                            // made by the first subclass, dropped by ssc_Terminate
 };
 
 }

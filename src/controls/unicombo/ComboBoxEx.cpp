@@ -1,15 +1,17 @@
 #include "controls/unicombo/ComboBoxEx.h"
 
+#include "controls/shared/LineEditLimit.h"
 #include "controls/unicombo/ComboItems.h"
 #include "controls/unicombo/ComboNotifications.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
 #include <QStandardItemModel>
 #include <QStylePainter>
 #include <QVBoxLayout>
-#include <QValidator>
 #include <limits>
 
 namespace unicombo {
@@ -20,28 +22,6 @@ using controls::SendMessage;
 namespace wm = controls::wm;
 
 namespace {
-
-// Refuses what the user adds beyond the limit; text that is already longer (set by the
-// program) may still be shortened. The edit validates its changed text, so the length it
-// had before comes from the last change it reported.
-class TypingLimit : public QValidator
-{
-public:
-    TypingLimit(QLineEdit* edit, int maxLength)
-        : QValidator(edit), m_max(maxLength), m_before(static_cast<int>(edit->text().size()))
-    {
-        connect(edit, &QLineEdit::textChanged, this,
-                [this](const QString& text) { m_before = static_cast<int>(text.size()); });
-    }
-    State validate(QString& input, int&) const override
-    {
-        return input.size() > m_max && input.size() > m_before ? Invalid : Acceptable;
-    }
-
-private:
-    int m_max;
-    int m_before;
-};
 
 struct Quiet
 {
@@ -54,15 +34,14 @@ struct Quiet
 
 // ---- edit field
 
-EditField::EditField(QWidget* parent) : Subclassable<QLineEdit>(parent)
+EditField::EditField(QWidget* parent) : Subclassable<QLineEdit>(parent), m_limit(new controls::LineEditLimit(this))
 {
     setMaxLength(std::numeric_limits<int>::max());
 }
 
 void EditField::setTypingLimit(int maxLength)
 {
-    delete validator();
-    setValidator(maxLength > 0 ? new TypingLimit(this, maxLength) : nullptr);
+    m_limit->setUnits(maxLength > 0 ? maxLength : -1);
 }
 
 bool EditField::event(QEvent* e)
@@ -76,7 +55,46 @@ void EditField::keyPressEvent(QKeyEvent* e)
 {
     if (giveAway && giveAway(e))
         return;
-    QLineEdit::keyPressEvent(e);
+    m_limit->keyPress(e, [this](QKeyEvent* key) { QLineEdit::keyPressEvent(key); });
+}
+
+void EditField::inputMethodEvent(QInputMethodEvent* e)
+{
+    m_limit->asUserInput([&] { QLineEdit::inputMethodEvent(e); });
+}
+
+void EditField::dropEvent(QDropEvent* e)
+{
+    m_limit->asUserInput([&] { QLineEdit::dropEvent(e); });
+}
+
+void EditField::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (!m_limit->pasteSelection(e))
+        QLineEdit::mouseReleaseEvent(e);
+}
+
+void EditField::contextMenuEvent(QContextMenuEvent* e)
+{
+    QMenu* menu = createStandardContextMenu();
+    m_limit->pasteFromMenu(menu);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(e->globalPos());
+}
+
+void EditField::paintEvent(QPaintEvent* e)
+{
+    const FieldDecoration shown = decoration ? decoration() : FieldDecoration{};
+    const int imageWidth = shown.image.isNull() ? 0 : int(shown.image.deviceIndependentSize().width()) + 3;
+    const QMargins margins(shown.indent + imageWidth, 0, 0, 0);
+    if (textMargins() != margins)
+        setTextMargins(margins);   // paints once more, with the text in its place
+    QLineEdit::paintEvent(e);
+    if (shown.image.isNull())
+        return;
+    QPainter painter(this);
+    const int top = (height() - int(shown.image.deviceIndependentSize().height())) / 2;
+    painter.drawPixmap(shown.indent + 2, top, shown.image);
 }
 
 // ---- drop-down combo
@@ -141,10 +159,17 @@ void ComboWidget::keyPressEvent(QKeyEvent* e)
     QComboBox::keyPressEvent(e);
 }
 
+int ComboWidget::currentIndent() const
+{
+    if (!fieldIndent || currentIndex() < 0)
+        return 0;
+    return std::max(0, itemData(currentIndex(), combo_items::IndentRole).toInt()) * combo_items::kIndentStep;
+}
+
 void ComboWidget::paintEvent(QPaintEvent* e)
 {
-    const int indent = currentIndex() >= 0 ? itemData(currentIndex(), combo_items::IndentRole).toInt() : 0;
-    if (isEditable() || !fieldIndent || indent <= 0) {
+    const int indent = currentIndent();
+    if (indent <= 0) {
         QComboBox::paintEvent(e);
         return;
     }
@@ -152,10 +177,32 @@ void ComboWidget::paintEvent(QPaintEvent* e)
     QStyleOptionComboBox option;
     initStyleOption(&option);
     painter.drawComplexControl(QStyle::CC_ComboBox, option);
-    // The label is laid out in a box that starts the indent further right.
+    // The label (the image, and the text of a list without an edit) is laid out in a box
+    // that starts the indent further right.
     QStyleOptionComboBox label = option;
-    label.rect.setLeft(label.rect.left() + indent * combo_items::kIndentStep);
+    label.rect.setLeft(label.rect.left() + indent);
     painter.drawControl(QStyle::CE_ComboBoxLabel, label);
+}
+
+void ComboWidget::resizeEvent(QResizeEvent* e)
+{
+    QComboBox::resizeEvent(e);
+    placeEdit();
+}
+
+void ComboWidget::placeEdit()
+{
+    if (!lineEdit())
+        return;
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    int left = currentIndent();
+    if (currentIndex() >= 0 && !itemIcon(currentIndex()).isNull())
+        left += iconSize().width() + 4;
+    QRect edit = field;
+    edit.setWidth(std::max(0, field.width() - left));
+    lineEdit()->setGeometry(QStyle::alignedRect(layoutDirection(), Qt::AlignRight, edit.size(), field));
 }
 
 SimpleList::SimpleList(QWidget* parent) : Subclassable<QListView>(parent)
@@ -190,6 +237,10 @@ ComboBoxEx::ComboBoxEx(int style, QStandardItemModel* items, QAbstractItemDelega
             if (!m_listMovedByPress && index.row() == curSel())
                 listCurrentChanged(index.row());
         });
+        m_edit->decoration = [this] { return fieldDecoration(); };
+        connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, m_edit,
+                qOverload<>(&QWidget::update));
+        connect(items, &QAbstractItemModel::dataChanged, m_edit, qOverload<>(&QWidget::update));
         m_edit->giveAway = [this](QKeyEvent* e) {
             const int rows = m_items->rowCount();
             int row = curSel();
@@ -221,6 +272,10 @@ ComboBoxEx::ComboBoxEx(int style, QStandardItemModel* items, QAbstractItemDelega
             m_edit = new EditField;
             m_combo->setLineEdit(m_edit);
             m_combo->setCompleter(nullptr);
+            // The combo box places its edit at each change of the chosen item; the indent
+            // moves it further.
+            connect(m_combo, &QComboBox::currentIndexChanged, m_combo, &ComboWidget::placeEdit);
+            connect(items, &QAbstractItemModel::dataChanged, m_combo, &ComboWidget::placeEdit);
         }
         layout->addWidget(m_combo);
         setFocusProxy(m_combo);
@@ -344,10 +399,29 @@ void ComboBoxEx::setImageSize(int pixels)
 
 void ComboBoxEx::setFieldIndent(bool on)
 {
+    m_fieldIndent = on;
     if (m_combo) {
         m_combo->fieldIndent = on;
+        m_combo->placeEdit();
         m_combo->update();
     }
+    if (m_edit)
+        m_edit->update();
+}
+
+FieldDecoration ComboBoxEx::fieldDecoration() const
+{
+    const int row = curSel();
+    if (row < 0)
+        return {};
+    const QModelIndex item = m_items->index(row, 0);
+    FieldDecoration shown;
+    const QIcon image = qvariant_cast<QIcon>(item.data(Qt::DecorationRole));
+    if (!image.isNull() && m_list)
+        shown.image = image.pixmap(m_list->iconSize());
+    if (m_fieldIndent)
+        shown.indent = std::max(0, item.data(combo_items::IndentRole).toInt()) * combo_items::kIndentStep;
+    return shown;
 }
 
 void ComboBoxEx::setRedraw(bool on)

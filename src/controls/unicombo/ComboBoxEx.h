@@ -5,13 +5,16 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListView>
+#include <QPixmap>
 #include <QPointer>
 #include <functional>
 
 class QStandardItemModel;
 class QAbstractItemDelegate;
 
-namespace unicombo {
+namespace controls {
+class LineEditLimit;
+}
 
 // The combo box window that uniCombo creates inside its own window, one per creation:
 // style 0 an edit above a list that always shows, style 1 an editable drop-down, style 2
@@ -21,13 +24,24 @@ namespace unicombo {
 // combo box keeps it when items come and go. Every widget of it routes its events through
 // a subclass record (WindowSubclass.h) once the control subclasses it.
 
+namespace unicombo {
+
+// What the selection field shows left of its text: the chosen item's image and indent.
+struct FieldDecoration
+{
+    QPixmap image;
+    int indent = 0;   // pixels
+};
+
 // The edit field: keeps any text it is given (no length cap on set text) and limits only
-// what the user types or pastes.
+// what the user types or pastes (LineEditLimit.h).
 class EditField : public controls::Subclassable<QLineEdit>
 {
 public:
     explicit EditField(QWidget* parent = nullptr);
     void setTypingLimit(int maxLength);   // 0: none
+    // Drawn by the field itself in the simple style (the drop-down combo draws it around the field).
+    std::function<FieldDecoration()> decoration;
     // Seen before the field handles an event (the combo box window's bookkeeping).
     std::function<void(QEvent*)> watch;
     // Keys the field gives away instead of handling (the simple style's arrows move the list).
@@ -36,6 +50,14 @@ public:
 protected:
     bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void inputMethodEvent(QInputMethodEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    controls::LineEditLimit* m_limit;
 };
 
 class ComboWidget : public controls::Subclassable<QComboBox>
@@ -49,11 +71,17 @@ public:
     bool fieldIndent = false;   // the selection field indents the chosen item as the list does
     void showPopup() override;
     void hidePopup() override;
+    // Puts the edit right of the chosen item's image and indent, where the field draws them.
+    void placeEdit();
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    int currentIndent() const;
 };
 
 class SimpleList : public controls::Subclassable<QListView>
@@ -110,6 +138,7 @@ private:
     void watchEdit(QEvent* e);
     void connectModel(QStandardItemModel* items);
     void listCurrentChanged(int row);
+    FieldDecoration fieldDecoration() const;
     int exactMatch(const QString& text) const;
     bool ownsOpenList() const;
 
@@ -119,6 +148,7 @@ private:
     QPointer<SimpleList> m_list;
     QPointer<EditField> m_edit;
     int m_droppedWidth = 0;
+    bool m_fieldIndent = false;
     int m_quiet = 0;   // programmatic changes in progress
     bool m_retired = false;
     bool m_editing = false;

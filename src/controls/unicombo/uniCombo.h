@@ -81,7 +81,8 @@ public:
     void setFont(controls::StdFont* font);
     using QWidget::setFont;
     int NewIndex() const { return m_NewIndex; }
-    bool Enabled() const { return isEnabled(); }
+    // The control's own state: a control inside a disabled host is still Enabled.
+    bool Enabled() const { return !testAttribute(Qt::WA_ForceDisabled); }
     void setEnabled(bool value);
     bool Dropped() const;
     void setDropped(bool value);

@@ -28,6 +28,14 @@ bool isContextMenuKey(const QKeyEvent& key)
     return key.key() == Qt::Key_Menu || (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier);
 }
 
+bool dropsQtContextMenu(QEvent* event)
+{
+    if (event->type() != QEvent::ContextMenu)
+        return false;
+    event->accept();
+    return true;
+}
+
 QString committed(const EditHooks& hooks, const QString& commit)
 {
     return hooks.filterCommit && !commit.isEmpty() ? hooks.filterCommit(commit) : commit;

@@ -5,6 +5,7 @@
 #include <Qt>
 #include <functional>
 
+class QEvent;
 class QInputMethodEvent;
 class QKeyEvent;
 class QMenu;
@@ -98,6 +99,9 @@ namespace editbehaviour {
 void showContextMenu(QWidget* edit, QMenu* menu, qintptr lParam);
 qintptr contextMenuPosition(QWidget* edit, const QPoint& local);
 bool isContextMenuKey(const QKeyEvent& key);
+// The edit window makes its own WM_CONTEXTMENU, when the right button is released and for the
+// menu keys; the context menu event that Qt makes besides (on the press, on X11) is dropped.
+bool dropsQtContextMenu(QEvent* event);
 QString committed(const EditHooks& hooks, const QString& commit);
 // Hands the input method's event on with `commit` in place of what it committed.
 void deliverCommit(QInputMethodEvent* event, const QString& commit,

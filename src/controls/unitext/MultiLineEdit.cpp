@@ -1,7 +1,6 @@
 #include "controls/unitext/MultiLineEdit.h"
 
 #include "controls/unitext/UniTextDocument.h"
-
 #include "controls/unitext/UniTextMessages.h"
 
 #include <QApplication>
@@ -9,6 +8,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextDocumentLayout>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -57,6 +57,20 @@ MultiLineEdit::MultiLineEdit(const EditStyle& style, QWidget* parent)
 
 bool MultiLineEdit::event(QEvent* event)
 {
+    if (editbehaviour::dropsQtContextMenu(event))
+        return true;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+        // The mouse is the viewport's: what the viewport leaves (a right press) comes on to
+        // the frame, and was reported where it happened.
+        return QPlainTextEdit::event(event);
+    default:
+        break;
+    }
     if (event->type() == QEvent::ShortcutOverride && hooks.ownsKey && hooks.ownsKey(*static_cast<QKeyEvent*>(event))) {
         event->accept();
         return true;
@@ -68,6 +82,8 @@ bool MultiLineEdit::viewportEvent(QEvent* event)
 {
     // The mouse, the wheel and painting arrive at the viewport: they go through the
     // window's record as its own events do.
+    if (editbehaviour::dropsQtContextMenu(event))
+        return true;
     return routeEvent(this, event, [this](QEvent* e) { return QPlainTextEdit::viewportEvent(e); });
 }
 
@@ -82,9 +98,8 @@ qintptr MultiLineEdit::windowProcedure(const controls::WindowMessage& msg)
 
 void MultiLineEdit::wheelEvent(QWheelEvent* event)
 {
-    m_wheeling = true;
+    const QScopedValueRollback<bool> wheeling(m_wheeling, true);
     QPlainTextEdit::wheelEvent(event);
-    m_wheeling = false;
 }
 
 void MultiLineEdit::mouseReleaseEvent(QMouseEvent* event)
@@ -102,14 +117,13 @@ QString MultiLineEdit::text() const
 
 void MultiLineEdit::setText(const QString& text)
 {
-    m_settingText = true;
+    const QScopedValueRollback<bool> settingText(m_settingText, true);
     QTextCursor cursor(document());
     cursor.select(QTextCursor::Document);
     document::insert(cursor, text);
     document()->clearUndoRedoStacks();
     document()->setModified(false);
     moveCursor(QTextCursor::Start);
-    m_settingText = false;
 }
 
 int MultiLineEdit::length() const

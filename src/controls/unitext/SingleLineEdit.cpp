@@ -1,31 +1,18 @@
 #include "controls/unitext/SingleLineEdit.h"
 
+#include "controls/shared/LineEditLimit.h"
 #include "controls/unitext/UniTextMessages.h"
 
-#include <QClipboard>
 #include <QCoreApplication>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QProxyStyle>
 #include <QRegularExpression>
-#include <QValidator>
 
 #include <limits>
 
 namespace unitext {
-
-class LengthLimit : public QValidator
-{
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override
-    {
-        return m_units >= 0 && input.size() > m_units ? Invalid : Acceptable;
-    }
-    int m_units = -1;
-};
 
 // Shows the box's own password character, whatever the style would use.
 class PasswordStyle : public QProxyStyle
@@ -45,10 +32,9 @@ public:
 };
 
 SingleLineEdit::SingleLineEdit(const EditStyle& style, QWidget* parent)
-    : Subclassable<QLineEdit>(parent), m_limit(new LengthLimit(this))
+    : Subclassable<QLineEdit>(parent), m_limit(new controls::LineEditLimit(this))
 {
     setMaxLength(std::numeric_limits<int>::max());
-    setValidator(m_limit);
     setReadOnly(style.readOnly);
     setLayoutDirection(style.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     if (!style.passwordChar.isNull())
@@ -60,6 +46,8 @@ SingleLineEdit::SingleLineEdit(const EditStyle& style, QWidget* parent)
 
 bool SingleLineEdit::event(QEvent* event)
 {
+    if (editbehaviour::dropsQtContextMenu(event))
+        return true;
     if (event->type() == QEvent::ShortcutOverride && hooks.ownsKey && hooks.ownsKey(*static_cast<QKeyEvent*>(event))) {
         event->accept();
         return true;
@@ -69,13 +57,18 @@ bool SingleLineEdit::event(QEvent* event)
 
 qintptr SingleLineEdit::windowProcedure(const controls::WindowMessage& msg)
 {
-    if (msg.uMsg == controls::wm::WM_CONTEXTMENU)
-        editbehaviour::showContextMenu(this, createStandardContextMenu(), msg.lParam);
+    if (msg.uMsg == controls::wm::WM_CONTEXTMENU) {
+        QMenu* menu = createStandardContextMenu();
+        m_limit->pasteFromMenu(menu);
+        editbehaviour::showContextMenu(this, menu, msg.lParam);
+    }
     return 0;
 }
 
 void SingleLineEdit::mouseReleaseEvent(QMouseEvent* event)
 {
+    if (m_limit->pasteSelection(event))
+        return;
     QLineEdit::mouseReleaseEvent(event);
     if (event->button() == Qt::RightButton)
         controls::SendMessage(this, controls::wm::WM_CONTEXTMENU, 0,
@@ -90,26 +83,20 @@ void SingleLineEdit::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
-    if (event->matches(QKeySequence::Paste) && !isReadOnly() && limit() >= 0) {
-        // A paste longer than the room left comes in cut to it, as typing would stop there.
-        int start = 0;
-        int end = 0;
-        selection(start, end);
-        const int room = std::max(0, limit() - (length() - (end - start)));
-        const QString pasted = QGuiApplication::clipboard()->text();
-        if (pasted.size() > room) {
-            insertPastLimit(pasted.left(room));
-            event->accept();
-            return;
-        }
-    }
-    QLineEdit::keyPressEvent(event);
+    m_limit->keyPress(event, [this](QKeyEvent* key) { QLineEdit::keyPressEvent(key); });
 }
 
 void SingleLineEdit::inputMethodEvent(QInputMethodEvent* event)
 {
-    editbehaviour::deliverCommit(event, editbehaviour::committed(hooks, event->commitString()),
-                                 [this](QInputMethodEvent* e) { QLineEdit::inputMethodEvent(e); });
+    m_limit->asUserInput([&] {
+        editbehaviour::deliverCommit(event, editbehaviour::committed(hooks, event->commitString()),
+                                     [this](QInputMethodEvent* e) { QLineEdit::inputMethodEvent(e); });
+    });
+}
+
+void SingleLineEdit::dropEvent(QDropEvent* event)
+{
+    m_limit->asUserInput([&] { QLineEdit::dropEvent(event); });
 }
 
 void SingleLineEdit::setText(const QString& text)
@@ -155,14 +142,7 @@ void SingleLineEdit::replaceSelection(const QString& text)
 {
     // A single-line edit takes a replacement up to its first line break.
     const qsizetype lineEnd = text.indexOf(QRegularExpression(QStringLiteral("[\\r\\n]")));
-    insertPastLimit(lineEnd < 0 ? text : text.left(lineEnd));
-}
-
-void SingleLineEdit::insertPastLimit(const QString& text)
-{
-    setValidator(nullptr);
-    insert(text);
-    setValidator(m_limit);
+    m_limit->insertUnlimited(lineEnd < 0 ? text : text.left(lineEnd));
 }
 
 int SingleLineEdit::lineSpacing() const
@@ -177,21 +157,19 @@ void SingleLineEdit::clearUndo()
     int start = 0;
     int end = 0;
     selection(start, end);
-    setValidator(nullptr);
     QLineEdit::setText(text());
-    setValidator(m_limit);
     setModified(modified);
     setSelection(start, end);
 }
 
 int SingleLineEdit::limit() const
 {
-    return m_limit->m_units;
+    return m_limit->units();
 }
 
 void SingleLineEdit::setLimit(int units)
 {
-    m_limit->m_units = units;
+    m_limit->setUnits(units);
 }
 
 void SingleLineEdit::setPasswordChar(QChar c)

@@ -7,10 +7,13 @@
 
 // The edit window of a single-line box. QLineEdit keeps its text exactly (CR, LF and NUL
 // included); its own length limit would also cut text set by the program, so it is set
-// to the largest and the box's limit is a validator that only user input meets.
+// to the largest and the box's limit is one that only user input meets (LineEditLimit.h).
+namespace controls {
+class LineEditLimit;
+}
+
 namespace unitext {
 
-class LengthLimit;
 class PasswordStyle;
 
 class SingleLineEdit : public controls::Subclassable<QLineEdit>, public EditWindow
@@ -51,11 +54,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
-    void insertPastLimit(const QString& text);
-
-    LengthLimit* m_limit;
+    controls::LineEditLimit* m_limit;
     PasswordStyle* m_passwordStyle = nullptr;
 };
 

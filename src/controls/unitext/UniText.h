@@ -172,6 +172,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    static QString procedure(const char* name);   // "UniText:<name>", for the error call
     void initialise();
     void Private_Init();
     void UserControl_Resize();
@@ -197,18 +198,15 @@ private:
                              const controls::WindowMessage& msg, qintptr& lParamUser);
     bool Private_WndEventKeyboard(const controls::WindowMessage& msg);
     void raiseMouse(const controls::WindowMessage& msg, bool before);
-    bool isSecondPressOfDoubleClick(const controls::WindowMessage& msg);
     QString filterCommit(const QString& commit);
     bool ownsKey(const QKeyEvent& key) const;
     void forwardToEdit(const controls::KeyMessage& lpMsg, bool throughEffect);
-    bool hostTakesEnter(const controls::KeyMessage& lpMsg);
+    bool hostTakesKey(const controls::KeyMessage& lpMsg);
 
     controls::HostServices* m_host;
     std::unique_ptr<controls::WindowSubclassRegistry> m_subclasses;
-    qint64 m_lastPressTime = -1;
-    QPoint m_lastPressAt;
-    int m_lastPressButton = 0;
     EditWindow* m_edit = nullptr;
+    int m_keyTakenByHost = 0;   // the key whose press the host took: its release is the host's too
     qintptr m_windowId = 0;
     QString m_storedText;
     QPointer<controls::StdFont> m_font;

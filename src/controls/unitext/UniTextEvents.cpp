@@ -8,11 +8,9 @@
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
 
-#include <QDateTime>
 #include <QGuiApplication>
 #include <QInputEvent>
 #include <QPainter>
-#include <QStyleHints>
 #include <qdrawutil.h>
 
 namespace unitext {
@@ -67,6 +65,8 @@ bool UniText::event(QEvent* event)
 // Private_GetShiftMask: the modifiers of the event behind the message, else the keyboard now.
 static int shiftMaskOf(const controls::WindowMessage& msg)
 {
+    if (const auto* key = dynamic_cast<QKeyEvent*>(msg.event))
+        return controls::vk::shiftStateOfKey(*key);
     if (msg.event && dynamic_cast<QInputEvent*>(msg.event))
         return controls::vk::shiftState(static_cast<QInputEvent*>(msg.event)->modifiers());
     return controls::vk::shiftState(QGuiApplication::queryKeyboardModifiers());
@@ -94,9 +94,7 @@ void UniText::Private_WndProcEdit(bool bBefore, bool& bHandled, qintptr& lReturn
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
-            // Windows reports the second press of a double click as the double click alone.
-            if (isSecondPressOfDoubleClick(msg))
-                return;
+            // The second press of a double click comes as the double click alone, as Windows has it.
             if (m_useEvents)
                 raiseMouse(msg, true);
             return;
@@ -170,23 +168,6 @@ void UniText::Private_WndProcEdit(bool bBefore, bool& bHandled, qintptr& lReturn
     default:
         break;
     }
-}
-
-bool UniText::isSecondPressOfDoubleClick(const controls::WindowMessage& msg)
-{
-    // The event's own time, by which Qt itself tells a double click.
-    const auto* input = dynamic_cast<const QInputEvent*>(msg.event);
-    const qint64 now = input ? qint64(input->timestamp()) : QDateTime::currentMSecsSinceEpoch();
-    const QPoint at(qint16(controls::loWord(msg.lParam)), qint16(controls::hiWord(msg.lParam)));
-    const int button = buttonOfMessage(msg.uMsg);
-    const bool second = m_lastPressTime >= 0 && button == m_lastPressButton
-        && now - m_lastPressTime <= QGuiApplication::styleHints()->mouseDoubleClickInterval()
-        && (at - m_lastPressAt).manhattanLength() <= QGuiApplication::styleHints()->startDragDistance();
-    // A third press starts over, as the second one closed the double click.
-    m_lastPressTime = second ? -1 : now;
-    m_lastPressAt = at;
-    m_lastPressButton = button;
-    return second;
 }
 
 void UniText::raiseMouse(const controls::WindowMessage& msg, bool before)

@@ -8,6 +8,8 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
+#include <utility>
+
 namespace unitext {
 
 using namespace controls::vk;
@@ -38,19 +40,29 @@ void UniText::forwardToEdit(const controls::KeyMessage& lpMsg, bool throughEffec
     controls::SendMessage(edit, msg);
 }
 
-// An Enter the box leaves alone is the host's first: its default button, if it has one.
-// A single-line edit window ignores Enter, so the host's own handling sees it anyway.
-bool UniText::hostTakesEnter(const controls::KeyMessage& lpMsg)
+// A Tab, Enter or Esc that the box leaves alone is the host's first (its focus move, its
+// default button, its cancel): a key the host takes, press and release, never reaches the
+// box. An Enter goes to the default button where there is one, whatever the host window.
+bool UniText::hostTakesKey(const controls::KeyMessage& lpMsg)
 {
-    if (lpMsg.message != controls::wm::WM_KEYDOWN || !effectivelyMultiLine())
-        return false;
-    for (QPushButton* button : window()->findChildren<QPushButton*>()) {
-        if (button->isDefault() && button->isVisible() && button->isEnabled()) {
-            button->click();
-            return true;
+    if (lpMsg.message == controls::wm::WM_KEYUP)
+        return std::exchange(m_keyTakenByHost, 0) == lpMsg.wParam;
+    m_keyTakenByHost = 0;
+    bool taken = false;
+    if (lpMsg.wParam == VK_RETURN) {
+        for (QPushButton* button : window()->findChildren<QPushButton*>()) {
+            if (button->isDefault() && button->isVisible() && button->isEnabled()) {
+                button->click();
+                taken = true;
+                break;
+            }
         }
     }
-    return false;
+    if (!taken)
+        taken = m_router && m_router->hostTakesKey(lpMsg);
+    if (taken)
+        m_keyTakenByHost = lpMsg.wParam;
+    return taken;
 }
 
 void UniText::TranslateAccel(const controls::KeyMessage& lpMsg, bool& handled)
@@ -65,8 +77,11 @@ void UniText::TranslateAccel(const controls::KeyMessage& lpMsg, bool& handled)
             return;
         switch (lpMsg.wParam) {
         case VK_TAB:
-            if (!m_captureTab)
+            if (!m_captureTab) {
+                // The host moves the focus before the box hears of the key.
+                handled = hostTakesKey(lpMsg);
                 return;
+            }
             if (!(lpMsg.shift & (ShiftMask | CtrlMask))) {
                 // The edit window takes a Tab as a character where it can hold one.
                 forwardToEdit(lpMsg, false);
@@ -77,7 +92,7 @@ void UniText::TranslateAccel(const controls::KeyMessage& lpMsg, bool& handled)
             return;
         case VK_RETURN:
             if (!m_captureEnter) {
-                handled = hostTakesEnter(lpMsg);
+                handled = hostTakesKey(lpMsg);
                 return;
             }
             forwardToEdit(lpMsg, false);
@@ -94,8 +109,10 @@ void UniText::TranslateAccel(const controls::KeyMessage& lpMsg, bool& handled)
             handled = true;
             return;
         case VK_ESCAPE:
-            if (!m_captureEsc)
+            if (!m_captureEsc) {
+                handled = hostTakesKey(lpMsg);
                 return;
+            }
             forwardToEdit(lpMsg, false);
             if (down) {
                 int keyAscii = 27;

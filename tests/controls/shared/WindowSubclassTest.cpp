@@ -222,8 +222,12 @@ TEST_F(SubclassFixture, AllMessagesTableOffersQtEventsAndSentMessages)
 TEST_F(SubclassFixture, RefusesWithoutLeavingAnythingBehind)
 {
     QWidget plain;
-    auto window = subclassed(WM_COMMAND, MSG_BEFORE);
     TestWindow other;
+    // Before the first subclass there is no registry to look in.
+    EXPECT_FALSE(registry.ssc_AddMsg(&other, WM_COMMAND, MSG_BEFORE));
+    EXPECT_EQ(reports, QStringList{QStringLiteral("zMap_VFunction|Thunk hasn't been initialized")});
+    reports.clear();
+    auto window = subclassed(WM_COMMAND, MSG_BEFORE);
     EXPECT_FALSE(registry.ssc_Subclass(nullptr, 0, handler()));
     EXPECT_FALSE(registry.ssc_Subclass(&plain, 0, handler()));
     EXPECT_FALSE(registry.ssc_Subclass(window.get(), 0, handler()));
@@ -236,10 +240,15 @@ TEST_F(SubclassFixture, RefusesWithoutLeavingAnythingBehind)
                            QStringLiteral("ssc_Subclass|Window does not route its messages through a subclass"),
                            QStringLiteral("ssc_Subclass|Window handle is already subclassed"),
                            QStringLiteral("ssc_Subclass|Callback method not found"),
-                           QStringLiteral("zMap_VFunction|Thunk hasn't been initialized")}));
+                           QStringLiteral("zMap_VFunction|Thunk type for 1 does not exist")}));
     // The first record still works.
     SendMessage(window.get(), WM_COMMAND);
     EXPECT_EQ(calls.size(), 1);
+    // Terminate drops the registry itself.
+    reports.clear();
+    registry.ssc_Terminate();
+    registry.ssc_UnSubclass(window.get());
+    EXPECT_EQ(reports, QStringList{QStringLiteral("zMap_VFunction|Thunk hasn't been initialized")});
 }
 
 TEST_F(SubclassFixture, AFullTableDropsTheMessageAndSaysSo)

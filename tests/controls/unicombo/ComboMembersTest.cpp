@@ -1,9 +1,13 @@
 #include "ComboTestSupport.h"
 
+#include "controls/shared/OpenMenu.h"
+#include "controls/unicombo/ComboItems.h"
 #include "controls/unicombo/ImageList.h"
 #include "support/RaisedError.h"
 
 #include <QAbstractItemView>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -354,8 +358,24 @@ TEST(ComboMembers, MaxLengthLimitsTypingOnly)
     EXPECT_EQ(combo->Text(), QStringLiteral("abc"));
     combo->setText(QStringLiteral("longer than three"));
     EXPECT_EQ(combo->Text(), QStringLiteral("longer than three"));
+    combo->setSelStart(17);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("xyz"));   // no longer still
+    EXPECT_EQ(combo->Text(), QStringLiteral("longer than three"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);   // shortening still works
     EXPECT_EQ(combo->Text(), QStringLiteral("longer than thre"));
+
+    // Every paste comes in cut to the room left: the keys and the context menu alike.
+    QGuiApplication::clipboard()->setText(QStringLiteral("12345"));
+    combo->setText(QStringLiteral("a"));
+    combo->setSelStart(1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(combo->Text(), QStringLiteral("a12"));
+    combo->setText(QStringLiteral("b"));
+    combo->setSelStart(1);
+    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(2, 2), combo->editWindow()->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(combo->editWindow(), &request);
+    ASSERT_TRUE(chooseFromOpenMenu(QStringLiteral("&Paste")));
+    EXPECT_EQ(combo->Text(), QStringLiteral("b12"));
 }
 
 TEST(ComboMembers, OutOfRangeSizesAreRefusedOrClamped)
@@ -465,6 +485,46 @@ TEST(ComboMembers, ExtendedStyleIsMaskedAndTwoKeepsTheOwnListAway)
     EXPECT_NE(combo.imagesShown(), nullptr);   // takes effect at the next creation
     combo.setStyle(2);
     EXPECT_EQ(combo.imagesShown(), nullptr);
+}
+
+TEST(ComboMembers, EveryStyleShowsTheChosenItemsImageAndIndentInItsSelectionField)
+{
+    for (int style : {0, 1, 2}) {
+        SCOPED_TRACE(style);
+        QWidget host;
+        auto* combo = new uniCombo(&host);
+        combo->setExtendedStyle(0);
+        combo->setStyle(style);
+        combo->setStyle(style == 1 ? 2 : 1);   // the extended style comes with a new window
+        combo->setStyle(style);
+        combo->AddBitmap(square(Qt::red));
+        combo->AddItem(QStringLiteral("indented"), -1, 0, -1, 0, 2);
+        combo->setListIndex(0);
+        combo->setGeometry(0, 0, 200, style == 0 ? 120 : combo->sizeHint().height());
+        host.resize(220, 140);
+        host.show();
+        QApplication::processEvents();
+
+        // Where the red image stands in the field's top row of images.
+        const QImage shot = combo->grab().toImage();
+        const int row =
+            (style == 0 ? combo->editWindow()->geometry().center().y() : combo->comboWindow()->geometry().center().y());
+        int first = -1;
+        int last = -1;
+        for (int x = 0; x < shot.width(); ++x) {
+            if (shot.pixelColor(x, row) == QColor(Qt::red)) {
+                first = first < 0 ? x : first;
+                last = x;
+            }
+        }
+        ASSERT_GE(first, 0);
+        EXPECT_GE(first, 2 * combo_items::kIndentStep);
+        EXPECT_LT(first, 2 * combo_items::kIndentStep + 12);
+        if (QLineEdit* edit = combo->editWindow()) {   // the typed text starts right of it
+            const int textStart = edit->mapTo(combo, QPoint(edit->textMargins().left(), 0)).x();
+            EXPECT_GT(textStart, last);
+        }
+    }
 }
 
 TEST(ComboMembers, AnyOtherStyleIsTheDropDownCombo)

@@ -27,6 +27,22 @@ TEST(ComboPersistence, ANewInstanceWritesOnlyItsFont)
     EXPECT_EQ(bag.keys(), QStringList{QStringLiteral("Font")});
 }
 
+TEST(ComboPersistence, EnabledIsTheControlsOwnStateWhateverItsHost)
+{
+    QWidget host;
+    auto* combo = new uniCombo(&host);
+    host.setEnabled(false);
+    EXPECT_TRUE(combo->Enabled());
+    controls::PropertyBag bag;
+    combo->UserControl_WriteProperties(bag);
+    EXPECT_FALSE(bag.contains(QStringLiteral("Enbld")));
+
+    combo->setEnabled(false);
+    host.setEnabled(true);
+    EXPECT_FALSE(combo->Enabled());
+    EXPECT_FALSE(combo->isEnabled());
+}
+
 TEST(ComboPersistence, ChangedPropertiesAreWrittenInTheirOrderAndReadBack)
 {
     uniCombo combo;

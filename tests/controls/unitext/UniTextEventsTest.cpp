@@ -28,10 +28,7 @@ protected:
         QObject::connect(box, &UniText::Update, [this] { log << QStringLiteral("Update"); });
         QObject::connect(box, &UniText::Click, [this](int& b) { log << QStringLiteral("Click(%1)").arg(b); });
         QObject::connect(box, &UniText::DblClick, [this](int& b) { log << QStringLiteral("DblClick(%1)").arg(b); });
-        QObject::connect(box, &UniText::ContextMenu, [this](bool& cancel) {
-            log << QStringLiteral("ContextMenu");
-            cancel = cancelMenu;
-        });
+        QObject::connect(box, &UniText::ContextMenu, [this](bool&) { log << QStringLiteral("ContextMenu"); });
         QObject::connect(box, &UniText::KeyDown, [this](int& code, int shift) {
             log << QStringLiteral("KeyDown(%1,%2)").arg(code).arg(shift);
             if (code == swallowKey)
@@ -88,7 +85,6 @@ protected:
     int moves = 0;
     float lastX = 0;
     float lastY = 0;
-    bool cancelMenu = false;
     int swallowKey = -1;
     std::pair<int, int> replaceChar{-1, -1};
 };
@@ -208,41 +204,11 @@ TEST_F(UniTextEvents, AClickIsDownUpAndClickWhileTheMouseIsOver)
     EXPECT_EQ(take(), (QStringList{QStringLiteral("MouseDown(4,0)"), QStringLiteral("MouseUp(4,0)")}));
 }
 
-TEST_F(UniTextEvents, ADoubleClickHasOneDownAndTwoUps)
-{
-    moveInto();
-    take();
-    // As a window system delivers it: press, release, press with the double click, release.
-    const QPointF at(20, 8);
-    const QPointF global = surface()->mapToGlobal(at);
-    ulong time = 1000000;
-    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonPress,
-                              QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
-        const bool down = type != QEvent::MouseButtonRelease;
-        QMouseEvent event(type, at, global, Qt::LeftButton, down ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-        event.setTimestamp(time += 50);
-        QApplication::sendEvent(surface(), &event);
-    }
-    EXPECT_EQ(take(),
-              (QStringList{QStringLiteral("MouseDown(1,0)"), QStringLiteral("MouseUp(1,0)"), QStringLiteral("Click(1)"),
-                           QStringLiteral("DblClick(1)"), QStringLiteral("MouseUp(1,0)"), QStringLiteral("Click(1)")}));
-}
-
-TEST_F(UniTextEvents, ARightClickOffersTheContextMenuBeforeItsUp)
+TEST_F(UniTextEvents, ARightClickLeftAloneShowsTheEditWindowsMenu)
 {
     box->setMultiLine(true);
     moveInto();
     take();
-    cancelMenu = true;
-    QTest::mouseClick(surface(), Qt::RightButton, {}, QPoint(20, 8));
-    const QStringList events = take();
-    EXPECT_EQ(events,
-              (QStringList{QStringLiteral("MouseDown(2,0)"), QStringLiteral("ContextMenu"),
-                           QStringLiteral("MouseUp(2,0)"), QStringLiteral("Click(2)")}))
-        << events.join(u' ').toStdString();
-    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
-
-    cancelMenu = false;
     QTest::mouseClick(surface(), Qt::RightButton, {}, QPoint(20, 8));
     QWidget* menu = QApplication::activePopupWidget();
     ASSERT_NE(qobject_cast<QMenu*>(menu), nullptr);   // the edit window's own menu

@@ -67,31 +67,6 @@ protected:
 
 }
 
-TEST_F(UniTextInDialog, TabMovesOnUnlessCaptured)
-{
-    for (bool multi : {false, true}) {
-        SCOPED_TRACE(multi);
-        box->setMultiLine(multi);
-        box->setCaptureTab(false);
-        focusBox();
-        press(Qt::Key_Tab);
-        EXPECT_TRUE(after->hasFocus());
-
-        box->setCaptureTab(true);
-        focusBox();
-        box->setText(QString());
-        press(Qt::Key_Tab);
-        EXPECT_TRUE(box->editWidget()->hasFocus());
-        EXPECT_EQ(box->Text(), multi ? QStringLiteral("\t") : QString());   // a tab where the box holds one
-        EXPECT_TRUE(downs.contains(9));
-        press(Qt::Key_Backtab, Qt::ShiftModifier);
-        EXPECT_TRUE(before->hasFocus());
-        focusBox();
-        press(Qt::Key_Tab, Qt::ControlModifier);
-        EXPECT_TRUE(after->hasFocus());
-    }
-}
-
 TEST_F(UniTextInDialog, ALockedBoxStillLetsAnUncapturedTabThrough)
 {
     box->setLocked(true);
@@ -140,34 +115,6 @@ TEST_F(UniTextInDialog, CapturedEnterInsertsNothingIntoALockedOrSingleLineBox)
     EXPECT_EQ(box->Text(), QStringLiteral("one line"));
     EXPECT_EQ(presses.size(), 2);
     EXPECT_FALSE(box->Modified());
-}
-
-TEST_F(UniTextInDialog, AnUncapturedEnterIsTheDefaultButtons)
-{
-    QSignalSpy accepted(&dialog, &QDialog::accepted);
-    box->setCaptureEnter(false);
-    press(Qt::Key_Return);
-    EXPECT_EQ(accepted.count(), 1);
-    dialog.show();
-    dialog.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-    box->setMultiLine(true);
-    focusBox();
-    press(Qt::Key_Return);
-    EXPECT_EQ(accepted.count(), 2);
-    EXPECT_EQ(box->Text(), QString());
-}
-
-TEST_F(UniTextInDialog, EscapeCancelsTheDialogUnlessCaptured)
-{
-    QSignalSpy rejected(&dialog, &QDialog::rejected);
-    box->setCaptureEsc(true);
-    press(Qt::Key_Escape);
-    EXPECT_EQ(rejected.count(), 0);
-    EXPECT_EQ(presses, QList<int>{27});
-    box->setCaptureEsc(false);
-    press(Qt::Key_Escape);
-    EXPECT_EQ(rejected.count(), 1);
 }
 
 TEST_F(UniTextInDialog, NavigationKeysAlwaysActInTheBox)

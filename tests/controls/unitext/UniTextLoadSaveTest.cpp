@@ -1,4 +1,5 @@
 #include "controls/unitext/UniText.h"
+#include "controls/unitext/UniTextFiles.h"
 
 #include "ScratchFiles.h"
 #include "support/ByteText.h"
@@ -107,4 +108,46 @@ TEST_F(UniTextLoadSave, LoadingTellsOfTheChangeInASingleLineBoxOnly)
     box.setMultiLine(true);
     ASSERT_TRUE(box.LoadFile(write("b.txt", "def"), 0));
     EXPECT_EQ(changes.count(), 1);
+}
+
+TEST_F(UniTextLoadSave, EveryCodePageThatIcuConvertsRoundTripsAndTheOthersAreNamed)
+{
+    const struct
+    {
+        int codePage;
+        const char16_t* sample;
+    } cases[] = {
+        {737, u"Καλημέρα κόσμε"},     {775, u"Ąčęėįšųūž Ļņ"},    {858, u"Prix 5 € à Zürich"},
+        {860, u"Ação e coração"},     {861, u"Þórður ætlar"},    {862, u"שלום עולם"},
+        {863, u"Ça été déjà"},        {864, u"٠١٢ ٣"},           {865, u"Øl på Ærø"},
+        {869, u"Αθήνα ΚΑΛΗΜΕΡΑ"},     {10007, u"Привет, мир"},   {10029, u"Łódź Őr"},
+        {20932, u"日本語のテキスト"}, {20936, u"中文文本"},      {50221, u"日本語のテキスト"},
+        {50222, u"日本語のテキスト"}, {50225, u"한국어 텍스트"}, {50227, u"中文文本"},
+        {51936, u"中文文本"},         {52936, u"中文文本"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.codePage);
+        const QString sample = QString::fromUtf16(c.sample);
+        box.setFileCodepage(c.codePage);
+        box.setText(sample);
+        ASSERT_TRUE(box.SaveFile(path("cp.txt"), 0, true));
+        const QByteArray saved = read("cp.txt");
+        EXPECT_NE(saved, sample.toUtf8());   // written in the code page, not in UTF-8
+        box.setText(QString());
+        ASSERT_TRUE(box.LoadFile(path("cp.txt"), 0));
+        EXPECT_EQ(box.Text(), sample);
+        ASSERT_TRUE(box.SaveFile(path("again.txt"), 0, true));
+        EXPECT_EQ(read("again.txt"), saved);
+    }
+
+    // What ICU has no table for is refused by its number.
+    for (int codePage : {1361, 10001}) {
+        SCOPED_TRACE(codePage);
+        const unitext::LoadResult loaded = unitext::loadTextFile(write("in.txt", "abc"), 0, codePage);
+        EXPECT_FALSE(loaded.ok);
+        EXPECT_TRUE(loaded.error.contains(QString::number(codePage))) << loaded.error.toStdString();
+        QString error;
+        EXPECT_FALSE(unitext::saveTextFile(path("out.txt"), u"abc", 0, true, codePage, &error));
+        EXPECT_TRUE(error.contains(QString::number(codePage))) << error.toStdString();
+    }
 }

@@ -1,9 +1,11 @@
 #include "UniTextTestSupport.h"
 
+#include "controls/shared/OpenMenu.h"
 #include "controls/shared/PropertyBag.h"
 #include "platform/FakeServices.h"
 #include "support/ByteText.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QFontMetrics>
 #include <QFrame>
@@ -218,6 +220,13 @@ TEST_F(UniTextBox, MaxLengthLimitsWhatTheUserTypesOnly)
     EXPECT_EQ(box->Text(), QStringLiteral("abc"));
     box->setText(QStringLiteral("longer than three"));
     EXPECT_EQ(box->Text(), QStringLiteral("longer than three"));
+    // A text the program made too long takes no more typing, but may be shortened.
+    box->SetSel(17, 17);
+    type(QStringLiteral("xyz"));
+    EXPECT_EQ(box->Text(), QStringLiteral("longer than three"));
+    QTest::keyClick(box->editWidget(), Qt::Key_Backspace);
+    type(QStringLiteral("x"));
+    EXPECT_EQ(box->Text(), QStringLiteral("longer than thre"));
     box->setMaxLength(0);
     EXPECT_EQ(box->MaxLength(), 0);
 
@@ -243,6 +252,13 @@ TEST_F(UniTextBox, APasteComesInCutToTheRoomLeft)
         box->setMaxLength(multi ? 10 : 6);
         QTest::keyClick(box->editWidget(), Qt::Key_V, Qt::ControlModifier);
         // A pasted lone LF is a line break in a multi-line box: two units.
+        EXPECT_EQ(box->Text(), multi ? QStringLiteral("ab12345\r\n6") : QStringLiteral("ab1234"));
+
+        // The context menu's Paste follows the same rule.
+        box->setText(QStringLiteral("ab"));
+        box->SetSel(2, 2);
+        controls::SendMessage(box->editWidget(), controls::wm::WM_CONTEXTMENU, 0, 0);
+        ASSERT_TRUE(chooseFromOpenMenu(QStringLiteral("&Paste")));
         EXPECT_EQ(box->Text(), multi ? QStringLiteral("ab12345\r\n6") : QStringLiteral("ab1234"));
     }
 }
@@ -376,6 +392,14 @@ TEST_F(UniTextBox, FontAttributesReachTheEditWindowAndAnnounceThemselves)
     box->setMultiLine(true);   // a new edit window gets the font again
     EXPECT_EQ(changed.count(), 3);
     EXPECT_TRUE(box->editWidget()->font().bold());
+
+    // A font set whole keeps its fractional size.
+    controls::StdFont given;
+    given.setName(QStringLiteral("DejaVu Sans"));
+    given.setSize(8.25);
+    box->setFont(&given);
+    EXPECT_FLOAT_EQ(box->FontSize(), 8.25f);
+    EXPECT_EQ(box->FontName(), QStringLiteral("DejaVu Sans"));
 }
 
 TEST(UniTextPersistence, ABagHoldsTheTwentyTwoKeysInTheirOrder)
@@ -412,6 +436,7 @@ TEST(UniTextPersistence, ALoadedBoxTakesEveryKeyAndTheDefaultsOfMissingOnes)
     original.setPasswordChar(QStringLiteral("#"));
     original.setText(QStringLiteral("x\r\ny"));
     original.setFontItalic(true);
+    original.setFontSize(10.5f);
     controls::PropertyBag bag;
     original.WriteProperties(bag);
 
@@ -427,6 +452,7 @@ TEST(UniTextPersistence, ALoadedBoxTakesEveryKeyAndTheDefaultsOfMissingOnes)
     EXPECT_EQ(loaded.PasswordChar(), QStringLiteral("#"));
     EXPECT_EQ(loaded.Text(), QStringLiteral("x\r\ny"));
     EXPECT_TRUE(loaded.FontItalic());
+    EXPECT_FLOAT_EQ(loaded.FontSize(), 10.5f);   // shown in whole points, kept exactly
 
     UniText fromEmpty;
     fromEmpty.ReadProperties(controls::PropertyBag());
