@@ -1,6 +1,7 @@
 #include "support/RealInput.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QDeadlineTimer>
 #include <QProcess>
 #include <QTest>
@@ -80,14 +81,37 @@ void drag(QWidget* from, QPoint fromAt, QWidget* to, QPoint toAt)
     xdotool(steps);
 }
 
+void moveTo(QWidget* widget, QPoint at)
+{
+    const QPoint global = globalPoint(widget, at);
+    xdotool(moveTo(global));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QCursor::pos() == global; }));
+}
+
+void click(int button, int times)
+{
+    xdotool({QStringLiteral("click"), QStringLiteral("--repeat"), QString::number(times), QStringLiteral("--delay"),
+             QStringLiteral("60"), QString::number(button)});
+}
+
 void type(const QString& text)
 {
     xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), text});
 }
 
-void keys(const QString& combination)
+void key(const QString& combination)
 {
-    xdotool({QStringLiteral("key"), combination});
+    xdotool({QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("30"), combination});
+}
+
+void keyDown(const QString& name)
+{
+    xdotool({QStringLiteral("keydown"), name});
+}
+
+void keyUp(const QString& name)
+{
+    xdotool({QStringLiteral("keyup"), name});
 }
 
 void whenModal(const char* className, std::function<void(QWidget&)> step, int timeoutMs)

@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QString>
 #include <QStringList>
+#include <QTest>
 #include <functional>
 
 class QWidget;
@@ -23,12 +24,29 @@ bool xdotool(const QStringList& arguments);
 // Moves the pointer onto a point of the widget (its centre by default) and clicks there.
 void click(QWidget* widget, QPoint at = {-1, -1}, int button = 1);
 void doubleClick(QWidget* widget, QPoint at = {-1, -1});
+// The pointer to a point of a widget, once the server has it there.
+void moveTo(QWidget* widget, QPoint at);
+// Clicks where the pointer is: button 1 left, 2 middle, 3 right; `times` clicks in a row well
+// inside the double-click time.
+void click(int button, int times = 1);
 // Presses at one point, moves in steps a user's hand would make and lets go at the other.
 void drag(QWidget* from, QPoint fromAt, QWidget* to, QPoint toAt);
 // Types text, any Unicode, into whatever has the keyboard focus.
 void type(const QString& text);
-// Presses keys by their X names: "Return", "ctrl+a", "Escape".
-void keys(const QString& combination);
+// Presses keys by their X names: "Return", "ctrl+a", "shift+Tab"; or holds and lets go of one.
+void key(const QString& combination);
+void keyDown(const QString& name);
+void keyUp(const QString& name);
+
+// Lets Qt take in what the X server sent until `done` holds, and then a little longer, so
+// that an event that should not come has had its chance to.
+template<class Done>
+bool settle(Done done)
+{
+    const bool met = QTest::qWaitFor(done, 5000);
+    QTest::qWait(150);
+    return met;
+}
 
 // Runs `step` as soon as a modal dialog of the given class is the active modal widget; for
 // the dialogs that a click opens with their own event loop. Give up after `timeoutMs`.

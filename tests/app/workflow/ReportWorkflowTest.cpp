@@ -171,10 +171,10 @@ protected:
             auto& dialog = static_cast<savereport::frmSaveReport&>(widget);
             *offeredName = dialog.cmbReportName()->Text();
             realinput::click(dialog.cmbReportName()->editWindow());
-            realinput::keys(QStringLiteral("ctrl+a"));
+            realinput::key(QStringLiteral("ctrl+a"));
             realinput::type(name);
             realinput::click(dialog.cmbSuperCategory()->editWindow());
-            realinput::keys(QStringLiteral("ctrl+a"));
+            realinput::key(QStringLiteral("ctrl+a"));
             realinput::type(category);
             realinput::click(dialog.ctlReportDescription()->ieeEditor());
             realinput::type(description);

@@ -1,7 +1,7 @@
 // The text box under real X input on the xcb platform: a right click, a triple click, the
 // keys the host takes and the modifier keys, as Qt delivers them there.
-#include "controls/shared/RealInput.h"
 #include "controls/unitext/UniText.h"
+#include "support/RealInput.h"
 
 #include <QApplication>
 #include <QClipboard>
