@@ -11,14 +11,28 @@ namespace ssb {
 
 namespace {
 
-// Nothing for a total or the All member, which the SQL groups never hold.
-std::optional<std::vector<std::string>> leafKeys(const olap::Tuple& tuple)
+bool showsTotals(const olap::PivotQuery& query)
+{
+    const auto shows = [](const olap::Axis& a) { return !a.fields.isEmpty() && (a.subtotals || a.grandTotal); };
+    return shows(query.rows) || shows(query.columns);
+}
+
+// Nothing for a total or the All member where the SQL has no totals.
+std::optional<std::vector<std::string>> tupleKeys(const olap::Tuple& tuple, const QVector<olap::AxisField>& fields,
+                                                  bool totals)
 {
     std::vector<std::string> keys;
-    for (const olap::TupleMember& m : tuple.members) {
-        if (m.isTotal || m.member.path.isAll())
-            return std::nullopt;
-        keys.push_back(m.member.path.keys.back().toStdString());
+    for (qsizetype f = 0; f < tuple.members.size(); ++f) {
+        const olap::TupleMember& m = tuple.members[f];
+        const QStringList& path = m.member.path.keys;
+        if (!totals) {
+            if (m.isTotal || path.isEmpty())
+                return std::nullopt;
+            keys.push_back(path.back().toStdString());
+            continue;
+        }
+        for (qsizetype level = 0; level <= fields[f].level; ++level)
+            keys.push_back(level < path.size() ? path[level].toStdString() : kTotalKey);
     }
     return keys;
 }
@@ -47,13 +61,21 @@ double processMemory(const char* field)
     return 0;
 }
 
-ResultMap groupsOf(const olap::CellSet& cells)
+void resetPeakMemory()
 {
+    QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
+    if (clearRefs.open(QIODevice::WriteOnly))
+        clearRefs.write("5");
+}
+
+ResultMap cellsOf(const olap::CellSet& cells, const olap::PivotQuery& query)
+{
+    const bool totals = showsTotals(query);
     ResultMap result;
     for (int r = 0; r < cells.rows.size(); ++r) {
-        const auto rowKeys = leafKeys(cells.rows[r]);
+        const auto rowKeys = tupleKeys(cells.rows[r], query.rows.fields, totals);
         for (int c = 0; rowKeys && c < cells.columns.size(); ++c) {
-            const auto columnKeys = leafKeys(cells.columns[c]);
+            const auto columnKeys = tupleKeys(cells.columns[c], query.columns.fields, totals);
             if (!columnKeys)
                 continue;
             if (const auto value = cells.value(r, c, 0))
@@ -79,7 +101,12 @@ ResultMap EnginePeer::run(const olap::PivotQuery& query, double& seconds)
     const auto start = std::chrono::steady_clock::now();
     const olap::CellSet cells = m_cube->query(query);
     seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    return groupsOf(cells);
+    return cellsOf(cells, query);
+}
+
+void EnginePeer::answer(const olap::PivotQuery& query)
+{
+    m_cube->query(query);
 }
 
 }

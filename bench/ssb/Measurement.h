@@ -8,8 +8,12 @@
 
 namespace ssb {
 
-// A query's answer: the measure by its group, the group columns' values joined by "|".
+// A query's answer: the measure by its cell, the group columns' values joined by "|".
 using ResultMap = std::map<std::string, double>;
+
+// The key a group column has in a total (its NULL in a ROLLUP or CUBE; the benchmark's own
+// keys are never NULL).
+inline const std::string kTotalKey = "*";
 
 struct Measured
 {

@@ -51,7 +51,10 @@ ResultMap SqlitePeer::run(const std::string& sql)
             continue;   // an aggregate over no rows
         addRow(
             result, columns,
-            [st](int c) { return std::string(reinterpret_cast<const char*>(sqlite3_column_text(st, c))); },
+            [st](int c) {
+                const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(st, c));
+                return text ? std::string(text) : kTotalKey;
+            },
             sqlite3_column_double(st, columns - 1));
     }
     if (rc != SQLITE_DONE)
@@ -143,14 +146,10 @@ ResultMap PostgresPeer::run(const std::string& sql)
     for (int r = 0; r < PQntuples(res.get()); ++r) {
         if (PQgetisnull(res.get(), r, columns - 1))
             continue;
-        bool total = false;   // a ROLLUP or CUBE total: the benchmark's keys are never NULL
-        for (int c = 0; c + 1 < columns; ++c)
-            total = total || PQgetisnull(res.get(), r, c);
-        if (total)
-            continue;
         PGresult* rows = res.get();
         addRow(
-            result, columns, [rows, r](int c) { return std::string(PQgetvalue(rows, r, c)); },
+            result, columns,
+            [rows, r](int c) { return PQgetisnull(rows, r, c) ? kTotalKey : std::string(PQgetvalue(rows, r, c)); },
             std::stod(PQgetvalue(rows, r, columns - 1)));
     }
     return result;

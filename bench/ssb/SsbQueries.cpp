@@ -163,13 +163,15 @@ std::vector<SsbQuery> build()
 }
 
 // City x City x Year: 437,500 groups at scale factor 1, with and without every subtotal
-// (the SQL's ROLLUPs give the same total levels as the pivot; only the groups are compared),
-// then the same with the distinct count of orders, and a small distinct count with totals.
+// (the SQL's ROLLUPs give the same total levels as the pivot, and name every level, so that
+// every total cell is compared too), then the same with the distinct count of orders, and a
+// small distinct count with totals.
 std::vector<SsbQuery> beyond()
 {
     const std::string from = " FROM customer, lineorder, supplier, \"date\" WHERE lo_custkey = c_custkey "
                              "AND lo_suppkey = s_suppkey AND lo_orderdate = d_datekey ";
     const std::string cities = "SELECT c_city, s_city, d_year, ";
+    const std::string citiesByLevel = "SELECT c_region, c_nation, c_city, s_region, s_nation, s_city, d_year, ";
     const std::string flat = " GROUP BY c_city, s_city, d_year";
     const std::string rollUp =
         " GROUP BY ROLLUP (c_region, c_nation, c_city, s_region, s_nation, s_city), ROLLUP (d_year)";
@@ -184,9 +186,9 @@ std::vector<SsbQuery> beyond()
     const PivotQuery orders = pivot("Orders", {field(kCustomer, 2), field(kSupplier, 2)}, {field(kYear, 0)}, {});
     std::vector<SsbQuery> queries{
         {"A cities", cities + "sum(lo_revenue)" + from + flat, revenue, false},
-        {"A cities totals", cities + "sum(lo_revenue)" + from + rollUp, withTotals(revenue), false},
+        {"A cities totals", citiesByLevel + "sum(lo_revenue)" + from + rollUp, withTotals(revenue), false},
         {"B cities", cities + "count(DISTINCT lo_orderkey)" + from + flat, orders, false},
-        {"B cities totals", cities + "count(DISTINCT lo_orderkey)" + from + rollUp, withTotals(orders), false},
+        {"B cities totals", citiesByLevel + "count(DISTINCT lo_orderkey)" + from + rollUp, withTotals(orders), false},
         {"B year region totals",
          "SELECT d_year, c_region, count(DISTINCT lo_orderkey)" + from + "GROUP BY CUBE (d_year, c_region)",
          withTotals(pivot("Orders", {field(kYear, 0)}, {field(kCustomer, 0)}, {})), false},

@@ -9,7 +9,8 @@ namespace ssb {
 
 // One of the benchmark's 13 queries, as SQL for the peers and as a pivot query for our
 // engine. The SQL lists its group columns first, in the order of the pivot's row fields
-// then column fields, and the measure last, so that results can be compared cell by cell.
+// then column fields, and the measure last, so that results can be compared cell by cell; a
+// query with totals names every level of each field, top first (see cellsOf).
 struct SsbQuery
 {
     std::string name;

@@ -26,15 +26,15 @@ function answer(line) {
   process.stdout.write(JSON.stringify(line) + '\n');
 }
 
-// Group columns first, the measure last, as the C++ side compares them.
+// Group columns first, the measure last, as the C++ side compares them. A NULL group column
+// is a ROLLUP or CUBE total (the benchmark's keys are never NULL), keyed '*' as the C++ side
+// keys totals (kTotalKey).
 function groupsOf(rows) {
   const groups = {};
   for (const row of rows) {
     const value = row[row.length - 1];
     if (value === null) continue;
-    // A ROLLUP or CUBE total: the benchmark's keys are never NULL, and only groups are compared.
-    if (row.slice(0, -1).some((v) => v === null)) continue;
-    groups[row.slice(0, -1).map(String).join('|')] = Number(value);
+    groups[row.slice(0, -1).map((v) => (v === null ? '*' : String(v))).join('|')] = Number(value);
   }
   return groups;
 }

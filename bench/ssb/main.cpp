@@ -183,7 +183,7 @@ bool printTable(const std::vector<ssb::SsbQuery>& queries, const Results& result
                 break;
             }
         }
-        std::cout << " | " << check << " (" << m[0].result.size() << " groups) |\n";
+        std::cout << " | " << check << " (" << m[0].result.size() << " cells) |\n";
     }
     return allSame;
 }
@@ -215,14 +215,21 @@ int run(const Options& o)
     std::cout << "Opening the cube ..." << std::flush;
     ssb::EnginePeer engine(QStringLiteral("Provider=MSOLAP;Data Source=") + QString::fromStdString(data.cubeFile()));
     std::cout << format(" %.2f s\n", engine.openSeconds());
-    // The engine's peak memory after the open and the published queries, taken before the
-    // other databases' clients add theirs (the larger results beyond them need more).
+    // The engine's peak memory: the open's, then each query's own (the peak starts afresh before
+    // each), all before the other databases' clients add theirs.
+    const double openPeak = ssb::processMemory("VmHWM");
+    double publishedPeak = openPeak;
+    double peakMemory = openPeak;
+    std::string peaksByQuery;
     for (const ssb::SsbQuery& q : queries) {
-        double seconds = 0;
+        ssb::resetPeakMemory();
+        engine.answer(q.pivot);
+        const double peak = ssb::processMemory("VmHWM");
+        peakMemory = std::max(peakMemory, peak);
         if (q.published)
-            engine.run(q.pivot, seconds);
+            publishedPeak = std::max(publishedPeak, peak);
+        peaksByQuery += (peaksByQuery.empty() ? "" : ", ") + q.name + " " + format("%.0f", peak / 1e6);
     }
-    const double peakMemory = ssb::processMemory("VmHWM");
 
     Results results;
     std::vector<std::function<ssb::TimedRun(const ssb::SsbQuery&)>> contenders;
@@ -303,9 +310,12 @@ int run(const Options& o)
     std::cout << "\nCube file: " << megabytes(double(std::filesystem::file_size(data.cubeFile())))
               << "; open (read into memory): " << format("%.2f s", engine.openSeconds()) << '\n'
               << "Engine memory: resident " << megabytes(engine.residentBeforeOpen()) << " before open, "
-              << megabytes(engine.residentAfterOpen()) << " after; peak (VmHWM) " << megabytes(peakMemory)
+              << megabytes(engine.residentAfterOpen()) << " after; peak (VmHWM) of the open " << megabytes(openPeak)
               << "\nRaw column data (10 fact columns x 4 bytes): " << megabytes(rawColumns)
-              << "; peak / raw = " << format("%.2f", peakMemory / rawColumns) << '\n';
+              << "\nEngine peak / raw: the open and the published queries "
+              << format("%.2f", publishedPeak / rawColumns) << ", every query "
+              << format("%.2f", peakMemory / rawColumns) << " (" << megabytes(peakMemory)
+              << ")\nEngine peak by query (MB): " << peaksByQuery << '\n';
     if (duck)
         std::cout << "DuckDB " << duck->version() << ": load " << format("%.1f s", duck->loadSeconds())
                   << ", peak memory " << megabytes(duck->peakMemoryBytes()) << '\n';
