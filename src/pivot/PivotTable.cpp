@@ -282,7 +282,6 @@ QStringList PivotTable::measureNumberFormats() const
 
 QString PivotTable::rowCaption(int position) const
 {
-    m_controller->settle();
     return position >= 0 && position < m_model->rowCount() ? m_model->headerData(position, Qt::Vertical).toString()
                                                            : QString();
 }
@@ -299,7 +298,6 @@ QStringList PivotTable::columnFieldCaptions() const
 
 QString PivotTable::columnCaption(int position) const
 {
-    m_controller->settle();
     const HeaderLayout& headers = m_model->columnHeaders();
     if (position < 0 || position >= headers.positionCount())
         return {};
@@ -407,7 +405,6 @@ MemberChecklist* PivotTable::openFilter(const QString& hierarchy)
 
 DetailsView* PivotTable::showDetails(int row, int column)
 {
-    m_controller->settle();
     if (!m_allowDetails || !m_controller->source() || row < 0 || row >= m_model->rowCount() || column < 0
         || column >= m_model->columnCount())
         return nullptr;
@@ -427,17 +424,18 @@ void PivotTable::showSchema()
 {
     const olap::CubeSource* source = m_controller->source();
     m_fieldList->setSchema(source ? source->schema() : olap::CubeSchema());
+    // A newly bound cube file may still be read: that read is timed from now.
+    m_readSince.start();
+    m_progressTimer->start();
 }
 
 PivotGridView* PivotTable::grid() const
 {
-    m_controller->settle();
     return m_grid;
 }
 
 PivotGridModel* PivotTable::gridModel() const
 {
-    m_controller->settle();
     return m_model;
 }
 
@@ -451,19 +449,24 @@ bool PivotTable::queryPending() const
     return m_controller->queryPending();
 }
 
+void PivotTable::afterResult(QObject* context, std::function<void()> step)
+{
+    m_controller->afterResult(context, std::move(step));
+}
+
 void PivotTable::showQueryStarted()
 {
     refreshPanels();   // the fields show where they now are while the result is computed
     setCursor(Qt::BusyCursor);
-    m_pendingSince.start();
-    m_progressTimer->start();
 }
 
-// While a query waits for its cube file to be read: rows read of rows, after half a second.
+// While the bound cube file is read: rows read of rows, once the read has taken half a second.
 void PivotTable::showProgress()
 {
     const std::optional<std::pair<qint64, qint64>> progress = m_controller->readProgress();
-    if (!m_controller->queryPending() || !progress || m_pendingSince.elapsed() < ProgressAfterMs) {
+    if (!progress)
+        m_progressTimer->stop();
+    if (!progress || m_readSince.elapsed() < ProgressAfterMs) {
         m_progressLabel->hide();
         return;
     }
@@ -477,8 +480,7 @@ void PivotTable::showProgress()
 
 void PivotTable::showResult()
 {
-    m_progressTimer->stop();
-    m_progressLabel->hide();
+    showProgress();
     unsetCursor();
     const PivotLayout& layout = m_controller->state().layout;
     m_model->setDataFields(m_controller->measureCaptions(), m_controller->measureNumberFormats());

@@ -5,6 +5,7 @@
 
 #include <QElapsedTimer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 class QLabel;
@@ -87,11 +88,13 @@ public:
     // Binds an already open cube, as setDataMember does after opening it.
     void setCubeSource(std::unique_ptr<olap::CubeSource> source, const QString& dataMember);
     // Queries run on another thread when set (the report windows set it): the window goes on
-    // handling events with a busy cursor and shows how far a cube file has been read when
-    // that takes longer than half a second. Whatever reads the result waits for the query in
-    // hand first (PivotController).
+    // handling events with a busy cursor, and shows how far a cube file has been read when
+    // that takes longer than half a second. Until the query in hand lands, everything here
+    // shows the last result that did (PivotController).
     void setQueriesInBackground(bool background);
     bool queryPending() const;
+    // Runs `step` once the query in hand has landed (at once without one), while `context` lives.
+    void afterResult(QObject* context, std::function<void()> step);
     QLabel* progressLabel() const { return m_progressLabel; }
     const PivotLayout& layout() const;
     // Changes the layout as the user would, and queries again.
@@ -149,7 +152,7 @@ private:
     QLabel* m_errorLabel = nullptr;
     QLabel* m_progressLabel = nullptr;
     QTimer* m_progressTimer = nullptr;
-    QElapsedTimer m_pendingSince;
+    QElapsedTimer m_readSince;
     PivotGridModel* m_model = nullptr;
     PivotGridView* m_grid = nullptr;
     FieldListPanel* m_fieldList = nullptr;
