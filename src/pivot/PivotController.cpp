@@ -313,40 +313,81 @@ void PivotController::fail(const QString& description)
     emit stateChanged();
 }
 
-std::optional<PivotController::FilterChoice> PivotController::filterChoice(const QString& hierarchy)
+void PivotController::requestFilterChoice(const QString& hierarchy, QObject* context,
+                                          std::function<void(std::optional<FilterChoice>)> done)
 {
-    if (!m_source)
-        return std::nullopt;
+    if (!m_source) {
+        done(std::nullopt);
+        return;
+    }
     int level = 0;
     if (const auto at = m_state.layout.find(FieldRef{FieldRef::Kind::Hierarchy, hierarchy, 0}))
         level = at->first == Area::Filter ? m_state.layout.filterFields[at->second].level
                                           : m_state.layout.axis(at->first).fields[at->second].level;
-    FilterChoice choice;
-    try {
-        const std::lock_guard lock(*m_sourceLock);
-        choice.members = m_source->members(hierarchy, level);
-    } catch (const platform::VbError& e) {
-        fail(e.description());
-        return std::nullopt;
-    }
-    choice.caption = fieldCaption(FieldRef{FieldRef::Kind::Hierarchy, hierarchy, level});
-    if (const olap::Filter* current = m_state.layout.filterFor(hierarchy))
-        choice.included = current->include;
-    return choice;
+    const QString caption = fieldCaption(FieldRef{FieldRef::Kind::Hierarchy, hierarchy, level});
+    withCube(context, [this, hierarchy, level, caption, done](olap::CubeSource& cube) -> std::function<void()> {
+        try {
+            return
+                [this, hierarchy, choice = FilterChoice{caption, cube.members(hierarchy, level), {}}, done]() mutable {
+                    if (const olap::Filter* current = m_state.layout.filterFor(hierarchy))
+                        choice.included = current->include;
+                    done(std::move(choice));
+                };
+        } catch (const platform::VbError& e) {
+            return [this, description = e.description(), done] {
+                fail(description);
+                done(std::nullopt);
+            };
+        }
+    });
 }
 
-std::optional<olap::DetailRows> PivotController::details(int rowPosition, int columnPosition, int limit)
+void PivotController::requestDetails(int rowPosition, int columnPosition, int limit, QObject* context,
+                                     std::function<void(std::optional<olap::DetailRows>)> done)
 {
-    if (!m_source)
-        return std::nullopt;
-    try {
-        // The positions are those of the shown result, whose query may not be the latest.
-        const std::lock_guard lock(*m_sourceLock);
-        return m_source->details(result()->query, rowPosition, columnPosition, limit);
-    } catch (const platform::VbError& e) {
-        fail(e.description());
-        return std::nullopt;
+    if (!m_source) {
+        done(std::nullopt);
+        return;
     }
+    // The positions are those of the shown result, whose query may not be the latest.
+    withCube(context,
+             [this, query = result()->query, rowPosition, columnPosition, limit,
+              done](olap::CubeSource& cube) -> std::function<void()> {
+                 try {
+                     return [rows = cube.details(query, rowPosition, columnPosition, limit), done] { done(rows); };
+                 } catch (const platform::VbError& e) {
+                     return [this, description = e.description(), done] {
+                         fail(description);
+                         done(std::nullopt);
+                     };
+                 }
+             });
+}
+
+void PivotController::withCube(QObject* context, CubeWork work)
+{
+    const auto then = [this, context = QPointer<QObject>(context), source = m_source](std::function<void()> step) {
+        if (context && source == m_source)
+            step();
+    };
+    if (!m_background) {
+        std::function<void()> step;
+        {
+            const std::lock_guard lock(*m_sourceLock);
+            step = work(*m_source);
+        }
+        then(std::move(step));
+        return;
+    }
+    auto* watcher = new QFutureWatcher<std::function<void()>>(this);
+    connect(watcher, &QFutureWatcher<std::function<void()>>::finished, this, [watcher, then] {
+        watcher->deleteLater();
+        then(watcher->result());
+    });
+    watcher->setFuture(QtConcurrent::run([source = m_source, lock = m_sourceLock, work = std::move(work)] {
+        const std::lock_guard guard(*lock);
+        return work(*source);
+    }));
 }
 
 // Captions ---------------------------------------------------------------------------

@@ -75,18 +75,20 @@ public:
     // A data field's caption and format; emits dataFieldsChanged() instead of querying.
     void editDataField(int index, const QString& caption, const QString& numberFormat);
 
-    // What the member checklist of a field offers. None without a cube, or when the cube
-    // cannot list the members (then errorText() says why).
+    // What the member checklist of a field offers, and the fact rows behind one cell of the
+    // shown result. Asked of the cube as queries are (on another thread in the background),
+    // they come to `done` on this thread, unless `context` is gone or another cube is bound
+    // by then. None without a cube, or when the cube cannot answer (then errorText() says why).
     struct FilterChoice
     {
         QString caption;
         QVector<olap::Member> members;
         QVector<olap::MemberPath> included;
     };
-    std::optional<FilterChoice> filterChoice(const QString& hierarchy);
-    // The fact rows behind one cell of the result; none without a cube or when the cube
-    // cannot give them (then errorText() says why).
-    std::optional<olap::DetailRows> details(int rowPosition, int columnPosition, int limit);
+    void requestFilterChoice(const QString& hierarchy, QObject* context,
+                             std::function<void(std::optional<FilterChoice>)> done);
+    void requestDetails(int rowPosition, int columnPosition, int limit, QObject* context,
+                        std::function<void(std::optional<olap::DetailRows>)> done);
 
     // Captions, as the cube and the layout name things.
     QString fieldCaption(const FieldRef& field) const;
@@ -111,6 +113,10 @@ private:
     bool fitsSchema(const PivotLayout& layout, const olap::CubeSchema& schema) const;
     void runQuery();
     void publish(QueryAnswer answer);
+    // Runs `work` with the bound cube to itself, where queries run; what it returns then runs
+    // here, unless `context` is gone or another cube is bound.
+    using CubeWork = std::function<std::function<void()>(olap::CubeSource& cube)>;
+    void withCube(QObject* context, CubeWork work);
     void fail(const QString& description);
     const HeaderLayout& headers(Area area) const;
     const QVector<olap::Tuple>& tuples(Area area) const;

@@ -8,8 +8,10 @@
 #include <functional>
 #include <memory>
 
+class QHBoxLayout;
 class QLabel;
 class QTimer;
+class QVBoxLayout;
 
 namespace pivot {
 
@@ -107,8 +109,9 @@ public:
     void setMemberFilter(const QString& hierarchy, const QVector<olap::MemberPath>& include);
     void setAxisTotals(Area area, bool subtotals, bool grandTotal);
     // Opens the member checklist of a field; accepting it applies the filter.
-    MemberChecklist* openFilter(const QString& hierarchy);
-    DetailsView* showDetails(int row, int column);
+    // Both come once the cube has answered, which may be after the call has returned.
+    void openFilter(const QString& hierarchy);
+    void showDetails(int row, int column);
     void editDataField(int index, const QString& caption, const QString& numberFormat);
 
     // Used by the ActiveView objects.
@@ -130,6 +133,11 @@ protected:
 
 private:
     void buildUi();
+    void buildBars(QVBoxLayout& main);
+    void buildAreas(QVBoxLayout& left);
+    void buildGrid(QVBoxLayout& left);
+    void buildSidePanel(QHBoxLayout& body);
+    void connectPanels();
     void requireMember(bool available, const char* member) const;
     // The views of what the controller tells.
     void showSchema();

@@ -1,6 +1,8 @@
 #include "../olap/LargeCube.h"
 #include "GatedCube.h"
 
+#include "pivot/DetailsView.h"
+#include "pivot/MemberChecklist.h"
 #include "pivot/PivotController.h"
 #include "pivot/PivotGridModel.h"
 #include "pivot/PivotTable.h"
@@ -9,7 +11,9 @@
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QListWidget>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QThreadPool>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -153,4 +157,42 @@ TEST(BackgroundQuery, StepsThatNeedTheResultRunWhenItLands)
     // With nothing pending a step runs at once.
     table.controller().afterResult(&table, [&] { steps << QStringLiteral("now"); });
     EXPECT_EQ(steps.last(), QStringLiteral("now"));
+}
+
+// A field's member checklist and the facts behind a cell are asked of the cube as queries
+// are: the window goes on while the cube answers, and they show once it has.
+TEST(BackgroundQuery, MemberListsAndDetailsComeWhenTheCubeAnswers)
+{
+    const auto gate = std::make_shared<Gate>();
+    gate->open();
+    const GatedOpener held(gate);
+    PivotTable table(Version::V11);
+    table.setQueriesInBackground(true);
+    table.setAllowDetails(true);
+    table.setConnectionString(largeCube());
+    table.setDataMember(QStringLiteral("Large"));
+    table.placeField(hierarchy("Kind"), Area::Row);
+    table.placeField(measure("Lines"), Area::Data);
+    ASSERT_TRUE(waitWithoutAsking(table));
+
+    gate->close();
+    table.openFilter(QStringLiteral("Kind"));
+    table.showDetails(0, 0);
+    EXPECT_EQ(table.findChild<MemberChecklist*>(), nullptr) << "the window's thread waited for the members";
+    EXPECT_EQ(table.findChild<DetailsView*>(), nullptr) << "the window's thread waited for the details";
+    QApplication::processEvents();
+    EXPECT_EQ(table.findChild<MemberChecklist*>(), nullptr);
+
+    gate->open();
+    const QDeadlineTimer deadline(60000);
+    while ((!table.findChild<MemberChecklist*>() || !table.findChild<DetailsView*>()) && !deadline.hasExpired())
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    auto* checklist = table.findChild<MemberChecklist*>();
+    ASSERT_NE(checklist, nullptr);
+    EXPECT_EQ(checklist->list()->count(), 5);
+    auto* details = table.findChild<DetailsView*>();
+    ASSERT_NE(details, nullptr);
+    EXPECT_GT(details->table()->rowCount(), 0);
+    details->close();
+    checklist->reject();
 }

@@ -23,6 +23,11 @@ public:
         m_open = true;
         m_changed.notify_all();
     }
+    void close()
+    {
+        const std::lock_guard lock(m_mutex);
+        m_open = false;
+    }
     bool isOpen() const
     {
         const std::lock_guard lock(m_mutex);
