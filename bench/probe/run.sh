@@ -36,7 +36,8 @@ mkdir -p "$work/start-up" "$work/click" "$work/cities" "$work/runtime"
 chmod 700 "$work/runtime"
 ln -s "$cube" "$work/start-up/ssb.cub"
 ln -s "$cube" "$work/click/ssb.cub"
-ln -s "$cube" "$work/click/ssb2.cub"
+# A file of its own name for the second cube (a hard link), so that its click reads it anew.
+ln "$cube" "$work/click/ssb2.cub"
 ln -s "$cube" "$work/cities/ssb.cub"
 # Nothing of the user's (settings, documents, the lock of a running copy) is touched.
 export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/home/.config
