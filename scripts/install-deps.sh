@@ -9,7 +9,7 @@ packages=(
   libsqlite3-dev sqlite3 libpq-dev postgresql
   libgif-dev libicu-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  fonts-dejavu-core xvfb xauth x11-utils xdotool
+  fonts-dejavu-core xvfb xauth x11-utils xdotool libxcb1-dev
   xdg-utils
   clang libclang-rt-14-dev clang-format
 )

@@ -9,6 +9,7 @@
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -67,7 +68,8 @@ ChartPropertyToolbox::ChartPropertyToolbox(ChartCollection& charts, QWidget* par
 
 void ChartPropertyToolbox::refresh()
 {
-    m_refreshing = true;
+    // The controls' own signals must not write back what they are only being shown.
+    const QScopedValueRollback refreshing(m_refreshing, true);
     const bool any = m_charts.Count() > 0;
     setEnabled(any);
     if (any) {
@@ -78,7 +80,6 @@ void ChartPropertyToolbox::refresh()
         if (!m_title->hasFocus())
             m_title->setText(chart.Title().Caption());
     }
-    m_refreshing = false;
 }
 
 void ChartPropertyToolbox::apply()

@@ -7,9 +7,9 @@
 
 namespace olap::aggregation {
 
-PartitionValues uniqueValuesBySlot(std::vector<uint64_t>& keys, size_t slots, ValueMarks& marks)
+PartitionValues uniqueValuesBySlot(std::vector<uint64_t>& keys, size_t slotCount, ValueMarks& marks)
 {
-    std::vector<size_t> begin(slots + 1, 0);
+    std::vector<size_t> begin(slotCount + 1, 0);
     for (uint64_t k : keys)
         ++begin[size_t(k >> 32) + 1];
     std::partial_sum(begin.begin(), begin.end(), begin.begin());
@@ -22,9 +22,9 @@ PartitionValues uniqueValuesBySlot(std::vector<uint64_t>& keys, size_t slots, Va
     std::vector<uint64_t>().swap(keys);
 
     PartitionValues out;
-    out.counts.resize(slots);
+    out.counts.resize(slotCount);
     size_t kept = 0;
-    for (size_t s = 0; s < slots; ++s) {
+    for (size_t s = 0; s < slotCount; ++s) {
         const size_t first = kept;
         for (size_t i = begin[s]; i < begin[s + 1]; ++i) {
             if (marks.mark(values[i]))

@@ -46,7 +46,7 @@ struct PartitionValues
 
 // Sorts a partition's (slot << 32 | value id) keys, in any order and with repeats, by slot
 // and drops the repeats. Frees `keys`.
-PartitionValues uniqueValuesBySlot(std::vector<uint64_t>& keys, size_t slots, ValueMarks& marks);
+PartitionValues uniqueValuesBySlot(std::vector<uint64_t>& keys, size_t slotCount, ValueMarks& marks);
 
 // The distinct value ids of every group of a query, by the group's number across partitions.
 struct GroupValues

@@ -6,6 +6,7 @@
 #include <QContextMenuEvent>
 #include <QDrag>
 #include <QMenu>
+#include <QScopedValueRollback>
 
 namespace pivot {
 
@@ -42,9 +43,11 @@ void FieldChip::mouseMoveEvent(QMouseEvent* event)
     drag->setPixmap(grab());
     // The drop rebuilds the areas while the drag still runs; the area keeps this chip
     // alive until then (retireAfterDrag) instead of deleting it under our feet.
-    m_dragging = true;
-    const Qt::DropAction action = drag->exec(Qt::MoveAction);
-    m_dragging = false;
+    Qt::DropAction action = Qt::IgnoreAction;
+    {
+        const QScopedValueRollback dragging(m_dragging, true);
+        action = drag->exec(Qt::MoveAction);
+    }
     // Dropped where nothing takes it: the user dragged the field off the pivot table.
     if (action == Qt::IgnoreAction)
         emit removeRequested(m_field);

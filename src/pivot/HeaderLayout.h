@@ -22,7 +22,8 @@ struct HeaderCell
 
 // The nested headers of one axis. Each axis field gets one slot per level it shows, so
 // a hierarchy drilled from years to quarters takes two slots; a total spans from its
-// member's slot to the last slot.
+// member's slot to the last slot. Made once per result, on whatever thread answers the
+// query; the views only read it.
 class HeaderLayout
 {
 public:
@@ -37,7 +38,10 @@ public:
 
     int positionCount() const { return m_positions; }
     int slotCount() const { return m_slots; }
-    const HeaderCell& cell(int position, int slot) const { return m_cells[size_t(position) * m_slots + slot]; }
+    // Out of range: an empty cell, and the caller's fault is logged.
+    const HeaderCell& cell(int position, int slot) const;
+    // Whether any slot of a position shows a total.
+    bool isTotal(int position) const;
     // The axis field a slot belongs to (-1 for the placeholder) and its depth in that field.
     int slotField(int slot) const { return m_slotField[slot]; }
     int slotDepth(int slot) const { return m_slotDepth[slot]; }
@@ -45,11 +49,14 @@ public:
     olap::MemberPath memberAt(const olap::Tuple& tuple, int slot) const;
 
 private:
+    class Builder;
+
     int m_positions = 0;
     int m_slots = 0;
     std::vector<int> m_slotField;
     std::vector<int> m_slotDepth;
     std::vector<HeaderCell> m_cells;
+    std::vector<bool> m_totalPositions;
 };
 
 }

@@ -59,6 +59,13 @@ void NestedHeaderView::refit()
         const int n = h.positionCount();
         m_slotWidths.assign(size_t(h.slotCount()), 40);
         QHash<QString, int> measured;
+        const auto advance = [&](const HeaderCell& cell) {
+            const QString key = cell.total ? QLatin1String("\x01") + cell.text : cell.text;
+            auto it = measured.find(key);
+            if (it == measured.end())
+                it = measured.insert(key, (cell.total ? boldMetrics : plainMetrics).horizontalAdvance(cell.text));
+            return *it;
+        };
         for (int p = 0; p < n; ++p) {
             if (p == Sample && n > 2 * Sample)
                 p = n - Sample;
@@ -66,11 +73,7 @@ void NestedHeaderView::refit()
                 const HeaderCell& cell = h.cell(p, s);
                 if (cell.span != 1 || cell.runStart != p)
                     continue;   // spanning cells may overflow into the next slots
-                const QString key = cell.total ? QLatin1String("\x01") + cell.text : cell.text;
-                auto it = measured.find(key);
-                if (it == measured.end())
-                    it = measured.insert(key, (cell.total ? boldMetrics : plainMetrics).horizontalAdvance(cell.text));
-                const int width = *it + 2 * Padding + Slack + (cell.expandable ? IndicatorSize + Padding : 0);
+                const int width = advance(cell) + 2 * Padding + Slack + (cell.expandable ? IndicatorSize + Padding : 0);
                 m_slotWidths[size_t(s)] = std::max(m_slotWidths[size_t(s)], std::min(width, 360));
             }
         }
@@ -83,8 +86,7 @@ void NestedHeaderView::refit()
                 int room = 0;
                 for (int k = s; k < s + cell.span; ++k)
                     room += m_slotWidths[size_t(k)];
-                const int need = (cell.total ? boldMetrics : plainMetrics).horizontalAdvance(cell.text) + 2 * Padding
-                    + Slack + (cell.expandable ? IndicatorSize + Padding : 0);
+                const int need = advance(cell) + 2 * Padding + Slack + (cell.expandable ? IndicatorSize + Padding : 0);
                 if (need > room && need < 480)
                     m_slotWidths[size_t(s + cell.span - 1)] += need - room;
             }

@@ -1,6 +1,7 @@
 #include "pivot/PivotController.h"
 
 #include "pivot/PivotHooks.h"
+#include "platform/SoftAssert.h"
 #include "platform/VbError.h"
 
 #include <QCoreApplication>
@@ -27,7 +28,6 @@ PivotController::~PivotController()
 {
     // A query still running holds its own references to the source; its result goes nowhere.
     *m_latest = ++m_generation;
-    m_pending.reset();
 }
 
 // The binding ------------------------------------------------------------------------
@@ -211,14 +211,24 @@ const QVector<olap::Tuple>& PivotController::tuples(Area area) const
     return area == Area::Row ? result()->cells->rows : result()->cells->columns;
 }
 
+bool PivotController::shownFieldIsCurrent(Area area, int field) const
+{
+    const auto& shown = (area == Area::Row ? result()->query.rows : result()->query.columns).fields;
+    const auto& current = m_state.layout.axis(area).fields;
+    return field >= 0 && field < shown.size() && field < current.size()
+        && shown[field].hierarchy == current[field].hierarchy;
+}
+
+// The headers clicked are those of the shown result; while a newer layout is queried,
+// a click on a field that has moved since changes nothing.
 void PivotController::toggleMember(Area area, int position, int slot)
 {
     const HeaderLayout& axis = headers(area);
-    if (position < 0 || position >= axis.positionCount() || slot < 0 || slot >= axis.slotCount())
+    if (!SOFT_ASSERT(position >= 0 && position < axis.positionCount() && slot >= 0 && slot < axis.slotCount()))
         return;
     const HeaderCell& cell = axis.cell(position, slot);
     const int field = axis.slotField(slot);
-    if (!cell.expandable || field < 0)
+    if (!cell.expandable || !shownFieldIsCurrent(area, field))
         return;
     m_state.layout.setExpanded(area, field, axis.memberAt(tuples(area)[position], slot), !cell.expanded);
     runQuery();
@@ -227,7 +237,7 @@ void PivotController::toggleMember(Area area, int position, int slot)
 void PivotController::setLevelExpanded(Area area, int slot, bool expanded)
 {
     const HeaderLayout& axis = headers(area);
-    if (slot < 0 || slot >= axis.slotCount() || axis.slotField(slot) < 0)
+    if (!SOFT_ASSERT(slot >= 0 && slot < axis.slotCount()) || !shownFieldIsCurrent(area, axis.slotField(slot)))
         return;
     m_state.layout.setLevelExpanded(area, axis.slotField(slot), axis.slotDepth(slot), expanded);
     runQuery();
@@ -279,7 +289,7 @@ void PivotController::setDisplayEmpty(Area area, bool display)
 
 void PivotController::editDataField(int index, const QString& caption, const QString& numberFormat)
 {
-    if (index < 0 || index >= m_state.layout.dataFields.size())
+    if (!SOFT_ASSERT(index >= 0 && index < m_state.layout.dataFields.size()))
         return;
     DataField& field = m_state.layout.dataFields[index];
     // Store only what differs from the cube, so a cube's later format change still shows.
@@ -303,40 +313,81 @@ void PivotController::fail(const QString& description)
     emit stateChanged();
 }
 
-std::optional<PivotController::FilterChoice> PivotController::filterChoice(const QString& hierarchy)
+void PivotController::requestFilterChoice(const QString& hierarchy, QObject* context,
+                                          std::function<void(std::optional<FilterChoice>)> done)
 {
-    if (!m_source)
-        return std::nullopt;
+    if (!m_source) {
+        done(std::nullopt);
+        return;
+    }
     int level = 0;
     if (const auto at = m_state.layout.find(FieldRef{FieldRef::Kind::Hierarchy, hierarchy, 0}))
         level = at->first == Area::Filter ? m_state.layout.filterFields[at->second].level
                                           : m_state.layout.axis(at->first).fields[at->second].level;
-    FilterChoice choice;
-    try {
-        const std::lock_guard lock(*m_sourceLock);
-        choice.members = m_source->members(hierarchy, level);
-    } catch (const platform::VbError& e) {
-        fail(e.description());
-        return std::nullopt;
-    }
-    choice.caption = fieldCaption(FieldRef{FieldRef::Kind::Hierarchy, hierarchy, level});
-    if (const olap::Filter* current = m_state.layout.filterFor(hierarchy))
-        choice.included = current->include;
-    return choice;
+    const QString caption = fieldCaption(FieldRef{FieldRef::Kind::Hierarchy, hierarchy, level});
+    withCube(context, [this, hierarchy, level, caption, done](olap::CubeSource& cube) -> std::function<void()> {
+        try {
+            return
+                [this, hierarchy, choice = FilterChoice{caption, cube.members(hierarchy, level), {}}, done]() mutable {
+                    if (const olap::Filter* current = m_state.layout.filterFor(hierarchy))
+                        choice.included = current->include;
+                    done(std::move(choice));
+                };
+        } catch (const platform::VbError& e) {
+            return [this, description = e.description(), done] {
+                fail(description);
+                done(std::nullopt);
+            };
+        }
+    });
 }
 
-std::optional<olap::DetailRows> PivotController::details(int rowPosition, int columnPosition, int limit)
+void PivotController::requestDetails(int rowPosition, int columnPosition, int limit, QObject* context,
+                                     std::function<void(std::optional<olap::DetailRows>)> done)
 {
-    settle();
-    if (!m_source)
-        return std::nullopt;
-    try {
-        const std::lock_guard lock(*m_sourceLock);
-        return m_source->details(m_state.layout.toQuery(), rowPosition, columnPosition, limit);
-    } catch (const platform::VbError& e) {
-        fail(e.description());
-        return std::nullopt;
+    if (!m_source) {
+        done(std::nullopt);
+        return;
     }
+    // The positions are those of the shown result, whose query may not be the latest.
+    withCube(context,
+             [this, query = result()->query, rowPosition, columnPosition, limit,
+              done](olap::CubeSource& cube) -> std::function<void()> {
+                 try {
+                     return [rows = cube.details(query, rowPosition, columnPosition, limit), done] { done(rows); };
+                 } catch (const platform::VbError& e) {
+                     return [this, description = e.description(), done] {
+                         fail(description);
+                         done(std::nullopt);
+                     };
+                 }
+             });
+}
+
+void PivotController::withCube(QObject* context, CubeWork work)
+{
+    const auto then = [this, context = QPointer<QObject>(context), source = m_source](std::function<void()> step) {
+        if (context && source == m_source)
+            step();
+    };
+    if (!m_background) {
+        std::function<void()> step;
+        {
+            const std::lock_guard lock(*m_sourceLock);
+            step = work(*m_source);
+        }
+        then(std::move(step));
+        return;
+    }
+    auto* watcher = new QFutureWatcher<std::function<void()>>(this);
+    connect(watcher, &QFutureWatcher<std::function<void()>>::finished, this, [watcher, then] {
+        watcher->deleteLater();
+        then(watcher->result());
+    });
+    watcher->setFuture(QtConcurrent::run([source = m_source, lock = m_sourceLock, work = std::move(work)] {
+        const std::lock_guard guard(*lock);
+        return work(*source);
+    }));
 }
 
 // Captions ---------------------------------------------------------------------------
@@ -397,7 +448,7 @@ QStringList PivotController::measureNumberFormats() const
 QStringList PivotController::slotCaptions(Area area) const
 {
     const HeaderLayout& axis = headers(area);
-    const auto& fields = m_state.layout.axis(area).fields;
+    const auto& fields = (area == Area::Row ? result()->query.rows : result()->query.columns).fields;
     QStringList captions;
     for (int s = 0; s < axis.slotCount(); ++s) {
         const int field = axis.slotField(s);
@@ -413,93 +464,40 @@ QStringList PivotController::slotCaptions(Area area) const
 
 // The query --------------------------------------------------------------------------
 
-int PivotController::levelCount(const QString& hierarchy) const
-{
-    if (m_source)
-        for (const olap::Hierarchy& h : m_source->schema().hierarchies)
-            if (h.name == hierarchy)
-                return int(h.levels.size());
-    return 0;
-}
-
-QString PivotController::memberCaption(const QString& hierarchy, const olap::MemberPath& member) const
-{
-    if (!m_source || member.isAll())
-        return {};
-    try {
-        const olap::MemberPath parent{member.keys.mid(0, member.keys.size() - 1)};
-        const std::lock_guard lock(*m_sourceLock);
-        for (const olap::Member& m : m_source->members(hierarchy, member.level(), parent))
-            if (m.path == member)
-                return m.caption;
-    } catch (const platform::VbError&) {
-        // Named by its key, then.
-    }
-    return {};
-}
-
-PivotController::QueryOutcome PivotController::answer(olap::CubeSource* source, std::mutex& lock,
-                                                      const olap::PivotQuery& query,
-                                                      const std::function<bool()>& replaced)
-{
-    QueryOutcome outcome{std::make_shared<olap::CellSet>(), {}};
-    if (!source)
-        return outcome;
-    try {
-        const std::lock_guard guard(lock);
-        if (replaced && replaced())   // a newer query came while this one waited: never shown, not run
-            return outcome;
-        *outcome.cells = source->query(query);
-    } catch (const platform::VbError& e) {
-        outcome.error = e.description();
-        *outcome.cells = olap::CellSet();
-    }
-    return outcome;
-}
-
 void PivotController::runQuery()
 {
     *m_latest = ++m_generation;
-    m_pending.reset();   // a query in hand is replaced: its result is never shown
     if (!m_background || !m_source) {
-        publish(answer(m_source.get(), *m_sourceLock, m_state.layout.toQuery(), {}));
+        m_pending = false;
+        publish(answerQuery(m_source.get(), *m_sourceLock, m_state.layout.toQuery()));
         return;
     }
-    QFuture<QueryOutcome> future =
+    // A query in hand is replaced: its result is never shown.
+    m_pending = true;
+    QFuture<QueryAnswer> future =
         QtConcurrent::run([source = m_source, lock = m_sourceLock, query = m_state.layout.toQuery(), latest = m_latest,
                            generation = m_generation] {
-            return answer(source.get(), *lock, query, [&] { return *latest != generation; });
+            return answerQuery(source.get(), *lock, query, [&] { return *latest != generation; });
         });
-    m_pending = future;
-    auto* watcher = new QFutureWatcher<QueryOutcome>(this);
-    connect(watcher, &QFutureWatcher<QueryOutcome>::finished, this, [this, watcher, generation = m_generation] {
+    auto* watcher = new QFutureWatcher<QueryAnswer>(this);
+    connect(watcher, &QFutureWatcher<QueryAnswer>::finished, this, [this, watcher, generation = m_generation] {
         watcher->deleteLater();
-        if (generation == m_generation && m_pending)   // neither replaced nor published by settle() already
-            publish(std::exchange(m_pending, std::nullopt)->result());
+        if (generation != m_generation)
+            return;
+        m_pending = false;
+        publish(watcher->result());
     });
     watcher->setFuture(future);
     emit queryStarted();
 }
 
-void PivotController::settle() const
+void PivotController::afterResult(QObject* context, std::function<void()> step)
 {
-    auto* self = const_cast<PivotController*>(this);
-    if (!self->m_pending)
+    if (!m_pending) {
+        step();
         return;
-    QFuture<QueryOutcome> future = *std::exchange(self->m_pending, std::nullopt);
-    self->publish(future.result());
-}
-
-const std::shared_ptr<const PivotResult>& PivotController::result() const
-{
-    settle();
-    return m_result;
-}
-
-QString PivotController::errorText() const
-{
-    settle();
-    return m_error;
+    }
+    m_afterResult.emplace_back(context, std::move(step));
 }
 
 std::optional<std::pair<qint64, qint64>> PivotController::readProgress() const
@@ -518,24 +516,18 @@ void PivotController::stopWaiting()
         m_source->stopWaiting();
 }
 
-void PivotController::publish(QueryOutcome outcome)
+void PivotController::publish(QueryAnswer answer)
 {
-    m_error = outcome.error;
-    std::shared_ptr<olap::CellSet> cells = std::move(outcome.cells);
-    // A result that does not match its own shape would be read out of bounds.
-    const size_t expected = size_t(cells->rows.size()) * size_t(cells->columns.size()) * size_t(cells->measures.size());
-    if (cells->values.size() != expected) {
-        m_error = QCoreApplication::translate("pivot::PivotTable", "The cube returned an incomplete result");
-        *cells = olap::CellSet();
-    }
-    const auto levels = [this](const QString& hierarchy) { return levelCount(hierarchy); };
-    const auto captions = [this](const QString& hierarchy, const olap::MemberPath& member) {
-        return memberCaption(hierarchy, member);
-    };
-    HeaderLayout rows(cells->rows, m_state.layout.rows, levels, true, captions);
-    HeaderLayout columns(cells->columns, m_state.layout.columns, levels, false, captions);
-    m_result = std::make_shared<const PivotResult>(PivotResult{std::move(cells), std::move(rows), std::move(columns)});
+    m_error = answer.error;
+    m_result = std::move(answer.result);
     emit resultReady();
+    // A step that queries again leaves the steps after it waiting for that query.
+    while (!m_afterResult.empty() && !m_pending) {
+        auto [context, step] = std::move(m_afterResult.front());
+        m_afterResult.erase(m_afterResult.begin());
+        if (context)
+            step();
+    }
 }
 
 }

@@ -1,15 +1,16 @@
 #pragma once
 
-#include "pivot/PivotResult.h"
 #include "pivot/PivotXml.h"
+#include "pivot/QueryAnswer.h"
 
-#include <QFuture>
 #include <QObject>
+#include <QPointer>
 #include <atomic>
 #include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <vector>
 
 namespace pivot {
 
@@ -20,10 +21,10 @@ namespace pivot {
 // raise platform::VbError; a failing query is kept as errorText() with an empty result.
 //
 // With queries in the background (the report windows set it), a query runs on another
-// thread and queryStarted() tells the views to wait; a query that a newer one replaces is
-// dropped, never shown late. Whatever reads the result (result(), errorText(), the
-// members that work on the result) first waits for the query in hand, so callers see the
-// effects in the same order either way.
+// thread, headers laid out and all, and queryStarted() tells the views to wait; a query
+// that a newer one replaces is dropped, never shown late. Nothing here ever waits for a
+// query: result() and errorText() are those of the last result that landed, and what
+// must follow the result in hand runs from afterResult().
 class PivotController : public QObject
 {
     Q_OBJECT
@@ -34,14 +35,15 @@ public:
     const PivotState& state() const { return m_state; }
     // Null while no cube is bound.
     const olap::CubeSource* source() const { return m_source.get(); }
-    // Never null; empty before the first query.
-    const std::shared_ptr<const PivotResult>& result() const;
-    QString errorText() const;
+    // The last result that landed; never null, empty before the first query.
+    const std::shared_ptr<const PivotResult>& result() const { return m_result; }
+    QString errorText() const { return m_error; }
 
     void setQueriesInBackground(bool background) { m_background = background; }
-    bool queryPending() const { return m_pending.has_value(); }
-    // Waits for the query in hand, if any, and publishes its result.
-    void settle() const;
+    bool queryPending() const { return m_pending; }
+    // Runs `step` once the query in hand has landed (at once when there is none), unless
+    // `context` is gone by then. A query that replaces the one in hand takes over its steps.
+    void afterResult(QObject* context, std::function<void()> step);
     // Rows read of rows while the bound cube file is still being read.
     std::optional<std::pair<qint64, qint64>> readProgress() const;
     // While the query in hand waits for the cube server: milliseconds waited; and giving it up.
@@ -76,18 +78,20 @@ public:
     // A data field's caption and format; emits dataFieldsChanged() instead of querying.
     void editDataField(int index, const QString& caption, const QString& numberFormat);
 
-    // What the member checklist of a field offers. None without a cube, or when the cube
-    // cannot list the members (then errorText() says why).
+    // What the member checklist of a field offers, and the fact rows behind one cell of the
+    // shown result. Asked of the cube as queries are (on another thread in the background),
+    // they come to `done` on this thread, unless `context` is gone or another cube is bound
+    // by then. None without a cube, or when the cube cannot answer (then errorText() says why).
     struct FilterChoice
     {
         QString caption;
         QVector<olap::Member> members;
         QVector<olap::MemberPath> included;
     };
-    std::optional<FilterChoice> filterChoice(const QString& hierarchy);
-    // The fact rows behind one cell of the result; none without a cube or when the cube
-    // cannot give them (then errorText() says why).
-    std::optional<olap::DetailRows> details(int rowPosition, int columnPosition, int limit);
+    void requestFilterChoice(const QString& hierarchy, QObject* context,
+                             std::function<void(std::optional<FilterChoice>)> done);
+    void requestDetails(int rowPosition, int columnPosition, int limit, QObject* context,
+                        std::function<void(std::optional<olap::DetailRows>)> done);
 
     // Captions, as the cube and the layout name things.
     QString fieldCaption(const FieldRef& field) const;
@@ -110,20 +114,17 @@ private:
     void bind(std::unique_ptr<olap::CubeSource> source);
     void resetLayout();
     bool fitsSchema(const PivotLayout& layout, const olap::CubeSchema& schema) const;
-    struct QueryOutcome
-    {
-        std::shared_ptr<olap::CellSet> cells;
-        QString error;
-    };
-    static QueryOutcome answer(olap::CubeSource* source, std::mutex& lock, const olap::PivotQuery& query,
-                               const std::function<bool()>& replaced);
     void runQuery();
-    void publish(QueryOutcome outcome);
+    void publish(QueryAnswer answer);
+    // Runs `work` with the bound cube to itself, where queries run; what it returns then runs
+    // here, unless `context` is gone or another cube is bound.
+    using CubeWork = std::function<std::function<void()>(olap::CubeSource& cube)>;
+    void withCube(QObject* context, CubeWork work);
     void fail(const QString& description);
-    int levelCount(const QString& hierarchy) const;
-    QString memberCaption(const QString& hierarchy, const olap::MemberPath& member) const;
     const HeaderLayout& headers(Area area) const;
     const QVector<olap::Tuple>& tuples(Area area) const;
+    // Whether axis field `field` of the shown result is still the same field of the layout.
+    bool shownFieldIsCurrent(Area area, int field) const;
 
     PivotState m_state;
     // Shared with a query running in the background; the lock keeps a source to one call at a time.
@@ -132,10 +133,11 @@ private:
     std::shared_ptr<const PivotResult> m_result;
     QString m_error;
     bool m_background = false;
+    bool m_pending = false;     // the latest query has not landed yet
     quint64 m_generation = 0;   // of the latest query
     std::shared_ptr<std::atomic<quint64>> m_latest =
-        std::make_shared<std::atomic<quint64>>(0);    // the same, for running queries
-    std::optional<QFuture<QueryOutcome>> m_pending;   // the latest query, while its result is not published
+        std::make_shared<std::atomic<quint64>>(0);   // the same, for running queries
+    std::vector<std::pair<QPointer<QObject>, std::function<void()>>> m_afterResult;
 };
 
 }

@@ -38,15 +38,6 @@ void PivotGridModel::setResult(std::shared_ptr<const Result> result)
 {
     beginResetModel();
     m_result = result ? std::move(result) : std::make_shared<const Result>();
-    auto totals = [](const HeaderLayout& h) {
-        std::vector<bool> flags(size_t(h.positionCount()), false);
-        for (int p = 0; p < h.positionCount(); ++p)
-            for (int s = 0; s < h.slotCount() && !flags[size_t(p)]; ++s)
-                flags[size_t(p)] = h.cell(p, s).total;
-        return flags;
-    };
-    m_totalRows = totals(m_result->rows);
-    m_totalColumnPositions = totals(m_result->columns);
     endResetModel();
 }
 
@@ -88,8 +79,7 @@ int PivotGridModel::columnCount(const QModelIndex& parent) const
 
 bool PivotGridModel::isTotalColumn(int column) const
 {
-    const int position = columnPosition(column);
-    return position >= 0 && position < int(m_totalColumnPositions.size()) && m_totalColumnPositions[size_t(position)];
+    return m_result->columns.isTotal(columnPosition(column));
 }
 
 QVariant PivotGridModel::data(const QModelIndex& index, int role) const

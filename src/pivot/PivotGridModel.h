@@ -10,8 +10,9 @@
 namespace pivot {
 
 // The data cells of a pivot result: one row per row position, one column per column
-// position and data field. Values are formatted only when a view asks for them, so a
-// result of any size costs no more than the cell set it wraps.
+// position and data field. Values are formatted only when a view asks for them, and the
+// headers come laid out with the result, so showing a result of any size costs no more
+// than a reset.
 class PivotGridModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -44,7 +45,7 @@ public:
     int columnMeasure(int column) const { return measureCount() ? column % measureCount() : 0; }
     QString columnHeaderText(int column, int level) const;
     bool isTotalColumn(int column) const;
-    bool isTotalRow(int row) const { return row >= 0 && row < int(m_totalRows.size()) && m_totalRows[size_t(row)]; }
+    bool isTotalRow(int row) const { return m_result->rows.isTotal(row); }
 
     // The cells of a rectangle with their row and column labels, as tab-separated lines
     // that a spreadsheet pastes into the same shape.
@@ -53,10 +54,6 @@ public:
 private:
     QString rowHeaderText(int row, int slot) const;
 
-    // Whether a row or column position is a total, worked out once per result: views ask
-    // for every cell they paint.
-    std::vector<bool> m_totalRows;
-    std::vector<bool> m_totalColumnPositions;
     std::shared_ptr<const Result> m_result = std::make_shared<const Result>();
     QStringList m_captions;
     QStringList m_formats;

@@ -34,6 +34,9 @@ PivotGridView::PivotGridView(PivotGridModel* model, QWidget* parent)
     if (m_corner)
         m_corner->installEventFilter(this);
 
+    m_fitTimer.setSingleShot(true);
+    m_fitTimer.setInterval(0);
+    connect(&m_fitTimer, &QTimer::timeout, this, &PivotGridView::fitNextColumns);
     connect(m_columnHeader, &QHeaderView::sectionResized, this, [this](int column, int, int size) {
         if (!m_fitting)
             m_userWidths.insert(columnKey(column), size);
@@ -61,15 +64,41 @@ void PivotGridView::fitToContents()
     const QFontMetrics captionMetrics(captionFont);
     for (int s = 0; s < m_rowSlotCaptions.size(); ++s)
         m_rowHeader->ensureSlotWidth(s, std::min(captionMetrics.horizontalAdvance(m_rowSlotCaptions[s]) + 14, 240));
+    // The columns on screen are fitted now; the others a slice at a time while the window
+    // goes on, so that a result of any width lands without a pause.
+    const int columns = m_model->columnCount();
+    const int firstShown = std::max(0, columnAt(0));
+    const int lastShown = columnAt(viewport()->width() - 1);
+    fitColumns(firstShown, lastShown < 0 ? std::min(columns, firstShown + ColumnSlice) : lastShown + 1);
+    m_unfittedFrom = 0;
+    if (columns > 0)
+        m_fitTimer.start();
+    updateGeometries();
+}
+
+void PivotGridView::fitNextColumns()
+{
+    const int columns = m_model->columnCount();
+    const int end = std::min(columns, m_unfittedFrom + ColumnSlice);
+    fitColumns(m_unfittedFrom, end);
+    m_unfittedFrom = end;
+    if (end < columns)
+        m_fitTimer.start();
+}
+
+void PivotGridView::fitColumns(int first, int end)
+{
     const QScopedValueRollback fitting(m_fitting, true);
+    QFont bold = font();
+    bold.setBold(true);
+    const QFontMetrics boldMetrics(bold);
+    const QFontMetrics plain = fontMetrics();
     const int columns = m_model->columnCount();
     const int rows = m_model->rowCount();
     // A sample of rows decides a column's width: the widest formatted values sit in the
     // totals at the end and the first screenful.
     const int sample = columns > 200 ? 40 : 200;
-    const QFontMetrics plain = fontMetrics();
-    const QFontMetrics& boldMetrics = captionMetrics;
-    for (int c = 0; c < columns; ++c) {
+    for (int c = first; c < end && c < columns; ++c) {
         int width = m_columnHeader->sectionSizeHint(c);
         for (int r = 0; r < rows; ++r) {
             if (r == sample && rows > 2 * sample)
@@ -82,7 +111,6 @@ void PivotGridView::fitToContents()
         }
         m_columnHeader->resizeSection(c, m_userWidths.value(columnKey(c), std::min(std::max(width, 48), 400)));
     }
-    updateGeometries();
 }
 
 QString PivotGridView::columnKey(int column) const

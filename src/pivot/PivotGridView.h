@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QTableView>
+#include <QTimer>
 
 namespace pivot {
 
@@ -26,7 +27,8 @@ public:
     NestedHeaderView* columnHeader() const { return m_columnHeader; }
     PivotGridModel* pivotModel() const { return m_model; }
 
-    // Fits the header slots and the column widths to the current result.
+    // Fits the header slots and the column widths to the current result: the columns on
+    // screen at once, the others in slices from the event loop.
     void fitToContents();
     // The selected rectangle as tab-separated text (the whole grid when nothing is selected).
     QString selectionAsTsv() const;
@@ -55,6 +57,9 @@ protected:
 
 private:
     void showHeaderMenu(Area area, int position, int slot, int section, const QPoint& globalPos);
+    void fitColumns(int first, int end);
+    void fitNextColumns();
+    static constexpr int ColumnSlice = 20;
 
     PivotGridModel* m_model;
     NestedHeaderView* m_rowHeader;
@@ -70,6 +75,8 @@ private:
     // Widths the user dragged, by column label, kept across queries.
     QHash<QString, int> m_userWidths;
     bool m_fitting = false;
+    QTimer m_fitTimer;
+    int m_unfittedFrom = 0;
     struct Totals
     {
         bool subtotals = true, grandTotal = true;

@@ -48,31 +48,44 @@ void PivotTable::buildUi()
     // The content is placed by hand (resizeEvent): it fills the component up to its
     // own limits, kept top left, which no layout alignment does.
     m_content = new QWidget(this);
-
     auto* main = new QVBoxLayout(m_content);
     main->setContentsMargins(0, 0, 0, 0);
     main->setSpacing(0);
-    m_titleBar = new QLabel(m_content);
-    m_titleBar->setTextFormat(Qt::PlainText);
-    m_titleBar->setStyleSheet(
-        QStringLiteral("background: #2f4f7f; color: white; font-weight: bold; padding: 3px 6px;"));
-    main->addWidget(m_titleBar);
-    m_progressLabel = new QLabel(m_content);
-    m_progressLabel->setTextFormat(Qt::PlainText);
-    m_progressLabel->setStyleSheet(QStringLiteral("background: #fff8dc; padding: 3px 6px;"));
-    m_progressLabel->hide();
-    main->addWidget(m_progressLabel);
-    m_progressTimer = new QTimer(this);
-    m_progressTimer->setInterval(100);
-    connect(m_progressTimer, &QTimer::timeout, this, &PivotTable::showProgress);
+    buildBars(*main);
 
     auto* body = new QHBoxLayout;
     body->setSpacing(4);
     body->setContentsMargins(2, 2, 2, 2);
     main->addLayout(body, 1);
-
     auto* left = new QVBoxLayout;
     left->setSpacing(2);
+    buildAreas(*left);
+    buildGrid(*left);
+    body->addLayout(left, 1);
+    buildSidePanel(*body);
+    connectPanels();
+}
+
+// The title bar, and below it the read's progress while a cube file is read.
+void PivotTable::buildBars(QVBoxLayout& main)
+{
+    m_titleBar = new QLabel(m_content);
+    m_titleBar->setTextFormat(Qt::PlainText);
+    m_titleBar->setStyleSheet(
+        QStringLiteral("background: #2f4f7f; color: white; font-weight: bold; padding: 3px 6px;"));
+    main.addWidget(m_titleBar);
+    m_progressLabel = new QLabel(m_content);
+    m_progressLabel->setTextFormat(Qt::PlainText);
+    m_progressLabel->setStyleSheet(QStringLiteral("background: #fff8dc; padding: 3px 6px;"));
+    m_progressLabel->hide();
+    main.addWidget(m_progressLabel);
+    m_progressTimer = new QTimer(this);
+    m_progressTimer->setInterval(100);
+    connect(m_progressTimer, &QTimer::timeout, this, &PivotTable::showProgress);
+}
+
+void PivotTable::buildAreas(QVBoxLayout& left)
+{
     auto* areas = new QGridLayout;
     areas->setSpacing(2);
     m_areas[int(Area::Filter)] = new DropArea(Area::Filter, tr("Filter"), tr("Drag fields here to filter"), m_content);
@@ -84,18 +97,23 @@ void PivotTable::buildUi()
     areas->addWidget(m_areas[int(Area::Column)], 0, 1);
     areas->addWidget(m_areas[int(Area::Row)], 1, 0);
     areas->addWidget(m_areas[int(Area::Data)], 1, 1);
-    left->addLayout(areas);
+    left.addLayout(areas);
+}
 
+void PivotTable::buildGrid(QVBoxLayout& left)
+{
     m_model = new PivotGridModel(this);
     m_grid = new PivotGridView(m_model, m_content);
-    left->addWidget(m_grid, 1);
+    left.addWidget(m_grid, 1);
     m_errorLabel = new QLabel(m_content);
     m_errorLabel->setStyleSheet(QStringLiteral("color: #a01010;"));
     m_errorLabel->setWordWrap(true);
     m_errorLabel->hide();
-    left->addWidget(m_errorLabel);
-    body->addLayout(left, 1);
+    left.addWidget(m_errorLabel);
+}
 
+void PivotTable::buildSidePanel(QHBoxLayout& body)
+{
     m_sidePanel = new QWidget(m_content);
     auto* side = new QVBoxLayout(m_sidePanel);
     side->setContentsMargins(0, 0, 0, 0);
@@ -104,8 +122,12 @@ void PivotTable::buildUi()
     side->addWidget(m_fieldList, 2);
     side->addWidget(m_toolbox, 1);
     m_sidePanel->setMaximumWidth(260);
-    body->addWidget(m_sidePanel);
+    body.addWidget(m_sidePanel);
+}
 
+// What the user does on the panels and the grid becomes a change of the layout.
+void PivotTable::connectPanels()
+{
     for (DropArea* area : m_areas) {
         connect(area, &DropArea::placeRequested, this,
                 [this](const FieldRef& field, Area target, int index) { placeField(field, target, index); });
@@ -124,12 +146,11 @@ void PivotTable::buildUi()
     connect(m_grid, &PivotGridView::totalsRequested, this,
             [this](Area area, bool subtotals, bool grandTotal) { setAxisTotals(area, subtotals, grandTotal); });
     connect(m_grid, &PivotGridView::filterRequested, this, [this](Area area, int slot) {
-        const int field = m_model->rowHeaders().slotCount() > slot && area == Area::Row
-            ? m_model->rowHeaders().slotField(slot)
-            : (area == Area::Column && slot < m_model->columnHeaders().slotCount()
-                   ? m_model->columnHeaders().slotField(slot)
-                   : -1);
-        const auto& fields = layout().axis(area).fields;
+        const HeaderLayout& headers = area == Area::Row ? m_model->rowHeaders() : m_model->columnHeaders();
+        const int field = slot >= 0 && slot < headers.slotCount() ? headers.slotField(slot) : -1;
+        // The slot is one of the shown result, whose query may not be the latest layout.
+        const olap::PivotQuery& shown = m_controller->result()->query;
+        const auto& fields = (area == Area::Row ? shown.rows : shown.columns).fields;
         if (field >= 0 && field < fields.size())
             openFilter(fields[field].hierarchy);
     });
@@ -283,7 +304,6 @@ QStringList PivotTable::measureNumberFormats() const
 
 QString PivotTable::rowCaption(int position) const
 {
-    m_controller->settle();
     return position >= 0 && position < m_model->rowCount() ? m_model->headerData(position, Qt::Vertical).toString()
                                                            : QString();
 }
@@ -300,7 +320,6 @@ QStringList PivotTable::columnFieldCaptions() const
 
 QString PivotTable::columnCaption(int position) const
 {
-    m_controller->settle();
     const HeaderLayout& headers = m_model->columnHeaders();
     if (position < 0 || position >= headers.positionCount())
         return {};
@@ -393,33 +412,34 @@ void PivotTable::editDataField(int index, const QString& caption, const QString&
     m_controller->editDataField(index, caption, numberFormat);
 }
 
-MemberChecklist* PivotTable::openFilter(const QString& hierarchy)
+void PivotTable::openFilter(const QString& hierarchy)
 {
-    const std::optional<PivotController::FilterChoice> choice = m_controller->filterChoice(hierarchy);
-    if (!choice)
-        return nullptr;
-    auto* dialog = new MemberChecklist(choice->caption, choice->members, choice->included, this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, this,
-            [this, dialog, hierarchy] { setMemberFilter(hierarchy, dialog->selection()); });
-    dialog->open();
-    return dialog;
+    m_controller->requestFilterChoice(
+        hierarchy, this, [this, hierarchy](std::optional<PivotController::FilterChoice> choice) {
+            if (!choice)
+                return;
+            auto* dialog = new MemberChecklist(choice->caption, choice->members, choice->included, this);
+            dialog->setAttribute(Qt::WA_DeleteOnClose);
+            connect(dialog, &QDialog::accepted, this,
+                    [this, dialog, hierarchy] { setMemberFilter(hierarchy, dialog->selection()); });
+            dialog->open();
+        });
 }
 
-DetailsView* PivotTable::showDetails(int row, int column)
+void PivotTable::showDetails(int row, int column)
 {
-    m_controller->settle();
     if (!m_allowDetails || !m_controller->source() || row < 0 || row >= m_model->rowCount() || column < 0
         || column >= m_model->columnCount())
-        return nullptr;
-    const std::optional<olap::DetailRows> rows =
-        m_controller->details(row, m_model->columnPosition(column), DetailRowLimit);
-    if (!rows)
-        return nullptr;
-    auto* view = new DetailsView(m_model->headerData(row, Qt::Vertical).toString(), *rows, this);
-    view->setWindowFlag(Qt::Window);
-    view->show();
-    return view;
+        return;
+    const QString caption = m_model->headerData(row, Qt::Vertical).toString();
+    m_controller->requestDetails(row, m_model->columnPosition(column), DetailRowLimit, this,
+                                 [this, caption](std::optional<olap::DetailRows> rows) {
+                                     if (!rows)
+                                         return;
+                                     auto* view = new DetailsView(caption, *rows, this);
+                                     view->setWindowFlag(Qt::Window);
+                                     view->show();
+                                 });
 }
 
 // Views ------------------------------------------------------------------------------
@@ -428,17 +448,18 @@ void PivotTable::showSchema()
 {
     const olap::CubeSource* source = m_controller->source();
     m_fieldList->setSchema(source ? source->schema() : olap::CubeSchema());
+    // A newly bound cube file may still be read: that read is timed from now.
+    m_readSince.start();
+    m_progressTimer->start();
 }
 
 PivotGridView* PivotTable::grid() const
 {
-    m_controller->settle();
     return m_grid;
 }
 
 PivotGridModel* PivotTable::gridModel() const
 {
-    m_controller->settle();
     return m_model;
 }
 
@@ -452,21 +473,32 @@ bool PivotTable::queryPending() const
     return m_controller->queryPending();
 }
 
+void PivotTable::afterResult(QObject* context, std::function<void()> step)
+{
+    m_controller->afterResult(context, std::move(step));
+}
+
 void PivotTable::showQueryStarted()
 {
     refreshPanels();   // the fields show where they now are while the result is computed
     setCursor(Qt::BusyCursor);
+    // A query that waits for the cube server is timed from its start.
     m_pendingSince.start();
     m_progressTimer->start();
 }
 
-// While a query waits for its cube file to be read: rows read of rows, after half a second;
-// while it waits for the cube server: for how long, with a link that gives the query up.
+// While the bound cube file is read: rows read of rows, once the read has taken half a
+// second; while a query waits for the cube server: for how long, with a link that gives the
+// query up, once it has waited half a second.
 void PivotTable::showProgress()
 {
     const std::optional<std::pair<qint64, qint64>> progress = m_controller->readProgress();
-    const std::optional<qint64> serverWait = m_controller->serverWait();
-    if (!m_controller->queryPending() || !(progress || serverWait) || m_pendingSince.elapsed() < ProgressAfterMs) {
+    const std::optional<qint64> serverWait =
+        m_controller->queryPending() ? m_controller->serverWait() : std::optional<qint64>();
+    if (!progress && !m_controller->queryPending())
+        m_progressTimer->stop();
+    if (progress ? m_readSince.elapsed() < ProgressAfterMs
+                 : !serverWait || m_pendingSince.elapsed() < ProgressAfterMs) {
         m_progressLabel->hide();
         return;
     }
@@ -489,8 +521,7 @@ void PivotTable::showProgress()
 
 void PivotTable::showResult()
 {
-    m_progressTimer->stop();
-    m_progressLabel->hide();
+    showProgress();
     unsetCursor();
     const PivotLayout& layout = m_controller->state().layout;
     m_model->setDataFields(m_controller->measureCaptions(), m_controller->measureNumberFormats());

@@ -5,10 +5,13 @@
 
 #include <QElapsedTimer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
+class QHBoxLayout;
 class QLabel;
 class QTimer;
+class QVBoxLayout;
 
 namespace pivot {
 
@@ -89,10 +92,12 @@ public:
     // Queries run on another thread when set (the report windows set it): the window goes on
     // handling events with a busy cursor and shows how far a cube file has been read, or how
     // long the cube server has been waited for (with a link that stops waiting), when that
-    // takes longer than half a second. Whatever reads the result waits for the query in hand
-    // first (PivotController).
+    // takes longer than half a second. Until the query in hand lands, everything here shows
+    // the last result that did (PivotController).
     void setQueriesInBackground(bool background);
     bool queryPending() const;
+    // Runs `step` once the query in hand has landed (at once without one), while `context` lives.
+    void afterResult(QObject* context, std::function<void()> step);
     QLabel* progressLabel() const { return m_progressLabel; }
     const PivotLayout& layout() const;
     // Changes the layout as the user would, and queries again.
@@ -105,8 +110,9 @@ public:
     void setMemberFilter(const QString& hierarchy, const QVector<olap::MemberPath>& include);
     void setAxisTotals(Area area, bool subtotals, bool grandTotal);
     // Opens the member checklist of a field; accepting it applies the filter.
-    MemberChecklist* openFilter(const QString& hierarchy);
-    DetailsView* showDetails(int row, int column);
+    // Both come once the cube has answered, which may be after the call has returned.
+    void openFilter(const QString& hierarchy);
+    void showDetails(int row, int column);
     void editDataField(int index, const QString& caption, const QString& numberFormat);
 
     // Used by the ActiveView objects.
@@ -128,6 +134,11 @@ protected:
 
 private:
     void buildUi();
+    void buildBars(QVBoxLayout& main);
+    void buildAreas(QVBoxLayout& left);
+    void buildGrid(QVBoxLayout& left);
+    void buildSidePanel(QHBoxLayout& body);
+    void connectPanels();
     void requireMember(bool available, const char* member) const;
     // The views of what the controller tells.
     void showSchema();
@@ -150,6 +161,7 @@ private:
     QLabel* m_errorLabel = nullptr;
     QLabel* m_progressLabel = nullptr;
     QTimer* m_progressTimer = nullptr;
+    QElapsedTimer m_readSince;
     QElapsedTimer m_pendingSince;
     PivotGridModel* m_model = nullptr;
     PivotGridView* m_grid = nullptr;

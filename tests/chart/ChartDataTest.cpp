@@ -87,10 +87,10 @@ TEST(ChartData, AHugePivotIsCutToWhatAChartCanShow)
         columns << QString::number(i);
     FakeDataSource huge(rows, columns, {QStringLiteral("M")}, {QString()}, [](int r, int, int) { return double(r); });
     const ChartData data = extractChartData(&huge, pivotBinding(), false);
-    EXPECT_EQ(data.categories.size(), 1000);
+    EXPECT_EQ(data.categories.size(), 100);
     ASSERT_EQ(data.series.size(), 100);
-    EXPECT_EQ(data.series[99].values.size(), 1000);
-    EXPECT_EQ(data.series[99].values[999], 999.0);
+    EXPECT_EQ(data.series[99].values.size(), 100);
+    EXPECT_EQ(data.series[99].values[99], 99.0);
 }
 
 TEST(ChartData, WhatCannotBeReadGivesNothingRatherThanACrash)

@@ -1,5 +1,6 @@
 #include "pivot/PivotController.h"
 #include "FakeCube.h"
+#include "platform/VbError.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>
@@ -93,6 +94,60 @@ TEST_F(PivotControllerTest, ANewBindingStartsAfreshAndSaysSoBeforeItsResult)
     EXPECT_EQ(told, (QStringList{QStringLiteral("source"), QStringLiteral("result")}));
     EXPECT_TRUE(controller.state().layout.rows.fields.isEmpty());
     EXPECT_EQ(controller.titleBarText(), QStringLiteral("Sales Cube"));
+}
+
+// Subtotals and the grand total switch apart, on either axis: changing one of them queries
+// once with that one changed and the other kept; the same values again query nothing.
+TEST_F(PivotControllerTest, SubtotalsAndTheGrandTotalSwitchApartOnEitherAxis)
+{
+    controller.placeField(hierarchyField("Geography"), Area::Row);
+    controller.placeField(hierarchyField("Time"), Area::Column);
+    controller.placeField(measureField("Sales"), Area::Data);
+    for (Area area : {Area::Row, Area::Column}) {
+        const Area other = area == Area::Row ? Area::Column : Area::Row;
+        const auto sent = [&](Area a) { return a == Area::Row ? cube->lastQuery.rows : cube->lastQuery.columns; };
+        const std::pair<bool, bool> steps[] = {{false, true}, {false, false}, {true, false}, {true, true}};
+        for (const auto& [subtotals, grandTotal] : steps) {
+            const int queries = cube->queryCount;
+            controller.setAxisTotals(area, subtotals, grandTotal);
+            EXPECT_EQ(cube->queryCount, queries + 1) << subtotals << grandTotal;
+            EXPECT_EQ(sent(area).subtotals, subtotals);
+            EXPECT_EQ(sent(area).grandTotal, grandTotal);
+            EXPECT_TRUE(sent(other).subtotals && sent(other).grandTotal);
+            controller.setAxisTotals(area, subtotals, grandTotal);
+            EXPECT_EQ(cube->queryCount, queries + 1);
+        }
+    }
+}
+
+// A saved layout must fit its cube: a field one level deeper than its hierarchy goes is
+// refused, in every area, and leaves the layout as it was; the deepest level is taken.
+TEST_F(PivotControllerTest, ASavedFieldDeeperThanItsHierarchyIsRefusedInEveryArea)
+{
+    controller.placeField(measureField("Sales"), Area::Data);
+    const QString before = controller.xmlData();
+    const auto saved = [&](Area area, int level) {
+        PivotState state = controller.state();
+        const olap::AxisField field{QStringLiteral("Geography"), level, {}, {}};
+        if (area == Area::Filter)
+            state.layout.filterFields = {FilterField{QStringLiteral("Geography"), level}};
+        else
+            state.layout.axis(area).fields = {field};
+        return writePivotXml(state);
+    };
+    for (Area area : {Area::Row, Area::Column, Area::Filter}) {
+        try {
+            controller.setXmlData(saved(area, 2));   // Geography has Region and City
+            ADD_FAILURE() << "a layout below City was taken, area " << int(area);
+        } catch (const platform::VbError& e) {
+            EXPECT_EQ(e.number(), platform::err::NoInterface);
+        }
+        EXPECT_EQ(controller.xmlData(), before);
+
+        controller.setXmlData(saved(area, 1));
+        EXPECT_EQ(controller.xmlData(), saved(area, 1));
+        controller.setXmlData(before);
+    }
 }
 
 }

@@ -405,14 +405,17 @@ void ReportWindow::pivReports_QueryComplete()
     LoadChart(*m->pivReports, *m->excChart);
 }
 
+// The picture and the print-out show the pivot's result: a query still in hand lands first,
+// while the window goes on.
 void ReportWindow::mnuSavePicture_Click()
 {
-    handler("mnuSavePicture_Click", [] { reportwindow::seams().savePicture(QString(), 400, 600); });
+    m->pivReports->afterResult(
+        this, [] { handler("mnuSavePicture_Click", [] { reportwindow::seams().savePicture(QString(), 400, 600); }); });
 }
 
 void ReportWindow::mnuPrint_Click()
 {
-    handler("mnuPrint_Click", [] { reportwindow::seams().printOut(); });
+    m->pivReports->afterResult(this, [] { handler("mnuPrint_Click", [] { reportwindow::seams().printOut(); }); });
 }
 
 void ReportWindow::lblWebLink_Click()

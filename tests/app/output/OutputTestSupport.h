@@ -7,6 +7,7 @@
 #include "pivot/PivotTable.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -31,6 +32,10 @@ public:
         table.placeField({pivot::FieldRef::Kind::Measure, QStringLiteral("Revenue"), 0}, pivot::Area::Data);
         window->bindChartToPivot();
         reportwindow::ChartFromPivot::LoadChart(table, *window->excChart());
+        // The window queries in the background; the pictures are of the result it lands.
+        const QDeadlineTimer deadline(30000);
+        while (table.queryPending() && !deadline.hasExpired())
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
     }
 
     static void lang()
