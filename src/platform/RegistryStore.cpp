@@ -1,10 +1,12 @@
 #include "platform/RegistryStore.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringDecoder>
+#include <algorithm>
 #include <cstdio>
 
 namespace platform {
@@ -58,6 +60,17 @@ QString textOf(const QVariant& stored)
     return utf8(stored.toByteArray());
 }
 
+// QSettings keeps what it read of a file by its name, size and time: a copy made to be
+// written over takes the time of its original, so that it is never taken for the copy before.
+bool copyOf(const QString& from, const QString& to)
+{
+    if (!QFile::copy(from, to))
+        return false;
+    QFile copy(to);
+    return copy.open(QIODevice::ReadWrite)
+        && copy.setFileTime(QFileInfo(from).lastModified(), QFileDevice::FileModificationTime);
+}
+
 }
 
 RegistryStore::RegistryStore(QString folder) : m_folder(std::move(folder))
@@ -94,15 +107,13 @@ RegistryStore::Keys RegistryStore::builtIn(Hive hive)
     return keys;
 }
 
+// A key path with an empty segment (a\\b) names the key without it: the INI file cannot
+// hold an empty segment, and QSettings writes the path without it.
 QString RegistryStore::normalise(const QString& keyPath)
 {
     QString path = keyPath.toLower();
     path.replace(QLatin1Char('/'), QLatin1Char('\\'));
-    while (path.endsWith(QLatin1Char('\\')))
-        path.chop(1);
-    while (path.startsWith(QLatin1Char('\\')))
-        path.remove(0, 1);
-    return path;
+    return path.split(QLatin1Char('\\'), Qt::SkipEmptyParts).join(QLatin1Char('\\'));
 }
 
 QString RegistryStore::fileOf(Hive hive) const
@@ -146,8 +157,11 @@ void RegistryStore::removeKey(Hive hive, const QString& keyPath)
 }
 
 // The INI file holds the whole hive as the user has it: every value as "key/path/name"
-// (a key's default value under the name "@", a key without values as "key/path/__key"),
-// and the list of built-in keys the user removed.
+// (a key's default value under the name "@", a key without values as "key/path/__key", the
+// values of the root key by their names alone), and the list of built-in keys the user
+// removed. An entry that QSettings lists by a name it cannot read back (a hand-edited line
+// whose key has an empty segment, such as \y= or a\\b\c=) is no entry of ours: it is left
+// out here and left in the file by save().
 void RegistryStore::load(Hive hive)
 {
     const QString file = fileOf(hive);
@@ -159,10 +173,10 @@ void RegistryStore::load(Hive hive)
     for (const QString& path : removed)
         all.remove(normalise(path));
     for (const QString& entry : ini.allKeys()) {
-        const qsizetype slash = entry.lastIndexOf(QLatin1Char('/'));
-        if (slash < 0)
+        if (entry == QLatin1String(kRemovedList) || !ini.contains(entry))
             continue;
-        Key& key = all[normalise(entry.left(slash))];
+        const qsizetype slash = entry.lastIndexOf(QLatin1Char('/'));
+        Key& key = all[normalise(entry.left(std::max<qsizetype>(slash, 0)))];
         const QString name = entry.mid(slash + 1);
         if (name == QLatin1String(kKeyMarker))
             continue;
@@ -177,31 +191,49 @@ void RegistryStore::save(Hive hive) const
     const QString file = fileOf(hive);
     const QString temp = file + QStringLiteral(".new");
     QFile::remove(temp);
-    {
-        QSettings ini(temp, QSettings::IniFormat);
-        const Keys defaults = builtIn(hive);
-        QStringList removed;
-        for (auto it = defaults.cbegin(); it != defaults.cend(); ++it) {
-            if (!keys(hive).contains(it.key()))
-                removed << it.key();
-        }
-        if (!removed.isEmpty())
-            ini.setValue(QString::fromLatin1(kRemovedList), removed);
-        for (auto it = keys(hive).cbegin(); it != keys(hive).cend(); ++it) {
-            const QString prefix = QString(it.key()).replace(QLatin1Char('\\'), QLatin1Char('/')) + QLatin1Char('/');
-            ini.setValue(prefix + QLatin1String(kKeyMarker), QString());
-            for (auto v = it->values.cbegin(); v != it->values.cend(); ++v)
-                ini.setValue(prefix + (v.key().isEmpty() ? QString::fromLatin1(kDefaultValueName) : v.key()),
-                             storedForm(v.value()));
-        }
-        ini.sync();
-        // A hive that could not be written whole leaves the file it replaces as it was.
-        if (ini.status() != QSettings::NoError) {
-            QFile::remove(temp);
-            return;
-        }
+    // Written over a copy of the file, so that the lines load() left out stay as they were; a
+    // file that QSettings cannot read whole is written afresh from what was read of it.
+    bool written = QFile::exists(file) && copyOf(file, temp) && write(hive, temp, true);
+    if (!written) {
+        QFile::remove(temp);
+        written = write(hive, temp, false);
+    }
+    // A hive that could not be written whole leaves the file it replaces as it was.
+    if (!written) {
+        QFile::remove(temp);
+        return;
     }
     std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(file).constData());
+}
+
+bool RegistryStore::write(Hive hive, const QString& path, bool overCopy) const
+{
+    QSettings ini(path, QSettings::IniFormat);
+    if (overCopy && ini.status() != QSettings::NoError)
+        return false;
+    for (const QString& entry : ini.allKeys()) {
+        if (ini.contains(entry))
+            ini.remove(entry);
+    }
+    const Keys defaults = builtIn(hive);
+    QStringList removed;
+    for (auto it = defaults.cbegin(); it != defaults.cend(); ++it) {
+        if (!keys(hive).contains(it.key()))
+            removed << it.key();
+    }
+    if (!removed.isEmpty())
+        ini.setValue(QString::fromLatin1(kRemovedList), removed);
+    for (auto it = keys(hive).cbegin(); it != keys(hive).cend(); ++it) {
+        const QString prefix = it.key().isEmpty()
+            ? QString()
+            : QString(it.key()).replace(QLatin1Char('\\'), QLatin1Char('/')) + QLatin1Char('/');
+        ini.setValue(prefix + QLatin1String(kKeyMarker), QString());
+        for (auto v = it->values.cbegin(); v != it->values.cend(); ++v)
+            ini.setValue(prefix + (v.key().isEmpty() ? QString::fromLatin1(kDefaultValueName) : v.key()),
+                         storedForm(v.value()));
+    }
+    ini.sync();
+    return ini.status() == QSettings::NoError;
 }
 
 }
