@@ -60,6 +60,14 @@ QString textOf(const QVariant& stored)
     return utf8(stored.toByteArray());
 }
 
+// QSettings lists a key with an empty segment in its path ("/y", "a//b": only a hand-edited
+// file holds one) by a name that it reads and removes as another, the name without the empty
+// segments ("" for "//", whose removal takes the whole file). Such an entry is none of ours.
+bool isOwnEntry(const QString& entry)
+{
+    return !entry.isEmpty() && !entry.split(QLatin1Char('/')).contains(QString());
+}
+
 // QSettings keeps what it read of a file by its name, size and time: a copy made to be
 // written over takes the time of its original, so that it is never taken for the copy before.
 bool copyOf(const QString& from, const QString& to)
@@ -159,9 +167,8 @@ void RegistryStore::removeKey(Hive hive, const QString& keyPath)
 // The INI file holds the whole hive as the user has it: every value as "key/path/name"
 // (a key's default value under the name "@", a key without values as "key/path/__key", the
 // values of the root key by their names alone), and the list of built-in keys the user
-// removed. An entry that QSettings lists by a name it cannot read back (a hand-edited line
-// whose key has an empty segment, such as \y= or a\\b\c=) is no entry of ours: it is left
-// out here and left in the file by save().
+// removed. A hand-edited line whose key has an empty segment (\y=, a\\b\c=) is no entry of
+// ours: it is left out here and left in the file by save().
 void RegistryStore::load(Hive hive)
 {
     const QString file = fileOf(hive);
@@ -170,10 +177,12 @@ void RegistryStore::load(Hive hive)
     QSettings ini(file, QSettings::IniFormat);
     Keys& all = keys(hive);
     const QStringList removed = ini.value(QString::fromLatin1(kRemovedList)).toStringList();
-    for (const QString& path : removed)
-        all.remove(normalise(path));
+    for (const QString& path : removed) {
+        if (!normalise(path).isEmpty())
+            all.remove(normalise(path));
+    }
     for (const QString& entry : ini.allKeys()) {
-        if (entry == QLatin1String(kRemovedList) || !ini.contains(entry))
+        if (!isOwnEntry(entry) || entry == QLatin1String(kRemovedList))
             continue;
         const qsizetype slash = entry.lastIndexOf(QLatin1Char('/'));
         Key& key = all[normalise(entry.left(std::max<qsizetype>(slash, 0)))];
@@ -211,9 +220,28 @@ bool RegistryStore::write(Hive hive, const QString& path, bool overCopy) const
     QSettings ini(path, QSettings::IniFormat);
     if (overCopy && ini.status() != QSettings::NoError)
         return false;
-    for (const QString& entry : ini.allKeys()) {
-        if (ini.contains(entry))
-            ini.remove(entry);
+    // Our entries keep the spellings the file gives them. Removing an entry takes everything
+    // below it along (lines left out by load() included), so only what is no longer in the
+    // hive is removed.
+    QMultiHash<QString, QString> spelling;
+    const QStringList present = ini.allKeys();
+    for (const QString& entry : present) {
+        if (isOwnEntry(entry))
+            spelling.insert(entry.toLower(), entry);
+    }
+    QHash<QString, QVariant> entries;
+    const auto add = [&](const QString& name, const QVariant& value) {
+        const QStringList spelt = spelling.values(name);
+        for (const QString& entry : spelt.isEmpty() ? QStringList{name} : spelt)
+            entries.insert(entry, value);
+    };
+    for (auto it = keys(hive).cbegin(); it != keys(hive).cend(); ++it) {
+        const QString prefix = it.key().isEmpty()
+            ? QString()
+            : QString(it.key()).replace(QLatin1Char('\\'), QLatin1Char('/')) + QLatin1Char('/');
+        add(prefix + QLatin1String(kKeyMarker), QString());
+        for (auto v = it->values.cbegin(); v != it->values.cend(); ++v)
+            add(prefix + (v.key().isEmpty() ? QString::fromLatin1(kDefaultValueName) : v.key()), storedForm(v.value()));
     }
     const Keys defaults = builtIn(hive);
     QStringList removed;
@@ -221,17 +249,14 @@ bool RegistryStore::write(Hive hive, const QString& path, bool overCopy) const
         if (!keys(hive).contains(it.key()))
             removed << it.key();
     }
-    if (!removed.isEmpty())
-        ini.setValue(QString::fromLatin1(kRemovedList), removed);
-    for (auto it = keys(hive).cbegin(); it != keys(hive).cend(); ++it) {
-        const QString prefix = it.key().isEmpty()
-            ? QString()
-            : QString(it.key()).replace(QLatin1Char('\\'), QLatin1Char('/')) + QLatin1Char('/');
-        ini.setValue(prefix + QLatin1String(kKeyMarker), QString());
-        for (auto v = it->values.cbegin(); v != it->values.cend(); ++v)
-            ini.setValue(prefix + (v.key().isEmpty() ? QString::fromLatin1(kDefaultValueName) : v.key()),
-                         storedForm(v.value()));
+    if (!removed.isEmpty() || ini.contains(QString::fromLatin1(kRemovedList)))
+        entries.insert(QString::fromLatin1(kRemovedList), removed.isEmpty() ? QVariant(QString()) : QVariant(removed));
+    for (const QString& entry : present) {
+        if (isOwnEntry(entry) && !entries.contains(entry))
+            ini.remove(entry);
     }
+    for (auto it = entries.cbegin(); it != entries.cend(); ++it)
+        ini.setValue(it.key(), it.value());
     ini.sync();
     return ini.status() == QSettings::NoError;
 }

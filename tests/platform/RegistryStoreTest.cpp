@@ -108,6 +108,9 @@ TEST(RegistryStore, HandEditedKeysWithAnEmptySegmentReadAsNothingAndStayInTheFil
         {"\\y=", "y="},
         {"\\y=hello", "y=hello"},
         {"[software]\n\\zelbrin\\languageonly4test=7\n", "\\zelbrin\\languageonly4test=7"},
+        // Beside an entry of no name, and below an entry of ours spelt in capitals.
+        {"=top\n\\y=hello", "y=hello"},
+        {"[Software]\nZelbrin\\Other=1\nZelbrin\\Other\\\\x=2\n", "Zelbrin\\Other\\\\x=2"},
     };
     for (const auto& [text, kept] : cases) {
         SCOPED_TRACE(text.toStdString());
