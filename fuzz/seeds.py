@@ -85,6 +85,11 @@ put("chart_xml", "seed-chart", chart.encode())
 put("settings_file", "seed-language", b"\0" + piece("v\u00e9rt\u00e9") +
     b"[Software]\nVB%20and%20VBA%20Program%20Settings\\Tessaline\\Settings\\LanguageOnly4Test=7\n")
 put("settings_file", "seed-removed", b"\1" + piece("x;y=z") + b"Removed=msolap.4, owc11.chartspace\n[http]\nshell\\open\\command\\@=x\n")
+# Keys with an empty segment, which QSettings lists by a name it cannot read back.
+put("settings_file", "regress-empty-segment-alone", b"\0" + piece("x") + b"\\y=")
+put("settings_file", "regress-empty-segment-with-value", b"\0" + piece("x") + b"\\y=hello")
+put("settings_file", "regress-empty-segment-under-section", b"\0" + piece("x") +
+    b"[software]\n\\zelbrin\\languageonly4test=7\n")
 
 # Phrase table: the table the program carries, and a broken one.
 table = os.path.join(build, "src/lang/phrases/LANGUAGE")

@@ -12,6 +12,8 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QSettings>
+#include <algorithm>
 
 // The store writes through a file that is flushed to disk before it replaces the old one.
 // Durability is not what is fuzzed here, and a flush per input would hold the harness to a
@@ -59,7 +61,51 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     stamp(handEdited);
 
+    // Entries that QSettings lists by a name it reads back as another (keys with an empty segment):
+    // the store reads no value from them, and its writes leave in the file those that
+    // QSettings itself keeps when it writes the file again (it cannot keep a key that holds a
+    // NUL or bytes that are no UTF-8, whoever writes).
+    const auto collapsed = [](const QString& entry) {
+        return entry.split(QLatin1Char('/'), Qt::SkipEmptyParts).join(QLatin1Char('/'));
+    };
+    const auto listedIn = [&](const QStringList& keys, const QString& entry) {
+        return keys.contains(entry) || keys.contains(collapsed(entry));
+    };
+    QStringList unreadable;
+    QStringList readable;
+    if (!classesRoot) {
+        const QString again = folder + QStringLiteral("/again.ini");
+        QFile::copy(handEdited, again);
+        stamp(again);
+        {
+            QSettings ini(again, QSettings::IniFormat);
+            for (const QString& entry : ini.allKeys()) {
+                if (entry == collapsed(entry))
+                    readable << entry.toLower();
+                else if (ini.status() == QSettings::NoError)
+                    unreadable << entry;
+            }
+            ini.setValue(QStringLiteral("again/written"), 1);
+        }
+        stamp(again);
+        const QStringList keptByQSettings = QSettings(again, QSettings::IniFormat).allKeys();
+        unreadable.removeIf([&](const QString& entry) { return !listedIn(keptByQSettings, entry); });
+    }
+
     platform::RegistryStore store(folder);
+    for (const QString& entry : unreadable) {
+        const qsizetype slash = entry.lastIndexOf(QLatin1Char('/'));
+        const QString listedPath = entry.left(std::max<qsizetype>(slash, 0));
+        const QString path = collapsed(listedPath);
+        const QString name = entry.mid(slash + 1);
+        // A line the store reads holds that value under the same name ("@" is the default value).
+        const QString sameValue =
+            (path.isEmpty() ? QString() : path + QLatin1Char('/')) + (name.isEmpty() ? QStringLiteral("@") : name);
+        if (readable.contains(sameValue.toLower()))
+            continue;
+        const auto read = store.value(platform::Hive::CurrentUser, listedPath, name);
+        FUZZ_CHECK(!read, entry + QStringLiteral(" read as \"") + read.value_or(QString()) + QLatin1Char('"'));
+    }
     platform::RegistryStore::setCurrent(&store);
     store.keyExists(platform::Hive::ClassesRoot, QStringLiteral("MSOLAP.4"));
     store.value(platform::Hive::ClassesRoot, QStringLiteral("http\\shell\\open\\command"));
@@ -77,6 +123,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const auto back = reread.value(platform::Hive::CurrentUser, key, QStringLiteral("Value"));
         FUZZ_CHECK(back == written,
                    QStringLiteral("\"%1\" read back as \"%2\"").arg(written, back.value_or(QStringLiteral("(none)"))));
+        const QStringList kept = QSettings(folder + QStringLiteral("/HKCU.ini"), QSettings::IniFormat).allKeys();
+        for (const QString& entry : unreadable)
+            FUZZ_CHECK(listedIn(kept, entry), entry + QStringLiteral(" was lost"));
     }
     platform::RegistryStore::setCurrent(nullptr);
     return 0;

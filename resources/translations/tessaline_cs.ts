@@ -219,6 +219,14 @@
         <source>Please list the databases of the server %1 and choose one.</source>
         <translation>Vypište prosím databáze serveru %1 a jednu vyberte.</translation>
     </message>
+    <message>
+        <source>The report &quot;%1&quot; was not opened: it connects to &quot;%2&quot;, while the reports of this data folder belong to &quot;%3&quot;.</source>
+        <translation>Sestava „%1“ nebyla otevřena: připojuje se k „%2“, ale sestavy této datové složky patří k „%3“.</translation>
+    </message>
+    <message>
+        <source>The report &quot;%1&quot; was not opened: %2</source>
+        <translation>Sestava „%1“ nebyla otevřena: %2</translation>
+    </message>
 </context>
 <context>
     <name>olap</name>

@@ -219,6 +219,14 @@
         <source>Please list the databases of the server %1 and choose one.</source>
         <translation>Bitte lassen Sie die Datenbanken des Servers %1 auflisten und wählen Sie eine aus.</translation>
     </message>
+    <message>
+        <source>The report &quot;%1&quot; was not opened: it connects to &quot;%2&quot;, while the reports of this data folder belong to &quot;%3&quot;.</source>
+        <translation>Der Bericht „%1“ wurde nicht geöffnet: Er verbindet sich mit „%2“, die Berichte dieses Datenordners gehören aber zu „%3“.</translation>
+    </message>
+    <message>
+        <source>The report &quot;%1&quot; was not opened: %2</source>
+        <translation>Der Bericht „%1“ wurde nicht geöffnet: %2</translation>
+    </message>
 </context>
 <context>
     <name>olap</name>

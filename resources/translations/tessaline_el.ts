@@ -219,6 +219,14 @@
         <source>Please list the databases of the server %1 and choose one.</source>
         <translation>Εμφανίστε τις βάσεις δεδομένων του διακομιστή %1 και επιλέξτε μία.</translation>
     </message>
+    <message>
+        <source>The report &quot;%1&quot; was not opened: it connects to &quot;%2&quot;, while the reports of this data folder belong to &quot;%3&quot;.</source>
+        <translation>Η αναφορά «%1» δεν άνοιξε: συνδέεται με «%2», ενώ οι αναφορές αυτού του φακέλου δεδομένων ανήκουν σε «%3».</translation>
+    </message>
+    <message>
+        <source>The report &quot;%1&quot; was not opened: %2</source>
+        <translation>Η αναφορά «%1» δεν άνοιξε: %2</translation>
+    </message>
 </context>
 <context>
     <name>olap</name>

@@ -219,6 +219,14 @@
         <source>Please list the databases of the server %1 and choose one.</source>
         <translation>Muestre las bases de datos del servidor %1 y elija una.</translation>
     </message>
+    <message>
+        <source>The report &quot;%1&quot; was not opened: it connects to &quot;%2&quot;, while the reports of this data folder belong to &quot;%3&quot;.</source>
+        <translation>El informe &quot;%1&quot; no se ha abierto: se conecta a &quot;%2&quot;, mientras que los informes de esta carpeta de datos pertenecen a &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>The report &quot;%1&quot; was not opened: %2</source>
+        <translation>El informe &quot;%1&quot; no se ha abierto: %2</translation>
+    </message>
 </context>
 <context>
     <name>olap</name>

@@ -219,6 +219,14 @@
         <source>Please list the databases of the server %1 and choose one.</source>
         <translation>Hae palvelimen %1 tietokannat ja valitse niistä yksi.</translation>
     </message>
+    <message>
+        <source>The report &quot;%1&quot; was not opened: it connects to &quot;%2&quot;, while the reports of this data folder belong to &quot;%3&quot;.</source>
+        <translation>Raporttia &quot;%1&quot; ei avattu: se muodostaa yhteyden kohteeseen &quot;%2&quot;, mutta tämän datakansion raportit kuuluvat kohteeseen &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>The report &quot;%1&quot; was not opened: %2</source>
+        <translation>Raporttia &quot;%1&quot; ei avattu: %2</translation>
+    </message>
 </context>
 <context>
     <name>olap</name>

@@ -219,6 +219,14 @@
         <source>Please list the databases of the server %1 and choose one.</source>
         <translation>Veuillez afficher les bases de données du serveur %1 et en choisir une.</translation>
     </message>
+    <message>
+        <source>The report &quot;%1&quot; was not opened: it connects to &quot;%2&quot;, while the reports of this data folder belong to &quot;%3&quot;.</source>
+        <translation>Le rapport « %1 » n’a pas été ouvert : il se connecte à « %2 », alors que les rapports de ce dossier de données appartiennent à « %3 ».</translation>
+    </message>
+    <message>
+        <source>The report &quot;%1&quot; was not opened: %2</source>
+        <translation>Le rapport « %1 » n’a pas été ouvert : %2</translation>
+    </message>
 </context>
 <context>
     <name>olap</name>

@@ -219,6 +219,14 @@
         <source>Please list the databases of the server %1 and choose one.</source>
         <translation>Elencare i database del server %1 e sceglierne uno.</translation>
     </message>
+    <message>
+        <source>The report &quot;%1&quot; was not opened: it connects to &quot;%2&quot;, while the reports of this data folder belong to &quot;%3&quot;.</source>
+        <translation>Il report &quot;%1&quot; non è stato aperto: si connette a &quot;%2&quot;, mentre i report di questa cartella dati appartengono a &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>The report &quot;%1&quot; was not opened: %2</source>
+        <translation>Il report &quot;%1&quot; non è stato aperto: %2</translation>
+    </message>
 </context>
 <context>
     <name>olap</name>

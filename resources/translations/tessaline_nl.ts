@@ -219,6 +219,14 @@
         <source>Please list the databases of the server %1 and choose one.</source>
         <translation>Vraag de databases van de server %1 op en kies er een.</translation>
     </message>
+    <message>
+        <source>The report &quot;%1&quot; was not opened: it connects to &quot;%2&quot;, while the reports of this data folder belong to &quot;%3&quot;.</source>
+        <translation>Het rapport &quot;%1&quot; is niet geopend: het maakt verbinding met &quot;%2&quot;, terwijl de rapporten van deze gegevensmap bij &quot;%3&quot; horen.</translation>
+    </message>
+    <message>
+        <source>The report &quot;%1&quot; was not opened: %2</source>
+        <translation>Het rapport &quot;%1&quot; is niet geopend: %2</translation>
+    </message>
 </context>
 <context>
     <name>olap</name>

@@ -219,6 +219,14 @@
         <source>Please list the databases of the server %1 and choose one.</source>
         <translation>Vis databasene på serveren %1, og velg én av dem.</translation>
     </message>
+    <message>
+        <source>The report &quot;%1&quot; was not opened: it connects to &quot;%2&quot;, while the reports of this data folder belong to &quot;%3&quot;.</source>
+        <translation>Rapporten &quot;%1&quot; ble ikke åpnet: den kobler til &quot;%2&quot;, men rapportene i denne datamappen hører til &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>The report &quot;%1&quot; was not opened: %2</source>
+        <translation>Rapporten &quot;%1&quot; ble ikke åpnet: %2</translation>
+    </message>
 </context>
 <context>
     <name>olap</name>

@@ -219,6 +219,14 @@
         <source>Please list the databases of the server %1 and choose one.</source>
         <translation>Выведите список баз данных сервера %1 и выберите одну из них.</translation>
     </message>
+    <message>
+        <source>The report &quot;%1&quot; was not opened: it connects to &quot;%2&quot;, while the reports of this data folder belong to &quot;%3&quot;.</source>
+        <translation>Отчёт «%1» не открыт: он подключается к «%2», а отчёты этой папки данных относятся к «%3».</translation>
+    </message>
+    <message>
+        <source>The report &quot;%1&quot; was not opened: %2</source>
+        <translation>Отчёт «%1» не открыт: %2</translation>
+    </message>
 </context>
 <context>
     <name>olap</name>

@@ -219,6 +219,14 @@
         <source>Please list the databases of the server %1 and choose one.</source>
         <translation>Prikažite zbirke podatkov strežnika %1 in izberite eno.</translation>
     </message>
+    <message>
+        <source>The report &quot;%1&quot; was not opened: it connects to &quot;%2&quot;, while the reports of this data folder belong to &quot;%3&quot;.</source>
+        <translation>Poročilo »%1« ni bilo odprto: povezuje se z »%2«, poročila te podatkovne mape pa pripadajo »%3«.</translation>
+    </message>
+    <message>
+        <source>The report &quot;%1&quot; was not opened: %2</source>
+        <translation>Poročilo »%1« ni bilo odprto: %2</translation>
+    </message>
 </context>
 <context>
     <name>olap</name>

@@ -219,6 +219,14 @@
         <source>Please list the databases of the server %1 and choose one.</source>
         <translation>Visa databaserna på servern %1 och välj en.</translation>
     </message>
+    <message>
+        <source>The report &quot;%1&quot; was not opened: it connects to &quot;%2&quot;, while the reports of this data folder belong to &quot;%3&quot;.</source>
+        <translation>Rapporten &quot;%1&quot; öppnades inte: den ansluter till &quot;%2&quot;, men rapporterna i den här datamappen hör till &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>The report &quot;%1&quot; was not opened: %2</source>
+        <translation>Rapporten &quot;%1&quot; öppnades inte: %2</translation>
+    </message>
 </context>
 <context>
     <name>olap</name>

@@ -219,6 +219,14 @@
         <source>Please list the databases of the server %1 and choose one.</source>
         <translation>Lütfen %1 sunucusunun veritabanlarını listeleyip birini seçin.</translation>
     </message>
+    <message>
+        <source>The report &quot;%1&quot; was not opened: it connects to &quot;%2&quot;, while the reports of this data folder belong to &quot;%3&quot;.</source>
+        <translation>&quot;%1&quot; raporu açılmadı: &quot;%2&quot; kaynağına bağlanıyor, oysa bu veri klasörünün raporları &quot;%3&quot; kaynağına ait.</translation>
+    </message>
+    <message>
+        <source>The report &quot;%1&quot; was not opened: %2</source>
+        <translation>&quot;%1&quot; raporu açılmadı: %2</translation>
+    </message>
 </context>
 <context>
     <name>olap</name>

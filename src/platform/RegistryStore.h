@@ -41,6 +41,8 @@ private:
     QString fileOf(Hive hive) const;
     void load(Hive hive);
     void save(Hive hive) const;
+    // Puts the hive into the INI file at `path`, over what a copy of the hive's file there holds.
+    bool write(Hive hive, const QString& path, bool overCopy) const;
     Keys& keys(Hive hive) { return hive == Hive::CurrentUser ? m_currentUser : m_classesRoot; }
     const Keys& keys(Hive hive) const { return hive == Hive::CurrentUser ? m_currentUser : m_classesRoot; }
 

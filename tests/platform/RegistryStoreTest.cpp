@@ -1,6 +1,7 @@
 #include "platform/RegistryStore.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -82,4 +83,91 @@ TEST(RegistryStore, AHiveThatCannotBeWrittenKeepsTheFileItHad)
     RegistryStore again(dir.path());
     EXPECT_EQ(again.value(Hive::CurrentUser, QStringLiteral("Software\\Zelbrin"), QStringLiteral("Kept")),
               QStringLiteral("1"));
+}
+
+namespace {
+
+QByteArrayList fileLines(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().split('\n') : QByteArrayList();
+}
+
+void handEdit(const QString& path, const QByteArray& text)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+}
+
+TEST(RegistryStore, HandEditedKeysWithAnEmptySegmentReadAsNothingAndStayInTheFile)
+{
+    const std::pair<QByteArray, QByteArray> cases[] = {
+        {"\\y=", "y="},
+        {"\\y=hello", "y=hello"},
+        {"[software]\n\\zelbrin\\languageonly4test=7\n", "\\zelbrin\\languageonly4test=7"},
+        // Beside an entry of no name, and below an entry of ours spelt in capitals.
+        {"=top\n\\y=hello", "y=hello"},
+        {"[Software]\nZelbrin\\Other=1\nZelbrin\\Other\\\\x=2\n", "Zelbrin\\Other\\\\x=2"},
+    };
+    for (const auto& [text, kept] : cases) {
+        SCOPED_TRACE(text.toStdString());
+        QTemporaryDir dir;
+        const QString hive = dir.filePath(QStringLiteral("HKCU.ini"));
+        handEdit(hive, text + "\n[software]\nzelbrin\\kept=1\n");
+        {
+            RegistryStore store(dir.path());
+            EXPECT_EQ(store.value(Hive::CurrentUser, QString(), QStringLiteral("y")), std::nullopt);
+            EXPECT_EQ(store.value(Hive::CurrentUser, QStringLiteral("software\\\\zelbrin"),
+                                  QStringLiteral("languageonly4test")),
+                      std::nullopt);
+            store.setValue(Hive::CurrentUser, QStringLiteral("Software\\Zelbrin"), QStringLiteral("Written"),
+                           QStringLiteral("2"));
+        }
+        EXPECT_TRUE(fileLines(hive).contains(kept)) << fileLines(hive).join('\n').toStdString();
+        RegistryStore again(dir.path());
+        EXPECT_EQ(again.value(Hive::CurrentUser, QStringLiteral("Software\\Zelbrin"), QStringLiteral("Kept")),
+                  QStringLiteral("1"));
+        EXPECT_EQ(again.value(Hive::CurrentUser, QStringLiteral("Software\\Zelbrin"), QStringLiteral("Written")),
+                  QStringLiteral("2"));
+    }
+}
+
+TEST(RegistryStore, KeyPathsWithAnEmptySegmentOrNoneAtAllReadBackAfterARestart)
+{
+    QTemporaryDir dir;
+    {
+        RegistryStore store(dir.path());
+        store.setValue(Hive::CurrentUser, QStringLiteral("Software\\\\Zelbrin\\"), QStringLiteral("A"),
+                       QStringLiteral("1"));
+        store.setValue(Hive::CurrentUser, QStringLiteral("Software\\Zelbrin"), QStringLiteral("B"),
+                       QStringLiteral("2"));
+        store.setValue(Hive::CurrentUser, QString(), QStringLiteral("Top"), QStringLiteral("3"));
+        EXPECT_EQ(store.value(Hive::CurrentUser, QStringLiteral("Software\\Zelbrin"), QStringLiteral("A")),
+                  QStringLiteral("1"));
+    }
+    RegistryStore again(dir.path());
+    EXPECT_EQ(again.value(Hive::CurrentUser, QStringLiteral("\\Software\\\\Zelbrin"), QStringLiteral("A")),
+              QStringLiteral("1"));
+    EXPECT_EQ(again.value(Hive::CurrentUser, QStringLiteral("Software\\Zelbrin"), QStringLiteral("B")),
+              QStringLiteral("2"));
+    EXPECT_EQ(again.value(Hive::CurrentUser, QString(), QStringLiteral("Top")), QStringLiteral("3"));
+}
+
+TEST(RegistryStore, WhatIsRemovedStaysRemovedThoughTheFileIsWrittenOverItsCopy)
+{
+    QTemporaryDir dir;
+    handEdit(dir.filePath(QStringLiteral("HKCU.ini")),
+             "[software]\nzelbrin\\gone=1\nzelbrin\\sub\\gone=2\nother\\kept=3\n");
+    {
+        RegistryStore store(dir.path());
+        store.removeKey(Hive::CurrentUser, QStringLiteral("Software\\Zelbrin"));
+    }
+    RegistryStore again(dir.path());
+    EXPECT_FALSE(again.keyExists(Hive::CurrentUser, QStringLiteral("Software\\Zelbrin")));
+    EXPECT_FALSE(again.keyExists(Hive::CurrentUser, QStringLiteral("Software\\Zelbrin\\Sub")));
+    EXPECT_EQ(again.value(Hive::CurrentUser, QStringLiteral("Software\\Other"), QStringLiteral("Kept")),
+              QStringLiteral("3"));
 }

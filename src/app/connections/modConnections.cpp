@@ -76,9 +76,25 @@ pivot::PivotTable& pivotTable(QWidget* pivot)
     return *table;
 }
 
+// The cube-file failure a pivot table was last left unbound by. Binding the same file to the
+// same failure again before anything else is bound tells the user nothing new: at start-up
+// the report tree's first selection binds the first cube once more, right after start-up did.
+const char kToldFailure[] = "tessalineToldCubeFileFailure";
+
+void tellCubeFileFailure(QWidget* pivot, const platform::VbError& error, bool wasUnbound)
+{
+    const bool toldAlready = pivot && wasUnbound && pivot->property(kToldFailure).toString() == error.description();
+    if (pivot)
+        pivot->setProperty(kToldFailure, error.description());
+    if (!toldAlready)
+        tellFailure(error);
+}
+
 // Both binders: false when the user was asked or told already.
 bool bindLocalCube(QWidget* pivot)
 {
+    const auto* table = qobject_cast<const pivot::PivotTable*>(pivot);
+    const bool wasUnbound = !table || table->DataMember().isEmpty();
     QString defaultDatabase;
     try {
         olap::Connection cn;
@@ -95,7 +111,7 @@ bool bindLocalCube(QWidget* pivot)
         // cube, so that it never shows one cube under another's name.
         common::ResumeNext skip;
         skip.run([&] { pivotTable(pivot).setConnectionString(QString()); });
-        tellFailure(error);
+        tellCubeFileFailure(pivot, error, wasUnbound);
         return false;
     } catch (const std::exception& raised) {
         answerFailure(raised);
@@ -112,10 +128,12 @@ bool bindLocalCube(QWidget* pivot)
     } catch (const platform::VbError& error) {
         if (error.source() != QLatin1String("CubeFile"))
             return true;
-        tellFailure(error);
+        tellCubeFileFailure(pivot, error, wasUnbound);
         return false;
     } catch (const std::exception&) {
     }
+    if (pivot)
+        pivot->setProperty(kToldFailure, QVariant());
     return true;
 }
 

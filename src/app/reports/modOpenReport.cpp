@@ -1,5 +1,6 @@
 #include "app/reports/modOpenReport.h"
 
+#include "app/connections/ReportSource.h"
 #include "app/reports/cReportsDic.h"
 #include "app/reports/tree/modReportTree.h"
 #include "app/reportwindow/GraphTypeList.h"
@@ -11,6 +12,7 @@
 #include "common/ErrorBoundary.h"
 #include "lang/modMultiLingual.h"
 #include "pivot/PivotTable.h"
+#include "pivot/PivotXml.h"
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
 
@@ -69,6 +71,14 @@ void openReport(const QString& name, ReportWindowView& window)
         return;
     }
     const std::shared_ptr<cOLAPReport> report = gobjReportsDic->dicViews.Item(key);
+    // Checked before anything changes: a report that would connect elsewhere is not opened.
+    const std::optional<pivot::PivotState> stored = pivot::readPivotXml(report->PivotXML);
+    const QString refused =
+        stored ? connections::ReportSource::refusal(name, report->CubeName, stored->connectionString) : QString();
+    if (!refused.isEmpty()) {
+        tellUser(refused);
+        return;
+    }
     gobjReport = report;
     gstrCubeName = report->CubeName;
     skip.run([&] { present(window.cmdInfo(), "cmdInfo").show(); });

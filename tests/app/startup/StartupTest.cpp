@@ -1,6 +1,8 @@
 #include "app/ProgramRun.h"
 
 #include "app/reports/cOLAPReport.h"
+#include "app/reports/tree/modReportTree.h"
+#include "app/reportwindow/ReportWindow.h"
 #include "app/reportwindow/ReportWindows.h"
 #include "app/startup/StartupHooks.h"
 #include "app/startup/modMain.h"
@@ -15,6 +17,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace state::modGlobals;
@@ -308,4 +312,64 @@ TEST_F(Startup, ClosingTheReportWindowEndsTheProgramAndClosesWhatIsStillOpen)
     EXPECT_EQ(run.fakes.processEnd.ends, 1);
     EXPECT_FALSE(description.isVisible());
     EXPECT_EQ(run.fakes.forms.count(), 0);
+}
+
+namespace {
+
+// The program started on a folder whose first cube file is damaged, beside the sample cubes named.
+class DamagedFirstCube : public ::testing::Test
+{
+protected:
+    void start(std::initializer_list<const char*> samples)
+    {
+        QFile file(damaged);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("no database here\n").repeated(64));
+        file.close();
+        for (const char* sample : samples) {
+            const QString name = QString::fromLatin1(sample) + QStringLiteral(".cub");
+            QFile::copy(QStringLiteral(TESSALINE_SAMPLE_DATA "/") + name, data.filePath(name));
+        }
+        run.fakes.app.setCommandLine(data.path());
+        startup::hooks().getLocalLanguage = [] { return 4; };
+        startup::modMain::Main();
+        window = qobject_cast<reportwindow::ReportWindow*>(gfrmStats.data());
+        ASSERT_TRUE(window);
+        ASSERT_TRUE(QTest::qWaitFor([] { return gobjReportsDic != nullptr; }, 3000));
+    }
+
+    QStringList told() const
+    {
+        QStringList texts;
+        for (const auto& shown : run.fakes.messageBox.shown)
+            texts << shown.text;
+        return texts;
+    }
+
+    ProgramRun run;
+    QTemporaryDir data;
+    const QString damaged = data.filePath(QStringLiteral("Atlas.cub"));
+    reportwindow::ReportWindow* window = nullptr;
+};
+
+}
+
+TEST_F(DamagedFirstCube, AloneItIsToldOnce)
+{
+    start({});
+    ASSERT_EQ(told().size(), 1) << told().join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(told()[0].contains(damaged)) << told()[0].toStdString();
+}
+
+TEST_F(DamagedFirstCube, BesideOthersItIsToldOnceAtStartAndAgainWhenChosenAfterAnother)
+{
+    start({"Sales"});
+    ASSERT_EQ(told().size(), 1) << told().join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(told()[0].contains(damaged)) << told()[0].toStdString();
+
+    window->treReports_NodeClick(reports::tree::modReportTree::fncGetNodeFromPath(QStringLiteral("Sales")));
+    EXPECT_EQ(told().size(), 1);
+    window->treReports_NodeClick(reports::tree::modReportTree::fncGetNodeFromPath(QStringLiteral("Atlas")));
+    ASSERT_EQ(told().size(), 2);
+    EXPECT_EQ(told()[1], told()[0]);
 }
