@@ -60,8 +60,8 @@ Translators translatorsOf(int column)
         return translators;
     const QString own = QStringLiteral(":/i18n");
     loadInto(translators, QStringLiteral("tessaline_") + code, own);
-    if (usesOwnButtonTexts(column))
-        loadInto(translators, QStringLiteral("qtbuttons_") + code, own);
+    if (usesOwnQtTexts(column))
+        loadInto(translators, QStringLiteral("qtdialogs_") + code, own);
     else
         loadInto(translators, QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     return translators;
@@ -78,7 +78,7 @@ QString languageCode(int column)
     return QLatin1String(codes[column - 1]);
 }
 
-bool usesOwnButtonTexts(int column)
+bool usesOwnQtTexts(int column)
 {
     // Qt brings no Greek, Norwegian Bokmål, Slovenian or Swedish, and only Brazilian Portuguese.
     static const QStringList own{QStringLiteral("el"), QStringLiteral("no"), QStringLiteral("pt"), QStringLiteral("sl"),

@@ -5,9 +5,15 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -66,6 +72,34 @@ QString translationsFolder()
 {
     return QStringLiteral(TESSALINE_SOURCE_DIR "/resources/translations");
 }
+
+QStringList placeholders(const QString& text)
+{
+    static const QRegularExpression placeholder(QStringLiteral("%[1-9](?!\\d)"));   // "%100" is text
+    QStringList found;
+    for (auto it = placeholder.globalMatch(text); it.hasNext();)
+        found << it.next().captured();
+    found.sort();
+    return found;
+}
+
+// The contexts of the standard buttons and of the print, page setup and file dialogs.
+const QStringList kDialogContexts{
+    QStringLiteral("QPlatformTheme"),
+    QStringLiteral("QPrintDialog"),
+    QStringLiteral("QPrintWidget"),
+    QStringLiteral("QPrintSettingsOutput"),
+    QStringLiteral("QPrintPropertiesWidget"),
+    QStringLiteral("QPrintPropertiesDialog"),
+    QStringLiteral("QPageSetupWidget"),
+    QStringLiteral("QPageSize"),
+    QStringLiteral("QCupsJobWidget"),
+    QStringLiteral("QCupsPrinterSupport"),
+    QStringLiteral("QFileDialog"),
+    QStringLiteral("QFileSystemModel"),
+    QStringLiteral("QAbstractFileIconProvider"),
+    QStringLiteral("QLineEdit"),
+};
 
 }
 
@@ -126,14 +160,6 @@ TEST(QtTranslationFiles, EveryColumnTranslatesEveryTextWithItsPlaceholders)
 {
     const QVector<Message> english = readTs(translationsFolder() + QStringLiteral("/tessaline_en.ts"));
     ASSERT_FALSE(english.isEmpty());
-    const QRegularExpression placeholder(QStringLiteral("%[1-9](?!\\d)"));   // "%100" is text
-    const auto placeholders = [&](const QString& text) {
-        QStringList found;
-        for (auto it = placeholder.globalMatch(text); it.hasNext();)
-            found << it.next().captured();
-        found.sort();
-        return found;
-    };
     for (int column = 1; column <= 16; ++column) {
         const QString code = lang::languageCode(column);
         SCOPED_TRACE(code.toStdString());
@@ -147,6 +173,77 @@ TEST(QtTranslationFiles, EveryColumnTranslatesEveryTextWithItsPlaceholders)
             EXPECT_TRUE(m.finished);
             EXPECT_FALSE(m.translation.isEmpty());
             EXPECT_EQ(placeholders(m.translation), placeholders(m.source));
+        }
+    }
+}
+
+TEST_F(QtTranslations, TheColumnsQtLeavesOutShowThePrintAndFileDialogsInTheirLanguage)
+{
+    const struct
+    {
+        int column;
+        const char* print;
+        const char* portrait;
+        const char* lookIn;
+    } rows[] = {
+        {8, "&Εκτύπωση", "Κατακόρυφος", "Αναζήτηση σε:"}, {10, "&Skriv ut", "Stående", "Søk i:"},
+        {11, "&Imprimir", "Vertical", "Procurar em:"},    {12, "&Natisni", "Pokončno", "Išči v:"},
+        {14, "&Skriv ut", "Stående", "Leta i:"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.column);
+        lang::installTranslations(qint16(row.column));
+        EXPECT_EQ(tr("QPrintDialog", "&Print"), QString::fromUtf8(row.print));
+        EXPECT_EQ(tr("QPageSetupWidget", "Portrait"), QString::fromUtf8(row.portrait));
+        // The dialog itself, built after the choice, carries the texts.
+        QFileDialog dialog;
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        const auto* lookIn = dialog.findChild<QLabel*>(QStringLiteral("lookInLabel"));
+        ASSERT_NE(lookIn, nullptr);
+        EXPECT_EQ(lookIn->text(), QString::fromUtf8(row.lookIn));
+    }
+}
+
+// Qt's own German catalogue holds every text of the dialogs that Qt translates; the columns
+// that Qt leaves out must hold them all too, or those texts show in English.
+TEST(QtTranslationFiles, TheColumnsQtLeavesOutTranslateEveryTextOfTheDialogs)
+{
+    QTemporaryDir work;
+    ASSERT_TRUE(work.isValid());
+    const QString qtCatalogue = QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm");
+    const QString qtTexts = work.filePath(QStringLiteral("qtbase_de.ts"));
+    ASSERT_EQ(QProcess::execute(QStringLiteral(TESSALINE_LCONVERT),
+                                {QStringLiteral("-i"), qtCatalogue, QStringLiteral("-o"), qtTexts}),
+              0);
+    QVector<Message> expected;
+    for (const Message& m : readTs(qtTexts))
+        if (kDialogContexts.contains(m.context))
+            expected.append(m);
+    for (const QString& context : kDialogContexts)
+        EXPECT_TRUE(std::any_of(expected.cbegin(), expected.cend(), [&](const Message& m) {
+            return m.context == context;
+        })) << context.toStdString();
+
+    for (int column = 1; column <= 16; ++column) {
+        if (!lang::usesOwnQtTexts(column))
+            continue;
+        const QString code = lang::languageCode(column);
+        SCOPED_TRACE(code.toStdString());
+        QHash<QPair<QString, QString>, Message> own;
+        for (const Message& m : readTs(translationsFolder() + QStringLiteral("/qtdialogs_%1.ts").arg(code)))
+            own.insert({m.context, m.source}, m);
+        for (const Message& qt : expected) {
+            SCOPED_TRACE((qt.context + QLatin1Char(' ') + qt.source).toStdString());
+            const auto found = own.constFind({qt.context, qt.source});
+            if (found == own.cend()) {
+                ADD_FAILURE() << "no translation";
+                continue;
+            }
+            EXPECT_TRUE(found->finished);
+            EXPECT_FALSE(found->translation.isEmpty());
+            EXPECT_EQ(placeholders(found->translation), placeholders(qt.source));
+            // An access key in the English text is one in every language.
+            EXPECT_EQ(found->translation.count(QLatin1Char('&')), qt.source.count(QLatin1Char('&')));
         }
     }
 }
