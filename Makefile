@@ -2,6 +2,7 @@
 JOBS ?= $(shell nproc)
 RELEASE_DIR := build/release
 TEST_DIR := build/asan
+PLAIN_TEST_DIR := build/debug
 DATA_DIR := $(CURDIR)/$(RELEASE_DIR)/data
 
 .PHONY: run test deps build test-build bench fuzz clean
@@ -18,15 +19,20 @@ run: build
 	mkdir -p "$(DATA_DIR)"
 	$(RELEASE_DIR)/tessaline "$(DATA_DIR)"
 
+# The tests run twice: with AddressSanitizer and UBSan, and on a plain Debug build, where
+# faults that the sanitizers' memory layout hides show. Warnings are errors in both.
 test-build: deps
-	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSALINE_SANITIZE=ON
+	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSALINE_SANITIZE=ON -DTESSALINE_WERROR=ON
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	cmake --build $(TEST_DIR) -j $(JOBS) --target headers test_headers
+	cmake -S . -B $(PLAIN_TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSALINE_WERROR=ON
+	cmake --build $(PLAIN_TEST_DIR) -j $(JOBS)
 
 test: test-build
 	bash scripts/check-format.sh
 	bash scripts/check-includes.sh
 	bash scripts/run-tests.sh $(TEST_DIR)
+	bash scripts/run-tests.sh $(PLAIN_TEST_DIR)
 
 bench: deps
 	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESSALINE_TESTS=OFF -DTESSALINE_BENCH=ON

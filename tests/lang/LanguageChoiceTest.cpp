@@ -21,35 +21,51 @@ std::function<QString()> override(const QString& text)
 
 }
 
+// A Windows locale id is its language's primary id with the region's sublanguage above it.
+constexpr int localeId(int primaryLanguage, int sublanguage)
+{
+    return sublanguage << 10 | primaryLanguage;
+}
+
+// Written from the languages and regions a column serves, not copied from the program's
+// table, so that a wrong number in that table shows here.
 TEST(LanguageChoice, EveryLocaleOfTheTableSelectsItsColumn)
 {
     const struct
     {
+        const char* language;
+        int primary;
+        std::vector<int> regions;   // sublanguages
         int column;
-        std::vector<int> lcids;
-    } rows[] = {
-        {1, {1029}},
-        {2, {1030}},
-        {3, {1043, 2067}},
-        {5, {1035}},
-        {6, {1036, 2060, 3084, 5132, 4108}},
-        {7, {1031, 3079, 5127, 4103, 2055}},
-        {8, {1032}},
-        {9, {1040, 2064}},
-        {10, {1044}},
-        {11, {2070}},
-        {12, {1060}},
-        {13, {3082,  1034, 11274, 16394, 13322, 9226,  5130,  7178,  12298, 4106,
-              18442, 2058, 19466, 6154,  10250, 20490, 15370, 17418, 14346, 8202}},
-        {14, {1053}},
-        {15, {1055}},
-        {4, {1033, 2057, 1046, 2068, 1049, 0, -1}},
+    } languages[] = {
+        {"Czech", 0x05, {1}, 1},
+        {"Danish", 0x06, {1}, 2},
+        {"Dutch: Netherlands, Belgium", 0x13, {1, 2}, 3},
+        {"Finnish", 0x0B, {1}, 5},
+        {"French: France, Belgium, Canada, Switzerland, Luxembourg", 0x0C, {1, 2, 3, 4, 5}, 6},
+        {"German: Germany, Switzerland, Austria, Luxembourg, Liechtenstein", 0x07, {1, 2, 3, 4, 5}, 7},
+        {"Greek", 0x08, {1}, 8},
+        {"Italian: Italy, Switzerland", 0x10, {1, 2}, 9},
+        {"Norwegian (Bokmal)", 0x14, {1}, 10},
+        {"Portuguese: Portugal", 0x16, {2}, 11},
+        {"Slovenian", 0x24, {1}, 12},
+        {"Spanish: every region", 0x0A, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20}, 13},
+        {"Swedish: Sweden", 0x1D, {1}, 14},
+        {"Turkish", 0x1F, {1}, 15},
+        // English, and what no column serves: Brazilian Portuguese, Nynorsk, Russian.
+        {"English: United States, United Kingdom", 0x09, {1, 2}, 4},
+        {"Portuguese: Brazil", 0x16, {1}, 4},
+        {"Norwegian (Nynorsk)", 0x14, {2}, 4},
+        {"Russian", 0x19, {1}, 4},
     };
-    for (const auto& row : rows)
-        for (int id : row.lcids) {
-            EXPECT_EQ(columnOfLcid(id), row.column) << id;
-            EXPECT_EQ(fncGetlocalLanguage(lcid(id), override(QStringLiteral("0"))), row.column) << id;
+    for (const auto& language : languages)
+        for (int region : language.regions) {
+            const int id = localeId(language.primary, region);
+            EXPECT_EQ(columnOfLcid(id), language.column) << language.language << " " << id;
+            EXPECT_EQ(fncGetlocalLanguage(lcid(id), override(QStringLiteral("0"))), language.column) << id;
         }
+    for (int unknown : {0, -1})
+        EXPECT_EQ(columnOfLcid(unknown), 4) << unknown;
 }
 
 TEST(LanguageChoice, PosixLocaleNamesMapToTheLanguageAndTerritory)

@@ -400,7 +400,7 @@ TEST(PivotGrid, AHundredThousandRowsBuildNoWidgetPerRow)
     model.setResult({cells,
                      HeaderLayout(
                          cells->rows, rows, [](const QString&) { return 2; }, true),
-                     HeaderLayout(cells->columns, olap::Axis{}, {}, false)});
+                     HeaderLayout(cells->columns, olap::Axis{}, {}, false), olap::PivotQuery{}});
     view.fitToContents();
     view.scrollToBottom();
     QCoreApplication::processEvents();

@@ -336,9 +336,9 @@ void MultiLineEdit::inputMethodEvent(QInputMethodEvent* event)
 
 QMimeData* MultiLineEdit::createMimeDataFromSelection() const
 {
-    auto* data = new QMimeData;
-    data->setText(selectedText());
-    return data;
+    auto* mime = new QMimeData;
+    mime->setText(selectedText());
+    return mime;
 }
 
 void MultiLineEdit::insertFromMimeData(const QMimeData* source)

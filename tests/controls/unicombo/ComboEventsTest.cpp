@@ -103,9 +103,9 @@ TEST_F(ComboDialog, EachDropDownOffersItsListOnceForResizing)
 TEST_F(ComboDialog, TheHostMayMoveTheListOrLeaveItWhereItIs)
 {
     fill(combo, {QStringLiteral("a"), QStringLiteral("b")});
-    bool cancel = false;
+    bool keepWhereItIs = false;
     QObject::connect(combo, &uniCombo::RequestDropDownResize, combo, [&](int& l, int& t, int& r, int& b, bool& c) {
-        c = cancel;
+        c = keepWhereItIs;
         l += 7;
         t += 5;
         r = l + 250;
@@ -115,7 +115,7 @@ TEST_F(ComboDialog, TheHostMayMoveTheListOrLeaveItWhereItIs)
     QWidget* list = static_cast<QComboBox*>(combo->comboWindow())->view()->window();
     EXPECT_EQ(list->size(), QSize(250, 90));
     combo->setDropped(false);
-    cancel = true;
+    keepWhereItIs = true;
     combo->setDropped(true);
     EXPECT_NE(list->size(), QSize(250, 90));
 }

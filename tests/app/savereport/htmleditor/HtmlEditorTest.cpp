@@ -191,8 +191,8 @@ INSTANTIATE_TEST_SUITE_P(Commands, HtmlEditorFormattingTest,
                                            FormattingCase{"cmdBullets", "<ul style="},
                                            FormattingCase{"cmdInsertImage", "<img src=\"file://"},
                                            FormattingCase{"cmdHyperlink", "<a href=\"https://example.org/q1\">"}),
-                         [](const ::testing::TestParamInfo<FormattingCase>& info) {
-                             return std::string(info.param.tag);
+                         [](const ::testing::TestParamInfo<FormattingCase>& test) {
+                             return std::string(test.param.tag);
                          });
 
 TEST_F(HtmlEditorTest, FormattingTogglesAndListsComeOffAgain)
