@@ -1,7 +1,7 @@
 #include "app/savereport/htmleditor/RichTextEngine.h"
 
-#include <QFile>
-#include <QImage>
+#include "app/description/SafeDescription.h"
+
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextList>
@@ -162,23 +162,10 @@ bool RichTextEngine::createLink(const QString& address)
     return true;
 }
 
+// Never reach out for a picture: a description must not tell anyone it was opened.
 QVariant RichTextEngine::loadResource(int type, const QUrl& name)
 {
-    if (type == QTextDocument::ImageResource) {
-        if (name.isLocalFile()) {
-            QFile file(name.toLocalFile());
-            if (file.open(QIODevice::ReadOnly))
-                return file.readAll();
-        }
-        // The document decodes inline pictures itself.
-        if (name.scheme() == QLatin1String("qrc") || name.scheme() == QLatin1String("data"))
-            return QTextEdit::loadResource(type, name);
-        // Never reach out for a picture: a description must not tell anyone it was opened.
-        QImage blank(1, 1, QImage::Format_ARGB32);
-        blank.fill(Qt::transparent);
-        return blank;
-    }
-    return QVariant();
+    return description::descriptionResource(type, name);
 }
 
 }

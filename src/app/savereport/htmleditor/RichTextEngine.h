@@ -6,8 +6,8 @@
 
 namespace savereport::htmleditor {
 
-// The description as formatted text in an editable rich-text document. Images load only
-// from local files and the program's resources; anything else shows as an empty picture.
+// The description as formatted text in an editable rich-text document. Pictures load as a
+// description's do (description::descriptionResource); anything else shows as an empty picture.
 class RichTextEngine : public QTextEdit, public HtmlEditorEngine
 {
     Q_OBJECT
