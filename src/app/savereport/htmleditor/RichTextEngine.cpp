@@ -9,6 +9,19 @@
 
 namespace savereport::htmleditor {
 
+namespace {
+
+QTextCharFormat withoutLink(QTextCharFormat format)
+{
+    for (const int property :
+         {QTextFormat::IsAnchor, QTextFormat::AnchorHref, QTextFormat::AnchorName, QTextFormat::ForegroundBrush,
+          QTextFormat::FontUnderline, QTextFormat::TextUnderlineStyle})
+        format.clearProperty(property);
+    return format;
+}
+
+}
+
 RichTextEngine::RichTextEngine(QWidget* parent) : QTextEdit(parent)
 {
     setAcceptRichText(true);
@@ -96,17 +109,10 @@ void RichTextEngine::toggleWeight()
     mergeFormat(format);
 }
 
-// Like a browser's formatting command: a selection is formatted; without one, the word
-// under the cursor, or else what is typed next.
+// A selection is formatted; without one, only what is typed next, so that turning bold off
+// after a bold word leaves the word bold.
 void RichTextEngine::mergeFormat(const QTextCharFormat& format)
 {
-    QTextCursor cursor = textCursor();
-    if (!cursor.hasSelection())
-        cursor.select(QTextCursor::WordUnderCursor);
-    if (cursor.hasSelection() && !textCursor().hasSelection()) {
-        cursor.mergeCharFormat(format);
-        return;
-    }
     mergeCurrentCharFormat(format);
 }
 
@@ -153,13 +159,41 @@ bool RichTextEngine::createLink(const QString& address)
     QTextCursor cursor = textCursor();
     if (cursor.hasSelection()) {
         cursor.mergeCharFormat(link);
-        return true;
+    } else {
+        // Nothing selected: the address itself becomes the link's text.
+        cursor.insertText(address, link);
+        setTextCursor(cursor);
     }
-    // Nothing selected: the address itself becomes the link's text.
-    const QTextCharFormat before = cursor.charFormat();
-    cursor.insertText(address, link);
-    setCurrentCharFormat(before);
     return true;
+}
+
+// Typing goes on inside a link only between two of its characters: at its end, or in a
+// paragraph begun after it, what is typed is plain text.
+void RichTextEngine::endLinkAtCursor()
+{
+    const QTextCursor cursor = textCursor();
+    const QTextCharFormat current = currentCharFormat();
+    if (cursor.hasSelection() || !current.isAnchor())
+        return;
+    if (!cursor.atBlockStart() && !cursor.atBlockEnd()) {
+        QTextCursor next = cursor;
+        next.movePosition(QTextCursor::NextCharacter);
+        if (next.charFormat().isAnchor() && next.charFormat().anchorHref() == current.anchorHref())
+            return;
+    }
+    setCurrentCharFormat(withoutLink(current));
+}
+
+void RichTextEngine::keyPressEvent(QKeyEvent* event)
+{
+    endLinkAtCursor();
+    QTextEdit::keyPressEvent(event);
+}
+
+void RichTextEngine::inputMethodEvent(QInputMethodEvent* event)
+{
+    endLinkAtCursor();
+    QTextEdit::inputMethodEvent(event);
 }
 
 // Never reach out for a picture: a description must not tell anyone it was opened.

@@ -21,6 +21,8 @@ public:
     bool run(EditCommand command, const QString& argument = QString()) override;
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
     QVariant loadResource(int type, const QUrl& name) override;
 
 private:
@@ -28,6 +30,7 @@ private:
     void mergeFormat(const QTextCharFormat& format);
     void toggleList(int style);
     bool createLink(const QString& address);
+    void endLinkAtCursor();
 };
 
 }
