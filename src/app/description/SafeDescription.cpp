@@ -62,7 +62,7 @@ public:
         while (!atEnd()) {
             const qsizetype next = m_in.indexOf(QLatin1Char('<'), m_pos);
             const qsizetype end = next < 0 ? m_in.size() : next;
-            m_out += QStringView(m_in).mid(m_pos, end - m_pos);
+            text(QStringView(m_in).mid(m_pos, end - m_pos));
             m_pos = end;
             if (!atEnd()) {
                 ++m_pos;
@@ -75,6 +75,17 @@ public:
     bool flattened() const { return m_flattened; }
 
 private:
+    // Blanks between the rows and cells of a table stay out of it.
+    void text(QStringView run)
+    {
+        if (inTableOutsideCells()) {
+            if (run.trimmed().isEmpty())
+                return;
+            enterCellInTable();
+        }
+        m_out += run;
+    }
+
     bool atEnd() const { return m_pos >= m_in.size(); }
     bool startsWith(QLatin1StringView text) const
     {
@@ -192,23 +203,26 @@ private:
                 skipPast(QLatin1StringView("</script"));
             return;
         }
+        if (m_flatTables > 0 && kTableParts.contains(name)) {
+            flattenTablePart(name);
+            return;
+        }
+        if (kTableParts.contains(name)) {
+            if (!placeTablePart(name))
+                return;
+        } else if (name == QLatin1String("table") && !closed
+                   && (m_flatTables > 0 || m_tables >= kMaxTableNesting || m_open.size() >= kMaxElementNesting)) {
+            ++m_flatTables;
+            m_flattened = true;
+            return;
+        } else {
+            enterCellInTable();
+        }
         if (name == QLatin1String("style")) {
             // A style sheet is read as text up to its end; a "<" in it would start a tag.
             if (!closed)
                 m_out += QStringLiteral("<style>") + skipPast(QLatin1StringView("</style")).remove(QLatin1Char('<'))
                     + QStringLiteral("</style>");
-            return;
-        }
-        if (m_flatTables > 0 && kTableParts.contains(name)) {
-            flattenTablePart(name);
-            return;
-        }
-        if (!placeTablePart(name))
-            return;
-        if (name == QLatin1String("table") && !closed
-            && (m_flatTables > 0 || m_tables >= kMaxTableNesting || m_open.size() >= kMaxElementNesting)) {
-            ++m_flatTables;
-            m_flattened = true;
             return;
         }
         if (closed || kEmptyElements.contains(name)) {
@@ -239,6 +253,11 @@ private:
                 return true;
             }
         }
+        if (cell && inTableOutsideCells()) {
+            open(QStringLiteral("tr"), QString());
+            return true;
+        }
+        enterCellInTable();
         if (m_tables >= kMaxTableNesting || m_open.size() + 2 >= kMaxElementNesting) {
             ++m_flatTables;
             m_flattened = true;
@@ -273,10 +292,29 @@ private:
     // In a table that is flattened, cells are set apart by a blank and rows by a line break.
     void flattenTablePart(const QString& name)
     {
-        if (name == QLatin1String("td") || name == QLatin1String("th"))
+        if (name == QLatin1String("td") || name == QLatin1String("th")) {
             m_out += QLatin1Char(' ');
-        else if (name == QLatin1String("tr") || name == QLatin1String("caption"))
+        } else if (name == QLatin1String("tr") || name == QLatin1String("caption")) {
+            enterCellInTable();
             m_out += QStringLiteral("<br/>");
+        }
+    }
+
+    bool inTableOutsideCells() const
+    {
+        return !m_open.isEmpty() && (kRowHolders.contains(m_open.last()) || m_open.last() == QLatin1String("tr"));
+    }
+
+    // Text or an element right inside a table, outside any cell, goes into a cell of its own:
+    // Qt's reader would nest the tables after it in ways that nothing here counts. (This may
+    // take the nesting two elements past the limit.)
+    void enterCellInTable()
+    {
+        if (!inTableOutsideCells())
+            return;
+        if (m_open.last() != QLatin1String("tr"))
+            open(QStringLiteral("tr"), QString());
+        open(QStringLiteral("td"), QString());
     }
 
     void closeTag(const QString& name)
