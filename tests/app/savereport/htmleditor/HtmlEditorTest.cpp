@@ -163,6 +163,11 @@ struct FormattingCase
     const char* markup;
 };
 
+void PrintTo(const FormattingCase& formatting, std::ostream* out)
+{
+    *out << formatting.tag;
+}
+
 class HtmlEditorFormattingTest : public HtmlEditorTest, public ::testing::WithParamInterface<FormattingCase>
 {};
 
