@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/description/HtmlRewriter.h"
+
 #include <QString>
 #include <QVariant>
 
@@ -14,10 +16,6 @@ namespace description {
 
 // Descriptions longer than this (UTF-16 code units) are refused: no description needs it.
 constexpr qsizetype kMaxDescriptionLength = 256 * 1024;
-// Elements nested deeper than this are left out, their text kept.
-constexpr int kMaxElementNesting = 64;
-// Tables inside tables deeper than this are flattened: their cells become plain text.
-constexpr int kMaxTableNesting = 3;
 // The largest file a description may show as a picture or use as a style sheet.
 constexpr qint64 kMaxResourceBytes = 16 * 1024 * 1024;
 
