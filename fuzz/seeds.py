@@ -153,3 +153,23 @@ for name, user, password, text in [
     ("regress-ansi", "", "", b"Z\xfcrich,\x80uro"),
 ]:
     put("server_name", name, piece(user) + piece(password) + text)
+
+# Descriptions, as UTF-8; "@/" stands for the harness's folder of hostile files.
+def nested(open_tags, close_tags, depth):
+    return open_tags * depth + "x" + close_tags * depth
+
+
+for name, text in [
+    ("seed-template", "<html><head><style>p {  line-height: 0;font-family: Arial;font-size: 9pt;}</style></head>"
+                      "<body><p></p></body></html>"),
+    ("seed-formatted", "<p style=\"color: #ff0000\">A <b>bold</b> <a href=\"https://example.org\">link</a></p>"
+                       "<ul><li>one<li>two</ul><table border=1><tr><td>a<td>b</table>"),
+    ("seed-resources", "<link rel=\"stylesheet\" href=\"@/sheet.css\"><style>@import url(@/fifo);</style>"
+                       "<img src=\"@/dot.png\"><img src=\"@/fifo\"><img src=\"@/zero.png\"><img src=\"@/huge.png\">"
+                       "<img src=\"/dev/zero\"><img src=\"file://server/share/x.png\">"),
+    ("regress-tables-25-levels", nested("<table><tr><td>", "</td></tr></table>", 25)),
+    ("regress-lists-300-levels", nested("<ul><li>", "</li></ul>", 300)),
+    ("regress-closes-the-reader-does-not-see",
+     "<div title=\"</div>\"><!-- </div> --><b/></b><meta></meta>" * 40 + "<table><tr><td>" * 8),
+]:
+    put("description_html", name, text.encode())

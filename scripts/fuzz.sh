@@ -10,7 +10,7 @@ seconds=${1:-60}
 shift || true
 build="$here/build/fuzz"
 all=(connection_string number_format pivot_xml chart_xml settings_file phrase_table report_file server_name
-     cube_file cube_metadata)
+     description_html cube_file cube_metadata)
 harnesses=("${@:-${all[@]}}")
 
 CC=clang CXX=clang++ cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -26,6 +26,7 @@ export QT_QPA_PLATFORM=offscreen
 # and with full stacks the settings harness spends most of its time there after an hour.
 # Replay a finding without this for the whole stack.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-malloc_context_size=2}
+export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$here/fuzz/lsan.supp}
 status=0
 for h in "${harnesses[@]}"; do
     [[ -x "$build/fuzz/fuzz_$h" ]] || continue

@@ -229,6 +229,17 @@
     </message>
 </context>
 <context>
+    <name>description</name>
+    <message>
+        <source>The description of the report &quot;%1&quot; is too large to show: %2 characters, at most %3.</source>
+        <translation>Die Beschreibung des Berichts „%1“ ist zu groß zum Anzeigen: %2 Zeichen, höchstens %3.</translation>
+    </message>
+    <message>
+        <source>The description of the report &quot;%1&quot; nests too deeply to show as written; its innermost levels are shown flattened.</source>
+        <translation>Die Beschreibung des Berichts „%1“ ist zu tief verschachtelt, um wie geschrieben angezeigt zu werden; ihre innersten Ebenen werden abgeflacht angezeigt.</translation>
+    </message>
+</context>
+<context>
     <name>olap</name>
     <message>
         <source>The catalog &quot;%1&quot; holds no cubes.</source>

@@ -229,6 +229,17 @@
     </message>
 </context>
 <context>
+    <name>description</name>
+    <message>
+        <source>The description of the report &quot;%1&quot; is too large to show: %2 characters, at most %3.</source>
+        <translation>Η περιγραφή της αναφοράς «%1» είναι πολύ μεγάλη για να εμφανιστεί: %2 χαρακτήρες, το πολύ %3.</translation>
+    </message>
+    <message>
+        <source>The description of the report &quot;%1&quot; nests too deeply to show as written; its innermost levels are shown flattened.</source>
+        <translation>Η περιγραφή της αναφοράς «%1» έχει υπερβολικά βαθιά ένθεση για να εμφανιστεί όπως γράφτηκε· τα εσωτερικότερα επίπεδά της εμφανίζονται ισοπεδωμένα.</translation>
+    </message>
+</context>
+<context>
     <name>olap</name>
     <message>
         <source>The catalog &quot;%1&quot; holds no cubes.</source>

@@ -229,6 +229,17 @@
     </message>
 </context>
 <context>
+    <name>description</name>
+    <message>
+        <source>The description of the report &quot;%1&quot; is too large to show: %2 characters, at most %3.</source>
+        <translation>La description du rapport « %1 » est trop grande pour être affichée : %2 caractères, au plus %3.</translation>
+    </message>
+    <message>
+        <source>The description of the report &quot;%1&quot; nests too deeply to show as written; its innermost levels are shown flattened.</source>
+        <translation>La description du rapport « %1 » est imbriquée trop profondément pour être affichée telle quelle ; ses niveaux les plus internes sont affichés aplatis.</translation>
+    </message>
+</context>
+<context>
     <name>olap</name>
     <message>
         <source>The catalog &quot;%1&quot; holds no cubes.</source>

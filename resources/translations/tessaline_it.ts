@@ -229,6 +229,17 @@
     </message>
 </context>
 <context>
+    <name>description</name>
+    <message>
+        <source>The description of the report &quot;%1&quot; is too large to show: %2 characters, at most %3.</source>
+        <translation>La descrizione del report &quot;%1&quot; è troppo grande per essere mostrata: %2 caratteri, al massimo %3.</translation>
+    </message>
+    <message>
+        <source>The description of the report &quot;%1&quot; nests too deeply to show as written; its innermost levels are shown flattened.</source>
+        <translation>La descrizione del report &quot;%1&quot; è annidata troppo in profondità per essere mostrata come scritta; i livelli più interni sono mostrati appiattiti.</translation>
+    </message>
+</context>
+<context>
     <name>olap</name>
     <message>
         <source>The catalog &quot;%1&quot; holds no cubes.</source>

@@ -229,6 +229,17 @@
     </message>
 </context>
 <context>
+    <name>description</name>
+    <message>
+        <source>The description of the report &quot;%1&quot; is too large to show: %2 characters, at most %3.</source>
+        <translation>De beschrijving van het rapport &quot;%1&quot; is te groot om te tonen: %2 tekens, hoogstens %3.</translation>
+    </message>
+    <message>
+        <source>The description of the report &quot;%1&quot; nests too deeply to show as written; its innermost levels are shown flattened.</source>
+        <translation>De beschrijving van het rapport &quot;%1&quot; is te diep genest om te tonen zoals geschreven; de binnenste niveaus worden plat getoond.</translation>
+    </message>
+</context>
+<context>
     <name>olap</name>
     <message>
         <source>The catalog &quot;%1&quot; holds no cubes.</source>

@@ -229,6 +229,17 @@
     </message>
 </context>
 <context>
+    <name>description</name>
+    <message>
+        <source>The description of the report &quot;%1&quot; is too large to show: %2 characters, at most %3.</source>
+        <translation>A descrição do relatório &quot;%1&quot; é demasiado grande para ser mostrada: %2 caracteres, no máximo %3.</translation>
+    </message>
+    <message>
+        <source>The description of the report &quot;%1&quot; nests too deeply to show as written; its innermost levels are shown flattened.</source>
+        <translation>A descrição do relatório &quot;%1&quot; está aninhada demasiado fundo para ser mostrada como foi escrita; os níveis mais interiores são mostrados achatados.</translation>
+    </message>
+</context>
+<context>
     <name>olap</name>
     <message>
         <source>The catalog &quot;%1&quot; holds no cubes.</source>

@@ -1,5 +1,6 @@
 #include "platform/FileSystemObject.h"
 #include "platform/AtomicFile.h"
+#include "platform/BoundedRead.h"
 #include "platform/FakeServices.h"
 #include "platform/VbError.h"
 #include "support/FileSizeLimit.h"
@@ -346,4 +347,32 @@ TEST(FileSystemObject, ForcedDeletionRemovesALinkItselfAndAFailedOneChangesNothi
         return number == err::PermissionDenied && description == QString::fromLocal8Bit(std::strerror(EACCES))
             && unchanged;
     }));
+}
+
+// Each of these would block the window or exhaust memory if it were opened or read whole.
+TEST(BoundedRead, OnlySmallRegularFilesAreReadAndNothingWaitsOrReadsWithoutEnd)
+{
+    FakeServices fakes;
+    const QString small = fakes.path(QStringLiteral("small.png"));
+    ASSERT_TRUE(writeFileAtomically(small, QByteArray(100, 'p')));
+    Result<QByteArray> read = readSmallRegularFile(small, 100);
+    ASSERT_TRUE(read.ok()) << read.failure().text().toStdString();
+    EXPECT_EQ(read.value(), QByteArray(100, 'p'));
+    EXPECT_FALSE(readSmallRegularFile(small, 99).ok());
+
+    const QString fifo = fakes.path(QStringLiteral("fifo.png"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString zero = fakes.path(QStringLiteral("zero.png"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
+    const QString huge = fakes.path(QStringLiteral("huge.png"));
+    QFile sparse(huge);
+    ASSERT_TRUE(sparse.open(QIODevice::WriteOnly) && sparse.resize(qint64(4) << 30));
+    sparse.close();
+    for (const QString& path : {fifo, zero, huge, QStringLiteral("/dev/zero"), QStringLiteral("/dev/urandom"),
+                                fakes.path(QStringLiteral(".")), fakes.path(QStringLiteral("missing.png"))}) {
+        const Result<QByteArray> refused = readSmallRegularFile(path, 1 << 20);
+        EXPECT_FALSE(refused.ok()) << path.toStdString();
+        EXPECT_EQ(refused.failure().path, path);
+    }
+    EXPECT_EQ(readSmallRegularFile(fakes.path(QStringLiteral("missing.png")), 10).failure().osError, ENOENT);
 }

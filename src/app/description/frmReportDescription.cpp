@@ -16,20 +16,21 @@ DescriptionBrowser::DescriptionBrowser(QWidget* parent) : QTextBrowser(parent)
     connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) { followLink(link); });
 }
 
-void DescriptionBrowser::showDescription(const QString& text)
+SafeDescription DescriptionBrowser::showDescription(const QString& text, const QString& reportName)
 {
-    if (Qt::mightBeRichText(text))
-        setHtml(text);
+    SafeDescription safe = safeDescription(text, reportName);
+    if (safe.refused)
+        clear();
+    else if (Qt::mightBeRichText(text))
+        setHtml(safe.html);
     else
         setPlainText(text);
+    return safe;
 }
 
 QVariant DescriptionBrowser::loadResource(int type, const QUrl& name)
 {
-    // A relative name would be looked up in whatever folder the program runs in.
-    if (!name.isLocalFile())
-        return {};
-    return QTextBrowser::loadResource(type, name);
+    return descriptionResource(type, name);
 }
 
 void DescriptionBrowser::followLink(const QUrl& link)
@@ -53,11 +54,12 @@ frmReportDescription::frmReportDescription(QWidget* owner) : QWidget(owner, Qt::
     resize(640, 480);
 }
 
-void frmReportDescription::Form_Load(const QString& text)
+SafeDescription frmReportDescription::Form_Load(const QString& text, const QString& reportName)
 {
     show();
-    if (!StartingAddress.isEmpty())
-        brwWebBrowser->showDescription(text);
+    if (StartingAddress.isEmpty())
+        return {};
+    return brwWebBrowser->showDescription(text, reportName);
 }
 
 void frmReportDescription::cmdCancel_Click()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/description/SafeDescription.h"
+
 #include <QString>
 #include <QTextBrowser>
 #include <QWidget>
@@ -8,8 +10,9 @@ class QPushButton;
 
 namespace description {
 
-// Shows a description as it was written: HTML as HTML, other text as text. Nothing is
-// fetched from the network and nothing runs; only pictures in local files are shown.
+// Shows a description as it was written: HTML as HTML, other text as text, within the bounds
+// of safeDescription(). Nothing is fetched from the network and nothing runs; only pictures
+// in small local files are shown.
 // Web and mail links go to the desktop's programs, links within the page scroll to
 // their anchor.
 class DescriptionBrowser : public QTextBrowser
@@ -18,7 +21,8 @@ class DescriptionBrowser : public QTextBrowser
 public:
     explicit DescriptionBrowser(QWidget* parent);
 
-    void showDescription(const QString& text);
+    // Shows nothing for a refused description; the caller tells the notice.
+    SafeDescription showDescription(const QString& text, const QString& reportName);
     QVariant loadResource(int type, const QUrl& name) override;
 
 private:
@@ -36,8 +40,8 @@ public:
     // The file the description was written to; set before the window is shown.
     QString StartingAddress;
 
-    // Shows the window and, when there is one, the description.
-    void Form_Load(const QString& text);
+    // Shows the window and, when there is one, the description of the named report.
+    SafeDescription Form_Load(const QString& text, const QString& reportName);
     void cmdCancel_Click();
 
     DescriptionBrowser* brwWebBrowser;

@@ -1,5 +1,6 @@
 #include "app/description/subHandleInfoClick.h"
 
+#include "app/description/SafeDescription.h"
 #include "app/description/frmReportDescription.h"
 #include "app/reports/cOLAPReport.h"
 #include "app/state/modGlobals.h"
@@ -50,16 +51,17 @@ void subHandleInfoClick()
             window = new frmReportDescription(state::modGlobals::gfrmStats.data());
             window->setWindowTitle(titleFor(*report));
             window->StartingAddress = path;
-            window->Form_Load(text);
+            tellNotice(window->Form_Load(text, report->ViewName));
             return;
         }
         // Already open: it shows this report's description, not the one it was opened with.
         window->StartingAddress = path;
         window->setWindowTitle(titleFor(*report));
-        window->brwWebBrowser->showDescription(text);
+        const SafeDescription shown = window->brwWebBrowser->showDescription(text, report->ViewName);
         window->show();
         window->raise();
         window->activateWindow();
+        tellNotice(shown);
     });
 }
 

@@ -134,6 +134,7 @@ void frmSaveReport::subSetReportValues()
             m->cmbReportType->setText(report.ReportType);
         if (!report.ReportCategory.isEmpty())
             m->cmbSuperCategory->setText(report.ReportCategory);
+        m->ctlReportDescription->setDescribedReport(report.ViewName);
         if (!report.ReportDescription.isEmpty())
             m->ctlReportDescription->setHTML(report.ReportDescription);
     });

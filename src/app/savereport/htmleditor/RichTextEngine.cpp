@@ -1,13 +1,26 @@
 #include "app/savereport/htmleditor/RichTextEngine.h"
 
-#include <QFile>
-#include <QImage>
+#include "app/description/SafeDescription.h"
+
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextList>
 #include <QUrl>
 
 namespace savereport::htmleditor {
+
+namespace {
+
+QTextCharFormat withoutLink(QTextCharFormat format)
+{
+    for (const int property :
+         {QTextFormat::IsAnchor, QTextFormat::AnchorHref, QTextFormat::AnchorName, QTextFormat::ForegroundBrush,
+          QTextFormat::FontUnderline, QTextFormat::TextUnderlineStyle})
+        format.clearProperty(property);
+    return format;
+}
+
+}
 
 RichTextEngine::RichTextEngine(QWidget* parent) : QTextEdit(parent)
 {
@@ -96,17 +109,10 @@ void RichTextEngine::toggleWeight()
     mergeFormat(format);
 }
 
-// Like a browser's formatting command: a selection is formatted; without one, the word
-// under the cursor, or else what is typed next.
+// A selection is formatted; without one, only what is typed next, so that turning bold off
+// after a bold word leaves the word bold.
 void RichTextEngine::mergeFormat(const QTextCharFormat& format)
 {
-    QTextCursor cursor = textCursor();
-    if (!cursor.hasSelection())
-        cursor.select(QTextCursor::WordUnderCursor);
-    if (cursor.hasSelection() && !textCursor().hasSelection()) {
-        cursor.mergeCharFormat(format);
-        return;
-    }
     mergeCurrentCharFormat(format);
 }
 
@@ -153,32 +159,47 @@ bool RichTextEngine::createLink(const QString& address)
     QTextCursor cursor = textCursor();
     if (cursor.hasSelection()) {
         cursor.mergeCharFormat(link);
-        return true;
+    } else {
+        // Nothing selected: the address itself becomes the link's text.
+        cursor.insertText(address, link);
+        setTextCursor(cursor);
     }
-    // Nothing selected: the address itself becomes the link's text.
-    const QTextCharFormat before = cursor.charFormat();
-    cursor.insertText(address, link);
-    setCurrentCharFormat(before);
     return true;
 }
 
+// Typing goes on inside a link only between two of its characters: at its end, or in a
+// paragraph begun after it, what is typed is plain text.
+void RichTextEngine::endLinkAtCursor()
+{
+    const QTextCursor cursor = textCursor();
+    const QTextCharFormat current = currentCharFormat();
+    if (cursor.hasSelection() || !current.isAnchor())
+        return;
+    if (!cursor.atBlockStart() && !cursor.atBlockEnd()) {
+        QTextCursor next = cursor;
+        next.movePosition(QTextCursor::NextCharacter);
+        if (next.charFormat().isAnchor() && next.charFormat().anchorHref() == current.anchorHref())
+            return;
+    }
+    setCurrentCharFormat(withoutLink(current));
+}
+
+void RichTextEngine::keyPressEvent(QKeyEvent* event)
+{
+    endLinkAtCursor();
+    QTextEdit::keyPressEvent(event);
+}
+
+void RichTextEngine::inputMethodEvent(QInputMethodEvent* event)
+{
+    endLinkAtCursor();
+    QTextEdit::inputMethodEvent(event);
+}
+
+// Never reach out for a picture: a description must not tell anyone it was opened.
 QVariant RichTextEngine::loadResource(int type, const QUrl& name)
 {
-    if (type == QTextDocument::ImageResource) {
-        if (name.isLocalFile()) {
-            QFile file(name.toLocalFile());
-            if (file.open(QIODevice::ReadOnly))
-                return file.readAll();
-        }
-        // The document decodes inline pictures itself.
-        if (name.scheme() == QLatin1String("qrc") || name.scheme() == QLatin1String("data"))
-            return QTextEdit::loadResource(type, name);
-        // Never reach out for a picture: a description must not tell anyone it was opened.
-        QImage blank(1, 1, QImage::Format_ARGB32);
-        blank.fill(Qt::transparent);
-        return blank;
-    }
-    return QVariant();
+    return description::descriptionResource(type, name);
 }
 
 }

@@ -6,8 +6,8 @@
 
 namespace savereport::htmleditor {
 
-// The description as formatted text in an editable rich-text document. Images load only
-// from local files and the program's resources; anything else shows as an empty picture.
+// The description as formatted text in an editable rich-text document. Pictures load as a
+// description's do (description::descriptionResource); anything else shows as an empty picture.
 class RichTextEngine : public QTextEdit, public HtmlEditorEngine
 {
     Q_OBJECT
@@ -21,6 +21,8 @@ public:
     bool run(EditCommand command, const QString& argument = QString()) override;
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
     QVariant loadResource(int type, const QUrl& name) override;
 
 private:
@@ -28,6 +30,7 @@ private:
     void mergeFormat(const QTextCharFormat& format);
     void toggleList(int style);
     bool createLink(const QString& address);
+    void endLinkAtCursor();
 };
 
 }

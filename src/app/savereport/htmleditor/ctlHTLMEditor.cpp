@@ -1,5 +1,6 @@
 #include "app/savereport/htmleditor/ctlHTLMEditor.h"
 
+#include "app/description/SafeDescription.h"
 #include "app/savereport/htmleditor/CommandBar.h"
 #include "app/savereport/htmleditor/RichTextEngine.h"
 #include "common/ErrorBoundary.h"
@@ -119,11 +120,13 @@ void ctlHTLMEditor::writeDesignView(const QString& text)
 {
     const QString path = modFileHandling::fncSaveTextFile(QStringLiteral("IIEdit.htm"), text, true);
     modErroHandling::subLogStep(QStringLiteral("Displaying the html content saved at ") + path);
+    const description::SafeDescription safe = description::safeDescription(text, m_reportName);
     QWidget* editor = ieeEditor();
     editor->hide();
-    m->engine->write(text);
+    m->engine->write(safe.refused ? kEmptyTemplate : safe.html);
     m_written = text;
     editor->show();
+    description::tellNotice(safe);
 }
 
 QToolButton* ctlHTLMEditor::fncFindButtonByTag(const QString& tag) const

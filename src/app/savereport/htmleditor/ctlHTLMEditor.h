@@ -33,7 +33,11 @@ public:
     ~ctlHTLMEditor() override;
 
     QString HTML() const;
+    // A description too large or too deeply nested to lay out as written is shown flattened,
+    // or not at all, with a notice to the user; HTML reads it back unchanged until it is edited.
     void setHTML(const QString& text);
+    // The report whose description the editor holds, named in those notices.
+    void setDescribedReport(const QString& reportName) { m_reportName = reportName; }
 
     // The first button with that tag; the last button when none has it.
     QToolButton* fncFindButtonByTag(const QString& tag) const;
@@ -64,6 +68,7 @@ private:
     std::unique_ptr<Controls> m;
     EditorPrompts m_prompts;
     QString m_written;   // the text the design view was last loaded with
+    QString m_reportName;
     bool m_sourceView = false;
 };
 

@@ -163,6 +163,11 @@ struct FormattingCase
     const char* markup;
 };
 
+void PrintTo(const FormattingCase& formatting, std::ostream* out)
+{
+    *out << formatting.tag;
+}
+
 class HtmlEditorFormattingTest : public HtmlEditorTest, public ::testing::WithParamInterface<FormattingCase>
 {};
 
@@ -201,18 +206,95 @@ TEST_F(HtmlEditorTest, FormattingTogglesAndListsComeOffAgain)
     click("cmdBold");
     EXPECT_FALSE(editor->HTML().contains(QStringLiteral("font-weight:700")));
 
-    // Without a selection the word under the cursor is formatted, as in a browser.
-    selectWordIn(QStringLiteral("<p>some word</p>"), QStringLiteral("word"));
-    QTextCursor inside = document().textCursor();
-    inside.setPosition(inside.selectionStart() + 1);
-    document().setTextCursor(inside);
-    click("cmdItalic");
-    EXPECT_TRUE(editor->HTML().contains(QStringLiteral("font-style:italic;\">word</span>")));
-
     selectWordIn(QStringLiteral("<p>one</p>"), QStringLiteral("one"));
     click("cmdBullets");
     click("cmdBullets");
     EXPECT_FALSE(editor->HTML().contains(QStringLiteral("<ul")));
+}
+
+struct TypedFormat
+{
+    const char* tag;
+    bool (*on)(const QTextCharFormat&);
+};
+
+// Without a selection a format button changes only what is typed next: turning a format
+// off after a word typed with it leaves the word as typed, and in the middle of a word
+// touches neither half.
+TEST_F(HtmlEditorTest, AFormatToggledWithoutASelectionChangesOnlyWhatIsTypedNext)
+{
+    const TypedFormat formats[] = {
+        {"cmdBold", [](const QTextCharFormat& format) { return format.fontWeight() > QFont::Normal; }},
+        {"cmdItalic", [](const QTextCharFormat& format) { return format.fontItalic(); }},
+        {"cmdUnderline", [](const QTextCharFormat& format) { return format.fontUnderline(); }}};
+    for (const TypedFormat& format : formats) {
+        SCOPED_TRACE(format.tag);
+        editor->setHTML(QStringLiteral("<p>some text</p>"));
+        document().moveCursor(QTextCursor::End);
+        click(format.tag);
+        QTest::keyClicks(editor->ieeEditor(), QStringLiteral(" marked"));
+        click(format.tag);
+        QTest::keyClicks(editor->ieeEditor(), QStringLiteral(" plain"));
+        QTextCursor cursor = document().document()->find(QStringLiteral("marked"));
+        EXPECT_TRUE(format.on(cursor.charFormat()));
+        cursor = document().document()->find(QStringLiteral("plain"));
+        EXPECT_FALSE(format.on(cursor.charFormat()));
+        cursor = document().document()->find(QStringLiteral("some"));
+        EXPECT_FALSE(format.on(cursor.charFormat()));
+
+        QTextCursor inside = document().document()->find(QStringLiteral("text"));
+        inside.setPosition(inside.selectionStart() + 2);
+        document().setTextCursor(inside);
+        click(format.tag);
+        QTest::keyClicks(editor->ieeEditor(), QStringLiteral("X"));
+        EXPECT_TRUE(format.on(document().document()->find(QStringLiteral("X")).charFormat()));
+        EXPECT_FALSE(format.on(document().document()->find(QStringLiteral("te")).charFormat()));
+        EXPECT_FALSE(format.on(document().document()->find(QStringLiteral("xt")).charFormat()));
+    }
+}
+
+// Typing continues a link only between two of its characters.
+TEST_F(HtmlEditorTest, WhatIsTypedAfterALinkIsPlainText)
+{
+    const auto isLink = [this](const QString& text) {
+        return document().document()->find(text).charFormat().isAnchor();
+    };
+    // A selected word made a link, typing at its end and in a new paragraph.
+    selectWordIn(QStringLiteral("<p>see word</p>"), QStringLiteral("word"));
+    linkAnswer = QStringLiteral("https://example.org/a");
+    click("cmdHyperlink");
+    QTest::keyClick(editor->ieeEditor(), Qt::Key_End);
+    QTest::keyClicks(editor->ieeEditor(), QStringLiteral(" after"));
+    QTest::keyClick(editor->ieeEditor(), Qt::Key_Return);
+    QTest::keyClicks(editor->ieeEditor(), QStringLiteral("next"));
+    EXPECT_TRUE(isLink(QStringLiteral("word")));
+    EXPECT_FALSE(isLink(QStringLiteral("after")));
+    EXPECT_FALSE(isLink(QStringLiteral("next")));
+    EXPECT_FALSE(document().document()->find(QStringLiteral("after")).charFormat().fontUnderline());
+
+    // A link inserted with nothing selected, typing straight after it.
+    editor->setHTML(QStringLiteral("<p>go </p>"));
+    document().moveCursor(QTextCursor::End);
+    linkAnswer = QStringLiteral("https://example.org/b");
+    click("cmdHyperlink");
+    QTest::keyClicks(editor->ieeEditor(), QStringLiteral(" then"));
+    EXPECT_TRUE(isLink(QStringLiteral("https://example.org/b")));
+    EXPECT_FALSE(isLink(QStringLiteral("then")));
+    EXPECT_TRUE(editor->HTML().contains(QStringLiteral("<a href=\"https://example.org/b\">")))
+        << editor->HTML().toStdString();
+
+    // Going back to the end of a link later, and into the middle of one.
+    editor->setHTML(QStringLiteral("<p><a href=\"https://example.org/c\">link</a> rest</p>"));
+    QTextCursor end = document().document()->find(QStringLiteral("link"));
+    end.clearSelection();
+    document().setTextCursor(end);
+    QTest::keyClicks(editor->ieeEditor(), QStringLiteral("Z"));
+    EXPECT_FALSE(isLink(QStringLiteral("Z")));
+    QTextCursor inside = document().document()->find(QStringLiteral("link"));
+    inside.setPosition(inside.selectionStart() + 2);
+    document().setTextCursor(inside);
+    QTest::keyClicks(editor->ieeEditor(), QStringLiteral("Q"));
+    EXPECT_TRUE(isLink(QStringLiteral("Q")));
 }
 
 TEST_F(HtmlEditorTest, PictureAndLinkNeedAnAnswer)
