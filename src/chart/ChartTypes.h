@@ -23,7 +23,6 @@ struct ChartTypeTraits
 
     // Scatter and bubble charts take their points from the X and Y values, not from categories.
     bool isXY() const { return family == ChartFamily::Scatter || family == ChartFamily::Bubble; }
-    bool hasAxes() const { return family != ChartFamily::Pie && family != ChartFamily::Doughnut; }
 };
 
 // Nothing for a number that is not a chart type this chart space draws.

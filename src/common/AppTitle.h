@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QString>
+#include "common/CommonState.h"
 
 // The application title is a program global, set once at start, that the common
 // services already need (report, log name, message-box titles).
 namespace modGlobals {
-extern QString gstrAppTitle;
+inline QString& gstrAppTitle = common::commonState.gstrAppTitle;
 }

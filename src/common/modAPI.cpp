@@ -1,5 +1,6 @@
 #include "common/modAPI.h"
 
+#include "common/CommonState.h"
 #include "common/ErrorBoundary.h"
 #include "common/modErroHandling.h"
 #include "platform/Desktop.h"
@@ -13,7 +14,7 @@ namespace modAPI {
 
 namespace {
 
-QString browserCache;
+QString& browserCache = common::commonState.browser;
 
 void activate(QWidget* window)
 {
@@ -21,11 +22,6 @@ void activate(QWidget* window)
     window->activateWindow();
 }
 
-}
-
-void resetRunStateForTests()
-{
-    browserCache.clear();
 }
 
 void subEnsureVisibleTaskBar(QWidget* window, const QString& title)

@@ -23,6 +23,4 @@ QString GetBrowser();
 QString reduceBrowserCommand(const QString& command);
 bool regDoes_Key_Exist(long root, const QString& path);
 
-void resetRunStateForTests();
-
 }

@@ -20,14 +20,10 @@
 
 namespace modErroHandling {
 
-QString gstrLastStep;
-QString gstrErrorReport;
-bool gbLogSteps = false;
-
 namespace {
 
-bool blnErrorHandled = false;
-bool loggingNow = false;
+bool& blnErrorHandled = common::commonState.errorHandled;
+bool& loggingNow = common::commonState.logging;
 
 const QString kCrLf = QStringLiteral("\r\n");
 
@@ -36,14 +32,6 @@ const QString kCrLf = QStringLiteral("\r\n");
 bool errorHandled()
 {
     return blnErrorHandled;
-}
-
-void resetRunStateForTests()
-{
-    blnErrorHandled = false;
-    gstrLastStep.clear();
-    gstrErrorReport.clear();
-    gbLogSteps = false;
 }
 
 QString maskPasswords(const QString& text)

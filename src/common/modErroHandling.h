@@ -1,14 +1,16 @@
 #pragma once
 
+#include "common/CommonState.h"
+
 #include <QString>
 
 // The one place where the program reports a failure, and the step message that the
 // report quotes.
 namespace modErroHandling {
 
-extern QString gstrLastStep;
-extern QString gstrErrorReport;
-extern bool gbLogSteps;   // the step log; nothing switches it on
+inline QString& gstrLastStep = common::commonState.gstrLastStep;
+inline QString& gstrErrorReport = common::commonState.gstrErrorReport;
+inline bool& gbLogSteps = common::commonState.gbLogSteps;   // the step log; nothing switches it on
 
 // The error call. The first call of a run shows the report and offers the mail; every
 // call ends the program.
@@ -36,8 +38,5 @@ ErrorReportText composeErrorReport(const QString& os, const QString& lastStep, c
 // A connection string's password never leaves the program: whatever the provider would
 // read as the value of "Password" or "PWD" (any letter case) becomes "***".
 QString maskPasswords(const QString& text);
-
-// Tests start every run afresh.
-void resetRunStateForTests();
 
 }

@@ -11,12 +11,10 @@
 
 namespace modFileHandling {
 
-std::unique_ptr<platform::FileSystemObject> gobjFSO;
-
 namespace {
 
-bool blnFSORepaired = false;
-QString strCachedTempPath;
+bool& blnFSORepaired = common::commonState.fsoRepaired;
+QString& strCachedTempPath = common::commonState.tempPath;
 
 using common::Message;
 using modErroHandling::subLogStep;
@@ -27,13 +25,6 @@ void registerComponent(const QString&)
 {
 }
 
-}
-
-void resetRunStateForTests()
-{
-    gobjFSO.reset();
-    blnFSORepaired = false;
-    strCachedTempPath.clear();
 }
 
 void subSetupFS()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/CommonState.h"
 #include "platform/FileSystemObject.h"
 
 #include <QString>
@@ -8,7 +9,7 @@
 // The program's file-system object and the file operations several windows share.
 namespace modFileHandling {
 
-extern std::unique_ptr<platform::FileSystemObject> gobjFSO;
+inline std::unique_ptr<platform::FileSystemObject>& gobjFSO = common::commonState.gobjFSO;
 
 void subSetupFS();
 void subRegisterScrrun();
@@ -28,7 +29,5 @@ QString fncSaveTextFile(const QString& file, const QString& text, bool blnTemp);
 void subPrintFile(const QString& path);
 // An empty verb opens the file with the desktop's default program; "Print" prints it.
 void subFolderItemInvokeVerbVB(const QString& vFolder, const QString& vFile, const QString& strVerb);
-
-void resetRunStateForTests();
 
 }

@@ -10,12 +10,9 @@
 
 namespace modOutlookCode {
 
-std::unique_ptr<platform::MailApplication> gobjOutlook;
-QString gobjOutlookNS;
-
 namespace {
 
-short cachedVersion = 0;
+short& cachedVersion = common::commonState.outlookVersion;
 
 std::unique_ptr<platform::MailApplication> createMailApplication()
 {
@@ -28,13 +25,6 @@ std::unique_ptr<platform::MailApplication> createMailApplication()
     return nullptr;
 }
 
-}
-
-void resetRunStateForTests()
-{
-    gobjOutlook.reset();
-    gobjOutlookNS.clear();
-    cachedVersion = 0;
 }
 
 void subSetupOutlook(long /*folder*/)

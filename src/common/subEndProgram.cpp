@@ -1,5 +1,6 @@
 #include "common/subEndProgram.h"
 
+#include "common/CommonState.h"
 #include "common/ErrorBoundary.h"
 #include "common/modErroHandling.h"
 #include "common/modFileHandling.h"
@@ -12,23 +13,14 @@
 
 namespace modMain {
 
-namespace {
-bool g_ending = false;
-}
-
 bool programEnding()
 {
-    return g_ending;
-}
-
-void resetProgramEndForTests()
-{
-    g_ending = false;
+    return common::commonState.programEnding;
 }
 
 void subEndProgram(EndCause cause)
 {
-    g_ending = true;
+    common::commonState.programEnding = true;
     common::ResumeNext resume;
     resume.run([] { platform::services().forms->unloadAll(); });
     modFileHandling::gobjFSO.reset();

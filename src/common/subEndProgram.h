@@ -16,6 +16,5 @@ enum class EndCause { Close, Failure };
 // True once the end has begun: a window that closes during it must not end the program a
 // second time.
 bool programEnding();
-void resetProgramEndForTests();
 
 }

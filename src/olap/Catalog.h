@@ -17,7 +17,6 @@ class Catalog
 {
 public:
     void setActiveConnection(const Connection* connection) { m_connection = connection; }
-    const Connection* ActiveConnection() const { return m_connection; }
     // In the catalog's order; raises platform::VbError (3709) without an open connection.
     QVector<CubeDef> CubeDefs() const;
 

@@ -106,13 +106,6 @@ MemberPath HierarchyIndex::pathOf(int id) const
     return path;
 }
 
-bool HierarchyIndex::isAncestorOrSelf(int ancestor, int id) const
-{
-    if (ancestor < 0)
-        return true;
-    return id >= 0 && ancestorAt(id, member(ancestor).level) == ancestor;
-}
-
 int HierarchyIndex::ancestorAt(int id, int level) const
 {
     while (id >= 0 && m_members[size_t(id)].level > level)

@@ -47,7 +47,6 @@ public:
     // -1 when no member has this path; the All member (an empty path) is -1 as well.
     int find(const MemberPath& path) const;
     MemberPath pathOf(int id) const;
-    bool isAncestorOrSelf(int ancestor, int id) const;
     int ancestorAt(int id, int level) const;
 
 private:

@@ -18,7 +18,6 @@ public:
     // The field of the current row; throws platform::VbError (3265) for an unknown name and
     // (3021) when there is no current row.
     QVariant Fields(const QString& name) const;
-    int RecordCount() const { return int(m_rows.size()); }
 
 private:
     QStringList m_fieldNames;

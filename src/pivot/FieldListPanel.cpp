@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <functional>
 
 namespace pivot {
 namespace {
@@ -35,7 +36,7 @@ protected:
             return;
         QDrag drag(this);
         drag.setMimeData(mime);
-        FieldListPanel::dragRunner()(drag, Qt::CopyAction);
+        drag.exec(Qt::CopyAction);
     }
 
     QMimeData* mimeData(const QList<QTreeWidgetItem*>& items) const override
@@ -101,12 +102,6 @@ FieldListPanel::FieldListPanel(QWidget* parent) : QWidget(parent), m_search(new 
             emit addRequested(*field, field->kind == FieldRef::Kind::Measure ? Area::Data : Area::Row);
     });
     setMinimumWidth(180);
-}
-
-FieldListPanel::DragRunner& FieldListPanel::dragRunner()
-{
-    static DragRunner runner = [](QDrag& drag, Qt::DropActions offered) { return drag.exec(offered); };
-    return runner;
 }
 
 std::optional<FieldRef> FieldListPanel::fieldOf(const QTreeWidgetItem* item)

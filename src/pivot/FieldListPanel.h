@@ -4,9 +4,7 @@
 #include "pivot/PivotLayout.h"
 
 #include <QWidget>
-#include <functional>
 
-class QDrag;
 class QLineEdit;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -29,10 +27,6 @@ public:
     QTreeWidget* tree() const { return m_tree; }
     // The field an item stands for; nothing for dimension and folder items.
     static std::optional<FieldRef> fieldOf(const QTreeWidgetItem* item);
-    // Runs a drag that starts in the list (QDrag::exec with the actions offered). Tests put
-    // a stand-in here: the offscreen platform ends every drag at once, with no drop.
-    using DragRunner = std::function<Qt::DropAction(QDrag& drag, Qt::DropActions offered)>;
-    static DragRunner& dragRunner();
 
 signals:
     void addRequested(const pivot::FieldRef& field, pivot::Area area);

@@ -29,7 +29,6 @@ public:
     bool prevInstance();
     void releaseInstanceLock();
 
-    void setPath(const QString& path) { m_path = path; }
     void setCommandLine(const QString& commandLine) { m_commandLine = commandLine; }
 
 private:

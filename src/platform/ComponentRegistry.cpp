@@ -30,11 +30,6 @@ void ComponentRegistry::unregisterFactory(const QString& progId)
     m_factories.remove(progId.toLower());
 }
 
-bool ComponentRegistry::hasFactory(const QString& progId) const
-{
-    return m_factories.contains(progId.toLower());
-}
-
 std::unique_ptr<QObject> ComponentRegistry::createObject(const QString& progId) const
 {
     const auto factory = m_factories.constFind(progId.toLower());

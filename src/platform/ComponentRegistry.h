@@ -23,7 +23,6 @@ public:
 
     void registerFactory(const QString& progId, Factory factory);
     void unregisterFactory(const QString& progId);
-    bool hasFactory(const QString& progId) const;
 
     // Raises error 429 when the class is not registered or has no implementation.
     std::unique_ptr<QObject> createObject(const QString& progId) const;

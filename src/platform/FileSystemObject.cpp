@@ -82,16 +82,6 @@ QList<File> Folder::Files() const
     return files;
 }
 
-QList<Folder> Folder::SubFolders() const
-{
-    requireListable(m_path);
-    QList<Folder> folders;
-    const QDir dir(m_path);
-    for (const QString& name : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Unsorted))
-        folders.append(Folder(dir.filePath(name)));
-    return folders;
-}
-
 bool FileSystemObject::FileExists(const QString& path) const
 {
     const QFileInfo info(path);

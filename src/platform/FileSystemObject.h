@@ -33,7 +33,6 @@ public:
     // In the order the file system lists them.
     // Raise 70 (permission denied), naming the folder, when it cannot be listed.
     QList<File> Files() const;
-    QList<Folder> SubFolders() const;
 
 private:
     QString m_path;

@@ -93,11 +93,6 @@ void TextStream::Write(const QString& text)
     m_text += text;
 }
 
-void TextStream::WriteLine(const QString& text)
-{
-    Write(text + QStringLiteral("\r\n"));
-}
-
 QByteArray TextStream::encode(const QString& text) const
 {
     if (m_format == TristateTrue) {

@@ -28,7 +28,6 @@ public:
     bool AtEndOfStream() const;
 
     void Write(const QString& text);
-    void WriteLine(const QString& text);
 
     // Raises error 57 when the file cannot be written.
     void Close();

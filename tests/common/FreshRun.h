@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/AppTitle.h"
+#include "common/CommonState.h"
 #include "common/modAPI.h"
 #include "common/modErroHandling.h"
 #include "common/modFileHandling.h"
@@ -21,7 +22,7 @@ class FreshRun
 public:
     FreshRun()
     {
-        reset();
+        common::startFreshRun();
         modGlobals::gstrAppTitle = QStringLiteral("Tessaline Tool for Excel");
         using namespace modMultiLingual;
         LNGERRINAPP = QStringLiteral("There has been an error in this application.");
@@ -31,7 +32,7 @@ public:
         LNGERRLINE = QStringLiteral("Error on line");
         LNGERRSENDREPORT = QStringLiteral("Would you like to send an e-mail with an error report?");
     }
-    ~FreshRun() { reset(); }
+    ~FreshRun() { common::startFreshRun(); }
 
     // Runs code that is expected to end the program; true when it did.
     template<class F>
@@ -65,15 +66,4 @@ public:
     }
 
     platform::FakeServices fakes;
-
-private:
-    static void reset()
-    {
-        modErroHandling::resetRunStateForTests();
-        modMain::resetProgramEndForTests();
-        modFileHandling::resetRunStateForTests();
-        modOutlookCode::resetRunStateForTests();
-        modAPI::resetRunStateForTests();
-        modGlobals::gstrAppTitle.clear();
-    }
 };

@@ -114,40 +114,6 @@ TEST_F(PivotWidgetTest, DraggingFieldsFromTheFieldListBuildsTheGrid)
     EXPECT_EQ(table.gridModel()->columnCount(), 1);
 }
 
-// Drags a field list item with the mouse and lets it go over a drop area, as a user does.
-// The offscreen platform ends every drag at once; the stand-in delivers the drop as a
-// window system would, and answers with what the area made of it.
-void mouseDragToArea(PivotTable& table, const QString& itemText, Area area)
-{
-    QTreeWidget* tree = table.fieldList()->tree();
-    QTreeWidgetItem* item = findItem(tree, itemText);
-    ASSERT_NE(item, nullptr) << qPrintable(itemText);
-    tree->scrollToItem(item);
-    DropArea* target = table.dropArea(area);
-    auto& runner = FieldListPanel::dragRunner();
-    const auto platformDrag = runner;
-    runner = [target](QDrag& drag, Qt::DropActions offered) {
-        const QPoint pos = target->rect().center();
-        QDragEnterEvent enter(pos, offered, drag.mimeData(), Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &enter);
-        if (!enter.isAccepted())
-            return Qt::IgnoreAction;
-        QDropEvent drop(pos, offered, drag.mimeData(), Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &drop);
-        return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
-    };
-    const QPoint start = tree->visualItemRect(item).center();
-    QTest::mousePress(tree->viewport(), Qt::LeftButton, Qt::NoModifier, start);
-    for (int step = 1; step <= 2; ++step) {
-        const QPointF at = start + QPoint(step * (QApplication::startDragDistance() + 5), 0);
-        QMouseEvent move(QEvent::MouseMove, at, tree->viewport()->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
-                         Qt::NoModifier);
-        QApplication::sendEvent(tree->viewport(), &move);
-    }
-    QTest::mouseRelease(tree->viewport(), Qt::LeftButton, Qt::NoModifier, start);
-    runner = platformDrag;
-}
-
 TEST_F(PivotWidgetTest, TheFieldListKeepsEveryFieldWhateverIsDraggedFromIt)
 {
     QTreeWidget* tree = table.fieldList()->tree();
@@ -159,7 +125,7 @@ TEST_F(PivotWidgetTest, TheFieldListKeepsEveryFieldWhateverIsDraggedFromIt)
     };
     const int before = itemCount();
     table.removeField(hierarchy("Time"));
-    mouseDragToArea(table, QStringLiteral("Time"), Area::Column);
+    dragToArea(table, QStringLiteral("Time"), Area::Column);
     ASSERT_EQ(table.layout().columns.fields.size(), 1);
     EXPECT_EQ(itemCount(), before);
     ASSERT_NE(findItem(tree, QStringLiteral("Time")), nullptr);
@@ -173,7 +139,7 @@ TEST_F(PivotWidgetTest, TheFieldListKeepsEveryFieldWhateverIsDraggedFromIt)
     QApplication::sendEvent(tree->viewport(), &dropList);
     EXPECT_TRUE(table.layout().columns.fields.isEmpty());
     EXPECT_FALSE(findItem(tree, QStringLiteral("Time"))->font(0).bold());
-    mouseDragToArea(table, QStringLiteral("Time"), Area::Filter);
+    dragToArea(table, QStringLiteral("Time"), Area::Filter);
     EXPECT_EQ(table.layout().filterFields.size(), 1);
     EXPECT_EQ(itemCount(), before);
 }

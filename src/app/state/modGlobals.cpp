@@ -1,5 +1,7 @@
 #include "app/state/modGlobals.h"
 
+#include "common/CommonState.h"
+
 namespace state {
 
 ProgramState programState;
@@ -7,7 +9,7 @@ ProgramState programState;
 void startFreshRun()
 {
     programState = ProgramState{};
-    modGlobals::gstrAppTitle.clear();
+    common::startFreshRun();
 }
 
 }

@@ -56,7 +56,7 @@ inline QString& gstrProvider = programState.gstrProvider;
 
 }
 
-// Every global as at the program's start, the title kept with the common services included.
+// Every global as at the program's start, the common services' state included.
 void startFreshRun();
 
 }

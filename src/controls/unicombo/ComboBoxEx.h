@@ -100,7 +100,6 @@ public:
     int style() const { return m_style; }
     QWidget* comboControl() const;   // ComboWidget, or SimpleList for style 0
     EditField* editControl() const { return m_edit; }
-    ComboWidget* dropDownCombo() const { return m_combo; }
     SimpleList* simpleList() const { return m_list; }
     QWidget* dropDownList() const;   // the list window of a drop-down; none for style 0
 

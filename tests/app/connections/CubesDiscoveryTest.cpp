@@ -155,7 +155,7 @@ TEST_F(ServerNameFile, WithoutACommaOrEmptyEndsInTheErrorReport)
 {
     for (const char* bytes : {"olap1", ""}) {
         // The end of the program released the file-system object.
-        modErroHandling::resetRunStateForTests();
+        common::startFreshRun();
         modFileHandling::subSetupFS();
         put(QStringLiteral("ServerName.txt"), bytes);
         EXPECT_TRUE(run.ends([] { modCubes::subGetServerName(); })) << bytes;

@@ -101,7 +101,7 @@ TEST_F(ReportWindowTest, ClosingEndsTheProgramInOrderInEveryProfileWhileAnotherW
 {
     for (const char* name : {"frmStats2003", "frmStatsXP", "frmStats2K"}) {
         r.run.fakes.processEnd.ends = 0;
-        modMain::resetProgramEndForTests();   // each profile is a run of its own
+        common::startFreshRun();   // each profile is a run of its own
         ReportWindow* window = r.load(name);
         window->show();
         QWidget description;

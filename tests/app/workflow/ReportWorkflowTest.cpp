@@ -34,6 +34,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <gtest/gtest.h>
 
 using namespace state::modGlobals;
@@ -151,8 +152,26 @@ protected:
         const QList<QTreeWidgetItem*> found = fields->findItems(caption, Qt::MatchExactly | Qt::MatchRecursive);
         ASSERT_FALSE(found.isEmpty()) << caption.toStdString();
         fields->scrollToItem(found.first());
+        const int itemCount = countItems(*fields);
         realinput::drag(fields->viewport(), fields->visualItemRect(found.first()).center(), pivot.dropArea(area),
                         {-1, -1});
+        // The list hands out a copy: whatever the drop made of the drag, the field stays there,
+        // shown in bold as one in use.
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] {
+                const QList<QTreeWidgetItem*> now = fields->findItems(caption, Qt::MatchExactly | Qt::MatchRecursive);
+                return now.size() == 1 && now.first()->font(0).bold();
+            },
+            5000));
+        EXPECT_EQ(countItems(*fields), itemCount);
+    }
+
+    static int countItems(QTreeWidget& tree)
+    {
+        int count = 0;
+        for (QTreeWidgetItemIterator it(&tree); *it; ++it)
+            ++count;
+        return count;
     }
 
     void chooseFromToolsMenu(QAction* action)

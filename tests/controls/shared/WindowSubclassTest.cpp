@@ -349,7 +349,7 @@ TEST_F(SubclassFixture, MousePressOffersMouseActivateBeforeTheButton)
 TEST_F(SubclassFixture, AHandlersErrorGoesToTheErrorCallAndStopsThere)
 {
     platform::FakeServices fakes;
-    modErroHandling::resetRunStateForTests();
+    common::startFreshRun();
     auto window = subclassed(WM_COMMAND, MSG_BEFORE);
     react = [](bool, bool&, qintptr&, const WindowMessage&) {
         platform::raiseError(381, QStringLiteral("Invalid property array index"));
@@ -357,5 +357,5 @@ TEST_F(SubclassFixture, AHandlersErrorGoesToTheErrorCallAndStopsThere)
     EXPECT_NO_THROW(SendMessage(window.get(), WM_COMMAND));
     EXPECT_EQ(fakes.processEnd.ends, 1);
     EXPECT_TRUE(modErroHandling::gstrErrorReport.contains(QStringLiteral("TestOwner:pvOnWindowMessage")));
-    modErroHandling::resetRunStateForTests();
+    common::startFreshRun();
 }

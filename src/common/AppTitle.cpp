@@ -1,5 +1,0 @@
-#include "common/AppTitle.h"
-
-namespace modGlobals {
-QString gstrAppTitle;
-}

@@ -1,0 +1,12 @@
+#include "common/CommonState.h"
+
+namespace common {
+
+CommonState commonState;
+
+void startFreshRun()
+{
+    commonState = CommonState{};
+}
+
+}
