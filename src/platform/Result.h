@@ -14,7 +14,8 @@ struct Failure
     QString path;
     int osError = 0;   // errno; 0 when the failure is not the system's
 
-    // "message: path (system's text)", leaving out what is not known.
+    // "path: message (system's text)", leaving out what is not known; a failure that is
+    // only the system's refusal of a file reads "path: system's text".
     QString text() const;
 };
 

@@ -94,9 +94,10 @@ bool cOLAPReport::SaveReport()
     modErroHandling::subLogStep(QStringLiteral("Writing report to ") + path);
     // A cube folder that cannot be made fails the write, which tells why.
     QDir().mkpath(QFileInfo(path).path());
-    QString why;
-    if (!platform::writeFileAtomically(path, ReportRecord::encode(*this, recordContext()), &why)) {
-        tellUser(modMultiLingual::LNGFAILEDSAVEREPORT + QStringLiteral("\r\n") + why);
+    const platform::Result<void> written =
+        platform::writeFileAtomically(path, ReportRecord::encode(*this, recordContext()));
+    if (!written) {
+        tellUser(modMultiLingual::LNGFAILEDSAVEREPORT + QStringLiteral("\r\n") + written.failure().text());
         return false;
     }
     SourcePath = path;

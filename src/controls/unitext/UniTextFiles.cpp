@@ -76,7 +76,10 @@ bool saveTextFile(const QString& filename, QStringView text, int32_t byteOrderMa
         return refuse(error, QCoreApplication::translate("unitext", "%1: the file exists").arg(filename));
     if (info.isDir())
         return refuse(error, QCoreApplication::translate("unitext", "%1: is a folder").arg(filename));
-    return platform::writeFileAtomically(filename, *bytes, error);
+    const platform::Result<void> written = platform::writeFileAtomically(filename, *bytes);
+    if (!written)
+        return refuse(error, written.failure().text());
+    return true;
 }
 
 }
