@@ -10,6 +10,13 @@ namespace platform {
 // the system's own error number when the system refused.
 struct Failure
 {
+    Failure() = default;
+    // What is not known may be left out: Failure{why}, Failure{{}, path, errno}.
+    explicit Failure(QString message, QString path = {}, int osError = 0)
+        : message(std::move(message)), path(std::move(path)), osError(osError)
+    {
+    }
+
     QString message;
     QString path;
     int osError = 0;   // errno; 0 when the failure is not the system's
