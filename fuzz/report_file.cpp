@@ -20,9 +20,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray bytes = input.rest();
 
     cOLAPReport read;
-    QString why;
-    if (!ReportRecord::decode(bytes, context, read, &why)) {
-        FUZZ_CHECK(!why.isEmpty(), QString::fromLatin1(bytes.toHex()));
+    const platform::Result<void> decoded = ReportRecord::decode(bytes, context, read);
+    if (!decoded) {
+        FUZZ_CHECK(!decoded.failure().message.isEmpty(), QString::fromLatin1(bytes.toHex()));
         return 0;
     }
     const QString refused = ReportRecord::unreadableReason(read, context);

@@ -21,11 +21,10 @@ constexpr qsizetype kMaxScratchSuffix = 13;
 // As many links as the system itself follows before it gives up.
 constexpr int kMaxLinks = 40;
 
-bool fail(QString* error, const QString& path)
+// The system's refusal, as errno holds it now.
+Failure refused(const QString& path)
 {
-    if (error)
-        *error = path + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno));
-    return false;
+    return Failure{{}, path, errno};
 }
 
 bool writeAll(int fd, const QByteArray& bytes)
@@ -178,17 +177,17 @@ void removeStaleScratchFiles(const QString& folder)
     ::close(dirFd);
 }
 
-bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error)
+Result<void> writeFileAtomically(const QString& path, const QByteArray& bytes)
 {
     errno = 0;
     const QByteArray target = followLinks(QFile::encodeName(path));
     if (target.isEmpty())
-        return fail(error, path);
+        return refused(path);
     struct stat old
     {};
     const bool replacing = ::stat(target.constData(), &old) == 0;
     if (replacing && isReadOnly(target, old))
-        return fail(error, path);
+        return refused(path);
 
     const QByteArray folder = folderOf(target);
     removeStaleScratchFiles(QFile::decodeName(folder));
@@ -197,11 +196,10 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
     QByteArray temp;
     const int fd = createScratch(folder, temp);
     if (fd < 0)
-        return fail(error, path);
-    const auto discard = [&](int cause) {
+        return refused(path);
+    const auto discard = [&](int cause) -> Result<void> {
         ::unlink(temp.constData());
-        errno = cause;
-        return fail(error, path);
+        return Failure{{}, path, cause};
     };
 
     // A replaced file keeps its permissions; a new one has the usual ones already.
@@ -228,7 +226,7 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
         return discard(cause);
     }
     ::close(held);
-    return true;
+    return {};
 }
 
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Result.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -15,12 +17,12 @@ namespace platform {
 // - A replaced file keeps its permissions; a new one gets the usual ones (umask).
 // - Scratch files that an interrupted write left in the target's folder are removed first.
 //
-// Returns false, with "path: the system's reason" in `error`, when anything failed; the old
-// file is then untouched and no scratch file is left.
+// A failure names `path` and the system's error number ("path: the system's reason"); the
+// old file is then untouched and no scratch file is left.
 //
 // QSaveFile is not enough: a write that the system cuts short (disk full, file size
 // limit) can still be committed, truncated.
-bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+Result<void> writeFileAtomically(const QString& path, const QByteArray& bytes);
 
 // Removes the scratch files of writes that did not finish (the process was killed) from
 // `folder`. A scratch file stays while its writer holds it, so a write in progress in

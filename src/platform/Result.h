@@ -10,11 +10,19 @@ namespace platform {
 // the system's own error number when the system refused.
 struct Failure
 {
+    Failure() = default;
+    // What is not known may be left out: Failure{why}, Failure{{}, path, errno}.
+    explicit Failure(QString message, QString path = {}, int osError = 0)
+        : message(std::move(message)), path(std::move(path)), osError(osError)
+    {
+    }
+
     QString message;
     QString path;
     int osError = 0;   // errno; 0 when the failure is not the system's
 
-    // "message: path (system's text)", leaving out what is not known.
+    // "path: message (system's text)", leaving out what is not known; a failure that is
+    // only the system's refusal of a file reads "path: system's text".
     QString text() const;
 };
 

@@ -98,7 +98,7 @@ TEST_F(MessagesLanguage, AFileNameThatLooksLikeAPlaceholderStaysAsTyped)
     lang::installTranslations(kGerman);
     const QString odd = dataPath + QStringLiteral("/%2 %1.txt");
     QFile(odd).open(QIODevice::WriteOnly);
-    QString why;
-    EXPECT_FALSE(unitext::saveTextFile(odd, u"text", unitext::kUtf8, false, 1252, &why));
-    EXPECT_EQ(why, odd + QStringLiteral(": Die Datei ist bereits vorhanden"));
+    const platform::Result<void> saved = unitext::saveTextFile(odd, u"text", unitext::kUtf8, false, 1252);
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(saved.failure().text(), odd + QStringLiteral(": Die Datei ist bereits vorhanden"));
 }

@@ -161,14 +161,15 @@ TEST(AtomicFile, AWriteCutShortLeavesTheOldFileWholeAndSaysWhereAndWhy)
     FakeServices fakes;
     const QString path = fakes.path(QStringLiteral("whole.txt"));
     ASSERT_TRUE(writeFileAtomically(path, QByteArray("old")));
-    QString error;
-    bool written = true;
+    Result<void> written;
     {
         FileSizeLimit limit(64);   // a disk that fills up mid-write, for root as well
-        written = writeFileAtomically(path, QByteArray(8192, 'x'), &error);
+        written = writeFileAtomically(path, QByteArray(8192, 'x'));
     }
     EXPECT_FALSE(written);
-    EXPECT_EQ(error, path + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(EFBIG)));
+    EXPECT_EQ(written.failure().path, path);
+    EXPECT_EQ(written.failure().osError, EFBIG);
+    EXPECT_EQ(written.failure().text(), path + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(EFBIG)));
     EXPECT_EQ(bytesOf(path), QByteArray("old"));
     EXPECT_EQ(QDir(fakes.path(QStringLiteral("."))).entryList(QDir::Files | QDir::Hidden),
               QStringList{QStringLiteral("whole.txt")});
@@ -179,7 +180,7 @@ TEST(AtomicFile, ANewFileHasTheUsualPermissionsAndAReplacedOneKeepsItsOwn)
     FakeServices fakes;
     const QString path = fakes.path(QStringLiteral("mode.txt"));
     const mode_t savedMask = ::umask(027);
-    const bool written = writeFileAtomically(path, QByteArray("new"));
+    const Result<void> written = writeFileAtomically(path, QByteArray("new"));
     ::umask(savedMask);
     ASSERT_TRUE(written);
     EXPECT_EQ(modeOf(path), 0640u);
@@ -193,8 +194,8 @@ TEST(AtomicFile, ANameAsLongAsTheFileSystemAllowsCanBeWritten)
 {
     FakeServices fakes;
     const QString path = fakes.path(QString(251, QLatin1Char('n')) + QStringLiteral(".txt"));
-    QString error;
-    EXPECT_TRUE(writeFileAtomically(path, QByteArray("report"), &error)) << error.toStdString();
+    const Result<void> written = writeFileAtomically(path, QByteArray("report"));
+    EXPECT_TRUE(written) << written.failure().text().toStdString();
     EXPECT_EQ(bytesOf(path), QByteArray("report"));
 }
 
@@ -204,9 +205,9 @@ TEST(AtomicFile, AReadOnlyFileIsRefusedInAWritableFolder)
     const QString path = fakes.path(QStringLiteral("app/locked.txt"));
     writeBytes(path, QByteArray("kept"));
     ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0444), 0);
-    QString error;
-    EXPECT_FALSE(writeFileAtomically(path, QByteArray("lost"), &error));
-    EXPECT_EQ(error, path + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(EACCES)));
+    const Result<void> written = writeFileAtomically(path, QByteArray("lost"));
+    EXPECT_FALSE(written);
+    EXPECT_EQ(written.failure().text(), path + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(EACCES)));
     EXPECT_EQ(bytesOf(path), QByteArray("kept"));
     EXPECT_EQ(modeOf(path), 0444u);
     EXPECT_EQ(entries(fakes.path(QStringLiteral("app"))), QStringList{QStringLiteral("locked.txt")});
@@ -224,8 +225,8 @@ TEST(AtomicFile, ALinkIsWrittenThroughAndStaysALink)
     ASSERT_EQ(::symlink("../tmp/elsewhere/real.txt", QFile::encodeName(link).constData()), 0);
     ASSERT_EQ(::symlink("link.txt", QFile::encodeName(second).constData()), 0);
 
-    QString error;
-    ASSERT_TRUE(writeFileAtomically(second, QByteArray("new"), &error)) << error.toStdString();
+    const Result<void> written = writeFileAtomically(second, QByteArray("new"));
+    ASSERT_TRUE(written) << written.failure().text().toStdString();
     EXPECT_TRUE(QFileInfo(second).isSymLink());
     EXPECT_TRUE(QFileInfo(link).isSymLink());
     EXPECT_EQ(bytesOf(target), QByteArray("new"));
@@ -241,12 +242,13 @@ TEST(AtomicFile, ALinkIsWrittenThroughAndStaysALink)
     EXPECT_EQ(bytesOf(fakes.path(QStringLiteral("app/made.txt"))), QByteArray("made"));
     const QString loop = fakes.path(QStringLiteral("app/loop.txt"));
     ASSERT_EQ(::symlink("loop.txt", QFile::encodeName(loop).constData()), 0);
-    EXPECT_FALSE(writeFileAtomically(loop, QByteArray("x"), &error));
-    EXPECT_EQ(error, loop + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(ELOOP)));
+    const Result<void> looped = writeFileAtomically(loop, QByteArray("x"));
+    EXPECT_FALSE(looped);
+    EXPECT_EQ(looped.failure().text(), loop + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(ELOOP)));
 
     // A read-only file is refused also when a link leads to it.
     ASSERT_EQ(::chmod(QFile::encodeName(target).constData(), 0444), 0);
-    EXPECT_FALSE(writeFileAtomically(link, QByteArray("lost"), &error));
+    EXPECT_FALSE(writeFileAtomically(link, QByteArray("lost")));
     EXPECT_EQ(bytesOf(target), QByteArray("new"));
 }
 

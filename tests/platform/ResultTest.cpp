@@ -3,6 +3,7 @@
 
 #include <QStringList>
 #include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
 
 namespace {
@@ -25,13 +26,20 @@ TEST(Result, CarriesTheValueOrTheWholeFailure)
 
     const auto bad = parsed(QStringLiteral("x"));
     EXPECT_FALSE(bad);
-    EXPECT_EQ(bad.failure().text(), QStringLiteral("Not a number: x"));
+    EXPECT_EQ(bad.failure().text(), QStringLiteral("x: Not a number"));
     EXPECT_THROW((void)bad.value(), std::bad_optional_access);
 
     const platform::Result<void> refused =
         platform::Failure{QStringLiteral("Cannot write"), QStringLiteral("/r/a.txt"), ENOSPC};
     EXPECT_FALSE(refused.ok());
-    EXPECT_TRUE(refused.failure().text().startsWith(QStringLiteral("Cannot write: /r/a.txt (")));
+    const QString reason = QString::fromLocal8Bit(std::strerror(ENOSPC));
+    EXPECT_EQ(refused.failure().text(), QStringLiteral("/r/a.txt: Cannot write (") + reason + QLatin1Char(')'));
+    // What is not known is left out, separators and all.
+    EXPECT_EQ((platform::Failure{{}, QStringLiteral("/r/a.txt"), ENOSPC}.text()),
+              QStringLiteral("/r/a.txt: ") + reason);
+    EXPECT_EQ((platform::Failure{QStringLiteral("No thread"), {}, ENOSPC}.text()),
+              QStringLiteral("No thread (") + reason + QLatin1Char(')'));
+    EXPECT_EQ((platform::Failure{{}, {}, ENOSPC}.text()), reason);
     EXPECT_TRUE(platform::Result<void>().ok());
 }
 

@@ -183,9 +183,10 @@ void subGetServerName()
         if (!choice.userName.trimmed().isEmpty())
             ServerCredentials::keep(gstrServerName, choice.userName, choice.password);
         dialog.reset();
-        QString why;
-        if (!platform::writeFileAtomically(file, serverNameFileBytes(gstrServerName, gstrDatabase), &why))
-            platform::raiseError(platform::err::PermissionDenied, why, file);
+        const platform::Result<void> written =
+            platform::writeFileAtomically(file, serverNameFileBytes(gstrServerName, gstrDatabase));
+        if (!written)
+            platform::raiseError(platform::err::PermissionDenied, written.failure().text(), file);
     });
 }
 

@@ -53,9 +53,9 @@ bool subSavePicture(const QString& path, int height, int width)
         const chart::ChartSpace& chart = *window.excChart();
         if (state::modGlobals::gbOWCXP) {
             const QByteArray picture = chart.GetPicture(kGif, width, height);
-            QString why;
-            if (!platform::writeFileAtomically(file, picture, &why)) {
-                tellCannotWrite(file, why);
+            const platform::Result<void> written = platform::writeFileAtomically(file, picture);
+            if (!written) {
+                tellCannotWrite(file, written.failure().text());
                 return false;
             }
             return true;

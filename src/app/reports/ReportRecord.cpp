@@ -102,13 +102,6 @@ QString fromUtf16LE(const char* data, qsizetype size)
     return text;
 }
 
-bool fail(QString* error, const QString& why)
-{
-    if (error)
-        *error = why;
-    return false;
-}
-
 }
 
 QString compose(const cOLAPReport& report, const Context& context)
@@ -140,32 +133,32 @@ QString decodeText(const QByteArray& bytes, int ansiCodePage)
         .value_or(platform::codepages::toUnicode(1252, bytes).value_or(QString()));
 }
 
-bool decode(const QByteArray& bytes, const Context& context, cOLAPReport& report, QString* error)
+platform::Result<void> decode(const QByteArray& bytes, const Context& context, cOLAPReport& report)
 {
     const QStringList fields = decodeText(bytes, context.ansiCodePage).split(kFieldSeparator);
     cOLAPReport read = report;
 
     if (context.layout == Layout::Version9) {
         if (fields.size() < 4)
-            return fail(
-                error, QCoreApplication::translate("reports", "The report has %1 of its 4 fields.").arg(fields.size()));
+            return platform::Failure{
+                QCoreApplication::translate("reports", "The report has %1 of its 4 fields.").arg(fields.size())};
         const auto viewType = toNumber<qint32>(fields[1]);
         const auto graphType = toNumber<qint16>(fields[2]);
         const auto listIndex = toNumber<qint16>(fields[3]);
         if (!viewType || !graphType || !listIndex)
-            return fail(
-                error, QCoreApplication::translate("reports", "The report's view mode or chart type is not a number."));
+            return platform::Failure{
+                QCoreApplication::translate("reports", "The report's view mode or chart type is not a number.")};
         read.PivotXML = fields[0];
         read.ViewType = *viewType;
         read.GraphType = *graphType;
         read.GraphListIndex = *listIndex;
     } else {
         if (fields.size() < 3)
-            return fail(
-                error, QCoreApplication::translate("reports", "The report has %1 of its 3 fields.").arg(fields.size()));
+            return platform::Failure{
+                QCoreApplication::translate("reports", "The report has %1 of its 3 fields.").arg(fields.size())};
         const auto viewType = toNumber<qint32>(fields[2]);
         if (!viewType)
-            return fail(error, QCoreApplication::translate("reports", "The report's view mode is not a number."));
+            return platform::Failure{QCoreApplication::translate("reports", "The report's view mode is not a number.")};
         read.GraphXML = fields[0];
         read.PivotXML = renewProvider(fields[1], context.provider);
         read.ViewType = *viewType;
@@ -183,7 +176,7 @@ bool decode(const QByteArray& bytes, const Context& context, cOLAPReport& report
         }
     }
     report = read;
-    return true;
+    return {};
 }
 
 QString unreadableReason(const cOLAPReport& report, const Context& context)
@@ -207,9 +200,9 @@ QString unreadableReason(const cOLAPReport& report, const Context& context)
             return holdsSeparators(descriptionPart);
     }
     cOLAPReport back;
-    QString why;
-    if (!decode(encode(report, context), context, back, &why))
-        return why;
+    const platform::Result<void> decoded = decode(encode(report, context), context, back);
+    if (!decoded)
+        return decoded.failure().message;
     if (back.PivotXML != (xp ? renewProvider(report.PivotXML, context.provider) : report.PivotXML))
         return holdsSeparators(pivotPart);
     if (xp && back.GraphXML != report.GraphXML)

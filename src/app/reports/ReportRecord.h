@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/reports/cOLAPReport.h"
+#include "platform/Result.h"
 
 #include <QByteArray>
 #include <QString>
@@ -38,9 +39,9 @@ QByteArray encode(const cOLAPReport& report, const Context& context);
 QString unreadableReason(const cOLAPReport& report, const Context& context);
 
 // Fills the persisted fields of `report` from a file's bytes. A record that cannot be
-// read (too few fields, a number that is no number) leaves `report` untouched, returns
-// false and says why in `error`.
-bool decode(const QByteArray& bytes, const Context& context, cOLAPReport& report, QString* error = nullptr);
+// read (too few fields, a number that is no number) leaves `report` untouched and fails
+// with the reason.
+platform::Result<void> decode(const QByteArray& bytes, const Context& context, cOLAPReport& report);
 
 // The text of a report file: UTF-16LE with or without its byte-order mark (what this
 // program writes has none; an odd last byte is dropped either way), else 8-bit text

@@ -94,33 +94,32 @@ bool cOLAPReport::SaveReport()
     modErroHandling::subLogStep(QStringLiteral("Writing report to ") + path);
     // A cube folder that cannot be made fails the write, which tells why.
     QDir().mkpath(QFileInfo(path).path());
-    QString why;
-    if (!platform::writeFileAtomically(path, ReportRecord::encode(*this, recordContext()), &why)) {
-        tellUser(modMultiLingual::LNGFAILEDSAVEREPORT + QStringLiteral("\r\n") + why);
+    const platform::Result<void> written =
+        platform::writeFileAtomically(path, ReportRecord::encode(*this, recordContext()));
+    if (!written) {
+        tellUser(modMultiLingual::LNGFAILEDSAVEREPORT + QStringLiteral("\r\n") + written.failure().text());
         return false;
     }
     SourcePath = path;
     return true;
 }
 
-bool cOLAPReport::ReadReport(const QString& path, QString* error)
+platform::Result<void> cOLAPReport::ReadReport(const QString& path)
 {
     modFileHandling::subSetupFS();
     modErroHandling::subLogStep(QStringLiteral("Reading report from ") + path);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return platform::Failure{file.errorString(), path};
     cOLAPReport read = *this;
-    if (!ReportRecord::decode(file.readAll(), recordContext(), read, error))
-        return false;
+    const platform::Result<void> decoded = ReportRecord::decode(file.readAll(), recordContext(), read);
+    if (!decoded)
+        return platform::Failure{decoded.failure().message, path};
     read.ViewName = ReportRecord::reportNameFromFileName(QFileInfo(path).fileName());
     read.CubeName = gstrCubeName;
     read.SourcePath = path;
     *this = read;
-    return true;
+    return {};
 }
 
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Result.h"
+
 #include <QString>
 
 namespace reports {
@@ -34,9 +36,9 @@ public:
     // Writes the report into the current cube's folder, whole or not at all. A name that
     // cannot be a file name, or a failed write, is told to the user; false then.
     bool SaveReport();
-    // Fills the report from a report file of the current cube. False, with the reason,
-    // for a file that holds no report; the report is then left as it was.
-    bool ReadReport(const QString& path, QString* error = nullptr);
+    // Fills the report from a report file of the current cube. A file that cannot be read
+    // or holds no report fails with the reason and the path; the report is then left as it was.
+    platform::Result<void> ReadReport(const QString& path);
 
     QString Key() const;
 };

@@ -83,9 +83,9 @@ void cReportsDic::readFolder(const QString& folder)
     for (const QString& name : names) {
         const QString path = folder + QLatin1Char('/') + name;
         auto report = std::make_shared<cOLAPReport>();
-        QString why;
-        if (!report->ReadReport(path, &why)) {
-            m_skipped.append(path + QStringLiteral(": ") + why);
+        const platform::Result<void> read = report->ReadReport(path);
+        if (!read) {
+            m_skipped.append(read.failure().text());
         } else if (dicViews.Exists(report->Key())) {
             m_skipped.append(QCoreApplication::translate("reports", "%1: another file holds the report \"%2\" already.")
                                  .arg(path, report->ViewName));

@@ -10,18 +10,10 @@ namespace unitext {
 
 namespace {
 
-LoadResult refused(const QString& why)
+// The file could not be read; Qt's reason, after the name.
+platform::Failure unreadable(const QFile& file)
 {
-    LoadResult result;
-    result.error = why;
-    return result;
-}
-
-bool refuse(QString* error, const QString& why)
-{
-    if (error)
-        *error = why;
-    return false;
+    return platform::Failure{file.errorString(), file.fileName()};
 }
 
 }
@@ -29,54 +21,51 @@ bool refuse(QString* error, const QString& why)
 LoadResult loadTextFile(const QString& filename, int32_t ifNoByteOrderMark, int fileCodePage, qint64 largest)
 {
     if (filename.isEmpty())
-        return refused(QCoreApplication::translate("unitext", "No file name"));
+        return platform::Failure{QCoreApplication::translate("unitext", "No file name")};
     QFile file(filename);
     if (!file.open(QIODevice::ReadOnly))
-        return refused(filename + QStringLiteral(": ") + file.errorString());
+        return unreadable(file);
     // Folders, pipes and devices have no size to check, and a pipe may never end.
     if (file.isSequential() || !QFileInfo(filename).isFile())
-        return refused(QCoreApplication::translate("unitext", "%1: not a file").arg(filename));
+        return platform::Failure{QCoreApplication::translate("unitext", "%1: not a file").arg(filename)};
     if (file.size() > largest)
-        return refused(
-            QCoreApplication::translate("unitext", "%1: the file is larger than a text box can hold").arg(filename));
+        return platform::Failure{
+            QCoreApplication::translate("unitext", "%1: the file is larger than a text box can hold").arg(filename)};
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return refused(filename + QStringLiteral(": ") + file.errorString());
+        return unreadable(file);
     if (bytes.size() > largest)   // grown since its size was taken
-        return refused(
-            QCoreApplication::translate("unitext", "%1: the file is larger than a text box can hold").arg(filename));
+        return platform::Failure{
+            QCoreApplication::translate("unitext", "%1: the file is larger than a text box can hold").arg(filename)};
 
-    LoadResult result;
-    if (!bytes.isEmpty()) {
-        result.decoded = decodeFile(bytes, ifNoByteOrderMark, fileCodePage);
-        if (!result.decoded)
-            return refused(QCoreApplication::translate("unitext", "%1: code page %2 cannot be read")
-                               .arg(filename, QString::number(fileCodePage)));
-    }
-    result.ok = true;
-    return result;
+    if (bytes.isEmpty())
+        return std::optional<DecodedFile>();
+    std::optional<DecodedFile> decoded = decodeFile(bytes, ifNoByteOrderMark, fileCodePage);
+    if (!decoded)
+        return platform::Failure{QCoreApplication::translate("unitext", "%1: code page %2 cannot be read")
+                                     .arg(filename, QString::number(fileCodePage))};
+    return decoded;
 }
 
-bool saveTextFile(const QString& filename, QStringView text, int32_t byteOrderMark, bool overwriteExisting,
-                  int fileCodePage, QString* error)
+platform::Result<void> saveTextFile(const QString& filename, QStringView text, int32_t byteOrderMark,
+                                    bool overwriteExisting, int fileCodePage)
 {
     if (filename.isEmpty())
-        return refuse(error, QCoreApplication::translate("unitext", "No file name"));
+        return platform::Failure{QCoreApplication::translate("unitext", "No file name")};
     if (text.isEmpty())
-        return refuse(error, QCoreApplication::translate("unitext", "No text to save"));
+        return platform::Failure{QCoreApplication::translate("unitext", "No text to save")};
     if (!isEncodingCode(byteOrderMark))
-        return refuse(error, QCoreApplication::translate("unitext", "Unknown encoding %1").arg(byteOrderMark));
+        return platform::Failure{QCoreApplication::translate("unitext", "Unknown encoding %1").arg(byteOrderMark)};
     const std::optional<QByteArray> bytes = encodeFile(text, byteOrderMark, fileCodePage);
     if (!bytes || bytes->isEmpty())
-        return refuse(
-            error,
-            QCoreApplication::translate("unitext", "The text cannot be written in code page %1").arg(fileCodePage));
+        return platform::Failure{
+            QCoreApplication::translate("unitext", "The text cannot be written in code page %1").arg(fileCodePage)};
     const QFileInfo info(filename);
     if (!overwriteExisting && (info.exists() || info.isSymLink()))
-        return refuse(error, QCoreApplication::translate("unitext", "%1: the file exists").arg(filename));
+        return platform::Failure{QCoreApplication::translate("unitext", "%1: the file exists").arg(filename)};
     if (info.isDir())
-        return refuse(error, QCoreApplication::translate("unitext", "%1: is a folder").arg(filename));
-    return platform::writeFileAtomically(filename, *bytes, error);
+        return platform::Failure{QCoreApplication::translate("unitext", "%1: is a folder").arg(filename)};
+    return platform::writeFileAtomically(filename, *bytes);
 }
 
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/unitext/UniTextEncoding.h"
+#include "platform/Result.h"
 
 #include <QString>
 #include <optional>
@@ -12,14 +13,10 @@ namespace unitext {
 // The largest file the box takes: its positions are 32-bit.
 constexpr qint64 kLargestFile = 0x7FFFFFFF;
 
-struct LoadResult
-{
-    bool ok = false;
-    QString error;                        // why not, when !ok
-    std::optional<DecodedFile> decoded;   // empty for an empty file: the text becomes "", BOM stays
-};
+// The decoded file; nothing for an empty file: the text becomes "", BOM stays.
+using LoadResult = platform::Result<std::optional<DecodedFile>>;
 
-// Reads and decodes a whole file. Refused (ok false): an empty name, a file that is missing,
+// Reads and decodes a whole file. Refused: an empty name, a file that is missing,
 // unreadable or a folder, a file above `largest` bytes, a read that fails, and a file
 // without BOM whose code page the program cannot convert.
 LoadResult loadTextFile(const QString& filename, int32_t ifNoByteOrderMark, int fileCodePage,
@@ -29,7 +26,7 @@ LoadResult loadTextFile(const QString& filename, int32_t ifNoByteOrderMark, int 
 // refused or failed save leaves the old file as it was. Refused: an empty name or text,
 // an encoding code not in the table, a text the code page cannot take, an existing file
 // when `overwriteExisting` is false, and every write that fails.
-bool saveTextFile(const QString& filename, QStringView text, int32_t byteOrderMark, bool overwriteExisting,
-                  int fileCodePage, QString* error = nullptr);
+platform::Result<void> saveTextFile(const QString& filename, QStringView text, int32_t byteOrderMark,
+                                    bool overwriteExisting, int fileCodePage);
 
 }

@@ -352,13 +352,13 @@ bool UniText::LoadFile(const QString& Filename, qint32 IfNoByteOrderMark)
 {
     return common::handled(procedure("LoadFile"), common::Message::LastStep, [&] {
         const LoadResult result = loadTextFile(Filename, IfNoByteOrderMark, effectiveCodePage());
-        if (!result.ok) {
-            qWarning("UniText:LoadFile: %s", qUtf8Printable(result.error));
+        if (!result) {
+            qWarning("UniText:LoadFile: %s", qUtf8Printable(result.failure().text()));
             return false;
         }
-        if (result.decoded) {
-            m_bom = result.decoded->code;
-            setStoredOrEditText(result.decoded->text);
+        if (const std::optional<DecodedFile>& decoded = result.value()) {
+            m_bom = decoded->code;
+            setStoredOrEditText(decoded->text);
         } else {
             setStoredOrEditText(QString());   // an empty file: no encoding to learn from it
         }

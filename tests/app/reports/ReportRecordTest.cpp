@@ -165,9 +165,9 @@ TEST(ReportRecord, MalformedRecordsAreRefusedWithoutTouchingTheReport)
 {
     cOLAPReport r;
     r.PivotXML = QStringLiteral("before");
-    QString why;
-    EXPECT_FALSE(ReportRecord::decode(utf16le(QStringLiteral("C***P")), xp(), r, &why));
-    EXPECT_FALSE(why.isEmpty());
+    const platform::Result<void> decoded = ReportRecord::decode(utf16le(QStringLiteral("C***P")), xp(), r);
+    EXPECT_FALSE(decoded);
+    EXPECT_EQ(decoded.failure().text(), QStringLiteral("The report has 2 of its 3 fields."));
     EXPECT_FALSE(ReportRecord::decode(utf16le(QStringLiteral("C***P******")), xp(), r));
     EXPECT_FALSE(ReportRecord::decode(utf16le(QStringLiteral("C***P***abc***")), xp(), r));
     EXPECT_FALSE(ReportRecord::decode(utf16le(QStringLiteral("P***1***99999***0")), v9(), r));

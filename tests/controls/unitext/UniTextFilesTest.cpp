@@ -24,16 +24,16 @@ protected:
 TEST_F(UniTextFiles, LoadingTakesTheWholeFile)
 {
     const LoadResult result = loadTextFile(write("a.txt", QByteArray::fromHex("fffe4100000042000d000a00")), 0, 1252);
-    ASSERT_TRUE(result.ok);
-    EXPECT_EQ(result.decoded->text, QStringLiteral("A") + QChar(u'\0') + QStringLiteral("B\r\n"));
-    EXPECT_EQ(result.decoded->code, kUtf16LE);
+    ASSERT_TRUE(result.ok());
+    EXPECT_EQ(result.value()->text, QStringLiteral("A") + QChar(u'\0') + QStringLiteral("B\r\n"));
+    EXPECT_EQ(result.value()->code, kUtf16LE);
 }
 
 TEST_F(UniTextFiles, AnEmptyFileLoadsAsNoTextAndNoEncoding)
 {
     const LoadResult result = loadTextFile(write("empty.txt", {}), 1, 1252);
-    EXPECT_TRUE(result.ok);
-    EXPECT_FALSE(result.decoded.has_value());
+    EXPECT_TRUE(result.ok());
+    EXPECT_FALSE(result.value().has_value());
 }
 
 TEST_F(UniTextFiles, WhatCannotBeReadIsRefusedWithAReason)
@@ -44,19 +44,22 @@ TEST_F(UniTextFiles, WhatCannotBeReadIsRefusedWithAReason)
     for (const QString& name : cases) {
         SCOPED_TRACE(name.toStdString());
         const LoadResult result = loadTextFile(name, 0, 1252);
-        EXPECT_FALSE(result.ok);
-        EXPECT_FALSE(result.error.isEmpty());
+        EXPECT_FALSE(result.ok());
+        // Said as "name: reason", the name as it was given.
+        EXPECT_TRUE(result.failure().text().startsWith(name.isEmpty() ? QStringLiteral("No file name")
+                                                                      : name + QStringLiteral(": ")))
+            << result.failure().text().toStdString();
     }
     if (::geteuid() != 0) {   // root reads anything
-        EXPECT_FALSE(loadTextFile(unreadable, 0, 1252).ok);
+        EXPECT_FALSE(loadTextFile(unreadable, 0, 1252).ok());
     }
-    EXPECT_FALSE(loadTextFile(write("cp.txt", "abc"), 0, 1200).ok);   // no byte code page
+    EXPECT_FALSE(loadTextFile(write("cp.txt", "abc"), 0, 1200).ok());   // no byte code page
 }
 
 TEST_F(UniTextFiles, AFileLargerThanTheBoxCanHoldIsRefusedNotMisread)
 {
-    EXPECT_FALSE(loadTextFile(write("big.txt", QByteArray(101, 'a')), 0, 1252, 100).ok);
-    EXPECT_TRUE(loadTextFile(write("fits.txt", QByteArray(100, 'a')), 0, 1252, 100).ok);
+    EXPECT_FALSE(loadTextFile(write("big.txt", QByteArray(101, 'a')), 0, 1252, 100).ok());
+    EXPECT_TRUE(loadTextFile(write("fits.txt", QByteArray(100, 'a')), 0, 1252, 100).ok());
 
     // 2 GiB and 4 GiB + 1 as sparse files: no disk space, and no byte is read.
     for (qint64 size : {qint64(1) << 31, (qint64(1) << 32) + 1}) {
@@ -66,8 +69,8 @@ TEST_F(UniTextFiles, AFileLargerThanTheBoxCanHoldIsRefusedNotMisread)
             GTEST_SKIP() << "the file system takes no sparse files";
         sparse.close();
         const LoadResult result = loadTextFile(path("sparse.txt"), 0, 1252);
-        EXPECT_FALSE(result.ok);
-        EXPECT_TRUE(result.error.contains(QStringLiteral("larger")));
+        EXPECT_FALSE(result.ok());
+        EXPECT_TRUE(result.failure().text().contains(QStringLiteral("larger")));
     }
 }
 
@@ -83,9 +86,8 @@ TEST_F(UniTextFiles, SavingWritesTheEncodedBytes)
 TEST_F(UniTextFiles, ARefusedSaveLeavesTheOldFileAlone)
 {
     write("keep.txt", "old");
-    QString error;
-    EXPECT_FALSE(saveTextFile(path("keep.txt"), u"new", kUtf16LE, false, 1252, &error));   // exists
-    EXPECT_FALSE(error.isEmpty());
+    const platform::Result<void> exists = saveTextFile(path("keep.txt"), u"new", kUtf16LE, false, 1252);
+    EXPECT_EQ(exists.failure().text(), path("keep.txt") + QStringLiteral(": the file exists"));
     EXPECT_FALSE(saveTextFile(path("keep.txt"), u"new", 437, true, 1252));             // unknown code
     EXPECT_FALSE(saveTextFile(path("keep.txt"), u"new", kFileCodePage, true, 1200));   // no byte code page
     EXPECT_FALSE(saveTextFile(path("keep.txt"), u"", kUtf8, true, 1252));              // no text
@@ -99,7 +101,7 @@ TEST_F(UniTextFiles, ARefusedSaveLeavesTheOldFileAlone)
 TEST_F(UniTextFiles, AFullDiskFailsTheSaveAndKeepsTheOldFile)
 {
     write("full.txt", "old");
-    bool saved = true;
+    platform::Result<void> saved;
     {
         FileSizeLimit limit(64);
         saved = saveTextFile(path("full.txt"), QString(1000, QChar(u'x')), kUtf16LE, true, 1252);
@@ -116,6 +118,6 @@ TEST_F(UniTextFiles, IsoTwoThousandTwentyTwoSavesWhole)
         text.append(QChar(u'a')).append(QChar(char16_t(0x3042 + i % 80)));
     ASSERT_TRUE(saveTextFile(path("jis.txt"), text, kFileCodePage, true, 50220));
     const LoadResult result = loadTextFile(path("jis.txt"), 0, 50220);
-    ASSERT_TRUE(result.ok);
-    EXPECT_EQ(result.decoded->text, text);
+    ASSERT_TRUE(result.ok());
+    EXPECT_EQ(result.value()->text, text);
 }

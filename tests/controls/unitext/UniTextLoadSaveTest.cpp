@@ -144,10 +144,11 @@ TEST_F(UniTextLoadSave, EveryCodePageThatIcuConvertsRoundTripsAndTheOthersAreNam
     for (int codePage : {1361, 10001}) {
         SCOPED_TRACE(codePage);
         const unitext::LoadResult loaded = unitext::loadTextFile(write("in.txt", "abc"), 0, codePage);
-        EXPECT_FALSE(loaded.ok);
-        EXPECT_TRUE(loaded.error.contains(QString::number(codePage))) << loaded.error.toStdString();
-        QString error;
-        EXPECT_FALSE(unitext::saveTextFile(path("out.txt"), u"abc", 0, true, codePage, &error));
-        EXPECT_TRUE(error.contains(QString::number(codePage))) << error.toStdString();
+        EXPECT_FALSE(loaded);
+        EXPECT_TRUE(loaded.failure().text().contains(QString::number(codePage)))
+            << loaded.failure().text().toStdString();
+        const platform::Result<void> saved = unitext::saveTextFile(path("out.txt"), u"abc", 0, true, codePage);
+        EXPECT_FALSE(saved);
+        EXPECT_TRUE(saved.failure().text().contains(QString::number(codePage))) << saved.failure().text().toStdString();
     }
 }
