@@ -12,8 +12,8 @@ struct Failure
 {
     Failure() = default;
     // What is not known may be left out: Failure{why}, Failure{{}, path, errno}.
-    explicit Failure(QString message, QString path = {}, int osError = 0)
-        : message(std::move(message)), path(std::move(path)), osError(osError)
+    explicit Failure(QString why, QString file = {}, int systemError = 0)
+        : message(std::move(why)), path(std::move(file)), osError(systemError)
     {
     }
 
