@@ -2,6 +2,7 @@
 
 #include "app/connections/ServerCredentials.h"
 #include "app/startup/Components.h"
+#include "app/startup/DefaultSeams.h"
 #include "app/state/modGlobals.h"
 #include "chart/GifWriter.h"
 #include "olap/CubeProvider.h"
@@ -59,7 +60,7 @@ ProgramContext programContext()
     // The pivot table writes its pictures with the chart layer's encoder.
     context.gifWriter = &chart::writeGif;
     context.hooks = defaultHooks();
-    context.seams = reportwindow::defaultSeams();
+    context.seams = defaultSeams();
     context.reportWindows = reportwindow::defaultReportWindows();
     return context;
 }

@@ -4,6 +4,7 @@
 #include "app/description/subHandleInfoClick.h"
 #include "app/reports/cOLAPReport.h"
 #include "app/reportwindow/Twips.h"
+#include "app/startup/DefaultSeams.h"
 
 #include <QDir>
 #include <QPushButton>
@@ -160,7 +161,7 @@ TEST_F(DescriptionWindow, CancelClosesOnlyThisWindowAndTheReportWindowTakesItAlo
 
 TEST_F(DescriptionWindow, TheInfoButtonOfTheNewestWindowOpensIt)
 {
-    reportwindow::seams().handleInfoClick = reportwindow::defaultSeams().handleInfoClick;
+    reportwindow::seams().handleInfoClick = startup::defaultSeams().handleInfoClick;
     openReport(QStringLiteral("<p>Notes</p>"));
     window->cmdInfo()->click();
     ASSERT_NE(openDescriptionWindow(), nullptr);
