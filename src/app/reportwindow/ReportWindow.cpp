@@ -6,7 +6,6 @@
 #include "app/reportwindow/PivotChartSource.h"
 #include "app/reportwindow/ReportWindowControls.h"
 #include "app/reportwindow/ReportWindowSeams.h"
-#include "app/reportwindow/Twips.h"
 #include "app/startup/modMain.h"
 #include "app/startup/subFixControls.h"
 #include "app/state/modGlobals.h"
@@ -17,6 +16,7 @@
 #include "common/modAssistant.h"
 #include "common/modErroHandling.h"
 #include "common/modOutlookCode.h"
+#include "controls/shared/Twips.h"
 #include "pivot/PivotTable.h"
 #include "platform/ComponentRegistry.h"
 #include "platform/MessageBox.h"
@@ -39,6 +39,7 @@
 namespace reportwindow {
 
 using modGlobals::gstrAppTitle;
+namespace twips = controls::twips;
 
 namespace {
 

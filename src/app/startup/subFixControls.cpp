@@ -1,11 +1,11 @@
 #include "app/startup/subFixControls.h"
 
 #include "app/reportwindow/ReportWindowView.h"
-#include "app/reportwindow/Twips.h"
 #include "app/reportwindow/WindowLayout.h"
 #include "app/state/modGlobals.h"
 #include "chart/ChartSpace.h"
 #include "common/ErrorBoundary.h"
+#include "controls/shared/Twips.h"
 #include "pivot/PivotTable.h"
 #include "platform/VbError.h"
 
@@ -25,7 +25,7 @@ namespace modMain {
 namespace {
 
 using reportwindow::present;
-namespace twips = reportwindow::twips;
+namespace twips = controls::twips;
 namespace WindowLayout = reportwindow::WindowLayout;
 
 // Positions in the window's inner area, in twips.
