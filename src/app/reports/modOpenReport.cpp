@@ -5,8 +5,8 @@
 #include "app/reports/tree/modReportTree.h"
 #include "app/reportwindow/GraphTypeList.h"
 #include "app/reportwindow/ReportWindowView.h"
+#include "app/reportwindow/subFixControls.h"
 #include "app/startup/StartupHooks.h"
-#include "app/startup/subFixControls.h"
 #include "app/state/modGlobals.h"
 #include "chart/ChartSpace.h"
 #include "common/ErrorBoundary.h"
@@ -137,7 +137,7 @@ void openReport(const QString& name, ReportWindowView& window)
             chart.ChartSpaceTitle().setCaption(name);
         });
     }
-    skip.run([] { startup::modMain::subFixControls(); });
+    skip.run([] { reportwindow::modMain::subFixControls(); });
 
     if (!gbOWCXP) {
         common::ResumeNext chartType;

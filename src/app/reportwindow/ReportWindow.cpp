@@ -1,13 +1,12 @@
 #include "app/reportwindow/ReportWindow.h"
 
-#include "app/startup/DownloadOffer.h"
-
 #include "app/reportwindow/ChartFromPivot.h"
+#include "app/reportwindow/DownloadOffer.h"
 #include "app/reportwindow/PivotChartSource.h"
 #include "app/reportwindow/ReportWindowControls.h"
 #include "app/reportwindow/ReportWindowSeams.h"
-#include "app/startup/modMain.h"
-#include "app/startup/subFixControls.h"
+#include "app/reportwindow/subFixControls.h"
+#include "app/reportwindow/subSetFormCaptions.h"
 #include "app/state/modGlobals.h"
 #include "chart/ChartSpace.h"
 #include "common/ErrorBoundary.h"
@@ -16,6 +15,7 @@
 #include "common/modAssistant.h"
 #include "common/modErroHandling.h"
 #include "common/modOutlookCode.h"
+#include "common/subEndProgram.h"
 #include "controls/shared/Twips.h"
 #include "pivot/PivotTable.h"
 #include "platform/ComponentRegistry.h"
@@ -244,7 +244,7 @@ void ReportWindow::loadWithTimer()
     m_timGetData.start();
     modAPI::subEnsureVisibleTaskBar(this, QString());
     subSetCaptions();
-    startup::modMain::subFixControls();
+    modMain::subFixControls();
     m->pivReports->setAllowDetails(true);
     if (m_profile.titleAgainAtLoadEnd)
         setWindowTitle(gstrAppTitle);
@@ -256,7 +256,7 @@ void ReportWindow::loadAtOnce()
 {
     modErroHandling::subLogStep(m_profile.loadStep);
     modAPI::subEnsureVisibleTaskBar(this, QString());
-    startup::modMain::subSetFormCaptions(*this);
+    modMain::subSetFormCaptions(*this);
     m->placeCaptionedControls();
     reportwindow::seams().fillReportTree();
     enableReportCommands(true);
@@ -269,11 +269,11 @@ void ReportWindow::handleLoadFailure(const std::exception& raised)
 {
     const platform::VbError error = common::asVbError(raised);
     if (error.number() == platform::err::MemberNotSupported) {
-        startup::modMain::subOfferDownload(
+        modMain::subOfferDownload(
             QStringLiteral("Unable to start the MS Office Web Components!\r\nPlease download these FREE "
                            "components from Microsoft Download.\r\nDo you want to go to that website now?"),
             config::webComponentsDownloadPage());
-        modMain::subEndProgram(modMain::EndCause::Failure);
+        ::modMain::subEndProgram(::modMain::EndCause::Failure);
     }
     modErroHandling::subHandleError(error.description(), error.number(), error.line(),
                                     m_profile.name + QStringLiteral(".Form_Load"));
@@ -296,7 +296,7 @@ void ReportWindow::treReports_NodeClick(QTreeWidgetItem* node)
 void ReportWindow::subSetCaptions()
 {
     common::handled(QStringLiteral("subSetCaptions"), common::Message::LastStep, [&] {
-        startup::modMain::subSetFormCaptions(*this);
+        modMain::subSetFormCaptions(*this);
         m->placeCaptionedControls();
     });
 }
@@ -340,12 +340,12 @@ void ReportWindow::resizeEvent(QResizeEvent* event)
 
 void ReportWindow::Form_Resize()
 {
-    handler("Form_Resize", [] { startup::modMain::subFixControls(); });
+    handler("Form_Resize", [] { modMain::subFixControls(); });
 }
 
 void ReportWindow::opt_Click(const char* procName)
 {
-    handler(procName, [] { startup::modMain::subFixControls(); });
+    handler(procName, [] { modMain::subFixControls(); });
 }
 
 // Shows or hides the rows and columns without values.
@@ -448,9 +448,9 @@ bool ReportWindow::eventFilter(QObject* watched, QEvent* event)
 void ReportWindow::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    if (modMain::programEnding())
+    if (::modMain::programEnding())
         return;
-    platform::eventBoundary([] { modMain::subEndProgram(); });
+    platform::eventBoundary([] { ::modMain::subEndProgram(); });
 }
 
 }

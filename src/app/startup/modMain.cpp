@@ -1,9 +1,9 @@
 #include "app/startup/modMain.h"
 
 #include "app/reports/cOLAPReport.h"
+#include "app/reportwindow/DownloadOffer.h"
 #include "app/reportwindow/ReportWindowView.h"
 #include "app/reportwindow/ReportWindows.h"
-#include "app/startup/DownloadOffer.h"
 #include "app/startup/StartupHooks.h"
 #include "app/state/modGlobals.h"
 #include "common/ErrorBoundary.h"
@@ -35,6 +35,7 @@ namespace modMain {
 
 using namespace state::modGlobals;
 using common::Message;
+using reportwindow::modMain::subOfferDownload;
 
 namespace {
 
@@ -197,25 +198,6 @@ QString fncGetLongAppPath()
 {
     return common::handled(QStringLiteral("fncGetLongAppPath"), Message::Description, [] {
         return modFileHandling::gobjFSO->GetFolder(platform::services().app->path()).ShortPath();
-    });
-}
-
-void subSetFormCaptions(reportwindow::ReportWindowView& frm)
-{
-    common::handled(QStringLiteral("modMain.subSetFormCaptions"), Message::Description, [&] {
-        using namespace modMultiLingual;
-        using reportwindow::present;
-        present(frm.lblReports(), "lblReports").setText(LNGREPORTS);
-        present(frm.cmdAddReport(), "cmdAddReport").setText(LNGSAVEREPORT);
-        present(frm.cmdRemoveReport(), "cmdRemoveReport").setText(LNGREMOVEREPORT);
-        present(frm.mnuHelp(), "mnuHelp").setTitle(LNGHELP);
-        present(frm.mnuTools(), "mnuTools").setTitle(LNGTOOLS);
-        present(frm.optBoth(), "optBoth").setText(LNGBOTH);
-        present(frm.optPivot(), "optPivot").setText(LNGPIVOT);
-        present(frm.optGraph(), "optGraph").setText(LNGGRAPH);
-        present(frm.mnuSavePicture(), "mnuSavePicture").setText(LNGSAVEPICTURE + QStringLiteral(" ..."));
-        present(frm.mnuPrint(), "mnuPrint").setText(LNGPRINT + QStringLiteral(" ..."));
-        frm.form()->setWindowTitle(gstrAppTitle);
     });
 }
 

@@ -1,6 +1,6 @@
 #include "app/reportwindow/ReportWindowTestSupport.h"
 
-#include "app/startup/subFixControls.h"
+#include "app/reportwindow/subFixControls.h"
 #include "chart/ChartDataSource.h"
 #include "chart/ChartSpace.h"
 #include "pivot/PivotTable.h"
