@@ -1,10 +1,10 @@
 #include "app/startup/modMain.h"
 
+#include "app/connections/StartupHooks.h"
 #include "app/reports/cOLAPReport.h"
 #include "app/reportwindow/DownloadOffer.h"
 #include "app/reportwindow/ReportWindowView.h"
 #include "app/reportwindow/ReportWindows.h"
-#include "app/startup/StartupHooks.h"
 #include "app/state/modGlobals.h"
 #include "common/ErrorBoundary.h"
 #include "common/ProgramConfig.h"
@@ -119,20 +119,20 @@ bool prepare()
         modFileHandling::subSetupFS();
         gstrDataPath = app.commandLine();
         if (modFileHandling::gobjFSO->FileExists(app.path() + QStringLiteral("/NorrithSettings")))
-            startup::hooks().loadLanguages(fncGetSettingsLanguage() + 1);
+            connections::hooks().loadLanguages(fncGetSettingsLanguage() + 1);
         else
-            startup::hooks().loadLanguages(startup::hooks().getLocalLanguage());
+            connections::hooks().loadLanguages(connections::hooks().getLocalLanguage());
         if (gstrDataPath.isEmpty())
             gstrDataPath = fncGetLongAppPath();
         if (!modFileHandling::gobjFSO->FolderExists(gstrDataPath))
             gstrDataPath = app.path();
         gdicCubes = modScriptingDic::fncCreateDic<QString>();
-        startup::hooks().getCubeFileNames();
+        connections::hooks().getCubeFileNames();
         if (gdicCubes.Count() == 0) {
-            startup::hooks().getServerName();
+            connections::hooks().getServerName();
             if (!gstrServerName.isEmpty()) {
                 gbServerMode = true;
-                startup::hooks().getServerCubes();
+                connections::hooks().getServerCubes();
                 if (gdicCubes.Count() == 0)
                     return false;
             }
@@ -162,7 +162,7 @@ void Main()
     if (!gobjReport)
         resume.run([] {
             reportwindow::ReportWindowView* window = reportwindow::viewOf(gfrmStats);
-            startup::hooks().bindPivotTable(window ? window->pivReports() : nullptr);
+            connections::hooks().bindPivotTable(window ? window->pivReports() : nullptr);
         });
 }
 

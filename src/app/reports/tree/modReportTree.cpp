@@ -1,9 +1,9 @@
 #include "app/reports/tree/modReportTree.h"
 
+#include "app/connections/StartupHooks.h"
 #include "app/reports/cReportsDic.h"
 #include "app/reports/modOpenReport.h"
 #include "app/reportwindow/ReportWindowView.h"
-#include "app/startup/StartupHooks.h"
 #include "app/state/modGlobals.h"
 #include "common/ErrorBoundary.h"
 #include "lang/modMultiLingual.h"
@@ -319,7 +319,7 @@ void subSetDefaultSel()
         gstrCubeName = cube;
         const reportwindow::ReportWindowView* window = reportwindow::viewOf(gfrmStats);
         QWidget* pivot = window ? window->pivReports() : nullptr;
-        startup::hooks().bindPivotTable(pivot);
+        connections::hooks().bindPivotTable(pivot);
         if (pivot)
             pivot->setFocus();
     });
