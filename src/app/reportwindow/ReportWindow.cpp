@@ -40,18 +40,7 @@ namespace reportwindow {
 
 using modGlobals::gstrAppTitle;
 namespace twips = controls::twips;
-
-namespace {
-
-// Handlers report their failures by their own name; a test's program end stops at the
-// toolkit's door.
-template<class F>
-void handler(const char* procName, F&& work)
-{
-    platform::eventBoundary([&] { common::handled(QString::fromLatin1(procName), common::Message::LastStep, work); });
-}
-
-}
+using common::handler;
 
 ReportWindow::ReportWindow(const ReportWindowProfile& profile) : m_profile(profile), m_timGetData(this)
 {

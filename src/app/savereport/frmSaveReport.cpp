@@ -26,13 +26,9 @@ using unicombo::uniCombo;
 
 namespace savereport {
 
-namespace {
+using common::handler;
 
-template<class F>
-void handler(const char* procName, F&& work)
-{
-    platform::eventBoundary([&] { common::handled(QString::fromLatin1(procName), common::Message::LastStep, work); });
-}
+namespace {
 
 reportwindow::ReportWindowView* reportWindow()
 {
