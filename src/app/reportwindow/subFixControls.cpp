@@ -106,7 +106,7 @@ std::optional<bool> placeControls(ReportWindowView& view)
 
 void subFixControls()
 {
-    ReportWindowView* window = viewOf(state::modGlobals::gfrmStats);
+    ReportWindowView* window = windowInUse();
     const std::optional<bool> chartShown =
         common::handled(QStringLiteral("subFixControls"), common::Message::LastStep, [&] {
             if (!window)

@@ -161,7 +161,7 @@ void Main()
     // now would wipe that report off the pivot table while the tree still shows it.
     if (!gobjReport)
         resume.run([] {
-            reportwindow::ReportWindowView* window = reportwindow::viewOf(gfrmStats);
+            reportwindow::ReportWindowView* window = reportwindow::windowInUse();
             connections::hooks().bindPivotTable(window ? window->pivReports() : nullptr);
         });
 }
