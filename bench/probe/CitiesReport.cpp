@@ -4,11 +4,11 @@
 //
 // Usage: cities_report <data folder> <cube name>
 
+#include "app/connections/StartupHooks.h"
 #include "app/reports/tree/modReportTree.h"
 #include "app/reportwindow/ReportWindow.h"
 #include "app/savereport/frmSaveReport.h"
 #include "app/startup/ProgramContext.h"
-#include "app/startup/StartupHooks.h"
 #include "app/startup/modMain.h"
 #include "app/state/modGlobals.h"
 #include "controls/unicombo/uniCombo.h"
@@ -35,7 +35,7 @@ int main(int argc, char** argv)
     platform::FakeServices services;
     services.app.setCommandLine(QString::fromLocal8Bit(argv[1]));
     const startup::InstalledContext program(startup::programContext());
-    startup::hooks().getLocalLanguage = [] { return 4; };
+    connections::hooks().getLocalLanguage = [] { return 4; };
     startup::modMain::Main();
     auto* window = qobject_cast<reportwindow::ReportWindow*>(gfrmStats.data());
     const QDeadlineTimer deadline(60000);

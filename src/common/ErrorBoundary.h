@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/modErroHandling.h"
+#include "platform/ProcessEnd.h"
 #include "platform/VbError.h"
 
 #include <QString>
@@ -27,6 +28,14 @@ decltype(auto) handled(const QString& procName, Message message, F&& body)
                                                                      : error.description(),
                                         error.number(), error.line(), procName);
     }
+}
+
+// A window's event handler: it reports its failures under its own name, and a test's end of
+// the program stops at the toolkit's door.
+template<class F>
+void handler(const char* procName, F&& work)
+{
+    platform::eventBoundary([&] { handled(QString::fromLatin1(procName), Message::LastStep, work); });
 }
 
 // Skips failing statements and keeps the last error pending, for the code that reads it.

@@ -1,6 +1,6 @@
 #include "app/description/frmReportDescription.h"
 
-#include "app/reportwindow/Twips.h"
+#include "controls/shared/Twips.h"
 #include "platform/Desktop.h"
 #include "platform/Services.h"
 
@@ -78,8 +78,8 @@ void frmReportDescription::resizeEvent(QResizeEvent* event)
 // desktop, and counting it would push the button out of sight.
 void frmReportDescription::Form_Resize()
 {
-    const int width = this->width() - reportwindow::twips::toPixels(200, reportwindow::twips::perPixelX(*this));
-    const int height = this->height() - reportwindow::twips::toPixels(500, reportwindow::twips::perPixelY(*this));
+    const int width = this->width() - controls::twips::toPixels(200, controls::twips::perPixelX(*this));
+    const int height = this->height() - controls::twips::toPixels(500, controls::twips::perPixelY(*this));
     if (width <= 0 || height <= 0)
         return;
     brwWebBrowser->setGeometry(0, 0, width, height);

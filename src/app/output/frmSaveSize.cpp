@@ -18,15 +18,7 @@
 
 namespace output {
 
-namespace {
-
-template<class F>
-void handler(const char* procName, F&& work)
-{
-    platform::eventBoundary([&] { common::handled(QString::fromLatin1(procName), common::Message::LastStep, work); });
-}
-
-}
+using common::handler;
 
 frmSaveSize::frmSaveSize(QWidget* owner) : QDialog(owner)
 {

@@ -29,7 +29,7 @@ void tellCannotWrite(const QString& file, const QString& why)
 
 reportwindow::ReportWindowView& reportWindowInUse()
 {
-    reportwindow::ReportWindowView* window = reportwindow::viewOf(state::modGlobals::gfrmStats);
+    reportwindow::ReportWindowView* window = reportwindow::windowInUse();
     if (!window || !window->excChart() || !window->pivReports())
         platform::raiseError(platform::err::ObjectRequired, QStringLiteral("Object required"));
     return *window;

@@ -1,12 +1,12 @@
 #include "app/reports/modOpenReport.h"
 
 #include "app/connections/ReportSource.h"
+#include "app/connections/StartupHooks.h"
 #include "app/reports/cReportsDic.h"
 #include "app/reports/tree/modReportTree.h"
 #include "app/reportwindow/GraphTypeList.h"
 #include "app/reportwindow/ReportWindowView.h"
-#include "app/startup/StartupHooks.h"
-#include "app/startup/subFixControls.h"
+#include "app/reportwindow/subFixControls.h"
 #include "app/state/modGlobals.h"
 #include "chart/ChartSpace.h"
 #include "common/ErrorBoundary.h"
@@ -52,7 +52,7 @@ void openCube(QTreeWidgetItem* node, ReportWindowView& window)
     common::ResumeNext skip;
     gstrCubeName = node->text(0);
     gstrCubeFile = gbServerMode ? node->text(0) : node->text(0) + QStringLiteral(".cub");
-    skip.run([&] { startup::hooks().bindPivotTable(&pivReports(window)); });
+    skip.run([&] { connections::hooks().bindPivotTable(&pivReports(window)); });
     skip.run([&] { present(window.cmdInfo(), "cmdInfo").hide(); });
     skip.run([&] { reportwindow::chooseViewMode(window, ViewMode::Both, Notify::Raise); });
     if (gbOWCXP)
@@ -137,7 +137,7 @@ void openReport(const QString& name, ReportWindowView& window)
             chart.ChartSpaceTitle().setCaption(name);
         });
     }
-    skip.run([] { startup::modMain::subFixControls(); });
+    skip.run([] { reportwindow::modMain::subFixControls(); });
 
     if (!gbOWCXP) {
         common::ResumeNext chartType;

@@ -1,14 +1,12 @@
 #include "app/reportwindow/ReportWindow.h"
 
-#include "app/startup/DownloadOffer.h"
-
 #include "app/reportwindow/ChartFromPivot.h"
+#include "app/reportwindow/DownloadOffer.h"
 #include "app/reportwindow/PivotChartSource.h"
 #include "app/reportwindow/ReportWindowControls.h"
 #include "app/reportwindow/ReportWindowSeams.h"
-#include "app/reportwindow/Twips.h"
-#include "app/startup/modMain.h"
-#include "app/startup/subFixControls.h"
+#include "app/reportwindow/subFixControls.h"
+#include "app/reportwindow/subSetFormCaptions.h"
 #include "app/state/modGlobals.h"
 #include "chart/ChartSpace.h"
 #include "common/ErrorBoundary.h"
@@ -17,6 +15,8 @@
 #include "common/modAssistant.h"
 #include "common/modErroHandling.h"
 #include "common/modOutlookCode.h"
+#include "common/subEndProgram.h"
+#include "controls/shared/Twips.h"
 #include "pivot/PivotTable.h"
 #include "platform/ComponentRegistry.h"
 #include "platform/MessageBox.h"
@@ -39,18 +39,8 @@
 namespace reportwindow {
 
 using modGlobals::gstrAppTitle;
-
-namespace {
-
-// Handlers report their failures by their own name; a test's program end stops at the
-// toolkit's door.
-template<class F>
-void handler(const char* procName, F&& work)
-{
-    platform::eventBoundary([&] { common::handled(QString::fromLatin1(procName), common::Message::LastStep, work); });
-}
-
-}
+namespace twips = controls::twips;
+using common::handler;
 
 ReportWindow::ReportWindow(const ReportWindowProfile& profile) : m_profile(profile), m_timGetData(this)
 {
@@ -243,7 +233,7 @@ void ReportWindow::loadWithTimer()
     m_timGetData.start();
     modAPI::subEnsureVisibleTaskBar(this, QString());
     subSetCaptions();
-    startup::modMain::subFixControls();
+    modMain::subFixControls();
     m->pivReports->setAllowDetails(true);
     if (m_profile.titleAgainAtLoadEnd)
         setWindowTitle(gstrAppTitle);
@@ -255,7 +245,7 @@ void ReportWindow::loadAtOnce()
 {
     modErroHandling::subLogStep(m_profile.loadStep);
     modAPI::subEnsureVisibleTaskBar(this, QString());
-    startup::modMain::subSetFormCaptions(*this);
+    modMain::subSetFormCaptions(*this);
     m->placeCaptionedControls();
     reportwindow::seams().fillReportTree();
     enableReportCommands(true);
@@ -268,11 +258,11 @@ void ReportWindow::handleLoadFailure(const std::exception& raised)
 {
     const platform::VbError error = common::asVbError(raised);
     if (error.number() == platform::err::MemberNotSupported) {
-        startup::modMain::subOfferDownload(
+        modMain::subOfferDownload(
             QStringLiteral("Unable to start the MS Office Web Components!\r\nPlease download these FREE "
                            "components from Microsoft Download.\r\nDo you want to go to that website now?"),
             config::webComponentsDownloadPage());
-        modMain::subEndProgram(modMain::EndCause::Failure);
+        ::modMain::subEndProgram(::modMain::EndCause::Failure);
     }
     modErroHandling::subHandleError(error.description(), error.number(), error.line(),
                                     m_profile.name + QStringLiteral(".Form_Load"));
@@ -295,7 +285,7 @@ void ReportWindow::treReports_NodeClick(QTreeWidgetItem* node)
 void ReportWindow::subSetCaptions()
 {
     common::handled(QStringLiteral("subSetCaptions"), common::Message::LastStep, [&] {
-        startup::modMain::subSetFormCaptions(*this);
+        modMain::subSetFormCaptions(*this);
         m->placeCaptionedControls();
     });
 }
@@ -339,12 +329,12 @@ void ReportWindow::resizeEvent(QResizeEvent* event)
 
 void ReportWindow::Form_Resize()
 {
-    handler("Form_Resize", [] { startup::modMain::subFixControls(); });
+    handler("Form_Resize", [] { modMain::subFixControls(); });
 }
 
 void ReportWindow::opt_Click(const char* procName)
 {
-    handler(procName, [] { startup::modMain::subFixControls(); });
+    handler(procName, [] { modMain::subFixControls(); });
 }
 
 // Shows or hides the rows and columns without values.
@@ -447,9 +437,9 @@ bool ReportWindow::eventFilter(QObject* watched, QEvent* event)
 void ReportWindow::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    if (modMain::programEnding())
+    if (::modMain::programEnding())
         return;
-    platform::eventBoundary([] { modMain::subEndProgram(); });
+    platform::eventBoundary([] { ::modMain::subEndProgram(); });
 }
 
 }

@@ -3,10 +3,10 @@
 #include "app/reportwindow/ChartFromPivot.h"
 #include "app/reportwindow/ReportWindowProfile.h"
 #include "app/reportwindow/ReportWindowView.h"
-#include "app/reportwindow/Twips.h"
 #include "app/reportwindow/WindowLayout.h"
 #include "chart/ChartSpace.h"
 #include "common/NamedWidget.h"
+#include "controls/shared/Twips.h"
 #include "pivot/PivotTable.h"
 
 #include <QAbstractItemView>
@@ -24,6 +24,7 @@
 namespace reportwindow {
 
 using common::named;
+namespace twips = controls::twips;
 
 namespace {
 

@@ -1,30 +1,6 @@
 #include "app/reportwindow/ReportWindowSeams.h"
 
-#include "app/description/subHandleInfoClick.h"
-#include "app/output/modPrintOut.h"
-#include "app/output/subSavePicture.h"
-#include "app/reports/modOpenReport.h"
-#include "app/reports/tree/modReportTree.h"
-#include "app/savereport/frmSaveReport.h"
-
 namespace reportwindow {
-
-Seams defaultSeams()
-{
-    namespace modReportTree = reports::tree::modReportTree;
-    return Seams{
-        [] { modReportTree::subFillReportTree(); },
-        [] { modReportTree::subSetDefaultSel(); },
-        [](ReportWindowView* window) { modReportTree::subHandleRemoveClick(window); },
-        [](QTreeWidgetItem* node, ReportWindowView* window) {
-            reports::modOpenReport::subHandleNodeClick(node, window);
-        },
-        [](QWidget* owner) { savereport::showSaveReport(owner); },
-        [] { description::subHandleInfoClick(); },
-        [](const QString& path, int height, int width) { output::subSavePicture(path, height, width); },
-        [] { output::modPrintOut::subPrintOut(); },
-    };
-}
 
 Seams& seams()
 {

@@ -10,9 +10,8 @@ namespace reportwindow {
 class ReportWindowView;
 }
 
-// What the report window's handlers call in other modules. The defaults call the report
-// tree, the opening of reports, the save dialog, the description window, pictures and the
-// print-out. The program context installs them; tests replace them to watch the window.
+// What the report window's handlers call in other modules (startup::defaultSeams() has the
+// program's calls). The program context installs them; tests replace them to watch the window.
 namespace reportwindow {
 
 struct Seams
@@ -29,6 +28,5 @@ struct Seams
 
 // The calls installed; none until the program context is.
 Seams& seams();
-Seams defaultSeams();
 
 }

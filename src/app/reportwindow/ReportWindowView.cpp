@@ -1,5 +1,6 @@
 #include "app/reportwindow/ReportWindowView.h"
 
+#include "app/state/modGlobals.h"
 #include "chart/ChartSpace.h"
 #include "pivot/PivotTable.h"
 
@@ -17,6 +18,11 @@ namespace reportwindow {
 ReportWindowView* viewOf(QObject* window)
 {
     return dynamic_cast<ReportWindowView*>(window);
+}
+
+ReportWindowView* windowInUse()
+{
+    return viewOf(state::modGlobals::gfrmStats);
 }
 
 WindowLayout::ViewMode viewMode(const ReportWindowView& view)

@@ -75,6 +75,9 @@ public:
 
 // The typed view of a window, or nullptr for none or a window that is no report window.
 ReportWindowView* viewOf(QObject* window);
+// The report window in use (gfrmStats), or nullptr when there is none; a caller that cannot go
+// on without it raises its own error.
+ReportWindowView* windowInUse();
 
 // The view's option buttons as a view mode; the chart alone when neither of the others is set.
 WindowLayout::ViewMode viewMode(const ReportWindowView& view);

@@ -26,25 +26,16 @@ using unicombo::uniCombo;
 
 namespace savereport {
 
+using common::handler;
+
 namespace {
-
-template<class F>
-void handler(const char* procName, F&& work)
-{
-    platform::eventBoundary([&] { common::handled(QString::fromLatin1(procName), common::Message::LastStep, work); });
-}
-
-reportwindow::ReportWindowView* reportWindow()
-{
-    return reportwindow::viewOf(gfrmStats);
-}
 
 // What the report window shows, as its components keep it. The version 9 chart keeps no
 // state of its own (it follows the pivot table); its type and the list entry stand for it.
 ViewState viewOfReportWindow()
 {
     ViewState view;
-    reportwindow::ReportWindowView* window = reportWindow();
+    reportwindow::ReportWindowView* window = reportwindow::windowInUse();
     if (!window || !window->pivReports() || !window->excChart())
         return view;
     view.pivotXml = window->pivReports()->XMLData();
@@ -87,7 +78,7 @@ void frmSaveReport::Form_Load()
             option->setAutoFillBackground(true);
         }
         subFillDropDowns();
-        reportwindow::ReportWindowView* window = reportWindow();
+        reportwindow::ReportWindowView* window = reportwindow::windowInUse();
         if (window && window->optBoth()->isChecked())
             m->optBoth->setChecked(true);
         else if (window && window->optPivot()->isChecked())

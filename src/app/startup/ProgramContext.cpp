@@ -2,13 +2,31 @@
 
 #include "app/connections/ServerCredentials.h"
 #include "app/startup/Components.h"
+#include "app/startup/DefaultSeams.h"
 #include "app/state/modGlobals.h"
 #include "chart/GifWriter.h"
+#include "common/modErroHandling.h"
 #include "olap/CubeProvider.h"
+#include "platform/MessageBox.h"
+#include "platform/Services.h"
 
 namespace startup {
 
 namespace {
+
+// The language layer reports through the program's step log, message box and error report.
+lang::LanguageServices languageServices()
+{
+    lang::LanguageServices services;
+    services.logStep = [](const QString& message) { modErroHandling::subLogStep(message); };
+    services.showMessage = [](const QString& text) {
+        platform::services().messageBox->msgBox(text, platform::mb::vbOKOnly, QString());
+    };
+    services.handleError = [](const QString& description, long number, int line, const QString& procName) {
+        modErroHandling::subHandleError(description, number, line, procName);
+    };
+    return services;
+}
 
 ProgramContext installed()
 {
@@ -17,7 +35,7 @@ ProgramContext installed()
                           pivot::cubeOpener(),
                           pivot::cubeLister(),
                           pivot::gifWriter(),
-                          hooks(),
+                          connections::hooks(),
                           reportwindow::seams(),
                           reportwindow::reportWindows()};
 }
@@ -29,7 +47,7 @@ void install(const ProgramContext& context)
     pivot::cubeOpener() = context.cubeOpener;
     pivot::cubeLister() = context.cubeLister;
     pivot::gifWriter() = context.gifWriter;
-    hooks() = context.hooks;
+    connections::hooks() = context.hooks;
     reportwindow::seams() = context.seams;
     reportwindow::reportWindows() = context.reportWindows;
 }
@@ -58,8 +76,8 @@ ProgramContext programContext()
     };
     // The pivot table writes its pictures with the chart layer's encoder.
     context.gifWriter = &chart::writeGif;
-    context.hooks = defaultHooks();
-    context.seams = reportwindow::defaultSeams();
+    context.hooks = connections::defaultHooks();
+    context.seams = defaultSeams();
     context.reportWindows = reportwindow::defaultReportWindows();
     return context;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "app/connections/StartupHooks.h"
 #include "app/reportwindow/ReportWindowSeams.h"
 #include "app/reportwindow/ReportWindows.h"
-#include "app/startup/StartupHooks.h"
 #include "lang/LanguageServices.h"
 #include "pivot/PivotHooks.h"
 #include "platform/ComponentRegistry.h"
@@ -20,7 +20,7 @@ struct ProgramContext
     pivot::CubeOpener cubeOpener;
     pivot::CubeLister cubeLister;
     pivot::GifWriter gifWriter;
-    Hooks hooks;
+    connections::Hooks hooks;
     reportwindow::Seams seams;
     reportwindow::Creators reportWindows;
 };

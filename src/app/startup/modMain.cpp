@@ -1,10 +1,10 @@
 #include "app/startup/modMain.h"
 
+#include "app/connections/StartupHooks.h"
 #include "app/reports/cOLAPReport.h"
+#include "app/reportwindow/DownloadOffer.h"
 #include "app/reportwindow/ReportWindowView.h"
 #include "app/reportwindow/ReportWindows.h"
-#include "app/startup/DownloadOffer.h"
-#include "app/startup/StartupHooks.h"
 #include "app/state/modGlobals.h"
 #include "common/ErrorBoundary.h"
 #include "common/ProgramConfig.h"
@@ -35,6 +35,7 @@ namespace modMain {
 
 using namespace state::modGlobals;
 using common::Message;
+using reportwindow::modMain::subOfferDownload;
 
 namespace {
 
@@ -118,20 +119,20 @@ bool prepare()
         modFileHandling::subSetupFS();
         gstrDataPath = app.commandLine();
         if (modFileHandling::gobjFSO->FileExists(app.path() + QStringLiteral("/NorrithSettings")))
-            startup::hooks().loadLanguages(fncGetSettingsLanguage() + 1);
+            connections::hooks().loadLanguages(fncGetSettingsLanguage() + 1);
         else
-            startup::hooks().loadLanguages(startup::hooks().getLocalLanguage());
+            connections::hooks().loadLanguages(connections::hooks().getLocalLanguage());
         if (gstrDataPath.isEmpty())
             gstrDataPath = fncGetLongAppPath();
         if (!modFileHandling::gobjFSO->FolderExists(gstrDataPath))
             gstrDataPath = app.path();
         gdicCubes = modScriptingDic::fncCreateDic<QString>();
-        startup::hooks().getCubeFileNames();
+        connections::hooks().getCubeFileNames();
         if (gdicCubes.Count() == 0) {
-            startup::hooks().getServerName();
+            connections::hooks().getServerName();
             if (!gstrServerName.isEmpty()) {
                 gbServerMode = true;
-                startup::hooks().getServerCubes();
+                connections::hooks().getServerCubes();
                 if (gdicCubes.Count() == 0)
                     return false;
             }
@@ -160,8 +161,8 @@ void Main()
     // now would wipe that report off the pivot table while the tree still shows it.
     if (!gobjReport)
         resume.run([] {
-            reportwindow::ReportWindowView* window = reportwindow::viewOf(gfrmStats);
-            startup::hooks().bindPivotTable(window ? window->pivReports() : nullptr);
+            reportwindow::ReportWindowView* window = reportwindow::windowInUse();
+            connections::hooks().bindPivotTable(window ? window->pivReports() : nullptr);
         });
 }
 
@@ -197,25 +198,6 @@ QString fncGetLongAppPath()
 {
     return common::handled(QStringLiteral("fncGetLongAppPath"), Message::Description, [] {
         return modFileHandling::gobjFSO->GetFolder(platform::services().app->path()).ShortPath();
-    });
-}
-
-void subSetFormCaptions(reportwindow::ReportWindowView& frm)
-{
-    common::handled(QStringLiteral("modMain.subSetFormCaptions"), Message::Description, [&] {
-        using namespace modMultiLingual;
-        using reportwindow::present;
-        present(frm.lblReports(), "lblReports").setText(LNGREPORTS);
-        present(frm.cmdAddReport(), "cmdAddReport").setText(LNGSAVEREPORT);
-        present(frm.cmdRemoveReport(), "cmdRemoveReport").setText(LNGREMOVEREPORT);
-        present(frm.mnuHelp(), "mnuHelp").setTitle(LNGHELP);
-        present(frm.mnuTools(), "mnuTools").setTitle(LNGTOOLS);
-        present(frm.optBoth(), "optBoth").setText(LNGBOTH);
-        present(frm.optPivot(), "optPivot").setText(LNGPIVOT);
-        present(frm.optGraph(), "optGraph").setText(LNGGRAPH);
-        present(frm.mnuSavePicture(), "mnuSavePicture").setText(LNGSAVEPICTURE + QStringLiteral(" ..."));
-        present(frm.mnuPrint(), "mnuPrint").setText(LNGPRINT + QStringLiteral(" ..."));
-        frm.form()->setWindowTitle(gstrAppTitle);
     });
 }
 

@@ -4,10 +4,6 @@
 
 #include <QString>
 
-namespace reportwindow {
-class ReportWindowView;
-}
-
 namespace startup {
 
 namespace modMain {
@@ -27,8 +23,6 @@ int fncGetSettingsLanguage();
 bool fncInitCommonControls();
 // The program folder in its short form (here the same as the ordinary form).
 QString fncGetLongAppPath();
-// Puts the phrase captions on a report window's controls and the title on the window.
-void subSetFormCaptions(reportwindow::ReportWindowView& frm);
 
 }
 

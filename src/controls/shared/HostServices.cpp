@@ -1,34 +1,12 @@
 #include "controls/shared/HostServices.h"
 
+#include "controls/shared/Twips.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QWidget>
-#include <algorithm>
-#include <cmath>
-#include <limits>
 
 namespace controls {
-
-namespace {
-
-constexpr double kTwipsPerInch = 1440.0;
-
-double twipsPerPixel(int logicalDpi)
-{
-    return kTwipsPerInch / (logicalDpi > 0 ? logicalDpi : 96);
-}
-
-// Half a unit rounds away from zero; what no int can hold is held at the int's ends.
-int roundAway(double value)
-{
-    if (std::isnan(value))
-        return 0;
-    constexpr double lowest = std::numeric_limits<int>::min();
-    constexpr double highest = std::numeric_limits<int>::max();
-    return static_cast<int>(std::lround(std::clamp(value, lowest, highest)));
-}
-
-}
 
 QFont RunModeHost::ambientFont(const QWidget& control) const
 {
@@ -45,22 +23,22 @@ QString RunModeHost::exeName() const
 
 int RunModeHost::toPixelsX(double units, const QWidget& control) const
 {
-    return roundAway(units / twipsPerPixel(control.logicalDpiX()));
+    return twips::toPixels(units, twips::perPixelX(control));
 }
 
 int RunModeHost::toPixelsY(double units, const QWidget& control) const
 {
-    return roundAway(units / twipsPerPixel(control.logicalDpiY()));
+    return twips::toPixels(units, twips::perPixelY(control));
 }
 
 double RunModeHost::toContainerX(int pixels, const QWidget& control) const
 {
-    return pixels * twipsPerPixel(control.logicalDpiX());
+    return twips::fromPixels(pixels, twips::perPixelX(control));
 }
 
 double RunModeHost::toContainerY(int pixels, const QWidget& control) const
 {
-    return pixels * twipsPerPixel(control.logicalDpiY());
+    return twips::fromPixels(pixels, twips::perPixelY(control));
 }
 
 HostServices& runModeHost()

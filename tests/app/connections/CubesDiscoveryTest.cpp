@@ -1,7 +1,7 @@
 #include "app/connections/CubesTestFixture.h"
 
+#include "app/connections/StartupHooks.h"
 #include "app/connections/modCubes.h"
-#include "app/startup/StartupHooks.h"
 #include "app/startup/modMain.h"
 
 #include <QApplication>
@@ -106,7 +106,7 @@ TEST_F(CubeFiles, StartUpOnTheSampleFolderFindsItsCubesAndBindsTheFirst)
     putSampleCube("Sales", QStringLiteral("Sales.cub"));
     putSampleCube("Budget", QStringLiteral("Budget.cub"));
     run.fakes.app.setCommandLine(dataPath);
-    startup::hooks().loadLanguages = [](int) {};
+    connections::hooks().loadLanguages = [](int) {};
 
     startup::modMain::Main();
     EXPECT_EQ(gdicCubes.Keys(), (QStringList{QStringLiteral("Budget"), QStringLiteral("Sales")}));

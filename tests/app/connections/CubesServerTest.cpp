@@ -1,9 +1,9 @@
 #include "app/connections/CubesTestFixture.h"
 
 #include "app/connections/ServerCredentials.h"
+#include "app/connections/StartupHooks.h"
 #include "app/connections/modCubes.h"
 #include "app/connections/serverdialog/frmAnalysisServices.h"
-#include "app/startup/StartupHooks.h"
 #include "app/startup/modMain.h"
 
 #include <QApplication>
@@ -81,9 +81,9 @@ TEST_F(ServerCubes, StartUpWithOnlyServerNameTxtFindsTheServersCubes)
     REQUIRE_TEST_SERVER();
     put(QStringLiteral("ServerName.txt"), (testServer() + QLatin1Char(',') + catalog).toUtf8());
     run.fakes.app.setCommandLine(dataPath);
-    startup::hooks().loadLanguages = [](int) {};
+    connections::hooks().loadLanguages = [](int) {};
     QWidget* boundPivot = nullptr;
-    startup::hooks().bindPivotTable = [&](QWidget* pivot) { boundPivot = pivot; };
+    connections::hooks().bindPivotTable = [&](QWidget* pivot) { boundPivot = pivot; };
 
     startup::modMain::Main();
     EXPECT_TRUE(gbServerMode);

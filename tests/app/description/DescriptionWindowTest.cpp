@@ -3,7 +3,8 @@
 #include "app/description/frmReportDescription.h"
 #include "app/description/subHandleInfoClick.h"
 #include "app/reports/cOLAPReport.h"
-#include "app/reportwindow/Twips.h"
+#include "app/startup/DefaultSeams.h"
+#include "controls/shared/Twips.h"
 
 #include <QDir>
 #include <QImage>
@@ -135,8 +136,8 @@ TEST_F(DescriptionWindow, TheBrowserFollowsTheWindowsSizeAndStaysWhenItCannotShr
     subHandleInfoClick();
     frmReportDescription& shownWindow = *openDescriptionWindow();
     shownWindow.resize(500, 400);
-    const int right = reportwindow::twips::toPixels(200, reportwindow::twips::perPixelX(shownWindow));
-    const int below = reportwindow::twips::toPixels(500, reportwindow::twips::perPixelY(shownWindow));
+    const int right = controls::twips::toPixels(200, controls::twips::perPixelX(shownWindow));
+    const int below = controls::twips::toPixels(500, controls::twips::perPixelY(shownWindow));
     EXPECT_EQ(shownWindow.brwWebBrowser->geometry(), QRect(0, 0, 500 - right, 400 - below));
     EXPECT_GT(shownWindow.cmdCancel->geometry().top(), 400 - below - 1);
     EXPECT_LE(shownWindow.cmdCancel->geometry().bottom(), 399);
@@ -167,7 +168,7 @@ TEST_F(DescriptionWindow, CancelClosesOnlyThisWindowAndTheReportWindowTakesItAlo
 
 TEST_F(DescriptionWindow, TheInfoButtonOfTheNewestWindowOpensIt)
 {
-    reportwindow::seams().handleInfoClick = reportwindow::defaultSeams().handleInfoClick;
+    reportwindow::seams().handleInfoClick = startup::defaultSeams().handleInfoClick;
     openReport(QStringLiteral("<p>Notes</p>"));
     window->cmdInfo()->click();
     ASSERT_NE(openDescriptionWindow(), nullptr);

@@ -2,6 +2,7 @@
 
 #include "app/output/frmSaveSize.h"
 #include "app/output/modPrintOut.h"
+#include "app/startup/DefaultSeams.h"
 #include "pivot/PivotHooks.h"
 #include "platform/VbError.h"
 
@@ -154,7 +155,7 @@ TEST_F(PrintOut, ACancelledPrintDialogPrintsNothing)
 TEST_F(PrintOut, TheToolsMenuReachesThePicturesAndThePrintOut)
 {
     reportwindow::Seams& seams = reportwindow::seams();
-    const reportwindow::Seams wired = reportwindow::defaultSeams();
+    const reportwindow::Seams wired = startup::defaultSeams();
     seams.savePicture = wired.savePicture;
     seams.printOut = wired.printOut;
     w.window->mnuSavePicture()->setEnabled(true);

@@ -3,13 +3,13 @@
 #include "app/reportwindow/ReportWindowTestSupport.h"
 
 #include "app/connections/ConnectionStrings.h"
+#include "app/connections/StartupHooks.h"
 #include "app/reports/ReportRecord.h"
 #include "app/reports/cOLAPReport.h"
 #include "app/reports/cReportsDic.h"
 #include "app/reports/modOpenReport.h"
 #include "app/reports/tree/modReportTree.h"
 #include "app/reportwindow/ReportWindow.h"
-#include "app/startup/StartupHooks.h"
 #include "app/startup/modMain.h"
 #include "common/modScriptingDic.h"
 #include "lang/QtTranslations.h"
@@ -139,7 +139,7 @@ protected:
         }
         QFile::link(elsewhere.path(), data.filePath(QStringLiteral("linked")));
         run.fakes.app.setCommandLine(data.path());
-        startup::hooks().getLocalLanguage = [] { return 4; };
+        connections::hooks().getLocalLanguage = [] { return 4; };
     }
 
     // A copy of a sample report of the Budget cube whose pivot table connects as given,

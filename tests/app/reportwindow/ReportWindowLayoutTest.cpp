@@ -1,7 +1,6 @@
 #include "app/reportwindow/ReportWindowTestSupport.h"
 
-#include "app/reportwindow/Twips.h"
-#include "app/startup/subFixControls.h"
+#include "app/reportwindow/subFixControls.h"
 #include "chart/ChartDataSource.h"
 #include "chart/ChartSpace.h"
 #include "pivot/PivotTable.h"
@@ -36,15 +35,6 @@ QSize innerSize(ReportWindow& window)
     return window.centralWidget()->size();
 }
 
-}
-
-TEST(Twips, HalfAPixelRoundsAwayFromZeroAtAnyResolution)
-{
-    EXPECT_EQ(twips::toPixels(3927.5, 15), 262);   // 261.83
-    EXPECT_EQ(twips::toPixels(22.5, 15), 2);       // 1.5
-    EXPECT_EQ(twips::toPixels(-22.5, 15), -2);
-    EXPECT_EQ(twips::toPixels(600, 7.5), 80);   // 192 dpi
-    EXPECT_DOUBLE_EQ(twips::fromPixels(40, 15), 600);
 }
 
 TEST_F(ReportWindowLayout, EveryWindowOpensAtItsDesignSize)

@@ -233,7 +233,9 @@ TEST_F(ReportWindowTest, TheTypedViewAndTheControlNamesAgreeInEveryWindow)
             EXPECT_EQ(window->findChild<QObject*>(QString::fromLatin1(control)), object) << name << " " << control;
         EXPECT_EQ(view.cmbGraphType() != nullptr, QLatin1String(name) == QLatin1String("frmStats2K")) << name;
         EXPECT_EQ(viewOf(window), &view);
+        EXPECT_EQ(windowInUse(), &view) << name;   // the window loaded is the one in use
         delete window;
+        EXPECT_EQ(windowInUse(), nullptr) << name;
     }
 }
 

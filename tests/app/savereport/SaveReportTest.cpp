@@ -2,6 +2,7 @@
 
 #include "Screenshots.h"
 
+#include "app/connections/StartupHooks.h"
 #include "app/description/frmReportDescription.h"
 #include "app/reports/ReportRecord.h"
 #include "app/reports/cOLAPReport.h"
@@ -13,7 +14,6 @@
 #include "app/savereport/ReportSaver.h"
 #include "app/savereport/frmSaveReport.h"
 #include "app/savereport/htmleditor/ctlHTLMEditor.h"
-#include "app/startup/StartupHooks.h"
 #include "app/startup/modMain.h"
 #include "app/state/modGlobals.h"
 #include "chart/ChartSpace.h"
@@ -57,7 +57,7 @@ protected:
             QFile::copy(QStringLiteral(TESSALINE_SAMPLE_DATA "/") + name, data.filePath(name));
         }
         run.fakes.app.setCommandLine(data.path());
-        startup::hooks().getLocalLanguage = [] { return 4; };
+        connections::hooks().getLocalLanguage = [] { return 4; };
     }
 
     void SetUp() override

@@ -1,10 +1,10 @@
 #include "app/ProgramRun.h"
 
+#include "app/connections/StartupHooks.h"
 #include "app/reports/cOLAPReport.h"
 #include "app/reports/tree/modReportTree.h"
 #include "app/reportwindow/ReportWindow.h"
 #include "app/reportwindow/ReportWindows.h"
-#include "app/startup/StartupHooks.h"
 #include "app/startup/modMain.h"
 #include "app/state/modGlobals.h"
 #include "common/ProgramConfig.h"
@@ -43,12 +43,12 @@ protected:
         LNGGRAPH = QStringLiteral("Graph");
         LNGSAVEPICTURE = QStringLiteral("Save Picture");
         LNGPRINT = QStringLiteral("Print");
-        startup::hooks().loadLanguages = [this](int language) { languages.append(language); };
-        startup::hooks().bindPivotTable = [this](QWidget* pivot) { boundPivot = pivot; };
+        connections::hooks().loadLanguages = [this](int language) { languages.append(language); };
+        connections::hooks().bindPivotTable = [this](QWidget* pivot) { boundPivot = pivot; };
         // No discovery, and above all no server dialog, unless a test asks for it.
-        startup::hooks().getCubeFileNames = [] {};
-        startup::hooks().getServerName = [] {};
-        startup::hooks().getServerCubes = [] {};
+        connections::hooks().getCubeFileNames = [] {};
+        connections::hooks().getServerName = [] {};
+        connections::hooks().getServerCubes = [] {};
     }
 
     void unregister(const char* progId)
@@ -79,7 +79,7 @@ QString captionOf(QWidget* window, const char* name)
 
 TEST_F(Startup, ShowsTheNewestReportWindowWithItsCaptionsAndBindsTheFirstCube)
 {
-    startup::hooks().getCubeFileNames = [] {
+    connections::hooks().getCubeFileNames = [] {
         gdicCubes.Add(QStringLiteral("Budget"), QStringLiteral("/d/Budget.cub"));
         gdicCubes.Add(QStringLiteral("Sales"), QStringLiteral("/d/Sales.cub"));
     };
@@ -192,7 +192,7 @@ TEST_F(Startup, AnsweringNoGivesTheShutdownNotice)
 
 TEST_F(Startup, AReportOpenedWhileTheWindowLoadedIsNotWipedByBindingTheFirstCube)
 {
-    startup::hooks().getCubeFileNames = [] {
+    connections::hooks().getCubeFileNames = [] {
         gdicCubes.Add(QStringLiteral("Budget"), QStringLiteral("/d/Budget.cub"));
     };
     reportwindow::registerReportWindow(QStringLiteral("frmStats2003"), []() -> QMainWindow* {
@@ -227,7 +227,7 @@ TEST_F(Startup, ADamagedCommonControlsLibraryIsRepairedOnceThenOffered)
 
 TEST_F(Startup, AnErrorBeforeTheWindowGivesTheReportNamedMain)
 {
-    startup::hooks().getCubeFileNames = [] {
+    connections::hooks().getCubeFileNames = [] {
         modErroHandling::subLogStep(QStringLiteral("Trying to find cubes in /data"));
         platform::raiseError(platform::err::PermissionDenied, QStringLiteral("Permission denied"));
     };
@@ -278,7 +278,7 @@ TEST_F(Startup, TheSiblingSettingsFileChoosesTheLanguage)
 
     QFile::remove(settings);
     languages.clear();
-    startup::hooks().getLocalLanguage = [] { return 7; };
+    connections::hooks().getLocalLanguage = [] { return 7; };
     delete gfrmStats.data();
     startup::modMain::Main();
     EXPECT_EQ(languages, QList<int>{7});
@@ -286,16 +286,16 @@ TEST_F(Startup, TheSiblingSettingsFileChoosesTheLanguage)
 
 TEST_F(Startup, AServerWithoutCubesEndsStartUpSilently)
 {
-    startup::hooks().getServerName = [] { gstrServerName = QStringLiteral("olap1"); };
+    connections::hooks().getServerName = [] { gstrServerName = QStringLiteral("olap1"); };
     bool askedServer = false;
-    startup::hooks().getServerCubes = [&] { askedServer = true; };
+    connections::hooks().getServerCubes = [&] { askedServer = true; };
     startup::modMain::Main();
     EXPECT_TRUE(askedServer);
     EXPECT_TRUE(gbServerMode);
     EXPECT_EQ(gfrmStats, nullptr);
     EXPECT_TRUE(run.fakes.messageBox.shown.isEmpty());
 
-    startup::hooks().getServerCubes = [] { gdicCubes.Add(QStringLiteral("Sales"), QStringLiteral("Sales")); };
+    connections::hooks().getServerCubes = [] { gdicCubes.Add(QStringLiteral("Sales"), QStringLiteral("Sales")); };
     startup::modMain::Main();
     ASSERT_NE(gfrmStats, nullptr);
     EXPECT_EQ(gstrCubeFile, QStringLiteral("Sales"));
@@ -331,7 +331,7 @@ protected:
             QFile::copy(QStringLiteral(TESSALINE_SAMPLE_DATA "/") + name, data.filePath(name));
         }
         run.fakes.app.setCommandLine(data.path());
-        startup::hooks().getLocalLanguage = [] { return 4; };
+        connections::hooks().getLocalLanguage = [] { return 4; };
         startup::modMain::Main();
         window = qobject_cast<reportwindow::ReportWindow*>(gfrmStats.data());
         ASSERT_TRUE(window);

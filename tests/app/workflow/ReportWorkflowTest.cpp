@@ -1,12 +1,12 @@
 #include "app/ProgramRun.h"
 
+#include "app/connections/StartupHooks.h"
 #include "app/description/frmReportDescription.h"
 #include "app/output/frmSaveSize.h"
 #include "app/reports/ReportRecord.h"
 #include "app/reportwindow/ReportWindow.h"
 #include "app/savereport/frmSaveReport.h"
 #include "app/savereport/htmleditor/ctlHTLMEditor.h"
-#include "app/startup/StartupHooks.h"
 #include "app/startup/modMain.h"
 #include "app/state/modGlobals.h"
 #include "chart/ChartSpace.h"
@@ -63,7 +63,7 @@ protected:
             ASSERT_TRUE(QFile::copy(from, to)) << to.toStdString();
         }
         run.fakes.app.setCommandLine(data.path());
-        startup::hooks().getLocalLanguage = [] { return 4; };
+        connections::hooks().getLocalLanguage = [] { return 4; };
         startup::modMain::Main();
         window = qobject_cast<reportwindow::ReportWindow*>(gfrmStats.data());
         ASSERT_TRUE(window);

@@ -1,9 +1,9 @@
 #include "app/reports/tree/modReportTree.h"
 
+#include "app/connections/StartupHooks.h"
 #include "app/reports/cReportsDic.h"
 #include "app/reports/modOpenReport.h"
 #include "app/reportwindow/ReportWindowView.h"
-#include "app/startup/StartupHooks.h"
 #include "app/state/modGlobals.h"
 #include "common/ErrorBoundary.h"
 #include "lang/modMultiLingual.h"
@@ -47,7 +47,7 @@ public:
 // The window's image list when it has one, else the desktop's own pictures.
 QIcon imageOf(int image)
 {
-    const reportwindow::ReportWindowView* window = reportwindow::viewOf(gfrmStats);
+    const reportwindow::ReportWindowView* window = reportwindow::windowInUse();
     if (const reportwindow::ImageList* images = window ? window->imgCubeReports() : nullptr) {
         const QIcon icon = images->ListImages(image);
         if (!icon.isNull())
@@ -113,7 +113,7 @@ QTreeWidget* requireTree()
 // Opens a node as a click on it would.
 void openNode(QTreeWidgetItem* node)
 {
-    modOpenReport::subHandleNodeClick(node, reportwindow::viewOf(gfrmStats));
+    modOpenReport::subHandleNodeClick(node, reportwindow::windowInUse());
 }
 
 // Report files and folders that cannot be read are passed over; the user hears of them once.
@@ -144,7 +144,7 @@ void keepCurrent(const QString& cube, const std::shared_ptr<cOLAPReport>& report
 
 QTreeWidget* reportTree()
 {
-    const reportwindow::ReportWindowView* window = reportwindow::viewOf(gfrmStats);
+    const reportwindow::ReportWindowView* window = reportwindow::windowInUse();
     return window ? window->treReports() : nullptr;
 }
 
@@ -317,9 +317,9 @@ void subSetDefaultSel()
         const QString cube = gdicCubes.Keys().first();
         gstrCubeFile = cube + QStringLiteral(".cub");
         gstrCubeName = cube;
-        const reportwindow::ReportWindowView* window = reportwindow::viewOf(gfrmStats);
+        const reportwindow::ReportWindowView* window = reportwindow::windowInUse();
         QWidget* pivot = window ? window->pivReports() : nullptr;
-        startup::hooks().bindPivotTable(pivot);
+        connections::hooks().bindPivotTable(pivot);
         if (pivot)
             pivot->setFocus();
     });

@@ -1,7 +1,7 @@
 #include "app/savereport/htmleditor/CommandBar.h"
 
-#include "app/reportwindow/Twips.h"
 #include "app/savereport/htmleditor/CommandBarIcons.h"
+#include "controls/shared/Twips.h"
 #include "lang/modMultiLingual.h"
 
 #include <QToolButton>
@@ -10,7 +10,7 @@ namespace savereport::htmleditor {
 
 namespace {
 
-namespace twips = reportwindow::twips;
+namespace twips = controls::twips;
 
 constexpr int kRowHeightTwips = 330;
 constexpr int kButtonWidthTwips = 375;

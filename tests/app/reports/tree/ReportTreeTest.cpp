@@ -1,12 +1,12 @@
 #include "app/ProgramRun.h"
 #include "app/reportwindow/FakeReportWindow.h"
 
+#include "app/connections/StartupHooks.h"
 #include "app/reports/cOLAPReport.h"
 #include "app/reports/cReportsDic.h"
 #include "app/reports/modOpenReport.h"
 #include "app/reports/tree/modReportTree.h"
 #include "app/reportwindow/GraphTypeList.h"
-#include "app/startup/StartupHooks.h"
 #include "app/state/modGlobals.h"
 #include "chart/ChartSpace.h"
 #include "common/modScriptingDic.h"
@@ -36,7 +36,7 @@ protected:
         gstrProvider = QStringLiteral("Provider=MSOLAP.4");
         gdicCubes = modScriptingDic::fncCreateDic<QString>();
         gfrmStats = &window;
-        startup::hooks().bindPivotTable = [this](QWidget* pivot) {
+        connections::hooks().bindPivotTable = [this](QWidget* pivot) {
             boundCubes.append(gstrCubeFile);
             EXPECT_EQ(pivot, window.pivot);
         };

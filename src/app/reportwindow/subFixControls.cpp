@@ -1,11 +1,11 @@
-#include "app/startup/subFixControls.h"
+#include "app/reportwindow/subFixControls.h"
 
 #include "app/reportwindow/ReportWindowView.h"
-#include "app/reportwindow/Twips.h"
 #include "app/reportwindow/WindowLayout.h"
 #include "app/state/modGlobals.h"
 #include "chart/ChartSpace.h"
 #include "common/ErrorBoundary.h"
+#include "controls/shared/Twips.h"
 #include "pivot/PivotTable.h"
 #include "platform/VbError.h"
 
@@ -18,15 +18,13 @@
 #include <cmath>
 #include <optional>
 
-namespace startup {
+namespace reportwindow {
 
 namespace modMain {
 
 namespace {
 
-using reportwindow::present;
-namespace twips = reportwindow::twips;
-namespace WindowLayout = reportwindow::WindowLayout;
+namespace twips = controls::twips;
 
 // Positions in the window's inner area, in twips.
 class TwipsFrame
@@ -55,7 +53,7 @@ private:
 };
 
 // Whether the chart is shown, when the window is large enough to be laid out.
-std::optional<bool> placeControls(reportwindow::ReportWindowView& view)
+std::optional<bool> placeControls(ReportWindowView& view)
 {
     const QWidget& window = *view.form();
     const TwipsFrame frame(window);
@@ -79,7 +77,7 @@ std::optional<bool> placeControls(reportwindow::ReportWindowView& view)
     in.treeTop = frame.top(*tree);
     in.webLinkWidth = frame.width(*webLink);
     in.logoHeight = frame.height(*logo);
-    in.mode = reportwindow::viewMode(view);
+    in.mode = viewMode(view);
     in.twipsPerPixelX = frame.x();
     in.twipsPerPixelY = frame.y();
     const WindowLayout::Output out = WindowLayout::compute(in);
@@ -108,7 +106,7 @@ std::optional<bool> placeControls(reportwindow::ReportWindowView& view)
 
 void subFixControls()
 {
-    reportwindow::ReportWindowView* window = reportwindow::viewOf(state::modGlobals::gfrmStats);
+    ReportWindowView* window = windowInUse();
     const std::optional<bool> chartShown =
         common::handled(QStringLiteral("subFixControls"), common::Message::LastStep, [&] {
             if (!window)

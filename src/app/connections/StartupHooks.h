@@ -1,14 +1,12 @@
 #pragma once
 
-#include "lang/LanguageServices.h"
-
 #include <QWidget>
 #include <functional>
 
-// Start-up steps whose procedures live in other modules: the language, the cube
-// discovery and the pivot binding. The program context installs them; tests replace them
-// to run start-up on its own.
-namespace startup {
+// Steps of start-up and of opening a report whose procedures live in other modules: the
+// language, the cube discovery and the pivot binding. The program context installs them;
+// tests replace them to run start-up or a report's opening on its own.
+namespace connections {
 
 struct Hooks
 {
@@ -23,8 +21,5 @@ struct Hooks
 // The steps installed; none until the program context is.
 Hooks& hooks();
 Hooks defaultHooks();
-
-// The language layer reports through the program's step log, message box and error report.
-lang::LanguageServices languageServices();
 
 }

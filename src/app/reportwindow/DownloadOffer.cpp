@@ -1,4 +1,4 @@
-#include "app/startup/DownloadOffer.h"
+#include "app/reportwindow/DownloadOffer.h"
 
 #include "app/state/modGlobals.h"
 #include "common/modAPI.h"
@@ -7,7 +7,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
 
-namespace startup {
+namespace reportwindow {
 
 namespace modMain {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace startup {
+namespace reportwindow {
 
 namespace modMain {
 

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace startup {
+namespace reportwindow {
 
 namespace modMain {
 

@@ -1,0 +1,26 @@
+#include "app/connections/StartupHooks.h"
+
+#include "app/connections/modConnections.h"
+#include "app/connections/modCubes.h"
+#include "lang/modGenericLanguages.h"
+#include "lang/modMultiLingual.h"
+
+namespace connections {
+
+Hooks defaultHooks()
+{
+    return Hooks{[](int language) { modMultiLingual::LoadLanguages(qint16(language)); },
+                 [] { return int(modGenericLanguages::fncGetlocalLanguage()); },
+                 &modCubes::subGetCubeFileNames,
+                 &modCubes::subGetServerName,
+                 &modCubes::subGetServerCubes,
+                 &modConnections::subBindPivotTable};
+}
+
+Hooks& hooks()
+{
+    static Hooks installed;
+    return installed;
+}
+
+}
