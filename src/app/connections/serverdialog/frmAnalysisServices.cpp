@@ -38,7 +38,7 @@ bool holdsLineBreakOrComma(const QString& text)
 }
 
 frmAnalysisServices::frmAnalysisServices(QWidget* parent)
-    : QDialog(parent), m(std::make_unique<ServerDialogControls>(this))
+    : QDialog(parent), m_controls(std::make_unique<ServerDialogControls>(this))
 {
     setObjectName(QStringLiteral("frmAnalysisServices"));
     setWindowTitle(QStringLiteral("MS Analysis Server"));
@@ -53,100 +53,101 @@ frmAnalysisServices::~frmAnalysisServices() = default;
 
 void frmAnalysisServices::connectControls()
 {
-    connect(m->chkIntegratedSecurity, &QCheckBox::clicked, this, [this] { chkIntegratedSecurity_Click(); });
-    connect(m->txtServer, &QLineEdit::textChanged, this, [this] { txtServer_Change(); });
-    connect(m->cmdGetDatabases, &QPushButton::clicked, this, [this] { cmdGetDatabases_Click(); });
-    connect(m->cmbDatabase, &QComboBox::currentIndexChanged, this, [this] { cmbDatabase_Click(); });
-    connect(m->cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
-    connect(m->cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
-    for (QLabel* warning : {m->lblXML6Missing, m->lblOLEDBMissing})
+    connect(m_controls->chkIntegratedSecurity, &QCheckBox::clicked, this, [this] { chkIntegratedSecurity_Click(); });
+    connect(m_controls->txtServer, &QLineEdit::textChanged, this, [this] { txtServer_Change(); });
+    connect(m_controls->cmdGetDatabases, &QPushButton::clicked, this, [this] { cmdGetDatabases_Click(); });
+    connect(m_controls->cmbDatabase, &QComboBox::currentIndexChanged, this, [this] { cmbDatabase_Click(); });
+    connect(m_controls->cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    connect(m_controls->cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+    for (QLabel* warning : {m_controls->lblXML6Missing, m_controls->lblOLEDBMissing})
         warning->installEventFilter(this);
 }
 
 void frmAnalysisServices::Form_Load()
 {
     subSetCaptions();
-    m->chkIntegratedSecurity->setAutoFillBackground(true);
-    QPalette palette = m->chkIntegratedSecurity->palette();
+    m_controls->chkIntegratedSecurity->setAutoFillBackground(true);
+    QPalette palette = m_controls->chkIntegratedSecurity->palette();
     palette.setColor(QPalette::Window, QColor(239, 239, 222));
-    m->chkIntegratedSecurity->setPalette(palette);
+    m_controls->chkIntegratedSecurity->setPalette(palette);
 
     common::ResumeNext skip;
     if (!skip.run([] { platform::ComponentRegistry::instance().createObject(kXmlParser); }))
-        m->lblXML6Missing->show();
+        m_controls->lblXML6Missing->show();
     if (!modAPI::regDoes_Key_Exist(modAPI::HKEY_CLASSES_ROOT, QStringLiteral("MSOLAP.3")))
-        m->lblOLEDBMissing->show();
+        m_controls->lblOLEDBMissing->show();
 }
 
 void frmAnalysisServices::subSetCaptions()
 {
     using namespace modMultiLingual;
-    m->lblServerName->setText(LNGANALYSISSERVICES);
-    m->cmdGetDatabases->setText(LNGGETDATABASES);
-    m->lblDatabase->setText(LNGDATABASES);
-    m->cmdCancel->setText(LNGCANCEL);
-    m->cmdOK->setText(LNGOK);
-    m->chkIntegratedSecurity->setText(LNGINTEGRATEDSECURITY);
-    m->lblUserName->setText(LNGUSERNAME);
-    m->lblPassword->setText(LNGPASSWORD);
+    m_controls->lblServerName->setText(LNGANALYSISSERVICES);
+    m_controls->cmdGetDatabases->setText(LNGGETDATABASES);
+    m_controls->lblDatabase->setText(LNGDATABASES);
+    m_controls->cmdCancel->setText(LNGCANCEL);
+    m_controls->cmdOK->setText(LNGOK);
+    m_controls->chkIntegratedSecurity->setText(LNGINTEGRATEDSECURITY);
+    m_controls->lblUserName->setText(LNGUSERNAME);
+    m_controls->lblPassword->setText(LNGPASSWORD);
 }
 
 void frmAnalysisServices::chkIntegratedSecurity_Click()
 {
-    const bool typed = !m->chkIntegratedSecurity->isChecked();
-    m->lblUserName->setEnabled(typed);
-    m->lblPassword->setEnabled(typed);
-    m->txtUserName->setEnabled(typed);
-    m->txtPassword->setEnabled(typed);
+    const bool typed = !m_controls->chkIntegratedSecurity->isChecked();
+    m_controls->lblUserName->setEnabled(typed);
+    m_controls->lblPassword->setEnabled(typed);
+    m_controls->txtUserName->setEnabled(typed);
+    m_controls->txtPassword->setEnabled(typed);
 }
 
 void frmAnalysisServices::txtServer_Change()
 {
-    m->cmdGetDatabases->setEnabled(!m->txtServer->text().isEmpty());
+    m_controls->cmdGetDatabases->setEnabled(!m_controls->txtServer->text().isEmpty());
     // The databases listed belong to the server named when they were listed; kept, they
     // would pair another server with one of them in ServerName.txt.
-    m->cmbDatabase->clear();
+    m_controls->cmbDatabase->clear();
 }
 
 void frmAnalysisServices::cmdGetDatabases_Click()
 {
-    const QString server = m->txtServer->text();
-    const bool trusted = m->chkIntegratedSecurity->isChecked();
-    const QString user = trusted ? QString() : m->txtUserName->text();
-    const QString password = trusted ? QString() : m->txtPassword->text();
+    const QString server = m_controls->txtServer->text();
+    const bool trusted = m_controls->chkIntegratedSecurity->isChecked();
+    const QString user = trusted ? QString() : m_controls->txtUserName->text();
+    const QString password = trusted ? QString() : m_controls->txtPassword->text();
     setCursor(Qt::WaitCursor);
-    m->cmdGetDatabases->setEnabled(false);
+    m_controls->cmdGetDatabases->setEnabled(false);
 
     const QPointer<frmAnalysisServices> self(this);
     const std::optional<DatabaseListing> listing = listDatabasesWhileAnswering(server, user, password, *this);
     // Left while waiting, or asked about another server since: this answer is no one's.
-    if (!listing || !self || !isVisible() || m->txtServer->text() != server)
+    if (!listing || !self || !isVisible() || m_controls->txtServer->text() != server)
         return;
     unsetCursor();
-    m->cmdGetDatabases->setEnabled(!server.isEmpty());
+    m_controls->cmdGetDatabases->setEnabled(!server.isEmpty());
     if (!listing->connected) {
         platform::services().messageBox->msgBox(
             QStringLiteral("Unable to find databases on the server ") + server + QStringLiteral("\r\n") + listing->why,
             platform::mb::vbOKOnly | platform::mb::vbCritical, modGlobals::gstrAppTitle);
         return;
     }
-    m->cmbDatabase->clear();
-    m->cmbDatabase->addItems(listing->databases);
-    if (m->cmbDatabase->count() > 0)
-        m->cmbDatabase->setCurrentIndex(0);
-    m->cmbDatabase->setEnabled(true);
+    m_controls->cmbDatabase->clear();
+    m_controls->cmbDatabase->addItems(listing->databases);
+    if (m_controls->cmbDatabase->count() > 0)
+        m_controls->cmbDatabase->setCurrentIndex(0);
+    m_controls->cmbDatabase->setEnabled(true);
 }
 
 void frmAnalysisServices::cmbDatabase_Click()
 {
-    if (!m->cmbDatabase->currentText().isEmpty())
-        m->cmdOK->setEnabled(true);
+    if (!m_controls->cmbDatabase->currentText().isEmpty())
+        m_controls->cmdOK->setEnabled(true);
 }
 
 void frmAnalysisServices::cmdOK_Click()
 {
     // "ServerName.txt" keeps both names on one line, separated by a comma.
-    if (holdsLineBreakOrComma(m->txtServer->text()) || holdsLineBreakOrComma(m->cmbDatabase->currentText())) {
+    if (holdsLineBreakOrComma(m_controls->txtServer->text())
+        || holdsLineBreakOrComma(m_controls->cmbDatabase->currentText())) {
         platform::services().messageBox->msgBox(
             QCoreApplication::translate("connections",
                                         "The server name and the database name cannot contain a comma or "
@@ -154,10 +155,10 @@ void frmAnalysisServices::cmdOK_Click()
             platform::mb::vbOKOnly | platform::mb::vbExclamation, modGlobals::gstrAppTitle);
         return;
     }
-    if (m->cmbDatabase->currentText().isEmpty()) {
+    if (m_controls->cmbDatabase->currentText().isEmpty()) {
         platform::services().messageBox->msgBox(
             QCoreApplication::translate("connections", "Please list the databases of the server %1 and choose one.")
-                .arg(m->txtServer->text()),
+                .arg(m_controls->txtServer->text()),
             platform::mb::vbOKOnly | platform::mb::vbExclamation, modGlobals::gstrAppTitle);
         return;
     }
@@ -202,9 +203,9 @@ void frmAnalysisServices::Form_Unload()
 bool frmAnalysisServices::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseButtonRelease) {
-        if (watched == m->lblXML6Missing)
+        if (watched == m_controls->lblXML6Missing)
             lblXML6Missing_Click();
-        else if (watched == m->lblOLEDBMissing)
+        else if (watched == m_controls->lblOLEDBMissing)
             lblOLEDBMissing_Click();
     }
     return QDialog::eventFilter(watched, event);
@@ -212,76 +213,76 @@ bool frmAnalysisServices::eventFilter(QObject* watched, QEvent* event)
 
 ServerChoice frmAnalysisServices::chosen() const
 {
-    ServerChoice choice{m->txtServer->text(), m->cmbDatabase->currentText(), QString(), QString()};
-    if (!m->chkIntegratedSecurity->isChecked()) {
-        choice.userName = m->txtUserName->text();
-        choice.password = m->txtPassword->text();
+    ServerChoice choice{m_controls->txtServer->text(), m_controls->cmbDatabase->currentText(), QString(), QString()};
+    if (!m_controls->chkIntegratedSecurity->isChecked()) {
+        choice.userName = m_controls->txtUserName->text();
+        choice.password = m_controls->txtPassword->text();
     }
     return choice;
 }
 
 QLabel* frmAnalysisServices::lblIntro() const
 {
-    return m->lblIntro;
+    return m_controls->lblIntro;
 }
 QLabel* frmAnalysisServices::imgLogo() const
 {
-    return m->imgLogo;
+    return m_controls->imgLogo;
 }
 QLabel* frmAnalysisServices::lblServerName() const
 {
-    return m->lblServerName;
+    return m_controls->lblServerName;
 }
 QLineEdit* frmAnalysisServices::txtServer() const
 {
-    return m->txtServer;
+    return m_controls->txtServer;
 }
 QCheckBox* frmAnalysisServices::chkIntegratedSecurity() const
 {
-    return m->chkIntegratedSecurity;
+    return m_controls->chkIntegratedSecurity;
 }
 QLabel* frmAnalysisServices::lblUserName() const
 {
-    return m->lblUserName;
+    return m_controls->lblUserName;
 }
 QLineEdit* frmAnalysisServices::txtUserName() const
 {
-    return m->txtUserName;
+    return m_controls->txtUserName;
 }
 QLabel* frmAnalysisServices::lblPassword() const
 {
-    return m->lblPassword;
+    return m_controls->lblPassword;
 }
 QLineEdit* frmAnalysisServices::txtPassword() const
 {
-    return m->txtPassword;
+    return m_controls->txtPassword;
 }
 QPushButton* frmAnalysisServices::cmdGetDatabases() const
 {
-    return m->cmdGetDatabases;
+    return m_controls->cmdGetDatabases;
 }
 QLabel* frmAnalysisServices::lblDatabase() const
 {
-    return m->lblDatabase;
+    return m_controls->lblDatabase;
 }
 QComboBox* frmAnalysisServices::cmbDatabase() const
 {
-    return m->cmbDatabase;
+    return m_controls->cmbDatabase;
 }
 QLabel* frmAnalysisServices::lblXML6Missing() const
 {
-    return m->lblXML6Missing;
+    return m_controls->lblXML6Missing;
 }
 QLabel* frmAnalysisServices::lblOLEDBMissing() const
 {
-    return m->lblOLEDBMissing;
+    return m_controls->lblOLEDBMissing;
 }
 QPushButton* frmAnalysisServices::cmdOK() const
 {
-    return m->cmdOK;
+    return m_controls->cmdOK;
 }
 QPushButton* frmAnalysisServices::cmdCancel() const
 {
-    return m->cmdCancel;
+    return m_controls->cmdCancel;
 }
 }

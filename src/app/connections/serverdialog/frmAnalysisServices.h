@@ -80,7 +80,7 @@ private:
     void Form_Load();
     void Form_Unload();
 
-    std::unique_ptr<ServerDialogControls> m;
+    std::unique_ptr<ServerDialogControls> m_controls;
     bool blnOK = false;
 };
 
