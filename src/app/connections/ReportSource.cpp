@@ -11,7 +11,7 @@
 
 namespace connections {
 
-namespace ReportSource {
+namespace reportsource {
 
 using namespace state::modGlobals;
 

@@ -74,7 +74,7 @@ void openReport(const QString& name, ReportWindowView& window)
     // Checked before anything changes: a report that would connect elsewhere is not opened.
     const std::optional<pivot::PivotState> stored = pivot::readPivotXml(report->PivotXML);
     const QString refused =
-        stored ? connections::ReportSource::refusal(name, report->CubeName, stored->connectionString) : QString();
+        stored ? connections::reportsource::refusal(name, report->CubeName, stored->connectionString) : QString();
     if (!refused.isEmpty()) {
         tellUser(refused);
         return;
