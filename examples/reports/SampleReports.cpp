@@ -122,7 +122,7 @@ int main(int argc, char** argv)
     }
     int failures = 0;
     for (const Sample& sample : kSamples) {
-        const QString file = reports::ReportFolders::cubeFolder(text(sample.cube)) + QLatin1Char('/')
+        const QString file = reports::reportfolders::cubeFolder(text(sample.cube)) + QLatin1Char('/')
             + text(sample.name) + QStringLiteral(".txt");
         if (QFile::exists(file))
             continue;

@@ -4,7 +4,7 @@
 
 namespace reports {
 
-namespace ReportFolders {
+namespace reportfolders {
 
 QString rootName()
 {

@@ -53,7 +53,7 @@ void tellUser(const QString& text)
 // Unicode normal form, else a new one named as typed.
 QString targetPath(const cOLAPReport& report)
 {
-    const QString folder = ReportFolders::cubeFolder(gstrCubeName);
+    const QString folder = reportfolders::cubeFolder(gstrCubeName);
     const QString key = reportKey(gstrCubeName, report.ViewName);
     if (!report.SourcePath.isEmpty()
         && reportKey(report.CubeName, ReportRecord::reportNameFromFileName(QFileInfo(report.SourcePath).fileName()))

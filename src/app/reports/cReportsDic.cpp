@@ -99,7 +99,7 @@ void cReportsDic::GetReports()
 {
     common::handled(QStringLiteral("cReportsDic.GetReports"), common::Message::Description, [this] {
         modFileHandling::subSetupFS();
-        const QString root = ReportFolders::root();
+        const QString root = reportfolders::root();
         const QStringList cubes = gdicCubes.Keys();
         for (const QString& cube : cubes) {
             gstrCubeName = cube;
@@ -110,8 +110,8 @@ void cReportsDic::GetReports()
                 readFolder(root);
             }
             ensureFolder(root);
-            ensureFolder(ReportFolders::cubeFolder(cube));
-            readFolder(ReportFolders::cubeFolder(cube));
+            ensureFolder(reportfolders::cubeFolder(cube));
+            readFolder(reportfolders::cubeFolder(cube));
         }
     });
 }
@@ -119,7 +119,7 @@ void cReportsDic::GetReports()
 bool cReportsDic::RemoveReport(const QString& strCubeName, const QString& strViewName)
 {
     const QString key = reportKey(strCubeName, strViewName);
-    QString path = ReportFolders::cubeFolder(strCubeName) + QLatin1Char('/') + strViewName + QStringLiteral(".txt");
+    QString path = reportfolders::cubeFolder(strCubeName) + QLatin1Char('/') + strViewName + QStringLiteral(".txt");
     if (dicViews.Exists(key)) {
         const QString source = dicViews.Item(key)->SourcePath;
         if (!source.isEmpty())
