@@ -144,7 +144,7 @@ void openReport(const QString& name, ReportWindowView& window)
         chartType.run([&] {
             excChart(window).Charts().Item(0).setType(report->GraphType);
             const int entry =
-                report->GraphListIndex > -1 ? report->GraphListIndex : reportwindow::GraphTypeList::kDefaultEntry;
+                report->GraphListIndex > -1 ? report->GraphListIndex : reportwindow::graphtypelist::kDefaultEntry;
             reportwindow::chooseGraphType(window, entry, Notify::Raise);
         });
         if (chartType.pending())

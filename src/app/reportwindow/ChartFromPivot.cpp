@@ -100,7 +100,7 @@ void fillGraphTypeList(QComboBox& list)
 {
     const QSignalBlocker quiet(list);
     list.clear();
-    for (const GraphTypeList::Entry& entry : GraphTypeList::kEntries)
+    for (const graphtypelist::Entry& entry : graphtypelist::kEntries)
         list.addItem(QString::fromUtf16(entry.text), entry.chartType);
     list.setCurrentIndex(-1);
 }

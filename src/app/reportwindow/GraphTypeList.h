@@ -7,7 +7,7 @@ namespace reportwindow {
 
 // The chart types offered by the version 9 window's list, in list order. A report stores
 // the position of its entry, so the order is part of the report format.
-namespace GraphTypeList {
+namespace graphtypelist {
 
 struct Entry
 {

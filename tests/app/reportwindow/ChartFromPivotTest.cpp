@@ -148,7 +148,7 @@ TEST_F(ChartFromPivotTest, TheTypeListHoldsTheThirtyOneTypesInTheirStoredOrder)
         EXPECT_EQ(list.itemText(position), QString::fromLatin1(text)) << position;
         EXPECT_EQ(list.itemData(position).toInt(), type) << position;
     }
-    EXPECT_EQ(list.itemText(GraphTypeList::kDefaultEntry), QStringLiteral("Bar Stacked"));
+    EXPECT_EQ(list.itemText(graphtypelist::kDefaultEntry), QStringLiteral("Bar Stacked"));
 
     // Every entry is a distinct type the chart can draw.
     ChChart& chart = space.Charts().Add();
@@ -183,6 +183,6 @@ TEST_F(ChartFromPivotTest, ChoosingATypeSetsItAndAMissingChartIsReportedInABox)
 TEST_F(ChartFromPivotTest, TheVersionNineWindowSetsTheTypeWhenAnEntryIsSelected)
 {
     ReportWindow* window = r.load("frmStats2K");
-    window->cmbGraphType()->setCurrentIndex(GraphTypeList::kDefaultEntry);
+    window->cmbGraphType()->setCurrentIndex(graphtypelist::kDefaultEntry);
     EXPECT_EQ(window->excChart()->Charts()(0).Type(), chChartTypeBarStacked);
 }
