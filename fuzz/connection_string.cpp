@@ -9,7 +9,7 @@
 #include "platform/ConnectionStringSyntax.h"
 #include "platform/VbError.h"
 
-namespace syntax = platform::ConnectionStringSyntax;
+namespace syntax = platform::connectionstringsyntax;
 
 namespace {
 

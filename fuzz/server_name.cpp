@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (!user.trimmed().isEmpty()) {
         FUZZ_CHECK(cs.value(QStringLiteral("User ID")) == user, text);
         FUZZ_CHECK(cs.value(QStringLiteral("Password")) == password, text);
-        const QString masked = platform::ConnectionStringSyntax::maskPasswords(text);
+        const QString masked = platform::connectionstringsyntax::maskPasswords(text);
         const QString others =
             connections::ConnectionStrings::serverTemplate(read.server, read.database, user, QString());
         if (password.size() >= 4 && !others.contains(password))

@@ -36,7 +36,7 @@ bool errorHandled()
 
 QString maskPasswords(const QString& text)
 {
-    return platform::ConnectionStringSyntax::maskPasswords(text);
+    return platform::connectionstringsyntax::maskPasswords(text);
 }
 
 ErrorReportText composeErrorReport(const QString& os, const QString& lastStep, const QString& description, long number,

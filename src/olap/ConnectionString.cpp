@@ -21,7 +21,7 @@ namespace {
 
 ConnectionString ConnectionString::parse(const QString& text)
 {
-    namespace syntax = platform::ConnectionStringSyntax;
+    namespace syntax = platform::connectionstringsyntax;
     ConnectionString result;
     qsizetype pos = 0;
     while (syntax::skipSeparators(text, pos)) {
@@ -65,7 +65,7 @@ QString ConnectionString::value(const QString& key, const QString& fallback) con
 
 QString ConnectionString::quoteValue(const QString& value)
 {
-    return platform::ConnectionStringSyntax::quoteValue(value);
+    return platform::connectionstringsyntax::quoteValue(value);
 }
 
 ProviderName ProviderName::resolve(const QString& requested)

@@ -408,7 +408,7 @@ std::optional<PivotState> readPivotXml(const QString& xml)
 
 QString withoutPassword(const QString& connectionString)
 {
-    namespace syntax = platform::ConnectionStringSyntax;
+    namespace syntax = platform::connectionstringsyntax;
     QString kept;
     qsizetype copied = 0;
     qsizetype pos = 0;

@@ -1,6 +1,6 @@
 #include "platform/ConnectionStringSyntax.h"
 
-namespace platform::ConnectionStringSyntax {
+namespace platform::connectionstringsyntax {
 
 namespace {
 

@@ -13,7 +13,7 @@ namespace platform {
 //   "User ID=ann; Password = 'it''s;x' ;Data Source=srv"
 //    item 1: key "User ID", value "ann"
 //    item 2: key "Password", value "it's;x"; valueBegin at the first quote, end after the second
-namespace ConnectionStringSyntax {
+namespace connectionstringsyntax {
 
 enum class Problem { None, NoValue, NoKeyword, OpenQuote, TextAfterQuote };
 
