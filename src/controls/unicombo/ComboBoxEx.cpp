@@ -163,7 +163,7 @@ int ComboWidget::currentIndent() const
 {
     if (!fieldIndent || currentIndex() < 0)
         return 0;
-    return std::max(0, itemData(currentIndex(), combo_items::IndentRole).toInt()) * combo_items::kIndentStep;
+    return std::max(0, itemData(currentIndex(), comboitems::IndentRole).toInt()) * comboitems::kIndentStep;
 }
 
 void ComboWidget::paintEvent(QPaintEvent* e)
@@ -420,7 +420,7 @@ FieldDecoration ComboBoxEx::fieldDecoration() const
     if (!image.isNull() && m_list)
         shown.image = image.pixmap(m_list->iconSize());
     if (m_fieldIndent)
-        shown.indent = std::max(0, item.data(combo_items::IndentRole).toInt()) * combo_items::kIndentStep;
+        shown.indent = std::max(0, item.data(comboitems::IndentRole).toInt()) * comboitems::kIndentStep;
     return shown;
 }
 

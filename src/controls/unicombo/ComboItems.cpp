@@ -7,7 +7,7 @@
 
 namespace unicombo {
 
-namespace combo_items {
+namespace comboitems {
 
 ItemModel::ItemModel(ImageSource images, QObject* parent) : QStandardItemModel(parent), m_images(std::move(images))
 {

@@ -10,7 +10,7 @@ class ImageList;
 
 // The combo box's items: text, image, selected image, indent and item data, kept by the
 // control itself so that they outlive every re-creation of its windows.
-namespace combo_items {
+namespace comboitems {
 
 enum Role {
     ImageRole = Qt::UserRole + 1,   // image index, -1 none

@@ -32,8 +32,8 @@ uniCombo::uniCombo(QWidget* parent, HostServices* host)
     , m_subclasses(SubclassPolicy{QStringLiteral("UniCombo"), QStringLiteral("pvOnWindowMessage"), wm::WM_DESTROY, {}})
     , m_ownFont(new StdFont(this))
 {
-    m_items = new combo_items::ItemModel([this] { return imagesShown(); }, this);
-    m_delegate = new combo_items::ItemDelegate([this] { return imagesShown(); }, this);
+    m_items = new comboitems::ItemModel([this] { return imagesShown(); }, this);
+    m_delegate = new comboitems::ItemDelegate([this] { return imagesShown(); }, this);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_InputMethodEnabled);
     connect(qApp, &QApplication::focusChanged, this, &uniCombo::pvFocusChanged);

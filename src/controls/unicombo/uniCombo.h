@@ -15,7 +15,7 @@
 namespace unicombo {
 
 class ImageList;
-namespace combo_items {
+namespace comboitems {
 class ItemModel;
 class ItemDelegate;
 }
@@ -180,8 +180,8 @@ private:
     QPointer<EditField> m_hWndEdit;
     QPointer<QWidget> m_hWndDropDownList;   // the list of the drop-down in progress
 
-    combo_items::ItemModel* m_items;
-    combo_items::ItemDelegate* m_delegate;
+    comboitems::ItemModel* m_items;
+    comboitems::ItemDelegate* m_delegate;
     ImageList* m_hImageList = nullptr;       // the control's own list
     QPointer<ImageList> m_hImageListGiven;   // a list given through ImageList
     bool m_ownListAttached = false;

@@ -13,10 +13,10 @@ namespace unicombo {
 
 using namespace controls;
 using namespace shared;
-using combo_items::ImageRole;
-using combo_items::IndentRole;
-using combo_items::ItemDataRole;
-using combo_items::SelectedImageRole;
+using comboitems::ImageRole;
+using comboitems::IndentRole;
+using comboitems::ItemDataRole;
+using comboitems::SelectedImageRole;
 
 namespace {
 

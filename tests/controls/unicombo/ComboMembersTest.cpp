@@ -518,8 +518,8 @@ TEST(ComboMembers, EveryStyleShowsTheChosenItemsImageAndIndentInItsSelectionFiel
             }
         }
         ASSERT_GE(first, 0);
-        EXPECT_GE(first, 2 * combo_items::kIndentStep);
-        EXPECT_LT(first, 2 * combo_items::kIndentStep + 12);
+        EXPECT_GE(first, 2 * comboitems::kIndentStep);
+        EXPECT_LT(first, 2 * comboitems::kIndentStep + 12);
         if (QLineEdit* edit = combo->editWindow()) {   // the typed text starts right of it
             const int textStart = edit->mapTo(combo, QPoint(edit->textMargins().left(), 0)).x();
             EXPECT_GT(textStart, last);
