@@ -429,6 +429,26 @@
         <source>In %1, the facts of &quot;%2&quot; cannot be matched to the dimension table &quot;%3&quot;: the server cannot compare the fact key &quot;%4&quot; with the dimension key &quot;%5&quot; (%6).</source>
         <translation>V %1 nelze fakta z „%2“ přiřadit k tabulce dimenze „%3“: server nedokáže porovnat klíč faktů „%4“ s klíčem dimenze „%5“ (%6).</translation>
     </message>
+    <message>
+        <source>hierarchy &quot;%1&quot; names an unknown dimension</source>
+        <translation>hierarchie „%1“ odkazuje na neznámou dimenzi</translation>
+    </message>
+    <message>
+        <source>hierarchy &quot;%1&quot; has no levels</source>
+        <translation>hierarchie „%1“ nemá žádné úrovně</translation>
+    </message>
+    <message>
+        <source>cube &quot;%1&quot; has no hierarchies</source>
+        <translation>krychle „%1“ nemá žádné hierarchie</translation>
+    </message>
+    <message>
+        <source>measure &quot;%1&quot; has an unknown aggregate &quot;%2&quot;</source>
+        <translation>míra „%1“ má neznámou agregaci „%2“</translation>
+    </message>
+    <message>
+        <source>measure &quot;%1&quot; has no column</source>
+        <translation>míra „%1“ nemá žádný sloupec</translation>
+    </message>
 </context>
 <context>
     <name>output</name>

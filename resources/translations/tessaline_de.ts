@@ -429,6 +429,26 @@
         <source>In %1, the facts of &quot;%2&quot; cannot be matched to the dimension table &quot;%3&quot;: the server cannot compare the fact key &quot;%4&quot; with the dimension key &quot;%5&quot; (%6).</source>
         <translation>In %1 können die Fakten von „%2“ nicht der Dimensionstabelle „%3“ zugeordnet werden: Der Server kann den Faktenschlüssel „%4“ nicht mit dem Dimensionsschlüssel „%5“ vergleichen (%6).</translation>
     </message>
+    <message>
+        <source>hierarchy &quot;%1&quot; names an unknown dimension</source>
+        <translation>die Hierarchie „%1“ nennt eine unbekannte Dimension</translation>
+    </message>
+    <message>
+        <source>hierarchy &quot;%1&quot; has no levels</source>
+        <translation>die Hierarchie „%1“ hat keine Ebenen</translation>
+    </message>
+    <message>
+        <source>cube &quot;%1&quot; has no hierarchies</source>
+        <translation>der Würfel „%1“ hat keine Hierarchien</translation>
+    </message>
+    <message>
+        <source>measure &quot;%1&quot; has an unknown aggregate &quot;%2&quot;</source>
+        <translation>die Kennzahl „%1“ hat eine unbekannte Aggregation „%2“</translation>
+    </message>
+    <message>
+        <source>measure &quot;%1&quot; has no column</source>
+        <translation>die Kennzahl „%1“ hat keine Spalte</translation>
+    </message>
 </context>
 <context>
     <name>output</name>

@@ -429,6 +429,26 @@
         <source>In %1, the facts of &quot;%2&quot; cannot be matched to the dimension table &quot;%3&quot;: the server cannot compare the fact key &quot;%4&quot; with the dimension key &quot;%5&quot; (%6).</source>
         <translation>%1: τα γεγονότα του «%2» δεν μπορούν να αντιστοιχιστούν στον πίνακα διάστασης «%3»: ο διακομιστής δεν μπορεί να συγκρίνει το κλειδί γεγονότων «%4» με το κλειδί διάστασης «%5» (%6).</translation>
     </message>
+    <message>
+        <source>hierarchy &quot;%1&quot; names an unknown dimension</source>
+        <translation>η ιεραρχία «%1» αναφέρει άγνωστη διάσταση</translation>
+    </message>
+    <message>
+        <source>hierarchy &quot;%1&quot; has no levels</source>
+        <translation>η ιεραρχία «%1» δεν έχει επίπεδα</translation>
+    </message>
+    <message>
+        <source>cube &quot;%1&quot; has no hierarchies</source>
+        <translation>ο κύβος «%1» δεν έχει ιεραρχίες</translation>
+    </message>
+    <message>
+        <source>measure &quot;%1&quot; has an unknown aggregate &quot;%2&quot;</source>
+        <translation>η μέτρηση «%1» έχει άγνωστη συνάθροιση «%2»</translation>
+    </message>
+    <message>
+        <source>measure &quot;%1&quot; has no column</source>
+        <translation>η μέτρηση «%1» δεν έχει στήλη</translation>
+    </message>
 </context>
 <context>
     <name>output</name>

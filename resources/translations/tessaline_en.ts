@@ -429,6 +429,26 @@
         <source>In %1, the facts of &quot;%2&quot; cannot be matched to the dimension table &quot;%3&quot;: the server cannot compare the fact key &quot;%4&quot; with the dimension key &quot;%5&quot; (%6).</source>
         <translation>In %1, the facts of &quot;%2&quot; cannot be matched to the dimension table &quot;%3&quot;: the server cannot compare the fact key &quot;%4&quot; with the dimension key &quot;%5&quot; (%6).</translation>
     </message>
+    <message>
+        <source>hierarchy &quot;%1&quot; names an unknown dimension</source>
+        <translation>hierarchy &quot;%1&quot; names an unknown dimension</translation>
+    </message>
+    <message>
+        <source>hierarchy &quot;%1&quot; has no levels</source>
+        <translation>hierarchy &quot;%1&quot; has no levels</translation>
+    </message>
+    <message>
+        <source>cube &quot;%1&quot; has no hierarchies</source>
+        <translation>cube &quot;%1&quot; has no hierarchies</translation>
+    </message>
+    <message>
+        <source>measure &quot;%1&quot; has an unknown aggregate &quot;%2&quot;</source>
+        <translation>measure &quot;%1&quot; has an unknown aggregate &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>measure &quot;%1&quot; has no column</source>
+        <translation>measure &quot;%1&quot; has no column</translation>
+    </message>
 </context>
 <context>
     <name>output</name>

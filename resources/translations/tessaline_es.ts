@@ -429,6 +429,26 @@
         <source>In %1, the facts of &quot;%2&quot; cannot be matched to the dimension table &quot;%3&quot;: the server cannot compare the fact key &quot;%4&quot; with the dimension key &quot;%5&quot; (%6).</source>
         <translation>En %1, los hechos de &quot;%2&quot; no se pueden asociar con la tabla de dimensión &quot;%3&quot;: el servidor no puede comparar la clave de hechos &quot;%4&quot; con la clave de dimensión &quot;%5&quot; (%6).</translation>
     </message>
+    <message>
+        <source>hierarchy &quot;%1&quot; names an unknown dimension</source>
+        <translation>la jerarquía &quot;%1&quot; nombra una dimensión desconocida</translation>
+    </message>
+    <message>
+        <source>hierarchy &quot;%1&quot; has no levels</source>
+        <translation>la jerarquía &quot;%1&quot; no tiene niveles</translation>
+    </message>
+    <message>
+        <source>cube &quot;%1&quot; has no hierarchies</source>
+        <translation>el cubo &quot;%1&quot; no tiene jerarquías</translation>
+    </message>
+    <message>
+        <source>measure &quot;%1&quot; has an unknown aggregate &quot;%2&quot;</source>
+        <translation>la medida &quot;%1&quot; tiene un agregado desconocido &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>measure &quot;%1&quot; has no column</source>
+        <translation>la medida &quot;%1&quot; no tiene columna</translation>
+    </message>
 </context>
 <context>
     <name>output</name>

@@ -429,6 +429,26 @@
         <source>In %1, the facts of &quot;%2&quot; cannot be matched to the dimension table &quot;%3&quot;: the server cannot compare the fact key &quot;%4&quot; with the dimension key &quot;%5&quot; (%6).</source>
         <translation>%1: taulun &quot;%2&quot; faktoja ei voi liittää dimensiotauluun &quot;%3&quot;: palvelin ei pysty vertaamaan faktan avainta &quot;%4&quot; dimension avaimeen &quot;%5&quot; (%6).</translation>
     </message>
+    <message>
+        <source>hierarchy &quot;%1&quot; names an unknown dimension</source>
+        <translation>hierarkia &quot;%1&quot; viittaa tuntemattomaan dimensioon</translation>
+    </message>
+    <message>
+        <source>hierarchy &quot;%1&quot; has no levels</source>
+        <translation>hierarkialla &quot;%1&quot; ei ole tasoja</translation>
+    </message>
+    <message>
+        <source>cube &quot;%1&quot; has no hierarchies</source>
+        <translation>kuutiolla &quot;%1&quot; ei ole hierarkioita</translation>
+    </message>
+    <message>
+        <source>measure &quot;%1&quot; has an unknown aggregate &quot;%2&quot;</source>
+        <translation>mittarilla &quot;%1&quot; on tuntematon koostefunktio &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>measure &quot;%1&quot; has no column</source>
+        <translation>mittarilla &quot;%1&quot; ei ole saraketta</translation>
+    </message>
 </context>
 <context>
     <name>output</name>

@@ -429,6 +429,26 @@
         <source>In %1, the facts of &quot;%2&quot; cannot be matched to the dimension table &quot;%3&quot;: the server cannot compare the fact key &quot;%4&quot; with the dimension key &quot;%5&quot; (%6).</source>
         <translation>Dans %1, les faits de « %2 » ne peuvent pas être reliés à la table de dimension « %3 » : le serveur ne sait pas comparer la clé de fait « %4 » à la clé de dimension « %5 » (%6).</translation>
     </message>
+    <message>
+        <source>hierarchy &quot;%1&quot; names an unknown dimension</source>
+        <translation>la hiérarchie « %1 » nomme une dimension inconnue</translation>
+    </message>
+    <message>
+        <source>hierarchy &quot;%1&quot; has no levels</source>
+        <translation>la hiérarchie « %1 » n’a aucun niveau</translation>
+    </message>
+    <message>
+        <source>cube &quot;%1&quot; has no hierarchies</source>
+        <translation>le cube « %1 » n’a aucune hiérarchie</translation>
+    </message>
+    <message>
+        <source>measure &quot;%1&quot; has an unknown aggregate &quot;%2&quot;</source>
+        <translation>la mesure « %1 » a un agrégat inconnu « %2 »</translation>
+    </message>
+    <message>
+        <source>measure &quot;%1&quot; has no column</source>
+        <translation>la mesure « %1 » n’a aucune colonne</translation>
+    </message>
 </context>
 <context>
     <name>output</name>

@@ -429,6 +429,26 @@
         <source>In %1, the facts of &quot;%2&quot; cannot be matched to the dimension table &quot;%3&quot;: the server cannot compare the fact key &quot;%4&quot; with the dimension key &quot;%5&quot; (%6).</source>
         <translation>Nel %1 i fatti di &quot;%2&quot; non possono essere collegati alla tabella della dimensione &quot;%3&quot;: il server non può confrontare la chiave dei fatti &quot;%4&quot; con la chiave della dimensione &quot;%5&quot; (%6).</translation>
     </message>
+    <message>
+        <source>hierarchy &quot;%1&quot; names an unknown dimension</source>
+        <translation>la gerarchia &quot;%1&quot; nomina una dimensione sconosciuta</translation>
+    </message>
+    <message>
+        <source>hierarchy &quot;%1&quot; has no levels</source>
+        <translation>la gerarchia &quot;%1&quot; non ha livelli</translation>
+    </message>
+    <message>
+        <source>cube &quot;%1&quot; has no hierarchies</source>
+        <translation>il cubo &quot;%1&quot; non ha gerarchie</translation>
+    </message>
+    <message>
+        <source>measure &quot;%1&quot; has an unknown aggregate &quot;%2&quot;</source>
+        <translation>la misura &quot;%1&quot; ha un'aggregazione sconosciuta &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>measure &quot;%1&quot; has no column</source>
+        <translation>la misura &quot;%1&quot; non ha una colonna</translation>
+    </message>
 </context>
 <context>
     <name>output</name>

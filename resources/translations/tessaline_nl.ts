@@ -429,6 +429,26 @@
         <source>In %1, the facts of &quot;%2&quot; cannot be matched to the dimension table &quot;%3&quot;: the server cannot compare the fact key &quot;%4&quot; with the dimension key &quot;%5&quot; (%6).</source>
         <translation>In %1 kunnen de feiten van &quot;%2&quot; niet aan de dimensietabel &quot;%3&quot; worden gekoppeld: de server kan de feitsleutel &quot;%4&quot; niet vergelijken met de dimensiesleutel &quot;%5&quot; (%6).</translation>
     </message>
+    <message>
+        <source>hierarchy &quot;%1&quot; names an unknown dimension</source>
+        <translation>hiërarchie &quot;%1&quot; noemt een onbekende dimensie</translation>
+    </message>
+    <message>
+        <source>hierarchy &quot;%1&quot; has no levels</source>
+        <translation>hiërarchie &quot;%1&quot; heeft geen niveaus</translation>
+    </message>
+    <message>
+        <source>cube &quot;%1&quot; has no hierarchies</source>
+        <translation>kubus &quot;%1&quot; heeft geen hiërarchieën</translation>
+    </message>
+    <message>
+        <source>measure &quot;%1&quot; has an unknown aggregate &quot;%2&quot;</source>
+        <translation>meting &quot;%1&quot; heeft een onbekende aggregatie &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>measure &quot;%1&quot; has no column</source>
+        <translation>meting &quot;%1&quot; heeft geen kolom</translation>
+    </message>
 </context>
 <context>
     <name>output</name>

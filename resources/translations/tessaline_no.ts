@@ -429,6 +429,26 @@
         <source>In %1, the facts of &quot;%2&quot; cannot be matched to the dimension table &quot;%3&quot;: the server cannot compare the fact key &quot;%4&quot; with the dimension key &quot;%5&quot; (%6).</source>
         <translation>I %1 kan faktaene i &quot;%2&quot; ikke knyttes til dimensjonstabellen &quot;%3&quot;: serveren kan ikke sammenligne faktanøkkelen &quot;%4&quot; med dimensjonsnøkkelen &quot;%5&quot; (%6).</translation>
     </message>
+    <message>
+        <source>hierarchy &quot;%1&quot; names an unknown dimension</source>
+        <translation>hierarkiet &quot;%1&quot; viser til en ukjent dimensjon</translation>
+    </message>
+    <message>
+        <source>hierarchy &quot;%1&quot; has no levels</source>
+        <translation>hierarkiet &quot;%1&quot; har ingen nivåer</translation>
+    </message>
+    <message>
+        <source>cube &quot;%1&quot; has no hierarchies</source>
+        <translation>kuben &quot;%1&quot; har ingen hierarkier</translation>
+    </message>
+    <message>
+        <source>measure &quot;%1&quot; has an unknown aggregate &quot;%2&quot;</source>
+        <translation>målet &quot;%1&quot; har en ukjent aggregering &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>measure &quot;%1&quot; has no column</source>
+        <translation>målet &quot;%1&quot; har ingen kolonne</translation>
+    </message>
 </context>
 <context>
     <name>output</name>

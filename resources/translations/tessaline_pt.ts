@@ -429,6 +429,26 @@
         <source>In %1, the facts of &quot;%2&quot; cannot be matched to the dimension table &quot;%3&quot;: the server cannot compare the fact key &quot;%4&quot; with the dimension key &quot;%5&quot; (%6).</source>
         <translation>No %1, os factos de &quot;%2&quot; não podem ser associados à tabela de dimensão &quot;%3&quot;: o servidor não consegue comparar a chave de factos &quot;%4&quot; com a chave de dimensão &quot;%5&quot; (%6).</translation>
     </message>
+    <message>
+        <source>hierarchy &quot;%1&quot; names an unknown dimension</source>
+        <translation>a hierarquia &quot;%1&quot; indica uma dimensão desconhecida</translation>
+    </message>
+    <message>
+        <source>hierarchy &quot;%1&quot; has no levels</source>
+        <translation>a hierarquia &quot;%1&quot; não tem níveis</translation>
+    </message>
+    <message>
+        <source>cube &quot;%1&quot; has no hierarchies</source>
+        <translation>o cubo &quot;%1&quot; não tem hierarquias</translation>
+    </message>
+    <message>
+        <source>measure &quot;%1&quot; has an unknown aggregate &quot;%2&quot;</source>
+        <translation>a medida &quot;%1&quot; tem uma agregação desconhecida &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>measure &quot;%1&quot; has no column</source>
+        <translation>a medida &quot;%1&quot; não tem coluna</translation>
+    </message>
 </context>
 <context>
     <name>output</name>

@@ -429,6 +429,26 @@
         <source>In %1, the facts of &quot;%2&quot; cannot be matched to the dimension table &quot;%3&quot;: the server cannot compare the fact key &quot;%4&quot; with the dimension key &quot;%5&quot; (%6).</source>
         <translation>В %1 факты из «%2» нельзя сопоставить с таблицей измерения «%3»: сервер не может сравнить ключ фактов «%4» с ключом измерения «%5» (%6).</translation>
     </message>
+    <message>
+        <source>hierarchy &quot;%1&quot; names an unknown dimension</source>
+        <translation>иерархия «%1» ссылается на неизвестное измерение</translation>
+    </message>
+    <message>
+        <source>hierarchy &quot;%1&quot; has no levels</source>
+        <translation>у иерархии «%1» нет уровней</translation>
+    </message>
+    <message>
+        <source>cube &quot;%1&quot; has no hierarchies</source>
+        <translation>у куба «%1» нет иерархий</translation>
+    </message>
+    <message>
+        <source>measure &quot;%1&quot; has an unknown aggregate &quot;%2&quot;</source>
+        <translation>у меры «%1» неизвестная агрегатная функция «%2»</translation>
+    </message>
+    <message>
+        <source>measure &quot;%1&quot; has no column</source>
+        <translation>у меры «%1» нет столбца</translation>
+    </message>
 </context>
 <context>
     <name>output</name>

@@ -429,6 +429,26 @@
         <source>In %1, the facts of &quot;%2&quot; cannot be matched to the dimension table &quot;%3&quot;: the server cannot compare the fact key &quot;%4&quot; with the dimension key &quot;%5&quot; (%6).</source>
         <translation>V %1 dejstev iz »%2« ni mogoče povezati s tabelo dimenzije »%3«: strežnik ne more primerjati ključa dejstev »%4« s ključem dimenzije »%5« (%6).</translation>
     </message>
+    <message>
+        <source>hierarchy &quot;%1&quot; names an unknown dimension</source>
+        <translation>hierarhija »%1« navaja neznano dimenzijo</translation>
+    </message>
+    <message>
+        <source>hierarchy &quot;%1&quot; has no levels</source>
+        <translation>hierarhija »%1« nima ravni</translation>
+    </message>
+    <message>
+        <source>cube &quot;%1&quot; has no hierarchies</source>
+        <translation>kocka »%1« nima hierarhij</translation>
+    </message>
+    <message>
+        <source>measure &quot;%1&quot; has an unknown aggregate &quot;%2&quot;</source>
+        <translation>mera »%1« ima neznano združevanje »%2«</translation>
+    </message>
+    <message>
+        <source>measure &quot;%1&quot; has no column</source>
+        <translation>mera »%1« nima stolpca</translation>
+    </message>
 </context>
 <context>
     <name>output</name>

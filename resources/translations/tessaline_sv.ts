@@ -429,6 +429,26 @@
         <source>In %1, the facts of &quot;%2&quot; cannot be matched to the dimension table &quot;%3&quot;: the server cannot compare the fact key &quot;%4&quot; with the dimension key &quot;%5&quot; (%6).</source>
         <translation>I %1 kan fakta i &quot;%2&quot; inte kopplas till dimensionstabellen &quot;%3&quot;: servern kan inte jämföra faktanyckeln &quot;%4&quot; med dimensionsnyckeln &quot;%5&quot; (%6).</translation>
     </message>
+    <message>
+        <source>hierarchy &quot;%1&quot; names an unknown dimension</source>
+        <translation>hierarkin &quot;%1&quot; anger en okänd dimension</translation>
+    </message>
+    <message>
+        <source>hierarchy &quot;%1&quot; has no levels</source>
+        <translation>hierarkin &quot;%1&quot; har inga nivåer</translation>
+    </message>
+    <message>
+        <source>cube &quot;%1&quot; has no hierarchies</source>
+        <translation>kuben &quot;%1&quot; har inga hierarkier</translation>
+    </message>
+    <message>
+        <source>measure &quot;%1&quot; has an unknown aggregate &quot;%2&quot;</source>
+        <translation>måttet &quot;%1&quot; har en okänd aggregering &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>measure &quot;%1&quot; has no column</source>
+        <translation>måttet &quot;%1&quot; har ingen kolumn</translation>
+    </message>
 </context>
 <context>
     <name>output</name>

@@ -429,6 +429,26 @@
         <source>In %1, the facts of &quot;%2&quot; cannot be matched to the dimension table &quot;%3&quot;: the server cannot compare the fact key &quot;%4&quot; with the dimension key &quot;%5&quot; (%6).</source>
         <translation>%1: &quot;%2&quot; tablosunun olguları &quot;%3&quot; boyut tablosuyla eşleştirilemiyor: sunucu &quot;%4&quot; olgu anahtarını &quot;%5&quot; boyut anahtarıyla karşılaştıramıyor (%6).</translation>
     </message>
+    <message>
+        <source>hierarchy &quot;%1&quot; names an unknown dimension</source>
+        <translation>&quot;%1&quot; hiyerarşisi bilinmeyen bir boyutu adlandırıyor</translation>
+    </message>
+    <message>
+        <source>hierarchy &quot;%1&quot; has no levels</source>
+        <translation>&quot;%1&quot; hiyerarşisinin düzeyi yok</translation>
+    </message>
+    <message>
+        <source>cube &quot;%1&quot; has no hierarchies</source>
+        <translation>&quot;%1&quot; küpünün hiyerarşisi yok</translation>
+    </message>
+    <message>
+        <source>measure &quot;%1&quot; has an unknown aggregate &quot;%2&quot;</source>
+        <translation>&quot;%1&quot; ölçüsünün toplama işlevi &quot;%2&quot; bilinmiyor</translation>
+    </message>
+    <message>
+        <source>measure &quot;%1&quot; has no column</source>
+        <translation>&quot;%1&quot; ölçüsünün sütunu yok</translation>
+    </message>
 </context>
 <context>
     <name>output</name>

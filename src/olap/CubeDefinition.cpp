@@ -132,7 +132,7 @@ CubeDefinition readCubeDefinition(const SqlRunner& run, const QString& tablePref
             required(row, 2, QCoreApplication::translate("olap", "the dimension of hierarchy %1").arg(h.name));
         const auto dim = dimensions.constFind(h.dimension);
         if (dim == dimensions.constEnd())
-            badMetadata(QStringLiteral("hierarchy \"%1\" names an unknown dimension").arg(h.name));
+            badMetadata(QCoreApplication::translate("olap", "hierarchy \"%1\" names an unknown dimension").arg(h.name));
         HierarchyStorage storage{dim->table, dim->key, dim->factKey, {}};
         const auto levels = run(QStringLiteral("SELECT depth, name, caption, key_column, caption_column, sort_column "
                                                "FROM %1olap_level WHERE cube = $1 AND hierarchy = $2 ORDER BY depth")
@@ -152,12 +152,12 @@ CubeDefinition readCubeDefinition(const SqlRunner& run, const QString& tablePref
                  text(lv, 4), text(lv, 5)});
         }
         if (h.levels.isEmpty())
-            badMetadata(QStringLiteral("hierarchy \"%1\" has no levels").arg(h.name));
+            badMetadata(QCoreApplication::translate("olap", "hierarchy \"%1\" has no levels").arg(h.name));
         def.schema.hierarchies.append(h);
         def.hierarchies.append(storage);
     }
     if (def.schema.hierarchies.isEmpty())
-        badMetadata(QStringLiteral("cube \"%1\" has no hierarchies").arg(cubeName));
+        badMetadata(QCoreApplication::translate("olap", "cube \"%1\" has no hierarchies").arg(cubeName));
 
     for (const SqlRow& row : run(QStringLiteral("SELECT name, caption, column_name, aggregate, number_format "
                                                 "FROM %1olap_measure WHERE cube = $1 ORDER BY ordinal, name")
@@ -168,12 +168,13 @@ CubeDefinition readCubeDefinition(const SqlRunner& run, const QString& tablePref
         m.caption = orName(text(row, 1), m.name);
         const auto aggregate = aggregateFromName(text(row, 3));
         if (!aggregate)
-            badMetadata(QStringLiteral("measure \"%1\" has an unknown aggregate \"%2\"").arg(m.name, text(row, 3)));
+            badMetadata(QCoreApplication::translate("olap", "measure \"%1\" has an unknown aggregate \"%2\"")
+                            .arg(m.name, text(row, 3)));
         m.aggregate = *aggregate;
         m.numberFormat = text(row, 4);
         const QString column = text(row, 2).trimmed();
         if (column.isEmpty() && m.aggregate != Aggregate::Count)
-            badMetadata(QStringLiteral("measure \"%1\" has no column").arg(m.name));
+            badMetadata(QCoreApplication::translate("olap", "measure \"%1\" has no column").arg(m.name));
         def.schema.measures.append(m);
         def.measures.append({column});
     }

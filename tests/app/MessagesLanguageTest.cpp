@@ -7,6 +7,7 @@
 #include "lang/QtTranslations.h"
 #include "lang/modGenericLanguages.h"
 #include "olap/ConnectionString.h"
+#include "olap/CubeDefinition.h"
 #include "olap/SqliteDatabase.h"
 #include "platform/VbError.h"
 
@@ -21,6 +22,14 @@ namespace {
 
 constexpr qint16 kGerman = 7;
 constexpr qint16 kGreek = 8;
+
+// A catalog whose one cube names its fact table and nothing else.
+QVector<olap::SqlRow> cubeWithoutHierarchies(const QString& sql, const QStringList&)
+{
+    if (sql.contains(QLatin1String("FROM olap_cube")))
+        return {{QStringLiteral("Sales"), QString(), QStringLiteral("sales_fact")}};
+    return {};
+}
 
 template<typename Work>
 QString refusalOf(const Work& work)
@@ -62,22 +71,26 @@ TEST_F(MessagesLanguage, RefusalsOfTheSaveDialogTheCubesAndTheServerDialogFollow
         const char* cubeFile;
         const char* serverDialog;
         const char* connectionString;
+        const char* cubeMetadata;
     } rows[] = {
         {kGerman, "Ein Bericht braucht einen Namen.",
          "Name: „***“ kann nicht in einem Bericht gespeichert werden. Bitte schreiben Sie es anders.",
          "Die Würfeldatei „%1“ ist nicht vorhanden.",
          "Bitte lassen Sie die Datenbanken des Servers cubes.example auflisten und wählen Sie eine aus.",
-         "Die Verbindungszeichenfolge ist ungültig: \"Provider\" hat keinen Wert"},
+         "Die Verbindungszeichenfolge ist ungültig: \"Provider\" hat keinen Wert",
+         "Die Metadaten des Würfels sind ungültig: der Würfel „Sales“ hat keine Hierarchien"},
         {kGreek, "Μια αναφορά χρειάζεται όνομα.",
          "Name: Το «***» δεν μπορεί να αποθηκευτεί σε αναφορά. Γράψτε το με άλλον τρόπο.",
          "Το αρχείο κύβου «%1» δεν υπάρχει.",
          "Εμφανίστε τις βάσεις δεδομένων του διακομιστή cubes.example και επιλέξτε μία.",
-         "Η συμβολοσειρά σύνδεσης δεν είναι έγκυρη: το \"Provider\" δεν έχει τιμή"},
+         "Η συμβολοσειρά σύνδεσης δεν είναι έγκυρη: το \"Provider\" δεν έχει τιμή",
+         "Τα μεταδεδομένα του κύβου δεν είναι έγκυρα: ο κύβος «Sales» δεν έχει ιεραρχίες"},
         {modGenericLanguages::kEnglishColumn, "A report needs a name.",
          "Name: \"***\" cannot be stored in a report. Please write it another way.",
          "The cube file \"%1\" does not exist.",
          "Please list the databases of the server cubes.example and choose one.",
-         "The connection string is not valid: \"Provider\" has no value"},
+         "The connection string is not valid: \"Provider\" has no value",
+         "The cube metadata is not valid: cube \"Sales\" has no hierarchies"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.column);
@@ -90,6 +103,9 @@ TEST_F(MessagesLanguage, RefusalsOfTheSaveDialogTheCubesAndTheServerDialogFollow
         EXPECT_EQ(refusalOf([] { olap::ConnectionString::parse(QStringLiteral("Provider")); }),
                   QString::fromUtf8(row.connectionString));
         EXPECT_EQ(serverDialogRefusal(), QString::fromUtf8(row.serverDialog));
+        EXPECT_EQ(
+            refusalOf([] { olap::readCubeDefinition(cubeWithoutHierarchies, QString(), QStringLiteral("Sales")); }),
+            QString::fromUtf8(row.cubeMetadata));
     }
 }
 
