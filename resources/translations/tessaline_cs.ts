@@ -2,14 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs">
 <context>
-    <name>EditorPrompts</name>
-    <message>
-        <source>Images (%1)</source>
-        <translation>Obrázky (%1)</translation>
-    </message>
-</context>
-<context>
-    <name>chart::ChartFieldList</name>
+    <name>chart</name>
     <message>
         <source>Chart fields</source>
         <translation>Pole grafu</translation>
@@ -26,9 +19,6 @@
         <source>Values</source>
         <translation>Hodnoty</translation>
     </message>
-</context>
-<context>
-    <name>chart::ChartPropertyToolbox</name>
     <message>
         <source>Legend</source>
         <translation>Legenda</translation>
@@ -40,6 +30,14 @@
     <message>
         <source>Type</source>
         <translation>Typ</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported as %1</source>
+        <translation>Obrázek nelze exportovat jako %1</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported at %1 x %2 pixels</source>
+        <translation>Obrázek nelze exportovat ve velikosti %1 × %2 pixelů</translation>
     </message>
     <message>
         <source>Column</source>
@@ -172,17 +170,6 @@
     <message>
         <source>Bubble</source>
         <translation>Bublinový</translation>
-    </message>
-</context>
-<context>
-    <name>chart::ChartSpace</name>
-    <message>
-        <source>The picture cannot be exported as %1</source>
-        <translation>Obrázek nelze exportovat jako %1</translation>
-    </message>
-    <message>
-        <source>The picture cannot be exported at %1 x %2 pixels</source>
-        <translation>Obrázek nelze exportovat ve velikosti %1 × %2 pixelů</translation>
     </message>
     <message>
         <source>The picture cannot be exported: %1</source>
@@ -464,9 +451,6 @@
         <translation>Obrázek nelze uložit do %1:
 %2</translation>
     </message>
-</context>
-<context>
-    <name>output::frmSaveSize</name>
     <message>
         <source>%1: please type a whole number of pixels from 1 to %2.</source>
         <translation>%1: zadejte prosím celé číslo pixelů od 1 do %2.</translation>
@@ -482,9 +466,6 @@
         <source>Grand Total</source>
         <translation>Celkový součet</translation>
     </message>
-</context>
-<context>
-    <name>pivot::DetailsView</name>
     <message>
         <source>Details: %1</source>
         <translation>Podrobnosti: %1</translation>
@@ -497,9 +478,6 @@
         <source>%1 rows.</source>
         <translation>Řádků: %1.</translation>
     </message>
-</context>
-<context>
-    <name>pivot::FieldChip</name>
     <message>
         <source>Drag to move, drag off the pivot table to remove; right-click for more</source>
         <translation>Přetažením přesunete, přetažením mimo kontingenční tabulku odeberete; pravým tlačítkem zobrazíte další možnosti</translation>
@@ -532,9 +510,6 @@
         <source>Remove Field</source>
         <translation>Odebrat pole</translation>
     </message>
-</context>
-<context>
-    <name>pivot::FieldListPanel</name>
     <message>
         <source>Fields</source>
         <translation>Pole</translation>
@@ -563,9 +538,6 @@
         <source>Add to Filter Area</source>
         <translation>Přidat do oblasti filtru</translation>
     </message>
-</context>
-<context>
-    <name>pivot::MemberChecklist</name>
     <message>
         <source>Filter: %1</source>
         <translation>Filtr: %1</translation>
@@ -582,9 +554,22 @@
         <source>Select None</source>
         <translation>Zrušit výběr</translation>
     </message>
-</context>
-<context>
-    <name>pivot::PivotGridView</name>
+    <message>
+        <source>The pivot table has no connection string</source>
+        <translation>Kontingenční tabulka nemá připojovací řetězec</translation>
+    </message>
+    <message>
+        <source>Cube %1 cannot be opened</source>
+        <translation>Krychli %1 nelze otevřít</translation>
+    </message>
+    <message>
+        <source>The pivot table cannot use this XML data</source>
+        <translation>Kontingenční tabulka nemůže tato data XML použít</translation>
+    </message>
+    <message>
+        <source>The XML data does not fit cube %1</source>
+        <translation>Data XML neodpovídají krychli %1</translation>
+    </message>
     <message>
         <source>Copy</source>
         <translation>Kopírovat</translation>
@@ -608,10 +593,6 @@
     <message>
         <source>Collapse Entire Level</source>
         <translation>Sbalit celou úroveň</translation>
-    </message>
-    <message>
-        <source>Filter...</source>
-        <translation>Filtr...</translation>
     </message>
     <message>
         <source>Sort A to Z</source>
@@ -645,9 +626,6 @@
         <source>Sort Columns by &quot;%1&quot;, Largest First</source>
         <translation>Seřadit sloupce podle „%1“, od největšího</translation>
     </message>
-</context>
-<context>
-    <name>pivot::PivotTable</name>
     <message>
         <source>Filter</source>
         <translation>Filtr</translation>
@@ -685,22 +663,6 @@
         <translation>Objekt nepodporuje tuto vlastnost nebo metodu: %1</translation>
     </message>
     <message>
-        <source>The pivot table has no connection string</source>
-        <translation>Kontingenční tabulka nemá připojovací řetězec</translation>
-    </message>
-    <message>
-        <source>Cube %1 cannot be opened</source>
-        <translation>Krychli %1 nelze otevřít</translation>
-    </message>
-    <message>
-        <source>The pivot table cannot use this XML data</source>
-        <translation>Kontingenční tabulka nemůže tato data XML použít</translation>
-    </message>
-    <message>
-        <source>The XML data does not fit cube %1</source>
-        <translation>Data XML neodpovídají krychli %1</translation>
-    </message>
-    <message>
         <source>Invalid property value</source>
         <translation>Neplatná hodnota vlastnosti</translation>
     </message>
@@ -713,8 +675,12 @@
         <translation>Neplatná velikost obrázku</translation>
     </message>
     <message>
-        <source>The cube returned an incomplete result</source>
-        <translation>Krychle vrátila neúplný výsledek</translation>
+        <source>Waiting for the cube server: %1 s</source>
+        <translation>Čeká se na server krychlí: %1 s</translation>
+    </message>
+    <message>
+        <source>Stop waiting</source>
+        <translation>Přestat čekat</translation>
     </message>
     <message>
         <source>Reading the cube: %1 of %2 rows</source>
@@ -724,17 +690,6 @@
         <source>Reading the cube: %1 rows</source>
         <translation>Načítání krychle: %1 řádků</translation>
     </message>
-    <message>
-        <source>Waiting for the cube server: %1 s</source>
-        <translation>Čeká se na server krychlí: %1 s</translation>
-    </message>
-    <message>
-        <source>Stop waiting</source>
-        <translation>Přestat čekat</translation>
-    </message>
-</context>
-<context>
-    <name>pivot::PropertyToolbox</name>
     <message>
         <source>Properties</source>
         <translation>Vlastnosti</translation>
@@ -750,6 +705,10 @@
     <message>
         <source>Number format:</source>
         <translation>Formát čísla:</translation>
+    </message>
+    <message>
+        <source>The cube returned an incomplete result</source>
+        <translation>Krychle vrátila neúplný výsledek</translation>
     </message>
 </context>
 <context>
@@ -846,6 +805,13 @@
     <message>
         <source>%1: &quot;%2&quot; cannot be stored in a report. Please write it another way.</source>
         <translation>%1: „%2“ nelze v sestavě uložit. Napište to prosím jinak.</translation>
+    </message>
+</context>
+<context>
+    <name>savereport::htmleditor</name>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Obrázky (%1)</translation>
     </message>
 </context>
 <context>

@@ -2,14 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
-    <name>EditorPrompts</name>
-    <message>
-        <source>Images (%1)</source>
-        <translation>Bilder (%1)</translation>
-    </message>
-</context>
-<context>
-    <name>chart::ChartFieldList</name>
+    <name>chart</name>
     <message>
         <source>Chart fields</source>
         <translation>Diagrammfelder</translation>
@@ -26,9 +19,6 @@
         <source>Values</source>
         <translation>Werte</translation>
     </message>
-</context>
-<context>
-    <name>chart::ChartPropertyToolbox</name>
     <message>
         <source>Legend</source>
         <translation>Legende</translation>
@@ -40,6 +30,14 @@
     <message>
         <source>Type</source>
         <translation>Typ</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported as %1</source>
+        <translation>Das Bild kann nicht als %1 exportiert werden</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported at %1 x %2 pixels</source>
+        <translation>Das Bild kann nicht mit %1 x %2 Pixeln exportiert werden</translation>
     </message>
     <message>
         <source>Column</source>
@@ -172,17 +170,6 @@
     <message>
         <source>Bubble</source>
         <translation>Blasen</translation>
-    </message>
-</context>
-<context>
-    <name>chart::ChartSpace</name>
-    <message>
-        <source>The picture cannot be exported as %1</source>
-        <translation>Das Bild kann nicht als %1 exportiert werden</translation>
-    </message>
-    <message>
-        <source>The picture cannot be exported at %1 x %2 pixels</source>
-        <translation>Das Bild kann nicht mit %1 x %2 Pixeln exportiert werden</translation>
     </message>
     <message>
         <source>The picture cannot be exported: %1</source>
@@ -464,9 +451,6 @@
         <translation>Das Bild konnte nicht unter %1 gespeichert werden:
 %2</translation>
     </message>
-</context>
-<context>
-    <name>output::frmSaveSize</name>
     <message>
         <source>%1: please type a whole number of pixels from 1 to %2.</source>
         <translation>%1: Bitte geben Sie eine ganze Zahl von Pixeln zwischen 1 und %2 ein.</translation>
@@ -482,9 +466,6 @@
         <source>Grand Total</source>
         <translation>Gesamtergebnis</translation>
     </message>
-</context>
-<context>
-    <name>pivot::DetailsView</name>
     <message>
         <source>Details: %1</source>
         <translation>Details: %1</translation>
@@ -497,9 +478,6 @@
         <source>%1 rows.</source>
         <translation>%1 Zeilen.</translation>
     </message>
-</context>
-<context>
-    <name>pivot::FieldChip</name>
     <message>
         <source>Drag to move, drag off the pivot table to remove; right-click for more</source>
         <translation>Ziehen zum Verschieben, aus der Pivot-Tabelle ziehen zum Entfernen; Rechtsklick für mehr</translation>
@@ -532,9 +510,6 @@
         <source>Remove Field</source>
         <translation>Feld entfernen</translation>
     </message>
-</context>
-<context>
-    <name>pivot::FieldListPanel</name>
     <message>
         <source>Fields</source>
         <translation>Felder</translation>
@@ -563,9 +538,6 @@
         <source>Add to Filter Area</source>
         <translation>Zum Filterbereich hinzufügen</translation>
     </message>
-</context>
-<context>
-    <name>pivot::MemberChecklist</name>
     <message>
         <source>Filter: %1</source>
         <translation>Filter: %1</translation>
@@ -582,9 +554,22 @@
         <source>Select None</source>
         <translation>Keine auswählen</translation>
     </message>
-</context>
-<context>
-    <name>pivot::PivotGridView</name>
+    <message>
+        <source>The pivot table has no connection string</source>
+        <translation>Die Pivot-Tabelle hat keine Verbindungszeichenfolge</translation>
+    </message>
+    <message>
+        <source>Cube %1 cannot be opened</source>
+        <translation>Würfel %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>The pivot table cannot use this XML data</source>
+        <translation>Die Pivot-Tabelle kann diese XML-Daten nicht verwenden</translation>
+    </message>
+    <message>
+        <source>The XML data does not fit cube %1</source>
+        <translation>Die XML-Daten passen nicht zu Würfel %1</translation>
+    </message>
     <message>
         <source>Copy</source>
         <translation>Kopieren</translation>
@@ -608,10 +593,6 @@
     <message>
         <source>Collapse Entire Level</source>
         <translation>Gesamte Ebene reduzieren</translation>
-    </message>
-    <message>
-        <source>Filter...</source>
-        <translation>Filtern...</translation>
     </message>
     <message>
         <source>Sort A to Z</source>
@@ -645,9 +626,6 @@
         <source>Sort Columns by &quot;%1&quot;, Largest First</source>
         <translation>Spalten nach „%1“ sortieren, größte zuerst</translation>
     </message>
-</context>
-<context>
-    <name>pivot::PivotTable</name>
     <message>
         <source>Filter</source>
         <translation>Filter</translation>
@@ -685,22 +663,6 @@
         <translation>Objekt unterstützt diese Eigenschaft oder Methode nicht: %1</translation>
     </message>
     <message>
-        <source>The pivot table has no connection string</source>
-        <translation>Die Pivot-Tabelle hat keine Verbindungszeichenfolge</translation>
-    </message>
-    <message>
-        <source>Cube %1 cannot be opened</source>
-        <translation>Würfel %1 kann nicht geöffnet werden</translation>
-    </message>
-    <message>
-        <source>The pivot table cannot use this XML data</source>
-        <translation>Die Pivot-Tabelle kann diese XML-Daten nicht verwenden</translation>
-    </message>
-    <message>
-        <source>The XML data does not fit cube %1</source>
-        <translation>Die XML-Daten passen nicht zu Würfel %1</translation>
-    </message>
-    <message>
         <source>Invalid property value</source>
         <translation>Ungültiger Eigenschaftswert</translation>
     </message>
@@ -713,8 +675,12 @@
         <translation>Ungültige Bildgröße</translation>
     </message>
     <message>
-        <source>The cube returned an incomplete result</source>
-        <translation>Der Würfel hat ein unvollständiges Ergebnis geliefert</translation>
+        <source>Waiting for the cube server: %1 s</source>
+        <translation>Warten auf den Würfelserver: %1 s</translation>
+    </message>
+    <message>
+        <source>Stop waiting</source>
+        <translation>Nicht mehr warten</translation>
     </message>
     <message>
         <source>Reading the cube: %1 of %2 rows</source>
@@ -724,17 +690,6 @@
         <source>Reading the cube: %1 rows</source>
         <translation>Würfel wird gelesen: %1 Zeilen</translation>
     </message>
-    <message>
-        <source>Waiting for the cube server: %1 s</source>
-        <translation>Warten auf den Würfelserver: %1 s</translation>
-    </message>
-    <message>
-        <source>Stop waiting</source>
-        <translation>Nicht mehr warten</translation>
-    </message>
-</context>
-<context>
-    <name>pivot::PropertyToolbox</name>
     <message>
         <source>Properties</source>
         <translation>Eigenschaften</translation>
@@ -750,6 +705,10 @@
     <message>
         <source>Number format:</source>
         <translation>Zahlenformat:</translation>
+    </message>
+    <message>
+        <source>The cube returned an incomplete result</source>
+        <translation>Der Würfel hat ein unvollständiges Ergebnis geliefert</translation>
     </message>
 </context>
 <context>
@@ -846,6 +805,13 @@
     <message>
         <source>%1: &quot;%2&quot; cannot be stored in a report. Please write it another way.</source>
         <translation>%1: „%2“ kann nicht in einem Bericht gespeichert werden. Bitte schreiben Sie es anders.</translation>
+    </message>
+</context>
+<context>
+    <name>savereport::htmleditor</name>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Bilder (%1)</translation>
     </message>
 </context>
 <context>

@@ -2,14 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="el">
 <context>
-    <name>EditorPrompts</name>
-    <message>
-        <source>Images (%1)</source>
-        <translation>Εικόνες (%1)</translation>
-    </message>
-</context>
-<context>
-    <name>chart::ChartFieldList</name>
+    <name>chart</name>
     <message>
         <source>Chart fields</source>
         <translation>Πεδία γραφήματος</translation>
@@ -26,9 +19,6 @@
         <source>Values</source>
         <translation>Τιμές</translation>
     </message>
-</context>
-<context>
-    <name>chart::ChartPropertyToolbox</name>
     <message>
         <source>Legend</source>
         <translation>Υπόμνημα</translation>
@@ -40,6 +30,14 @@
     <message>
         <source>Type</source>
         <translation>Τύπος</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported as %1</source>
+        <translation>Δεν είναι δυνατή η εξαγωγή της εικόνας ως %1</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported at %1 x %2 pixels</source>
+        <translation>Δεν είναι δυνατή η εξαγωγή της εικόνας σε %1 x %2 pixel</translation>
     </message>
     <message>
         <source>Column</source>
@@ -172,17 +170,6 @@
     <message>
         <source>Bubble</source>
         <translation>Φυσαλίδες</translation>
-    </message>
-</context>
-<context>
-    <name>chart::ChartSpace</name>
-    <message>
-        <source>The picture cannot be exported as %1</source>
-        <translation>Δεν είναι δυνατή η εξαγωγή της εικόνας ως %1</translation>
-    </message>
-    <message>
-        <source>The picture cannot be exported at %1 x %2 pixels</source>
-        <translation>Δεν είναι δυνατή η εξαγωγή της εικόνας σε %1 x %2 pixel</translation>
     </message>
     <message>
         <source>The picture cannot be exported: %1</source>
@@ -464,9 +451,6 @@
         <translation>Δεν ήταν δυνατή η αποθήκευση της εικόνας στο %1:
 %2</translation>
     </message>
-</context>
-<context>
-    <name>output::frmSaveSize</name>
     <message>
         <source>%1: please type a whole number of pixels from 1 to %2.</source>
         <translation>%1: πληκτρολογήστε έναν ακέραιο αριθμό pixel από 1 έως %2.</translation>
@@ -482,9 +466,6 @@
         <source>Grand Total</source>
         <translation>Γενικό σύνολο</translation>
     </message>
-</context>
-<context>
-    <name>pivot::DetailsView</name>
     <message>
         <source>Details: %1</source>
         <translation>Λεπτομέρειες: %1</translation>
@@ -497,9 +478,6 @@
         <source>%1 rows.</source>
         <translation>%1 γραμμές.</translation>
     </message>
-</context>
-<context>
-    <name>pivot::FieldChip</name>
     <message>
         <source>Drag to move, drag off the pivot table to remove; right-click for more</source>
         <translation>Σύρετε για μετακίνηση, σύρετε έξω από τον συγκεντρωτικό πίνακα για κατάργηση· δεξί κλικ για περισσότερα</translation>
@@ -532,9 +510,6 @@
         <source>Remove Field</source>
         <translation>Κατάργηση πεδίου</translation>
     </message>
-</context>
-<context>
-    <name>pivot::FieldListPanel</name>
     <message>
         <source>Fields</source>
         <translation>Πεδία</translation>
@@ -563,9 +538,6 @@
         <source>Add to Filter Area</source>
         <translation>Προσθήκη στην περιοχή φίλτρου</translation>
     </message>
-</context>
-<context>
-    <name>pivot::MemberChecklist</name>
     <message>
         <source>Filter: %1</source>
         <translation>Φίλτρο: %1</translation>
@@ -582,9 +554,22 @@
         <source>Select None</source>
         <translation>Καμία επιλογή</translation>
     </message>
-</context>
-<context>
-    <name>pivot::PivotGridView</name>
+    <message>
+        <source>The pivot table has no connection string</source>
+        <translation>Ο συγκεντρωτικός πίνακας δεν έχει συμβολοσειρά σύνδεσης</translation>
+    </message>
+    <message>
+        <source>Cube %1 cannot be opened</source>
+        <translation>Δεν είναι δυνατό το άνοιγμα του κύβου %1</translation>
+    </message>
+    <message>
+        <source>The pivot table cannot use this XML data</source>
+        <translation>Ο συγκεντρωτικός πίνακας δεν μπορεί να χρησιμοποιήσει αυτά τα δεδομένα XML</translation>
+    </message>
+    <message>
+        <source>The XML data does not fit cube %1</source>
+        <translation>Τα δεδομένα XML δεν ταιριάζουν στον κύβο %1</translation>
+    </message>
     <message>
         <source>Copy</source>
         <translation>Αντιγραφή</translation>
@@ -608,10 +593,6 @@
     <message>
         <source>Collapse Entire Level</source>
         <translation>Σύμπτυξη ολόκληρου του επιπέδου</translation>
-    </message>
-    <message>
-        <source>Filter...</source>
-        <translation>Φίλτρο...</translation>
     </message>
     <message>
         <source>Sort A to Z</source>
@@ -645,9 +626,6 @@
         <source>Sort Columns by &quot;%1&quot;, Largest First</source>
         <translation>Ταξινόμηση στηλών κατά «%1», πρώτα το μεγαλύτερο</translation>
     </message>
-</context>
-<context>
-    <name>pivot::PivotTable</name>
     <message>
         <source>Filter</source>
         <translation>Φίλτρο</translation>
@@ -685,22 +663,6 @@
         <translation>Το αντικείμενο δεν υποστηρίζει αυτήν την ιδιότητα ή μέθοδο: %1</translation>
     </message>
     <message>
-        <source>The pivot table has no connection string</source>
-        <translation>Ο συγκεντρωτικός πίνακας δεν έχει συμβολοσειρά σύνδεσης</translation>
-    </message>
-    <message>
-        <source>Cube %1 cannot be opened</source>
-        <translation>Δεν είναι δυνατό το άνοιγμα του κύβου %1</translation>
-    </message>
-    <message>
-        <source>The pivot table cannot use this XML data</source>
-        <translation>Ο συγκεντρωτικός πίνακας δεν μπορεί να χρησιμοποιήσει αυτά τα δεδομένα XML</translation>
-    </message>
-    <message>
-        <source>The XML data does not fit cube %1</source>
-        <translation>Τα δεδομένα XML δεν ταιριάζουν στον κύβο %1</translation>
-    </message>
-    <message>
         <source>Invalid property value</source>
         <translation>Μη έγκυρη τιμή ιδιότητας</translation>
     </message>
@@ -713,8 +675,12 @@
         <translation>Μη έγκυρο μέγεθος εικόνας</translation>
     </message>
     <message>
-        <source>The cube returned an incomplete result</source>
-        <translation>Ο κύβος επέστρεψε ελλιπές αποτέλεσμα</translation>
+        <source>Waiting for the cube server: %1 s</source>
+        <translation>Αναμονή για τον διακομιστή κύβων: %1 δευτ.</translation>
+    </message>
+    <message>
+        <source>Stop waiting</source>
+        <translation>Διακοπή αναμονής</translation>
     </message>
     <message>
         <source>Reading the cube: %1 of %2 rows</source>
@@ -724,17 +690,6 @@
         <source>Reading the cube: %1 rows</source>
         <translation>Ανάγνωση του κύβου: %1 γραμμές</translation>
     </message>
-    <message>
-        <source>Waiting for the cube server: %1 s</source>
-        <translation>Αναμονή για τον διακομιστή κύβων: %1 δευτ.</translation>
-    </message>
-    <message>
-        <source>Stop waiting</source>
-        <translation>Διακοπή αναμονής</translation>
-    </message>
-</context>
-<context>
-    <name>pivot::PropertyToolbox</name>
     <message>
         <source>Properties</source>
         <translation>Ιδιότητες</translation>
@@ -750,6 +705,10 @@
     <message>
         <source>Number format:</source>
         <translation>Μορφή αριθμού:</translation>
+    </message>
+    <message>
+        <source>The cube returned an incomplete result</source>
+        <translation>Ο κύβος επέστρεψε ελλιπές αποτέλεσμα</translation>
     </message>
 </context>
 <context>
@@ -846,6 +805,13 @@
     <message>
         <source>%1: &quot;%2&quot; cannot be stored in a report. Please write it another way.</source>
         <translation>%1: Το «%2» δεν μπορεί να αποθηκευτεί σε αναφορά. Γράψτε το με άλλον τρόπο.</translation>
+    </message>
+</context>
+<context>
+    <name>savereport::htmleditor</name>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Εικόνες (%1)</translation>
     </message>
 </context>
 <context>

@@ -2,14 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
-    <name>EditorPrompts</name>
-    <message>
-        <source>Images (%1)</source>
-        <translation>Images (%1)</translation>
-    </message>
-</context>
-<context>
-    <name>chart::ChartFieldList</name>
+    <name>chart</name>
     <message>
         <source>Chart fields</source>
         <translation>Chart fields</translation>
@@ -26,9 +19,6 @@
         <source>Values</source>
         <translation>Values</translation>
     </message>
-</context>
-<context>
-    <name>chart::ChartPropertyToolbox</name>
     <message>
         <source>Legend</source>
         <translation>Legend</translation>
@@ -40,6 +30,14 @@
     <message>
         <source>Type</source>
         <translation>Type</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported as %1</source>
+        <translation>The picture cannot be exported as %1</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported at %1 x %2 pixels</source>
+        <translation>The picture cannot be exported at %1 x %2 pixels</translation>
     </message>
     <message>
         <source>Column</source>
@@ -172,17 +170,6 @@
     <message>
         <source>Bubble</source>
         <translation>Bubble</translation>
-    </message>
-</context>
-<context>
-    <name>chart::ChartSpace</name>
-    <message>
-        <source>The picture cannot be exported as %1</source>
-        <translation>The picture cannot be exported as %1</translation>
-    </message>
-    <message>
-        <source>The picture cannot be exported at %1 x %2 pixels</source>
-        <translation>The picture cannot be exported at %1 x %2 pixels</translation>
     </message>
     <message>
         <source>The picture cannot be exported: %1</source>
@@ -464,9 +451,6 @@
         <translation>The picture could not be saved to %1:
 %2</translation>
     </message>
-</context>
-<context>
-    <name>output::frmSaveSize</name>
     <message>
         <source>%1: please type a whole number of pixels from 1 to %2.</source>
         <translation>%1: please type a whole number of pixels from 1 to %2.</translation>
@@ -482,9 +466,6 @@
         <source>Grand Total</source>
         <translation>Grand Total</translation>
     </message>
-</context>
-<context>
-    <name>pivot::DetailsView</name>
     <message>
         <source>Details: %1</source>
         <translation>Details: %1</translation>
@@ -497,9 +478,6 @@
         <source>%1 rows.</source>
         <translation>%1 rows.</translation>
     </message>
-</context>
-<context>
-    <name>pivot::FieldChip</name>
     <message>
         <source>Drag to move, drag off the pivot table to remove; right-click for more</source>
         <translation>Drag to move, drag off the pivot table to remove; right-click for more</translation>
@@ -532,9 +510,6 @@
         <source>Remove Field</source>
         <translation>Remove Field</translation>
     </message>
-</context>
-<context>
-    <name>pivot::FieldListPanel</name>
     <message>
         <source>Fields</source>
         <translation>Fields</translation>
@@ -563,9 +538,6 @@
         <source>Add to Filter Area</source>
         <translation>Add to Filter Area</translation>
     </message>
-</context>
-<context>
-    <name>pivot::MemberChecklist</name>
     <message>
         <source>Filter: %1</source>
         <translation>Filter: %1</translation>
@@ -582,9 +554,22 @@
         <source>Select None</source>
         <translation>Select None</translation>
     </message>
-</context>
-<context>
-    <name>pivot::PivotGridView</name>
+    <message>
+        <source>The pivot table has no connection string</source>
+        <translation>The pivot table has no connection string</translation>
+    </message>
+    <message>
+        <source>Cube %1 cannot be opened</source>
+        <translation>Cube %1 cannot be opened</translation>
+    </message>
+    <message>
+        <source>The pivot table cannot use this XML data</source>
+        <translation>The pivot table cannot use this XML data</translation>
+    </message>
+    <message>
+        <source>The XML data does not fit cube %1</source>
+        <translation>The XML data does not fit cube %1</translation>
+    </message>
     <message>
         <source>Copy</source>
         <translation>Copy</translation>
@@ -608,10 +593,6 @@
     <message>
         <source>Collapse Entire Level</source>
         <translation>Collapse Entire Level</translation>
-    </message>
-    <message>
-        <source>Filter...</source>
-        <translation>Filter...</translation>
     </message>
     <message>
         <source>Sort A to Z</source>
@@ -645,9 +626,6 @@
         <source>Sort Columns by &quot;%1&quot;, Largest First</source>
         <translation>Sort Columns by &quot;%1&quot;, Largest First</translation>
     </message>
-</context>
-<context>
-    <name>pivot::PivotTable</name>
     <message>
         <source>Filter</source>
         <translation>Filter</translation>
@@ -685,22 +663,6 @@
         <translation>Object doesn&apos;t support this property or method: %1</translation>
     </message>
     <message>
-        <source>The pivot table has no connection string</source>
-        <translation>The pivot table has no connection string</translation>
-    </message>
-    <message>
-        <source>Cube %1 cannot be opened</source>
-        <translation>Cube %1 cannot be opened</translation>
-    </message>
-    <message>
-        <source>The pivot table cannot use this XML data</source>
-        <translation>The pivot table cannot use this XML data</translation>
-    </message>
-    <message>
-        <source>The XML data does not fit cube %1</source>
-        <translation>The XML data does not fit cube %1</translation>
-    </message>
-    <message>
         <source>Invalid property value</source>
         <translation>Invalid property value</translation>
     </message>
@@ -713,8 +675,12 @@
         <translation>Invalid picture size</translation>
     </message>
     <message>
-        <source>The cube returned an incomplete result</source>
-        <translation>The cube returned an incomplete result</translation>
+        <source>Waiting for the cube server: %1 s</source>
+        <translation>Waiting for the cube server: %1 s</translation>
+    </message>
+    <message>
+        <source>Stop waiting</source>
+        <translation>Stop waiting</translation>
     </message>
     <message>
         <source>Reading the cube: %1 of %2 rows</source>
@@ -724,17 +690,6 @@
         <source>Reading the cube: %1 rows</source>
         <translation>Reading the cube: %1 rows</translation>
     </message>
-    <message>
-        <source>Waiting for the cube server: %1 s</source>
-        <translation>Waiting for the cube server: %1 s</translation>
-    </message>
-    <message>
-        <source>Stop waiting</source>
-        <translation>Stop waiting</translation>
-    </message>
-</context>
-<context>
-    <name>pivot::PropertyToolbox</name>
     <message>
         <source>Properties</source>
         <translation>Properties</translation>
@@ -750,6 +705,10 @@
     <message>
         <source>Number format:</source>
         <translation>Number format:</translation>
+    </message>
+    <message>
+        <source>The cube returned an incomplete result</source>
+        <translation>The cube returned an incomplete result</translation>
     </message>
 </context>
 <context>
@@ -846,6 +805,13 @@
     <message>
         <source>%1: &quot;%2&quot; cannot be stored in a report. Please write it another way.</source>
         <translation>%1: &quot;%2&quot; cannot be stored in a report. Please write it another way.</translation>
+    </message>
+</context>
+<context>
+    <name>savereport::htmleditor</name>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Images (%1)</translation>
     </message>
 </context>
 <context>

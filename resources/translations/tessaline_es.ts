@@ -2,14 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
-    <name>EditorPrompts</name>
-    <message>
-        <source>Images (%1)</source>
-        <translation>Imágenes (%1)</translation>
-    </message>
-</context>
-<context>
-    <name>chart::ChartFieldList</name>
+    <name>chart</name>
     <message>
         <source>Chart fields</source>
         <translation>Campos del gráfico</translation>
@@ -26,9 +19,6 @@
         <source>Values</source>
         <translation>Valores</translation>
     </message>
-</context>
-<context>
-    <name>chart::ChartPropertyToolbox</name>
     <message>
         <source>Legend</source>
         <translation>Leyenda</translation>
@@ -40,6 +30,14 @@
     <message>
         <source>Type</source>
         <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported as %1</source>
+        <translation>No se puede exportar la imagen como %1</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported at %1 x %2 pixels</source>
+        <translation>No se puede exportar la imagen a %1 x %2 píxeles</translation>
     </message>
     <message>
         <source>Column</source>
@@ -172,17 +170,6 @@
     <message>
         <source>Bubble</source>
         <translation>Burbujas</translation>
-    </message>
-</context>
-<context>
-    <name>chart::ChartSpace</name>
-    <message>
-        <source>The picture cannot be exported as %1</source>
-        <translation>No se puede exportar la imagen como %1</translation>
-    </message>
-    <message>
-        <source>The picture cannot be exported at %1 x %2 pixels</source>
-        <translation>No se puede exportar la imagen a %1 x %2 píxeles</translation>
     </message>
     <message>
         <source>The picture cannot be exported: %1</source>
@@ -464,9 +451,6 @@
         <translation>No se pudo guardar la imagen en %1:
 %2</translation>
     </message>
-</context>
-<context>
-    <name>output::frmSaveSize</name>
     <message>
         <source>%1: please type a whole number of pixels from 1 to %2.</source>
         <translation>%1: escriba un número entero de píxeles entre 1 y %2.</translation>
@@ -482,9 +466,6 @@
         <source>Grand Total</source>
         <translation>Total general</translation>
     </message>
-</context>
-<context>
-    <name>pivot::DetailsView</name>
     <message>
         <source>Details: %1</source>
         <translation>Detalles: %1</translation>
@@ -497,9 +478,6 @@
         <source>%1 rows.</source>
         <translation>%1 filas.</translation>
     </message>
-</context>
-<context>
-    <name>pivot::FieldChip</name>
     <message>
         <source>Drag to move, drag off the pivot table to remove; right-click for more</source>
         <translation>Arrastre para mover, arrastre fuera de la tabla dinámica para quitar; clic derecho para más opciones</translation>
@@ -532,9 +510,6 @@
         <source>Remove Field</source>
         <translation>Quitar campo</translation>
     </message>
-</context>
-<context>
-    <name>pivot::FieldListPanel</name>
     <message>
         <source>Fields</source>
         <translation>Campos</translation>
@@ -563,9 +538,6 @@
         <source>Add to Filter Area</source>
         <translation>Agregar al área de filtro</translation>
     </message>
-</context>
-<context>
-    <name>pivot::MemberChecklist</name>
     <message>
         <source>Filter: %1</source>
         <translation>Filtro: %1</translation>
@@ -582,9 +554,22 @@
         <source>Select None</source>
         <translation>No seleccionar nada</translation>
     </message>
-</context>
-<context>
-    <name>pivot::PivotGridView</name>
+    <message>
+        <source>The pivot table has no connection string</source>
+        <translation>La tabla dinámica no tiene cadena de conexión</translation>
+    </message>
+    <message>
+        <source>Cube %1 cannot be opened</source>
+        <translation>No se puede abrir el cubo %1</translation>
+    </message>
+    <message>
+        <source>The pivot table cannot use this XML data</source>
+        <translation>La tabla dinámica no puede usar estos datos XML</translation>
+    </message>
+    <message>
+        <source>The XML data does not fit cube %1</source>
+        <translation>Los datos XML no corresponden al cubo %1</translation>
+    </message>
     <message>
         <source>Copy</source>
         <translation>Copiar</translation>
@@ -608,10 +593,6 @@
     <message>
         <source>Collapse Entire Level</source>
         <translation>Contraer todo el nivel</translation>
-    </message>
-    <message>
-        <source>Filter...</source>
-        <translation>Filtrar...</translation>
     </message>
     <message>
         <source>Sort A to Z</source>
@@ -645,9 +626,6 @@
         <source>Sort Columns by &quot;%1&quot;, Largest First</source>
         <translation>Ordenar columnas por «%1», de mayor a menor</translation>
     </message>
-</context>
-<context>
-    <name>pivot::PivotTable</name>
     <message>
         <source>Filter</source>
         <translation>Filtro</translation>
@@ -685,22 +663,6 @@
         <translation>El objeto no admite esta propiedad o método: %1</translation>
     </message>
     <message>
-        <source>The pivot table has no connection string</source>
-        <translation>La tabla dinámica no tiene cadena de conexión</translation>
-    </message>
-    <message>
-        <source>Cube %1 cannot be opened</source>
-        <translation>No se puede abrir el cubo %1</translation>
-    </message>
-    <message>
-        <source>The pivot table cannot use this XML data</source>
-        <translation>La tabla dinámica no puede usar estos datos XML</translation>
-    </message>
-    <message>
-        <source>The XML data does not fit cube %1</source>
-        <translation>Los datos XML no corresponden al cubo %1</translation>
-    </message>
-    <message>
         <source>Invalid property value</source>
         <translation>Valor de propiedad no válido</translation>
     </message>
@@ -713,8 +675,12 @@
         <translation>Tamaño de imagen no válido</translation>
     </message>
     <message>
-        <source>The cube returned an incomplete result</source>
-        <translation>El cubo devolvió un resultado incompleto</translation>
+        <source>Waiting for the cube server: %1 s</source>
+        <translation>Esperando al servidor de cubos: %1 s</translation>
+    </message>
+    <message>
+        <source>Stop waiting</source>
+        <translation>Dejar de esperar</translation>
     </message>
     <message>
         <source>Reading the cube: %1 of %2 rows</source>
@@ -724,17 +690,6 @@
         <source>Reading the cube: %1 rows</source>
         <translation>Leyendo el cubo: %1 filas</translation>
     </message>
-    <message>
-        <source>Waiting for the cube server: %1 s</source>
-        <translation>Esperando al servidor de cubos: %1 s</translation>
-    </message>
-    <message>
-        <source>Stop waiting</source>
-        <translation>Dejar de esperar</translation>
-    </message>
-</context>
-<context>
-    <name>pivot::PropertyToolbox</name>
     <message>
         <source>Properties</source>
         <translation>Propiedades</translation>
@@ -750,6 +705,10 @@
     <message>
         <source>Number format:</source>
         <translation>Formato de número:</translation>
+    </message>
+    <message>
+        <source>The cube returned an incomplete result</source>
+        <translation>El cubo devolvió un resultado incompleto</translation>
     </message>
 </context>
 <context>
@@ -846,6 +805,13 @@
     <message>
         <source>%1: &quot;%2&quot; cannot be stored in a report. Please write it another way.</source>
         <translation>%1: &quot;%2&quot; no se puede guardar en un informe. Escríbalo de otra forma.</translation>
+    </message>
+</context>
+<context>
+    <name>savereport::htmleditor</name>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Imágenes (%1)</translation>
     </message>
 </context>
 <context>

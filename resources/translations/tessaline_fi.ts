@@ -2,14 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fi">
 <context>
-    <name>EditorPrompts</name>
-    <message>
-        <source>Images (%1)</source>
-        <translation>Kuvat (%1)</translation>
-    </message>
-</context>
-<context>
-    <name>chart::ChartFieldList</name>
+    <name>chart</name>
     <message>
         <source>Chart fields</source>
         <translation>Kaavion kentät</translation>
@@ -26,9 +19,6 @@
         <source>Values</source>
         <translation>Arvot</translation>
     </message>
-</context>
-<context>
-    <name>chart::ChartPropertyToolbox</name>
     <message>
         <source>Legend</source>
         <translation>Selite</translation>
@@ -40,6 +30,14 @@
     <message>
         <source>Type</source>
         <translation>Tyyppi</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported as %1</source>
+        <translation>Kuvaa ei voi viedä muodossa %1</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported at %1 x %2 pixels</source>
+        <translation>Kuvaa ei voi viedä kokoisena %1 x %2 pikseliä</translation>
     </message>
     <message>
         <source>Column</source>
@@ -172,17 +170,6 @@
     <message>
         <source>Bubble</source>
         <translation>Kupla</translation>
-    </message>
-</context>
-<context>
-    <name>chart::ChartSpace</name>
-    <message>
-        <source>The picture cannot be exported as %1</source>
-        <translation>Kuvaa ei voi viedä muodossa %1</translation>
-    </message>
-    <message>
-        <source>The picture cannot be exported at %1 x %2 pixels</source>
-        <translation>Kuvaa ei voi viedä kokoisena %1 x %2 pikseliä</translation>
     </message>
     <message>
         <source>The picture cannot be exported: %1</source>
@@ -464,9 +451,6 @@
         <translation>Kuvaa ei voitu tallentaa kohteeseen %1:
 %2</translation>
     </message>
-</context>
-<context>
-    <name>output::frmSaveSize</name>
     <message>
         <source>%1: please type a whole number of pixels from 1 to %2.</source>
         <translation>%1: kirjoita pikselimäärä kokonaislukuna väliltä 1–%2.</translation>
@@ -482,9 +466,6 @@
         <source>Grand Total</source>
         <translation>Kokonaissumma</translation>
     </message>
-</context>
-<context>
-    <name>pivot::DetailsView</name>
     <message>
         <source>Details: %1</source>
         <translation>Tiedot: %1</translation>
@@ -497,9 +478,6 @@
         <source>%1 rows.</source>
         <translation>%1 riviä.</translation>
     </message>
-</context>
-<context>
-    <name>pivot::FieldChip</name>
     <message>
         <source>Drag to move, drag off the pivot table to remove; right-click for more</source>
         <translation>Siirrä vetämällä, poista vetämällä pois pivot-taulukosta; lisää toimintoja hiiren kakkospainikkeella</translation>
@@ -532,9 +510,6 @@
         <source>Remove Field</source>
         <translation>Poista kenttä</translation>
     </message>
-</context>
-<context>
-    <name>pivot::FieldListPanel</name>
     <message>
         <source>Fields</source>
         <translation>Kentät</translation>
@@ -563,9 +538,6 @@
         <source>Add to Filter Area</source>
         <translation>Lisää suodatinalueelle</translation>
     </message>
-</context>
-<context>
-    <name>pivot::MemberChecklist</name>
     <message>
         <source>Filter: %1</source>
         <translation>Suodatin: %1</translation>
@@ -582,9 +554,22 @@
         <source>Select None</source>
         <translation>Poista valinnat</translation>
     </message>
-</context>
-<context>
-    <name>pivot::PivotGridView</name>
+    <message>
+        <source>The pivot table has no connection string</source>
+        <translation>Pivot-taulukolla ei ole yhteysmerkkijonoa</translation>
+    </message>
+    <message>
+        <source>Cube %1 cannot be opened</source>
+        <translation>Kuutiota %1 ei voi avata</translation>
+    </message>
+    <message>
+        <source>The pivot table cannot use this XML data</source>
+        <translation>Pivot-taulukko ei voi käyttää näitä XML-tietoja</translation>
+    </message>
+    <message>
+        <source>The XML data does not fit cube %1</source>
+        <translation>XML-tiedot eivät sovi kuutioon %1</translation>
+    </message>
     <message>
         <source>Copy</source>
         <translation>Kopioi</translation>
@@ -608,10 +593,6 @@
     <message>
         <source>Collapse Entire Level</source>
         <translation>Kutista koko taso</translation>
-    </message>
-    <message>
-        <source>Filter...</source>
-        <translation>Suodata...</translation>
     </message>
     <message>
         <source>Sort A to Z</source>
@@ -645,9 +626,6 @@
         <source>Sort Columns by &quot;%1&quot;, Largest First</source>
         <translation>Lajittele sarakkeet kohteen ”%1” mukaan, suurin ensin</translation>
     </message>
-</context>
-<context>
-    <name>pivot::PivotTable</name>
     <message>
         <source>Filter</source>
         <translation>Suodatin</translation>
@@ -685,22 +663,6 @@
         <translation>Objekti ei tue tätä ominaisuutta tai menetelmää: %1</translation>
     </message>
     <message>
-        <source>The pivot table has no connection string</source>
-        <translation>Pivot-taulukolla ei ole yhteysmerkkijonoa</translation>
-    </message>
-    <message>
-        <source>Cube %1 cannot be opened</source>
-        <translation>Kuutiota %1 ei voi avata</translation>
-    </message>
-    <message>
-        <source>The pivot table cannot use this XML data</source>
-        <translation>Pivot-taulukko ei voi käyttää näitä XML-tietoja</translation>
-    </message>
-    <message>
-        <source>The XML data does not fit cube %1</source>
-        <translation>XML-tiedot eivät sovi kuutioon %1</translation>
-    </message>
-    <message>
         <source>Invalid property value</source>
         <translation>Virheellinen ominaisuuden arvo</translation>
     </message>
@@ -713,8 +675,12 @@
         <translation>Virheellinen kuvan koko</translation>
     </message>
     <message>
-        <source>The cube returned an incomplete result</source>
-        <translation>Kuutio palautti epätäydellisen tuloksen</translation>
+        <source>Waiting for the cube server: %1 s</source>
+        <translation>Odotetaan kuutiopalvelinta: %1 s</translation>
+    </message>
+    <message>
+        <source>Stop waiting</source>
+        <translation>Lopeta odottaminen</translation>
     </message>
     <message>
         <source>Reading the cube: %1 of %2 rows</source>
@@ -724,17 +690,6 @@
         <source>Reading the cube: %1 rows</source>
         <translation>Luetaan kuutiota: %1 riviä</translation>
     </message>
-    <message>
-        <source>Waiting for the cube server: %1 s</source>
-        <translation>Odotetaan kuutiopalvelinta: %1 s</translation>
-    </message>
-    <message>
-        <source>Stop waiting</source>
-        <translation>Lopeta odottaminen</translation>
-    </message>
-</context>
-<context>
-    <name>pivot::PropertyToolbox</name>
     <message>
         <source>Properties</source>
         <translation>Ominaisuudet</translation>
@@ -750,6 +705,10 @@
     <message>
         <source>Number format:</source>
         <translation>Lukumuoto:</translation>
+    </message>
+    <message>
+        <source>The cube returned an incomplete result</source>
+        <translation>Kuutio palautti epätäydellisen tuloksen</translation>
     </message>
 </context>
 <context>
@@ -846,6 +805,13 @@
     <message>
         <source>%1: &quot;%2&quot; cannot be stored in a report. Please write it another way.</source>
         <translation>%1: merkkijonoa &quot;%2&quot; ei voi tallentaa raporttiin. Kirjoita se toisin.</translation>
+    </message>
+</context>
+<context>
+    <name>savereport::htmleditor</name>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Kuvat (%1)</translation>
     </message>
 </context>
 <context>

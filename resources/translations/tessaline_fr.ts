@@ -2,14 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
-    <name>EditorPrompts</name>
-    <message>
-        <source>Images (%1)</source>
-        <translation>Images (%1)</translation>
-    </message>
-</context>
-<context>
-    <name>chart::ChartFieldList</name>
+    <name>chart</name>
     <message>
         <source>Chart fields</source>
         <translation>Champs du graphique</translation>
@@ -26,9 +19,6 @@
         <source>Values</source>
         <translation>Valeurs</translation>
     </message>
-</context>
-<context>
-    <name>chart::ChartPropertyToolbox</name>
     <message>
         <source>Legend</source>
         <translation>Légende</translation>
@@ -40,6 +30,14 @@
     <message>
         <source>Type</source>
         <translation>Type</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported as %1</source>
+        <translation>Impossible d’exporter l’image au format %1</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported at %1 x %2 pixels</source>
+        <translation>Impossible d’exporter l’image en %1 x %2 pixels</translation>
     </message>
     <message>
         <source>Column</source>
@@ -172,17 +170,6 @@
     <message>
         <source>Bubble</source>
         <translation>Bulles</translation>
-    </message>
-</context>
-<context>
-    <name>chart::ChartSpace</name>
-    <message>
-        <source>The picture cannot be exported as %1</source>
-        <translation>Impossible d’exporter l’image au format %1</translation>
-    </message>
-    <message>
-        <source>The picture cannot be exported at %1 x %2 pixels</source>
-        <translation>Impossible d’exporter l’image en %1 x %2 pixels</translation>
     </message>
     <message>
         <source>The picture cannot be exported: %1</source>
@@ -464,9 +451,6 @@
         <translation>Impossible d’enregistrer l’image dans %1 :
 %2</translation>
     </message>
-</context>
-<context>
-    <name>output::frmSaveSize</name>
     <message>
         <source>%1: please type a whole number of pixels from 1 to %2.</source>
         <translation>%1 : veuillez saisir un nombre entier de pixels compris entre 1 et %2.</translation>
@@ -482,9 +466,6 @@
         <source>Grand Total</source>
         <translation>Total général</translation>
     </message>
-</context>
-<context>
-    <name>pivot::DetailsView</name>
     <message>
         <source>Details: %1</source>
         <translation>Détails : %1</translation>
@@ -497,9 +478,6 @@
         <source>%1 rows.</source>
         <translation>%1 lignes.</translation>
     </message>
-</context>
-<context>
-    <name>pivot::FieldChip</name>
     <message>
         <source>Drag to move, drag off the pivot table to remove; right-click for more</source>
         <translation>Faites glisser pour déplacer, hors du tableau croisé pour supprimer ; clic droit pour plus d’options</translation>
@@ -532,9 +510,6 @@
         <source>Remove Field</source>
         <translation>Supprimer le champ</translation>
     </message>
-</context>
-<context>
-    <name>pivot::FieldListPanel</name>
     <message>
         <source>Fields</source>
         <translation>Champs</translation>
@@ -563,9 +538,6 @@
         <source>Add to Filter Area</source>
         <translation>Ajouter à la zone de filtre</translation>
     </message>
-</context>
-<context>
-    <name>pivot::MemberChecklist</name>
     <message>
         <source>Filter: %1</source>
         <translation>Filtre : %1</translation>
@@ -582,9 +554,22 @@
         <source>Select None</source>
         <translation>Ne rien sélectionner</translation>
     </message>
-</context>
-<context>
-    <name>pivot::PivotGridView</name>
+    <message>
+        <source>The pivot table has no connection string</source>
+        <translation>Le tableau croisé n’a pas de chaîne de connexion</translation>
+    </message>
+    <message>
+        <source>Cube %1 cannot be opened</source>
+        <translation>Impossible d’ouvrir le cube %1</translation>
+    </message>
+    <message>
+        <source>The pivot table cannot use this XML data</source>
+        <translation>Le tableau croisé ne peut pas utiliser ces données XML</translation>
+    </message>
+    <message>
+        <source>The XML data does not fit cube %1</source>
+        <translation>Les données XML ne correspondent pas au cube %1</translation>
+    </message>
     <message>
         <source>Copy</source>
         <translation>Copier</translation>
@@ -608,10 +593,6 @@
     <message>
         <source>Collapse Entire Level</source>
         <translation>Réduire tout le niveau</translation>
-    </message>
-    <message>
-        <source>Filter...</source>
-        <translation>Filtrer...</translation>
     </message>
     <message>
         <source>Sort A to Z</source>
@@ -645,9 +626,6 @@
         <source>Sort Columns by &quot;%1&quot;, Largest First</source>
         <translation>Trier les colonnes par « %1 », du plus grand au plus petit</translation>
     </message>
-</context>
-<context>
-    <name>pivot::PivotTable</name>
     <message>
         <source>Filter</source>
         <translation>Filtre</translation>
@@ -685,22 +663,6 @@
         <translation>Cet objet ne gère pas cette propriété ou méthode : %1</translation>
     </message>
     <message>
-        <source>The pivot table has no connection string</source>
-        <translation>Le tableau croisé n’a pas de chaîne de connexion</translation>
-    </message>
-    <message>
-        <source>Cube %1 cannot be opened</source>
-        <translation>Impossible d’ouvrir le cube %1</translation>
-    </message>
-    <message>
-        <source>The pivot table cannot use this XML data</source>
-        <translation>Le tableau croisé ne peut pas utiliser ces données XML</translation>
-    </message>
-    <message>
-        <source>The XML data does not fit cube %1</source>
-        <translation>Les données XML ne correspondent pas au cube %1</translation>
-    </message>
-    <message>
         <source>Invalid property value</source>
         <translation>Valeur de propriété non valide</translation>
     </message>
@@ -713,8 +675,12 @@
         <translation>Taille d’image non valide</translation>
     </message>
     <message>
-        <source>The cube returned an incomplete result</source>
-        <translation>Le cube a renvoyé un résultat incomplet</translation>
+        <source>Waiting for the cube server: %1 s</source>
+        <translation>En attente du serveur de cubes : %1 s</translation>
+    </message>
+    <message>
+        <source>Stop waiting</source>
+        <translation>Cesser d’attendre</translation>
     </message>
     <message>
         <source>Reading the cube: %1 of %2 rows</source>
@@ -724,17 +690,6 @@
         <source>Reading the cube: %1 rows</source>
         <translation>Lecture du cube : %1 lignes</translation>
     </message>
-    <message>
-        <source>Waiting for the cube server: %1 s</source>
-        <translation>En attente du serveur de cubes : %1 s</translation>
-    </message>
-    <message>
-        <source>Stop waiting</source>
-        <translation>Cesser d’attendre</translation>
-    </message>
-</context>
-<context>
-    <name>pivot::PropertyToolbox</name>
     <message>
         <source>Properties</source>
         <translation>Propriétés</translation>
@@ -750,6 +705,10 @@
     <message>
         <source>Number format:</source>
         <translation>Format de nombre :</translation>
+    </message>
+    <message>
+        <source>The cube returned an incomplete result</source>
+        <translation>Le cube a renvoyé un résultat incomplet</translation>
     </message>
 </context>
 <context>
@@ -846,6 +805,13 @@
     <message>
         <source>%1: &quot;%2&quot; cannot be stored in a report. Please write it another way.</source>
         <translation>%1 : « %2 » ne peut pas être enregistré dans un rapport. Veuillez l’écrire autrement.</translation>
+    </message>
+</context>
+<context>
+    <name>savereport::htmleditor</name>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Images (%1)</translation>
     </message>
 </context>
 <context>

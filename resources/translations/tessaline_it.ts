@@ -2,14 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
-    <name>EditorPrompts</name>
-    <message>
-        <source>Images (%1)</source>
-        <translation>Immagini (%1)</translation>
-    </message>
-</context>
-<context>
-    <name>chart::ChartFieldList</name>
+    <name>chart</name>
     <message>
         <source>Chart fields</source>
         <translation>Campi del grafico</translation>
@@ -26,9 +19,6 @@
         <source>Values</source>
         <translation>Valori</translation>
     </message>
-</context>
-<context>
-    <name>chart::ChartPropertyToolbox</name>
     <message>
         <source>Legend</source>
         <translation>Legenda</translation>
@@ -40,6 +30,14 @@
     <message>
         <source>Type</source>
         <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported as %1</source>
+        <translation>Impossibile esportare l’immagine come %1</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported at %1 x %2 pixels</source>
+        <translation>Impossibile esportare l’immagine a %1 x %2 pixel</translation>
     </message>
     <message>
         <source>Column</source>
@@ -172,17 +170,6 @@
     <message>
         <source>Bubble</source>
         <translation>Bolle</translation>
-    </message>
-</context>
-<context>
-    <name>chart::ChartSpace</name>
-    <message>
-        <source>The picture cannot be exported as %1</source>
-        <translation>Impossibile esportare l’immagine come %1</translation>
-    </message>
-    <message>
-        <source>The picture cannot be exported at %1 x %2 pixels</source>
-        <translation>Impossibile esportare l’immagine a %1 x %2 pixel</translation>
     </message>
     <message>
         <source>The picture cannot be exported: %1</source>
@@ -443,7 +430,7 @@
     </message>
     <message>
         <source>measure &quot;%1&quot; has an unknown aggregate &quot;%2&quot;</source>
-        <translation>la misura &quot;%1&quot; ha un'aggregazione sconosciuta &quot;%2&quot;</translation>
+        <translation>la misura &quot;%1&quot; ha un&apos;aggregazione sconosciuta &quot;%2&quot;</translation>
     </message>
     <message>
         <source>measure &quot;%1&quot; has no column</source>
@@ -464,9 +451,6 @@
         <translation>Impossibile salvare l’immagine in %1:
 %2</translation>
     </message>
-</context>
-<context>
-    <name>output::frmSaveSize</name>
     <message>
         <source>%1: please type a whole number of pixels from 1 to %2.</source>
         <translation>%1: digitare un numero intero di pixel compreso tra 1 e %2.</translation>
@@ -482,9 +466,6 @@
         <source>Grand Total</source>
         <translation>Totale complessivo</translation>
     </message>
-</context>
-<context>
-    <name>pivot::DetailsView</name>
     <message>
         <source>Details: %1</source>
         <translation>Dettagli: %1</translation>
@@ -497,9 +478,6 @@
         <source>%1 rows.</source>
         <translation>%1 righe.</translation>
     </message>
-</context>
-<context>
-    <name>pivot::FieldChip</name>
     <message>
         <source>Drag to move, drag off the pivot table to remove; right-click for more</source>
         <translation>Trascinare per spostare, trascinare fuori dalla tabella pivot per rimuovere; clic destro per altre opzioni</translation>
@@ -532,9 +510,6 @@
         <source>Remove Field</source>
         <translation>Rimuovi campo</translation>
     </message>
-</context>
-<context>
-    <name>pivot::FieldListPanel</name>
     <message>
         <source>Fields</source>
         <translation>Campi</translation>
@@ -563,9 +538,6 @@
         <source>Add to Filter Area</source>
         <translation>Aggiungi all&apos;area dei filtri</translation>
     </message>
-</context>
-<context>
-    <name>pivot::MemberChecklist</name>
     <message>
         <source>Filter: %1</source>
         <translation>Filtro: %1</translation>
@@ -582,9 +554,22 @@
         <source>Select None</source>
         <translation>Deseleziona tutto</translation>
     </message>
-</context>
-<context>
-    <name>pivot::PivotGridView</name>
+    <message>
+        <source>The pivot table has no connection string</source>
+        <translation>La tabella pivot non ha una stringa di connessione</translation>
+    </message>
+    <message>
+        <source>Cube %1 cannot be opened</source>
+        <translation>Impossibile aprire il cubo %1</translation>
+    </message>
+    <message>
+        <source>The pivot table cannot use this XML data</source>
+        <translation>La tabella pivot non può usare questi dati XML</translation>
+    </message>
+    <message>
+        <source>The XML data does not fit cube %1</source>
+        <translation>I dati XML non corrispondono al cubo %1</translation>
+    </message>
     <message>
         <source>Copy</source>
         <translation>Copia</translation>
@@ -608,10 +593,6 @@
     <message>
         <source>Collapse Entire Level</source>
         <translation>Comprimi l&apos;intero livello</translation>
-    </message>
-    <message>
-        <source>Filter...</source>
-        <translation>Filtra...</translation>
     </message>
     <message>
         <source>Sort A to Z</source>
@@ -645,9 +626,6 @@
         <source>Sort Columns by &quot;%1&quot;, Largest First</source>
         <translation>Ordina le colonne per &quot;%1&quot;, dal più grande</translation>
     </message>
-</context>
-<context>
-    <name>pivot::PivotTable</name>
     <message>
         <source>Filter</source>
         <translation>Filtro</translation>
@@ -685,22 +663,6 @@
         <translation>L&apos;oggetto non supporta questa proprietà o questo metodo: %1</translation>
     </message>
     <message>
-        <source>The pivot table has no connection string</source>
-        <translation>La tabella pivot non ha una stringa di connessione</translation>
-    </message>
-    <message>
-        <source>Cube %1 cannot be opened</source>
-        <translation>Impossibile aprire il cubo %1</translation>
-    </message>
-    <message>
-        <source>The pivot table cannot use this XML data</source>
-        <translation>La tabella pivot non può usare questi dati XML</translation>
-    </message>
-    <message>
-        <source>The XML data does not fit cube %1</source>
-        <translation>I dati XML non corrispondono al cubo %1</translation>
-    </message>
-    <message>
         <source>Invalid property value</source>
         <translation>Valore della proprietà non valido</translation>
     </message>
@@ -713,8 +675,12 @@
         <translation>Dimensioni dell&apos;immagine non valide</translation>
     </message>
     <message>
-        <source>The cube returned an incomplete result</source>
-        <translation>Il cubo ha restituito un risultato incompleto</translation>
+        <source>Waiting for the cube server: %1 s</source>
+        <translation>In attesa del server di cubi: %1 s</translation>
+    </message>
+    <message>
+        <source>Stop waiting</source>
+        <translation>Smetti di attendere</translation>
     </message>
     <message>
         <source>Reading the cube: %1 of %2 rows</source>
@@ -724,17 +690,6 @@
         <source>Reading the cube: %1 rows</source>
         <translation>Lettura del cubo: %1 righe</translation>
     </message>
-    <message>
-        <source>Waiting for the cube server: %1 s</source>
-        <translation>In attesa del server di cubi: %1 s</translation>
-    </message>
-    <message>
-        <source>Stop waiting</source>
-        <translation>Smetti di attendere</translation>
-    </message>
-</context>
-<context>
-    <name>pivot::PropertyToolbox</name>
     <message>
         <source>Properties</source>
         <translation>Proprietà</translation>
@@ -750,6 +705,10 @@
     <message>
         <source>Number format:</source>
         <translation>Formato numero:</translation>
+    </message>
+    <message>
+        <source>The cube returned an incomplete result</source>
+        <translation>Il cubo ha restituito un risultato incompleto</translation>
     </message>
 </context>
 <context>
@@ -846,6 +805,13 @@
     <message>
         <source>%1: &quot;%2&quot; cannot be stored in a report. Please write it another way.</source>
         <translation>%1: &quot;%2&quot; non può essere memorizzato in un report. Scriverlo in un altro modo.</translation>
+    </message>
+</context>
+<context>
+    <name>savereport::htmleditor</name>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Immagini (%1)</translation>
     </message>
 </context>
 <context>

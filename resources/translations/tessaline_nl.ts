@@ -2,14 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
-    <name>EditorPrompts</name>
-    <message>
-        <source>Images (%1)</source>
-        <translation>Afbeeldingen (%1)</translation>
-    </message>
-</context>
-<context>
-    <name>chart::ChartFieldList</name>
+    <name>chart</name>
     <message>
         <source>Chart fields</source>
         <translation>Grafiekvelden</translation>
@@ -26,9 +19,6 @@
         <source>Values</source>
         <translation>Waarden</translation>
     </message>
-</context>
-<context>
-    <name>chart::ChartPropertyToolbox</name>
     <message>
         <source>Legend</source>
         <translation>Legenda</translation>
@@ -40,6 +30,14 @@
     <message>
         <source>Type</source>
         <translation>Type</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported as %1</source>
+        <translation>De afbeelding kan niet worden geëxporteerd als %1</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported at %1 x %2 pixels</source>
+        <translation>De afbeelding kan niet worden geëxporteerd op %1 x %2 pixels</translation>
     </message>
     <message>
         <source>Column</source>
@@ -172,17 +170,6 @@
     <message>
         <source>Bubble</source>
         <translation>Bel</translation>
-    </message>
-</context>
-<context>
-    <name>chart::ChartSpace</name>
-    <message>
-        <source>The picture cannot be exported as %1</source>
-        <translation>De afbeelding kan niet worden geëxporteerd als %1</translation>
-    </message>
-    <message>
-        <source>The picture cannot be exported at %1 x %2 pixels</source>
-        <translation>De afbeelding kan niet worden geëxporteerd op %1 x %2 pixels</translation>
     </message>
     <message>
         <source>The picture cannot be exported: %1</source>
@@ -464,9 +451,6 @@
         <translation>De afbeelding kon niet worden opgeslagen in %1:
 %2</translation>
     </message>
-</context>
-<context>
-    <name>output::frmSaveSize</name>
     <message>
         <source>%1: please type a whole number of pixels from 1 to %2.</source>
         <translation>%1: typ een geheel aantal pixels van 1 tot %2.</translation>
@@ -482,9 +466,6 @@
         <source>Grand Total</source>
         <translation>Eindtotaal</translation>
     </message>
-</context>
-<context>
-    <name>pivot::DetailsView</name>
     <message>
         <source>Details: %1</source>
         <translation>Details: %1</translation>
@@ -497,9 +478,6 @@
         <source>%1 rows.</source>
         <translation>%1 rijen.</translation>
     </message>
-</context>
-<context>
-    <name>pivot::FieldChip</name>
     <message>
         <source>Drag to move, drag off the pivot table to remove; right-click for more</source>
         <translation>Sleep om te verplaatsen, sleep buiten de draaitabel om te verwijderen; klik met de rechtermuisknop voor meer</translation>
@@ -532,9 +510,6 @@
         <source>Remove Field</source>
         <translation>Veld verwijderen</translation>
     </message>
-</context>
-<context>
-    <name>pivot::FieldListPanel</name>
     <message>
         <source>Fields</source>
         <translation>Velden</translation>
@@ -563,9 +538,6 @@
         <source>Add to Filter Area</source>
         <translation>Aan filtergebied toevoegen</translation>
     </message>
-</context>
-<context>
-    <name>pivot::MemberChecklist</name>
     <message>
         <source>Filter: %1</source>
         <translation>Filter: %1</translation>
@@ -582,9 +554,22 @@
         <source>Select None</source>
         <translation>Niets selecteren</translation>
     </message>
-</context>
-<context>
-    <name>pivot::PivotGridView</name>
+    <message>
+        <source>The pivot table has no connection string</source>
+        <translation>De draaitabel heeft geen verbindingsreeks</translation>
+    </message>
+    <message>
+        <source>Cube %1 cannot be opened</source>
+        <translation>Kubus %1 kan niet worden geopend</translation>
+    </message>
+    <message>
+        <source>The pivot table cannot use this XML data</source>
+        <translation>De draaitabel kan deze XML-gegevens niet gebruiken</translation>
+    </message>
+    <message>
+        <source>The XML data does not fit cube %1</source>
+        <translation>De XML-gegevens passen niet bij kubus %1</translation>
+    </message>
     <message>
         <source>Copy</source>
         <translation>Kopiëren</translation>
@@ -608,10 +593,6 @@
     <message>
         <source>Collapse Entire Level</source>
         <translation>Hele niveau samenvouwen</translation>
-    </message>
-    <message>
-        <source>Filter...</source>
-        <translation>Filteren...</translation>
     </message>
     <message>
         <source>Sort A to Z</source>
@@ -645,9 +626,6 @@
         <source>Sort Columns by &quot;%1&quot;, Largest First</source>
         <translation>Kolommen sorteren op &quot;%1&quot;, grootste eerst</translation>
     </message>
-</context>
-<context>
-    <name>pivot::PivotTable</name>
     <message>
         <source>Filter</source>
         <translation>Filter</translation>
@@ -685,22 +663,6 @@
         <translation>Object ondersteunt deze eigenschap of methode niet: %1</translation>
     </message>
     <message>
-        <source>The pivot table has no connection string</source>
-        <translation>De draaitabel heeft geen verbindingsreeks</translation>
-    </message>
-    <message>
-        <source>Cube %1 cannot be opened</source>
-        <translation>Kubus %1 kan niet worden geopend</translation>
-    </message>
-    <message>
-        <source>The pivot table cannot use this XML data</source>
-        <translation>De draaitabel kan deze XML-gegevens niet gebruiken</translation>
-    </message>
-    <message>
-        <source>The XML data does not fit cube %1</source>
-        <translation>De XML-gegevens passen niet bij kubus %1</translation>
-    </message>
-    <message>
         <source>Invalid property value</source>
         <translation>Ongeldige eigenschapswaarde</translation>
     </message>
@@ -713,8 +675,12 @@
         <translation>Ongeldige afbeeldingsgrootte</translation>
     </message>
     <message>
-        <source>The cube returned an incomplete result</source>
-        <translation>De kubus gaf een onvolledig resultaat</translation>
+        <source>Waiting for the cube server: %1 s</source>
+        <translation>Wachten op de kubusserver: %1 s</translation>
+    </message>
+    <message>
+        <source>Stop waiting</source>
+        <translation>Stoppen met wachten</translation>
     </message>
     <message>
         <source>Reading the cube: %1 of %2 rows</source>
@@ -724,17 +690,6 @@
         <source>Reading the cube: %1 rows</source>
         <translation>De kubus wordt gelezen: %1 rijen</translation>
     </message>
-    <message>
-        <source>Waiting for the cube server: %1 s</source>
-        <translation>Wachten op de kubusserver: %1 s</translation>
-    </message>
-    <message>
-        <source>Stop waiting</source>
-        <translation>Stoppen met wachten</translation>
-    </message>
-</context>
-<context>
-    <name>pivot::PropertyToolbox</name>
     <message>
         <source>Properties</source>
         <translation>Eigenschappen</translation>
@@ -750,6 +705,10 @@
     <message>
         <source>Number format:</source>
         <translation>Getalnotatie:</translation>
+    </message>
+    <message>
+        <source>The cube returned an incomplete result</source>
+        <translation>De kubus gaf een onvolledig resultaat</translation>
     </message>
 </context>
 <context>
@@ -846,6 +805,13 @@
     <message>
         <source>%1: &quot;%2&quot; cannot be stored in a report. Please write it another way.</source>
         <translation>%1: &quot;%2&quot; kan niet in een rapport worden opgeslagen. Schrijf het op een andere manier.</translation>
+    </message>
+</context>
+<context>
+    <name>savereport::htmleditor</name>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Afbeeldingen (%1)</translation>
     </message>
 </context>
 <context>

@@ -2,14 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt">
 <context>
-    <name>EditorPrompts</name>
-    <message>
-        <source>Images (%1)</source>
-        <translation>Imagens (%1)</translation>
-    </message>
-</context>
-<context>
-    <name>chart::ChartFieldList</name>
+    <name>chart</name>
     <message>
         <source>Chart fields</source>
         <translation>Campos do gráfico</translation>
@@ -26,9 +19,6 @@
         <source>Values</source>
         <translation>Valores</translation>
     </message>
-</context>
-<context>
-    <name>chart::ChartPropertyToolbox</name>
     <message>
         <source>Legend</source>
         <translation>Legenda</translation>
@@ -40,6 +30,14 @@
     <message>
         <source>Type</source>
         <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported as %1</source>
+        <translation>Não é possível exportar a imagem como %1</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported at %1 x %2 pixels</source>
+        <translation>Não é possível exportar a imagem com %1 x %2 píxeis</translation>
     </message>
     <message>
         <source>Column</source>
@@ -172,17 +170,6 @@
     <message>
         <source>Bubble</source>
         <translation>Bolhas</translation>
-    </message>
-</context>
-<context>
-    <name>chart::ChartSpace</name>
-    <message>
-        <source>The picture cannot be exported as %1</source>
-        <translation>Não é possível exportar a imagem como %1</translation>
-    </message>
-    <message>
-        <source>The picture cannot be exported at %1 x %2 pixels</source>
-        <translation>Não é possível exportar a imagem com %1 x %2 píxeis</translation>
     </message>
     <message>
         <source>The picture cannot be exported: %1</source>
@@ -464,9 +451,6 @@
         <translation>Não foi possível guardar a imagem em %1:
 %2</translation>
     </message>
-</context>
-<context>
-    <name>output::frmSaveSize</name>
     <message>
         <source>%1: please type a whole number of pixels from 1 to %2.</source>
         <translation>%1: escreva um número inteiro de píxeis entre 1 e %2.</translation>
@@ -482,9 +466,6 @@
         <source>Grand Total</source>
         <translation>Total geral</translation>
     </message>
-</context>
-<context>
-    <name>pivot::DetailsView</name>
     <message>
         <source>Details: %1</source>
         <translation>Detalhes: %1</translation>
@@ -497,9 +478,6 @@
         <source>%1 rows.</source>
         <translation>%1 linhas.</translation>
     </message>
-</context>
-<context>
-    <name>pivot::FieldChip</name>
     <message>
         <source>Drag to move, drag off the pivot table to remove; right-click for more</source>
         <translation>Arraste para mover, arraste para fora da tabela dinâmica para remover; clique com o botão direito para mais opções</translation>
@@ -532,9 +510,6 @@
         <source>Remove Field</source>
         <translation>Remover campo</translation>
     </message>
-</context>
-<context>
-    <name>pivot::FieldListPanel</name>
     <message>
         <source>Fields</source>
         <translation>Campos</translation>
@@ -563,9 +538,6 @@
         <source>Add to Filter Area</source>
         <translation>Adicionar à área de filtro</translation>
     </message>
-</context>
-<context>
-    <name>pivot::MemberChecklist</name>
     <message>
         <source>Filter: %1</source>
         <translation>Filtro: %1</translation>
@@ -582,9 +554,22 @@
         <source>Select None</source>
         <translation>Não selecionar nenhum</translation>
     </message>
-</context>
-<context>
-    <name>pivot::PivotGridView</name>
+    <message>
+        <source>The pivot table has no connection string</source>
+        <translation>A tabela dinâmica não tem cadeia de ligação</translation>
+    </message>
+    <message>
+        <source>Cube %1 cannot be opened</source>
+        <translation>Não é possível abrir o cubo %1</translation>
+    </message>
+    <message>
+        <source>The pivot table cannot use this XML data</source>
+        <translation>A tabela dinâmica não pode utilizar estes dados XML</translation>
+    </message>
+    <message>
+        <source>The XML data does not fit cube %1</source>
+        <translation>Os dados XML não correspondem ao cubo %1</translation>
+    </message>
     <message>
         <source>Copy</source>
         <translation>Copiar</translation>
@@ -608,10 +593,6 @@
     <message>
         <source>Collapse Entire Level</source>
         <translation>Reduzir todo o nível</translation>
-    </message>
-    <message>
-        <source>Filter...</source>
-        <translation>Filtrar...</translation>
     </message>
     <message>
         <source>Sort A to Z</source>
@@ -645,9 +626,6 @@
         <source>Sort Columns by &quot;%1&quot;, Largest First</source>
         <translation>Ordenar colunas por «%1», do maior para o menor</translation>
     </message>
-</context>
-<context>
-    <name>pivot::PivotTable</name>
     <message>
         <source>Filter</source>
         <translation>Filtro</translation>
@@ -685,22 +663,6 @@
         <translation>O objeto não suporta esta propriedade ou método: %1</translation>
     </message>
     <message>
-        <source>The pivot table has no connection string</source>
-        <translation>A tabela dinâmica não tem cadeia de ligação</translation>
-    </message>
-    <message>
-        <source>Cube %1 cannot be opened</source>
-        <translation>Não é possível abrir o cubo %1</translation>
-    </message>
-    <message>
-        <source>The pivot table cannot use this XML data</source>
-        <translation>A tabela dinâmica não pode utilizar estes dados XML</translation>
-    </message>
-    <message>
-        <source>The XML data does not fit cube %1</source>
-        <translation>Os dados XML não correspondem ao cubo %1</translation>
-    </message>
-    <message>
         <source>Invalid property value</source>
         <translation>Valor de propriedade inválido</translation>
     </message>
@@ -713,8 +675,12 @@
         <translation>Tamanho de imagem inválido</translation>
     </message>
     <message>
-        <source>The cube returned an incomplete result</source>
-        <translation>O cubo devolveu um resultado incompleto</translation>
+        <source>Waiting for the cube server: %1 s</source>
+        <translation>A aguardar o servidor de cubos: %1 s</translation>
+    </message>
+    <message>
+        <source>Stop waiting</source>
+        <translation>Deixar de esperar</translation>
     </message>
     <message>
         <source>Reading the cube: %1 of %2 rows</source>
@@ -724,17 +690,6 @@
         <source>Reading the cube: %1 rows</source>
         <translation>A ler o cubo: %1 linhas</translation>
     </message>
-    <message>
-        <source>Waiting for the cube server: %1 s</source>
-        <translation>A aguardar o servidor de cubos: %1 s</translation>
-    </message>
-    <message>
-        <source>Stop waiting</source>
-        <translation>Deixar de esperar</translation>
-    </message>
-</context>
-<context>
-    <name>pivot::PropertyToolbox</name>
     <message>
         <source>Properties</source>
         <translation>Propriedades</translation>
@@ -750,6 +705,10 @@
     <message>
         <source>Number format:</source>
         <translation>Formato numérico:</translation>
+    </message>
+    <message>
+        <source>The cube returned an incomplete result</source>
+        <translation>O cubo devolveu um resultado incompleto</translation>
     </message>
 </context>
 <context>
@@ -846,6 +805,13 @@
     <message>
         <source>%1: &quot;%2&quot; cannot be stored in a report. Please write it another way.</source>
         <translation>%1: &quot;%2&quot; não pode ser guardado num relatório. Escreva-o de outra forma.</translation>
+    </message>
+</context>
+<context>
+    <name>savereport::htmleditor</name>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Imagens (%1)</translation>
     </message>
 </context>
 <context>

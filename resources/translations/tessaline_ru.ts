@@ -2,14 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
-    <name>EditorPrompts</name>
-    <message>
-        <source>Images (%1)</source>
-        <translation>Изображения (%1)</translation>
-    </message>
-</context>
-<context>
-    <name>chart::ChartFieldList</name>
+    <name>chart</name>
     <message>
         <source>Chart fields</source>
         <translation>Поля диаграммы</translation>
@@ -26,9 +19,6 @@
         <source>Values</source>
         <translation>Значения</translation>
     </message>
-</context>
-<context>
-    <name>chart::ChartPropertyToolbox</name>
     <message>
         <source>Legend</source>
         <translation>Легенда</translation>
@@ -40,6 +30,14 @@
     <message>
         <source>Type</source>
         <translation>Тип</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported as %1</source>
+        <translation>Не удается экспортировать изображение в формате %1</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported at %1 x %2 pixels</source>
+        <translation>Не удается экспортировать изображение размером %1 x %2 пикселей</translation>
     </message>
     <message>
         <source>Column</source>
@@ -172,17 +170,6 @@
     <message>
         <source>Bubble</source>
         <translation>Пузырьковая</translation>
-    </message>
-</context>
-<context>
-    <name>chart::ChartSpace</name>
-    <message>
-        <source>The picture cannot be exported as %1</source>
-        <translation>Не удается экспортировать изображение в формате %1</translation>
-    </message>
-    <message>
-        <source>The picture cannot be exported at %1 x %2 pixels</source>
-        <translation>Не удается экспортировать изображение размером %1 x %2 пикселей</translation>
     </message>
     <message>
         <source>The picture cannot be exported: %1</source>
@@ -464,9 +451,6 @@
         <translation>Не удалось сохранить изображение в %1:
 %2</translation>
     </message>
-</context>
-<context>
-    <name>output::frmSaveSize</name>
     <message>
         <source>%1: please type a whole number of pixels from 1 to %2.</source>
         <translation>%1: введите целое число пикселей от 1 до %2.</translation>
@@ -482,9 +466,6 @@
         <source>Grand Total</source>
         <translation>Общий итог</translation>
     </message>
-</context>
-<context>
-    <name>pivot::DetailsView</name>
     <message>
         <source>Details: %1</source>
         <translation>Подробности: %1</translation>
@@ -497,9 +478,6 @@
         <source>%1 rows.</source>
         <translation>Строк: %1.</translation>
     </message>
-</context>
-<context>
-    <name>pivot::FieldChip</name>
     <message>
         <source>Drag to move, drag off the pivot table to remove; right-click for more</source>
         <translation>Перетащите, чтобы переместить, или за пределы сводной таблицы, чтобы удалить; правая кнопка мыши — другие действия</translation>
@@ -532,9 +510,6 @@
         <source>Remove Field</source>
         <translation>Удалить поле</translation>
     </message>
-</context>
-<context>
-    <name>pivot::FieldListPanel</name>
     <message>
         <source>Fields</source>
         <translation>Поля</translation>
@@ -563,9 +538,6 @@
         <source>Add to Filter Area</source>
         <translation>Добавить в область фильтра</translation>
     </message>
-</context>
-<context>
-    <name>pivot::MemberChecklist</name>
     <message>
         <source>Filter: %1</source>
         <translation>Фильтр: %1</translation>
@@ -582,9 +554,22 @@
         <source>Select None</source>
         <translation>Снять выбор</translation>
     </message>
-</context>
-<context>
-    <name>pivot::PivotGridView</name>
+    <message>
+        <source>The pivot table has no connection string</source>
+        <translation>У сводной таблицы нет строки подключения</translation>
+    </message>
+    <message>
+        <source>Cube %1 cannot be opened</source>
+        <translation>Не удается открыть куб %1</translation>
+    </message>
+    <message>
+        <source>The pivot table cannot use this XML data</source>
+        <translation>Сводная таблица не может использовать эти данные XML</translation>
+    </message>
+    <message>
+        <source>The XML data does not fit cube %1</source>
+        <translation>Данные XML не подходят к кубу %1</translation>
+    </message>
     <message>
         <source>Copy</source>
         <translation>Копировать</translation>
@@ -608,10 +593,6 @@
     <message>
         <source>Collapse Entire Level</source>
         <translation>Свернуть весь уровень</translation>
-    </message>
-    <message>
-        <source>Filter...</source>
-        <translation>Фильтр...</translation>
     </message>
     <message>
         <source>Sort A to Z</source>
@@ -645,9 +626,6 @@
         <source>Sort Columns by &quot;%1&quot;, Largest First</source>
         <translation>Сортировать столбцы по «%1», по убыванию</translation>
     </message>
-</context>
-<context>
-    <name>pivot::PivotTable</name>
     <message>
         <source>Filter</source>
         <translation>Фильтр</translation>
@@ -685,22 +663,6 @@
         <translation>Объект не поддерживает это свойство или метод: %1</translation>
     </message>
     <message>
-        <source>The pivot table has no connection string</source>
-        <translation>У сводной таблицы нет строки подключения</translation>
-    </message>
-    <message>
-        <source>Cube %1 cannot be opened</source>
-        <translation>Не удается открыть куб %1</translation>
-    </message>
-    <message>
-        <source>The pivot table cannot use this XML data</source>
-        <translation>Сводная таблица не может использовать эти данные XML</translation>
-    </message>
-    <message>
-        <source>The XML data does not fit cube %1</source>
-        <translation>Данные XML не подходят к кубу %1</translation>
-    </message>
-    <message>
         <source>Invalid property value</source>
         <translation>Недопустимое значение свойства</translation>
     </message>
@@ -713,8 +675,12 @@
         <translation>Недопустимый размер рисунка</translation>
     </message>
     <message>
-        <source>The cube returned an incomplete result</source>
-        <translation>Куб вернул неполный результат</translation>
+        <source>Waiting for the cube server: %1 s</source>
+        <translation>Ожидание сервера кубов: %1 с</translation>
+    </message>
+    <message>
+        <source>Stop waiting</source>
+        <translation>Перестать ждать</translation>
     </message>
     <message>
         <source>Reading the cube: %1 of %2 rows</source>
@@ -724,17 +690,6 @@
         <source>Reading the cube: %1 rows</source>
         <translation>Чтение куба: %1 строк</translation>
     </message>
-    <message>
-        <source>Waiting for the cube server: %1 s</source>
-        <translation>Ожидание сервера кубов: %1 с</translation>
-    </message>
-    <message>
-        <source>Stop waiting</source>
-        <translation>Перестать ждать</translation>
-    </message>
-</context>
-<context>
-    <name>pivot::PropertyToolbox</name>
     <message>
         <source>Properties</source>
         <translation>Свойства</translation>
@@ -750,6 +705,10 @@
     <message>
         <source>Number format:</source>
         <translation>Числовой формат:</translation>
+    </message>
+    <message>
+        <source>The cube returned an incomplete result</source>
+        <translation>Куб вернул неполный результат</translation>
     </message>
 </context>
 <context>
@@ -846,6 +805,13 @@
     <message>
         <source>%1: &quot;%2&quot; cannot be stored in a report. Please write it another way.</source>
         <translation>%1: «%2» нельзя сохранить в отчёте. Напишите это иначе.</translation>
+    </message>
+</context>
+<context>
+    <name>savereport::htmleditor</name>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Изображения (%1)</translation>
     </message>
 </context>
 <context>

@@ -2,14 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="sl">
 <context>
-    <name>EditorPrompts</name>
-    <message>
-        <source>Images (%1)</source>
-        <translation>Slike (%1)</translation>
-    </message>
-</context>
-<context>
-    <name>chart::ChartFieldList</name>
+    <name>chart</name>
     <message>
         <source>Chart fields</source>
         <translation>Polja grafikona</translation>
@@ -26,9 +19,6 @@
         <source>Values</source>
         <translation>Vrednosti</translation>
     </message>
-</context>
-<context>
-    <name>chart::ChartPropertyToolbox</name>
     <message>
         <source>Legend</source>
         <translation>Legenda</translation>
@@ -40,6 +30,14 @@
     <message>
         <source>Type</source>
         <translation>Vrsta</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported as %1</source>
+        <translation>Slike ni mogoče izvoziti kot %1</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported at %1 x %2 pixels</source>
+        <translation>Slike ni mogoče izvoziti v velikosti %1 x %2 slikovnih pik</translation>
     </message>
     <message>
         <source>Column</source>
@@ -172,17 +170,6 @@
     <message>
         <source>Bubble</source>
         <translation>Mehurčni</translation>
-    </message>
-</context>
-<context>
-    <name>chart::ChartSpace</name>
-    <message>
-        <source>The picture cannot be exported as %1</source>
-        <translation>Slike ni mogoče izvoziti kot %1</translation>
-    </message>
-    <message>
-        <source>The picture cannot be exported at %1 x %2 pixels</source>
-        <translation>Slike ni mogoče izvoziti v velikosti %1 x %2 slikovnih pik</translation>
     </message>
     <message>
         <source>The picture cannot be exported: %1</source>
@@ -464,9 +451,6 @@
         <translation>Slike ni bilo mogoče shraniti v %1:
 %2</translation>
     </message>
-</context>
-<context>
-    <name>output::frmSaveSize</name>
     <message>
         <source>%1: please type a whole number of pixels from 1 to %2.</source>
         <translation>%1: vnesite celo število slikovnih pik od 1 do %2.</translation>
@@ -482,9 +466,6 @@
         <source>Grand Total</source>
         <translation>Skupna vsota</translation>
     </message>
-</context>
-<context>
-    <name>pivot::DetailsView</name>
     <message>
         <source>Details: %1</source>
         <translation>Podrobnosti: %1</translation>
@@ -497,9 +478,6 @@
         <source>%1 rows.</source>
         <translation>Vrstic: %1.</translation>
     </message>
-</context>
-<context>
-    <name>pivot::FieldChip</name>
     <message>
         <source>Drag to move, drag off the pivot table to remove; right-click for more</source>
         <translation>Povlecite za premik, povlecite iz vrtilne tabele za odstranitev; desni klik za več možnosti</translation>
@@ -532,9 +510,6 @@
         <source>Remove Field</source>
         <translation>Odstrani polje</translation>
     </message>
-</context>
-<context>
-    <name>pivot::FieldListPanel</name>
     <message>
         <source>Fields</source>
         <translation>Polja</translation>
@@ -563,9 +538,6 @@
         <source>Add to Filter Area</source>
         <translation>Dodaj v območje filtra</translation>
     </message>
-</context>
-<context>
-    <name>pivot::MemberChecklist</name>
     <message>
         <source>Filter: %1</source>
         <translation>Filter: %1</translation>
@@ -582,9 +554,22 @@
         <source>Select None</source>
         <translation>Počisti izbor</translation>
     </message>
-</context>
-<context>
-    <name>pivot::PivotGridView</name>
+    <message>
+        <source>The pivot table has no connection string</source>
+        <translation>Vrtilna tabela nima niza za povezavo</translation>
+    </message>
+    <message>
+        <source>Cube %1 cannot be opened</source>
+        <translation>Kocke %1 ni mogoče odpreti</translation>
+    </message>
+    <message>
+        <source>The pivot table cannot use this XML data</source>
+        <translation>Vrtilna tabela ne more uporabiti teh podatkov XML</translation>
+    </message>
+    <message>
+        <source>The XML data does not fit cube %1</source>
+        <translation>Podatki XML se ne ujemajo s kocko %1</translation>
+    </message>
     <message>
         <source>Copy</source>
         <translation>Kopiraj</translation>
@@ -608,10 +593,6 @@
     <message>
         <source>Collapse Entire Level</source>
         <translation>Strni celotno raven</translation>
-    </message>
-    <message>
-        <source>Filter...</source>
-        <translation>Filtriraj...</translation>
     </message>
     <message>
         <source>Sort A to Z</source>
@@ -645,9 +626,6 @@
         <source>Sort Columns by &quot;%1&quot;, Largest First</source>
         <translation>Razvrsti stolpce po »%1«, največje najprej</translation>
     </message>
-</context>
-<context>
-    <name>pivot::PivotTable</name>
     <message>
         <source>Filter</source>
         <translation>Filter</translation>
@@ -685,22 +663,6 @@
         <translation>Objekt ne podpira te lastnosti ali metode: %1</translation>
     </message>
     <message>
-        <source>The pivot table has no connection string</source>
-        <translation>Vrtilna tabela nima niza za povezavo</translation>
-    </message>
-    <message>
-        <source>Cube %1 cannot be opened</source>
-        <translation>Kocke %1 ni mogoče odpreti</translation>
-    </message>
-    <message>
-        <source>The pivot table cannot use this XML data</source>
-        <translation>Vrtilna tabela ne more uporabiti teh podatkov XML</translation>
-    </message>
-    <message>
-        <source>The XML data does not fit cube %1</source>
-        <translation>Podatki XML se ne ujemajo s kocko %1</translation>
-    </message>
-    <message>
         <source>Invalid property value</source>
         <translation>Neveljavna vrednost lastnosti</translation>
     </message>
@@ -713,8 +675,12 @@
         <translation>Neveljavna velikost slike</translation>
     </message>
     <message>
-        <source>The cube returned an incomplete result</source>
-        <translation>Kocka je vrnila nepopoln rezultat</translation>
+        <source>Waiting for the cube server: %1 s</source>
+        <translation>Čakanje na strežnik kock: %1 s</translation>
+    </message>
+    <message>
+        <source>Stop waiting</source>
+        <translation>Nehaj čakati</translation>
     </message>
     <message>
         <source>Reading the cube: %1 of %2 rows</source>
@@ -724,17 +690,6 @@
         <source>Reading the cube: %1 rows</source>
         <translation>Branje kocke: %1 vrstic</translation>
     </message>
-    <message>
-        <source>Waiting for the cube server: %1 s</source>
-        <translation>Čakanje na strežnik kock: %1 s</translation>
-    </message>
-    <message>
-        <source>Stop waiting</source>
-        <translation>Nehaj čakati</translation>
-    </message>
-</context>
-<context>
-    <name>pivot::PropertyToolbox</name>
     <message>
         <source>Properties</source>
         <translation>Lastnosti</translation>
@@ -750,6 +705,10 @@
     <message>
         <source>Number format:</source>
         <translation>Oblika števila:</translation>
+    </message>
+    <message>
+        <source>The cube returned an incomplete result</source>
+        <translation>Kocka je vrnila nepopoln rezultat</translation>
     </message>
 </context>
 <context>
@@ -846,6 +805,13 @@
     <message>
         <source>%1: &quot;%2&quot; cannot be stored in a report. Please write it another way.</source>
         <translation>%1: »%2« ni mogoče shraniti v poročilo. Zapišite drugače.</translation>
+    </message>
+</context>
+<context>
+    <name>savereport::htmleditor</name>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Slike (%1)</translation>
     </message>
 </context>
 <context>

@@ -2,14 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="sv">
 <context>
-    <name>EditorPrompts</name>
-    <message>
-        <source>Images (%1)</source>
-        <translation>Bilder (%1)</translation>
-    </message>
-</context>
-<context>
-    <name>chart::ChartFieldList</name>
+    <name>chart</name>
     <message>
         <source>Chart fields</source>
         <translation>Diagramfält</translation>
@@ -26,9 +19,6 @@
         <source>Values</source>
         <translation>Värden</translation>
     </message>
-</context>
-<context>
-    <name>chart::ChartPropertyToolbox</name>
     <message>
         <source>Legend</source>
         <translation>Förklaring</translation>
@@ -40,6 +30,14 @@
     <message>
         <source>Type</source>
         <translation>Typ</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported as %1</source>
+        <translation>Bilden kan inte exporteras som %1</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported at %1 x %2 pixels</source>
+        <translation>Bilden kan inte exporteras i %1 x %2 pixlar</translation>
     </message>
     <message>
         <source>Column</source>
@@ -172,17 +170,6 @@
     <message>
         <source>Bubble</source>
         <translation>Bubbla</translation>
-    </message>
-</context>
-<context>
-    <name>chart::ChartSpace</name>
-    <message>
-        <source>The picture cannot be exported as %1</source>
-        <translation>Bilden kan inte exporteras som %1</translation>
-    </message>
-    <message>
-        <source>The picture cannot be exported at %1 x %2 pixels</source>
-        <translation>Bilden kan inte exporteras i %1 x %2 pixlar</translation>
     </message>
     <message>
         <source>The picture cannot be exported: %1</source>
@@ -464,9 +451,6 @@
         <translation>Bilden kunde inte sparas i %1:
 %2</translation>
     </message>
-</context>
-<context>
-    <name>output::frmSaveSize</name>
     <message>
         <source>%1: please type a whole number of pixels from 1 to %2.</source>
         <translation>%1: skriv ett heltal pixlar från 1 till %2.</translation>
@@ -482,9 +466,6 @@
         <source>Grand Total</source>
         <translation>Totalsumma</translation>
     </message>
-</context>
-<context>
-    <name>pivot::DetailsView</name>
     <message>
         <source>Details: %1</source>
         <translation>Detaljer: %1</translation>
@@ -497,9 +478,6 @@
         <source>%1 rows.</source>
         <translation>%1 rader.</translation>
     </message>
-</context>
-<context>
-    <name>pivot::FieldChip</name>
     <message>
         <source>Drag to move, drag off the pivot table to remove; right-click for more</source>
         <translation>Dra för att flytta, dra bort från pivottabellen för att ta bort; högerklicka för mer</translation>
@@ -532,9 +510,6 @@
         <source>Remove Field</source>
         <translation>Ta bort fält</translation>
     </message>
-</context>
-<context>
-    <name>pivot::FieldListPanel</name>
     <message>
         <source>Fields</source>
         <translation>Fält</translation>
@@ -563,9 +538,6 @@
         <source>Add to Filter Area</source>
         <translation>Lägg till i filterområdet</translation>
     </message>
-</context>
-<context>
-    <name>pivot::MemberChecklist</name>
     <message>
         <source>Filter: %1</source>
         <translation>Filter: %1</translation>
@@ -582,9 +554,22 @@
         <source>Select None</source>
         <translation>Avmarkera alla</translation>
     </message>
-</context>
-<context>
-    <name>pivot::PivotGridView</name>
+    <message>
+        <source>The pivot table has no connection string</source>
+        <translation>Pivottabellen har ingen anslutningssträng</translation>
+    </message>
+    <message>
+        <source>Cube %1 cannot be opened</source>
+        <translation>Kuben %1 kan inte öppnas</translation>
+    </message>
+    <message>
+        <source>The pivot table cannot use this XML data</source>
+        <translation>Pivottabellen kan inte använda dessa XML-data</translation>
+    </message>
+    <message>
+        <source>The XML data does not fit cube %1</source>
+        <translation>XML-data passar inte kuben %1</translation>
+    </message>
     <message>
         <source>Copy</source>
         <translation>Kopiera</translation>
@@ -608,10 +593,6 @@
     <message>
         <source>Collapse Entire Level</source>
         <translation>Dölj hela nivån</translation>
-    </message>
-    <message>
-        <source>Filter...</source>
-        <translation>Filtrera...</translation>
     </message>
     <message>
         <source>Sort A to Z</source>
@@ -645,9 +626,6 @@
         <source>Sort Columns by &quot;%1&quot;, Largest First</source>
         <translation>Sortera kolumner efter ”%1”, största först</translation>
     </message>
-</context>
-<context>
-    <name>pivot::PivotTable</name>
     <message>
         <source>Filter</source>
         <translation>Filter</translation>
@@ -685,22 +663,6 @@
         <translation>Objektet stöder inte den här egenskapen eller metoden: %1</translation>
     </message>
     <message>
-        <source>The pivot table has no connection string</source>
-        <translation>Pivottabellen har ingen anslutningssträng</translation>
-    </message>
-    <message>
-        <source>Cube %1 cannot be opened</source>
-        <translation>Kuben %1 kan inte öppnas</translation>
-    </message>
-    <message>
-        <source>The pivot table cannot use this XML data</source>
-        <translation>Pivottabellen kan inte använda dessa XML-data</translation>
-    </message>
-    <message>
-        <source>The XML data does not fit cube %1</source>
-        <translation>XML-data passar inte kuben %1</translation>
-    </message>
-    <message>
         <source>Invalid property value</source>
         <translation>Ogiltigt egenskapsvärde</translation>
     </message>
@@ -713,8 +675,12 @@
         <translation>Ogiltig bildstorlek</translation>
     </message>
     <message>
-        <source>The cube returned an incomplete result</source>
-        <translation>Kuben returnerade ett ofullständigt resultat</translation>
+        <source>Waiting for the cube server: %1 s</source>
+        <translation>Väntar på kubservern: %1 s</translation>
+    </message>
+    <message>
+        <source>Stop waiting</source>
+        <translation>Sluta vänta</translation>
     </message>
     <message>
         <source>Reading the cube: %1 of %2 rows</source>
@@ -724,17 +690,6 @@
         <source>Reading the cube: %1 rows</source>
         <translation>Läser kuben: %1 rader</translation>
     </message>
-    <message>
-        <source>Waiting for the cube server: %1 s</source>
-        <translation>Väntar på kubservern: %1 s</translation>
-    </message>
-    <message>
-        <source>Stop waiting</source>
-        <translation>Sluta vänta</translation>
-    </message>
-</context>
-<context>
-    <name>pivot::PropertyToolbox</name>
     <message>
         <source>Properties</source>
         <translation>Egenskaper</translation>
@@ -750,6 +705,10 @@
     <message>
         <source>Number format:</source>
         <translation>Talformat:</translation>
+    </message>
+    <message>
+        <source>The cube returned an incomplete result</source>
+        <translation>Kuben returnerade ett ofullständigt resultat</translation>
     </message>
 </context>
 <context>
@@ -846,6 +805,13 @@
     <message>
         <source>%1: &quot;%2&quot; cannot be stored in a report. Please write it another way.</source>
         <translation>%1: &quot;%2&quot; kan inte sparas i en rapport. Skriv det på ett annat sätt.</translation>
+    </message>
+</context>
+<context>
+    <name>savereport::htmleditor</name>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Bilder (%1)</translation>
     </message>
 </context>
 <context>

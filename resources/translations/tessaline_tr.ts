@@ -2,14 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="tr">
 <context>
-    <name>EditorPrompts</name>
-    <message>
-        <source>Images (%1)</source>
-        <translation>Resimler (%1)</translation>
-    </message>
-</context>
-<context>
-    <name>chart::ChartFieldList</name>
+    <name>chart</name>
     <message>
         <source>Chart fields</source>
         <translation>Grafik alanları</translation>
@@ -26,9 +19,6 @@
         <source>Values</source>
         <translation>Değerler</translation>
     </message>
-</context>
-<context>
-    <name>chart::ChartPropertyToolbox</name>
     <message>
         <source>Legend</source>
         <translation>Gösterge</translation>
@@ -40,6 +30,14 @@
     <message>
         <source>Type</source>
         <translation>Tür</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported as %1</source>
+        <translation>Resim %1 olarak dışa aktarılamıyor</translation>
+    </message>
+    <message>
+        <source>The picture cannot be exported at %1 x %2 pixels</source>
+        <translation>Resim %1 x %2 piksel boyutunda dışa aktarılamıyor</translation>
     </message>
     <message>
         <source>Column</source>
@@ -172,17 +170,6 @@
     <message>
         <source>Bubble</source>
         <translation>Kabarcık</translation>
-    </message>
-</context>
-<context>
-    <name>chart::ChartSpace</name>
-    <message>
-        <source>The picture cannot be exported as %1</source>
-        <translation>Resim %1 olarak dışa aktarılamıyor</translation>
-    </message>
-    <message>
-        <source>The picture cannot be exported at %1 x %2 pixels</source>
-        <translation>Resim %1 x %2 piksel boyutunda dışa aktarılamıyor</translation>
     </message>
     <message>
         <source>The picture cannot be exported: %1</source>
@@ -464,9 +451,6 @@
         <translation>Resim %1 konumuna kaydedilemedi:
 %2</translation>
     </message>
-</context>
-<context>
-    <name>output::frmSaveSize</name>
     <message>
         <source>%1: please type a whole number of pixels from 1 to %2.</source>
         <translation>%1: lütfen 1 ile %2 arasında tam sayı olarak piksel değeri yazın.</translation>
@@ -482,9 +466,6 @@
         <source>Grand Total</source>
         <translation>Genel Toplam</translation>
     </message>
-</context>
-<context>
-    <name>pivot::DetailsView</name>
     <message>
         <source>Details: %1</source>
         <translation>Ayrıntılar: %1</translation>
@@ -497,9 +478,6 @@
         <source>%1 rows.</source>
         <translation>%1 satır.</translation>
     </message>
-</context>
-<context>
-    <name>pivot::FieldChip</name>
     <message>
         <source>Drag to move, drag off the pivot table to remove; right-click for more</source>
         <translation>Taşımak için sürükleyin, kaldırmak için özet tablonun dışına sürükleyin; daha fazlası için sağ tıklayın</translation>
@@ -532,9 +510,6 @@
         <source>Remove Field</source>
         <translation>Alanı kaldır</translation>
     </message>
-</context>
-<context>
-    <name>pivot::FieldListPanel</name>
     <message>
         <source>Fields</source>
         <translation>Alanlar</translation>
@@ -563,9 +538,6 @@
         <source>Add to Filter Area</source>
         <translation>Filtre alanına ekle</translation>
     </message>
-</context>
-<context>
-    <name>pivot::MemberChecklist</name>
     <message>
         <source>Filter: %1</source>
         <translation>Filtre: %1</translation>
@@ -582,9 +554,22 @@
         <source>Select None</source>
         <translation>Hiçbirini seçme</translation>
     </message>
-</context>
-<context>
-    <name>pivot::PivotGridView</name>
+    <message>
+        <source>The pivot table has no connection string</source>
+        <translation>Özet tablonun bağlantı dizesi yok</translation>
+    </message>
+    <message>
+        <source>Cube %1 cannot be opened</source>
+        <translation>%1 küpü açılamıyor</translation>
+    </message>
+    <message>
+        <source>The pivot table cannot use this XML data</source>
+        <translation>Özet tablo bu XML verilerini kullanamıyor</translation>
+    </message>
+    <message>
+        <source>The XML data does not fit cube %1</source>
+        <translation>XML verileri %1 küpüne uymuyor</translation>
+    </message>
     <message>
         <source>Copy</source>
         <translation>Kopyala</translation>
@@ -608,10 +593,6 @@
     <message>
         <source>Collapse Entire Level</source>
         <translation>Tüm düzeyi daralt</translation>
-    </message>
-    <message>
-        <source>Filter...</source>
-        <translation>Filtrele...</translation>
     </message>
     <message>
         <source>Sort A to Z</source>
@@ -645,9 +626,6 @@
         <source>Sort Columns by &quot;%1&quot;, Largest First</source>
         <translation>Sütunları &quot;%1&quot; ölçüsüne göre sırala, önce en büyük</translation>
     </message>
-</context>
-<context>
-    <name>pivot::PivotTable</name>
     <message>
         <source>Filter</source>
         <translation>Filtre</translation>
@@ -685,22 +663,6 @@
         <translation>Nesne bu özelliği veya yöntemi desteklemiyor: %1</translation>
     </message>
     <message>
-        <source>The pivot table has no connection string</source>
-        <translation>Özet tablonun bağlantı dizesi yok</translation>
-    </message>
-    <message>
-        <source>Cube %1 cannot be opened</source>
-        <translation>%1 küpü açılamıyor</translation>
-    </message>
-    <message>
-        <source>The pivot table cannot use this XML data</source>
-        <translation>Özet tablo bu XML verilerini kullanamıyor</translation>
-    </message>
-    <message>
-        <source>The XML data does not fit cube %1</source>
-        <translation>XML verileri %1 küpüne uymuyor</translation>
-    </message>
-    <message>
         <source>Invalid property value</source>
         <translation>Geçersiz özellik değeri</translation>
     </message>
@@ -713,8 +675,12 @@
         <translation>Geçersiz resim boyutu</translation>
     </message>
     <message>
-        <source>The cube returned an incomplete result</source>
-        <translation>Küp eksik bir sonuç döndürdü</translation>
+        <source>Waiting for the cube server: %1 s</source>
+        <translation>Küp sunucusu bekleniyor: %1 sn</translation>
+    </message>
+    <message>
+        <source>Stop waiting</source>
+        <translation>Beklemeyi bırak</translation>
     </message>
     <message>
         <source>Reading the cube: %1 of %2 rows</source>
@@ -724,17 +690,6 @@
         <source>Reading the cube: %1 rows</source>
         <translation>Küp okunuyor: %1 satır</translation>
     </message>
-    <message>
-        <source>Waiting for the cube server: %1 s</source>
-        <translation>Küp sunucusu bekleniyor: %1 sn</translation>
-    </message>
-    <message>
-        <source>Stop waiting</source>
-        <translation>Beklemeyi bırak</translation>
-    </message>
-</context>
-<context>
-    <name>pivot::PropertyToolbox</name>
     <message>
         <source>Properties</source>
         <translation>Özellikler</translation>
@@ -750,6 +705,10 @@
     <message>
         <source>Number format:</source>
         <translation>Sayı biçimi:</translation>
+    </message>
+    <message>
+        <source>The cube returned an incomplete result</source>
+        <translation>Küp eksik bir sonuç döndürdü</translation>
     </message>
 </context>
 <context>
@@ -846,6 +805,13 @@
     <message>
         <source>%1: &quot;%2&quot; cannot be stored in a report. Please write it another way.</source>
         <translation>%1: &quot;%2&quot; bir rapora kaydedilemez. Lütfen başka bir şekilde yazın.</translation>
+    </message>
+</context>
+<context>
+    <name>savereport::htmleditor</name>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Resimler (%1)</translation>
     </message>
 </context>
 <context>

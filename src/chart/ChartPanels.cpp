@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -21,7 +22,7 @@ ChartFieldList::ChartFieldList(QWidget* parent) : QWidget(parent), m_tree(new QT
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_tree);
-    m_tree->setHeaderLabel(tr("Chart fields"));
+    m_tree->setHeaderLabel(QCoreApplication::translate("chart", "Chart fields"));
     m_tree->setRootIsDecorated(true);
     setMinimumWidth(140);
     setMaximumWidth(200);
@@ -39,23 +40,23 @@ void ChartFieldList::showSource(const ChartDataSource* source)
             new QTreeWidgetItem(item, QStringList{field});
         item->setExpanded(true);
     };
-    group(tr("Series"), source ? source->columnFieldCaptions() : QStringList());
-    group(tr("Categories"), source ? source->rowFieldCaptions() : QStringList());
-    group(tr("Values"), source ? source->measureCaptions() : QStringList());
+    group(QCoreApplication::translate("chart", "Series"), source ? source->columnFieldCaptions() : QStringList());
+    group(QCoreApplication::translate("chart", "Categories"), source ? source->rowFieldCaptions() : QStringList());
+    group(QCoreApplication::translate("chart", "Values"), source ? source->measureCaptions() : QStringList());
 }
 
 ChartPropertyToolbox::ChartPropertyToolbox(ChartCollection& charts, QWidget* parent)
     : QWidget(parent)
     , m_charts(charts)
     , m_type(new QComboBox(this))
-    , m_legend(new QCheckBox(tr("Legend"), this))
-    , m_hasTitle(new QCheckBox(tr("Title"), this))
+    , m_legend(new QCheckBox(QCoreApplication::translate("chart", "Legend"), this))
+    , m_hasTitle(new QCheckBox(QCoreApplication::translate("chart", "Title"), this))
     , m_title(new QLineEdit(this))
 {
     for (const ChartTypeTraits& type : allChartTypes())
-        m_type->addItem(tr(type.name), type.number);
+        m_type->addItem(QCoreApplication::translate("chart", type.name), type.number);
     auto* layout = new QFormLayout(this);
-    layout->addRow(tr("Type"), m_type);
+    layout->addRow(QCoreApplication::translate("chart", "Type"), m_type);
     layout->addRow(m_legend);
     layout->addRow(m_hasTitle, m_title);
     setMaximumWidth(220);

@@ -137,15 +137,14 @@ void ChartSpace::checkPicture(const QString& filterName, int width, int height) 
     if (filterName.compare(QLatin1String("gif"), Qt::CaseInsensitive) != 0)
         platform::raiseError(
             platform::err::ControlArrayElementMissing,
-            QCoreApplication::translate("chart::ChartSpace", "The picture cannot be exported as %1").arg(filterName),
+            QCoreApplication::translate("chart", "The picture cannot be exported as %1").arg(filterName),
             QStringLiteral("ChartSpace"));
     if (width < 1 || height < 1 || width > MaxPictureSide || height > MaxPictureSide)
-        platform::raiseError(
-            platform::err::ControlArrayElementMissing,
-            QCoreApplication::translate("chart::ChartSpace", "The picture cannot be exported at %1 x %2 pixels")
-                .arg(width)
-                .arg(height),
-            QStringLiteral("ChartSpace"));
+        platform::raiseError(platform::err::ControlArrayElementMissing,
+                             QCoreApplication::translate("chart", "The picture cannot be exported at %1 x %2 pixels")
+                                 .arg(width)
+                                 .arg(height),
+                             QStringLiteral("ChartSpace"));
 }
 
 QImage ChartSpace::renderImage(const QSize& size) const

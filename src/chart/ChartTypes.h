@@ -19,7 +19,7 @@ struct ChartTypeTraits
     bool smooth = false;
     bool exploded = false;
     bool filled = false;
-    const char* name = "";   // untranslated; the property toolbox shows it through tr()
+    const char* name = "";   // untranslated; the property toolbox translates it in the "chart" context
 
     // Scatter and bubble charts take their points from the X and Y values, not from categories.
     bool isXY() const { return family == ChartFamily::Scatter || family == ChartFamily::Bubble; }

@@ -13,10 +13,9 @@ namespace {
 
 [[noreturn]] void cannotExport(const QString& why)
 {
-    platform::raiseError(
-        platform::err::ControlArrayElementMissing,
-        QCoreApplication::translate("chart::ChartSpace", "The picture cannot be exported: %1").arg(why),
-        QStringLiteral("GifWriter"));
+    platform::raiseError(platform::err::ControlArrayElementMissing,
+                         QCoreApplication::translate("chart", "The picture cannot be exported: %1").arg(why),
+                         QStringLiteral("GifWriter"));
 }
 
 int appendBytes(GifFileType* gif, const GifByteType* bytes, int length)
@@ -43,12 +42,12 @@ struct MapDeleter
 QByteArray encodeGif(const QImage& image)
 {
     if (image.isNull() || image.width() > 65535 || image.height() > 65535)
-        cannotExport(QCoreApplication::translate("chart::ChartSpace", "no image of a size a GIF can hold"));
+        cannotExport(QCoreApplication::translate("chart", "no image of a size a GIF can hold"));
     const IndexedImage indexed = quantize(image);
     const int bits = colorBits(int(indexed.palette.size()));
     std::unique_ptr<ColorMapObject, MapDeleter> map(GifMakeMapObject(1 << bits, nullptr));
     if (!map)
-        cannotExport(QCoreApplication::translate("chart::ChartSpace", "out of memory"));
+        cannotExport(QCoreApplication::translate("chart", "out of memory"));
     for (int i = 0; i < (1 << bits); ++i) {
         const QRgb c = i < indexed.palette.size() ? indexed.palette[i] : qRgb(0, 0, 0);
         map->Colors[i] = {GifByteType(qRed(c)), GifByteType(qGreen(c)), GifByteType(qBlue(c))};

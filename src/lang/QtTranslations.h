@@ -2,7 +2,7 @@
 
 #include <QString>
 
-// The texts Qt's tr() shows (the pivot table's and chart's own labels, the program's messages
+// The translated texts (the pivot table's and chart's own labels, the program's messages
 // that the phrase table does not hold, Qt's standard dialog buttons and the print and file
 // dialogs) follow the language column that the phrase table is read in, so that one language
 // is on screen.

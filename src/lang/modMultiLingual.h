@@ -115,7 +115,7 @@ MODMULTILINGUAL_PHRASE_KEYS(MODMULTILINGUAL_DECLARE)
 
 // Reads the phrase table in the given language (a column 1 to 16, or 100 for the layout
 // test) and copies each key's phrase into its variable, in the order of the keys. A key
-// the table lacks stops the copy there and makes the error call. Qt's tr() texts then follow
+// the table lacks stops the copy there and makes the error call. The translated texts then follow
 // the same column (lang::installTranslations).
 void LoadLanguages(qint16 language);
 

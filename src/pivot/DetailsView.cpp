@@ -1,5 +1,6 @@
 #include "pivot/DetailsView.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
@@ -10,7 +11,7 @@ namespace pivot {
 DetailsView::DetailsView(const QString& title, const olap::DetailRows& rows, QWidget* parent)
     : QDialog(parent), m_table(new QTableWidget(int(rows.rows.size()), int(rows.columns.size()), this))
 {
-    setWindowTitle(tr("Details: %1").arg(title));
+    setWindowTitle(QCoreApplication::translate("pivot", "Details: %1").arg(title));
     setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(this);
     m_table->setHorizontalHeaderLabels(rows.columns);
@@ -24,8 +25,9 @@ DetailsView::DetailsView(const QString& title, const olap::DetailRows& rows, QWi
         }
     m_table->resizeColumnsToContents();
     layout->addWidget(m_table, 1);
-    const QString count = rows.truncated ? tr("The first %1 rows are shown.").arg(rows.rows.size())
-                                         : tr("%1 rows.").arg(rows.rows.size());
+    const QString count = rows.truncated
+        ? QCoreApplication::translate("pivot", "The first %1 rows are shown.").arg(rows.rows.size())
+        : QCoreApplication::translate("pivot", "%1 rows.").arg(rows.rows.size());
     layout->addWidget(new QLabel(count, this));
     resize(640, 400);
 }

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDrag>
 #include <QMenu>
 #include <QScopedValueRollback>
@@ -15,7 +16,8 @@ FieldChip::FieldChip(const FieldRef& field, const QString& caption, Area area, b
 {
     setText(filtered ? caption + QStringLiteral(" \u25BE*")
                      : (area == Area::Data ? caption : caption + QStringLiteral(" \u25BE")));
-    setToolTip(tr("Drag to move, drag off the pivot table to remove; right-click for more"));
+    setToolTip(
+        QCoreApplication::translate("pivot", "Drag to move, drag off the pivot table to remove; right-click for more"));
     setFocusPolicy(Qt::StrongFocus);
     setAutoRaise(false);
     setStyleSheet(QStringLiteral("QToolButton { background: #e8eef7; border: 1px solid #9fb3cf; border-radius: 3px;"
@@ -83,19 +85,22 @@ void FieldChip::contextMenuEvent(QContextMenuEvent* event)
     };
     const FieldRef field = m_field;
     if (m_area != Area::Data) {
-        add(tr("Filter..."), [this, field] { emit filterRequested(field); });
+        add(QCoreApplication::translate("pivot", "Filter..."), [this, field] { emit filterRequested(field); });
         menu.addSeparator();
         if (m_area != Area::Row)
-            add(tr("Move to Row Area"), [this, field] { emit placeRequested(field, Area::Row, -1); });
+            add(QCoreApplication::translate("pivot", "Move to Row Area"),
+                [this, field] { emit placeRequested(field, Area::Row, -1); });
         if (m_area != Area::Column)
-            add(tr("Move to Column Area"), [this, field] { emit placeRequested(field, Area::Column, -1); });
+            add(QCoreApplication::translate("pivot", "Move to Column Area"),
+                [this, field] { emit placeRequested(field, Area::Column, -1); });
         if (m_area != Area::Filter)
-            add(tr("Move to Filter Area"), [this, field] { emit placeRequested(field, Area::Filter, -1); });
+            add(QCoreApplication::translate("pivot", "Move to Filter Area"),
+                [this, field] { emit placeRequested(field, Area::Filter, -1); });
     }
-    add(tr("Move Left"), [this, field] { emit moveRequested(field, -1); });
-    add(tr("Move Right"), [this, field] { emit moveRequested(field, 1); });
+    add(QCoreApplication::translate("pivot", "Move Left"), [this, field] { emit moveRequested(field, -1); });
+    add(QCoreApplication::translate("pivot", "Move Right"), [this, field] { emit moveRequested(field, 1); });
     menu.addSeparator();
-    add(tr("Remove Field"), [this, field] { emit removeRequested(field); });
+    add(QCoreApplication::translate("pivot", "Remove Field"), [this, field] { emit removeRequested(field); });
     QAction* chosen = menu.exec(event->globalPos());
     for (const auto& [action, command] : commands)
         if (action == chosen)

@@ -2,6 +2,7 @@
 
 #include "pivot/FieldMime.h"
 
+#include <QCoreApplication>
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QHeaderView>
@@ -77,12 +78,12 @@ FieldListPanel::FieldListPanel(QWidget* parent) : QWidget(parent), m_search(new 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(4);
-    auto* title = new QLabel(tr("Fields"), this);
+    auto* title = new QLabel(QCoreApplication::translate("pivot", "Fields"), this);
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
     layout->addWidget(title);
-    m_search->setPlaceholderText(tr("Search fields"));
+    m_search->setPlaceholderText(QCoreApplication::translate("pivot", "Search fields"));
     m_search->setClearButtonEnabled(true);
     layout->addWidget(m_search);
     m_tree->setParent(this);
@@ -127,7 +128,7 @@ void FieldListPanel::setSchema(const olap::CubeSchema& schema)
         }
         return item;
     };
-    auto* measures = new QTreeWidgetItem(m_tree, {tr("Measures")});
+    auto* measures = new QTreeWidgetItem(m_tree, {QCoreApplication::translate("pivot", "Measures")});
     measures->setFlags(measures->flags() & ~Qt::ItemIsDragEnabled);
     for (const olap::Measure& m : schema.measures) {
         const FieldRef ref{FieldRef::Kind::Measure, m.name, 0};
@@ -206,11 +207,15 @@ void FieldListPanel::showMenu(const QPoint& pos)
         return;
     QMenu menu(this);
     if (field->kind == FieldRef::Kind::Measure) {
-        menu.addAction(tr("Add to Data Area"), this, [=, this] { emit addRequested(*field, Area::Data); });
+        menu.addAction(QCoreApplication::translate("pivot", "Add to Data Area"), this,
+                       [=, this] { emit addRequested(*field, Area::Data); });
     } else {
-        menu.addAction(tr("Add to Row Area"), this, [=, this] { emit addRequested(*field, Area::Row); });
-        menu.addAction(tr("Add to Column Area"), this, [=, this] { emit addRequested(*field, Area::Column); });
-        menu.addAction(tr("Add to Filter Area"), this, [=, this] { emit addRequested(*field, Area::Filter); });
+        menu.addAction(QCoreApplication::translate("pivot", "Add to Row Area"), this,
+                       [=, this] { emit addRequested(*field, Area::Row); });
+        menu.addAction(QCoreApplication::translate("pivot", "Add to Column Area"), this,
+                       [=, this] { emit addRequested(*field, Area::Column); });
+        menu.addAction(QCoreApplication::translate("pivot", "Add to Filter Area"), this,
+                       [=, this] { emit addRequested(*field, Area::Filter); });
     }
     menu.exec(m_tree->viewport()->mapToGlobal(pos));
 }

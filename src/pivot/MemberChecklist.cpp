@@ -1,5 +1,6 @@
 #include "pivot/MemberChecklist.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -13,14 +14,14 @@ MemberChecklist::MemberChecklist(const QString& fieldCaption, const QVector<olap
                                  const QVector<olap::MemberPath>& include, QWidget* parent)
     : QDialog(parent), m_members(members), m_search(new QLineEdit(this)), m_list(new QListWidget(this))
 {
-    setWindowTitle(tr("Filter: %1").arg(fieldCaption));
+    setWindowTitle(QCoreApplication::translate("pivot", "Filter: %1").arg(fieldCaption));
     auto* layout = new QVBoxLayout(this);
-    m_search->setPlaceholderText(tr("Search"));
+    m_search->setPlaceholderText(QCoreApplication::translate("pivot", "Search"));
     m_search->setClearButtonEnabled(true);
     layout->addWidget(m_search);
     auto* buttons = new QHBoxLayout;
-    auto* all = new QPushButton(tr("Select All"), this);
-    auto* none = new QPushButton(tr("Select None"), this);
+    auto* all = new QPushButton(QCoreApplication::translate("pivot", "Select All"), this);
+    auto* none = new QPushButton(QCoreApplication::translate("pivot", "Select None"), this);
     buttons->addWidget(all);
     buttons->addWidget(none);
     buttons->addStretch(1);

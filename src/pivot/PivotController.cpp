@@ -44,23 +44,20 @@ void PivotController::setConnectionString(const QString& connectionString)
 QStringList PivotController::dataMemberStrings() const
 {
     if (m_state.connectionString.isEmpty())
-        platform::raiseError(
-            platform::err::Unspecified,
-            QCoreApplication::translate("pivot::PivotTable", "The pivot table has no connection string"), Source);
+        platform::raiseError(platform::err::Unspecified,
+                             QCoreApplication::translate("pivot", "The pivot table has no connection string"), Source);
     return cubeLister()(m_state.connectionString);
 }
 
 void PivotController::setDataMember(const QString& dataMember)
 {
     if (m_state.connectionString.isEmpty())
-        platform::raiseError(
-            platform::err::Unspecified,
-            QCoreApplication::translate("pivot::PivotTable", "The pivot table has no connection string"), Source);
+        platform::raiseError(platform::err::Unspecified,
+                             QCoreApplication::translate("pivot", "The pivot table has no connection string"), Source);
     std::unique_ptr<olap::CubeSource> source = cubeOpener()(m_state.connectionString, dataMember);
     if (!source)
-        platform::raiseError(
-            platform::err::Unspecified,
-            QCoreApplication::translate("pivot::PivotTable", "Cube %1 cannot be opened").arg(dataMember), Source);
+        platform::raiseError(platform::err::Unspecified,
+                             QCoreApplication::translate("pivot", "Cube %1 cannot be opened").arg(dataMember), Source);
     setCubeSource(std::move(source), dataMember);
 }
 
@@ -123,9 +120,8 @@ void PivotController::setXmlData(const QString& xml)
 {
     std::optional<PivotState> state = readPivotXml(xml);
     if (!state)
-        platform::raiseError(
-            platform::err::NoInterface,
-            QCoreApplication::translate("pivot::PivotTable", "The pivot table cannot use this XML data"), Source);
+        platform::raiseError(platform::err::NoInterface,
+                             QCoreApplication::translate("pivot", "The pivot table cannot use this XML data"), Source);
 
     const bool sameCube = m_source && state->connectionString == withoutPassword(m_state.connectionString)
         && state->dataMember == m_state.dataMember;
@@ -143,10 +139,9 @@ void PivotController::setXmlData(const QString& xml)
     }
     const olap::CubeSchema* schema = sameCube ? &m_source->schema() : (source ? &source->schema() : nullptr);
     if (schema && !fitsSchema(state->layout, *schema))
-        platform::raiseError(platform::err::NoInterface,
-                             QCoreApplication::translate("pivot::PivotTable", "The XML data does not fit cube %1")
-                                 .arg(state->dataMember),
-                             Source);
+        platform::raiseError(
+            platform::err::NoInterface,
+            QCoreApplication::translate("pivot", "The XML data does not fit cube %1").arg(state->dataMember), Source);
 
     if (!sameCube) {
         m_source = std::move(source);

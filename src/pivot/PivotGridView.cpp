@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QPainter>
 #include <QScopedValueRollback>
@@ -245,9 +246,10 @@ void PivotGridView::contextMenuEvent(QContextMenuEvent* event)
 {
     const QModelIndex index = indexAt(event->pos());
     QMenu menu(this);
-    menu.addAction(tr("Copy"), this, &PivotGridView::copySelection);
+    menu.addAction(QCoreApplication::translate("pivot", "Copy"), this, &PivotGridView::copySelection);
     if (index.isValid() && m_detailsAllowed)
-        menu.addAction(tr("Show Details"), this, [this, index] { emit detailsRequested(index.row(), index.column()); });
+        menu.addAction(QCoreApplication::translate("pivot", "Show Details"), this,
+                       [this, index] { emit detailsRequested(index.row(), index.column()); });
     menu.exec(event->globalPos());
 }
 
@@ -260,29 +262,34 @@ void PivotGridView::showHeaderMenu(Area area, int position, int slot, int sectio
     if (slot >= 0 && slot < headers.slotCount() && position < headers.positionCount()) {
         const HeaderCell& cell = headers.cell(position, slot);
         if (cell.expandable)
-            menu.addAction(cell.expanded ? tr("Collapse") : tr("Expand"), this,
-                           [=, this] { emit memberToggleRequested(area, position, slot); });
+            menu.addAction(cell.expanded ? QCoreApplication::translate("pivot", "Collapse")
+                                         : QCoreApplication::translate("pivot", "Expand"),
+                           this, [=, this] { emit memberToggleRequested(area, position, slot); });
         if (headers.slotField(slot) >= 0) {
-            menu.addAction(tr("Expand Entire Level"), this, [=, this] { emit levelExpandRequested(area, slot, true); });
-            menu.addAction(tr("Collapse Entire Level"), this,
+            menu.addAction(QCoreApplication::translate("pivot", "Expand Entire Level"), this,
+                           [=, this] { emit levelExpandRequested(area, slot, true); });
+            menu.addAction(QCoreApplication::translate("pivot", "Collapse Entire Level"), this,
                            [=, this] { emit levelExpandRequested(area, slot, false); });
             menu.addSeparator();
-            menu.addAction(tr("Filter..."), this, [=, this] { emit filterRequested(area, slot); });
+            menu.addAction(QCoreApplication::translate("pivot", "Filter..."), this,
+                           [=, this] { emit filterRequested(area, slot); });
         }
         menu.addSeparator();
-        menu.addAction(tr("Sort A to Z"), this,
+        menu.addAction(QCoreApplication::translate("pivot", "Sort A to Z"), this,
                        [=, this] { emit labelSortRequested(area, olap::SortOrder::Ascending); });
-        menu.addAction(tr("Sort Z to A"), this,
+        menu.addAction(QCoreApplication::translate("pivot", "Sort Z to A"), this,
                        [=, this] { emit labelSortRequested(area, olap::SortOrder::Descending); });
-        menu.addAction(tr("Original Order"), this, [=, this] { emit labelSortRequested(area, olap::SortOrder::None); });
+        menu.addAction(QCoreApplication::translate("pivot", "Original Order"), this,
+                       [=, this] { emit labelSortRequested(area, olap::SortOrder::None); });
     }
     const Totals totals = m_totals[area == Area::Row ? 0 : 1];
     menu.addSeparator();
-    QAction* subtotals = menu.addAction(
-        tr("Show Subtotals"), this, [=, this] { emit totalsRequested(area, !totals.subtotals, totals.grandTotal); });
+    QAction* subtotals = menu.addAction(QCoreApplication::translate("pivot", "Show Subtotals"), this, [=, this] {
+        emit totalsRequested(area, !totals.subtotals, totals.grandTotal);
+    });
     subtotals->setCheckable(true);
     subtotals->setChecked(totals.subtotals);
-    QAction* grand = menu.addAction(tr("Show Grand Total"), this,
+    QAction* grand = menu.addAction(QCoreApplication::translate("pivot", "Show Grand Total"), this,
                                     [=, this] { emit totalsRequested(area, totals.subtotals, !totals.grandTotal); });
     grand->setCheckable(true);
     grand->setChecked(totals.grandTotal);
@@ -290,16 +297,19 @@ void PivotGridView::showHeaderMenu(Area area, int position, int slot, int sectio
     if (area == Area::Column && m_model->measureCount() > 0) {
         const int measure = m_model->columnMeasure(section);
         menu.addSeparator();
-        menu.addAction(tr("Sort Rows by \"%1\", Largest First").arg(m_model->measureCaptions().value(measure)), this,
-                       [=, this] { emit valueSortRequested(Area::Row, measure, olap::SortOrder::Descending); });
-        menu.addAction(tr("Sort Rows by \"%1\", Smallest First").arg(m_model->measureCaptions().value(measure)), this,
-                       [=, this] { emit valueSortRequested(Area::Row, measure, olap::SortOrder::Ascending); });
+        menu.addAction(QCoreApplication::translate("pivot", "Sort Rows by \"%1\", Largest First")
+                           .arg(m_model->measureCaptions().value(measure)),
+                       this, [=, this] { emit valueSortRequested(Area::Row, measure, olap::SortOrder::Descending); });
+        menu.addAction(QCoreApplication::translate("pivot", "Sort Rows by \"%1\", Smallest First")
+                           .arg(m_model->measureCaptions().value(measure)),
+                       this, [=, this] { emit valueSortRequested(Area::Row, measure, olap::SortOrder::Ascending); });
     }
     if (area == Area::Row && m_model->measureCount() > 0) {
         menu.addSeparator();
         for (int m = 0; m < m_model->measureCount(); ++m)
-            menu.addAction(tr("Sort Columns by \"%1\", Largest First").arg(m_model->measureCaptions().value(m)), this,
-                           [=, this] { emit valueSortRequested(Area::Column, m, olap::SortOrder::Descending); });
+            menu.addAction(QCoreApplication::translate("pivot", "Sort Columns by \"%1\", Largest First")
+                               .arg(m_model->measureCaptions().value(m)),
+                           this, [=, this] { emit valueSortRequested(Area::Column, m, olap::SortOrder::Descending); });
     }
     if (!menu.isEmpty())
         menu.exec(globalPos);

@@ -13,6 +13,7 @@
 #include "pivot/PropertyToolbox.h"
 #include "platform/VbError.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -88,11 +89,17 @@ void PivotTable::buildAreas(QVBoxLayout& left)
 {
     auto* areas = new QGridLayout;
     areas->setSpacing(2);
-    m_areas[int(Area::Filter)] = new DropArea(Area::Filter, tr("Filter"), tr("Drag fields here to filter"), m_content);
+    m_areas[int(Area::Filter)] =
+        new DropArea(Area::Filter, QCoreApplication::translate("pivot", "Filter"),
+                     QCoreApplication::translate("pivot", "Drag fields here to filter"), m_content);
     m_areas[int(Area::Column)] =
-        new DropArea(Area::Column, tr("Columns"), tr("Drag fields here for columns"), m_content);
-    m_areas[int(Area::Row)] = new DropArea(Area::Row, tr("Rows"), tr("Drag fields here for rows"), m_content);
-    m_areas[int(Area::Data)] = new DropArea(Area::Data, tr("Data"), tr("Drag measures here"), m_content);
+        new DropArea(Area::Column, QCoreApplication::translate("pivot", "Columns"),
+                     QCoreApplication::translate("pivot", "Drag fields here for columns"), m_content);
+    m_areas[int(Area::Row)] =
+        new DropArea(Area::Row, QCoreApplication::translate("pivot", "Rows"),
+                     QCoreApplication::translate("pivot", "Drag fields here for rows"), m_content);
+    m_areas[int(Area::Data)] = new DropArea(Area::Data, QCoreApplication::translate("pivot", "Data"),
+                                            QCoreApplication::translate("pivot", "Drag measures here"), m_content);
     areas->addWidget(m_areas[int(Area::Filter)], 0, 0);
     areas->addWidget(m_areas[int(Area::Column)], 0, 1);
     areas->addWidget(m_areas[int(Area::Row)], 1, 0);
@@ -162,7 +169,8 @@ void PivotTable::requireMember(bool available, const char* member) const
 {
     if (!available)
         platform::raiseError(platform::err::MemberNotSupported,
-                             tr("Object doesn't support this property or method: %1").arg(QLatin1String(member)),
+                             QCoreApplication::translate("pivot", "Object doesn't support this property or method: %1")
+                                 .arg(QLatin1String(member)),
                              Source);
 }
 
@@ -242,7 +250,8 @@ void PivotTable::setAllowDetails(bool allow)
 void PivotTable::setMaxHeight(int pixels)
 {
     if (pixels < 0)
-        platform::raiseError(platform::err::InvalidPropertyValue, tr("Invalid property value"), Source);
+        platform::raiseError(platform::err::InvalidPropertyValue,
+                             QCoreApplication::translate("pivot", "Invalid property value"), Source);
     m_maxHeight = pixels;
     applyContentLimits();
 }
@@ -250,7 +259,8 @@ void PivotTable::setMaxHeight(int pixels)
 void PivotTable::setMaxWidth(int pixels)
 {
     if (pixels < 0)
-        platform::raiseError(platform::err::InvalidPropertyValue, tr("Invalid property value"), Source);
+        platform::raiseError(platform::err::InvalidPropertyValue,
+                             QCoreApplication::translate("pivot", "Invalid property value"), Source);
     m_maxWidth = pixels;
     applyContentLimits();
 }
@@ -279,10 +289,13 @@ QSize PivotTable::sizeHint() const
 void PivotTable::ExportPicture(const QString& fileName, const QString& filterName, int width, int height)
 {
     if (filterName.compare(QLatin1String("gif"), Qt::CaseInsensitive) != 0 || !gifWriter())
-        platform::raiseError(platform::err::ControlArrayElementMissing,
-                             tr("The pivot table cannot export a picture as %1").arg(filterName), Source);
+        platform::raiseError(
+            platform::err::ControlArrayElementMissing,
+            QCoreApplication::translate("pivot", "The pivot table cannot export a picture as %1").arg(filterName),
+            Source);
     if (width <= 0 || height <= 0 || width > 16000 || height > 16000)
-        platform::raiseError(platform::err::InvalidArgument, tr("Invalid picture size"), Source);
+        platform::raiseError(platform::err::InvalidArgument,
+                             QCoreApplication::translate("pivot", "Invalid picture size"), Source);
     const QImage picture = renderPivotPicture(*grid(), m_titleBar->text(), QSize(width, height));
     gifWriter()(picture, fileName);
 }
@@ -505,17 +518,21 @@ void PivotTable::showProgress()
     const QLocale locale;
     if (!progress) {
         m_progressLabel->setTextFormat(Qt::RichText);
-        m_progressLabel->setText(
-            tr("Waiting for the cube server: %1 s").arg(locale.toString(*serverWait / 1000)).toHtmlEscaped()
-            + QStringLiteral(" <a href=\"stop\">") + tr("Stop waiting").toHtmlEscaped() + QStringLiteral("</a>"));
+        m_progressLabel->setText(QCoreApplication::translate("pivot", "Waiting for the cube server: %1 s")
+                                     .arg(locale.toString(*serverWait / 1000))
+                                     .toHtmlEscaped()
+                                 + QStringLiteral(" <a href=\"stop\">")
+                                 + QCoreApplication::translate("pivot", "Stop waiting").toHtmlEscaped()
+                                 + QStringLiteral("</a>"));
         m_progressLabel->show();
         return;
     }
     m_progressLabel->setTextFormat(Qt::PlainText);
-    m_progressLabel->setText(progress->second > 0
-                                 ? tr("Reading the cube: %1 of %2 rows")
-                                       .arg(locale.toString(progress->first), locale.toString(progress->second))
-                                 : tr("Reading the cube: %1 rows").arg(locale.toString(progress->first)));
+    m_progressLabel->setText(
+        progress->second > 0
+            ? QCoreApplication::translate("pivot", "Reading the cube: %1 of %2 rows")
+                  .arg(locale.toString(progress->first), locale.toString(progress->second))
+            : QCoreApplication::translate("pivot", "Reading the cube: %1 rows").arg(locale.toString(progress->first)));
     m_progressLabel->show();
 }
 

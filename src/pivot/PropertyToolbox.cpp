@@ -1,6 +1,7 @@
 #include "pivot/PropertyToolbox.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,15 +15,15 @@ PropertyToolbox::PropertyToolbox(QWidget* parent)
 {
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(4, 4, 4, 4);
-    auto* title = new QLabel(tr("Properties"), this);
+    auto* title = new QLabel(QCoreApplication::translate("pivot", "Properties"), this);
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
     outer->addWidget(title);
     auto* form = new QFormLayout;
-    form->addRow(tr("Data field:"), m_field);
-    form->addRow(tr("Caption:"), m_caption);
-    form->addRow(tr("Number format:"), m_format);
+    form->addRow(QCoreApplication::translate("pivot", "Data field:"), m_field);
+    form->addRow(QCoreApplication::translate("pivot", "Caption:"), m_caption);
+    form->addRow(QCoreApplication::translate("pivot", "Number format:"), m_format);
     outer->addLayout(form);
     outer->addStretch(1);
     m_format->setEditable(true);

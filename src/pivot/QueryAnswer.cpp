@@ -68,7 +68,7 @@ QueryAnswer answerQuery(olap::CubeSource* source, std::mutex& lock, const olap::
     // A result that does not match its own shape would be read out of bounds.
     const size_t expected = size_t(cells->rows.size()) * size_t(cells->columns.size()) * size_t(cells->measures.size());
     if (cells->values.size() != expected) {
-        answer.error = QCoreApplication::translate("pivot::PivotTable", "The cube returned an incomplete result");
+        answer.error = QCoreApplication::translate("pivot", "The cube returned an incomplete result");
         *cells = olap::CellSet();
     }
     answer.result = laidOut(source, std::move(cells), query);

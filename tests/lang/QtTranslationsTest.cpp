@@ -126,7 +126,7 @@ TEST_F(QtTranslations, EveryColumnShowsThePivotTextsAndTheStandardButtonsInItsLa
         SCOPED_TRACE(row.column);
         lang::installTranslations(qint16(row.column));
         EXPECT_EQ(tr("pivot", "Grand Total"), QString::fromUtf8(row.grandTotal));
-        EXPECT_EQ(tr("pivot::PivotTable", "Rows"), QString::fromUtf8(row.rows));
+        EXPECT_EQ(tr("pivot", "Rows"), QString::fromUtf8(row.rows));
         EXPECT_EQ(buttonText(QDialogButtonBox::Cancel), QString::fromUtf8(row.cancel));
         EXPECT_EQ(buttonText(QDialogButtonBox::Yes), QString::fromUtf8(row.yes));
     }
@@ -136,9 +136,9 @@ TEST_F(QtTranslations, ALaterChoiceReplacesTheEarlierOne)
 {
     lang::installTranslations(7);
     lang::installTranslations(6);
-    EXPECT_EQ(tr("pivot::PivotTable", "Columns"), QStringLiteral("Colonnes"));
+    EXPECT_EQ(tr("pivot", "Columns"), QStringLiteral("Colonnes"));
     lang::installTranslations(modGenericLanguages::kEnglishColumn);
-    EXPECT_EQ(tr("pivot::PivotTable", "Columns"), QStringLiteral("Columns"));
+    EXPECT_EQ(tr("pivot", "Columns"), QStringLiteral("Columns"));
     EXPECT_EQ(buttonText(QDialogButtonBox::Cancel), QStringLiteral("Cancel"));
 }
 
@@ -147,12 +147,12 @@ TEST_F(QtTranslations, TheLayoutTestShowsTheLongestTranslationOfEachText)
     QString longest;
     for (int column = 1; column <= 16; ++column) {
         lang::installTranslations(qint16(column));
-        const QString text = tr("pivot::PivotTable", "Drag fields here for columns");
+        const QString text = tr("pivot", "Drag fields here for columns");
         if (text.size() > longest.size())
             longest = text;
     }
     lang::installTranslations(modGenericLanguages::kLayoutTest);
-    EXPECT_EQ(tr("pivot::PivotTable", "Drag fields here for columns"), longest);
+    EXPECT_EQ(tr("pivot", "Drag fields here for columns"), longest);
     EXPECT_GE(buttonText(QDialogButtonBox::Cancel).size(), QStringLiteral("Annuleren").size());
 }
 

@@ -10,6 +10,7 @@
 #include "platform/ProcessEnd.h"
 #include "platform/Services.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -93,10 +94,11 @@ std::optional<int> frmSaveSize::sideIn(QLineEdit* box, const QString& caption)
     const std::optional<int> side = pictureSide(box->text());
     if (side)
         return side;
-    platform::services().messageBox->msgBox(tr("%1: please type a whole number of pixels from 1 to %2.")
-                                                .arg(caption)
-                                                .arg(chart::ChartSpace::MaxPictureSide),
-                                            platform::mb::vbExclamation, modGlobals::gstrAppTitle);
+    platform::services().messageBox->msgBox(
+        QCoreApplication::translate("output", "%1: please type a whole number of pixels from 1 to %2.")
+            .arg(caption)
+            .arg(chart::ChartSpace::MaxPictureSide),
+        platform::mb::vbExclamation, modGlobals::gstrAppTitle);
     box->setFocus();
     box->selectAll();
     return std::nullopt;

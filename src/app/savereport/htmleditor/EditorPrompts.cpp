@@ -16,7 +16,7 @@ EditorPrompts defaultEditorPrompts()
     prompts.imageFile = [](QWidget* parent) {
         return platform::services().filePicker->openFileName(
             {parent, modMultiLingual::LNGINSERTIMAGE,
-             QCoreApplication::translate("EditorPrompts", "Images (%1)")
+             QCoreApplication::translate("savereport::htmleditor", "Images (%1)")
                  .arg(QStringLiteral("*.png *.jpg *.jpeg *.gif *.bmp *.svg"))});
     };
     prompts.linkAddress = [](QWidget*) {
