@@ -5,7 +5,7 @@
 #include "FuzzSupport.h"
 
 #include "app/connections/ConnectionStrings.h"
-#include "app/connections/modCubes.h"
+#include "app/connections/CubeDiscovery.h"
 #include "olap/ConnectionString.h"
 #include "platform/ConnectionStringSyntax.h"
 #include "platform/VbError.h"
@@ -15,9 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     fuzz::Input input(data, size);
     const QString user = input.text();
     const QString password = input.text();
-    connections::modCubes::ServerAndDatabase read;
+    connections::ServerAndDatabase read;
     try {
-        read = connections::modCubes::parseServerNameFile(input.rest());
+        read = connections::parseServerNameFile(input.rest());
     } catch (const platform::VbError&) {
         return 0;
     }
@@ -57,8 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     };
     if (accepted(read.server) && accepted(read.database) && read.server.isValidUtf16()
         && read.database.isValidUtf16()) {
-        const auto again = connections::modCubes::parseServerNameFile(
-            connections::modCubes::serverNameFileBytes(read.server, read.database));
+        const auto again =
+            connections::parseServerNameFile(connections::serverNameFileBytes(read.server, read.database));
         FUZZ_CHECK(again.server == read.server && again.database == read.database,
                    read.server + QLatin1Char(',') + read.database);
     }

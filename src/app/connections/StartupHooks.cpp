@@ -1,7 +1,7 @@
 #include "app/connections/StartupHooks.h"
 
+#include "app/connections/CubeDiscovery.h"
 #include "app/connections/modConnections.h"
-#include "app/connections/modCubes.h"
 #include "lang/modGenericLanguages.h"
 #include "lang/modMultiLingual.h"
 
@@ -11,9 +11,9 @@ Hooks defaultHooks()
 {
     return Hooks{[](int language) { modMultiLingual::LoadLanguages(qint16(language)); },
                  [] { return int(modGenericLanguages::fncGetlocalLanguage()); },
-                 &modCubes::subGetCubeFileNames,
-                 &modCubes::subGetServerName,
-                 &modCubes::subGetServerCubes,
+                 &connections::subGetCubeFileNames,
+                 &connections::subGetServerName,
+                 &connections::subGetServerCubes,
                  &modConnections::subBindPivotTable};
 }
 

@@ -1,7 +1,7 @@
 #include "app/connections/CubesTestFixture.h"
 
+#include "app/connections/CubeDiscovery.h"
 #include "app/connections/StartupHooks.h"
-#include "app/connections/modCubes.h"
 #include "app/startup/modMain.h"
 
 #include <QApplication>
@@ -9,7 +9,7 @@
 
 using namespace connections;
 using namespace state::modGlobals;
-using modCubes::fncIsTempCubeName;
+using connections::fncIsTempCubeName;
 
 namespace {
 
@@ -30,9 +30,9 @@ TEST(CubeNames, OnlyBracedHexNamesWithTwoHyphensAreTemporary)
 TEST(CubeNames, NamesThatCouldLeadOutOfTheReportFolderAreNoFolderNames)
 {
     for (const char* usable : {"Sales", "Sales 2024", "a..b", "Göteborg", ".hidden"})
-        EXPECT_TRUE(modCubes::isUsableFolderName(QString::fromUtf8(usable))) << usable;
+        EXPECT_TRUE(connections::isUsableFolderName(QString::fromUtf8(usable))) << usable;
     for (const char* unusable : {"", ".", "..", "../Sales", "a/b", "a\\b", "line\nbreak", "tab\there", "nul\x7f"})
-        EXPECT_FALSE(modCubes::isUsableFolderName(QString::fromUtf8(unusable))) << unusable;
+        EXPECT_FALSE(connections::isUsableFolderName(QString::fromUtf8(unusable))) << unusable;
 }
 
 TEST_F(CubeFiles, AreTakenInNameOrderAndTemporaryOnesAreDeleted)
@@ -40,7 +40,7 @@ TEST_F(CubeFiles, AreTakenInNameOrderAndTemporaryOnesAreDeleted)
     for (const char* name :
          {"c.CUB", "b.cub", "{1A2B-3C4D-5E6F}.cub", "Sales {2023-01-15}.cub", "A.cub", "{AB-C}.cub", "notes.txt"})
         put(QString::fromLatin1(name));
-    modCubes::subGetCubeFileNames();
+    connections::subGetCubeFileNames();
 
     // Sorted in the user's collation, where punctuation may come first or last.
     ASSERT_EQ(gdicCubes.Count(), 4);
@@ -63,7 +63,7 @@ TEST_F(CubeFiles, NamesDifferingOnlyInCaseGiveOneCubeTheFirst)
     put(QStringLiteral("sales.cub"));
     put(QStringLiteral("Sales.cub"));
     put(QStringLiteral("SALES.cub"));
-    modCubes::subGetCubeFileNames();
+    connections::subGetCubeFileNames();
     ASSERT_EQ(gdicCubes.Count(), 1);
     EXPECT_EQ(gdicCubes.Keys().front(), QStringLiteral("SALES"));
     EXPECT_EQ(gdicCubes.Items().front(), dataPath + QStringLiteral("/SALES.cub"));
@@ -75,7 +75,7 @@ TEST_F(CubeFiles, FilesWhoseCubeNameCouldLeadOutOfTheReportFolderAreNotCubes)
     // "..." less ".cub" names the report root's parent, ".cub" the root itself.
     for (const char* name : {"...cub", "..cub", ".cub", "Sales.cub"})
         put(QString::fromLatin1(name));
-    modCubes::subGetCubeFileNames();
+    connections::subGetCubeFileNames();
     EXPECT_EQ(gdicCubes.Keys(), QStringList{QStringLiteral("Sales")});
     EXPECT_EQ(run.fakes.processEnd.ends, 0);
 }
@@ -83,7 +83,7 @@ TEST_F(CubeFiles, FilesWhoseCubeNameCouldLeadOutOfTheReportFolderAreNotCubes)
 TEST_F(CubeFiles, AMissingDataFolderGoesToTheErrorReport)
 {
     gstrDataPath = dataPath + QStringLiteral("/gone");
-    EXPECT_TRUE(run.ends([] { modCubes::subGetCubeFileNames(); }));
+    EXPECT_TRUE(run.ends([] { connections::subGetCubeFileNames(); }));
     EXPECT_TRUE(modErroHandling::gstrErrorReport.contains(QStringLiteral("subGetCubeFileNames")));
 }
 
@@ -93,7 +93,7 @@ TEST_F(CubeFiles, AnUnreadableDataFolderIsNamedNotTakenForAnEmptyOne)
         GTEST_SKIP() << "root reads every folder";
     put(QStringLiteral("Sales.cub"));
     QFile::setPermissions(dataPath, QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    const bool ended = run.ends([] { connections::modCubes::subGetCubeFileNames(); });
+    const bool ended = run.ends([] { connections::subGetCubeFileNames(); });
     QFile::setPermissions(dataPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_TRUE(ended);
     ASSERT_EQ(run.fakes.messageBox.shown.size(), 1);
@@ -134,18 +134,18 @@ TEST_F(ServerNameFile, IsReadAsServerCommaDatabase)
         {"==,==", "==", "=="},
     };
     for (const auto& [bytes, server, database] : cases) {
-        const auto read = modCubes::parseServerNameFile(QByteArray(bytes));
+        const auto read = connections::parseServerNameFile(QByteArray(bytes));
         EXPECT_EQ(read.server, QString::fromUtf8(server)) << bytes;
         EXPECT_EQ(read.database, QString::fromUtf8(database)) << bytes;
     }
-    EXPECT_EQ(modCubes::serverNameFileBytes(QStringLiteral("OLAPSRV"), QStringLiteral("Sales")),
+    EXPECT_EQ(connections::serverNameFileBytes(QStringLiteral("OLAPSRV"), QStringLiteral("Sales")),
               QByteArray("OLAPSRV,Sales"));
 }
 
 TEST_F(ServerNameFile, SetsTheServerAndDatabaseWithoutAskingWhenPresent)
 {
     put(QStringLiteral("ServerName.txt"), "olap1,Finance");
-    modCubes::subGetServerName();
+    connections::subGetServerName();
     EXPECT_EQ(gstrServerName, QStringLiteral("olap1"));
     EXPECT_EQ(gstrDatabase, QStringLiteral("Finance"));
     EXPECT_TRUE(run.fakes.messageBox.shown.isEmpty());
@@ -158,7 +158,7 @@ TEST_F(ServerNameFile, WithoutACommaOrEmptyEndsInTheErrorReport)
         common::startFreshRun();
         modFileHandling::subSetupFS();
         put(QStringLiteral("ServerName.txt"), bytes);
-        EXPECT_TRUE(run.ends([] { modCubes::subGetServerName(); })) << bytes;
+        EXPECT_TRUE(run.ends([] { connections::subGetServerName(); })) << bytes;
         EXPECT_TRUE(modErroHandling::gstrErrorReport.contains(QStringLiteral("subGetServerName"))) << bytes;
     }
 }

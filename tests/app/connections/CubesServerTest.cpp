@@ -1,8 +1,8 @@
 #include "app/connections/CubesTestFixture.h"
 
+#include "app/connections/CubeDiscovery.h"
 #include "app/connections/ServerCredentials.h"
 #include "app/connections/StartupHooks.h"
-#include "app/connections/modCubes.h"
 #include "app/connections/serverdialog/frmAnalysisServices.h"
 #include "app/startup/modMain.h"
 
@@ -38,7 +38,7 @@ TEST_F(ServerCubes, TheCatalogsCubesInTheServersOrder)
     REQUIRE_TEST_SERVER();
     gstrServerName = testServer();
     gstrDatabase = catalog;
-    modCubes::subGetServerCubes();
+    connections::subGetServerCubes();
     EXPECT_EQ(gdicCubes.Keys(), (QStringList{QStringLiteral("Sales"), QStringLiteral("Budget")}));
     EXPECT_EQ(gdicCubes.Item(QStringLiteral("Budget")), QStringLiteral("Budget"));
     EXPECT_TRUE(gstrCubeName.isEmpty());
@@ -49,7 +49,7 @@ TEST_F(ServerCubes, AServerThatCannotBeReachedIsNamedThenTheProgramEnds)
 {
     gstrServerName = dataPath + QStringLiteral("/no-server");
     gstrDatabase = QStringLiteral("Sales");
-    EXPECT_TRUE(run.ends([] { modCubes::subGetServerCubes(); }));
+    EXPECT_TRUE(run.ends([] { connections::subGetServerCubes(); }));
     ASSERT_EQ(run.fakes.messageBox.shown.size(), 1);
     const QString text = run.fakes.messageBox.shown.front().text;
     EXPECT_TRUE(text.startsWith(QStringLiteral("Unable to connect to the database Sales on the server ")
@@ -66,7 +66,7 @@ TEST_F(ServerCubes, ACatalogWithoutCubesIsNamedWithTheFileToEditThenTheProgramEn
     REQUIRE_TEST_SERVER();
     gstrServerName = testServer();
     gstrDatabase = QStringLiteral("postgres");   // reachable, and without the olap schema
-    EXPECT_TRUE(run.ends([] { connections::modCubes::subGetServerCubes(); }));
+    EXPECT_TRUE(run.ends([] { connections::subGetServerCubes(); }));
     ASSERT_EQ(run.fakes.messageBox.shown.size(), 1);
     const QString text = run.fakes.messageBox.shown.front().text;
     EXPECT_TRUE(text.startsWith(QStringLiteral("The database postgres on the server ") + gstrServerName
@@ -110,7 +110,7 @@ TEST_F(ServerCubes, WithNeitherTheDialogListsTheDatabasesAndOkWritesServerNameTx
         dialog.cmbDatabase()->setCurrentText(catalog);
         dialog.cmdOK()->click();
     });
-    modCubes::subGetServerName();
+    connections::subGetServerName();
     QStringList byName = listed;
     byName.sort();
     EXPECT_EQ(listed, byName);   // in the server's order, which is by name
@@ -136,7 +136,7 @@ TEST_F(ServerCubes, ASignInTypedInTheDialogIsKeptForTheRunButNeverWritten)
         dialog.cmbDatabase()->setCurrentText(catalog);
         dialog.cmdOK()->click();
     });
-    modCubes::subGetServerName();
+    connections::subGetServerName();
     const auto kept = ServerCredentials::forServer(testServer());
     ASSERT_TRUE(kept);
     EXPECT_EQ(kept->user, QStringLiteral("postgres"));
@@ -144,7 +144,7 @@ TEST_F(ServerCubes, ASignInTypedInTheDialogIsKeptForTheRunButNeverWritten)
     EXPECT_EQ(FreshRun::bytesOf(dataPath + QStringLiteral("/ServerName.txt")),
               (testServer() + QLatin1Char(',') + catalog).toUtf8());
 
-    modCubes::subGetServerCubes();
+    connections::subGetServerCubes();
     EXPECT_EQ(gdicCubes.Count(), 2);
     EXPECT_TRUE(modErroHandling::fncGetLastStep().contains(QStringLiteral("User ID=***;Password=***")));
     EXPECT_FALSE(modErroHandling::fncGetLastStep().contains(QStringLiteral("s3cret")));
@@ -153,7 +153,7 @@ TEST_F(ServerCubes, ASignInTypedInTheDialogIsKeptForTheRunButNeverWritten)
 TEST_F(ServerCubes, CancellingTheDialogEndsTheProgramAndWritesNothing)
 {
     whenTheDialogOpens([](serverdialog::frmAnalysisServices& dialog) { dialog.cmdCancel()->click(); });
-    modCubes::subGetServerName();
+    connections::subGetServerName();
     EXPECT_EQ(run.fakes.processEnd.ends, 1);
     EXPECT_FALSE(QFile::exists(dataPath + QStringLiteral("/ServerName.txt")));
     EXPECT_TRUE(gstrServerName.isEmpty());

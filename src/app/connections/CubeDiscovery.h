@@ -2,11 +2,9 @@
 
 #include <QString>
 
-namespace connections {
-
 // Finding the cubes at start-up: the cube files of the data folder, or the cubes of the
 // server catalog named in "ServerName.txt" (asked in the server dialog when it is missing).
-namespace modCubes {
+namespace connections {
 
 // Fills gdicCubes with the data folder's cube files, in name order; deletes files left
 // behind under temporary names.
@@ -33,7 +31,5 @@ struct ServerAndDatabase
 // Raises error 62 for an empty file and 9 for a line without ",".
 ServerAndDatabase parseServerNameFile(const QByteArray& bytes);
 QByteArray serverNameFileBytes(const QString& server, const QString& database);
-
-}
 
 }

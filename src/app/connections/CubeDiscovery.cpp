@@ -1,4 +1,4 @@
-#include "app/connections/modCubes.h"
+#include "app/connections/CubeDiscovery.h"
 
 #include "app/connections/ServerCredentials.h"
 #include "app/connections/modConnections.h"
@@ -28,8 +28,6 @@
 #include <algorithm>
 
 namespace connections {
-
-namespace modCubes {
 
 using namespace state::modGlobals;
 
@@ -240,8 +238,6 @@ void subGetServerCubes()
                 + QStringLiteral("\r\n") + skip.description();
         endWithServerMessage(text);
     }
-}
-
 }
 
 }
