@@ -1,7 +1,7 @@
 #include "app/connections/CubeDiscovery.h"
 
+#include "app/connections/CubeConnection.h"
 #include "app/connections/ServerCredentials.h"
-#include "app/connections/modConnections.h"
 #include "app/connections/serverdialog/frmAnalysisServices.h"
 #include "app/state/modGlobals.h"
 #include "common/ErrorBoundary.h"
@@ -208,7 +208,7 @@ void subGetServerCubes()
 {
     olap::Connection cn;
     QString why;
-    if (!modConnections::GetMOLAPConnection(cn, gstrServerName, gstrDatabase, QString(), QString(), &why))
+    if (!connections::GetMOLAPConnection(cn, gstrServerName, gstrDatabase, QString(), QString(), &why))
         endWithServerMessage(QStringLiteral("Unable to connect to the database ") + gstrDatabase
                              + QStringLiteral(" on the server ") + gstrServerName
                              + QStringLiteral("!\r\nThe error message is: \r\n") + why);

@@ -1,7 +1,7 @@
 #include "app/connections/StartupHooks.h"
 
+#include "app/connections/CubeConnection.h"
 #include "app/connections/CubeDiscovery.h"
-#include "app/connections/modConnections.h"
 #include "lang/modGenericLanguages.h"
 #include "lang/modMultiLingual.h"
 
@@ -14,7 +14,7 @@ Hooks defaultHooks()
                  &connections::subGetCubeFileNames,
                  &connections::subGetServerName,
                  &connections::subGetServerCubes,
-                 &modConnections::subBindPivotTable};
+                 &connections::subBindPivotTable};
 }
 
 Hooks& hooks()

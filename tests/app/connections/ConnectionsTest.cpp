@@ -1,8 +1,8 @@
 #include "app/connections/CubesTestFixture.h"
 
 #include "app/connections/ConnectionStrings.h"
+#include "app/connections/CubeConnection.h"
 #include "app/connections/ServerCredentials.h"
-#include "app/connections/modConnections.h"
 #include "olap/ConnectionString.h"
 #include "olap/PgConnection.h"
 #include "pivot/PivotTable.h"
@@ -65,8 +65,8 @@ TEST_F(ServerConnection, StepMessagesNeverShowTheSignIn)
     olap::Connection cn;
     QString why;
     const QString nowhere = dataPath + QStringLiteral("/no-server");
-    EXPECT_FALSE(modConnections::GetMOLAPConnection(cn, nowhere, QStringLiteral("Sales"), QStringLiteral("ann"),
-                                                    QStringLiteral("s3cret"), &why));
+    EXPECT_FALSE(connections::GetMOLAPConnection(cn, nowhere, QStringLiteral("Sales"), QStringLiteral("ann"),
+                                                 QStringLiteral("s3cret"), &why));
     EXPECT_FALSE(why.isEmpty());
     // No server there: the first provider version's failure is the network's, so it is the only try.
     EXPECT_EQ(modErroHandling::fncGetLastStep(),
@@ -77,7 +77,7 @@ TEST_F(ServerConnection, StepMessagesNeverShowTheSignIn)
 
     // A user of blanks only is no user: the local sign-in, nothing to hide.
     EXPECT_FALSE(
-        modConnections::GetMOLAPConnection(cn, nowhere, QString(), QStringLiteral("  "), QStringLiteral("s3cret")));
+        connections::GetMOLAPConnection(cn, nowhere, QString(), QStringLiteral("  "), QStringLiteral("s3cret")));
     EXPECT_FALSE(modErroHandling::fncGetLastStep().contains(QStringLiteral("s3cret")));
     EXPECT_FALSE(modErroHandling::fncGetLastStep().contains(QStringLiteral("Initial Catalog")));
     EXPECT_TRUE(run.fakes.messageBox.shown.isEmpty());
@@ -114,7 +114,7 @@ TEST_F(LocalBinding, TheFirstCubeFileIsBoundWithTheProviderItsTestConnectionRepo
     for (const auto& [removed, provider] : cases) {
         for (const char* progId : removed)
             unregister(progId);
-        modConnections::subBindPivotTable(&pivot);
+        connections::subBindPivotTable(&pivot);
         EXPECT_EQ(gstrProvider, QString::fromLatin1(provider));
         EXPECT_EQ(pivot.ConnectionString(),
                   QString::fromLatin1(provider) + QStringLiteral(";data source=") + dataPath
@@ -130,14 +130,14 @@ TEST_F(LocalBinding, ACubeFileThatCannotBeOpenedIsNamedAndLeavesThePivotUnbound)
 {
     putSampleCube("Sales", QStringLiteral("Sales.cub"));
     gstrCubeFile = QStringLiteral("Sales.cub");
-    connections::modConnections::subBindPivotTable(&pivot);
+    connections::subBindPivotTable(&pivot);
     ASSERT_FALSE(pivot.ConnectionString().isEmpty());
 
     // The provider works, the file does not: the user hears which file and why, and the
     // pivot table no longer shows the previous cube.
     const QString broken = put(QStringLiteral("Broken.cub"), "this is no cube file");
     gstrCubeFile = QStringLiteral("Broken.cub");
-    connections::modConnections::subBindPivotTable(&pivot);
+    connections::subBindPivotTable(&pivot);
     EXPECT_EQ(providerQuestions(), 0);
     ASSERT_EQ(run.fakes.messageBox.shown.size(), 1);
     EXPECT_EQ(run.fakes.messageBox.shown.front().style, platform::mb::vbCritical);
@@ -155,15 +155,15 @@ TEST_F(LocalBinding, ACubeFileThatCannotBeOpenedIsNamedAndLeavesThePivotUnbound)
     run.fakes.messageBox.answers = {platform::mb::vbYes};
     for (const char* progId : {"MSOLAP", "MSOLAP.3", "MSOLAP.4"})
         unregister(progId);
-    connections::modConnections::subBindPivotTable(&pivot);
+    connections::subBindPivotTable(&pivot);
     EXPECT_EQ(providerQuestions(), 1);
-    EXPECT_EQ(run.fakes.urlOpener.urls, QStringList{connections::modConnections::providerDownloadPage()});
+    EXPECT_EQ(run.fakes.urlOpener.urls, QStringList{connections::providerDownloadPage()});
     EXPECT_EQ(run.fakes.processEnd.ends, 0);
 }
 
 TEST_F(LocalBinding, WithoutACubeNothingIsBoundAndNothingAsked)
 {
-    modConnections::subBindPivotTable(&pivot);
+    connections::subBindPivotTable(&pivot);
     EXPECT_TRUE(run.fakes.messageBox.shown.isEmpty());
     EXPECT_TRUE(pivot.ConnectionString().isEmpty());
 }
@@ -177,7 +177,7 @@ TEST_F(ServerBinding, EachProviderOutcome)
     gdicCubes.Add(QStringLiteral("Sales"), QStringLiteral("Sales"));
     gdicCubes.Add(QStringLiteral("Budget"), QStringLiteral("Budget"));
 
-    modConnections::subBindPivotTable(&pivot);
+    connections::subBindPivotTable(&pivot);
     EXPECT_EQ(gstrProvider, QStringLiteral("Provider=MSOLAP.4"));
     EXPECT_EQ(pivot.ConnectionString(),
               ConnectionStrings::serverPivot(QStringLiteral("Provider=MSOLAP.4"), testServer(), catalog));
@@ -189,17 +189,17 @@ TEST_F(ServerBinding, EachProviderOutcome)
 
     gstrCubeName = QStringLiteral("Budget");
     unregister("MSOLAP.4");
-    modConnections::subBindPivotTable(&pivot);
+    connections::subBindPivotTable(&pivot);
     EXPECT_EQ(gstrProvider, QStringLiteral("Provider=MSOLAP.3"));
     EXPECT_EQ(pivot.DataMember(), QStringLiteral("Budget"));
 
     unregister("MSOLAP.3");
-    modConnections::subBindPivotTable(&pivot);
+    connections::subBindPivotTable(&pivot);
     EXPECT_EQ(gstrProvider, QStringLiteral("Provider=MSOLAP"));
     EXPECT_TRUE(run.fakes.messageBox.shown.isEmpty());
 
     unregister("MSOLAP");
-    modConnections::subBindPivotTable(&pivot);
+    connections::subBindPivotTable(&pivot);
     EXPECT_TRUE(gstrProvider.isEmpty());
     EXPECT_EQ(providerQuestions(), 1);
     EXPECT_EQ(run.fakes.messageBox.shown.size(), 1);
@@ -214,7 +214,7 @@ TEST_F(ServerBinding, FailuresOfTheServerOrTheCubeAreToldWithoutADownload)
     gbServerMode = true;
     gstrServerName = dataPath + QStringLiteral("/no-server");
     gstrDatabase = catalog;
-    modConnections::subBindPivotTable(&pivot);
+    connections::subBindPivotTable(&pivot);
     EXPECT_TRUE(gstrProvider.isEmpty());
     ASSERT_EQ(run.fakes.messageBox.shown.size(), 1);
     EXPECT_TRUE(run.fakes.messageBox.shown[0].text.startsWith(QStringLiteral("The cube server cannot be reached: ")))
@@ -222,7 +222,7 @@ TEST_F(ServerBinding, FailuresOfTheServerOrTheCubeAreToldWithoutADownload)
 
     gstrServerName = testServer();
     gstrCubeName = QStringLiteral("NoSuchCube");
-    modConnections::subBindPivotTable(&pivot);
+    connections::subBindPivotTable(&pivot);
     EXPECT_EQ(gstrProvider, QStringLiteral("Provider=MSOLAP.4"));
     ASSERT_EQ(run.fakes.messageBox.shown.size(), 2);
     EXPECT_TRUE(run.fakes.messageBox.shown[1].text.contains(QStringLiteral("\"NoSuchCube\"")));
@@ -239,7 +239,7 @@ TEST_F(ServerConnection, TheProviderPassesOnTheTestServer)
         if (removed)
             unregister(removed);
         olap::Connection cn;
-        ASSERT_TRUE(modConnections::GetMOLAPConnection(cn, testServer(), catalog, QString(), QString()));
+        ASSERT_TRUE(connections::GetMOLAPConnection(cn, testServer(), catalog, QString(), QString()));
         EXPECT_EQ(cn.DefaultDatabase(), catalog);
         EXPECT_EQ(cn.Provider(), QString::fromLatin1(reported));
         EXPECT_TRUE(modErroHandling::fncGetLastStep().startsWith(
@@ -249,7 +249,7 @@ TEST_F(ServerConnection, TheProviderPassesOnTheTestServer)
     unregister("MSOLAP");
     olap::Connection none;
     QString why;
-    EXPECT_FALSE(modConnections::GetMOLAPConnection(none, testServer(), catalog, QString(), QString(), &why));
+    EXPECT_FALSE(connections::GetMOLAPConnection(none, testServer(), catalog, QString(), QString(), &why));
     EXPECT_FALSE(none.isOpen());
     EXPECT_TRUE(why.contains(QStringLiteral("Provider cannot be found")));
 }
@@ -260,12 +260,12 @@ TEST_F(ServerConnection, ASignInKeptForTheServerIsUsedWhenNoneIsGiven)
     // The test server lets every existing role in, so an unknown role proves the kept one was used.
     ServerCredentials::keep(testServer(), QStringLiteral("no_such_role"), QStringLiteral("pw"));
     olap::Connection refused;
-    EXPECT_FALSE(modConnections::GetMOLAPConnection(refused, testServer(), catalog, QString(), QString()));
+    EXPECT_FALSE(connections::GetMOLAPConnection(refused, testServer(), catalog, QString(), QString()));
     EXPECT_TRUE(modErroHandling::fncGetLastStep().contains(QStringLiteral("User ID=***;Password=***")));
 
     ServerCredentials::keep(testServer(), QStringLiteral("postgres"), QStringLiteral("pw"));
     olap::Connection accepted;
-    EXPECT_TRUE(modConnections::GetMOLAPConnection(accepted, testServer(), catalog, QString(), QString()));
+    EXPECT_TRUE(connections::GetMOLAPConnection(accepted, testServer(), catalog, QString(), QString()));
 
     // The pivot table's connections to that server sign in the same way, while the string
     // it keeps (and reports save) carries no sign-in.
@@ -289,8 +289,7 @@ TEST_F(ServerConnection, AServerThatAcceptsAndNeverAnswersIsGivenUpWithinSeconds
     QString why;
     QElapsedTimer waited;
     waited.start();
-    EXPECT_FALSE(connections::modConnections::GetMOLAPConnection(cn, server, QStringLiteral("Sales"), QString(),
-                                                                 QString(), &why));
+    EXPECT_FALSE(connections::GetMOLAPConnection(cn, server, QStringLiteral("Sales"), QString(), QString(), &why));
     // One try of at most a few seconds, where the provider's TimeOut and its four versions
     // made nearly seven minutes.
     EXPECT_LT(waited.elapsed(), 4 * 1000 * olap::kMostConnectSeconds);
@@ -302,7 +301,7 @@ TEST_F(ServerConnection, AServerThatAcceptsAndNeverAnswersIsGivenUpWithinSeconds
     gstrDatabase = QStringLiteral("Sales");
     pivot::PivotTable pivot;
     waited.restart();
-    connections::modConnections::subBindPivotTable(&pivot);
+    connections::subBindPivotTable(&pivot);
     EXPECT_LT(waited.elapsed(), 4 * 1000 * olap::kMostConnectSeconds);
     EXPECT_TRUE(gstrProvider.isEmpty());
     ASSERT_EQ(run.fakes.messageBox.shown.size(), 1);

@@ -1,6 +1,6 @@
 #include "app/connections/serverdialog/ServerDatabases.h"
 
-#include "app/connections/modConnections.h"
+#include "app/connections/CubeConnection.h"
 #include "common/ErrorBoundary.h"
 #include "olap/Connection.h"
 
@@ -15,7 +15,7 @@ DatabaseListing listDatabases(const QString& server, const QString& user, const 
 {
     DatabaseListing listing;
     olap::Connection cn;
-    listing.connected = modConnections::GetMOLAPConnection(cn, server, QString(), user, password, &listing.why);
+    listing.connected = connections::GetMOLAPConnection(cn, server, QString(), user, password, &listing.why);
     if (listing.connected) {
         common::ResumeNext skip;
         skip.run([&] {

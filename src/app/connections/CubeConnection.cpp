@@ -1,4 +1,4 @@
-#include "app/connections/modConnections.h"
+#include "app/connections/CubeConnection.h"
 
 #include "common/ProgramConfig.h"
 
@@ -14,8 +14,6 @@
 #include "platform/Services.h"
 
 namespace connections {
-
-namespace modConnections {
 
 using namespace state::modGlobals;
 
@@ -213,8 +211,6 @@ void subBindPivotTable(QWidget* pivot)
     const bool asked = gbServerMode ? !bindServerCube(pivot) : !bindLocalCube(pivot);
     if (!asked && gstrProvider.isEmpty())
         offerProviderDownload();
-}
-
 }
 
 }

@@ -8,10 +8,8 @@ namespace olap {
 class Connection;
 }
 
-namespace connections {
-
 // Connections to the cube server and the pivot table's binding to the current cube.
-namespace modConnections {
+namespace connections {
 
 // Where the user can get an OLAP provider when none works.
 QString providerDownloadPage();
@@ -26,7 +24,5 @@ bool GetMOLAPConnection(olap::Connection& cn, const QString& server, const QStri
 // Binds the report window's pivot table (a pivot::PivotTable) to the current cube: the
 // cube file, or the cube on the server, with the provider that works.
 void subBindPivotTable(QWidget* pivot);
-
-}
 
 }
