@@ -3,7 +3,7 @@
 #include "app/description/subHandleInfoClick.h"
 #include "app/output/modPrintOut.h"
 #include "app/output/subSavePicture.h"
-#include "app/reports/modOpenReport.h"
+#include "app/reports/OpenReport.h"
 #include "app/reports/tree/modReportTree.h"
 #include "app/savereport/frmSaveReport.h"
 
@@ -17,9 +17,7 @@ reportwindow::Seams defaultSeams()
         [] { modReportTree::subFillReportTree(); },
         [] { modReportTree::subSetDefaultSel(); },
         [](ReportWindowView* window) { modReportTree::subHandleRemoveClick(window); },
-        [](QTreeWidgetItem* node, ReportWindowView* window) {
-            reports::modOpenReport::subHandleNodeClick(node, window);
-        },
+        [](QTreeWidgetItem* node, ReportWindowView* window) { reports::subHandleNodeClick(node, window); },
         [](QWidget* owner) { savereport::showSaveReport(owner); },
         [] { description::subHandleInfoClick(); },
         [](const QString& path, int height, int width) { output::subSavePicture(path, height, width); },

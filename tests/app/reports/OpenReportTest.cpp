@@ -4,10 +4,10 @@
 
 #include "app/connections/ConnectionStrings.h"
 #include "app/connections/StartupHooks.h"
+#include "app/reports/OpenReport.h"
 #include "app/reports/ReportRecord.h"
 #include "app/reports/cOLAPReport.h"
 #include "app/reports/cReportsDic.h"
-#include "app/reports/modOpenReport.h"
 #include "app/reports/tree/modReportTree.h"
 #include "app/reportwindow/ReportWindow.h"
 #include "app/startup/modMain.h"
@@ -59,7 +59,7 @@ TEST(OpenReport, AReportWhosePivotStateIsRefusedIsNotLeftCurrent)
 
     auto* cube = new QTreeWidgetItem(window->treReports(), QStringList{QStringLiteral("Sales")});
     auto* node = new QTreeWidgetItem(cube, QStringList{QStringLiteral("Broken")});
-    reports::modOpenReport::subHandleNodeClick(node, window);
+    reports::subHandleNodeClick(node, window);
 
     ASSERT_EQ(r.run.fakes.messageBox.shown.size(), 1);
     EXPECT_EQ(r.run.fakes.messageBox.shown[0].text, modMultiLingual::LNGFAILEDTOGETREPORT);
@@ -305,7 +305,7 @@ TEST_F(ServerFolder, ReportsNamingAnotherServerPortSocketOrFileAreRefused)
     for (const auto& [name, connection] : cases) {
         SCOPED_TRACE(name);
         run.fakes.messageBox.shown.clear();
-        reports::modOpenReport::subHandleNodeClick(put(QString::fromUtf8(name), connection), &window);
+        reports::subHandleNodeClick(put(QString::fromUtf8(name), connection), &window);
         ASSERT_EQ(run.fakes.messageBox.shown.size(), 1);
         EXPECT_TRUE(run.fakes.messageBox.shown[0].text.startsWith(notOpened(QString::fromUtf8(name))))
             << run.fakes.messageBox.shown[0].text.toStdString();
@@ -317,8 +317,7 @@ TEST_F(ServerFolder, ReportsNamingAnotherServerPortSocketOrFileAreRefused)
     // A report of this server, whatever catalog it names, is no refusal (without a test
     // server it then fails to connect as any report would).
     run.fakes.messageBox.shown.clear();
-    reports::modOpenReport::subHandleNodeClick(put(QStringLiteral("Own"), serverPivot(kProvider, own, gstrDatabase)),
-                                               &window);
+    reports::subHandleNodeClick(put(QStringLiteral("Own"), serverPivot(kProvider, own, gstrDatabase)), &window);
     for (const QString& text : shownTexts(run))
         EXPECT_FALSE(text.contains(QStringLiteral("was not opened"))) << text.toStdString();
     ASSERT_TRUE(gobjReport);

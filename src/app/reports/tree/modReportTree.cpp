@@ -1,8 +1,8 @@
 #include "app/reports/tree/modReportTree.h"
 
 #include "app/connections/StartupHooks.h"
+#include "app/reports/OpenReport.h"
 #include "app/reports/cReportsDic.h"
-#include "app/reports/modOpenReport.h"
 #include "app/reportwindow/ReportWindowView.h"
 #include "app/state/modGlobals.h"
 #include "common/ErrorBoundary.h"
@@ -113,7 +113,7 @@ QTreeWidget* requireTree()
 // Opens a node as a click on it would.
 void openNode(QTreeWidgetItem* node)
 {
-    modOpenReport::subHandleNodeClick(node, reportwindow::windowInUse());
+    reports::subHandleNodeClick(node, reportwindow::windowInUse());
 }
 
 // Report files and folders that cannot be read are passed over; the user hears of them once.

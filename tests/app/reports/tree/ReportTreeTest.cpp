@@ -2,9 +2,9 @@
 #include "app/reportwindow/FakeReportWindow.h"
 
 #include "app/connections/StartupHooks.h"
+#include "app/reports/OpenReport.h"
 #include "app/reports/cOLAPReport.h"
 #include "app/reports/cReportsDic.h"
-#include "app/reports/modOpenReport.h"
 #include "app/reports/tree/modReportTree.h"
 #include "app/reportwindow/GraphTypeList.h"
 #include "app/state/modGlobals.h"
@@ -143,7 +143,7 @@ TEST_F(ReportTree, OneCubeHasNoCubeLevelAndAFolderLeadsToTheNextReportAdded)
         paths(),
         (QStringList{QStringLiteral("Plans"), QStringLiteral("Plans\\A report"), QStringLiteral("Plans\\B report")}));
     // Files are read in name order, so "A report" was added first even though saved second.
-    reports::modOpenReport::subHandleNodeClick(node(QStringLiteral("Plans")), &window);
+    reports::subHandleNodeClick(node(QStringLiteral("Plans")), &window);
     EXPECT_EQ(window.tree->currentItem(), node(QStringLiteral("Plans\\A report")));
 }
 
@@ -155,7 +155,7 @@ TEST_F(ReportTree, OpeningAReportRestoresItsStateViewModeAndTitle)
     modReportTree::subFillReportTree();
     window.pivot->setConnectionString(QString());
 
-    reports::modOpenReport::subHandleNodeClick(node(QStringLiteral("South\\Costs")), &window);
+    reports::subHandleNodeClick(node(QStringLiteral("South\\Costs")), &window);
     EXPECT_EQ(window.pivot->XMLData(), stored->PivotXML);
     EXPECT_EQ(window.chart->XMLData(), stored->GraphXML);
     EXPECT_TRUE(window.pivotOnly->isChecked());
@@ -166,7 +166,7 @@ TEST_F(ReportTree, OpeningAReportRestoresItsStateViewModeAndTitle)
     EXPECT_EQ(gobjReport->CubeName, QStringLiteral("South"));
     EXPECT_EQ(gstrCubeName, QStringLiteral("South"));
 
-    reports::modOpenReport::subHandleNodeClick(node(QStringLiteral("North")), &window);
+    reports::subHandleNodeClick(node(QStringLiteral("North")), &window);
     EXPECT_EQ(boundCubes, QStringList{QStringLiteral("North.cub")});
     EXPECT_FALSE(gobjReport);
     EXPECT_TRUE(window.info->isHidden());
@@ -194,7 +194,7 @@ TEST_F(ReportTree, AReportWhoseCubeCannotBeOpenedSaysSoAndKeepsItsProvider)
     damaged.close();
     window.pivot->setConnectionString(QString());
     run.fakes.messageBox.shown.clear();
-    reports::modOpenReport::subHandleNodeClick(node(QStringLiteral("South\\Costs")), &window);
+    reports::subHandleNodeClick(node(QStringLiteral("South\\Costs")), &window);
     ASSERT_EQ(run.fakes.messageBox.shown.size(), 1);
     const QString told = run.fakes.messageBox.shown.front().text;
     EXPECT_TRUE(told.startsWith(QStringLiteral("The report could not be opened.\r\n"))) << told.toStdString();
@@ -267,7 +267,7 @@ TEST_F(ReportTree, RebuildingKeepsTheCubeOnScreenAndARemovalLeavesNoReportCurren
     save(QStringLiteral("North"), QStringLiteral("Costs"));
     save(QStringLiteral("South"), QStringLiteral("Other"), QStringLiteral("Finance"));
     modReportTree::subFillReportTree();
-    reports::modOpenReport::subHandleNodeClick(node(QStringLiteral("North\\Finance\\Plan")), &window);
+    reports::subHandleNodeClick(node(QStringLiteral("North\\Finance\\Plan")), &window);
     ASSERT_FALSE(window.info->isHidden());
 
     // Reading South last leaves neither the cube nor the report on screen.

@@ -1,4 +1,4 @@
-#include "app/reports/modOpenReport.h"
+#include "app/reports/OpenReport.h"
 
 #include "app/connections/ReportSource.h"
 #include "app/connections/StartupHooks.h"
@@ -22,8 +22,6 @@
 namespace reports {
 
 using namespace state::modGlobals;
-
-namespace modOpenReport {
 
 namespace {
 
@@ -173,8 +171,6 @@ void subHandleNodeClick(QTreeWidgetItem* node, ReportWindowView* window)
         return;
     }
     openReport(node->text(0), *window);
-}
-
 }
 
 }
