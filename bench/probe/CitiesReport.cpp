@@ -5,7 +5,7 @@
 // Usage: cities_report <data folder> <cube name>
 
 #include "app/connections/StartupHooks.h"
-#include "app/reports/tree/modReportTree.h"
+#include "app/reports/tree/ReportTree.h"
 #include "app/reportwindow/ReportWindow.h"
 #include "app/savereport/frmSaveReport.h"
 #include "app/startup/ProgramContext.h"
@@ -48,7 +48,7 @@ int main(int argc, char** argv)
         return 1;
     }
     // With one cube the tree has no node of it: the pivot is bound to it from the start.
-    if (QTreeWidgetItem* cube = reports::tree::modReportTree::fncGetNodeFromPath(QString::fromLocal8Bit(argv[2])))
+    if (QTreeWidgetItem* cube = reports::tree::fncGetNodeFromPath(QString::fromLocal8Bit(argv[2])))
         window->treReports_NodeClick(cube);
     pivot::PivotTable& table = *window->pivReports();
     using pivot::Area;

@@ -7,7 +7,7 @@
 
 #include "app/connections/StartupHooks.h"
 #include "app/reports/ReportFolders.h"
-#include "app/reports/tree/modReportTree.h"
+#include "app/reports/tree/ReportTree.h"
 #include "app/reportwindow/ReportWindow.h"
 #include "app/savereport/frmSaveReport.h"
 #include "app/savereport/htmleditor/ctlHTLMEditor.h"
@@ -74,7 +74,7 @@ bool waitFor(const std::function<bool()>& condition)
 
 bool saveSample(reportwindow::ReportWindow& window, const Sample& sample)
 {
-    QTreeWidgetItem* cube = reports::tree::modReportTree::fncGetNodeFromPath(text(sample.cube));
+    QTreeWidgetItem* cube = reports::tree::fncGetNodeFromPath(text(sample.cube));
     if (!cube)
         return false;
     window.treReports_NodeClick(cube);

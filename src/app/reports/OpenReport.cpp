@@ -3,7 +3,7 @@
 #include "app/connections/ReportSource.h"
 #include "app/connections/StartupHooks.h"
 #include "app/reports/cReportsDic.h"
-#include "app/reports/tree/modReportTree.h"
+#include "app/reports/tree/ReportTree.h"
 #include "app/reportwindow/GraphTypeList.h"
 #include "app/reportwindow/ReportWindowView.h"
 #include "app/reportwindow/subFixControls.h"
@@ -156,12 +156,12 @@ void subHandleNodeClick(QTreeWidgetItem* node, ReportWindowView* window)
 {
     if (!node || !window)
         return;
-    if (tree::modReportTree::nodeImage(node) == tree::modReportTree::FolderNode) {
+    if (tree::nodeImage(node) == tree::FolderNode) {
         if (QTreeWidget* tree = window->treReports())
-            tree->setCurrentItem(tree::modReportTree::fncGetNextReportNode(tree::modReportTree::nodeIndex(node)));
+            tree->setCurrentItem(tree::fncGetNextReportNode(tree::nodeIndex(node)));
         return;
     }
-    const QString path = tree::modReportTree::nodeFullPath(node);
+    const QString path = tree::nodeFullPath(node);
     if (gdicCubes.Count() == 1) {
         gstrCubeName = gdicCubes.Keys().first();
     } else if (path.contains(QLatin1Char('\\'))) {

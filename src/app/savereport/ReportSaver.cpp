@@ -3,7 +3,7 @@
 #include "app/reports/ReportRecord.h"
 #include "app/reports/cOLAPReport.h"
 #include "app/reports/cReportsDic.h"
-#include "app/reports/tree/modReportTree.h"
+#include "app/reports/tree/ReportTree.h"
 #include "app/savereport/SaveReportRules.h"
 #include "app/savereport/htmleditor/ctlHTLMEditor.h"
 #include "app/state/modGlobals.h"
@@ -60,8 +60,8 @@ QString nodePath(const reports::cOLAPReport& report)
 // The rebuilt tree keeps the saved report current; its node shows it selected.
 void selectNodeOf(const reports::cOLAPReport& saved)
 {
-    QTreeWidget* tree = reports::tree::modReportTree::reportTree();
-    if (QTreeWidgetItem* node = tree ? reports::tree::modReportTree::fncGetNodeFromPath(nodePath(saved)) : nullptr)
+    QTreeWidget* tree = reports::tree::reportTree();
+    if (QTreeWidgetItem* node = tree ? reports::tree::fncGetNodeFromPath(nodePath(saved)) : nullptr)
         tree->setCurrentItem(node);
 }
 
@@ -109,7 +109,7 @@ SaveOutcome saveCurrentView(const SaveChoice& choice, const ViewState& view)
         *gobjReport = report;
     else
         gobjReport = std::make_shared<reports::cOLAPReport>(report);
-    reports::tree::modReportTree::subFillReportTree();
+    reports::tree::subFillReportTree();
     if (gobjReport)
         selectNodeOf(*gobjReport);
     return SaveOutcome::Saved;

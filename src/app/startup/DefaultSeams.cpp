@@ -4,7 +4,7 @@
 #include "app/output/modPrintOut.h"
 #include "app/output/subSavePicture.h"
 #include "app/reports/OpenReport.h"
-#include "app/reports/tree/modReportTree.h"
+#include "app/reports/tree/ReportTree.h"
 #include "app/savereport/frmSaveReport.h"
 
 namespace startup {
@@ -12,11 +12,10 @@ namespace startup {
 reportwindow::Seams defaultSeams()
 {
     using reportwindow::ReportWindowView;
-    namespace modReportTree = reports::tree::modReportTree;
     return reportwindow::Seams{
-        [] { modReportTree::subFillReportTree(); },
-        [] { modReportTree::subSetDefaultSel(); },
-        [](ReportWindowView* window) { modReportTree::subHandleRemoveClick(window); },
+        [] { reports::tree::subFillReportTree(); },
+        [] { reports::tree::subSetDefaultSel(); },
+        [](ReportWindowView* window) { reports::tree::subHandleRemoveClick(window); },
         [](QTreeWidgetItem* node, ReportWindowView* window) { reports::subHandleNodeClick(node, window); },
         [](QWidget* owner) { savereport::showSaveReport(owner); },
         [] { description::subHandleInfoClick(); },

@@ -8,7 +8,7 @@
 #include "app/reports/ReportRecord.h"
 #include "app/reports/cOLAPReport.h"
 #include "app/reports/cReportsDic.h"
-#include "app/reports/tree/modReportTree.h"
+#include "app/reports/tree/ReportTree.h"
 #include "app/reportwindow/ReportWindow.h"
 #include "app/startup/modMain.h"
 #include "common/modScriptingDic.h"
@@ -198,7 +198,7 @@ TEST_F(CubeFileFolder, ReportsNamingAnotherSourceAreRefusedAtStartAndOnClickAndT
     int ownOpened = 0;
     for (QTreeWidgetItemIterator it(window->treReports()); *it; ++it) {
         QTreeWidgetItem* node = *it;
-        if (reports::tree::modReportTree::nodeImage(node) != reports::tree::modReportTree::ReportNode)
+        if (reports::tree::nodeImage(node) != reports::tree::ReportNode)
             continue;
         const QString name = node->text(0);
         SCOPED_TRACE(name.toStdString());
@@ -225,7 +225,7 @@ TEST_F(CubeFileFolder, ReportsNamingAnotherSourceAreRefusedAtStartAndOnClickAndT
     // Why, in the words of the message: where the report connects and where it belongs.
     run.fakes.messageBox.shown.clear();
     window->treReports_NodeClick(
-        reports::tree::modReportTree::fncGetNodeFromPath(QStringLiteral("Budget\\Abroad\\Yearly\\A loopback server")));
+        reports::tree::fncGetNodeFromPath(QStringLiteral("Budget\\Abroad\\Yearly\\A loopback server")));
     ASSERT_EQ(run.fakes.messageBox.shown.size(), 1);
     EXPECT_EQ(run.fakes.messageBox.shown[0].text,
               notOpened(QStringLiteral("A loopback server")) + QStringLiteral("it connects to \"") + server.tcpSource()
@@ -236,7 +236,7 @@ TEST_F(CubeFileFolder, ReportsNamingAnotherSourceAreRefusedAtStartAndOnClickAndT
     lang::installTranslations(7);
     run.fakes.messageBox.shown.clear();
     window->treReports_NodeClick(
-        reports::tree::modReportTree::fncGetNodeFromPath(QStringLiteral("Budget\\Abroad\\Yearly\\Another cube")));
+        reports::tree::fncGetNodeFromPath(QStringLiteral("Budget\\Abroad\\Yearly\\Another cube")));
     lang::installTranslations(modGenericLanguages::kEnglishColumn);
     ASSERT_EQ(run.fakes.messageBox.shown.size(), 1);
     EXPECT_EQ(run.fakes.messageBox.shown[0].text,

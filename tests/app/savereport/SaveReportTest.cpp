@@ -7,7 +7,7 @@
 #include "app/reports/ReportRecord.h"
 #include "app/reports/cOLAPReport.h"
 #include "app/reports/cReportsDic.h"
-#include "app/reports/tree/modReportTree.h"
+#include "app/reports/tree/ReportTree.h"
 #include "app/reportwindow/ReportWindow.h"
 #include "app/reportwindow/ReportWindowSeams.h"
 #include "app/reportwindow/ReportWindows.h"
@@ -221,7 +221,7 @@ TEST_F(SavingRun, ArrangeSaveWithEverythingSeeItInTheTreeAndReopenIt)
 
     // In the tree under its cube, category and type, selected, and the current report.
     const QString path = QStringLiteral("Budget\\Finance\\Quarterly\\") + kName;
-    QTreeWidgetItem* node = reports::tree::modReportTree::fncGetNodeFromPath(path);
+    QTreeWidgetItem* node = reports::tree::fncGetNodeFromPath(path);
     ASSERT_TRUE(node);
     EXPECT_EQ(window->treReports()->currentItem(), node);
     EXPECT_EQ(gobjReport->ViewName, kName);
@@ -229,7 +229,7 @@ TEST_F(SavingRun, ArrangeSaveWithEverythingSeeItInTheTreeAndReopenIt)
     keepScreenshot(*window, QStringLiteral("report-window-after-save"));
 
     // Away to the other cube, then back to the report.
-    window->treReports_NodeClick(reports::tree::modReportTree::fncGetNodeFromPath(QStringLiteral("Sales")));
+    window->treReports_NodeClick(reports::tree::fncGetNodeFromPath(QStringLiteral("Sales")));
     window->optBoth()->click();
     ASSERT_NE(arrangement(), arranged);
     window->treReports_NodeClick(node);
@@ -247,8 +247,8 @@ TEST_F(SavingRun, AnExistingNameInAnotherCaseWarnsAndReplacesThatFile)
 {
     arrangePivot("Organisation", "Time", "Amount");
     saveDirectly(QStringLiteral("Budget Overview"), QString(), QString());
-    window->treReports_NodeClick(reports::tree::modReportTree::fncGetNodeFromPath(QStringLiteral("Sales")));
-    window->treReports_NodeClick(reports::tree::modReportTree::fncGetNodeFromPath(QStringLiteral("Budget")));
+    window->treReports_NodeClick(reports::tree::fncGetNodeFromPath(QStringLiteral("Sales")));
+    window->treReports_NodeClick(reports::tree::fncGetNodeFromPath(QStringLiteral("Budget")));
     arrangePivot("Account", "Time", "Bookings");
     const QByteArray before =
         FreshRun::bytesOf(reportFile(QStringLiteral("Budget"), QStringLiteral("Budget Overview")));
@@ -368,8 +368,7 @@ TEST_F(SavingRun, ANameIsOnlyTheFilesNameAndMayHoldTheRecordsSeparators)
         });
         ASSERT_TRUE(QFile::exists(reportFile(QStringLiteral("Budget"), name))) << name.toStdString();
         // Opened, the pivot table is titled with the name; saved again so, it reads back whole.
-        window->treReports_NodeClick(
-            reports::tree::modReportTree::fncGetNodeFromPath(QStringLiteral("Budget\\") + name));
+        window->treReports_NodeClick(reports::tree::fncGetNodeFromPath(QStringLiteral("Budget\\") + name));
         ASSERT_EQ(window->pivReports()->ActiveView().TitleBar().Caption(), name);
         const QString pivotXml = window->pivReports()->XMLData();
         saveDirectly(name, QString(), QString());
@@ -545,8 +544,7 @@ TEST_F(SampleReportsRun, AfterARemovalASaveMakesANewReportOfTheCubeOnScreen)
 {
     const QString others = reportFile(QStringLiteral("Sales"), QStringLiteral("Revenue by region"));
     const QByteArray othersBytes = FreshRun::bytesOf(others);
-    QTreeWidgetItem* node =
-        reports::tree::modReportTree::fncGetNodeFromPath(QStringLiteral("Budget\\Controlling\\Team bookings"));
+    QTreeWidgetItem* node = reports::tree::fncGetNodeFromPath(QStringLiteral("Budget\\Controlling\\Team bookings"));
     ASSERT_TRUE(node);
     window->treReports()->setCurrentItem(node);
     window->treReports_NodeClick(node);
@@ -583,7 +581,7 @@ TEST_F(SampleReportsRun, TheFirstStartShowsSavedReportsOfEachCubeThatOpen)
 {
     int opened = 0;
     for (const QString& cube : {QStringLiteral("Budget"), QStringLiteral("Sales")}) {
-        QTreeWidgetItem* node = reports::tree::modReportTree::fncGetNodeFromPath(cube);
+        QTreeWidgetItem* node = reports::tree::fncGetNodeFromPath(cube);
         ASSERT_TRUE(node);
         QList<QTreeWidgetItem*> pending{node};
         int reportsOfCube = 0;
@@ -591,7 +589,7 @@ TEST_F(SampleReportsRun, TheFirstStartShowsSavedReportsOfEachCubeThatOpen)
             QTreeWidgetItem* item = pending.takeFirst();
             for (int i = 0; i < item->childCount(); ++i)
                 pending.append(item->child(i));
-            if (reports::tree::modReportTree::nodeImage(item) != reports::tree::modReportTree::ReportNode)
+            if (reports::tree::nodeImage(item) != reports::tree::ReportNode)
                 continue;
             ++reportsOfCube;
             window->treReports_NodeClick(item);

@@ -2,7 +2,7 @@
 
 #include "app/connections/StartupHooks.h"
 #include "app/reports/cOLAPReport.h"
-#include "app/reports/tree/modReportTree.h"
+#include "app/reports/tree/ReportTree.h"
 #include "app/reportwindow/ReportWindow.h"
 #include "app/reportwindow/ReportWindows.h"
 #include "app/startup/modMain.h"
@@ -367,9 +367,9 @@ TEST_F(DamagedFirstCube, BesideOthersItIsToldOnceAtStartAndAgainWhenChosenAfterA
     ASSERT_EQ(told().size(), 1) << told().join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(told()[0].contains(damaged)) << told()[0].toStdString();
 
-    window->treReports_NodeClick(reports::tree::modReportTree::fncGetNodeFromPath(QStringLiteral("Sales")));
+    window->treReports_NodeClick(reports::tree::fncGetNodeFromPath(QStringLiteral("Sales")));
     EXPECT_EQ(told().size(), 1);
-    window->treReports_NodeClick(reports::tree::modReportTree::fncGetNodeFromPath(QStringLiteral("Atlas")));
+    window->treReports_NodeClick(reports::tree::fncGetNodeFromPath(QStringLiteral("Atlas")));
     ASSERT_EQ(told().size(), 2);
     EXPECT_EQ(told()[1], told()[0]);
 }

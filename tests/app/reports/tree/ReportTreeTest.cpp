@@ -5,7 +5,7 @@
 #include "app/reports/OpenReport.h"
 #include "app/reports/cOLAPReport.h"
 #include "app/reports/cReportsDic.h"
-#include "app/reports/tree/modReportTree.h"
+#include "app/reports/tree/ReportTree.h"
 #include "app/reportwindow/GraphTypeList.h"
 #include "app/state/modGlobals.h"
 #include "chart/ChartSpace.h"
@@ -17,9 +17,9 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
-using namespace reports::tree;
+namespace tree = reports::tree;
 using namespace state::modGlobals;
-using modReportTree::nodeFullPath;
+using tree::nodeFullPath;
 
 namespace {
 
@@ -115,7 +115,7 @@ TEST_F(ReportTree, SeveralCubesGroupByCubeCategoryAndTypeInTextOrder)
     save(QStringLiteral("North"), QStringLiteral("Typed only"), QString(), QStringLiteral("Monthly"));
     save(QStringLiteral("South"), QStringLiteral("Zeta"), QStringLiteral("Finance"));
 
-    modReportTree::subFillReportTree();
+    tree::subFillReportTree();
     EXPECT_EQ(paths(),
               (QStringList{
                   QStringLiteral("North"),
@@ -128,8 +128,8 @@ TEST_F(ReportTree, SeveralCubesGroupByCubeCategoryAndTypeInTextOrder)
                   QStringLiteral("South\\Finance"),
                   QStringLiteral("South\\Finance\\Zeta"),
               }));
-    EXPECT_EQ(modReportTree::nodeImage(node(QStringLiteral("North"))), modReportTree::CubeNode);
-    EXPECT_EQ(modReportTree::nodeImage(node(QStringLiteral("North\\Finance\\Monthly"))), modReportTree::FolderNode);
+    EXPECT_EQ(tree::nodeImage(node(QStringLiteral("North"))), tree::CubeNode);
+    EXPECT_EQ(tree::nodeImage(node(QStringLiteral("North\\Finance\\Monthly"))), tree::FolderNode);
     EXPECT_TRUE(node(QStringLiteral("North\\Finance\\Monthly"))->isExpanded());
 }
 
@@ -138,7 +138,7 @@ TEST_F(ReportTree, OneCubeHasNoCubeLevelAndAFolderLeadsToTheNextReportAdded)
     cubes({"Budget"});
     save(QStringLiteral("Budget"), QStringLiteral("B report"), QStringLiteral("Plans"));
     save(QStringLiteral("Budget"), QStringLiteral("A report"), QStringLiteral("Plans"));
-    modReportTree::subFillReportTree();
+    tree::subFillReportTree();
     EXPECT_EQ(
         paths(),
         (QStringList{QStringLiteral("Plans"), QStringLiteral("Plans\\A report"), QStringLiteral("Plans\\B report")}));
@@ -152,7 +152,7 @@ TEST_F(ReportTree, OpeningAReportRestoresItsStateViewModeAndTitle)
     cubes({"North", "South"});
     const auto stored = save(QStringLiteral("South"), QStringLiteral("Costs"), QString(), QString(), 2);
     save(QStringLiteral("North"), QStringLiteral("Costs"));
-    modReportTree::subFillReportTree();
+    tree::subFillReportTree();
     window.pivot->setConnectionString(QString());
 
     reports::subHandleNodeClick(node(QStringLiteral("South\\Costs")), &window);
@@ -180,7 +180,7 @@ TEST_F(ReportTree, AReportWhoseCubeCannotBeOpenedSaysSoAndKeepsItsProvider)
     save(QStringLiteral("South"), QStringLiteral("Costs"));
     // The first cube could not be read at start: no provider is known this run.
     gstrProvider.clear();
-    reports::tree::modReportTree::subFillReportTree();
+    reports::tree::subFillReportTree();
     const auto& read =
         gobjReportsDic->dicViews.Item(reports::reportKey(QStringLiteral("South"), QStringLiteral("Costs")));
     EXPECT_TRUE(read->PivotXML.contains(QStringLiteral("Provider=MSOLAP.4;"))) << read->PivotXML.toStdString();
@@ -205,16 +205,16 @@ TEST_F(ReportTree, DefaultSelectionOpensWhatItSelects)
 {
     cubes({"Alpha", "Beta"});
     save(QStringLiteral("Beta"), QStringLiteral("Only report"));
-    modReportTree::subFillReportTree();
-    modReportTree::subSetDefaultSel();
+    tree::subFillReportTree();
+    tree::subSetDefaultSel();
     // The first cube has no report: its cube node is opened and selected, and no report is current.
     EXPECT_EQ(boundCubes, QStringList{QStringLiteral("Alpha.cub")});
     EXPECT_FALSE(gobjReport);
     EXPECT_EQ(window.tree->currentItem(), node(QStringLiteral("Alpha")));
 
     save(QStringLiteral("Alpha"), QStringLiteral("First"), QStringLiteral("Cat"));
-    modReportTree::subFillReportTree();
-    modReportTree::subSetDefaultSel();
+    tree::subFillReportTree();
+    tree::subSetDefaultSel();
     ASSERT_TRUE(gobjReport);
     EXPECT_EQ(gobjReport->ViewName, QStringLiteral("First"));
     EXPECT_EQ(window.tree->currentItem(), node(QStringLiteral("Alpha\\Cat")));
@@ -223,14 +223,14 @@ TEST_F(ReportTree, DefaultSelectionOpensWhatItSelects)
 TEST_F(ReportTree, OneCubeWithoutReportsBindsItAndNoCubeAtAllSaysSo)
 {
     cubes({"Budget"});
-    modReportTree::subFillReportTree();
-    modReportTree::subSetDefaultSel();
+    tree::subFillReportTree();
+    tree::subSetDefaultSel();
     EXPECT_EQ(boundCubes, QStringList{QStringLiteral("Budget.cub")});
 
     gdicCubes = modScriptingDic::fncCreateDic<QString>();
     boundCubes.clear();
-    modReportTree::subFillReportTree();
-    modReportTree::subSetDefaultSel();
+    tree::subFillReportTree();
+    tree::subSetDefaultSel();
     EXPECT_TRUE(boundCubes.isEmpty());
     ASSERT_FALSE(run.fakes.messageBox.shown.isEmpty());
     EXPECT_TRUE(run.fakes.messageBox.shown.last().text.startsWith(QStringLiteral("No cube was found in ")));
@@ -241,17 +241,17 @@ TEST_F(ReportTree, RemoveTakesTheSelectedCubesReportAfterAskingAndFoldersRemoveN
     cubes({"North", "South"});
     save(QStringLiteral("North"), QStringLiteral("Same"), QStringLiteral("Same"));
     save(QStringLiteral("South"), QStringLiteral("Same"));
-    modReportTree::subFillReportTree();
+    tree::subFillReportTree();
     gstrCubeName = QStringLiteral("North");   // left by an earlier click elsewhere
 
     window.tree->setCurrentItem(node(QStringLiteral("North\\Same")));   // the category folder
     run.fakes.messageBox.answers = {platform::mb::vbYes};
-    modReportTree::subHandleRemoveClick(&window);
+    tree::subHandleRemoveClick(&window);
     EXPECT_EQ(gobjReportsDic->dicViews.Count(), 2);
 
     window.tree->setCurrentItem(node(QStringLiteral("South\\Same")));
     run.fakes.messageBox.answers = {platform::mb::vbYes};
-    modReportTree::subHandleRemoveClick(&window);
+    tree::subHandleRemoveClick(&window);
     EXPECT_EQ(run.fakes.messageBox.shown.last().text, QStringLiteral("Remove report"));
     EXPECT_FALSE(QFile::exists(data.path() + QStringLiteral("/ReportsXP/South/Same.txt")));
     EXPECT_TRUE(QFile::exists(data.path() + QStringLiteral("/ReportsXP/North/Same.txt")));
@@ -266,12 +266,12 @@ TEST_F(ReportTree, RebuildingKeepsTheCubeOnScreenAndARemovalLeavesNoReportCurren
     save(QStringLiteral("North"), QStringLiteral("Plan"), QStringLiteral("Finance"));
     save(QStringLiteral("North"), QStringLiteral("Costs"));
     save(QStringLiteral("South"), QStringLiteral("Other"), QStringLiteral("Finance"));
-    modReportTree::subFillReportTree();
+    tree::subFillReportTree();
     reports::subHandleNodeClick(node(QStringLiteral("North\\Finance\\Plan")), &window);
     ASSERT_FALSE(window.info->isHidden());
 
     // Reading South last leaves neither the cube nor the report on screen.
-    modReportTree::subFillReportTree();
+    tree::subFillReportTree();
     EXPECT_EQ(gstrCubeName, QStringLiteral("North"));
     ASSERT_TRUE(gobjReport);
     EXPECT_EQ(gobjReport,
@@ -279,7 +279,7 @@ TEST_F(ReportTree, RebuildingKeepsTheCubeOnScreenAndARemovalLeavesNoReportCurren
 
     window.tree->setCurrentItem(node(QStringLiteral("North\\Finance\\Plan")));
     run.fakes.messageBox.answers = {platform::mb::vbYes};
-    modReportTree::subHandleRemoveClick(&window);
+    tree::subHandleRemoveClick(&window);
     EXPECT_FALSE(QFile::exists(data.path() + QStringLiteral("/ReportsXP/North/Plan.txt")));
     EXPECT_EQ(gstrCubeName, QStringLiteral("North"));
     EXPECT_FALSE(gobjReport);
@@ -296,10 +296,10 @@ TEST_F(ReportTree, UnreadableFilesAreNamedOnceAndTheRestIsShown)
     bad.write("no report here");
     bad.close();
 
-    modReportTree::subFillReportTree();
+    tree::subFillReportTree();
     EXPECT_EQ(paths(), QStringList{QStringLiteral("Good")});
     ASSERT_EQ(run.fakes.messageBox.shown.size(), 1);
     EXPECT_TRUE(run.fakes.messageBox.shown.first().text.contains(QStringLiteral("Broken.txt")));
-    modReportTree::subFillReportTree();
+    tree::subFillReportTree();
     EXPECT_EQ(run.fakes.messageBox.shown.size(), 1);
 }

@@ -9,11 +9,9 @@ namespace reportwindow {
 class ReportWindowView;
 }
 
-namespace reports::tree {
-
 // The report window's tree of saved reports, grouped by cube, category and type. Nodes
 // carry an image (cube, report, folder) and the index in which they were added, from 1.
-namespace modReportTree {
+namespace reports::tree {
 
 enum NodeImage { CubeNode = 1, ReportNode = 2, FolderNode = 3 };
 
@@ -40,7 +38,5 @@ int nodeIndex(const QTreeWidgetItem* node);
 QString nodeFullPath(const QTreeWidgetItem* node);
 // The report window's tree, or nullptr before there is one.
 QTreeWidget* reportTree();
-
-}
 
 }

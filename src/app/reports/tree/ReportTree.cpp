@@ -1,4 +1,4 @@
-#include "app/reports/tree/modReportTree.h"
+#include "app/reports/tree/ReportTree.h"
 
 #include "app/connections/StartupHooks.h"
 #include "app/reports/OpenReport.h"
@@ -23,8 +23,6 @@
 namespace reports::tree {
 
 using namespace state::modGlobals;
-
-namespace modReportTree {
 
 namespace {
 
@@ -354,8 +352,6 @@ void subHandleRemoveClick(reportwindow::ReportWindowView* window)
         }
         subFillReportTree();
     });
-}
-
 }
 
 }
