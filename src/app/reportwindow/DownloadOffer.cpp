@@ -9,9 +9,7 @@
 
 namespace reportwindow {
 
-namespace modMain {
-
-void subOfferDownload(const QString& question, const QString& page)
+void offerDownload(const QString& question, const QString& page)
 {
     using modGlobals::gstrAppTitle;
     if (modAssistant::fncAskAlert(modOutlookCode::gobjOutlook.get(), question, platform::mb::vbYesNo)
@@ -21,8 +19,6 @@ void subOfferDownload(const QString& question, const QString& page)
     }
     platform::services().messageBox->msgBox(gstrAppTitle + QStringLiteral(" will now shut down!"),
                                             platform::mb::vbOKOnly | platform::mb::vbInformation, gstrAppTitle);
-}
-
 }
 
 }

@@ -4,12 +4,8 @@
 
 namespace reportwindow {
 
-namespace modMain {
-
 // Asks whether to fetch missing components: Yes opens their download page, No tells the
 // user that the program now shuts down. Either way the caller ends the program.
-void subOfferDownload(const QString& question, const QString& page);
-
-}
+void offerDownload(const QString& question, const QString& page);
 
 }

@@ -258,10 +258,9 @@ void ReportWindow::handleLoadFailure(const std::exception& raised)
 {
     const platform::VbError error = common::asVbError(raised);
     if (error.number() == platform::err::MemberNotSupported) {
-        modMain::subOfferDownload(
-            QStringLiteral("Unable to start the MS Office Web Components!\r\nPlease download these FREE "
-                           "components from Microsoft Download.\r\nDo you want to go to that website now?"),
-            config::webComponentsDownloadPage());
+        offerDownload(QStringLiteral("Unable to start the MS Office Web Components!\r\nPlease download these FREE "
+                                     "components from Microsoft Download.\r\nDo you want to go to that website now?"),
+                      config::webComponentsDownloadPage());
         ::modMain::subEndProgram(::modMain::EndCause::Failure);
     }
     modErroHandling::subHandleError(error.description(), error.number(), error.line(),

@@ -35,7 +35,7 @@ namespace modMain {
 
 using namespace state::modGlobals;
 using common::Message;
-using reportwindow::modMain::subOfferDownload;
+using reportwindow::offerDownload;
 
 namespace {
 
@@ -91,16 +91,15 @@ void showReportWindow()
                 modFileHandling::subFixDamagedComCtl32();
                 continue;
             }
-            subOfferDownload(QStringLiteral("The component 'comctl32.ocx' or one of its dependencies is not correctly "
-                                            "registered.\r\nPlease download this FREE component from Microsoft "
-                                            "Download.\r\nDo you want to go to that website now?"),
-                             config::commonControlsDownloadPage());
+            offerDownload(QStringLiteral("The component 'comctl32.ocx' or one of its dependencies is not correctly "
+                                         "registered.\r\nPlease download this FREE component from Microsoft "
+                                         "Download.\r\nDo you want to go to that website now?"),
+                          config::commonControlsDownloadPage());
         } else {
-            subOfferDownload(
-                QStringLiteral("Unable to start the MS Office Web Components!\r\nPlease download these FREE "
-                               "components from Microsoft Download.\r\nDo you want to go to that website "
-                               "now?"),
-                config::webComponentsDownloadPage());
+            offerDownload(QStringLiteral("Unable to start the MS Office Web Components!\r\nPlease download these FREE "
+                                         "components from Microsoft Download.\r\nDo you want to go to that website "
+                                         "now?"),
+                          config::webComponentsDownloadPage());
         }
         subEndProgram(EndCause::Failure);
     }
