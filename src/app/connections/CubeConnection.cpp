@@ -181,9 +181,9 @@ bool GetMOLAPConnection(olap::Connection& cn, const QString& server, const QStri
                         const QString& password, QString* lastError)
 {
     return common::handled(QStringLiteral("GetMOLAPConnection"), common::Message::Description, [&] {
-        ServerCredentials::SignIn signIn{user, password};
+        servercredentials::SignIn signIn{user, password};
         if (user.trimmed().isEmpty())
-            signIn = ServerCredentials::forServer(server).value_or(signIn);
+            signIn = servercredentials::forServer(server).value_or(signIn);
         const bool typed = !signIn.user.trimmed().isEmpty();
         const QString templ = ConnectionStrings::serverTemplate(server, database, signIn.user, signIn.password);
         // Step messages reach the error report and its mail: no sign-in in them.

@@ -179,7 +179,7 @@ void subGetServerName()
         gstrServerName = choice.server;
         gstrDatabase = choice.database;
         if (!choice.userName.trimmed().isEmpty())
-            ServerCredentials::keep(gstrServerName, choice.userName, choice.password);
+            servercredentials::keep(gstrServerName, choice.userName, choice.password);
         dialog.reset();
         const platform::Result<void> written =
             platform::writeFileAtomically(file, serverNameFileBytes(gstrServerName, gstrDatabase));

@@ -5,7 +5,7 @@
 
 namespace connections {
 
-namespace ServerCredentials {
+namespace servercredentials {
 
 namespace {
 

@@ -7,7 +7,7 @@ namespace connections {
 
 // A user name and password typed in the server dialog, kept in memory for this run only
 // and used for every later connection to that server. Nothing here is ever written out.
-namespace ServerCredentials {
+namespace servercredentials {
 
 struct SignIn
 {

@@ -55,7 +55,7 @@ void install(const ProgramContext& context)
 void startFreshRun()
 {
     state::startFreshRun();
-    connections::ServerCredentials::forget();
+    connections::servercredentials::forget();
 }
 
 }
@@ -69,10 +69,10 @@ ProgramContext programContext()
     // The pivot table's connections to a server sign in as the server dialog did, while the
     // connection string it keeps (and reports save) stays without the password.
     context.cubeOpener = [](const QString& connectionString, const QString& dataMember) {
-        return olap::openCube(connections::ServerCredentials::signedIn(connectionString), dataMember);
+        return olap::openCube(connections::servercredentials::signedIn(connectionString), dataMember);
     };
     context.cubeLister = [](const QString& connectionString) {
-        return olap::dataMemberStrings(connections::ServerCredentials::signedIn(connectionString));
+        return olap::dataMemberStrings(connections::servercredentials::signedIn(connectionString));
     };
     // The pivot table writes its pictures with the chart layer's encoder.
     context.gifWriter = &chart::writeGif;

@@ -85,8 +85,8 @@ TEST_F(ServerConnection, StepMessagesNeverShowTheSignIn)
 
 TEST_F(ServerConnection, KeptSignInIsAddedOnlyForItsServerAndOnlyWithoutAUser)
 {
-    ServerCredentials::keep(QStringLiteral("olap;1"), QStringLiteral("ann;x"), QStringLiteral("p\"w"));
-    const auto signedIn = olap::ConnectionString::parse(ServerCredentials::signedIn(ConnectionStrings::serverPivot(
+    servercredentials::keep(QStringLiteral("olap;1"), QStringLiteral("ann;x"), QStringLiteral("p\"w"));
+    const auto signedIn = olap::ConnectionString::parse(servercredentials::signedIn(ConnectionStrings::serverPivot(
         QStringLiteral("Provider=MSOLAP.4"), QStringLiteral("olap;1"), QStringLiteral("Sales"))));
     EXPECT_EQ(signedIn.value(QStringLiteral("User ID"), QString()), QStringLiteral("ann;x"));
     EXPECT_EQ(signedIn.value(QStringLiteral("Password"), QString()), QStringLiteral("p\"w"));
@@ -94,12 +94,12 @@ TEST_F(ServerConnection, KeptSignInIsAddedOnlyForItsServerAndOnlyWithoutAUser)
 
     const QString other = ConnectionStrings::serverPivot(QStringLiteral("Provider=MSOLAP.4"), QStringLiteral("olap2"),
                                                          QStringLiteral("Sales"));
-    EXPECT_EQ(ServerCredentials::signedIn(other), other);
+    EXPECT_EQ(servercredentials::signedIn(other), other);
     const QString ownUser = ConnectionStrings::serverPass(
         ConnectionStrings::serverTemplate(QStringLiteral("olap;1"), QString(), QStringLiteral("bob"), QString()), 4);
-    EXPECT_EQ(ServerCredentials::signedIn(ownUser), ownUser);
+    EXPECT_EQ(servercredentials::signedIn(ownUser), ownUser);
     const QString cubeFile = ConnectionStrings::localTest(dataPath, QStringLiteral("Sales.cub"));
-    EXPECT_EQ(ServerCredentials::signedIn(cubeFile), cubeFile);
+    EXPECT_EQ(servercredentials::signedIn(cubeFile), cubeFile);
 }
 
 TEST_F(LocalBinding, TheFirstCubeFileIsBoundWithTheProviderItsTestConnectionReports)
@@ -258,24 +258,24 @@ TEST_F(ServerConnection, ASignInKeptForTheServerIsUsedWhenNoneIsGiven)
 {
     REQUIRE_TEST_SERVER();
     // The test server lets every existing role in, so an unknown role proves the kept one was used.
-    ServerCredentials::keep(testServer(), QStringLiteral("no_such_role"), QStringLiteral("pw"));
+    servercredentials::keep(testServer(), QStringLiteral("no_such_role"), QStringLiteral("pw"));
     olap::Connection refused;
     EXPECT_FALSE(connections::GetMOLAPConnection(refused, testServer(), catalog, QString(), QString()));
     EXPECT_TRUE(modErroHandling::fncGetLastStep().contains(QStringLiteral("User ID=***;Password=***")));
 
-    ServerCredentials::keep(testServer(), QStringLiteral("postgres"), QStringLiteral("pw"));
+    servercredentials::keep(testServer(), QStringLiteral("postgres"), QStringLiteral("pw"));
     olap::Connection accepted;
     EXPECT_TRUE(connections::GetMOLAPConnection(accepted, testServer(), catalog, QString(), QString()));
 
     // The pivot table's connections to that server sign in the same way, while the string
     // it keeps (and reports save) carries no sign-in.
-    ServerCredentials::keep(testServer(), QStringLiteral("no_such_role"), QStringLiteral("pw"));
+    servercredentials::keep(testServer(), QStringLiteral("no_such_role"), QStringLiteral("pw"));
     pivot::PivotTable pivot;
     pivot.setConnectionString(
         ConnectionStrings::serverPivot(QStringLiteral("Provider=MSOLAP.4"), testServer(), catalog));
     EXPECT_THROW(pivot.DataMemberStrings(), platform::VbError);
     EXPECT_FALSE(pivot.ConnectionString().contains(QStringLiteral("no_such_role")));
-    ServerCredentials::forget();
+    servercredentials::forget();
     EXPECT_EQ(pivot.DataMemberStrings(), (QStringList{QStringLiteral("Sales"), QStringLiteral("Budget")}));
 }
 

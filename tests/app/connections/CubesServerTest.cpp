@@ -120,7 +120,7 @@ TEST_F(ServerCubes, WithNeitherTheDialogListsTheDatabasesAndOkWritesServerNameTx
     EXPECT_EQ(gstrDatabase, catalog);
     EXPECT_EQ(FreshRun::bytesOf(dataPath + QStringLiteral("/ServerName.txt")),
               (testServer() + QLatin1Char(',') + catalog).toUtf8());
-    EXPECT_FALSE(ServerCredentials::forServer(testServer()));
+    EXPECT_FALSE(servercredentials::forServer(testServer()));
     EXPECT_TRUE(run.fakes.messageBox.shown.isEmpty());
 }
 
@@ -137,7 +137,7 @@ TEST_F(ServerCubes, ASignInTypedInTheDialogIsKeptForTheRunButNeverWritten)
         dialog.cmdOK()->click();
     });
     connections::subGetServerName();
-    const auto kept = ServerCredentials::forServer(testServer());
+    const auto kept = servercredentials::forServer(testServer());
     ASSERT_TRUE(kept);
     EXPECT_EQ(kept->user, QStringLiteral("postgres"));
     EXPECT_EQ(kept->password, QStringLiteral("s3cret"));
