@@ -21,8 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     } catch (const platform::VbError&) {
         return 0;
     }
-    const QString templ = connections::ConnectionStrings::serverTemplate(read.server, read.database, user, password);
-    const QString text = connections::ConnectionStrings::serverPass(templ, 4);
+    const QString templ = connections::connectionstrings::serverTemplate(read.server, read.database, user, password);
+    const QString text = connections::connectionstrings::serverPass(templ, 4);
     olap::ConnectionString cs;
     try {
         cs = olap::ConnectionString::parse(text);
@@ -37,12 +37,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         FUZZ_CHECK(cs.value(QStringLiteral("Password")) == password, text);
         const QString masked = platform::connectionstringsyntax::maskPasswords(text);
         const QString others =
-            connections::ConnectionStrings::serverTemplate(read.server, read.database, user, QString());
+            connections::connectionstrings::serverTemplate(read.server, read.database, user, QString());
         if (password.size() >= 4 && !others.contains(password))
             FUZZ_CHECK(!masked.contains(password), masked);
     }
     const QString pivot =
-        connections::ConnectionStrings::serverPivot(QStringLiteral("Provider=MSOLAP.4"), read.server, read.database);
+        connections::connectionstrings::serverPivot(QStringLiteral("Provider=MSOLAP.4"), read.server, read.database);
     try {
         const olap::ConnectionString bound = olap::ConnectionString::parse(pivot);
         FUZZ_CHECK(bound.value(QStringLiteral("Data Source")) == read.server, pivot);

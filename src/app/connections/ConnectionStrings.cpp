@@ -4,7 +4,7 @@
 
 namespace connections {
 
-namespace ConnectionStrings {
+namespace connectionstrings {
 
 namespace {
 

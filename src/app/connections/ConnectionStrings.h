@@ -5,7 +5,7 @@
 namespace connections {
 
 // The connection strings the program gives the OLAP provider and the pivot table.
-namespace ConnectionStrings {
+namespace connectionstrings {
 
 // A value as the provider's syntax needs it: as it is when that is unambiguous, else in
 // double quotes with inner double quotes doubled.

@@ -96,7 +96,7 @@ bool bindLocalCube(QWidget* pivot)
     QString defaultDatabase;
     try {
         olap::Connection cn;
-        cn.Open(ConnectionStrings::localTest(gstrDataPath, gstrCubeFile), QString(), QString(), -1);
+        cn.Open(connectionstrings::localTest(gstrDataPath, gstrCubeFile), QString(), QString(), -1);
         defaultDatabase = cn.DefaultDatabase();
         gstrProvider = QStringLiteral("Provider=") + cn.Provider();
         cn.Close();
@@ -117,7 +117,7 @@ bool bindLocalCube(QWidget* pivot)
     }
     common::ResumeNext skip;
     skip.run([&] {
-        pivotTable(pivot).setConnectionString(ConnectionStrings::localPivot(gstrProvider, gstrDataPath, gstrCubeFile));
+        pivotTable(pivot).setConnectionString(connectionstrings::localPivot(gstrProvider, gstrDataPath, gstrCubeFile));
     });
     // Reading the whole cube can still fail (a view that never ends, data the metadata
     // gets wrong); the pivot table then stays empty, and the user hears why.
@@ -140,10 +140,10 @@ bool bindServerCube(QWidget* pivot)
     common::ResumeNext skip;
     for (int pass = 4; pass >= 1; --pass) {
         skip.clear();
-        gstrProvider = ConnectionStrings::serverProviderPart(pass);
+        gstrProvider = connectionstrings::serverProviderPart(pass);
         skip.run([&] {
             pivot::PivotTable& table = pivotTable(pivot);
-            table.setConnectionString(ConnectionStrings::serverPivot(gstrProvider, gstrServerName, gstrDatabase));
+            table.setConnectionString(connectionstrings::serverPivot(gstrProvider, gstrServerName, gstrDatabase));
             table.DataMemberStrings();
         });
         if (!skip.pending())
@@ -185,14 +185,14 @@ bool GetMOLAPConnection(olap::Connection& cn, const QString& server, const QStri
         if (user.trimmed().isEmpty())
             signIn = servercredentials::forServer(server).value_or(signIn);
         const bool typed = !signIn.user.trimmed().isEmpty();
-        const QString templ = ConnectionStrings::serverTemplate(server, database, signIn.user, signIn.password);
+        const QString templ = connectionstrings::serverTemplate(server, database, signIn.user, signIn.password);
         // Step messages reach the error report and its mail: no sign-in in them.
-        const QString shown = typed ? ConnectionStrings::serverTemplate(server, database, kHidden, kHidden) : templ;
+        const QString shown = typed ? connectionstrings::serverTemplate(server, database, kHidden, kHidden) : templ;
         for (int pass = 4; pass >= 1; --pass) {
             modErroHandling::subLogStep(QStringLiteral("Trying to use the connection string :\r\n")
-                                        + ConnectionStrings::serverPass(shown, pass));
+                                        + connectionstrings::serverPass(shown, pass));
             common::ResumeNext attempt;
-            if (attempt.run([&] { cn.Open(ConnectionStrings::serverPass(templ, pass), QString(), QString(), -1); }))
+            if (attempt.run([&] { cn.Open(connectionstrings::serverPass(templ, pass), QString(), QString(), -1); }))
                 return true;
             if (lastError)
                 *lastError = attempt.description();

@@ -21,10 +21,10 @@ namespace {
 QString ownConnectionString(const QString& cubeName)
 {
     if (gbServerMode)
-        return ConnectionStrings::serverPivot(ConnectionStrings::serverProviderPart(2), gstrServerName, gstrDatabase);
+        return connectionstrings::serverPivot(connectionstrings::serverProviderPart(2), gstrServerName, gstrDatabase);
     const QString cubeFile =
         gdicCubes.Exists(cubeName) ? QFileInfo(gdicCubes.Item(cubeName)).fileName() : cubeName + QStringLiteral(".cub");
-    return ConnectionStrings::localPivot(QStringLiteral("Provider=MSOLAP"), gstrDataPath, cubeFile);
+    return connectionstrings::localPivot(QStringLiteral("Provider=MSOLAP"), gstrDataPath, cubeFile);
 }
 
 QString absoluteClean(const QString& path)

@@ -53,8 +53,8 @@ QString signedIn(const QString& connectionString)
         return connectionString;   // the provider reports a broken string itself
     }
     // A repeated key counts with its last value, so these replace the empty user of the string.
-    return connectionString + QStringLiteral(";User ID=") + ConnectionStrings::quoteValue(kept()->signIn.user)
-        + QStringLiteral(";Password=") + ConnectionStrings::quoteValue(kept()->signIn.password);
+    return connectionString + QStringLiteral(";User ID=") + connectionstrings::quoteValue(kept()->signIn.user)
+        + QStringLiteral(";Password=") + connectionstrings::quoteValue(kept()->signIn.password);
 }
 
 }

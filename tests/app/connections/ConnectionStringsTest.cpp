@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <tuple>
 
-namespace cs = connections::ConnectionStrings;
+namespace cs = connections::connectionstrings;
 
 TEST(ConnectionStrings, CubeFileStringsAreExact)
 {

@@ -49,13 +49,13 @@ TEST(ConnectionStringValues, EveryAwkwardValueComesBackFromTheProvidersParser)
                                 QStringLiteral("x;Data Source=evil"),
                                 QStringLiteral("[NUMBER]")};
     for (const QString& value : values) {
-        const auto server = olap::ConnectionString::parse(ConnectionStrings::serverPass(
-            ConnectionStrings::serverTemplate(value, value, QStringLiteral("u"), value), 4));
+        const auto server = olap::ConnectionString::parse(connectionstrings::serverPass(
+            connectionstrings::serverTemplate(value, value, QStringLiteral("u"), value), 4));
         EXPECT_EQ(server.value(QStringLiteral("Data Source"), QString()), value);
         EXPECT_EQ(server.value(QStringLiteral("Initial Catalog"), QString()), value);
         EXPECT_EQ(server.value(QStringLiteral("Password"), QString()), value);
         EXPECT_EQ(server.value(QStringLiteral("Provider"), QString()), QStringLiteral("MSOLAP.4"));
-        const auto local = olap::ConnectionString::parse(ConnectionStrings::localTest(QStringLiteral("/d"), value));
+        const auto local = olap::ConnectionString::parse(connectionstrings::localTest(QStringLiteral("/d"), value));
         EXPECT_EQ(local.value(QStringLiteral("data source"), QString()), QStringLiteral("/d/") + value);
     }
 }
@@ -86,19 +86,19 @@ TEST_F(ServerConnection, StepMessagesNeverShowTheSignIn)
 TEST_F(ServerConnection, KeptSignInIsAddedOnlyForItsServerAndOnlyWithoutAUser)
 {
     servercredentials::keep(QStringLiteral("olap;1"), QStringLiteral("ann;x"), QStringLiteral("p\"w"));
-    const auto signedIn = olap::ConnectionString::parse(servercredentials::signedIn(ConnectionStrings::serverPivot(
+    const auto signedIn = olap::ConnectionString::parse(servercredentials::signedIn(connectionstrings::serverPivot(
         QStringLiteral("Provider=MSOLAP.4"), QStringLiteral("olap;1"), QStringLiteral("Sales"))));
     EXPECT_EQ(signedIn.value(QStringLiteral("User ID"), QString()), QStringLiteral("ann;x"));
     EXPECT_EQ(signedIn.value(QStringLiteral("Password"), QString()), QStringLiteral("p\"w"));
     EXPECT_EQ(signedIn.value(QStringLiteral("Initial Catalog"), QString()), QStringLiteral("Sales"));
 
-    const QString other = ConnectionStrings::serverPivot(QStringLiteral("Provider=MSOLAP.4"), QStringLiteral("olap2"),
+    const QString other = connectionstrings::serverPivot(QStringLiteral("Provider=MSOLAP.4"), QStringLiteral("olap2"),
                                                          QStringLiteral("Sales"));
     EXPECT_EQ(servercredentials::signedIn(other), other);
-    const QString ownUser = ConnectionStrings::serverPass(
-        ConnectionStrings::serverTemplate(QStringLiteral("olap;1"), QString(), QStringLiteral("bob"), QString()), 4);
+    const QString ownUser = connectionstrings::serverPass(
+        connectionstrings::serverTemplate(QStringLiteral("olap;1"), QString(), QStringLiteral("bob"), QString()), 4);
     EXPECT_EQ(servercredentials::signedIn(ownUser), ownUser);
-    const QString cubeFile = ConnectionStrings::localTest(dataPath, QStringLiteral("Sales.cub"));
+    const QString cubeFile = connectionstrings::localTest(dataPath, QStringLiteral("Sales.cub"));
     EXPECT_EQ(servercredentials::signedIn(cubeFile), cubeFile);
 }
 
@@ -180,7 +180,7 @@ TEST_F(ServerBinding, EachProviderOutcome)
     connections::subBindPivotTable(&pivot);
     EXPECT_EQ(gstrProvider, QStringLiteral("Provider=MSOLAP.4"));
     EXPECT_EQ(pivot.ConnectionString(),
-              ConnectionStrings::serverPivot(QStringLiteral("Provider=MSOLAP.4"), testServer(), catalog));
+              connectionstrings::serverPivot(QStringLiteral("Provider=MSOLAP.4"), testServer(), catalog));
     // No cube chosen yet: the first one.
     EXPECT_EQ(gstrCubeName, QStringLiteral("Sales"));
     EXPECT_EQ(pivot.DataMember(), QStringLiteral("Sales"));
@@ -272,7 +272,7 @@ TEST_F(ServerConnection, ASignInKeptForTheServerIsUsedWhenNoneIsGiven)
     servercredentials::keep(testServer(), QStringLiteral("no_such_role"), QStringLiteral("pw"));
     pivot::PivotTable pivot;
     pivot.setConnectionString(
-        ConnectionStrings::serverPivot(QStringLiteral("Provider=MSOLAP.4"), testServer(), catalog));
+        connectionstrings::serverPivot(QStringLiteral("Provider=MSOLAP.4"), testServer(), catalog));
     EXPECT_THROW(pivot.DataMemberStrings(), platform::VbError);
     EXPECT_FALSE(pivot.ConnectionString().contains(QStringLiteral("no_such_role")));
     servercredentials::forget();

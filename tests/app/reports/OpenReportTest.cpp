@@ -72,8 +72,8 @@ TEST(OpenReport, AReportWhosePivotStateIsRefusedIsNotLeftCurrent)
 // it must never connect there (and sign in with the user's password): it is refused with a
 // message, while the reports the program wrote open as they always did.
 
-using connections::ConnectionStrings::localPivot;
-using connections::ConnectionStrings::serverPivot;
+using connections::connectionstrings::localPivot;
+using connections::connectionstrings::serverPivot;
 
 namespace {
 
