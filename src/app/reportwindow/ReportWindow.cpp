@@ -50,7 +50,7 @@ ReportWindow::ReportWindow(const ReportWindowProfile& profile) : m_profile(profi
     m_inner = new QWidget(this);
     m_inner->setObjectName(QStringLiteral("scaleArea"));
     setCentralWidget(m_inner);
-    m = std::make_unique<ReportWindowControls>(*this, *m_inner, profile);
+    m_controls = std::make_unique<ReportWindowControls>(*this, *m_inner, profile);
     m_timGetData.setObjectName(QStringLiteral("timGetData"));
     m_timGetData.setSingleShot(true);
     const double x = twips::perPixelX(*this);
@@ -60,7 +60,7 @@ ReportWindow::ReportWindow(const ReportWindowProfile& profile) : m_profile(profi
     // The inner area takes its size now, so that loading can lay the window out before
     // it is shown.
     layout()->activate();
-    m->placeCaptionedControls();
+    m_controls->placeCaptionedControls();
     // Nothing may touch the report store before the tree has first been filled.
     enableReportCommands(false);
     connectHandlers();
@@ -70,91 +70,91 @@ ReportWindow::~ReportWindow() = default;
 
 QTreeWidget* ReportWindow::treReports() const
 {
-    return m->treReports;
+    return m_controls->treReports;
 }
 ImageList* ReportWindow::imgCubeReports() const
 {
-    return m->imgCubeReports;
+    return m_controls->imgCubeReports;
 }
 pivot::PivotTable* ReportWindow::pivReports() const
 {
-    return m->pivReports;
+    return m_controls->pivReports;
 }
 chart::ChartSpace* ReportWindow::excChart() const
 {
-    return m->excChart;
+    return m_controls->excChart;
 }
 QRadioButton* ReportWindow::optBoth() const
 {
-    return m->optBoth;
+    return m_controls->optBoth;
 }
 QRadioButton* ReportWindow::optPivot() const
 {
-    return m->optPivot;
+    return m_controls->optPivot;
 }
 QRadioButton* ReportWindow::optGraph() const
 {
-    return m->optGraph;
+    return m_controls->optGraph;
 }
 QPushButton* ReportWindow::cmdAddReport() const
 {
-    return m->cmdAddReport;
+    return m_controls->cmdAddReport;
 }
 QPushButton* ReportWindow::cmdRemoveReport() const
 {
-    return m->cmdRemoveReport;
+    return m_controls->cmdRemoveReport;
 }
 QPushButton* ReportWindow::cmdInfo() const
 {
-    return m->cmdInfo;
+    return m_controls->cmdInfo;
 }
 QComboBox* ReportWindow::cmbGraphType() const
 {
-    return m->cmbGraphType;
+    return m_controls->cmbGraphType;
 }
 QLabel* ReportWindow::lblReports() const
 {
-    return m->lblReports;
+    return m_controls->lblReports;
 }
 QLabel* ReportWindow::lblWebLink() const
 {
-    return m->lblWebLink;
+    return m_controls->lblWebLink;
 }
 QLabel* ReportWindow::imgLogo() const
 {
-    return m->imgLogo;
+    return m_controls->imgLogo;
 }
 QMenu* ReportWindow::mnuTools() const
 {
-    return m->mnuTools;
+    return m_controls->mnuTools;
 }
 QAction* ReportWindow::mnuSavePicture() const
 {
-    return m->mnuSavePicture;
+    return m_controls->mnuSavePicture;
 }
 QAction* ReportWindow::mnuPrint() const
 {
-    return m->mnuPrint;
+    return m_controls->mnuPrint;
 }
 QMenu* ReportWindow::mnuHelp() const
 {
-    return m->mnuHelp;
+    return m_controls->mnuHelp;
 }
 QCheckBox* ReportWindow::chkDisplayZeroValues() const
 {
-    return m->chkDisplayZeroValues;
+    return m_controls->chkDisplayZeroValues;
 }
 QPushButton* ReportWindow::cmdDrillThrough() const
 {
-    return m->cmdDrillThrough;
+    return m_controls->cmdDrillThrough;
 }
 QLabel* ReportWindow::imgBG() const
 {
-    return m->imgBG;
+    return m_controls->imgBG;
 }
 QAction* ReportWindow::mnuZelbrin() const
 {
-    return m->mnuZelbrin;
+    return m_controls->mnuZelbrin;
 }
 
 void ReportWindow::createComponents()
@@ -169,12 +169,12 @@ void ReportWindow::createComponents()
                              QStringLiteral("Object doesn't support this property or method"), objectName());
     pivotObject.release();
     chartObject.release();
-    m->adoptComponents(*pivotTable, *chartSpace);
+    m_controls->adoptComponents(*pivotTable, *chartSpace);
     // Reading a cube and querying it never hold up the window.
-    m->pivReports->setQueriesInBackground(true);
+    m_controls->pivReports->setQueriesInBackground(true);
 
     if (m_profile.chartFollowsQueries) {
-        connect(m->pivReports, &pivot::PivotTable::QueryComplete, this,
+        connect(m_controls->pivReports, &pivot::PivotTable::QueryComplete, this,
                 [this] { platform::eventBoundary([this] { pivReports_QueryComplete(); }); });
     }
 }
@@ -182,32 +182,32 @@ void ReportWindow::createComponents()
 void ReportWindow::connectHandlers()
 {
     connect(&m_timGetData, &QTimer::timeout, this, [this] { timGetData_Timer(); });
-    connect(m->treReports, &QTreeWidget::itemClicked, this,
+    connect(m_controls->treReports, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* node) { platform::eventBoundary([&] { treReports_NodeClick(node); }); });
-    m->treReports->installEventFilter(this);
-    connect(m->optBoth, &QRadioButton::toggled, this, [this](bool on) {
+    m_controls->treReports->installEventFilter(this);
+    connect(m_controls->optBoth, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             opt_Click("optBoth_Click");
     });
-    connect(m->optPivot, &QRadioButton::toggled, this, [this](bool on) {
+    connect(m_controls->optPivot, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             opt_Click("optPivot_Click");
     });
-    connect(m->optGraph, &QRadioButton::toggled, this, [this](bool on) {
+    connect(m_controls->optGraph, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             opt_Click("optGraph_Click");
     });
-    connect(m->chkDisplayZeroValues, &QCheckBox::toggled, this, [this] { chkDisplayZeroValues_Click(); });
-    connect(m->cmdAddReport, &QPushButton::clicked, this, [this] { cmdAddReport_Click(); });
-    connect(m->cmdRemoveReport, &QPushButton::clicked, this, [this] { cmdRemoveReport_Click(); });
-    connect(m->cmdInfo, &QPushButton::clicked, this, [this] { cmdInfo_Click(); });
-    if (m->cmbGraphType) {
-        connect(m->cmbGraphType, &QComboBox::currentIndexChanged, this, [this] { cmbGraphType_Click(); });
+    connect(m_controls->chkDisplayZeroValues, &QCheckBox::toggled, this, [this] { chkDisplayZeroValues_Click(); });
+    connect(m_controls->cmdAddReport, &QPushButton::clicked, this, [this] { cmdAddReport_Click(); });
+    connect(m_controls->cmdRemoveReport, &QPushButton::clicked, this, [this] { cmdRemoveReport_Click(); });
+    connect(m_controls->cmdInfo, &QPushButton::clicked, this, [this] { cmdInfo_Click(); });
+    if (m_controls->cmbGraphType) {
+        connect(m_controls->cmbGraphType, &QComboBox::currentIndexChanged, this, [this] { cmbGraphType_Click(); });
     }
-    connect(m->mnuSavePicture, &QAction::triggered, this, [this] { mnuSavePicture_Click(); });
-    connect(m->mnuPrint, &QAction::triggered, this, [this] { mnuPrint_Click(); });
-    connect(m->lblWebLink, &QLabel::linkActivated, this, [this] { lblWebLink_Click(); });
-    connect(m->mnuZelbrin, &QAction::triggered, this, [this] { mnuZelbrin_Click(); });
+    connect(m_controls->mnuSavePicture, &QAction::triggered, this, [this] { mnuSavePicture_Click(); });
+    connect(m_controls->mnuPrint, &QAction::triggered, this, [this] { mnuPrint_Click(); });
+    connect(m_controls->lblWebLink, &QLabel::linkActivated, this, [this] { lblWebLink_Click(); });
+    connect(m_controls->mnuZelbrin, &QAction::triggered, this, [this] { mnuZelbrin_Click(); });
 }
 
 void ReportWindow::Form_Load()
@@ -234,7 +234,7 @@ void ReportWindow::loadWithTimer()
     modAPI::subEnsureVisibleTaskBar(this, QString());
     subSetCaptions();
     modMain::subFixControls();
-    m->pivReports->setAllowDetails(true);
+    m_controls->pivReports->setAllowDetails(true);
     if (m_profile.titleAgainAtLoadEnd)
         setWindowTitle(gstrAppTitle);
 }
@@ -246,11 +246,11 @@ void ReportWindow::loadAtOnce()
     modErroHandling::subLogStep(m_profile.loadStep);
     modAPI::subEnsureVisibleTaskBar(this, QString());
     modMain::subSetFormCaptions(*this);
-    m->placeCaptionedControls();
+    m_controls->placeCaptionedControls();
     reportwindow::seams().fillReportTree();
     enableReportCommands(true);
     bindChartToPivot();
-    m->excChart->Charts().Add();
+    m_controls->excChart->Charts().Add();
     reportwindow::seams().setDefaultSel();
 }
 
@@ -269,10 +269,10 @@ void ReportWindow::handleLoadFailure(const std::exception& raised)
 
 void ReportWindow::enableReportCommands(bool enable)
 {
-    m->cmdAddReport->setEnabled(enable);
-    m->cmdRemoveReport->setEnabled(enable);
-    m->mnuSavePicture->setEnabled(enable);
-    m->mnuPrint->setEnabled(enable);
+    m_controls->cmdAddReport->setEnabled(enable);
+    m_controls->cmdRemoveReport->setEnabled(enable);
+    m_controls->mnuSavePicture->setEnabled(enable);
+    m_controls->mnuPrint->setEnabled(enable);
 }
 
 void ReportWindow::treReports_NodeClick(QTreeWidgetItem* node)
@@ -285,7 +285,7 @@ void ReportWindow::subSetCaptions()
 {
     common::handled(QStringLiteral("subSetCaptions"), common::Message::LastStep, [&] {
         modMain::subSetFormCaptions(*this);
-        m->placeCaptionedControls();
+        m_controls->placeCaptionedControls();
     });
 }
 
@@ -296,13 +296,13 @@ void ReportWindow::LoadChart(pivot::PivotTable& ptable, chart::ChartSpace& cspac
 
 void ReportWindow::subFixGraphType()
 {
-    if (m->cmbGraphType && m->excChart)
-        ChartFromPivot::subFixGraphType(*m->excChart, *m->cmbGraphType);
+    if (m_controls->cmbGraphType && m_controls->excChart)
+        ChartFromPivot::subFixGraphType(*m_controls->excChart, *m_controls->cmbGraphType);
 }
 
 void ReportWindow::bindChartToPivot()
 {
-    m->excChart->setDataSource(PivotChartSource::of(*m->pivReports));
+    m_controls->excChart->setDataSource(PivotChartSource::of(*m_controls->pivReports));
 }
 
 void ReportWindow::timGetData_Timer()
@@ -319,11 +319,11 @@ void ReportWindow::timGetData_Timer()
 void ReportWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
-    m->imgBG->resize(m_inner->width(), m->imgBG->height());
+    m_controls->imgBG->resize(m_inner->width(), m_controls->imgBG->height());
     // Before loading there is nothing to lay out.
-    if (m->pivReports)
+    if (m_controls->pivReports)
         Form_Resize();
-    m->showWebLinkWhereItFits();
+    m_controls->showWebLinkWhereItFits();
 }
 
 void ReportWindow::Form_Resize()
@@ -343,8 +343,8 @@ void ReportWindow::chkDisplayZeroValues_Click()
         try {
             if (m_profile.zeroValuesStep)
                 modErroHandling::subLogStep(QStringLiteral("Changing the option Display Zeros"));
-            const bool display = m->chkDisplayZeroValues->isChecked();
-            pivot::PivotView& view = m->pivReports->ActiveView();
+            const bool display = m_controls->chkDisplayZeroValues->isChecked();
+            pivot::PivotView& view = m_controls->pivReports->ActiveView();
             if (pivot::PivotAxisView* rows = view.RowAxis())
                 rows->setDisplayEmptyMembers(display);
             if (pivot::PivotAxisView* columns = view.ColumnAxis())
@@ -391,20 +391,21 @@ void ReportWindow::cmbGraphType_Click()
 
 void ReportWindow::pivReports_QueryComplete()
 {
-    LoadChart(*m->pivReports, *m->excChart);
+    LoadChart(*m_controls->pivReports, *m_controls->excChart);
 }
 
 // The picture and the print-out show the pivot's result: a query still in hand lands first,
 // while the window goes on.
 void ReportWindow::mnuSavePicture_Click()
 {
-    m->pivReports->afterResult(
+    m_controls->pivReports->afterResult(
         this, [] { handler("mnuSavePicture_Click", [] { reportwindow::seams().savePicture(QString(), 400, 600); }); });
 }
 
 void ReportWindow::mnuPrint_Click()
 {
-    m->pivReports->afterResult(this, [] { handler("mnuPrint_Click", [] { reportwindow::seams().printOut(); }); });
+    m_controls->pivReports->afterResult(this,
+                                        [] { handler("mnuPrint_Click", [] { reportwindow::seams().printOut(); }); });
 }
 
 void ReportWindow::lblWebLink_Click()
@@ -421,10 +422,10 @@ void ReportWindow::mnuZelbrin_Click()
 // the arrow keys only selects, so that the keys can pass over folders.
 bool ReportWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m->treReports && event->type() == QEvent::KeyPress) {
+    if (watched == m_controls->treReports && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m->treReports->currentItem()) {
-            QTreeWidgetItem* node = m->treReports->currentItem();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_controls->treReports->currentItem()) {
+            QTreeWidgetItem* node = m_controls->treReports->currentItem();
             platform::eventBoundary([&] { treReports_NodeClick(node); });
             return true;
         }

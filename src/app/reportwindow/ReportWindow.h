@@ -110,7 +110,7 @@ private:
 
     const ReportWindowProfile& m_profile;
     QWidget* m_inner = nullptr;
-    std::unique_ptr<ReportWindowControls> m;
+    std::unique_ptr<ReportWindowControls> m_controls;
     QTimer m_timGetData;
 };
 

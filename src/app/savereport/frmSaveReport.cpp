@@ -51,14 +51,14 @@ ViewState viewOfReportWindow()
 
 }
 
-frmSaveReport::frmSaveReport(QWidget* owner) : QDialog(owner), m(std::make_unique<SaveReportControls>(this))
+frmSaveReport::frmSaveReport(QWidget* owner) : QDialog(owner), m_controls(std::make_unique<SaveReportControls>(this))
 {
     setObjectName(QStringLiteral("frmSaveReport"));
-    connect(m->cmbReportName, &uniCombo::Click, this, [this] { cmbReportName_Change("cmbReportName_Click"); });
-    connect(m->cmbReportName, &uniCombo::EditChange, this,
+    connect(m_controls->cmbReportName, &uniCombo::Click, this, [this] { cmbReportName_Change("cmbReportName_Click"); });
+    connect(m_controls->cmbReportName, &uniCombo::EditChange, this,
             [this] { cmbReportName_Change("cmbReportName_EditChange"); });
-    connect(m->OKButton, &QPushButton::clicked, this, [this] { OKButton_Click(); });
-    connect(m->CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_controls->OKButton, &QPushButton::clicked, this, [this] { OKButton_Click(); });
+    connect(m_controls->CancelButton, &QPushButton::clicked, this, &QDialog::reject);
     Form_Load();
 }
 
@@ -71,7 +71,7 @@ void frmSaveReport::Form_Load()
         if (!gobjReport)
             gobjReport = std::make_shared<reports::cOLAPReport>();
         modGenericLanguages::subTranslateControls(this);
-        for (QRadioButton* option : {m->optBoth, m->optPivot, m->optGraph}) {
+        for (QRadioButton* option : {m_controls->optBoth, m_controls->optPivot, m_controls->optGraph}) {
             QPalette colour = option->palette();
             colour.setColor(QPalette::Window, QColor(231, 227, 222));
             option->setPalette(colour);
@@ -80,11 +80,11 @@ void frmSaveReport::Form_Load()
         subFillDropDowns();
         reportwindow::ReportWindowView* window = reportwindow::windowInUse();
         if (window && window->optBoth()->isChecked())
-            m->optBoth->setChecked(true);
+            m_controls->optBoth->setChecked(true);
         else if (window && window->optPivot()->isChecked())
-            m->optPivot->setChecked(true);
+            m_controls->optPivot->setChecked(true);
         else
-            m->optGraph->setChecked(true);
+            m_controls->optGraph->setChecked(true);
         subFillDropDowns();
         subSetReportValues();
     });
@@ -93,7 +93,7 @@ void frmSaveReport::Form_Load()
 void frmSaveReport::subFillDropDowns()
 {
     common::handled(QStringLiteral("frmSaveReport.subFillDropDowns"), common::Message::LastStep, [this] {
-        for (uniCombo* list : {m->cmbReportName, m->cmbSuperCategory, m->cmbReportType})
+        for (uniCombo* list : {m_controls->cmbReportName, m_controls->cmbSuperCategory, m_controls->cmbReportType})
             list->Clear();
         auto categories = modScriptingDic::fncCreateDic<QString>();
         auto types = modScriptingDic::fncCreateDic<QString>();
@@ -102,14 +102,14 @@ void frmSaveReport::subFillDropDowns()
         for (const auto& report : gobjReportsDic->dicViews.Items()) {
             if (report->CubeName != gstrCubeName)
                 continue;
-            m->cmbReportName->AddItem(report->ViewName);
+            m_controls->cmbReportName->AddItem(report->ViewName);
             if (!report->ReportCategory.isEmpty() && !categories.Exists(report->ReportCategory)) {
                 categories.Add(report->ReportCategory, report->ReportCategory);
-                m->cmbSuperCategory->AddItem(report->ReportCategory);
+                m_controls->cmbSuperCategory->AddItem(report->ReportCategory);
             }
             if (!report->ReportType.isEmpty() && !types.Exists(report->ReportType)) {
                 types.Add(report->ReportType, report->ReportType);
-                m->cmbReportType->AddItem(report->ReportType);
+                m_controls->cmbReportType->AddItem(report->ReportType);
             }
         }
     });
@@ -120,31 +120,32 @@ void frmSaveReport::subSetReportValues()
     common::handled(QStringLiteral("frmSaveReport.subSetReportValues"), common::Message::LastStep, [this] {
         const reports::cOLAPReport& report = *gobjReport;
         if (!report.ViewName.isEmpty())
-            m->cmbReportName->setText(report.ViewName);
+            m_controls->cmbReportName->setText(report.ViewName);
         if (!report.ReportType.isEmpty())
-            m->cmbReportType->setText(report.ReportType);
+            m_controls->cmbReportType->setText(report.ReportType);
         if (!report.ReportCategory.isEmpty())
-            m->cmbSuperCategory->setText(report.ReportCategory);
-        m->ctlReportDescription->setDescribedReport(report.ViewName);
+            m_controls->cmbSuperCategory->setText(report.ReportCategory);
+        m_controls->ctlReportDescription->setDescribedReport(report.ViewName);
         if (!report.ReportDescription.isEmpty())
-            m->ctlReportDescription->setHTML(report.ReportDescription);
+            m_controls->ctlReportDescription->setHTML(report.ReportDescription);
     });
 }
 
 void frmSaveReport::cmbReportName_Change(const char* handlerName)
 {
-    handler(handlerName, [this] { m->lblExplainReplace->setVisible(reportExists(m->cmbReportName->Text())); });
+    handler(handlerName,
+            [this] { m_controls->lblExplainReplace->setVisible(reportExists(m_controls->cmbReportName->Text())); });
 }
 
 void frmSaveReport::OKButton_Click()
 {
     handler("frmSaveReport.OKButton_Click", [this] {
         SaveChoice choice;
-        choice.name = m->cmbReportName->Text();
-        choice.category = m->cmbSuperCategory->Text();
-        choice.type = m->cmbReportType->Text();
-        choice.description = m->ctlReportDescription->HTML();
-        choice.viewType = m->optBoth->isChecked() ? 1 : m->optGraph->isChecked() ? 3 : 2;
+        choice.name = m_controls->cmbReportName->Text();
+        choice.category = m_controls->cmbSuperCategory->Text();
+        choice.type = m_controls->cmbReportType->Text();
+        choice.description = m_controls->ctlReportDescription->HTML();
+        choice.viewType = m_controls->optBoth->isChecked() ? 1 : m_controls->optGraph->isChecked() ? 3 : 2;
         if (saveCurrentView(choice, viewOfReportWindow()) == SaveOutcome::Saved)
             accept();
     });
@@ -152,43 +153,43 @@ void frmSaveReport::OKButton_Click()
 
 uniCombo* frmSaveReport::cmbReportName() const
 {
-    return m->cmbReportName;
+    return m_controls->cmbReportName;
 }
 uniCombo* frmSaveReport::cmbSuperCategory() const
 {
-    return m->cmbSuperCategory;
+    return m_controls->cmbSuperCategory;
 }
 uniCombo* frmSaveReport::cmbReportType() const
 {
-    return m->cmbReportType;
+    return m_controls->cmbReportType;
 }
 QLabel* frmSaveReport::lblExplainReplace() const
 {
-    return m->lblExplainReplace;
+    return m_controls->lblExplainReplace;
 }
 QRadioButton* frmSaveReport::optBoth() const
 {
-    return m->optBoth;
+    return m_controls->optBoth;
 }
 QRadioButton* frmSaveReport::optPivot() const
 {
-    return m->optPivot;
+    return m_controls->optPivot;
 }
 QRadioButton* frmSaveReport::optGraph() const
 {
-    return m->optGraph;
+    return m_controls->optGraph;
 }
 htmleditor::ctlHTLMEditor* frmSaveReport::ctlReportDescription() const
 {
-    return m->ctlReportDescription;
+    return m_controls->ctlReportDescription;
 }
 QPushButton* frmSaveReport::OKButton() const
 {
-    return m->OKButton;
+    return m_controls->OKButton;
 }
 QPushButton* frmSaveReport::CancelButton() const
 {
-    return m->CancelButton;
+    return m_controls->CancelButton;
 }
 
 void showSaveReport(QWidget* owner)

@@ -48,7 +48,7 @@ private:
     void cmbReportName_Change(const char* handlerName);
     void OKButton_Click();
 
-    std::unique_ptr<SaveReportControls> m;
+    std::unique_ptr<SaveReportControls> m_controls;
 };
 
 // The save button of the report window: the dialog, modal over its owner.

@@ -44,21 +44,22 @@ struct ctlHTLMEditor::Controls
 };
 
 ctlHTLMEditor::ctlHTLMEditor(QWidget* parent, EditorPrompts prompts)
-    : QWidget(parent), m(std::make_unique<Controls>()), m_prompts(std::move(prompts))
+    : QWidget(parent), m_controls(std::make_unique<Controls>()), m_prompts(std::move(prompts))
 {
     setObjectName(QStringLiteral("ctlHTLMEditor"));
     auto* editor = new RichTextEngine(this);
     editor->setObjectName(QStringLiteral("ieeEditor"));
-    m->engine = editor;
-    m->txtHTML = new QPlainTextEdit(this);
-    m->txtHTML->setObjectName(QStringLiteral("txtHTML"));
-    m->txtHTML->hide();
-    m->cmdCommandBar = createCommandBar(this);
+    m_controls->engine = editor;
+    m_controls->txtHTML = new QPlainTextEdit(this);
+    m_controls->txtHTML->setObjectName(QStringLiteral("txtHTML"));
+    m_controls->txtHTML->hide();
+    m_controls->cmdCommandBar = createCommandBar(this);
     for (int index = 0; index < kButtonCount; ++index)
-        connect(m->cmdCommandBar.at(index), &QToolButton::clicked, this, [this, index] { cmdCommandBar_Click(index); });
+        connect(m_controls->cmdCommandBar.at(index), &QToolButton::clicked, this,
+                [this, index] { cmdCommandBar_Click(index); });
     fncFindButtonByTag(QStringLiteral("cmdWYSIWYG"))->hide();
     editor->move(0, commandBarHeight(*this));
-    m->txtHTML->move(0, commandBarHeight(*this));
+    m_controls->txtHTML->move(0, commandBarHeight(*this));
 
     subSetLangCaptions();
     setHTML(kEmptyTemplate);
@@ -71,22 +72,22 @@ ctlHTLMEditor::~ctlHTLMEditor() = default;
 
 HtmlEditorEngine& ctlHTLMEditor::engine() const
 {
-    return *m->engine;
+    return *m_controls->engine;
 }
 
 QPlainTextEdit* ctlHTLMEditor::txtHTML() const
 {
-    return m->txtHTML;
+    return m_controls->txtHTML;
 }
 
 QToolButton* ctlHTLMEditor::cmdCommandBar(int index) const
 {
-    return m->cmdCommandBar.at(index);
+    return m_controls->cmdCommandBar.at(index);
 }
 
 QWidget* ctlHTLMEditor::ieeEditor() const
 {
-    return m->engine->widget();
+    return m_controls->engine->widget();
 }
 
 QString ctlHTLMEditor::tagOf(const QToolButton* button) const
@@ -98,8 +99,8 @@ QString ctlHTLMEditor::HTML() const
 {
     return common::handled(QStringLiteral("Property_Get_HTML"), common::Message::LastStep, [&] {
         if (m_sourceView)
-            return m->txtHTML->toPlainText();
-        return m->engine->modified() ? m->engine->read() : m_written;
+            return m_controls->txtHTML->toPlainText();
+        return m_controls->engine->modified() ? m_controls->engine->read() : m_written;
     });
 }
 
@@ -107,7 +108,7 @@ void ctlHTLMEditor::setHTML(const QString& text)
 {
     common::handled(QStringLiteral("Property_Let_HTML"), common::Message::LastStep, [&] {
         if (m_sourceView)
-            m->txtHTML->setPlainText(text);
+            m_controls->txtHTML->setPlainText(text);
         else
             writeDesignView(text);
     });
@@ -123,7 +124,7 @@ void ctlHTLMEditor::writeDesignView(const QString& text)
     const description::SafeDescription safe = description::safeDescription(text, m_reportName);
     QWidget* editor = ieeEditor();
     editor->hide();
-    m->engine->write(safe.refused ? kEmptyTemplate : safe.html);
+    m_controls->engine->write(safe.refused ? kEmptyTemplate : safe.html);
     m_written = text;
     editor->show();
     description::tellNotice(safe);
@@ -131,18 +132,18 @@ void ctlHTLMEditor::writeDesignView(const QString& text)
 
 QToolButton* ctlHTLMEditor::fncFindButtonByTag(const QString& tag) const
 {
-    for (QToolButton* button : m->cmdCommandBar) {
+    for (QToolButton* button : m_controls->cmdCommandBar) {
         if (tagOf(button) == tag)
             return button;
     }
-    return m->cmdCommandBar.last();
+    return m_controls->cmdCommandBar.last();
 }
 
 void ctlHTLMEditor::subSetLangCaptions()
 {
     common::handled(QStringLiteral("subSetLangCaptions"), common::Message::LastStep, [&] {
         modErroHandling::subLogStep(QStringLiteral("Setting captions to buttons in commandbar"));
-        for (QToolButton* button : m->cmdCommandBar) {
+        for (QToolButton* button : m_controls->cmdCommandBar) {
             if (const QString* tooltip = commandBarButton(tagOf(button)).tooltip)
                 button->setToolTip(*tooltip);
         }
@@ -157,7 +158,7 @@ void ctlHTLMEditor::subToggleFormattingButtons(bool enabled)
         static const QStringList alwaysEnabled{QStringLiteral("cmdHTML"), QStringLiteral("cmdWYSIWYG"),
                                                QStringLiteral("cmdCopy"), QStringLiteral("cmdPaste"),
                                                QStringLiteral("cmdCut")};
-        for (QToolButton* button : m->cmdCommandBar) {
+        for (QToolButton* button : m_controls->cmdCommandBar) {
             if (!alwaysEnabled.contains(tagOf(button)))
                 button->setEnabled(enabled);
         }
@@ -167,12 +168,12 @@ void ctlHTLMEditor::subToggleFormattingButtons(bool enabled)
 // A command the document refuses leaves the editor as it was; nothing is reported.
 void ctlHTLMEditor::cmdCommandBar_Click(int index)
 {
-    const QString tag = tagOf(m->cmdCommandBar.at(index));
+    const QString tag = tagOf(m_controls->cmdCommandBar.at(index));
     try {
         if (tag == QLatin1String("cmdHTML"))
-            showSourceView(m->cmdCommandBar.at(index));
+            showSourceView(m_controls->cmdCommandBar.at(index));
         else if (tag == QLatin1String("cmdWYSIWYG"))
-            showDesignView(m->cmdCommandBar.at(index));
+            showDesignView(m_controls->cmdCommandBar.at(index));
         else if (m_sourceView)
             runInSourceView(tag);
         else
@@ -184,12 +185,12 @@ void ctlHTLMEditor::cmdCommandBar_Click(int index)
 void ctlHTLMEditor::runInSourceView(const QString& tag)
 {
     if (tag == QLatin1String("cmdCut")) {
-        clipboard().setText(selectedText(*m->txtHTML));
-        m->txtHTML->textCursor().insertText(QString());
+        clipboard().setText(selectedText(*m_controls->txtHTML));
+        m_controls->txtHTML->textCursor().insertText(QString());
     } else if (tag == QLatin1String("cmdCopy")) {
-        clipboard().setText(selectedText(*m->txtHTML));
+        clipboard().setText(selectedText(*m_controls->txtHTML));
     } else if (tag == QLatin1String("cmdPaste")) {
-        m->txtHTML->textCursor().insertText(clipboard().text());
+        m_controls->txtHTML->textCursor().insertText(clipboard().text());
     }
 }
 
@@ -210,26 +211,26 @@ void ctlHTLMEditor::runInDesignView(const QString& tag)
             return;
         argument = address->trimmed();
     }
-    m->engine->run(*command, argument);
+    m_controls->engine->run(*command, argument);
 }
 
 void ctlHTLMEditor::showSourceView(QToolButton* clicked)
 {
-    m->txtHTML->show();
-    m->txtHTML->setPlainText(HTML());
+    m_controls->txtHTML->show();
+    m_controls->txtHTML->setPlainText(HTML());
     ieeEditor()->hide();
     subToggleFormattingButtons(false);
     m_sourceView = true;
-    setFocusProxy(m->txtHTML);
+    setFocusProxy(m_controls->txtHTML);
     clicked->hide();
     fncFindButtonByTag(QStringLiteral("cmdWYSIWYG"))->show();
 }
 
 void ctlHTLMEditor::showDesignView(QToolButton* clicked)
 {
-    m->txtHTML->hide();
+    m_controls->txtHTML->hide();
     m_sourceView = false;
-    setHTML(m->txtHTML->toPlainText());
+    setHTML(m_controls->txtHTML->toPlainText());
     ieeEditor()->show();
     subToggleFormattingButtons(true);
     setFocusProxy(ieeEditor());
@@ -242,6 +243,6 @@ void ctlHTLMEditor::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     const int height = std::max(0, this->height() - commandBarHeight(*this));
     ieeEditor()->resize(width(), height);
-    m->txtHTML->resize(width(), height);
+    m_controls->txtHTML->resize(width(), height);
 }
 }

@@ -65,7 +65,7 @@ private:
     void showSourceView(QToolButton* clicked);
     void showDesignView(QToolButton* clicked);
 
-    std::unique_ptr<Controls> m;
+    std::unique_ptr<Controls> m_controls;
     EditorPrompts m_prompts;
     QString m_written;   // the text the design view was last loaded with
     QString m_reportName;
