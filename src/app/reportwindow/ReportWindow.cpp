@@ -72,7 +72,7 @@ QTreeWidget* ReportWindow::treReports() const
 {
     return m_controls->treReports;
 }
-ImageList* ReportWindow::imgCubeReports() const
+TreeImageList* ReportWindow::imgCubeReports() const
 {
     return m_controls->imgCubeReports;
 }

@@ -55,7 +55,7 @@ public:
     QMainWindow* form() override { return this; }
     void bindChartToPivot() override;
     QTreeWidget* treReports() const override;
-    ImageList* imgCubeReports() const override;
+    TreeImageList* imgCubeReports() const override;
     pivot::PivotTable* pivReports() const override;
     chart::ChartSpace* excChart() const override;
     QRadioButton* optBoth() const override;

@@ -78,12 +78,12 @@ QIcon programIcon()
     return icon;
 }
 
-ImageList::ImageList(QObject* parent) : QObject(parent)
+TreeImageList::TreeImageList(QObject* parent) : QObject(parent)
 {
     setObjectName(QStringLiteral("imgCubeReports"));
 }
 
-QIcon ImageList::ListImages(int index) const
+QIcon TreeImageList::ListImages(int index) const
 {
     switch (index) {
     case 1:
@@ -132,7 +132,7 @@ void ReportWindowControls::buildControls(QMainWindow& window)
     treReports->setHeaderHidden(true);
     treReports->setColumnCount(1);
     treReports->setIconSize(pictureSize(*treReports, kSmallPicture, kSmallPicture));
-    imgCubeReports = new ImageList(&window);
+    imgCubeReports = new TreeImageList(&window);
     const int treeHeight = profile.designHeight - 2 * profile.treeTop - 1500;
     place(*treReports, kColumnLeft, profile.treeTop, kColumnWidth, treeHeight);
 

@@ -32,7 +32,7 @@ struct ReportWindowControls
     const ReportWindowProfile& profile;
 
     QTreeWidget* treReports = nullptr;
-    ImageList* imgCubeReports = nullptr;
+    TreeImageList* imgCubeReports = nullptr;
     pivot::PivotTable* pivReports = nullptr;   // null until the window is loaded
     chart::ChartSpace* excChart = nullptr;     // null until the window is loaded
     QRadioButton* optBoth = nullptr;

@@ -27,10 +27,10 @@ class PivotTable;
 namespace reportwindow {
 
 // The node pictures of the report tree: 1 cube, 2 report, 3 folder.
-class ImageList : public QObject
+class TreeImageList : public QObject
 {
 public:
-    explicit ImageList(QObject* parent);
+    explicit TreeImageList(QObject* parent);
     // An empty icon for an index outside 1 to 3.
     QIcon ListImages(int index) const;
 };
@@ -49,7 +49,7 @@ public:
 
     virtual QTreeWidget* treReports() const = 0;
     // Null in a window without one.
-    virtual ImageList* imgCubeReports() const = 0;
+    virtual TreeImageList* imgCubeReports() const = 0;
     // Null until the window is loaded.
     virtual pivot::PivotTable* pivReports() const = 0;
     virtual chart::ChartSpace* excChart() const = 0;

@@ -49,7 +49,7 @@ public:
 
     QMainWindow* form() override { return this; }
     QTreeWidget* treReports() const override { return tree; }
-    reportwindow::ImageList* imgCubeReports() const override { return nullptr; }
+    reportwindow::TreeImageList* imgCubeReports() const override { return nullptr; }
     pivot::PivotTable* pivReports() const override { return pivot; }
     chart::ChartSpace* excChart() const override { return chart; }
     QRadioButton* optBoth() const override { return both; }

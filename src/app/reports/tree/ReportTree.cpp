@@ -46,7 +46,7 @@ public:
 QIcon imageOf(int image)
 {
     const reportwindow::ReportWindowView* window = reportwindow::windowInUse();
-    if (const reportwindow::ImageList* images = window ? window->imgCubeReports() : nullptr) {
+    if (const reportwindow::TreeImageList* images = window ? window->imgCubeReports() : nullptr) {
         const QIcon icon = images->ListImages(image);
         if (!icon.isNull())
             return icon;
