@@ -15,6 +15,7 @@
 //   painted <ms> <rows>       a result of <rows> rows painted in the pivot grid
 //   action <ms> <text>        an action of the script
 //   pause <start ms> <length ms>
+//   memory <peak MB> <held MB>  the process's peak and resident memory as the program closes
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -118,10 +119,29 @@ private:
         if (m_next < m_script.size())
             QTimer::singleShot(1500, this, [this] { act(m_script[m_next++]); });
         else
-            QTimer::singleShot(m_linger, this, [] {
+            QTimer::singleShot(m_linger, this, [this] {
+                writeMemory();
                 for (QWidget* w : QApplication::topLevelWidgets())
                     w->close();
             });
+    }
+
+    // Peak (VmHWM) and resident (VmRSS) memory of the whole process, from the kernel.
+    void writeMemory()
+    {
+        QFile status(QStringLiteral("/proc/self/status"));
+        if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
+            return;
+        qint64 peakKb = 0;
+        qint64 heldKb = 0;
+        for (const QByteArray& line : status.readAll().split('\n')) {
+            const QList<QByteArray> parts = line.simplified().split(' ');
+            if (parts.size() >= 2 && parts[0] == "VmHWM:")
+                peakKb = parts[1].toLongLong();
+            else if (parts.size() >= 2 && parts[0] == "VmRSS:")
+                heldKb = parts[1].toLongLong();
+        }
+        write(QStringLiteral("memory %1 %2").arg(peakKb / 1024).arg(heldKb / 1024));
     }
 
     void act(const QString& action)

@@ -30,6 +30,9 @@ cmake --build "$build" --target tessaline tessaline_pause_probe window_ping citi
 cube=$build/ssb-data-sf$sf/ssb.cub
 [[ -f $cube ]] || { echo "no $cube: run $build/bench/ssb/ssb_bench --sf $sf --generate-only in $build" >&2; exit 1; }
 
+# The raw column data: the fact table's ten 4-byte columns, 6 million rows a scale factor.
+raw_mb=$((sf * 6000000 * 10 * 4 / 1000000))
+
 work=$build/probe
 rm -rf "$work"
 mkdir -p "$work/start-up" "$work/click" "$work/cities" "$work/runtime"
@@ -65,8 +68,9 @@ measure() {
   kill $ping 2>/dev/null || true
   wait $ping 2>/dev/null || true
   # Pauses count from the pivot's first paint: before it the window is still being made.
-  awk -v name="$name" -v run="$run" '
+  awk -v name="$name" -v run="$run" -v raw="$raw_mb" '
     $1 == "shown" { shown = $2 }
+    $1 == "memory" { peak = $2; held = $3 }
     $1 == "painted" { painted[++n] = $2; rows[n] = $3 }
     $1 == "action" { action = $2 }
     $1 == "pause" && shown != "" && $2 >= shown && $3 > longest { longest = $3; at = $2 }
@@ -74,6 +78,7 @@ measure() {
       printf "%s run %d: pivot shown %d ms after start, its first result painted at %d ms (%d rows)", name, run, shown, painted[1], rows[1]
       if (action) printf "; action at %d ms, its result painted %d ms later (%d rows)", action, painted[n] - action, rows[n]
       printf "; longest pause of the event loop after the pivot was shown %d ms (at %d ms)", longest, at
+      if (peak) printf "; memory peak %d MB (%.2f x the raw column data), held at the end %d MB", peak, peak / raw, held
     }' "$out.probe"
   awk '$1 == "pings" { printf "; longest ping answer %s ms (of %s pings)", $4, $2 }' "$out.ping"
   echo
@@ -82,5 +87,6 @@ measure() {
 for ((run = 1; run <= runs; run++)); do
   measure start-up "$work/start-up" "" "$run"
   measure click "$work/click" "click:ssb2" "$run"
+  measure switches "$work/click" "click:ssb2;click:ssb;click:ssb2;click:ssb" "$run"
   measure cities "$work/cities" "" "$run"
 done
