@@ -792,6 +792,10 @@
         <source>These report files and folders could not be read and were left out:</source>
         <translation>Tyto soubory a složky sestav nelze přečíst, a byly proto vynechány:</translation>
     </message>
+    <message>
+        <source>its folder leads out of the data folder.</source>
+        <translation>jeho složka vede mimo datovou složku.</translation>
+    </message>
 </context>
 <context>
     <name>reportwindow</name>

@@ -792,6 +792,10 @@
         <source>These report files and folders could not be read and were left out:</source>
         <translation>Disse rapportfiler og -mapper kunne ikke læses og er udeladt:</translation>
     </message>
+    <message>
+        <source>its folder leads out of the data folder.</source>
+        <translation>dens mappe fører uden for datamappen.</translation>
+    </message>
 </context>
 <context>
     <name>reportwindow</name>

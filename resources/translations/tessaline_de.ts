@@ -792,6 +792,10 @@
         <source>These report files and folders could not be read and were left out:</source>
         <translation>Diese Berichtsdateien und -ordner konnten nicht gelesen werden und wurden ausgelassen:</translation>
     </message>
+    <message>
+        <source>its folder leads out of the data folder.</source>
+        <translation>sein Ordner führt aus dem Datenordner hinaus.</translation>
+    </message>
 </context>
 <context>
     <name>reportwindow</name>

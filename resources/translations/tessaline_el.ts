@@ -792,6 +792,10 @@
         <source>These report files and folders could not be read and were left out:</source>
         <translation>Τα παρακάτω αρχεία και φάκελοι αναφορών δεν ήταν δυνατό να διαβαστούν και παραλείφθηκαν:</translation>
     </message>
+    <message>
+        <source>its folder leads out of the data folder.</source>
+        <translation>ο φάκελός της οδηγεί έξω από τον φάκελο δεδομένων.</translation>
+    </message>
 </context>
 <context>
     <name>reportwindow</name>

@@ -792,6 +792,10 @@
         <source>These report files and folders could not be read and were left out:</source>
         <translation>These report files and folders could not be read and were left out:</translation>
     </message>
+    <message>
+        <source>its folder leads out of the data folder.</source>
+        <translation>its folder leads out of the data folder.</translation>
+    </message>
 </context>
 <context>
     <name>reportwindow</name>

@@ -792,6 +792,10 @@
         <source>These report files and folders could not be read and were left out:</source>
         <translation>Estos archivos y carpetas de informe no se pudieron leer y se han omitido:</translation>
     </message>
+    <message>
+        <source>its folder leads out of the data folder.</source>
+        <translation>su carpeta lleva fuera de la carpeta de datos.</translation>
+    </message>
 </context>
 <context>
     <name>reportwindow</name>

@@ -792,6 +792,10 @@
         <source>These report files and folders could not be read and were left out:</source>
         <translation>Näitä raporttitiedostoja ja -kansioita ei voitu lukea, joten ne jätettiin pois:</translation>
     </message>
+    <message>
+        <source>its folder leads out of the data folder.</source>
+        <translation>sen kansio johtaa datakansion ulkopuolelle.</translation>
+    </message>
 </context>
 <context>
     <name>reportwindow</name>

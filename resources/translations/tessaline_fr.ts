@@ -792,6 +792,10 @@
         <source>These report files and folders could not be read and were left out:</source>
         <translation>Ces fichiers et dossiers de rapport n’ont pas pu être lus et ont été ignorés :</translation>
     </message>
+    <message>
+        <source>its folder leads out of the data folder.</source>
+        <translation>son dossier mène hors du dossier de données.</translation>
+    </message>
 </context>
 <context>
     <name>reportwindow</name>

@@ -792,6 +792,10 @@
         <source>These report files and folders could not be read and were left out:</source>
         <translation>Questi file e cartelle di report non sono stati letti e sono stati esclusi:</translation>
     </message>
+    <message>
+        <source>its folder leads out of the data folder.</source>
+        <translation>la sua cartella porta fuori dalla cartella dei dati.</translation>
+    </message>
 </context>
 <context>
     <name>reportwindow</name>

@@ -792,6 +792,10 @@
         <source>These report files and folders could not be read and were left out:</source>
         <translation>Deze rapportbestanden en -mappen konden niet worden gelezen en zijn weggelaten:</translation>
     </message>
+    <message>
+        <source>its folder leads out of the data folder.</source>
+        <translation>de map ervan leidt buiten de gegevensmap.</translation>
+    </message>
 </context>
 <context>
     <name>reportwindow</name>

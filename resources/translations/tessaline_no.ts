@@ -792,6 +792,10 @@
         <source>These report files and folders could not be read and were left out:</source>
         <translation>Disse rapportfilene og -mappene kunne ikke leses og er utelatt:</translation>
     </message>
+    <message>
+        <source>its folder leads out of the data folder.</source>
+        <translation>mappen fører ut av datamappen.</translation>
+    </message>
 </context>
 <context>
     <name>reportwindow</name>

@@ -792,6 +792,10 @@
         <source>These report files and folders could not be read and were left out:</source>
         <translation>Não foi possível ler estes ficheiros e pastas de relatório, que foram omitidos:</translation>
     </message>
+    <message>
+        <source>its folder leads out of the data folder.</source>
+        <translation>a sua pasta conduz para fora da pasta de dados.</translation>
+    </message>
 </context>
 <context>
     <name>reportwindow</name>

@@ -792,6 +792,10 @@
         <source>These report files and folders could not be read and were left out:</source>
         <translation>Эти файлы и папки отчётов не удалось прочитать, и они были пропущены:</translation>
     </message>
+    <message>
+        <source>its folder leads out of the data folder.</source>
+        <translation>его папка ведёт за пределы папки данных.</translation>
+    </message>
 </context>
 <context>
     <name>reportwindow</name>

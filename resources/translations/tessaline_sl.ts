@@ -792,6 +792,10 @@
         <source>These report files and folders could not be read and were left out:</source>
         <translation>Teh datotek in map s poročili ni bilo mogoče prebrati, zato so bile izpuščene:</translation>
     </message>
+    <message>
+        <source>its folder leads out of the data folder.</source>
+        <translation>njegova mapa vodi iz podatkovne mape.</translation>
+    </message>
 </context>
 <context>
     <name>reportwindow</name>

@@ -792,6 +792,10 @@
         <source>These report files and folders could not be read and were left out:</source>
         <translation>De här rapportfilerna och -mapparna kunde inte läsas och har utelämnats:</translation>
     </message>
+    <message>
+        <source>its folder leads out of the data folder.</source>
+        <translation>dess mapp leder ut ur datamappen.</translation>
+    </message>
 </context>
 <context>
     <name>reportwindow</name>

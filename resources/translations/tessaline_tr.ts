@@ -792,6 +792,10 @@
         <source>These report files and folders could not be read and were left out:</source>
         <translation>Şu rapor dosyaları ve klasörleri okunamadığı için atlandı:</translation>
     </message>
+    <message>
+        <source>its folder leads out of the data folder.</source>
+        <translation>klasörü veri klasörünün dışına çıkıyor.</translation>
+    </message>
 </context>
 <context>
     <name>reportwindow</name>

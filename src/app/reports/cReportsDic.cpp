@@ -59,6 +59,16 @@ QStringList reportFiles(const QString& folder)
     return names;
 }
 
+// Whether `path` lies in the report folders of the data folder once every link on the way is
+// followed. A cube's folder may be a link to another place, where its reports are read; but
+// a removal must never delete a file outside the data folder.
+bool liesInReportFolders(const QString& path)
+{
+    const QString root = QFileInfo(reportfolders::root()).canonicalFilePath();
+    const QString folder = QFileInfo(QFileInfo(path).absolutePath()).canonicalFilePath();
+    return !root.isEmpty() && (folder == root || folder.startsWith(root + QLatin1Char('/')));
+}
+
 }
 
 common::Dictionary<std::shared_ptr<cOLAPReport>> cReportsDic::makeDictionary()
@@ -124,8 +134,14 @@ bool cReportsDic::RemoveReport(const QString& strCubeName, const QString& strVie
         const QString source = dicViews.Item(key)->SourcePath;
         if (!source.isEmpty())
             path = source;
-        dicViews.Remove(key);
     }
+    if (QFileInfo(QFileInfo(path).absolutePath()).isDir() && !liesInReportFolders(path)) {
+        tellUser(QStringLiteral("Failed to remove selected report!\r\n") + path + QStringLiteral(": ")
+                 + QCoreApplication::translate("reports", "its folder leads out of the data folder."));
+        return false;
+    }
+    if (dicViews.Exists(key))
+        dicViews.Remove(key);
     try {
         modFileHandling::subSetupFS();
         modFileHandling::gobjFSO->DeleteFile(path, true);

@@ -262,6 +262,23 @@ TEST_F(ReportStore, RemovingALinkedReportRemovesTheLinkOnlyAndAFailureSaysWhereA
     ASSERT_EQ(run.fakes.messageBox.shown.size(), 1);
     EXPECT_EQ(run.fakes.messageBox.shown[0].text,
               QStringLiteral("Failed to remove selected report!\r\n") + link + QStringLiteral(": File not found"));
+
+    // A cube folder that is itself a link out of the data folder: its reports are read, but
+    // none is removed through it.
+    save(QStringLiteral("Sales"), QStringLiteral("Outside"));
+    const QString salesFolder = folder(QStringLiteral("Sales"));
+    const QString movedFolder = elsewhere.filePath(QStringLiteral("Sales"));
+    ASSERT_TRUE(QDir().rename(salesFolder, movedFolder));
+    ASSERT_TRUE(QFile::link(movedFolder, salesFolder));
+    cReportsDic linked;
+    linked.GetReports();
+    ASSERT_TRUE(linked.dicViews.Exists(reportKey(QStringLiteral("Sales"), QStringLiteral("Outside"))));
+    EXPECT_FALSE(linked.RemoveReport(QStringLiteral("Sales"), QStringLiteral("Outside")));
+    EXPECT_TRUE(QFile::exists(movedFolder + QStringLiteral("/Outside.txt")));
+    EXPECT_TRUE(linked.dicViews.Exists(reportKey(QStringLiteral("Sales"), QStringLiteral("Outside"))));
+    EXPECT_EQ(run.fakes.messageBox.shown.last().text,
+              QStringLiteral("Failed to remove selected report!\r\n") + salesFolder
+                  + QStringLiteral("/Outside.txt: its folder leads out of the data folder."));
 }
 
 TEST_F(ReportStore, ScratchFilesOfKilledSavesAreClearedWhenTheReportsAreRead)
