@@ -4,6 +4,7 @@
 #include "olap/MemberLookup.h"
 #include "olap/PgConnection.h"
 #include "olap/ServerSql.h"
+#include "olap/WorkerPool.h"
 #include "platform/VbError.h"
 
 #include <QCoreApplication>
@@ -83,16 +84,41 @@ QStringList ServerCube::cubeNames(PgConnection& connection)
 ServerCube::ServerCube(std::shared_ptr<PgConnection> connection, const QString& cubeName)
     : m_connection(std::move(connection))
 {
+    // The schema is wanted at once (the field list, a saved layout checked against the cube),
+    // and is a few small statements; the keys may take seconds.
     m_cube = readCubeDefinition(runnerOf(*m_connection), kMetadataSchema, cubeName);
-    refuseDuplicateKeys(*m_connection, m_cube);
-    refuseIncomparableKeys(*m_connection, m_cube);
-    m_keys = readServerKeys(runnerOf(*m_connection), m_cube);
+    m_keysSince.start();
+    auto read = std::make_shared<std::packaged_task<ServerKeys()>>([this] {
+        refuseDuplicateKeys(*m_connection, m_cube);
+        refuseIncomparableKeys(*m_connection, m_cube);
+        return readServerKeys(runnerOf(*m_connection), m_cube);
+    });
+    m_keys = read->get_future().share();
+    platform::Result<std::thread> reader = startThread([read] { (*read)(); });
+    if (reader)
+        m_keyReader = std::move(reader).value();
+    else
+        (*read)();   // no thread to spare: read them here, as waiting for them would
+}
+
+ServerCube::~ServerCube()
+{
+    // A cube dropped while its keys are read (another one picked at once) gives the statement in
+    // hand up on the server rather than wait for it. A stop that falls between two statements
+    // is not seen, so it is repeated until the read ends.
+    while (!keysRead()) {
+        m_connection->stopWaiting();
+        m_keys.wait_for(std::chrono::milliseconds(20));
+    }
+    if (m_keyReader.joinable())
+        m_keyReader.join();
 }
 
 CellSet ServerCube::query(const PivotQuery& query)
 {
-    const QueryPlan plan = QueryPlan::build(m_cube, m_keys.indexes, query);
-    const ServerSql sql(m_cube, m_keys);
+    const ServerKeys& keys = this->keys();
+    const QueryPlan plan = QueryPlan::build(m_cube, keys.indexes, query);
+    const ServerSql sql(m_cube, keys);
     QStringList params;
     const QString statement = sql.pivotQuery(plan, query, params);
     CellTable cells(int(plan.measures.size()));
@@ -103,16 +129,17 @@ CellSet ServerCube::query(const PivotQuery& query)
 QVector<Member> ServerCube::members(const QString& hierarchy, int level, const MemberPath& parent,
                                     const QString& search)
 {
-    return listMembers(m_cube, m_keys.indexes, hierarchy, level, parent, search);
+    return listMembers(m_cube, keys().indexes, hierarchy, level, parent, search);
 }
 
 DetailRows ServerCube::details(const PivotQuery& query, int row, int column, int limit)
 {
     const CellSet cells = this->query(query);
-    const std::vector<CellMember> cell = membersOfCell(query, cells, row, column, m_cube, m_keys.indexes);
-    const QueryPlan plan = QueryPlan::build(m_cube, m_keys.indexes, query);
+    const ServerKeys& keys = this->keys();
+    const std::vector<CellMember> cell = membersOfCell(query, cells, row, column, m_cube, keys.indexes);
+    const QueryPlan plan = QueryPlan::build(m_cube, keys.indexes, query);
     QStringList params;
-    const QString statement = ServerSql(m_cube, m_keys).detailQuery(plan, cell, std::max(0, limit), params);
+    const QString statement = ServerSql(m_cube, keys).detailQuery(plan, cell, std::max(0, limit), params);
     DetailRows result;
     result.columns = detailColumns(m_cube);
     int levelColumns = 0;
@@ -137,6 +164,9 @@ DetailRows ServerCube::details(const PivotQuery& query, int row, int column, int
 
 std::optional<qint64> ServerCube::serverWait() const
 {
+    // A query waits for the keys as it would for its own answer, from when the cube was opened.
+    if (!keysRead())
+        return m_keysSince.elapsed();
     return m_connection->waitingMs();
 }
 

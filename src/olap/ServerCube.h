@@ -3,22 +3,30 @@
 #include "olap/CubeDefinition.h"
 #include "olap/ServerSql.h"
 
+#include <QElapsedTimer>
+#include <future>
 #include <memory>
+#include <thread>
 
 namespace olap {
 
 class PgConnection;
 
-// A cube of a catalog on the cube server. Members, and which dimensions have facts without a
-// dimension row, are read once, when the cube is opened; every pivot query is one grouped
-// statement that the server computes.
+// A cube of a catalog on the cube server. Its definition is read when it is opened; its keys
+// (members, and which dimensions have facts without a dimension row) are checked and read once,
+// on a thread of its own, so that opening never waits for them; queries, member lists and
+// details wait for them instead. Every pivot query is one grouped statement that the server
+// computes.
 class ServerCube : public CubeSource
 {
 public:
-    // Throws platform::VbError (0x80004005) when the catalog has no such cube, its metadata
-    // does not match its tables, or its keys cannot be matched (a key twice in a dimension
-    // table, fact and dimension keys the server cannot compare).
+    // Throws platform::VbError (0x80004005) when the catalog has no such cube or its metadata
+    // is wrong. Keys that cannot be matched (a key twice in a dimension table, fact and
+    // dimension keys the server cannot compare), and a server that fails while they are read,
+    // fail every query, member list and details with that error. Until the keys are read the
+    // connection is the cube's alone.
     ServerCube(std::shared_ptr<PgConnection> connection, const QString& cubeName);
+    ~ServerCube() override;   // gives up the key read in hand
 
     const CubeSchema& schema() const override { return m_cube.schema; }
     CellSet query(const PivotQuery& query) override;
@@ -33,9 +41,15 @@ public:
     static QStringList cubeNames(PgConnection& connection);
 
 private:
+    // Waits for the keys; throws the failure of their read.
+    const ServerKeys& keys() const { return m_keys.get(); }
+    bool keysRead() const { return m_keys.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }
+
     std::shared_ptr<PgConnection> m_connection;
     CubeDefinition m_cube;
-    ServerKeys m_keys;
+    QElapsedTimer m_keysSince;
+    std::shared_future<ServerKeys> m_keys;
+    std::thread m_keyReader;
 };
 
 }

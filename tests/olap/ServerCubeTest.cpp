@@ -16,7 +16,9 @@
 #include <QLockFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QThread>
+#include <future>
 #include <gtest/gtest.h>
 
 using namespace olap;
@@ -106,25 +108,28 @@ QString catalogFromSql(const QString& candidate, const QString& cubeSql)
 }
 
 // A small cube whose products partly lack a category: members with an empty (NULL) key.
+QString nullKeySql()
+{
+    return QString::fromUtf8(
+        "CREATE TABLE shop_product (product_id INTEGER PRIMARY KEY, category TEXT, product TEXT);\n"
+        "INSERT INTO shop_product VALUES (1, 'Fruit', 'Apple'), (2, NULL, 'Mystery'), (3, NULL, 'Gadget');\n"
+        "CREATE TABLE shop_fact (product_id INTEGER NOT NULL, amount DOUBLE PRECISION NOT NULL);\n"
+        "INSERT INTO shop_fact VALUES (1, 10), (2, 20), (3, 30), (3, 5);\n"
+        "INSERT INTO olap_cube (name, caption, fact_table, ordinal) VALUES ('Shop', 'Shop', 'shop_fact', 1);\n"
+        "INSERT INTO olap_dimension (cube, name, caption, dim_table, dim_key, fact_key) VALUES "
+        "('Shop', 'Product', 'Product', 'shop_product', 'product_id', 'product_id');\n"
+        "INSERT INTO olap_hierarchy (cube, name, caption, dimension, ordinal) VALUES "
+        "('Shop', 'Product', 'Product', 'Product', 1);\n"
+        "INSERT INTO olap_level (cube, hierarchy, depth, name, caption, key_column, caption_column, "
+        "sort_column) VALUES ('Shop', 'Product', 1, 'Category', 'Category', 'category', NULL, NULL), "
+        "('Shop', 'Product', 2, 'Product', 'Product', 'product_id', 'product', NULL);\n"
+        "INSERT INTO olap_measure (cube, name, caption, column_name, aggregate, number_format, ordinal) "
+        "VALUES ('Shop', 'Amount', 'Amount', 'amount', 'sum', '#,##0', 1);\n");
+}
+
 QString nullKeyCatalog()
 {
-    static const QString name = catalogFromSql(
-        QStringLiteral("tessaline_test_null_keys"),
-        QString::fromUtf8(
-            "CREATE TABLE shop_product (product_id INTEGER PRIMARY KEY, category TEXT, product TEXT);\n"
-            "INSERT INTO shop_product VALUES (1, 'Fruit', 'Apple'), (2, NULL, 'Mystery'), (3, NULL, 'Gadget');\n"
-            "CREATE TABLE shop_fact (product_id INTEGER NOT NULL, amount DOUBLE PRECISION NOT NULL);\n"
-            "INSERT INTO shop_fact VALUES (1, 10), (2, 20), (3, 30), (3, 5);\n"
-            "INSERT INTO olap_cube (name, caption, fact_table, ordinal) VALUES ('Shop', 'Shop', 'shop_fact', 1);\n"
-            "INSERT INTO olap_dimension (cube, name, caption, dim_table, dim_key, fact_key) VALUES "
-            "('Shop', 'Product', 'Product', 'shop_product', 'product_id', 'product_id');\n"
-            "INSERT INTO olap_hierarchy (cube, name, caption, dimension, ordinal) VALUES "
-            "('Shop', 'Product', 'Product', 'Product', 1);\n"
-            "INSERT INTO olap_level (cube, hierarchy, depth, name, caption, key_column, caption_column, "
-            "sort_column) VALUES ('Shop', 'Product', 1, 'Category', 'Category', 'category', NULL, NULL), "
-            "('Shop', 'Product', 2, 'Product', 'Product', 'product_id', 'product', NULL);\n"
-            "INSERT INTO olap_measure (cube, name, caption, column_name, aggregate, number_format, ordinal) "
-            "VALUES ('Shop', 'Amount', 'Amount', 'amount', 'sum', '#,##0', 1);\n"));
+    static const QString name = catalogFromSql(QStringLiteral("tessaline_test_null_keys"), nullKeySql());
     return name;
 }
 
@@ -534,14 +539,19 @@ TEST_F(ServerCube, ADimensionKeyThatStandsTwiceRefusesTheCubeNamingTableAndKey)
     const QString catalog =
         catalogFromSql(QStringLiteral("tessaline_test_duplicate_keys"), testcubes::shopWithDuplicateKeySql());
     ASSERT_FALSE(catalog.isEmpty());
-    try {
-        openCube(serverString(catalog), QStringLiteral("Shop"));
-        FAIL() << "a cube with a repeated dimension key was opened";
-    } catch (const platform::VbError& e) {
-        EXPECT_EQ(e.number(), platform::err::Unspecified);
-        EXPECT_TRUE(e.description().contains(QStringLiteral("\"shop_store\""))) << e.what();
-        EXPECT_TRUE(e.description().contains(QStringLiteral("\"2\""))) << e.what();
-        EXPECT_TRUE(e.description().contains(catalog)) << e.what();
+    // The keys are checked after the cube opens: its queries and member lists fail.
+    const auto cube = openCube(serverString(catalog), QStringLiteral("Shop"));
+    for (const auto& use : std::vector<std::function<void()>>{[&] { cube->query(testcubes::shopLayouts()[0]); },
+                                                              [&] { cube->members(QStringLiteral("Store"), 0); }}) {
+        try {
+            use();
+            ADD_FAILURE() << "a cube with a repeated dimension key answered";
+        } catch (const platform::VbError& e) {
+            EXPECT_EQ(e.number(), platform::err::Unspecified);
+            EXPECT_TRUE(e.description().contains(QStringLiteral("\"shop_store\""))) << e.what();
+            EXPECT_TRUE(e.description().contains(QStringLiteral("\"2\""))) << e.what();
+            EXPECT_TRUE(e.description().contains(catalog)) << e.what();
+        }
     }
 }
 
@@ -604,8 +614,8 @@ INSERT INTO olap_measure (cube, name, caption, column_name, aggregate, number_fo
 )"));
     ASSERT_FALSE(catalog.isEmpty());
     try {
-        openCube(serverString(catalog), QStringLiteral("Mix"));
-        FAIL() << "a cube whose keys cannot be compared was opened";
+        openCube(serverString(catalog), QStringLiteral("Mix"))->query(PivotQuery());
+        FAIL() << "a cube whose keys cannot be compared answered";
     } catch (const platform::VbError& e) {
         EXPECT_EQ(e.number(), platform::err::Unspecified);
         EXPECT_FALSE(isServerFailure(e));
@@ -689,4 +699,61 @@ TEST_F(ServerCube, AStatementWithoutAnAnswerIsGivenUpAtTheLimitAndCancelled)
         QThread::msleep(20);
     }
     EXPECT_FALSE(sleeping) << "the statement given up still runs on the server";
+}
+
+// Opening reads the cube's definition only; its keys are read on a thread of their own, which
+// queries wait for. A cube dropped while its key read waits gives that read up.
+TEST_F(ServerCube, OpeningReturnsWhileItsKeysAreReadAndQueriesWaitForThem)
+{
+    // The product table is read through a view that waits while a session holds lock 4242.
+    const QString catalog = catalogFromSql(QStringLiteral("tessaline_test_held_keys"), nullKeySql() + QStringLiteral(R"(
+ALTER TABLE shop_product RENAME TO shop_product_rows;
+CREATE FUNCTION held() RETURNS boolean LANGUAGE plpgsql AS $$
+BEGIN PERFORM pg_advisory_xact_lock_shared(4242); RETURN true; END $$;
+CREATE VIEW shop_product AS SELECT * FROM shop_product_rows WHERE held();
+)"));
+    ASSERT_FALSE(catalog.isEmpty());
+    const QString appName = QStringLiteral("tessaline-held-keys");
+    PgConnection::setAnswerLimit(std::chrono::seconds(10));
+    const auto restore = qScopeGuard([] { PgConnection::setAnswerLimit(std::chrono::seconds(kMostAnswerSeconds)); });
+    // A session on the catalog itself: advisory locks are the database's own.
+    PgConnection admin(DataSource::fromConnectionString(ConnectionString::parse(serverString(catalog))));
+    admin.rows(QStringLiteral("SELECT pg_advisory_lock(4242)"));
+    // Whether, within 10 s, a session of the cube comes to wait for the lock (or none does).
+    const auto keysHeld = [&](bool held = true) {
+        QElapsedTimer waited;
+        for (waited.start(); waited.elapsed() < 10000; QThread::msleep(20)) {
+            const bool waits = !admin
+                                    .rows(QStringLiteral("SELECT 1 FROM pg_stat_activity WHERE application_name "
+                                                         "= $1 AND wait_event_type = 'Lock'"),
+                                          {appName})
+                                    .isEmpty();
+            if (waits == held)
+                return true;
+        }
+        return false;
+    };
+    QElapsedTimer dropping;
+    {
+        const auto dropped = openCube(serverString(catalog, appName), QStringLiteral("Shop"));
+        ASSERT_TRUE(keysHeld());
+        EXPECT_TRUE(dropped->serverWait().has_value());
+        dropping.start();
+    }
+    EXPECT_LT(dropping.elapsed(), 5000) << "the drop waited for the key read";
+    EXPECT_TRUE(keysHeld(false)) << "the key read given up still waits on the server";
+
+    auto cube = openCube(serverString(catalog, appName), QStringLiteral("Shop"));
+    EXPECT_EQ(cube->schema().hierarchies.size(), 1);
+    ASSERT_TRUE(keysHeld());
+    PivotQuery q;
+    q.rows.fields = {field("Product")};
+    q.measures = {QStringLiteral("Amount")};
+    auto answer = std::async(std::launch::async, [&] { return cube->query(q); });
+    EXPECT_EQ(answer.wait_for(std::chrono::milliseconds(200)), std::future_status::timeout);
+    admin.rows(QStringLiteral("SELECT pg_advisory_unlock(4242)"));
+    const CellSet cells = answer.get();
+    ASSERT_EQ(cells.rows.size(), 3);   // the empty category, Fruit, the total
+    EXPECT_EQ(cells.value(2, 0, 0), 65.0);
+    EXPECT_FALSE(cube->serverWait().has_value());
 }
