@@ -98,7 +98,7 @@ ServerCube::ServerCube(std::shared_ptr<PgConnection> connection, const QString& 
     if (reader)
         m_keyReader = std::move(reader).value();
     else
-        (*read)();   // no thread to spare: read them here, as waiting for them would
+        (*read)();   // no thread to spare: read them here rather than fail the cube
 }
 
 ServerCube::~ServerCube()
