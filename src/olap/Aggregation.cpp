@@ -83,6 +83,7 @@ void Aggregation::prepareMeasures()
         in.aggregate = m_data.definition.schema.measures[m].aggregate;
         in.kind = column.kind;
         in.integers = column.integers.data();
+        in.wide = column.wide.data();
         in.reals = column.reals.data();
         if (in.kind == MeasureColumn::Kind::Distinct) {
             in.distinct = int(m_distinct.size());
@@ -121,6 +122,10 @@ void Aggregation::addFact(Accumulator* acc, size_t fact, D&& distinct) const
             if (in.integers[fact] != MeasureColumn::kNoInteger)
                 acc[m].addWhole(in.integers[fact]);
             break;
+        case MeasureColumn::Kind::Wide:
+            if (in.wide[fact] != MeasureColumn::kNoWide)
+                acc[m].addWhole(in.wide[fact]);
+            break;
         case MeasureColumn::Kind::Reals:
             if (!std::isnan(in.reals[fact]))
                 acc[m].add(in.reals[fact]);
@@ -138,6 +143,8 @@ void Aggregation::prefetchFact(size_t fact) const
     for (const MeasureInput& in : m_measures) {
         if (in.kind == MeasureColumn::Kind::Reals)
             __builtin_prefetch(in.reals + fact);
+        else if (in.kind == MeasureColumn::Kind::Wide)
+            __builtin_prefetch(in.wide + fact);
         else if (in.kind != MeasureColumn::Kind::Rows)
             __builtin_prefetch(in.integers + fact);
     }

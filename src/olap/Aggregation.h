@@ -26,6 +26,7 @@ struct MeasureInput
     Aggregate aggregate = Aggregate::Sum;
     MeasureColumn::Kind kind = MeasureColumn::Kind::Rows;
     const int32_t* integers = nullptr;
+    const qint64* wide = nullptr;
     const double* reals = nullptr;
     int distinct = -1;   // index among the query's distinct counts
 };
@@ -113,7 +114,7 @@ private:
     template<typename F>
     void forEachCell(size_t p, uint32_t slot, F&& f) const;
     void rollUp();
-    void writeValues(std::optional<double>* out, const Accumulator* acc, const std::vector<int64_t>* const* counts,
+    void writeValues(CellValue* out, const Accumulator* acc, const std::vector<int64_t>* const* counts,
                      size_t at) const;
     void writeCells(CellTable& table) const;
     // AggregationCounts.cpp: distinct counts.

@@ -114,29 +114,43 @@ void Aggregation::rollUp()
     m_cellBase = slotBases(m_cells);
 }
 
-void Aggregation::writeValues(std::optional<double>* out, const Accumulator* acc,
-                              const std::vector<int64_t>* const* counts, size_t at) const
+namespace {
+
+// A whole sum that fits 64 bits is shown exactly; one beyond them, as the nearest double.
+CellValue wholeOrNearest(__int128 v)
+{
+    return v >= INT64_MIN && v <= INT64_MAX ? CellValue::whole(int64_t(v)) : CellValue(double(v));
+}
+
+}
+
+void Aggregation::writeValues(CellValue* out, const Accumulator* acc, const std::vector<int64_t>* const* counts,
+                              size_t at) const
 {
     for (size_t i = 0; i < m_width; ++i) {
         const Accumulator& a = acc[i];
+        const bool whole = m_measures[i].kind != MeasureColumn::Kind::Reals;
+        const bool none = a.count == 0;   // a sum, minimum, maximum or average over no values
         switch (m_measures[i].aggregate) {
         case Aggregate::Count:
-            out[i] = double(a.count);
+            out[i] = CellValue::whole(a.count);
             break;
         case Aggregate::DistinctCount:
-            out[i] = double((*counts[m_measures[i].distinct])[at]);
+            out[i] = CellValue::whole((*counts[m_measures[i].distinct])[at]);
             break;
         case Aggregate::Sum:
-            out[i] = a.count > 0 ? std::optional(a.total()) : std::nullopt;
+            out[i] = none ? CellValue() : whole ? wholeOrNearest(a.whole) : CellValue(a.sum);
             break;
         case Aggregate::Min:
-            out[i] = a.count > 0 ? std::optional(a.min) : std::nullopt;
+            out[i] = none ? CellValue() : whole ? CellValue::whole(a.wholeMin) : CellValue(a.min);
             break;
         case Aggregate::Max:
-            out[i] = a.count > 0 ? std::optional(a.max) : std::nullopt;
+            out[i] = none ? CellValue() : whole ? CellValue::whole(a.wholeMax) : CellValue(a.max);
             break;
         case Aggregate::Average:
-            out[i] = a.count > 0 ? std::optional(a.total() / double(a.count)) : std::nullopt;
+            out[i] = none ? CellValue()
+                : whole   ? CellValue(double((long double)a.whole / (long double)a.count))
+                          : CellValue(a.sum / double(a.count));
             break;
         }
     }

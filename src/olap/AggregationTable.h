@@ -30,12 +30,17 @@ inline size_t hashPartition(uint64_t key)
     return size_t(mix(key) >> (64 - kPartitionBits));
 }
 
+// One group's (or cell's) aggregates of one measure. A measure of whole numbers sums into 128
+// bits, which no sum of 64-bit values can overflow (it would take 2^64 of them), and keeps its
+// minimum and maximum as integers: all exact. A measure of doubles uses the doubles.
 struct Accumulator
 {
+    __int128 whole = 0;
     double sum = 0;
-    int64_t whole = 0;   // integer measures sum exactly
     double min = std::numeric_limits<double>::infinity();
     double max = -std::numeric_limits<double>::infinity();
+    int64_t wholeMin = INT64_MAX;
+    int64_t wholeMax = INT64_MIN;
     int64_t count = 0;   // values that are not empty (rows, for a count of rows)
 
     void add(double v)
@@ -45,22 +50,23 @@ struct Accumulator
         max = std::max(max, v);
         ++count;
     }
-    void addWhole(int32_t v)
+    void addWhole(int64_t v)
     {
         whole += v;
-        min = std::min(min, double(v));
-        max = std::max(max, double(v));
+        wholeMin = std::min(wholeMin, v);
+        wholeMax = std::max(wholeMax, v);
         ++count;
     }
     void merge(const Accumulator& o)
     {
-        sum += o.sum;
         whole += o.whole;
+        sum += o.sum;
         min = std::min(min, o.min);
         max = std::max(max, o.max);
+        wholeMin = std::min(wholeMin, o.wholeMin);
+        wholeMax = std::max(wholeMax, o.wholeMax);
         count += o.count;
     }
-    double total() const { return sum + double(whole); }
 };
 
 // Open addressing from 64-bit keys to dense slots, in the order keys first came; each slot

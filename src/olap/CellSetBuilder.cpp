@@ -35,7 +35,7 @@ CellSet CellSetBuilder::build() const
             columnAt[size_t(i)] = c;
     }
     const size_t columnCount = size_t(columns.size());
-    m_cells.forEach([&](int row, int column, const std::optional<double>* values) {
+    m_cells.forEach([&](int row, int column, const CellValue* values) {
         const qsizetype r = rowAt[size_t(row)];
         const qsizetype c = columnAt[size_t(column)];
         if (r < 0 || c < 0)
@@ -110,7 +110,7 @@ std::vector<int> CellSetBuilder::children(const AxisContext& ctx, int field, con
         });
     }
     if (ctx.axis.sortByValue != SortOrder::None && ctx.axis.sortByMeasure) {
-        std::vector<std::optional<double>> values;
+        std::vector<CellValue> values;
         std::vector<size_t> order(kids.size());
         Position p = prefix;
         for (size_t i = 0; i < kids.size(); ++i) {
@@ -121,8 +121,8 @@ std::vector<int> CellSetBuilder::children(const AxisContext& ctx, int field, con
         const bool ascending = ctx.axis.sortByValue == SortOrder::Ascending;
         std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
             if (!values[a] || !values[b])
-                return values[a].has_value() && !values[b].has_value();   // no value last
-            return ascending ? *values[a] < *values[b] : *values[b] < *values[a];
+                return values[a].hasValue() && !values[b].hasValue();   // no value last
+            return ascending ? values[a].exact() < values[b].exact() : values[b].exact() < values[a].exact();
         });
         std::vector<int> sorted;
         for (size_t i : order)
@@ -143,13 +143,13 @@ std::vector<int> CellSetBuilder::children(const AxisContext& ctx, int field, con
     return kids;
 }
 
-std::optional<double> CellSetBuilder::sortValue(const AxisContext& ctx, const Position& p) const
+CellValue CellSetBuilder::sortValue(const AxisContext& ctx, const Position& p) const
 {
     const int measure = *ctx.axis.sortByMeasure;
     if (measure < 0 || measure >= m_cells.measureCount())
-        return std::nullopt;
-    const std::optional<double>* cell = ctx.rowsAxis ? m_cells.find(p, ctx.otherAll) : m_cells.find(ctx.otherAll, p);
-    return cell ? cell[measure] : std::nullopt;
+        return {};
+    const CellValue* cell = ctx.rowsAxis ? m_cells.find(p, ctx.otherAll) : m_cells.find(ctx.otherAll, p);
+    return cell ? cell[measure] : CellValue();
 }
 
 Tuple CellSetBuilder::tupleOf(const Entry& e, const std::vector<FieldPlan>& fields, MemberCache& members) const

@@ -38,7 +38,7 @@ private:
     void walkField(const AxisContext& ctx, int field, const Position& prefix, QVector<Entry>& out) const;
     void emitMember(const AxisContext& ctx, int field, const Position& prefix, int member, QVector<Entry>& out) const;
     std::vector<int> children(const AxisContext& ctx, int field, const Position& prefix, int parent) const;
-    std::optional<double> sortValue(const AxisContext& ctx, const Position& p) const;
+    CellValue sortValue(const AxisContext& ctx, const Position& p) const;
     using MemberCache = std::vector<std::unordered_map<int, Member>>;   // by field, then member id
     Tuple tupleOf(const Entry& e, const std::vector<FieldPlan>& fields, MemberCache& members) const;
 

@@ -103,7 +103,7 @@ void CellTable::grow()
         m_index[slotOf(m_keys[c])] = {m_keys[c], qsizetype(c)};
 }
 
-std::optional<double>* CellTable::cell(int row, int column)
+CellValue* CellTable::cell(int row, int column)
 {
     if (2 * (m_keys.size() + 1) > m_index.size())
         grow();
@@ -133,14 +133,14 @@ void CellTable::assign(std::vector<quint64> rowColumns)
     }
 }
 
-const std::optional<double>* CellTable::find(int row, int column) const
+const CellValue* CellTable::find(int row, int column) const
 {
     if (m_index.empty())
         return nullptr;
     const qsizetype c = m_index[slotOf(key(row, column))].cell;
     return c < 0 ? nullptr : m_values.data() + size_t(c) * size_t(m_measureCount);
 }
-const std::optional<double>* CellTable::find(const Position& row, const Position& column) const
+const CellValue* CellTable::find(const Position& row, const Position& column) const
 {
     const int r = rows.find(row);
     const int c = columns.find(column);

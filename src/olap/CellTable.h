@@ -3,7 +3,6 @@
 #include "olap/QueryPlan.h"
 
 #include <QHash>
-#include <optional>
 
 namespace olap {
 
@@ -49,13 +48,13 @@ public:
 
     int measureCount() const { return m_measureCount; }
     // Returns the cell's measure values, created empty on first use.
-    std::optional<double>* cell(int row, int column);
+    CellValue* cell(int row, int column);
     // Makes the cells of `rowColumns` ((row << 32) | column, no two alike) the table's only
     // cells, numbered in that order and empty, for values(number) to fill from any thread.
     void assign(std::vector<quint64> rowColumns);
-    std::optional<double>* values(size_t number) { return m_values.data() + number * size_t(m_measureCount); }
-    const std::optional<double>* find(int row, int column) const;
-    const std::optional<double>* find(const Position& row, const Position& column) const;
+    CellValue* values(size_t number) { return m_values.data() + number * size_t(m_measureCount); }
+    const CellValue* find(int row, int column) const;
+    const CellValue* find(const Position& row, const Position& column) const;
     // Calls f(row, column, values) for every cell, in the order they were created.
     template<typename F>
     void forEach(F&& f) const
@@ -79,8 +78,8 @@ private:
     // Open addressing from cell keys to cell numbers, a power of two in size; the key stands
     // beside its number so that a probe reads one place.
     std::vector<Slot> m_index;
-    std::vector<quint64> m_keys;                   // by cell number
-    std::vector<std::optional<double>> m_values;   // by cell number, then measure
+    std::vector<quint64> m_keys;       // by cell number
+    std::vector<CellValue> m_values;   // by cell number, then measure
 };
 
 }

@@ -41,20 +41,25 @@ private:
     size_t m_size = 0;
 };
 
-// The values of one measure. Whole numbers that fit are kept as 32-bit integers (exact sums,
-// half the bandwidth of doubles); a distinct count keeps a dense value id per fact.
+// The values of one measure. A column of whole numbers is summed exactly: its values are kept
+// as 32-bit integers where every one fits (half the bandwidth of doubles), as 64-bit ones where
+// some do not. A column with any other value is kept as doubles. A distinct count keeps a dense
+// value id per fact.
 struct MeasureColumn
 {
-    enum class Kind { Rows, Integers, Reals, Distinct };
+    enum class Kind { Rows, Integers, Wide, Reals, Distinct };
     static constexpr int32_t kNoInteger = INT32_MIN;
+    static constexpr qint64 kNoWide = INT64_MIN;
 
     Kind kind = Kind::Rows;
     std::vector<int32_t> integers;        // Integers: kNoInteger for none; Distinct: value id, -1 for none
+    std::vector<qint64> wide;             // Wide: kNoWide for none
     std::vector<double> reals;            // Reals: NaN for none
     std::vector<qint64> distinctWhole;    // Distinct over whole numbers: the value of each id, ascending
     std::vector<QString> distinctTexts;   // Distinct over other values: the value of each id
 
     size_t distinctCount() const { return distinctWhole.size() + distinctTexts.size(); }
+    bool isWhole() const { return kind == Kind::Integers || kind == Kind::Wide; }
     QVariant value(size_t fact) const;   // invalid for none and for a count of rows
 };
 

@@ -40,14 +40,17 @@ private:
 };
 
 // One measure's values in one stretch of the fact table. Values are kept as 32-bit integers
-// while every one is a whole number that fits, as doubles from the first that is not; a
-// distinct count's values as whole numbers while they are, as texts from the first that is not.
+// while every one is a whole number that fits, as 64-bit ones while every one is a whole number,
+// as doubles from the first that is not; a distinct count's values as whole numbers while they
+// are, as texts from the first that is not.
 struct ChunkMeasure
 {
     static constexpr qint64 kNoWhole = INT64_MIN;
 
     bool reals = false;
+    bool wide = false;
     std::vector<int32_t> integers;
+    std::vector<qint64> wideValues;
     std::vector<double> realValues;
 
     bool texts = false;
@@ -59,24 +62,55 @@ struct ChunkMeasure
     {
         const int type = sqlite3_value_type(value);
         if (type == SQLITE_NULL) {
-            reals ? realValues.push_back(std::nan("")) : integers.push_back(MeasureColumn::kNoInteger);
+            if (reals)
+                realValues.push_back(std::nan(""));
+            else if (wide)
+                wideValues.push_back(MeasureColumn::kNoWide);
+            else
+                integers.push_back(MeasureColumn::kNoInteger);
             return;
         }
         if (!reals && type == SQLITE_INTEGER) {
             const qint64 v = sqlite3_value_int64(value);
-            if (v > MeasureColumn::kNoInteger && v <= INT32_MAX) {
+            if (!wide && v > MeasureColumn::kNoInteger && v <= INT32_MAX) {
                 integers.push_back(int32_t(v));
                 return;
             }
+            // The one value that marks none (-2^63) is kept as a double, as the column then is.
+            if (v != MeasureColumn::kNoWide) {
+                toWide();
+                wideValues.push_back(v);
+                return;
+            }
         }
-        if (!reals) {
-            realValues.reserve(integers.capacity());
-            for (int32_t v : integers)
-                realValues.push_back(v == MeasureColumn::kNoInteger ? std::nan("") : double(v));
-            std::vector<int32_t>().swap(integers);
-            reals = true;
-        }
+        toReals();
         realValues.push_back(sqlite3_value_double(value));
+    }
+
+    void toWide()
+    {
+        if (wide || reals)
+            return;
+        wideValues.reserve(integers.capacity());
+        for (int32_t v : integers)
+            wideValues.push_back(v == MeasureColumn::kNoInteger ? MeasureColumn::kNoWide : v);
+        std::vector<int32_t>().swap(integers);
+        wide = true;
+    }
+
+    void toReals()
+    {
+        if (reals)
+            return;
+        realValues.reserve(std::max(integers.capacity(), wideValues.capacity()));
+        for (int32_t v : integers)
+            realValues.push_back(v == MeasureColumn::kNoInteger ? std::nan("") : double(v));
+        for (qint64 v : wideValues)
+            realValues.push_back(v == MeasureColumn::kNoWide ? std::nan("") : double(v));
+        std::vector<int32_t>().swap(integers);
+        std::vector<qint64>().swap(wideValues);
+        reals = true;
+        wide = false;
     }
 
     void addDistinct(sqlite3_value* value)
@@ -292,31 +326,32 @@ MeasureColumn joinMeasure(std::vector<FactChunk>& chunks, const CubeDefinition& 
     MeasureColumn out;
     if (def.measures[qsizetype(m)].column.isEmpty())
         return out;
+    const auto any = [&chunks, m](bool ChunkMeasure::*flag) {
+        return std::any_of(chunks.begin(), chunks.end(), [m, flag](const FactChunk& c) { return c.measures[m].*flag; });
+    };
     if (def.schema.measures[qsizetype(m)].aggregate == Aggregate::DistinctCount) {
         out.kind = MeasureColumn::Kind::Distinct;
-        const bool texts =
-            std::any_of(chunks.begin(), chunks.end(), [m](const FactChunk& c) { return c.measures[m].texts; });
-        texts ? numberTexts(chunks, m, out) : numberWholeValues(chunks, m, out);
+        any(&ChunkMeasure::texts) ? numberTexts(chunks, m, out) : numberWholeValues(chunks, m, out);
         return out;
     }
-    const bool reals =
-        std::any_of(chunks.begin(), chunks.end(), [m](const FactChunk& c) { return c.measures[m].reals; });
     const auto same = [](size_t, auto v) { return v; };
-    if (!reals) {
+    if (!any(&ChunkMeasure::reals) && !any(&ChunkMeasure::wide)) {
         out.kind = MeasureColumn::Kind::Integers;
         out.integers = joinColumns<int32_t>(
             chunks, [m](FactChunk& c) -> std::vector<int32_t>& { return c.measures[m].integers; }, same);
         return out;
     }
-    out.kind = MeasureColumn::Kind::Reals;
-    for (FactChunk& c : chunks) {   // a chunk of integers is joined as doubles
-        ChunkMeasure& cm = c.measures[m];
-        if (!cm.reals) {
-            for (int32_t v : cm.integers)
-                cm.realValues.push_back(v == MeasureColumn::kNoInteger ? std::nan("") : double(v));
-            std::vector<int32_t>().swap(cm.integers);
-        }
+    if (!any(&ChunkMeasure::reals)) {
+        out.kind = MeasureColumn::Kind::Wide;
+        for (FactChunk& c : chunks)
+            c.measures[m].toWide();
+        out.wide = joinColumns<qint64>(
+            chunks, [m](FactChunk& c) -> std::vector<qint64>& { return c.measures[m].wideValues; }, same);
+        return out;
     }
+    out.kind = MeasureColumn::Kind::Reals;
+    for (FactChunk& c : chunks)
+        c.measures[m].toReals();
     out.reals = joinColumns<double>(
         chunks, [m](FactChunk& c) -> std::vector<double>& { return c.measures[m].realValues; }, same);
     return out;
@@ -433,7 +468,9 @@ QVariant MeasureColumn::value(size_t fact) const
     case Kind::Rows:
         return {};
     case Kind::Integers:
-        return integers[fact] == kNoInteger ? QVariant() : QVariant(double(integers[fact]));
+        return integers[fact] == kNoInteger ? QVariant() : QVariant(qint64(integers[fact]));
+    case Kind::Wide:
+        return wide[fact] == kNoWide ? QVariant() : QVariant(wide[fact]);
     case Kind::Reals:
         return std::isnan(reals[fact]) ? QVariant() : QVariant(reals[fact]);
     case Kind::Distinct: {

@@ -4,6 +4,8 @@
 // table, chart): a cube's schema, pivot queries and their cell sets, member lists and
 // detail rows. Cube files and the cube server both answer through CubeSource.
 
+#include "olap/CellValue.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -128,12 +130,18 @@ struct CellSet
     QVector<Tuple> columns;
     QStringList measures;
     // Values by (row, column, measure), row-major; no value where no fact contributes.
-    std::vector<std::optional<double>> values;
+    std::vector<CellValue> values;
 
-    std::optional<double> value(int row, int column, int measure) const
+    // The value exactly, as the pivot shows it.
+    const CellValue& cell(int row, int column, int measure) const
     {
         return values[(size_t(row) * size_t(columns.size()) + size_t(column)) * size_t(measures.size())
                       + size_t(measure)];
+    }
+    // The value as a double, as a chart draws it.
+    std::optional<double> value(int row, int column, int measure) const
+    {
+        return cell(row, column, measure).toOptional();
     }
 };
 

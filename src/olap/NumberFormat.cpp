@@ -1,9 +1,11 @@
 #include "olap/NumberFormat.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <optional>
 #include <string>
 #include <tuple>
 
@@ -98,8 +100,20 @@ QString fixed(long double value, int decimals)
     return QString::fromLatin1(text.data(), size);
 }
 
-// One section, applied to a value that is already non-negative.
-QString formatSection(double value, const QString& section, const QLocale& locale)
+// The digits of a whole number.
+QString decimalDigits(unsigned __int128 value)
+{
+    QString digits;
+    do {
+        digits.prepend(QChar(u'0' + char16_t(value % 10)));
+        value /= 10;
+    } while (value != 0);
+    return digits;
+}
+
+// One section, applied to a value that is already non-negative. A whole value (below 2^64,
+// which extended precision holds exactly) shows every digit, also when scaled to a percentage.
+QString formatSection(long double value, bool whole, const QString& section, const QLocale& locale)
 {
     // Locate the numeric part: from the first digit placeholder (or a point before one)
     // to the last placeholder, skipping quoted text.
@@ -137,6 +151,9 @@ QString formatSection(double value, const QString& section, const QLocale& local
     }
     // Scaled in extended precision, where no finite value becomes infinite or zero.
     long double scaledValue = percent ? value * 100.0L : value;
+    std::optional<unsigned __int128> exact;
+    if (whole)
+        exact = (unsigned __int128)(quint64(value)) * (percent ? 100 : 1);
     if (first < 0)
         return literal(section);
 
@@ -161,6 +178,7 @@ QString formatSection(double value, const QString& section, const QLocale& local
     while (intTrimmed.endsWith(u',')) {
         intTrimmed.chop(1);
         scaledValue /= 1000.0L;
+        exact.reset();
     }
     const bool grouping = intTrimmed.contains(u',');
     const int minIntDigits = int(intTrimmed.count(u'0'));
@@ -183,7 +201,8 @@ QString formatSection(double value, const QString& section, const QLocale& local
         suffix = (exponent < 0 ? QStringLiteral("E-") : signAlways ? QStringLiteral("E+") : QStringLiteral("E")) + exp;
         suffix += literal(section.mid(e + 2 + placeholders));
     } else {
-        mantissa = fixed(scaledValue, maxDecimals);
+        mantissa = exact ? decimalDigits(*exact) + QLatin1Char('.') + QString(maxDecimals, u'0')
+                         : fixed(scaledValue, maxDecimals);
         suffix = literal(section.mid(last + 1));
     }
     QString digits = mantissa;
@@ -223,16 +242,18 @@ QString namedFormat(const QString& name)
 
 }
 
-QString formatNumber(double value, const QString& format, const QLocale& locale)
+namespace {
+
+// A value beyond 2^53 is whole when it comes from a whole number, which it holds exactly:
+// extended precision has 64 bits of mantissa.
+QString formatValue(long double value, bool whole, const QString& format, const QLocale& locale)
 {
-    if (!std::isfinite(value))
-        return locale.toString(value);
     const QString name = format.trimmed().toLower();
     if (name.isEmpty() || name == QLatin1String("general number") || name == QLatin1String("general")) {
         // A whole number shows every digit it holds, where 15 significant digits would round it.
-        if (std::trunc(value) == value && std::abs(value) < 0x1p63)
+        if (whole || (std::trunc(value) == value && std::abs(value) < 0x1p63L))
             return locale.toString(qint64(value)).remove(locale.groupSeparator());
-        return locale.toString(value, 'g', 15).remove(locale.groupSeparator());
+        return locale.toString(double(value), 'g', 15).remove(locale.groupSeparator());
     }
     // Truth formats: any value but zero is the first word.
     for (const auto& [named, yes, no] : {std::tuple{"yes/no", "Yes", "No"}, std::tuple{"true/false", "True", "False"},
@@ -244,21 +265,46 @@ QString formatNumber(double value, const QString& format, const QLocale& locale)
         QString symbol = locale.currencySymbol();
         if (symbol.isEmpty())
             symbol = QStringLiteral("$");
-        return locale.toCurrencyString(value, symbol, 2);
+        if (!whole)
+            return locale.toCurrencyString(double(value), symbol, 2);
+        // The locale's layout of a currency amount of one, its digit replaced by every digit of
+        // the value (whose magnitude may be 2^63, which no qlonglong holds) and two decimals.
+        QString text = locale.toCurrencyString(qlonglong(value < 0 ? -1 : 1), symbol);
+        const auto one = std::find_if(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
+        const QString amount =
+            locale.toString(qulonglong(std::abs(value))) + locale.decimalPoint() + locale.zeroDigit().repeated(2);
+        return text.replace(one - text.begin(), 1, amount);
     }
     const QString pattern = namedFormat(format).isEmpty() ? format : namedFormat(format);
     const QStringList parts = sections(pattern);
     if (value < 0 && parts.size() > 1 && !parts.at(1).isEmpty())
-        return formatSection(-value, parts.at(1), locale);
-    if (value == 0.0 && parts.size() > 2 && !parts.at(2).isEmpty())
-        return formatSection(0.0, parts.at(2), locale);
-    QString text = formatSection(std::abs(value), parts.at(0), locale);
+        return formatSection(-value, whole, parts.at(1), locale);
+    if (value == 0 && parts.size() > 2 && !parts.at(2).isEmpty())
+        return formatSection(0.0L, whole, parts.at(2), locale);
+    QString text = formatSection(std::abs(value), whole, parts.at(0), locale);
     // A value that rounds to zero carries no sign.
     bool allZero = true;
     for (QChar c : text)
         if (c.isDigit() && c != u'0')
             allZero = false;
     return value < 0 && !allZero ? locale.negativeSign() + text : text;
+}
+
+}
+
+QString formatNumber(double value, const QString& format, const QLocale& locale)
+{
+    if (!std::isfinite(value))
+        return locale.toString(value);
+    return formatValue(value, false, format, locale);
+}
+
+QString formatNumber(const CellValue& value, const QString& format, const QLocale& locale)
+{
+    constexpr qint64 kExactInDouble = qint64(1) << 53;
+    if (!value.isWhole() || (value.toWhole() >= -kExactInDouble && value.toWhole() <= kExactInDouble))
+        return formatNumber(value.toDouble(), format, locale);
+    return formatValue((long double)value.toWhole(), true, format, locale);
 }
 
 }

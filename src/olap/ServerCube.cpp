@@ -152,10 +152,8 @@ DetailRows ServerCube::details(const PivotQuery& query, int row, int column, int
         }
         QVector<QVariant> values = r;
         for (int c = levelColumns; c < values.size(); ++c) {
-            bool number = false;
-            const double v = values[c].toString().toDouble(&number);
-            if (number)
-                values[c] = v;
+            if (const CellValue v = CellValue::fromText(values[c].toString()))
+                values[c] = v.toVariant();
         }
         result.rows.append(values);
     }

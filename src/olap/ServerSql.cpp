@@ -373,7 +373,9 @@ QString ServerSql::aggregate(int measure) const
         aggregate = QStringLiteral("COUNT(DISTINCT ") + column + QLatin1Char(')');
         break;
     }
-    return QStringLiteral("CAST(") + aggregate + QStringLiteral(" AS double precision)");
+    // As text, which keeps every digit: the sum of a bigint column is a numeric that may pass
+    // 64 bits, and a double would round whole numbers beyond 2^53.
+    return asText(aggregate);
 }
 
 std::set<int> ServerSql::joinedHierarchies(const QueryPlan& plan) const
@@ -450,12 +452,11 @@ void ServerSql::readPivotRows(const QueryPlan& plan, const QVector<SqlRow>& rows
             cells.rows.intern(p);
         for (const Position& p : positionsAbove(columnPosition, plan.columns))
             cells.columns.intern(p);
-        std::optional<double>* values =
-            cells.cell(cells.rows.intern(rowPosition), cells.columns.intern(columnPosition));
+        CellValue* values = cells.cell(cells.rows.intern(rowPosition), cells.columns.intern(columnPosition));
         for (int m = 0; m < cells.measureCount(); ++m) {
             const QVariant& v = row[column + m];
             if (!v.isNull())
-                values[m] = v.toDouble();
+                values[m] = CellValue::fromText(v.toString());
         }
     }
 }

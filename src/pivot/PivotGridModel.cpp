@@ -90,12 +90,12 @@ QVariant PivotGridModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case ValueRole: {
-        const auto value = cellSet().value(index.row(), columnPosition(index.column()), measure);
+        const olap::CellValue& value = cellSet().cell(index.row(), columnPosition(index.column()), measure);
         if (!value)
             return {};
         if (role == ValueRole)
-            return *value;
-        return olap::formatNumber(*value, m_formats.value(measure));
+            return value.toVariant();
+        return olap::formatNumber(value, m_formats.value(measure));
     }
     case Qt::TextAlignmentRole:
         return int(Qt::AlignRight | Qt::AlignVCenter);

@@ -156,3 +156,46 @@ TEST(NumberFormat, EveryFiniteValueIsFormattedAsANumber)
     EXPECT_EQ(formatNumber(tiniest, QStringLiteral("0.0E+00"), us), QStringLiteral("4.9E-324"));
     EXPECT_TRUE(formatNumber(largest, QStringLiteral("0%"), us).startsWith(QLatin1String("17976931348623157")));
 }
+
+// A whole cell value shows every digit in every format that shows whole digits, also beyond
+// the 2^53 that a double holds exactly; within it, as the same double shows.
+TEST(NumberFormat, WholeCellValuesShowEveryDigitOfSixtyFourBits)
+{
+    const QLocale us(QLocale::English, QLocale::UnitedStates);
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const auto whole = olap::CellValue::whole;
+    struct WholeCase
+    {
+        qint64 value;
+        const char* format;
+        const char* expected;
+    };
+    const WholeCase cases[] = {
+        {9007199254740993, "General Number", "9007199254740993"},
+        {9007199254740993, "", "9007199254740993"},
+        {-9007199254740995, "#,##0", "-9,007,199,254,740,995"},
+        {INT64_MAX, "0", "9223372036854775807"},
+        {INT64_MAX, "Fixed", "9223372036854775807.00"},
+        {INT64_MAX, "Standard", "9,223,372,036,854,775,807.00"},
+        {INT64_MAX, "Percent", "922337203685477580700.00%"},
+        {INT64_MAX, "Currency", "$9,223,372,036,854,775,807.00"},
+        {INT64_MIN, "Currency", "($9,223,372,036,854,775,808.00)"},
+        {INT64_MIN, "#,##0;(#,##0)", "(9,223,372,036,854,775,808)"},
+        {INT64_MIN, "General Number", "-9223372036854775808"},
+        {(qint64(1) << 62) + 1, "0.00E+00", "4.61E+18"},
+        {(qint64(1) << 62) + 1, "#,##0,", "4,611,686,018,427,388"},
+        {(qint64(1) << 62) + 1, "Yes/No", "Yes"},
+    };
+    for (const WholeCase& c : cases)
+        EXPECT_EQ(formatNumber(whole(c.value), QString::fromLatin1(c.format), us), QString::fromUtf8(c.expected))
+            << c.value << " as " << c.format;
+    EXPECT_EQ(formatNumber(whole(INT64_MAX), QStringLiteral("Currency"), german),
+              QStringLiteral("9.223.372.036.854.775.807,00\u00a0€"));
+    for (const qint64 v : {qint64(0), qint64(-42), qint64(1234567), qint64(1) << 53, -(qint64(1) << 53)}) {
+        for (const char* format : {"", "Currency", "Percent", "#,##0.00;(#,##0.00);\"-\"", "0.0E+00", "#,##0,"})
+            EXPECT_EQ(formatNumber(whole(v), QLatin1String(format), us),
+                      formatNumber(double(v), QLatin1String(format), us))
+                << v << " as " << format;
+    }
+    EXPECT_EQ(formatNumber(olap::CellValue(0.5), QStringLiteral("Percent"), us), QStringLiteral("50.00%"));
+}
