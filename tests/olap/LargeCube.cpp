@@ -22,7 +22,8 @@ const QHash<QString, QStringList>& levelKeys()
 }
 
 const char kAggregates[] = "SUM(f.qty), SUM(f.price), COUNT(*), AVG(f.price), COUNT(DISTINCT f.order_id), "
-                           "COUNT(DISTINCT f.tag), MAX(f.price), MIN(f.qty)";
+                           "COUNT(DISTINCT f.tag), MAX(f.price), MIN(f.qty), SUM(f.big), MIN(f.big), MAX(f.big), "
+                           "AVG(f.big)";
 
 // A field's member path as text: keys joined by '/', '*' for All.
 QString pathKey(const olap::Member& m)
@@ -96,11 +97,13 @@ INSERT INTO dim_b WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n
 CREATE TABLE dim_c (c_id INTEGER PRIMARY KEY, c_name TEXT NOT NULL);
 INSERT INTO dim_c VALUES (1, 'k1'), (2, 'k2'), (3, 'k3'), (4, 'k4'), (5, 'k5');
 CREATE TABLE facts (a_id INTEGER, b_id INTEGER, c_id INTEGER, qty INTEGER, price DOUBLE PRECISION,
-                    order_id INTEGER, tag TEXT);
+                    order_id INTEGER, tag TEXT, big BIGINT);
 INSERT INTO facts WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1)
   SELECT (i * 7919) % 1000 + 1, (i * 10477) % 601 + 1, i % 5 + 1, i % 17 - 3,
          CASE WHEN i % 11 = 0 THEN NULL ELSE (i % 100) * 0.25 END, i / 3,
-         CASE WHEN i % 13 = 0 THEN NULL ELSE 't' || (i % 997) END FROM n;
+         CASE WHEN i % 13 = 0 THEN NULL ELSE 't' || (i % 997) END,
+         CASE WHEN i % 19 = 0 THEN NULL WHEN i % 500 = 0 THEN 72057594037927936 + i
+              WHEN i % 500 = 250 THEN -36028797018963968 - 7 * i ELSE CAST(i AS BIGINT) * 1000003 END FROM n;
 INSERT INTO olap_cube (name, caption, fact_table, ordinal) VALUES ('Large', 'Large', 'facts', 1);
 INSERT INTO olap_dimension (cube, name, caption, dim_table, dim_key, fact_key) VALUES
   ('Large', 'Item', 'Item', 'dim_a', 'a_id', 'a_id'),
@@ -122,7 +125,11 @@ INSERT INTO olap_measure (cube, name, caption, column_name, aggregate, number_fo
   ('Large', 'Orders', 'Orders', 'order_id', 'distinct count', '#,##0', 5),
   ('Large', 'Tags', 'Tags', 'tag', 'distinct count', '#,##0', 6),
   ('Large', 'Top Price', 'Top Price', 'price', 'max', '0.00', 7),
-  ('Large', 'Least Quantity', 'Least Quantity', 'qty', 'min', '#,##0', 8);
+  ('Large', 'Least Quantity', 'Least Quantity', 'qty', 'min', '#,##0', 8),
+  ('Large', 'Big', 'Big', 'big', 'sum', '#,##0', 9),
+  ('Large', 'Least Big', 'Least Big', 'big', 'min', '#,##0', 10),
+  ('Large', 'Top Big', 'Top Big', 'big', 'max', '#,##0', 11),
+  ('Large', 'Average Big', 'Average Big', 'big', 'average', '#,##0', 12);
 )")
         .arg(facts);
 }
@@ -137,7 +144,8 @@ QStringList measures()
 {
     return {QStringLiteral("Quantity"),      QStringLiteral("Price"),         QStringLiteral("Lines"),
             QStringLiteral("Average Price"), QStringLiteral("Orders"),        QStringLiteral("Tags"),
-            QStringLiteral("Top Price"),     QStringLiteral("Least Quantity")};
+            QStringLiteral("Top Price"),     QStringLiteral("Least Quantity"), QStringLiteral("Big"),
+            QStringLiteral("Least Big"),     QStringLiteral("Top Big"),        QStringLiteral("Average Big")};
 }
 
 void expectEqualsSql(const olap::CellSet& cells, const olap::PivotQuery& query, const QString& where)
@@ -174,20 +182,27 @@ void expectEqualsSql(const olap::CellSet& cells, const olap::PivotQuery& query, 
             seen.insert(key);
             const auto want = expected.constFind(key);
             for (qsizetype m = 0; m < cells.measures.size(); ++m) {
-                const std::optional<double> actual = cells.value(int(r), int(c), int(m));
+                const olap::CellValue& actual = cells.cell(int(r), int(c), int(m));
                 if (want == expected.constEnd()) {
                     // No fact at all: only counts of rows would say 0, and they have no cell either.
-                    EXPECT_FALSE(actual.has_value()) << key.toStdString() << " " << m;
+                    EXPECT_FALSE(actual.hasValue()) << key.toStdString() << " " << m;
                     continue;
                 }
                 const QVariant& v = (*want)[m];
                 if (v.isNull()) {
-                    EXPECT_FALSE(actual.has_value()) << key.toStdString() << " " << m;
+                    EXPECT_FALSE(actual.hasValue()) << key.toStdString() << " " << m;
                     continue;
                 }
-                ASSERT_TRUE(actual.has_value()) << key.toStdString() << " " << cells.measures[m].toStdString();
-                EXPECT_NEAR(*actual, v.toDouble(), 1e-9 * std::max(1.0, std::abs(v.toDouble())))
-                    << key.toStdString() << " " << cells.measures[m].toStdString();
+                ASSERT_TRUE(actual.hasValue()) << key.toStdString() << " " << cells.measures[m].toStdString();
+                // SQLite's sums, counts, minimums and maximums of integers are exact: so must ours be.
+                if (v.typeId() == QMetaType::LongLong) {
+                    ASSERT_TRUE(actual.isWhole()) << key.toStdString() << " " << cells.measures[m].toStdString();
+                    EXPECT_EQ(actual.toWhole(), v.toLongLong())
+                        << key.toStdString() << " " << cells.measures[m].toStdString();
+                } else {
+                    EXPECT_NEAR(actual.toDouble(), v.toDouble(), 1e-9 * std::max(1.0, std::abs(v.toDouble())))
+                        << key.toStdString() << " " << cells.measures[m].toStdString();
+                }
                 ++compared;
             }
         }

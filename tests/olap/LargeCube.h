@@ -6,8 +6,9 @@
 
 // A generated cube large enough for the engine's parallel and partitioned paths: 60,000
 // facts over dimensions of 1,000, 600 and 5 rows, regions with an empty (NULL) key, facts
-// whose key has no dimension row, NULL values, and two distinct-count measures (whole numbers
-// and texts). The same SQL builds it as a cube file and as a server catalog.
+// whose key has no dimension row, NULL values, two distinct-count measures (whole numbers and
+// texts), and whole numbers beyond 2^53 (up to 2^56) whose sums pass 2^61. The same SQL builds
+// it as a cube file and as a server catalog.
 namespace largecube {
 
 // The tables, their rows and the metadata rows, in SQL that both SQLite and PostgreSQL run.

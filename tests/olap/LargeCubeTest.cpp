@@ -3,9 +3,11 @@
 
 #include "olap/CubeProvider.h"
 #include "olap/MemoryCube.h"
+#include "olap/NumberFormat.h"
 
 #include <QFile>
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 using namespace olap;
@@ -151,7 +153,7 @@ TEST(LargeCube, OneReadPerFileSharedUntilTheFileChanges)
     EXPECT_EQ(a.progress().rowCount.load(), 60000);
     EXPECT_EQ(a.progress().rowsRead.load(), 60000);
 
-    testcubes::exec(copy, QStringLiteral("INSERT INTO facts VALUES (1, 1, 1, 1000, 1, 1, 'x')"));
+    testcubes::exec(copy, QStringLiteral("INSERT INTO facts VALUES (1, 1, 1, 1000, 1, 1, 'x', 1)"));
     const auto third = openCube(connection, QString());
     const auto& c = dynamic_cast<const MemoryCube&>(*third).load();
     EXPECT_NE(&a, &c);
@@ -159,4 +161,43 @@ TEST(LargeCube, OneReadPerFileSharedUntilTheFileChanges)
     q.measures = {QStringLiteral("Lines")};
     EXPECT_EQ(third->query(q).value(0, 0, 0), 60000.0 - 100 + 1);   // facts of city 601 have no row
     EXPECT_EQ(first->query(q).value(0, 0, 0), 60000.0 - 100);
+}
+
+// Whole numbers are summed exactly, as SQLite's SUM does; where SQLite reports an integer
+// overflow, past 64 bits, the cell is the nearest double instead, as SQLite's TOTAL gives it,
+// never a sum that wrapped. A total whose parts passed 64 bits but which itself fits is exact.
+TEST(WholeNumbers, SumsPastSixtyFourBitsAreTheNearestDoubleAndEveryOtherCellIsExact)
+{
+    const QString file = testcubes::buildCubeFromSql(QStringLiteral("Big"), testcubes::bigWholeNumbersSql());
+    const auto cube = openCube(QStringLiteral("Provider=MSOLAP.4;data source=") + file, QString());
+    PivotQuery q;
+    q.rows.fields = {field("Group")};
+    q.measures = QStringList{QStringLiteral("Total"), QStringLiteral("Least"), QStringLiteral("Most"),
+                             QStringLiteral("Mean"), QStringLiteral("Facts")};
+    const CellSet cells = cube->query(q);
+    ASSERT_EQ(cells.rows.size(), 5);
+    for (int r = 0; r < 4; ++r) {
+        const QString group = cells.rows[r].members[0].member.path.keys[0];
+        SCOPED_TRACE("group " + group.toStdString());
+        const QString where = QStringLiteral(" FROM big_fact WHERE group_id = ") + group;
+        const QVector<QVariant> expected =
+            testcubes::sql(file, QStringLiteral("SELECT TOTAL(v), MIN(v), MAX(v), AVG(v), COUNT(v)") + where).value(0);
+        ASSERT_EQ(expected.size(), 5);
+        for (int m : {1, 2, 4})
+            EXPECT_EQ(cells.cell(r, 0, m), CellValue::whole(expected[m].toLongLong())) << q.measures[m].toStdString();
+        EXPECT_DOUBLE_EQ(cells.cell(r, 0, 3).toDouble(), expected[3].toDouble());
+        const CellValue& total = cells.cell(r, 0, 0);
+        if (group == QLatin1String("1") || group == QLatin1String("2")) {
+            EXPECT_NONFATAL_FAILURE(testcubes::sql(file, QStringLiteral("SELECT SUM(v)") + where), "integer overflow");
+            ASSERT_FALSE(total.isWhole());
+            EXPECT_DOUBLE_EQ(total.toDouble(), expected[0].toDouble());
+        } else {
+            const qint64 sum = testcubes::sql(file, QStringLiteral("SELECT SUM(v)") + where).value(0).value(0).toLongLong();
+            EXPECT_EQ(total, CellValue::whole(sum));
+        }
+    }
+    EXPECT_EQ(cells.cell(4, 0, 0), CellValue::whole(-9214364837600034807));
+    EXPECT_EQ(cells.cell(4, 0, 1), CellValue::whole(-9223372036854775807));
+    EXPECT_EQ(formatNumber(cells.cell(2, 0, 0), QStringLiteral("#,##0"), QLocale(QLocale::English)),
+              QStringLiteral("9,007,199,254,740,994"));
 }

@@ -28,6 +28,11 @@ QString shopWithDuplicateKeySql();
 // Layouts of the shop cube with both measures: none, each hierarchy on rows, both on rows and
 // columns, and filters that keep every member.
 std::vector<olap::PivotQuery> shopLayouts();
+// A small cube "Big" of whole numbers near the ends of 64 bits (hierarchy Group; measures Total,
+// Least, Most, Mean and Facts). Group 1 sums to 3 * 2^62 + 6 and group 2 to -3 * 2^62 - 1, past
+// 64 bits; group 3 to 9007199254740994, past what a double holds; group 4 to -(2^63 - 1) + 1. All
+// together sum to -9214364837600034807, within 64 bits again.
+QString bigWholeNumbersSql();
 QString folder();
 
 // The rows of an SQL query on a cube file.
