@@ -142,8 +142,8 @@ QString cubeFile()
 
 QStringList measures()
 {
-    return {QStringLiteral("Quantity"),      QStringLiteral("Price"),         QStringLiteral("Lines"),
-            QStringLiteral("Average Price"), QStringLiteral("Orders"),        QStringLiteral("Tags"),
+    return {QStringLiteral("Quantity"),      QStringLiteral("Price"),          QStringLiteral("Lines"),
+            QStringLiteral("Average Price"), QStringLiteral("Orders"),         QStringLiteral("Tags"),
             QStringLiteral("Top Price"),     QStringLiteral("Least Quantity"), QStringLiteral("Big"),
             QStringLiteral("Least Big"),     QStringLiteral("Top Big"),        QStringLiteral("Average Big")};
 }

@@ -192,7 +192,8 @@ TEST(WholeNumbers, SumsPastSixtyFourBitsAreTheNearestDoubleAndEveryOtherCellIsEx
             ASSERT_FALSE(total.isWhole());
             EXPECT_DOUBLE_EQ(total.toDouble(), expected[0].toDouble());
         } else {
-            const qint64 sum = testcubes::sql(file, QStringLiteral("SELECT SUM(v)") + where).value(0).value(0).toLongLong();
+            const qint64 sum =
+                testcubes::sql(file, QStringLiteral("SELECT SUM(v)") + where).value(0).value(0).toLongLong();
             EXPECT_EQ(total, CellValue::whole(sum));
         }
     }

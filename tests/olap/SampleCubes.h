@@ -5,6 +5,7 @@
 #include <QString>
 #include <QVariant>
 #include <QVector>
+#include <ostream>
 #include <vector>
 
 // The sample cubes of examples/cubes, built once per test run into a temporary folder, and
@@ -54,6 +55,21 @@ inline olap::MemberPath path(std::initializer_list<const char*> keys)
     for (const char* k : keys)
         p.keys << QString::fromUtf8(k);
     return p;
+}
+
+}
+
+namespace olap {
+
+// A cell's value in a test's failure message: its digits and whether it is whole.
+inline void PrintTo(const CellValue& value, std::ostream* out)
+{
+    if (!value)
+        *out << "(none)";
+    else if (value.isWhole())
+        *out << "whole " << value.toWhole();
+    else
+        *out << "double " << QString::number(value.toDouble(), 'g', 17).toStdString();
 }
 
 }

@@ -403,7 +403,8 @@ TEST_F(ServerCube, LargeCubeEqualsSqlWithAndWithoutTotalsAndFilters)
 // file's cells exactly, whole to the last digit, and the same nearest double past 64 bits.
 TEST_F(ServerCube, WholeNumbersNearSixtyFourBitsGiveTheCubeFilesCellsExactly)
 {
-    const QString catalog = catalogFromSql(QStringLiteral("tessaline_test_big_wholes"), testcubes::bigWholeNumbersSql());
+    const QString catalog =
+        catalogFromSql(QStringLiteral("tessaline_test_big_wholes"), testcubes::bigWholeNumbersSql());
     ASSERT_FALSE(catalog.isEmpty());
     auto server = openCube(serverString(catalog), QStringLiteral("Big"));
     auto file = openCube(QStringLiteral("Provider=MSOLAP.4;data source=")
