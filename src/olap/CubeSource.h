@@ -129,7 +129,8 @@ struct CellSet
     QVector<Tuple> rows;
     QVector<Tuple> columns;
     QStringList measures;
-    // Values by (row, column, measure), row-major; no value where no fact contributes.
+    // Values by (row, column, measure), row-major; no value where no fact contributes. A sum of
+    // an integer column is whole: 9007199254740993 and 1 give whole(9007199254740994) (CellValue).
     std::vector<CellValue> values;
 
     // The value exactly, as the pivot shows it.
