@@ -10,7 +10,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     // The one place the program is wired.
     const startup::InstalledContext program(startup::programContext());
-    startup::modMain::Main();
+    modMain::Main();
     // Start-up may end without a window: another copy runs, or there is nothing to show.
     if (platform::services().forms->count() == 0)
         return 0;

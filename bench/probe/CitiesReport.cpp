@@ -21,7 +21,7 @@
 #include <QRadioButton>
 #include <QTextStream>
 
-using namespace state::modGlobals;
+using namespace modGlobals;
 
 int main(int argc, char** argv)
 {
@@ -36,7 +36,7 @@ int main(int argc, char** argv)
     services.app.setCommandLine(QString::fromLocal8Bit(argv[1]));
     const startup::InstalledContext program(startup::programContext());
     connections::hooks().getLocalLanguage = [] { return 4; };
-    startup::modMain::Main();
+    modMain::Main();
     auto* window = qobject_cast<reportwindow::ReportWindow*>(gfrmStats.data());
     const QDeadlineTimer deadline(60000);
     while (window && !gobjReportsDic && !deadline.hasExpired())

@@ -27,7 +27,7 @@
 #include <QTreeWidget>
 #include <cstdio>
 
-using namespace state::modGlobals;
+using namespace modGlobals;
 
 namespace {
 
@@ -114,7 +114,7 @@ int main(int argc, char** argv)
     services.app.setCommandLine(QString::fromLocal8Bit(argv[1]));
     const startup::InstalledContext program(startup::programContext());
     connections::hooks().getLocalLanguage = [] { return 4; };
-    startup::modMain::Main();
+    modMain::Main();
     auto* window = qobject_cast<reportwindow::ReportWindow*>(gfrmStats.data());
     if (!window || !waitFor([] { return gobjReportsDic != nullptr; })) {
         err << "make_sample_reports: the report window did not start on " << argv[1] << '\n';

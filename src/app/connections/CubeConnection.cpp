@@ -15,7 +15,7 @@
 
 namespace connections {
 
-using namespace state::modGlobals;
+using namespace modGlobals;
 
 namespace {
 

@@ -29,7 +29,7 @@
 
 namespace connections {
 
-using namespace state::modGlobals;
+using namespace modGlobals;
 
 namespace {
 

@@ -13,7 +13,7 @@ namespace connections {
 
 namespace reportsource {
 
-using namespace state::modGlobals;
+using namespace modGlobals;
 
 namespace {
 

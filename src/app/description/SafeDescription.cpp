@@ -38,7 +38,7 @@ void tellNotice(const SafeDescription& description)
 {
     if (!description.notice.isEmpty())
         platform::services().messageBox->msgBox(description.notice, platform::mb::vbExclamation,
-                                                state::modGlobals::gstrAppTitle);
+                                                modGlobals::gstrAppTitle);
 }
 
 QVariant descriptionResource(int type, const QUrl& name)

@@ -22,7 +22,7 @@ QPointer<frmReportDescription>& openWindow()
 // The window stays open while other reports are opened, so it says whose description it shows.
 QString titleFor(const reports::cOLAPReport& report)
 {
-    const QString& program = state::modGlobals::gstrAppTitle;
+    const QString& program = modGlobals::gstrAppTitle;
     return report.ViewName.isEmpty() ? program : report.ViewName + QStringLiteral(" - ") + program;
 }
 
@@ -36,7 +36,7 @@ frmReportDescription* openDescriptionWindow()
 void subHandleInfoClick()
 {
     common::handled(QStringLiteral("subHandleInfoClick"), common::Message::LastStep, [] {
-        const std::shared_ptr<reports::cOLAPReport> report = state::modGlobals::gobjReport;
+        const std::shared_ptr<reports::cOLAPReport> report = modGlobals::gobjReport;
         if (!report || report->ReportDescription.isEmpty())
             return;
         const QString& text = report->ReportDescription;
@@ -48,7 +48,7 @@ void subHandleInfoClick()
         QPointer<frmReportDescription>& window = openWindow();
         if (!window) {
             // Owned by the report window, so that it closes with it.
-            window = new frmReportDescription(state::modGlobals::gfrmStats.data());
+            window = new frmReportDescription(modGlobals::gfrmStats.data());
             window->setWindowTitle(titleFor(*report));
             window->StartingAddress = path;
             tellNotice(window->Form_Load(text, report->ViewName));

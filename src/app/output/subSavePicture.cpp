@@ -51,7 +51,7 @@ bool subSavePicture(const QString& path, int height, int width)
             return false;
 
         const chart::ChartSpace& chart = *window.excChart();
-        if (state::modGlobals::gbOWCXP) {
+        if (modGlobals::gbOWCXP) {
             const QByteArray picture = chart.GetPicture(kGif, width, height);
             const platform::Result<void> written = platform::writeFileAtomically(file, picture);
             if (!written) {

@@ -21,7 +21,7 @@
 
 namespace reports {
 
-using namespace state::modGlobals;
+using namespace modGlobals;
 
 namespace {
 
@@ -135,7 +135,7 @@ void openReport(const QString& name, ReportWindowView& window)
             chart.ChartSpaceTitle().setCaption(name);
         });
     }
-    skip.run([] { reportwindow::modMain::subFixControls(); });
+    skip.run([] { modMain::subFixControls(); });
 
     if (!gbOWCXP) {
         common::ResumeNext chartType;

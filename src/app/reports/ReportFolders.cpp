@@ -8,12 +8,12 @@ namespace reportfolders {
 
 QString rootName()
 {
-    return state::modGlobals::gbOWCXP ? QStringLiteral("ReportsXP") : QStringLiteral("Reports2K");
+    return modGlobals::gbOWCXP ? QStringLiteral("ReportsXP") : QStringLiteral("Reports2K");
 }
 
 QString root()
 {
-    return state::modGlobals::gstrDataPath + QLatin1Char('/') + rootName();
+    return modGlobals::gstrDataPath + QLatin1Char('/') + rootName();
 }
 
 QString cubeFolder(const QString& cubeName)

@@ -18,7 +18,7 @@
 
 namespace reports {
 
-using namespace state::modGlobals;
+using namespace modGlobals;
 
 QString reportKey(const QString& cubeName, const QString& viewName)
 {

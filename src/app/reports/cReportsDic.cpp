@@ -19,7 +19,7 @@
 
 namespace reports {
 
-using namespace state::modGlobals;
+using namespace modGlobals;
 
 namespace {
 

@@ -261,7 +261,7 @@ void ReportWindow::handleLoadFailure(const std::exception& raised)
         offerDownload(QStringLiteral("Unable to start the MS Office Web Components!\r\nPlease download these FREE "
                                      "components from Microsoft Download.\r\nDo you want to go to that website now?"),
                       config::webComponentsDownloadPage());
-        ::modMain::subEndProgram(::modMain::EndCause::Failure);
+        modMain::subEndProgram(modMain::EndCause::Failure);
     }
     modErroHandling::subHandleError(error.description(), error.number(), error.line(),
                                     m_profile.name + QStringLiteral(".Form_Load"));
@@ -437,9 +437,9 @@ bool ReportWindow::eventFilter(QObject* watched, QEvent* event)
 void ReportWindow::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    if (::modMain::programEnding())
+    if (modMain::programEnding())
         return;
-    platform::eventBoundary([] { ::modMain::subEndProgram(); });
+    platform::eventBoundary([] { modMain::subEndProgram(); });
 }
 
 }

@@ -22,7 +22,7 @@ ReportWindowView* viewOf(QObject* window)
 
 ReportWindowView* windowInUse()
 {
-    return viewOf(state::modGlobals::gfrmStats);
+    return viewOf(modGlobals::gfrmStats);
 }
 
 WindowLayout::ViewMode viewMode(const ReportWindowView& view)

@@ -18,7 +18,7 @@ Creator reportWindow(const ReportWindowProfile& profile)
         auto* window = new ReportWindow(profile);
         window->setAttribute(Qt::WA_DeleteOnClose);
         platform::services().forms->add(window);
-        state::modGlobals::gfrmStats = window;
+        modGlobals::gfrmStats = window;
         window->Form_Load();
         return window;
     };

@@ -18,9 +18,9 @@
 #include <cmath>
 #include <optional>
 
-namespace reportwindow {
-
 namespace modMain {
+
+using namespace reportwindow;
 
 namespace {
 
@@ -118,12 +118,10 @@ void subFixControls()
     // A window without the chart-type list, or a menu that cannot be reached, is no reason
     // to stop the program.
     common::ResumeNext resume;
-    if (!state::modGlobals::gbOWCXP)
+    if (!modGlobals::gbOWCXP)
         resume.run([&] { present(window->cmbGraphType(), "cmbGraphType").setVisible(*chartShown); });
     resume.run([&] { present(window->mnuSavePicture(), "mnuSavePicture").setVisible(*chartShown); });
     resume.clear();
-}
-
 }
 
 }

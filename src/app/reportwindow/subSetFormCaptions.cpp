@@ -11,9 +11,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-namespace reportwindow {
-
 namespace modMain {
+
+using namespace reportwindow;
 
 void subSetFormCaptions(ReportWindowView& frm)
 {
@@ -29,10 +29,8 @@ void subSetFormCaptions(ReportWindowView& frm)
         present(frm.optGraph(), "optGraph").setText(LNGGRAPH);
         present(frm.mnuSavePicture(), "mnuSavePicture").setText(LNGSAVEPICTURE + QStringLiteral(" ..."));
         present(frm.mnuPrint(), "mnuPrint").setText(LNGPRINT + QStringLiteral(" ..."));
-        frm.form()->setWindowTitle(state::modGlobals::gstrAppTitle);
+        frm.form()->setWindowTitle(modGlobals::gstrAppTitle);
     });
-}
-
 }
 
 }

@@ -13,7 +13,7 @@
 
 #include <QTreeWidget>
 
-using namespace state::modGlobals;
+using namespace modGlobals;
 
 namespace savereport {
 

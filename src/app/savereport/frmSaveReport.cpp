@@ -21,7 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-using namespace state::modGlobals;
+using namespace modGlobals;
 using unicombo::uniCombo;
 
 namespace savereport {

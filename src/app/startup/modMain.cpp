@@ -29,11 +29,9 @@
 #include <QRadioButton>
 #include <cmath>
 
-namespace startup {
-
 namespace modMain {
 
-using namespace state::modGlobals;
+using namespace modGlobals;
 using common::Message;
 using reportwindow::offerDownload;
 
@@ -198,8 +196,6 @@ QString fncGetLongAppPath()
     return common::handled(QStringLiteral("fncGetLongAppPath"), Message::Description, [] {
         return modFileHandling::gobjFSO->GetFolder(platform::services().app->path()).ShortPath();
     });
-}
-
 }
 
 }

@@ -4,14 +4,9 @@
 
 #include <QString>
 
-namespace startup {
-
+// The start-up module. Its orderly end lives with the common services (common/subEndProgram.h),
+// which every layer reaches, and the report window adds its own procedures to it.
 namespace modMain {
-
-// The orderly end lives with the common services, which every layer reaches.
-using ::modMain::EndCause;
-using ::modMain::programEnding;
-using ::modMain::subEndProgram;
 
 // The program's start: runs once, before the event loop. When it returns without a
 // window, the program ends.
@@ -23,7 +18,5 @@ int fncGetSettingsLanguage();
 bool fncInitCommonControls();
 // The program folder in its short form (here the same as the ordinary form).
 QString fncGetLongAppPath();
-
-}
 
 }

@@ -35,28 +35,26 @@ struct ProgramState
 
 extern ProgramState programState;
 
-// The state by the names the procedures use.
-namespace modGlobals {
-
-// Set once at start; kept with the common services, which need it before the program runs.
-using ::modGlobals::gstrAppTitle;
-
-inline QPointer<QMainWindow>& gfrmStats = programState.gfrmStats;
-inline bool& gbOWCXP = programState.gbOWCXP;
-inline std::shared_ptr<reports::cReportsDic>& gobjReportsDic = programState.gobjReportsDic;
-inline std::shared_ptr<reports::cOLAPReport>& gobjReport = programState.gobjReport;
-inline QString& gstrDataPath = programState.gstrDataPath;
-inline QString& gstrCubeFile = programState.gstrCubeFile;
-inline QString& gstrCubeName = programState.gstrCubeName;
-inline common::Dictionary<QString>& gdicCubes = programState.gdicCubes;
-inline bool& gbServerMode = programState.gbServerMode;
-inline QString& gstrServerName = programState.gstrServerName;
-inline QString& gstrDatabase = programState.gstrDatabase;
-inline QString& gstrProvider = programState.gstrProvider;
+// Every global as at the program's start, the common services' state included.
+void startFreshRun();
 
 }
 
-// Every global as at the program's start, the common services' state included.
-void startFreshRun();
+// The state by the names the procedures use; gstrAppTitle, set once at start, is kept with the
+// common services, which need it before the program runs (common/AppTitle.h).
+namespace modGlobals {
+
+inline QPointer<QMainWindow>& gfrmStats = state::programState.gfrmStats;
+inline bool& gbOWCXP = state::programState.gbOWCXP;
+inline std::shared_ptr<reports::cReportsDic>& gobjReportsDic = state::programState.gobjReportsDic;
+inline std::shared_ptr<reports::cOLAPReport>& gobjReport = state::programState.gobjReport;
+inline QString& gstrDataPath = state::programState.gstrDataPath;
+inline QString& gstrCubeFile = state::programState.gstrCubeFile;
+inline QString& gstrCubeName = state::programState.gstrCubeName;
+inline common::Dictionary<QString>& gdicCubes = state::programState.gdicCubes;
+inline bool& gbServerMode = state::programState.gbServerMode;
+inline QString& gstrServerName = state::programState.gstrServerName;
+inline QString& gstrDatabase = state::programState.gstrDatabase;
+inline QString& gstrProvider = state::programState.gstrProvider;
 
 }

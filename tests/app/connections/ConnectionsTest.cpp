@@ -11,7 +11,7 @@
 #include <QTcpServer>
 
 using namespace connections;
-using namespace state::modGlobals;
+using namespace modGlobals;
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <unistd.h>
 
 using namespace connections;
-using namespace state::modGlobals;
+using namespace modGlobals;
 using connections::fncIsTempCubeName;
 
 namespace {
@@ -108,7 +108,7 @@ TEST_F(CubeFiles, StartUpOnTheSampleFolderFindsItsCubesAndBindsTheFirst)
     run.fakes.app.setCommandLine(dataPath);
     connections::hooks().loadLanguages = [](int) {};
 
-    startup::modMain::Main();
+    modMain::Main();
     EXPECT_EQ(gdicCubes.Keys(), (QStringList{QStringLiteral("Budget"), QStringLiteral("Sales")}));
     EXPECT_FALSE(gbServerMode);
     EXPECT_EQ(gstrCubeFile, QStringLiteral("Budget.cub"));

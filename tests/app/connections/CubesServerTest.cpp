@@ -15,7 +15,7 @@
 #include <functional>
 
 using namespace connections;
-using namespace state::modGlobals;
+using namespace modGlobals;
 
 namespace {
 
@@ -85,7 +85,7 @@ TEST_F(ServerCubes, StartUpWithOnlyServerNameTxtFindsTheServersCubes)
     QWidget* boundPivot = nullptr;
     connections::hooks().bindPivotTable = [&](QWidget* pivot) { boundPivot = pivot; };
 
-    startup::modMain::Main();
+    modMain::Main();
     EXPECT_TRUE(gbServerMode);
     EXPECT_EQ(gstrServerName, testServer());
     EXPECT_EQ(gstrDatabase, catalog);

@@ -23,7 +23,7 @@ protected:
         modFileHandling::subSetupFS();
         dataPath = run.fakes.path(QStringLiteral("data"));
         QDir().mkpath(dataPath);
-        state::modGlobals::gstrDataPath = dataPath;
+        modGlobals::gstrDataPath = dataPath;
     }
     // A file of the data folder with the given bytes.
     QString put(const QString& name, const QByteArray& bytes = {}) const

@@ -30,7 +30,7 @@ protected:
         auto report = std::make_shared<reports::cOLAPReport>();
         report->ViewName = name;
         report->ReportDescription = text;
-        state::modGlobals::gobjReport = report;
+        modGlobals::gobjReport = report;
     }
 
     QString shown() { return openDescriptionWindow()->brwWebBrowser->toPlainText(); }

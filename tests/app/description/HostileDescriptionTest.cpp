@@ -76,7 +76,7 @@ protected:
         report->ReportDescription = GetParam().description
             ? GetParam().description(url)
             : QStringLiteral("<p>before<img src=\"%1\">after</p>").arg(picture.toString());
-        state::modGlobals::gobjReport = report;
+        modGlobals::gobjReport = report;
     }
 
     bool ends(const std::function<void()>& work) { return w.r.run.ends(work) || w.fakes().processEnd.ends > 0; }

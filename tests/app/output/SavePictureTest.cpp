@@ -60,7 +60,7 @@ TEST_F(SavePicture, TheDefaultsGiveAnEightHundredBySixHundredGifOfTheChart)
 {
     w.fakes().filePicker.answers << chosen(QStringLiteral("sales.gif"));
     EXPECT_TRUE(saveThroughDialog([this](frmSaveSize& dialog) {
-        EXPECT_EQ(dialog.parentWidget(), state::modGlobals::gfrmStats.data());
+        EXPECT_EQ(dialog.parentWidget(), modGlobals::gfrmStats.data());
         dialog.cmdSave->click();
         // Asked over the size dialog, which is gone once the picture is written.
         ASSERT_EQ(w.fakes().filePicker.asked.size(), 1);

@@ -25,7 +25,7 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
-using namespace state::modGlobals;
+using namespace modGlobals;
 
 namespace {
 
@@ -185,7 +185,7 @@ TEST_F(CubeFileFolder, ReportsNamingAnotherSourceAreRefusedAtStartAndOnClickAndT
     putForeign(QStringLiteral("Another cube"), localPivot(kProvider, data.path(), QStringLiteral("Sales.cub")));
     putForeign(QStringLiteral("Broken"), kProvider + QStringLiteral(";Data Source=\"unterminated"));
 
-    startup::modMain::Main();
+    modMain::Main();
     auto* window = qobject_cast<reportwindow::ReportWindow*>(gfrmStats.data());
     ASSERT_TRUE(window);
     ASSERT_TRUE(QTest::qWaitFor([] { return gobjReportsDic != nullptr; }, 3000));

@@ -15,7 +15,7 @@
 #include <unistd.h>
 
 using namespace reports;
-using namespace state::modGlobals;
+using namespace modGlobals;
 
 namespace {
 

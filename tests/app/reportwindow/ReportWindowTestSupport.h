@@ -46,7 +46,7 @@ public:
     // The window of that name as start-up makes it: loaded, in use, not yet shown.
     reportwindow::ReportWindow* load(const char* name)
     {
-        state::modGlobals::gbOWCXP = QLatin1String(name) != QLatin1String("frmStats2K");
+        modGlobals::gbOWCXP = QLatin1String(name) != QLatin1String("frmStats2K");
         return static_cast<reportwindow::ReportWindow*>(reportwindow::createReportWindow(QString::fromLatin1(name)));
     }
 

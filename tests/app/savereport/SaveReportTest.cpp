@@ -38,7 +38,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 
-using namespace state::modGlobals;
+using namespace modGlobals;
 using savereport::frmSaveReport;
 
 namespace {
@@ -63,7 +63,7 @@ protected:
     void SetUp() override
     {
         beforeStart();
-        startup::modMain::Main();
+        modMain::Main();
         window = qobject_cast<reportwindow::ReportWindow*>(gfrmStats.data());
         ASSERT_TRUE(window);
         ASSERT_TRUE(QTest::qWaitFor([] { return gobjReportsDic != nullptr; }, 3000));

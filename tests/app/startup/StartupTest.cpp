@@ -21,7 +21,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-using namespace state::modGlobals;
+using namespace modGlobals;
 using platform::Hive;
 
 namespace {
@@ -83,7 +83,7 @@ TEST_F(Startup, ShowsTheNewestReportWindowWithItsCaptionsAndBindsTheFirstCube)
         gdicCubes.Add(QStringLiteral("Budget"), QStringLiteral("/d/Budget.cub"));
         gdicCubes.Add(QStringLiteral("Sales"), QStringLiteral("/d/Sales.cub"));
     };
-    startup::modMain::Main();
+    modMain::Main();
     ASSERT_NE(gfrmStats, nullptr);
     EXPECT_EQ(gfrmStats->objectName(), QStringLiteral("frmStats2003"));
     EXPECT_TRUE(gfrmStats->isVisible());
@@ -130,7 +130,7 @@ TEST_F(Startup, ASecondStartEndsSilently)
 {
     platform::App other(run.fakes.path(QStringLiteral("app")), QString(), run.fakes.path(QStringLiteral("run")));
     ASSERT_FALSE(other.prevInstance());   // the copy that runs already
-    startup::modMain::Main();
+    modMain::Main();
     EXPECT_EQ(gfrmStats, nullptr);
     EXPECT_TRUE(run.fakes.messageBox.shown.isEmpty());
     EXPECT_EQ(run.fakes.forms.count(), 0);
@@ -140,7 +140,7 @@ TEST_F(Startup, ASecondStartEndsSilently)
 TEST_F(Startup, WithoutTheNewestComponentsTheOlderWindowOpensWithoutAMessage)
 {
     unregister("OWC11.ChartSpace");
-    startup::modMain::Main();
+    modMain::Main();
     ASSERT_NE(gfrmStats, nullptr);
     EXPECT_EQ(gfrmStats->objectName(), QStringLiteral("frmStatsXP"));
     EXPECT_TRUE(gbOWCXP);
@@ -154,7 +154,7 @@ TEST_F(Startup, OnlyVersionNineGivesTheOldWindow)
 {
     unregister("OWC11.ChartSpace");
     unregister("OWC10.ChartSpace");
-    startup::modMain::Main();
+    modMain::Main();
     ASSERT_NE(gfrmStats, nullptr);
     EXPECT_EQ(gfrmStats->objectName(), QStringLiteral("frmStats2K"));
     EXPECT_FALSE(gbOWCXP);
@@ -165,7 +165,7 @@ TEST_F(Startup, WithoutComponentsTheErrorBoxAndTheQuestionThenTheEnd)
     for (const char* progId : {"OWC11.ChartSpace", "OWC10.ChartSpace", "OWC.Chart"})
         unregister(progId);
     run.fakes.messageBox.answers = {platform::mb::vbOK, platform::mb::vbYes};
-    EXPECT_TRUE(run.ends([] { startup::modMain::Main(); }));
+    EXPECT_TRUE(run.ends([] { modMain::Main(); }));
     ASSERT_EQ(run.fakes.messageBox.shown.size(), 2);
     EXPECT_EQ(run.fakes.messageBox.shown[0].text, QStringLiteral("429\r\nActiveX component can't create object"));
     EXPECT_EQ(run.fakes.messageBox.shown[0].style, platform::mb::vbOKOnly);
@@ -183,7 +183,7 @@ TEST_F(Startup, AnsweringNoGivesTheShutdownNotice)
 {
     for (const char* progId : {"OWC11.ChartSpace", "OWC10.ChartSpace", "OWC.Chart"})
         unregister(progId);
-    EXPECT_TRUE(run.ends([] { startup::modMain::Main(); }));
+    EXPECT_TRUE(run.ends([] { modMain::Main(); }));
     ASSERT_EQ(run.fakes.messageBox.shown.size(), 3);
     EXPECT_EQ(run.fakes.messageBox.shown[2].text, QStringLiteral("Tessaline Tool for Excel will now shut down!"));
     EXPECT_EQ(run.fakes.messageBox.shown[2].style, platform::mb::vbInformation);
@@ -200,7 +200,7 @@ TEST_F(Startup, AReportOpenedWhileTheWindowLoadedIsNotWipedByBindingTheFirstCube
         gobjReport = std::make_shared<reports::cOLAPReport>();   // as the version 9 window's load does
         return window;
     });
-    startup::modMain::Main();
+    modMain::Main();
     EXPECT_EQ(boundPivot, nullptr);
     EXPECT_EQ(gstrCubeFile, QStringLiteral("Budget.cub"));
 }
@@ -215,7 +215,7 @@ TEST_F(Startup, ADamagedCommonControlsLibraryIsRepairedOnceThenOffered)
                                             "registered: a file is missing or invalid"));
     });
     run.fakes.messageBox.answers = {platform::mb::vbOK, platform::mb::vbOK, platform::mb::vbYes};
-    EXPECT_TRUE(run.ends([] { startup::modMain::Main(); }));
+    EXPECT_TRUE(run.ends([] { modMain::Main(); }));
     EXPECT_EQ(attempts, 2);
     ASSERT_EQ(run.fakes.messageBox.shown.size(), 3);
     EXPECT_TRUE(run.fakes.messageBox.shown[0].text.startsWith(QStringLiteral("339\r\nComponent")));
@@ -231,7 +231,7 @@ TEST_F(Startup, AnErrorBeforeTheWindowGivesTheReportNamedMain)
         modErroHandling::subLogStep(QStringLiteral("Trying to find cubes in /data"));
         platform::raiseError(platform::err::PermissionDenied, QStringLiteral("Permission denied"));
     };
-    EXPECT_TRUE(run.ends([] { startup::modMain::Main(); }));
+    EXPECT_TRUE(run.ends([] { modMain::Main(); }));
     ASSERT_EQ(run.fakes.messageBox.shown.size(), 1);
     EXPECT_EQ(modErroHandling::gstrErrorReport,
               QStringLiteral("This error has occured: :\r\nTrying to find cubes in /data\r\n\r\n"
@@ -254,7 +254,7 @@ TEST_F(Startup, TheDataFolderIsTheWholeCommandLineOrTheProgramFolder)
     };
     for (const auto& [commandLine, expected] : cases) {
         run.fakes.app.setCommandLine(commandLine);
-        startup::modMain::Main();
+        modMain::Main();
         EXPECT_EQ(gstrDataPath, expected) << commandLine.toStdString();
         delete gfrmStats.data();
     }
@@ -271,16 +271,16 @@ TEST_F(Startup, TheSiblingSettingsFileChoosesTheLanguage)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(content);
         file.close();
-        EXPECT_EQ(startup::modMain::fncGetSettingsLanguage() + 1, column) << content;
+        EXPECT_EQ(modMain::fncGetSettingsLanguage() + 1, column) << content;
     }
-    startup::modMain::Main();
+    modMain::Main();
     EXPECT_EQ(languages, QList<int>{4});   // the empty file of the last case
 
     QFile::remove(settings);
     languages.clear();
     connections::hooks().getLocalLanguage = [] { return 7; };
     delete gfrmStats.data();
-    startup::modMain::Main();
+    modMain::Main();
     EXPECT_EQ(languages, QList<int>{7});
 }
 
@@ -289,21 +289,21 @@ TEST_F(Startup, AServerWithoutCubesEndsStartUpSilently)
     connections::hooks().getServerName = [] { gstrServerName = QStringLiteral("olap1"); };
     bool askedServer = false;
     connections::hooks().getServerCubes = [&] { askedServer = true; };
-    startup::modMain::Main();
+    modMain::Main();
     EXPECT_TRUE(askedServer);
     EXPECT_TRUE(gbServerMode);
     EXPECT_EQ(gfrmStats, nullptr);
     EXPECT_TRUE(run.fakes.messageBox.shown.isEmpty());
 
     connections::hooks().getServerCubes = [] { gdicCubes.Add(QStringLiteral("Sales"), QStringLiteral("Sales")); };
-    startup::modMain::Main();
+    modMain::Main();
     ASSERT_NE(gfrmStats, nullptr);
     EXPECT_EQ(gstrCubeFile, QStringLiteral("Sales"));
 }
 
 TEST_F(Startup, ClosingTheReportWindowEndsTheProgramAndClosesWhatIsStillOpen)
 {
-    startup::modMain::Main();
+    modMain::Main();
     ASSERT_NE(gfrmStats, nullptr);
     QWidget description;
     description.setWindowTitle(QStringLiteral("Description"));
@@ -332,7 +332,7 @@ protected:
         }
         run.fakes.app.setCommandLine(data.path());
         connections::hooks().getLocalLanguage = [] { return 4; };
-        startup::modMain::Main();
+        modMain::Main();
         window = qobject_cast<reportwindow::ReportWindow*>(gfrmStats.data());
         ASSERT_TRUE(window);
         ASSERT_TRUE(QTest::qWaitFor([] { return gobjReportsDic != nullptr; }, 3000));

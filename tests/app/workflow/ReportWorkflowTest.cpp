@@ -37,7 +37,7 @@
 #include <QTreeWidgetItemIterator>
 #include <gtest/gtest.h>
 
-using namespace state::modGlobals;
+using namespace modGlobals;
 
 namespace {
 
@@ -64,7 +64,7 @@ protected:
         }
         run.fakes.app.setCommandLine(data.path());
         connections::hooks().getLocalLanguage = [] { return 4; };
-        startup::modMain::Main();
+        modMain::Main();
         window = qobject_cast<reportwindow::ReportWindow*>(gfrmStats.data());
         ASSERT_TRUE(window);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window));

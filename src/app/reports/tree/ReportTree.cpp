@@ -22,7 +22,7 @@
 
 namespace reports::tree {
 
-using namespace state::modGlobals;
+using namespace modGlobals;
 
 namespace {
 

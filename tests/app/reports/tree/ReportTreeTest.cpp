@@ -18,7 +18,7 @@
 #include <gtest/gtest.h>
 
 namespace tree = reports::tree;
-using namespace state::modGlobals;
+using namespace modGlobals;
 using tree::nodeFullPath;
 
 namespace {
