@@ -12,7 +12,7 @@
 
 namespace reportwindow {
 
-namespace ChartFromPivot {
+namespace chartfrompivot {
 
 namespace {
 

@@ -13,7 +13,7 @@ namespace reportwindow {
 
 // The chart built from what the pivot table shows, and the chart type chosen in the
 // version 9 window's list.
-namespace ChartFromPivot {
+namespace chartfrompivot {
 
 // Builds or rebuilds chart 0: the pivot columns as series, the rows as categories, and a
 // shape by the number of data fields (one: values; two: scatter; three or more: bubbles).

@@ -291,13 +291,13 @@ void ReportWindow::subSetCaptions()
 
 void ReportWindow::LoadChart(pivot::PivotTable& ptable, chart::ChartSpace& cspace)
 {
-    ChartFromPivot::LoadChart(ptable, cspace);
+    chartfrompivot::LoadChart(ptable, cspace);
 }
 
 void ReportWindow::subFixGraphType()
 {
     if (m_controls->cmbGraphType && m_controls->excChart)
-        ChartFromPivot::subFixGraphType(*m_controls->excChart, *m_controls->cmbGraphType);
+        chartfrompivot::subFixGraphType(*m_controls->excChart, *m_controls->cmbGraphType);
 }
 
 void ReportWindow::bindChartToPivot()

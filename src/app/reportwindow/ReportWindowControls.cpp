@@ -160,7 +160,7 @@ void ReportWindowControls::buildControls(QMainWindow& window)
 
     if (profile.hasGraphTypeList) {
         cmbGraphType = named<QComboBox>(inner, "cmbGraphType");
-        ChartFromPivot::fillGraphTypeList(*cmbGraphType);
+        chartfrompivot::fillGraphTypeList(*cmbGraphType);
         cmbGraphType->view()->setMinimumWidth(cmbGraphType->view()->sizeHintForColumn(0) + 24);
         place(*cmbGraphType, kPivotLeft, rowTop, kGraphTypeListWidth, kRowHeight);
     }

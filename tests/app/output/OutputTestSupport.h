@@ -31,7 +31,7 @@ public:
         table.placeField({pivot::FieldRef::Kind::Hierarchy, QStringLiteral("Time"), 0}, pivot::Area::Column);
         table.placeField({pivot::FieldRef::Kind::Measure, QStringLiteral("Revenue"), 0}, pivot::Area::Data);
         window->bindChartToPivot();
-        reportwindow::ChartFromPivot::LoadChart(table, *window->excChart());
+        reportwindow::chartfrompivot::LoadChart(table, *window->excChart());
         // The window queries in the background; the pictures are of the result it lands.
         const QDeadlineTimer deadline(30000);
         while (table.queryPending() && !deadline.hasExpired())

@@ -44,7 +44,7 @@ protected:
     ChChart& build(int totals)
     {
         showTotals(totals);
-        ChartFromPivot::LoadChart(table, space);
+        chartfrompivot::LoadChart(table, space);
         return space.Charts()(0);
     }
 
@@ -115,7 +115,7 @@ TEST_F(ChartFromPivotTest, FiveTotalsMakeABubbleChartOfTheFirstThreeNamedOnceInT
         QStringLiteral("Sales by region  (Bubble Size Represents ") + caption(2) + QStringLiteral(")");
     EXPECT_EQ(chart.Title().Caption(), title);
 
-    ChartFromPivot::LoadChart(table, space);
+    chartfrompivot::LoadChart(table, space);
     EXPECT_EQ(chart.Title().Caption(), title);
     EXPECT_EQ(space.Charts().Count(), 1);
 }
@@ -131,7 +131,7 @@ TEST_F(ChartFromPivotTest, AnExistingBindingIsNeverReplaced)
 TEST_F(ChartFromPivotTest, TheTypeListHoldsTheThirtyOneTypesInTheirStoredOrder)
 {
     QComboBox list;
-    ChartFromPivot::fillGraphTypeList(list);
+    chartfrompivot::fillGraphTypeList(list);
     ASSERT_EQ(list.count(), 31);
     EXPECT_EQ(list.currentIndex(), -1);
     const std::tuple<int, const char*, int> samples[] = {
@@ -163,8 +163,8 @@ TEST_F(ChartFromPivotTest, TheTypeListHoldsTheThirtyOneTypesInTheirStoredOrder)
 TEST_F(ChartFromPivotTest, ChoosingATypeSetsItAndAMissingChartIsReportedInABox)
 {
     QComboBox list;
-    ChartFromPivot::fillGraphTypeList(list);
-    ChartFromPivot::subFixGraphType(space, list);
+    chartfrompivot::fillGraphTypeList(list);
+    chartfrompivot::subFixGraphType(space, list);
     ASSERT_EQ(r.run.fakes.messageBox.shown.size(), 1);
     EXPECT_FALSE(r.run.fakes.messageBox.shown[0].text.isEmpty());
     EXPECT_EQ(r.run.fakes.messageBox.shown[0].style, platform::mb::vbOKOnly);
@@ -172,10 +172,10 @@ TEST_F(ChartFromPivotTest, ChoosingATypeSetsItAndAMissingChartIsReportedInABox)
 
     ChChart& chart = space.Charts().Add();
     chart.setType(chChartTypePie);
-    ChartFromPivot::subFixGraphType(space, list);   // nothing selected
+    chartfrompivot::subFixGraphType(space, list);   // nothing selected
     EXPECT_EQ(chart.Type(), chChartTypePie);
     list.setCurrentIndex(8);
-    ChartFromPivot::subFixGraphType(space, list);
+    chartfrompivot::subFixGraphType(space, list);
     EXPECT_EQ(chart.Type(), chChartTypeColumnStacked100);
     EXPECT_EQ(r.run.fakes.messageBox.shown.size(), 1);
 }
