@@ -27,7 +27,7 @@ namespace {
 
 using reportwindow::present;
 using reportwindow::ReportWindowView;
-using ViewMode = reportwindow::WindowLayout::ViewMode;
+using ViewMode = reportwindow::windowlayout::ViewMode;
 using platform::Notify;
 
 void tellUser(const QString& text)

@@ -234,13 +234,13 @@ void ReportWindowControls::adoptComponents(pivot::PivotTable& table, chart::Char
     excChart->setObjectName(QStringLiteral("excChart"));
     pivReports->setParent(inner);
     excChart->setParent(inner);
-    WindowLayout::Input design;
+    windowlayout::Input design;
     design.scaleWidth = profile.designWidth;
     design.scaleHeight = profile.designHeight;
     design.pivotLeft = kPivotLeft;
     design.pivotTop = profile.pivotTop;
     design.treeTop = profile.treeTop;
-    const WindowLayout::Output frames = WindowLayout::compute(design);
+    const windowlayout::Output frames = windowlayout::compute(design);
     place(*pivReports, kPivotLeft, profile.pivotTop, frames.pivot.width, frames.pivot.height);
     place(*excChart, kPivotLeft, frames.chartTop, frames.chart->width, frames.chart->height);
     pivReports->show();

@@ -25,16 +25,16 @@ ReportWindowView* windowInUse()
     return viewOf(modGlobals::gfrmStats);
 }
 
-WindowLayout::ViewMode viewMode(const ReportWindowView& view)
+windowlayout::ViewMode viewMode(const ReportWindowView& view)
 {
     if (present(view.optBoth(), "optBoth").isChecked())
-        return WindowLayout::ViewMode::Both;
+        return windowlayout::ViewMode::Both;
     if (present(view.optPivot(), "optPivot").isChecked())
-        return WindowLayout::ViewMode::Pivot;
-    return WindowLayout::ViewMode::Graph;
+        return windowlayout::ViewMode::Pivot;
+    return windowlayout::ViewMode::Graph;
 }
 
-void chooseViewMode(ReportWindowView& view, WindowLayout::ViewMode mode, platform::Notify notify)
+void chooseViewMode(ReportWindowView& view, windowlayout::ViewMode mode, platform::Notify notify)
 {
     // The buttons are exclusive: the one that is unchecked would tell of it too.
     const bool quiet = notify == platform::Notify::Quiet;
@@ -42,13 +42,13 @@ void chooseViewMode(ReportWindowView& view, WindowLayout::ViewMode mode, platfor
     const QSignalBlocker quietPivot(quiet ? view.optPivot() : nullptr);
     const QSignalBlocker quietGraph(quiet ? view.optGraph() : nullptr);
     switch (mode) {
-    case WindowLayout::ViewMode::Both:
+    case windowlayout::ViewMode::Both:
         present(view.optBoth(), "optBoth").setChecked(true);
         break;
-    case WindowLayout::ViewMode::Pivot:
+    case windowlayout::ViewMode::Pivot:
         present(view.optPivot(), "optPivot").setChecked(true);
         break;
-    case WindowLayout::ViewMode::Graph:
+    case windowlayout::ViewMode::Graph:
         present(view.optGraph(), "optGraph").setChecked(true);
         break;
     }

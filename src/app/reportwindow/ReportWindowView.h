@@ -80,10 +80,10 @@ ReportWindowView* viewOf(QObject* window);
 ReportWindowView* windowInUse();
 
 // The view's option buttons as a view mode; the chart alone when neither of the others is set.
-WindowLayout::ViewMode viewMode(const ReportWindowView& view);
+windowlayout::ViewMode viewMode(const ReportWindowView& view);
 // Checks the mode's option button. Raised, its click handler runs when that changes the
 // choice, as a click would.
-void chooseViewMode(ReportWindowView& view, WindowLayout::ViewMode mode, platform::Notify notify);
+void chooseViewMode(ReportWindowView& view, windowlayout::ViewMode mode, platform::Notify notify);
 // Selects an entry of the chart-type list (error 424 without one, 380 for an entry it does
 // not have). Raised, the list's click handler runs when that changes the selection.
 void chooseGraphType(ReportWindowView& view, int entry, platform::Notify notify);

@@ -4,7 +4,7 @@
 
 namespace reportwindow {
 
-namespace WindowLayout {
+namespace windowlayout {
 
 namespace {
 

@@ -6,7 +6,7 @@ namespace reportwindow {
 
 // Where the report window's controls go for a view mode and a window size. All values in
 // twips, the unit of the window's design; only the pivot table's own limits are pixels.
-namespace WindowLayout {
+namespace windowlayout {
 
 enum class ViewMode { Both, Pivot, Graph };
 

@@ -41,7 +41,7 @@ public:
 
     void moveLeft(QWidget& w, double left) const { w.move(twips::toPixels(left, m_x), w.y()); }
     void moveTop(QWidget& w, double top) const { w.move(w.x(), twips::toPixels(top, m_y)); }
-    void resize(QWidget& w, const WindowLayout::Frame& frame) const
+    void resize(QWidget& w, const windowlayout::Frame& frame) const
     {
         w.resize(twips::toPixels(frame.width, m_x), twips::toPixels(frame.height, m_y));
     }
@@ -66,7 +66,7 @@ std::optional<bool> placeControls(ReportWindowView& view)
     // The controls stand in the window's inner area, below the menu bar.
     const QWidget* inner = pivot->parentWidget();
 
-    WindowLayout::Input in;
+    windowlayout::Input in;
     in.scaleWidth = twips::fromPixels(inner->width(), frame.x());
     in.scaleHeight = twips::fromPixels(inner->height(), frame.y());
     in.outerHeight = twips::fromPixels(window.frameGeometry().height(), frame.y());
@@ -80,7 +80,7 @@ std::optional<bool> placeControls(ReportWindowView& view)
     in.mode = viewMode(view);
     in.twipsPerPixelX = frame.x();
     in.twipsPerPixelY = frame.y();
-    const WindowLayout::Output out = WindowLayout::compute(in);
+    const windowlayout::Output out = windowlayout::compute(in);
 
     frame.moveLeft(*webLink, out.webLinkLeft);
     if (!out.laidOut)

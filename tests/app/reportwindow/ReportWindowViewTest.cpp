@@ -16,18 +16,18 @@ TEST(ReportWindowView, AViewChosenInCodeTellsItsButtonsOnlyWhenRaised)
     QSignalSpy pivotToggled(window.pivotOnly, &QRadioButton::toggled);
     QSignalSpy bothToggled(window.both, &QRadioButton::toggled);
 
-    chooseViewMode(window, WindowLayout::ViewMode::Pivot, Notify::Quiet);
-    EXPECT_EQ(viewMode(window), WindowLayout::ViewMode::Pivot);
+    chooseViewMode(window, windowlayout::ViewMode::Pivot, Notify::Quiet);
+    EXPECT_EQ(viewMode(window), windowlayout::ViewMode::Pivot);
     EXPECT_EQ(pivotToggled.count(), 0);
     EXPECT_EQ(bothToggled.count(), 0);
 
-    chooseViewMode(window, WindowLayout::ViewMode::Both, Notify::Raise);
-    EXPECT_EQ(viewMode(window), WindowLayout::ViewMode::Both);
+    chooseViewMode(window, windowlayout::ViewMode::Both, Notify::Raise);
+    EXPECT_EQ(viewMode(window), windowlayout::ViewMode::Both);
     EXPECT_EQ(pivotToggled.count(), 1);
     EXPECT_EQ(bothToggled.count(), 1);
 
     // The same choice again changes nothing, so nothing is told.
-    chooseViewMode(window, WindowLayout::ViewMode::Both, Notify::Raise);
+    chooseViewMode(window, windowlayout::ViewMode::Both, Notify::Raise);
     EXPECT_EQ(bothToggled.count(), 1);
 }
 

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 using namespace reportwindow;
-using WindowLayout::Input;
-using WindowLayout::ViewMode;
+using windowlayout::Input;
+using windowlayout::ViewMode;
 
 namespace {
 
@@ -30,7 +30,7 @@ Input designSize(ViewMode mode = ViewMode::Both)
 
 TEST(WindowLayout, BothViewsAtTheDesignSizeFollowTheWorkedExample)
 {
-    const auto out = WindowLayout::compute(designSize());
+    const auto out = windowlayout::compute(designSize());
     ASSERT_TRUE(out.laidOut);
     EXPECT_DOUBLE_EQ(out.pivot.height, 3927.5);
     EXPECT_DOUBLE_EQ(out.pivot.width, 8660);
@@ -51,14 +51,14 @@ TEST(WindowLayout, BothViewsAtTheDesignSizeFollowTheWorkedExample)
 
 TEST(WindowLayout, PivotOnlyHidesTheChartAndGraphOnlyKeepsThePivotSize)
 {
-    const auto pivot = WindowLayout::compute(designSize(ViewMode::Pivot));
+    const auto pivot = windowlayout::compute(designSize(ViewMode::Pivot));
     EXPECT_TRUE(pivot.pivotVisible);
     EXPECT_FALSE(pivot.chartVisible);
     EXPECT_FALSE(pivot.chart);
     EXPECT_DOUBLE_EQ(pivot.pivot.height, 7965);
     EXPECT_DOUBLE_EQ(pivot.pivot.width, 8740);
 
-    const auto graph = WindowLayout::compute(designSize(ViewMode::Graph));
+    const auto graph = windowlayout::compute(designSize(ViewMode::Graph));
     EXPECT_FALSE(graph.pivotVisible);
     EXPECT_DOUBLE_EQ(graph.pivot.height, 3000);
     EXPECT_DOUBLE_EQ(graph.pivotMaxHeight, 200);
@@ -72,23 +72,23 @@ TEST(WindowLayout, SmallFreeAreaMovesOnlyTheWebLink)
 {
     Input tall = designSize();
     tall.scaleHeight = 600 + 20 + 2500;   // H = 2500
-    EXPECT_FALSE(WindowLayout::compute(tall).laidOut);
+    EXPECT_FALSE(windowlayout::compute(tall).laidOut);
     tall.scaleHeight += 1;   // H = 2501
-    EXPECT_TRUE(WindowLayout::compute(tall).laidOut);
+    EXPECT_TRUE(windowlayout::compute(tall).laidOut);
 
     Input wide = designSize();
     wide.scaleWidth = 2280 + 80 + 400;   // W = 400
-    const auto narrow = WindowLayout::compute(wide);
+    const auto narrow = windowlayout::compute(wide);
     EXPECT_FALSE(narrow.laidOut);
     EXPECT_DOUBLE_EQ(narrow.webLinkLeft, wide.scaleWidth - 1800 - 120);
     wide.scaleWidth += 1;   // W = 401
-    EXPECT_TRUE(WindowLayout::compute(wide).laidOut);
+    EXPECT_TRUE(windowlayout::compute(wide).laidOut);
 }
 
 TEST(WindowLayout, TreeHeightFollowsOnlyTheInnerHeight)
 {
     Input in = designSize();
-    const double before = WindowLayout::compute(in).treeHeight;
+    const double before = windowlayout::compute(in).treeHeight;
     in.scaleWidth += 3000;
-    EXPECT_DOUBLE_EQ(WindowLayout::compute(in).treeHeight, before);
+    EXPECT_DOUBLE_EQ(windowlayout::compute(in).treeHeight, before);
 }
