@@ -12,31 +12,31 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     fuzz::Input input(data, size);
     const uint8_t choice = input.byte();
-    ReportRecord::Context context;
-    context.layout = choice & 1 ? ReportRecord::Layout::Version9 : ReportRecord::Layout::Components10And11;
+    reportrecord::Context context;
+    context.layout = choice & 1 ? reportrecord::Layout::Version9 : reportrecord::Layout::Components10And11;
     context.location = input.text();
     context.provider = choice & 2 ? QStringLiteral("Provider=MSOLAP.4") : QString();
     context.ansiCodePage = (choice & 4) ? 1251 : 1252;
     const QByteArray bytes = input.rest();
 
     cOLAPReport read;
-    const platform::Result<void> decoded = ReportRecord::decode(bytes, context, read);
+    const platform::Result<void> decoded = reportrecord::decode(bytes, context, read);
     if (!decoded) {
         FUZZ_CHECK(!decoded.failure().message.isEmpty(), QString::fromLatin1(bytes.toHex()));
         return 0;
     }
-    const QString refused = ReportRecord::unreadableReason(read, context);
+    const QString refused = reportrecord::unreadableReason(read, context);
     if (!refused.isEmpty())
         return 0;
     cOLAPReport back;
-    FUZZ_CHECK(ReportRecord::decode(ReportRecord::encode(read, context), context, back), read.PivotXML);
-    const bool xp = context.layout == ReportRecord::Layout::Components10And11;
+    FUZZ_CHECK(reportrecord::decode(reportrecord::encode(read, context), context, back), read.PivotXML);
+    const bool xp = context.layout == reportrecord::Layout::Components10And11;
     FUZZ_CHECK((!xp || back.GraphXML == read.GraphXML) && back.ViewType == read.ViewType
                    && back.ReportDescription == read.ReportDescription && back.ReportType == read.ReportType
                    && back.ReportCategory == read.ReportCategory
                    && (xp || (back.GraphType == read.GraphType && back.GraphListIndex == read.GraphListIndex)),
-               ReportRecord::compose(read, context));
+               reportrecord::compose(read, context));
     // Read once, the provider part is the context's already.
-    FUZZ_CHECK(back.PivotXML == read.PivotXML, ReportRecord::compose(read, context));
+    FUZZ_CHECK(back.PivotXML == read.PivotXML, reportrecord::compose(read, context));
     return 0;
 }

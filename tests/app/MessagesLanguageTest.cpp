@@ -95,7 +95,7 @@ TEST_F(MessagesLanguage, RefusalsOfTheSaveDialogTheCubesAndTheServerDialogFollow
     for (const auto& row : rows) {
         SCOPED_TRACE(row.column);
         lang::installTranslations(row.column);
-        EXPECT_EQ(reports::ReportRecord::unsafeReportNameReason(QString()), QString::fromUtf8(row.noName));
+        EXPECT_EQ(reports::reportrecord::unsafeReportNameReason(QString()), QString::fromUtf8(row.noName));
         EXPECT_EQ(savereport::separatorRefusal(QStringLiteral("Name"), QStringLiteral("a***b")),
                   QString::fromUtf8(row.separator));
         EXPECT_EQ(refusalOf([&] { olap::SqliteDatabase database(missingCube); }),

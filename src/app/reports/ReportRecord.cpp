@@ -12,7 +12,7 @@
 
 namespace reports {
 
-namespace ReportRecord {
+namespace reportrecord {
 
 namespace {
 

@@ -11,7 +11,7 @@ namespace reports {
 // The report file's record: a head holding the components' XML and the numbers, and a
 // description block, joined by "***"; stored as UTF-16LE code units without a byte-order
 // mark. Kept free of program state so that every rule can be checked on its own.
-namespace ReportRecord {
+namespace reportrecord {
 
 enum class Layout { Components10And11, Version9 };
 

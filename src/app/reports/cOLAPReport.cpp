@@ -32,10 +32,10 @@ QString cOLAPReport::Key() const
 
 namespace {
 
-ReportRecord::Context recordContext()
+reportrecord::Context recordContext()
 {
-    return ReportRecord::Context{
-        gbOWCXP ? ReportRecord::Layout::Components10And11 : ReportRecord::Layout::Version9,
+    return reportrecord::Context{
+        gbOWCXP ? reportrecord::Layout::Components10And11 : reportrecord::Layout::Version9,
         gbServerMode ? gstrServerName : gstrDataPath,
         gstrProvider,
         lang::GetACP(),
@@ -56,7 +56,7 @@ QString targetPath(const cOLAPReport& report)
     const QString folder = reportfolders::cubeFolder(gstrCubeName);
     const QString key = reportKey(gstrCubeName, report.ViewName);
     if (!report.SourcePath.isEmpty()
-        && reportKey(report.CubeName, ReportRecord::reportNameFromFileName(QFileInfo(report.SourcePath).fileName()))
+        && reportKey(report.CubeName, reportrecord::reportNameFromFileName(QFileInfo(report.SourcePath).fileName()))
                 .compare(key, Qt::CaseInsensitive)
             == 0)
         return report.SourcePath;
@@ -67,7 +67,7 @@ QString targetPath(const cOLAPReport& report)
     }
     const QStringList existing = QDir(folder).entryList({QStringLiteral("*.txt")}, QDir::Files);
     for (const QString& name : existing) {
-        if (reportKey(gstrCubeName, ReportRecord::reportNameFromFileName(name)).compare(key, Qt::CaseInsensitive) == 0)
+        if (reportKey(gstrCubeName, reportrecord::reportNameFromFileName(name)).compare(key, Qt::CaseInsensitive) == 0)
             return folder + QLatin1Char('/') + name;
     }
     return folder + QLatin1Char('/') + report.ViewName + QStringLiteral(".txt");
@@ -78,14 +78,14 @@ QString targetPath(const cOLAPReport& report)
 bool cOLAPReport::SaveReport()
 {
     modFileHandling::subSetupFS();
-    const QString unsafe = ReportRecord::unsafeReportNameReason(ViewName);
+    const QString unsafe = reportrecord::unsafeReportNameReason(ViewName);
     if (!unsafe.isEmpty()) {
         tellUser(unsafe);
         return false;
     }
     const QString path = targetPath(*this);
     // A report that would not read back is not written: the old file, if any, stays.
-    const QString unreadable = ReportRecord::unreadableReason(*this, recordContext());
+    const QString unreadable = reportrecord::unreadableReason(*this, recordContext());
     if (!unreadable.isEmpty()) {
         tellUser(modMultiLingual::LNGFAILEDSAVEREPORT + QStringLiteral("\r\n") + path + QStringLiteral("\r\n")
                  + unreadable);
@@ -95,7 +95,7 @@ bool cOLAPReport::SaveReport()
     // A cube folder that cannot be made fails the write, which tells why.
     QDir().mkpath(QFileInfo(path).path());
     const platform::Result<void> written =
-        platform::writeFileAtomically(path, ReportRecord::encode(*this, recordContext()));
+        platform::writeFileAtomically(path, reportrecord::encode(*this, recordContext()));
     if (!written) {
         tellUser(modMultiLingual::LNGFAILEDSAVEREPORT + QStringLiteral("\r\n") + written.failure().text());
         return false;
@@ -112,10 +112,10 @@ platform::Result<void> cOLAPReport::ReadReport(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         return platform::Failure{file.errorString(), path};
     cOLAPReport read = *this;
-    const platform::Result<void> decoded = ReportRecord::decode(file.readAll(), recordContext(), read);
+    const platform::Result<void> decoded = reportrecord::decode(file.readAll(), recordContext(), read);
     if (!decoded)
         return platform::Failure{decoded.failure().message, path};
-    read.ViewName = ReportRecord::reportNameFromFileName(QFileInfo(path).fileName());
+    read.ViewName = reportrecord::reportNameFromFileName(QFileInfo(path).fileName());
     read.CubeName = gstrCubeName;
     read.SourcePath = path;
     *this = read;

@@ -30,7 +30,7 @@ void tellUser(const QString& text)
 QString refusalOf(const QString& name, const SaveChoice& choice)
 {
     using namespace modMultiLingual;
-    if (const QString unsafe = reports::ReportRecord::unsafeReportNameReason(name); !unsafe.isEmpty())
+    if (const QString unsafe = reports::reportrecord::unsafeReportNameReason(name); !unsafe.isEmpty())
         return unsafe;
     for (const auto& [caption, value] :
          {std::pair{LNGREPORTCATEGORY, choice.category}, std::pair{LNGREPORTTYPE, choice.type}}) {

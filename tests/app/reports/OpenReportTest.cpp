@@ -146,12 +146,12 @@ protected:
     // filed first in the tree.
     void putForeign(const QString& name, const QString& connection)
     {
-        const reports::ReportRecord::Context context{reports::ReportRecord::Layout::Components10And11, data.path(),
+        const reports::reportrecord::Context context{reports::reportrecord::Layout::Components10And11, data.path(),
                                                      QString(), 1252};
         QFile sample(QStringLiteral(TESSALINE_SAMPLE_DATA "/ReportsXP/Budget/Budget by division.txt"));
         ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
         reports::cOLAPReport report;
-        ASSERT_TRUE(reports::ReportRecord::decode(sample.readAll(), context, report));
+        ASSERT_TRUE(reports::reportrecord::decode(sample.readAll(), context, report));
         std::optional<pivot::PivotState> state = pivot::readPivotXml(report.PivotXML);
         ASSERT_TRUE(state);
         state->connectionString = connection;
@@ -159,7 +159,7 @@ protected:
         report.ReportCategory = QStringLiteral("Abroad");
         QFile file(data.filePath(QStringLiteral("ReportsXP/Budget/") + name + QStringLiteral(".txt")));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(reports::ReportRecord::encode(report, context));
+        file.write(reports::reportrecord::encode(report, context));
         foreign << name;
     }
 

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 using namespace reports;
-using ReportRecord::Context;
-using ReportRecord::Layout;
+using reportrecord::Context;
+using reportrecord::Layout;
 
 namespace {
 
@@ -39,7 +39,7 @@ TEST(ReportRecord, WritesBothLayoutsByteExactWithoutMarkOrLineEnd)
     r.ViewType = 1;
     r.ReportDescription = QStringLiteral("D");
     r.ReportCategory = QStringLiteral("K");
-    const QByteArray bytes = ReportRecord::encode(r, xp());
+    const QByteArray bytes = reportrecord::encode(r, xp());
     EXPECT_EQ(bytes, utf16le(QStringLiteral("C***P***1******DXYZXYZKXYZ")));
     EXPECT_EQ(bytes.size(), 52);
     EXPECT_EQ(bytes.left(4), QByteArray("\x43\x00\x2a\x00", 4));
@@ -49,7 +49,7 @@ TEST(ReportRecord, WritesBothLayoutsByteExactWithoutMarkOrLineEnd)
     old.PivotXML = QStringLiteral("P");
     old.ViewType = 2;
     old.ReportType = QStringLiteral("T");
-    EXPECT_EQ(ReportRecord::encode(old, v9()), utf16le(QStringLiteral("P***2***0***0***XYZTXYZXYZ")));
+    EXPECT_EQ(reportrecord::encode(old, v9()), utf16le(QStringLiteral("P***2***0***0***XYZTXYZXYZ")));
 }
 
 TEST(ReportRecord, RoundTripKeepsEveryFieldIncludingTextOutsideTheBasicPlane)
@@ -63,7 +63,7 @@ TEST(ReportRecord, RoundTripKeepsEveryFieldIncludingTextOutsideTheBasicPlane)
     r.ReportCategory = QStringLiteral("Zürich");
 
     cOLAPReport back;
-    ASSERT_TRUE(ReportRecord::decode(ReportRecord::encode(r, xp()), xp(), back));
+    ASSERT_TRUE(reportrecord::decode(reportrecord::encode(r, xp()), xp(), back));
     EXPECT_EQ(back.GraphXML, r.GraphXML);
     EXPECT_EQ(back.PivotXML, r.PivotXML);
     EXPECT_EQ(back.ViewType, 3);
@@ -77,7 +77,7 @@ TEST(ReportRecord, RoundTripKeepsEveryFieldIncludingTextOutsideTheBasicPlane)
     old.GraphType = 21;
     old.GraphListIndex = -1;
     cOLAPReport oldBack;
-    ASSERT_TRUE(ReportRecord::decode(ReportRecord::encode(old, v9()), v9(), oldBack));
+    ASSERT_TRUE(reportrecord::decode(reportrecord::encode(old, v9()), v9(), oldBack));
     EXPECT_EQ(oldBack.GraphListIndex, -1);
     EXPECT_EQ(oldBack.GraphType, 21);
     EXPECT_EQ(oldBack.ViewType, 2);
@@ -91,15 +91,15 @@ TEST(ReportRecord, LocationBecomesPlaceholderInTheHeadOnlyAndComesBackOnReading)
     r.PivotXML = QStringLiteral("Provider=MSOLAP.4;data source=/data/Sales.cub;other=/DATA");
     r.ViewType = 1;
     r.ReportDescription = QStringLiteral("kept in /data");
-    const QByteArray bytes = reports::ReportRecord::encode(r, xp());
-    const QString text = reports::ReportRecord::decodeText(bytes, 1252);
+    const QByteArray bytes = reports::reportrecord::encode(r, xp());
+    const QString text = reports::reportrecord::decodeText(bytes, 1252);
     EXPECT_TRUE(
         text.startsWith(QStringLiteral("src=XXX/Sales.cub***Provider=MSOLAP.4;data source=XXX/Sales.cub;other=/DATA")));
     EXPECT_TRUE(text.contains(QStringLiteral("kept in /data")));
 
     // Opened from another folder, the report points there.
     cOLAPReport moved;
-    ASSERT_TRUE(ReportRecord::decode(bytes, xp(QStringLiteral("/elsewhere")), moved));
+    ASSERT_TRUE(reportrecord::decode(bytes, xp(QStringLiteral("/elsewhere")), moved));
     EXPECT_EQ(moved.GraphXML, QStringLiteral("src=/elsewhere/Sales.cub"));
     EXPECT_EQ(moved.PivotXML, QStringLiteral("Provider=MSOLAP.4;data source=/elsewhere/Sales.cub;other=/DATA"));
 }
@@ -111,7 +111,7 @@ TEST(ReportRecord, ProviderPartIsRenewedOrLeftAlone)
         r.PivotXML = pivot;
         r.ViewType = 1;
         cOLAPReport back;
-        EXPECT_TRUE(ReportRecord::decode(ReportRecord::encode(r, xp()), xp(QStringLiteral("/data"), provider), back));
+        EXPECT_TRUE(reportrecord::decode(reportrecord::encode(r, xp()), xp(QStringLiteral("/data"), provider), back));
         return back.PivotXML;
     };
     EXPECT_EQ(pivotAfter(QStringLiteral("a provider=msolap.3;b"), QStringLiteral("Provider=MSOLAP.4")),
@@ -125,7 +125,7 @@ TEST(ReportRecord, ProviderPartIsRenewedOrLeftAlone)
 
 TEST(ReportRecord, ReadsWhatTheWriterWritesAndMarkedOrEightBitFiles)
 {
-    using reports::ReportRecord::decodeText;
+    using reports::reportrecord::decodeText;
     EXPECT_EQ(decodeText(QByteArray("\xFF\xFE", 2) + utf16le(QStringLiteral("<x>Ω</x>")), 1252),
               QStringLiteral("<x>Ω</x>"));
     EXPECT_EQ(decodeText(utf16le(QStringLiteral("<x>Ω</x>")), 1252), QStringLiteral("<x>Ω</x>"));
@@ -141,7 +141,7 @@ TEST(ReportRecord, ReadsWhatTheWriterWritesAndMarkedOrEightBitFiles)
     EXPECT_EQ(decodeText(QByteArray("\xFF\xFE", 2) + odd, 1252), decodeText(odd, 1252));
 
     cOLAPReport r;
-    ASSERT_TRUE(ReportRecord::decode(QByteArray("P***2***0***4***XYZXYZXYZ"), v9(), r));
+    ASSERT_TRUE(reportrecord::decode(QByteArray("P***2***0***4***XYZXYZXYZ"), v9(), r));
     EXPECT_EQ(r.GraphListIndex, 4);
 }
 
@@ -150,7 +150,7 @@ TEST(ReportRecord, DescriptionBlockRules)
     const auto read = [](const QString& text) {
         cOLAPReport r;
         r.ReportType = QStringLiteral("unchanged");
-        EXPECT_TRUE(ReportRecord::decode(utf16le(text), v9(), r));
+        EXPECT_TRUE(reportrecord::decode(utf16le(text), v9(), r));
         return r;
     };
     EXPECT_EQ(read(QStringLiteral("P***1***0***0***XYZXYZXYZ")).ReportType, QStringLiteral("unchanged"));
@@ -165,29 +165,29 @@ TEST(ReportRecord, MalformedRecordsAreRefusedWithoutTouchingTheReport)
 {
     cOLAPReport r;
     r.PivotXML = QStringLiteral("before");
-    const platform::Result<void> decoded = ReportRecord::decode(utf16le(QStringLiteral("C***P")), xp(), r);
+    const platform::Result<void> decoded = reportrecord::decode(utf16le(QStringLiteral("C***P")), xp(), r);
     EXPECT_FALSE(decoded);
     EXPECT_EQ(decoded.failure().text(), QStringLiteral("The report has 2 of its 3 fields."));
-    EXPECT_FALSE(ReportRecord::decode(utf16le(QStringLiteral("C***P******")), xp(), r));
-    EXPECT_FALSE(ReportRecord::decode(utf16le(QStringLiteral("C***P***abc***")), xp(), r));
-    EXPECT_FALSE(ReportRecord::decode(utf16le(QStringLiteral("P***1***99999***0")), v9(), r));
-    EXPECT_FALSE(ReportRecord::decode(QByteArray(), v9(), r));
+    EXPECT_FALSE(reportrecord::decode(utf16le(QStringLiteral("C***P******")), xp(), r));
+    EXPECT_FALSE(reportrecord::decode(utf16le(QStringLiteral("C***P***abc***")), xp(), r));
+    EXPECT_FALSE(reportrecord::decode(utf16le(QStringLiteral("P***1***99999***0")), v9(), r));
+    EXPECT_FALSE(reportrecord::decode(QByteArray(), v9(), r));
     EXPECT_EQ(r.PivotXML, QStringLiteral("before"));
 }
 
 TEST(ReportRecord, FileNamesAndReportNames)
 {
-    EXPECT_EQ(ReportRecord::reportNameFromFileName(QStringLiteral("Q1.txt")), QStringLiteral("Q1"));
-    EXPECT_EQ(ReportRecord::reportNameFromFileName(QStringLiteral("a.txt.txt")), QStringLiteral("a.txt"));
-    EXPECT_EQ(ReportRecord::reportNameFromFileName(QStringLiteral("my.txt notes.txt")), QStringLiteral("my.txt notes"));
+    EXPECT_EQ(reportrecord::reportNameFromFileName(QStringLiteral("Q1.txt")), QStringLiteral("Q1"));
+    EXPECT_EQ(reportrecord::reportNameFromFileName(QStringLiteral("a.txt.txt")), QStringLiteral("a.txt"));
+    EXPECT_EQ(reportrecord::reportNameFromFileName(QStringLiteral("my.txt notes.txt")), QStringLiteral("my.txt notes"));
 
-    EXPECT_TRUE(ReportRecord::unsafeReportNameReason(QStringLiteral("Sales by Zürich")).isEmpty());
+    EXPECT_TRUE(reportrecord::unsafeReportNameReason(QStringLiteral("Sales by Zürich")).isEmpty());
     for (const QString& bad :
          {QStringLiteral("../x"), QStringLiteral("a/b"), QStringLiteral("a\\b"), QStringLiteral("."),
           QStringLiteral(".."), QStringLiteral("tab\there"), QString(QChar(0)), QString(),
           QString(252, QLatin1Char('x')), QString(126, QChar(0x00FC))})
-        EXPECT_FALSE(ReportRecord::unsafeReportNameReason(bad).isEmpty()) << bad.toStdString();
-    EXPECT_TRUE(ReportRecord::unsafeReportNameReason(QString(251, QLatin1Char('x'))).isEmpty());
+        EXPECT_FALSE(reportrecord::unsafeReportNameReason(bad).isEmpty()) << bad.toStdString();
+    EXPECT_TRUE(reportrecord::unsafeReportNameReason(QString(251, QLatin1Char('x'))).isEmpty());
 }
 
 TEST(ReportRecord, EveryRecordReadsBackOrSaysWhyNot)
@@ -200,14 +200,14 @@ TEST(ReportRecord, EveryRecordReadsBackOrSaysWhyNot)
         r.ReportDescription = QStringLiteral("<p>d</p>");
         return r;
     };
-    using reports::ReportRecord::unreadableReason;
+    using reports::reportrecord::unreadableReason;
     // A server named "1": only the XML takes the placeholder, the view mode stays a number.
     const Context server = xp(QStringLiteral("1"));
     const reports::cOLAPReport one = report(QStringLiteral("<pivottable version=\"1\"><connection>Data Source=1;"
                                                            "Initial Catalog=Sales</connection></pivottable>"));
     EXPECT_TRUE(unreadableReason(one, server).isEmpty());
     reports::cOLAPReport back;
-    ASSERT_TRUE(reports::ReportRecord::decode(reports::ReportRecord::encode(one, server), server, back));
+    ASSERT_TRUE(reports::reportrecord::decode(reports::reportrecord::encode(one, server), server, back));
     EXPECT_EQ(back.PivotXML, one.PivotXML);
     EXPECT_EQ(back.ViewType, 1);
 
@@ -222,7 +222,7 @@ TEST(ReportRecord, EveryRecordReadsBackOrSaysWhyNot)
     // A location that the XML cannot give back is left in it as it stands.
     const reports::cOLAPReport ambiguous = report(QStringLiteral("<c>aXX/d</c>"));
     EXPECT_TRUE(unreadableReason(ambiguous, xp(QStringLiteral("/d"))).isEmpty());
-    EXPECT_TRUE(reports::ReportRecord::compose(ambiguous, xp(QStringLiteral("/d")))
+    EXPECT_TRUE(reports::reportrecord::compose(ambiguous, xp(QStringLiteral("/d")))
                     .startsWith(QStringLiteral("<chart/>***<c>aXX/d</c>")));
 
     reports::cOLAPReport described = report(QStringLiteral("<p/>"));

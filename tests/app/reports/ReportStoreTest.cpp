@@ -94,7 +94,7 @@ TEST_F(ReportStore, SavedReportReadsBackWithItsFieldsAndTheDataFolderRestored)
     const QString path = folder(QStringLiteral("Sales")) + QStringLiteral("/Nordic € \U0001F4C8.txt");
     const QByteArray bytes = FreshRun::bytesOf(path);
     EXPECT_FALSE(bytes.startsWith("\xFF\xFE"));
-    EXPECT_FALSE(reports::ReportRecord::decodeText(bytes, 1252).contains(gstrDataPath));
+    EXPECT_FALSE(reports::reportrecord::decodeText(bytes, 1252).contains(gstrDataPath));
 
     cReportsDic dic;
     dic.GetReports();
@@ -156,7 +156,7 @@ TEST_F(ReportStore, MalformedFilesAreSkippedAndNamedWhileTheOthersLoad)
     cubes({"Sales"});
     save(QStringLiteral("Sales"), QStringLiteral("Good"));
     const QString cube = folder(QStringLiteral("Sales"));
-    writeFile(cube + QStringLiteral("/Two fields.txt"), ReportRecord::encode(cOLAPReport{}, {}).left(4));
+    writeFile(cube + QStringLiteral("/Two fields.txt"), reportrecord::encode(cOLAPReport{}, {}).left(4));
     writeFile(cube + QStringLiteral("/Bad number.txt"), QByteArray("C***P***abc******XYZXYZXYZ"));
     writeFile(cube + QStringLiteral("/No provider.txt"), QByteArray("C***<pivot/>***1******XYZXYZXYZ"));
 

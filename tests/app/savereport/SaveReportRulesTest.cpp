@@ -90,9 +90,9 @@ TEST(StoredDescription, KeepsTheRecordWholeAndShowsTheSameText)
     report.ReportDescription = storedDescription(typed, QStringLiteral("Description")).html;
     report.ReportType = QStringLiteral("Monthly");
     report.ReportCategory = QStringLiteral("Sales");
-    const reports::ReportRecord::Context context;
+    const reports::reportrecord::Context context;
     reports::cOLAPReport read;
-    ASSERT_TRUE(reports::ReportRecord::decode(reports::ReportRecord::encode(report, context), context, read));
+    ASSERT_TRUE(reports::reportrecord::decode(reports::reportrecord::encode(report, context), context, read));
     EXPECT_EQ(read.ReportDescription, report.ReportDescription);
     EXPECT_EQ(read.ReportType, QStringLiteral("Monthly"));
     EXPECT_EQ(read.ReportCategory, QStringLiteral("Sales"));

@@ -201,7 +201,7 @@ TEST_F(SavingRun, ArrangeSaveWithEverythingSeeItInTheTreeAndReopenIt)
     const QByteArray bytes = FreshRun::bytesOf(reportFile(QStringLiteral("Budget"), kName));
     ASSERT_FALSE(bytes.isEmpty()) << reportFiles().join(QLatin1Char(' ')).toStdString()
                                   << gobjReport->ViewName.toStdString();
-    const QString text = reports::ReportRecord::decodeText(bytes, 1252);
+    const QString text = reports::reportrecord::decodeText(bytes, 1252);
     EXPECT_FALSE(bytes.startsWith("\xFF\xFE"));
     const QStringList fields = text.split(QStringLiteral("***"));
     ASSERT_EQ(fields.size(), 5);
@@ -215,8 +215,8 @@ TEST_F(SavingRun, ArrangeSaveWithEverythingSeeItInTheTreeAndReopenIt)
     EXPECT_EQ(block[2], QStringLiteral("Finance"));
     EXPECT_EQ(block[3], QString());
     EXPECT_TRUE(block[0].contains(QStringLiteral("font-weight:700;\">account</span>"))) << block[0].toStdString();
-    EXPECT_EQ(reports::ReportRecord::encode(
-                  *gobjReport, {reports::ReportRecord::Layout::Components10And11, data.path(), gstrProvider}),
+    EXPECT_EQ(reports::reportrecord::encode(
+                  *gobjReport, {reports::reportrecord::Layout::Components10And11, data.path(), gstrProvider}),
               bytes);
 
     // In the tree under its cube, category and type, selected, and the current report.
@@ -266,7 +266,7 @@ TEST_F(SavingRun, AnExistingNameInAnotherCaseWarnsAndReplacesThatFile)
               QStringList{QStringLiteral("Budget Overview.txt")});
     const QByteArray after = FreshRun::bytesOf(reportFile(QStringLiteral("Budget"), QStringLiteral("Budget Overview")));
     EXPECT_NE(after, before);
-    EXPECT_TRUE(reports::ReportRecord::decodeText(after, 1252).contains(QStringLiteral("Bookings")));
+    EXPECT_TRUE(reports::reportrecord::decodeText(after, 1252).contains(QStringLiteral("Bookings")));
 }
 
 TEST_F(SavingRun, CancelAndTheCloseBoxWriteNothing)
@@ -521,7 +521,7 @@ TEST_F(SavingRunVersion9, TheChosenChartTypeIsSaved)
         QTest::mouseClick(dialog.OKButton(), Qt::LeftButton);
     });
     const QStringList fields =
-        reports::ReportRecord::decodeText(
+        reports::reportrecord::decodeText(
             FreshRun::bytesOf(reportFile(QStringLiteral("Budget"), QStringLiteral("Bars"), "Reports2K")), 1252)
             .split(QStringLiteral("***"));
     ASSERT_EQ(fields.size(), 5);
@@ -571,7 +571,7 @@ TEST_F(SampleReportsRun, AfterARemovalASaveMakesANewReportOfTheCubeOnScreen)
     ASSERT_TRUE(gobjReport);
     EXPECT_EQ(gobjReport->CubeName, QStringLiteral("Budget"));
     EXPECT_EQ(gobjReport->ReportDescription, QString());
-    const QString text = reports::ReportRecord::decodeText(
+    const QString text = reports::reportrecord::decodeText(
         FreshRun::bytesOf(reportFile(QStringLiteral("Budget"), QStringLiteral("Bookings again"))), 1252);
     EXPECT_TRUE(text.endsWith(QStringLiteral("******XYZXYZXYZ"))) << text.right(40).toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("Budget.cub")));

@@ -116,7 +116,7 @@ protected:
     QString reportText(const QString& cube, const QString& name) const
     {
         QFile file(data.filePath(reportPath(cube, name)));
-        return file.open(QIODevice::ReadOnly) ? reports::ReportRecord::decodeText(file.readAll(), 1252) : QString();
+        return file.open(QIODevice::ReadOnly) ? reports::reportrecord::decodeText(file.readAll(), 1252) : QString();
     }
 
     // What the X server shows, for a person to look at (where TESSALINE_SCREENSHOTS points).
