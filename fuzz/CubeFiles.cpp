@@ -5,6 +5,7 @@
 #include "olap/Connection.h"
 #include "olap/SqliteDatabase.h"
 #include "platform/RegistryStore.h"
+#include "platform/Services.h"
 #include "platform/VbError.h"
 
 namespace fuzz {
@@ -13,7 +14,7 @@ void prepareCubeReading()
 {
     startQt();
     static platform::RegistryStore registry(scratchFolder() + QStringLiteral("/registry"));
-    platform::RegistryStore::setCurrent(&registry);
+    platform::services().registry = &registry;
     olap::SqliteDatabase::setAnswerLimit(std::chrono::milliseconds(500));
 }
 

@@ -7,11 +7,13 @@
 #include "lang/LanguageOverride.h"
 #include "lang/modGenericLanguages.h"
 #include "platform/RegistryStore.h"
+#include "platform/Services.h"
 #include "platform/VbError.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QScopedValueRollback>
 #include <QSettings>
 #include <algorithm>
 
@@ -106,7 +108,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const auto read = store.value(platform::Hive::CurrentUser, listedPath, name);
         FUZZ_CHECK(!read, entry + QStringLiteral(" read as \"") + read.value_or(QString()) + QLatin1Char('"'));
     }
-    platform::RegistryStore::setCurrent(&store);
+    const QScopedValueRollback<platform::RegistryStore*> installed(platform::services().registry, &store);
     store.keyExists(platform::Hive::ClassesRoot, QStringLiteral("MSOLAP.4"));
     store.value(platform::Hive::ClassesRoot, QStringLiteral("http\\shell\\open\\command"));
     try {
@@ -127,6 +129,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         for (const QString& entry : unreadable)
             FUZZ_CHECK(listedIn(kept, entry), entry + QStringLiteral(" was lost"));
     }
-    platform::RegistryStore::setCurrent(nullptr);
     return 0;
 }

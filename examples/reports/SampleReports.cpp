@@ -112,7 +112,7 @@ int main(int argc, char** argv)
     // message can wait for an answer.
     platform::FakeServices services;
     services.app.setCommandLine(QString::fromLocal8Bit(argv[1]));
-    const startup::InstalledContext program(startup::programContext());
+    const startup::InstalledContext program(startup::programContext(services.view()));
     connections::hooks().getLocalLanguage = [] { return 4; };
     modMain::Main();
     auto* window = qobject_cast<reportwindow::ReportWindow*>(gfrmStats.data());

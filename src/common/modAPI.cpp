@@ -84,7 +84,7 @@ QString GetBrowser()
     return common::handled(QStringLiteral("modAPI.GetBrowser"), common::Message::LastStep, [] {
         if (!browserCache.isEmpty())
             return browserCache;
-        const std::optional<QString> command = platform::RegistryStore::current().value(
+        const std::optional<QString> command = platform::services().registry->value(
             platform::Hive::ClassesRoot, QStringLiteral("http\\shell\\open\\command"));
         if (command && !command->isEmpty())
             browserCache = reduceBrowserCommand(*command);
@@ -98,7 +98,7 @@ bool regDoes_Key_Exist(long root, const QString& path)
         if (root != HKEY_CLASSES_ROOT && root != HKEY_CURRENT_USER)
             return false;
         const auto hive = root == HKEY_CLASSES_ROOT ? platform::Hive::ClassesRoot : platform::Hive::CurrentUser;
-        return platform::RegistryStore::current().keyExists(hive, path);
+        return platform::services().registry->keyExists(hive, path);
     });
 }
 

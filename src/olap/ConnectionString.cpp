@@ -2,6 +2,7 @@
 
 #include "platform/ConnectionStringSyntax.h"
 #include "platform/RegistryStore.h"
+#include "platform/Services.h"
 #include "platform/VbError.h"
 
 #include <QCoreApplication>
@@ -75,7 +76,7 @@ ProviderName ProviderName::resolve(const QString& requested)
     for (const QString& known : kKnown) {
         if (wanted.compare(known, Qt::CaseInsensitive) != 0)
             continue;
-        if (!platform::RegistryStore::current().keyExists(platform::Hive::ClassesRoot, known))
+        if (!platform::services().registry->keyExists(platform::Hive::ClassesRoot, known))
             break;
         return ProviderName{known};
     }
@@ -89,7 +90,7 @@ QString ProviderName::reported() const
 {
     if (name != QLatin1String("MSOLAP"))
         return name;
-    const auto& registry = platform::RegistryStore::current();
+    const auto& registry = *platform::services().registry;
     for (const QString& version : {QStringLiteral("MSOLAP.4"), QStringLiteral("MSOLAP.3")}) {
         if (registry.keyExists(platform::Hive::ClassesRoot, version))
             return version;

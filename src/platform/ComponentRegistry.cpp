@@ -2,6 +2,7 @@
 
 #include "platform/MailClient.h"
 #include "platform/RegistryStore.h"
+#include "platform/Services.h"
 #include "platform/VbError.h"
 
 namespace platform {
@@ -33,7 +34,7 @@ void ComponentRegistry::unregisterFactory(const QString& progId)
 std::unique_ptr<QObject> ComponentRegistry::createObject(const QString& progId) const
 {
     const auto factory = m_factories.constFind(progId.toLower());
-    if (!RegistryStore::current().keyExists(Hive::ClassesRoot, progId) || factory == m_factories.cend() || !*factory)
+    if (!services().registry->keyExists(Hive::ClassesRoot, progId) || factory == m_factories.cend() || !*factory)
         raiseError(err::ComponentCannotCreate, QStringLiteral("ActiveX component can't create object"), progId);
     std::unique_ptr<QObject> object = (*factory)();
     if (!object)

@@ -81,15 +81,18 @@ FakeServices::FakeServices()
     , registry(made(m_root, QStringLiteral("registry")))
 {
     printerChooser.pdfPath = m_root.filePath(QStringLiteral("printed.pdf"));
-    m_previous = exchangeServices(Services{&app, &forms, &folders, &messageBox, &urlOpener, &launcher, &printerChooser,
-                                           &processEnd, &filePicker});
-    RegistryStore::setCurrent(&registry);
+    m_previous = exchangeServices(view());
 }
 
 FakeServices::~FakeServices()
 {
-    RegistryStore::setCurrent(nullptr);
     exchangeServices(m_previous);
+}
+
+Services FakeServices::view()
+{
+    return Services{&app,      &forms,          &folders,    &messageBox, &urlOpener,
+                    &launcher, &printerChooser, &processEnd, &filePicker, &registry};
 }
 
 }

@@ -102,6 +102,8 @@ public:
     FakeServices& operator=(const FakeServices&) = delete;
 
     QString path(const QString& relative) const { return m_root.filePath(relative); }
+    // The stand-ins as a set of services, for a context that installs them again.
+    Services view();
 
     QTemporaryDir m_root;
     App app;

@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QStringDecoder>
 #include <algorithm>
 #include <cstdio>
@@ -12,8 +11,6 @@
 namespace platform {
 
 namespace {
-
-RegistryStore* g_installed = nullptr;
 
 // What a fresh user's HKEY_CLASSES_ROOT holds: our components under the class names the
 // program probes, the OLAP provider, and the desktop's opener for web addresses.
@@ -86,20 +83,6 @@ RegistryStore::RegistryStore(QString folder) : m_folder(std::move(folder))
     m_classesRoot = builtIn(Hive::ClassesRoot);
     load(Hive::CurrentUser);
     load(Hive::ClassesRoot);
-}
-
-RegistryStore& RegistryStore::current()
-{
-    if (g_installed)
-        return *g_installed;
-    static RegistryStore user(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-                              + QStringLiteral("/tessaline/registry"));
-    return user;
-}
-
-void RegistryStore::setCurrent(RegistryStore* store)
-{
-    g_installed = store;
 }
 
 RegistryStore::Keys RegistryStore::builtIn(Hive hive)

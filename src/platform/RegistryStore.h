@@ -12,14 +12,11 @@ enum class Hive { CurrentUser, ClassesRoot };
 // configuration, over built-in defaults (the class registrations of our own components
 // and the desktop's URL opener). Key paths use "\" as on the platform the program came
 // from and are compared without regard to case; an empty value name is the key's default.
+// The store in use is one of the platform services (platform::services().registry).
 class RegistryStore
 {
 public:
     explicit RegistryStore(QString folder);
-
-    // The store in use: the user's (under XDG_CONFIG_HOME), unless a test installed another.
-    static RegistryStore& current();
-    static void setCurrent(RegistryStore* store);   // nullptr goes back to the user's store
 
     bool keyExists(Hive hive, const QString& keyPath) const;
     std::optional<QString> value(Hive hive, const QString& keyPath, const QString& valueName = {}) const;

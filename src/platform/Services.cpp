@@ -7,9 +7,10 @@
 #include "platform/MessageBox.h"
 #include "platform/Printing.h"
 #include "platform/ProcessEnd.h"
+#include "platform/RegistryStore.h"
 #include "platform/SpecialFolders.h"
 
-#include <memory>
+#include <QStandardPaths>
 
 namespace platform {
 
@@ -26,11 +27,14 @@ struct RealServices
     PrintDialogChooser printerChooser;
     ImmediateProcessEnd processEnd;
     QtFilePicker filePicker;
+    // The user's registry, under XDG_CONFIG_HOME.
+    RegistryStore registry{QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                           + QStringLiteral("/tessaline/registry")};
 
     Services view()
     {
         return Services{&app,      &forms,          &folders,    &messageBox, &urlOpener,
-                        &launcher, &printerChooser, &processEnd, &filePicker};
+                        &launcher, &printerChooser, &processEnd, &filePicker, &registry};
     }
 };
 

@@ -9,11 +9,14 @@ class MessageBoxService;
 class PrinterChooser;
 class ProcessEnd;
 class ProcessLauncher;
+class RegistryStore;
 class SpecialFolders;
 class UrlOpener;
 
-// The one access point to the services that touch the desktop or the world outside the
-// process. The program uses the real ones; a test installs its stand-ins (FakeServices).
+// The platform layer's one installable value: the services that touch the desktop or the
+// world outside the process, the registry included. The program uses the real ones; a test
+// installs its stand-ins (FakeServices), the program's wiring (startup::ProgramContext) the
+// set it is given.
 struct Services
 {
     App* app = nullptr;
@@ -25,6 +28,7 @@ struct Services
     PrinterChooser* printerChooser = nullptr;
     ProcessEnd* processEnd = nullptr;
     FilePicker* filePicker = nullptr;
+    RegistryStore* registry = nullptr;
 };
 
 // The services in use, created on first use from the running process.

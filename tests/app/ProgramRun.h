@@ -14,5 +14,5 @@ public:
     ~ProgramRun() { deleteTopLevelWindows(); }
 
 private:
-    startup::InstalledContext m_context{startup::programContext()};
+    startup::InstalledContext m_context{startup::programContext(fakes.view())};
 };

@@ -1,7 +1,6 @@
 #include "lang/modGenericLanguages.h"
-#include "platform/RegistryStore.h"
+#include "platform/FakeServices.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using modGenericLanguages::columnOfLcid;
@@ -179,9 +178,8 @@ TEST(LanguageChoice, TroubleReadingTheOverrideOrTheLocaleFallsBack)
 
 TEST(LanguageChoice, OverrideIsReadFromTheUsersRegistry)
 {
-    QTemporaryDir dir;
-    platform::RegistryStore store(dir.path());
-    platform::RegistryStore::setCurrent(&store);
+    platform::FakeServices fakes;
+    platform::RegistryStore& store = fakes.registry;
 
     EXPECT_EQ(lang::readLanguageOverride(), QStringLiteral("0"));   // no key "Software\Zelbrin" at all
     EXPECT_EQ(fncGetlocalLanguage(lcid(1053)), 14);
@@ -192,6 +190,4 @@ TEST(LanguageChoice, OverrideIsReadFromTheUsersRegistry)
     store.setValue(platform::Hive::CurrentUser, QStringLiteral("Software\\Zelbrin"),
                    QStringLiteral("LanguageOnly4Test"), QStringLiteral("100"));
     EXPECT_EQ(fncGetlocalLanguage(lcid(1053)), 100);
-
-    platform::RegistryStore::setCurrent(nullptr);
 }

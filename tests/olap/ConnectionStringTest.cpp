@@ -1,10 +1,9 @@
 #include "olap/ConnectionString.h"
 
-#include "platform/RegistryStore.h"
+#include "platform/FakeServices.h"
 #include "platform/VbError.h"
 #include "support/RaisedError.h"
 
-#include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -121,13 +120,13 @@ TEST(ConnectionString, CubeFilesAndServersAreToldApart)
 class ProviderRegistration : public ::testing::Test
 {
 protected:
-    void SetUp() override { platform::RegistryStore::setCurrent(&m_store); }
-    void TearDown() override { platform::RegistryStore::setCurrent(nullptr); }
-    void unregister(const char* key) { m_store.removeKey(platform::Hive::ClassesRoot, QString::fromLatin1(key)); }
+    void unregister(const char* key)
+    {
+        m_fakes.registry.removeKey(platform::Hive::ClassesRoot, QString::fromLatin1(key));
+    }
 
 private:
-    QTemporaryDir m_dir;
-    platform::RegistryStore m_store{m_dir.path()};
+    platform::FakeServices m_fakes;
 };
 
 TEST_F(ProviderRegistration, EveryVersionIsAvailableByDefault)

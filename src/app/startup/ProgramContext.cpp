@@ -28,20 +28,19 @@ lang::LanguageServices languageServices()
     return services;
 }
 
-ProgramContext installed()
+// Installs the context and returns the one installed before.
+ProgramContext exchange(const ProgramContext& context)
 {
-    return ProgramContext{platform::ComponentRegistry::instance(),
-                          lang::services(),
-                          pivot::cubeOpener(),
-                          pivot::cubeLister(),
-                          pivot::gifWriter(),
-                          connections::hooks(),
-                          reportwindow::seams(),
-                          reportwindow::reportWindows()};
-}
-
-void install(const ProgramContext& context)
-{
+    ProgramContext previous{platform::Services{},
+                            platform::ComponentRegistry::instance(),
+                            lang::services(),
+                            pivot::cubeOpener(),
+                            pivot::cubeLister(),
+                            pivot::gifWriter(),
+                            connections::hooks(),
+                            reportwindow::seams(),
+                            reportwindow::reportWindows()};
+    previous.services = platform::exchangeServices(context.services);
     platform::ComponentRegistry::instance() = context.components;
     lang::services() = context.language;
     pivot::cubeOpener() = context.cubeOpener;
@@ -50,6 +49,7 @@ void install(const ProgramContext& context)
     connections::hooks() = context.hooks;
     reportwindow::seams() = context.seams;
     reportwindow::reportWindows() = context.reportWindows;
+    return previous;
 }
 
 void startFreshRun()
@@ -60,9 +60,10 @@ void startFreshRun()
 
 }
 
-ProgramContext programContext()
+ProgramContext programContext(const platform::Services& services)
 {
     ProgramContext context;
+    context.services = services;
     context.components = platform::ComponentRegistry::builtIn();
     registerComponents(context.components);
     context.language = languageServices();
@@ -82,15 +83,14 @@ ProgramContext programContext()
     return context;
 }
 
-InstalledContext::InstalledContext(const ProgramContext& context) : m_previous(installed())
+InstalledContext::InstalledContext(const ProgramContext& context) : m_previous(exchange(context))
 {
-    install(context);
     startFreshRun();
 }
 
 InstalledContext::~InstalledContext()
 {
-    install(m_previous);
+    exchange(m_previous);
     startFreshRun();
 }
 

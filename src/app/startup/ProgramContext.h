@@ -6,15 +6,17 @@
 #include "lang/LanguageServices.h"
 #include "pivot/PivotHooks.h"
 #include "platform/ComponentRegistry.h"
+#include "platform/Services.h"
 
 namespace startup {
 
-// Everything the program is wired from, as one value: its components by class name, what
-// the language layer and the pivot table call in the layers above them, the start-up steps,
-// the report window's calls into other modules and the report windows by name. The
-// desktop services are the platform's own (a test installs platform::FakeServices).
+// Everything the program is wired from, as one value: each lower layer's installable value
+// (the desktop services, ...), its components by class name, what the language layer and the
+// pivot table call in the layers above them, the start-up steps, the report window's calls
+// into other modules and the report windows by name.
 struct ProgramContext
 {
+    platform::Services services;   // none: the real ones, made on first use
     platform::ComponentRegistry components;
     lang::LanguageServices language;
     pivot::CubeOpener cubeOpener;
@@ -25,8 +27,8 @@ struct ProgramContext
     reportwindow::Creators reportWindows;
 };
 
-// The program's own wiring.
-ProgramContext programContext();
+// The program's own wiring, over the given desktop services (a test's fakes); none: the real ones.
+ProgramContext programContext(const platform::Services& services = {});
 
 // Installs a context and starts a fresh run for as long as it lives; then puts back the
 // context that was installed before and starts a fresh run again. Not copied, not nested
