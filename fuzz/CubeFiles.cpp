@@ -2,8 +2,8 @@
 
 #include "FuzzSupport.h"
 
+#include "olap/AnswerLimits.h"
 #include "olap/Connection.h"
-#include "olap/SqliteDatabase.h"
 #include "platform/RegistryStore.h"
 #include "platform/Services.h"
 #include "platform/VbError.h"
@@ -15,7 +15,7 @@ void prepareCubeReading()
     startQt();
     static platform::RegistryStore registry(scratchFolder() + QStringLiteral("/registry"));
     platform::services().registry = &registry;
-    olap::SqliteDatabase::setAnswerLimit(std::chrono::milliseconds(500));
+    static const olap::InstalledAnswerLimits limits({.cubeFile = std::chrono::milliseconds(500)});
 }
 
 void openAndReadAll(const QString& path)

@@ -22,8 +22,6 @@ namespace {
     platform::raiseError(platform::err::Unspecified, message.trimmed(), cubeServerErrorSource());
 }
 
-std::atomic<qint64> answerLimitMs{qint64(kMostAnswerSeconds) * 1000};
-
 QString unreachable(const QString& why)
 {
     return QCoreApplication::translate("olap", "The cube server cannot be reached: %1").arg(why.trimmed());
@@ -47,12 +45,7 @@ struct PgConnection::Answer
     QString message;
 };
 
-void PgConnection::setAnswerLimit(std::chrono::milliseconds limit)
-{
-    answerLimitMs = limit.count();
-}
-
-PgConnection::PgConnection(const DataSource& source) : m_answerLimit(answerLimitMs.load())
+PgConnection::PgConnection(const DataSource& source) : m_answerLimit(answerLimits().server)
 {
     const auto add = [&](const char* key, const QString& value) {
         if (value.isEmpty())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "olap/AnswerLimits.h"
 #include "olap/ConnectionString.h"
 #include "olap/CubeDefinition.h"
 
@@ -16,9 +17,6 @@ namespace olap {
 // The longest wait for the server to take a connection, whatever the connection string's
 // TimeOut asks: a server that accepts and never answers must not hold the program for long.
 constexpr int kMostConnectSeconds = 5;
-// The longest wait for the answer to one statement: a server that stops answering in the middle
-// of a session is given up then, if the user has not given it up before.
-constexpr int kMostAnswerSeconds = 120;
 
 // Failures of the server or of the network (not of the provider) carry this source: no other
 // provider version can mend them.
@@ -33,7 +31,8 @@ inline const QString& cubeServerErrorSource()
 // failure is raised as platform::VbError (0x80004005) with the server's message.
 //
 // A session that the server dropped (a restart) is opened again once, and the statement sent
-// again. A statement whose answer does not come within the answer limit, or that the user
+// again. A statement whose answer does not come within the answer limit that was installed
+// when the session opened (olap::answerLimits), or that the user
 // stops waiting for, is cancelled on the server and the session dropped, so that a server that
 // stopped in the middle of a session never holds the program.
 class PgConnection
@@ -48,9 +47,6 @@ public:
     QVector<SqlRow> rows(const QString& sql, const QStringList& params = {});
     QString database() const;
 
-    // The answer limit of the sessions opened from now on: kMostAnswerSeconds unless a test
-    // shortens it.
-    static void setAnswerLimit(std::chrono::milliseconds limit);
     // Both from any thread: how long the statement in hand has waited for its answer (none
     // while no statement waits), and giving that statement up.
     std::optional<qint64> waitingMs() const;

@@ -1,12 +1,12 @@
 #include "olap/SqliteDatabase.h"
 
+#include "olap/AnswerLimits.h"
 #include "olap/WorkerPool.h"
 #include "platform/VbError.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <atomic>
 #include <cstring>
 #include <fstream>
 #include <sqlite3.h>
@@ -15,7 +15,6 @@ namespace olap {
 
 namespace {
 
-std::atomic<qint64> answerLimitMs{30000};
 // How often SQLite lets the clock be read while a statement runs.
 constexpr int kInstructionsPerCheck = 1000;
 // Another program writing the file holds it for a moment; longer is a lock that stays.
@@ -48,16 +47,6 @@ QByteArray immutableUri(const QString& path)
 
 }
 
-std::chrono::milliseconds SqliteDatabase::answerLimit()
-{
-    return std::chrono::milliseconds(answerLimitMs.load());
-}
-
-void SqliteDatabase::setAnswerLimit(std::chrono::milliseconds limit)
-{
-    answerLimitMs.store(limit.count());
-}
-
 int SqliteDatabase::onProgress(void* self)
 {
     auto* db = static_cast<SqliteDatabase*>(self);
@@ -70,7 +59,7 @@ int SqliteDatabase::onProgress(void* self)
 void SqliteDatabase::startWaiting()
 {
     m_timedOut = false;
-    m_deadline = std::chrono::steady_clock::now() + answerLimit();
+    m_deadline = std::chrono::steady_clock::now() + answerLimits().cubeFile;
 }
 
 SqliteDatabase::SqliteDatabase(const QString& path) : m_path(path)
@@ -115,7 +104,7 @@ void SqliteDatabase::fail(const QString& what) const
             QCoreApplication::translate("olap",
                                         "The cube file \"%1\" does not answer: reading it gave nothing "
                                         "for %2 seconds, so it was stopped.")
-                .arg(m_path, QString::number(double(answerLimit().count()) / 1000.0)),
+                .arg(m_path, QString::number(double(answerLimits().cubeFile.count()) / 1000.0)),
             QStringLiteral("CubeFile"));
     platform::raiseError(platform::err::Unspecified,
                          QCoreApplication::translate("olap", "The cube file \"%1\" cannot be used (%2): %3")

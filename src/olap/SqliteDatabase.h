@@ -13,14 +13,11 @@ namespace olap {
 
 // A read-only SQLite database; every failure is raised as platform::VbError (0x80004005)
 // with a message that names the file. A statement that gives no row for longer than the
-// answer limit is stopped and raised as well, so that a cube built to loop (a recursive
-// view, say) is refused instead of freezing the program.
+// answer limit (olap::answerLimits) is stopped and raised as well, so that a cube built to
+// loop (a recursive view, say) is refused instead of freezing the program.
 class SqliteDatabase
 {
 public:
-    static std::chrono::milliseconds answerLimit();
-    static void setAnswerLimit(std::chrono::milliseconds limit);   // tests and the fuzzers
-
     // Opens an existing file without ever creating or writing it.
     explicit SqliteDatabase(const QString& path);
     ~SqliteDatabase();

@@ -1,9 +1,9 @@
 #include "SampleCubes.h"
 
+#include "olap/AnswerLimits.h"
 #include "olap/Catalog.h"
 #include "olap/Connection.h"
 #include "olap/CubeProvider.h"
-#include "olap/SqliteDatabase.h"
 #include "platform/VbError.h"
 
 #include <QFile>
@@ -225,20 +225,6 @@ QString refusal(const QString& path)
     return {};
 }
 
-// Statements on cube files get a short answer limit for the length of a test.
-class AnswerLimit
-{
-public:
-    explicit AnswerLimit(std::chrono::milliseconds limit) : m_saved(SqliteDatabase::answerLimit())
-    {
-        SqliteDatabase::setAnswerLimit(limit);
-    }
-    ~AnswerLimit() { SqliteDatabase::setAnswerLimit(m_saved); }
-
-private:
-    std::chrono::milliseconds m_saved;
-};
-
 const QString kCopyWithIds = QStringLiteral(
     "CREATE TABLE far_fact (id INTEGER PRIMARY KEY, month_id, city_id, product_id, channel_id, customer_id, "
     "quantity, discount, revenue);"
@@ -270,7 +256,7 @@ TEST(CubeFile, FactsAreReadWhateverTheirRowids)
 
 TEST(CubeFile, CubesThatWouldNeverFinishAreRefused)
 {
-    const AnswerLimit limit(std::chrono::milliseconds(300));
+    const InstalledAnswerLimits limits({.cubeFile = std::chrono::milliseconds(300)});
     const QString endless = QStringLiteral("WITH RECURSIVE r(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM r)");
     // Metadata comes from tables only: a view could run for ever before the first row.
     const QString metadataView =

@@ -1,6 +1,7 @@
 #include "LargeCube.h"
 #include "SampleCubes.h"
 
+#include "olap/AnswerLimits.h"
 #include "olap/Catalog.h"
 #include "olap/Connection.h"
 #include "olap/CubeProvider.h"
@@ -709,9 +710,8 @@ TEST_F(ServerCube, ADroppedSessionIsOpenedAgainAndAnUnreachableServerIsNamedSo)
 TEST_F(ServerCube, AStatementWithoutAnAnswerIsGivenUpAtTheLimitAndCancelled)
 {
     const QString appName = QStringLiteral("tessaline-answer-limit");
-    PgConnection::setAnswerLimit(std::chrono::seconds(2));
+    const InstalledAnswerLimits limits({.server = std::chrono::seconds(2)});
     PgConnection session(DataSource::fromConnectionString(ConnectionString::parse(serverString(m_catalog, appName))));
-    PgConnection::setAnswerLimit(std::chrono::seconds(kMostAnswerSeconds));
     QElapsedTimer waited;
     waited.start();
     try {

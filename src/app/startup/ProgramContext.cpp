@@ -10,6 +10,8 @@
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
 
+#include <utility>
+
 namespace startup {
 
 namespace {
@@ -31,24 +33,17 @@ lang::LanguageServices languageServices()
 // Installs the context and returns the one installed before.
 ProgramContext exchange(const ProgramContext& context)
 {
-    ProgramContext previous{platform::Services{},
-                            platform::ComponentRegistry::instance(),
-                            lang::services(),
-                            pivot::cubeOpener(),
-                            pivot::cubeLister(),
-                            pivot::gifWriter(),
-                            connections::hooks(),
-                            reportwindow::seams(),
-                            reportwindow::reportWindows()};
+    ProgramContext previous;
     previous.services = platform::exchangeServices(context.services);
-    platform::ComponentRegistry::instance() = context.components;
-    lang::services() = context.language;
-    pivot::cubeOpener() = context.cubeOpener;
-    pivot::cubeLister() = context.cubeLister;
-    pivot::gifWriter() = context.gifWriter;
-    connections::hooks() = context.hooks;
-    reportwindow::seams() = context.seams;
-    reportwindow::reportWindows() = context.reportWindows;
+    previous.components = std::exchange(platform::ComponentRegistry::instance(), context.components);
+    previous.language = std::exchange(lang::services(), context.language);
+    previous.answerLimits = olap::exchangeAnswerLimits(context.answerLimits);
+    previous.cubeOpener = std::exchange(pivot::cubeOpener(), context.cubeOpener);
+    previous.cubeLister = std::exchange(pivot::cubeLister(), context.cubeLister);
+    previous.gifWriter = std::exchange(pivot::gifWriter(), context.gifWriter);
+    previous.hooks = std::exchange(connections::hooks(), context.hooks);
+    previous.seams = std::exchange(reportwindow::seams(), context.seams);
+    previous.reportWindows = std::exchange(reportwindow::reportWindows(), context.reportWindows);
     return previous;
 }
 

@@ -4,6 +4,7 @@
 #include "app/reportwindow/ReportWindowSeams.h"
 #include "app/reportwindow/ReportWindows.h"
 #include "lang/LanguageServices.h"
+#include "olap/AnswerLimits.h"
 #include "pivot/PivotHooks.h"
 #include "platform/ComponentRegistry.h"
 #include "platform/Services.h"
@@ -11,7 +12,7 @@
 namespace startup {
 
 // Everything the program is wired from, as one value: each lower layer's installable value
-// (the desktop services, ...), its components by class name, what the language layer and the
+// (the desktop services, the language services, the answer limits), its components by class name, what the language layer and the
 // pivot table call in the layers above them, the start-up steps, the report window's calls
 // into other modules and the report windows by name.
 struct ProgramContext
@@ -19,6 +20,7 @@ struct ProgramContext
     platform::Services services;   // none: the real ones, made on first use
     platform::ComponentRegistry components;
     lang::LanguageServices language;
+    olap::AnswerLimits answerLimits;
     pivot::CubeOpener cubeOpener;
     pivot::CubeLister cubeLister;
     pivot::GifWriter gifWriter;

@@ -1,5 +1,6 @@
 #include "app/connections/CubesTestFixture.h"
 
+#include "olap/AnswerLimits.h"
 #include "olap/ConnectionString.h"
 #include "olap/PgConnection.h"
 #include "pivot/PivotTable.h"
@@ -64,9 +65,7 @@ Waited waitForResult(pivot::PivotTable& pivot, const std::function<void()>& onWa
 TEST_F(ServerWait, AStoppedServerSessionIsGivenUpAtTheLimitOrByTheUserWhileTheWindowGoesOn)
 {
     REQUIRE_TEST_SERVER();
-    olap::PgConnection::setAnswerLimit(std::chrono::seconds(3));
-    const auto restore =
-        qScopeGuard([] { olap::PgConnection::setAnswerLimit(std::chrono::seconds(olap::kMostAnswerSeconds)); });
+    const olap::InstalledAnswerLimits limits({.server = std::chrono::seconds(3)});
     pivot::PivotTable pivot;
     pivot.setQueriesInBackground(true);
     pivot.setConnectionString(QStringLiteral("Provider=MSOLAP.4;Data Source=%1;Initial Catalog=%2;SspropInitAppName=%3")
@@ -94,7 +93,7 @@ TEST_F(ServerWait, AStoppedServerSessionIsGivenUpAtTheLimitOrByTheUserWhileTheWi
     }
 
     // The next session waits longer, so that only the user's giving up can end the next wait.
-    olap::PgConnection::setAnswerLimit(std::chrono::seconds(30));
+    const olap::InstalledAnswerLimits longer({.server = std::chrono::seconds(30)});
     pivot.placeField(time, pivot::Area::Column);
     EXPECT_FALSE(waitForResult(pivot).saidWaiting);
     EXPECT_EQ(pivot.errorText(), QString());
