@@ -16,6 +16,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
         [](const QString& description, long number, int, const QString& procName) {
             platform::raiseError(number, description, procName);
         },
+        std::nullopt,
     };
     return 0;
 }
@@ -26,13 +27,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const uint8_t choice = input.byte();
     const qint16 column = choice % 17 == 16 ? modGenericLanguages::kLayoutTest : qint16(choice % 17);
     const bool convert = choice & 0x80;
-    modGenericLanguages::setPhraseTableBytes(input.rest());
+    lang::services().phraseTable = input.rest();
     try {
         modGenericLanguages::subReadPhrases(column, convert);
         for (const cPhrase& phrase : modGenericLanguages::colPhrases().phrases())
             FUZZ_CHECK(modGenericLanguages::colPhrases().contains(phrase.LangConstant()), phrase.LangConstant());
     } catch (const platform::VbError&) {
     }
-    modGenericLanguages::setPhraseTableBytes(std::nullopt);
+    lang::services().phraseTable.reset();
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "common/CommonState.h"
 
+#include "lang/LanguageState.h"
+
 namespace common {
 
 CommonState commonState;
@@ -7,6 +9,7 @@ CommonState commonState;
 void startFreshRun()
 {
     commonState = CommonState{};
+    lang::startFreshRun();
 }
 
 }

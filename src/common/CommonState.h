@@ -38,7 +38,7 @@ struct CommonState
 
 extern CommonState commonState;
 
-// Every member as at the program's start.
+// Every member as at the program's start, and no phrases read (lang::startFreshRun).
 void startFreshRun();
 
 }

@@ -14,6 +14,7 @@ LanguageServices& services()
         [](const QString& description, long number, int, const QString& procName) {
             platform::raiseError(number, description, procName);
         },
+        std::nullopt,
     };
     return installed;
 }

@@ -1,13 +1,13 @@
 #include "lang/modGenericLanguages.h"
 
 #include "lang/LanguageServices.h"
+#include "lang/LanguageState.h"
 #include "platform/VbError.h"
 
 #include <QFile>
 #include <QHash>
 #include <QStringDecoder>
 #include <cmath>
-#include <memory>
 
 namespace modGenericLanguages {
 
@@ -15,9 +15,6 @@ namespace {
 
 constexpr QChar kByteOrderMark(0xFEFF);
 constexpr long kResourceNotFound = 326;
-
-std::unique_ptr<PhraseCollection> g_phrases;
-std::optional<QByteArray> g_installedTable;
 
 // The whole-number reading of a registry text, as a 16-bit integer: decimals are rounded
 // to even, anything else (no number, out of range) is no value.
@@ -72,7 +69,7 @@ void readTable(qint16 language, bool blnConvert, bool longest, const QString& pr
         QString text = tableText(blnConvert);
         if (text.startsWith(kByteOrderMark))
             text.remove(0, 1);
-        g_phrases = std::make_unique<PhraseCollection>();
+        colPhrases() = PhraseCollection{};
 
         const QStringList lines = text.split(QStringLiteral("\r\n"));
         for (lineIndex = 0; lineIndex < lines.size() - 1; ++lineIndex) {
@@ -89,7 +86,7 @@ void readTable(qint16 language, bool blnConvert, bool longest, const QString& pr
                 key.remove(0, 1);
             entry.setLangConstant(key);
             entry.setLangPhrase(fncValidateString(phrase));
-            g_phrases->add(entry);
+            colPhrases().add(entry);
         }
     } catch (const platform::VbError& error) {
         if (lineIndex >= 0)
@@ -189,24 +186,17 @@ QString fncValidateString(const QString& text)
 
 PhraseCollection& colPhrases()
 {
-    if (!g_phrases)
-        g_phrases = std::make_unique<PhraseCollection>();
-    return *g_phrases;
+    return lang::languageState.phrases;
 }
 
 QByteArray phraseTableBytes()
 {
-    if (g_installedTable)
-        return *g_installedTable;
+    if (const std::optional<QByteArray>& installed = lang::services().phraseTable)
+        return *installed;
     QFile resource(QStringLiteral(":/CUSTOM/LANGUAGE"));
     if (!resource.open(QIODevice::ReadOnly))
         platform::raiseError(kResourceNotFound, QStringLiteral("Resource with identifier 'LANGUAGE' not found"));
     return resource.readAll();
-}
-
-void setPhraseTableBytes(std::optional<QByteArray> bytes)
-{
-    g_installedTable = std::move(bytes);
 }
 
 }

@@ -7,7 +7,6 @@
 #include <QByteArray>
 #include <QStringList>
 #include <functional>
-#include <optional>
 
 class QWidget;
 
@@ -42,11 +41,11 @@ QString fncValidateString(const QString& text);
 // their texts; anything that is no phrase key is left as it is.
 void subTranslateControls(QWidget* window);
 
-// The phrases read last, keyed by their key; created empty when first used.
+// The phrases read last, keyed by their key (lang::languageState); empty after a fresh run.
 PhraseCollection& colPhrases();
 
-// The phrase table the program carries, or the bytes a test installed in its place.
+// The phrase table the program carries, or the bytes installed in its place
+// (lang::LanguageServices::phraseTable).
 QByteArray phraseTableBytes();
-void setPhraseTableBytes(std::optional<QByteArray> bytes);
 
 }

@@ -7,10 +7,6 @@
 
 namespace modMultiLingual {
 
-#define MODMULTILINGUAL_DEFINE(key) QString key;
-MODMULTILINGUAL_PHRASE_KEYS(MODMULTILINGUAL_DEFINE)
-#undef MODMULTILINGUAL_DEFINE
-
 namespace {
 
 struct PhraseVariable

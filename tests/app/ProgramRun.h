@@ -11,6 +11,7 @@
 class ProgramRun : public FreshRun
 {
 public:
+    ProgramRun() { useErrorReportPhrases(); }
     ~ProgramRun() { deleteTopLevelWindows(); }
 
 private:

@@ -24,6 +24,13 @@ public:
     {
         common::startFreshRun();
         modGlobals::gstrAppTitle = QStringLiteral("Tessaline Tool for Excel");
+        useErrorReportPhrases();
+    }
+    ~FreshRun() { common::startFreshRun(); }
+
+    // The English phrases of the error report, which every fresh run empties.
+    static void useErrorReportPhrases()
+    {
         using namespace modMultiLingual;
         LNGERRINAPP = QStringLiteral("There has been an error in this application.");
         LNGERRTHISERROR = QStringLiteral("This error has occured:");
@@ -32,7 +39,6 @@ public:
         LNGERRLINE = QStringLiteral("Error on line");
         LNGERRSENDREPORT = QStringLiteral("Would you like to send an e-mail with an error report?");
     }
-    ~FreshRun() { common::startFreshRun(); }
 
     // Runs code that is expected to end the program; true when it did.
     template<class F>

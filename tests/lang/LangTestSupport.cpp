@@ -1,21 +1,14 @@
 #include "LangTestSupport.h"
 
-#include "lang/modGenericLanguages.h"
-
-void LangTest::SetUp()
+lang::LanguageServices LangTest::fakes()
 {
-    m_saved = lang::services();
-    lang::services().logStep = [this](const QString& step) { m_steps << step; };
-    lang::services().showMessage = [this](const QString& text) { m_messages << text; };
-    lang::services().handleError = [](const QString& description, long number, int line, const QString& procName) {
+    lang::LanguageServices services;
+    services.logStep = [this](const QString& step) { m_steps << step; };
+    services.showMessage = [this](const QString& text) { m_messages << text; };
+    services.handleError = [](const QString& description, long number, int line, const QString& procName) {
         throw ErrorCall{description, number, line, procName};
     };
-}
-
-void LangTest::TearDown()
-{
-    lang::services() = m_saved;
-    modGenericLanguages::setPhraseTableBytes(std::nullopt);
+    return services;
 }
 
 QByteArray LangTest::table(const QList<QStringList>& lines)
@@ -29,9 +22,4 @@ QByteArray LangTest::table(const QList<QStringList>& lines)
         bytes.append(static_cast<char>(ch.unicode() >> 8));
     }
     return bytes;
-}
-
-void LangTest::useTable(const QByteArray& bytes)
-{
-    modGenericLanguages::setPhraseTableBytes(bytes);
 }

@@ -17,21 +17,20 @@ struct ErrorCall
     QString procName;
 };
 
-// Installs fakes for the common services and records what they were asked; puts the real
-// phrase table back afterwards.
+// Installs fakes for the common services and records what they were asked; puts the
+// services and the phrase table back afterwards.
 class LangTest : public ::testing::Test
 {
 protected:
-    void SetUp() override;
-    void TearDown() override;
-
     // The bytes of a phrase table made of the given lines (fields joined by TAB).
     static QByteArray table(const QList<QStringList>& lines);
-    static void useTable(const QByteArray& bytes);
+    static void useTable(const QByteArray& bytes) { lang::services().phraseTable = bytes; }
 
     QStringList m_steps;
     QStringList m_messages;
 
 private:
-    lang::LanguageServices m_saved;
+    lang::LanguageServices fakes();
+
+    lang::InstalledLanguageServices m_installed{fakes()};
 };

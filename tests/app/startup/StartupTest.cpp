@@ -8,6 +8,11 @@
 #include "app/startup/modMain.h"
 #include "app/state/modGlobals.h"
 #include "common/ProgramConfig.h"
+#include "lang/LanguageServices.h"
+#include "lang/modGenericLanguages.h"
+#include "lang/modMultiLingual.h"
+#include "olap/AnswerLimits.h"
+#include "platform/FakeServices.h"
 #include "platform/MessageBox.h"
 #include "platform/VbError.h"
 
@@ -372,4 +377,30 @@ TEST_F(DamagedFirstCube, BesideOthersItIsToldOnceAtStartAndAgainWhenChosenAfterA
     window->treReports_NodeClick(reports::tree::fncGetNodeFromPath(QStringLiteral("Atlas")));
     ASSERT_EQ(told().size(), 2);
     EXPECT_EQ(told()[1], told()[0]);
+}
+
+// Each run is wired afresh: none of the phrases a run before read, the program's own answer
+// limits and phrase table whatever a test installed, and all of that put back when it ends.
+TEST(ProgramContext, ARunStartsFromTheProgramsWiringWithoutPhrasesAndPutsBackWhatWasInstalled)
+{
+    platform::FakeServices fakes;
+    const olap::InstalledAnswerLimits shorter({std::chrono::milliseconds(1), std::chrono::milliseconds(2)});
+    lang::LanguageServices other;
+    other.phraseTable = QByteArray("not a table");
+    const lang::InstalledLanguageServices language(other);
+    modMultiLingual::LNGREPORTS = QStringLiteral("left over");
+    cPhrase phrase;
+    phrase.setLangConstant(QStringLiteral("LNGREPORTS"));
+    modGenericLanguages::colPhrases().add(phrase);
+    {
+        const startup::InstalledContext run(startup::programContext(fakes.view()));
+        EXPECT_EQ(modMultiLingual::LNGREPORTS, QString());
+        EXPECT_EQ(modGenericLanguages::colPhrases().count(), 0);
+        EXPECT_FALSE(lang::services().phraseTable);
+        EXPECT_EQ(olap::answerLimits().cubeFile, olap::AnswerLimits{}.cubeFile);
+        EXPECT_EQ(olap::answerLimits().server, std::chrono::seconds(olap::kMostAnswerSeconds));
+        EXPECT_EQ(platform::services().registry, &fakes.registry);
+    }
+    EXPECT_EQ(lang::services().phraseTable, other.phraseTable);
+    EXPECT_EQ(olap::answerLimits().server, std::chrono::milliseconds(2));
 }

@@ -1,0 +1,12 @@
+#include "lang/LanguageState.h"
+
+namespace lang {
+
+LanguageState languageState;
+
+void startFreshRun()
+{
+    languageState = LanguageState{};
+}
+
+}
