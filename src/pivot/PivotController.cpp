@@ -46,7 +46,7 @@ QStringList PivotController::dataMemberStrings() const
     if (m_state.connectionString.isEmpty())
         platform::raiseError(platform::err::Unspecified,
                              QCoreApplication::translate("pivot", "The pivot table has no connection string"), Source);
-    return cubeLister()(m_state.connectionString);
+    return hooks().cubeLister(m_state.connectionString);
 }
 
 void PivotController::setDataMember(const QString& dataMember)
@@ -54,7 +54,7 @@ void PivotController::setDataMember(const QString& dataMember)
     if (m_state.connectionString.isEmpty())
         platform::raiseError(platform::err::Unspecified,
                              QCoreApplication::translate("pivot", "The pivot table has no connection string"), Source);
-    std::unique_ptr<olap::CubeSource> source = cubeOpener()(m_state.connectionString, dataMember);
+    std::unique_ptr<olap::CubeSource> source = hooks().cubeOpener(m_state.connectionString, dataMember);
     if (!source)
         platform::raiseError(platform::err::Unspecified,
                              QCoreApplication::translate("pivot", "Cube %1 cannot be opened").arg(dataMember), Source);
@@ -132,7 +132,7 @@ void PivotController::setXmlData(const QString& xml)
         state->connectionString = m_state.connectionString;
     } else if (!state->connectionString.isEmpty() && !state->dataMember.isEmpty()) {
         try {
-            source = cubeOpener()(state->connectionString, state->dataMember);
+            source = hooks().cubeOpener(state->connectionString, state->dataMember);
         } catch (const platform::VbError& e) {
             openError = e;
         }

@@ -4,22 +4,10 @@
 
 namespace pivot {
 
-CubeOpener& cubeOpener()
+Hooks& hooks()
 {
-    static CubeOpener opener = &olap::openCube;
-    return opener;
-}
-
-CubeLister& cubeLister()
-{
-    static CubeLister lister = &olap::dataMemberStrings;
-    return lister;
-}
-
-GifWriter& gifWriter()
-{
-    static GifWriter writer;
-    return writer;
+    static Hooks installed{&olap::openCube, &olap::dataMemberStrings, {}};
+    return installed;
 }
 
 }

@@ -5,12 +5,9 @@
 #include <QImage>
 #include <functional>
 #include <memory>
+#include <utility>
 
 namespace pivot {
-
-// What the pivot table needs from other layers: opening a cube by connection string (the
-// data layer) and writing a GIF (the chart layer, above this one). The program sets the
-// GIF writer at start-up; tests replace any of them.
 
 // Opens the cube `dataMember` of a connection string; throws platform::VbError.
 using CubeOpener =
@@ -21,11 +18,31 @@ using CubeLister = std::function<QStringList(const QString& connectionString)>;
 // could not. The chart layer's chart::writeGif fits as it stands.
 using GifWriter = std::function<void(const QImage& picture, const QString& path)>;
 
-// Default: olap::openCube.
-CubeOpener& cubeOpener();
-// Default: olap::dataMemberStrings.
-CubeLister& cubeLister();
-// Default: none, so pictures cannot be exported (error 340).
-GifWriter& gifWriter();
+// The pivot layer's one installable value: what the pivot table needs from other layers,
+// opening a cube by connection string (the data layer) and writing a GIF (the chart layer,
+// above this one). The program's wiring (startup::ProgramContext) installs its own.
+struct Hooks
+{
+    CubeOpener cubeOpener;
+    CubeLister cubeLister;
+    GifWriter gifWriter;
+};
+
+// The hooks in use. Until others are installed: olap::openCube, olap::dataMemberStrings and
+// no GIF writer, so that pictures cannot be exported (error 340).
+Hooks& hooks();
+
+// Installs hooks for the life of the object (a test's), then puts back those installed before.
+class InstalledHooks
+{
+public:
+    explicit InstalledHooks(Hooks installed) : m_previous(std::exchange(hooks(), std::move(installed))) {}
+    ~InstalledHooks() { hooks() = std::move(m_previous); }
+    InstalledHooks(const InstalledHooks&) = delete;
+    InstalledHooks& operator=(const InstalledHooks&) = delete;
+
+private:
+    Hooks m_previous;
+};
 
 }

@@ -288,7 +288,7 @@ QSize PivotTable::sizeHint() const
 
 void PivotTable::ExportPicture(const QString& fileName, const QString& filterName, int width, int height)
 {
-    if (filterName.compare(QLatin1String("gif"), Qt::CaseInsensitive) != 0 || !gifWriter())
+    if (filterName.compare(QLatin1String("gif"), Qt::CaseInsensitive) != 0 || !hooks().gifWriter)
         platform::raiseError(
             platform::err::ControlArrayElementMissing,
             QCoreApplication::translate("pivot", "The pivot table cannot export a picture as %1").arg(filterName),
@@ -297,7 +297,7 @@ void PivotTable::ExportPicture(const QString& fileName, const QString& filterNam
         platform::raiseError(platform::err::InvalidArgument,
                              QCoreApplication::translate("pivot", "Invalid picture size"), Source);
     const QImage picture = renderPivotPicture(*grid(), m_titleBar->text(), QSize(width, height));
-    gifWriter()(picture, fileName);
+    hooks().gifWriter(picture, fileName);
 }
 
 const olap::CellSet& PivotTable::cellSet() const

@@ -88,18 +88,15 @@ private:
 class GatedOpener
 {
 public:
-    explicit GatedOpener(std::shared_ptr<Gate> gate) : m_saved(cubeOpener())
+    explicit GatedOpener(std::shared_ptr<Gate> gate)
     {
-        cubeOpener() = [saved = m_saved, gate](const QString& connection, const QString& member) {
-            return std::unique_ptr<olap::CubeSource>(std::make_unique<GatedCube>(saved(connection, member), gate));
+        hooks().cubeOpener = [opener = hooks().cubeOpener, gate](const QString& connection, const QString& member) {
+            return std::unique_ptr<olap::CubeSource>(std::make_unique<GatedCube>(opener(connection, member), gate));
         };
     }
-    ~GatedOpener() { cubeOpener() = m_saved; }
-    GatedOpener(const GatedOpener&) = delete;
-    GatedOpener& operator=(const GatedOpener&) = delete;
 
 private:
-    CubeOpener m_saved;
+    InstalledHooks m_installed{hooks()};
 };
 
 }

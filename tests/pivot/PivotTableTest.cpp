@@ -214,7 +214,7 @@ TEST_F(PivotTableTest, ExportPictureWritesAGifOfExactlyTheAskedSize)
               platform::err::ControlArrayElementMissing);   // no GIF writer installed
 
     QImage written;
-    gifWriter() = [&](const QImage& picture, const QString&) { written = picture; };
+    hooks().gifWriter = [&](const QImage& picture, const QString&) { written = picture; };
     table.resize(300, 200);   // the picture does not depend on the size on screen
     table.ExportPicture(file, QStringLiteral("GIF"), 600, 400);
     ASSERT_EQ(written.size(), QSize(600, 400));
@@ -228,12 +228,11 @@ TEST_F(PivotTableTest, ExportPictureWritesAGifOfExactlyTheAskedSize)
               platform::err::ControlArrayElementMissing);
     EXPECT_EQ(errorOf([&] { table.ExportPicture(file, QStringLiteral("gif"), 0, 400); }),
               platform::err::InvalidArgument);
-    gifWriter() = [](const QImage&, const QString&) {
+    hooks().gifWriter = [](const QImage&, const QString&) {
         platform::raiseError(platform::err::ControlArrayElementMissing, QStringLiteral("cannot write"));
     };
     EXPECT_EQ(errorOf([&] { table.ExportPicture(file, QStringLiteral("gif"), 60, 40); }),
               platform::err::ControlArrayElementMissing);
-    gifWriter() = nullptr;
 }
 
 // The rightmost point of the picture drawn in the colour of the totals' headers: the grand
@@ -258,7 +257,7 @@ TEST_F(PivotTableTest, APictureTooSmallForTheTableShowsItWholeAndSmaller)
     table.placeField(measure("Sales"), Area::Data);
     table.placeField(measure("Units"), Area::Data);
     QImage written;
-    gifWriter() = [&](const QImage& picture, const QString&) { written = picture; };
+    hooks().gifWriter = [&](const QImage& picture, const QString&) { written = picture; };
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("piv.gif"));
 
@@ -269,7 +268,6 @@ TEST_F(PivotTableTest, APictureTooSmallForTheTableShowsItWholeAndSmaller)
     table.ExportPicture(file, QStringLiteral("gif"), 200, 300);
     ASSERT_EQ(written.size(), QSize(200, 300));
     EXPECT_GT(rightEndOfTotalHeaders(written), 150);   // the grand total column is still there
-    gifWriter() = nullptr;
 
     EXPECT_EQ(pictureCanvas(QSize(600, 400), QSize(0, 0)), QSize(600, 400));
     EXPECT_EQ(pictureCanvas(QSize(600, 400), QSize(270, -20)), QSize(870, 580));

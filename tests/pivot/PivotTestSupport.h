@@ -29,18 +29,17 @@ inline QString gridText(PivotTable& table)
     return table.grid()->selectionAsTsv();
 }
 
-// Opens fake cubes for every connection string, counting the opens.
+// Opens fake cubes for every connection string, counting the opens; a test changes the other
+// hooks straight in pivot::hooks() while it lives.
 struct FakeOpener
 {
     FakeOpener()
     {
-        saved = cubeOpener();
-        savedLister = cubeLister();
-        cubeLister() = [](const QString& cs) {
-            const auto source = cubeOpener()(cs, QString());
+        hooks().cubeLister = [](const QString& cs) {
+            const auto source = hooks().cubeOpener(cs, QString());
             return QStringList{source->schema().name};
         };
-        cubeOpener() = [this](const QString& cs, const QString& member) -> std::unique_ptr<olap::CubeSource> {
+        hooks().cubeOpener = [this](const QString& cs, const QString& member) -> std::unique_ptr<olap::CubeSource> {
             ++opens;
             lastConnection = cs;
             if (cs.contains(QLatin1String("broken")))
@@ -50,13 +49,7 @@ struct FakeOpener
             return cube;
         };
     }
-    ~FakeOpener()
-    {
-        cubeOpener() = saved;
-        cubeLister() = savedLister;
-    }
-    CubeOpener saved;
-    CubeLister savedLister;
+    InstalledHooks installed{hooks()};
     int opens = 0;
     QString lastConnection;
 };

@@ -38,9 +38,7 @@ ProgramContext exchange(const ProgramContext& context)
     previous.components = std::exchange(platform::ComponentRegistry::instance(), context.components);
     previous.language = std::exchange(lang::services(), context.language);
     previous.answerLimits = olap::exchangeAnswerLimits(context.answerLimits);
-    previous.cubeOpener = std::exchange(pivot::cubeOpener(), context.cubeOpener);
-    previous.cubeLister = std::exchange(pivot::cubeLister(), context.cubeLister);
-    previous.gifWriter = std::exchange(pivot::gifWriter(), context.gifWriter);
+    previous.pivotHooks = std::exchange(pivot::hooks(), context.pivotHooks);
     previous.hooks = std::exchange(connections::hooks(), context.hooks);
     previous.seams = std::exchange(reportwindow::seams(), context.seams);
     previous.reportWindows = std::exchange(reportwindow::reportWindows(), context.reportWindows);
@@ -64,14 +62,14 @@ ProgramContext programContext(const platform::Services& services)
     context.language = languageServices();
     // The pivot table's connections to a server sign in as the server dialog did, while the
     // connection string it keeps (and reports save) stays without the password.
-    context.cubeOpener = [](const QString& connectionString, const QString& dataMember) {
+    context.pivotHooks.cubeOpener = [](const QString& connectionString, const QString& dataMember) {
         return olap::openCube(connections::servercredentials::signedIn(connectionString), dataMember);
     };
-    context.cubeLister = [](const QString& connectionString) {
+    context.pivotHooks.cubeLister = [](const QString& connectionString) {
         return olap::dataMemberStrings(connections::servercredentials::signedIn(connectionString));
     };
     // The pivot table writes its pictures with the chart layer's encoder.
-    context.gifWriter = &chart::writeGif;
+    context.pivotHooks.gifWriter = &chart::writeGif;
     context.hooks = connections::defaultHooks();
     context.seams = defaultSeams();
     context.reportWindows = reportwindow::defaultReportWindows();

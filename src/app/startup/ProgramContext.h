@@ -11,19 +11,17 @@
 
 namespace startup {
 
-// Everything the program is wired from, as one value: each lower layer's installable value
-// (the desktop services, the language services, the answer limits), its components by class name, what the language layer and the
-// pivot table call in the layers above them, the start-up steps, the report window's calls
-// into other modules and the report windows by name.
+// Everything the program is wired from, as one value: the installable value of each layer
+// below the app (the desktop services, what the language layer and the pivot table call in the
+// layers above them, the answer limits), the components by class name, the start-up steps,
+// the report window's calls into other modules and the report windows by name.
 struct ProgramContext
 {
     platform::Services services;   // none: the real ones, made on first use
     platform::ComponentRegistry components;
     lang::LanguageServices language;
     olap::AnswerLimits answerLimits;
-    pivot::CubeOpener cubeOpener;
-    pivot::CubeLister cubeLister;
-    pivot::GifWriter gifWriter;
+    pivot::Hooks pivotHooks;
     connections::Hooks hooks;
     reportwindow::Seams seams;
     reportwindow::Creators reportWindows;

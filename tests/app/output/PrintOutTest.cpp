@@ -57,16 +57,15 @@ protected:
 class FailingPivotPicture
 {
 public:
-    FailingPivotPicture() : m_saved(pivot::gifWriter())
+    FailingPivotPicture()
     {
-        pivot::gifWriter() = [](const QImage&, const QString&) {
+        pivot::hooks().gifWriter = [](const QImage&, const QString&) {
             platform::raiseError(platform::err::ControlArrayElementMissing, QStringLiteral("No room for the picture"));
         };
     }
-    ~FailingPivotPicture() { pivot::gifWriter() = m_saved; }
 
 private:
-    pivot::GifWriter m_saved;
+    pivot::InstalledHooks m_installed{pivot::hooks()};
 };
 
 }
