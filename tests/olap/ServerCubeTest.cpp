@@ -750,8 +750,7 @@ CREATE VIEW shop_product AS SELECT * FROM shop_product_rows WHERE held();
 )"));
     ASSERT_FALSE(catalog.isEmpty());
     const QString appName = QStringLiteral("tessaline-held-keys");
-    PgConnection::setAnswerLimit(std::chrono::seconds(10));
-    const auto restore = qScopeGuard([] { PgConnection::setAnswerLimit(std::chrono::seconds(kMostAnswerSeconds)); });
+    const InstalledAnswerLimits limits({.server = std::chrono::seconds(10)});
     // A session on the catalog itself: advisory locks are the database's own.
     PgConnection admin(DataSource::fromConnectionString(ConnectionString::parse(serverString(catalog))));
     admin.rows(QStringLiteral("SELECT pg_advisory_lock(4242)"));
