@@ -478,21 +478,6 @@ TEST_F(SavingRun, AFailedWriteIsToldWithThePathAndChangesNothing)
 
 namespace {
 
-TEST_F(SavingRun, ASecondSaveStaysInTheCubeOfTheFirst)
-{
-    // Budget is the first of two cubes; rebuilding the tree reads Sales last.
-    arrangePivot("Organisation", "Time", "Amount");
-    for (const QString& name : {QStringLiteral("First"), QStringLiteral("Second")}) {
-        pressSave([&](frmSaveReport& dialog) {
-            dialog.cmbReportName()->setText(name);
-            QTest::mouseClick(dialog.OKButton(), Qt::LeftButton);
-        });
-    }
-    EXPECT_TRUE(QFile::exists(reportFile(QStringLiteral("Budget"), QStringLiteral("First"))));
-    EXPECT_TRUE(QFile::exists(reportFile(QStringLiteral("Budget"), QStringLiteral("Second"))));
-    EXPECT_TRUE(QDir(data.filePath(QStringLiteral("ReportsXP/Sales"))).entryList(QDir::Files).isEmpty());
-}
-
 // The window of the version 9 components, which keeps its chart type in the report.
 class SavingRunVersion9 : public SavingRun
 {
@@ -539,43 +524,6 @@ class SampleReportsRun : public SavingRun
 protected:
     void beforeStart() override { copySampleReports(); }
 };
-
-TEST_F(SampleReportsRun, AfterARemovalASaveMakesANewReportOfTheCubeOnScreen)
-{
-    const QString others = reportFile(QStringLiteral("Sales"), QStringLiteral("Revenue by region"));
-    const QByteArray othersBytes = FreshRun::bytesOf(others);
-    QTreeWidgetItem* node = reports::tree::fncGetNodeFromPath(QStringLiteral("Budget\\Controlling\\Team bookings"));
-    ASSERT_TRUE(node);
-    window->treReports()->setCurrentItem(node);
-    window->treReports_NodeClick(node);
-    ASSERT_FALSE(window->cmdInfo()->isHidden());
-    run.fakes.messageBox.answers = {platform::mb::vbYes};
-    QTest::mouseClick(window->cmdRemoveReport(), Qt::LeftButton);
-    ASSERT_FALSE(QFile::exists(reportFile(QStringLiteral("Budget"), QStringLiteral("Team bookings"))));
-
-    EXPECT_EQ(gstrCubeName, QStringLiteral("Budget"));
-    EXPECT_FALSE(gobjReport);
-    EXPECT_TRUE(window->cmdInfo()->isHidden());
-    pressSave([&](frmSaveReport& dialog) {
-        // Nothing of another report is offered: no name, category, type or description.
-        EXPECT_EQ(dialog.cmbReportName()->Text(), QString());
-        EXPECT_EQ(dialog.cmbSuperCategory()->Text(), QString());
-        EXPECT_EQ(dialog.cmbReportType()->Text(), QString());
-        EXPECT_EQ(dialog.ctlReportDescription()->HTML(), savereport::htmleditor::kEmptyTemplate);
-        EXPECT_EQ(dialog.cmbReportName()->ListCount(), 2);   // Budget's reports left
-        typeInto(dialog.cmbReportName(), QStringLiteral("Bookings again"));
-        QTest::mouseClick(dialog.OKButton(), Qt::LeftButton);
-    });
-    EXPECT_EQ(FreshRun::bytesOf(others), othersBytes);
-    EXPECT_FALSE(QFile::exists(reportFile(QStringLiteral("Sales"), QStringLiteral("Bookings again"))));
-    ASSERT_TRUE(gobjReport);
-    EXPECT_EQ(gobjReport->CubeName, QStringLiteral("Budget"));
-    EXPECT_EQ(gobjReport->ReportDescription, QString());
-    const QString text = reports::reportrecord::decodeText(
-        FreshRun::bytesOf(reportFile(QStringLiteral("Budget"), QStringLiteral("Bookings again"))), 1252);
-    EXPECT_TRUE(text.endsWith(QStringLiteral("******XYZXYZXYZ"))) << text.right(40).toStdString();
-    EXPECT_TRUE(text.contains(QStringLiteral("Budget.cub")));
-}
 
 TEST_F(SampleReportsRun, TheFirstStartShowsSavedReportsOfEachCubeThatOpen)
 {
