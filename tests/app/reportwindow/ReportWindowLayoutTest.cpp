@@ -60,6 +60,9 @@ TEST_F(ReportWindowLayout, BothViewsStackThePivotTableOverTheChart)
     EXPECT_EQ(window->treReports()->height(), (8595 - 1200 - 1500) / 15);
     EXPECT_EQ(window->cmdRemoveReport()->y(), window->treReports()->geometry().bottom() + 1 + 3);   // 50 twips
     EXPECT_EQ(window->lblWebLink()->geometry().right() + 1, 740 - 8);
+    // 850 twips above the window's outer bottom edge.
+    EXPECT_NEAR(window->imgLogo()->y(), window->frameGeometry().height() - window->imgLogo()->height() - 850 / 15.0,
+                0.5);
     EXPECT_TRUE(window->mnuSavePicture()->isVisible());
 }
 
@@ -74,6 +77,7 @@ TEST_F(ReportWindowLayout, ViewOptionsShowThePivotTableTheChartOrBoth)
     EXPECT_FALSE(window->mnuSavePicture()->isVisible());
     EXPECT_FALSE(window->cmbGraphType()->isVisible());
     EXPECT_EQ(window->pivReports()->height(), (10710 - 600 - 20 - 10) / 15);
+    EXPECT_EQ(window->pivReports()->width(), 579);   // 8680 twips, the whole free width
     const QSize pivotSize = window->pivReports()->size();
 
     window->optGraph()->setChecked(true);
@@ -81,6 +85,8 @@ TEST_F(ReportWindowLayout, ViewOptionsShowThePivotTableTheChartOrBoth)
     EXPECT_EQ(window->pivReports()->size(), pivotSize);   // hidden, but keeps its size
     EXPECT_TRUE(window->excChart()->isVisible());
     EXPECT_EQ(window->excChart()->y(), window->pivReports()->y());
+    EXPECT_EQ(window->excChart()->height(), (10710 - 600 - 20 - 200) / 15);
+    EXPECT_EQ(window->pivReports()->MaxHeight(), pivotSize.height());
     EXPECT_TRUE(window->mnuSavePicture()->isVisible());
     EXPECT_TRUE(window->cmbGraphType()->isVisible());
 
