@@ -3,7 +3,6 @@
 #include "app/description/frmReportDescription.h"
 #include "app/description/subHandleInfoClick.h"
 #include "app/reports/cOLAPReport.h"
-#include "app/startup/DefaultSeams.h"
 #include "controls/shared/Twips.h"
 
 #include <QDir>
@@ -164,14 +163,4 @@ TEST_F(DescriptionWindow, CancelClosesOnlyThisWindowAndTheReportWindowTakesItAlo
     EXPECT_TRUE(window->close());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(openDescriptionWindow() == nullptr || !openDescriptionWindow()->isVisible());
-}
-
-TEST_F(DescriptionWindow, TheInfoButtonOfTheNewestWindowOpensIt)
-{
-    reportwindow::seams().handleInfoClick = startup::defaultSeams().handleInfoClick;
-    openReport(QStringLiteral("<p>Notes</p>"));
-    window->cmdInfo()->click();
-    ASSERT_NE(openDescriptionWindow(), nullptr);
-    EXPECT_EQ(shown(), QStringLiteral("Notes"));
-    EXPECT_EQ(openDescriptionWindow()->parentWidget(), window);
 }

@@ -1,12 +1,9 @@
 #include "OutputTestSupport.h"
 
-#include "app/output/frmSaveSize.h"
 #include "app/output/modPrintOut.h"
-#include "app/startup/DefaultSeams.h"
 #include "pivot/PivotHooks.h"
 #include "platform/VbError.h"
 
-#include <QAction>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -149,23 +146,4 @@ TEST_F(PrintOut, ACancelledPrintDialogPrintsNothing)
     EXPECT_EQ(w.fakes().printerChooser.asked, 1);
     EXPECT_FALSE(QFileInfo::exists(pdf()));
     EXPECT_EQ(w.fakes().processEnd.ends, 0);
-}
-
-TEST_F(PrintOut, TheToolsMenuReachesThePicturesAndThePrintOut)
-{
-    reportwindow::Seams& seams = reportwindow::seams();
-    const reportwindow::Seams wired = startup::defaultSeams();
-    seams.savePicture = wired.savePicture;
-    seams.printOut = wired.printOut;
-    w.window->mnuSavePicture()->setEnabled(true);
-    w.window->mnuPrint()->setEnabled(true);
-
-    w.fakes().filePicker.answers << w.fakes().path(QStringLiteral("menu"));
-    whenShown<output::frmSaveSize>([](output::frmSaveSize& dialog) { dialog.cmdSave->click(); });
-    w.window->mnuSavePicture()->trigger();
-    EXPECT_EQ(QImage(w.fakes().path(QStringLiteral("menu.gif")), "GIF").size(), QSize(800, 600));
-
-    view(&reportwindow::ReportWindow::optBoth);
-    w.window->mnuPrint()->trigger();
-    EXPECT_EQ(readPdf(pdf()).images, 2);
 }
