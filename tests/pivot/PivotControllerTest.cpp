@@ -1,5 +1,5 @@
 #include "pivot/PivotController.h"
-#include "FakeCube.h"
+#include "SalesCube.h"
 #include "platform/VbError.h"
 
 #include <QSignalSpy>
@@ -25,13 +25,13 @@ class PivotControllerTest : public ::testing::Test
 protected:
     PivotControllerTest()
     {
-        auto owned = std::make_unique<test::FakeCube>();
+        auto owned = std::make_unique<test::SalesCube>();
         cube = owned.get();
         controller.setCubeSource(std::move(owned), QStringLiteral("Sales"));
     }
 
     PivotController controller;
-    test::FakeCube* cube = nullptr;
+    test::SalesCube* cube = nullptr;
 };
 
 TEST_F(PivotControllerTest, EachLayoutChangeQueriesOnceAndTellsItsResult)
@@ -90,7 +90,7 @@ TEST_F(PivotControllerTest, ANewBindingStartsAfreshAndSaysSoBeforeItsResult)
     QStringList told;
     QObject::connect(&controller, &PivotController::sourceChanged, [&] { told << QStringLiteral("source"); });
     QObject::connect(&controller, &PivotController::resultReady, [&] { told << QStringLiteral("result"); });
-    controller.setCubeSource(std::make_unique<test::FakeCube>(), QStringLiteral("Sales"));
+    controller.setCubeSource(std::make_unique<test::SalesCube>(), QStringLiteral("Sales"));
     EXPECT_EQ(told, (QStringList{QStringLiteral("source"), QStringLiteral("result")}));
     EXPECT_TRUE(controller.state().layout.rows.fields.isEmpty());
     EXPECT_EQ(controller.titleBarText(), QStringLiteral("Sales Cube"));

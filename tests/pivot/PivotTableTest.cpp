@@ -298,7 +298,7 @@ TEST_F(PivotTableTest, ACubeThatFailsAQueryShowsTheErrorInsteadOfStaleData)
     bind(table);
     standardLayout(table);
     const QString xml = table.XMLData();
-    // The fake cube refuses queries for a measure it does not have.
+    // The cube refuses queries for a measure it does not have.
     table.placeField(measure("Profit"), Area::Data);
     EXPECT_FALSE(table.errorText().isEmpty());
     EXPECT_EQ(table.gridModel()->rowCount(), 0);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FakeCube.h"
 #include "QtPrinters.h"
+#include "SalesCube.h"
 #include "pivot/PivotGridModel.h"
 #include "pivot/PivotGridView.h"
 #include "pivot/PivotHooks.h"
@@ -29,8 +29,8 @@ inline QString gridText(PivotTable& table)
     return table.grid()->selectionAsTsv();
 }
 
-// Opens fake cubes for every connection string, counting the opens; a test changes the other
-// hooks straight in pivot::hooks() while it lives.
+// Opens the sales cube file for every connection string (but one naming "broken"), counting the
+// opens; a test changes the other hooks straight in pivot::hooks() while it lives.
 struct FakeOpener
 {
     FakeOpener()
@@ -44,7 +44,7 @@ struct FakeOpener
             lastConnection = cs;
             if (cs.contains(QLatin1String("broken")))
                 platform::raiseError(platform::err::Unspecified, QStringLiteral("cannot open"));
-            auto cube = std::make_unique<FakeCube>();
+            auto cube = std::make_unique<SalesCube>();
             (void)member;
             return cube;
         };
@@ -54,7 +54,7 @@ struct FakeOpener
     QString lastConnection;
 };
 
-// A table bound to the fake cube through its connection string.
+// A table bound to the sales cube through its connection string.
 inline void bind(PivotTable& table)
 {
     table.setConnectionString(QStringLiteral("Provider=MSOLAP;data source=/data/Sales.cub"));
