@@ -71,17 +71,6 @@ protected:
 
     virtual void beforeStart() {}
 
-    // The reports the build saved beside the sample cubes, copied into the data folder.
-    void copySampleReports()
-    {
-        for (const QString& cube : {QStringLiteral("Budget"), QStringLiteral("Sales")}) {
-            const QDir from(QStringLiteral(TESSALINE_SAMPLE_DATA "/ReportsXP/") + cube);
-            QDir().mkpath(data.filePath(QStringLiteral("ReportsXP/") + cube));
-            for (const QString& file : from.entryList(QDir::Files))
-                QFile::copy(from.filePath(file), reportFile(cube, file.chopped(4)));
-        }
-    }
-
     void arrangePivot(const char* rows, const char* columns, const char* measure)
     {
         pivot::PivotTable& table = *window->pivReports();
@@ -513,46 +502,6 @@ TEST_F(SavingRunVersion9, TheChosenChartTypeIsSaved)
     EXPECT_EQ(fields[2], QString::number(chartType));
     EXPECT_EQ(fields[3], QString::number(chosen));
     EXPECT_NE(chosen, 0);
-}
-
-}
-
-namespace {
-
-class SampleReportsRun : public SavingRun
-{
-protected:
-    void beforeStart() override { copySampleReports(); }
-};
-
-TEST_F(SampleReportsRun, TheFirstStartShowsSavedReportsOfEachCubeThatOpen)
-{
-    int opened = 0;
-    for (const QString& cube : {QStringLiteral("Budget"), QStringLiteral("Sales")}) {
-        QTreeWidgetItem* node = reports::tree::fncGetNodeFromPath(cube);
-        ASSERT_TRUE(node);
-        QList<QTreeWidgetItem*> pending{node};
-        int reportsOfCube = 0;
-        while (!pending.isEmpty()) {
-            QTreeWidgetItem* item = pending.takeFirst();
-            for (int i = 0; i < item->childCount(); ++i)
-                pending.append(item->child(i));
-            if (reports::tree::nodeImage(item) != reports::tree::ReportNode)
-                continue;
-            ++reportsOfCube;
-            window->treReports_NodeClick(item);
-            ASSERT_TRUE(gobjReport);
-            EXPECT_EQ(gobjReport->ViewName, item->text(0));
-            EXPECT_FALSE(window->pivReports()->measureCaptions().isEmpty()) << item->text(0).toStdString();
-            ++opened;
-        }
-        EXPECT_GE(reportsOfCube, 2) << cube.toStdString();
-    }
-    EXPECT_GE(opened, 4);
-    EXPECT_TRUE(run.fakes.messageBox.shown.isEmpty());
-    // One of them has a name beyond ASCII, one a formatted description.
-    EXPECT_TRUE(gobjReportsDic->dicViews.Exists(
-        reports::reportKey(QStringLiteral("Budget"), QString::fromUtf8("Kosten je Konto – Übersicht"))));
 }
 
 }
