@@ -318,15 +318,6 @@ TEST_F(ReportStore, NamesThatDifferOnlyInNormalFormAreOneReportKeptAsTyped)
     EXPECT_EQ(dic.SkippedFiles().size(), 1);
 }
 
-TEST_F(ReportStore, SavingANameInAnotherCaseWritesOverTheExistingFile)
-{
-    cubes({"Sales"});
-    save(QStringLiteral("Sales"), QStringLiteral("Sales by Month"));
-    save(QStringLiteral("Sales"), QStringLiteral("sales BY month"));
-    EXPECT_EQ(QDir(folder(QStringLiteral("Sales"))).entryList(QDir::Files),
-              QStringList{QStringLiteral("Sales by Month.txt")});
-}
-
 TEST_F(ReportStore, SavingOverAReportReadFromTheRootWritesThatFile)
 {
     cubes({"Sales"});
