@@ -371,32 +371,3 @@ TEST_F(ComboDialog, TypingWithTheListOpenEditsTheText)
     EXPECT_TRUE(combo->Dropped());
     EXPECT_EQ(combo->ListIndex(), -1);   // no search of the list picked anything
 }
-
-// The way the save dialog uses its report-name box: a warning that follows whether the
-// name shown is one already saved.
-TEST_F(ComboDialog, ANameBoxWarningFollowsEveryChangeOfTheName)
-{
-    const QStringList saved = {QStringLiteral("Umsatz 2024"), QStringLiteral("Ἀθῆναι")};
-    bool warning = false;
-    const auto check = [&] { warning = saved.contains(combo->Text(), Qt::CaseInsensitive); };
-    QObject::connect(combo, &uniCombo::Click, combo, check);
-    QObject::connect(combo, &uniCombo::EditChange, combo, check);
-    combo->Clear();
-    for (const QString& name : saved)
-        combo->AddItem(name);
-    combo->setText(saved[0]);   // the dialog opens on an existing report
-    EXPECT_TRUE(warning);
-    focusCombo();
-    key(Qt::Key_End);
-    type(QStringLiteral("b"));
-    EXPECT_FALSE(warning);
-    key(Qt::Key_Backspace);
-    EXPECT_TRUE(warning);
-    combo->setDropped(true);
-    key(Qt::Key_Down);
-    key(Qt::Key_Down);
-    key(Qt::Key_Return);
-    EXPECT_EQ(combo->Text(), saved[1]);
-    EXPECT_TRUE(warning);
-    EXPECT_TRUE(dialog.isVisible());
-}

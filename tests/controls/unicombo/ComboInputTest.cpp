@@ -89,8 +89,12 @@ TEST_F(ComboDialog, EnterAndEscapeWithTheListOpenOnlyCloseIt)
     EXPECT_FALSE(combo->Dropped());
     combo->setDropped(true);
     key(Qt::Key_Down);
+    key(Qt::Key_Down);
     key(Qt::Key_Return);
     EXPECT_FALSE(combo->Dropped());
+    // Return picks the highlighted item, as a click on it would.
+    EXPECT_EQ(combo->Text(), QStringLiteral("beta"));
+    EXPECT_EQ(str(only(QStringLiteral("Click"))), "Click:beta");
     EXPECT_EQ(accepted.count(), 0);
     EXPECT_EQ(rejected.count(), 0);
     EXPECT_TRUE(dialog.isVisible());
