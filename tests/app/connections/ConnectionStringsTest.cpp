@@ -1,8 +1,6 @@
 #include "app/connections/ConnectionStrings.h"
-#include "olap/ConnectionString.h"
 
 #include <gtest/gtest.h>
-#include <tuple>
 
 namespace cs = connections::connectionstrings;
 
@@ -64,20 +62,4 @@ TEST(ConnectionStrings, ValuesThatWouldBreakTheStringAreQuoted)
     EXPECT_TRUE(pass.startsWith(QStringLiteral("Provider=MSOLAP.4;")));
     EXPECT_TRUE(pass.contains(QStringLiteral("Data Source=srv[NUMBER]")));
     EXPECT_TRUE(pass.contains(QStringLiteral("Password=\"p;w\"")));
-}
-
-TEST(ConnectionStrings, ServerStringsNameTheServerAndSignInAsTyped)
-{
-    // A ServerName.txt of "==,==" and passwords that begin with "=".
-    for (const auto& [server, database, password] :
-         {std::tuple{"==", "==", "=secret"}, std::tuple{"=srv", "=a=b", "=a=b"},
-          std::tuple{"srv", "Sales", " padded "}}) {
-        const QString text = cs::serverPass(cs::serverTemplate(QString::fromUtf8(server), QString::fromUtf8(database),
-                                                               QStringLiteral("ann"), QString::fromUtf8(password)),
-                                            4);
-        const olap::ConnectionString parsed = olap::ConnectionString::parse(text);
-        EXPECT_EQ(parsed.value(QStringLiteral("Data Source")), QString::fromUtf8(server)) << text.toStdString();
-        EXPECT_EQ(parsed.value(QStringLiteral("Initial Catalog")), QString::fromUtf8(database)) << text.toStdString();
-        EXPECT_EQ(parsed.value(QStringLiteral("Password")), QString::fromUtf8(password)) << text.toStdString();
-    }
 }

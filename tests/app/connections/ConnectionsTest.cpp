@@ -40,14 +40,11 @@ using ServerConnection = CubeRun;
 
 TEST(ConnectionStringValues, EveryAwkwardValueComesBackFromTheProvidersParser)
 {
-    const QStringList values = {QStringLiteral("a;b"),
-                                QStringLiteral("say \"hi\""),
-                                QStringLiteral("\"quoted\""),
-                                QStringLiteral(" padded "),
-                                QStringLiteral("k=v"),
-                                QStringLiteral("'single"),
-                                QStringLiteral("x;Data Source=evil"),
-                                QStringLiteral("[NUMBER]")};
+    const QStringList values = {QStringLiteral("a;b"), QStringLiteral("say \"hi\""), QStringLiteral("\"quoted\""),
+                                QStringLiteral(" padded "), QStringLiteral("k=v"), QStringLiteral("'single"),
+                                QStringLiteral("x;Data Source=evil"), QStringLiteral("[NUMBER]"),
+                                // A ServerName.txt of "==,==" and passwords that begin with "=".
+                                QStringLiteral("=="), QStringLiteral("=secret"), QStringLiteral("=a=b")};
     for (const QString& value : values) {
         const auto server = olap::ConnectionString::parse(connectionstrings::serverPass(
             connectionstrings::serverTemplate(value, value, QStringLiteral("u"), value), 4));
