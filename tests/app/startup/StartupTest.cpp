@@ -306,19 +306,6 @@ TEST_F(Startup, AServerWithoutCubesEndsStartUpSilently)
     EXPECT_EQ(gstrCubeFile, QStringLiteral("Sales"));
 }
 
-TEST_F(Startup, ClosingTheReportWindowEndsTheProgramAndClosesWhatIsStillOpen)
-{
-    modMain::Main();
-    ASSERT_NE(gfrmStats, nullptr);
-    QWidget description;
-    description.setWindowTitle(QStringLiteral("Description"));
-    description.show();
-    EXPECT_TRUE(gfrmStats->close());
-    EXPECT_EQ(run.fakes.processEnd.ends, 1);
-    EXPECT_FALSE(description.isVisible());
-    EXPECT_EQ(run.fakes.forms.count(), 0);
-}
-
 namespace {
 
 // The program started on a folder whose first cube file is damaged, beside the sample cubes named.
