@@ -363,24 +363,6 @@ TEST_F(ReportStore, ASaveThatWouldNotReadBackIsRefusedWithTheReason)
     EXPECT_TRUE(run.fakes.messageBox.shown[2].text.contains(QStringLiteral("description")));
     EXPECT_FALSE(QFile::exists(folder(QStringLiteral("a***b")) + QStringLiteral("/Q1.txt")));
     EXPECT_FALSE(QFile::exists(folder(QStringLiteral("XXX")) + QStringLiteral("/Q1.txt")));
-
-    // In server mode the server's name is written as "XXX" in the XML only: a server named
-    // "1" leaves the view mode a number.
-    gbServerMode = true;
-    gstrServerName = QStringLiteral("1");
-    gstrCubeName = QStringLiteral("Sales");
-    reports::cOLAPReport server;
-    server.ViewName = QStringLiteral("On 1");
-    server.CubeName = QStringLiteral("Sales");
-    server.ViewType = 1;
-    server.PivotXML = QStringLiteral("<p version=\"1\">Provider=MSOLAP.4;Data Source=1;Initial Catalog=Db</p>");
-    server.GraphXML = QStringLiteral("<c level=\"1\"/>");
-    ASSERT_TRUE(server.SaveReport());
-    reports::cOLAPReport back;
-    ASSERT_TRUE(back.ReadReport(server.SourcePath));
-    EXPECT_EQ(back.PivotXML, server.PivotXML);
-    EXPECT_EQ(back.GraphXML, server.GraphXML);
-    EXPECT_EQ(back.ViewType, 1);
 }
 
 TEST_F(ReportStore, AnUnreadableReportFolderIsNamed)
