@@ -93,13 +93,6 @@ TEST_F(RouterFixture, KeysTheControlLeavesReachTheDialog)
     EXPECT_EQ(control->offered[0].wParam, vk::VK_RETURN);
 }
 
-TEST_F(RouterFixture, EscapeLeftByTheControlCancelsTheDialog)
-{
-    QSignalSpy rejected(&dialog, &QDialog::rejected);
-    QTest::keyClick(control->edit, Qt::Key_Escape);
-    EXPECT_EQ(rejected.count(), 1);
-}
-
 TEST_F(RouterFixture, AKeyTheControlTakesIsHandledOnceAndNeverReachesTheDialog)
 {
     control->taken = {vk::VK_RETURN, vk::VK_LEFT};
@@ -139,12 +132,6 @@ TEST_F(RouterFixture, CtrlTabMovesTheFocusOnceAndCtrlShiftTabBack)
     QTest::keyClick(control->edit, Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_NE(QApplication::focusWidget(), control->edit);
     EXPECT_NE(QApplication::focusWidget(), other);
-}
-
-TEST_F(RouterFixture, PlainTabIsTheDialogsOwn)
-{
-    QTest::keyClick(control->edit, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), other);
 }
 
 TEST_F(RouterFixture, AKeyAfterTheControlsEndReachesNothingFreed)
