@@ -21,14 +21,6 @@ protected:
 
 }
 
-TEST_F(UniTextFiles, LoadingTakesTheWholeFile)
-{
-    const LoadResult result = loadTextFile(write("a.txt", QByteArray::fromHex("fffe4100000042000d000a00")), 0, 1252);
-    ASSERT_TRUE(result.ok());
-    EXPECT_EQ(result.value()->text, QStringLiteral("A") + QChar(u'\0') + QStringLiteral("B\r\n"));
-    EXPECT_EQ(result.value()->code, kUtf16LE);
-}
-
 TEST_F(UniTextFiles, AnEmptyFileLoadsAsNoTextAndNoEncoding)
 {
     const LoadResult result = loadTextFile(write("empty.txt", {}), 1, 1252);
