@@ -143,6 +143,7 @@ TEST_F(ReportWindowTest, ComponentsThatCannotServeTheWindowOfferTheDownloadAndEn
     EXPECT_TRUE(r.run.ends([&] { r.load("frmStatsXP"); }));
     ASSERT_EQ(r.run.fakes.messageBox.shown.size(), 2);
     EXPECT_EQ(r.run.fakes.messageBox.shown[1].text, QStringLiteral("Tessaline Tool for Excel will now shut down!"));
+    EXPECT_EQ(r.run.fakes.messageBox.shown[1].style, platform::mb::vbInformation);
     EXPECT_TRUE(r.run.fakes.urlOpener.urls.isEmpty());
 }
 

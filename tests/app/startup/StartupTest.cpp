@@ -184,17 +184,6 @@ TEST_F(Startup, WithoutComponentsTheErrorBoxAndTheQuestionThenTheEnd)
     EXPECT_EQ(run.fakes.processEnd.lastExitCode, 1);
 }
 
-TEST_F(Startup, AnsweringNoGivesTheShutdownNotice)
-{
-    for (const char* progId : {"OWC11.ChartSpace", "OWC10.ChartSpace", "OWC.Chart"})
-        unregister(progId);
-    EXPECT_TRUE(run.ends([] { modMain::Main(); }));
-    ASSERT_EQ(run.fakes.messageBox.shown.size(), 3);
-    EXPECT_EQ(run.fakes.messageBox.shown[2].text, QStringLiteral("Tessaline Tool for Excel will now shut down!"));
-    EXPECT_EQ(run.fakes.messageBox.shown[2].style, platform::mb::vbInformation);
-    EXPECT_TRUE(run.fakes.urlOpener.urls.isEmpty());
-}
-
 TEST_F(Startup, AReportOpenedWhileTheWindowLoadedIsNotWipedByBindingTheFirstCube)
 {
     connections::hooks().getCubeFileNames = [] {
