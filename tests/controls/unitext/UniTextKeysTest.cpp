@@ -173,14 +173,19 @@ TEST_F(UniTextInDialog, ALockedBoxSwallowsEveryOtherKey)
 TEST_F(UniTextInDialog, ADisabledBoxTakesNeitherFocusNorKeys)
 {
     box->setText(QStringLiteral("keep"));
-    box->setMultiLine(true);
     box->setEnabled(false);
-    after->setFocus();
-    box->setFocus();
-    EXPECT_FALSE(box->editWidget()->hasFocus());
-    QTest::keyClick(box->editWidget(), Qt::Key_Delete);
-    QTest::keyClick(box->editWidget(), Qt::Key_Return);
-    EXPECT_EQ(box->Text(), QStringLiteral("keep"));
+    for (bool multi : {false, true}) {
+        SCOPED_TRACE(multi);
+        box->setMultiLine(multi);
+        EXPECT_FALSE(box->editWidget()->isEnabled());
+        after->setFocus();
+        box->setFocus();
+        EXPECT_FALSE(box->editWidget()->hasFocus());
+        QTest::keyClicks(box->editWidget(), QStringLiteral("xyz"));
+        QTest::keyClick(box->editWidget(), Qt::Key_Delete);
+        QTest::keyClick(box->editWidget(), Qt::Key_Return);
+        EXPECT_EQ(box->Text(), QStringLiteral("keep"));
+    }
 }
 
 TEST_F(UniTextInDialog, TheBoxLeavesTheFocusWhereTheUserPutsIt)

@@ -302,16 +302,6 @@ TEST_F(UniTextBox, SelectedTextReadsInBothKindsAndReplacesUndoably)
     EXPECT_EQ(box->Text(), QStringLiteral("a\r\nb world"));
 }
 
-TEST_F(UniTextBox, ADisabledBoxTakesNoInput)
-{
-    box->setText(QStringLiteral("keep"));
-    box->setEnabled(false);
-    EXPECT_FALSE(box->editWidget()->isEnabled());
-    type(QStringLiteral("xyz"));
-    QTest::keyClick(box->editWidget(), Qt::Key_Delete);
-    EXPECT_EQ(box->Text(), QStringLiteral("keep"));
-}
-
 TEST_F(UniTextBox, ScrollPositionsFollowTheirBars)
 {
     multiLine(2);
