@@ -185,11 +185,8 @@ TEST_F(ReportWindowTest, TheInfoButtonActsOnlyInTheNewestWindow)
 TEST_F(ReportWindowTest, ControlsCarryTheirNamesAndTheDrillButtonIsHidden)
 {
     ReportWindow* window = r.load("frmStats2003");
-    for (const char* name : {"treReports",    "pivReports",           "excChart",     "optBoth",         "optPivot",
-                             "optGraph",      "chkDisplayZeroValues", "cmdAddReport", "cmdRemoveReport", "cmdInfo",
-                             "lblReports",    "lblWebLink",           "imgLogo",      "imgBG",           "timGetData",
-                             "mnuTools",      "mnuSavePicture",       "mnuPrint",     "mnuHelp",         "mnuZelbrin",
-                             "imgCubeReports"})
+    // The controls the typed view does not give (its own are checked by name below).
+    for (const char* name : {"chkDisplayZeroValues", "imgBG", "timGetData", "mnuZelbrin"})
         EXPECT_NE(window->findChild<QObject*>(QString::fromLatin1(name)), nullptr) << name;
     EXPECT_EQ(window->findChild<QObject*>(QStringLiteral("cmbGraphType")), nullptr);
     EXPECT_TRUE(window->treReports()->isHeaderHidden());
