@@ -108,6 +108,12 @@ TEST(ChartSpace, AScatterChartIsDrawnWithItsTitledAxes)
     ASSERT_TRUE(drawn);
     ASSERT_EQ(drawn->series().size(), 3);
     EXPECT_EQ(drawn->series()[0]->type(), QAbstractSeries::SeriesTypeScatter);
+    // Each point stands at its X field's value (North's Q2: 40 units, 4,000 sales), not at
+    // its category's place.
+    const auto* north = qobject_cast<QScatterSeries*>(drawn->series()[0]);
+    ASSERT_TRUE(north);
+    ASSERT_EQ(north->count(), 4);
+    EXPECT_EQ(north->at(1), QPointF(40, 4000));
     const auto left = drawn->axes(Qt::Vertical);
     ASSERT_EQ(left.size(), 1);
     EXPECT_EQ(left[0]->titleText(), QStringLiteral("Sales"));
