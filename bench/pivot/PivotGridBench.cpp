@@ -54,7 +54,7 @@ struct LargeResult
     {
         const auto levels = [](const QString&) { return 2; };
         return {cells, pivot::HeaderLayout(cells->rows, rows, levels, true),
-                pivot::HeaderLayout(cells->columns, columns, levels, false)};
+                pivot::HeaderLayout(cells->columns, columns, levels, false), olap::PivotQuery()};
     }
 };
 

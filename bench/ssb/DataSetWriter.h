@@ -8,7 +8,7 @@ namespace ssb {
 // per table (what DuckDB and PostgreSQL load).
 struct DataSet
 {
-    explicit DataSet(std::string folder) : folder(std::move(folder)) {}
+    explicit DataSet(std::string where) : folder(std::move(where)) {}
     std::string folder;
     std::string cubeFile() const { return folder + "/ssb.cub"; }
     std::string tblFile(const std::string& table) const { return folder + '/' + table + ".tbl"; }
