@@ -59,10 +59,10 @@ int SqliteDatabase::onProgress(void* self)
 void SqliteDatabase::startWaiting()
 {
     m_timedOut = false;
-    m_deadline = std::chrono::steady_clock::now() + answerLimits().cubeFile;
+    m_deadline = std::chrono::steady_clock::now() + m_answerLimit;
 }
 
-SqliteDatabase::SqliteDatabase(const QString& path) : m_path(path)
+SqliteDatabase::SqliteDatabase(const QString& path) : m_path(path), m_answerLimit(answerLimits().cubeFile)
 {
     if (!QFileInfo(path).isFile())
         platform::raiseError(platform::err::Unspecified,
@@ -104,7 +104,7 @@ void SqliteDatabase::fail(const QString& what) const
             QCoreApplication::translate("olap",
                                         "The cube file \"%1\" does not answer: reading it gave nothing "
                                         "for %2 seconds, so it was stopped.")
-                .arg(m_path, QString::number(double(answerLimits().cubeFile.count()) / 1000.0)),
+                .arg(m_path, QString::number(double(m_answerLimit.count()) / 1000.0)),
             QStringLiteral("CubeFile"));
     platform::raiseError(platform::err::Unspecified,
                          QCoreApplication::translate("olap", "The cube file \"%1\" cannot be used (%2): %3")

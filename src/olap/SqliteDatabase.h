@@ -56,6 +56,8 @@ private:
 
     QString m_path;
     sqlite3* m_db = nullptr;
+    // Read once when the file is opened: every row of a read restarts the clock.
+    std::chrono::milliseconds m_answerLimit;
     std::chrono::steady_clock::time_point m_deadline;
     bool m_timedOut = false;
 };
