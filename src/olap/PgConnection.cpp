@@ -153,6 +153,7 @@ PgConnection::Answer PgConnection::answer(const QString& sql, const std::vector<
         while (PQisBusy(m_conn)) {
             const qint64 left = m_answerLimit.count() - waited.elapsed();
             if (m_stop || left <= 0) {
+                m_gaveUp = true;
                 giveUp();
                 serverError(m_stop ? QCoreApplication::translate(
                                 "olap", "The query was cancelled: you stopped waiting for the cube server.")
@@ -193,6 +194,7 @@ QVector<SqlRow> PgConnection::rows(const QString& sql, const QStringList& params
     for (const QString& p : params)
         values.push_back(p.toUtf8());
     m_stop = false;
+    m_gaveUp = false;
     m_refusedState.clear();
     Answer answer;
     // A session that the server dropped (a restart, a session given up before) is opened again

@@ -51,6 +51,8 @@ public:
     // while no statement waits), and giving that statement up.
     std::optional<qint64> waitingMs() const;
     void stopWaiting() { m_stop = true; }
+    // Whether the last statement was given up: the user stopped waiting or the limit passed.
+    bool gaveUp() const { return m_gaveUp; }
     // The SQLSTATE of the last statement that the server refused ("42883": no such operator);
     // empty when it did not get that far.
     QString refusedState() const { return m_refusedState; }
@@ -69,6 +71,7 @@ private:
     PGconn* m_conn = nullptr;
     std::chrono::milliseconds m_answerLimit;
     std::atomic<bool> m_stop{false};
+    bool m_gaveUp = false;
     mutable std::mutex m_waitLock;
     std::optional<QElapsedTimer> m_waiting;
 };

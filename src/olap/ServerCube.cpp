@@ -88,11 +88,7 @@ ServerCube::ServerCube(std::shared_ptr<PgConnection> connection, const QString& 
     // and is a few small statements; the keys may take seconds.
     m_cube = readCubeDefinition(runnerOf(*m_connection), kMetadataSchema, cubeName);
     m_keysSince.start();
-    auto read = std::make_shared<std::packaged_task<ServerKeys()>>([this] {
-        refuseDuplicateKeys(*m_connection, m_cube);
-        refuseIncomparableKeys(*m_connection, m_cube);
-        return readServerKeys(runnerOf(*m_connection), m_cube);
-    });
+    auto read = std::make_shared<std::packaged_task<ServerKeys()>>([this] { return readKeys(); });
     m_keys = read->get_future().share();
     platform::Result<std::thread> reader = startThread([read] { (*read)(); });
     if (reader)
@@ -112,6 +108,37 @@ ServerCube::~ServerCube()
     }
     if (m_keyReader.joinable())
         m_keyReader.join();
+}
+
+ServerKeys ServerCube::readKeys()
+{
+    try {
+        refuseDuplicateKeys(*m_connection, m_cube);
+        refuseIncomparableKeys(*m_connection, m_cube);
+        return readServerKeys(runnerOf(*m_connection), m_cube);
+    } catch (const platform::VbError&) {
+        m_keyReadGivenUp = m_connection->gaveUp();
+        throw;
+    }
+}
+
+const ServerKeys& ServerCube::keys()
+{
+    if (m_keysReadAgain)
+        return *m_keysReadAgain;
+    if (!m_readAgain) {
+        try {
+            return m_keys.get();
+        } catch (const platform::VbError&) {
+            // A read that was given up (the user stopped waiting, or the limit passed) fails the
+            // query that waited for it; the next ones read the keys again, as any statement given
+            // up is sent again at the next change. A cube whose keys were refused stays refused.
+            m_readAgain = m_keyReadGivenUp;
+            throw;
+        }
+    }
+    m_keysReadAgain = readKeys();
+    return *m_keysReadAgain;
 }
 
 CellSet ServerCube::query(const PivotQuery& query)

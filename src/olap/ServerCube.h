@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <future>
 #include <memory>
+#include <optional>
 #include <thread>
 
 namespace olap {
@@ -41,8 +42,9 @@ public:
     static QStringList cubeNames(PgConnection& connection);
 
 private:
-    // Waits for the keys; throws the failure of their read.
-    const ServerKeys& keys() const { return m_keys.get(); }
+    ServerKeys readKeys();   // the checks and the keys
+    // Waits for the keys; throws the failure of their read. On a query's thread only.
+    const ServerKeys& keys();
     bool keysRead() const { return m_keys.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }
 
     std::shared_ptr<PgConnection> m_connection;
@@ -50,6 +52,11 @@ private:
     QElapsedTimer m_keysSince;
     std::shared_future<ServerKeys> m_keys;
     std::thread m_keyReader;
+    // Whether the first read of the keys failed because it was given up; then the queries after
+    // the one it failed read them again, on their own thread (queries on a cube take turns).
+    bool m_keyReadGivenUp = false;
+    bool m_readAgain = false;
+    std::optional<ServerKeys> m_keysReadAgain;
 };
 
 }

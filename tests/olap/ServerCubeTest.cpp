@@ -784,7 +784,17 @@ CREATE VIEW shop_product AS SELECT * FROM shop_product_rows WHERE held();
     PivotQuery q;
     q.rows.fields = {field("Product")};
     q.measures = {QStringLiteral("Amount")};
+    // Stopped waiting for, the key read fails the query in hand; the next one reads them again.
+    cube->stopWaiting();
+    try {
+        cube->query(q);
+        ADD_FAILURE() << "a query answered without the keys";
+    } catch (const platform::VbError& e) {
+        EXPECT_TRUE(e.description().contains(QStringLiteral("stopped waiting"))) << e.what();
+    }
+    EXPECT_TRUE(keysHeld(false));
     auto answer = std::async(std::launch::async, [&] { return cube->query(q); });
+    ASSERT_TRUE(keysHeld()) << "the keys were not read again";
     EXPECT_EQ(answer.wait_for(std::chrono::milliseconds(200)), std::future_status::timeout);
     admin.rows(QStringLiteral("SELECT pg_advisory_unlock(4242)"));
     const CellSet cells = answer.get();
