@@ -24,8 +24,9 @@ public:
     // Throws platform::VbError (0x80004005) when the catalog has no such cube or its metadata
     // is wrong. Keys that cannot be matched (a key twice in a dimension table, fact and
     // dimension keys the server cannot compare), and a server that fails while they are read,
-    // fail every query, member list and details with that error. Until the keys are read the
-    // connection is the cube's alone.
+    // fail every query, member list and details with that error; a read given up (stopped, or
+    // past the answer limit) fails the one that waited, and the next one reads them again.
+    // Until the keys are read the connection is the cube's alone.
     ServerCube(std::shared_ptr<PgConnection> connection, const QString& cubeName);
     ~ServerCube() override;   // gives up the key read in hand
 
