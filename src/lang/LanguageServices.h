@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Installed.h"
+
 #include <QByteArray>
 #include <QString>
 #include <functional>
@@ -29,22 +31,13 @@ struct LanguageServices
 // warning log, and the error call raises the error as platform::VbError.
 LanguageServices& services();
 
-// Installs services for the life of the object (a test's fakes), then puts back those
-// installed before.
-class InstalledLanguageServices
+// Installs services and returns those installed before; InstalledLanguageServices does so for
+// the life of the object (a test's fakes), then puts back those installed before.
+inline LanguageServices exchangeServices(LanguageServices installed)
 {
-public:
-    explicit InstalledLanguageServices(LanguageServices installed)
-        : m_previous(std::exchange(services(), std::move(installed)))
-    {
-    }
-    ~InstalledLanguageServices() { services() = std::move(m_previous); }
-    InstalledLanguageServices(const InstalledLanguageServices&) = delete;
-    InstalledLanguageServices& operator=(const InstalledLanguageServices&) = delete;
-
-private:
-    LanguageServices m_previous;
-};
+    return std::exchange(services(), std::move(installed));
+}
+using InstalledLanguageServices = platform::Installed<LanguageServices, &exchangeServices>;
 
 // Makes the error call, then raises the error if the call came back.
 [[noreturn]] void reportError(const QString& description, long number, int line, const QString& procName);

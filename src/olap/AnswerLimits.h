@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Installed.h"
+
 #include <chrono>
 
 namespace olap {
@@ -26,16 +28,6 @@ AnswerLimits exchangeAnswerLimits(const AnswerLimits& limits);
 
 // Installs limits for the life of the object (a test's, a fuzzer's shorter ones), then puts
 // back those installed before.
-class InstalledAnswerLimits
-{
-public:
-    explicit InstalledAnswerLimits(const AnswerLimits& limits) : m_previous(exchangeAnswerLimits(limits)) {}
-    ~InstalledAnswerLimits() { exchangeAnswerLimits(m_previous); }
-    InstalledAnswerLimits(const InstalledAnswerLimits&) = delete;
-    InstalledAnswerLimits& operator=(const InstalledAnswerLimits&) = delete;
-
-private:
-    AnswerLimits m_previous;
-};
+using InstalledAnswerLimits = platform::Installed<AnswerLimits, &exchangeAnswerLimits>;
 
 }

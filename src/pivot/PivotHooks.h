@@ -1,6 +1,7 @@
 #pragma once
 
 #include "olap/CubeSource.h"
+#include "platform/Installed.h"
 
 #include <QImage>
 #include <functional>
@@ -32,17 +33,12 @@ struct Hooks
 // no GIF writer, so that pictures cannot be exported (error 340).
 Hooks& hooks();
 
-// Installs hooks for the life of the object (a test's), then puts back those installed before.
-class InstalledHooks
+// Installs hooks and returns those installed before; InstalledHooks does so for the life of the
+// object (a test's), then puts back those installed before.
+inline Hooks exchangeHooks(Hooks installed)
 {
-public:
-    explicit InstalledHooks(Hooks installed) : m_previous(std::exchange(hooks(), std::move(installed))) {}
-    ~InstalledHooks() { hooks() = std::move(m_previous); }
-    InstalledHooks(const InstalledHooks&) = delete;
-    InstalledHooks& operator=(const InstalledHooks&) = delete;
-
-private:
-    Hooks m_previous;
-};
+    return std::exchange(hooks(), std::move(installed));
+}
+using InstalledHooks = platform::Installed<Hooks, &exchangeHooks>;
 
 }

@@ -36,9 +36,9 @@ ProgramContext exchange(const ProgramContext& context)
     ProgramContext previous;
     previous.services = platform::exchangeServices(context.services);
     previous.components = std::exchange(platform::ComponentRegistry::instance(), context.components);
-    previous.language = std::exchange(lang::services(), context.language);
+    previous.language = lang::exchangeServices(context.language);
     previous.answerLimits = olap::exchangeAnswerLimits(context.answerLimits);
-    previous.pivotHooks = std::exchange(pivot::hooks(), context.pivotHooks);
+    previous.pivotHooks = pivot::exchangeHooks(context.pivotHooks);
     previous.hooks = std::exchange(connections::hooks(), context.hooks);
     previous.seams = std::exchange(reportwindow::seams(), context.seams);
     previous.reportWindows = std::exchange(reportwindow::reportWindows(), context.reportWindows);
