@@ -88,7 +88,14 @@ ServerCube::ServerCube(std::shared_ptr<PgConnection> connection, const QString& 
     // and is a few small statements; the keys may take seconds.
     m_cube = readCubeDefinition(runnerOf(*m_connection), kMetadataSchema, cubeName);
     m_keysSince.start();
-    auto read = std::make_shared<std::packaged_task<ServerKeys()>>([this] { return readKeys(); });
+    auto read = std::make_shared<std::packaged_task<ServerKeys()>>([this] {
+        try {
+            return readKeys();
+        } catch (const platform::VbError&) {
+            m_keyReadGivenUp = m_connection->gaveUp();
+            throw;
+        }
+    });
     m_keys = read->get_future().share();
     platform::Result<std::thread> reader = startThread([read] { (*read)(); });
     if (reader)
@@ -112,14 +119,9 @@ ServerCube::~ServerCube()
 
 ServerKeys ServerCube::readKeys()
 {
-    try {
-        refuseDuplicateKeys(*m_connection, m_cube);
-        refuseIncomparableKeys(*m_connection, m_cube);
-        return readServerKeys(runnerOf(*m_connection), m_cube);
-    } catch (const platform::VbError&) {
-        m_keyReadGivenUp = m_connection->gaveUp();
-        throw;
-    }
+    refuseDuplicateKeys(*m_connection, m_cube);
+    refuseIncomparableKeys(*m_connection, m_cube);
+    return readServerKeys(runnerOf(*m_connection), m_cube);
 }
 
 const ServerKeys& ServerCube::keys()
